@@ -1,0 +1,12 @@
+#pragma once
+
+#include "model/Workspace.h"
+
+#include <QTextStream>
+
+namespace zindle::cli {
+
+// The whole current design, one Key=Value line per item.
+void printDesign(const Workspace &workspace, QTextStream &out);
+
+} // namespace zindle::cli

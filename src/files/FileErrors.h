@@ -1,0 +1,38 @@
+#pragma once
+// How reading and writing design files report trouble: one outcome value that names the file
+// and says what is wrong, never an exception across the layer boundary.
+
+#include <QString>
+#include <stdexcept>
+
+namespace zindle {
+
+enum class ReadStatus {
+    Read,        // a design was read
+    NotADesign,  // the file does not begin with the version block (or has another version)
+    Failed,      // the file could not be opened or breaks off or holds impossible values
+};
+
+struct ReadOutcome {
+    ReadStatus status = ReadStatus::Failed;
+    QString name;  // the design name read from the file
+    QString error; // for Failed: one line naming the file and what is wrong
+    bool ok() const { return status == ReadStatus::Read; }
+};
+
+struct WriteOutcome {
+    bool ok = false;
+    QString error;
+};
+
+// Thrown inside the readers only; the public functions turn it into an outcome.
+class DesignFileError : public std::runtime_error {
+public:
+    explicit DesignFileError(const QString &reason) : std::runtime_error(reason.toStdString()) {}
+    QString reason() const { return QString::fromStdString(what()); }
+};
+
+QString readErrorText(const QString &path, const QString &reason);
+QString writeErrorText(const QString &path, const QString &reason);
+
+} // namespace zindle

@@ -1,0 +1,189 @@
+#include "NumberText.h"
+
+#include <QRegularExpression>
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace zindle {
+
+namespace {
+
+// Exact decimal digits of a finite double: returns the digit string of |value| rounded to
+// `significant` digits (half away from zero on the exact binary value) and the decimal exponent
+// of its first digit.
+struct Digits {
+    std::string digits; // no leading zeros unless the value is zero
+    int exponent = 0;   // value = 0.d1d2d3... x 10^(exponent + 1)
+};
+
+Digits roundedDigits(double value, int significant)
+{
+    // "%.40e" prints enough exact digits of any single widened to double to decide the rounding
+    // without a second rounding step.
+    char buffer[80];
+    std::snprintf(buffer, sizeof buffer, "%.40e", std::fabs(value));
+    std::string text(buffer);
+    const auto ePos = text.find('e');
+    std::string mantissa = text.substr(0, ePos);
+    int exponent = std::atoi(text.c_str() + ePos + 1);
+    std::string all;
+    for (char c : mantissa)
+        if (c != '.')
+            all.push_back(c);
+    std::string kept = all.substr(0, static_cast<size_t>(significant));
+    const bool roundUp = all.size() > kept.size() && all[kept.size()] >= '5';
+    if (roundUp) {
+        int i = static_cast<int>(kept.size()) - 1;
+        while (i >= 0 && kept[static_cast<size_t>(i)] == '9') {
+            kept[static_cast<size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            kept[static_cast<size_t>(i)]++;
+        } else {
+            kept.insert(kept.begin(), '1');
+            kept.pop_back();
+            ++exponent;
+        }
+    }
+    return {kept, exponent};
+}
+
+QString generalText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (value == 0.0)
+        return QStringLiteral("0");
+    Digits d = roundedDigits(value, 15);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    std::string out = value < 0 ? "-" : "";
+    const int exp = d.exponent;
+    if (exp >= 15 || std::fabs(value) < 1e-5) {
+        out += d.digits[0];
+        if (d.digits.size() > 1) {
+            out += '.';
+            out += d.digits.substr(1);
+        }
+        out += 'E';
+        out += std::to_string(exp);
+        return QString::fromLatin1(out.c_str());
+    }
+    if (exp < 0) {
+        out += "0.";
+        out += std::string(static_cast<size_t>(-exp - 1), '0');
+        out += d.digits;
+    } else {
+        const size_t intDigits = static_cast<size_t>(exp) + 1;
+        if (d.digits.size() <= intDigits) {
+            out += d.digits + std::string(intDigits - d.digits.size(), '0');
+        } else {
+            out += d.digits.substr(0, intDigits) + "." + d.digits.substr(intDigits);
+        }
+    }
+    return QString::fromLatin1(out.c_str());
+}
+
+} // namespace
+
+QString floatText(float value) { return generalText(static_cast<double>(value)); }
+
+QString doubleText(double value) { return generalText(value); }
+
+QString fixedText(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return generalText(value);
+    // Exact digits first, then round half away from zero at the wanted place, so that
+    // 0.125 becomes "0.13" as the display pattern does, not the "0.12" of round-half-even.
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
+    std::string text(buffer);
+    const auto dot = text.find('.');
+    std::string intPart = text.substr(0, dot);
+    std::string frac = text.substr(dot + 1);
+    std::string kept = intPart + frac.substr(0, static_cast<size_t>(decimals));
+    if (frac[static_cast<size_t>(decimals)] >= '5') {
+        int i = static_cast<int>(kept.size()) - 1;
+        while (i >= 0 && kept[static_cast<size_t>(i)] == '9') {
+            kept[static_cast<size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0)
+            kept[static_cast<size_t>(i)]++;
+        else
+            kept.insert(kept.begin(), '1');
+    }
+    const size_t intLen = kept.size() - static_cast<size_t>(decimals);
+    std::string out = kept.substr(0, intLen);
+    if (decimals > 0)
+        out += "." + kept.substr(intLen);
+    const bool allZero = out.find_first_not_of("0.") == std::string::npos;
+    if (value < 0 && !allZero)
+        out.insert(out.begin(), '-');
+    return QString::fromLatin1(out.c_str());
+}
+
+std::optional<long double> parseNumber(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
+    if (text.size() > 400 || !pattern.match(text).hasMatch())
+        return std::nullopt;
+    const QByteArray ascii = text.trimmed().toLatin1();
+    errno = 0;
+    char *end = nullptr;
+    const long double value = std::strtold(ascii.constData(), &end);
+    if (end == ascii.constData() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> parseFloat(const QString &text)
+{
+    const auto value = parseNumber(text);
+    if (!value)
+        return std::nullopt;
+    // Out-of-range magnitudes would become infinity in single precision: not a usable number.
+    if (std::fabs(*value) > static_cast<long double>(3.4028234663852886e38))
+        return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+float floatOr(const QString &text, float fallback)
+{
+    const auto value = parseFloat(text);
+    return value ? *value : fallback;
+}
+
+std::optional<int> parseInteger(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?\\d{1,11}\\s*$"));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!ok || value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+int truncToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+} // namespace zindle
