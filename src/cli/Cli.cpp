@@ -5,6 +5,8 @@
 #include "files/DesignFile.h"
 #include "files/TextDesignFile.h"
 
+#include <QFileInfo>
+
 namespace zindle::cli {
 
 namespace {
@@ -67,7 +69,9 @@ int convertCommand(const QStringList &args, QTextStream &, QTextStream &err)
         err << read.error << '\n';
         return FileFailure;
     }
-    const int slot = workspace.list.append(read.name, args[0], true);
+    // The oldest files carry no name; the file's own name is the best the user can know it by.
+    const QString name = read.name.isEmpty() ? QFileInfo(args[0]).completeBaseName() : read.name;
+    const int slot = workspace.list.append(name, args[0], true);
     workspace.list.CurrentDesign = slot;
     const WriteOutcome written = SaveDesign(workspace, args[1], slot);
     if (!written.ok) {

@@ -1,0 +1,77 @@
+#pragma once
+// The operations of the design list (select, new, open, save, rename, remove, convert and the
+// unsaved-changes prompt) as logic without widgets: they change the workspace and ask the user
+// through a Prompter. The desktop program calls them from its buttons and menus and then copies
+// the workspace into its widgets.
+
+#include "FileErrors.h"
+#include "model/Prompter.h"
+#include "model/Workspace.h"
+
+#include <QString>
+#include <functional>
+
+namespace zindle {
+
+enum class PromptAnswer {
+    SavedAsNew, SavedInPlace, NoBuiltIn, NoRemoved, AlreadySaved, // go on
+    SaveCancelled, PromptCancelled,                                // stay
+};
+bool goesOn(PromptAnswer answer);
+
+class DesignListOps {
+public:
+    // `designRebuilt` runs whenever the current design was rebuilt and Design mode must be
+    // entered and refreshed; the desktop program switches mode and redraws there.
+    DesignListOps(Workspace &workspace, Prompter &prompter,
+                  std::function<void()> designRebuilt = {});
+
+    PromptAnswer PromptUnsaved();
+    // The save dialog; the chosen name always ends in ".zndl". Empty when cancelled.
+    QString AskSavePath();
+    // Save without prompt. Returns whether a file was written.
+    bool SaveCurrent();
+    // Choosing item `chosen` of the design list.
+    void ChangeDesignWithPrompt(int chosen);
+    void ChangeDesign(int chosen);
+    bool NewDesign();
+    bool OpenDesign();
+    void RenameDesign();
+    void RemoveDesign();
+    // "Convert" in the conversion dialog: reads an older text file and saves it again.
+    void ConvertDesign();
+    // Quit or closing the window: whether the program may end.
+    bool MayQuit();
+
+    // The initial file name the save dialog proposes for the current design.
+    QString proposedFileName() const;
+
+private:
+    bool refuseWhenFull();
+    void reportFileError(const QString &text);
+    void rebuilt();
+    void saveTo(const QString &path, int slot);
+
+    Workspace &workspace_;
+    Prompter &prompter_;
+    std::function<void()> designRebuilt_;
+};
+
+// Message texts of the design list, shared with the tests.
+namespace ListMessages {
+inline const QString NotSaved = QStringLiteral("Current design is not saved. Save it?");
+inline const QString CannotRename = QStringLiteral(
+    "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.\n"
+    "However, you may save this design under a different name.");
+inline const QString CannotRemove = QStringLiteral(
+    "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list.");
+inline const QString NameRevised = QStringLiteral(
+    "The name you suggested has been revised to eliminate any commas (,), slashes (\\ or /), or colons (:).");
+inline const QString NameTooLong = QStringLiteral("The car name must be 32 characters or less. ");
+inline const QString SureToRemove =
+    QStringLiteral("Are you sure that you wish to remove this design from the list?");
+inline const QString ListFull = QStringLiteral(
+    "The design list is full (257 designs).  Remove a design from the list before you add another.");
+} // namespace ListMessages
+
+} // namespace zindle

@@ -1,0 +1,188 @@
+#include "MaterialEditing.h"
+
+#include "NumberText.h"
+
+namespace zindle {
+
+namespace {
+
+const QString TryAgain = QStringLiteral("Please try again");
+const QString TryAgainDot = QStringLiteral("Please try again.");
+
+// Bounds are compared with the typed value held in single precision: a typed 0.0001 falls just
+// below the float 0.0001 and is refused, a value equal to a bound passes.
+bool inRange(const QString &text, float low, float high)
+{
+    const auto value = parseFloat(text);
+    return value && *value >= low && *value <= high;
+}
+
+bool nameTaken(const MaterialCatalogue &catalogue, MaterialKind kind, const QString &name)
+{
+    return catalogue.names(kind).contains(name);
+}
+
+template <typename Entry>
+DefineResult store(std::vector<Entry> &entries, const MaterialCatalogue &catalogue,
+                   MaterialKind kind, const QString &name, const Entry &typed, int selectedIndex)
+{
+    DefineResult result;
+    if (!nameTaken(catalogue, kind, name)) {
+        if (catalogue.isFull(kind)) {
+            result.refusal = catalogueFullRefusal(kind);
+            return result;
+        }
+        entries.push_back(typed);
+        result.outcome = DefineOutcome::AddedNew;
+        result.index = static_cast<int>(entries.size()) - 1;
+        return result;
+    }
+    if (selectedIndex >= 1 && selectedIndex < static_cast<int>(entries.size())) {
+        entries[static_cast<size_t>(selectedIndex)] = typed;
+        result.outcome = DefineOutcome::Updated;
+        result.index = selectedIndex;
+        return result;
+    }
+    result.outcome = DefineOutcome::NothingStored;
+    return result;
+}
+
+} // namespace
+
+std::optional<Refusal> ValidateBoard(const BoardMaterial &typed)
+{
+    if (typed.BoardName.isEmpty())
+        return Refusal{QStringLiteral("Please enter a name for this board."), TryAgain};
+    if (!inRange(typed.BoardThickness, 0.05f, 6.0f))
+        return Refusal{QStringLiteral("The thickness must be positive, greater than 0.05 inches, and less than 6 inches. "),
+                       TryAgainDot};
+    if (!inRange(typed.BoardDensity, 0.0001f, 0.5f))
+        return Refusal{QStringLiteral("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."),
+                       TryAgain};
+    return std::nullopt;
+}
+
+std::optional<Refusal> ValidateAxle(const AxleMaterial &typed)
+{
+    if (typed.AxleName.isEmpty())
+        return Refusal{QStringLiteral("Please enter a name for this axle material."), TryAgain};
+    if (!inRange(typed.AxleDensity, 0.0001f, 0.5f))
+        return Refusal{QStringLiteral("The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. "),
+                       TryAgainDot};
+    return std::nullopt;
+}
+
+std::optional<Refusal> ValidateSpring(const SpringMaterial &typed)
+{
+    if (typed.SpringName.isEmpty())
+        return Refusal{QStringLiteral("Please enter a name for this spring material."), TryAgain};
+    if (!inRange(typed.SpringThickness, 0.0001f, 0.125f))
+        return Refusal{QStringLiteral("The thickness must be positive, greater than zero, and no more than 0.125 inches. "),
+                       TryAgainDot};
+    if (!inRange(typed.SpringDensity, 0.0001f, 0.5f))
+        return Refusal{QStringLiteral("The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch."),
+                       TryAgain};
+    if (!inRange(typed.SpringSampleWidth, 0.0001f, 6.0f))
+        return Refusal{QStringLiteral("The width of your test sample must be positive, greater than zero, and no more than 6 inches."),
+                       TryAgain};
+    if (!inRange(typed.SpringTorqueCurve[0], 0.0001f, 10.0f))
+        return Refusal{QStringLiteral("The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."),
+                       TryAgain};
+    for (size_t cell = 1; cell < typed.SpringTorqueCurve.size(); ++cell) {
+        const QString &text = typed.SpringTorqueCurve[cell];
+        if (!text.trimmed().isEmpty() && !parseFloat(text))
+            return Refusal{QStringLiteral("All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid."),
+                           TryAgain};
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> ValidateTread(const TreadMaterial &typed)
+{
+    if (typed.TreadName.isEmpty())
+        return Refusal{QStringLiteral("Please enter a name for this tread material."), TryAgain};
+    if (!inRange(typed.TreadFriction, 0.0001f, 2.0f))
+        return Refusal{QStringLiteral("The coefficient of static friction must be positive, greater than zero, and less than 2. "),
+                       TryAgainDot};
+    return std::nullopt;
+}
+
+Refusal catalogueFullRefusal(MaterialKind kind)
+{
+    static const char *const kinds[] = {"board", "axle", "spring", "tread"};
+    return {QStringLiteral("The list of %1 materials is full (100 materials).  Delete a material "
+                           "before you define a new one.")
+                .arg(QLatin1String(kinds[static_cast<int>(kind)])),
+            TryAgainDot};
+}
+
+DefineResult DefineBoard(MaterialCatalogue &catalogue, const BoardMaterial &typed, int selectedIndex)
+{
+    if (auto refusal = ValidateBoard(typed))
+        return {DefineOutcome::Refused, -1, *refusal};
+    return store(catalogue.boards, catalogue, MaterialKind::Board, typed.BoardName, typed, selectedIndex);
+}
+
+DefineResult DefineAxle(MaterialCatalogue &catalogue, const AxleMaterial &typed, int selectedIndex)
+{
+    if (auto refusal = ValidateAxle(typed))
+        return {DefineOutcome::Refused, -1, *refusal};
+    return store(catalogue.axles, catalogue, MaterialKind::Axle, typed.AxleName, typed, selectedIndex);
+}
+
+DefineResult DefineSpring(MaterialCatalogue &catalogue, const SpringMaterial &typed, int selectedIndex)
+{
+    if (auto refusal = ValidateSpring(typed))
+        return {DefineOutcome::Refused, -1, *refusal};
+    SpringMaterial stored = typed;
+    for (QString &cell : stored.SpringTorqueCurve)
+        if (cell.trimmed().isEmpty())
+            cell = QStringLiteral("0");
+    return store(catalogue.springs, catalogue, MaterialKind::Spring, typed.SpringName, stored, selectedIndex);
+}
+
+DefineResult DefineTread(MaterialCatalogue &catalogue, const TreadMaterial &typed, int selectedIndex)
+{
+    if (auto refusal = ValidateTread(typed))
+        return {DefineOutcome::Refused, -1, *refusal};
+    return store(catalogue.treads, catalogue, MaterialKind::Tread, typed.TreadName, typed, selectedIndex);
+}
+
+MaterialKind partKind(int part)
+{
+    switch (part) {
+    case OuterBodyPart:
+    case InnerBodyPart:
+    case DriveWheelPart:
+    case OtherWheelPart: return MaterialKind::Board;
+    case DriveAxlePart:
+    case OtherAxlePart: return MaterialKind::Axle;
+    case SpringPart: return MaterialKind::Spring;
+    default: return MaterialKind::Tread;
+    }
+}
+
+bool DeleteMaterial(Workspace &workspace, MaterialKind kind, int index)
+{
+    if (!workspace.catalogue.removeEntry(kind, index))
+        return false;
+    for (int part = 0; part < PartCount; ++part) {
+        if (partKind(part) != kind)
+            continue;
+        int &used = workspace.design.MatIndex[static_cast<size_t>(part)];
+        if (used == index)
+            used = 0;
+        else if (used > index)
+            --used;
+    }
+    return true;
+}
+
+Refusal colorPickerRefusal(MaterialKind kind)
+{
+    return {QStringLiteral("Sorry, this computer does not have the ColorPicker component installed.  "
+                           "A default color will be used instead."),
+            kind == MaterialKind::Axle ? QStringLiteral("Colors not available") : TryAgainDot};
+}
+
+} // namespace zindle
