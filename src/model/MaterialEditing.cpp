@@ -9,12 +9,13 @@ namespace {
 const QString TryAgain = QStringLiteral("Please try again");
 const QString TryAgainDot = QStringLiteral("Please try again.");
 
-// Bounds are compared with the typed value held in single precision: a typed 0.0001 falls just
-// below the float 0.0001 and is refused, a value equal to a bound passes.
-bool inRange(const QString &text, float low, float high)
+// The typed value is held in single precision and compared with bounds that are not: a typed
+// 0.0001 becomes a single just below the bound 0.0001 and is refused, while 0.05, 0.5, 6 and the
+// other bounds pass because their singles are not below them.
+bool inRange(const QString &text, double low, double high)
 {
     const auto value = parseFloat(text);
-    return value && *value >= low && *value <= high;
+    return value && static_cast<double>(*value) >= low && static_cast<double>(*value) <= high;
 }
 
 bool nameTaken(const MaterialCatalogue &catalogue, MaterialKind kind, const QString &name)
@@ -53,10 +54,10 @@ std::optional<Refusal> ValidateBoard(const BoardMaterial &typed)
 {
     if (typed.BoardName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this board."), TryAgain};
-    if (!inRange(typed.BoardThickness, 0.05f, 6.0f))
+    if (!inRange(typed.BoardThickness, 0.05, 6.0))
         return Refusal{QStringLiteral("The thickness must be positive, greater than 0.05 inches, and less than 6 inches. "),
                        TryAgainDot};
-    if (!inRange(typed.BoardDensity, 0.0001f, 0.5f))
+    if (!inRange(typed.BoardDensity, 0.0001, 0.5))
         return Refusal{QStringLiteral("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."),
                        TryAgain};
     return std::nullopt;
@@ -66,7 +67,7 @@ std::optional<Refusal> ValidateAxle(const AxleMaterial &typed)
 {
     if (typed.AxleName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this axle material."), TryAgain};
-    if (!inRange(typed.AxleDensity, 0.0001f, 0.5f))
+    if (!inRange(typed.AxleDensity, 0.0001, 0.5))
         return Refusal{QStringLiteral("The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. "),
                        TryAgainDot};
     return std::nullopt;
@@ -76,16 +77,16 @@ std::optional<Refusal> ValidateSpring(const SpringMaterial &typed)
 {
     if (typed.SpringName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this spring material."), TryAgain};
-    if (!inRange(typed.SpringThickness, 0.0001f, 0.125f))
+    if (!inRange(typed.SpringThickness, 0.0001, 0.125))
         return Refusal{QStringLiteral("The thickness must be positive, greater than zero, and no more than 0.125 inches. "),
                        TryAgainDot};
-    if (!inRange(typed.SpringDensity, 0.0001f, 0.5f))
+    if (!inRange(typed.SpringDensity, 0.0001, 0.5))
         return Refusal{QStringLiteral("The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch."),
                        TryAgain};
-    if (!inRange(typed.SpringSampleWidth, 0.0001f, 6.0f))
+    if (!inRange(typed.SpringSampleWidth, 0.0001, 6.0))
         return Refusal{QStringLiteral("The width of your test sample must be positive, greater than zero, and no more than 6 inches."),
                        TryAgain};
-    if (!inRange(typed.SpringTorqueCurve[0], 0.0001f, 10.0f))
+    if (!inRange(typed.SpringTorqueCurve[0], 0.0001, 10.0))
         return Refusal{QStringLiteral("The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."),
                        TryAgain};
     for (size_t cell = 1; cell < typed.SpringTorqueCurve.size(); ++cell) {
@@ -101,7 +102,7 @@ std::optional<Refusal> ValidateTread(const TreadMaterial &typed)
 {
     if (typed.TreadName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this tread material."), TryAgain};
-    if (!inRange(typed.TreadFriction, 0.0001f, 2.0f))
+    if (!inRange(typed.TreadFriction, 0.0001, 2.0))
         return Refusal{QStringLiteral("The coefficient of static friction must be positive, greater than zero, and less than 2. "),
                        TryAgainDot};
     return std::nullopt;

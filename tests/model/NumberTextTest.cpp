@@ -1,0 +1,72 @@
+#include "model/NumberText.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace zindle;
+
+TEST(NumberText, SinglesAreWidenedAndWrittenWithFifteenDigits)
+{
+    EXPECT_EQ(floatText(0.57f), "0.569999992847443");
+    EXPECT_EQ(floatText(1.5972222f), "1.59722220897675");
+    EXPECT_EQ(floatText(115.0f / 72.0f), "1.59722220897675");
+    EXPECT_EQ(floatText(25.0f / 72.0f), "0.347222208976746");
+    EXPECT_EQ(floatText(0.75f), "0.75");
+    EXPECT_EQ(floatText(36.0f), "36");
+    EXPECT_EQ(floatText(0.0f), "0");
+    EXPECT_EQ(floatText(-0.25f), "-0.25");
+    EXPECT_EQ(floatText(3.8175835609436f), "3.8175835609436");
+}
+
+TEST(NumberText, ExtremeMagnitudesUseTheScientificForm)
+{
+    EXPECT_EQ(doubleText(1e20), "1E20");
+    EXPECT_EQ(doubleText(1e-7), "1E-7");
+    EXPECT_EQ(doubleText(123456789012345.0), "123456789012345");
+    EXPECT_EQ(doubleText(0.0001), "0.0001");
+}
+
+TEST(NumberText, FixedPatternsRoundHalvesAwayFromZero)
+{
+    EXPECT_EQ(text00(4.8f), "4.80");
+    EXPECT_EQ(text00(0.125), "0.13");
+    EXPECT_EQ(text00(-0.125), "-0.13");
+    EXPECT_EQ(text00(2.0), "2.00");
+    EXPECT_EQ(text0(9.96), "10.0");
+    EXPECT_EQ(text0(0.04), "0.0");
+    EXPECT_EQ(text00(-0.001), "0.00");
+    // The single nearest 4.805 lies below it, so it rounds down.
+    EXPECT_EQ(text00(4.805f), "4.80");
+}
+
+TEST(NumberText, OnlyAPeriodMakesADecimalPoint)
+{
+    EXPECT_EQ(parseFloat("1.5"), 1.5f);
+    EXPECT_EQ(parseFloat(" 36 "), 36.0f);
+    EXPECT_EQ(parseFloat("-.5"), -0.5f);
+    EXPECT_EQ(parseFloat("2."), 2.0f);
+    EXPECT_EQ(parseFloat("1e2"), 100.0f);
+    for (const char *bad : {"", " ", "1,5", "abc", "1.5x", "nan", "inf", "1e", ".", "--1", "1e99"})
+        EXPECT_FALSE(parseFloat(bad).has_value()) << bad;
+}
+
+TEST(NumberText, TypedValuesAreHeldInSinglePrecision)
+{
+    // The typed text 0.0001 becomes a single just below the decimal value.
+    EXPECT_EQ(*parseFloat("0.0001"), 0.0001f);
+    EXPECT_LT(static_cast<double>(*parseFloat("0.0001")), 0.0001);
+    EXPECT_EQ(floatOr("junk", 7.0f), 7.0f);
+}
+
+TEST(NumberText, IntegersAndTruncation)
+{
+    EXPECT_EQ(parseInteger("13"), 13);
+    EXPECT_EQ(parseInteger(" -2 "), -2);
+    EXPECT_FALSE(parseInteger("1.5").has_value());
+    EXPECT_FALSE(parseInteger("99999999999").has_value());
+    EXPECT_EQ(truncToInt(2.9), 2);
+    EXPECT_EQ(truncToInt(-2.9), -2);
+    EXPECT_EQ(truncToInt(1e30), INT_MAX);
+    EXPECT_EQ(truncToInt(std::nan("")), 0);
+}
