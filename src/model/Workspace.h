@@ -5,6 +5,15 @@
 #include "DesignList.h"
 #include "DesignRecord.h"
 #include "MaterialCatalogue.h"
+#include "physics/Advisories.h"
+#include "physics/BuildGeometry.h"
+#include "physics/Forces.h"
+#include "physics/MassBalance.h"
+#include "physics/Race.h"
+#include "physics/ResultFields.h"
+#include "physics/Simulation.h"
+#include "sheet/PartRegions.h"
+#include "sheet/SheetScale.h"
 
 #include <random>
 
@@ -15,6 +24,26 @@ struct Workspace {
     DesignList list;
     MaterialCatalogue catalogue;
     std::mt19937 random{std::random_device{}()};
+
+    // Results of the computation steps, as text.
+    ResultFields results;
+    // Sheet scale. The window replaces it once it is shown and on every resize; until then,
+    // and for the command line and tests, it is the scale of a 1152 x 864 sheet picture.
+    SheetScale scale = HeadlessSheetScale();
+    // Screen, preview and printer copies of the committed outlines.
+    OutlineCopies outerCopies, innerCopies;
+    // Part regions of the last sheet preparation or redraw.
+    PartRegions regions;
+    // Shared values of the build step and of the mass and balance analysis.
+    BuildShared build;
+    MassShared mass;
+    // Connectivity facts of the last region rebuild and the Advisories window's labels.
+    OverlapFacts overlaps;
+    AdvisoryState advisories;
+    // Force picture, simulation and race state of the Analyze, Simulate and Race modes.
+    ForcePictureState forces;
+    SimulationState simulation;
+    RaceState race;
 
     void MarkDesignChanged() { list.MarkDesignChanged(list.CurrentDesign); }
 };

@@ -21,6 +21,9 @@ struct ResultFields {
     QString PropulsionLeftEF, PropulsionRightEF, TractionLeftEF, TractionRightEF;
     // Simulation.
     QString TimeEF, TopSpeedEF;
+    // "(was ...)" beside PoweredDistanceEF after a run fell short of the prediction; empty
+    // while the label is hidden.
+    QString RevisedLabel;
 };
 
 } // namespace zindle

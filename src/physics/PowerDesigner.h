@@ -1,0 +1,66 @@
+#pragma once
+// The Power Designer sweep: every combination of drive wheel diameter, spring length and
+// spring width on a grid is written into the current design and run through the Simulate
+// refresh; the best time to 15 ft is kept. The design keeps the last combination tried.
+//
+// The sweep does not know the refresh chain or the window: the caller passes the chain to run
+// per combination, a stop test (checked before every next value of every loop, so the
+// combination being simulated always finishes) and a progress hook (where a window processes
+// its pending events).
+
+#include "model/DesignRecord.h"
+#include "physics/ResultFields.h"
+
+#include <QString>
+#include <functional>
+
+namespace zindle {
+
+struct SweepRange {
+    QString from, to, step;
+};
+
+// The dialog's nine fields with their defaults.
+struct SweepRanges {
+    SweepRange width{QStringLiteral("1.5"), QStringLiteral("1.5"), QStringLiteral("1.5")};
+    SweepRange length{QStringLiteral("36"), QStringLiteral("36"), QStringLiteral("4")};
+    SweepRange wheel{QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};
+};
+
+// The read-only result fields of the dialog; they keep their texts from an earlier sweep
+// until a new one finds a valid time.
+struct SweepBest {
+    QString BestYet = QStringLiteral("-");
+    QString BestSWYet = QStringLiteral("-");
+    QString BestSLYet = QStringLiteral("-");
+    QString BestDWYet = QStringLiteral("-");
+};
+
+inline const QString SweepMessageCaption = QStringLiteral("Please try again.");
+
+// The first message the nine fields fail with, or an empty text when the sweep may run.
+QString ValidateSweepRanges(const SweepRanges &ranges);
+
+struct SweepProgress {
+    int combination = 0; // 1 for the first simulated combination
+    QString width, length, wheel; // the design's texts the chain ran with
+    QString time;                 // TimeEF after the run
+};
+
+struct SweepHooks {
+    std::function<void()> runSimulateChain;                // required
+    std::function<bool()> stopRequested;                   // optional
+    std::function<void(const SweepProgress &)> progress;   // optional, after each combination
+};
+
+struct SweepOutcome {
+    QString message;      // the validation message when nothing ran
+    int combinations = 0; // simulations run
+    bool stopped = false;
+};
+
+SweepOutcome RunPowerDesignerSweep(DesignRecord &design, const ResultFields &results,
+                                   SweepBest &best, const SweepRanges &ranges,
+                                   const SweepHooks &hooks);
+
+} // namespace zindle

@@ -1,0 +1,170 @@
+#include "RefreshChain.h"
+
+#include "model/NumberText.h"
+#include "physics/Advisories.h"
+#include "physics/BuildGeometry.h"
+#include "physics/SpringTorque.h"
+#include "sheet/EmptySheet.h"
+#include "sheet/PartRegions.h"
+
+namespace zindle {
+
+void RefreshHooks::runRace(Workspace &workspace)
+{
+    RunRaceToEnd(workspace.race, workspace.list, raceGeometry(workspace));
+}
+
+Balance currentBalance(const Workspace &workspace)
+{
+    Balance balance;
+    balance.mass = floatOr(workspace.results.ProjectedMassEF, 0.0f);
+    balance.ahead = workspace.mass.CentroidAheadOfDriveAxle;
+    balance.height = workspace.mass.CentroidHeight;
+    balance.wheelbase = workspace.mass.Wheelbase;
+    return balance;
+}
+
+RaceGeometry raceGeometry(const Workspace &workspace)
+{
+    return {workspace.scale.RaceUnitX, workspace.scale.RaceUnitY};
+}
+
+void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks)
+{
+    ComputeTorqueStep(workspace.design, workspace.catalogue, workspace.results);
+    MassBalanceOptions options;
+    options.recordElements = hooks.wantsElements();
+    std::vector<GridElement> elements;
+    if (RunMassBalance(workspace, mode, options, options.recordElements ? &elements : nullptr)
+        && options.recordElements)
+        hooks.showElements(workspace, elements);
+}
+
+void RunRevolutionsStep(Workspace &workspace)
+{
+    ComputeRevolutionsStep(workspace.design, workspace.catalogue, workspace.results);
+    ComputeAtRestLoads(workspace.design.Drive, currentBalance(workspace), workspace.forces);
+}
+
+SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int currentMode,
+                                         RefreshHooks &hooks)
+{
+    // A new run forgets the skid warning of the last one until the advisories are evaluated again.
+    workspace.advisories.SkidAdvisoryLabel.visible = false;
+    SimulationContext context{workspace.design, workspace.catalogue, currentBalance(workspace),
+                              workspace.results, workspace.list, workspace.forces,
+                              workspace.simulation, currentMode};
+    hooks.simulationStarting(workspace);
+    SimulationFrameHook onFrame;
+    if (hooks.wantsSimulationFrames())
+        onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };
+    return RunSimulation(context, frame, onFrame);
+}
+
+namespace {
+
+// The build step, then the sheet: scale, outline copies, part regions and their connectivity
+// facts. The build reads nothing the sheet preparation writes, so running it first changes no
+// result; it lets the sheet be prepared once, from the car as built now, rather than from the
+// previous refresh's case (which a workspace's first refresh does not have, and which the
+// Power Designer changes between refreshes). Preparing the regions is the costly part of a
+// refresh, so it is done once.
+void buildAndPrepareSheet(Workspace &workspace, int mode, RefreshHooks &hooks)
+{
+    ComputeBuildGeometry(workspace);
+    RescaleDesign(workspace, false, true);
+    hooks.clearSheet(workspace, mode);
+}
+
+} // namespace
+
+void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
+{
+    const int direction = driveDirection(workspace.design.Drive);
+    switch (mode) {
+    case AnalyzeMode:
+        buildAndPrepareSheet(workspace, mode, hooks);
+        hooks.paintBodyRegions(workspace);
+        RunTorqueStep(workspace, mode, hooks);
+        hooks.drawCentroidMarker(workspace);
+        hooks.drawDriveArrow(workspace, direction);
+        RunRevolutionsStep(workspace);
+        hooks.showNormalForces(workspace, workspace.forces.ForcePictureMass,
+                               workspace.forces.NormalForceOtherAtRest,
+                               workspace.forces.NormalForceDriveAtRest);
+        EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
+        break;
+    case SimulateMode:
+        buildAndPrepareSheet(workspace, mode, hooks);
+        hooks.paintBodyRegions(workspace);
+        hooks.drawDriveArrow(workspace, direction);
+        RunTorqueStep(workspace, mode, hooks);
+        RunRevolutionsStep(workspace);
+        hooks.drawCentroidMarker(workspace);
+        RunWorkspaceSimulation(workspace, workspace.simulation.SimulateStep, mode, hooks);
+        EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
+        break;
+    case RaceMode:
+        buildAndPrepareSheet(workspace, mode, hooks);
+        RunTorqueStep(workspace, mode, hooks);
+        RunRevolutionsStep(workspace);
+        RunWorkspaceSimulation(workspace, FrameRunToEnd, mode, hooks);
+        hooks.runRace(workspace);
+        break;
+    default:
+        break;
+    }
+}
+
+void RefreshPhysicsMode(Workspace &workspace, int mode)
+{
+    RefreshHooks none;
+    RefreshPhysicsMode(workspace, mode, none);
+}
+
+void EnterSimulateMode(Workspace &workspace)
+{
+    workspace.design.StepSize = QStringLiteral("9");
+    workspace.simulation.SimulateStep = 1;
+}
+
+void PrepareEntireCycle(Workspace &workspace)
+{
+    EnterSimulateMode(workspace);
+    workspace.simulation.SimulateStep = FrameEntireCycle;
+    workspace.simulation.StepEnabled = false;
+    workspace.simulation.ToEndEnabled = false;
+    workspace.simulation.RewindEnabled = true;
+}
+
+void RewindSimulation(Workspace &workspace, RefreshHooks &hooks)
+{
+    SimulationState &state = workspace.simulation;
+    state.SimulateStep = 1;
+    RefreshPhysicsMode(workspace, SimulateMode, hooks);
+    state.StepEnabled = true;
+    state.ToEndEnabled = true;
+    state.RewindEnabled = false;
+}
+
+void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
+{
+    SimulationState &state = workspace.simulation;
+    state.SimulateStep += 1;
+    state.RewindEnabled = true;
+    // Only the run is repeated: the car, its mass and its torque are those of the last refresh.
+    RunRevolutionsStep(workspace);
+    RunWorkspaceSimulation(workspace, state.SimulateStep, SimulateMode, hooks);
+}
+
+void ViewEntireCycle(Workspace &workspace, RefreshHooks &hooks)
+{
+    SimulationState &state = workspace.simulation;
+    state.SimulateStep = FrameEntireCycle;
+    state.StepEnabled = false;
+    state.ToEndEnabled = false;
+    state.RewindEnabled = true;
+    RefreshPhysicsMode(workspace, SimulateMode, hooks);
+}
+
+} // namespace zindle

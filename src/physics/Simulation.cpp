@@ -1,0 +1,277 @@
+#include "Simulation.h"
+
+#include "model/NumberText.h"
+#include "physics/PartMaterials.h"
+#include "physics/SpringTorque.h"
+#include "sheet/EmptySheet.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zindle {
+
+namespace {
+
+constexpr float StepSeconds = 0.01f;
+constexpr int TimeLimitIndex = 10000; // 100 s
+constexpr int StepsPerFrame = 2;
+
+// Everything the run reads, parsed once when it starts.
+struct RunInputs {
+    float totalRevs = 0.0f;
+    float wheelDia = 0.0f;
+    float mass = 0.0f;
+    float widthRatio = 0.0f; // spring width over the sample width
+    float predicted = 0.0f;  // powered distance of the revolutions step
+    float friction = 0.0f;
+    float mu = 0.0f;
+    float inertiaShare = 0.0f; // R
+    bool allWheel = false;
+};
+
+RunInputs readInputs(const SimulationContext &context)
+{
+    const DesignRecord &design = context.design;
+    const ResultFields &results = context.results;
+    RunInputs in;
+    in.totalRevs = floatOr(results.RevsEF, 0.0f);
+    in.wheelDia = floatOr(design.DriveWhlDia, 0.0f);
+    in.mass = floatOr(results.ProjectedMassEF, 0.0f);
+    const SpringMaterial &spring = springOf(design, context.catalogue);
+    const float sampleWidth = floatOr(spring.SpringSampleWidth, 0.0f);
+    // A test sample without width cannot be scaled to the spring: no torque at all.
+    in.widthRatio = sampleWidth > 0.0f ? floatOr(design.SpringWidth, 0.0f) / sampleWidth : 0.0f;
+    if (!std::isfinite(in.widthRatio))
+        in.widthRatio = 0.0f;
+    in.predicted = floatOr(results.PoweredDistanceEF, 0.0f);
+    in.friction = floatOr(design.Friction, 0.0f);
+    in.mu = floatOr(treadOf(design, context.catalogue).TreadFriction, 0.0f);
+    in.allWheel = design.Drive == DriveKind::AllWD;
+
+    const BoardMaterial &wheelBoard = boardOf(design, context.catalogue, DriveWheelPart);
+    const float radius = in.wheelDia / 2.0f;
+    float wheelMass = floatOr(wheelBoard.BoardDensity, 0.0f) * floatOr(wheelBoard.BoardThickness, 0.0f)
+                      * (3.1416f * radius * radius) * 2.0f;
+    if (in.allWheel)
+        wheelMass *= 2.0f;
+    // Massless wheels take no share of the force (the limit of the formula as the wheel mass
+    // goes to 0); a share that is not finite (a negative total mass can put the denominator at
+    // 0) is treated the same way rather than letting it reach the velocity.
+    if (wheelMass != 0.0f) {
+        in.inertiaShare = 1.0f / (2.0f * (in.mass - wheelMass) / wheelMass + 3.0f);
+        if (!std::isfinite(in.inertiaShare))
+            in.inertiaShare = 0.0f;
+    }
+    return in;
+}
+
+QString distanceLabel(float distance, float predicted)
+{
+    return text00(distance) + QStringLiteral(" of ") + text00(predicted) + QStringLiteral(" ft");
+}
+
+QString timeLabel(int timeIndex) { return text00(timeIndex / 100.0) + QStringLiteral(" sec"); }
+
+QString revsLabel(float turned, float total, const char *axle)
+{
+    return QStringLiteral("Rev ") + text0(turned) + QStringLiteral(" of ") + text0(total)
+           + QLatin1String(axle);
+}
+
+void fillLabels(SimulationFrame &frame, const RunInputs &in, float distance, float revsLeft,
+                float revsRight)
+{
+    frame.DynamicDistanceLabel = distanceLabel(distance, in.predicted);
+    frame.DynamicTimeLabel = timeLabel(frame.timeIndex);
+    frame.DynamicRevsLeftLabel = revsLabel(revsLeft, in.totalRevs, ": Rear");
+    frame.DynamicRevsRightLabel = in.allWheel ? revsLabel(revsRight, in.totalRevs, ": Front") : QString();
+}
+
+} // namespace
+
+SimulationOutcome RunSimulation(SimulationContext &context, int frame, const SimulationFrameHook &onFrame)
+{
+    ResultFields &results = context.results;
+    ForcePictureState &forces = context.forces;
+    SimulationState &state = context.state;
+    const bool inSimulateMode = context.currentMode == SimulateMode;
+
+    forces.SkidOccurred = false;
+    state.frameShown = false;
+    const int slot = context.list.CurrentDesign;
+    RaceTrace *trace = slot >= 0 && slot < RaceSlots ? &context.list.traces[static_cast<size_t>(slot)] : nullptr;
+    if (trace)
+        trace->clear();
+
+    const RunInputs in = readInputs(context);
+    Balance balance = context.balance;
+    balance.mass = in.mass;
+    const float tractionRightShown = in.allWheel ? std::fabs(floatOr(results.TractionRightEF, 0.0f)) : 0.0f;
+    forces.ForcePictureMaxForce = std::max(std::fabs(floatOr(results.TractionLeftEF, 0.0f)), tractionRightShown);
+
+    const TorqueCurve curve(springOf(context.design, context.catalogue));
+    // A wheel without a radius turns no torque into force and no distance into turns.
+    const bool wheelUsable = in.wheelDia > 0.0f;
+    const float halfWheel = in.wheelDia / 2.0f;
+    const float circumferenceFt = 3.1415927f * in.wheelDia / 12.0f;
+    const float inertiaMass = in.mass / GravityFtPerS2;
+
+    SimulationOutcome out;
+    out.totalRevs = in.totalRevs;
+    int timeIndex = 0;
+    float v = 0.0f, distance = 0.0f, revsLeft = 0.0f, revsRight = 0.0f;
+    int frameCounter = 1, stepCounter = 0;
+    bool skidLeft = false, skidRight = false;
+
+    const auto propulsionAt = [&](float turned) {
+        if (!wheelUsable)
+            return 0.0f;
+        const float force = in.widthRatio * curve.torqueAtRevs(turned, in.totalRevs) / halfWheel;
+        return std::isfinite(force) ? force : 0.0f;
+    };
+
+    for (;;) {
+        ++timeIndex;
+        ++stepCounter;
+        float forceLeft = propulsionAt(revsLeft);
+        float forceRight = in.allWheel ? propulsionAt(revsRight) : 0.0f;
+
+        const AxleLoad load = AxleLoads(context.design.Drive, balance, forceLeft);
+        const float tractionLeft = TractionCapacity(in.mu, load.drive);
+        const float tractionRight = TractionCapacity(in.mu, load.other);
+        const SkidResult left = ApplySkidRule(forceLeft, tractionLeft);
+        forceLeft = left.force;
+        skidLeft = left.skids;
+        skidRight = false;
+        if (in.allWheel) {
+            const SkidResult right = ApplySkidRule(forceRight, tractionRight);
+            forceRight = right.force;
+            skidRight = right.skids;
+        }
+        if (skidLeft || skidRight)
+            forces.SkidOccurred = true;
+
+        const float net = (forceLeft + forceRight) * (1.0f - in.inertiaShare) - in.friction;
+        // A car without a positive mass cannot be accelerated by a finite force: it stays where
+        // it is (this only happens when no mass analysis has run, e.g. without a body outline).
+        float acceleration = in.mass > 0.0f ? net / inertiaMass : 0.0f;
+        if (!std::isfinite(acceleration))
+            acceleration = 0.0f;
+        float v2 = v + acceleration * StepSeconds;
+        if (!std::isfinite(v2))
+            v2 = v; // keep the last finite speed rather than letting an overflow reach the traces
+        float dx = (v + v2) / 2.0f * StepSeconds;
+        if (!std::isfinite(distance + dx))
+            dx = 0.0f;
+        distance += dx;
+        v = v2;
+
+        float base = wheelUsable ? dx / circumferenceFt : 0.0f;
+        if (!std::isfinite(base))
+            base = 0.0f; // a wheel too small to measure turns no countable revolutions
+        revsLeft += skidLeft ? 2.0f * base : base;
+        revsRight += skidRight ? 2.0f * base : base;
+
+        if (distance >= CourseFt && out.timeToCourseEnd == NotYetAtCourseEnd)
+            out.timeToCourseEnd = timeIndex;
+
+        if (trace && timeIndex < TraceSamples) {
+            trace->DistanceTrace[static_cast<size_t>(timeIndex)] = distance;
+            trace->SkidTrace[static_cast<size_t>(timeIndex)] = (skidLeft || skidRight) ? 1 : 0;
+        }
+
+        const bool spent = revsLeft >= in.totalRevs || revsRight >= in.totalRevs;
+        if (stepCounter >= StepsPerFrame || spent) {
+            stepCounter = 0;
+            if ((frameCounter == frame || frame == FrameEntireCycle) && inSimulateMode) {
+                SimulationFrame shown;
+                shown.frame = frameCounter;
+                shown.timeIndex = timeIndex;
+                shown.skidLeft = skidLeft;
+                shown.skidRight = skidRight;
+                shown.scale = forces.ForcePictureMaxForce;
+                shown.propulsionLeft = forceLeft;
+                shown.propulsionRight = forceRight;
+                shown.tractionLeft = tractionLeft;
+                shown.tractionRight = tractionRight;
+                shown.massScale = forces.ForcePictureMass;
+                shown.loadOther = load.other;
+                shown.loadDrive = load.drive;
+                shown.distance = distance;
+                shown.velocity = v;
+                shown.revsLeft = revsLeft;
+                shown.revsRight = revsRight;
+                // Labels cost a formatting each; the entire-cycle view without a window to
+                // show them only needs the last one (the end picture writes its own).
+                if (onFrame || frame != FrameEntireCycle)
+                    fillLabels(shown, in, distance, revsLeft, revsRight);
+                if (onFrame)
+                    onFrame(shown);
+                state.frameShown = true;
+                state.shownFrame = std::move(shown);
+            }
+            ++frameCounter;
+        }
+        if (spent || timeIndex > TimeLimitIndex)
+            break;
+    }
+
+    out.finalTimeIndex = timeIndex;
+    out.velocity = v;
+    out.distance = distance;
+    out.revsLeft = revsLeft;
+    out.revsRight = revsRight;
+    out.skidOccurred = forces.SkidOccurred;
+    out.frameCount = frameCounter - 1;
+
+    if (frame == FrameRunToEnd || frame == FrameEntireCycle)
+        state.RewindEnabled = true;
+    if (frame == FrameEntireCycle || frame == frameCounter) {
+        state.StepEnabled = false;
+        state.ToEndEnabled = false;
+        state.RewindEnabled = true;
+        if (inSimulateMode) {
+            const AxleLoad atRest = AxleLoads(context.design.Drive, balance, 0.0f);
+            forces.NormalForceOtherAtRest = atRest.other;
+            forces.NormalForceDriveAtRest = atRest.drive;
+            SimulationFrame last;
+            last.final = true;
+            last.timeIndex = timeIndex;
+            last.skidLeft = skidLeft;
+            last.skidRight = skidRight;
+            last.scale = forces.ForcePictureMaxForce;
+            last.tractionLeft = in.mu * atRest.drive;
+            last.tractionRight = in.mu * atRest.other;
+            last.massScale = forces.ForcePictureMass;
+            last.loadOther = atRest.other;
+            last.loadDrive = atRest.drive;
+            last.distance = distance;
+            last.velocity = v;
+            last.revsLeft = revsLeft;
+            last.revsRight = revsRight;
+            fillLabels(last, in, distance, revsLeft, revsRight);
+            if (onFrame)
+                onFrame(last);
+            state.frameShown = true;
+            state.shownFrame = std::move(last);
+        }
+    }
+
+    if (out.timeToCourseEnd != NotYetAtCourseEnd)
+        results.TimeEF = floatText(static_cast<float>(out.timeToCourseEnd) / 100.0f);
+    else
+        results.TimeEF = QStringLiteral("[") + doubleText(timeIndex / 100.0).left(4) + QStringLiteral("]");
+    state.LastRunTime = static_cast<float>(timeIndex / 100.0);
+    results.TopSpeedEF = floatText(v).left(4);
+    if (in.predicted > distance) {
+        results.RevisedLabel = QStringLiteral("(was ") + results.PoweredDistanceEF.left(4) + QStringLiteral(")");
+        results.PoweredDistanceEF = floatText(distance).left(4);
+    } else {
+        results.RevisedLabel.clear();
+    }
+    if (slot >= 0 && slot < context.list.DesignCount())
+        context.list.entries[static_cast<size_t>(slot)].DesignSimulated = true;
+    return out;
+}
+
+} // namespace zindle

@@ -1,0 +1,84 @@
+#pragma once
+// The run of a car from standstill with a fully wound spring, in steps of 0.01 s, until the
+// spring has unwound or 100 s have passed. Writes the time to 15 ft, the top speed and the
+// covered distance, and records the design's distance and skid traces for the race.
+//
+// The integration always runs to the end; the requested frame only decides which moment the
+// force picture shows. Nothing is drawn here: a frame is handed to a hook that a window can
+// paint (and use to process pending events during the entire-cycle view).
+
+#include "model/DesignList.h"
+#include "model/DesignRecord.h"
+#include "model/MaterialCatalogue.h"
+#include "physics/Forces.h"
+#include "physics/ResultFields.h"
+
+#include <QString>
+#include <functional>
+
+namespace zindle {
+
+// SimulateStep values with a meaning of their own.
+inline constexpr int FrameEntireCycle = 99998; // every frame is shown (the "View the entire cycle" button)
+inline constexpr int FrameRunToEnd = 99999;    // the race runs the simulation without showing it
+
+inline constexpr float GravityFtPerS2 = 32.18f;
+inline constexpr float CourseFt = 15.0f;
+inline constexpr int NotYetAtCourseEnd = 9999;
+
+// What one frame of the force picture shows.
+struct SimulationFrame {
+    int frame = 0;        // frame number (1 = t 0.02 s); 0 for the end-of-run picture
+    bool final = false;   // the end-of-run picture (no propulsion, at-rest loads)
+    int timeIndex = 0;    // hundredths of a second
+    bool skidLeft = false, skidRight = false;
+    float scale = 0.5f;   // ForcePictureMaxForce
+    float propulsionLeft = 0.0f, propulsionRight = 0.0f; // after the skid rule
+    float tractionLeft = 0.0f, tractionRight = 0.0f;
+    float massScale = 0.5f; // ForcePictureMass
+    float loadOther = 0.0f, loadDrive = 0.0f;
+    float distance = 0.0f, velocity = 0.0f, revsLeft = 0.0f, revsRight = 0.0f;
+    QString DynamicDistanceLabel, DynamicTimeLabel, DynamicRevsLeftLabel, DynamicRevsRightLabel;
+};
+
+using SimulationFrameHook = std::function<void(const SimulationFrame &)>;
+
+// Simulate mode's state between refreshes and button presses.
+struct SimulationState {
+    int SimulateStep = 0;
+    float LastRunTime = 0.0f;
+    bool StepEnabled = true, ToEndEnabled = true, RewindEnabled = false;
+    // The picture the last run left on the sheet (the requested frame or the end picture).
+    bool frameShown = false;
+    SimulationFrame shownFrame;
+};
+
+// What the last run did, as numbers (the texts are in ResultFields).
+struct SimulationOutcome {
+    int timeToCourseEnd = NotYetAtCourseEnd; // time index at 15 ft, 9999 when never reached
+    int finalTimeIndex = 0;
+    float velocity = 0.0f, distance = 0.0f;
+    float revsLeft = 0.0f, revsRight = 0.0f;
+    float totalRevs = 0.0f;
+    bool skidOccurred = false;
+    int frameCount = 0; // frames the run had
+};
+
+// Everything a run reads and writes.
+struct SimulationContext {
+    const DesignRecord &design;
+    const MaterialCatalogue &catalogue;
+    Balance balance;            // d, h and L of the mass analysis; the mass is read from ProjectedMassEF
+    ResultFields &results;
+    DesignList &list;           // traces and simulated flag of the current design
+    ForcePictureState &forces;
+    SimulationState &state;
+    int currentMode = 5; // the window's mode; frames are shown only in Simulate mode (5)
+};
+
+// Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle
+// or FrameRunToEnd). `onFrame` receives every frame that Simulate mode would show.
+SimulationOutcome RunSimulation(SimulationContext &context, int frame,
+                                const SimulationFrameHook &onFrame = {});
+
+} // namespace zindle

@@ -1,0 +1,115 @@
+#include "EmptySheet.h"
+
+#include "model/NumberText.h"
+
+#include <QPolygon>
+
+namespace zindle {
+
+namespace {
+
+const QColor HalfInchGridColor(204, 187, 238);
+const QColor DrawingGridColor(238, 221, 255);
+const QColor PaperEdgeColor(192, 192, 192);
+const QColor GroundColor(238, 187, 153);
+
+void paintHalfInchGrid(QPainter &painter, const QSize &size, const SheetScale &scale)
+{
+    const int step = truncToInt(scale.ScreenScale * 72.0f / 2.0f);
+    painter.setPen(QPen(HalfInchGridColor, 1, Qt::SolidLine));
+    painter.drawLine(0, 0, size.width(), 0);
+    if (step <= 0)
+        return; // a degenerate scale would never reach the edge
+    for (int x = step; x < size.width(); x += step)
+        painter.drawLine(x, 0, x, size.height());
+    for (int y = step; y < size.height(); y += step)
+        painter.drawLine(0, y, size.width(), y);
+}
+
+void paintRaceCourse(QPainter &painter, const QSize &size, int windowWidth)
+{
+    QFont font = painter.font();
+    font.setPointSize(9);
+    painter.setFont(font);
+    const int h = windowWidth / 17;
+    if (h <= 0)
+        return;
+    for (int k = 1; k * h < size.width(); ++k) {
+        const int x = k * h;
+        const QColor colour = (k == 1 || k == 16) ? QColor(Qt::red) : HalfInchGridColor;
+        painter.setPen(QPen(colour, 1, Qt::SolidLine));
+        painter.drawLine(x, 0, x, size.height());
+        painter.drawText(x, painter.fontMetrics().ascent(),
+                         QString::number(k - 1) + QStringLiteral(" ft"));
+    }
+}
+
+void paintPaper(QPainter &painter, const SheetScale &scale, const QColor &fill)
+{
+    const float s = scale.ScreenScale;
+    const int left = scale.SheetOffsetX + 1;
+    const int right = scale.SheetOffsetX + scale.DrawPxWidth;
+    const int fold = right - truncToInt(30.0f * s);
+    const int foldBottom = truncToInt(31.0f * s);
+    const QPolygon paper({QPoint(left, 1), QPoint(fold, 1), QPoint(right, foldBottom),
+                          QPoint(right, scale.DrawPxHeight), QPoint(left, scale.DrawPxHeight)});
+    painter.setPen(QPen(PaperEdgeColor, 2, Qt::SolidLine));
+    painter.setBrush(fill);
+    painter.drawPolygon(paper);
+    // The turned-down corner.
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(QPolygon({QPoint(fold, 1), QPoint(right, foldBottom), QPoint(fold, foldBottom)}));
+    painter.setPen(QPen(PaperEdgeColor, 1, Qt::SolidLine));
+}
+
+void paintDrawingGrid(QPainter &painter, const SheetScale &scale)
+{
+    painter.setPen(QPen(DrawingGridColor, 1, Qt::SolidLine));
+    const int w = scale.DrawPxWidth, h = scale.DrawPxHeight, offset = scale.SheetOffsetX;
+    for (int i = 1; i <= 19; ++i) {
+        const int x = i * w / 20 + offset;
+        painter.drawLine(x, 0, x, h);
+    }
+    for (int j = 1; j <= 14; ++j) {
+        const int y = j * h / 15;
+        painter.drawLine(offset, y, offset + w, y);
+    }
+}
+
+} // namespace
+
+void PaintEmptySheet(QPainter &painter, const QSize &size, int mode, const SheetScale &scale,
+                     const QColor &background, int windowWidth)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(background);
+    painter.drawRect(0, 0, size.width(), size.height());
+    painter.setBrush(Qt::NoBrush);
+
+    if (mode != DesignMode && mode != RaceMode && mode != PrintMode)
+        paintHalfInchGrid(painter, size, scale);
+    if (mode == RaceMode)
+        paintRaceCourse(painter, size, windowWidth);
+    if (mode == DesignMode || mode == PreviewMode)
+        paintPaper(painter, scale, mode == DesignMode ? background : QColor(Qt::white));
+    if (mode == DesignMode)
+        paintDrawingGrid(painter, scale);
+    if (mode == AnalyzeMode || mode == SimulateMode) {
+        const int top = truncToInt(scale.ScreenScale * 72.0f * 0.5f) + scale.DrawPxHeight;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(GroundColor);
+        painter.drawRect(QRect(QPoint(0, top), QPoint(size.width(), size.height())));
+    }
+    painter.restore();
+}
+
+void PaintEmptySheet(QImage &image, int mode, const SheetScale &scale, const QColor &background,
+                     int windowWidth)
+{
+    QPainter painter(&image);
+    PaintEmptySheet(painter, image.size(), mode, scale, background, windowWidth);
+}
+
+} // namespace zindle

@@ -1,0 +1,29 @@
+#pragma once
+// The empty sheet every mode's redraw starts from: background, grid, paper and ground, drawn
+// for the current scale. Painter code only, so the sheet can be drawn without a window.
+
+#include "SheetScale.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+namespace zindle {
+
+// Mode numbers of the main window (there is no mode 2).
+enum SheetMode {
+    DesignMode = 1, BuildMode = 3, AnalyzeMode = 4, SimulateMode = 5, RaceMode = 6,
+    PreviewMode = 7, PrintMode = 8
+};
+
+// The background colour the program starts with (and the colour dialog always proposes).
+inline const QColor DefaultBackgroundColor = QColor(0, 170, 255);
+
+// Paints the empty sheet of `mode` over the whole of `size` (the picture's pixel size).
+// `windowWidth` is the main window's width, which spaces the race course's foot marks.
+void PaintEmptySheet(QPainter &painter, const QSize &size, int mode, const SheetScale &scale,
+                     const QColor &background, int windowWidth);
+void PaintEmptySheet(QImage &image, int mode, const SheetScale &scale, const QColor &background,
+                     int windowWidth);
+
+} // namespace zindle

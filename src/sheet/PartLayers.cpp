@@ -1,0 +1,237 @@
+// The layer regions (outline, case, holes) and the building of the whole part set.
+
+#include "PartRegions.h"
+
+#include "model/NumberText.h"
+#include "model/Workspace.h"
+#include "physics/Advisories.h"
+#include "sheet/RegionMapping.h"
+
+namespace zindle {
+
+namespace {
+
+QPolygon polygonOf(const std::vector<QPoint> &points, int dx = 0)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const QPoint &p : points)
+        polygon << QPoint(p.x() + dx, p.y());
+    return polygon;
+}
+
+// The outline polygon of one coordinate system, from the copy that belongs to it.
+QPolygon outlinePolygon(CoordSystem system, const std::vector<QPoint> &stored,
+                        const OutlineCopies &copies, const SheetScale &scale)
+{
+    switch (system) {
+    case ScreenCoords: return polygonOf(copies.screen, scale.SheetOffsetX);
+    case PrinterCoords: return polygonOf(copies.printer);
+    case PreviewCoords: return polygonOf(copies.preview);
+    case PointCoords: return polygonOf(stored);
+    }
+    return {};
+}
+
+bool overlaps(const QRegion &a, const QRegion &b) { return a.intersects(b); }
+
+// A printer copy made from a clicked pixel lies between the copies of its stored point and of
+// the next point; anything else was written for another outline.
+bool printerCopyFits(QPoint stored, QPoint copy, const SheetScale &scale)
+{
+    const QPoint low = scale.toPrinter(stored);
+    const QPoint high = scale.toPrinter(stored + QPoint(1, 1));
+    return copy.x() >= low.x() && copy.x() <= high.x() && copy.y() >= low.y() &&
+           copy.y() <= high.y();
+}
+
+// The screen and preview copies follow the stored points at the current scale. The printer
+// copy of a clicked point is kept (it is finer than its stored point); one that belongs to
+// another outline (a design selected or read since) is made again from the stored points, so
+// a region can never be built from another outline than the stored one.
+void keepCopiesInStep(const std::vector<QPoint> &stored, OutlineCopies &copies,
+                      const SheetScale &scale)
+{
+    const OutlineCopies fresh = makeOutlineCopies(stored, scale);
+    copies.screen = fresh.screen;
+    copies.preview = fresh.preview;
+    bool printerFits = copies.printer.size() == stored.size();
+    for (size_t i = 0; printerFits && i < stored.size(); ++i)
+        printerFits = printerCopyFits(stored[i], copies.printer[i], scale);
+    if (!printerFits)
+        copies.printer = fresh.printer;
+}
+
+} // namespace
+
+void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale,
+                 DesignRecord &design, OutlineCopies &outerCopies, OutlineCopies &innerCopies)
+{
+    const bool awd = geometry.allWheel();
+    RegionOverlaps &ov = regions.overlaps;
+    keepCopiesInStep(design.OuterPts, outerCopies, scale);
+
+    // Outer layers.
+    regions.OuterLayerBuilt = design.OuterCount() >= 2;
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const auto system = static_cast<CoordSystem>(c);
+        RegionSet &set = regions.sets[c];
+        PartShapes &shapes = regions.shapes[c];
+        set.outerOutline = set.outerLayer = QRegion();
+        shapes.outerPolygon = QPolygon();
+        if (!regions.OuterLayerBuilt)
+            continue;
+        shapes.outerPolygon = outlinePolygon(system, design.OuterPts, outerCopies, scale);
+        const QRegion outline(shapes.outerPolygon, Qt::WindingFill);
+        set.outerOutline = outline;
+        QRegion layer = outline + set.caseShape[0];
+        if (awd)
+            layer += set.caseShape[1];
+        if (system == PrinterCoords) {
+            // The paper template is cut around the outline and case; holes are drilled.
+            set.outerLayer = layer;
+            continue;
+        }
+        if (system == ScreenCoords) {
+            ov.outerHitsChamber = overlaps(outline, set.caseShape[0]);
+            ov.outerHitsSecondChamber = awd && overlaps(outline, set.caseShape[1]);
+            regions.outerLayerHit = layer;
+        }
+        layer -= set.driveAxle;
+        if (system == ScreenCoords)
+            regions.outerLayerBeforeOtherHole = layer;
+        if (!awd) {
+            if (system == ScreenCoords)
+                ov.outerHitsOtherAxle = overlaps(layer, set.otherAxle);
+            layer -= set.otherAxle;
+        }
+        set.outerLayer = layer;
+    }
+    if (!regions.OuterLayerBuilt) {
+        regions.outerLayerHit = regions.outerLayerBeforeOtherHole = QRegion();
+        ov.outerHitsChamber = ov.outerHitsSecondChamber = ov.outerHitsOtherAxle = false;
+    }
+
+    // Inner layers: without an inner outline the cored layers take the outer shape.
+    if (design.InnerCount() < 2) {
+        design.InnerPts = design.OuterPts;
+        innerCopies = outerCopies;
+    }
+    keepCopiesInStep(design.InnerPts, innerCopies, scale);
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const auto system = static_cast<CoordSystem>(c);
+        RegionSet &set = regions.sets[c];
+        PartShapes &shapes = regions.shapes[c];
+        shapes.innerPolygon = outlinePolygon(system, design.InnerPts, innerCopies, scale);
+        const QRegion outline = design.InnerCount() >= 2
+                                    ? QRegion(shapes.innerPolygon, Qt::WindingFill)
+                                    : QRegion();
+        set.innerOutline = outline;
+        QRegion layer = outline + set.caseShape[0] - set.chamberShape[0];
+        if (awd)
+            layer = layer + set.caseShape[1] - set.chamberShape[1];
+        if (system == PrinterCoords) {
+            set.innerLayer = layer;
+            continue;
+        }
+        if (system == ScreenCoords) {
+            ov.innerHitsChamber = overlaps(outline, set.caseShape[0]);
+            ov.innerHitsSecondChamber = awd && overlaps(outline, set.caseShape[1]);
+            ov.innerHitsOuter = overlaps(outline, set.outerLayer);
+            regions.innerLayerHit = layer;
+        }
+        layer -= set.driveAxle;
+        if (system == ScreenCoords)
+            regions.innerLayerBeforeOtherHole = layer;
+        if (!awd) {
+            if (system == ScreenCoords)
+                ov.innerHitsOtherAxle = overlaps(layer, set.otherAxle);
+            layer -= set.otherAxle;
+        }
+        set.innerLayer = layer;
+    }
+
+    // Paper edge and, with two chambers, whether they cut into each other.
+    const RegionSet &screen = regions.screen();
+    ov.outerOutsideDrawArea = !(screen.outerLayer - scale.DrawAreaRegion).isEmpty();
+    ov.innerOutsideDrawArea = !(screen.innerLayer - scale.DrawAreaRegion).isEmpty();
+    ov.chambersOverlap = awd && overlaps(screen.caseShape[0], screen.caseShape[1]);
+    ov.cavitiesOverlap = awd && overlaps(screen.chamberShape[0], screen.chamberShape[1]);
+}
+
+void BuildAllParts(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale,
+                   DesignRecord &design, OutlineCopies &outerCopies, OutlineCopies &innerCopies,
+                   bool secondChamberAlways, bool withPrinter, bool screenOnly)
+{
+    regions = PartRegions();
+    regions.built[PrinterCoords] = withPrinter;
+    regions.built[PreviewCoords] = !screenOnly;
+    regions.built[PointCoords] = !screenOnly;
+    BuildChamber(regions, geometry, scale);
+    if (geometry.allWheel() || secondChamberAlways)
+        BuildSecondChamber(regions, geometry, scale);
+    BuildAxles(regions, geometry, scale);
+    BuildMarks(regions, geometry, scale);
+    BuildLayers(regions, geometry, scale, design, outerCopies, innerCopies);
+    BuildWheels(regions, geometry, scale);
+    BuildSpring(regions, geometry, scale);
+}
+
+void RescaleDesign(Workspace &ws, bool withPrinter, bool screenOnly)
+{
+    keepCopiesInStep(ws.design.OuterPts, ws.outerCopies, ws.scale);
+    keepCopiesInStep(ws.design.InnerPts, ws.innerCopies, ws.scale);
+    const CaseRadii r = rescaleCaseRadii(ws.results.CaseIDEF, ws.results.CaseOuterDEF);
+    const PartGeometry geometry =
+        partGeometry(ws.design, ws.catalogue, r.rIn, r.rOut, ws.build.DriveAxleHeightPt);
+    BuildAllParts(ws.regions, geometry, ws.scale, ws.design, ws.outerCopies, ws.innerCopies, true,
+                  withPrinter, screenOnly);
+    UpdateOverlapFacts(ws);
+}
+
+void RebuildPartRegions(Workspace &ws, bool withPrinter)
+{
+    const CaseRadii r = redrawCaseRadii(ws.results.CaseIDEF);
+    const PartGeometry geometry =
+        partGeometry(ws.design, ws.catalogue, r.rIn, r.rOut, ws.build.DriveAxleHeightPt);
+    BuildAllParts(ws.regions, geometry, ws.scale, ws.design, ws.outerCopies, ws.innerCopies, false,
+                  withPrinter);
+    UpdateOverlapFacts(ws);
+}
+
+// ---- shapes for the mass analysis ------------------------------------------------------------
+
+PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeometry &geometry)
+{
+    PointLayerShapes s;
+    s.allWheel = geometry.allWheel();
+    s.outerPolygon = polygonOf(design.OuterPts);
+    s.innerPolygon = design.InnerCount() >= 2 ? polygonOf(design.InnerPts) : s.outerPolygon;
+    if (s.outerPolygon.size() >= 2)
+        s.outerOutline = QRegion(s.outerPolygon, Qt::WindingFill);
+    if (s.innerPolygon.size() >= 2)
+        s.innerOutline = QRegion(s.innerPolygon, Qt::WindingFill);
+
+    const bool octagonal = geometry.chamberShape == ChamberShapeKind::Octagonal;
+    auto disc = [octagonal](QPoint centre, float radius) {
+        if (octagonal)
+            return QRegion(chamberOctagon(centre, radius), Qt::WindingFill);
+        return ellipseRegion(circleRect(centre, truncToInt(radius)));
+    };
+    const QPoint drive = geometry.driveAxleCentre();
+    s.driveCase = disc(drive, geometry.rOut);
+    s.driveChamber = disc(drive, geometry.rIn);
+    if (s.allWheel) {
+        const QPoint front = geometry.secondDriveAxleCentre();
+        s.frontCase = disc(front, geometry.rOut);
+        s.frontChamber = disc(front, geometry.rIn);
+    }
+    s.band = QRegion(QRect(0, 540, 1000, 228));
+    return s;
+}
+
+} // namespace zindle

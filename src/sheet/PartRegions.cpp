@@ -1,0 +1,416 @@
+#include "PartRegions.h"
+
+#include "model/MaterialCatalogue.h"
+#include "model/NumberText.h"
+#include "physics/PartMaterials.h"
+#include "sheet/RegionMapping.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zindle {
+
+// ---- mapping ---------------------------------------------------------------------------------
+
+namespace {
+int truncF(float value) { return truncToInt(static_cast<double>(value)); }
+} // namespace
+
+QPoint RegionMapping::map(QPoint pt) const
+{
+    return {truncF(static_cast<float>(pt.x()) * sx) + ox, truncF(static_cast<float>(pt.y()) * sy) + oy};
+}
+
+int RegionMapping::lengthX(double pt) const { return truncF(static_cast<float>(pt) * sx); }
+int RegionMapping::lengthY(double pt) const { return truncF(static_cast<float>(pt) * sy); }
+int RegionMapping::halfX(double diameterPt) const { return truncF(static_cast<float>(diameterPt) * sx) / 2; }
+int RegionMapping::halfY(double diameterPt) const { return truncF(static_cast<float>(diameterPt) * sy) / 2; }
+
+RegionMapping regionMapping(CoordSystem system, const SheetScale &scale)
+{
+    RegionMapping m;
+    switch (system) {
+    case ScreenCoords:
+        m.sx = m.sy = scale.ScreenScale;
+        m.ox = scale.SheetOffsetX + scale.ScreenOriginX;
+        m.oy = scale.ScreenOriginY;
+        break;
+    case PrinterCoords:
+        m.sx = scale.PrinterScaleX;
+        m.sy = scale.PrinterScaleY;
+        m.ox = scale.PrinterOriginX;
+        m.oy = scale.PrinterOriginY;
+        m.unit3x = truncF(3.0f * scale.PrinterScaleX);
+        m.unit3y = truncF(3.0f * scale.PrinterScaleY);
+        break;
+    case PreviewCoords:
+        m.sx = m.sy = scale.PreviewScale * scale.PreviewZoom;
+        m.ox = scale.PreviewOffsetX;
+        break;
+    case PointCoords:
+        break;
+    }
+    return m;
+}
+
+// Rows of the ellipse inscribed in `rect`, each row the pixels whose centres lie inside it,
+// rows with the same span merged into one band. Building the rectangles directly is several
+// times faster than going through a flattened path, and every refresh builds dozens of discs.
+QRegion ellipseRegion(const QRect &rect)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return {};
+    const double rx = rect.width() / 2.0, ry = rect.height() / 2.0;
+    const double cx = rect.left() + rx, cy = rect.top() + ry;
+    std::vector<QRect> rows;
+    rows.reserve(static_cast<size_t>(rect.height()));
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const double dy = (y + 0.5 - cy) / ry;
+        const double t = 1.0 - dy * dy;
+        if (t <= 0.0)
+            continue;
+        const double half = rx * std::sqrt(t);
+        // Pixel x is inside when its centre x + 0.5 lies within cx -/+ half.
+        const int left = static_cast<int>(std::ceil(cx - half - 0.5));
+        const int right = static_cast<int>(std::floor(cx + half - 0.5));
+        if (right < left)
+            continue;
+        if (!rows.empty() && rows.back().left() == left && rows.back().right() == right &&
+            rows.back().bottom() == y - 1)
+            rows.back().setBottom(y);
+        else
+            rows.push_back(QRect(QPoint(left, y), QPoint(right, y)));
+    }
+    QRegion region;
+    if (!rows.empty())
+        region.setRects(rows.data(), static_cast<int>(rows.size()));
+    return region;
+}
+
+QRect halfSizeRect(QPoint centre, int hx, int hy)
+{
+    return QRect(centre.x() - hx, centre.y() - hy, 2 * hx, 2 * hy);
+}
+
+QPolygon octagonPolygon(QPoint centre, double rx, double ry)
+{
+    const int ax = truncToInt(1.08 * rx), ay = truncToInt(1.08 * ry);
+    const int dx = truncToInt(0.763668 * rx), dy = truncToInt(0.763668 * ry);
+    const int x = centre.x(), y = centre.y();
+    QPolygon p;
+    p << QPoint(x, y - ay) << QPoint(x + dx, y - dy) << QPoint(x + ax, y) << QPoint(x + dx, y + dy)
+      << QPoint(x, y + ay) << QPoint(x - dx, y + dy) << QPoint(x - ax, y) << QPoint(x - dx, y - dy);
+    return p;
+}
+
+QPolygon chamberOctagon(QPoint centre, double radius) { return octagonPolygon(centre, radius, radius); }
+
+QRect circleRect(QPoint centre, int radius) { return halfSizeRect(centre, radius, radius); }
+
+// ---- inputs ----------------------------------------------------------------------------------
+
+QPoint PartGeometry::driveAxleCentre() const
+{
+    return {truncToInt(rOut), truncToInt(540.0 - driveAxleHeightPt)};
+}
+
+QPoint PartGeometry::secondDriveAxleCentre() const
+{
+    return {truncToInt(720.0 - rOut), truncToInt(540.0 - driveAxleHeightPt)};
+}
+
+QPoint PartGeometry::frontAxleCentre() const
+{
+    return {truncToInt(720.0 - frontAxleXPt), truncToInt(540.0 - frontAxleYPt)};
+}
+
+PartGeometry partGeometry(const DesignRecord &design, const MaterialCatalogue &catalogue,
+                          float rIn, float rOut, float driveAxleHeightPt)
+{
+    PartGeometry g;
+    g.rIn = rIn;
+    g.rOut = rOut;
+    g.driveAxleHeightPt = driveAxleHeightPt;
+    g.frontAxleXPt = design.FrontAxleXPt;
+    g.frontAxleYPt = design.FrontAxleYPt;
+    g.drive = design.Drive;
+    g.chamberShape = design.ChamberShape;
+    g.driveWhlDia = floatOr(design.DriveWhlDia, 0.0f);
+    g.otherWhlDia = floatOr(design.OtherWhlDia, 0.0f);
+    g.driveAxleDia = floatOr(design.DriveAxleDia, 0.0f);
+    g.otherAxleDia = floatOr(design.OtherAxleDia, 0.0f);
+    g.springLength = floatOr(design.SpringLength, 0.0f);
+    g.springThickness = floatOr(springOf(design, catalogue).SpringThickness, 0.0f);
+    return g;
+}
+
+CaseRadii redrawCaseRadii(const QString &caseIDText)
+{
+    CaseRadii r;
+    r.rIn = floatOr(caseIDText, 0.0f) * 72.0f / 2.0f;
+    r.rOut = r.rIn + 36.0f;
+    return r;
+}
+
+CaseRadii rescaleCaseRadii(const QString &caseIDText, const QString &caseOuterText)
+{
+    CaseRadii r;
+    r.rIn = floatOr(caseIDText, 0.0f) * 72.0f / 2.0f;
+    r.rOut = floatOr(caseOuterText, 0.0f) * 72.0f / 2.0f;
+    return r;
+}
+
+OutlineCopies makeOutlineCopies(const std::vector<QPoint> &stored, const SheetScale &scale)
+{
+    OutlineCopies c;
+    c.screen.reserve(stored.size());
+    c.preview.reserve(stored.size());
+    c.printer.reserve(stored.size());
+    for (const QPoint &p : stored) {
+        c.screen.push_back(scale.toScreen(p));
+        c.preview.push_back(scale.toPreview(p));
+        c.printer.push_back(scale.toPrinter(p));
+    }
+    return c;
+}
+
+// ---- chamber ---------------------------------------------------------------------------------
+
+namespace {
+
+void buildChamberAt(PartRegions &regions, int index, QPoint centrePt, const PartGeometry &geometry,
+                    const SheetScale &scale)
+{
+    const bool octagonal = geometry.chamberShape == ChamberShapeKind::Octagonal;
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const auto system = static_cast<CoordSystem>(c);
+        const RegionMapping m = regionMapping(system, scale);
+        const QPoint centre = m.map(centrePt);
+        PartShapes &shapes = regions.shapes[c];
+        RegionSet &set = regions.sets[c];
+        shapes.driveCentre[index] = centre;
+
+        const int caseRx = m.lengthX(geometry.rOut), caseRy = m.lengthY(geometry.rOut);
+        const int chamberRx = m.lengthX(geometry.rIn), chamberRy = m.lengthY(geometry.rIn);
+        shapes.caseOctagon[index] =
+            octagonPolygon(centre, geometry.rOut * m.sx, geometry.rOut * m.sy);
+        shapes.chamberOctagon[index] =
+            octagonPolygon(centre, geometry.rIn * m.sx, geometry.rIn * m.sy);
+        shapes.caseCircleRect[index] = halfSizeRect(centre, caseRx, caseRy);
+        shapes.chamberCircleRect[index] = halfSizeRect(centre, chamberRx, chamberRy);
+
+        QRegion caseOct(shapes.caseOctagon[index], Qt::WindingFill);
+        QRegion caseCircle = ellipseRegion(shapes.caseCircleRect[index]);
+        // Nothing of the case below the sheet's bottom edge belongs to the body.
+        if (system == ScreenCoords) {
+            caseOct -= scale.GroundBandRegion;
+            caseCircle -= scale.GroundBandRegion;
+        } else if (system == PrinterCoords) {
+            caseOct -= scale.GroundBandRegionPrinter;
+            caseCircle -= scale.GroundBandRegionPrinter;
+        }
+        set.caseOctagon[index] = caseOct;
+        set.caseCircle[index] = caseCircle;
+        set.chamberOctagon[index] = QRegion(shapes.chamberOctagon[index], Qt::WindingFill);
+        set.chamberCircle[index] = ellipseRegion(shapes.chamberCircleRect[index]);
+        set.caseShape[index] = octagonal ? set.caseOctagon[index] : set.caseCircle[index];
+        set.chamberShape[index] = octagonal ? set.chamberOctagon[index] : set.chamberCircle[index];
+    }
+}
+
+} // namespace
+
+void BuildChamber(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale)
+{
+    regions.geometry = geometry;
+    buildChamberAt(regions, 0, geometry.driveAxleCentre(), geometry, scale);
+}
+
+void BuildSecondChamber(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale)
+{
+    buildChamberAt(regions, 1, geometry.secondDriveAxleCentre(), geometry, scale);
+    regions.SecondChamberBuilt = true;
+}
+
+// ---- axles -----------------------------------------------------------------------------------
+
+void BuildAxles(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale)
+{
+    const bool awd = geometry.allWheel();
+    const double driveD = static_cast<double>(geometry.driveAxleDia) * 72.0;
+    const double otherD = static_cast<double>(geometry.otherAxleDia) * 72.0;
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const RegionMapping m = regionMapping(static_cast<CoordSystem>(c), scale);
+        PartShapes &shapes = regions.shapes[c];
+        RegionSet &set = regions.sets[c];
+        const QPoint first = m.map(geometry.driveAxleCentre());
+        shapes.driveAxleRect[0] = halfSizeRect(first, m.halfX(driveD), m.halfY(driveD));
+        set.driveAxle = ellipseRegion(shapes.driveAxleRect[0]);
+        if (awd) {
+            const QPoint second = m.map(geometry.secondDriveAxleCentre());
+            shapes.driveAxleRect[1] = halfSizeRect(second, m.halfX(driveD), m.halfY(driveD));
+            set.driveAxle += ellipseRegion(shapes.driveAxleRect[1]);
+            shapes.otherAxleRect = QRect();
+            set.otherAxle = QRegion();
+        } else {
+            shapes.driveAxleRect[1] = QRect();
+            const QPoint front = m.map(geometry.frontAxleCentre());
+            shapes.frontCentre = front;
+            shapes.otherAxleRect = halfSizeRect(front, m.halfX(otherD), m.halfY(otherD));
+            set.otherAxle = ellipseRegion(shapes.otherAxleRect);
+        }
+    }
+    regions.driveAxleHit = regions.screen().driveAxle;
+    regions.otherAxleHit = regions.screen().otherAxle;
+    regions.FrontAxleRegion = regions.screen().otherAxle;
+}
+
+// ---- marks -----------------------------------------------------------------------------------
+
+void BuildMarks(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale)
+{
+    const bool awd = geometry.allWheel();
+    // The wall mark sits in the middle of the chamber wall, measured from the cavity's top.
+    const double cavity = geometry.chamberShape == ChamberShapeKind::Octagonal
+                              ? static_cast<double>(geometry.rIn) * 1.08
+                              : static_cast<double>(geometry.rIn);
+    const int wallRise = truncToInt(cavity + 18.0);
+    std::vector<QPoint> markPts;
+    const QPoint drive = geometry.driveAxleCentre();
+    markPts.push_back(drive);
+    if (!awd)
+        markPts.push_back(geometry.frontAxleCentre());
+    markPts.push_back(QPoint(15, 540 - 15));
+    markPts.push_back(QPoint(drive.x(), drive.y() - wallRise));
+    if (awd) {
+        const QPoint second = geometry.secondDriveAxleCentre();
+        markPts.push_back(second);
+        markPts.push_back(QPoint(second.x(), second.y() - wallRise));
+    }
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const auto system = static_cast<CoordSystem>(c);
+        const RegionMapping m = regionMapping(system, scale);
+        // Two pixels on screen and in the preview; the same size on paper as on a
+        // 96-pixel-per-inch screen; two points in the sheet frame.
+        int rx = 2, ry = 2;
+        if (system == PrinterCoords) {
+            rx = std::max(1, truncToInt(1.5 * m.sx));
+            ry = std::max(1, truncToInt(1.5 * m.sy));
+        }
+        PartShapes &shapes = regions.shapes[c];
+        RegionSet &set = regions.sets[c];
+        shapes.markRects.clear();
+        set.marks = QRegion();
+        for (const QPoint &p : markPts) {
+            const QRect r = halfSizeRect(m.map(p), rx, ry);
+            shapes.markRects.push_back(r);
+            set.marks += ellipseRegion(r);
+        }
+    }
+}
+
+// ---- wheels ----------------------------------------------------------------------------------
+
+void BuildWheels(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale)
+{
+    const bool awd = geometry.allWheel();
+    const double driveD = static_cast<double>(geometry.driveWhlDia) * 72.0;
+    const double otherD = static_cast<double>(geometry.otherWhlDia) * 72.0;
+    regions.treadHit = QRegion();
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const auto system = static_cast<CoordSystem>(c);
+        const RegionMapping m = regionMapping(system, scale);
+        PartShapes &shapes = regions.shapes[c];
+        RegionSet &set = regions.sets[c];
+        set.driveWheels = QRegion();
+        set.tread = QRegion();
+        const int axles = awd ? 2 : 1;
+        for (int i = 0; i < 2; ++i) {
+            shapes.driveWheelRect[i] = shapes.treadRect[i] = shapes.treadTabRect[i] = QRect();
+        }
+        for (int i = 0; i < axles; ++i) {
+            const QPoint centre =
+                m.map(i == 0 ? geometry.driveAxleCentre() : geometry.secondDriveAxleCentre());
+            const QRect wheel = halfSizeRect(centre, m.halfX(driveD), m.halfY(driveD));
+            shapes.driveWheelRect[i] = wheel;
+            set.driveWheels += ellipseRegion(wheel);
+
+            const QRect grown = wheel.adjusted(-m.unit3x, -m.unit3y, m.unit3x, m.unit3y);
+            const int top = grown.top();
+            const QRect tab(QPoint(centre.x(), top - m.lengthY(6.0)),
+                            QPoint(centre.x() + m.lengthX(16.0) - 1, top + m.lengthY(6.0) - 1));
+            shapes.treadRect[i] = grown;
+            shapes.treadTabRect[i] = tab;
+            set.tread += ellipseRegion(grown) + ellipseRegion(tab);
+            if (system == ScreenCoords)
+                regions.treadHit += ellipseRegion(grown.adjusted(-2, -2, 2, 2)) + ellipseRegion(tab);
+        }
+        if (awd) {
+            shapes.otherWheelRect = QRect();
+            set.otherWheels = QRegion();
+        } else {
+            const QPoint front = m.map(geometry.frontAxleCentre());
+            shapes.otherWheelRect = halfSizeRect(front, m.halfX(otherD), m.halfY(otherD));
+            set.otherWheels = ellipseRegion(shapes.otherWheelRect);
+        }
+    }
+    regions.driveWheelsHit = regions.screen().driveWheels;
+    regions.otherWheelsHit = regions.screen().otherWheels;
+}
+
+// ---- spring ----------------------------------------------------------------------------------
+
+namespace {
+
+// Turns of the wound spring; each turn adds two points to the radius. A spring that never
+// runs out of length within 10000 turns (absurd texts) stops there instead of looping on.
+int woundTurns(float springLength, float driveAxleDia)
+{
+    float remaining = springLength;
+    int n = 0;
+    do {
+        ++n;
+        remaining = remaining -
+                    (2.0f * static_cast<float>(n) / 72.0f + driveAxleDia / 2.0f) * 6.2831854f;
+    } while (remaining > 0.0f && n < 10000);
+    return n;
+}
+
+} // namespace
+
+void BuildSpring(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale)
+{
+    const bool awd = geometry.allWheel();
+    const int n = woundTurns(geometry.springLength, geometry.driveAxleDia);
+    regions.SpringTurns = n;
+    const double driveD = static_cast<double>(geometry.driveAxleDia) * 72.0;
+    const double wound = n * static_cast<double>(geometry.springThickness) * 72.0 * 1.1;
+    for (int c = 0; c < CoordSystemCount; ++c) {
+        if (!regions.built[static_cast<size_t>(c)])
+            continue;
+        const RegionMapping m = regionMapping(static_cast<CoordSystem>(c), scale);
+        PartShapes &shapes = regions.shapes[c];
+        RegionSet &set = regions.sets[c];
+        const int wx = truncToInt(wound * m.sx), wy = truncToInt(wound * m.sy);
+        regions.SpringWoundThickness[static_cast<size_t>(c)] = wx;
+        set.spring = QRegion();
+        shapes.springRect[1] = QRect();
+        for (int i = 0; i < (awd ? 2 : 1); ++i) {
+            const QPoint centre =
+                m.map(i == 0 ? geometry.driveAxleCentre() : geometry.secondDriveAxleCentre());
+            shapes.springRect[i] = halfSizeRect(centre, m.halfX(driveD) + wx, m.halfY(driveD) + wy);
+            set.spring += ellipseRegion(shapes.springRect[i]);
+        }
+    }
+    regions.springHit = regions.screen().spring;
+}
+
+} // namespace zindle

@@ -1,0 +1,36 @@
+#pragma once
+// How a sheet point or a length in points lands in each coordinate system the part regions are
+// built in. Positions are truncated toward zero after scaling; screen positions carry the
+// sheet's pixel offset, because the regions are drawn and hit-tested where the sheet is shown.
+
+#include "sheet/PartRegions.h"
+#include "sheet/SheetScale.h"
+
+#include <QPoint>
+#include <QRect>
+
+namespace zindle {
+
+struct RegionMapping {
+    float sx = 1.0f, sy = 1.0f; // units per point (singles, like the scale)
+    int ox = 0, oy = 0;        // added after scaling
+    int unit3x = 3, unit3y = 3; // the tread's 3-unit growth
+
+    QPoint map(QPoint pt) const;
+    int lengthX(double pt) const; // Trunc(pt x sx)
+    int lengthY(double pt) const;
+    // Half of a diameter in this system: Trunc(diameter x scale) div 2.
+    int halfX(double diameterPt) const;
+    int halfY(double diameterPt) const;
+};
+
+RegionMapping regionMapping(CoordSystem system, const SheetScale &scale);
+
+// Ellipse region inside a bounding rectangle; an empty rectangle gives an empty region.
+QRegion ellipseRegion(const QRect &rect);
+// Bounding rectangle around `centre` with half sizes hx, hy (right/bottom exclusive).
+QRect halfSizeRect(QPoint centre, int hx, int hy);
+// Octagon with separate horizontal and vertical radii (already in target units).
+QPolygon octagonPolygon(QPoint centre, double rx, double ry);
+
+} // namespace zindle

@@ -1,0 +1,188 @@
+#include "model/Workspace.h"
+#include "physics/Advisories.h"
+#include "physics/BuildGeometry.h"
+#include "sheet/PartRegions.h"
+
+#include <gtest/gtest.h>
+
+using namespace zindle;
+
+namespace {
+
+std::vector<QPoint> rect(int l, int t, int r, int b)
+{
+    return {QPoint(l, t), QPoint(r, t), QPoint(r, b), QPoint(l, b)};
+}
+
+// Refresh of mode `mode` for a design with the given outlines (empty: keep the built-in's).
+QStringList advisories(DriveKind drive, std::vector<QPoint> outer, std::vector<QPoint> inner,
+                       int mode = 1, bool skidded = false, Workspace *out = nullptr)
+{
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    ApplyDrive(ws.design, drive);
+    ws.design.Drive = drive;
+    if (!outer.empty()) {
+        ws.design.OuterPts = outer;
+        ws.design.InnerPts = inner;
+    }
+    ws.scale = HeadlessSheetScale();
+    RescaleDesign(ws);
+    ComputeBuildGeometry(ws);
+    RebuildPartRegions(ws);
+    EvaluateAdvisories(ws, mode, skidded);
+    if (out)
+        *out = ws;
+    return ws.advisories.shownTexts();
+}
+
+} // namespace
+
+TEST(Advisories, WellJoinedBodyHasNone)
+{
+    Workspace ws;
+    EXPECT_TRUE(advisories(DriveKind::RearWD, {}, {}, 1, false, &ws).isEmpty());
+    EXPECT_FALSE(ws.advisories.windowVisible);
+    EXPECT_FALSE(ws.overlaps.OuterMissesDriveCase);
+    EXPECT_FALSE(ws.overlaps.InnerMissesDriveCase);
+    EXPECT_FALSE(ws.overlaps.LayersApart);
+    EXPECT_FALSE(ws.overlaps.OuterMissesFrontAxle);
+}
+
+TEST(Advisories, BodyClearOfTheCase)
+{
+    Workspace ws;
+    const QStringList shown = advisories(DriveKind::RearWD, rect(400, 300, 700, 530),
+                                         rect(450, 350, 650, 520), 1, false, &ws);
+    EXPECT_EQ(shown, (QStringList{"Spring case is not connected.", "Some parts are floating."}));
+    EXPECT_TRUE(ws.advisories.windowVisible);
+}
+
+TEST(Advisories, InnerLayerApartFromTheOuter)
+{
+    // Only the outer layer (the built-in triangle) reaches the case.
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    const QStringList shown =
+        advisories(DriveKind::RearWD, ws.design.OuterPts, rect(600, 100, 700, 200));
+    EXPECT_EQ(shown, QStringList{"Some parts are floating."});
+}
+
+TEST(Advisories, FrontAxleInOpenAir)
+{
+    // The body covers the case but not the front axle at (605, 513).
+    EXPECT_EQ(advisories(DriveKind::RearWD, rect(0, 300, 400, 540), {}),
+              QStringList{"Front axle not connected."});
+    // All-wheel drive makes no front axle check.
+    EXPECT_FALSE(advisories(DriveKind::AllWD, rect(0, 300, 400, 540), {})
+                     .contains("Front axle not connected."));
+}
+
+TEST(Advisories, AllWheelDriveCasesJoinedOnlyAtTheRear)
+{
+    // Both layers overlap each other and the rear case; the front case (from x 374) is alone.
+    Workspace ws;
+    const QStringList shown = advisories(DriveKind::AllWD, rect(100, 300, 360, 500),
+                                         rect(150, 350, 365, 480), 1, false, &ws);
+    ASSERT_TRUE(ws.overlaps.CasesApart);
+    EXPECT_TRUE(shown.contains("Spring case not connected."));
+    EXPECT_FALSE(shown.contains("Some parts are floating."));
+    EXPECT_FALSE(shown.contains("Spring cases interfere."));
+}
+
+TEST(Advisories, AllWheelDriveBodyAcrossBothCases)
+{
+    EXPECT_TRUE(advisories(DriveKind::AllWD, rect(0, 200, 720, 540), rect(0, 220, 720, 540)).isEmpty());
+}
+
+TEST(Advisories, ChambersInterfere)
+{
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    ApplyDrive(ws.design, DriveKind::AllWD);
+    ws.design.Drive = DriveKind::AllWD;
+    ws.design.SpringLength = QStringLiteral("60"); // chamber 4.9 in across: the two cut into each other
+    ws.design.OuterPts = rect(0, 200, 720, 540);
+    ws.design.InnerPts = ws.design.OuterPts;
+    ws.scale = HeadlessSheetScale();
+    ComputeBuildGeometry(ws);
+    RebuildPartRegions(ws);
+    EvaluateAdvisories(ws, 1, false);
+    EXPECT_FALSE(ws.overlaps.ChambersApart);
+    EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"Spring cases interfere."});
+}
+
+TEST(Advisories, PaperEdge)
+{
+    const OverlapFacts joined{false, true, false, true, false, false, true, false, false, true};
+    AdvisoryState state;
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("7.5"), 1, false);
+    EXPECT_TRUE(state.shownTexts().isEmpty());
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("7.51"), 1, false);
+    EXPECT_EQ(state.shownTexts(), QStringList{"Car overlaps paper edge."});
+    EXPECT_TRUE(state.windowVisible);
+    // The next clean evaluation hides the window; the label keeps its caption.
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), 1, false);
+    EXPECT_FALSE(state.windowVisible);
+    EXPECT_FALSE(state.CarTooBigLabel.visible);
+    EXPECT_EQ(state.CarTooBigLabel.caption, "Car overlaps paper edge.");
+}
+
+TEST(Advisories, SkidOnlyFromSimulateOn)
+{
+    const OverlapFacts joined{false, true, false, true, false, false, true, false, false, true};
+    for (int mode : {1, 3, 4}) {
+        AdvisoryState state;
+        EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), mode, true);
+        EXPECT_FALSE(state.skidShown()) << mode;
+        EXPECT_FALSE(state.windowVisible);
+    }
+    AdvisoryState state;
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), 5, true);
+    EXPECT_EQ(state.shownTexts(), QStringList{"Skid advisory."});
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), 5, false);
+    EXPECT_FALSE(state.skidShown());
+}
+
+TEST(Advisories, AllWheelDriveGraph)
+{
+    // Outer joins both cases, inner joins neither and misses the outer: inner floats, but the
+    // cases are joined through the outer layer.
+    OverlapFacts f;
+    f.OuterMissesDriveCase = false;
+    f.OuterMissesFrontCase = false;
+    f.InnerMissesDriveCase = true;
+    f.InnerMissesFrontCase = true;
+    f.LayersApart = true;
+    f.CasesApart = true;
+    f.ChambersApart = true;
+    AdvisoryState state;
+    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), 1, false);
+    EXPECT_EQ(state.shownTexts(), QStringList{"Some parts are floating."});
+    // Outer on the rear case, inner on the front case, layers touching: all joined.
+    f = OverlapFacts{};
+    f.OuterMissesDriveCase = false;
+    f.InnerMissesFrontCase = false;
+    f.LayersApart = false;
+    f.CasesApart = true;
+    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), 1, false);
+    EXPECT_TRUE(state.shownTexts().isEmpty());
+    // The same with the layers apart: the cases are no longer joined.
+    f.LayersApart = true;
+    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), 1, false);
+    EXPECT_EQ(state.shownTexts(), QStringList{"Spring case not connected."});
+}
+
+TEST(Advisories, NoOutlineCountsAsUnconnected)
+{
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    ws.design.OuterPts.clear();
+    ws.design.InnerPts.clear();
+    ws.scale = HeadlessSheetScale();
+    ComputeBuildGeometry(ws);
+    RebuildPartRegions(ws);
+    EXPECT_FALSE(ws.overlaps.outerFactsMade);
+    EvaluateAdvisories(ws, 1, false);
+    EXPECT_TRUE(ws.advisories.shownTexts().contains("Spring case is not connected."));
+}

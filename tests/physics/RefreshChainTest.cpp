@@ -1,0 +1,164 @@
+// The Analyze, Simulate and Race refreshes on real designs: the order in which the window's
+// hooks are called, what each refresh leaves behind, and a design without a body.
+
+#include "model/BuiltInDesigns.h"
+#include "model/Workspace.h"
+#include "physics/RefreshChain.h"
+#include "sheet/EmptySheet.h"
+
+#include <gtest/gtest.h>
+#include <QStringList>
+
+using namespace zindle;
+
+namespace {
+
+class Recorder : public RefreshHooks {
+public:
+    QStringList calls;
+    int frames = 0;
+    bool elements = false;
+    void clearSheet(Workspace &, int mode) override { calls << QStringLiteral("clear%1").arg(mode); }
+    void paintBodyRegions(Workspace &) override { calls << "body"; }
+    bool wantsElements() const override { return elements; }
+    void showElements(Workspace &, const std::vector<GridElement> &e) override
+    {
+        calls << (e.empty() ? "no elements" : "elements");
+    }
+    void drawCentroidMarker(Workspace &) override { calls << "centroid"; }
+    void drawDriveArrow(Workspace &, int direction) override { calls << QStringLiteral("arrow%1").arg(direction); }
+    void showNormalForces(Workspace &, float, float, float) override { calls << "normal"; }
+    void simulationStarting(Workspace &) override { calls << "run"; }
+    bool wantsSimulationFrames() const override { return true; }
+    void showSimulationFrame(Workspace &, const SimulationFrame &) override { ++frames; }
+    void runRace(Workspace &workspace) override
+    {
+        calls << "race";
+        RefreshHooks::runRace(workspace);
+    }
+};
+
+void load(Workspace &workspace, int slot)
+{
+    workspace.list.CurrentDesign = slot;
+    BuildBuiltInDesign(workspace, slot);
+    workspace.scale = HeadlessSheetScale();
+}
+
+bool allFinite(const ResultFields &r)
+{
+    for (const QString *text : {&r.MaxRealTorqueEF, &r.PropulsionLeftEF, &r.SpringMassEF, &r.RevsEF,
+                                &r.PoweredDistanceEF, &r.TimeEF, &r.TopSpeedEF, &r.ProjectedMassEF})
+        if (text->contains("NAN", Qt::CaseInsensitive) || text->contains("INF", Qt::CaseInsensitive))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(RefreshChain, EachModeCallsItsStepsInItsOrder)
+{
+    Workspace workspace;
+    load(workspace, 2); // the Pickup: front-wheel drive
+    Recorder analyze;
+    analyze.elements = true;
+    RefreshPhysicsMode(workspace, AnalyzeMode, analyze);
+    EXPECT_EQ(analyze.calls, QStringList({"clear4", "body", "elements", "centroid", "arrow-1", "normal"}));
+
+    Recorder simulate;
+    workspace.simulation.SimulateStep = 1;
+    RefreshPhysicsMode(workspace, SimulateMode, simulate);
+    EXPECT_EQ(simulate.calls, QStringList({"clear5", "body", "arrow-1", "centroid", "run"}));
+    EXPECT_EQ(simulate.frames, 1);
+
+    Recorder race;
+    RefreshPhysicsMode(workspace, RaceMode, race);
+    EXPECT_EQ(race.calls, QStringList({"clear6", "run", "race"}));
+    EXPECT_EQ(race.frames, 0); // the race's run is not shown
+}
+
+TEST(RefreshChain, SimulateShowsTheRequestedFrameAndRecordsTheTrace)
+{
+    Workspace workspace;
+    load(workspace, 0);
+    workspace.simulation.SimulateStep = 1;
+    RefreshPhysicsMode(workspace, SimulateMode);
+    ASSERT_TRUE(workspace.simulation.frameShown);
+    EXPECT_EQ(workspace.simulation.shownFrame.timeIndex, 2);
+    EXPECT_TRUE(workspace.list.current().DesignSimulated);
+    EXPECT_GT(workspace.list.traces[0].DistanceTrace[2], 0.0f);
+    EXPECT_FALSE(workspace.results.TimeEF.isEmpty());
+
+    // The entire cycle shows every frame and ends with the end picture.
+    Recorder frames;
+    PrepareEntireCycle(workspace);
+    RefreshPhysicsMode(workspace, SimulateMode, frames);
+    EXPECT_GT(frames.frames, 50);
+    EXPECT_TRUE(workspace.simulation.shownFrame.final);
+    EXPECT_FALSE(workspace.simulation.StepEnabled);
+}
+
+TEST(RefreshChain, TheSkidAdvisoryShowsOnlyFromSimulateOn)
+{
+    Workspace workspace;
+    load(workspace, 1); // the Racer skids
+    RefreshPhysicsMode(workspace, SimulateMode);
+    ASSERT_TRUE(workspace.forces.SkidOccurred);
+    EXPECT_TRUE(workspace.advisories.shownTexts().contains(SkidAdvisoryText));
+    RefreshPhysicsMode(workspace, AnalyzeMode);
+    EXPECT_FALSE(workspace.advisories.shownTexts().contains(SkidAdvisoryText));
+}
+
+TEST(RefreshChain, RaceRunsTheCurrentDesignAgainstTheOthersSimulated)
+{
+    Workspace workspace;
+    for (int slot : {3, 0}) {
+        load(workspace, slot);
+        RefreshPhysicsMode(workspace, SimulateMode);
+    }
+    workspace.list.MarkDesignChanged(3); // the Tow Truck changed since: its lane stays empty
+    load(workspace, 4);
+    RefreshPhysicsMode(workspace, RaceMode);
+    const auto results = RaceResults(workspace.race, workspace.list);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[0].lane, 0);
+    EXPECT_EQ(results[1].lane, 4);
+    EXPECT_EQ(results[1].name, "Wheelie");
+}
+
+TEST(RefreshChain, ADesignWithoutABodyStillGivesFiniteResults)
+{
+    Workspace workspace;
+    load(workspace, 0);
+    ClearOuterShape(workspace.design);
+    ClearInnerShape(workspace.design);
+    for (int mode : {AnalyzeMode, SimulateMode, RaceMode})
+        RefreshPhysicsMode(workspace, mode);
+    EXPECT_TRUE(workspace.results.ProjectedMassEF.isEmpty()); // no mass analysis without a body
+    EXPECT_EQ(workspace.results.TimeEF, "[100.]");           // no mass: the car does not move
+    EXPECT_TRUE(allFinite(workspace.results));
+}
+
+TEST(RefreshChain, TheDynamicPanelsButtons)
+{
+    Workspace workspace;
+    load(workspace, 0);
+    workspace.design.StepSize = QStringLiteral("4");
+    EnterSimulateMode(workspace);
+    EXPECT_EQ(workspace.design.StepSize, "9");
+    RefreshHooks none;
+    RewindSimulation(workspace, none);
+    EXPECT_EQ(workspace.simulation.shownFrame.timeIndex, 2);
+    EXPECT_FALSE(workspace.simulation.RewindEnabled);
+
+    StepSimulation(workspace, none);
+    EXPECT_EQ(workspace.simulation.SimulateStep, 2);
+    EXPECT_EQ(workspace.simulation.shownFrame.timeIndex, 4);
+    EXPECT_TRUE(workspace.simulation.RewindEnabled);
+    EXPECT_TRUE(workspace.simulation.StepEnabled);
+
+    ViewEntireCycle(workspace, none);
+    EXPECT_TRUE(workspace.simulation.shownFrame.final);
+    EXPECT_FALSE(workspace.simulation.StepEnabled);
+    EXPECT_FALSE(workspace.simulation.ToEndEnabled);
+}
