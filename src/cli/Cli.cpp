@@ -1,7 +1,13 @@
 #include "Cli.h"
 
+#include "AnalyzeCommand.h"
 #include "DesignArgument.h"
+#include "RaceCommand.h"
+#include "ReportCommand.h"
 #include "ShowCommand.h"
+#include "SimulateCommand.h"
+#include "SweepCommand.h"
+#include "TemplatesCommand.h"
 #include "files/DesignFile.h"
 #include "files/TextDesignFile.h"
 
@@ -19,6 +25,12 @@ const char *const UsageText =
     "  save DESIGN OUT.zndl      write DESIGN as a design file\n"
     "  convert OLD OUT.zndl      read a design file of an earlier release (text layout)\n"
     "                            and write it as a design file of this release\n"
+    "  analyze DESIGN            build, weigh and balance the car; print the results\n"
+    "  simulate DESIGN           simulate the run over the 15 ft course\n"
+    "  race DESIGN...            simulate up to 16 designs and race them\n"
+    "  sweep DESIGN              the Power Designer sweep for the best time\n"
+    "  report DESIGN OUT.pdf     print the one-page design report into a PDF\n"
+    "  templates DESIGN OUT.pdf  print the report, layer and wheel templates into a PDF\n"
     "\n"
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
@@ -27,7 +39,7 @@ const char *const UsageText =
 
 struct Command {
     const char *name;
-    int argumentCount;
+    int argumentCount; // -1: the handler checks its own arguments and options
     const char *help;
     int (*handler)(const QStringList &args, QTextStream &out, QTextStream &err);
 };
@@ -96,6 +108,12 @@ const Command Commands[] = {
      "Reads OLD, a text design file of an earlier release (with the version block of\n"
      "version 3, or the older layout without it), and writes it to OUT.zndl.\n",
      convertCommand},
+    {"analyze", -1, AnalyzeHelp, analyzeCommand},
+    {"simulate", -1, SimulateHelp, simulateCommand},
+    {"race", -1, RaceHelp, raceCommand},
+    {"sweep", -1, SweepHelp, sweepCommand},
+    {"report", -1, ReportHelp, reportCommand},
+    {"templates", -1, TemplatesHelp, templatesCommand},
 };
 
 } // namespace
@@ -119,7 +137,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             out << command.help;
             return Success;
         }
-        if (rest.size() != command.argumentCount) {
+        if (command.argumentCount >= 0 && rest.size() != command.argumentCount) {
             err << command.help;
             return UsageFailure;
         }

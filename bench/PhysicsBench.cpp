@@ -1,0 +1,119 @@
+// Timings of the physics refreshes: the Analyze chain of every built-in at the default and the
+// finest element size, one whole Simulate chain, and a Power Designer sweep of 280
+// combinations. The split benchmarks (sheet preparation, mass analysis, the run alone) show
+// where a chain spends its time.
+
+#include "model/BuiltInDesigns.h"
+#include "model/Workspace.h"
+#include "physics/MassBalance.h"
+#include "physics/PowerDesigner.h"
+#include "physics/RefreshChain.h"
+#include "sheet/EmptySheet.h"
+#include "sheet/SheetScale.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace zindle;
+
+namespace {
+
+void loadBuiltIn(Workspace &workspace, int slot)
+{
+    workspace.list.CurrentDesign = slot;
+    BuildBuiltInDesign(workspace, slot);
+    workspace.scale = HeadlessSheetScale();
+}
+
+void BM_AnalyzeChain(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, static_cast<int>(state.range(0)));
+    workspace.design.StepSize = QString::number(state.range(1));
+    RefreshPhysicsMode(workspace, AnalyzeMode); // first refresh builds the regions twice
+    for (auto _ : state) {
+        RefreshPhysicsMode(workspace, AnalyzeMode);
+        benchmark::DoNotOptimize(workspace.results.ProjectedMassEF);
+    }
+    state.SetLabel(builtInDesignName(static_cast<int>(state.range(0))).toStdString());
+}
+BENCHMARK(BM_AnalyzeChain)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {9, 2}})
+    ->ArgNames({"design", "element"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_SimulateChain(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, 0);
+    PrepareEntireCycle(workspace);
+    RefreshPhysicsMode(workspace, SimulateMode);
+    for (auto _ : state) {
+        RefreshPhysicsMode(workspace, SimulateMode);
+        benchmark::DoNotOptimize(workspace.results.TimeEF);
+    }
+}
+BENCHMARK(BM_SimulateChain)->Unit(benchmark::kMillisecond);
+
+void BM_Sweep280(benchmark::State &state)
+{
+    SweepRanges ranges;
+    ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};   // 8
+    ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("4")};    // 7
+    ranges.width = {QStringLiteral("0.5"), QStringLiteral("2.5"), QStringLiteral("0.5")}; // 5
+    int combinations = 0;
+    for (auto _ : state) {
+        Workspace workspace;
+        loadBuiltIn(workspace, 0);
+        SweepBest best;
+        SweepHooks hooks;
+        hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SimulateMode); };
+        combinations = RunPowerDesignerSweep(workspace.design, workspace.results, best, ranges, hooks).combinations;
+        benchmark::DoNotOptimize(best.BestYet);
+    }
+    state.counters["combinations"] = combinations;
+}
+BENCHMARK(BM_Sweep280)->Unit(benchmark::kMillisecond);
+
+// --- Where the time of a chain goes ----------------------------------------------------------
+
+// The part regions of all four coordinate systems; the printer's resolution (dots per inch,
+// the argument) decides most of the cost, as every ellipse becomes one rectangle per dot row.
+void BM_SheetPreparation(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, 0);
+    const float dpi = static_cast<float>(state.range(0));
+    workspace.scale = ComputeSheetScaleForArea(1152, 864, dpi, dpi);
+    RefreshPhysicsMode(workspace, SimulateMode);
+    for (auto _ : state)
+        RescaleDesign(workspace);
+}
+BENCHMARK(BM_SheetPreparation)->Arg(600)->Arg(72)->ArgName("printer_dpi")->Unit(benchmark::kMillisecond);
+
+void BM_MassBalance(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, 0);
+    workspace.design.StepSize = QString::number(state.range(0));
+    RefreshPhysicsMode(workspace, AnalyzeMode);
+    for (auto _ : state)
+        RunMassBalance(workspace, AnalyzeMode);
+}
+BENCHMARK(BM_MassBalance)->Arg(9)->Arg(2)->ArgName("element")->Unit(benchmark::kMillisecond);
+
+void BM_SimulationRunOnly(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, 0);
+    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshHooks none;
+    for (auto _ : state) {
+        RunRevolutionsStep(workspace); // resets the revised PoweredDistanceEF
+        RunWorkspaceSimulation(workspace, FrameRunToEnd, RaceMode, none);
+    }
+}
+BENCHMARK(BM_SimulationRunOnly)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,118 @@
+#include "PhysicsOutput.h"
+
+#include "DesignArgument.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace zindle::cli {
+
+bool loadHeadless(Workspace &workspace, const QString &design, QTextStream &err)
+{
+    QString error;
+    if (!loadDesign(workspace, design, error)) {
+        err << error << '\n';
+        return false;
+    }
+    workspace.scale = HeadlessSheetScale();
+    return true;
+}
+
+Fields analyzeFields(const Workspace &workspace)
+{
+    const ResultFields &r = workspace.results;
+    const DesignRecord &d = workspace.design;
+    return {
+        {"LayersCoredEF", r.LayersCoredEF},
+        {"LayersFullEF", r.LayersFullEF},
+        {"LayersWideEF", r.LayersWideEF},
+        {"CaseWidthEF", r.CaseWidthEF},
+        {"CarWidthEF", r.CarWidthEF},
+        {"CaseIDEF", r.CaseIDEF},
+        {"CaseOuterDEF", r.CaseOuterDEF},
+        {"BottlesNeededEF", r.BottlesNeededEF},
+        {"DriveWhlDiaEF", d.DriveWhlDia},
+        {"OtherWhlDiaEF", d.OtherWhlDia},
+        {"SpringWidthEF", d.SpringWidth},
+        {"SpringLengthEF", d.SpringLength},
+        {"MaxRealTorqueEF", r.MaxRealTorqueEF},
+        {"PropulsionLeftEF", r.PropulsionLeftEF},
+        {"PropulsionRightEF", r.PropulsionRightEF},
+        {"SpringMassEF", r.SpringMassEF},
+        {"ProjectedMassEF", r.ProjectedMassEF},
+        {"FoamMassEF", r.FoamMassEF},
+        {"AxleMassEF", r.AxleMassEF},
+        {"TrueCentroidEF", r.TrueCentroidEF},
+        {"YCentroidEF", r.YCentroidEF},
+        {"NormalForceAtRestEF", r.NormalForceAtRestEF},
+        {"NormalForceWoundEF", r.NormalForceWoundEF},
+        {"NormalForceFrontEF", r.NormalForceFrontEF},
+        {"TractionLeftEF", r.TractionLeftEF},
+        {"TractionRightEF", r.TractionRightEF},
+        {"RevsEF", r.RevsEF},
+        {"PoweredDistanceEF", r.PoweredDistanceEF},
+    };
+}
+
+void printFields(const Fields &fields, QTextStream &out)
+{
+    for (const auto &[key, value] : fields)
+        out << key << '=' << value << '\n';
+}
+
+void printAdvisories(const Workspace &workspace, QTextStream &out)
+{
+    for (const QString &text : workspace.advisories.shownTexts())
+        out << "Advisory=" << text << '\n';
+}
+
+QJsonObject fieldsJson(const Fields &fields)
+{
+    QJsonObject object;
+    for (const auto &[key, value] : fields)
+        object.insert(key, value);
+    return object;
+}
+
+void addAdvisoriesJson(QJsonObject &object, const Workspace &workspace)
+{
+    object.insert(QStringLiteral("Advisories"), QJsonArray::fromStringList(workspace.advisories.shownTexts()));
+}
+
+void printJson(const QJsonObject &object, QTextStream &out)
+{
+    out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+QString ParsedArguments::value(const QString &option) const
+{
+    for (const auto &[key, value] : values)
+        if (key == option)
+            return value;
+    return {};
+}
+
+bool parseArguments(const QStringList &args, const QStringList &flags, const QStringList &valued,
+                    ParsedArguments &parsed, QString &error)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (!arg.startsWith(QLatin1String("--"))) {
+            parsed.positional << arg;
+        } else if (flags.contains(arg)) {
+            parsed.flags << arg;
+        } else if (valued.contains(arg)) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("option %1 needs a value").arg(arg);
+                return false;
+            }
+            parsed.values.emplace_back(arg, args[++i]);
+        } else {
+            error = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace zindle::cli

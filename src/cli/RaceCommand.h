@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace zindle::cli {
+
+extern const char *const RaceHelp;
+// zindle-cli race DESIGN... [--json]
+int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+} // namespace zindle::cli

@@ -1,0 +1,103 @@
+#include "SimulateCommand.h"
+
+#include "Cli.h"
+#include "PhysicsOutput.h"
+#include "model/NumberText.h"
+#include "physics/RefreshChain.h"
+#include "sheet/EmptySheet.h"
+
+#include <QJsonArray>
+
+namespace zindle::cli {
+
+const char *const SimulateHelp =
+    "Usage: zindle-cli simulate DESIGN [--trace] [--json]\n"
+    "Enters Simulate mode (element size 9) and runs the whole cycle to its end, as the\n"
+    "\"View the entire cycle\" button does, without drawing. Prints the Analyze fields (with\n"
+    "the predicted PoweredDistanceEF), then TimeEF, TopSpeedEF, PoweredDistanceEF after any\n"
+    "revision, RevisedLabel (empty when hidden), SkidOccurred (0 or 1) and the advisories.\n"
+    "--trace adds the recorded samples as CSV lines t,distance,skid (seconds, feet, 0/1);\n"
+    "--json prints one JSON object instead.\n"
+    ZINDLE_HEADLESS_SCALE_HELP;
+
+namespace {
+
+// Keeps the powered distance the revolutions step predicted, before the run revises it.
+class PredictionKeeper : public RefreshHooks {
+public:
+    QString predicted;
+    void simulationStarting(Workspace &workspace) override
+    {
+        predicted = workspace.results.PoweredDistanceEF;
+    }
+};
+
+} // namespace
+
+int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    ParsedArguments parsed;
+    QString error;
+    if (!parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--trace")}, {}, parsed, error)
+        || parsed.positional.size() != 1) {
+        if (!error.isEmpty())
+            err << "zindle-cli simulate: " << error << '\n';
+        err << SimulateHelp;
+        return UsageFailure;
+    }
+    Workspace workspace;
+    if (!loadHeadless(workspace, parsed.positional[0], err))
+        return FileFailure;
+    PrepareEntireCycle(workspace);
+    PredictionKeeper hooks;
+    RefreshPhysicsMode(workspace, SimulateMode, hooks);
+
+    Fields fields = analyzeFields(workspace);
+    fields.back().second = hooks.predicted;
+    const ResultFields &r = workspace.results;
+    const Fields run = {
+        {"TimeEF", r.TimeEF},
+        {"TopSpeedEF", r.TopSpeedEF},
+        {"PoweredDistanceEF", r.PoweredDistanceEF},
+        {"RevisedLabel", r.RevisedLabel},
+        {"SkidOccurred", workspace.forces.SkidOccurred ? QStringLiteral("1") : QStringLiteral("0")},
+    };
+    const int slot = workspace.list.CurrentDesign;
+    const RaceTrace *trace =
+        parsed.has(QStringLiteral("--trace")) && slot < RaceSlots ? &workspace.list.traces[static_cast<size_t>(slot)] : nullptr;
+
+    if (parsed.has(QStringLiteral("--json"))) {
+        QJsonObject object = fieldsJson(fields);
+        // The revised distance under its own key, so the prediction stays readable too.
+        object.insert(QStringLiteral("PredictedDistance"), hooks.predicted);
+        for (const auto &[key, value] : run)
+            object.insert(key, value);
+        addAdvisoriesJson(object, workspace);
+        if (trace) {
+            QJsonArray samples;
+            for (int i = 0; i < TraceSamples; ++i) {
+                const float d = trace->DistanceTrace[static_cast<size_t>(i)];
+                if (d == -1.0f)
+                    continue;
+                samples.append(QJsonArray{i / 100.0, static_cast<double>(d), int(trace->SkidTrace[static_cast<size_t>(i)])});
+            }
+            object.insert(QStringLiteral("Trace"), samples);
+        }
+        printJson(object, out);
+        return Success;
+    }
+    printFields(fields, out);
+    printFields(run, out);
+    printAdvisories(workspace, out);
+    if (trace) {
+        for (int i = 0; i < TraceSamples; ++i) {
+            const float d = trace->DistanceTrace[static_cast<size_t>(i)];
+            if (d == -1.0f)
+                continue;
+            out << text00(i / 100.0) << ',' << floatText(d) << ',' << int(trace->SkidTrace[static_cast<size_t>(i)]) << '\n';
+        }
+    }
+    return Success;
+}
+
+} // namespace zindle::cli

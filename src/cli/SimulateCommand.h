@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace zindle::cli {
+
+extern const char *const SimulateHelp;
+// zindle-cli simulate DESIGN [--trace] [--json]
+int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+} // namespace zindle::cli

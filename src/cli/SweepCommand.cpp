@@ -1,0 +1,86 @@
+#include "SweepCommand.h"
+
+#include "Cli.h"
+#include "PhysicsOutput.h"
+#include "physics/PowerDesigner.h"
+#include "physics/RefreshChain.h"
+#include "sheet/EmptySheet.h"
+
+namespace zindle::cli {
+
+const char *const SweepHelp =
+    "Usage: zindle-cli sweep DESIGN [--width F:T:S] [--length F:T:S] [--wheel F:T:S] [--json]\n"
+    "Runs the Power Designer sweep: every drive wheel diameter, spring length and spring\n"
+    "width from F to T in steps of S is written into the design and simulated; prints\n"
+    "BestYet, BestSWYet, BestSLYet, BestDWYet and Combinations (the simulations run).\n"
+    "Defaults as the dialog: --width 1.5:1.5:1.5 --length 36:36:4 --wheel 4:7.5:0.5.\n"
+    "Invalid ranges print the dialog's message and exit with status 2.\n"
+    ZINDLE_HEADLESS_SCALE_HELP;
+
+namespace {
+
+bool readRange(const ParsedArguments &parsed, const QString &option, SweepRange &range)
+{
+    const QString text = parsed.value(option);
+    if (text.isEmpty())
+        return true;
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3)
+        return false;
+    range = {parts[0], parts[1], parts[2]};
+    return true;
+}
+
+} // namespace
+
+int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    ParsedArguments parsed;
+    QString error;
+    SweepRanges ranges;
+    const bool usable =
+        parseArguments(args, {QStringLiteral("--json")},
+                       {QStringLiteral("--width"), QStringLiteral("--length"), QStringLiteral("--wheel")},
+                       parsed, error)
+        && parsed.positional.size() == 1 && readRange(parsed, QStringLiteral("--width"), ranges.width)
+        && readRange(parsed, QStringLiteral("--length"), ranges.length)
+        && readRange(parsed, QStringLiteral("--wheel"), ranges.wheel);
+    if (!usable) {
+        if (!error.isEmpty())
+            err << "zindle-cli sweep: " << error << '\n';
+        err << SweepHelp;
+        return UsageFailure;
+    }
+    const QString invalid = ValidateSweepRanges(ranges);
+    if (!invalid.isEmpty()) {
+        err << invalid << '\n';
+        return UsageFailure;
+    }
+
+    Workspace workspace;
+    if (!loadHeadless(workspace, parsed.positional[0], err))
+        return FileFailure;
+    workspace.MarkDesignChanged();
+    SweepBest best;
+    SweepHooks hooks;
+    hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SimulateMode); };
+    const SweepOutcome outcome = RunPowerDesignerSweep(workspace.design, workspace.results, best, ranges, hooks);
+
+    const Fields fields = {
+        {"BestYet", best.BestYet},
+        {"BestSWYet", best.BestSWYet},
+        {"BestSLYet", best.BestSLYet},
+        {"BestDWYet", best.BestDWYet},
+        {"Combinations", QString::number(outcome.combinations)},
+    };
+    if (parsed.has(QStringLiteral("--json"))) {
+        QJsonObject object = fieldsJson(fields);
+        object.insert(QStringLiteral("Combinations"), outcome.combinations);
+        printJson(object, out);
+    } else {
+        printFields(fields, out);
+    }
+    return Success;
+}
+
+} // namespace zindle::cli

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace zindle::cli {
+
+extern const char *const SweepHelp;
+// zindle-cli sweep DESIGN [--width F:T:S] [--length F:T:S] [--wheel F:T:S] [--json]
+int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+} // namespace zindle::cli
