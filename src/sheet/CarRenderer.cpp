@@ -1,0 +1,226 @@
+#include "CarRenderer.h"
+
+#include "RegionMapping.h"
+#include "RegionPainting.h"
+#include "model/NumberText.h"
+#include "model/Workspace.h"
+
+#include <QFont>
+#include <QPen>
+#include <QPolygon>
+
+namespace zindle {
+
+namespace {
+
+const QColor SpringGreen(0, 255, 0);
+const QColor SpringFrame(85, 221, 85);
+const QColor AxleFill(255, 204, 170);
+const QColor AxleFrame(238, 187, 153);
+const QColor TreadFrame(255, 153, 153);
+
+const RegionSet &regionsFor(const Workspace &workspace, PaintTarget target)
+{
+    return target == PaintTarget::Printer ? workspace.regions.printer() : workspace.regions.screen();
+}
+
+CoordSystem systemFor(PaintTarget target)
+{
+    return target == PaintTarget::Printer ? PrinterCoords : ScreenCoords;
+}
+
+bool allWheel(const Workspace &workspace) { return workspace.design.Drive == DriveKind::AllWD; }
+
+void paintAxle(QPainter &painter, const QRegion &region, PaintTarget target)
+{
+    if (target == PaintTarget::Printer) {
+        fillRegion(painter, region, QBrush(Qt::white));
+        paintFrame(painter, region, Qt::black, 2, 2);
+        return;
+    }
+    fillRegion(painter, region, QBrush(AxleFill));
+    paintFrame(painter, region, AxleFrame, 2, 2);
+}
+
+void paintLayer(QPainter &painter, const QRegion &region, PaintTarget target, const QColor &color,
+                int frame, Qt::BrushStyle hatch)
+{
+    if (target == PaintTarget::Nothing || region.isEmpty())
+        return;
+    if (target == PaintTarget::Printer) {
+        fillRegion(painter, region, QBrush(SilverColor));
+        return;
+    }
+    paintFrame(painter, region, color, frame, frame);
+    fillRegion(painter, region, QBrush(color, hatch));
+}
+
+} // namespace
+
+void PaintInnerLayer(QPainter &painter, const Workspace &workspace, PaintTarget target, const QColor &color)
+{
+    if (workspace.design.OuterCount() <= 1)
+        return;
+    paintLayer(painter, regionsFor(workspace, target).innerLayer, target, color, 3, Qt::FDiagPattern);
+}
+
+void PaintOuterLayer(QPainter &painter, const Workspace &workspace, PaintTarget target, const QColor &color)
+{
+    paintLayer(painter, regionsFor(workspace, target).outerLayer, target, color, 2, Qt::BDiagPattern);
+}
+
+void PaintGroundBand(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    // Paper gets no case material below the sheet's edge; the screen shows the ground instead.
+    if (target == PaintTarget::Printer)
+        fillRegion(painter, workspace.scale.GroundBandRegionPrinter, QBrush(Qt::white));
+}
+
+void PaintDriveWheels(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    paintFrame(painter, regionsFor(workspace, target).driveWheels, Qt::white, 3, 3);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setBrush(Qt::SolidPattern);
+}
+
+void PaintOtherWheels(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    if (allWheel(workspace))
+        return;
+    paintFrame(painter, regionsFor(workspace, target).otherWheels, Qt::white, 2, 2);
+}
+
+void PaintSpring(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    const QRegion &spring = regionsFor(workspace, target).spring;
+    fillRegion(painter, spring, QBrush(SpringGreen));
+    paintFrame(painter, spring, SpringFrame, 2, 2);
+}
+
+void PaintSpringStrap(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    const PartRegions &regions = workspace.regions;
+    const CoordSystem system = systemFor(target);
+    const PartShapes &shapes = regions.shapes[system];
+    const RegionMapping m = regionMapping(system, workspace.scale);
+    const PartGeometry &geometry = regions.geometry;
+    // The wall mark sits 18 points above the top of the cavity (the octagon's top vertex lies
+    // further out than the circle's).
+    const double wallRadius =
+        (geometry.chamberShape == ChamberShapeKind::Octagonal ? geometry.rIn * 1.08 : geometry.rIn) + 18.0;
+    const int wound = regions.SpringWoundThickness[static_cast<size_t>(system)];
+    const int side = workspace.design.Drive == DriveKind::FrontWD ? 1 : -1;
+
+    painter.save();
+    painter.setPen(QPen(SpringGreen, 1));
+    for (int axle = 0; axle < (allWheel(workspace) ? 2 : 1); ++axle) {
+        const QPoint centre = shapes.driveCentre[axle];
+        const int axleRadius = shapes.driveAxleRect[axle].width() / 2;
+        // The strap leaves the wound disc at the axle's height and ends at the wall mark
+        // straight above the axle, its sideways steps growing as it climbs.
+        const int extent = axleRadius + wound;
+        const int startX = centre.x() + side * extent;
+        const int topY = centre.y() - m.lengthY(wallRadius);
+        QPolygon strap;
+        strap << QPoint(startX, centre.y());
+        for (int i = 0; i < 10; ++i) {
+            const double sideways = extent / 10.0 * (10.0 / (10 - i));
+            const int x = startX - side * truncToInt(sideways);
+            const int y = centre.y() - truncToInt((centre.y() - topY) * (i + 1) / 10.0);
+            strap << QPoint(x, y);
+        }
+        painter.drawPolyline(strap);
+    }
+    painter.restore();
+}
+
+void PaintDriveAxle(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    paintAxle(painter, regionsFor(workspace, target).driveAxle, target);
+}
+
+void PaintTread(QPainter &painter, const Workspace &workspace)
+{
+    paintFrame(painter, workspace.regions.screen().tread, TreadFrame, 3, 3);
+    painter.setPen(QPen(Qt::black, 1));
+}
+
+void PaintOtherAxle(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    if (allWheel(workspace))
+        return;
+    paintAxle(painter, regionsFor(workspace, target).otherAxle, target);
+}
+
+void PaintMarks(QPainter &painter, const Workspace &workspace, PaintTarget target)
+{
+    paintFrame(painter, regionsFor(workspace, target).marks, Qt::black, 1, 1);
+}
+
+void PaintWeights(QPainter &painter, Workspace &workspace)
+{
+    const float s = workspace.scale.ScreenScale;
+    painter.save();
+    QFont font = painter.font();
+    font.setPointSize(9);
+    painter.setFont(font);
+    for (WeightSlot &slot : workspace.design.Weights) {
+        if (slot.isFree())
+            continue;
+        const float m = slot.Mass;
+        const int px = truncToInt(slot.X * s) + workspace.scale.SheetOffsetX;
+        const int py = truncToInt(slot.Y * s);
+        const int a = truncToInt(m * 144.0f); // two inches per pound
+        const int k = m < 0.0f ? -1 : 1;
+        const int shaft = truncToInt(a * s);
+        const int head = truncToInt(15 * s) * k;
+
+        painter.setPen(QPen(MagentaColor, 2));
+        painter.drawLine(px, py - shaft, px, py);
+        painter.drawPolyline(QPolygon({QPoint(px - 5, py - head), QPoint(px + 5, py - head), QPoint(px, py),
+                                       QPoint(px - 5, py - head)}));
+
+        slot.Rect = k == 1 ? HitRect{px - 5, py - shaft - 15, px + 5, py}
+                           : HitRect{px - 5, py, px + 5, py - shaft + 15};
+        painter.setPen(QPen(SilverColor, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(QPoint(slot.Rect.left, slot.Rect.top),
+                               QPoint(slot.Rect.right - 1, slot.Rect.bottom - 1)));
+
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(px + 5, py - truncToInt(30 * k * s) + painter.fontMetrics().ascent()),
+                         floatText(m).left(5) + QStringLiteral(" lb"));
+    }
+    painter.restore();
+}
+
+void RedrawDesign(QPainter &painter, Workspace &workspace, PaintTarget target, bool outerOnPaper,
+                  const std::function<void(QPainter &)> &templateLabels)
+{
+    RebuildPartRegions(workspace, target == PaintTarget::Printer);
+    if (target == PaintTarget::Printer) {
+        if (outerOnPaper)
+            PaintOuterLayer(painter, workspace, target, SilverColor);
+        else
+            PaintInnerLayer(painter, workspace, target, SilverColor);
+    } else {
+        PaintInnerLayer(painter, workspace, target, SilverColor);
+        PaintOuterLayer(painter, workspace, target, Qt::white);
+    }
+    PaintGroundBand(painter, workspace, target);
+    PaintDriveWheels(painter, workspace, target);
+    PaintOtherWheels(painter, workspace, target);
+    PaintSpring(painter, workspace, target);
+    PaintSpringStrap(painter, workspace, target);
+    PaintDriveAxle(painter, workspace, target);
+    if (templateLabels)
+        templateLabels(painter);
+    if (target == PaintTarget::Screen)
+        PaintTread(painter, workspace);
+    PaintOtherAxle(painter, workspace, target);
+    PaintMarks(painter, workspace, target);
+    if (target == PaintTarget::Screen)
+        PaintWeights(painter, workspace);
+}
+
+} // namespace zindle
