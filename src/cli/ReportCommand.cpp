@@ -1,0 +1,28 @@
+#include "ReportCommand.h"
+
+#include "Cli.h"
+#include "PhysicsOutput.h"
+#include "TemplatesCommand.h"
+
+namespace zindle::cli {
+
+const char *const ReportHelp =
+    "Usage: zindle-cli report DESIGN OUT.pdf\n"
+    "Simulates DESIGN over the whole cycle (Simulate mode, element size 9), then prints its\n"
+    "one-page design report (US Letter, portrait) into OUT.pdf. Prints Pages=1.\n"
+    ZINDLE_HEADLESS_SCALE_HELP;
+
+int reportCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    ParsedArguments parsed;
+    QString error;
+    if (!parseArguments(args, {}, {}, parsed, error) || parsed.positional.size() != 2) {
+        if (!error.isEmpty())
+            err << "zindle-cli report: " << error << '\n';
+        err << ReportHelp;
+        return UsageFailure;
+    }
+    return printDesignToPdf(parsed.positional[0], parsed.positional[1], PrintJobKind::Report, out, err);
+}
+
+} // namespace zindle::cli

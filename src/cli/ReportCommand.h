@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace zindle::cli {
+
+extern const char *const ReportHelp;
+// zindle-cli report DESIGN OUT.pdf
+int reportCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+} // namespace zindle::cli

@@ -1,0 +1,142 @@
+#include "DesignReport.h"
+
+#include "Templates.h"
+#include "model/NumberText.h"
+#include "model/Workspace.h"
+#include "physics/PartMaterials.h"
+
+#include <QFont>
+
+namespace zindle {
+
+QString ReportValue(const QString &fieldText)
+{
+    if (fieldText.startsWith(QLatin1Char('[')))
+        return fieldText;
+    if (fieldText.trimmed().isEmpty())
+        return fixedText(0.0, 2);
+    const std::optional<float> value = parseFloat(fieldText);
+    if (!value)
+        return fieldText;
+    return fixedText(static_cast<double>(*value), 2);
+}
+
+std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
+{
+    const DesignRecord &d = workspace.design;
+    const MaterialCatalogue &c = workspace.catalogue;
+    const ResultFields &r = workspace.results;
+    const bool awd = d.Drive == DriveKind::AllWD;
+    auto f = ReportValue;
+    auto board = [&](Part part, const char *density) {
+        const BoardMaterial &m = boardOf(d, c, part);
+        return m.BoardName + QStringLiteral(" (t= ") + m.BoardThickness + QStringLiteral(" in, ")
+               + QLatin1String(density) + m.BoardDensity + QStringLiteral(" lb/cu in)");
+    };
+    auto axle = [&](Part part) {
+        const AxleMaterial &m = axleOf(d, c, part);
+        return m.AxleName + QStringLiteral(" (") + m.AxleDensity + QStringLiteral(" lbm/cu in)");
+    };
+    const SpringMaterial &spring = springOf(d, c);
+    const TreadMaterial &tread = treadOf(d, c);
+    const ReportColumn L = ReportColumn::Left, R = ReportColumn::Right;
+
+    return {
+        {QStringLiteral("ZINDLE Design Report for ") + TemplateDesignName(workspace), L, 50, 16},
+        {QStringLiteral("Design Parameters:"), L, 200, 16},
+        {QStringLiteral("Spring Width: ") + d.SpringWidth + QStringLiteral(" in"), L, 350, 9},
+        {QStringLiteral("Spring Length: ") + d.SpringLength + QStringLiteral(" in"), L, 450, 9},
+        {QStringLiteral("Drive Axle Length: ") + d.DriveAxleLength + QStringLiteral(" in"), L, 550, 9},
+        {QStringLiteral("Other Axle Length: ") + d.OtherAxleLength + QStringLiteral(" in"), L, 650, 9},
+        {QStringLiteral("Drive Wheel Dia: ") + d.DriveWhlDia + QStringLiteral(" in"), L, 750, 9},
+        {QStringLiteral("Other Wheel Dia: ") + d.OtherWhlDia + QStringLiteral(" in"), L, 850, 9},
+        {QStringLiteral("Drive Axle Dia: ") + d.DriveAxleDia + QStringLiteral(" in"), L, 950, 9},
+        {awd ? QStringLiteral("Drive Axle Dia: ") + d.DriveAxleDia + QStringLiteral(" in")
+             : QStringLiteral("Other Axle Dia: ") + d.OtherAxleDia + QStringLiteral(" in"),
+         L, 1050, 9},
+        {QStringLiteral("Materials and Assumptions: "), L, 1150, 14},
+        {QStringLiteral("Outer layers: ") + board(OuterBodyPart, "dens= "), L, 1350, 9},
+        {QStringLiteral("Inner layers: ") + board(InnerBodyPart, "dens= "), L, 1450, 9},
+        {QStringLiteral("Drive wheels: ") + board(DriveWheelPart, "dens= "), L, 1550, 9},
+        {QStringLiteral("Other wheels: ") + board(OtherWheelPart, "dens="), L, 1650, 9},
+        {QStringLiteral("Drive axle: ") + axle(DriveAxlePart), L, 1750, 9},
+        {QStringLiteral("Other axle: ") + axle(OtherAxlePart), L, 1850, 9},
+        {QStringLiteral("Spring: ") + spring.SpringName + QStringLiteral(" (t=") + spring.SpringThickness
+             + QStringLiteral(" in)"),
+         L, 1950, 9},
+        {QStringLiteral("Tread: ") + tread.TreadName + QStringLiteral(" (mu=") + tread.TreadFriction
+             + QStringLiteral(")"),
+         L, 2050, 9},
+        {QStringLiteral("Maximum torque: ") + spring.SpringTorqueCurve[0] + QStringLiteral(" in-lb (width= ")
+             + spring.SpringSampleWidth + QStringLiteral(" in)"),
+         L, 2150, 9},
+        {QStringLiteral("Finite element size: ") + d.StepSize + QStringLiteral(" pixels"), L, 2250, 9},
+        {QStringLiteral("Predicted Performance and Physical Characteristics:"), L, 2550, 14},
+        {QStringLiteral("Revolutions: ") + f(r.RevsEF) + QStringLiteral(" turns"), L, 2750, 9},
+        {QStringLiteral("Time to 15 ft:") + f(r.TimeEF) + QStringLiteral(" sec"), R, 2750, 9},
+        {QStringLiteral("Speed at 15 ft:") + f(r.TopSpeedEF) + QStringLiteral(" sec"), R, 2850, 9},
+        {QStringLiteral("Projected Distance: ") + f(r.PoweredDistanceEF) + QStringLiteral(" ft"), R, 2950, 9},
+        {QStringLiteral("ADVISORIES: "), R, 3150, 9},
+        {workspace.advisories.skidShown() ? QStringLiteral("Skid advisory!")
+                                          : QStringLiteral("No advisories"),
+         ReportColumn::LeftPlusRight, 3250, 9},
+        {QStringLiteral("Predicted propulsive force: ") + f(r.PropulsionLeftEF) + QStringLiteral(" lb"), L, 2850, 9},
+        {QStringLiteral("Predicted traction, left: ") + f(r.TractionLeftEF) + QStringLiteral(" lb"), L, 2950, 9},
+        {QStringLiteral("Predicted traction, right: ") + f(r.TractionRightEF) + QStringLiteral(" lb"), L, 3050, 9},
+        {QStringLiteral("Board Mass: ") + f(r.FoamMassEF) + QStringLiteral(" lbm"), L, 3150, 9},
+        {QStringLiteral("Spring Mass: ") + f(r.SpringMassEF) + QStringLiteral(" lbm"), L, 3250, 9},
+        {QStringLiteral("Axle Mass: ") + f(r.AxleMassEF) + QStringLiteral(" lbm"), L, 3350, 9},
+        {QStringLiteral("Total Car Mass: ") + f(r.ProjectedMassEF) + QStringLiteral(" lbm"), L, 3450, 9},
+        {QStringLiteral("Details:"), L, 3800, 14},
+        {QStringLiteral("Predicted Max Torque: ") + f(r.MaxRealTorqueEF) + QStringLiteral(" in-lb"), L, 4000, 9},
+        {QStringLiteral("Chamber inner diameter: ") + f(r.CaseIDEF) + QStringLiteral(" in"), L, 4100, 9},
+        {QStringLiteral("Chamber outer diameter: ") + f(r.CaseOuterDEF) + QStringLiteral(" in"), L, 4200, 9},
+        {QStringLiteral("Chamber width: ") + f(r.CaseWidthEF) + QStringLiteral(" in"), L, 4300, 9},
+        {QStringLiteral("Car width: ") + f(r.CarWidthEF) + QStringLiteral(" in"), L, 4400, 9},
+        {QStringLiteral("Total number of layers: ") + f(r.LayersWideEF) + QStringLiteral(" layers"), L, 4500, 9},
+        {QStringLiteral("Cored layers: ") + f(r.LayersCoredEF), L, 4600, 9},
+        {QStringLiteral("Non-cored layers: ") + f(r.LayersFullEF), L, 4700, 9},
+        {QStringLiteral("Bottles needed: ") + f(r.BottlesNeededEF), L, 4800, 9},
+        {QStringLiteral("x-centroid: ") + f(r.TrueCentroidEF) + QStringLiteral(" in"), L, 4900, 9},
+        {QStringLiteral("y-centroid: ") + f(r.YCentroidEF) + QStringLiteral(" in"), L, 5000, 9},
+        {QStringLiteral("Normal force on drive wheel, unwound: ") + f(r.NormalForceAtRestEF) + QStringLiteral(" lb"), L, 5100, 9},
+        {QStringLiteral("Normal force on drive wheel, wound: ") + f(r.NormalForceWoundEF) + QStringLiteral(" lb"), L, 5200, 9},
+        {QStringLiteral("Normal force, other wheel: ") + f(r.NormalForceFrontEF) + QStringLiteral(" lb"), L, 5300, 9},
+    };
+}
+
+int ReportLineY(int units, float printerScaleY)
+{
+    return truncToInt(static_cast<float>(units) / 8.333f * printerScaleY);
+}
+
+int ReportColumnX(ReportColumn column, float printerScaleX)
+{
+    const int left = truncToInt(36.0f * printerScaleX);
+    const int right = truncToInt(270.0f * printerScaleX);
+    switch (column) {
+    case ReportColumn::Left: return left;
+    case ReportColumn::Right: return right;
+    case ReportColumn::LeftPlusRight: return left + right;
+    }
+    return left;
+}
+
+void PaintDesignReport(QPainter &painter, const Workspace &workspace)
+{
+    const float px = workspace.scale.PrinterScaleX, py = workspace.scale.PrinterScaleY;
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    QFont font = painter.font();
+    for (const ReportLine &line : DesignReportLines(workspace)) {
+        font.setPointSize(line.fontSize);
+        painter.setFont(font);
+        painter.drawText(QPoint(ReportColumnX(line.column, px),
+                                ReportLineY(line.y, py) + painter.fontMetrics().ascent()),
+                         line.text);
+    }
+    painter.restore();
+}
+
+} // namespace zindle

@@ -1,0 +1,189 @@
+#include "Templates.h"
+
+#include "model/NumberText.h"
+#include "model/Workspace.h"
+#include "physics/BuildGeometry.h"
+#include "physics/PartMaterials.h"
+#include "sheet/EmptySheet.h"
+#include "sheet/PartRegions.h"
+#include "sheet/RegionPainting.h"
+
+#include <QFont>
+#include <algorithm>
+
+namespace zindle {
+
+namespace {
+
+int countOf(const QString &text) { return std::max(truncToInt(floatOr(text, 0.0f)), 0); }
+
+// Text placed with its top edge at y, as the labels are laid out.
+void textAt(QPainter &painter, int x, int y, const QString &text)
+{
+    painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
+}
+
+void setPointSize(QPainter &painter, int size)
+{
+    QFont font = painter.font();
+    font.setPointSize(size);
+    painter.setFont(font);
+}
+
+} // namespace
+
+void PrepareTemplates(Workspace &workspace, bool withPrinter)
+{
+    RescaleDesign(workspace, withPrinter);
+    ComputeBuildGeometry(workspace);
+    RebuildPartRegions(workspace, withPrinter);
+}
+
+int TemplateCount(const Workspace &workspace)
+{
+    return countOf(workspace.results.LayersCoredEF) + countOf(workspace.results.LayersFullEF);
+}
+
+std::vector<LayerTemplate> TemplateSet(int coredLayers, int fullLayers)
+{
+    std::vector<LayerTemplate> set;
+    int number = 0;
+    for (int i = 0; i < fullLayers / 2; ++i)
+        set.push_back({LayerKind::Outer, ++number});
+    for (int i = 0; i < coredLayers; ++i)
+        set.push_back({LayerKind::Inner, ++number});
+    for (int i = 0; i < fullLayers / 2; ++i)
+        set.push_back({LayerKind::Outer, ++number});
+    return set;
+}
+
+std::vector<LayerTemplate> TemplateSet(const Workspace &workspace)
+{
+    return TemplateSet(countOf(workspace.results.LayersCoredEF),
+                       countOf(workspace.results.LayersFullEF));
+}
+
+QString TemplateDesignName(const Workspace &workspace)
+{
+    const DesignList &list = workspace.list;
+    if (list.CurrentDesign >= 0 && list.CurrentDesign < list.items.size())
+        return list.items[list.CurrentDesign];
+    if (list.CurrentDesign >= 0 && list.CurrentDesign < list.DesignCount())
+        return list.current().DesignName;
+    return QString();
+}
+
+QString TemplatePreviewText(int n, int templateCount)
+{
+    return floatText(static_cast<float>(n)) + QStringLiteral(" of ")
+           + floatText(static_cast<float>(templateCount));
+}
+
+QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Workspace &workspace,
+                            int n, const QColor &background, int windowWidth)
+{
+    const SheetScale &scale = workspace.scale;
+    PaintEmptySheet(painter, sheetSize, PreviewMode, scale, background, windowWidth);
+    const int count = TemplateCount(workspace);
+    const RegionSet &screen = workspace.regions.screen();
+    const bool outer = n == 1 || n == count;
+    fillRegion(painter, outer ? screen.outerOutline : screen.innerOutline, QBrush(SilverColor));
+
+    const QString text = TemplatePreviewText(n, count);
+    painter.save();
+    painter.setPen(Qt::black);
+    setPointSize(painter, 18);
+    textAt(painter, truncToInt(288.0f * scale.ScreenScale) + scale.SheetOffsetX,
+           truncToInt(72.0f * scale.ScreenScale), text);
+    painter.restore();
+    return text;
+}
+
+QString ShowTemplatePreview(QImage &sheet, const Workspace &workspace, int n,
+                            const QColor &background, int windowWidth)
+{
+    QPainter painter(&sheet);
+    return ShowTemplatePreview(painter, sheet.size(), workspace, n, background, windowWidth);
+}
+
+void TemplatePreviewState::enter(int count)
+{
+    templateCount = count;
+    PreviewIndex = 1;
+    stepEnabled = true;
+    rewindEnabled = false;
+}
+
+bool TemplatePreviewState::step()
+{
+    rewindEnabled = true;
+    bool shown = false;
+    if (PreviewIndex < templateCount) {
+        ++PreviewIndex;
+        shown = true;
+    }
+    if (PreviewIndex >= templateCount)
+        stepEnabled = false;
+    return shown;
+}
+
+void TemplatePreviewState::rewind()
+{
+    PreviewIndex = 1;
+    stepEnabled = true;
+    rewindEnabled = false;
+}
+
+TemplateLabelLines TemplateLabels(const Workspace &workspace, const TemplateLabelPage &page,
+                                  int templateLayerNumber)
+{
+    const DesignRecord &d = workspace.design;
+    const MaterialCatalogue &c = workspace.catalogue;
+    const QString name = TemplateDesignName(workspace);
+    const QString number =
+        templateLayerNumber == 0 ? QStringLiteral("template") : QString::number(templateLayerNumber);
+    auto board = [&](Part part, const char *tail) {
+        const BoardMaterial &m = boardOf(d, c, part);
+        return m.BoardName + QStringLiteral(" (") + m.BoardThickness + QLatin1String(tail);
+    };
+
+    TemplateLabelLines lines;
+    if (page.wheelPage) {
+        lines.top = name + QStringLiteral(": Wheels ");
+        lines.middle = QStringLiteral("Drive wheels: ") + board(DriveWheelPart, " in)");
+        lines.bottom = QStringLiteral("Other wheels: ") + board(OtherWheelPart, " in)");
+    } else if (page.outerLayer) {
+        lines.top = name + QStringLiteral(": Outer Layer ") + number;
+        lines.middle = board(OuterBodyPart, " in) ");
+    } else {
+        lines.top = name + QStringLiteral(": Inner Layer ") + number;
+        lines.middle = board(InnerBodyPart, " in) ");
+    }
+    lines.springNote = templateLayerNumber == countOf(workspace.results.LayersWideEF) / 2;
+    return lines;
+}
+
+void PrintTemplateLabels(QPainter &painter, const Workspace &workspace, PaintTarget target,
+                         const TemplateLabelPage &page, int templateLayerNumber)
+{
+    if (target != PaintTarget::Printer)
+        return;
+    const float px = workspace.scale.PrinterScaleX, py = workspace.scale.PrinterScaleY;
+    const TemplateLabelLines lines = TemplateLabels(workspace, page, templateLayerNumber);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    setPointSize(painter, 18);
+    const int x = truncToInt(72.0f * px);
+    textAt(painter, x, truncToInt(36.0f * py), lines.top);
+    textAt(painter, x, truncToInt(432.0f * py), lines.middle);
+    textAt(painter, x, truncToInt(504.0f * py), lines.bottom);
+    if (lines.springNote) {
+        setPointSize(painter, 12);
+        textAt(painter, truncToInt(page.noteXPt * px),
+               truncToInt((540.0f - workspace.build.DriveAxleHeightPt) * py), SpringAccessNote);
+    }
+    painter.restore();
+}
+
+} // namespace zindle

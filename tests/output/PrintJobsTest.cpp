@@ -1,0 +1,111 @@
+#include "model/Workspace.h"
+#include "output/PrintJobs.h"
+#include "output/Templates.h"
+#include "physics/RefreshChain.h"
+#include "sheet/EmptySheet.h"
+#include "support/QtPrinters.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace zindle;
+
+namespace {
+
+// Prints every item onto its own 100-dpi page image and records the orientations; refuses
+// items from `failAt` on.
+class ImageSink : public PageSink {
+public:
+    std::vector<QPageLayout::Orientation> orientations;
+    std::vector<QImage> pages;
+    int failAt = -1;
+
+    QPainter *beginItem(QPageLayout::Orientation orientation) override
+    {
+        if (failAt >= 0 && static_cast<int>(pages.size()) >= failAt)
+            return nullptr;
+        orientations.push_back(orientation);
+        const bool landscape = orientation == QPageLayout::Landscape;
+        QImage page(landscape ? 1100 : 850, landscape ? 850 : 1100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        page.setDotsPerMeterX(3937); // 100 dpi
+        page.setDotsPerMeterY(3937);
+        pages.push_back(page);
+        painter = std::make_unique<QPainter>(&pages.back());
+        return painter.get();
+    }
+    bool endItem() override
+    {
+        painter.reset();
+        return true;
+    }
+
+private:
+    std::unique_ptr<QPainter> painter;
+};
+
+Workspace simulatedRacer()
+{
+    Workspace ws;
+    BuildBuiltInDesign(ws, 1);
+    ws.list.CurrentDesign = 1;
+    ws.scale = HeadlessSheetScale();
+    PrepareEntireCycle(ws);
+    RefreshPhysicsMode(ws, SimulateMode);
+    return ws;
+}
+
+} // namespace
+
+TEST(PrintJobs, EntireSetPrintsReportLayersAndWheelsInOrder)
+{
+    Workspace ws = simulatedRacer();
+    const float screenPrinterScale = ws.scale.PrinterScaleX;
+    ImageSink sink;
+    PrintState state;
+    const PrintOutcome outcome = RunPrintJob(ws, sink, PrintJobKind::EntireSet, state);
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_EQ(outcome.itemsPrinted, 9);
+    ASSERT_EQ(sink.orientations.size(), 9u);
+    EXPECT_EQ(sink.orientations[0], QPageLayout::Portrait);
+    for (size_t i = 1; i < 9; ++i)
+        EXPECT_EQ(sink.orientations[i], QPageLayout::Landscape) << i;
+    EXPECT_EQ(state.TemplateLayerNumber, 6);
+    // The sheet keeps the screen's printer scale.
+    EXPECT_EQ(ws.scale.PrinterScaleX, screenPrinterScale);
+
+    // Outer layers are filled with the outline, inner ones are cored: the middle of the
+    // chamber is silver on page 2 (outer layer 1) and white on page 3 (inner layer 2).
+    const QPoint axle = ws.regions.geometry.driveAxleCentre();
+    const int inside = static_cast<int>(ws.regions.geometry.rIn * 0.7f); // clear of the spring
+    const QPoint inChamber((axle.x() + inside) * 100 / 72, axle.y() * 100 / 72);
+    EXPECT_EQ(sink.pages[1].pixelColor(inChamber), SilverColor);
+    EXPECT_EQ(sink.pages[2].pixelColor(inChamber), Qt::white);
+}
+
+TEST(PrintJobs, SingleLayerIsNumberZeroAndWheelsKeepTheNumber)
+{
+    Workspace ws = simulatedRacer();
+    PrintState state;
+    state.TemplateLayerNumber = 4;
+    ImageSink wheels;
+    EXPECT_EQ(RunPrintJob(ws, wheels, PrintJobKind::Wheels, state).itemsPrinted, 2);
+    EXPECT_EQ(state.TemplateLayerNumber, 4);
+    ImageSink inner;
+    EXPECT_EQ(RunPrintJob(ws, inner, PrintJobKind::OneInnerLayer, state).itemsPrinted, 1);
+    EXPECT_EQ(state.TemplateLayerNumber, 0);
+    EXPECT_EQ(inner.orientations, std::vector<QPageLayout::Orientation>{QPageLayout::Landscape});
+}
+
+TEST(PrintJobs, AnItemThatCannotBePrintedEndsTheJob)
+{
+    Workspace ws = simulatedRacer();
+    ImageSink sink;
+    sink.failAt = 2;
+    PrintState state;
+    const PrintOutcome outcome = RunPrintJob(ws, sink, PrintJobKind::EntireSet, state);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.itemsPrinted, 2);
+    EXPECT_EQ(sink.pages.size(), 2u);
+}
