@@ -1,12 +1,361 @@
 #include "MainWindow.h"
 
+#include "BuildPanel.h"
+#include "DesignListBar.h"
+#include "DesignPanel.h"
+#include "MainMenus.h"
+#include "ModeButtons.h"
+#include "ModePanels.h"
+#include "PreviewPanel.h"
+#include "ResultFieldsView.h"
+#include "SheetImage.h"
+#include "WindowDialogs.h"
+#include "WindowRefreshHooks.h"
+#include "dialogs/ConvertDialog.h"
+#include "dialogs/PreferencesDialog.h"
+#include "physics/Advisories.h"
+#include "physics/BuildGeometry.h"
+#include "physics/RefreshChain.h"
+#include "sheet/CarRenderer.h"
+#include "sheet/EmptySheet.h"
+#include "sheet/PartRegions.h"
+#include "sheet/SheetScale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QVBoxLayout>
+
 namespace zindle {
 
-MainWindow::MainWindow(Workspace &workspace, QWidget *parent)
-    : QMainWindow(parent), workspace_(workspace)
+namespace {
+constexpr int ProcessPanelHeight = 70;
+constexpr int StateAreaHeight = 76; // the sheet starts 146 pixels below the menu
+} // namespace
+
+MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent)
+    : QMainWindow(parent), SimulateStep(workspace.simulation.SimulateStep), workspace_(workspace),
+      prompter_(prompter),
+      ops_(workspace, prompter, [this] { designRebuilt(); }),
+      help_(findHelpFolder(QCoreApplication::applicationDirPath())),
+      background_(DefaultBackgroundColor),
+      results_(std::make_unique<ResultFieldsView>(help_))
 {
+    setObjectName(QStringLiteral("TRPWin"));
     setWindowTitle(QStringLiteral("Zindle 4.1"));
     setMinimumSize(540, 440);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The process panel: the design-list bar, then the mode buttons.
+    auto *process = new QWidget(central);
+    process->setObjectName(QStringLiteral("ProcessPanel"));
+    process->setFixedHeight(ProcessPanelHeight);
+    auto *processRow = new QHBoxLayout(process);
+    processRow->setContentsMargins(6, 4, 6, 4);
+    listBar_ = std::make_unique<DesignListBar>(*this, process, processRow);
+    processRow->addSpacing(16);
+    modeButtons_ = std::make_unique<ModeButtons>(*this, process, processRow);
+    processRow->addStretch();
+    layout->addWidget(process);
+    auto *states = new QWidget(central);
+    states->setObjectName(QStringLiteral("StateArea"));
+    states->setFixedHeight(StateAreaHeight);
+    panels_ = std::make_unique<ModePanels>(*this, *results_, states);
+    design_ = panels_->design();
+    build_ = panels_->build();
+    preview_ = panels_->preview();
+    // The one visible panel fills the whole strip above the sheet.
+    applyPanelColours();
+    layout->addWidget(states);
+    image_ = new SheetImage(central);
+    layout->addWidget(image_, 1);
+    setCentralWidget(central);
+    buildMainMenus(*this);
+    dialogs_ = std::make_unique<WindowDialogs>(*this);
+
+    listBar_->sync();
+    design_->syncMaterialCombos();
+    design_->syncDesignControls();
+}
+
+MainWindow::~MainWindow()
+{
+    closing_ = true;
+    // The panels outlive this destructor by a moment; a field losing its focus while they go
+    // must not take its text into a design that is being closed.
+    design_->stopWatchingFields();
+}
+
+void MainWindow::applyPanelColours() { panels_->applyColours(background_, currentMode_); }
+
+QAction *MainWindow::action(const QString &objectName) const { return findChild<QAction *>(objectName); }
+QComboBox *MainWindow::designList() const { return listBar_->designList(); }
+AboutDialog *MainWindow::aboutDialog() const { return dialogs_->about(); }
+PreferencesDialog *MainWindow::preferencesDialog() const { return dialogs_->preferences(); }
+MaterialsDialog *MainWindow::materialsDialog() const { return dialogs_->materials(); }
+ConvertDialog *MainWindow::convertDialog() const { return dialogs_->convert(); }
+PaperPrototypeDialog *MainWindow::paperPrototype() const { return dialogs_->paperPrototype(); }
+QLineEdit *MainWindow::parameterField(int part, bool bottom) const { return design_->parameterField(part, bottom); }
+QComboBox *MainWindow::materialCombo(int part) const { return design_->materialCombo(part); }
+
+// What the pieces do on the window's behalf.
+void MainWindow::DesignListClick(int index) { listBar_->DesignListClick(index); }
+void MainWindow::NewBtnClick() { listBar_->NewBtnClick(); }
+void MainWindow::OpenBtnClick() { listBar_->OpenBtnClick(); }
+void MainWindow::SaveBtnClick() { listBar_->SaveBtnClick(); }
+void MainWindow::RenameBtnClick() { listBar_->RenameBtnClick(); }
+void MainWindow::RemoveBtnClick() { listBar_->RemoveBtnClick(); }
+void MainWindow::DefineMaterials() { dialogs_->DefineMaterials(); }
+void MainWindow::ShowPreferences() { dialogs_->ShowPreferences(); }
+void MainWindow::ChooseBackgroundColor() { dialogs_->ChooseBackgroundColor(); }
+void MainWindow::ConvertFile() { dialogs_->ConvertFile(); }
+void MainWindow::ShowAbout() { dialogs_->ShowAbout(); }
+void MainWindow::SelectPart(int partNameIndex) { design_->SelectPart(partNameIndex); }
+void MainWindow::MaterialComboChange(int part, int index) { design_->MaterialComboChange(part, index); }
+void MainWindow::ApplyBtnClick() { design_->ApplyBtnClick(); }
+void MainWindow::DriveButtonClick(DriveKind drive) { design_->DriveButtonClick(drive); }
+void MainWindow::StepPVBtnClick() { preview_->StepPVBtnClick(); }
+void MainWindow::RewindPvBtnClick() { preview_->RewindPvBtnClick(); }
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void MainWindow::ShowStartUpWindow() { dialogs_->ShowAbout(); }
+
+void MainWindow::StartUp()
+{
+    if (started_)
+        return;
+    // The workspace begins with the built-in materials, the five built-in designs (all saved,
+    // slot 0 current) and empty race traces.
+    setWindowState(windowState() | Qt::WindowMaximized);
+    background_ = DefaultBackgroundColor;
+    currentMode_ = DesignMode;
+    applyPanelColours();
+    design_->syncMaterialCombos();
+    show();
+    started_ = true;
+    computeScale();
+    BuildBuiltInDesign(workspace_, 0);
+    workspace_.list.CurrentDesign = 0;
+    listBar_->sync();
+    design_->syncDesignControls();
+    design_->SelectPart(1);
+    ClearWeights(workspace_.design);
+    modeButtons_->check(DesignMode);
+    RefreshMode(0, 0, DesignMode);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes
+
+void MainWindow::SwitchMode(int from, int to)
+{
+    if (from == to)
+        return;
+    PreviewIndex = 1;
+    preview_->modeSwitched();
+    SimulateStep = 0;
+    Built3DStage = 0;
+    build_->modeSwitched();
+    HighlightedPart = -1;
+
+    panels_->leave(from);
+    currentMode_ = to;
+    panels_->enter(to);
+    applyPanelColours();
+    modeButtons_->check(to);
+}
+
+QPoint MainWindow::imageOrigin() const { return image_->mapTo(centralWidget(), QPoint(0, 0)); }
+
+void MainWindow::paintEmptySheet(int mode)
+{
+    image_->fitCanvas();
+    PaintEmptySheet(image_->canvas(), mode, workspace_.scale, background_, width());
+    image_->update();
+}
+
+void MainWindow::computeScale()
+{
+    WindowGeometry window;
+    const QRect frame = frameGeometry();
+    window.outerWidth = frame.width();
+    window.outerHeight = frame.height();
+    const QPoint imagePos = imageOrigin();
+    window.imageLeft = imagePos.x();
+    window.imageTop = imagePos.y();
+    window.clientWidth = centralWidget()->width();
+    window.clientHeight = centralWidget()->height();
+    workspace_.scale = ComputeSheetScale(window, printerDpi_, printerDpi_, workspace_.scale.PreviewZoom,
+                                         workspace_.scale.PreviewOffsetX);
+}
+
+void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
+{
+    Q_UNUSED(whichTemplate);
+    refreshLog.push_back(mode);
+    image_->fitCanvas();
+    if (mode == AnalyzeMode || mode == SimulateMode || mode == RaceMode) {
+        // The physics chain prepares the sheet, builds the car and runs the mode's steps.
+        WindowRefreshHooks hooks(*this);
+        RefreshPhysicsMode(workspace_, mode, hooks);
+    } else if (mode == PreviewMode) {
+        preview_->refresh();
+    } else {
+        RescaleDesign(workspace_);
+        if (mode != PrintMode)
+            paintEmptySheet(mode);
+        ComputeBuildGeometry(workspace_);
+        if (mode == DesignMode) {
+            {
+                QPainter painter(&image_->canvas());
+                RedrawDesign(painter, workspace_, PaintTarget::Screen, false);
+            }
+            UpdateOverlapFacts(workspace_);
+            EvaluateAdvisories(workspace_, DesignMode, false);
+        } else if (mode == BuildMode) {
+            RebuildPartRegions(workspace_);
+            if (toPrinter == 0)
+                build_->drawView();
+            UpdateOverlapFacts(workspace_);
+            EvaluateAdvisories(workspace_, BuildMode, false);
+        }
+        // Print Templates draws on the printer canvas inside the print job that asked for it.
+    }
+    showResults();
+    design_->syncDesignControls();
+    image_->update();
+}
+
+void MainWindow::showResults() { results_->show(workspace_.results); }
+
+void MainWindow::VPSet()
+{
+    SwitchMode(currentMode_, DesignMode);
+    RefreshMode(0, 0, DesignMode);
+    design_->disableApply();
+}
+
+void MainWindow::VPBuild()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SwitchMode(currentMode_, BuildMode);
+    build_->disableStepping();
+    RefreshMode(0, 0, BuildMode);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::VPProperties()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SwitchMode(currentMode_, AnalyzeMode);
+    RefreshMode(0, 0, AnalyzeMode);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::VPDynamic()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SwitchMode(currentMode_, SimulateMode);
+    workspace_.design.StepSize = QStringLiteral("9");
+    dialogs_->preferences()->stepSizeField()->setText(workspace_.design.StepSize);
+    SimulateStep = 1;
+    RefreshMode(0, 0, SimulateMode);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::VPRace()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SwitchMode(currentMode_, RaceMode);
+    RefreshMode(0, 0, RaceMode);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::VPPreview()
+{
+    PreviewIndex = 1;
+    preview_->reset();
+    SwitchMode(currentMode_, PreviewMode);
+    RefreshMode(0, 0, PreviewMode);
+}
+
+void MainWindow::VPPrint()
+{
+    SwitchMode(currentMode_, PrintMode);
+    PaperPrototypeDialog *dialog = dialogs_->paperPrototype();
+    dialog->show();
+    dialog->raise();
+}
+
+void MainWindow::WindowResized()
+{
+    if (!started_ || closing_ || QCoreApplication::closingDown())
+        return;
+    computeScale();
+    if (currentMode_ == PrintMode)
+        SwitchMode(PrintMode, DesignMode);
+    RefreshMode(0, 0, currentMode_);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    WindowResized();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Design list and closing
+
+void MainWindow::designRebuilt()
+{
+    design_->syncMaterialCombos();
+    design_->syncDesignControls();
+    dialogs_->preferences()->LoadFromDesign();
+    SwitchMode(currentMode_, DesignMode);
+    RefreshMode(0, 0, DesignMode);
+}
+
+void MainWindow::afterListOperation()
+{
+    listBar_->sync();
+    design_->syncDesignControls();
+}
+
+void MainWindow::Quit()
+{
+    if (!ops_.MayQuit()) {
+        afterListOperation();
+        return;
+    }
+    closing_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (closing_ || !started_) {
+        closing_ = true;
+        event->accept();
+        return;
+    }
+    if (ops_.MayQuit()) {
+        closing_ = true;
+        event->accept();
+        QCoreApplication::quit();
+    } else {
+        afterListOperation();
+        event->ignore();
+    }
 }
 
 } // namespace zindle

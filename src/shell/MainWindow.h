@@ -1,20 +1,167 @@
 #pragma once
+// The main window: the drawing sheet, the design-list bar, the mode buttons, one state panel per
+// mode and the menus. It is always in one mode; SwitchMode changes the panels and RefreshMode
+// recomputes and redraws the mode from the current design. The window owns the pieces and
+// coordinates them; the pieces live in their own files (menus, design-list bar, mode buttons,
+// one file per mode panel, the dialogs' glue, the refresh hooks).
 
+#include "dialogs/HelpLinks.h"
+#include "dialogs/ModalRunner.h"
+#include "files/DesignListOps.h"
+#include "model/Prompter.h"
 #include "model/Workspace.h"
 
+#include <QColor>
 #include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
 
 namespace zindle {
 
-// The main window. For now it holds the workspace and shows the program's caption; the modes,
-// menus and sheet arrive with the desktop work.
+class AboutDialog;
+class AnalyzePanel;
+class BuildPanel;
+class ConvertDialog;
+class DesignListBar;
+class DesignPanel;
+class MaterialsDialog;
+class ModeButtons;
+class ModePanels;
+class PaperPrototypeDialog;
+class PreferencesDialog;
+class PreviewPanel;
+class ResultFieldsView;
+class SheetImage;
+class WindowDialogs;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Workspace &workspace, QWidget *parent = nullptr);
+    MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the start-up window modally; dismissing it the first time runs StartUp().
+    void ShowStartUpWindow();
+    // The one-time initialisation of the design environment.
+    void StartUp();
+    bool started() const { return started_; }
+    bool closing() const { return closing_; }
+
+    // Modes.
+    int CurrentMode() const { return currentMode_; }
+    void SwitchMode(int from, int to);
+    void RefreshMode(int toPrinter, int whichTemplate, int mode);
+    void VPSet();
+    void VPBuild();
+    void VPProperties();
+    void VPDynamic();
+    void VPRace();
+    void VPPreview();
+    void VPPrint();
+    // Recomputes the scale from the window's size and redraws, as a resize does.
+    void WindowResized();
+
+    // Design list (DesignListBar).
+    void DesignListClick(int index);
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void RenameBtnClick();
+    void RemoveBtnClick();
+    void Quit();
+
+    // Setup, File and Help menus (WindowDialogs).
+    void DefineMaterials();
+    void ShowPreferences();
+    void ChooseBackgroundColor();
+    void ConvertFile();
+    void ShowAbout();
+
+    // Part selection and sizes of the Design mode (DesignPanel).
+    void SelectPart(int partNameIndex);
+    void MaterialComboChange(int part, int index);
+    void ApplyBtnClick();
+    void DriveButtonClick(DriveKind drive);
+
+    // The Preview Templates panel's buttons (PreviewPanel).
+    void StepPVBtnClick();
+    void RewindPvBtnClick();
+
+    // Per-mode counters, reset by every mode switch.
+    int PreviewIndex = 1;
+    int &SimulateStep; // the simulation's own step counter, in the workspace
+    int Built3DStage = 0;
+    int HighlightedPart = -1;
+
+    QColor backgroundColor() const { return background_; }
+    Workspace &workspace() { return workspace_; }
+    Prompter &prompter() { return prompter_; }
+    DesignListOps &listOps() { return ops_; }
+    HelpLinks &help() { return help_; }
+    SheetImage *image() const { return image_; }
+    QComboBox *designList() const;
+    AboutDialog *aboutDialog() const;
+    PreferencesDialog *preferencesDialog() const;
+    MaterialsDialog *materialsDialog() const;
+    ConvertDialog *convertDialog() const;
+    PaperPrototypeDialog *paperPrototype() const;
+    QAction *action(const QString &objectName) const;
+    QLineEdit *parameterField(int part, bool bottom) const;
+    QComboBox *materialCombo(int part) const;
+
+    // How modal dialogs and the colour dialog are shown; tests answer them instead.
+    ModalRunner modalRunner;
+    std::function<std::optional<QColor>(const QColor &initial)> colorChooser;
+
+    // The modes refreshed so far, in order (what a refresh ran for, not what it drew).
+    std::vector<int> refreshLog;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The pieces reach back into the window for what only they may touch.
+    friend class AnalyzePanel;
+    friend class BuildPanel;
+    friend class DesignListBar;
+    friend class WindowDialogs;
+    friend class WindowRefreshHooks;
+
+    void applyPanelColours();
+    void computeScale();
+    QPoint imageOrigin() const;
+    void paintEmptySheet(int mode);
+    void showResults();
+    void designRebuilt();
+    void afterListOperation();
+
     Workspace &workspace_;
+    Prompter &prompter_;
+    DesignListOps ops_;
+    HelpLinks help_;
+    QColor background_;
+    int currentMode_ = 1;
+    bool started_ = false;
+    bool closing_ = false;
+    float printerDpi_ = 600.0f;
+
+    SheetImage *image_ = nullptr;
+    std::unique_ptr<ResultFieldsView> results_;
+    std::unique_ptr<DesignListBar> listBar_;
+    std::unique_ptr<ModeButtons> modeButtons_;
+    std::unique_ptr<ModePanels> panels_;
+    // The panels the window itself talks to (owned by their widget parents).
+    DesignPanel *design_ = nullptr;
+    BuildPanel *build_ = nullptr;
+    PreviewPanel *preview_ = nullptr;
+    std::unique_ptr<WindowDialogs> dialogs_;
 };
 
 } // namespace zindle

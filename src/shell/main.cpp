@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "dialogs/QtPrompter.h"
 #include "model/Workspace.h"
 
 #include <QApplication>
@@ -7,8 +8,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     zindle::Workspace workspace;
-    zindle::BuildBuiltInDesign(workspace, 0);
-    zindle::MainWindow window(workspace);
-    window.showMaximized();
+    zindle::QtPrompter prompter;
+    zindle::MainWindow window(workspace, prompter);
+    prompter.setParent(&window);
+    // The start-up window comes first; dismissing it brings the design environment up.
+    window.ShowStartUpWindow();
+    if (!window.started())
+        return 0;
     return app.exec();
 }

@@ -1,0 +1,54 @@
+#include "ConvertDialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zindle {
+
+ConvertDialog::ConvertDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TCVWin"));
+    setWindowTitle(QStringLiteral("Convert to 4.1 file format"));
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    const QStringList lines = {
+        QStringLiteral("This feature converts old car files to a new format for"),
+        QStringLiteral("use with Zindle 4.1.  You will first be asked to locate"),
+        QStringLiteral("a .zndl file from a previous version of Zindle.  Then,"),
+        QStringLiteral("you will be asked to resave it.  To proceed, press \"Convert\"."),
+    };
+    for (const QString &line : lines)
+        layout->addWidget(new QLabel(line, this));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto *convert = new QPushButton(QStringLiteral("Convert"), this);
+    convert->setObjectName(QStringLiteral("ConvertBtn"));
+    convert->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CVCancelBtn"));
+    buttons->addWidget(convert);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    connect(convert, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+PaperPrototypeDialog::PaperPrototypeDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TPPWin"));
+    setWindowTitle(QStringLiteral("Paper Prototype"));
+    setModal(false);
+    auto *layout = new QVBoxLayout(this);
+    auto *group = new QGroupBox(QStringLiteral("Print Options"), this);
+    auto *groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(new QLabel(QStringLiteral("Printing of templates and the design report is not available yet."), group));
+    layout->addWidget(group);
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+} // namespace zindle

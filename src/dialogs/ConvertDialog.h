@@ -1,0 +1,23 @@
+#pragma once
+// "Convert to 4.1 file format": explains the conversion of an older design file and starts it.
+
+#include <QDialog>
+
+namespace zindle {
+
+class ConvertDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ConvertDialog(QWidget *parent = nullptr);
+    // "Convert" closes the dialog with Accepted; the caller then runs the conversion.
+};
+
+// The Print Templates mode's "Paper Prototype" window. The print options themselves belong to
+// the printing work; until it arrives the window only names itself.
+class PaperPrototypeDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PaperPrototypeDialog(QWidget *parent = nullptr);
+};
+
+} // namespace zindle

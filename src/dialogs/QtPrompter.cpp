@@ -1,0 +1,71 @@
+#include "QtPrompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace zindle {
+
+QString QtPrompter::qtFilter(const QStringList &filters)
+{
+    QStringList parts;
+    for (const QString &filter : filters) {
+        const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+        if (bar < 0) {
+            parts << filter;
+            continue;
+        }
+        parts << filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
+    }
+    return parts.join(QStringLiteral(";;"));
+}
+
+void QtPrompter::message(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+Answer QtPrompter::confirm(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtPrompter::input(const QString &caption, const QString &prompt,
+                                         const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtPrompter::savePath(const QString &title, const QStringList &filters,
+                             const QString &initialName)
+{
+    // The program replaces the extension itself and does not ask before overwriting.
+    return QFileDialog::getSaveFileName(parent_, title, initialName, qtFilter(filters), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtPrompter::openPath(const QString &title, const QStringList &filters)
+{
+    return QFileDialog::getOpenFileName(parent_, title, QString(), qtFilter(filters));
+}
+
+void QtPrompter::beep() { QApplication::beep(); }
+
+} // namespace zindle

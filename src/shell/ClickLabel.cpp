@@ -1,0 +1,3 @@
+#include "ClickLabel.h"
+
+#include "moc_ClickLabel.cpp"

@@ -1,0 +1,114 @@
+#include "DesignListBar.h"
+
+#include "MainWindow.h"
+#include "ShellWidgets.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QToolButton>
+
+namespace zindle {
+
+DesignListBar::DesignListBar(MainWindow &window, QWidget *panel, QBoxLayout *row) : window_(window)
+{
+    auto *listBox = new QVBoxLayout;
+    designList_ = new QComboBox(panel);
+    designList_->setObjectName(QStringLiteral("DesignList"));
+    designList_->setToolTip(QStringLiteral("Select an existing car design, or edit the name of a custom design."));
+    designList_->setToolTipDuration(HintDuration);
+    designList_->setMinimumWidth(200);
+    designList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QObject::connect(designList_, &QComboBox::activated, &window, [this](int index) { DesignListClick(index); });
+    listBox->addWidget(designList_);
+    auto *listButtons = new QHBoxLayout;
+    struct ListButton {
+        const char *name, *text, *hint;
+        void (MainWindow::*slot)();
+    };
+    const ListButton listButtonTable[] = {
+        {"NewBtn", "New", "Start a new design.  New designs start with the default shape.", &MainWindow::NewBtnClick},
+        {"OpenBtn", "Open", "Load a previously saved design from disk", &MainWindow::OpenBtnClick},
+        {"SaveBtn", "Save", "Save the currently selected design to disk", &MainWindow::SaveBtnClick},
+        {"RemoveBtn", "Remove",
+         "Remove the currently selected design from the list (can reload later if saved).  The five standard designs cannot be removed.",
+         &MainWindow::RemoveBtnClick},
+        {"RenameBtn", "Rename", "Rename the selected design", &MainWindow::RenameBtnClick},
+        {"DefineMatlBtn", "Materials", "Define your own materials", &MainWindow::DefineMaterials},
+    };
+    for (const ListButton &b : listButtonTable) {
+        QToolButton *button = speedButton(QLatin1String(b.name), QLatin1String(b.text), QLatin1String(b.hint), panel);
+        QObject::connect(button, &QToolButton::clicked, &window, b.slot);
+        listButtons->addWidget(button);
+    }
+    listBox->addLayout(listButtons);
+    row->addLayout(listBox);
+}
+
+void DesignListBar::sync()
+{
+    const DesignList &list = window_.workspace().list;
+    syncing_ = true;
+    if (designList_->count() != list.items.size() ||
+        [&] {
+            for (int i = 0; i < list.items.size(); ++i)
+                if (designList_->itemText(i) != list.items[i])
+                    return true;
+            return false;
+        }()) {
+        designList_->clear();
+        designList_->addItems(list.items);
+    }
+    designList_->setCurrentIndex(list.CurrentDesign);
+    syncing_ = false;
+}
+
+void DesignListBar::DesignListClick(int index)
+{
+    if (syncing_)
+        return;
+    window_.listOps().ChangeDesignWithPrompt(index);
+    window_.afterListOperation();
+}
+
+void DesignListBar::NewBtnClick()
+{
+    DesignListOps &ops = window_.listOps();
+    if (!goesOn(ops.PromptUnsaved())) {
+        window_.afterListOperation();
+        return;
+    }
+    ops.NewDesign();
+    window_.afterListOperation();
+}
+
+void DesignListBar::OpenBtnClick()
+{
+    DesignListOps &ops = window_.listOps();
+    if (!goesOn(ops.PromptUnsaved())) {
+        window_.afterListOperation();
+        return;
+    }
+    if (ops.OpenDesign())
+        window_.workspace().list.current().DesignSaved = true;
+    window_.afterListOperation();
+}
+
+void DesignListBar::SaveBtnClick()
+{
+    window_.listOps().SaveCurrent();
+    window_.afterListOperation();
+}
+
+void DesignListBar::RenameBtnClick()
+{
+    window_.listOps().RenameDesign();
+    window_.afterListOperation();
+}
+
+void DesignListBar::RemoveBtnClick()
+{
+    window_.listOps().RemoveDesign();
+    window_.afterListOperation();
+}
+
+} // namespace zindle

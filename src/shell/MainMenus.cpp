@@ -1,0 +1,83 @@
+#include "MainMenus.h"
+
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zindle {
+
+void buildMainMenus(MainWindow &window)
+{
+    QMenuBar *bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto add = [&window](QMenu *menu, const QString &name, const QString &text, const QKeySequence &key,
+                          auto slot) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(name);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        QObject::connect(action, &QAction::triggered, &window, slot);
+        return action;
+    };
+
+    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    add(file, QStringLiteral("OpenPos"), QStringLiteral("Open Car File..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+        [&window] { window.OpenBtnClick(); });
+    add(file, QStringLiteral("ConvertPos"), QStringLiteral("Convert file..."), {}, [&window] { window.ConvertFile(); });
+    add(file, QStringLiteral("ClosePos"), QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W), [] {});
+    add(file, QStringLiteral("SavePos"), QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [&window] { window.SaveBtnClick(); });
+    // Ctrl+P belongs to "Print Templates..." as well; one key can only have one action, and both
+    // items do the same, so this one shows the key without owning it.
+    add(file, QStringLiteral("PrintPos"), QStringLiteral("Print...\tCtrl+P"), {}, [&window] { window.VPPrint(); });
+    file->addSeparator();
+    add(file, QStringLiteral("RenamePos"), QStringLiteral("Rename..."), {}, [&window] { window.RenameBtnClick(); });
+    add(file, QStringLiteral("RemovePos"), QStringLiteral("Remove..."), {}, [&window] { window.RemoveBtnClick(); });
+    file->addSeparator();
+    add(file, QStringLiteral("QuitPos"), QStringLiteral("Quit"), QKeySequence(Qt::ALT | Qt::Key_F4),
+        [&window] { window.Quit(); });
+
+    QMenu *setup = bar->addMenu(QStringLiteral("Setup"));
+    add(setup, QStringLiteral("DefineMaterialsPos"), QStringLiteral("Define Materials..."),
+        QKeySequence(Qt::CTRL | Qt::Key_M), [&window] { window.DefineMaterials(); });
+    setup->addSeparator();
+    add(setup, QStringLiteral("PreferencesPos"), QStringLiteral("Preferences..."), {}, [&window] { window.ShowPreferences(); });
+    add(setup, QStringLiteral("ChooseBackgroundColor1"), QStringLiteral("Choose Background Color..."), {},
+        [&window] { window.ChooseBackgroundColor(); });
+
+    QMenu *modes = bar->addMenu(QStringLiteral("Modes"));
+    add(modes, QStringLiteral("DesignPos"), QStringLiteral("Design"), QKeySequence(Qt::Key_F1), [&window] { window.VPSet(); });
+    modes->addSeparator();
+    add(modes, QStringLiteral("BuildPos"), QStringLiteral("Build"), QKeySequence(Qt::Key_F2), [&window] { window.VPBuild(); });
+    add(modes, QStringLiteral("AnalyzePos"), QStringLiteral("Analyze"), QKeySequence(Qt::Key_F3),
+        [&window] { window.VPProperties(); });
+    add(modes, QStringLiteral("SimulatePos"), QStringLiteral("Simulate"), QKeySequence(Qt::Key_F4),
+        [&window] { window.VPDynamic(); });
+    add(modes, QStringLiteral("RacePos"), QStringLiteral("Race"), QKeySequence(Qt::Key_F5), [&window] { window.VPRace(); });
+    modes->addSeparator();
+    add(modes, QStringLiteral("PreviewPos"), QStringLiteral("Preview Templates"), QKeySequence(Qt::Key_F6),
+        [&window] { window.VPPreview(); });
+    add(modes, QStringLiteral("PrintTemplatesPos"), QStringLiteral("Print Templates..."),
+        QKeySequence(Qt::CTRL | Qt::Key_P), [&window] { window.VPPrint(); });
+    modes->addSeparator();
+    // The sweep arrives with the Power Designer work; the item is there but does nothing yet.
+    QAction *power = add(modes, QStringLiteral("PowerDesignerPos"), QStringLiteral("Power Designer..."), {}, [] {});
+    power->setEnabled(false);
+
+    QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
+    helpMenu->setObjectName(QStringLiteral("AboutMenu"));
+    add(helpMenu, QStringLiteral("OnlineDiscussionForum1"), QStringLiteral("Zindle Discussion Forum"), {},
+        [&window] { window.help().open(QStringLiteral("/forum/")); });
+    add(helpMenu, QStringLiteral("HelpWebSite1"), QStringLiteral("Zindle Help at ") + HelpSiteShortName, {},
+        [&window] { window.help().open(QStringLiteral("/help/index.html")); });
+    add(helpMenu, QStringLiteral("ZindleHomePage1"), QStringLiteral("Zindle Home Page"), {},
+        [&window] { window.help().open(QStringLiteral("/index.html")); });
+    helpMenu->addSeparator();
+    add(helpMenu, QStringLiteral("AboutZD"), QStringLiteral("About Zindle 4.1..."), {}, [&window] { window.ShowAbout(); });
+    add(helpMenu, QStringLiteral("Checkforlatestversion1"), QStringLiteral("Check for latest version..."), {},
+        [&window] { window.help().open(QStringLiteral("/download.html")); });
+}
+
+} // namespace zindle

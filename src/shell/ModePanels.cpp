@@ -1,0 +1,65 @@
+#include "ModePanels.h"
+
+#include "AnalyzePanel.h"
+#include "BuildPanel.h"
+#include "DesignPanel.h"
+#include "PreviewPanel.h"
+#include "RacePanel.h"
+#include "ShellWidgets.h"
+#include "SimulatePanel.h"
+#include "sheet/EmptySheet.h"
+
+#include <QVBoxLayout>
+
+namespace zindle {
+
+ModePanels::ModePanels(MainWindow &window, ResultFieldsView &results, QWidget *area)
+{
+    auto *stack = new QVBoxLayout(area);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    design_ = new DesignPanel(window, area);
+    build_ = new BuildPanel(window, results, area);
+    analyze_ = new AnalyzePanel(window, results, area);
+    auto *simulate = new SimulatePanel(window, results, analyze_->forceWidgets, area);
+    auto *race = new RacePanel(area);
+    preview_ = new PreviewPanel(window, area);
+    panels_[DesignMode] = design_;
+    panels_[BuildMode] = build_;
+    panels_[AnalyzeMode] = analyze_;
+    panels_[SimulateMode] = simulate;
+    panels_[RaceMode] = race;
+    panels_[PreviewMode] = preview_;
+    for (ModePanel *panel : panels_)
+        if (panel)
+            stack->addWidget(panel);
+    for (ModePanel *panel : panels_)
+        if (panel && panel != design_)
+            panel->hide();
+}
+
+ModePanel *ModePanels::panelOf(int mode) const
+{
+    return mode >= 0 && mode < int(panels_.size()) ? panels_[static_cast<size_t>(mode)] : nullptr;
+}
+
+void ModePanels::leave(int mode)
+{
+    if (ModePanel *panel = panelOf(mode))
+        panel->leave();
+}
+
+void ModePanels::enter(int mode)
+{
+    if (ModePanel *panel = panelOf(mode))
+        panel->enter();
+}
+
+void ModePanels::applyColours(const QColor &background, int currentMode)
+{
+    for (ModePanel *panel : panels_)
+        setPanelColour(panel, background);
+    design_->applyToolColour(background, currentMode == DesignMode);
+}
+
+} // namespace zindle

@@ -1,0 +1,158 @@
+#include "PartSizeFields.h"
+
+#include "MainWindow.h"
+#include "ParameterCheck.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+
+namespace zindle {
+
+namespace {
+
+// Which part-box item shows each field, where, and which pending-change slot it uses.
+struct SizeField {
+    const char *name;
+    QString DesignRecord::*text;
+    int item;
+    bool bottom;
+    int slot;
+};
+const SizeField sizeFieldTable[] = {
+    {"SpringWidthEF", &DesignRecord::SpringWidth, 5, false, 14},
+    {"SpringLengthEF", &DesignRecord::SpringLength, 5, true, 15},
+    {"DriveAxleDiaEF", &DesignRecord::DriveAxleDia, 6, false, 16},
+    {"OtherAxleDiaEF", &DesignRecord::OtherAxleDia, 7, false, 17},
+    {"DriveWhlDiaEF", &DesignRecord::DriveWhlDia, 3, false, 18},
+    {"OtherWhlDiaEF", &DesignRecord::OtherWhlDia, 4, false, 19},
+    {"OtherAxleLengthEF", &DesignRecord::OtherAxleLength, 7, true, 20},
+    {"DriveAxleLengthEF", &DesignRecord::DriveAxleLength, 6, true, 21},
+};
+
+ParameterTexts textsOf(const DesignRecord &d, const QString &caseOuterD)
+{
+    return ParameterTexts{d.DriveWhlDia, d.OtherWhlDia, d.DriveAxleDia, d.DriveAxleLength,
+                          d.OtherAxleDia, d.OtherAxleLength, d.SpringWidth, d.SpringLength,
+                          d.CaseRatio, d.Friction, caseOuterD};
+}
+
+} // namespace
+
+PartSizeFields::PartSizeFields(MainWindow &window, QWidget *panel, QGridLayout *topStack,
+                               QGridLayout *bottomStack, std::function<void()> edited,
+                               std::function<void()> returnPressed)
+    : QObject(panel), window_(window)
+{
+    for (const SizeField &f : sizeFieldTable) {
+        auto *edit = new QLineEdit(panel);
+        edit->setObjectName(QLatin1String(f.name));
+        edit->setFixedWidth(64);
+        edit->installEventFilter(this);
+        (f.bottom ? bottomStack : topStack)->addWidget(edit, 0, 0);
+        fields_.push_back(edit);
+        const int slot = f.slot;
+        connect(edit, &QLineEdit::textEdited, this, [this, slot, edited] {
+            pending_[static_cast<size_t>(slot)] = true;
+            edited();
+        });
+        connect(edit, &QLineEdit::returnPressed, this, returnPressed);
+    }
+}
+
+QLineEdit *PartSizeFields::field(int partNameIndex, bool bottom) const
+{
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (sizeFieldTable[i].item == partNameIndex && sizeFieldTable[i].bottom == bottom)
+            return fields_[i];
+    return nullptr;
+}
+
+void PartSizeFields::hideAll()
+{
+    for (QLineEdit *field : fields_)
+        field->hide();
+}
+
+void PartSizeFields::sync()
+{
+    const DesignRecord &design = window_.workspace().design;
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (!fields_[i]->hasFocus())
+            fields_[i]->setText(design.*(sizeFieldTable[i].text));
+}
+
+void PartSizeFields::fieldExit(QLineEdit *field)
+{
+    // Leaving a field takes a valid text into the design but recomputes nothing.
+    Workspace &workspace = window_.workspace();
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i] != field)
+            continue;
+        QString &stored = workspace.design.*(sizeFieldTable[i].text);
+        if (field->text() == stored)
+            return;
+        DesignRecord trial = workspace.design;
+        trial.*(sizeFieldTable[i].text) = field->text();
+        if (ValidateParameters(textsOf(trial, workspace.results.CaseOuterDEF), window_.prompter())) {
+            stored = field->text();
+            workspace.MarkDesignChanged();
+        } else {
+            field->setText(stored);
+        }
+        return;
+    }
+}
+
+void PartSizeFields::applyPending()
+{
+    static const int order[] = {17, 19, 18, 16, 14, 20, 21, 15};
+    Workspace &workspace = window_.workspace();
+    for (int slot : order) {
+        size_t i = 0;
+        while (i < fields_.size() && sizeFieldTable[i].slot != slot)
+            ++i;
+        if (i == fields_.size())
+            continue;
+        QLineEdit *field = fields_[i];
+        const SizeField &f = sizeFieldTable[i];
+        DesignRecord &design = workspace.design;
+        if (!pending_[static_cast<size_t>(slot)])
+            continue;
+        pending_[static_cast<size_t>(slot)] = false;
+        DesignRecord trial = design;
+        trial.*(f.text) = field->text();
+        if (!ValidateParameters(textsOf(trial, workspace.results.CaseOuterDEF), window_.prompter())) {
+            field->setText(design.*(f.text));
+            continue;
+        }
+        design.*(f.text) = field->text();
+        if (slot == 14 || slot == 15 || slot == 16) {
+            design.RSpringWidth = design.SpringWidth;
+            design.RSpringLength = design.SpringLength;
+            design.RArborDia = design.DriveAxleDia;
+        }
+        workspace.MarkDesignChanged();
+        window_.RefreshMode(0, 0, window_.CurrentMode());
+    }
+}
+
+void PartSizeFields::stopWatching()
+{
+    for (QLineEdit *field : fields_)
+        field->removeEventFilter(this);
+}
+
+bool PartSizeFields::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (auto *field = qobject_cast<QLineEdit *>(watched))
+                fieldExit(field);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace zindle

@@ -1,0 +1,91 @@
+#include "WindowDialogs.h"
+
+#include "DesignPanel.h"
+#include "MainWindow.h"
+#include "ParameterCheck.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/ConvertDialog.h"
+#include "dialogs/MaterialDialogs.h"
+#include "dialogs/PreferencesDialog.h"
+#include "sheet/EmptySheet.h"
+
+#include <QColorDialog>
+
+namespace zindle {
+
+WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
+{
+    about_ = new AboutDialog(window.help(), &window);
+    QObject::connect(about_, &AboutDialog::dismissed, &window, [&window] {
+        if (!window.started())
+            window.StartUp();
+    });
+    paperPrototype_ = new PaperPrototypeDialog(&window);
+    Workspace &workspace = window.workspace();
+    Prompter &prompter = window.prompter();
+    preferences_ = new PreferencesDialog(workspace, prompter, &window);
+    preferences_->validateParameters = [&workspace, &prompter](const QString &caseRatio, const QString &friction) {
+        ParameterTexts texts;
+        const DesignRecord &d = workspace.design;
+        texts.DriveWhlDia = d.DriveWhlDia;
+        texts.OtherWhlDia = d.OtherWhlDia;
+        texts.DriveAxleDia = d.DriveAxleDia;
+        texts.DriveAxleLength = d.DriveAxleLength;
+        texts.OtherAxleDia = d.OtherAxleDia;
+        texts.OtherAxleLength = d.OtherAxleLength;
+        texts.SpringWidth = d.SpringWidth;
+        texts.SpringLength = d.SpringLength;
+        texts.CaseRatio = caseRatio;
+        texts.Friction = friction;
+        texts.CaseOuterD = workspace.results.CaseOuterDEF;
+        return ValidateParameters(texts, prompter);
+    };
+    materials_ = new MaterialsDialog(workspace, prompter, &window);
+    materials_->catalogueChanged = [&window] { window.design_->syncMaterialCombos(); };
+    convert_ = new ConvertDialog(&window);
+}
+
+void WindowDialogs::ShowAbout() { runModal(window_.modalRunner, *about_); }
+
+void WindowDialogs::DefineMaterials()
+{
+    materials_->Reload();
+    runModal(window_.modalRunner, *materials_);
+    window_.design_->syncMaterialCombos();
+}
+
+void WindowDialogs::ShowPreferences()
+{
+    preferences_->LoadFromDesign();
+    runModal(window_.modalRunner, *preferences_);
+    if (preferences_->closedByOK())
+        window_.RefreshMode(0, 0, window_.CurrentMode());
+}
+
+void WindowDialogs::ChooseBackgroundColor()
+{
+    // The dialog always proposes the program's own colour, not the current one.
+    std::optional<QColor> chosen;
+    if (window_.colorChooser) {
+        chosen = window_.colorChooser(DefaultBackgroundColor);
+    } else {
+        const QColor colour = QColorDialog::getColor(DefaultBackgroundColor, &window_);
+        if (colour.isValid())
+            chosen = colour;
+    }
+    if (!chosen || !chosen->isValid())
+        return;
+    window_.background_ = *chosen;
+    // The panels change at once; the sheet shows the colour from its next redraw.
+    window_.applyPanelColours();
+}
+
+void WindowDialogs::ConvertFile()
+{
+    if (runModal(window_.modalRunner, *convert_) != QDialog::Accepted)
+        return;
+    window_.listOps().ConvertDesign();
+    window_.afterListOperation();
+}
+
+} // namespace zindle

@@ -1,0 +1,200 @@
+#include "shell/GuiTestSupport.h"
+
+#include "dialogs/MaterialDialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+
+namespace zindle::test {
+namespace {
+
+QStringList itemsOf(QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+// Opens Setup > Define Materials and lets `inside` work in it.
+void withMaterials(StartedWindow &s, std::function<void(MaterialsDialog &)> inside)
+{
+    s.other = [inside](QDialog &dialog) {
+        auto *materials = qobject_cast<MaterialsDialog *>(&dialog);
+        EXPECT_NE(materials, nullptr);
+        if (materials)
+            inside(*materials);
+        return int(QDialog::Accepted);
+    };
+    s.w().DefineMaterials();
+}
+
+// A define dialog answered with the given field texts; Done is pressed until it closes or refuses.
+ModalRunner typing(QStringList texts, bool *closed = nullptr)
+{
+    return [texts, closed](QDialog &dialog) {
+        auto &define = static_cast<DefineMaterialDialog &>(dialog);
+        for (int i = 0; i < define.fieldCount() && i < texts.size(); ++i)
+            define.field(i)->setText(texts[i]);
+        const bool done = define.DoneClick();
+        if (closed)
+            *closed = done;
+        return done ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    };
+}
+
+TEST(MaterialDialogs, DefineEditAndDeleteBoardsThroughTheDialogs)
+{
+    StartedWindow s;
+    withMaterials(s, [](MaterialsDialog &m) {
+        EXPECT_EQ(m.windowTitle(), QStringLiteral("Material Definitions"));
+        EXPECT_EQ(m.list(MaterialKind::Board)->item(0)->text(), QStringLiteral("Default Foamcore"));
+        EXPECT_EQ(m.list(MaterialKind::Tread)->item(0)->text(), QStringLiteral("Ideal rubber"));
+        for (const char *name : {"Balsa", "Cork", "Pine"}) {
+            m.modalRunner = typing({QLatin1String(name), QStringLiteral("0.25"), QStringLiteral("0.004")});
+            m.NewClick(MaterialKind::Board);
+        }
+        EXPECT_EQ(m.list(MaterialKind::Board)->count(), 4);
+
+        // Edit entry 3 keeping its name: stored in place, list texts unchanged.
+        m.list(MaterialKind::Board)->setCurrentRow(3);
+        m.modalRunner = [](QDialog &dialog) {
+            auto &define = static_cast<DefineMaterialDialog &>(dialog);
+            EXPECT_EQ(define.field(0)->text(), QStringLiteral("Pine")); // Edit loads the entry
+            define.field(2)->setText(QStringLiteral("0.02"));
+            return define.DoneClick() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+        m.EditClick(MaterialKind::Board);
+    });
+    const MaterialCatalogue &cat = s.workspace.catalogue;
+    ASSERT_EQ(cat.count(MaterialKind::Board), 4);
+    EXPECT_EQ(cat.boards[3].BoardDensity, QStringLiteral("0.02"));
+    // Every board combo of the main window lists the new boards.
+    EXPECT_EQ(itemsOf(s.w().materialCombo(OuterBodyPart)),
+              (QStringList{QStringLiteral("Default Foamcore"), QStringLiteral("Balsa"), QStringLiteral("Cork"),
+                           QStringLiteral("Pine")}));
+    EXPECT_EQ(s.w().materialCombo(DriveWheelPart)->count(), 4);
+    EXPECT_EQ(s.w().materialCombo(SpringPart)->count(), 1);
+
+    // The outer layer uses Pine; deleting Cork moves Pine to entry 2 and the part follows it.
+    s.w().MaterialComboChange(OuterBodyPart, 3);
+    EXPECT_FALSE(s.workspace.list.current().DesignSaved);
+    withMaterials(s, [](MaterialsDialog &m) {
+        m.list(MaterialKind::Board)->setCurrentRow(2);
+        m.DeleteClick(MaterialKind::Board);
+        EXPECT_EQ(m.list(MaterialKind::Board)->count(), 3);
+        m.list(MaterialKind::Board)->setCurrentRow(0);
+        m.DeleteClick(MaterialKind::Board); // the built-in cannot be deleted
+        EXPECT_EQ(m.list(MaterialKind::Board)->count(), 3);
+    });
+    EXPECT_EQ(cat.boards[2].BoardName, QStringLiteral("Pine"));
+    EXPECT_EQ(cat.boards[2].BoardDensity, QStringLiteral("0.02"));
+    EXPECT_EQ(s.workspace.design.MatIndex[OuterBodyPart], 2);
+    EXPECT_EQ(s.w().materialCombo(OuterBodyPart)->currentText(), QStringLiteral("Pine"));
+}
+
+TEST(MaterialDialogs, RefusalsKeepTheDialogOpenWithTheirMessages)
+{
+    StartedWindow s;
+    bool closed = true;
+    withMaterials(s, [&closed](MaterialsDialog &m) {
+        m.modalRunner = typing({QStringLiteral("Thin"), QStringLiteral("0.5"), QStringLiteral("0.0001")}, &closed);
+        m.NewClick(MaterialKind::Board);
+    });
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(s.prompter.shown.back().text,
+              QStringLiteral("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."));
+    EXPECT_EQ(s.prompter.shown.back().caption, QStringLiteral("Please try again"));
+    EXPECT_EQ(s.workspace.catalogue.count(MaterialKind::Board), 1);
+
+    withMaterials(s, [&closed](MaterialsDialog &m) {
+        m.modalRunner = typing({QStringLiteral("Thin"), QStringLiteral("0.5"), QStringLiteral("0.00011")}, &closed);
+        m.NewClick(MaterialKind::Board);
+    });
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(s.workspace.catalogue.count(MaterialKind::Board), 2);
+}
+
+TEST(MaterialDialogs, SpringGridLabelsTorqueCellsAndEmptyCellsStoredAsZero)
+{
+    StartedWindow s;
+    MaterialsDialog *materials = s.w().materialsDialog();
+    DefineMaterialDialog *spring = materials->defineDialog(MaterialKind::Spring);
+    EXPECT_EQ(spring->windowTitle(), QStringLiteral("Define a Spring Material"));
+    QTableWidget *grid = spring->torqueGrid();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 50);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("Revs Unwound"));
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("Torque (in-lb)"));
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("0 (fully wound):"));
+    EXPECT_EQ(grid->item(49, 0)->text(), QStringLiteral("48"));
+
+    withMaterials(s, [](MaterialsDialog &m) {
+        m.modalRunner = [](QDialog &dialog) {
+            auto &define = static_cast<DefineMaterialDialog &>(dialog);
+            const QStringList texts = {QStringLiteral("Steel"), QStringLiteral("0.01"), QStringLiteral("0.28"),
+                                       QStringLiteral("1")};
+            for (int i = 0; i < 4; ++i)
+                define.field(i)->setText(texts[i]);
+            define.torqueGrid()->item(1, 1)->setText(QStringLiteral("2.5"));
+            define.torqueGrid()->item(5, 1)->setText(QStringLiteral("abc"));
+            EXPECT_FALSE(define.DoneClick());
+            define.torqueGrid()->item(5, 1)->setText(QStringLiteral("7"));
+            return define.DoneClick() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+        m.NewClick(MaterialKind::Spring);
+    });
+    EXPECT_EQ(s.prompter.messages().value(0),
+              QStringLiteral("All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid."));
+    ASSERT_EQ(s.workspace.catalogue.count(MaterialKind::Spring), 2);
+    const SpringMaterial &steel = s.workspace.catalogue.springs[1];
+    EXPECT_EQ(steel.SpringTorqueCurve[0], QStringLiteral("2.5"));
+    EXPECT_EQ(steel.SpringTorqueCurve[4], QStringLiteral("7"));
+    EXPECT_EQ(steel.SpringTorqueCurve[1], QStringLiteral("0"));
+    EXPECT_EQ(steel.SpringTorqueCurve[48], QStringLiteral("0"));
+    EXPECT_EQ(itemsOf(s.w().materialCombo(SpringPart)).value(1), QStringLiteral("Steel"));
+}
+
+TEST(MaterialDialogs, ExistingNameWithTheBuiltInSelectedStoresNothingAndChooseColorOnlyTalks)
+{
+    StartedWindow s;
+    bool closed = false;
+    withMaterials(s, [&closed](MaterialsDialog &m) {
+        m.modalRunner = typing({QStringLiteral("Maple"), QStringLiteral("0.03")});
+        m.NewClick(MaterialKind::Axle);
+        m.list(MaterialKind::Axle)->setCurrentRow(0);
+        m.modalRunner = typing({QStringLiteral("Maple"), QStringLiteral("0.04")}, &closed);
+        m.NewClick(MaterialKind::Axle);
+    });
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(s.workspace.catalogue.count(MaterialKind::Axle), 2);
+    EXPECT_EQ(s.workspace.catalogue.axles[1].AxleDensity, QStringLiteral("0.03"));
+
+    s.w().materialsDialog()->defineDialog(MaterialKind::Axle)->ChooseColorClick();
+    s.w().materialsDialog()->defineDialog(MaterialKind::Tread)->ChooseColorClick();
+    ASSERT_GE(s.prompter.shown.size(), 2u);
+    const Shown &axle = s.prompter.shown[s.prompter.shown.size() - 2];
+    EXPECT_EQ(axle.text, QStringLiteral("Sorry, this computer does not have the ColorPicker component installed.  "
+                                        "A default color will be used instead."));
+    EXPECT_EQ(axle.caption, QStringLiteral("Colors not available"));
+    EXPECT_EQ(s.prompter.shown.back().caption, QStringLiteral("Please try again."));
+}
+
+TEST(MaterialDialogs, DefineDialogsShowTheirLabelsAndDefaults)
+{
+    StartedWindow s;
+    DefineMaterialDialog *board = s.w().materialsDialog()->defineDialog(MaterialKind::Board);
+    QStringList texts;
+    for (QLabel *label : board->findChildren<QLabel *>())
+        texts << label->text();
+    for (const char *expected : {"Defaults", "Board Name", "Board thickness (inches)", "Board density (lbm/cu in)",
+                                 "Foamcore", "0.50", "0.0023"})
+        EXPECT_TRUE(texts.contains(QLatin1String(expected))) << expected;
+    EXPECT_EQ(s.w().materialsDialog()->defineDialog(MaterialKind::Tread)->field(1)->objectName(),
+              QStringLiteral("TreadFrictionEF"));
+}
+
+} // namespace
+} // namespace zindle::test

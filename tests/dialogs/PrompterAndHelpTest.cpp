@@ -1,0 +1,81 @@
+#include "shell/GuiTestSupport.h"
+
+#include "dialogs/HelpLinks.h"
+#include "dialogs/QtPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace zindle::test {
+namespace {
+
+TEST(QtPrompter, FiltersBecomeQtsForm)
+{
+    EXPECT_EQ(QtPrompter::qtFilter({QStringLiteral("Zindle|*.zndl"), QStringLiteral("All Files|*.*"),
+                                    QStringLiteral("Zindle Design Portfolio|*.zddp")}),
+              QStringLiteral("Zindle (*.zndl);;All Files (*.*);;Zindle Design Portfolio (*.zddp)"));
+}
+
+TEST(HelpPages, EveryPathTheProgramOpensIsAPageOfTheHelpFolder)
+{
+    const QString folder = findHelpFolder(QCoreApplication::applicationDirPath());
+    ASSERT_FALSE(folder.isEmpty());
+    const HelpLinks links(folder);
+    const char *paths[] = {
+        "/", "/download.html", "/forum/", "/help/index.html", "/index.html",
+        "/help/h-totalmass.html", "/help/h-outerlayers.html", "/help/h-innerlayers.html", "/help/h-bodywidth.html",
+        "/help/h-revolutions.html", "/help/h-boardmass.html", "/help/h-springmass.html", "/help/h-axlemass.html",
+        "/help/h-timeto15feet.html", "/help/h-speedat15feet.html", "/help/h-projecteddistance.html",
+        "/help/h-elapsedtime.html", "/help/h-elapseddistance.html", "/help/h-elapsedrevsleft.html",
+        "/help/h-elapsedrevsright.html", "/help/h-propulsion.html", "/help/h-traction.html",
+        "/help/h-normalforce.html", "/help/h-design.html", "/help/h-build.html", "/help/h-analyze.html",
+        "/help/h-simulate.html", "/help/h-race.html", "/help/h-preview.html", "/help/h-print.html",
+        "/help/h-part.html", "/help/h-material.html", "/help/h-diawidth.html", "/help/h-lengths.html"};
+    for (const char *path : paths) {
+        const QString file = links.url(QLatin1String(path)).toLocalFile();
+        QFile page(file);
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << path;
+        const QByteArray text = page.readAll();
+        EXPECT_TRUE(text.contains("<h1>")) << path;
+        // Links between pages stay inside the folder.
+        for (qsizetype at = text.indexOf("href=\""); at >= 0; at = text.indexOf("href=\"", at + 1)) {
+            const qsizetype end = text.indexOf('"', at + 6);
+            const QString target = QString::fromUtf8(text.mid(at + 6, end - at - 6));
+            EXPECT_TRUE(QFileInfo::exists(QFileInfo(file).dir().filePath(target))) << path << " -> " << target.toStdString();
+        }
+    }
+}
+
+TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)
+{
+    StartedWindow s;
+    s.w().VPProperties();
+    auto *label = s.w().findChild<ClickLabel *>(QStringLiteral("ProjectedMassLabel"));
+    ASSERT_NE(label, nullptr);
+    const int mode = s.w().CurrentMode();
+    const size_t refreshes = s.w().refreshLog.size();
+    emit label->clicked();
+    emit s.w().findChild<ClickLabel *>(QStringLiteral("Label9"))->clicked();
+    ASSERT_EQ(s.urls.size(), 2u);
+    EXPECT_TRUE(s.urls[0].endsWith(QStringLiteral("help/help/h-totalmass.html")));
+    EXPECT_TRUE(s.urls[1].endsWith(QStringLiteral("help/help/h-build.html")));
+    EXPECT_EQ(s.w().CurrentMode(), mode);
+    EXPECT_EQ(s.w().refreshLog.size(), refreshes);
+    EXPECT_TRUE(s.prompter.shown.empty());
+}
+
+TEST(HelpPages, TheStartUpWindowLinksOpenTheSiteAndTheDownloadPage)
+{
+    StartedWindow s;
+    AboutDialog *about = s.w().aboutDialog();
+    emit about->findChild<ClickLabel *>(QStringLiteral("Label4"))->clicked();
+    emit about->findChild<ClickLabel *>(QStringLiteral("Label2"))->clicked();
+    ASSERT_EQ(s.urls.size(), 2u);
+    EXPECT_TRUE(s.urls[0].endsWith(QStringLiteral("help/index.html")));
+    EXPECT_TRUE(s.urls[1].endsWith(QStringLiteral("help/download.html")));
+    EXPECT_EQ(about->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("20 Oct 03"));
+}
+
+} // namespace
+} // namespace zindle::test

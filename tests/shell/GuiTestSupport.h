@@ -1,0 +1,69 @@
+#pragma once
+// What the window and dialog tests share: one QApplication on the offscreen platform, a started
+// main window with a scripted prompter, and a temporary folder for design files.
+
+#include "dialogs/AboutDialog.h"
+#include "model/Workspace.h"
+#include "shell/MainWindow.h"
+#include "shell/ClickLabel.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QLineEdit>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zindle::test {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "zindle-tests";
+        static char *argv[] = {name, nullptr};
+        if (!QApplication::instance())
+            new QApplication(argc, argv);
+    }
+};
+
+inline ::testing::Environment *const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Answers the About window by pressing "Start designing"; every other dialog is handed to
+// `other` (or left alone, counting as cancelled).
+struct StartedWindow {
+    Workspace workspace;
+    ScriptedPrompter prompter;
+    std::unique_ptr<MainWindow> window;
+    std::function<int(QDialog &)> other;
+    std::vector<QString> urls;
+
+    StartedWindow()
+    {
+        window = std::make_unique<MainWindow>(workspace, prompter);
+        window->modalRunner = [this](QDialog &dialog) {
+            if (auto *about = qobject_cast<AboutDialog *>(&dialog)) {
+                about->Dismiss();
+                return about->result();
+            }
+            return other ? other(dialog) : int(QDialog::Rejected);
+        };
+        window->help().launcher = [this](const QUrl &url) {
+            urls.push_back(url.toString());
+            return false;
+        };
+        window->ShowStartUpWindow();
+    }
+    ~StartedWindow()
+    {
+        window->hide();
+    }
+    MainWindow &w() { return *window; }
+};
+
+} // namespace zindle::test
