@@ -86,6 +86,8 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
         buildAndPrepareSheet(workspace, mode, hooks);
         hooks.paintBodyRegions(workspace);
         RunTorqueStep(workspace, mode, hooks);
+        if (hooks.stopRequested())
+            break;
         hooks.drawCentroidMarker(workspace);
         hooks.drawDriveArrow(workspace, direction);
         RunRevolutionsStep(workspace);
@@ -102,6 +104,8 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
         RunRevolutionsStep(workspace);
         hooks.drawCentroidMarker(workspace);
         RunWorkspaceSimulation(workspace, workspace.simulation.SimulateStep, mode, hooks);
+        if (hooks.stopRequested())
+            break;
         EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
         break;
     case RaceMode:

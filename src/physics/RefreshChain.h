@@ -40,6 +40,10 @@ public:
     // Runs the race over the recorded traces. A window starts its timer and returns when the
     // race is over; the default replays it to its end without a timer.
     virtual void runRace(Workspace &workspace);
+    // True once the window has moved on (another mode, design or size) while a hook processed
+    // its events: the rest of this refresh is skipped, so nothing is drawn into or evaluated for
+    // a mode that is gone.
+    virtual bool stopRequested() const { return false; }
 };
 
 // The mass, centroid offsets and wheelbase the force rules use: the mass as ProjectedMassEF

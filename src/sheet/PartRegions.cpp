@@ -266,7 +266,11 @@ void BuildAxles(PartRegions &regions, const PartGeometry &geometry, const SheetS
     }
     regions.driveAxleHit = regions.screen().driveAxle;
     regions.otherAxleHit = regions.screen().otherAxle;
-    regions.FrontAxleRegion = regions.screen().otherAxle;
+    // Where the front axle may be dropped: right of the drive axle's centre, anywhere up to the
+    // right edge of the drawing area, over its whole height.
+    const int left = truncToInt(geometry.rOut * scale.ScreenScale) + scale.ScreenOriginX + scale.SheetOffsetX;
+    const int right = scale.SheetOffsetX + scale.DrawPxWidth; // exclusive, as the area's edge
+    regions.FrontAxleRegion = QRegion(QRect(left, 0, right - left, scale.DrawPxHeight));
 }
 
 // ---- marks -----------------------------------------------------------------------------------

@@ -107,7 +107,7 @@ struct PartRegions {
     // Hit regions (screen pixels, shifted by SheetOffsetX) for the part under the mouse.
     QRegion outerLayerHit, innerLayerHit, driveWheelsHit, otherWheelsHit, treadHit, springHit,
         driveAxleHit, otherAxleHit;
-    QRegion FrontAxleRegion; // the front axle's hit region (screen)
+    QRegion FrontAxleRegion; // where the front axle may be dropped (screen)
 
     // Screen shapes the connectivity facts compare, before the other axle hole is cut:
     // outline + case(s) - drive axle hole(s) (inner: - chamber(s) too).

@@ -235,3 +235,20 @@ TEST(PartRegions, OutlineCopiesFollowTheStoredPoints)
     EXPECT_EQ(ws.regions.screen().outerOutline.boundingRect().right(),
               ws.scale.SheetOffsetX + ws.scale.toScreen(QPoint(600, 100)).x() - 1);
 }
+
+TEST(FrontAxleRegion, RunsFromTheDriveAxleToTheRightEdgeOfTheDrawingArea)
+{
+    Workspace workspace;
+    BuildBuiltInDesign(workspace, 1);
+    workspace.scale = HeadlessSheetScale();
+    ComputeBuildGeometry(workspace);
+    RebuildPartRegions(workspace);
+    const SheetScale &scale = workspace.scale;
+    const QRect area = workspace.regions.FrontAxleRegion.boundingRect();
+    const QPoint driveAxle = workspace.regions.shapes[ScreenCoords].driveCentre[0];
+    EXPECT_NEAR(area.left(), driveAxle.x(), 1);
+    EXPECT_EQ(area.top(), 0);
+    EXPECT_EQ(area.right() + 1, scale.SheetOffsetX + scale.DrawPxWidth);
+    EXPECT_EQ(area.bottom() + 1, scale.DrawPxHeight);
+    EXPECT_FALSE(workspace.regions.FrontAxleRegion.contains(driveAxle - QPoint(5, 0)));
+}

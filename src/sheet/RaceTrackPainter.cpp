@@ -1,0 +1,81 @@
+#include "RaceTrackPainter.h"
+
+#include "model/NumberText.h"
+
+#include <QFont>
+#include <algorithm>
+
+namespace zindle {
+
+namespace {
+
+void setRaceFont(QPainter &painter, const RaceGeometry &geometry)
+{
+    QFont font = painter.font();
+    font.setPointSize(raceTextSize(geometry));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+}
+
+int laneTop(const RaceGeometry &geometry, int lane)
+{
+    const double H = geometry.laneHeight;
+    return truncToInt(0.6 * H) + truncToInt(lane * H);
+}
+
+} // namespace
+
+QColor raceBrushColor(RaceBrush brush)
+{
+    switch (brush) {
+    case RaceBrush::SelectedDesign: return RaceSelectedColor;
+    case RaceBrush::Skidding: return RaceSkidColor;
+    default: return RaceOtherColor;
+    }
+}
+
+int raceTextSize(const RaceGeometry &geometry)
+{
+    return std::max(1, std::min(14, truncToInt(geometry.laneHeight / 3.0)));
+}
+
+void PaintRaceBars(QPainter &painter, const std::vector<RaceBar> &bars)
+{
+    for (const RaceBar &bar : bars)
+        if (bar.right > bar.left && bar.bottom > bar.top)
+            painter.fillRect(QRect(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top),
+                             raceBrushColor(bar.brush));
+}
+
+void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const DesignList &list,
+                    const RaceGeometry &geometry)
+{
+    painter.save();
+    setRaceFont(painter, geometry);
+    const double p = geometry.footWidth;
+    int last = -1;
+    for (const RaceBar &bar : bars) {
+        if (bar.lane == last || bar.lane >= list.DesignCount())
+            continue;
+        last = bar.lane;
+        painter.drawText(QPoint(truncToInt(p - 0.8333 * p), laneTop(geometry, bar.lane) + painter.fontMetrics().ascent()),
+                         list.entries[static_cast<size_t>(bar.lane)].DesignName);
+    }
+    painter.restore();
+}
+
+void PaintRaceResults(QPainter &painter, const RaceState &race, const DesignList &list,
+                      const RaceGeometry &geometry)
+{
+    painter.save();
+    setRaceFont(painter, geometry);
+    const double p = geometry.footWidth;
+    const int x = truncToInt(16.0 * p - 0.8333 * p) - truncToInt(3.0 * p);
+    for (const RaceResult &result : RaceResults(race, list))
+        painter.drawText(QPoint(x, laneTop(geometry, result.lane) + painter.fontMetrics().ascent()), result.text);
+    painter.restore();
+}
+
+} // namespace zindle

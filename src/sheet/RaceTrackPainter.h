@@ -1,0 +1,28 @@
+#pragma once
+// The race on the track: the bars each tick fills, the design names at the lanes' starts and
+// the result texts at the end. The track itself is the Race mode's empty sheet.
+
+#include "physics/Race.h"
+
+#include <QColor>
+#include <QPainter>
+#include <vector>
+
+namespace zindle {
+
+inline const QColor RaceSelectedColor(0xBB, 0xAA, 0xEE); // 15641275 in the platform's BGR order
+inline const QColor RaceOtherColor(192, 192, 192);
+inline const QColor RaceSkidColor(255, 0, 255);
+
+QColor raceBrushColor(RaceBrush brush);
+// Text size of the names and results: min(14, Trunc(H / 3)), at least 1.
+int raceTextSize(const RaceGeometry &geometry);
+
+void PaintRaceBars(QPainter &painter, const std::vector<RaceBar> &bars);
+// The names of the lanes that were drawn in this tick.
+void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const DesignList &list,
+                    const RaceGeometry &geometry);
+void PaintRaceResults(QPainter &painter, const RaceState &race, const DesignList &list,
+                      const RaceGeometry &geometry);
+
+} // namespace zindle
