@@ -1,6 +1,5 @@
 #include "ConvertDialog.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -34,21 +33,6 @@ ConvertDialog::ConvertDialog(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(convert, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-PaperPrototypeDialog::PaperPrototypeDialog(QWidget *parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("TPPWin"));
-    setWindowTitle(QStringLiteral("Paper Prototype"));
-    setModal(false);
-    auto *layout = new QVBoxLayout(this);
-    auto *group = new QGroupBox(QStringLiteral("Print Options"), this);
-    auto *groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(new QLabel(QStringLiteral("Printing of templates and the design report is not available yet."), group));
-    layout->addWidget(group);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
-    layout->addWidget(close, 0, Qt::AlignRight);
-    connect(close, &QPushButton::clicked, this, &QDialog::hide);
 }
 
 } // namespace zindle

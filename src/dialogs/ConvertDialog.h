@@ -12,12 +12,4 @@ public:
     // "Convert" closes the dialog with Accepted; the caller then runs the conversion.
 };
 
-// The Print Templates mode's "Paper Prototype" window. The print options themselves belong to
-// the printing work; until it arrives the window only names itself.
-class PaperPrototypeDialog : public QDialog {
-    Q_OBJECT
-public:
-    explicit PaperPrototypeDialog(QWidget *parent = nullptr);
-};
-
 } // namespace zindle

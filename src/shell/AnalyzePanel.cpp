@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "ResultFieldsView.h"
+#include "WindowRefreshHooks.h"
 #include "sheet/EmptySheet.h"
 
 #include <QGridLayout>
@@ -43,6 +44,15 @@ AnalyzePanel::AnalyzePanel(MainWindow &window, ResultFieldsView &results, QWidge
     sizeRow->addWidget(new QLabel(QStringLiteral("1"), elementSizeGroupBox_));
     sizeRow->addWidget(slider);
     sizeRow->addWidget(new QLabel(QStringLiteral("1/32"), elementSizeGroupBox_));
+    slider->setToolTip(QStringLiteral("1, 1/2, 1/4, 1/8, 1/16, 1/32"));
+    slider_ = slider;
+    // While the button is held on the slider nothing happens; the size is taken when it is let go.
+    connect(slider, &QSlider::valueChanged, this, [this, slider](int position) {
+        if (!slider->isSliderDown() && !syncing_)
+            window_.views().ElementSizeChanged(position);
+    });
+    connect(slider, &QSlider::sliderReleased, this,
+            [this, slider] { window_.views().ElementSizeChanged(slider->value()); });
     row->addWidget(elementSizeGroupBox_);
     row->addStretch();
 }
@@ -51,11 +61,25 @@ void AnalyzePanel::enter()
 {
     show();
     elementSizeGroupBox_->show();
+    syncSlider();
     window_.paintEmptySheet(AnalyzeMode);
     for (QWidget *w : forceWidgets) {
         w->resize(0, 0);
         w->hide();
     }
+}
+
+void AnalyzePanel::syncSlider()
+{
+    // The slider shows the element size the design holds, when it is one of its six sizes.
+    bool ok = false;
+    const int size = window_.workspace().design.StepSize.trimmed().toInt(&ok);
+    for (int position = 0; ok && position <= 5; ++position)
+        if (72 >> position == size) {
+            syncing_ = true;
+            slider_->setValue(position);
+            syncing_ = false;
+        }
 }
 
 void AnalyzePanel::leave()

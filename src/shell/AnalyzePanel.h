@@ -7,6 +7,7 @@
 #include <vector>
 
 class QGroupBox;
+class QSlider;
 
 namespace zindle {
 
@@ -20,6 +21,9 @@ public:
 
     void enter() override;
     void leave() override;
+    // Puts the slider where the design's element size is, without acting on it.
+    void syncSlider();
+    QSlider *slider() const { return slider_; }
 
     // The force picture's widgets, shown on the sheet in Analyze and Simulate mode.
     std::vector<QWidget *> forceWidgets;
@@ -27,6 +31,8 @@ public:
 private:
     MainWindow &window_;
     QGroupBox *elementSizeGroupBox_ = nullptr;
+    QSlider *slider_ = nullptr;
+    bool syncing_ = false;
 };
 
 } // namespace zindle

@@ -1,10 +1,24 @@
 #pragma once
 // The Build mode's state panel and 3D view: the layer counts, body width and bottles needed,
-// and the buttons that add the car's layers to the picture one stage at a time.
+// the buttons that draw the car's layers one stage at a time (Rewind, Step, To end, Stop), the
+// "Picture Size" slider and the progress label.
+//
+// A drawing runs on the window's thread and lets the window process its events between stages,
+// so Stop works; meanwhile the window's other tools are locked. Leaving the mode stops it; a
+// refresh (a resize) that comes in during a drawing stops it and draws the picture afresh once
+// it has ended.
 
 #include "ModePanel.h"
 #include "output/BuildView3D.h"
 
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+class QAction;
+
+class QLabel;
+class QSlider;
 class QToolButton;
 
 namespace zindle {
@@ -16,21 +30,45 @@ class BuildPanel : public ModePanel {
     Q_OBJECT
 public:
     BuildPanel(MainWindow &window, ResultFieldsView &results, QWidget *parent);
+    ~BuildPanel() override;
 
     void enter() override;
     void leave() override;
-    // Every mode switch starts the 3D picture from nothing.
-    void modeSwitched() { view3D_.modeSwitched(); }
+    // Every mode switch starts the 3D picture from nothing and ends a drawing in progress.
+    void modeSwitched();
     // The buttons wait until the picture has been drawn.
     void disableStepping();
-    // Draws the 3D picture the refresh asks for on the sheet.
+    // The Build mode refresh: the whole picture on the sheet.
     void drawView();
 
+    void Rewind3DBtnClick();
+    void StepForward3DBtnClick();
+    void ToEnd3DBtnClick();
+    void DrawCancelBtnClick();
+    // Slider3D at rest at `position` (0 Small, 1 Med, 2 Large).
+    void Slider3DChange(int position);
+
+    const BuildView3D &view() const { return view3D_; }
+    bool drawing() const { return view3D_.isDrawing(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void run(const Build3DRequest &request);
+    void lockWindow(bool lock);
+    void syncControls();
+
     MainWindow &window_;
     BuildView3D view3D_;
+    bool redrawPending_ = false;
+    bool processWasEnabled_ = true, menuWasEnabled_ = true;
+    std::vector<QPointer<QAction>> lockedActions_;
     QWidget *play3DPanel_ = nullptr;
-    QToolButton *stepForward3DBtn_ = nullptr, *toEnd3DBtn_ = nullptr;
+    QToolButton *rewind3DBtn_ = nullptr, *stepForward3DBtn_ = nullptr, *toEnd3DBtn_ = nullptr;
+    QToolButton *drawCancelBtn_ = nullptr;
+    QSlider *slider3D_ = nullptr;
+    QLabel *progress3DLabel_ = nullptr;
 };
 
 } // namespace zindle

@@ -1,6 +1,7 @@
 #include "MainMenus.h"
 
 #include "MainWindow.h"
+#include "WindowRefreshHooks.h"
 
 #include <QAction>
 #include <QMenu>
@@ -62,9 +63,8 @@ void buildMainMenus(MainWindow &window)
     add(modes, QStringLiteral("PrintTemplatesPos"), QStringLiteral("Print Templates..."),
         QKeySequence(Qt::CTRL | Qt::Key_P), [&window] { window.VPPrint(); });
     modes->addSeparator();
-    // The sweep arrives with the Power Designer work; the item is there but does nothing yet.
-    QAction *power = add(modes, QStringLiteral("PowerDesignerPos"), QStringLiteral("Power Designer..."), {}, [] {});
-    power->setEnabled(false);
+    add(modes, QStringLiteral("PowerDesignerPos"), QStringLiteral("Power Designer..."), {},
+        [&window] { window.views().ShowPowerDesigner(); });
 
     QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));

@@ -8,10 +8,12 @@
 #include "ModePanels.h"
 #include "PreviewPanel.h"
 #include "ResultFieldsView.h"
+#include "SheetEditing.h"
 #include "SheetImage.h"
 #include "WindowDialogs.h"
 #include "WindowRefreshHooks.h"
 #include "dialogs/ConvertDialog.h"
+#include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
@@ -76,9 +78,11 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     layout->addWidget(states);
     image_ = new SheetImage(central);
     layout->addWidget(image_, 1);
+    image_->setMouseHandler(&design_->sheetEditing());
     setCentralWidget(central);
     buildMainMenus(*this);
     dialogs_ = std::make_unique<WindowDialogs>(*this);
+    views_ = std::make_unique<PhysicsViews>(*this);
 
     listBar_->sync();
     design_->syncMaterialCombos();
@@ -160,6 +164,7 @@ void MainWindow::SwitchMode(int from, int to)
 {
     if (from == to)
         return;
+    views_->modeSwitched();
     PreviewIndex = 1;
     preview_->modeSwitched();
     SimulateStep = 0;
@@ -202,10 +207,13 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
 {
     Q_UNUSED(whichTemplate);
     refreshLog.push_back(mode);
+    const unsigned generation = views_->refreshStarting();
+    // The sheet is drawn afresh, so no part is outlined on it any more.
+    HighlightedPart = -1;
     image_->fitCanvas();
     if (mode == AnalyzeMode || mode == SimulateMode || mode == RaceMode) {
         // The physics chain prepares the sheet, builds the car and runs the mode's steps.
-        WindowRefreshHooks hooks(*this);
+        WindowRefreshHooks hooks(*this, mode);
         RefreshPhysicsMode(workspace_, mode, hooks);
     } else if (mode == PreviewMode) {
         preview_->refresh();
@@ -233,6 +241,7 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
     showResults();
     design_->syncDesignControls();
     image_->update();
+    views_->refreshFinished(mode, generation);
 }
 
 void MainWindow::showResults() { results_->show(workspace_.results); }
@@ -317,6 +326,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::designRebuilt()
 {
+    design_->ResetParameters();
     design_->syncMaterialCombos();
     design_->syncDesignControls();
     dialogs_->preferences()->LoadFromDesign();

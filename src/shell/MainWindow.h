@@ -34,6 +34,7 @@ class MaterialsDialog;
 class ModeButtons;
 class ModePanels;
 class PaperPrototypeDialog;
+class PhysicsViews;
 class PreferencesDialog;
 class PreviewPanel;
 class ResultFieldsView;
@@ -105,6 +106,8 @@ public:
     DesignListOps &listOps() { return ops_; }
     HelpLinks &help() { return help_; }
     SheetImage *image() const { return image_; }
+    // The Analyze, Simulate and Race pictures, the Advisories window and the Power Designer.
+    PhysicsViews &views() { return *views_; }
     QComboBox *designList() const;
     AboutDialog *aboutDialog() const;
     PreferencesDialog *preferencesDialog() const;
@@ -133,6 +136,7 @@ private:
     friend class DesignListBar;
     friend class WindowDialogs;
     friend class WindowRefreshHooks;
+    friend class PhysicsViews;
 
     void applyPanelColours();
     void computeScale();
@@ -162,6 +166,7 @@ private:
     BuildPanel *build_ = nullptr;
     PreviewPanel *preview_ = nullptr;
     std::unique_ptr<WindowDialogs> dialogs_;
+    std::unique_ptr<PhysicsViews> views_;
 };
 
 } // namespace zindle

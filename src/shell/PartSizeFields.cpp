@@ -43,7 +43,7 @@ ParameterTexts textsOf(const DesignRecord &d, const QString &caseOuterD)
 PartSizeFields::PartSizeFields(MainWindow &window, QWidget *panel, QGridLayout *topStack,
                                QGridLayout *bottomStack, std::function<void()> edited,
                                std::function<void()> returnPressed)
-    : QObject(panel), window_(window)
+    : QObject(panel), window_(window), keyPressed_(edited)
 {
     for (const SizeField &f : sizeFieldTable) {
         auto *edit = new QLineEdit(panel);
@@ -53,9 +53,11 @@ PartSizeFields::PartSizeFields(MainWindow &window, QWidget *panel, QGridLayout *
         (f.bottom ? bottomStack : topStack)->addWidget(edit, 0, 0);
         fields_.push_back(edit);
         const int slot = f.slot;
-        connect(edit, &QLineEdit::textEdited, this, [this, slot, edited] {
+        connect(edit, &QLineEdit::textEdited, this, [this, slot] {
+            editedSinceEnter_ = true;
             pending_[static_cast<size_t>(slot)] = true;
-            edited();
+            // A change without a key (pasted with the mouse) must be appliable too.
+            keyPressed_();
         });
         connect(edit, &QLineEdit::returnPressed, this, returnPressed);
     }
@@ -79,25 +81,27 @@ void PartSizeFields::sync()
 {
     const DesignRecord &design = window_.workspace().design;
     for (size_t i = 0; i < fields_.size(); ++i)
-        if (!fields_[i]->hasFocus())
+        // A typed size waiting for Apply stays as typed.
+        if (!fields_[i]->hasFocus() && !pending_[static_cast<size_t>(sizeFieldTable[i].slot)])
             fields_[i]->setText(design.*(sizeFieldTable[i].text));
 }
 
 void PartSizeFields::fieldExit(QLineEdit *field)
 {
-    // Leaving a field takes a valid text into the design but recomputes nothing.
+    // Leaving a field takes a valid text into the design but recomputes nothing. Every check
+    // covers all the sizes, so even an unchanged field can be refused for another one's value.
     Workspace &workspace = window_.workspace();
     for (size_t i = 0; i < fields_.size(); ++i) {
         if (fields_[i] != field)
             continue;
         QString &stored = workspace.design.*(sizeFieldTable[i].text);
-        if (field->text() == stored)
-            return;
         DesignRecord trial = workspace.design;
         trial.*(sizeFieldTable[i].text) = field->text();
         if (ValidateParameters(textsOf(trial, workspace.results.CaseOuterDEF), window_.prompter())) {
             stored = field->text();
-            workspace.MarkDesignChanged();
+            if (editedSinceEnter_)
+                workspace.MarkDesignChanged();
+            editedSinceEnter_ = false;
         } else {
             field->setText(stored);
         }
@@ -146,11 +150,17 @@ void PartSizeFields::stopWatching()
 
 bool PartSizeFields::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field && event->type() == QEvent::FocusIn) {
+        editedSinceEnter_ = false;
+    } else if (field && event->type() == QEvent::KeyPress) {
+        // Any key makes Apply the button that Enter presses.
+        if (keyPressed_)
+            keyPressed_();
+    } else if (field && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *field = qobject_cast<QLineEdit *>(watched))
-                fieldExit(field);
+            fieldExit(field);
     }
     return QObject::eventFilter(watched, event);
 }

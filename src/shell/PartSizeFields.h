@@ -33,6 +33,8 @@ public:
     // on its own; a refused size goes back to the design's value.
     void applyPending();
     void stopWatching();
+    // Forgets every typed size waiting for Apply (another design has come in).
+    void clearPending() { pending_.fill(false); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -43,6 +45,8 @@ private:
     MainWindow &window_;
     std::vector<QLineEdit *> fields_; // in the order of the field table
     std::array<bool, 22> pending_{};  // pending-change slots 14..21
+    bool editedSinceEnter_ = false;   // typed in since the field was entered
+    std::function<void()> keyPressed_;
 };
 
 } // namespace zindle

@@ -15,13 +15,14 @@ PreviewPanel::PreviewPanel(MainWindow &window, QWidget *parent) : ModePanel(pare
     setObjectName(QStringLiteral("PreviewStatePanel"));
     auto *row = new QHBoxLayout(this);
     rewindPvBtn_ = speedButton(QStringLiteral("RewindPvBtn"), QStringLiteral("Rewind"),
-                               QStringLiteral("Back to the first template"), this);
+                               QStringLiteral("Preview the first template"), this);
     stepPVBtn_ = speedButton(QStringLiteral("StepPVBtn"), QStringLiteral("Next"),
-                             QStringLiteral("Show the next template"), this);
+                             QStringLiteral("Preview the next template"), this);
     row->addWidget(rewindPvBtn_);
     row->addWidget(stepPVBtn_);
     previewLabel_ = new QLabel(QString(), this);
     previewLabel_->setObjectName(QStringLiteral("PreviewLabel"));
+    previewLabel_->setMinimumWidth(80); // room for "12 of 14" before the layout catches up
     row->addWidget(previewLabel_);
     connect(stepPVBtn_, &QToolButton::clicked, &window, &MainWindow::StepPVBtnClick);
     connect(rewindPvBtn_, &QToolButton::clicked, &window, &MainWindow::RewindPvBtnClick);

@@ -1,10 +1,27 @@
 #include "RacePanel.h"
 
+#include "physics/Race.h"
+#include "sheet/RaceTrackPainter.h"
+
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSlider>
 
 namespace zindle {
+
+namespace {
+
+QLabel *swatch(const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setFixedSize(24, 10);
+    label->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(colour.name()));
+    return label;
+}
+
+} // namespace
 
 RacePanel::RacePanel(QWidget *parent) : ModePanel(parent)
 {
@@ -20,8 +37,26 @@ RacePanel::RacePanel(QWidget *parent) : ModePanel(parent)
     slider->setFixedWidth(100);
     slider->setToolTip(QStringLiteral("Race playback speed (0.25x is slow motion, 1x is real time)."));
     bevelRow->addWidget(slider);
+    speed_ = new QLabel(raceSpeedLabel(1), bevel);
+    speed_->setObjectName(QStringLiteral("RaceSpeedLabel"));
+    speed_->setMinimumWidth(40);
+    bevelRow->addWidget(speed_);
     row->addWidget(bevel);
+
+    auto *legend = new QGridLayout;
+    legend->addWidget(swatch(RaceSelectedColor, this), 0, 0);
+    legend->addWidget(new QLabel(QStringLiteral("indicates the selected design."), this), 0, 1);
+    legend->addWidget(swatch(RaceSkidColor, this), 1, 0);
+    legend->addWidget(new QLabel(QStringLiteral("indicates skidding."), this), 1, 1);
+    row->addSpacing(12);
+    row->addLayout(legend);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(
+        QStringLiteral("A car design appears on the racetrack if it has been Simulated since its last design change."),
+        this));
     row->addStretch();
 }
+
+void RacePanel::showSpeed(int position) { speed_->setText(raceSpeedLabel(position)); }
 
 } // namespace zindle

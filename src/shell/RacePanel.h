@@ -1,7 +1,9 @@
 #pragma once
-// The Race mode's state panel: the race playback speed.
+// The Race mode's state panel: the race playback speed and the legend of the lane colours.
 
 #include "ModePanel.h"
+
+class QLabel;
 
 namespace zindle {
 
@@ -9,6 +11,11 @@ class RacePanel : public ModePanel {
     Q_OBJECT
 public:
     explicit RacePanel(QWidget *parent);
+    // The speed label of slider position 0, 1 or 2.
+    void showSpeed(int position);
+
+private:
+    QLabel *speed_ = nullptr;
 };
 
 } // namespace zindle

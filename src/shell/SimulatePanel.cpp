@@ -4,10 +4,14 @@
 #include "MainWindow.h"
 #include "ResultFieldsView.h"
 #include "ShellWidgets.h"
+#include "WindowRefreshHooks.h"
+#include "model/Workspace.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
+#include <QToolButton>
 
 namespace zindle {
 
@@ -24,27 +28,56 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
                      QStringLiteral("TopSpeedEF"), QStringLiteral("TopSpeedLabel"));
     results.addField(this, grid, 0, 2, QStringLiteral("Distance (ft)"), QStringLiteral("/help/h-projecteddistance.html"),
                      QStringLiteral("PoweredDistanceEF"), QStringLiteral("PoweredDistanceLabel"));
+    revisedLabel_ = new QLabel(QString(), this);
+    revisedLabel_->setObjectName(QStringLiteral("RevisedLabel"));
+    revisedLabel_->hide();
+    grid->addWidget(revisedLabel_, 1, 3);
     row->addLayout(grid);
+
     dynamicPanel_ = new QWidget(this);
     dynamicPanel_->setObjectName(QStringLiteral("DynamicPanel"));
     auto *dyn = new QGridLayout(dynamicPanel_);
+    dyn->setContentsMargins(4, 0, 4, 0);
+    const auto button = [&](const char *name, const char *hint, QStyle::StandardPixmap icon, int column,
+                            void (PhysicsViews::*click)()) {
+        auto *b = new QToolButton(dynamicPanel_);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(QLatin1String(hint));
+        b->setIcon(style()->standardIcon(icon));
+        connect(b, &QToolButton::clicked, this, [&window, click] { (window.views().*click)(); });
+        dyn->addWidget(b, 0, column, 2, 1);
+        return b;
+    };
+    rewind_ = button("RewindDynamicBtn", "Wind up the spring", QStyle::SP_MediaSkipBackward, 0,
+                     &PhysicsViews::RewindDynamicBtnClick);
+    step_ = button("StepDynamicBtn", "Step forward in time", QStyle::SP_MediaSeekForward, 1,
+                   &PhysicsViews::StepDynamicBtnClick);
+    toEnd_ = button("ToEndDynamicBtn", "View the entire cycle", QStyle::SP_MediaSkipForward, 2,
+                    &PhysicsViews::ToEndDynamicBtnClick);
+    rewind_->setEnabled(false);
     struct Live {
-        const char *name, *text, *path;
+        const char *caption, *name, *text, *path;
+        QLabel **value;
     };
     const Live live[] = {
-        {"DynamicTimeLabel", "Time", "/help/h-elapsedtime.html"},
-        {"DynamicDistanceLabel", "Distance", "/help/h-elapseddistance.html"},
-        {"DynamicRevsLeftLabel", "Revs (left)", "/help/h-elapsedrevsleft.html"},
-        {"DynamicRevsRightLabel", "Revs (right)", "/help/h-elapsedrevsright.html"},
+        {"DynamicTimeCaption", "DynamicTimeLabel", "Time", "/help/h-elapsedtime.html", &time_},
+        {"DynamicDistanceCaption", "DynamicDistanceLabel", "Distance", "/help/h-elapseddistance.html", &distance_},
+        {"DynamicRevsLeftCaption", "DynamicRevsLeftLabel", "Revs (left)", "/help/h-elapsedrevsleft.html", &revsLeft_},
+        {"DynamicRevsRightCaption", "DynamicRevsRightLabel", "Revs (right)", "/help/h-elapsedrevsright.html",
+         &revsRight_},
     };
-    int c = 0;
+    int c = 3;
     for (const Live &l : live) {
         ClickLabel *label = helpCaption(QLatin1String(l.text), QLatin1String(l.path), window.help(), dynamicPanel_);
-        label->setObjectName(QLatin1String(l.name));
+        label->setObjectName(QLatin1String(l.caption));
         label->setCursor(Qt::PointingHandCursor);
         label->setStyleSheet(QStringLiteral("color: #0000aa;"));
         dyn->addWidget(label, 0, c);
-        dyn->addWidget(new QLabel(QStringLiteral("0"), dynamicPanel_), 1, c);
+        auto *value = new QLabel(QString(), dynamicPanel_);
+        value->setObjectName(QLatin1String(l.name));
+        value->setMinimumWidth(110);
+        dyn->addWidget(value, 1, c);
+        *l.value = value;
         ++c;
     }
     row->addWidget(dynamicPanel_);
@@ -72,6 +105,26 @@ void SimulatePanel::leave()
     dynamicLabel_->hide();
     for (QWidget *w : forceWidgets_)
         w->hide();
+}
+
+void SimulatePanel::showFrame(const SimulationFrame &frame)
+{
+    time_->setText(frame.DynamicTimeLabel);
+    distance_->setText(frame.DynamicDistanceLabel);
+    revsLeft_->setText(frame.DynamicRevsLeftLabel);
+    revsRight_->setText(frame.DynamicRevsRightLabel);
+}
+
+void SimulatePanel::sync(const Workspace &workspace)
+{
+    const SimulationState &state = workspace.simulation;
+    rewind_->setEnabled(state.RewindEnabled);
+    step_->setEnabled(state.StepEnabled);
+    toEnd_->setEnabled(state.ToEndEnabled);
+    if (state.frameShown)
+        showFrame(state.shownFrame);
+    revisedLabel_->setText(workspace.results.RevisedLabel);
+    revisedLabel_->setVisible(!workspace.results.RevisedLabel.isEmpty());
 }
 
 } // namespace zindle

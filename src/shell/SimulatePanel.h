@@ -1,17 +1,22 @@
 #pragma once
-// The Simulate mode's state panel: time to 15 feet, top speed and distance, and the running
-// time, distance and wheel revolutions of the simulation.
+// The Simulate mode's state panel: time to 15 feet, top speed and distance (with what the
+// distance was predicted to be when the run fell short of it), the running time, distance and
+// wheel revolutions of the simulation, and the dynamic panel's buttons: wind up, step forward
+// and view the entire cycle.
 
 #include "ModePanel.h"
 
 #include <vector>
 
 class QLabel;
+class QToolButton;
 
 namespace zindle {
 
 class MainWindow;
 class ResultFieldsView;
+struct SimulationFrame;
+struct Workspace;
 
 class SimulatePanel : public ModePanel {
     Q_OBJECT
@@ -23,10 +28,18 @@ public:
     void enter() override;
     void leave() override;
 
+    // The four running labels of a shown frame.
+    void showFrame(const SimulationFrame &frame);
+    // Buttons, running labels and the revised distance as the simulation state says.
+    void sync(const Workspace &workspace);
+
 private:
     std::vector<QWidget *> &forceWidgets_;
     QWidget *dynamicPanel_ = nullptr;
     QLabel *dynamicLabel_ = nullptr;
+    QLabel *revisedLabel_ = nullptr;
+    QLabel *time_ = nullptr, *distance_ = nullptr, *revsLeft_ = nullptr, *revsRight_ = nullptr;
+    QToolButton *rewind_ = nullptr, *step_ = nullptr, *toEnd_ = nullptr;
 };
 
 } // namespace zindle

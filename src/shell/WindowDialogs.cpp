@@ -6,6 +6,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/MaterialDialogs.h"
+#include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "sheet/EmptySheet.h"
 
@@ -20,9 +21,11 @@ WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
         if (!window.started())
             window.StartUp();
     });
-    paperPrototype_ = new PaperPrototypeDialog(&window);
     Workspace &workspace = window.workspace();
     Prompter &prompter = window.prompter();
+    paperPrototype_ = new PaperPrototypeDialog(workspace, prompter, &window);
+    paperPrototype_->enterSimulate = [&window] { window.VPDynamic(); };
+    paperPrototype_->afterPrint = [&window] { window.RefreshMode(0, 0, DesignMode); };
     preferences_ = new PreferencesDialog(workspace, prompter, &window);
     preferences_->validateParameters = [&workspace, &prompter](const QString &caseRatio, const QString &friction) {
         ParameterTexts texts;

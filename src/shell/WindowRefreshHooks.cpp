@@ -1,9 +1,331 @@
 #include "WindowRefreshHooks.h"
 
+#include "AnalyzePanel.h"
 #include "MainWindow.h"
+#include "RacePanel.h"
+#include "SheetImage.h"
+#include "SimulatePanel.h"
+#include "dialogs/AdvisoriesWindow.h"
+#include "dialogs/PowerDesignerDialog.h"
+#include "dialogs/PreferencesDialog.h"
+#include "model/NumberText.h"
+#include "physics/Race.h"
+#include "sheet/CarRenderer.h"
+#include "sheet/ElementGridPainter.h"
+#include "sheet/EmptySheet.h"
+#include "sheet/RaceTrackPainter.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSlider>
 
 namespace zindle {
 
-void WindowRefreshHooks::clearSheet(Workspace &, int mode) { window_.paintEmptySheet(mode); }
+// ---------------------------------------------------------------------------------------------
+// PhysicsViews
+
+PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
+{
+    raceTimer_.setInterval(100);
+    advisories_ = new AdvisoriesWindow(&window);
+    powerDesigner_ = new PowerDesignerDialog(window.workspace(), window.prompter(), &window);
+    powerDesigner_->beforeSweep = [this] {
+        if (window_.CurrentMode() != SimulateMode)
+            window_.VPDynamic();
+        sweepSwitches_ = modeSwitches_;
+    };
+    powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SimulateMode); };
+    powerDesigner_->windowMovedOn = [this] { return modeSwitches_ != sweepSwitches_ || window_.closing(); };
+    if (auto *slider = window.findChild<QSlider *>(QStringLiteral("RaceSlider"))) {
+        connect(slider, &QSlider::valueChanged, this, [this](int position) {
+            // The new speed applies from the next tick of a running race.
+            raceTimer_.setInterval(raceIntervalOverride > 0 ? raceIntervalOverride : raceTimerInterval(position));
+            if (auto *panel = window_.findChild<RacePanel *>())
+                panel->showSpeed(position);
+        });
+    }
+}
+
+unsigned PhysicsViews::refreshStarting()
+{
+    ++generation_;
+    emit movedOn();
+    return generation_;
+}
+
+void PhysicsViews::modeSwitched()
+{
+    ++generation_;
+    ++modeSwitches_;
+    emit movedOn();
+    forces.hideAll();
+    baseValid = false;
+    Workspace &ws = window_.workspace();
+    // A new visit to Simulate starts wound up, with Step and the entire cycle available.
+    ws.simulation.StepEnabled = ws.simulation.ToEndEnabled = true;
+    ws.simulation.RewindEnabled = false;
+    savedButtons_ = ws.simulation;
+}
+
+void PhysicsViews::refreshFinished(int mode, unsigned generation)
+{
+    Workspace &ws = window_.workspace();
+    if (generation != generation_) {
+        // A newer refresh ran while this one processed events; its state stands, whatever the
+        // rest of this one's run set.
+        ws.simulation.StepEnabled = savedButtons_.StepEnabled;
+        ws.simulation.ToEndEnabled = savedButtons_.ToEndEnabled;
+        ws.simulation.RewindEnabled = savedButtons_.RewindEnabled;
+        ws.simulation.SimulateStep = savedButtons_.SimulateStep;
+        return;
+    }
+    if (mode == DesignMode || mode == BuildMode || mode == AnalyzeMode || mode == SimulateMode)
+        advisories_->sync(ws.advisories);
+    if (mode == SimulateMode) {
+        savedButtons_ = ws.simulation;
+        syncSimulatePanel();
+    }
+}
+
+void PhysicsViews::presentForces()
+{
+    SheetImage *image = window_.image_;
+    QImage &canvas = image->canvas();
+    if (baseValid && base.size() == canvas.size())
+        canvas = base.copy();
+    {
+        QPainter painter(&canvas);
+        PaintForcePicture(painter, forces);
+    }
+    image->update();
+}
+
+void PhysicsViews::syncSimulatePanel()
+{
+    if (auto *panel = window_.findChild<SimulatePanel *>())
+        panel->sync(window_.workspace());
+}
+
+void PhysicsViews::RewindDynamicBtnClick()
+{
+    if (window_.CurrentMode() != SimulateMode)
+        return;
+    SimulationState &state = window_.workspace().simulation;
+    state.SimulateStep = 1;
+    window_.RefreshMode(0, 0, SimulateMode);
+    state.StepEnabled = true;
+    state.ToEndEnabled = true;
+    state.RewindEnabled = false;
+    savedButtons_ = state;
+    syncSimulatePanel();
+}
+
+void PhysicsViews::StepDynamicBtnClick()
+{
+    SimulationState &state = window_.workspace().simulation;
+    if (window_.CurrentMode() != SimulateMode || !state.StepEnabled)
+        return;
+    WindowRefreshHooks hooks(window_, SimulateMode);
+    StepSimulation(window_.workspace(), hooks);
+    window_.showResults();
+    savedButtons_ = state;
+    syncSimulatePanel();
+}
+
+void PhysicsViews::ToEndDynamicBtnClick()
+{
+    SimulationState &state = window_.workspace().simulation;
+    if (window_.CurrentMode() != SimulateMode || !state.ToEndEnabled)
+        return;
+    state.SimulateStep = FrameEntireCycle;
+    state.StepEnabled = false;
+    state.ToEndEnabled = false;
+    state.RewindEnabled = true;
+    savedButtons_ = state;
+    syncSimulatePanel();
+    window_.RefreshMode(0, 0, SimulateMode);
+}
+
+void PhysicsViews::ElementSizeChanged(int position)
+{
+    if (window_.CurrentMode() != AnalyzeMode || position < 0 || position > 5)
+        return;
+    DesignRecord &design = window_.workspace().design;
+    const int size = truncToInt(72.0 / double(1 << position));
+    bool ok = false;
+    const int current = design.StepSize.trimmed().toInt(&ok);
+    if (ok && current == size)
+        return;
+    design.StepSize = QString::number(size);
+    if (PreferencesDialog *preferences = window_.preferencesDialog())
+        preferences->stepSizeField()->setText(design.StepSize);
+    window_.RefreshMode(0, 0, AnalyzeMode);
+}
+
+void PhysicsViews::ShowPowerDesigner()
+{
+    powerDesigner_->show();
+    powerDesigner_->raise();
+    window_.workspace().MarkDesignChanged();
+    window_.afterListOperation();
+}
+
+// ---------------------------------------------------------------------------------------------
+// WindowRefreshHooks
+
+WindowRefreshHooks::WindowRefreshHooks(MainWindow &window, int mode)
+    : window_(window), views_(window.views()), mode_(mode), generation_(window.views().generation())
+{
+}
+
+bool WindowRefreshHooks::stopRequested() const
+{
+    return generation_ != views_.generation_ || window_.closing();
+}
+
+void WindowRefreshHooks::saveBase()
+{
+    if (!views_.baseValid) {
+        views_.base = window_.image_->canvas().copy();
+        views_.baseValid = true;
+    }
+}
+
+void WindowRefreshHooks::clearSheet(Workspace &, int mode)
+{
+    if (stopRequested())
+        return;
+    views_.forces.hideAll();
+    views_.baseValid = false;
+    window_.paintEmptySheet(mode);
+}
+
+void WindowRefreshHooks::paintBodyRegions(Workspace &workspace)
+{
+    if (stopRequested())
+        return;
+    QPainter painter(&window_.image_->canvas());
+    // Silver body, so that the white and grey element edges of the analysis show on it.
+    PaintOuterLayer(painter, workspace, PaintTarget::Screen, SilverColor);
+    PaintInnerLayer(painter, workspace, PaintTarget::Screen, QColor(160, 160, 160));
+    PaintGroundBand(painter, workspace, PaintTarget::Screen);
+    PaintDriveWheels(painter, workspace, PaintTarget::Screen);
+    PaintOtherWheels(painter, workspace, PaintTarget::Screen);
+    PaintSpring(painter, workspace, PaintTarget::Screen);
+    PaintDriveAxle(painter, workspace, PaintTarget::Screen);
+    PaintOtherAxle(painter, workspace, PaintTarget::Screen);
+}
+
+bool WindowRefreshHooks::wantsElements() const { return mode_ == AnalyzeMode; }
+
+void WindowRefreshHooks::showElements(Workspace &workspace, const std::vector<GridElement> &elements)
+{
+    const int g = workspace.mass.ElementSize;
+    size_t next = 0;
+    // Repainted after every batch, so the grid grows visibly and the window stays responsive.
+    while (next < elements.size()) {
+        if (stopRequested())
+            return;
+        {
+            QPainter painter(&window_.image_->canvas());
+            next = PaintGridBatch(painter, workspace.scale, g, elements, next);
+        }
+        window_.image_->update();
+        QCoreApplication::processEvents();
+    }
+}
+
+void WindowRefreshHooks::drawCentroidMarker(Workspace &workspace)
+{
+    if (stopRequested() || !workspace.regions.OuterLayerBuilt || !workspace.mass.computed)
+        return;
+    QPainter painter(&window_.image_->canvas());
+    DrawCentroidMarker(painter, workspace.scale, workspace.mass.CentroidX, workspace.mass.CentroidY);
+}
+
+void WindowRefreshHooks::drawDriveArrow(Workspace &workspace, int)
+{
+    if (stopRequested())
+        return;
+    QPainter painter(&window_.image_->canvas());
+    DrawDriveArrow(painter, workspace.scale, workspace.design.Drive);
+}
+
+void WindowRefreshHooks::showNormalForces(Workspace &workspace, float mass, float otherLoad, float driveLoad)
+{
+    if (stopRequested())
+        return;
+    saveBase();
+    ShowNormalForces(views_.forces, workspace, mass, otherLoad, driveLoad);
+    views_.presentForces();
+}
+
+void WindowRefreshHooks::simulationStarting(Workspace &)
+{
+    if (stopRequested() || mode_ != SimulateMode)
+        return;
+    saveBase();
+    views_.forces.hideNormalForces();
+    views_.presentForces();
+}
+
+void WindowRefreshHooks::showSimulationFrame(Workspace &workspace, const SimulationFrame &frame)
+{
+    if (stopRequested() || mode_ != SimulateMode)
+        return;
+    saveBase();
+    ShowSimulationFrame(views_.forces, workspace, frame);
+    views_.presentForces();
+    if (auto *panel = window_.findChild<SimulatePanel *>())
+        panel->showFrame(frame);
+    if (workspace.simulation.SimulateStep == FrameEntireCycle)
+        QCoreApplication::processEvents();
+}
+
+void WindowRefreshHooks::runRace(Workspace &workspace)
+{
+    if (stopRequested())
+        return;
+    RaceState &race = workspace.race;
+    StartRace(race);
+    QTimer &timer = views_.raceTimer_;
+    int position = 1;
+    if (auto *slider = window_.findChild<QSlider *>(QStringLiteral("RaceSlider")))
+        position = slider->value();
+    timer.setInterval(views_.raceIntervalOverride > 0 ? views_.raceIntervalOverride : raceTimerInterval(position));
+
+    QEventLoop loop;
+    const auto tick = QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        if (stopRequested()) {
+            loop.quit();
+            return;
+        }
+        const RaceGeometry geometry = raceGeometry(workspace);
+        const std::vector<RaceBar> bars = RaceTick(race, workspace.list, geometry);
+        {
+            QPainter painter(&window_.image_->canvas());
+            PaintRaceBars(painter, bars);
+            PaintLaneNames(painter, bars, workspace.list, geometry);
+        }
+        window_.image_->update();
+        if (race.raceOver)
+            loop.quit();
+    });
+    const auto movedOn = QObject::connect(&views_, &PhysicsViews::movedOn, &loop, &QEventLoop::quit);
+    views_.raceRunning_ = true;
+    timer.start();
+    loop.exec();
+    timer.stop();
+    views_.raceRunning_ = false;
+    QObject::disconnect(tick);
+    QObject::disconnect(movedOn);
+    if (stopRequested() || !race.raceOver)
+        return;
+    QPainter painter(&window_.image_->canvas());
+    PaintRaceResults(painter, race, workspace.list, raceGeometry(workspace));
+    window_.image_->update();
+}
 
 } // namespace zindle

@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "dialogs/ConvertDialog.h"
+#include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/MaterialDialogs.h"
 #include "dialogs/PreferencesDialog.h"
 

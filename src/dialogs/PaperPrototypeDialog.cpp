@@ -1,0 +1,121 @@
+#include "PaperPrototypeDialog.h"
+
+#include "PrinterPageSink.h"
+#include "model/Prompter.h"
+#include "model/Workspace.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zindle {
+
+namespace {
+struct Option {
+    const char *name;
+    const char *caption;
+    PrintJobKind job;
+};
+// In the order the window lists them; the first is the default.
+constexpr Option Options[5] = {
+    {"PPSummaryBtn", "Print Report Only", PrintJobKind::Report},
+    {"PPOneCoredBtn", "Print One Inner Layer Template", PrintJobKind::OneInnerLayer},
+    {"PPOneFullBtn", "Print One Outer Layer Template", PrintJobKind::OneOuterLayer},
+    {"PPWheelBtn", "Print Wheel Templates", PrintJobKind::Wheels},
+    {"PPAllBtn", "Print Entire Set ", PrintJobKind::EntireSet},
+};
+} // namespace
+
+PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), workspace_(workspace), prompter_(prompter)
+{
+    setObjectName(QStringLiteral("TPPWin"));
+    setWindowTitle(QStringLiteral("Paper Prototype"));
+    setModal(false);
+    auto *layout = new QVBoxLayout(this);
+    auto *group = new QGroupBox(QStringLiteral("Print Options"), this);
+    group->setObjectName(QStringLiteral("PrintOptionsGroup"));
+    auto *groupLayout = new QVBoxLayout(group);
+    auto *exclusive = new QButtonGroup(this);
+    for (int i = 0; i < 5; ++i) {
+        auto *button = new QRadioButton(QString::fromLatin1(Options[i].caption), group);
+        button->setObjectName(QString::fromLatin1(Options[i].name));
+        exclusive->addButton(button, i);
+        groupLayout->addWidget(button);
+        buttons_[i] = button;
+    }
+    buttons_[0]->setChecked(true);
+    layout->addWidget(group);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    auto *print = new QPushButton(QStringLiteral("Print"), this);
+    print->setObjectName(QStringLiteral("PPPrintBtn"));
+    print->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("PPCancelBtn"));
+    row->addWidget(print);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+    connect(print, &QPushButton::clicked, this, &PaperPrototypeDialog::PPPrintBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &PaperPrototypeDialog::PPCancelBtnClick);
+
+    openPrinter = [this](QWidget *owner) { return openSystemPrinter(owner); };
+}
+
+PaperPrototypeDialog::~PaperPrototypeDialog() = default;
+
+PrintJobKind PaperPrototypeDialog::selectedJob() const
+{
+    for (int i = 0; i < 5; ++i)
+        if (buttons_[i]->isChecked())
+            return Options[i].job;
+    return PrintJobKind::Report;
+}
+
+void PaperPrototypeDialog::selectJob(PrintJobKind job)
+{
+    for (int i = 0; i < 5; ++i)
+        if (Options[i].job == job)
+            buttons_[i]->setChecked(true);
+}
+
+std::unique_ptr<PageSink> PaperPrototypeDialog::openSystemPrinter(QWidget *owner)
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!RunSystemPrintDialog(*printer_, owner))
+        return nullptr;
+    return std::make_unique<PrinterPageSink>(*printer_);
+}
+
+void PaperPrototypeDialog::PPPrintBtnClick()
+{
+    // The report and the templates print what the last simulation computed.
+    const DesignList &list = workspace_.list;
+    const bool simulated = list.CurrentDesign >= 0 && list.CurrentDesign < list.DesignCount()
+                           && list.current().DesignSimulated;
+    if (!simulated && enterSimulate)
+        enterSimulate();
+
+    const PrintJobKind job = selectedJob();
+    std::unique_ptr<PageSink> sink = openPrinter ? openPrinter(this) : nullptr;
+    if (!sink)
+        return;
+    lastOutcome_ = RunPrintJob(workspace_, *sink, job, printState);
+    ++jobsRun_;
+    if (auto *printer = dynamic_cast<PrinterPageSink *>(sink.get()); printer && !printer->finish())
+        lastOutcome_.ok = false;
+    sink.reset();
+    if (!lastOutcome_.ok)
+        prompter_.message(QStringLiteral("The printer could not print every page."),
+                          QStringLiteral("Paper Prototype"));
+    if (afterPrint)
+        afterPrint();
+}
+
+} // namespace zindle

@@ -1,0 +1,60 @@
+#pragma once
+// "Paper Prototype": the Print Templates mode's window. The student picks what to print (the
+// design report, one inner or outer layer template, the wheel templates, or everything) and
+// presses Print. The window stays up beside the main window.
+//
+// Printing goes through `openPrinter`, which shows the print dialog and hands back the pages
+// to print on (nothing when the dialog is cancelled); tests put a PDF sink there.
+
+#include "output/PrintJobs.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QRadioButton;
+
+namespace zindle {
+
+struct Workspace;
+class Prompter;
+
+class PaperPrototypeDialog : public QDialog {
+    Q_OBJECT
+public:
+    PaperPrototypeDialog(Workspace &workspace, Prompter &prompter, QWidget *parent = nullptr);
+    ~PaperPrototypeDialog() override;
+
+    PrintJobKind selectedJob() const;
+    void selectJob(PrintJobKind job);
+
+    // Print: an unsimulated design is simulated first (enterSimulate), then the print dialog
+    // and the job, then afterPrint redraws the sheet. A cancelled print dialog prints nothing.
+    void PPPrintBtnClick();
+    void PPCancelBtnClick() { hide(); }
+
+    // The print dialog and the printer; nullptr when the user cancels.
+    std::function<std::unique_ptr<PageSink>(QWidget *parent)> openPrinter;
+    // Enters Simulate mode, which analyses and simulates the design.
+    std::function<void()> enterSimulate;
+    // The Design mode update after a job.
+    std::function<void()> afterPrint;
+
+    // Lives between jobs: the number on the next layer template.
+    PrintState printState;
+    const PrintOutcome &lastOutcome() const { return lastOutcome_; }
+    int jobsRun() const { return jobsRun_; }
+
+private:
+    std::unique_ptr<PageSink> openSystemPrinter(QWidget *parent);
+
+    Workspace &workspace_;
+    Prompter &prompter_;
+    std::unique_ptr<QPrinter> printer_; // keeps the user's printer choices between jobs
+    QRadioButton *buttons_[5] = {};
+    PrintOutcome lastOutcome_;
+    int jobsRun_ = 0;
+};
+
+} // namespace zindle

@@ -1,0 +1,251 @@
+// The "Paper Prototype" window: its options, what each prints (into a PDF sink instead of the
+// print dialog and printer), the simulation before printing, a cancelled print dialog, and the
+// QPrinter sink writing a PDF file.
+
+#include "shell/GuiTestSupport.h"
+
+#include "dialogs/PaperPrototypeDialog.h"
+#include "dialogs/PrinterPageSink.h"
+#include "output/Templates.h"
+#include "output/WheelPages.h"
+#include "sheet/EmptySheet.h"
+#include "shell/SheetImage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace zindle::test {
+namespace {
+
+// Counts the printed items and their orientations on the way to a PDF file.
+class CountingSink : public PageSink {
+public:
+    CountingSink(const QString &path, std::vector<QPageLayout::Orientation> &log) : pdf_(path, 150), log_(log) {}
+    QPainter *beginItem(QPageLayout::Orientation orientation) override
+    {
+        log_.push_back(orientation);
+        return pdf_.beginItem(orientation);
+    }
+    bool endItem() override { return pdf_.endItem(); }
+
+private:
+    PdfPageSink pdf_;
+    std::vector<QPageLayout::Orientation> &log_;
+};
+
+struct PrintWindow : StartedWindow {
+    QTemporaryDir dir;
+    std::vector<QPageLayout::Orientation> items;
+    int dialogsShown = 0;
+    int modeWhenPrinting = 0;
+    bool cancel = false;
+
+    PrintWindow()
+    {
+        dialog()->openPrinter = [this](QWidget *) -> std::unique_ptr<PageSink> {
+            ++dialogsShown;
+            modeWhenPrinting = w().CurrentMode();
+            if (cancel)
+                return nullptr;
+            return std::make_unique<CountingSink>(dir.filePath(QStringLiteral("out.pdf")), items);
+        };
+    }
+    PaperPrototypeDialog *dialog() { return w().paperPrototype(); }
+    void print(PrintJobKind job)
+    {
+        items.clear();
+        dialog()->selectJob(job);
+        dialog()->findChild<QPushButton *>(QStringLiteral("PPPrintBtn"))->click();
+    }
+};
+
+TEST(PaperPrototype, OptionsCaptionsAndDefault)
+{
+    PrintWindow s;
+    PaperPrototypeDialog *d = s.dialog();
+    EXPECT_EQ(d->objectName(), QStringLiteral("TPPWin"));
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Paper Prototype"));
+    EXPECT_EQ(d->findChild<QGroupBox *>()->title(), QStringLiteral("Print Options"));
+    const std::pair<const char *, const char *> options[] = {
+        {"PPSummaryBtn", "Print Report Only"},
+        {"PPOneCoredBtn", "Print One Inner Layer Template"},
+        {"PPOneFullBtn", "Print One Outer Layer Template"},
+        {"PPWheelBtn", "Print Wheel Templates"},
+        {"PPAllBtn", "Print Entire Set "},
+    };
+    for (const auto &[name, caption] : options) {
+        auto *radio = d->findChild<QRadioButton *>(QLatin1String(name));
+        ASSERT_NE(radio, nullptr) << name;
+        EXPECT_EQ(radio->text(), QLatin1String(caption));
+    }
+    EXPECT_TRUE(d->findChild<QRadioButton *>(QStringLiteral("PPSummaryBtn"))->isChecked());
+    EXPECT_EQ(d->selectedJob(), PrintJobKind::Report);
+    d->findChild<QRadioButton *>(QStringLiteral("PPWheelBtn"))->click();
+    EXPECT_EQ(d->selectedJob(), PrintJobKind::Wheels);
+    EXPECT_FALSE(d->findChild<QRadioButton *>(QStringLiteral("PPSummaryBtn"))->isChecked());
+    EXPECT_EQ(d->findChild<QPushButton *>(QStringLiteral("PPPrintBtn"))->text(), QStringLiteral("Print"));
+
+    s.w().VPPrint();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_FALSE(d->isModal());
+    d->findChild<QPushButton *>(QStringLiteral("PPCancelBtn"))->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(s.dialogsShown, 0);
+}
+
+TEST(PaperPrototype, EachOptionPrintsItsItems)
+{
+    PrintWindow s;
+    MainWindow &w = s.w();
+    w.VPPrint();
+    using O = QPageLayout::Orientation;
+    s.print(PrintJobKind::Report);
+    EXPECT_EQ(s.items, (std::vector<O>{QPageLayout::Portrait}));
+    EXPECT_TRUE(s.dialog()->lastOutcome().ok);
+
+    s.print(PrintJobKind::OneInnerLayer);
+    EXPECT_EQ(s.items, (std::vector<O>{QPageLayout::Landscape}));
+    EXPECT_EQ(s.dialog()->printState.TemplateLayerNumber, 0);
+    s.print(PrintJobKind::OneOuterLayer);
+    EXPECT_EQ(s.items, (std::vector<O>{QPageLayout::Landscape}));
+
+    // The default car: two wheels of each kind, each pair on one page.
+    const size_t wheelPages = WheelPages(s.workspace).size();
+    EXPECT_EQ(wheelPages, 2u);
+    s.print(PrintJobKind::Wheels);
+    EXPECT_EQ(s.items.size(), wheelPages);
+
+    s.print(PrintJobKind::EntireSet);
+    const int templates = TemplateCount(s.workspace);
+    EXPECT_EQ(templates, 6);
+    ASSERT_EQ(s.items.size(), 1 + size_t(templates) + wheelPages);
+    EXPECT_EQ(s.items.front(), QPageLayout::Portrait);
+    for (size_t i = 1; i < s.items.size(); ++i)
+        EXPECT_EQ(s.items[i], QPageLayout::Landscape) << i;
+    EXPECT_EQ(s.dialog()->printState.TemplateLayerNumber, templates);
+    EXPECT_EQ(s.dialog()->lastOutcome().itemsPrinted, int(s.items.size()));
+    EXPECT_EQ(s.dialog()->jobsRun(), 5);
+    EXPECT_GT(QFileInfo(s.dir.filePath(QStringLiteral("out.pdf"))).size(), 1000);
+
+    // Wheels larger than 5 in need a page each.
+    s.workspace.design.DriveWhlDia = QStringLiteral("5.1");
+    s.print(PrintJobKind::Wheels);
+    EXPECT_EQ(s.items.size(), 3u);
+}
+
+TEST(PaperPrototype, AnUnsimulatedDesignIsSimulatedBeforePrintingAndDesignIsRedrawnAfter)
+{
+    PrintWindow s;
+    MainWindow &w = s.w();
+    ASSERT_FALSE(s.workspace.list.current().DesignSimulated);
+    w.VPPrint();
+    const size_t refreshes = w.refreshLog.size();
+    s.print(PrintJobKind::Report);
+    EXPECT_EQ(s.modeWhenPrinting, SimulateMode);
+    EXPECT_TRUE(s.workspace.list.current().DesignSimulated);
+    ASSERT_EQ(w.refreshLog.size(), refreshes + 2);
+    EXPECT_EQ(w.refreshLog[refreshes], SimulateMode);
+    EXPECT_EQ(w.refreshLog.back(), DesignMode);
+    EXPECT_EQ(s.items.size(), 1u);
+
+    // Simulated now: the next print goes straight to the print dialog.
+    w.VPPrint();
+    s.print(PrintJobKind::OneOuterLayer);
+    EXPECT_EQ(s.modeWhenPrinting, PrintMode);
+    EXPECT_EQ(s.items.size(), 1u);
+}
+
+TEST(PaperPrototype, ACancelledPrintDialogPrintsNothing)
+{
+    PrintWindow s;
+    MainWindow &w = s.w();
+    w.VPSet();
+    w.VPDynamic();
+    w.VPPrint();
+    ASSERT_TRUE(s.workspace.list.current().DesignSimulated);
+    const size_t refreshes = w.refreshLog.size();
+    const QImage sheet = w.image()->canvas().copy();
+    const DesignRecord design = s.workspace.design;
+    s.cancel = true;
+    s.print(PrintJobKind::EntireSet);
+    EXPECT_EQ(s.dialogsShown, 1);
+    EXPECT_TRUE(s.items.empty());
+    EXPECT_EQ(s.dialog()->jobsRun(), 0);
+    EXPECT_EQ(w.refreshLog.size(), refreshes);
+    EXPECT_EQ(w.image()->canvas(), sheet);
+    EXPECT_EQ(s.workspace.design.SpringWidth, design.SpringWidth);
+    EXPECT_EQ(s.workspace.design.OuterPts, design.OuterPts);
+    EXPECT_FALSE(QFile::exists(s.dir.filePath(QStringLiteral("out.pdf"))));
+}
+
+QString outputFolder()
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    dir.cdUp();
+    dir.mkpath(QStringLiteral("screenshots"));
+    return dir.filePath(QStringLiteral("screenshots"));
+}
+
+TEST(PrinterPageSink, EntireSetThroughAPrinterWritingAPdfFile)
+{
+    PrintWindow s;
+    MainWindow &w = s.w();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(300);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    const QString path = outputFolder() + QStringLiteral("/entire-set.pdf");
+    QFile::remove(path);
+    printer.setOutputFileName(path);
+    int sinkItems = 0, sinkJobs = 0;
+    s.dialog()->openPrinter = [&](QWidget *) -> std::unique_ptr<PageSink> {
+        auto sink = std::make_unique<PrinterPageSink>(printer);
+        struct Watch : PageSink {
+            std::unique_ptr<PrinterPageSink> inner;
+            int &items, &jobs;
+            Watch(std::unique_ptr<PrinterPageSink> s, int &i, int &j) : inner(std::move(s)), items(i), jobs(j) {}
+            ~Watch() override
+            {
+                inner->finish();
+                items = inner->itemCount();
+                jobs = inner->jobCount();
+            }
+            QPainter *beginItem(QPageLayout::Orientation o) override { return inner->beginItem(o); }
+            bool endItem() override { return inner->endItem(); }
+        };
+        return std::make_unique<Watch>(std::move(sink), sinkItems, sinkJobs);
+    };
+    w.VPPrint();
+    s.print(PrintJobKind::EntireSet);
+    EXPECT_TRUE(s.dialog()->lastOutcome().ok);
+    EXPECT_EQ(sinkItems, 9);
+    EXPECT_EQ(sinkJobs, 1); // every item a page of the one file
+    ASSERT_TRUE(QFile::exists(path));
+
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        return;
+    QProcess info;
+    info.start(pdfinfo, {path});
+    ASSERT_TRUE(info.waitForFinished(20000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+9\\b")))) << text.toStdString();
+}
+
+TEST(Screenshots, PaperPrototypeWindow)
+{
+    PrintWindow s;
+    s.w().VPPrint();
+    s.dialog()->adjustSize();
+    EXPECT_TRUE(s.dialog()->grab().save(outputFolder() + QStringLiteral("/paper-prototype.png")));
+}
+
+} // namespace
+} // namespace zindle::test

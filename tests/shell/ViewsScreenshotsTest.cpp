@@ -1,0 +1,88 @@
+// Pictures of the Analyze, Simulate and Race views, the Advisories window and the Power
+// Designer, written into the build folder (screenshots/) to be checked by eye.
+
+#include "GuiTestSupport.h"
+
+#include "dialogs/AdvisoriesWindow.h"
+#include "dialogs/PowerDesignerDialog.h"
+#include "shell/SheetImage.h"
+#include "shell/WindowRefreshHooks.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+namespace zindle::test {
+namespace {
+
+QString shotPath(const QString &name)
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    dir.cdUp();
+    dir.mkpath(QStringLiteral("screenshots"));
+    return dir.filePath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"));
+}
+
+void save(QWidget *widget, const QString &name)
+{
+    QApplication::processEvents();
+    const QPixmap picture = widget->grab();
+    EXPECT_TRUE(picture.save(shotPath(name))) << name.toStdString();
+}
+
+TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1180, 800);
+    QApplication::processEvents();
+    w.DesignListClick(1);
+    w.VPProperties();
+    auto *slider = w.findChild<QSlider *>(QStringLiteral("ElementSizeSlider"));
+    slider->setValue(3);
+    save(&w, QStringLiteral("views-analyze-9"));
+    slider->setValue(5);
+    save(&w, QStringLiteral("views-analyze-2"));
+
+    w.VPDynamic();
+    w.SimulateStep = 40;
+    w.views().StepDynamicBtnClick();
+    save(&w, QStringLiteral("views-simulate-middle"));
+    w.findChild<QToolButton *>(QStringLiteral("ToEndDynamicBtn"))->click();
+    save(&w, QStringLiteral("views-simulate-end"));
+
+    // Five built-ins simulated, then raced.
+    for (int slot = 0; slot < 5; ++slot) {
+        w.DesignListClick(slot);
+        w.VPDynamic();
+    }
+    w.DesignListClick(1);
+    w.views().raceIntervalOverride = 1;
+    w.VPRace();
+    EXPECT_TRUE(s.workspace.race.raceOver);
+    save(&w, QStringLiteral("views-race-end"));
+
+    // Several advisories: a body clear of the case and of the front axle, in Simulate (which
+    // adds the skid advisory when the run skids).
+    DesignRecord &d = s.workspace.design;
+    d.OuterPts = {QPoint(380, 300), QPoint(560, 300), QPoint(560, 530), QPoint(380, 530)};
+    d.InnerPts = {QPoint(400, 320), QPoint(540, 320), QPoint(540, 520), QPoint(400, 520)};
+    w.VPDynamic();
+    AdvisoriesWindow *advisories = w.views().advisories();
+    EXPECT_TRUE(advisories->isVisible());
+    save(advisories, QStringLiteral("views-advisories"));
+    save(&w, QStringLiteral("views-design-with-advisories"));
+
+    w.DesignListClick(0);
+    w.action(QStringLiteral("PowerDesignerPos"))->trigger();
+    PowerDesignerDialog *pd = w.views().powerDesigner();
+    pd->field(QStringLiteral("DWToEF"))->setText(QStringLiteral("5"));
+    pd->findChild<QPushButton *>(QStringLiteral("PDGoBtn"))->click();
+    save(pd, QStringLiteral("views-power-designer"));
+    save(&w, QStringLiteral("views-after-sweep"));
+}
+
+} // namespace
+} // namespace zindle::test

@@ -1,0 +1,330 @@
+// The Analyze, Simulate and Race pictures and their controls: the element size slider, the
+// dynamic panel's buttons, the Advisories window, the race replay and what stops running work.
+
+#include "GuiTestSupport.h"
+
+#include "dialogs/AdvisoriesWindow.h"
+#include "model/NumberText.h"
+#include "physics/Race.h"
+#include "shell/SheetImage.h"
+#include "shell/WindowRefreshHooks.h"
+#include "sheet/EmptySheet.h"
+#include "sheet/SheetScale.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zindle::test {
+namespace {
+
+std::vector<QPoint> rect(int l, int t, int r, int b)
+{
+    return {QPoint(l, t), QPoint(r, t), QPoint(r, b), QPoint(l, b)};
+}
+
+QToolButton *button(MainWindow &w, const char *name) { return w.findChild<QToolButton *>(QLatin1String(name)); }
+QLabel *label(MainWindow &w, const char *name) { return w.findChild<QLabel *>(QLatin1String(name)); }
+
+// Shown labels of the Advisories window, top to bottom.
+QStringList shownAdvisories(MainWindow &w)
+{
+    QStringList texts;
+    for (const char *name : {"SkidAdvisoryLabel", "CarTooBigLabel", "AxleFreeLabel", "CaseFreeLabel",
+                             "CoreInterfereLabel", "FloatingLabel"}) {
+        QLabel *l = w.views().advisories()->label(QLatin1String(name));
+        if (!l->isHidden())
+            texts << l->text();
+    }
+    return texts;
+}
+
+TEST(ElementSize, SliderPositionsGiveTheSixSizesAndRefreshAnalyze)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPProperties();
+    auto *slider = w.findChild<QSlider *>(QStringLiteral("ElementSizeSlider"));
+    auto *field = w.findChild<QLineEdit *>(QStringLiteral("StepSizeEF"));
+    ASSERT_TRUE(slider && field);
+    EXPECT_EQ(slider->value(), 3);
+    const char *sizes[] = {"72", "36", "18", "9", "4", "2"};
+    for (int position : {0, 1, 2, 4, 5, 3}) {
+        const size_t refreshes = w.refreshLog.size();
+        slider->setValue(position);
+        EXPECT_EQ(s.workspace.design.StepSize, QLatin1String(sizes[position]));
+        EXPECT_EQ(field->text(), QLatin1String(sizes[position]));
+        ASSERT_GT(w.refreshLog.size(), refreshes);
+        EXPECT_EQ(w.refreshLog.back(), AnalyzeMode);
+        EXPECT_EQ(s.workspace.mass.ElementSize, QString::fromLatin1(sizes[position]).toInt());
+    }
+
+    // Nothing happens while the button is held on the slider; letting go takes the size.
+    slider->setSliderDown(true);
+    slider->setValue(1);
+    EXPECT_EQ(s.workspace.design.StepSize, QStringLiteral("9"));
+    slider->setSliderDown(false);
+    EXPECT_EQ(s.workspace.design.StepSize, QStringLiteral("36"));
+
+    // The same size again does not refresh.
+    const size_t refreshes = w.refreshLog.size();
+    w.views().ElementSizeChanged(1);
+    EXPECT_EQ(w.refreshLog.size(), refreshes);
+
+    // Simulate goes back to 9, and the slider shows it on the way back to Analyze.
+    slider->setValue(5);
+    w.VPDynamic();
+    EXPECT_EQ(s.workspace.design.StepSize, QStringLiteral("9"));
+    EXPECT_EQ(field->text(), QStringLiteral("9"));
+    EXPECT_EQ(s.workspace.mass.ElementSize, 9);
+    w.VPProperties();
+    EXPECT_EQ(slider->value(), 3);
+}
+
+TEST(AnalyzePicture, GridMarkerAndNormalForceBars)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPProperties();
+    const ForcePicture &f = w.views().forces;
+    ASSERT_TRUE(f.NormalForceLeftShape.visible);
+    ASSERT_TRUE(f.NormalForceRightShape.visible);
+    EXPECT_FALSE(f.PropulsionLeftShape.visible); // propulsion is a Simulate picture
+    const float M = s.workspace.forces.ForcePictureMass;
+    const int expected = int(s.workspace.forces.NormalForceDriveAtRest / M * 150.0f);
+    EXPECT_EQ(f.NormalForceLeftShape.rect.height(), std::abs(expected));
+    EXPECT_EQ(f.NormalForceLeftShape.rect.width(), 4);
+    EXPECT_TRUE(f.NFLeftLabel.text.endsWith(QStringLiteral(" lb")));
+    EXPECT_EQ(f.NFLeftLabel.text.size(), 5 + 3);
+
+    // The centroid marker's centre is white-and-green on the sheet.
+    const SheetScale &sc = s.workspace.scale;
+    const QImage &canvas = w.image()->canvas();
+    const QPoint centre(int(s.workspace.mass.CentroidX * 72.0f * sc.ScreenScale) + sc.SheetOffsetX,
+                        int(s.workspace.mass.CentroidY * 72.0f * sc.ScreenScale));
+    const int r = int(15.0f * sc.ScreenScale);
+    EXPECT_EQ(canvas.pixelColor(centre + QPoint(-r / 2, -r / 2)), QColor(0, 128, 0)); // upper left: green
+    EXPECT_EQ(canvas.pixelColor(centre + QPoint(r / 2, -r / 2)), QColor(Qt::white));  // upper right: white
+    EXPECT_EQ(canvas.pixelColor(centre + QPoint(r / 2, r / 2)), QColor(0, 128, 0));   // lower right: green
+}
+
+TEST(SimulatePanel, StepAfterTheLastFrameShowsTheEndAndDisablesStepAndToEnd)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPDynamic();
+    QToolButton *rewind = button(w, "RewindDynamicBtn");
+    QToolButton *step = button(w, "StepDynamicBtn");
+    QToolButton *toEnd = button(w, "ToEndDynamicBtn");
+    ASSERT_TRUE(rewind && step && toEnd);
+    EXPECT_FALSE(rewind->isEnabled());
+    EXPECT_TRUE(step->isEnabled());
+    EXPECT_EQ(label(w, "DynamicTimeLabel")->text(), QStringLiteral("0.02 sec"));
+
+    step->click();
+    EXPECT_EQ(w.SimulateStep, 2);
+    EXPECT_TRUE(rewind->isEnabled());
+    EXPECT_EQ(label(w, "DynamicTimeLabel")->text(), QStringLiteral("0.04 sec"));
+    EXPECT_TRUE(label(w, "DynamicRevsLeftLabel")->text().endsWith(QStringLiteral(": Rear")));
+    EXPECT_TRUE(w.views().forces.PropulsionLeftShape.visible);
+
+    // Jump to just before the last frame, then step past it.
+    int presses = 0;
+    w.SimulateStep = int(s.workspace.simulation.LastRunTime * 50.0f) - 3;
+    ASSERT_GT(w.SimulateStep, 2);
+    while (step->isEnabled() && presses < 10) {
+        step->click();
+        ++presses;
+    }
+    ASSERT_FALSE(step->isEnabled());
+    EXPECT_FALSE(toEnd->isEnabled());
+    EXPECT_TRUE(rewind->isEnabled());
+    EXPECT_TRUE(s.workspace.simulation.shownFrame.final);
+    // The end picture has no propulsion.
+    EXPECT_EQ(s.workspace.simulation.shownFrame.propulsionLeft, 0.0f);
+    // Pressing once more does nothing.
+    const int stepNow = w.SimulateStep;
+    w.views().StepDynamicBtnClick();
+    EXPECT_EQ(w.SimulateStep, stepNow);
+
+    rewind->click();
+    EXPECT_EQ(w.SimulateStep, 1);
+    EXPECT_TRUE(step->isEnabled());
+    EXPECT_TRUE(toEnd->isEnabled());
+    EXPECT_FALSE(rewind->isEnabled());
+    EXPECT_EQ(label(w, "DynamicTimeLabel")->text(), QStringLiteral("0.02 sec"));
+}
+
+TEST(SimulatePanel, EntireCycleDisablesStepAndEndsOnTheFinalPicture)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPDynamic();
+    button(w, "ToEndDynamicBtn")->click();
+    EXPECT_FALSE(button(w, "StepDynamicBtn")->isEnabled());
+    EXPECT_FALSE(button(w, "ToEndDynamicBtn")->isEnabled());
+    EXPECT_TRUE(button(w, "RewindDynamicBtn")->isEnabled());
+    EXPECT_TRUE(s.workspace.simulation.shownFrame.final);
+    const QString end = text00(s.workspace.simulation.LastRunTime) + QStringLiteral(" sec");
+    EXPECT_EQ(label(w, "DynamicTimeLabel")->text(), end);
+    // The revised distance shows when the run fell short of the prediction.
+    EXPECT_EQ(label(w, "RevisedLabel")->isHidden(), s.workspace.results.RevisedLabel.isEmpty());
+    if (!s.workspace.results.RevisedLabel.isEmpty()) {
+        EXPECT_TRUE(label(w, "RevisedLabel")->text().startsWith(QStringLiteral("(was ")));
+    }
+}
+
+TEST(SimulatePanel, LeavingDuringTheEntireCycleStopsItCleanly)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPDynamic();
+    // Design mode is chosen while the animation processes its events.
+    QTimer::singleShot(0, &w, [&w] { w.VPSet(); });
+    button(w, "ToEndDynamicBtn")->click();
+    EXPECT_EQ(w.CurrentMode(), DesignMode);
+    // Nothing of the Simulate run was evaluated for a mode that is gone.
+    EXPECT_FALSE(s.workspace.advisories.SkidAdvisoryLabel.visible);
+    EXPECT_FALSE(w.views().forces.anyVisible());
+    // The later frames were not drawn: the refresh that ran last is Design's.
+    EXPECT_EQ(w.refreshLog.back(), DesignMode);
+}
+
+TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    AdvisoriesWindow *window = w.views().advisories();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Advisories"));
+    EXPECT_EQ(window->size(), QSize(170, 134));
+    EXPECT_EQ(window->label(QStringLiteral("FloatingLabel"))->toolTip(),
+              QStringLiteral("Indicates that some parts of the body are not connected to anything."));
+    // The default design is well joined.
+    EXPECT_FALSE(window->isVisible());
+
+    DesignRecord &d = s.workspace.design;
+    const auto refresh = [&](int mode) { mode == DesignMode ? w.VPSet() : w.VPProperties(); };
+
+    // Body clear of the case.
+    const auto outer = d.OuterPts;
+    const auto inner = d.InnerPts;
+    d.OuterPts = rect(400, 300, 700, 530);
+    d.InnerPts = rect(450, 350, 650, 520);
+    refresh(DesignMode);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(shownAdvisories(w), (QStringList{"Spring case is not connected.", "Some parts are floating."}));
+
+    // Inner layer apart, only the outer touching the case: updated in place.
+    d.OuterPts = outer;
+    d.InnerPts = rect(600, 100, 700, 200);
+    refresh(AnalyzeMode);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(shownAdvisories(w), QStringList{"Some parts are floating."});
+
+    // Front axle in open air.
+    d.OuterPts = rect(0, 300, 400, 540);
+    d.InnerPts.clear();
+    refresh(DesignMode);
+    EXPECT_EQ(shownAdvisories(w), QStringList{"Front axle not connected."});
+
+    // Closed by the user, shown again by the next evaluation that finds something.
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    refresh(DesignMode);
+    EXPECT_TRUE(window->isVisible());
+    // Race leaves the window as it is.
+    d.OuterPts = outer;
+    d.InnerPts = inner;
+    window->close();
+    w.views().raceIntervalOverride = 1;
+    w.VPRace();
+    EXPECT_FALSE(window->isVisible());
+
+    // Fixed: nothing to report hides the window.
+    refresh(DesignMode);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(shownAdvisories(w).isEmpty());
+}
+
+TEST(AdvisoriesWindow, PaperEdgeAndSkidFollowTheirModes)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    AdvisoryState state;
+    EvaluateAdvisories(state, OverlapFacts{false, true, false, true, false, false, true, false, false, true},
+                       DriveKind::RearWD, QStringLiteral("7.5"), 5, true);
+    w.views().advisories()->sync(state);
+    EXPECT_EQ(shownAdvisories(w), QStringList{"Skid advisory."});
+    EvaluateAdvisories(state, OverlapFacts{false, true, false, true, false, false, true, false, false, true},
+                       DriveKind::RearWD, QStringLiteral("7.51"), 4, true);
+    w.views().advisories()->sync(state);
+    EXPECT_EQ(shownAdvisories(w), QStringList{"Car overlaps paper edge."});
+
+    // A skidding design in Simulate, then Analyze: the skid line goes away.
+    w.VPDynamic();
+    if (s.workspace.forces.SkidOccurred) {
+        EXPECT_TRUE(shownAdvisories(w).contains(QStringLiteral("Skid advisory.")));
+        w.VPProperties();
+        EXPECT_FALSE(shownAdvisories(w).contains(QStringLiteral("Skid advisory.")));
+    }
+}
+
+TEST(RaceView, SameTickCrossingsArePlacedInLaneOrder)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    Workspace &ws = s.workspace;
+    ASSERT_GE(ws.list.DesignCount(), 5);
+    // Lanes 0 and 1 cross 15 ft within the same tick (0.05 s to 0.10 s); lane 1 first.
+    for (int lane : {0, 1}) {
+        RaceTrace &trace = ws.list.traces[size_t(lane)];
+        trace = RaceTrace{};
+        for (int i = 0; i <= 20; ++i)
+            trace.DistanceTrace[size_t(i)] = i * (lane == 1 ? 2.0f : 1.6f);
+        ws.list.entries[size_t(lane)].DesignSimulated = true;
+    }
+    w.DesignListClick(4);
+    w.views().raceIntervalOverride = 1;
+    w.VPRace();
+    ASSERT_TRUE(ws.race.raceOver);
+    EXPECT_EQ(ws.race.lanes[0].RacePlace, 1);
+    EXPECT_EQ(ws.race.lanes[1].RacePlace, 2);
+    EXPECT_EQ(ws.race.lanes[0].RaceClock, 10); // 16 ft at 0.10 s
+    EXPECT_EQ(ws.race.lanes[1].RaceClock, 8);  // 16 ft at 0.08 s
+    EXPECT_EQ(raceResultText(ws.race.lanes[0]), QStringLiteral("15 ft in 0.10 sec - 1st place"));
+    EXPECT_EQ(raceResultText(ws.race.lanes[1]), QStringLiteral("15 ft in 0.08 sec - 2nd place"));
+    EXPECT_FALSE(w.views().raceRunning());
+    EXPECT_FALSE(w.views().raceTimer().isActive());
+}
+
+TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    auto *slider = w.findChild<QSlider *>(QStringLiteral("RaceSlider"));
+    auto *speed = w.findChild<QLabel *>(QStringLiteral("RaceSpeedLabel"));
+    slider->setValue(0);
+    EXPECT_EQ(w.views().raceTimer().interval(), 200);
+    EXPECT_EQ(speed->text(), QStringLiteral("0.25x"));
+    slider->setValue(2);
+    EXPECT_EQ(w.views().raceTimer().interval(), 50);
+    EXPECT_EQ(speed->text(), QStringLiteral("1x"));
+    slider->setValue(1);
+    EXPECT_EQ(w.views().raceTimer().interval(), 100);
+
+    // A mode change during the replay ends it at once, without results.
+    QTimer::singleShot(250, &w, [&w] {
+        EXPECT_TRUE(w.views().raceRunning());
+        w.VPSet();
+    });
+    w.VPRace();
+    EXPECT_EQ(w.CurrentMode(), DesignMode);
+    EXPECT_FALSE(s.workspace.race.raceOver);
+    EXPECT_FALSE(w.views().raceRunning());
+    EXPECT_FALSE(w.views().raceTimer().isActive());
+}
+
+} // namespace
+} // namespace zindle::test
