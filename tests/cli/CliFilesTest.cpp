@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
@@ -6,34 +7,8 @@
 #include <gtest/gtest.h>
 
 using namespace zindle;
-
-namespace {
-
-struct CliResult {
-    int status;
-    QString out;
-    QString err;
-};
-
-CliResult runCli(const QStringList &arguments)
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = cli::run(arguments, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
-
-QString valueOf(const QString &lines, const QString &key)
-{
-    for (const QString &line : lines.split('\n'))
-        if (line.startsWith(key + '='))
-            return line.mid(key.size() + 1);
-    return QStringLiteral("<missing>");
-}
-
-} // namespace
+using zindle::test::CliResult;
+using zindle::test::runCli;
 
 TEST(CliSave, WritesTheVersionBlockAndShowsTheSameDesign)
 {
@@ -50,11 +25,11 @@ TEST(CliSave, WritesTheVersionBlockAndShowsTheSameDesign)
     const CliResult builtIn = runCli({"show", "Racer"});
     ASSERT_EQ(fromFile.status, 0);
     EXPECT_EQ(fromFile.out, builtIn.out);
-    EXPECT_EQ(valueOf(builtIn.out, "Name"), "Racer");
-    EXPECT_EQ(valueOf(builtIn.out, "OuterCount"), "20");
-    EXPECT_EQ(valueOf(builtIn.out, "FrontAxleXIn"), "1.59722220897675");
-    EXPECT_EQ(valueOf(builtIn.out, "TreadMaterial"), "Ideal Rubber");
-    EXPECT_EQ(valueOf(runCli({"show", "Pickup"}).out, "Drive"), "FrontWD");
+    EXPECT_EQ(builtIn.value("Name"), "Racer");
+    EXPECT_EQ(builtIn.value("OuterCount"), "20");
+    EXPECT_EQ(builtIn.value("FrontAxleXIn"), "1.59722220897675");
+    EXPECT_EQ(builtIn.value("TreadMaterial"), "Ideal Rubber");
+    EXPECT_EQ(runCli({"show", "Pickup"}).value("Drive"), "FrontWD");
 }
 
 TEST(CliConvert, InnerOutlineAndWeightMassSurviveTheConversion)
@@ -65,15 +40,15 @@ TEST(CliConvert, InnerOutlineAndWeightMassSurviveTheConversion)
     ASSERT_EQ(converted.status, 0) << converted.err.toStdString();
     const CliResult shown = runCli({"show", out});
     ASSERT_EQ(shown.status, 0);
-    EXPECT_EQ(valueOf(shown.out, "Name"), "Old Wedge");
-    EXPECT_EQ(valueOf(shown.out, "InnerCount"), "4");
-    EXPECT_EQ(valueOf(shown.out, "InnerPts"), valueOf(shown.out, "OuterPts"));
-    EXPECT_EQ(valueOf(shown.out, "Weight1"), "300,400,0.25");
-    EXPECT_EQ(valueOf(shown.out, "OuterBodyMaterial"), "Balsa sheet");
+    EXPECT_EQ(shown.value("Name"), "Old Wedge");
+    EXPECT_EQ(shown.value("InnerCount"), "4");
+    EXPECT_EQ(shown.value("InnerPts"), shown.value("OuterPts"));
+    EXPECT_EQ(shown.value("Weight1"), "300,400,0.25");
+    EXPECT_EQ(shown.value("OuterBodyMaterial"), "Balsa sheet");
 
     const CliResult older = runCli({"convert", ZINDLE_TEST_DATA "/wedge-older.txt", dir.filePath("o.zndl")});
     ASSERT_EQ(older.status, 0) << older.err.toStdString();
-    EXPECT_EQ(valueOf(runCli({"show", dir.filePath("o.zndl")}).out, "Name"), "wedge-older");
+    EXPECT_EQ(runCli({"show", dir.filePath("o.zndl")}).value("Name"), "wedge-older");
 }
 
 TEST(CliErrors, FilesAndUsage)

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "support/CliRunner.h"
 #include "model/Workspace.h"
 #include "output/DesignReport.h"
 #include "output/Templates.h"
@@ -14,24 +15,11 @@
 #include <gtest/gtest.h>
 
 using namespace zindle;
+using zindle::test::CliResult;
+using zindle::test::runCli;
 
 namespace {
 
-struct CliResult {
-    int status;
-    QString out;
-    QString err;
-};
-
-CliResult runCli(const QStringList &arguments)
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = cli::run(arguments, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
 
 bool haveTool(const char *name) { return !QStandardPaths::findExecutable(name).isEmpty(); }
 

@@ -2,6 +2,7 @@
 // built-in designs end to end.
 
 #include "cli/Cli.h"
+#include "support/CliRunner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,33 +12,11 @@
 #include <gtest/gtest.h>
 
 using namespace zindle;
+using zindle::test::CliResult;
+using zindle::test::runCli;
 
 namespace {
 
-struct CliResult {
-    int status;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split('\n', Qt::SkipEmptyParts); }
-    QString value(const QString &key) const
-    {
-        for (const QString &line : lines())
-            if (line.startsWith(key + '='))
-                return line.mid(key.size() + 1);
-        return QStringLiteral("<missing>");
-    }
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
-
-CliResult runCli(const QStringList &arguments)
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = cli::run(arguments, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
 
 const QStringList BuiltIns{"Default Design", "Racer", "Pickup", "Tow Truck", "Wheelie"};
 

@@ -1,0 +1,40 @@
+#pragma once
+// Runs zindle-cli in-process and keeps what it printed, for the command-line tests.
+
+#include "cli/Cli.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace zindle::test {
+
+struct CliResult {
+    int status = 0;
+    QString out;
+    QString err;
+    QStringList lines() const { return out.split('\n', Qt::SkipEmptyParts); }
+    // The text after "key=" on the first line that starts with it.
+    QString value(const QString &key) const
+    {
+        for (const QString &line : lines())
+            if (line.startsWith(key + '='))
+                return line.mid(key.size() + 1);
+        return QStringLiteral("<missing>");
+    }
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+};
+
+inline CliResult runCli(const QStringList &arguments)
+{
+    CliResult result;
+    QTextStream outStream(&result.out), errStream(&result.err);
+    result.status = cli::run(arguments, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return result;
+}
+
+} // namespace zindle::test
