@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -139,6 +140,10 @@ void MainWindow::StartUp()
         return;
     // The workspace begins with the built-in materials, the five built-in designs (all saved,
     // slot 0 current) and empty race traces.
+    // Without a window manager (a bare X server) the maximised state is not honoured; taking
+    // the screen's available area first gives the same window either way.
+    if (const QScreen *screen = this->screen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     background_ = DefaultBackgroundColor;
     currentMode_ = DesignMode;
