@@ -28,14 +28,21 @@ std::vector<QPoint> readPoints(ItemSource &source, int count)
     return points;
 }
 
-// The spring entry of a version-3 file: four texts and the whole torque curve.
-SpringMaterial readSpring(ItemSource &source)
+// The four texts every spring entry begins with.
+SpringMaterial readSpringTexts(ItemSource &source)
 {
     SpringMaterial spring;
     spring.SpringName = source.readString();
     spring.SpringThickness = source.readString();
     spring.SpringDensity = source.readString();
     spring.SpringSampleWidth = source.readString();
+    return spring;
+}
+
+// The spring entry of a version-3 file: the four texts and the whole torque curve.
+SpringMaterial readSpring(ItemSource &source)
+{
+    SpringMaterial spring = readSpringTexts(source);
     for (QString &cell : spring.SpringTorqueCurve)
         cell = source.readString();
     return spring;
@@ -44,11 +51,7 @@ SpringMaterial readSpring(ItemSource &source)
 // Older files carry only the maximum torque; the rest of the curve is empty.
 SpringMaterial readOlderSpring(ItemSource &source)
 {
-    SpringMaterial spring;
-    spring.SpringName = source.readString();
-    spring.SpringThickness = source.readString();
-    spring.SpringDensity = source.readString();
-    spring.SpringSampleWidth = source.readString();
+    SpringMaterial spring = readSpringTexts(source);
     spring.SpringTorqueCurve.fill(QStringLiteral("0"));
     spring.SpringTorqueCurve[0] = source.readString();
     return spring;

@@ -35,6 +35,23 @@ QPolygon outlinePolygon(CoordSystem system, const std::vector<QPoint> &stored,
 
 bool overlaps(const QRegion &a, const QRegion &b) { return a.intersects(b); }
 
+// Drills the drive axle hole and, without all-wheel drive, the other axle hole. On the screen it
+// also keeps the layer as it was before the other hole and whether that hole cut into it, which
+// the connectivity facts compare.
+QRegion cutAxleHoles(QRegion layer, const RegionSet &set, bool onScreen, bool awd,
+                     QRegion &beforeOtherHole, bool &hitsOtherAxle)
+{
+    layer -= set.driveAxle;
+    if (onScreen)
+        beforeOtherHole = layer;
+    if (!awd) {
+        if (onScreen)
+            hitsOtherAxle = overlaps(layer, set.otherAxle);
+        layer -= set.otherAxle;
+    }
+    return layer;
+}
+
 // A printer copy made from a clicked pixel lies between the copies of its stored point and of
 // the next point; anything else was written for another outline.
 bool printerCopyFits(QPoint stored, QPoint copy, const SheetScale &scale)
@@ -99,15 +116,8 @@ void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const Sheet
             ov.outerHitsSecondChamber = awd && overlaps(outline, set.caseShape[1]);
             regions.outerLayerHit = layer;
         }
-        layer -= set.driveAxle;
-        if (system == ScreenCoords)
-            regions.outerLayerBeforeOtherHole = layer;
-        if (!awd) {
-            if (system == ScreenCoords)
-                ov.outerHitsOtherAxle = overlaps(layer, set.otherAxle);
-            layer -= set.otherAxle;
-        }
-        set.outerLayer = layer;
+        set.outerLayer = cutAxleHoles(layer, set, system == ScreenCoords, awd,
+                                      regions.outerLayerBeforeOtherHole, ov.outerHitsOtherAxle);
     }
     if (!regions.OuterLayerBuilt) {
         regions.outerLayerHit = regions.outerLayerBeforeOtherHole = QRegion();
@@ -144,15 +154,8 @@ void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const Sheet
             ov.innerHitsOuter = overlaps(outline, set.outerLayer);
             regions.innerLayerHit = layer;
         }
-        layer -= set.driveAxle;
-        if (system == ScreenCoords)
-            regions.innerLayerBeforeOtherHole = layer;
-        if (!awd) {
-            if (system == ScreenCoords)
-                ov.innerHitsOtherAxle = overlaps(layer, set.otherAxle);
-            layer -= set.otherAxle;
-        }
-        set.innerLayer = layer;
+        set.innerLayer = cutAxleHoles(layer, set, system == ScreenCoords, awd,
+                                      regions.innerLayerBeforeOtherHole, ov.innerHitsOtherAxle);
     }
 
     // Paper edge and, with two chambers, whether they cut into each other.
