@@ -1,11 +1,10 @@
 #include "DesignFile.h"
 
 #include "DesignReader.h"
+#include "FileAccess.h"
 #include "ItemSource.h"
 #include "model/NumberText.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace zindle {
@@ -116,16 +115,9 @@ WriteOutcome SaveDesign(Workspace &workspace, const QString &path, int slot)
                              ? workspace.list.entries[static_cast<size_t>(slot)].DesignName
                              : QString();
     const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, writeErrorText(path, file.errorString())};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, writeErrorText(path, reason)};
-    }
-    if (!file.commit())
-        return {false, writeErrorText(path, file.errorString())};
+    const WriteOutcome written = WriteFileAtomically(path, bytes);
+    if (!written.ok)
+        return written;
     if (slot >= 0 && slot < workspace.list.DesignCount())
         workspace.list.entries[static_cast<size_t>(slot)].DesignSaved = true;
     return {true, {}};
@@ -170,6 +162,9 @@ ReadOutcome ReadBinaryDesign(Workspace &workspace, const QByteArray &bytes, cons
         }
         outcome.name = ReadDesign(source, workspace);
         outcome.status = ReadStatus::Read;
+        if (source.remaining() > 0)
+            outcome.warning = readWarningText(
+                path, QStringLiteral("%1 bytes after the end of the design were ignored").arg(source.remaining()));
     } catch (const DesignFileError &error) {
         outcome.status = ReadStatus::Failed;
         outcome.error = readErrorText(path, error.reason());
@@ -179,10 +174,10 @@ ReadOutcome ReadBinaryDesign(Workspace &workspace, const QByteArray &bytes, cons
 
 ReadOutcome ReadBinaryDesignFile(Workspace &workspace, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadStatus::Failed, {}, readErrorText(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    QString reason;
+    if (!ReadWholeFile(path, MaxDesignFileBytes, bytes, reason))
+        return {ReadStatus::Failed, {}, readErrorText(path, reason), {}};
     return ReadBinaryDesign(workspace, bytes, path);
 }
 

@@ -18,7 +18,6 @@ const QString SaveTitle = QStringLiteral("Save car as:");
 const QString Sorry = QStringLiteral("Sorry");
 const QString TryAgainDot = QStringLiteral("Please try again.");
 const QString Confirm = QStringLiteral("Confirm");
-const QString ErrorCaption = QStringLiteral("Error");
 
 // Whatever extension the chosen name has becomes ".zndl".
 QString withDesignExtension(const QString &path)
@@ -57,7 +56,7 @@ void DesignListOps::rebuilt()
         designRebuilt_();
 }
 
-void DesignListOps::reportFileError(const QString &text) { prompter_.message(text, ErrorCaption); }
+void DesignListOps::reportFileError(const QString &text) { prompter_.message(text, FileErrorCaption); }
 
 bool DesignListOps::refuseWhenFull()
 {
@@ -182,6 +181,8 @@ void DesignListOps::ChangeDesign(int chosen)
     }
     if (outcome.status == ReadStatus::Failed)
         reportFileError(outcome.error);
+    else if (!outcome.warning.isEmpty())
+        reportFileError(outcome.warning);
     list.current().DesignName = outcome.ok() ? outcome.name : QString();
     list.current().DesignSaved = true;
     rebuilt();
@@ -215,6 +216,8 @@ bool DesignListOps::OpenDesign()
         rebuilt();
         return false;
     }
+    if (!outcome.warning.isEmpty())
+        reportFileError(outcome.warning);
     DesignList &list = workspace_.list;
     list.CurrentDesign = list.append(outcome.name, path, true);
     rebuilt();

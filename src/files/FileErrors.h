@@ -17,6 +17,7 @@ struct ReadOutcome {
     ReadStatus status = ReadStatus::Failed;
     QString name;  // the design name read from the file
     QString error; // for Failed: one line naming the file and what is wrong
+    QString warning; // for Read: what was read but ignored (bytes after the design's end)
     bool ok() const { return status == ReadStatus::Read; }
 };
 
@@ -32,7 +33,17 @@ public:
     QString reason() const { return QString::fromStdString(what()); }
 };
 
+// The caption of every message box that reports a file that could not be read or written.
+inline const QString FileErrorCaption = QStringLiteral("Error");
+
+// Design files are small; anything larger than this is not one (a file with 100 user materials
+// of every kind and full torque curves runs to about 100 kB). It also bounds what a hostile
+// file or an endless device can make a reader hold.
+inline constexpr qint64 MaxDesignFileBytes = 4 * 1024 * 1024;
+
+// One line naming the file and the trouble, with control characters shown as \xNN.
 QString readErrorText(const QString &path, const QString &reason);
+QString readWarningText(const QString &path, const QString &note);
 QString writeErrorText(const QString &path, const QString &reason);
 
 } // namespace zindle

@@ -31,6 +31,7 @@ public:
     float readReal() override;
     // The raw String without stripping, for comparing the version marker.
     QByteArray readRawString();
+    qsizetype remaining() const { return bytes_.size() - pos_; }
 
 private:
     const QByteArray &bytes_;
@@ -44,6 +45,8 @@ public:
     QString readString() override;
     float readReal() override;
     QString readLine(); // the whole line, unstripped
+    void rewind() { next_ = 0; }
+    bool atEnd() const { return next_ >= lines_.size(); }
     int lineNumber() const { return next_; }
 
 private:

@@ -2,9 +2,8 @@
 
 #include "DesignFile.h"
 #include "DesignReader.h"
+#include "FileAccess.h"
 #include "ItemSource.h"
-
-#include <QFile>
 
 namespace zindle {
 
@@ -23,11 +22,11 @@ ReadOutcome ReadTextDesign(Workspace &workspace, const QByteArray &bytes, const 
 {
     ReadOutcome outcome;
     if (bytes.isEmpty())
-        return {ReadStatus::Failed, {}, readErrorText(path, QStringLiteral("the file is empty"))};
+        return {ReadStatus::Failed, {}, readErrorText(path, QStringLiteral("the file is empty")), {}};
     try {
+        // The lines are split once; the older layout starts again from the first line.
         TextItemSource source(bytes);
-        if (DetectTextLayout(bytes) == TextLayout::Version3) {
-            source.readLine();
+        if (source.readLine() == VersionMarker) {
             if (source.readLine().trimmed() != QStringLiteral("3")) {
                 outcome.status = ReadStatus::NotADesign;
                 outcome.error = readErrorText(path, QStringLiteral("its version is not 3"));
@@ -35,6 +34,7 @@ ReadOutcome ReadTextDesign(Workspace &workspace, const QByteArray &bytes, const 
             }
             outcome.name = ReadDesign(source, workspace);
         } else {
+            source.rewind();
             ReadOlderDesign(source, workspace);
         }
         outcome.status = ReadStatus::Read;
@@ -47,10 +47,11 @@ ReadOutcome ReadTextDesign(Workspace &workspace, const QByteArray &bytes, const 
 
 ReadOutcome ReadTextDesignFile(Workspace &workspace, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadStatus::Failed, {}, readErrorText(path, file.errorString())};
-    return ReadTextDesign(workspace, file.readAll(), path);
+    QByteArray bytes;
+    QString reason;
+    if (!ReadWholeFile(path, MaxDesignFileBytes, bytes, reason))
+        return {ReadStatus::Failed, {}, readErrorText(path, reason), {}};
+    return ReadTextDesign(workspace, bytes, path);
 }
 
 } // namespace zindle
