@@ -1,10 +1,18 @@
 #include "DesignReader.h"
 
 #include "DesignFile.h"
+#include "ReadingRanges.h"
 
 namespace zindle {
 
 namespace {
+
+// The part parameters in file order, as a message names them.
+const QString ParameterDescriptions[8] = {
+    QStringLiteral("the spring width"),      QStringLiteral("the spring length"),
+    QStringLiteral("the drive wheel diameter"), QStringLiteral("the drive axle diameter"),
+    QStringLiteral("the drive axle length"), QStringLiteral("the other wheel diameter"),
+    QStringLiteral("the other axle diameter"), QStringLiteral("the other axle length")};
 
 int readCount(ItemSource &source, int maximum, const char *what)
 {
@@ -16,16 +24,36 @@ int readCount(ItemSource &source, int maximum, const char *what)
     return count;
 }
 
-std::vector<QPoint> readPoints(ItemSource &source, int count)
+QPoint readPoint(ItemSource &source, const QString &what)
+{
+    const int x = source.readInteger();
+    CheckCoordinate(x, what);
+    const int y = source.readInteger();
+    CheckCoordinate(y, what);
+    return {x, y};
+}
+
+std::vector<QPoint> readPoints(ItemSource &source, int count, const char *outline)
 {
     std::vector<QPoint> points;
     points.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const int x = source.readInteger();
-        const int y = source.readInteger();
-        points.emplace_back(x, y);
-    }
+    for (int i = 0; i < count; ++i)
+        points.push_back(readPoint(source, QStringLiteral("%1 outline point %2").arg(QLatin1String(outline)).arg(i + 1)));
     return points;
+}
+
+QString readLength(ItemSource &source, const QString &what)
+{
+    QString text = source.readString();
+    CheckLengthText(text, what);
+    return text;
+}
+
+QString readNumber(ItemSource &source, const QString &what)
+{
+    QString text = source.readString();
+    CheckNumberText(text, what);
+    return text;
 }
 
 // The four texts every spring entry begins with.
@@ -33,9 +61,9 @@ SpringMaterial readSpringTexts(ItemSource &source)
 {
     SpringMaterial spring;
     spring.SpringName = source.readString();
-    spring.SpringThickness = source.readString();
-    spring.SpringDensity = source.readString();
-    spring.SpringSampleWidth = source.readString();
+    spring.SpringThickness = readLength(source, QStringLiteral("a spring thickness"));
+    spring.SpringDensity = readNumber(source, QStringLiteral("a spring density"));
+    spring.SpringSampleWidth = readLength(source, QStringLiteral("a spring sample width"));
     return spring;
 }
 
@@ -44,7 +72,7 @@ SpringMaterial readSpring(ItemSource &source)
 {
     SpringMaterial spring = readSpringTexts(source);
     for (QString &cell : spring.SpringTorqueCurve)
-        cell = source.readString();
+        cell = readNumber(source, QStringLiteral("a spring torque"));
     return spring;
 }
 
@@ -53,7 +81,7 @@ SpringMaterial readOlderSpring(ItemSource &source)
 {
     SpringMaterial spring = readSpringTexts(source);
     spring.SpringTorqueCurve.fill(QStringLiteral("0"));
-    spring.SpringTorqueCurve[0] = source.readString();
+    spring.SpringTorqueCurve[0] = readNumber(source, QStringLiteral("a spring torque"));
     return spring;
 }
 
@@ -71,15 +99,15 @@ void readMaterialBlock(ItemSource &source, Workspace &workspace, SpringReader re
     for (int i = 0; i < boards; ++i) {
         BoardMaterial board;
         board.BoardName = source.readString();
-        board.BoardThickness = source.readString();
-        board.BoardDensity = source.readString();
+        board.BoardThickness = readLength(source, QStringLiteral("a board thickness"));
+        board.BoardDensity = readNumber(source, QStringLiteral("a board density"));
         catalogue.boards.push_back(board);
     }
     const int axles = readCount(source, maxUser, "axle materials");
     for (int i = 0; i < axles; ++i) {
         AxleMaterial axle;
         axle.AxleName = source.readString();
-        axle.AxleDensity = source.readString();
+        axle.AxleDensity = readNumber(source, QStringLiteral("an axle density"));
         catalogue.axles.push_back(axle);
     }
     const int springs = readCount(source, maxUser, "spring materials");
@@ -89,7 +117,7 @@ void readMaterialBlock(ItemSource &source, Workspace &workspace, SpringReader re
     for (int i = 0; i < treads; ++i) {
         TreadMaterial tread;
         tread.TreadName = source.readString();
-        tread.TreadFriction = source.readString();
+        tread.TreadFriction = readNumber(source, QStringLiteral("a tread friction"));
         catalogue.treads.push_back(tread);
     }
 
@@ -108,23 +136,37 @@ void readMaterialBlock(ItemSource &source, Workspace &workspace, SpringReader re
     design.MatIndex = indices;
 }
 
+// The three preferences that travel with the design.
+void readPreferences(ItemSource &source, DesignRecord &design)
+{
+    design.StepSize = readNumber(source, QStringLiteral("the element size"));
+    design.CaseRatio = readNumber(source, QStringLiteral("the case ratio"));
+    design.Friction = readNumber(source, QStringLiteral("the rolling friction"));
+}
+
 void readWeights(ItemSource &source, DesignRecord &design)
 {
     const int count = readCount(source, WeightSlotCount, "weights");
     for (int i = 0; i < count; ++i) {
         WeightSlot &slot = design.Weights[static_cast<size_t>(i)];
-        slot.X = source.readInteger();
-        slot.Y = source.readInteger();
+        const QPoint at = readPoint(source, QStringLiteral("the position of weight %1").arg(i + 1));
+        slot.X = at.x();
+        slot.Y = at.y();
         slot.Mass = source.readReal();
+        CheckWeightMass(slot.Mass, i + 1);
     }
 }
 
 void readFrontAxle(ItemSource &source, DesignRecord &design)
 {
     design.FrontAxleXIn = source.readReal();
+    CheckPositionInches(design.FrontAxleXIn, QStringLiteral("the front axle's x"));
     design.FrontAxleYIn = source.readReal();
+    CheckPositionInches(design.FrontAxleYIn, QStringLiteral("the front axle's y"));
     design.FrontAxleXPt = source.readReal();
+    CheckPositionPoints(design.FrontAxleXPt, QStringLiteral("the front axle's x"));
     design.FrontAxleYPt = source.readReal();
+    CheckPositionPoints(design.FrontAxleYPt, QStringLiteral("the front axle's y"));
 }
 
 } // namespace
@@ -133,21 +175,19 @@ QString ReadDesign(ItemSource &source, Workspace &workspace)
 {
     DesignRecord &design = workspace.design;
     const QString name = source.readString();
-    for (QString *field : parameterFields(design))
-        *field = source.readString();
+    for (int i = 0; QString *field : parameterFields(design))
+        *field = readLength(source, ParameterDescriptions[i++]);
     design.SavedOtherWhlDia = design.OtherWhlDia;
 
     if (source.readInteger() == 1)
         readMaterialBlock(source, workspace, readSpring);
 
-    design.StepSize = source.readString();
-    design.CaseRatio = source.readString();
-    design.Friction = source.readString();
+    readPreferences(source, design);
     ApplyChamberCode(design, source.readInteger());
     ApplyDriveCode(design, source.readInteger());
 
     const int outerCount = readCount(source, MaxOutlinePoints, "outer outline points");
-    design.OuterPts = readPoints(source, outerCount);
+    design.OuterPts = readPoints(source, outerCount, "outer");
     const int innerCount = source.readInteger();
     if (innerCount < 1) {
         design.InnerPts = design.OuterPts;
@@ -155,7 +195,7 @@ QString ReadDesign(ItemSource &source, Workspace &workspace)
         if (innerCount > MaxOutlinePoints)
             throw DesignFileError(
                 QStringLiteral("it holds an impossible number of inner outline points (%1)").arg(innerCount));
-        design.InnerPts = readPoints(source, innerCount);
+        design.InnerPts = readPoints(source, innerCount, "inner");
     }
     readWeights(source, design);
     readFrontAxle(source, design);
@@ -165,24 +205,24 @@ QString ReadDesign(ItemSource &source, Workspace &workspace)
 void ReadOlderDesign(ItemSource &source, Workspace &workspace)
 {
     DesignRecord &design = workspace.design;
-    design.SpringWidth = source.readString();
-    design.SpringLength = source.readString();
-    design.DriveWhlDia = source.readString();
-    design.DriveAxleDia = source.readString();
-    design.OtherWhlDia = source.readString();
+    design.SpringWidth = readLength(source, ParameterDescriptions[0]);
+    design.SpringLength = readLength(source, ParameterDescriptions[1]);
+    design.DriveWhlDia = readLength(source, ParameterDescriptions[2]);
+    design.DriveAxleDia = readLength(source, ParameterDescriptions[3]);
+    design.OtherWhlDia = readLength(source, ParameterDescriptions[5]);
     design.SavedOtherWhlDia = design.OtherWhlDia;
 
     if (source.readInteger() == 1)
         readMaterialBlock(source, workspace, readOlderSpring);
 
-    design.StepSize = source.readString();
+    design.StepSize = readNumber(source, QStringLiteral("the element size"));
     source.readInteger(); // a setting of the old releases that nothing uses any more
     ApplyDriveCode(design, source.readInteger());
     ApplyChamberCode(design, source.readInteger());
 
     const int outerCount = readCount(source, MaxOutlinePoints, "outer outline points");
     if (outerCount >= 2)
-        design.OuterPts = readPoints(source, outerCount);
+        design.OuterPts = readPoints(source, outerCount, "outer");
     // These files have no inner outline; the inner layers take the outer shape, as a version-3
     // file without inner points does, so that every later step has a body to work on.
     design.InnerPts = design.OuterPts;
