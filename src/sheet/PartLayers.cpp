@@ -222,7 +222,7 @@ PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeo
     const bool octagonal = geometry.chamberShape == ChamberShapeKind::Octagonal;
     auto disc = [octagonal](QPoint centre, float radius) {
         if (octagonal)
-            return QRegion(chamberOctagon(centre, radius), Qt::WindingFill);
+            return polygonRegion(chamberOctagon(centre, radius));
         return ellipseRegion(circleRect(centre, truncToInt(radius)));
     };
     const QPoint drive = geometry.driveAxleCentre();

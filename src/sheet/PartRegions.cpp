@@ -62,17 +62,21 @@ QRegion ellipseRegion(const QRect &rect)
         return {};
     const double rx = rect.width() / 2.0, ry = rect.height() / 2.0;
     const double cx = rect.left() + rx, cy = rect.top() + ry;
+    const int top = std::max(rect.top(), -RegionClipExtent);
+    const int bottom = std::min(rect.bottom(), RegionClipExtent);
+    if (bottom < top)
+        return {};
     std::vector<QRect> rows;
-    rows.reserve(static_cast<size_t>(rect.height()));
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    rows.reserve(static_cast<size_t>(bottom - top + 1));
+    for (int y = top; y <= bottom; ++y) {
         const double dy = (y + 0.5 - cy) / ry;
         const double t = 1.0 - dy * dy;
         if (t <= 0.0)
             continue;
         const double half = rx * std::sqrt(t);
         // Pixel x is inside when its centre x + 0.5 lies within cx -/+ half.
-        const int left = static_cast<int>(std::ceil(cx - half - 0.5));
-        const int right = static_cast<int>(std::floor(cx + half - 0.5));
+        const int left = static_cast<int>(std::max(std::ceil(cx - half - 0.5), double(-RegionClipExtent)));
+        const int right = static_cast<int>(std::min(std::floor(cx + half - 0.5), double(RegionClipExtent)));
         if (right < left)
             continue;
         if (!rows.empty() && rows.back().left() == left && rows.back().right() == right &&
@@ -87,13 +91,66 @@ QRegion ellipseRegion(const QRect &rect)
     return region;
 }
 
+namespace {
+
+// The part of a polygon on the inner side of one edge of the clip window (one step of
+// Sutherland-Hodgman); `inside` and `cut` speak of that edge only.
+template <typename Inside, typename Cut>
+QPolygonF clipAgainst(const QPolygonF &polygon, Inside inside, Cut cut)
+{
+    QPolygonF kept;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        if (inside(a))
+            kept << a;
+        if (inside(a) != inside(b))
+            kept << cut(a, b);
+    }
+    return kept;
+}
+
+QPolygon clippedToWindow(const QPolygon &polygon)
+{
+    const double e = RegionClipExtent;
+    QPolygonF p(polygon);
+    const auto atX = [](double x) {
+        return [x](QPointF a, QPointF b) { return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())); };
+    };
+    const auto atY = [](double y) {
+        return [y](QPointF a, QPointF b) { return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y); };
+    };
+    p = clipAgainst(p, [e](QPointF q) { return q.x() >= -e; }, atX(-e));
+    p = clipAgainst(p, [e](QPointF q) { return q.x() <= e; }, atX(e));
+    p = clipAgainst(p, [e](QPointF q) { return q.y() >= -e; }, atY(-e));
+    p = clipAgainst(p, [e](QPointF q) { return q.y() <= e; }, atY(e));
+    QPolygon clipped;
+    for (const QPointF &q : p)
+        clipped << QPoint(static_cast<int>(std::lround(q.x())), static_cast<int>(std::lround(q.y())));
+    return clipped;
+}
+
+} // namespace
+
+QRegion polygonRegion(const QPolygon &polygon)
+{
+    const QRect window(QPoint(-RegionClipExtent, -RegionClipExtent), QPoint(RegionClipExtent, RegionClipExtent));
+    if (polygon.isEmpty() || window.contains(polygon.boundingRect()))
+        return QRegion(polygon, Qt::WindingFill);
+    const QPolygon clipped = clippedToWindow(polygon);
+    return clipped.size() < 3 ? QRegion() : QRegion(clipped, Qt::WindingFill);
+}
+
 QRect halfSizeRect(QPoint centre, int hx, int hy)
 {
+    hx = std::clamp(hx, -MaxShapeHalfExtent, MaxShapeHalfExtent);
+    hy = std::clamp(hy, -MaxShapeHalfExtent, MaxShapeHalfExtent);
     return QRect(centre.x() - hx, centre.y() - hy, 2 * hx, 2 * hy);
 }
 
 QPolygon octagonPolygon(QPoint centre, double rx, double ry)
 {
+    rx = std::clamp(rx, double(-MaxShapeHalfExtent), double(MaxShapeHalfExtent));
+    ry = std::clamp(ry, double(-MaxShapeHalfExtent), double(MaxShapeHalfExtent));
     const int ax = truncToInt(1.08 * rx), ay = truncToInt(1.08 * ry);
     const int dx = truncToInt(0.763668 * rx), dy = truncToInt(0.763668 * ry);
     const int x = centre.x(), y = centre.y();
@@ -109,14 +166,21 @@ QRect circleRect(QPoint centre, int radius) { return halfSizeRect(centre, radius
 
 // ---- inputs ----------------------------------------------------------------------------------
 
+namespace {
+
+// Sheet positions of derived parts, kept where every coordinate system can still scale them.
+int shapeCoordinate(double pt) { return truncToInt(std::clamp(pt, double(-MaxShapeHalfExtent), double(MaxShapeHalfExtent))); }
+
+} // namespace
+
 QPoint PartGeometry::driveAxleCentre() const
 {
-    return {truncToInt(rOut), truncToInt(540.0 - driveAxleHeightPt)};
+    return {shapeCoordinate(rOut), shapeCoordinate(540.0 - driveAxleHeightPt)};
 }
 
 QPoint PartGeometry::secondDriveAxleCentre() const
 {
-    return {truncToInt(720.0 - rOut), truncToInt(540.0 - driveAxleHeightPt)};
+    return {shapeCoordinate(720.0 - rOut), shapeCoordinate(540.0 - driveAxleHeightPt)};
 }
 
 QPoint PartGeometry::frontAxleCentre() const
@@ -201,7 +265,7 @@ void buildChamberAt(PartRegions &regions, int index, QPoint centrePt, const Part
         shapes.caseCircleRect[index] = halfSizeRect(centre, caseRx, caseRy);
         shapes.chamberCircleRect[index] = halfSizeRect(centre, chamberRx, chamberRy);
 
-        QRegion caseOct(shapes.caseOctagon[index], Qt::WindingFill);
+        QRegion caseOct = polygonRegion(shapes.caseOctagon[index]);
         QRegion caseCircle = ellipseRegion(shapes.caseCircleRect[index]);
         // Nothing of the case below the sheet's bottom edge belongs to the body.
         if (system == ScreenCoords) {
@@ -213,7 +277,7 @@ void buildChamberAt(PartRegions &regions, int index, QPoint centrePt, const Part
         }
         set.caseOctagon[index] = caseOct;
         set.caseCircle[index] = caseCircle;
-        set.chamberOctagon[index] = QRegion(shapes.chamberOctagon[index], Qt::WindingFill);
+        set.chamberOctagon[index] = polygonRegion(shapes.chamberOctagon[index]);
         set.chamberCircle[index] = ellipseRegion(shapes.chamberCircleRect[index]);
         set.caseShape[index] = octagonal ? set.caseOctagon[index] : set.caseCircle[index];
         set.chamberShape[index] = octagonal ? set.chamberOctagon[index] : set.chamberCircle[index];

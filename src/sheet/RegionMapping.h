@@ -26,8 +26,19 @@ struct RegionMapping {
 
 RegionMapping regionMapping(CoordSystem system, const SheetScale &scale);
 
-// Ellipse region inside a bounding rectangle; an empty rectangle gives an empty region.
+// A design the formulas cannot run may ask for a case or a wheel miles wide. Regions cover
+// only this window around the sheet in every coordinate system (a printer at 600 dpi maps the
+// sheet and any point a design file may hold well inside it), so such a part costs a bounded
+// number of rows instead of memory without end. Shapes are kept below the larger extent so
+// that no coordinate sum can overflow.
+inline constexpr int RegionClipExtent = 1 << 18;
+inline constexpr int MaxShapeHalfExtent = 1 << 22;
+
+// Ellipse region inside a bounding rectangle, cut to the clip window; an empty rectangle gives
+// an empty region.
 QRegion ellipseRegion(const QRect &rect);
+// The winding-fill region of a polygon, cut to the clip window.
+QRegion polygonRegion(const QPolygon &polygon);
 // Bounding rectangle around `centre` with half sizes hx, hy (right/bottom exclusive).
 QRect halfSizeRect(QPoint centre, int hx, int hy);
 // Octagon with separate horizontal and vertical radii (already in target units).
