@@ -1,6 +1,7 @@
 #include "PaperPrototypeDialog.h"
 
 #include "PrinterPageSink.h"
+#include "files/FileErrors.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -90,6 +91,9 @@ std::unique_ptr<PageSink> PaperPrototypeDialog::openSystemPrinter(QWidget *owner
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!RunSystemPrintDialog(*printer_, owner))
         return nullptr;
+    // Printing to a file writes the PDF whole once it is complete, never half a file.
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
+        return std::make_unique<PdfFileSink>(printer_->outputFileName(), printer_->resolution());
     return std::make_unique<PrinterPageSink>(*printer_);
 }
 
@@ -110,8 +114,14 @@ void PaperPrototypeDialog::PPPrintBtnClick()
     ++jobsRun_;
     if (auto *printer = dynamic_cast<PrinterPageSink *>(sink.get()); printer && !printer->finish())
         lastOutcome_.ok = false;
+    WriteOutcome written{true, {}};
+    if (auto *file = dynamic_cast<PdfFileSink *>(sink.get()); file && lastOutcome_.ok)
+        written = file->finish();
     sink.reset();
-    if (!lastOutcome_.ok)
+    if (!written.ok) {
+        lastOutcome_.ok = false;
+        prompter_.message(written.error, FileErrorCaption);
+    } else if (!lastOutcome_.ok)
         prompter_.message(QStringLiteral("The printer could not print every page."),
                           QStringLiteral("Paper Prototype"));
     if (afterPrint)

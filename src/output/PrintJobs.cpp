@@ -3,6 +3,7 @@
 #include "DesignReport.h"
 #include "Templates.h"
 #include "WheelPages.h"
+#include "files/FileAccess.h"
 #include "model/NumberText.h"
 #include "model/Workspace.h"
 #include "sheet/CarRenderer.h"
@@ -16,8 +17,8 @@ namespace zindle {
 
 // ---- PDF sink ---------------------------------------------------------------------------------
 
-PdfPageSink::PdfPageSink(const QString &path, int dpi)
-    : m_path(path), m_writer(std::make_unique<QPdfWriter>(path))
+PdfPageSink::PdfPageSink(QIODevice &device, int dpi)
+    : m_writer(std::make_unique<QPdfWriter>(&device))
 {
     m_writer->setResolution(dpi);
     m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
@@ -59,6 +60,18 @@ bool PdfPageSink::close()
     if (m_painter.isActive() && !m_painter.end())
         m_failed = true;
     return !m_failed && m_pages > 0;
+}
+
+PdfFileSink::PdfFileSink(const QString &path, int dpi)
+    : m_path(path), m_document(), m_pdf((m_document.open(QIODevice::WriteOnly), m_document), dpi)
+{
+}
+
+WriteOutcome PdfFileSink::finish()
+{
+    if (!m_pdf.close())
+        return {false, writeErrorText(m_path, QStringLiteral("nothing could be printed into it"))};
+    return WriteFileAtomically(m_path, m_document.data());
 }
 
 // ---- printer scale ------------------------------------------------------------------------------

@@ -12,6 +12,9 @@
 // design is not simulated). Writes: the design's corrected texts and the result fields of the
 // build step (the template pages run it, as the Print Templates refresh does).
 
+#include "files/FileErrors.h"
+
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -33,23 +36,41 @@ public:
     virtual bool endItem() = 0;
 };
 
-// Every item a page of one PDF file, US Letter, no margins, 600 dots per inch.
+// Every item a page of one PDF document, US Letter, no margins, 600 dots per inch, written to
+// `device`. Callers collect the document in memory and write the file whole once it is
+// complete (WriteFileAtomically), so a failed write never leaves half a PDF behind.
 class PdfPageSink : public PageSink {
 public:
-    explicit PdfPageSink(const QString &path, int dpi = 600);
+    explicit PdfPageSink(QIODevice &device, int dpi = 600);
     ~PdfPageSink() override;
     QPainter *beginItem(QPageLayout::Orientation orientation) override;
     bool endItem() override;
-    // Finishes the file; false when it could not be written.
+    // Finishes the document; false when nothing was printed or it could not be written.
     bool close();
     int pageCount() const { return m_pages; }
 
 private:
-    QString m_path;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     int m_pages = 0;
     bool m_failed = false;
+};
+
+// A PDF file written whole, or not at all, when finished: the document grows in memory and
+// replaces the file only once it is complete, so a failed print never leaves half a PDF
+// where a good one was.
+class PdfFileSink : public PageSink {
+public:
+    explicit PdfFileSink(const QString &path, int dpi = 600);
+    QPainter *beginItem(QPageLayout::Orientation orientation) override { return m_pdf.beginItem(orientation); }
+    bool endItem() override { return m_pdf.endItem(); }
+    // Ends the document and writes the file; the error names the file.
+    WriteOutcome finish();
+
+private:
+    QString m_path;
+    QBuffer m_document;
+    PdfPageSink m_pdf;
 };
 
 enum class PrintJobKind { Report, OneInnerLayer, OneOuterLayer, Wheels, EntireSet };

@@ -24,19 +24,18 @@
 namespace zindle::test {
 namespace {
 
-// Counts the printed items and their orientations on the way to a PDF file.
-class CountingSink : public PageSink {
+// Counts the printed items and their orientations on the way to a PDF file, which the dialog
+// writes when the job is done, as it does for the print dialog's "print to file".
+class CountingSink : public PdfFileSink {
 public:
-    CountingSink(const QString &path, std::vector<QPageLayout::Orientation> &log) : pdf_(path, 150), log_(log) {}
+    CountingSink(const QString &path, std::vector<QPageLayout::Orientation> &log) : PdfFileSink(path, 150), log_(log) {}
     QPainter *beginItem(QPageLayout::Orientation orientation) override
     {
         log_.push_back(orientation);
-        return pdf_.beginItem(orientation);
+        return PdfFileSink::beginItem(orientation);
     }
-    bool endItem() override { return pdf_.endItem(); }
 
 private:
-    PdfPageSink pdf_;
     std::vector<QPageLayout::Orientation> &log_;
 };
 
@@ -183,6 +182,20 @@ TEST(PaperPrototype, ACancelledPrintDialogPrintsNothing)
     EXPECT_EQ(s.workspace.design.SpringWidth, design.SpringWidth);
     EXPECT_EQ(s.workspace.design.OuterPts, design.OuterPts);
     EXPECT_FALSE(QFile::exists(s.dir.filePath(QStringLiteral("out.pdf"))));
+}
+
+TEST(PaperPrototype, APdfThatCannotBeWrittenIsReportedNotPassedOver)
+{
+    PrintWindow s;
+    // A folder that does not exist: the write fails after the whole job has run.
+    s.dialog()->openPrinter = [&](QWidget *) -> std::unique_ptr<PageSink> {
+        return std::make_unique<PdfFileSink>(s.dir.filePath(QStringLiteral("missing/folder/x.pdf")), 150);
+    };
+    s.print(PrintJobKind::Report);
+    ASSERT_FALSE(s.prompter.messages().isEmpty());
+    EXPECT_TRUE(s.prompter.messages().last().startsWith(QStringLiteral("Cannot write"))) << s.prompter.messages().last().toStdString();
+    EXPECT_EQ(s.prompter.shown.back().caption, QStringLiteral("Error"));
+    EXPECT_FALSE(s.dialog()->lastOutcome().ok);
 }
 
 QString outputFolder()
