@@ -9,7 +9,10 @@
 #include "SweepCommand.h"
 #include "TemplatesCommand.h"
 #include "files/DesignFile.h"
+#include "files/PathText.h"
 #include "files/TextDesignFile.h"
+#include "OutputFile.h"
+#include "PhysicsOutput.h"
 
 #include <QFileInfo>
 
@@ -22,7 +25,7 @@ const char *const UsageText =
     "\n"
     "Commands:\n"
     "  show DESIGN               print the whole design, one Key=Value line per item\n"
-    "  save DESIGN OUT.zndl      write DESIGN as a design file\n"
+    "  save DESIGN OUT.zndl      write DESIGN as a design file (- for standard output)\n"
     "  convert OLD OUT.zndl      read a design file of an earlier release (text layout)\n"
     "                            and write it as a design file of this release\n"
     "  analyze DESIGN            build, weigh and balance the car; print the results\n"
@@ -35,36 +38,73 @@ const char *const UsageText =
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
     "'zindle-cli COMMAND --help' describes one command.\n"
-    "Exit status: 0 success, 1 a file could not be read or written, 2 bad usage.\n";
+    "Exit status: 0 success, 1 a file could not be read or written (standard output\n"
+    "too), 2 bad usage, 130 stopped by Ctrl+C.\n";
+
+const char *const ShowHelp =
+    "Usage: zindle-cli show DESIGN\n"
+    "Prints the design: name, the eight part parameters, the material of each part, the\n"
+    "preferences, chamber shape, drive, both outlines, the weights and the front axle.\n";
+
+const char *const SaveHelp =
+    "Usage: zindle-cli save DESIGN OUT.zndl\n"
+    "Writes DESIGN to OUT.zndl in the design file layout of this release (to standard\n"
+    "output when OUT.zndl is -). The old file is replaced only once the new one is\n"
+    "written in full.\n";
+
+const char *const ConvertHelp =
+    "Usage: zindle-cli convert OLD OUT.zndl\n"
+    "Reads OLD, a text design file of an earlier release (with the version block of\n"
+    "version 3, or the older layout without it), and writes it to OUT.zndl (to standard\n"
+    "output when OUT.zndl is -).\n";
 
 struct Command {
     const char *name;
-    int argumentCount; // -1: the handler checks its own arguments and options
     const char *help;
     int (*handler)(const QStringList &args, QTextStream &out, QTextStream &err);
 };
 
+// The commands with positional arguments only; `count` of them, options refused by name.
+bool positionalOnly(const QStringList &args, int count, const char *command, const char *help,
+                    ParsedArguments &parsed, QTextStream &err)
+{
+    QString error;
+    if (parseArguments(args, {}, {}, parsed, error) && parsed.positional.size() == count)
+        return true;
+    if (!error.isEmpty())
+        err << "zindle-cli " << command << ": " << printableText(error) << '\n';
+    err << help;
+    return false;
+}
+
 int showCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
+    ParsedArguments parsed;
+    if (!positionalOnly(args, 1, "show", ShowHelp, parsed, err))
+        return UsageFailure;
     Workspace workspace;
-    QString error;
-    if (!loadDesign(workspace, args[0], error)) {
-        err << error << '\n';
+    if (!loadDesign(workspace, parsed.positional[0], err))
         return FileFailure;
-    }
     printDesign(workspace, out);
     return Success;
 }
 
-int saveCommand(const QStringList &args, QTextStream &, QTextStream &err)
+int saveCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
+    ParsedArguments parsed;
+    if (!positionalOnly(args, 2, "save", SaveHelp, parsed, err))
+        return UsageFailure;
     Workspace workspace;
-    QString error;
-    if (!loadDesign(workspace, args[0], error)) {
-        err << error << '\n';
+    if (!loadDesign(workspace, parsed.positional[0], err))
         return FileFailure;
+    const QString &target = parsed.positional[1];
+    const int slot = workspace.list.CurrentDesign;
+    if (isStandardOutput(target)) {
+        const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue,
+                                              workspace.list.entries[static_cast<size_t>(slot)].DesignName);
+        return writeOutputFile(target, bytes, out, err) ? Success : FileFailure;
     }
-    const WriteOutcome written = SaveDesign(workspace, args[1], workspace.list.CurrentDesign);
+    const WriteOutcome written = SaveDesign(workspace, target, slot);
     if (!written.ok) {
         err << written.error << '\n';
         return FileFailure;
@@ -72,20 +112,29 @@ int saveCommand(const QStringList &args, QTextStream &, QTextStream &err)
     return Success;
 }
 
-int convertCommand(const QStringList &args, QTextStream &, QTextStream &err)
+int convertCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
+    ParsedArguments parsed;
+    if (!positionalOnly(args, 2, "convert", ConvertHelp, parsed, err))
+        return UsageFailure;
+    const QString &source = parsed.positional[0];
+    const QString &target = parsed.positional[1];
     Workspace workspace;
     PrepareForFileRead(workspace);
-    const ReadOutcome read = ReadTextDesignFile(workspace, args[0]);
+    const ReadOutcome read = ReadTextDesignFile(workspace, source);
     if (!read.ok()) {
         err << read.error << '\n';
         return FileFailure;
     }
     // The oldest files carry no name; the file's own name is the best the user can know it by.
-    const QString name = read.name.isEmpty() ? QFileInfo(args[0]).completeBaseName() : read.name;
-    const int slot = workspace.list.append(name, args[0], true);
+    const QString name = read.name.isEmpty() ? QFileInfo(source).completeBaseName() : read.name;
+    if (isStandardOutput(target))
+        return writeOutputFile(target, EncodeDesign(workspace.design, workspace.catalogue, name), out, err)
+                   ? Success
+                   : FileFailure;
+    const int slot = workspace.list.append(name, source, true);
     workspace.list.CurrentDesign = slot;
-    const WriteOutcome written = SaveDesign(workspace, args[1], slot);
+    const WriteOutcome written = SaveDesign(workspace, target, slot);
     if (!written.ok) {
         err << written.error << '\n';
         return FileFailure;
@@ -94,26 +143,15 @@ int convertCommand(const QStringList &args, QTextStream &, QTextStream &err)
 }
 
 const Command Commands[] = {
-    {"show", 1,
-     "Usage: zindle-cli show DESIGN\n"
-     "Prints the design: name, the eight part parameters, the material of each part, the\n"
-     "preferences, chamber shape, drive, both outlines, the weights and the front axle.\n",
-     showCommand},
-    {"save", 2,
-     "Usage: zindle-cli save DESIGN OUT.zndl\n"
-     "Writes DESIGN to OUT.zndl in the design file layout of this release.\n",
-     saveCommand},
-    {"convert", 2,
-     "Usage: zindle-cli convert OLD OUT.zndl\n"
-     "Reads OLD, a text design file of an earlier release (with the version block of\n"
-     "version 3, or the older layout without it), and writes it to OUT.zndl.\n",
-     convertCommand},
-    {"analyze", -1, AnalyzeHelp, analyzeCommand},
-    {"simulate", -1, SimulateHelp, simulateCommand},
-    {"race", -1, RaceHelp, raceCommand},
-    {"sweep", -1, SweepHelp, sweepCommand},
-    {"report", -1, ReportHelp, reportCommand},
-    {"templates", -1, TemplatesHelp, templatesCommand},
+    {"show", ShowHelp, showCommand},
+    {"save", SaveHelp, saveCommand},
+    {"convert", ConvertHelp, convertCommand},
+    {"analyze", AnalyzeHelp, analyzeCommand},
+    {"simulate", SimulateHelp, simulateCommand},
+    {"race", RaceHelp, raceCommand},
+    {"sweep", SweepHelp, sweepCommand},
+    {"report", ReportHelp, reportCommand},
+    {"templates", TemplatesHelp, templatesCommand},
 };
 
 } // namespace
@@ -137,13 +175,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             out << command.help;
             return Success;
         }
-        if (command.argumentCount >= 0 && rest.size() != command.argumentCount) {
-            err << command.help;
-            return UsageFailure;
-        }
         return command.handler(rest, out, err);
     }
-    err << "zindle-cli: unknown command '" << name << "'\n" << UsageText;
+    err << "zindle-cli: unknown command '" << printableText(name) << "'\n" << UsageText;
     return UsageFailure;
 }
 

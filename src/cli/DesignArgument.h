@@ -5,11 +5,12 @@
 #include "model/Workspace.h"
 
 #include <QString>
+#include <QTextStream>
 
 namespace zindle::cli {
 
-// Loads the design into `workspace` and makes it current. On failure returns false and sets
-// `error` to one line naming the file and what is wrong.
-bool loadDesign(Workspace &workspace, const QString &argument, QString &error);
+// Loads the design into `workspace` and makes it current. On failure returns false after one
+// line on `err` naming the file and what is wrong; what was read but ignored is noted there too.
+bool loadDesign(Workspace &workspace, const QString &argument, QTextStream &err);
 
 } // namespace zindle::cli

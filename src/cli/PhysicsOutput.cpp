@@ -9,11 +9,8 @@ namespace zindle::cli {
 
 bool loadHeadless(Workspace &workspace, const QString &design, QTextStream &err)
 {
-    QString error;
-    if (!loadDesign(workspace, design, error)) {
-        err << error << '\n';
+    if (!loadDesign(workspace, design, err))
         return false;
-    }
     workspace.scale = HeadlessSheetScale();
     return true;
 }
@@ -95,10 +92,17 @@ QString ParsedArguments::value(const QString &option) const
 bool parseArguments(const QStringList &args, const QStringList &flags, const QStringList &valued,
                     ParsedArguments &parsed, QString &error)
 {
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (!arg.startsWith(QLatin1String("--"))) {
+        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
             parsed.positional << arg;
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true; // what follows are names, even when they begin with --
+        } else if (parsed.has(arg) || parsed.hasValue(arg)) {
+            // A second value would silently win or lose; the user meant one of them.
+            error = QStringLiteral("option %1 is given twice").arg(arg);
+            return false;
         } else if (flags.contains(arg)) {
             parsed.flags << arg;
         } else if (valued.contains(arg)) {
@@ -113,6 +117,14 @@ bool parseArguments(const QStringList &args, const QStringList &flags, const QSt
         }
     }
     return true;
+}
+
+bool ParsedArguments::hasValue(const QString &option) const
+{
+    for (const auto &entry : values)
+        if (entry.first == option)
+            return true;
+    return false;
 }
 
 } // namespace zindle::cli

@@ -37,14 +37,16 @@ void addAdvisoriesJson(QJsonObject &object, const Workspace &workspace);
 void printJson(const QJsonObject &object, QTextStream &out);
 
 // Splits the arguments into positional ones and the flags in `flags` (given without value).
-// Options in `valued` take the next argument as their value. Returns false on an unknown
-// option or a missing value, with a message in `error`.
+// Options in `valued` take the next argument as their value; after "--" every argument is
+// positional. Returns false on an unknown, repeated or valueless option, with a message
+// naming it in `error`.
 struct ParsedArguments {
     QStringList positional;
     QStringList flags;
     std::vector<std::pair<QString, QString>> values;
     QString value(const QString &option) const;
     bool has(const QString &flag) const { return flags.contains(flag); }
+    bool hasValue(const QString &option) const;
 };
 bool parseArguments(const QStringList &args, const QStringList &flags, const QStringList &valued,
                     ParsedArguments &parsed, QString &error);

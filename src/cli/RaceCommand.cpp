@@ -23,8 +23,10 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     ParsedArguments parsed;
     QString error;
-    if (!parseArguments(args, {QStringLiteral("--json")}, {}, parsed, error) || parsed.positional.isEmpty()
-        || parsed.positional.size() > RaceSlots) {
+    const bool usable = parseArguments(args, {QStringLiteral("--json")}, {}, parsed, error);
+    if (usable && parsed.positional.size() > RaceSlots)
+        error = QStringLiteral("at most %1 designs can race, %2 were given").arg(RaceSlots).arg(parsed.positional.size());
+    if (!usable || parsed.positional.isEmpty() || parsed.positional.size() > RaceSlots) {
         if (!error.isEmpty())
             err << "zindle-cli race: " << error << '\n';
         err << RaceHelp;
@@ -35,11 +37,8 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     for (const QString &design : parsed.positional) {
         // Selecting a design rebuilds it from scratch (a file is read again), then Simulate
         // mode is entered for it.
-        QString loadError;
-        if (!loadDesign(workspace, design, loadError)) {
-            err << loadError << '\n';
+        if (!loadDesign(workspace, design, err))
             return FileFailure;
-        }
         workspace.design.StepSize = QStringLiteral("9");
         workspace.simulation.SimulateStep = 1;
         RefreshPhysicsMode(workspace, SimulateMode);

@@ -3,8 +3,11 @@
 #include "Cli.h"
 #include "PhysicsOutput.h"
 #include "physics/PowerDesigner.h"
+#include "Interrupt.h"
 #include "physics/RefreshChain.h"
 #include "sheet/EmptySheet.h"
+
+#include <QElapsedTimer>
 
 namespace zindle::cli {
 
@@ -14,10 +17,19 @@ const char *const SweepHelp =
     "width from F to T in steps of S is written into the design and simulated; prints\n"
     "BestYet, BestSWYet, BestSLYet, BestDWYet and Combinations (the simulations run).\n"
     "Defaults as the dialog: --width 1.5:1.5:1.5 --length 36:36:4 --wheel 4:7.5:0.5.\n"
-    "Invalid ranges print the dialog's message and exit with status 2.\n"
+    "Invalid ranges print the dialog's message and exit with status 2, and so do grids of\n"
+    "more than 100000 combinations (a few minutes of work) unless --force is given.\n"
+    "A sweep that runs longer than a second reports its progress on standard error.\n"
+    "Ctrl+C stops after the combination being simulated, prints the best so far and exits\n"
+    "with status 130.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 namespace {
+
+// About two minutes of simulation on a classroom laptop.
+constexpr qint64 MaxCombinationsWithoutForce = 100000;
+constexpr qint64 ProgressIntervalMs = 1000;
+constexpr int InterruptedStatus = 130;
 
 bool readRange(const ParsedArguments &parsed, const QString &option, SweepRange &range)
 {
@@ -39,7 +51,7 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     QString error;
     SweepRanges ranges;
     const bool usable =
-        parseArguments(args, {QStringLiteral("--json")},
+        parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--force")},
                        {QStringLiteral("--width"), QStringLiteral("--length"), QStringLiteral("--wheel")},
                        parsed, error)
         && parsed.positional.size() == 1 && readRange(parsed, QStringLiteral("--width"), ranges.width)
@@ -57,6 +69,13 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageFailure;
     }
 
+    const qint64 total = CountSweepCombinations(ranges);
+    if (total > MaxCombinationsWithoutForce && !parsed.has(QStringLiteral("--force"))) {
+        err << "zindle-cli sweep: these ranges make " << total << " simulations, more than "
+            << MaxCombinationsWithoutForce << "; narrow them or add --force\n";
+        return UsageFailure;
+    }
+
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;
@@ -64,6 +83,18 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     SweepBest best;
     SweepHooks hooks;
     hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SimulateMode); };
+    hooks.stopRequested = interruptRequested;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastReport = 0;
+    hooks.progress = [&](const SweepProgress &progress) {
+        if (clock.elapsed() - lastReport < ProgressIntervalMs)
+            return;
+        lastReport = clock.elapsed();
+        err << "Sweep: " << progress.combination << " of " << total << " simulated, best time so far "
+            << best.BestYet << '\n';
+        err.flush();
+    };
     const SweepOutcome outcome = RunPowerDesignerSweep(workspace.design, workspace.results, best, ranges, hooks);
 
     const Fields fields = {
@@ -79,6 +110,11 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         printJson(object, out);
     } else {
         printFields(fields, out);
+    }
+    if (outcome.stopped) {
+        err << "zindle-cli sweep: stopped after " << outcome.combinations << " of " << total
+            << " simulations; the best so far is printed\n";
+        return InterruptedStatus;
     }
     return Success;
 }

@@ -1,9 +1,13 @@
 #include "TemplatesCommand.h"
 
 #include "Cli.h"
+#include "OutputFile.h"
 #include "PhysicsOutput.h"
+#include "files/PathText.h"
 #include "physics/RefreshChain.h"
 #include "sheet/EmptySheet.h"
+
+#include <QBuffer>
 
 namespace zindle::cli {
 
@@ -37,14 +41,21 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     PrepareEntireCycle(workspace);
     RefreshPhysicsMode(workspace, SimulateMode);
 
-    PdfPageSink sink(pdfPath);
+    // The PDF grows in memory and is written whole: to a file only once it is complete, so a
+    // full disk or a bad path never leaves half a PDF where a good one was.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    PdfPageSink sink(document);
     PrintState state;
     const PrintOutcome outcome = RunPrintJob(workspace, sink, job, state);
     if (!sink.close() || !outcome.ok) {
-        err << "Cannot write the PDF file \"" << pdfPath << "\".\n";
+        err << "Cannot write the PDF file \"" << printableText(pdfPath) << "\".\n";
         return FileFailure;
     }
-    out << "Pages=" << outcome.itemsPrinted << '\n';
+    if (!writeOutputFile(pdfPath, document.data(), out, err))
+        return FileFailure;
+    // On standard output the count would land inside the PDF.
+    (isStandardOutput(pdfPath) ? err : out) << "Pages=" << outcome.itemsPrinted << '\n';
     return Success;
 }
 

@@ -1,17 +1,27 @@
 #include "Cli.h"
+#include "Interrupt.h"
 #include "TemplatesCommand.h"
+#include "files/PathText.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    // File names are bytes: decoded so that every name, valid UTF-8 or not, opens as given.
+    const auto decodedArguments = [&] {
+        QStringList decoded;
+        for (int i = 1; i < argc; ++i)
+            decoded << zindle::pathFromBytes(QByteArray(argv[i]));
+        return decoded;
+    };
+    QStringList arguments = decodedArguments();
     // Printing draws text, and fonts need a GUI application; the offscreen platform keeps the
     // command line free of a display.
     std::unique_ptr<QCoreApplication> app;
@@ -22,10 +32,21 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QTextStream out(stdout);
+    arguments = decodedArguments(); // without the options the application took for itself
+    zindle::cli::installInterruptHandler();
+
+    // Unbuffered on the descriptor, so that a failed write (a full device) is seen at once.
+    QFile standardOutput;
+    standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                        QFileDevice::DontCloseHandle);
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
-    const int status = zindle::cli::run(app->arguments().mid(1), out, err);
+    int status = zindle::cli::run(arguments, out, err);
     out.flush();
+    if (out.status() != QTextStream::Ok || standardOutput.error() != QFileDevice::NoError) {
+        err << "zindle-cli: cannot write to standard output: " << standardOutput.errorString() << '\n';
+        status = zindle::cli::FileFailure;
+    }
     err.flush();
     return status;
 }

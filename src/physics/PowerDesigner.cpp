@@ -61,6 +61,31 @@ QString ValidateSweepRanges(const SweepRanges &r)
     return {};
 }
 
+namespace {
+
+// The number of values the sweep's loop visits for one range.
+qint64 valuesVisited(const Parsed &range)
+{
+    if (!(range.step > 0.0f))
+        return 0;
+    qint64 count = 0;
+    for (float value = range.from - range.step; value < range.to; value += range.step) {
+        ++count;
+        // A step lost in the rounding of a large value would never reach the end.
+        if (value + range.step == value)
+            return count;
+    }
+    return count;
+}
+
+} // namespace
+
+qint64 CountSweepCombinations(const SweepRanges &ranges)
+{
+    return valuesVisited(parsedRange(ranges.wheel)) * valuesVisited(parsedRange(ranges.length))
+           * valuesVisited(parsedRange(ranges.width));
+}
+
 SweepOutcome RunPowerDesignerSweep(DesignRecord &design, const ResultFields &results,
                                    SweepBest &best, const SweepRanges &ranges,
                                    const SweepHooks &hooks)

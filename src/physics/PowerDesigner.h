@@ -41,6 +41,10 @@ inline const QString SweepMessageCaption = QStringLiteral("Please try again.");
 // The first message the nine fields fail with, or an empty text when the sweep may run.
 QString ValidateSweepRanges(const SweepRanges &ranges);
 
+// How many combinations a valid grid holds: the loops' own single-precision stepping, counted
+// without running anything.
+qint64 CountSweepCombinations(const SweepRanges &ranges);
+
 struct SweepProgress {
     int combination = 0; // 1 for the first simulated combination
     QString width, length, wheel; // the design's texts the chain ran with

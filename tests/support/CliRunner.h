@@ -3,6 +3,7 @@
 
 #include "cli/Cli.h"
 
+#include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -13,6 +14,7 @@ namespace zindle::test {
 
 struct CliResult {
     int status = 0;
+    QByteArray outBytes; // standard output as written, for the commands that write files to "-"
     QString out;
     QString err;
     QStringList lines() const { return out.split('\n', Qt::SkipEmptyParts); }
@@ -30,10 +32,14 @@ struct CliResult {
 inline CliResult runCli(const QStringList &arguments)
 {
     CliResult result;
-    QTextStream outStream(&result.out), errStream(&result.err);
+    QBuffer outBuffer;
+    outBuffer.open(QIODevice::WriteOnly);
+    QTextStream outStream(&outBuffer), errStream(&result.err);
     result.status = cli::run(arguments, outStream, errStream);
     outStream.flush();
     errStream.flush();
+    result.outBytes = outBuffer.data();
+    result.out = QString::fromUtf8(result.outBytes);
     return result;
 }
 

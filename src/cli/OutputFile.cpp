@@ -1,0 +1,32 @@
+#include "OutputFile.h"
+
+#include "files/FileAccess.h"
+
+#include <QIODevice>
+
+namespace zindle::cli {
+
+bool isStandardOutput(const QString &name) { return name == QLatin1String("-"); }
+
+bool writeRaw(const QByteArray &bytes, QTextStream &out)
+{
+    out.flush();
+    QIODevice *device = out.device();
+    return device && out.status() == QTextStream::Ok && device->write(bytes) == bytes.size();
+}
+
+bool writeOutputFile(const QString &name, const QByteArray &bytes, QTextStream &out, QTextStream &err)
+{
+    if (isStandardOutput(name)) {
+        if (writeRaw(bytes, out))
+            return true;
+        err << "Cannot write to standard output\n";
+        return false;
+    }
+    const WriteOutcome written = WriteFileAtomically(name, bytes);
+    if (!written.ok)
+        err << written.error << '\n';
+    return written.ok;
+}
+
+} // namespace zindle::cli
