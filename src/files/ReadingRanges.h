@@ -6,12 +6,13 @@
 // fields would refuse when typed, texts that are not numbers) is read as it is, and the
 // physics says what it makes of it.
 
+#include "model/DesignRecord.h"
+
 #include <QString>
 
 namespace zindle {
 
-// Sheet points: the sheet is 720 x 540; this leaves room for any drawing near it.
-inline constexpr int MaxSheetCoordinate = 10000;
+// Sheet points are kept within MaxSheetCoordinate of the sheet's corner.
 // Inches, for every length the design holds (part sizes, board and spring thickness).
 inline constexpr float MaxLengthInches = 1000.0f;
 // Pounds, as the weight dialog accepts.

@@ -13,6 +13,9 @@ enum class DriveKind { RearWD, FrontWD, AllWD };
 enum class ChamberShapeKind { Octagonal, Circular };
 
 inline constexpr int MaxOutlinePoints = 256;
+// How far from the sheet's corner any stored point may lie, in points (the sheet is 720 x 540):
+// room for any drawing near the sheet, and the window every part region is cut to.
+inline constexpr int MaxSheetCoordinate = 10000;
 inline constexpr int WeightSlotCount = 256;
 inline constexpr int PartCount = 8;
 

@@ -220,10 +220,11 @@ PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeo
         s.innerOutline = QRegion(s.innerPolygon, Qt::WindingFill);
 
     const bool octagonal = geometry.chamberShape == ChamberShapeKind::Octagonal;
-    auto disc = [octagonal](QPoint centre, float radius) {
+    const QRect clip = RegionMapping{}.clip;
+    auto disc = [octagonal, clip](QPoint centre, float radius) {
         if (octagonal)
-            return polygonRegion(chamberOctagon(centre, radius));
-        return ellipseRegion(circleRect(centre, truncToInt(radius)));
+            return polygonRegion(chamberOctagon(centre, radius), clip);
+        return ellipseRegion(circleRect(centre, truncToInt(radius)), clip);
     };
     const QPoint drive = geometry.driveAxleCentre();
     s.driveCase = disc(drive, geometry.rOut);

@@ -50,20 +50,22 @@ RegionMapping regionMapping(CoordSystem system, const SheetScale &scale)
     case PointCoords:
         break;
     }
+    m.clip = QRect(m.map(QPoint(-MaxSheetCoordinate, -MaxSheetCoordinate)),
+                   m.map(QPoint(MaxSheetCoordinate, MaxSheetCoordinate)));
     return m;
 }
 
 // Rows of the ellipse inscribed in `rect`, each row the pixels whose centres lie inside it,
 // rows with the same span merged into one band. Building the rectangles directly is several
 // times faster than going through a flattened path, and every refresh builds dozens of discs.
-QRegion ellipseRegion(const QRect &rect)
+QRegion ellipseRegion(const QRect &rect, const QRect &clip)
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return {};
     const double rx = rect.width() / 2.0, ry = rect.height() / 2.0;
     const double cx = rect.left() + rx, cy = rect.top() + ry;
-    const int top = std::max(rect.top(), -RegionClipExtent);
-    const int bottom = std::min(rect.bottom(), RegionClipExtent);
+    const int top = std::max(rect.top(), clip.top());
+    const int bottom = std::min(rect.bottom(), clip.bottom());
     if (bottom < top)
         return {};
     std::vector<QRect> rows;
@@ -75,8 +77,8 @@ QRegion ellipseRegion(const QRect &rect)
             continue;
         const double half = rx * std::sqrt(t);
         // Pixel x is inside when its centre x + 0.5 lies within cx -/+ half.
-        const int left = static_cast<int>(std::max(std::ceil(cx - half - 0.5), double(-RegionClipExtent)));
-        const int right = static_cast<int>(std::min(std::floor(cx + half - 0.5), double(RegionClipExtent)));
+        const int left = static_cast<int>(std::max(std::ceil(cx - half - 0.5), double(clip.left())));
+        const int right = static_cast<int>(std::min(std::floor(cx + half - 0.5), double(clip.right())));
         if (right < left)
             continue;
         if (!rows.empty() && rows.back().left() == left && rows.back().right() == right &&
@@ -109,9 +111,9 @@ QPolygonF clipAgainst(const QPolygonF &polygon, Inside inside, Cut cut)
     return kept;
 }
 
-QPolygon clippedToWindow(const QPolygon &polygon)
+QPolygon clippedTo(const QPolygon &polygon, const QRect &clip)
 {
-    const double e = RegionClipExtent;
+    const double left = clip.left(), right = clip.right(), top = clip.top(), bottom = clip.bottom();
     QPolygonF p(polygon);
     const auto atX = [](double x) {
         return [x](QPointF a, QPointF b) { return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())); };
@@ -119,10 +121,10 @@ QPolygon clippedToWindow(const QPolygon &polygon)
     const auto atY = [](double y) {
         return [y](QPointF a, QPointF b) { return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y); };
     };
-    p = clipAgainst(p, [e](QPointF q) { return q.x() >= -e; }, atX(-e));
-    p = clipAgainst(p, [e](QPointF q) { return q.x() <= e; }, atX(e));
-    p = clipAgainst(p, [e](QPointF q) { return q.y() >= -e; }, atY(-e));
-    p = clipAgainst(p, [e](QPointF q) { return q.y() <= e; }, atY(e));
+    p = clipAgainst(p, [=](QPointF q) { return q.x() >= left; }, atX(left));
+    p = clipAgainst(p, [=](QPointF q) { return q.x() <= right; }, atX(right));
+    p = clipAgainst(p, [=](QPointF q) { return q.y() >= top; }, atY(top));
+    p = clipAgainst(p, [=](QPointF q) { return q.y() <= bottom; }, atY(bottom));
     QPolygon clipped;
     for (const QPointF &q : p)
         clipped << QPoint(static_cast<int>(std::lround(q.x())), static_cast<int>(std::lround(q.y())));
@@ -131,13 +133,14 @@ QPolygon clippedToWindow(const QPolygon &polygon)
 
 } // namespace
 
-QRegion polygonRegion(const QPolygon &polygon)
+QRegion polygonRegion(const QPolygon &polygon, const QRect &clip)
 {
-    const QRect window(QPoint(-RegionClipExtent, -RegionClipExtent), QPoint(RegionClipExtent, RegionClipExtent));
-    if (polygon.isEmpty() || window.contains(polygon.boundingRect()))
+    if (polygon.isEmpty() || clip.contains(polygon.boundingRect()))
         return QRegion(polygon, Qt::WindingFill);
-    const QPolygon clipped = clippedToWindow(polygon);
-    return clipped.size() < 3 ? QRegion() : QRegion(clipped, Qt::WindingFill);
+    // Cut a little outside the window, so that every pixel inside it is decided by the shape's
+    // own edges, not by the cut.
+    const QPolygon clipped = clippedTo(polygon, clip.adjusted(-2, -2, 2, 2));
+    return clipped.size() < 3 ? QRegion() : QRegion(clipped, Qt::WindingFill) & QRegion(clip);
 }
 
 QRect halfSizeRect(QPoint centre, int hx, int hy)
@@ -265,8 +268,8 @@ void buildChamberAt(PartRegions &regions, int index, QPoint centrePt, const Part
         shapes.caseCircleRect[index] = halfSizeRect(centre, caseRx, caseRy);
         shapes.chamberCircleRect[index] = halfSizeRect(centre, chamberRx, chamberRy);
 
-        QRegion caseOct = polygonRegion(shapes.caseOctagon[index]);
-        QRegion caseCircle = ellipseRegion(shapes.caseCircleRect[index]);
+        QRegion caseOct = polygonRegion(shapes.caseOctagon[index], m.clip);
+        QRegion caseCircle = ellipseRegion(shapes.caseCircleRect[index], m.clip);
         // Nothing of the case below the sheet's bottom edge belongs to the body.
         if (system == ScreenCoords) {
             caseOct -= scale.GroundBandRegion;
@@ -277,8 +280,8 @@ void buildChamberAt(PartRegions &regions, int index, QPoint centrePt, const Part
         }
         set.caseOctagon[index] = caseOct;
         set.caseCircle[index] = caseCircle;
-        set.chamberOctagon[index] = polygonRegion(shapes.chamberOctagon[index]);
-        set.chamberCircle[index] = ellipseRegion(shapes.chamberCircleRect[index]);
+        set.chamberOctagon[index] = polygonRegion(shapes.chamberOctagon[index], m.clip);
+        set.chamberCircle[index] = ellipseRegion(shapes.chamberCircleRect[index], m.clip);
         set.caseShape[index] = octagonal ? set.caseOctagon[index] : set.caseCircle[index];
         set.chamberShape[index] = octagonal ? set.chamberOctagon[index] : set.chamberCircle[index];
     }
@@ -313,11 +316,11 @@ void BuildAxles(PartRegions &regions, const PartGeometry &geometry, const SheetS
         RegionSet &set = regions.sets[c];
         const QPoint first = m.map(geometry.driveAxleCentre());
         shapes.driveAxleRect[0] = halfSizeRect(first, m.halfX(driveD), m.halfY(driveD));
-        set.driveAxle = ellipseRegion(shapes.driveAxleRect[0]);
+        set.driveAxle = ellipseRegion(shapes.driveAxleRect[0], m.clip);
         if (awd) {
             const QPoint second = m.map(geometry.secondDriveAxleCentre());
             shapes.driveAxleRect[1] = halfSizeRect(second, m.halfX(driveD), m.halfY(driveD));
-            set.driveAxle += ellipseRegion(shapes.driveAxleRect[1]);
+            set.driveAxle += ellipseRegion(shapes.driveAxleRect[1], m.clip);
             shapes.otherAxleRect = QRect();
             set.otherAxle = QRegion();
         } else {
@@ -325,7 +328,7 @@ void BuildAxles(PartRegions &regions, const PartGeometry &geometry, const SheetS
             const QPoint front = m.map(geometry.frontAxleCentre());
             shapes.frontCentre = front;
             shapes.otherAxleRect = halfSizeRect(front, m.halfX(otherD), m.halfY(otherD));
-            set.otherAxle = ellipseRegion(shapes.otherAxleRect);
+            set.otherAxle = ellipseRegion(shapes.otherAxleRect, m.clip);
         }
     }
     regions.driveAxleHit = regions.screen().driveAxle;
@@ -378,7 +381,7 @@ void BuildMarks(PartRegions &regions, const PartGeometry &geometry, const SheetS
         for (const QPoint &p : markPts) {
             const QRect r = halfSizeRect(m.map(p), rx, ry);
             shapes.markRects.push_back(r);
-            set.marks += ellipseRegion(r);
+            set.marks += ellipseRegion(r, m.clip);
         }
     }
 }
@@ -409,7 +412,7 @@ void BuildWheels(PartRegions &regions, const PartGeometry &geometry, const Sheet
                 m.map(i == 0 ? geometry.driveAxleCentre() : geometry.secondDriveAxleCentre());
             const QRect wheel = halfSizeRect(centre, m.halfX(driveD), m.halfY(driveD));
             shapes.driveWheelRect[i] = wheel;
-            set.driveWheels += ellipseRegion(wheel);
+            set.driveWheels += ellipseRegion(wheel, m.clip);
 
             const QRect grown = wheel.adjusted(-m.unit3x, -m.unit3y, m.unit3x, m.unit3y);
             const int top = grown.top();
@@ -417,9 +420,9 @@ void BuildWheels(PartRegions &regions, const PartGeometry &geometry, const Sheet
                             QPoint(centre.x() + m.lengthX(16.0) - 1, top + m.lengthY(6.0) - 1));
             shapes.treadRect[i] = grown;
             shapes.treadTabRect[i] = tab;
-            set.tread += ellipseRegion(grown) + ellipseRegion(tab);
+            set.tread += ellipseRegion(grown, m.clip) + ellipseRegion(tab, m.clip);
             if (system == ScreenCoords)
-                regions.treadHit += ellipseRegion(grown.adjusted(-2, -2, 2, 2)) + ellipseRegion(tab);
+                regions.treadHit += ellipseRegion(grown.adjusted(-2, -2, 2, 2), m.clip) + ellipseRegion(tab, m.clip);
         }
         if (awd) {
             shapes.otherWheelRect = QRect();
@@ -427,7 +430,7 @@ void BuildWheels(PartRegions &regions, const PartGeometry &geometry, const Sheet
         } else {
             const QPoint front = m.map(geometry.frontAxleCentre());
             shapes.otherWheelRect = halfSizeRect(front, m.halfX(otherD), m.halfY(otherD));
-            set.otherWheels = ellipseRegion(shapes.otherWheelRect);
+            set.otherWheels = ellipseRegion(shapes.otherWheelRect, m.clip);
         }
     }
     regions.driveWheelsHit = regions.screen().driveWheels;
@@ -475,7 +478,7 @@ void BuildSpring(PartRegions &regions, const PartGeometry &geometry, const Sheet
             const QPoint centre =
                 m.map(i == 0 ? geometry.driveAxleCentre() : geometry.secondDriveAxleCentre());
             shapes.springRect[i] = halfSizeRect(centre, m.halfX(driveD) + wx, m.halfY(driveD) + wy);
-            set.spring += ellipseRegion(shapes.springRect[i]);
+            set.spring += ellipseRegion(shapes.springRect[i], m.clip);
         }
     }
     regions.springHit = regions.screen().spring;

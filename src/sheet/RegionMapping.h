@@ -5,6 +5,7 @@
 
 #include "sheet/PartRegions.h"
 #include "sheet/SheetScale.h"
+#include "model/DesignRecord.h"
 
 #include <QPoint>
 #include <QRect>
@@ -15,6 +16,8 @@ struct RegionMapping {
     float sx = 1.0f, sy = 1.0f; // units per point (singles, like the scale)
     int ox = 0, oy = 0;        // added after scaling
     int unit3x = 3, unit3y = 3; // the tread's 3-unit growth
+    // Every region is cut to the square of MaxSheetCoordinate points around the sheet's corner.
+    QRect clip{QPoint(-MaxSheetCoordinate, -MaxSheetCoordinate), QPoint(MaxSheetCoordinate, MaxSheetCoordinate)};
 
     QPoint map(QPoint pt) const;
     int lengthX(double pt) const; // Trunc(pt x sx)
@@ -26,19 +29,17 @@ struct RegionMapping {
 
 RegionMapping regionMapping(CoordSystem system, const SheetScale &scale);
 
-// A design the formulas cannot run may ask for a case or a wheel miles wide. Regions cover
-// only this window around the sheet in every coordinate system (a printer at 600 dpi maps the
-// sheet and any point a design file may hold well inside it), so such a part costs a bounded
-// number of rows instead of memory without end. Shapes are kept below the larger extent so
-// that no coordinate sum can overflow.
-inline constexpr int RegionClipExtent = 1 << 18;
+// A design the formulas cannot run may ask for a case or a wheel miles wide. Its regions are
+// cut to the mapping's clip window (every point a design may hold lies in it), so such a part
+// costs a bounded number of rows instead of memory and time without end. Shapes are kept
+// below this extent so that no coordinate sum can overflow.
 inline constexpr int MaxShapeHalfExtent = 1 << 22;
 
-// Ellipse region inside a bounding rectangle, cut to the clip window; an empty rectangle gives
-// an empty region.
-QRegion ellipseRegion(const QRect &rect);
-// The winding-fill region of a polygon, cut to the clip window.
-QRegion polygonRegion(const QPolygon &polygon);
+// Ellipse region inside a bounding rectangle, cut to `clip`; an empty rectangle gives an empty
+// region.
+QRegion ellipseRegion(const QRect &rect, const QRect &clip);
+// The winding-fill region of a polygon, cut to `clip`.
+QRegion polygonRegion(const QPolygon &polygon, const QRect &clip);
 // Bounding rectangle around `centre` with half sizes hx, hy (right/bottom exclusive).
 QRect halfSizeRect(QPoint centre, int hx, int hy);
 // Octagon with separate horizontal and vertical radii (already in target units).

@@ -197,8 +197,9 @@ TEST(PartRegions, PrinterRegionsOnlyWhenPrinting)
 
 TEST(PartRegions, DiscRegions)
 {
+    const QRect clip = RegionMapping{}.clip;
     const QRect box = circleRect(QPoint(200, 300), 50);
-    const QRegion disc = ellipseRegion(box);
+    const QRegion disc = ellipseRegion(box, clip);
     EXPECT_EQ(disc.boundingRect(), box);
     long long area = 0;
     for (const QRect &r : disc)
@@ -214,8 +215,28 @@ TEST(PartRegions, DiscRegions)
         EXPECT_EQ(disc.contains(QPoint(200 + d, 260)), disc.contains(QPoint(199 - d, 260)));
         EXPECT_EQ(disc.contains(QPoint(230, 300 + d)), disc.contains(QPoint(230, 299 - d)));
     }
-    EXPECT_TRUE(ellipseRegion(QRect()).isEmpty());
-    EXPECT_EQ(ellipseRegion(QRect(10, 10, 1, 1)).boundingRect(), QRect(10, 10, 1, 1));
+    EXPECT_TRUE(ellipseRegion(QRect(), clip).isEmpty());
+    EXPECT_EQ(ellipseRegion(QRect(10, 10, 1, 1), clip).boundingRect(), QRect(10, 10, 1, 1));
+}
+
+TEST(PartRegions, HugePartsAreCutToTheClipWindow)
+{
+    const QRect clip(QPoint(-100, -50), QPoint(100, 50));
+    // A disc far larger than the window covers all of it, in as many rows as the window has.
+    const QRegion disc = ellipseRegion(halfSizeRect(QPoint(0, 0), INT_MAX, INT_MAX), clip);
+    EXPECT_EQ(disc, QRegion(clip));
+    const QRegion octagon = polygonRegion(octagonPolygon(QPoint(0, 0), 1e12, 1e12), clip);
+    EXPECT_EQ(octagon, QRegion(clip));
+    // Partly outside: inside the window the shape keeps its edges, to the pixel that rounding
+    // the cut's corners may move in a row.
+    const QPolygon triangle({QPoint(0, 0), QPoint(400, 0), QPoint(0, 40)});
+    const QRegion moved = polygonRegion(triangle, clip) ^ (QRegion(triangle, Qt::WindingFill) & QRegion(clip));
+    long long movedPixels = 0;
+    for (const QRect &r : moved)
+        movedPixels += static_cast<long long>(r.width()) * r.height();
+    EXPECT_LE(movedPixels, 40);
+    EXPECT_TRUE(clip.contains(polygonRegion(triangle, clip).boundingRect()));
+    EXPECT_EQ(ellipseRegion(QRect(50, -20, 200, 40), clip), ellipseRegion(QRect(50, -20, 200, 40), QRect(-1000, -1000, 2000, 2000)) & QRegion(clip));
 }
 
 TEST(PartRegions, OutlineCopiesFollowTheStoredPoints)
