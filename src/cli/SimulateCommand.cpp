@@ -13,11 +13,14 @@ namespace zindle::cli {
 const char *const SimulateHelp =
     "Usage: zindle-cli simulate DESIGN [--trace] [--json]\n"
     "Enters Simulate mode (element size 9) and runs the whole cycle to its end, as the\n"
-    "\"View the entire cycle\" button does, without drawing. Prints the Analyze fields (with\n"
-    "the predicted PoweredDistanceEF), then TimeEF, TopSpeedEF, PoweredDistanceEF after any\n"
-    "revision, RevisedLabel (empty when hidden), SkidOccurred (0 or 1) and the advisories.\n"
+    "\"View the entire cycle\" button does, without drawing. Prints each key once: the\n"
+    "Analyze fields, with PoweredDistanceEF as the window finally shows it (revised down to\n"
+    "the distance covered when the run fell short of the prediction), then PredictedDistance\n"
+    "(the revolutions step's prediction), TimeEF, TopSpeedEF, RevisedLabel (empty when\n"
+    "hidden), SkidOccurred (0 or 1) and one Advisory=<text> line per advisory. A design the\n"
+    "model cannot run (see its advisories) is not simulated: its run fields are empty.\n"
     "--trace adds the recorded samples as CSV lines t,distance,skid (seconds, feet, 0/1);\n"
-    "--json prints one JSON object instead.\n"
+    "--json prints one JSON object with the same keys (Advisories and Trace as arrays).\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 namespace {
@@ -52,26 +55,23 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     PredictionKeeper hooks;
     RefreshPhysicsMode(workspace, SimulateMode, hooks);
 
-    Fields fields = analyzeFields(workspace);
-    fields.back().second = hooks.predicted;
+    // One list for both forms, so that the text and the JSON give the same keys and values.
+    Fields fields = analyzeFields(workspace); // PoweredDistanceEF as the run left it
     const ResultFields &r = workspace.results;
     const Fields run = {
+        {"PredictedDistance", hooks.predicted},
         {"TimeEF", r.TimeEF},
         {"TopSpeedEF", r.TopSpeedEF},
-        {"PoweredDistanceEF", r.PoweredDistanceEF},
         {"RevisedLabel", r.RevisedLabel},
         {"SkidOccurred", workspace.forces.SkidOccurred ? QStringLiteral("1") : QStringLiteral("0")},
     };
+    fields.insert(fields.end(), run.begin(), run.end());
     const int slot = workspace.list.CurrentDesign;
     const RaceTrace *trace =
         parsed.has(QStringLiteral("--trace")) && slot < RaceSlots ? &workspace.list.traces[static_cast<size_t>(slot)] : nullptr;
 
     if (parsed.has(QStringLiteral("--json"))) {
         QJsonObject object = fieldsJson(fields);
-        // The revised distance under its own key, so the prediction stays readable too.
-        object.insert(QStringLiteral("PredictedDistance"), hooks.predicted);
-        for (const auto &[key, value] : run)
-            object.insert(key, value);
         addAdvisoriesJson(object, workspace);
         if (trace) {
             QJsonArray samples;
@@ -87,7 +87,6 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return Success;
     }
     printFields(fields, out);
-    printFields(run, out);
     printAdvisories(workspace, out);
     if (trace) {
         for (int i = 0; i < TraceSamples; ++i) {

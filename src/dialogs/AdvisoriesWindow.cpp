@@ -5,8 +5,13 @@
 #include <QFont>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zindle {
+
+namespace {
+constexpr int WindowWidth = 170, WindowHeight = 134;
+} // namespace
 
 AdvisoriesWindow::AdvisoriesWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -14,11 +19,27 @@ AdvisoriesWindow::AdvisoriesWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TADWin"));
     setWindowTitle(QStringLiteral("Advisories"));
-    setFixedSize(170, 134);
+    setFixedSize(WindowWidth, WindowHeight);
     move(8, 171);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(1);
+    // Designs the model cannot run, above the advisories about building the car.
+    addLabel("NoBodyLabel",
+             "Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the "
+             "outer layer of the body.");
+    addLabel("NotNumberLabel",
+             "Indicates that a value read from the design file is not a number, so the car cannot be analysed "
+             "or run. Type a number into that field.");
+    addLabel("NoRevolutionsLabel",
+             "Indicates that the spring delivers no revolutions: it is too short for its drive axle and "
+             "chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.");
+    addLabel("TooLightLabel",
+             "Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so "
+             "its balance cannot be found and it cannot be run. Remove or lighten negative weights.");
+    addLabel("AxlesTooCloseLabel",
+             "Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car "
+             "cannot be shared between its wheels and it cannot be run. Move the front axle.");
     addLabel("SkidAdvisoryLabel", "Indicates that the drive wheels are likely to lose traction while accelerating.");
     addLabel("CarTooBigLabel",
              "Indicates that part of the car body will exceed the dimensions of the paper and will be clipped.");
@@ -53,6 +74,9 @@ QLabel *AdvisoriesWindow::label(const QString &objectName) const { return findCh
 void AdvisoriesWindow::sync(const AdvisoryState &state)
 {
     const std::pair<const char *, const AdvisoryLabel *> labels[] = {
+        {"NoBodyLabel", &state.NoBodyLabel},             {"NotNumberLabel", &state.NotNumberLabel},
+        {"NoRevolutionsLabel", &state.NoRevolutionsLabel}, {"TooLightLabel", &state.TooLightLabel},
+        {"AxlesTooCloseLabel", &state.AxlesTooCloseLabel},
         {"SkidAdvisoryLabel", &state.SkidAdvisoryLabel}, {"CarTooBigLabel", &state.CarTooBigLabel},
         {"AxleFreeLabel", &state.AxleFreeLabel},         {"CaseFreeLabel", &state.CaseFreeLabel},
         {"CoreInterfereLabel", &state.CoreInterfereLabel}, {"FloatingLabel", &state.FloatingLabel},
@@ -62,6 +86,10 @@ void AdvisoriesWindow::sync(const AdvisoryState &state)
         shown->setText(advisory->caption);
         shown->setVisible(advisory->visible);
     }
+    // The window keeps its width; it grows downwards when more lines are shown than its usual
+    // height holds, rather than cutting the last ones off.
+    const int needed = layout()->totalHeightForWidth(width());
+    setFixedSize(width(), std::max(WindowHeight, needed));
     if (state.windowVisible) {
         if (!isVisible())
             show();

@@ -40,6 +40,8 @@ struct Workspace {
     // Connectivity facts of the last region rebuild and the Advisories window's labels.
     OverlapFacts overlaps;
     AdvisoryState advisories;
+    // What keeps the model from running the car, as the last refresh found it.
+    RunChecks checks;
     // Force picture, simulation and race state of the Analyze, Simulate and Race modes.
     ForcePictureState forces;
     SimulationState simulation;

@@ -3,9 +3,11 @@
 #include "Templates.h"
 #include "model/NumberText.h"
 #include "model/Workspace.h"
+#include "physics/Advisories.h"
 #include "physics/PartMaterials.h"
 
 #include <QFont>
+#include <algorithm>
 
 namespace zindle {
 
@@ -27,7 +29,16 @@ std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
     const MaterialCatalogue &c = workspace.catalogue;
     const ResultFields &r = workspace.results;
     const bool awd = d.Drive == DriveKind::AllWD;
-    auto f = ReportValue;
+    // The advisories of the design as it stands, not what the window last showed: a race re-runs
+    // the simulation without evaluating them, and a report after it must still name a skid.
+    const QStringList advisories = CurrentAdvisories(workspace);
+    // A design the model cannot run leaves the results that depend on the missing part empty;
+    // they print as "-" rather than as a made-up 0.00.
+    const bool cannotRun = CheckRunnable(workspace).cannotRun()
+                           || advisories.contains(TooLightText);
+    auto f = [cannotRun](const QString &text) {
+        return cannotRun && text.isEmpty() ? QStringLiteral("-") : ReportValue(text);
+    };
     auto board = [&](Part part, const char *density) {
         const BoardMaterial &m = boardOf(d, c, part);
         return m.BoardName + QStringLiteral(" (t= ") + m.BoardThickness + QStringLiteral(" in, ")
@@ -41,7 +52,7 @@ std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
     const TreadMaterial &tread = treadOf(d, c);
     const ReportColumn L = ReportColumn::Left, R = ReportColumn::Right;
 
-    return {
+    std::vector<ReportLine> lines = {
         {QStringLiteral("ZINDLE Design Report for ") + TemplateDesignName(workspace), L, 50, 16},
         {QStringLiteral("Design Parameters:"), L, 200, 16},
         {QStringLiteral("Spring Width: ") + d.SpringWidth + QStringLiteral(" in"), L, 350, 9},
@@ -77,9 +88,6 @@ std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
         {QStringLiteral("Speed at 15 ft:") + f(r.TopSpeedEF) + QStringLiteral(" sec"), R, 2850, 9},
         {QStringLiteral("Projected Distance: ") + f(r.PoweredDistanceEF) + QStringLiteral(" ft"), R, 2950, 9},
         {QStringLiteral("ADVISORIES: "), R, 3150, 9},
-        {workspace.advisories.skidShown() ? QStringLiteral("Skid advisory!")
-                                          : QStringLiteral("No advisories"),
-         ReportColumn::LeftPlusRight, 3250, 9},
         {QStringLiteral("Predicted propulsive force: ") + f(r.PropulsionLeftEF) + QStringLiteral(" lb"), L, 2850, 9},
         {QStringLiteral("Predicted traction, left: ") + f(r.TractionLeftEF) + QStringLiteral(" lb"), L, 2950, 9},
         {QStringLiteral("Predicted traction, right: ") + f(r.TractionRightEF) + QStringLiteral(" lb"), L, 3050, 9},
@@ -103,6 +111,26 @@ std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
         {QStringLiteral("Normal force on drive wheel, wound: ") + f(r.NormalForceWoundEF) + QStringLiteral(" lb"), L, 5200, 9},
         {QStringLiteral("Normal force, other wheel: ") + f(r.NormalForceFrontEF) + QStringLiteral(" lb"), L, 5300, 9},
     };
+
+    // Under the heading, one advisory a line in the space above "Details:" (3250 to 3650 at
+    // the usual 100 units; more than five are set closer, in a smaller type). The skid keeps
+    // its own wording.
+    std::vector<ReportLine> advisoryLines;
+    const int count = static_cast<int>(advisories.size());
+    const int step = count > 5 ? 450 / (count - 1) : 100;
+    const int size = step < 100 ? 7 : 9;
+    for (int i = 0; i < count; ++i) {
+        const QString &text = advisories[i];
+        advisoryLines.push_back({text == SkidAdvisoryText ? QStringLiteral("Skid advisory!") : text,
+                                 ReportColumn::LeftPlusRight, 3250 + i * step, size});
+    }
+    if (advisoryLines.empty())
+        advisoryLines.push_back({QStringLiteral("No advisories"), ReportColumn::LeftPlusRight, 3250, 9});
+    // In the table's order: right after the heading.
+    const auto heading = std::find_if(lines.begin(), lines.end(),
+                                      [](const ReportLine &line) { return line.text == QLatin1String("ADVISORIES: "); });
+    lines.insert(heading + 1, advisoryLines.begin(), advisoryLines.end());
+    return lines;
 }
 
 int ReportLineY(int units, float printerScaleY)

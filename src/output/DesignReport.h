@@ -3,7 +3,8 @@
 // details, all as the result fields and the catalogue hold them.
 //
 // Reads: the design's texts, the material catalogue, the result fields of the build, torque,
-// mass, force and simulation steps, the skid advisory. Run the Simulate chain first.
+// mass, force and simulation steps, the connectivity facts and the skid of the last run (the
+// advisories are evaluated for the report itself). Run the Simulate chain first.
 
 #include <QPainter>
 #include <QString>

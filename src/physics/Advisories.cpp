@@ -2,7 +2,12 @@
 
 #include "model/NumberText.h"
 #include "model/Workspace.h"
+#include "physics/PartMaterials.h"
+#include "physics/SpringTorque.h"
+#include "sheet/EmptySheet.h"
 #include "sheet/PartRegions.h"
+
+#include <cmath>
 
 namespace zindle {
 
@@ -47,18 +52,71 @@ void UpdateOverlapFacts(Workspace &workspace)
     workspace.overlaps = ComputeOverlapFacts(workspace.regions, workspace.design.Drive);
 }
 
+RunChecks CheckRunnable(const Workspace &workspace)
+{
+    const DesignRecord &design = workspace.design;
+    RunChecks checks;
+    checks.noBody = design.OuterCount() < 2;
+
+    // Texts a file may hold: the part parameters and the two preferences the physics reads.
+    // (The wheel diameters are numbers after the build step, which corrects them; the element
+    // size is corrected by the mass analysis.)
+    const std::pair<const QString *, const char *> texts[] = {
+        {&design.SpringWidth, "Spring width"},         {&design.SpringLength, "Spring length"},
+        {&design.DriveWhlDia, "Drive wheel dia"},      {&design.DriveAxleDia, "Drive axle dia"},
+        {&design.DriveAxleLength, "Drive axle length"}, {&design.OtherWhlDia, "Other wheel dia"},
+        {&design.OtherAxleDia, "Other axle dia"},      {&design.OtherAxleLength, "Other axle length"},
+        {&design.CaseRatio, "Case ratio"},             {&design.Friction, "Friction force"},
+    };
+    for (const auto &[text, name] : texts)
+        if (!parseFloat(*text))
+            checks.notNumbers << QLatin1String(name);
+    // With a text that is no number, or before the car is built, the spring and axle checks
+    // below would judge a made-up 0.
+    if (checks.noNumbers() || !workspace.build.computed)
+        return checks;
+
+    const float revs = revolutionsDelivered(floatOr(springOf(design, workspace.catalogue).SpringThickness, 0.0f),
+                                            floatOr(design.SpringLength, 0.0f),
+                                            floatOr(design.DriveAxleDia, 0.0f),
+                                            floatOr(workspace.results.CaseIDEF, 0.0f));
+    checks.noRevolutions = !(revs > 0.0f);
+
+    // The wheelbase as the mass analysis takes it; a front axle behind the drive axle is far
+    // enough apart when it is 0.1 in behind.
+    const float caseOuter = floatOr(workspace.results.CaseOuterDEF, 0.0f);
+    const bool awd = design.Drive == DriveKind::AllWD;
+    const float wheelbase = (10.0f - (awd ? caseOuter / 2.0f : design.FrontAxleXIn)) - caseOuter / 2.0f;
+    checks.axlesTooClose = !(std::fabs(wheelbase) >= MinWheelbaseIn);
+    return checks;
+}
+
+void CheckMass(RunChecks &checks, float mass)
+{
+    checks.massChecked = true;
+    checks.tooLight = !(mass >= MinCarMassLb);
+}
+
+QString notNumbersText(const QStringList &names)
+{
+    return (names.size() == 1 ? QStringLiteral("Not a number: ") : QStringLiteral("Not numbers: "))
+           + names.join(QStringLiteral(", ")) + QLatin1Char('.');
+}
+
 QStringList AdvisoryState::shownTexts() const
 {
     QStringList texts;
-    for (const AdvisoryLabel *label : {&SkidAdvisoryLabel, &CarTooBigLabel, &AxleFreeLabel,
-                                       &CaseFreeLabel, &CoreInterfereLabel, &FloatingLabel})
+    for (const AdvisoryLabel *label : {&NoBodyLabel, &NotNumberLabel, &NoRevolutionsLabel, &TooLightLabel,
+                                       &AxlesTooCloseLabel, &SkidAdvisoryLabel, &CarTooBigLabel,
+                                       &AxleFreeLabel, &CaseFreeLabel, &CoreInterfereLabel, &FloatingLabel})
         if (label->visible)
             texts << label->caption;
     return texts;
 }
 
 void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind drive,
-                        const QString &caseOuterText, int mode, bool lastSimulationSkidded)
+                        const QString &caseOuterText, int mode, bool lastSimulationSkidded,
+                        const RunChecks &checks)
 {
     const bool awd = drive == DriveKind::AllWD;
     bool anyShown = false;
@@ -72,11 +130,23 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
         }
     };
 
+    // Designs the model cannot run.
+    set(state.NoBodyLabel, checks.noBody, NoBodyText);
+    set(state.NotNumberLabel, checks.noNumbers(), notNumbersText(checks.notNumbers));
+    set(state.NoRevolutionsLabel, checks.noRevolutions, NoRevolutionsText);
+    set(state.TooLightLabel, checks.massChecked && checks.tooLight, TooLightText);
+    set(state.AxlesTooCloseLabel, checks.axlesTooClose, AxlesTooCloseText);
+    // Without a body nothing is connected or floating: the advisory above says what is missing.
+    const bool body = !checks.noBody;
+
     // 1. Front axle.
-    set(state.AxleFreeLabel, !awd && f.OuterMissesFrontAxle && f.InnerMissesFrontAxle,
+    set(state.AxleFreeLabel, body && !awd && f.OuterMissesFrontAxle && f.InnerMissesFrontAxle,
         AxleFreeText);
 
-    if (!awd) {
+    if (!body) {
+        set(state.FloatingLabel, false, FloatingText);
+        set(state.CaseFreeLabel, false, CaseFreeText);
+    } else if (!awd) {
         // 2. A layer not joined to the case, directly or through the other layer.
         set(state.FloatingLabel,
             (f.OuterMissesDriveCase && f.InnerMissesDriveCase) ||
@@ -103,7 +173,8 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
     set(state.CarTooBigLabel, floatOr(caseOuterText, 0.0f) > 7.5f, CarTooBigText);
 
     // 6. Skid, only once a simulation can have run in this refresh.
-    set(state.SkidAdvisoryLabel, mode >= 5 && lastSimulationSkidded, SkidAdvisoryText);
+    set(state.SkidAdvisoryLabel, mode >= 5 && lastSimulationSkidded && !checks.cannotRun(),
+        SkidAdvisoryText);
 
     // 7.
     state.windowVisible = anyShown;
@@ -111,8 +182,27 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
 
 void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded)
 {
+    RunChecks checks = CheckRunnable(workspace);
+    // Design and Build do not weigh the car; a mass of an earlier analysis may be out of date.
+    if (mode >= AnalyzeMode && workspace.checks.massChecked)
+        CheckMass(checks, workspace.mass.TotalMass);
+    workspace.checks = checks;
     EvaluateAdvisories(workspace.advisories, workspace.overlaps, workspace.design.Drive,
-                       workspace.results.CaseOuterDEF, mode, lastSimulationSkidded);
+                       workspace.results.CaseOuterDEF, mode, lastSimulationSkidded, checks);
+}
+
+QStringList CurrentAdvisories(const Workspace &workspace)
+{
+    RunChecks checks = CheckRunnable(workspace);
+    if (!checks.cannotWeigh()) {
+        // The report is printed from a simulated design, whose mass field is current.
+        if (const auto mass = parseFloat(workspace.results.ProjectedMassEF))
+            CheckMass(checks, *mass);
+    }
+    AdvisoryState state;
+    EvaluateAdvisories(state, workspace.overlaps, workspace.design.Drive, workspace.results.CaseOuterDEF,
+                       SimulateMode, workspace.forces.SkidOccurred, checks);
+    return state.shownTexts();
 }
 
 } // namespace zindle

@@ -37,6 +37,38 @@ struct OverlapFacts {
 OverlapFacts ComputeOverlapFacts(const PartRegions &regions, DriveKind drive);
 void UpdateOverlapFacts(Workspace &workspace);
 
+// Conditions under which the model cannot run the car at all. Each one shows an advisory and
+// leaves the results that would depend on it empty rather than made up.
+inline constexpr float MinCarMassLb = 0.01f;   // below this the centroid divides by almost 0
+inline constexpr float MinWheelbaseIn = 0.1f;  // closer axles put the normal forces out of reach
+struct RunChecks {
+    bool noBody = false;        // the outer outline has fewer than 2 points
+    QStringList notNumbers;     // names of parameter texts that are not numbers
+    bool noRevolutions = false; // the spring delivers no revolutions (at or below 0)
+    bool axlesTooClose = false; // drive and front axles less than MinWheelbaseIn apart
+    bool massChecked = false;   // the mass analysis ran for the design as it stands
+    bool tooLight = false;      // total mass below MinCarMassLb (only when massChecked)
+
+    // Nothing past the build step can be computed.
+    bool noNumbers() const { return !notNumbers.isEmpty(); }
+    // No mass analysis.
+    bool cannotWeigh() const { return noBody || noNumbers(); }
+    // No centroid.
+    bool noBalance() const { return cannotWeigh() || tooLight; }
+    // No normal forces and no traction.
+    bool noLoads() const { return noBalance() || axlesTooClose; }
+    // No revolutions and no powered distance.
+    bool noTurns() const { return noNumbers() || noRevolutions; }
+    // No simulation.
+    bool cannotRun() const { return noLoads() || noTurns(); }
+};
+
+// The checks that need no mass analysis, for the design as built now (run after the build
+// step: they read CaseIDEF and the build's case diameter). massChecked is false.
+RunChecks CheckRunnable(const Workspace &workspace);
+// The mass check once the analysis has found total mass `mass`.
+void CheckMass(RunChecks &checks, float mass);
+
 // The advisory texts.
 inline const QString AxleFreeText = QStringLiteral("Front axle not connected.");
 inline const QString FloatingText = QStringLiteral("Some parts are floating.");
@@ -45,6 +77,12 @@ inline const QString CaseFreeAllWheelText = QStringLiteral("Spring case not conn
 inline const QString CoreInterfereText = QStringLiteral("Spring cases interfere.");
 inline const QString CarTooBigText = QStringLiteral("Car overlaps paper edge.");
 inline const QString SkidAdvisoryText = QStringLiteral("Skid advisory.");
+inline const QString NoBodyText = QStringLiteral("No car body drawn.");
+inline const QString NoRevolutionsText = QStringLiteral("Spring gives no revolutions.");
+inline const QString TooLightText = QStringLiteral("Car weighs less than 0.01 lb.");
+inline const QString AxlesTooCloseText = QStringLiteral("Axles less than 0.1 in apart.");
+// "Not a number: Spring length." or "Not numbers: Spring length, Friction force."
+QString notNumbersText(const QStringList &names);
 
 // One label of the Advisories window: its caption and whether it is shown.
 struct AdvisoryLabel {
@@ -54,6 +92,8 @@ struct AdvisoryLabel {
 
 // The Advisories window's state. Labels in their order from the top.
 struct AdvisoryState {
+    // The designs the model cannot run, first: they explain why results are missing.
+    AdvisoryLabel NoBodyLabel, NotNumberLabel, NoRevolutionsLabel, TooLightLabel, AxlesTooCloseLabel;
     AdvisoryLabel SkidAdvisoryLabel, CarTooBigLabel, AxleFreeLabel, CaseFreeLabel,
         CoreInterfereLabel, FloatingLabel;
     bool windowVisible = false;
@@ -63,9 +103,17 @@ struct AdvisoryState {
 };
 
 // Evaluates the advisories for mode m (1, 3, 4, 5) into `state` (captions of hidden labels
-// are kept, as the window keeps them).
+// are kept, as the window keeps them). Without a body the connectivity advisories are not
+// given (there is nothing to connect); a design that cannot run cannot have skidded.
 void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &facts, DriveKind drive,
-                        const QString &caseOuterText, int mode, bool lastSimulationSkidded);
+                        const QString &caseOuterText, int mode, bool lastSimulationSkidded,
+                        const RunChecks &checks = {});
+// For the workspace: the run checks are taken afresh (Workspace::checks; the mass check only
+// in Analyze and Simulate, whose refresh has just weighed the car).
 void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded);
+// The advisories of the design as it stands, whatever the window's mode: the run checks,
+// the mass check from ProjectedMassEF, the connectivity facts of the last sheet preparation
+// and the skid of the last run (the design report's list).
+QStringList CurrentAdvisories(const Workspace &workspace);
 
 } // namespace zindle

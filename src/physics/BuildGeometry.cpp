@@ -23,6 +23,16 @@ float finiteOr0(float x) { return std::isfinite(x) ? x : 0.0f; }
 
 } // namespace
 
+float caseRatioFraction(const QString &caseRatioText)
+{
+    float ratio = floatOr(caseRatioText, 4.0f);
+    // The Preferences keep the ratio between 4 and 99; a file that says otherwise gets the
+    // default instead of a division by zero or a negative area.
+    if (!(ratio > 0.0f))
+        ratio = 4.0f;
+    return ratio / 100.0f;
+}
+
 QString enlargedDriveWheelText(float caseInnerDia)
 {
     const float whole = intPart(caseInnerDia);
@@ -90,14 +100,12 @@ void ComputeBuildGeometry(DesignRecord &design, const MaterialCatalogue &catalog
     const float caseWidth = finiteOr0(tIn * static_cast<float>(layersCored));
     const float carWidth = finiteOr0(2.0f * tOut + caseWidth);
 
-    // 7. Chamber: the annulus around the arbor holds the spring's section over the case ratio.
-    float ratio = floatOr(design.CaseRatio, 4.0f);
-    // The Preferences keep the ratio between 4 and 99; a file that says otherwise gets the
-    // default instead of a division by zero or a negative area.
-    if (!(ratio > 0.0f))
-        ratio = 4.0f;
+    // 7. Chamber: the annulus around the arbor holds the spring's section over the case ratio,
+    // the percentage first turned into the fraction the refresh keeps (the other order of the
+    // division and the product by pi differs in the last digit for ratios such as 7.5).
+    const float fraction = caseRatioFraction(design.CaseRatio);
     const float halfArbor = a / 2.0f;
-    const float area = halfArbor * halfArbor + L * s / (Pi * ratio / 100.0f);
+    const float area = halfArbor * halfArbor + L * s / (Pi * fraction);
     // A negative spring length or thickness would take the root of a negative number.
     const float caseInner = finiteOr0(2.0f * std::sqrt(area > 0.0f ? area : 0.0f));
     const float caseOuter = finiteOr0(caseInner + 1.0f);
@@ -154,6 +162,7 @@ void ComputeBuildGeometry(DesignRecord &design, const MaterialCatalogue &catalog
     shared.DriveWhlDia = driveWhl;
     shared.OtherWhlDia = otherWhl;
     shared.SpringWidth = W;
+    shared.CaseRatioFraction = fraction;
     shared.LayersCored = layersCored;
     shared.LayersFull = layersFull;
     shared.LayersWide = layersWide;

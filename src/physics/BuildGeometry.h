@@ -29,6 +29,7 @@ struct BuildShared {
     float CaseInnerDia = 0.0f, CaseOuterDia = 0.0f; // in
     float DriveWhlDia = 0.0f, OtherWhlDia = 0.0f;   // in, after correction
     float SpringWidth = 0.0f;                       // in, after correction
+    float CaseRatioFraction = 0.04f;                // CaseRatio / 100
     int LayersCored = 0, LayersFull = 2, LayersWide = 2;
     bool computed = false;
 };
@@ -37,6 +38,10 @@ struct BuildShared {
 void ComputeBuildGeometry(Workspace &workspace);
 void ComputeBuildGeometry(DesignRecord &design, const MaterialCatalogue &catalogue,
                           ResultFields &results, BuildShared &shared);
+
+// The case ratio as the fraction the chamber formula uses: the percentage text divided by 100
+// (the default 4 % when the text is not a positive number).
+float caseRatioFraction(const QString &caseRatioText);
 
 // The drive wheel text the build step writes when the wheel is enlarged to the case: the case
 // inner diameter cut to two decimals, plus 1, general format, first four characters.

@@ -75,12 +75,14 @@ std::vector<RaceBar> RaceTick(RaceState &race, const DesignList &list, const Rac
         state.RaceClock += RaceTickHundredths;
 
         if (!hasSample(trace, state.RaceClock)) {
-            // The run ended within the last tick: stop at its last recorded sample.
+            // The run ended within the last tick: stop at its last recorded sample. Distances
+            // are never negative, so this is also the last positive one, except for a car
+            // that never moved, which stops at its one sample of 0 ft.
             state.RaceFinished = true;
             const int before = state.RaceClock - RaceTickHundredths;
             int last = before;
             for (int i = before + 1; i <= before + RaceTickHundredths; ++i)
-                if (hasSample(trace, i) && sampleAt(trace, i) > 0.0f)
+                if (hasSample(trace, i) && sampleAt(trace, i) >= 0.0f)
                     last = i;
             state.RaceClock = last;
             state.RaceDistance = sampleAt(trace, last);
@@ -150,7 +152,9 @@ QString raceResultText(const RaceLane &lane)
     if (lane.RacePlace != 0)
         return QStringLiteral("15 ft in ") + seconds + QStringLiteral(" sec - ")
                + floatText(static_cast<float>(lane.RacePlace)) + QLatin1String(placeSuffix(lane.RacePlace));
-    if (lane.RaceDistance > 0.0f)
+    // A lane that replayed a run shows where it ended, 0 ft included (a car that never moved);
+    // a lane without a run has no clock.
+    if (lane.RaceDistance > 0.0f || (lane.RaceClock > 0 && lane.RaceDistance == 0.0f))
         return seconds + QStringLiteral(" sec/") + text00(lane.RaceDistance) + QStringLiteral(" ft");
     return {};
 }

@@ -29,21 +29,113 @@ RaceGeometry raceGeometry(const Workspace &workspace)
     return {workspace.scale.RaceUnitX, workspace.scale.RaceUnitY};
 }
 
+namespace {
+
+// Results that would pretend to mean something for a design the model cannot run are left
+// empty: the window shows an empty field, the command line an empty value, the report "-".
+void clearTorqueResults(ResultFields &r)
+{
+    for (QString *field : {&r.MaxRealTorqueEF, &r.PropulsionLeftEF, &r.PropulsionRightEF, &r.SpringMassEF})
+        field->clear();
+}
+
+void clearMassResults(ResultFields &r)
+{
+    for (QString *field : {&r.ProjectedMassEF, &r.FoamMassEF, &r.AxleMassEF})
+        field->clear();
+}
+
+void clearBalanceResults(ResultFields &r)
+{
+    for (QString *field : {&r.TrueCentroidEF, &r.YCentroidEF})
+        field->clear();
+}
+
+void clearLoadResults(ResultFields &r)
+{
+    for (QString *field : {&r.NormalForceAtRestEF, &r.NormalForceWoundEF, &r.NormalForceFrontEF,
+                           &r.TractionLeftEF, &r.TractionRightEF})
+        field->clear();
+}
+
+// The run of a design that cannot run: no time, no speed, no trace, no skid, and a Simulate
+// panel whose labels are empty rather than those of an earlier car.
+SimulationOutcome noRun(Workspace &workspace, int frame)
+{
+    ResultFields &r = workspace.results;
+    r.TimeEF.clear();
+    r.TopSpeedEF.clear();
+    r.RevisedLabel.clear();
+    workspace.forces.SkidOccurred = false;
+    DesignList &list = workspace.list;
+    const int slot = list.CurrentDesign;
+    if (slot >= 0 && slot < RaceSlots)
+        list.traces[static_cast<size_t>(slot)].clear();
+    // Not simulated: the race leaves its lane empty.
+    if (slot >= 0 && slot < list.DesignCount())
+        list.entries[static_cast<size_t>(slot)].DesignSimulated = false;
+    SimulationState &state = workspace.simulation;
+    state.LastRunTime = 0.0f;
+    state.StepEnabled = false;
+    state.ToEndEnabled = false;
+    if (frame == FrameRunToEnd || frame == FrameEntireCycle)
+        state.RewindEnabled = true;
+    state.frameShown = true;
+    state.shownFrame = SimulationFrame{};
+    state.shownFrame.final = true;
+    return {};
+}
+
+} // namespace
+
 void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks)
 {
-    ComputeTorqueStep(workspace.design, workspace.catalogue, workspace.results);
+    ResultFields &results = workspace.results;
+    RunChecks &checks = workspace.checks;
+    checks = CheckRunnable(workspace);
+    if (checks.noNumbers()) {
+        clearTorqueResults(results);
+    } else {
+        ComputeTorqueStep(workspace.design, workspace.catalogue, results);
+    }
+    if (checks.cannotWeigh()) {
+        clearMassResults(results);
+        clearBalanceResults(results);
+        clearLoadResults(results);
+        workspace.mass = MassShared{};
+        return;
+    }
     MassBalanceOptions options;
     options.recordElements = hooks.wantsElements();
     std::vector<GridElement> elements;
     if (RunMassBalance(workspace, mode, options, options.recordElements ? &elements : nullptr)
         && options.recordElements)
         hooks.showElements(workspace, elements);
+    CheckMass(checks, workspace.mass.TotalMass);
+    if (checks.noBalance())
+        clearBalanceResults(results);
+    if (checks.noLoads())
+        clearLoadResults(results);
 }
 
 void RunRevolutionsStep(Workspace &workspace)
 {
-    ComputeRevolutionsStep(workspace.design, workspace.catalogue, workspace.results);
-    ComputeAtRestLoads(workspace.design.Drive, currentBalance(workspace), workspace.forces);
+    ResultFields &results = workspace.results;
+    const RunChecks &checks = workspace.checks;
+    if (checks.noTurns()) {
+        results.RevsEF.clear();
+        results.PoweredDistanceEF.clear();
+    } else {
+        ComputeRevolutionsStep(workspace.design, workspace.catalogue, results);
+    }
+    if (checks.noLoads()) {
+        // No loads to show: the markers keep their zero length.
+        workspace.forces.NormalForceOtherAtRest = 0.0f;
+        workspace.forces.NormalForceDriveAtRest = 0.0f;
+        workspace.forces.ForcePictureMass = ForcePictureState{}.ForcePictureMass;
+    } else {
+        ComputeAtRestLoads(workspace.design.Drive, currentBalance(workspace), workspace.forces);
+    }
 }
 
 SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int currentMode,
@@ -51,10 +143,12 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int cu
 {
     // A new run forgets the skid warning of the last one until the advisories are evaluated again.
     workspace.advisories.SkidAdvisoryLabel.visible = false;
+    hooks.simulationStarting(workspace);
+    if (workspace.checks.cannotRun())
+        return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces,
                               workspace.simulation, currentMode};
-    hooks.simulationStarting(workspace);
     SimulationFrameHook onFrame;
     if (hooks.wantsSimulationFrames())
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };
@@ -88,12 +182,14 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
         RunTorqueStep(workspace, mode, hooks);
         if (hooks.stopRequested())
             break;
-        hooks.drawCentroidMarker(workspace);
+        if (!workspace.checks.noBalance())
+            hooks.drawCentroidMarker(workspace);
         hooks.drawDriveArrow(workspace, direction);
         RunRevolutionsStep(workspace);
-        hooks.showNormalForces(workspace, workspace.forces.ForcePictureMass,
-                               workspace.forces.NormalForceOtherAtRest,
-                               workspace.forces.NormalForceDriveAtRest);
+        if (!workspace.checks.noLoads())
+            hooks.showNormalForces(workspace, workspace.forces.ForcePictureMass,
+                                   workspace.forces.NormalForceOtherAtRest,
+                                   workspace.forces.NormalForceDriveAtRest);
         EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
         break;
     case SimulateMode:
@@ -102,7 +198,8 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
         hooks.drawDriveArrow(workspace, direction);
         RunTorqueStep(workspace, mode, hooks);
         RunRevolutionsStep(workspace);
-        hooks.drawCentroidMarker(workspace);
+        if (!workspace.checks.noBalance())
+            hooks.drawCentroidMarker(workspace);
         RunWorkspaceSimulation(workspace, workspace.simulation.SimulateStep, mode, hooks);
         if (hooks.stopRequested())
             break;
@@ -146,8 +243,9 @@ void RewindSimulation(Workspace &workspace, RefreshHooks &hooks)
     SimulationState &state = workspace.simulation;
     state.SimulateStep = 1;
     RefreshPhysicsMode(workspace, SimulateMode, hooks);
-    state.StepEnabled = true;
-    state.ToEndEnabled = true;
+    // A car the model cannot run has no frames to step through.
+    state.StepEnabled = !workspace.checks.cannotRun();
+    state.ToEndEnabled = state.StepEnabled;
     state.RewindEnabled = false;
 }
 

@@ -157,9 +157,18 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         float acceleration = in.mass > 0.0f ? net / inertiaMass : 0.0f;
         if (!std::isfinite(acceleration))
             acceleration = 0.0f;
+        const bool startedAtRest = v == 0.0f;
         float v2 = v + acceleration * StepSeconds;
         if (!std::isfinite(v2))
             v2 = v; // keep the last finite speed rather than letting an overflow reach the traces
+        // Friction resists motion but cannot drive the car backwards: a car at rest that the
+        // spring cannot move stays at rest, and a car that slows down stops rather than
+        // reversing. Runs that keep moving take neither branch and are computed as before.
+        if (startedAtRest && !(net > 0.0f))
+            v2 = 0.0f;
+        else if (v2 < 0.0f)
+            v2 = 0.0f;
+        const bool atRest = startedAtRest && v2 == 0.0f;
         float dx = (v + v2) / 2.0f * StepSeconds;
         if (!std::isfinite(distance + dx))
             dx = 0.0f;
@@ -181,7 +190,8 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         }
 
         const bool spent = revsLeft >= in.totalRevs || revsRight >= in.totalRevs;
-        if (stepCounter >= StepsPerFrame || spent) {
+        // A run that ends at rest ends its frame too, as one whose spring ran out does.
+        if (stepCounter >= StepsPerFrame || spent || atRest) {
             stepCounter = 0;
             if ((frameCounter == frame || frame == FrameEntireCycle) && inSimulateMode) {
                 SimulationFrame shown;
@@ -212,7 +222,8 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
             }
             ++frameCounter;
         }
-        if (spent || timeIndex > TimeLimitIndex)
+        // Nothing changes any more once a step starts and ends at rest (that step is counted).
+        if (spent || atRest || timeIndex > TimeLimitIndex)
             break;
     }
 

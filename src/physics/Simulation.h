@@ -1,6 +1,7 @@
 #pragma once
 // The run of a car from standstill with a fully wound spring, in steps of 0.01 s, until the
-// spring has unwound or 100 s have passed. Writes the time to 15 ft, the top speed and the
+// spring has unwound, the car has come to rest for good (a step that starts and ends at rest,
+// counted) or 100 s have passed. Friction never drives the car backwards. Writes the time to 15 ft, the top speed and the
 // covered distance, and records the design's distance and skid traces for the race.
 //
 // The integration always runs to the end; the requested frame only decides which moment the

@@ -2,7 +2,12 @@
 // built-in designs end to end.
 
 #include "cli/Cli.h"
+#include "files/DesignFile.h"
+#include "model/Workspace.h"
 #include "support/CliRunner.h"
+
+#include <QFile>
+#include <QSet>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,6 +39,19 @@ QStringList keysOf(const QStringList &lines)
     for (const QString &line : lines)
         keys << line.section('=', 0, 0);
     return keys;
+}
+
+// A design file of the Default Design with `change` applied.
+QString writeDefaultDesign(const QTemporaryDir &dir, const QString &name, void (*change)(DesignRecord &))
+{
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    change(ws.design);
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(EncodeDesign(ws.design, ws.catalogue, name)) < 0)
+        return {};
+    return path;
 }
 
 } // namespace
@@ -82,25 +100,84 @@ TEST(CliSimulate, EveryBuiltInFinishesWithATimeOrABracketedTime)
         const QStringList keys = keysOf(r.lines());
         EXPECT_EQ(keys.mid(0, AnalyzeKeys.size()), AnalyzeKeys);
         EXPECT_EQ(keys.mid(AnalyzeKeys.size(), 5),
-                  QStringList({"TimeEF", "TopSpeedEF", "PoweredDistanceEF", "RevisedLabel", "SkidOccurred"}));
+                  QStringList({"PredictedDistance", "TimeEF", "TopSpeedEF", "RevisedLabel", "SkidOccurred"}));
+        // Each key once (Advisory lines apart).
+        QStringList fields = keys;
+        fields.removeAll("Advisory");
+        EXPECT_EQ(QSet<QString>(fields.begin(), fields.end()).size(), fields.size()) << design.toStdString();
         const bool skid = r.value("SkidOccurred") == "1";
         EXPECT_EQ(r.out.contains("Advisory=Skid advisory."), skid) << design.toStdString();
     }
 }
 
-TEST(CliSimulate, ARevisedDistanceKeepsThePredictionInTheFirstBlock)
+TEST(CliSimulate, TheRevisedDistanceAndThePredictionEachHaveTheirKey)
 {
-    const CliResult r = runCli({"simulate", "Racer"});
-    ASSERT_EQ(r.status, 0);
-    const QStringList lines = r.lines();
-    const int predicted = lines.indexOf(QRegularExpression("PoweredDistanceEF=.*"));
-    const int revised = lines.lastIndexOf(QRegularExpression("PoweredDistanceEF=.*"));
-    ASSERT_LT(predicted, revised);
-    const QString revisedLabel = r.value("RevisedLabel");
-    if (!revisedLabel.isEmpty()) {
-        EXPECT_EQ(revisedLabel, "(was " + lines[predicted].mid(18, 4) + ")");
-        EXPECT_EQ(lines[revised].size(), 18 + 4);
+    for (const QString &design : BuiltIns) {
+        SCOPED_TRACE(design.toStdString());
+        const CliResult r = runCli({"simulate", design});
+        ASSERT_EQ(r.status, 0);
+        const QString predicted = r.value("PredictedDistance");
+        const QString shown = r.value("PoweredDistanceEF");
+        const QString revisedLabel = r.value("RevisedLabel");
+        if (revisedLabel.isEmpty()) {
+            EXPECT_EQ(shown, predicted);
+        } else {
+            EXPECT_EQ(revisedLabel, "(was " + predicted.left(4) + ")");
+            EXPECT_EQ(shown.size(), 4);
+            EXPECT_LT(shown.toFloat(), predicted.toFloat());
+        }
+        // The JSON says the same.
+        const QJsonObject json = runCli({"simulate", design, "--json"}).json();
+        for (const char *key : {"PoweredDistanceEF", "PredictedDistance", "TimeEF", "TopSpeedEF", "RevisedLabel",
+                                "SkidOccurred", "RevsEF"})
+            EXPECT_EQ(json.value(key).toString(), r.value(key)) << key;
     }
+}
+
+TEST(CliSimulate, FrictionAboveThePropulsionNeverDrivesTheCarBackwards)
+{
+    // The Default Design with the thinnest spring the Power Designer offers and the highest
+    // friction the Preferences allow.
+    QTemporaryDir dir;
+    const QString file = writeDefaultDesign(dir, "weak.zndl", [](DesignRecord &d) {
+        d.SpringWidth = QStringLiteral("0.1");
+        d.Friction = QStringLiteral("0.25");
+    });
+    ASSERT_FALSE(file.isEmpty());
+
+    const CliResult r = runCli({"simulate", file, "--trace"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.value("TimeEF"), "[0.01]");
+    EXPECT_EQ(r.value("TopSpeedEF"), "0");
+    EXPECT_EQ(r.value("PoweredDistanceEF"), "0");
+    QStringList csv;
+    for (const QString &line : r.lines())
+        if (!line.contains('='))
+            csv << line;
+    EXPECT_EQ(csv, QStringList{"0.01,0,0"});
+
+    const CliResult race = runCli({"race", file});
+    EXPECT_TRUE(race.out.contains(": 0.01 sec/0.00 ft")) << race.out.toStdString();
+}
+
+TEST(CliSimulate, ADesignThatCannotRunSaysWhyAndPrintsNoRun)
+{
+    QTemporaryDir dir;
+    const QString file = writeDefaultDesign(dir, "short.zndl", [](DesignRecord &d) {
+        d.SpringLength = QStringLiteral("3");
+        d.DriveAxleDia = QStringLiteral("2");
+    });
+    ASSERT_FALSE(file.isEmpty());
+    for (const char *command : {"analyze", "simulate"}) {
+        const CliResult r = runCli({command, file});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.lines().contains("Advisory=Spring gives no revolutions.")) << command;
+        EXPECT_EQ(r.value("RevsEF"), "");
+    }
+    const CliResult r = runCli({"simulate", file, "--json"});
+    const QJsonObject json = r.json();
+    EXPECT_EQ(json.value("TimeEF").toString(), "");
+    EXPECT_EQ(json.value("Advisories").toArray().first().toString(), "Spring gives no revolutions.");
 }
 
 TEST(CliSimulate, TraceListsEverySampleOfTheRun)

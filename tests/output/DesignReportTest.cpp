@@ -75,13 +75,49 @@ TEST(DesignReport, LinesOfASimulatedDesign)
     EXPECT_EQ(lines.back().text.left(27), "Normal force, other wheel: ");
     EXPECT_EQ(lines.back().y, 5300);
 
+    // The Racer skids.
     const ReportLine *advisory = &lines[27];
     EXPECT_EQ(advisory->column, ReportColumn::LeftPlusRight);
-    EXPECT_EQ(advisory->text, ws.advisories.skidShown() ? "Skid advisory!" : "No advisories");
-    ws.advisories.SkidAdvisoryLabel.visible = false;
+    EXPECT_EQ(advisory->y, 3250);
+    EXPECT_EQ(advisory->text, "Skid advisory!");
+    ws.forces.SkidOccurred = false;
     EXPECT_EQ(DesignReportLines(ws)[27].text, "No advisories");
-    ws.advisories.SkidAdvisoryLabel.visible = true;
-    EXPECT_EQ(DesignReportLines(ws)[27].text, "Skid advisory!");
+}
+
+TEST(DesignReport, AReportAfterARaceStillNamesTheSkid)
+{
+    // The race re-runs the simulation, which hides the skid label until the next evaluation;
+    // the report evaluates the advisories of the design as it stands.
+    Workspace ws = simulated(1);
+    ASSERT_TRUE(ws.advisories.skidShown());
+    RefreshPhysicsMode(ws, RaceMode);
+    ASSERT_FALSE(ws.advisories.skidShown());
+    const std::vector<ReportLine> lines = DesignReportLines(ws);
+    EXPECT_EQ(lines[27].text, "Skid advisory!");
+}
+
+TEST(DesignReport, EveryAdvisoryHasItsLineAboveTheDetails)
+{
+    // A car clear of its case, with a front axle in open air, that weighs nothing.
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    ws.scale = HeadlessSheetScale();
+    ws.design.OuterPts = {QPoint(400, 300), QPoint(700, 300), QPoint(700, 530), QPoint(400, 530)};
+    ws.design.InnerPts = {QPoint(450, 350), QPoint(650, 350), QPoint(650, 520), QPoint(450, 520)};
+    ws.design.Weights[0] = WeightSlot{500, 400, -2.0f, {}};
+    ws.design.setFrontAxlePt(20.0f, ws.design.FrontAxleYPt);
+    PrepareEntireCycle(ws);
+    RefreshPhysicsMode(ws, SimulateMode);
+    const QStringList shown = ws.advisories.shownTexts();
+    ASSERT_GE(shown.size(), 3);
+    const std::vector<ReportLine> lines = DesignReportLines(ws);
+    for (int i = 0; i < shown.size(); ++i) {
+        const ReportLine &line = lines[static_cast<size_t>(27 + i)];
+        EXPECT_EQ(line.text, shown[i]);
+        EXPECT_EQ(line.column, ReportColumn::LeftPlusRight);
+        EXPECT_EQ(line.y, 3250 + 100 * i);
+    }
+    EXPECT_EQ(lines.size(), 49u + shown.size());
 }
 
 TEST(DesignReport, UnfinishedRunAllWheelDriveAndMissingResults)

@@ -4,6 +4,7 @@
 #include "sheet/PartRegions.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace zindle;
 
@@ -173,7 +174,7 @@ TEST(Advisories, AllWheelDriveGraph)
     EXPECT_EQ(state.shownTexts(), QStringList{"Spring case not connected."});
 }
 
-TEST(Advisories, NoOutlineCountsAsUnconnected)
+TEST(Advisories, NoOutlineSaysSoInsteadOfReportingUnconnectedParts)
 {
     Workspace ws;
     BuildBuiltInDesign(ws, 0);
@@ -183,6 +184,66 @@ TEST(Advisories, NoOutlineCountsAsUnconnected)
     ComputeBuildGeometry(ws);
     RebuildPartRegions(ws);
     EXPECT_FALSE(ws.overlaps.outerFactsMade);
-    EvaluateAdvisories(ws, 1, false);
-    EXPECT_TRUE(ws.advisories.shownTexts().contains("Spring case is not connected."));
+    for (int mode : {1, 3, 4, 5}) {
+        EvaluateAdvisories(ws, mode, true); // even a skid flag left from another car
+        EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"No car body drawn."}) << mode;
+        EXPECT_TRUE(ws.advisories.windowVisible);
+    }
+}
+
+TEST(Advisories, DesignsThatCannotRunAreNamedFromTheDesignModeOn)
+{
+    {
+        // A short spring on a thick arbor delivers no revolutions.
+        Workspace ws;
+        BuildBuiltInDesign(ws, 0);
+        ws.design.SpringLength = QStringLiteral("3");
+        ws.design.DriveAxleDia = QStringLiteral("2");
+        ComputeBuildGeometry(ws);
+        RebuildPartRegions(ws);
+        EvaluateAdvisories(ws, 1, false);
+        EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"Spring gives no revolutions."});
+    }
+    {
+        // Texts from a file that are not numbers; the spring check is not made on them.
+        Workspace ws;
+        BuildBuiltInDesign(ws, 0);
+        ws.design.SpringLength = QStringLiteral("long");
+        ws.design.Friction = QStringLiteral("");
+        ComputeBuildGeometry(ws);
+        RebuildPartRegions(ws);
+        EvaluateAdvisories(ws, 1, false);
+        EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"Not numbers: Spring length, Friction force."});
+        EXPECT_EQ(notNumbersText({"Case ratio"}), "Not a number: Case ratio.");
+    }
+    {
+        // The front axle put 0.05 in ahead of the drive axle.
+        Workspace ws;
+        BuildBuiltInDesign(ws, 0);
+        ComputeBuildGeometry(ws);
+        const float driveX = ws.build.CaseOuterDia / 2.0f;
+        ws.design.setFrontAxlePt((10.0f - driveX - 0.05f) * 72.0f, ws.design.FrontAxleYPt);
+        RebuildPartRegions(ws);
+        EvaluateAdvisories(ws, 1, false);
+        EXPECT_TRUE(ws.advisories.shownTexts().contains("Axles less than 0.1 in apart."));
+        // 0.2 in behind it is far enough: a file may hold that, and it runs as it is.
+        ws.design.setFrontAxlePt((10.0f - driveX + 0.2f) * 72.0f, ws.design.FrontAxleYPt);
+        EvaluateAdvisories(ws, 1, false);
+        EXPECT_FALSE(ws.advisories.shownTexts().contains("Axles less than 0.1 in apart."));
+    }
+}
+
+TEST(Advisories, TheMassCheckIsShownOnlyWhereTheCarWasWeighed)
+{
+    AdvisoryState state;
+    RunChecks checks;
+    CheckMass(checks, 0.0099f);
+    EvaluateAdvisories(state, OverlapFacts{}, DriveKind::RearWD, QStringLiteral("4.8"), 5, true, checks);
+    // The skid of a car that cannot run is not believed.
+    EXPECT_TRUE(state.shownTexts().contains("Car weighs less than 0.01 lb."));
+    EXPECT_FALSE(state.shownTexts().contains("Skid advisory."));
+    CheckMass(checks, 0.01f);
+    EXPECT_FALSE(checks.tooLight);
+    CheckMass(checks, std::numeric_limits<float>::quiet_NaN());
+    EXPECT_TRUE(checks.tooLight);
 }

@@ -51,6 +51,21 @@ TEST(BuildGeometry, DefaultDesignTexts)
     EXPECT_FLOAT_EQ(ws.design.FrontAxleYIn, 27.0f / 72.0f);
 }
 
+TEST(BuildGeometry, CaseRatioIsTurnedIntoAFractionBeforeTheProductWithPi)
+{
+    // At 7.5 % the two orders part in the last digit: pi x (7.5 / 100) gives 2.80881404876709,
+    // pi x 7.5 / 100 would give 2.80881428718567. The outer diameter and the revolutions
+    // follow from it.
+    Workspace ws = defaultDesign();
+    ws.design.CaseRatio = QStringLiteral("7.5");
+    ComputeBuildGeometry(ws);
+    EXPECT_EQ(ws.results.CaseIDEF, "2.80881404876709");
+    EXPECT_EQ(ws.results.CaseOuterDEF, "3.80881404876709");
+    EXPECT_EQ(ws.build.CaseRatioFraction, 7.5f / 100.0f);
+    // At the default 4 % both orders agree.
+    EXPECT_EQ(caseRatioFraction(QStringLiteral("4.0")) * Pi, Pi * 4.0f / 100.0f);
+}
+
 TEST(BuildGeometry, RunningTwiceChangesNothing)
 {
     Workspace ws = defaultDesign();

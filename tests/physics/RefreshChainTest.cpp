@@ -135,7 +135,7 @@ TEST(RefreshChain, ADesignWithoutABodyStillGivesFiniteResults)
     for (int mode : {AnalyzeMode, SimulateMode, RaceMode})
         RefreshPhysicsMode(workspace, mode);
     EXPECT_TRUE(workspace.results.ProjectedMassEF.isEmpty()); // no mass analysis without a body
-    EXPECT_EQ(workspace.results.TimeEF, "[100.]");           // no mass: the car does not move
+    EXPECT_TRUE(workspace.results.TimeEF.isEmpty());          // and no run
     EXPECT_TRUE(allFinite(workspace.results));
 }
 

@@ -6,9 +6,11 @@
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
+#include "physics/Race.h"
 #include "physics/Simulation.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -159,13 +161,13 @@ TEST(Simulation, AllWheelDriveEndsWhenEitherAxleHasTurnedAllRevolutions)
     EXPECT_LT(out.revsLeft, 9.4f);
 }
 
-TEST(Simulation, NoMassNoWheelOrTooMuchFrictionStayFinite)
+TEST(Simulation, NoMassOrNoWheelLeavesTheCarAtRestAfterOneStep)
 {
     {
         SimRun r;
         r.results.ProjectedMassEF.clear(); // the mass analysis never ran
         r.run(FrameRunToEnd, 6);
-        EXPECT_EQ(r.results.TimeEF, "[100.]");
+        EXPECT_EQ(r.results.TimeEF, "[0.01]");
         EXPECT_EQ(r.results.TopSpeedEF, "0");
         EXPECT_EQ(r.results.PoweredDistanceEF, "0");
         EXPECT_EQ(r.results.RevisedLabel, "(was 25.1)");
@@ -175,17 +177,7 @@ TEST(Simulation, NoMassNoWheelOrTooMuchFrictionStayFinite)
         SimRun r;
         r.design.DriveWhlDia = QStringLiteral("0");
         r.run(FrameRunToEnd, 6);
-        EXPECT_EQ(r.results.TimeEF, "[100.]");
-        EXPECT_TRUE(r.traceFinite());
-    }
-    {
-        // Friction above the propulsion pushes the car backwards until the time limit.
-        SimRun r;
-        r.design.Friction = QStringLiteral("1");
-        const SimulationOutcome out = r.run(FrameRunToEnd, 6);
-        EXPECT_EQ(r.results.TimeEF, "[100.]");
-        EXPECT_LT(out.distance, 0.0f);
-        EXPECT_TRUE(std::isfinite(out.distance));
+        EXPECT_EQ(r.results.TimeEF, "[0.01]");
         EXPECT_TRUE(r.traceFinite());
     }
     {
@@ -196,6 +188,91 @@ TEST(Simulation, NoMassNoWheelOrTooMuchFrictionStayFinite)
         EXPECT_TRUE(std::isfinite(out.velocity));
         EXPECT_NE(out.timeToCourseEnd, NotYetAtCourseEnd);
     }
+}
+
+TEST(Simulation, FrictionAbovePropulsionKeepsTheCarAtRest)
+{
+    // Friction of 1 lb against a spring that pushes with 0.24 lb: it used to drive the car
+    // backwards for 100 s.
+    SimRun r;
+    r.design.Friction = QStringLiteral("1");
+    std::vector<SimulationFrame> frames;
+    const SimulationOutcome out = r.run(FrameEntireCycle, 5, [&](const SimulationFrame &f) { frames.push_back(f); });
+    EXPECT_EQ(out.finalTimeIndex, 1); // the one step that starts and ends at rest is counted
+    EXPECT_EQ(out.distance, 0.0f);
+    EXPECT_EQ(out.velocity, 0.0f);
+    EXPECT_EQ(out.revsLeft, 0.0f);
+    EXPECT_EQ(r.results.TimeEF, "[0.01]");
+    EXPECT_EQ(r.results.TopSpeedEF, "0");
+    EXPECT_EQ(r.results.PoweredDistanceEF, "0");
+    EXPECT_EQ(r.state.LastRunTime, 0.01f);
+    EXPECT_EQ(r.trace().DistanceTrace[1], 0.0f);
+    EXPECT_EQ(r.trace().DistanceTrace[2], -1.0f);
+    // One frame at 0.01 s, then the end picture.
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].DynamicTimeLabel, "0.01 sec");
+    EXPECT_EQ(frames[0].DynamicDistanceLabel, "0.00 of 25.10 ft");
+    EXPECT_TRUE(frames[1].final);
+
+    // Stepping: frame 1 is the only one, the next press shows the end picture.
+    r.state = SimulationState{};
+    r.run(1);
+    EXPECT_TRUE(r.state.StepEnabled);
+    r.run(2);
+    EXPECT_FALSE(r.state.StepEnabled);
+    EXPECT_TRUE(r.state.shownFrame.final);
+
+    // The race shows where it stayed.
+    RaceState race;
+    RunRaceToEnd(race, r.list);
+    EXPECT_EQ(raceResultText(race.lanes[static_cast<size_t>(r.list.CurrentDesign)]), "0.01 sec/0.00 ft");
+}
+
+TEST(Simulation, ACarThatSlowsDownStopsInsteadOfRollingBack)
+{
+    // 0.2 lb of friction against a spring whose force falls from 0.24 lb: the car creeps
+    // forward, slows down and comes to rest long before its spring has unwound.
+    SimRun r;
+    r.design.Friction = QStringLiteral("0.2");
+    std::vector<SimulationFrame> frames;
+    const SimulationOutcome out = r.run(FrameEntireCycle, 5, [&](const SimulationFrame &f) { frames.push_back(f); });
+    ASSERT_GT(out.distance, 0.0f);
+    EXPECT_EQ(out.velocity, 0.0f);
+    EXPECT_LT(out.revsLeft, 20.0f);
+    EXPECT_LT(out.finalTimeIndex, 10000);
+    EXPECT_EQ(r.results.TopSpeedEF, "0");
+    EXPECT_EQ(r.results.TimeEF, QStringLiteral("[") + doubleText(out.finalTimeIndex / 100.0).left(4) + "]");
+    for (const SimulationFrame &f : frames)
+        EXPECT_GE(f.velocity, 0.0f) << f.frame;
+    // The distance never shrinks, and the last two samples are the same: the step that came
+    // to rest, then the one that started and ended at rest.
+    const auto &d = r.trace().DistanceTrace;
+    for (int i = 2; i <= out.finalTimeIndex && i < TraceSamples; ++i)
+        ASSERT_GE(d[static_cast<size_t>(i)], d[static_cast<size_t>(i - 1)]) << i;
+    if (out.finalTimeIndex < TraceSamples) {
+        EXPECT_EQ(d[static_cast<size_t>(out.finalTimeIndex)], d[static_cast<size_t>(out.finalTimeIndex - 1)]);
+        EXPECT_EQ(d[static_cast<size_t>(out.finalTimeIndex + 1)], -1.0f);
+    }
+}
+
+TEST(Simulation, ACarThatComesToRestBeyondTheLineKeepsItsTimeAndDistance)
+{
+    SimRun r;
+    r.results.RevsEF = QStringLiteral("60");
+    r.results.PoweredDistanceEF = QStringLiteral("75.3");
+    r.design.Friction = QStringLiteral("0.15");
+    const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+    ASSERT_NE(out.timeToCourseEnd, NotYetAtCourseEnd);
+    EXPECT_LT(out.revsLeft, 60.0f); // it stopped, the spring did not run out
+    EXPECT_EQ(out.velocity, 0.0f);
+    EXPECT_GE(out.distance, 15.0f);
+    EXPECT_EQ(r.results.TimeEF, floatText(static_cast<float>(out.timeToCourseEnd) / 100.0f));
+    EXPECT_EQ(r.results.PoweredDistanceEF, floatText(out.distance).left(4));
+    const auto &d = r.trace().DistanceTrace;
+    float highest = 0.0f;
+    for (float sample : d)
+        highest = std::max(highest, sample);
+    EXPECT_EQ(highest, out.distance);
 }
 
 TEST(Simulation, SlotsBeyondTheRaceRecordNoTrace)

@@ -75,6 +75,17 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     save(advisories, QStringLiteral("views-advisories"));
     save(&w, QStringLiteral("views-design-with-advisories"));
 
+    // A car the model cannot run: a negative weight that outweighs it and a 3 in spring on a
+    // 2 in drive axle, in Simulate.
+    w.DesignListClick(0);
+    d.Weights[0] = WeightSlot{400, 300, -1.0f, {}};
+    d.SpringLength = QStringLiteral("3");
+    d.DriveAxleDia = QStringLiteral("2");
+    w.VPDynamic();
+    EXPECT_TRUE(advisories->isVisible());
+    save(advisories, QStringLiteral("views-advisories-cannot-run"));
+    save(&w, QStringLiteral("views-simulate-cannot-run"));
+
     w.DesignListClick(0);
     w.action(QStringLiteral("PowerDesignerPos"))->trigger();
     PowerDesignerDialog *pd = w.views().powerDesigner();

@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -269,6 +271,51 @@ TEST(AdvisoriesWindow, PaperEdgeAndSkidFollowTheirModes)
         w.VPProperties();
         EXPECT_FALSE(shownAdvisories(w).contains(QStringLiteral("Skid advisory.")));
     }
+}
+
+TEST(AdvisoriesWindow, ACarThatCannotRunSaysWhyAndShowsNoRun)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    AdvisoriesWindow *window = w.views().advisories();
+    const QStringList names{"NoBodyLabel", "NotNumberLabel", "NoRevolutionsLabel", "TooLightLabel",
+                            "AxlesTooCloseLabel"};
+    for (const QString &name : names) {
+        ASSERT_NE(window->label(name), nullptr) << name.toStdString();
+        EXPECT_TRUE(window->label(name)->toolTip().startsWith("Indicates that ")) << name.toStdString();
+    }
+    // The labels above the building advisories.
+    QLayout *column = window->layout();
+    EXPECT_LT(column->indexOf(window->label("AxlesTooCloseLabel")), column->indexOf(window->label("SkidAdvisoryLabel")));
+
+    // A negative weight that outweighs the car, in Simulate.
+    s.workspace.design.Weights[0] = WeightSlot{400, 300, -1.0f, {}};
+    w.VPDynamic();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->label("TooLightLabel")->isHidden());
+    EXPECT_EQ(window->label("TooLightLabel")->text(), "Car weighs less than 0.01 lb.");
+    EXPECT_TRUE(window->label("SkidAdvisoryLabel")->isHidden());
+    for (const char *field : {"TimeEF", "TopSpeedEF"})
+        EXPECT_TRUE(w.findChild<QLineEdit *>(QLatin1String(field))->text().isEmpty()) << field;
+    EXPECT_TRUE(s.workspace.results.TrueCentroidEF.isEmpty());
+    EXPECT_FALSE(w.findChild<QLineEdit *>(QStringLiteral("ProjectedMassEF"))->text().isEmpty());
+    EXPECT_FALSE(button(w, "StepDynamicBtn")->isEnabled());
+    EXPECT_FALSE(w.views().forces.anyVisible());
+
+    // Many lines at once: the window grows rather than cutting the last ones off.
+    AdvisoryState state;
+    for (AdvisoryLabel *label : {&state.NoBodyLabel, &state.NotNumberLabel, &state.NoRevolutionsLabel,
+                                 &state.AxlesTooCloseLabel, &state.CarTooBigLabel, &state.CoreInterfereLabel}) {
+        label->caption = QStringLiteral("Not numbers: Spring width, Spring length, Friction force.");
+        label->visible = true;
+    }
+    state.windowVisible = true;
+    window->sync(state);
+    EXPECT_EQ(window->width(), 170);
+    EXPECT_GT(window->height(), 134);
+    state = AdvisoryState{};
+    window->sync(state);
+    EXPECT_EQ(window->size(), QSize(170, 134));
 }
 
 TEST(RaceView, SameTickCrossingsArePlacedInLaneOrder)
