@@ -201,8 +201,9 @@ TEST(CliSimulate, TraceListsEverySampleOfTheRun)
     }
     // The run ends when the spring is spent: the last sample is the final time.
     const QString time = r.value("TimeEF");
-    if (time.startsWith('['))
+    if (time.startsWith('[')) {
         EXPECT_TRUE(csv.last().startsWith(time.mid(1, time.size() - 2)));
+    }
 
     const QJsonObject json = runCli({"simulate", "Default Design", "--trace", "--json"}).json();
     EXPECT_EQ(json.value("Trace").toArray().size(), csv.size());

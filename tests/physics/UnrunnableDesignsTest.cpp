@@ -271,8 +271,10 @@ TEST(UnrunnableDesigns, NoFieldTraceOrLabelIsAbsurdForAnyDesign)
                 last = sample;
             }
         }
-        for (const ReportLine &line : DesignReportLines(ws))
-            if (!line.text.startsWith("ZINDLE Design Report"))
+        for (const ReportLine &line : DesignReportLines(ws)) {
+            if (!line.text.startsWith("ZINDLE Design Report")) {
                 EXPECT_TRUE(saneLabel(line.text)) << line.text.toStdString();
+            }
+        }
     }
 }
