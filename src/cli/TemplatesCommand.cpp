@@ -48,6 +48,10 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     PdfPageSink sink(document);
     PrintState state;
     const PrintOutcome outcome = RunPrintJob(workspace, sink, job, state);
+    if (!outcome.error.isEmpty()) {
+        err << outcome.error << '\n';
+        return FileFailure;
+    }
     if (!sink.close() || !outcome.ok) {
         err << "Cannot write the PDF file \"" << printableText(pdfPath) << "\".\n";
         return FileFailure;

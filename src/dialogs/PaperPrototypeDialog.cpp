@@ -121,6 +121,8 @@ void PaperPrototypeDialog::PPPrintBtnClick()
     if (!written.ok) {
         lastOutcome_.ok = false;
         prompter_.message(written.error, FileErrorCaption);
+    } else if (!lastOutcome_.error.isEmpty()) {
+        prompter_.message(lastOutcome_.error, QStringLiteral("Paper Prototype"));
     } else if (!lastOutcome_.ok)
         prompter_.message(QStringLiteral("The printer could not print every page."),
                           QStringLiteral("Paper Prototype"));

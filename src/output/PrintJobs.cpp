@@ -199,6 +199,13 @@ PrintOutcome RunPrintJob(Workspace &workspace, PageSink &sink, PrintJobKind job,
         break;
     case PrintJobKind::EntireSet: {
         state.TemplateLayerNumber = 0;
+        if (const int layers = TemplateCount(workspace); layers > MaxLayerTemplates) {
+            outcome.ok = false;
+            outcome.error = QStringLiteral("The design has %1 layers; at most %2 layer templates can be printed.")
+                                .arg(layers)
+                                .arg(MaxLayerTemplates);
+            break;
+        }
         if (!run.report())
             break;
         // The set is laid out from the build as it stands when printing starts.

@@ -80,9 +80,14 @@ struct PrintState {
     int TemplateLayerNumber = 0;
 };
 
+// A car of more layers than this was drawn with boards thinner than any that can be cut; its
+// entire set would run to a page per layer without end, so it is refused before printing.
+inline constexpr int MaxLayerTemplates = 500;
+
 struct PrintOutcome {
     bool ok = true;
     int itemsPrinted = 0;
+    QString error; // why nothing was printed, when the job was refused before its first page
 };
 
 PrintOutcome RunPrintJob(Workspace &workspace, PageSink &sink, PrintJobKind job, PrintState &state);

@@ -184,6 +184,27 @@ TEST(HostileInput, EndlessAndHugeFilesEndAtOnce)
     EXPECT_TRUE(shown.err.contains("5 bytes after the end of the design were ignored")) << shown.err.toStdString();
 }
 
+TEST(HostileInput, BoardsTooThinToCutAreNotPrintedAsAMillionPages)
+{
+    QTemporaryDir dir;
+    QFile fixture(ZINDLE_TEST_DATA "/wedge-v3.txt");
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = fixture.readAll().split('\n');
+    lines[22] = "0.000001"; // the user board's thickness, used by the inner body
+    QFile text(dir.filePath("thin.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(lines.join('\n'));
+    text.close();
+    ASSERT_EQ(runCli({"convert", dir.filePath("thin.txt"), dir.filePath("thin.zndl")}).status, 0);
+    QElapsedTimer clock;
+    clock.start();
+    const CliResult set = runCli({"templates", dir.filePath("thin.zndl"), dir.filePath("thin.pdf")});
+    EXPECT_EQ(set.status, 1);
+    EXPECT_TRUE(set.err.contains("layers; at most 500 layer templates can be printed")) << set.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("thin.pdf")));
+    EXPECT_LT(clock.elapsed(), 30000);
+}
+
 TEST(Usage, OptionsAreNamedRepeatsRefusedAndRacesLimited)
 {
     const CliResult unknown = runCli({"show", "--colour", "Racer"});
