@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace zindle::test {
 namespace {
@@ -45,6 +46,53 @@ TEST(HelpPages, EveryPathTheProgramOpensIsAPageOfTheHelpFolder)
             EXPECT_TRUE(QFileInfo::exists(QFileInfo(file).dir().filePath(target))) << path << " -> " << target.toStdString();
         }
     }
+}
+
+// A folder tree for the help lookup: `pages` gets the two index files the lookup checks.
+void makeHelpPages(const QString &pages)
+{
+    ASSERT_TRUE(QDir().mkpath(pages + QStringLiteral("/help")));
+    for (const QString &file : {pages + QStringLiteral("/index.html"), pages + QStringLiteral("/help/index.html")}) {
+        QFile page(file);
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<h1>Zindle</h1>");
+    }
+}
+
+TEST(HelpPages, FoundFromABuildFolderAnywhere)
+{
+    // A program in a folder that is neither installed nor below the source tree.
+    QTemporaryDir elsewhere;
+    const QString bin = elsewhere.filePath(QStringLiteral("build/src"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString folder = findHelpFolder(bin);
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/help/h-totalmass.html")));
+    EXPECT_FALSE(folder.startsWith(elsewhere.path()));
+}
+
+TEST(HelpPages, InstalledPagesComeFirstAndAFailedSearchNamesEveryFolderTried)
+{
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString source = prefix.filePath(QStringLiteral("source/help"));
+    makeHelpPages(source);
+
+    QStringList looked;
+    EXPECT_EQ(findHelpFolder(bin, source, &looked), QDir::cleanPath(source));
+    makeHelpPages(prefix.filePath(QStringLiteral("share/zindle/help")));
+    EXPECT_EQ(findHelpFolder(bin, source), QDir::cleanPath(prefix.filePath(QStringLiteral("share/zindle/help"))));
+
+    QTemporaryDir empty;
+    const QString lonely = empty.filePath(QStringLiteral("a/b"));
+    ASSERT_TRUE(QDir().mkpath(lonely));
+    looked.clear();
+    EXPECT_TRUE(findHelpFolder(lonely, empty.filePath(QStringLiteral("gone/help")), &looked).isEmpty());
+    ASSERT_GE(looked.size(), 3);
+    EXPECT_EQ(looked[0], QDir::cleanPath(empty.filePath(QStringLiteral("a/share/zindle/help"))));
+    EXPECT_EQ(looked[1], QDir::cleanPath(empty.filePath(QStringLiteral("gone/help"))));
+    EXPECT_EQ(looked[2], QDir::cleanPath(lonely + QStringLiteral("/help")));
 }
 
 TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)
