@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 
 namespace zindle::test {
@@ -93,6 +95,64 @@ TEST(HelpPages, InstalledPagesComeFirstAndAFailedSearchNamesEveryFolderTried)
     EXPECT_EQ(looked[0], QDir::cleanPath(empty.filePath(QStringLiteral("a/share/zindle/help"))));
     EXPECT_EQ(looked[1], QDir::cleanPath(empty.filePath(QStringLiteral("gone/help"))));
     EXPECT_EQ(looked[2], QDir::cleanPath(lonely + QStringLiteral("/help")));
+}
+
+// A left click as the window system delivers it: press and release on the widget, passed on
+// to the parents while nobody accepts it.
+void clickWith(QWidget *widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+TEST(HelpPages, ALinkOfTheStartUpWindowOnlyOpensItsPage)
+{
+    StartedWindow s;
+    AboutDialog *about = s.w().aboutDialog();
+    int dismissals = 0;
+    QObject::connect(about, &AboutDialog::dismissed, [&dismissals] { ++dismissals; });
+    about->show();
+    QApplication::processEvents();
+    for (const char *name : {"Label4", "Label2"}) {
+        auto *link = about->findChild<ClickLabel *>(QLatin1String(name));
+        clickWith(link);
+        EXPECT_TRUE(about->isVisible()) << name;
+        // Still shown as a link.
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 0xcc)) << name;
+    }
+    EXPECT_EQ(s.urls.size(), 2u);
+    EXPECT_EQ(dismissals, 0);
+    // The window's own closing clicks still close it.
+    clickWith(about->findChild<ClickLabel *>(QStringLiteral("Label1")));
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(dismissals, 1);
+    EXPECT_EQ(s.urls.size(), 2u);
+}
+
+TEST(HelpPages, TheStartUpWindowIsCentredOnTheScreen)
+{
+    // The main window is not shown yet when the start-up window comes up.
+    Workspace workspace;
+    ScriptedPrompter prompter;
+    MainWindow window(workspace, prompter);
+    window.move(0, 0);
+    QRect shown;
+    window.modalRunner = [&shown](QDialog &dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        shown = dialog.frameGeometry();
+        static_cast<AboutDialog &>(dialog).Dismiss();
+        return int(QDialog::Accepted);
+    };
+    window.ShowStartUpWindow();
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_LE(std::abs(shown.center().x() - screen.center().x()), 2);
+    EXPECT_LE(std::abs(shown.center().y() - screen.center().y()), 20); // a title bar at most
+    window.hide();
 }
 
 TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)
