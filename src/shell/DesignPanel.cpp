@@ -213,9 +213,13 @@ int DesignPanel::fitToWidth(int width)
     // widest material list, then both size fields under their longest captions, and Apply.
     const auto stateRow = static_cast<QBoxLayout *>(stateLines_->itemAt(0)->layout());
     const auto sizeRow = static_cast<QBoxLayout *>(stateLines_->itemAt(1)->layout());
+    // What a layout gives a widget: its size hint within its minimum and maximum.
+    const auto laidOut = [](const QWidget *widget) {
+        return std::clamp(widget->sizeHint().width(), widget->minimumWidth(), widget->maximumWidth());
+    };
     int widestCombo = 0;
     for (const QComboBox *combo : materialCombos_)
-        widestCombo = std::max(widestCombo, combo->sizeHint().width());
+        widestCombo = std::max(widestCombo, laidOut(combo));
     const int part = partNameLabel_->sizeHint().width() + partNameBox_->sizeHint().width()
                      + materialLabel_->sizeHint().width() + widestCombo + 3 * stateRow->spacing();
     const QFontMetrics captions = topParameterLabel_->fontMetrics();
@@ -226,7 +230,7 @@ int DesignPanel::fitToWidth(int width)
     for (int p = 0; p < PartCount; ++p)
         for (const bool bottom : {false, true})
             if (const QLineEdit *field = parameterField(p, bottom))
-                widestField = std::max(widestField, field->sizeHint().width());
+                widestField = std::max(widestField, laidOut(field));
     const int sizes = topCaption + bottomCaption + 2 * widestField + applyBtn_->sizeHint().width()
                       + 4 * sizeRow->spacing();
     const int gap = stateLines_->spacing();
