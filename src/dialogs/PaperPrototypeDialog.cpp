@@ -86,8 +86,10 @@ void PaperPrototypeDialog::selectJob(PrintJobKind job)
 
 std::unique_ptr<PageSink> PaperPrototypeDialog::openSystemPrinter(QWidget *owner)
 {
-    if (!printer_)
+    if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        ChooseInitialPaper(*printer_);
+    }
     if (!RunSystemPrintDialog(*printer_, owner))
         return nullptr;
     return std::make_unique<PrinterPageSink>(*printer_);

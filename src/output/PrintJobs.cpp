@@ -16,11 +16,11 @@ namespace zindle {
 
 // ---- PDF sink ---------------------------------------------------------------------------------
 
-PdfPageSink::PdfPageSink(const QString &path, int dpi)
+PdfPageSink::PdfPageSink(const QString &path, int dpi, const QPageSize &pageSize)
     : m_path(path), m_writer(std::make_unique<QPdfWriter>(path))
 {
     m_writer->setResolution(dpi);
-    m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+    m_writer->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
                                         QMarginsF(0, 0, 0, 0)));
     m_writer->setCreator(QStringLiteral("zindle"));
 }

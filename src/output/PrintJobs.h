@@ -4,8 +4,9 @@
 // one inch on paper) through a page sink.
 //
 // A page sink hands out one printed item at a time. The desktop program implements it over
-// QPrinter (each item its own print job, after the print dialog); PdfPageSink writes every item
-// as one page of a US Letter PDF. The printer scale is taken from the item's paint device
+// QPrinter (each item its own print job, after the print dialog, on the paper chosen there);
+// PdfPageSink writes every item as one page of a PDF on the paper it is given. Every item fits
+// A4 and US Letter alike. The printer scale is taken from the item's paint device
 // (dots per inch / 72) while the job runs and the workspace's scale is restored afterwards.
 //
 // Reads: the whole workspace; run the Simulate chain first (the Print button does when the
@@ -13,6 +14,7 @@
 // build step (the template pages run it, as the Print Templates refresh does).
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -33,10 +35,11 @@ public:
     virtual bool endItem() = 0;
 };
 
-// Every item a page of one PDF file, US Letter, no margins, 600 dots per inch.
+// Every item a page of one PDF file, no margins, 600 dots per inch unless told otherwise.
 class PdfPageSink : public PageSink {
 public:
-    explicit PdfPageSink(const QString &path, int dpi = 600);
+    explicit PdfPageSink(const QString &path, int dpi = 600,
+                         const QPageSize &pageSize = QPageSize(QPageSize::Letter));
     ~PdfPageSink() override;
     QPainter *beginItem(QPageLayout::Orientation orientation) override;
     bool endItem() override;
