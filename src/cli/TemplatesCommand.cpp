@@ -8,13 +8,15 @@
 #include "sheet/EmptySheet.h"
 
 #include <QBuffer>
+#include <algorithm>
 
 namespace zindle::cli {
 
 const char *const TemplatesHelp =
     "Usage: zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels]\n"
+    "                            [--page a4|letter]\n"
     "Simulates DESIGN over the whole cycle (Simulate mode, element size 9), then prints the\n"
-    "chosen set into OUT.pdf, one US Letter page per printed item, at full size:\n"
+    "chosen set into OUT.pdf, one page per printed item, at full size:\n"
     "  all     the report, every layer template in stacking order (numbered), the wheel pages\n"
     "          (the default)\n"
     "  report  the one-page design report (portrait)\n"
@@ -22,6 +24,7 @@ const char *const TemplatesHelp =
     "  outer   one outer layer template (landscape)\n"
     "  wheels  the wheel pages (landscape)\n"
     "Prints Pages=<number of pages written>.\n"
+    ZINDLE_PAGE_OPTION_HELP
     ZINDLE_HEADLESS_SCALE_HELP;
 
 bool commandPaints(const QStringList &arguments)
@@ -30,8 +33,27 @@ bool commandPaints(const QStringList &arguments)
            && (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates"));
 }
 
+bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error)
+{
+    const QString option = QStringLiteral("--page");
+    const bool given = std::any_of(parsed.values.begin(), parsed.values.end(),
+                                   [&](const auto &entry) { return entry.first == option; });
+    if (!given) {
+        paper = DefaultPaperSize();
+        return true;
+    }
+    const QString name = parsed.value(option);
+    const std::optional<QPageSize::PageSizeId> chosen = PaperSizeFromName(name);
+    if (!chosen) {
+        error = QStringLiteral("unknown page size '") + name + QStringLiteral("' (a4 or letter)");
+        return false;
+    }
+    paper = *chosen;
+    return true;
+}
+
 int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind job,
-                     QTextStream &out, QTextStream &err)
+                     QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err)
 {
     Workspace workspace;
     if (!loadHeadless(workspace, design, err))
@@ -45,7 +67,7 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     // full disk or a bad path never leaves half a PDF where a good one was.
     QBuffer document;
     document.open(QIODevice::WriteOnly);
-    PdfPageSink sink(document);
+    PdfPageSink sink(document, 600, QPageSize(paper));
     PrintState state;
     const PrintOutcome outcome = RunPrintJob(workspace, sink, job, state);
     if (!outcome.error.isEmpty()) {
@@ -67,8 +89,9 @@ int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err
 {
     ParsedArguments parsed;
     QString error;
-    if (!parseArguments(args, {}, {QStringLiteral("--set")}, parsed, error)
-        || parsed.positional.size() != 2) {
+    QPageSize::PageSizeId paper = QPageSize::Letter;
+    if (!parseArguments(args, {}, {QStringLiteral("--set"), QStringLiteral("--page")}, parsed, error)
+        || parsed.positional.size() != 2 || !pageOption(parsed, paper, error)) {
         if (!error.isEmpty())
             err << "zindle-cli templates: " << error << '\n';
         err << TemplatesHelp;
@@ -90,7 +113,7 @@ int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err
         err << "zindle-cli templates: unknown set '" << set << "'\n" << TemplatesHelp;
         return UsageFailure;
     }
-    return printDesignToPdf(parsed.positional[0], parsed.positional[1], job, out, err);
+    return printDesignToPdf(parsed.positional[0], parsed.positional[1], job, paper, out, err);
 }
 
 } // namespace zindle::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/PaperSize.h"
 #include "output/PrintJobs.h"
 
 #include <QStringList>
@@ -8,13 +9,24 @@
 namespace zindle::cli {
 
 extern const char *const TemplatesHelp;
-// zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels]
+// zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels] [--page a4|letter]
 int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// The help of --page, shared by the commands that print.
+#define ZINDLE_PAGE_OPTION_HELP                                                                  \
+    "--page a4|letter sets the paper; without it the locale's measurement system decides\n"     \
+    "(US Letter for US customary units and where the locale says nothing, as in the C\n"        \
+    "locale; A4 elsewhere). Every page fits both papers.\n"
+
+struct ParsedArguments;
+// The paper of --page, or the locale's when the option is absent. False, with `error` set,
+// for an unknown name.
+bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error);
+
 // Loads DESIGN, simulates it as the Print button does for a design not yet simulated, and
-// prints `job` into OUT.pdf, one page per printed item. Returns the exit status.
+// prints `job` into OUT.pdf on `paper`, one page per printed item. Returns the exit status.
 int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind job,
-                     QTextStream &out, QTextStream &err);
+                     QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err);
 
 // Whether the command line draws text (fonts need a GUI application object).
 bool commandPaints(const QStringList &arguments);

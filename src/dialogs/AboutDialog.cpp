@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -109,6 +110,17 @@ AboutDialog::AboutDialog(const HelpLinks &help, QWidget *parent) : QDialog(paren
     layout->addWidget(startButton_, 0, Qt::AlignHCenter);
     setFocusProxy(startButton_);
     startButton_->setFocus();
+}
+
+void AboutDialog::CentreOnScreen(const QScreen *screen)
+{
+    if (!screen)
+        return;
+    ensurePolished();
+    adjustSize();
+    QRect placed(QPoint(0, 0), frameGeometry().size());
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
 }
 
 void AboutDialog::Dismiss()

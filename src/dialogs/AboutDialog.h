@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QPushButton;
+class QScreen;
 
 namespace zindle {
 
@@ -21,6 +22,10 @@ public:
     void Dismiss();
 
     QPushButton *startButton() const { return startButton_; }
+
+    // Places the window in the middle of `screen`'s available area. Left to itself, a dialog
+    // centres on its parent, and at start-up the parent is a main window not yet shown.
+    void CentreOnScreen(const QScreen *screen);
 
 signals:
     void dismissed();

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace zindle {
 
@@ -16,21 +17,50 @@ bool looksLikeHelpFolder(const QString &folder)
 
 } // namespace
 
-QString findHelpFolder(const QString &applicationDir)
+QString findHelpFolder(const QString &applicationDir, const QString &sourceHelpFolder, QStringList *looked)
 {
-    const QString installed = QDir::cleanPath(applicationDir + QStringLiteral("/../share/zindle/help"));
-    if (looksLikeHelpFolder(installed))
-        return installed;
-    // Run from a build folder somewhere below the source tree: look upwards for help/.
+    const auto tryFolder = [looked](const QString &folder) {
+        const QString clean = QDir::cleanPath(folder);
+        if (looked && !looked->contains(clean))
+            looked->append(clean);
+        return looksLikeHelpFolder(clean);
+    };
+    const QString installed = applicationDir + QStringLiteral("/../share/zindle/help");
+    if (tryFolder(installed))
+        return QDir::cleanPath(installed);
+    // A build folder anywhere: the source tree it was configured from knows the pages.
+    if (!sourceHelpFolder.isEmpty() && tryFolder(sourceHelpFolder))
+        return QDir::cleanPath(sourceHelpFolder);
+    // A build folder below a source tree that has moved since: look upwards for help/.
     QDir dir(applicationDir);
     for (int depth = 0; depth < 6; ++depth) {
         const QString candidate = dir.absoluteFilePath(QStringLiteral("help"));
-        if (looksLikeHelpFolder(candidate))
+        if (tryFolder(candidate))
             return QDir::cleanPath(candidate);
         if (!dir.cdUp())
             break;
     }
     return {};
+}
+
+QString findHelpFolder(const QString &applicationDir)
+{
+#ifdef ZINDLE_SOURCE_HELP_DIR
+    const QString sourceHelpFolder = QStringLiteral(ZINDLE_SOURCE_HELP_DIR);
+#else
+    const QString sourceHelpFolder;
+#endif
+    QStringList looked;
+    const QString folder = findHelpFolder(applicationDir, sourceHelpFolder, &looked);
+    if (folder.isEmpty()) {
+        // Help links will open nothing; say where the pages were expected, once.
+        QTextStream err(stderr);
+        err << "zindle: help pages not found; looked in:\n";
+        for (const QString &tried : looked)
+            err << "  " << QDir::toNativeSeparators(tried) << '\n';
+        err.flush();
+    }
+    return folder;
 }
 
 QUrl HelpLinks::url(const QString &sitePath) const

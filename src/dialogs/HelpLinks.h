@@ -4,13 +4,20 @@
 // that folder, and a path ending in "/" means the folder's index.html.
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 
 namespace zindle {
 
-// The help folder: share/zindle/help beside an installed program, or the source tree's help/
-// when the program runs from its build folder. Empty when neither is found.
+// The help folder, looked for in this order: share/zindle/help beside an installed program, the
+// source tree's help/ the build was configured from (`sourceHelpFolder`, empty when unknown),
+// and a help/ folder in the program's folder or one of its parents. Empty when none is found;
+// `looked`, when given, receives every folder tried.
+QString findHelpFolder(const QString &applicationDir, const QString &sourceHelpFolder,
+                       QStringList *looked = nullptr);
+// The same with the source folder this program was built from, and a note on standard error
+// naming the folders tried when none holds the pages.
 QString findHelpFolder(const QString &applicationDir);
 
 class HelpLinks {

@@ -87,13 +87,16 @@ void PaperPrototypeDialog::selectJob(PrintJobKind job)
 
 std::unique_ptr<PageSink> PaperPrototypeDialog::openSystemPrinter(QWidget *owner)
 {
-    if (!printer_)
+    if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        ChooseInitialPaper(*printer_);
+    }
     if (!RunSystemPrintDialog(*printer_, owner))
         return nullptr;
     // Printing to a file writes the PDF whole once it is complete, never half a file.
     if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
-        return std::make_unique<PdfFileSink>(printer_->outputFileName(), printer_->resolution());
+        return std::make_unique<PdfFileSink>(printer_->outputFileName(), printer_->resolution(),
+                                             printer_->pageLayout().pageSize());
     return std::make_unique<PrinterPageSink>(*printer_);
 }
 

@@ -1,5 +1,7 @@
 #include "PrinterPageSink.h"
 
+#include "output/PaperSize.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -55,6 +57,12 @@ bool PrinterPageSink::finish()
     if (m_painter.isActive() && !m_painter.end())
         m_failed = true;
     return !m_failed;
+}
+
+void ChooseInitialPaper(QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setPageSize(QPageSize(DefaultPaperSize()));
 }
 
 bool RunSystemPrintDialog(QPrinter &printer, QWidget *parent)

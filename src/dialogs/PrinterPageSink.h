@@ -37,8 +37,13 @@ private:
     bool m_failed = false;
 };
 
-// Shows the system's print dialog for `printer` (the user may also choose a PDF file there);
-// false when it was cancelled.
+// The paper a new printer starts with: a real printer keeps the paper it is set up for; with
+// no printer installed (the dialog then writes a PDF file) the locale's paper is taken, A4 or
+// US Letter. Either way the print dialog lets the user choose another.
+void ChooseInitialPaper(QPrinter &printer);
+
+// Shows the system's print dialog for `printer` (the user may also choose a PDF file and the
+// paper there); false when it was cancelled.
 bool RunSystemPrintDialog(QPrinter &printer, QWidget *parent);
 
 } // namespace zindle

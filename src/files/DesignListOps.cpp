@@ -263,11 +263,20 @@ void DesignListOps::RemoveDesign()
         return;
     }
     const PromptAnswer answer = PromptUnsaved();
+    if (answer == PromptAnswer::NoRemoved) {
+        // Answering No took the unsaved design off the list already.
+        ChangeDesign(list.CurrentDesign);
+        return;
+    }
     if (answer != PromptAnswer::SavedAsNew && answer != PromptAnswer::SavedInPlace &&
         answer != PromptAnswer::AlreadySaved)
         return;
-    if (prompter_.confirm(ListMessages::SureToRemove, Confirm) == Answer::Yes)
-        list.RemoveSlot(list.CurrentDesign);
+    if (prompter_.confirm(ListMessages::SureToRemove, Confirm) != Answer::Yes)
+        return;
+    list.RemoveSlot(list.CurrentDesign);
+    // The list now selects the first entry; the sheet, the fields and the design in memory
+    // follow it, or the removed car would live on under the Default design's name.
+    ChangeDesign(list.CurrentDesign);
 }
 
 void DesignListOps::ConvertDesign()

@@ -37,6 +37,8 @@ public:
     bool NewDesign();
     bool OpenDesign();
     void RenameDesign();
+    // Removes the current entry after asking; the list then selects the Default design and
+    // that design is loaded, so that list, sheet and memory agree.
     void RemoveDesign();
     // "Convert" in the conversion dialog: reads an older text file and saves it again.
     void ConvertDesign();

@@ -14,6 +14,15 @@ DesignList::DesignList()
 
 bool DesignList::currentIsBuiltIn() const { return CurrentDesign < BuiltInDesignCount; }
 
+QString DesignList::shownName(int slot) const
+{
+    if (slot >= 0 && slot < items.size())
+        return items[slot];
+    if (slot >= 0 && slot < DesignCount())
+        return entries[static_cast<size_t>(slot)].DesignName;
+    return {};
+}
+
 int DesignList::append(const QString &name, const QString &path, bool saved)
 {
     if (isFull())

@@ -48,6 +48,9 @@ public:
     DesignSlot &current() { return entries[static_cast<size_t>(CurrentDesign)]; }
     const DesignSlot &current() const { return entries[static_cast<size_t>(CurrentDesign)]; }
     bool currentIsBuiltIn() const;
+    // The name the user knows slot `slot` by: its item in the design list, which after a file
+    // was read can differ from the name stored in the file.
+    QString shownName(int slot) const;
 
     // Appends a slot (refused, returning -1, when the list is full) and returns its index.
     int append(const QString &name, const QString &path, bool saved);

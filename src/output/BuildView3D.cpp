@@ -101,6 +101,10 @@ Build3DRequest BuildView3D::stepRequest()
 Build3DRequest BuildView3D::toEndRequest()
 {
     controls.stepEnabled = false;
+    // A picture that was stopped or stepped part of the way goes on from its last stage; the
+    // stages before it are on the sheet already.
+    if (Built3DStage > 0 && Built3DStage < m_stageCount)
+        return {Built3DStage + 1, WholePicture, false};
     Built3DStage = 0;
     return {0, WholePicture, true};
 }
@@ -278,7 +282,8 @@ void BuildView3D::finish()
     controls.toolsLocked = false;
     controls.sliderEnabled = true;
     controls.rewindEnabled = true;
-    const bool done = m_to >= WholePicture || Built3DStage >= m_stageCount;
+    // A drawing that was stopped before its last stage can be taken on by Step or To end.
+    const bool done = Built3DStage >= m_stageCount;
     controls.stepEnabled = !done;
     controls.toEndEnabled = !done;
 }

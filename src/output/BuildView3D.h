@@ -119,7 +119,8 @@ public:
     Build3DControls controls;
 
     // Requests of the Build mode refresh and of the panel's buttons. They update Built3DStage
-    // and the controls as the buttons do before drawing.
+    // and the controls as the buttons do before drawing. After a Stop, Step draws the stage
+    // after the last one drawn and To end draws from there to the end.
     Build3DRequest refreshRequest();
     Build3DRequest rewindRequest();
     Build3DRequest stepRequest();

@@ -17,11 +17,11 @@ namespace zindle {
 
 // ---- PDF sink ---------------------------------------------------------------------------------
 
-PdfPageSink::PdfPageSink(QIODevice &device, int dpi)
+PdfPageSink::PdfPageSink(QIODevice &device, int dpi, const QPageSize &pageSize)
     : m_writer(std::make_unique<QPdfWriter>(&device))
 {
     m_writer->setResolution(dpi);
-    m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+    m_writer->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
                                         QMarginsF(0, 0, 0, 0)));
     m_writer->setCreator(QStringLiteral("zindle"));
 }
@@ -62,8 +62,8 @@ bool PdfPageSink::close()
     return !m_failed && m_pages > 0;
 }
 
-PdfFileSink::PdfFileSink(const QString &path, int dpi)
-    : m_path(path), m_document(), m_pdf((m_document.open(QIODevice::WriteOnly), m_document), dpi)
+PdfFileSink::PdfFileSink(const QString &path, int dpi, const QPageSize &pageSize)
+    : m_path(path), m_document(), m_pdf((m_document.open(QIODevice::WriteOnly), m_document), dpi, pageSize)
 {
 }
 

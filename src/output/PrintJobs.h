@@ -4,8 +4,9 @@
 // one inch on paper) through a page sink.
 //
 // A page sink hands out one printed item at a time. The desktop program implements it over
-// QPrinter (each item its own print job, after the print dialog); PdfPageSink writes every item
-// as one page of a US Letter PDF. The printer scale is taken from the item's paint device
+// QPrinter (each item its own print job, after the print dialog, on the paper chosen there);
+// PdfPageSink writes every item as one page of a PDF on the paper it is given. Every item fits
+// A4 and US Letter alike. The printer scale is taken from the item's paint device
 // (dots per inch / 72) while the job runs and the workspace's scale is restored afterwards.
 //
 // Reads: the whole workspace; run the Simulate chain first (the Print button does when the
@@ -16,6 +17,7 @@
 
 #include <QBuffer>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -36,12 +38,13 @@ public:
     virtual bool endItem() = 0;
 };
 
-// Every item a page of one PDF document, US Letter, no margins, 600 dots per inch, written to
-// `device`. Callers collect the document in memory and write the file whole once it is
-// complete (WriteFileAtomically), so a failed write never leaves half a PDF behind.
+// Every item a page of one PDF document, no margins, 600 dots per inch unless told otherwise,
+// written to `device`. Callers collect the document in memory and write the file whole once it
+// is complete (WriteFileAtomically), so a failed write never leaves half a PDF behind.
 class PdfPageSink : public PageSink {
 public:
-    explicit PdfPageSink(QIODevice &device, int dpi = 600);
+    explicit PdfPageSink(QIODevice &device, int dpi = 600,
+                         const QPageSize &pageSize = QPageSize(QPageSize::Letter));
     ~PdfPageSink() override;
     QPainter *beginItem(QPageLayout::Orientation orientation) override;
     bool endItem() override;
@@ -61,7 +64,8 @@ private:
 // where a good one was.
 class PdfFileSink : public PageSink {
 public:
-    explicit PdfFileSink(const QString &path, int dpi = 600);
+    explicit PdfFileSink(const QString &path, int dpi = 600,
+                         const QPageSize &pageSize = QPageSize(QPageSize::Letter));
     QPainter *beginItem(QPageLayout::Orientation orientation) override { return m_pdf.beginItem(orientation); }
     bool endItem() override { return m_pdf.endItem(); }
     // Ends the document and writes the file; the error names the file.

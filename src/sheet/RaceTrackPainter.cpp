@@ -61,7 +61,7 @@ void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const D
             continue;
         last = bar.lane;
         painter.drawText(QPoint(truncToInt(p - 0.8333 * p), laneTop(geometry, bar.lane) + painter.fontMetrics().ascent()),
-                         list.entries[static_cast<size_t>(bar.lane)].DesignName);
+                         list.shownName(bar.lane));
     }
     painter.restore();
 }

@@ -19,7 +19,7 @@ QColor raceBrushColor(RaceBrush brush);
 int raceTextSize(const RaceGeometry &geometry);
 
 void PaintRaceBars(QPainter &painter, const std::vector<RaceBar> &bars);
-// The names of the lanes that were drawn in this tick.
+// The names of the lanes that were drawn in this tick, as the design list shows them.
 void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const DesignList &list,
                     const RaceGeometry &geometry);
 void PaintRaceResults(QPainter &painter, const RaceState &race, const DesignList &list,

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "ResultFieldsView.h"
+#include "ShellWidgets.h"
 #include "WindowRefreshHooks.h"
 #include "sheet/EmptySheet.h"
 
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
+#include <QVBoxLayout>
 
 namespace zindle {
 
@@ -27,24 +29,37 @@ AnalyzePanel::AnalyzePanel(MainWindow &window, ResultFieldsView &results, QWidge
                      QStringLiteral("SpringMassEF"), QStringLiteral("Label27"));
     results.addField(this, grid, 1, 2, QStringLiteral("Axle Mass (lbm)"), QStringLiteral("/help/h-axlemass.html"),
                      QStringLiteral("AxleMassEF"), QStringLiteral("Label28"));
-    results.addField(this, grid, 0, 4, QStringLiteral("Max torque (in-lb)"), QString(),
+    results.addField(this, grid, 0, 4, QStringLiteral("Max Torque (in-lb)"), QString(),
                      QStringLiteral("MaxRealTorqueEF"), QStringLiteral("MaxTorqueLabel"));
     results.addField(this, grid, 1, 4, QStringLiteral("Revolutions"), QStringLiteral("/help/h-revolutions.html"),
                      QStringLiteral("RevsEF"), QStringLiteral("Label22"));
     row->addLayout(grid);
     elementSizeGroupBox_ = new QGroupBox(QStringLiteral("Element size (in)"), this);
     elementSizeGroupBox_->setObjectName(QStringLiteral("ElementSizeGroupBox"));
-    auto *sizeRow = new QHBoxLayout(elementSizeGroupBox_);
+    // The strip above the sheet is low: slider and captions are packed tight.
+    auto *sizeColumn = new QVBoxLayout(elementSizeGroupBox_);
+    sizeColumn->setContentsMargins(6, 0, 6, 0);
+    sizeColumn->setSpacing(0);
     auto *slider = new QSlider(Qt::Horizontal, elementSizeGroupBox_);
     slider->setObjectName(QStringLiteral("ElementSizeSlider"));
     slider->setRange(0, 5);
+    slider->setPageStep(1);
     slider->setValue(3);
     slider->setTickPosition(QSlider::TicksBelow);
-    slider->setFixedWidth(140);
-    sizeRow->addWidget(new QLabel(QStringLiteral("1"), elementSizeGroupBox_));
-    sizeRow->addWidget(slider);
-    sizeRow->addWidget(new QLabel(QStringLiteral("1/32"), elementSizeGroupBox_));
+    slider->setFixedWidth(190);
     slider->setToolTip(QStringLiteral("1, 1/2, 1/4, 1/8, 1/16, 1/32"));
+    sizeColumn->addWidget(slider, 0, Qt::AlignHCenter);
+    auto *captions = new SliderTickLabels(slider,
+                                          {QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("1/4"),
+                                           QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")},
+                                          elementSizeGroupBox_);
+    QFont small = captions->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    captions->setFont(small);
+    // Wider than the slider, so that the outer captions stay centred under their ticks.
+    captions->setFixedWidth(190 + 2 * QFontMetrics(small).horizontalAdvance(QStringLiteral("1/32")) / 2);
+    sizeColumn->addWidget(captions, 0, Qt::AlignHCenter);
+    sizeColumn->addStretch();
     slider_ = slider;
     // While the button is held on the slider nothing happens; the size is taken when it is let go.
     connect(slider, &QSlider::valueChanged, this, [this, slider](int position) {

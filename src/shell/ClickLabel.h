@@ -18,9 +18,13 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton)
-            emit clicked();
         QLabel::mousePressEvent(event);
+        if (event->button() != Qt::LeftButton)
+            return;
+        // The press is the label's: it must not also reach the window below, where the
+        // start-up window would take it for a closing click.
+        event->accept();
+        emit clicked();
     }
 };
 

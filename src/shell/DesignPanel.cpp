@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zindle {
 
@@ -42,8 +43,14 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(6, 2, 6, 2);
     column->setSpacing(2);
-    auto *row = new QHBoxLayout;
-    column->addLayout(row);
+    // The tools and the drive buttons, then the part's attributes (or the drawing hint while a
+    // tool is in use): one line in a wide window, one below the other in a narrow one.
+    row_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    column->addLayout(row_);
+    auto *toolLine = new QHBoxLayout;
+    row_->addLayout(toolLine);
+    auto *stateLine = new QHBoxLayout;
+    row_->addLayout(stateLine, 1);
 
     toolPanel_ = new QWidget(this);
     toolPanel_->setObjectName(QStringLiteral("SetStateToolPanel"));
@@ -77,7 +84,7 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
         const auto click = t.click;
         connect(button, &QToolButton::clicked, this, [this, click] { ((*editing_).*click)(); });
     }
-    row->addWidget(toolPanel_);
+    toolLine->addWidget(toolPanel_);
 
     driveBox_ = new QGroupBox(QStringLiteral("Drive"), this);
     driveBox_->setObjectName(QStringLiteral("DriveBox"));
@@ -97,7 +104,8 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
         const auto drive = static_cast<DriveKind>(i);
         connect(button, &QToolButton::clicked, this, [this, drive] { DriveButtonClick(drive); });
     }
-    row->addWidget(driveBox_);
+    toolLine->addWidget(driveBox_);
+    toolLine_ = toolLine;
 
     // The part attributes; they make way for the drawing hint while a sheet tool is in use.
     setStatePanel_ = new QWidget(this);
@@ -105,20 +113,31 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     auto *stateColumn = new QVBoxLayout(setStatePanel_);
     stateColumn->setContentsMargins(0, 0, 0, 0);
     stateColumn->setSpacing(2);
+    // The part and its material, then its sizes and Apply; a narrow window puts them on two lines.
+    stateLines_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    stateLines_->setSpacing(6);
+    stateColumn->addLayout(stateLines_);
     auto *stateRow = new QHBoxLayout;
-    stateColumn->addLayout(stateRow);
-    row->addWidget(setStatePanel_, 1);
+    auto *sizeRow = new QHBoxLayout;
+    stateLines_->addLayout(stateRow);
+    stateLines_->addLayout(sizeRow);
+    stateLines_->addStretch();
+    stateLine->addWidget(setStatePanel_, 1);
     drawCancelBtn_ = new QPushButton(QStringLiteral("Cancel"), this);
     drawCancelBtn_->setObjectName(QStringLiteral("DrawCancelBtn"));
     drawCancelBtn_->hide();
     connect(drawCancelBtn_, &QPushButton::clicked, this, [this] { editing_->DrawCancelBtnClick(); });
-    row->addWidget(drawCancelBtn_);
+    stateLine->addWidget(drawCancelBtn_);
     drawHintLabel_ = new QLabel(QStringLiteral("To draw a shape, click points on the drawing sheet.  "
                                                "Double-click to finish (or press Cancel to abort)."),
                                 this);
     drawHintLabel_->setObjectName(QStringLiteral("DrawHintLabel"));
+    drawHintLabel_->setWordWrap(true);
     drawHintLabel_->hide();
-    row->addWidget(drawHintLabel_, 1);
+    stateLine->addWidget(drawHintLabel_, 1);
+    // Whatever the tool state, the free room stays at the right end: the tools and the drive
+    // buttons keep their places.
+    stateLine->addStretch();
     QWidget *const panel = setStatePanel_;
 
     partNameLabel_ = helpCaption(QStringLiteral("Currently selected:"), QStringLiteral("/help/h-part.html"), help, panel);
@@ -164,17 +183,18 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
         field->hide();
         secondSpringFields_[i] = field;
     }
-    stateRow->addWidget(topParameterLabel_);
-    stateRow->addLayout(topStack);
-    stateRow->addWidget(bottomParameterLabel_);
-    stateRow->addLayout(bottomStack);
+    sizeRow->addWidget(topParameterLabel_);
+    sizeRow->addLayout(topStack);
+    sizeRow->addWidget(bottomParameterLabel_);
+    sizeRow->addLayout(bottomStack);
 
     applyBtn_ = new QPushButton(QStringLiteral("Apply"), panel);
     applyBtn_->setObjectName(QStringLiteral("ApplyBtn"));
     applyBtn_->setEnabled(false);
     connect(applyBtn_, &QPushButton::clicked, this, &DesignPanel::ApplyBtnClick);
-    stateRow->addWidget(applyBtn_);
-    stateRow->addStretch();
+    sizeRow->addWidget(applyBtn_);
+    // The size fields are of the expanding kind: the room they do not take stays at the end.
+    sizeRow->addStretch();
 
     partAttributesLabel_ = new QLabel(
         QStringLiteral("Select parts to edit their attributes. Click \"Apply\" to apply your changes."), panel);
@@ -183,6 +203,60 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
 }
 
 DesignPanel::~DesignPanel() = default;
+
+int DesignPanel::fitToWidth(int width)
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int room = width - margins.left() - margins.right();
+    const int tools = toolLine_->sizeHint().width();
+    // The widest the attribute lines get, whichever part is selected: the part box and the
+    // widest material list, then both size fields under their longest captions, and Apply.
+    const auto stateRow = static_cast<QBoxLayout *>(stateLines_->itemAt(0)->layout());
+    const auto sizeRow = static_cast<QBoxLayout *>(stateLines_->itemAt(1)->layout());
+    // What a layout gives a widget: its size hint within its minimum and maximum.
+    const auto laidOut = [](const QWidget *widget) {
+        return std::clamp(widget->sizeHint().width(), widget->minimumWidth(), widget->maximumWidth());
+    };
+    int widestCombo = 0;
+    for (const QComboBox *combo : materialCombos_)
+        widestCombo = std::max(widestCombo, laidOut(combo));
+    const int part = partNameLabel_->sizeHint().width() + partNameBox_->sizeHint().width()
+                     + materialLabel_->sizeHint().width() + widestCombo + 3 * stateRow->spacing();
+    const QFontMetrics captions = topParameterLabel_->fontMetrics();
+    const int topCaption = std::max(captions.horizontalAdvance(QStringLiteral("Width (in):")),
+                                    captions.horizontalAdvance(QStringLiteral("Dia (in):")));
+    const int bottomCaption = captions.horizontalAdvance(QStringLiteral("Length (in):"));
+    int widestField = 0;
+    for (int p = 0; p < PartCount; ++p)
+        for (const bool bottom : {false, true})
+            if (const QLineEdit *field = parameterField(p, bottom))
+                widestField = std::max(widestField, laidOut(field));
+    const int sizes = topCaption + bottomCaption + 2 * widestField + applyBtn_->sizeHint().width()
+                      + 4 * sizeRow->spacing();
+    const int gap = stateLines_->spacing();
+    const bool oneLine = tools + row_->spacing() + part + gap + sizes <= room;
+    const bool attributesOnOneLine = part + gap + sizes <= room;
+    row_->setDirection(oneLine ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    stateLines_->setDirection(oneLine || attributesOnOneLine ? QBoxLayout::LeftToRight
+                                                             : QBoxLayout::TopToBottom);
+    for (QLayout *line : {static_cast<QLayout *>(stateRow), static_cast<QLayout *>(sizeRow)})
+        stateLines_->setAlignment(line, oneLine || attributesOnOneLine ? Qt::Alignment() : Qt::AlignLeft);
+    row_->setAlignment(toolLine_, oneLine ? Qt::Alignment() : Qt::AlignLeft);
+    // A long part description wraps in a narrow panel.
+    partAttributesLabel_->setWordWrap(!oneLine);
+    if (oneLine)
+        return 0; // the strip's own height holds one line
+    // The height with the attributes shown, whichever of them is up now.
+    const bool attributesShown = setStatePanel_->isVisibleTo(this);
+    if (!attributesShown)
+        setStatePanel_->show();
+    layout()->invalidate();
+    // A long part description wraps onto a second line below a narrow panel.
+    const int height = layout()->sizeHint().height() + partAttributesLabel_->fontMetrics().height();
+    if (!attributesShown)
+        setStatePanel_->hide();
+    return height;
+}
 
 void DesignPanel::pendingChange()
 {

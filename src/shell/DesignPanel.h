@@ -13,6 +13,8 @@
 #include <vector>
 
 class QAbstractButton;
+class QBoxLayout;
+class QHBoxLayout;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -49,6 +51,10 @@ public:
 
     void leave() override;
     void enter() override;
+    // Lays the panel out for a window `width` pixels wide: on one line when everything fits,
+    // else the part attributes below the tools, on two lines of their own when narrower still.
+    // Returns the height the panel then needs, 0 when the strip's usual height holds it.
+    int fitToWidth(int width);
     void disableApply();
     // A size field was typed in or a material chosen: Apply is enabled and takes Enter.
     void enableApply();
@@ -79,6 +85,9 @@ private:
 
     MainWindow &window_;
     bool syncing_ = false;
+    QBoxLayout *row_ = nullptr;
+    QHBoxLayout *toolLine_ = nullptr;
+    QBoxLayout *stateLines_ = nullptr;
     QWidget *toolPanel_ = nullptr;
     QGroupBox *driveBox_ = nullptr;
     QWidget *setStatePanel_ = nullptr;

@@ -24,6 +24,7 @@
 #include "sheet/SheetScale.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
@@ -31,7 +32,9 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zindle {
 
@@ -60,16 +63,18 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     auto *process = new QWidget(central);
     process->setObjectName(QStringLiteral("ProcessPanel"));
     process->setFixedHeight(ProcessPanelHeight);
-    auto *processRow = new QHBoxLayout(process);
-    processRow->setContentsMargins(6, 4, 6, 4);
-    listBar_ = std::make_unique<DesignListBar>(*this, process, processRow);
-    processRow->addSpacing(16);
-    modeButtons_ = std::make_unique<ModeButtons>(*this, process, processRow);
-    processRow->addStretch();
+    processRow_ = new QBoxLayout(QBoxLayout::LeftToRight, process);
+    processRow_->setContentsMargins(6, 4, 6, 4);
+    processRow_->setSpacing(16);
+    listBar_ = std::make_unique<DesignListBar>(*this, process, processRow_);
+    modeButtons_ = std::make_unique<ModeButtons>(*this, process, processRow_);
+    processRow_->addStretch();
     layout->addWidget(process);
     auto *states = new QWidget(central);
     states->setObjectName(QStringLiteral("StateArea"));
     states->setFixedHeight(StateAreaHeight);
+    process_ = process;
+    states_ = states;
     panels_ = std::make_unique<ModePanels>(*this, *results_, states);
     design_ = panels_->design();
     build_ = panels_->build();
@@ -320,8 +325,35 @@ void MainWindow::WindowResized()
     RefreshMode(0, 0, currentMode_);
 }
 
+void MainWindow::fitPanelsToWidth(int width)
+{
+    // A narrow window puts the mode buttons under the design list and lets the Design panel
+    // take more lines, so that no button or caption is squeezed below its size. A window wide
+    // enough keeps the one-line strips.
+    const QMargins margins = processRow_->contentsMargins();
+    int oneLine = margins.left() + margins.right();
+    int lines = 0;
+    for (int i = 0; i < processRow_->count(); ++i)
+        if (QLayout *part = processRow_->itemAt(i)->layout()) {
+            oneLine += part->sizeHint().width() + (lines ? 16 : 0);
+            ++lines;
+        }
+    const bool stacked = width < oneLine;
+    processRow_->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    processRow_->setSpacing(stacked ? 2 : 16);
+    for (int i = 0; i < processRow_->count(); ++i)
+        if (QLayout *part = processRow_->itemAt(i)->layout())
+            processRow_->setAlignment(part, stacked ? Qt::AlignLeft : Qt::Alignment());
+    process_->setFixedHeight(stacked ? processRow_->sizeHint().height() : ProcessPanelHeight);
+
+    const int designHeight = design_->fitToWidth(width);
+    states_->setFixedHeight(std::max(StateAreaHeight, designHeight));
+    centralWidget()->layout()->activate();
+}
+
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
+    fitPanelsToWidth(event->size().width());
     QMainWindow::resizeEvent(event);
     WindowResized();
 }

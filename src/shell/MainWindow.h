@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+class QBoxLayout;
 class QComboBox;
 class QLineEdit;
 
@@ -139,6 +140,8 @@ private:
     friend class PhysicsViews;
 
     void applyPanelColours();
+    // Lays the strips above the sheet out for a window `width` pixels wide.
+    void fitPanelsToWidth(int width);
     void computeScale();
     QPoint imageOrigin() const;
     void paintEmptySheet(int mode);
@@ -157,6 +160,9 @@ private:
     float printerDpi_ = 600.0f;
 
     SheetImage *image_ = nullptr;
+    QWidget *process_ = nullptr;
+    QBoxLayout *processRow_ = nullptr;
+    QWidget *states_ = nullptr;
     std::unique_ptr<ResultFieldsView> results_;
     std::unique_ptr<DesignListBar> listBar_;
     std::unique_ptr<ModeButtons> modeButtons_;

@@ -3,7 +3,12 @@
 #include "ClickLabel.h"
 #include "dialogs/HelpLinks.h"
 
+#include <QPainter>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zindle {
 
@@ -33,6 +38,54 @@ void setPanelColour(QWidget *panel, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     panel->setPalette(palette);
     panel->setAutoFillBackground(true);
+}
+
+SliderTickLabels::SliderTickLabels(QSlider *slider, QStringList captions, QWidget *parent)
+    : QWidget(parent), slider_(slider), captions_(std::move(captions))
+{
+    setObjectName(slider->objectName() + QStringLiteral("Labels"));
+}
+
+int SliderTickLabels::tickX(int value) const
+{
+    // Where the slider's style draws its ticks: the handle's centre at that position.
+    QStyleOptionSlider option;
+    option.initFrom(slider_);
+    option.orientation = slider_->orientation();
+    option.minimum = slider_->minimum();
+    option.maximum = slider_->maximum();
+    option.sliderPosition = value;
+    option.sliderValue = value;
+    option.tickPosition = slider_->tickPosition();
+    option.tickInterval = slider_->tickInterval();
+    option.upsideDown = slider_->invertedAppearance();
+    const QStyle *style = slider_->style();
+    const int length = style->pixelMetric(QStyle::PM_SliderLength, &option, slider_);
+    const int available = style->pixelMetric(QStyle::PM_SliderSpaceAvailable, &option, slider_);
+    const int x = QStyle::sliderPositionFromValue(option.minimum, option.maximum, value, available,
+                                                  option.upsideDown) + length / 2;
+    return slider_->mapTo(window(), QPoint(x, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
+}
+
+QSize SliderTickLabels::sizeHint() const
+{
+    return {slider_->sizeHint().width(), fontMetrics().height()};
+}
+
+void SliderTickLabels::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics = fontMetrics();
+    for (int i = 0; i < captions_.size(); ++i) {
+        const int value = slider_->minimum() + i;
+        if (value > slider_->maximum())
+            break;
+        const int w = metrics.horizontalAdvance(captions_[i]);
+        // Centred under the tick, but kept inside the widget at both ends.
+        const int left = std::clamp(tickX(value) - w / 2, 0, std::max(0, width() - w));
+        painter.drawText(QRect(left, 0, w, height()), Qt::AlignCenter, captions_[i]);
+    }
 }
 
 } // namespace zindle

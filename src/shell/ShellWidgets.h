@@ -4,9 +4,11 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
+#include <QWidget>
 
+class QSlider;
 class QToolButton;
-class QWidget;
 
 namespace zindle {
 
@@ -22,5 +24,26 @@ QToolButton *speedButton(const QString &name, const QString &text, const QString
 // A caption that opens a help page when pressed.
 ClickLabel *helpCaption(const QString &text, const QString &helpPath, HelpLinks &help, QWidget *parent);
 void setPanelColour(QWidget *panel, const QColor &colour);
+
+// The captions of a horizontal slider's positions, each centred under its tick mark. Placed
+// below the slider in the same layout column; the slider's own style decides where the ticks
+// are, so the captions follow any style and size.
+class SliderTickLabels : public QWidget {
+    Q_OBJECT
+public:
+    SliderTickLabels(QSlider *slider, QStringList captions, QWidget *parent);
+    const QStringList &captions() const { return captions_; }
+    // The x of the tick of slider position `value`, in this widget's coordinates.
+    int tickX(int value) const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSlider *slider_;
+    QStringList captions_;
+};
 
 } // namespace zindle

@@ -11,6 +11,8 @@
 #include "sheet/EmptySheet.h"
 
 #include <QColorDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace zindle {
 
@@ -48,7 +50,12 @@ WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
     convert_ = new ConvertDialog(&window);
 }
 
-void WindowDialogs::ShowAbout() { runModal(window_.modalRunner, *about_); }
+void WindowDialogs::ShowAbout()
+{
+    const QScreen *screen = window_.screen();
+    about_->CentreOnScreen(screen ? screen : QGuiApplication::primaryScreen());
+    runModal(window_.modalRunner, *about_);
+}
 
 void WindowDialogs::DefineMaterials()
 {

@@ -60,6 +60,16 @@ void PhysicsViews::modeSwitched()
     ++generation_;
     ++modeSwitches_;
     emit movedOn();
+    // The force picture is painted onto the sheet; a mode that does not redraw the sheet
+    // (Print Templates) would keep showing it. The sheet as it was under the forces stays.
+    const int leaving = window_.CurrentMode();
+    if (baseValid && (leaving == AnalyzeMode || leaving == SimulateMode)) {
+        QImage &canvas = window_.image_->canvas();
+        if (base.size() == canvas.size()) {
+            canvas = base.copy();
+            window_.image_->update();
+        }
+    }
     forces.hideAll();
     baseValid = false;
     Workspace &ws = window_.workspace();

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -161,6 +162,49 @@ TEST(CliTemplates, LayerTemplateIsTrueToScale)
     EXPECT_NEAR(measured.height(), expectedH, expectedH * 0.005);
     EXPECT_NEAR(measured.left(), layerPt.left() * dpi / 72.0, 2.0);
     EXPECT_NEAR(measured.top(), layerPt.top() * dpi / 72.0, 2.0);
+}
+
+TEST(CliTemplates, PaperIsChosenWithPageOrTakenFromTheLocale)
+{
+    if (!haveTool("pdftoppm"))
+        GTEST_SKIP() << "pdftoppm is not installed";
+    QTemporaryDir dir;
+    const int dpi = 20;
+    // Chosen: the report upright and the templates across, at the paper's size in pixels.
+    const QString a4 = dir.filePath("a4.pdf");
+    ASSERT_EQ(runCli({"templates", "Racer", a4, "--page", "a4"}).status, 0);
+    EXPECT_EQ(pdfPage(a4, 1, dpi, dir.path()).size(), QSize(166, 234));
+    EXPECT_EQ(pdfPage(a4, 2, dpi, dir.path()).size(), QSize(234, 166));
+    const QString letter = dir.filePath("letter.pdf");
+    ASSERT_EQ(runCli({"report", "Racer", letter, "--page", "Letter"}).status, 0);
+    EXPECT_EQ(pdfPage(letter, 1, dpi, dir.path()).size(), QSize(170, 220));
+    const CliResult wrong = runCli({"report", "Racer", dir.filePath("x.pdf"), "--page", "a5"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.contains("a5"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
+
+    // Without --page the locale's measurement system decides; the C locale says nothing.
+    const std::pair<QStringList, QSize> locales[] = {
+        {{"LC_ALL=C"}, QSize(170, 220)},
+        {{"LANG=de_DE.UTF-8"}, QSize(166, 234)},
+        {{"LANG=en_US.UTF-8"}, QSize(170, 220)},
+        {{"LANG=en_US.UTF-8", "LC_MEASUREMENT=fr_FR.UTF-8"}, QSize(166, 234)},
+    };
+    int n = 0;
+    for (const auto &[settings, size] : locales) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LC_ALL", "LC_MEASUREMENT", "LANG"})
+            environment.remove(name);
+        for (const QString &setting : settings)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        const QString pdf = dir.filePath(QString("locale-%1.pdf").arg(++n));
+        QProcess cli;
+        cli.setProcessEnvironment(environment);
+        cli.start(ZINDLE_CLI_PATH, {"report", "Racer", pdf});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        EXPECT_EQ(pdfPage(pdf, 1, dpi, dir.path()).size(), size) << settings.join(' ').toStdString();
+    }
 }
 
 TEST(CliTemplates, UsageAndFailures)

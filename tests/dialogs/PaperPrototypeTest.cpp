@@ -6,6 +6,7 @@
 
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PrinterPageSink.h"
+#include "output/PaperSize.h"
 #include "output/Templates.h"
 #include "output/WheelPages.h"
 #include "sheet/EmptySheet.h"
@@ -206,50 +207,73 @@ QString outputFolder()
     return dir.filePath(QStringLiteral("screenshots"));
 }
 
-TEST(PrinterPageSink, EntireSetThroughAPrinterWritingAPdfFile)
+TEST(PrinterPageSink, EntireSetThroughAPrinterWritingAPdfFileOnA4OrLetter)
 {
     PrintWindow s;
     MainWindow &w = s.w();
+    struct Paper {
+        QPageSize::PageSizeId id;
+        const char *name, *upright, *across; // pdfinfo's sizes in points
+    };
+    const Paper papers[] = {{QPageSize::A4, "a4", "595 x 842", "842 x 595"},
+                            {QPageSize::Letter, "letter", "612 x 792", "792 x 612"}};
+    for (const Paper &paper : papers) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(300);
+        // What the user chose in the print dialog.
+        printer.setPageSize(QPageSize(paper.id));
+        const QString path = outputFolder() + QStringLiteral("/entire-set-") + QLatin1String(paper.name) + QStringLiteral(".pdf");
+        QFile::remove(path);
+        printer.setOutputFileName(path);
+        int sinkItems = 0, sinkJobs = 0;
+        s.dialog()->openPrinter = [&](QWidget *) -> std::unique_ptr<PageSink> {
+            auto sink = std::make_unique<PrinterPageSink>(printer);
+            struct Watch : PageSink {
+                std::unique_ptr<PrinterPageSink> inner;
+                int &items, &jobs;
+                Watch(std::unique_ptr<PrinterPageSink> s, int &i, int &j) : inner(std::move(s)), items(i), jobs(j) {}
+                ~Watch() override
+                {
+                    inner->finish();
+                    items = inner->itemCount();
+                    jobs = inner->jobCount();
+                }
+                QPainter *beginItem(QPageLayout::Orientation o) override { return inner->beginItem(o); }
+                bool endItem() override { return inner->endItem(); }
+            };
+            return std::make_unique<Watch>(std::move(sink), sinkItems, sinkJobs);
+        };
+        w.VPPrint();
+        s.print(PrintJobKind::EntireSet);
+        EXPECT_TRUE(s.dialog()->lastOutcome().ok);
+        EXPECT_EQ(sinkItems, 9);
+        EXPECT_EQ(sinkJobs, 1); // every item a page of the one file
+        ASSERT_TRUE(QFile::exists(path));
+
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        if (pdfinfo.isEmpty())
+            continue;
+        QProcess info;
+        info.start(pdfinfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), path});
+        ASSERT_TRUE(info.waitForFinished(20000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+9\\b")))) << text.toStdString();
+        // The report upright, the templates across, on the paper chosen.
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Page\\s+1 size:\\s+") + QLatin1String(paper.upright))))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Page\\s+2 size:\\s+") + QLatin1String(paper.across))))
+            << text.toStdString();
+    }
+}
+
+TEST(PrinterPageSink, WithNoPrinterTheDialogStartsOnTheLocalesPaper)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(300);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    const QString path = outputFolder() + QStringLiteral("/entire-set.pdf");
-    QFile::remove(path);
-    printer.setOutputFileName(path);
-    int sinkItems = 0, sinkJobs = 0;
-    s.dialog()->openPrinter = [&](QWidget *) -> std::unique_ptr<PageSink> {
-        auto sink = std::make_unique<PrinterPageSink>(printer);
-        struct Watch : PageSink {
-            std::unique_ptr<PrinterPageSink> inner;
-            int &items, &jobs;
-            Watch(std::unique_ptr<PrinterPageSink> s, int &i, int &j) : inner(std::move(s)), items(i), jobs(j) {}
-            ~Watch() override
-            {
-                inner->finish();
-                items = inner->itemCount();
-                jobs = inner->jobCount();
-            }
-            QPainter *beginItem(QPageLayout::Orientation o) override { return inner->beginItem(o); }
-            bool endItem() override { return inner->endItem(); }
-        };
-        return std::make_unique<Watch>(std::move(sink), sinkItems, sinkJobs);
-    };
-    w.VPPrint();
-    s.print(PrintJobKind::EntireSet);
-    EXPECT_TRUE(s.dialog()->lastOutcome().ok);
-    EXPECT_EQ(sinkItems, 9);
-    EXPECT_EQ(sinkJobs, 1); // every item a page of the one file
-    ASSERT_TRUE(QFile::exists(path));
-
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (pdfinfo.isEmpty())
-        return;
-    QProcess info;
-    info.start(pdfinfo, {path});
-    ASSERT_TRUE(info.waitForFinished(20000));
-    const QString text = QString::fromUtf8(info.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+9\\b")))) << text.toStdString();
+    printer.setPageSize(QPageSize(DefaultPaperSize() == QPageSize::A4 ? QPageSize::Letter : QPageSize::A4));
+    ChooseInitialPaper(printer);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), DefaultPaperSize());
 }
 
 TEST(Screenshots, PaperPrototypeWindow)

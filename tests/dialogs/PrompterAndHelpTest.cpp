@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTemporaryDir>
 
 namespace zindle::test {
 namespace {
@@ -45,6 +48,111 @@ TEST(HelpPages, EveryPathTheProgramOpensIsAPageOfTheHelpFolder)
             EXPECT_TRUE(QFileInfo::exists(QFileInfo(file).dir().filePath(target))) << path << " -> " << target.toStdString();
         }
     }
+}
+
+// A folder tree for the help lookup: `pages` gets the two index files the lookup checks.
+void makeHelpPages(const QString &pages)
+{
+    ASSERT_TRUE(QDir().mkpath(pages + QStringLiteral("/help")));
+    for (const QString &file : {pages + QStringLiteral("/index.html"), pages + QStringLiteral("/help/index.html")}) {
+        QFile page(file);
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<h1>Zindle</h1>");
+    }
+}
+
+TEST(HelpPages, FoundFromABuildFolderAnywhere)
+{
+    // A program in a folder that is neither installed nor below the source tree.
+    QTemporaryDir elsewhere;
+    const QString bin = elsewhere.filePath(QStringLiteral("build/src"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString folder = findHelpFolder(bin);
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/help/h-totalmass.html")));
+    EXPECT_FALSE(folder.startsWith(elsewhere.path()));
+}
+
+TEST(HelpPages, InstalledPagesComeFirstAndAFailedSearchNamesEveryFolderTried)
+{
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString source = prefix.filePath(QStringLiteral("source/help"));
+    makeHelpPages(source);
+
+    QStringList looked;
+    EXPECT_EQ(findHelpFolder(bin, source, &looked), QDir::cleanPath(source));
+    makeHelpPages(prefix.filePath(QStringLiteral("share/zindle/help")));
+    EXPECT_EQ(findHelpFolder(bin, source), QDir::cleanPath(prefix.filePath(QStringLiteral("share/zindle/help"))));
+
+    QTemporaryDir empty;
+    const QString lonely = empty.filePath(QStringLiteral("a/b"));
+    ASSERT_TRUE(QDir().mkpath(lonely));
+    looked.clear();
+    EXPECT_TRUE(findHelpFolder(lonely, empty.filePath(QStringLiteral("gone/help")), &looked).isEmpty());
+    ASSERT_GE(looked.size(), 3);
+    EXPECT_EQ(looked[0], QDir::cleanPath(empty.filePath(QStringLiteral("a/share/zindle/help"))));
+    EXPECT_EQ(looked[1], QDir::cleanPath(empty.filePath(QStringLiteral("gone/help"))));
+    EXPECT_EQ(looked[2], QDir::cleanPath(lonely + QStringLiteral("/help")));
+}
+
+// A left click as the window system delivers it: press and release on the widget, passed on
+// to the parents while nobody accepts it.
+void clickWith(QWidget *widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+TEST(HelpPages, ALinkOfTheStartUpWindowOnlyOpensItsPage)
+{
+    StartedWindow s;
+    AboutDialog *about = s.w().aboutDialog();
+    int dismissals = 0;
+    QObject::connect(about, &AboutDialog::dismissed, [&dismissals] { ++dismissals; });
+    about->show();
+    QApplication::processEvents();
+    for (const char *name : {"Label4", "Label2"}) {
+        auto *link = about->findChild<ClickLabel *>(QLatin1String(name));
+        clickWith(link);
+        EXPECT_TRUE(about->isVisible()) << name;
+        // Still shown as a link.
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 0xcc)) << name;
+    }
+    EXPECT_EQ(s.urls.size(), 2u);
+    EXPECT_EQ(dismissals, 0);
+    // The window's own closing clicks still close it.
+    clickWith(about->findChild<ClickLabel *>(QStringLiteral("Label1")));
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(dismissals, 1);
+    EXPECT_EQ(s.urls.size(), 2u);
+}
+
+TEST(HelpPages, TheStartUpWindowIsCentredOnTheScreen)
+{
+    // The main window is not shown yet when the start-up window comes up.
+    Workspace workspace;
+    ScriptedPrompter prompter;
+    MainWindow window(workspace, prompter);
+    window.move(0, 0);
+    QRect shown;
+    window.modalRunner = [&shown](QDialog &dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        shown = dialog.frameGeometry();
+        static_cast<AboutDialog &>(dialog).Dismiss();
+        return int(QDialog::Accepted);
+    };
+    window.ShowStartUpWindow();
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_LE(std::abs(shown.center().x() - screen.center().x()), 2);
+    EXPECT_LE(std::abs(shown.center().y() - screen.center().y()), 20); // a title bar at most
+    window.hide();
 }
 
 TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)

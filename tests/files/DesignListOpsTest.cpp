@@ -160,6 +160,47 @@ TEST_F(ListFixture, RemoveAsksAndRefusesBuiltIns)
     EXPECT_EQ(workspace.list.CurrentDesign, 0);
 }
 
+TEST_F(ListFixture, AfterRemoveTheMemoryHoldsTheDesignTheListSelects)
+{
+    const DesignRecord defaults = workspace.design;
+    // A design of its own, saved, then removed.
+    ops.NewDesign();
+    workspace.design.SpringWidth = QStringLiteral("5");
+    workspace.design.OuterPts.push_back({100, 100});
+    prompter.savePaths = {path("mine.zndl")};
+    ASSERT_TRUE(ops.SaveCurrent());
+    ASSERT_TRUE(workspace.list.current().DesignSaved);
+    const int before = rebuilds;
+    prompter.confirmAnswers = {Answer::Yes};
+    ops.RemoveDesign();
+    ASSERT_EQ(workspace.list.DesignCount(), 5);
+    EXPECT_EQ(workspace.list.CurrentDesign, 0);
+    EXPECT_TRUE(workspace.list.current().DesignSaved);
+    EXPECT_EQ(workspace.design.SpringWidth, defaults.SpringWidth);
+    EXPECT_EQ(workspace.design.OuterPts, defaults.OuterPts);
+    EXPECT_EQ(rebuilds, before + 1);
+
+    // Answering No to the save question takes the unsaved design off at once: the same.
+    ops.NewDesign();
+    workspace.design.SpringWidth = QStringLiteral("6");
+    workspace.list.MarkDesignChanged(workspace.list.CurrentDesign);
+    prompter.confirmAnswers = {Answer::No};
+    ops.RemoveDesign();
+    EXPECT_EQ(workspace.list.DesignCount(), 5);
+    EXPECT_EQ(workspace.list.CurrentDesign, 0);
+    EXPECT_EQ(workspace.design.SpringWidth, defaults.SpringWidth);
+
+    // Answering No to the removal question changes nothing.
+    ops.NewDesign();
+    workspace.design.SpringWidth = QStringLiteral("7");
+    prompter.savePaths = {path("seven.zndl")};
+    ASSERT_TRUE(ops.SaveCurrent());
+    prompter.confirmAnswers = {Answer::No};
+    ops.RemoveDesign();
+    EXPECT_EQ(workspace.list.DesignCount(), 6);
+    EXPECT_EQ(workspace.design.SpringWidth, QStringLiteral("7"));
+}
+
 TEST_F(ListFixture, OpenOfAForeignFileSaysSoAndLeavesAFreshDesign)
 {
     QFile foreign(path("notes.zndl"));

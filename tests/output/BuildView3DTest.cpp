@@ -195,8 +195,9 @@ TEST(Build3DView, StopEndsTheDrawingAtTheStageBoundaryAndSteppingGoesOn)
     EXPECT_EQ(view.Built3DStage, 5);
     EXPECT_EQ(view.progressText(), "5 of 11");
     EXPECT_FALSE(view.StopFlag);
-    // A stopped whole drawing leaves the step button as the whole drawing set it.
-    EXPECT_FALSE(view.controls.stepEnabled);
+    // The student goes on from where the drawing stopped.
+    EXPECT_TRUE(view.controls.stepEnabled);
+    EXPECT_TRUE(view.controls.toEndEnabled);
 
     // Drawing the next stage on its own walks the first five again without painting them.
     const QImage before = image;
@@ -214,6 +215,23 @@ TEST(Build3DView, StopEndsTheDrawingAtTheStageBoundaryAndSteppingGoesOn)
     run(six, sixImage, ws, {0, 6, true});
     EXPECT_EQ(image, sixImage);
     EXPECT_NE(image, before);
+
+    // To end takes the rest on the same sheet and gives the whole car.
+    const Build3DRequest rest = view.toEndRequest();
+    EXPECT_EQ(rest.from, 7);
+    EXPECT_FALSE(rest.clearSheet);
+    std::vector<int> walked; // 1 to 6 only walked, 7 to 11 painted
+    run(view, image, ws, rest, [&](int stage) { walked.push_back(stage); });
+    EXPECT_EQ(walked, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(view.Built3DStage, 11);
+    EXPECT_FALSE(view.controls.stepEnabled);
+    EXPECT_FALSE(view.controls.toEndEnabled);
+    BuildView3D whole;
+    QImage wholeImage;
+    run(whole, wholeImage, ws, whole.refreshRequest());
+    EXPECT_EQ(image, wholeImage);
+    // A finished picture is drawn anew by To end.
+    EXPECT_TRUE(view.toEndRequest().clearSheet);
 }
 
 TEST(Build3DView, StageCountFollowsTheCoredLayers)

@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 
 #include <QImage>
+#include <QPageSize>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -20,6 +21,8 @@ public:
     std::vector<QPageLayout::Orientation> orientations;
     std::vector<QImage> pages;
     int failAt = -1;
+    // A square sheet of paper larger than any page, to see what would fall off a real one.
+    bool oversized = false;
 
     QPainter *beginItem(QPageLayout::Orientation orientation) override
     {
@@ -27,7 +30,8 @@ public:
             return nullptr;
         orientations.push_back(orientation);
         const bool landscape = orientation == QPageLayout::Landscape;
-        QImage page(landscape ? 1100 : 850, landscape ? 850 : 1100, QImage::Format_RGB32);
+        QImage page(oversized ? 1500 : landscape ? 1100 : 850, oversized ? 1500 : landscape ? 850 : 1100,
+                    QImage::Format_RGB32);
         page.fill(Qt::white);
         page.setDotsPerMeterX(3937); // 100 dpi
         page.setDotsPerMeterY(3937);
@@ -96,6 +100,70 @@ TEST(PrintJobs, SingleLayerIsNumberZeroAndWheelsKeepTheNumber)
     EXPECT_EQ(RunPrintJob(ws, inner, PrintJobKind::OneInnerLayer, state).itemsPrinted, 1);
     EXPECT_EQ(state.TemplateLayerNumber, 0);
     EXPECT_EQ(inner.orientations, std::vector<QPageLayout::Orientation>{QPageLayout::Landscape});
+}
+
+// The inked area of a page, in pixels.
+QRect inkBox(const QImage &page)
+{
+    QRect box;
+    for (int y = 0; y < page.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(page.constScanLine(y));
+        for (int x = 0; x < page.width(); ++x)
+            if (line[x] != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+TEST(PrintJobs, EveryItemFitsA4AndUsLetter)
+{
+    // The narrower and the shorter side of the two papers, A4's 8.27 in and Letter's 11 in,
+    // less a printer's unprintable edge of a quarter inch all round (the item starts at the
+    // printable area's corner).
+    const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Inch).boundedTo(
+                             QPageSize(QPageSize::Letter).size(QPageSize::Inch))
+                         - QSizeF(0.5, 0.5);
+    struct Case {
+        const char *name;
+        int slot;
+        const char *driveWheel, *otherWheel, *springWidth;
+        size_t wheelPages;
+    };
+    const Case cases[] = {
+        {"Racer", 1, nullptr, nullptr, nullptr, 2},
+        {"Tow Truck", 3, nullptr, nullptr, nullptr, 2},
+        {"largest wheels", 0, "7.5", "7.5", "6", 4},
+        {"wheels side by side", 0, "5", "3.75", nullptr, 2},
+        {"wheels one below the other", 0, "3.7", "3.7", nullptr, 2},
+    };
+    for (const Case &c : cases) {
+        Workspace ws;
+        BuildBuiltInDesign(ws, c.slot);
+        ws.list.CurrentDesign = c.slot;
+        if (c.driveWheel) {
+            ws.design.DriveWhlDia = QLatin1String(c.driveWheel);
+            ws.design.OtherWhlDia = QLatin1String(c.otherWheel);
+        }
+        if (c.springWidth)
+            ws.design.SpringWidth = QLatin1String(c.springWidth);
+        ws.scale = HeadlessSheetScale();
+        PrepareEntireCycle(ws);
+        RefreshPhysicsMode(ws, SimulateMode);
+        ImageSink sink;
+        sink.oversized = true;
+        PrintState state;
+        ASSERT_TRUE(RunPrintJob(ws, sink, PrintJobKind::EntireSet, state).ok) << c.name;
+        EXPECT_EQ(sink.pages.size(), 1 + size_t(state.TemplateLayerNumber) + c.wheelPages) << c.name;
+        for (size_t i = 0; i < sink.pages.size(); ++i) {
+            const bool landscape = sink.orientations[i] == QPageLayout::Landscape;
+            const QSizeF page = landscape ? paper.transposed() : paper;
+            const QRect ink = inkBox(sink.pages[i]);
+            ASSERT_FALSE(ink.isEmpty()) << c.name << " page " << i + 1;
+            EXPECT_GE(ink.left(), 0);
+            EXPECT_LE((ink.right() + 1) / 100.0, page.width()) << c.name << " page " << i + 1;
+            EXPECT_LE((ink.bottom() + 1) / 100.0, page.height()) << c.name << " page " << i + 1;
+        }
+    }
 }
 
 TEST(PrintJobs, AnItemThatCannotBePrintedEndsTheJob)

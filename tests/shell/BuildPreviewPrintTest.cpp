@@ -168,15 +168,23 @@ TEST(BuildView, StopEndsTheDrawingAfterTheStageAndSteppingGoesOn)
     EXPECT_TRUE(w.findChild<QWidget *>(QStringLiteral("ProcessPanel"))->isEnabled());
     EXPECT_TRUE(w.menuBar()->isEnabled());
     EXPECT_TRUE(w.action(QStringLiteral("PrintTemplatesPos"))->isEnabled());
-    // A stopped whole drawing counts as a whole one: the buttons wait for Rewind, while the
-    // panel still knows where the picture ended, so a step goes on from there.
-    EXPECT_FALSE(button(w, "StepForward3DBtn")->isEnabled());
-    EXPECT_FALSE(button(w, "ToEnd3DBtn")->isEnabled());
+    // The student goes on from where the drawing stopped: a step draws stage 6, To end the rest.
+    EXPECT_TRUE(button(w, "StepForward3DBtn")->isEnabled());
+    EXPECT_TRUE(button(w, "ToEnd3DBtn")->isEnabled());
     EXPECT_TRUE(button(w, "Rewind3DBtn")->isEnabled());
-    s.panel()->StepForward3DBtnClick();
+    button(w, "StepForward3DBtn")->click();
     EXPECT_EQ(w.Built3DStage, 6);
     EXPECT_EQ(labelText(w, "Progress3DLabel"), QStringLiteral("6 of 11"));
     EXPECT_TRUE(button(w, "StepForward3DBtn")->isEnabled());
+    button(w, "ToEnd3DBtn")->click();
+    EXPECT_EQ(w.Built3DStage, 11);
+    EXPECT_EQ(labelText(w, "Progress3DLabel"), QStringLiteral("11 of 11"));
+    EXPECT_FALSE(button(w, "StepForward3DBtn")->isEnabled());
+    EXPECT_FALSE(button(w, "ToEnd3DBtn")->isEnabled());
+    // The picture put together after the Stop is the one a whole drawing makes.
+    const QImage resumed = w.image()->canvas().copy();
+    w.VPBuild();
+    EXPECT_EQ(w.image()->canvas(), resumed);
 }
 
 TEST(BuildView, StopDuringAStepLeavesSteppingOn)

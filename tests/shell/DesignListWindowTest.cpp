@@ -4,6 +4,7 @@
 #include "files/DesignListOps.h"
 
 #include <QComboBox>
+#include "shell/SheetImage.h"
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -283,6 +284,40 @@ TEST(DesignListWindow, ConvertReadsAnOlderTextFileAndSavesItAgain)
     s.prompter.shown.clear();
     s.w().ConvertFile();
     EXPECT_TRUE(s.prompter.shown.empty());
+}
+
+TEST(DesignListWindow, AfterRemoveTheSheetFieldsAndListShowTheSelectedDesign)
+{
+    QTemporaryDir dir;
+    StartedWindow s;
+    MainWindow &w = s.w();
+    const QImage defaultSheet = w.image()->canvas().copy();
+    QLineEdit *springWidth = w.findChild<QLineEdit *>(QStringLiteral("SpringWidthEF"));
+    ASSERT_NE(springWidth, nullptr);
+    const QString defaultWidth = springWidth->text();
+
+    // The Racer saved as a design of its own, opened, then removed.
+    w.DesignListClick(1);
+    s.prompter.savePaths = {dir.filePath(QStringLiteral("Mine.zndl"))};
+    w.SaveBtnClick();
+    w.DesignListClick(5);
+    ASSERT_EQ(s.workspace.list.CurrentDesign, 5);
+    w.SelectPart(5); // the spring
+    springWidth->setText(QStringLiteral("2"));
+    emit springWidth->textEdited(springWidth->text());
+    w.ApplyBtnClick();
+    s.prompter.savePaths = {dir.filePath(QStringLiteral("Mine.zndl"))};
+    w.SaveBtnClick();
+    ASSERT_EQ(s.workspace.design.SpringWidth, QStringLiteral("2"));
+    s.prompter.confirmAnswers = {Answer::Yes};
+    w.RemoveBtnClick();
+
+    expectComboInStep(s);
+    EXPECT_EQ(w.designList()->currentText(), QStringLiteral("Default design"));
+    EXPECT_EQ(springWidth->text(), defaultWidth);
+    EXPECT_EQ(s.workspace.design.SpringWidth, defaultWidth);
+    EXPECT_EQ(w.image()->canvas(), defaultSheet);
+    EXPECT_EQ(w.CurrentMode(), 1);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
 #include "files/DesignFile.h"
+#include "shell/DesignPanel.h"
+#include "shell/SheetEditing.h"
 #include "shell/SheetImage.h"
 #include "sheet/EmptySheet.h"
 
@@ -375,6 +377,70 @@ TEST(DesignPanel, ChoosingADriveButtonChangesTheDesignAndRedraws)
     s.w().VPBuild();
     EXPECT_FALSE(s.w().findChild<QToolButton *>(QStringLiteral("RWDBtn"))->isEnabled());
     EXPECT_FALSE(s.w().findChild<QToolButton *>(QStringLiteral("DrawOuterBtn"))->isEnabled());
+}
+
+// Every caption of the strips above the sheet is whole and inside the window.
+void expectNothingCut(MainWindow &w, const QSize &size)
+{
+    for (const char *strip : {"ProcessPanel", "DesignStatePanel"}) {
+        QWidget *panel = w.findChild<QWidget *>(QLatin1String(strip));
+        for (QWidget *widget : panel->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(&w))
+                continue;
+            int needed = 0;
+            if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                needed = button->sizeHint().width();
+            else if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap())
+                needed = label->sizeHint().width();
+            else
+                continue;
+            EXPECT_GE(widget->width(), needed) << widget->objectName().toStdString() << " at " << size.width();
+            EXPECT_LE(widget->mapTo(&w, QPoint(widget->width(), 0)).x(), w.width())
+                << widget->objectName().toStdString() << " at " << size.width();
+        }
+    }
+}
+
+TEST(MainWindowLayout, ToolRowStaysPutInEveryToolStateAndNothingIsCutAtTheSmallestWindow)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    auto *panel = w.findChild<DesignPanel *>();
+    const char *watched[] = {"DrawOuterBtn", "DrawInnerBtn", "FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn",
+                             "RWDBtn", "FWDBtn", "AWDBtn"};
+    const auto places = [&] {
+        std::vector<QRect> rects;
+        for (const char *name : watched) {
+            QWidget *widget = w.findChild<QWidget *>(QLatin1String(name));
+            rects.emplace_back(widget->mapTo(&w, QPoint(0, 0)), widget->size());
+        }
+        return rects;
+    };
+    for (const QSize size : {QSize(1600, 1000), QSize(1000, 700), QSize(540, 440)}) {
+        w.resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(w.size(), size);
+        const std::vector<QRect> idle = places();
+        expectNothingCut(w, size);
+        for (int part = 0; part < PartCount; ++part) {
+            w.SelectPart(part);
+            QApplication::processEvents();
+            expectNothingCut(w, size);
+        }
+        for (const char *tool : {"FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn", "DrawOuterBtn"}) {
+            w.findChild<QToolButton *>(QLatin1String(tool))->click();
+            QApplication::processEvents();
+            EXPECT_TRUE(panel->sheetEditing().toolActive()) << tool;
+            EXPECT_EQ(places(), idle) << tool << " at " << size.width();
+            expectNothingCut(w, size);
+            panel->sheetEditing().resetToolStates();
+            QApplication::processEvents();
+        }
+        // The sheet starts below the strips, whatever their height.
+        const QWidget *states = w.findChild<QWidget *>(QStringLiteral("StateArea"));
+        EXPECT_GE(w.image()->mapTo(&w, QPoint(0, 0)).y(), states->mapTo(&w, QPoint(0, states->height())).y());
+    }
 }
 
 } // namespace

@@ -7,8 +7,14 @@
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/MaterialDialogs.h"
 #include "dialogs/PreferencesDialog.h"
+#include "shell/DesignPanel.h"
+#include "shell/SheetEditing.h"
+#include "shell/WindowRefreshHooks.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+#include <QMouseEvent>
+#include <QToolButton>
 
 namespace zindle::test {
 namespace {
@@ -66,6 +72,110 @@ TEST(Screenshots, MainWindowInEveryModeAndEveryDialog)
              QStringLiteral("dialog-define-") + QLatin1String(kinds[k]));
     save(w.convertDialog(), QStringLiteral("dialog-convert"));
     save(w.paperPrototype(), QStringLiteral("dialog-paper-prototype"));
+}
+
+
+// The Design mode's tool row with +Wt in use, wide and at the smallest window.
+TEST(Screenshots, ToolRowWithAToolInUse)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    for (const QSize size : {QSize(1600, 1000), QSize(540, 440)}) {
+        w.resize(size);
+        QApplication::processEvents();
+        const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
+        save(&w, QStringLiteral("tools-idle") + suffix);
+        w.findChild<QToolButton *>(QStringLiteral("AddWeightBtn"))->click();
+        QApplication::processEvents();
+        save(&w, QStringLiteral("tools-add-weight") + suffix);
+        w.findChild<DesignPanel *>()->sheetEditing().resetToolStates();
+        w.SelectPart(3); // the drive wheels: sizes as well as a material
+        QApplication::processEvents();
+        save(&w, QStringLiteral("tools-drive-wheels") + suffix);
+        w.findChild<QToolButton *>(QStringLiteral("DrawOuterBtn"))->click();
+        QApplication::processEvents();
+        save(&w, QStringLiteral("tools-draw-outer") + suffix);
+        w.findChild<DesignPanel *>()->sheetEditing().resetToolStates();
+        w.SelectPart(1);
+    }
+}
+
+TEST(Screenshots, EveryModeAtTheSmallestWindow)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(w.minimumSize());
+    QApplication::processEvents();
+    w.DesignListClick(1);
+    const std::pair<void (MainWindow::*)(), const char *> shots[] = {
+        {&MainWindow::VPBuild, "small-3-build"}, {&MainWindow::VPProperties, "small-4-analyze"},
+        {&MainWindow::VPDynamic, "small-5-simulate"}, {&MainWindow::VPRace, "small-6-race"},
+        {&MainWindow::VPPreview, "small-7-preview"}};
+    for (const auto &[enter, name] : shots) {
+        (w.*enter)();
+        QApplication::processEvents();
+        save(&w, QLatin1String(name));
+    }
+}
+
+// The start-up window right after its "Visit ..." link was clicked: still up, links still blue.
+TEST(Screenshots, StartUpWindowAfterALinkClick)
+{
+    StartedWindow s;
+    AboutDialog *about = s.w().aboutDialog();
+    about->show();
+    QApplication::processEvents();
+    QWidget *link = about->findChild<ClickLabel *>(QStringLiteral("Label4"));
+    const QPointF at(link->width() / 2.0, link->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, link->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(link, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, link->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(link, &release);
+    QApplication::processEvents();
+    ASSERT_TRUE(about->isVisible());
+    save(about, QStringLiteral("about-after-link-click"));
+    about->Dismiss();
+}
+
+// The Analyze strip with the element size captions, Print Templates entered from Simulate, and
+// a race with a built-in saved under a new name.
+TEST(Screenshots, AnalyzeSliderPrintAfterSimulateAndARenamedDesignRacing)
+{
+    QTemporaryDir dir;
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1180, 800);
+    QApplication::processEvents();
+    w.DesignListClick(1);
+    w.VPProperties();
+    QApplication::processEvents();
+    save(&w, QStringLiteral("analyze-element-size"));
+    save(w.findChild<QWidget *>(QStringLiteral("ElementSizeGroupBox")), QStringLiteral("analyze-element-size-slider"));
+
+    w.VPDynamic();
+    QApplication::processEvents();
+    save(&w, QStringLiteral("simulate-before-print"));
+    w.VPPrint();
+    w.paperPrototype()->hide();
+    QApplication::processEvents();
+    save(&w, QStringLiteral("print-after-simulate"));
+
+    s.prompter.savePaths = {dir.filePath(QStringLiteral("Blue Comet.zndl"))};
+    w.VPSet();
+    w.SaveBtnClick();
+    w.DesignListClick(5);
+    w.VPDynamic();
+    w.DesignListClick(1);
+    w.VPDynamic();
+    w.views().raceIntervalOverride = 1;
+    w.VPRace();
+    QApplication::processEvents();
+    save(&w, QStringLiteral("race-renamed-design"));
 }
 
 } // namespace

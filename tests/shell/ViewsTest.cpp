@@ -7,11 +7,16 @@
 #include "model/NumberText.h"
 #include "physics/Race.h"
 #include "shell/SheetImage.h"
+#include "shell/ShellWidgets.h"
+#include "sheet/RaceTrackPainter.h"
+#include "dialogs/PaperPrototypeDialog.h"
 #include "shell/WindowRefreshHooks.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/SheetScale.h"
 
 #include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -83,6 +88,49 @@ TEST(ElementSize, SliderPositionsGiveTheSixSizesAndRefreshAnalyze)
     EXPECT_EQ(s.workspace.mass.ElementSize, 9);
     w.VPProperties();
     EXPECT_EQ(slider->value(), 3);
+}
+
+TEST(ElementSize, EachPositionCarriesItsCaptionUnderItsTick)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1200, 800);
+    w.VPProperties();
+    QApplication::processEvents();
+    auto *captions = w.findChild<SliderTickLabels *>(QStringLiteral("ElementSizeSliderLabels"));
+    ASSERT_NE(captions, nullptr);
+    ASSERT_TRUE(captions->isVisibleTo(&w));
+    EXPECT_EQ(captions->captions(), QStringList({"1", "1/2", "1/4", "1/8", "1/16", "1/32"}));
+    EXPECT_EQ(label(w, "MaxTorqueLabel")->text(), QStringLiteral("Max Torque (in-lb)"));
+
+    // The ink of the painted captions falls into six groups, each centred under its tick.
+    const QImage picture = captions->grab().toImage();
+    const QColor background = picture.pixelColor(0, 0);
+    std::vector<std::pair<int, int>> groups; // first and last inked column
+    for (int x = 0; x < picture.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < picture.height() && !ink; ++y)
+            ink = qGray(picture.pixel(x, y)) < qGray(background.rgb()) - 60;
+        if (!ink)
+            continue;
+        if (groups.empty() || x - groups.back().second > 4)
+            groups.emplace_back(x, x);
+        else
+            groups.back().second = x;
+    }
+    ASSERT_EQ(groups.size(), 6u);
+    const auto *slider = w.findChild<QSlider *>(QStringLiteral("ElementSizeSlider"));
+    for (int position = 0; position < 6; ++position) {
+        const double centre = (groups[size_t(position)].first + groups[size_t(position)].second) / 2.0;
+        EXPECT_NEAR(centre, captions->tickX(position), 3.0) << position;
+    }
+    // The ticks span the slider from end to end.
+    const int left = slider->mapTo(&w, QPoint(0, 0)).x() - captions->mapTo(&w, QPoint(0, 0)).x();
+    EXPECT_GT(captions->tickX(0), left);
+    EXPECT_LT(captions->tickX(0), left + 20);
+    EXPECT_LT(captions->tickX(5), left + slider->width());
+    EXPECT_GT(captions->tickX(5), left + slider->width() - 20);
 }
 
 TEST(AnalyzePicture, GridMarkerAndNormalForceBars)
@@ -371,6 +419,80 @@ TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
     EXPECT_FALSE(s.workspace.race.raceOver);
     EXPECT_FALSE(w.views().raceRunning());
     EXPECT_FALSE(w.views().raceTimer().isActive());
+}
+
+// Pixels of the force picture's colours on the sheet.
+int forceInk(const QImage &sheet)
+{
+    int n = 0;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) {
+            const QColor c = sheet.pixelColor(x, y);
+            // The bars are pure red, blue and dark green.
+            n += c == QColor(Qt::red) || c == QColor(Qt::blue) || c == QColor(0, 128, 0);
+        }
+    return n;
+}
+
+TEST(ForcePicture, LeavingSimulateOrAnalyzeTakesTheForcesOffTheSheet)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.DesignListClick(1);
+    for (void (MainWindow::*enter)() : {&MainWindow::VPDynamic, &MainWindow::VPProperties}) {
+        (w.*enter)();
+        const QImage under = w.views().base.copy();
+        ASSERT_FALSE(under.isNull());
+        ASSERT_NE(w.image()->canvas(), under); // the bars are on the sheet
+        // Print Templates leaves the sheet as it was, but without the force picture.
+        w.VPPrint();
+        w.paperPrototype()->hide();
+        EXPECT_EQ(w.image()->canvas(), under);
+        EXPECT_FALSE(w.views().forces.anyVisible());
+        EXPECT_EQ(forceInk(w.image()->canvas()), forceInk(under));
+    }
+}
+
+TEST(RaceView, LanesCarryTheNamesTheDesignListShows)
+{
+    QTemporaryDir dir;
+    StartedWindow s;
+    MainWindow &w = s.w();
+    Workspace &ws = s.workspace;
+    // The Racer saved as "Blue Comet": the file holds the name "Racer", the list the new one.
+    w.DesignListClick(1);
+    s.prompter.savePaths = {dir.filePath(QStringLiteral("Blue Comet.zndl"))};
+    w.SaveBtnClick();
+    ASSERT_EQ(ws.list.DesignCount(), 6);
+    w.DesignListClick(5);
+    ASSERT_EQ(ws.list.CurrentDesign, 5);
+    EXPECT_EQ(ws.list.entries[5].DesignName, QStringLiteral("Racer"));
+    EXPECT_EQ(ws.list.items[5], QStringLiteral("Blue Comet"));
+    w.VPDynamic();
+    w.DesignListClick(1);
+    w.views().raceIntervalOverride = 1;
+    w.VPRace();
+    ASSERT_TRUE(ws.race.raceOver);
+
+    // The lane names are the list's items: the same picture as a list whose stored name is
+    // "Blue Comet" too, and not the one of a list that shows "Racer" twice.
+    const RaceGeometry geometry = raceGeometry(ws);
+    std::vector<RaceBar> bars(2);
+    bars[0].lane = 1;
+    bars[1].lane = 5;
+    const auto names = [&](const DesignList &list) {
+        QImage picture(w.image()->canvas().size(), QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        PaintLaneNames(painter, bars, list, geometry);
+        return picture;
+    };
+    DesignList stored = ws.list;
+    stored.entries[5].DesignName = QStringLiteral("Blue Comet");
+    DesignList twice = ws.list;
+    twice.items[5] = QStringLiteral("Racer");
+    EXPECT_EQ(names(ws.list), names(stored));
+    EXPECT_NE(names(ws.list), names(twice));
 }
 
 } // namespace
