@@ -191,23 +191,35 @@ QPoint PartGeometry::frontAxleCentre() const
     return {truncToInt(720.0 - frontAxleXPt), truncToInt(540.0 - frontAxleYPt)};
 }
 
+namespace {
+
+// Derived sizes of a design the formulas cannot run (a case miles wide, a wheel of 1e30 in)
+// are held to a size far beyond any sheet, so that the integer arithmetic of every shape
+// stays in range; regions are cut to the sheet's window anyway.
+constexpr float MaxPartPoints = 100000.0f;
+
+float heldPoints(float points) { return std::isnan(points) ? 0.0f : std::clamp(points, -MaxPartPoints, MaxPartPoints); }
+float heldInches(float inches) { return heldPoints(inches * 72.0f) == inches * 72.0f ? inches : heldPoints(inches * 72.0f) / 72.0f; }
+
+} // namespace
+
 PartGeometry partGeometry(const DesignRecord &design, const MaterialCatalogue &catalogue,
                           float rIn, float rOut, float driveAxleHeightPt)
 {
     PartGeometry g;
-    g.rIn = rIn;
-    g.rOut = rOut;
-    g.driveAxleHeightPt = driveAxleHeightPt;
-    g.frontAxleXPt = design.FrontAxleXPt;
-    g.frontAxleYPt = design.FrontAxleYPt;
+    g.rIn = heldPoints(rIn);
+    g.rOut = heldPoints(rOut);
+    g.driveAxleHeightPt = heldPoints(driveAxleHeightPt);
+    g.frontAxleXPt = heldPoints(design.FrontAxleXPt);
+    g.frontAxleYPt = heldPoints(design.FrontAxleYPt);
     g.drive = design.Drive;
     g.chamberShape = design.ChamberShape;
-    g.driveWhlDia = floatOr(design.DriveWhlDia, 0.0f);
-    g.otherWhlDia = floatOr(design.OtherWhlDia, 0.0f);
-    g.driveAxleDia = floatOr(design.DriveAxleDia, 0.0f);
-    g.otherAxleDia = floatOr(design.OtherAxleDia, 0.0f);
-    g.springLength = floatOr(design.SpringLength, 0.0f);
-    g.springThickness = floatOr(springOf(design, catalogue).SpringThickness, 0.0f);
+    g.driveWhlDia = heldInches(floatOr(design.DriveWhlDia, 0.0f));
+    g.otherWhlDia = heldInches(floatOr(design.OtherWhlDia, 0.0f));
+    g.driveAxleDia = heldInches(floatOr(design.DriveAxleDia, 0.0f));
+    g.otherAxleDia = heldInches(floatOr(design.OtherAxleDia, 0.0f));
+    g.springLength = heldInches(floatOr(design.SpringLength, 0.0f));
+    g.springThickness = heldInches(floatOr(springOf(design, catalogue).SpringThickness, 0.0f));
     return g;
 }
 
@@ -335,7 +347,7 @@ void BuildAxles(PartRegions &regions, const PartGeometry &geometry, const SheetS
     regions.otherAxleHit = regions.screen().otherAxle;
     // Where the front axle may be dropped: right of the drive axle's centre, anywhere up to the
     // right edge of the drawing area, over its whole height.
-    const int left = truncToInt(geometry.rOut * scale.ScreenScale) + scale.ScreenOriginX + scale.SheetOffsetX;
+    const int left = shapeCoordinate(geometry.rOut * scale.ScreenScale) + scale.ScreenOriginX + scale.SheetOffsetX;
     const int right = scale.SheetOffsetX + scale.DrawPxWidth; // exclusive, as the area's edge
     regions.FrontAxleRegion = QRegion(QRect(left, 0, right - left, scale.DrawPxHeight));
 }
