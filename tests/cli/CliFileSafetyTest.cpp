@@ -167,7 +167,7 @@ TEST(HostileInput, EndlessAndHugeFilesEndAtOnce)
 {
     QElapsedTimer clock;
     clock.start();
-    const Finished zero = runShell(QStringLiteral("ulimit -v 4000000"), {"show", "/dev/zero"});
+    const Finished zero = runShell(QStringLiteral(":"), {"show", "/dev/zero"});
     EXPECT_EQ(zero.status, 1);
     EXPECT_TRUE(zero.err.contains("larger than")) << zero.err.constData();
     EXPECT_LT(clock.elapsed(), 20000);
