@@ -254,7 +254,7 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
     views_->refreshFinished(mode, generation);
 }
 
-void MainWindow::showResults() { results_->show(workspace_.results); }
+void MainWindow::showResults() { results_->show(workspace_.design, workspace_.results); }
 
 void MainWindow::VPSet()
 {
