@@ -216,7 +216,8 @@ void MainWindow::computeScale()
 void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
 {
     Q_UNUSED(whichTemplate);
-    refreshLog.push_back(mode);
+    if (observer_)
+        observer_->refreshStarting(mode);
     const unsigned generation = views_->refreshStarting();
     // The sheet is drawn afresh, so no part is outlined on it any more.
     HighlightedPart = -1;
