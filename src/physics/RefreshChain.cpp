@@ -97,7 +97,7 @@ void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, int mode,
 {
     ResultFields &results = workspace.results;
     RunChecks &checks = workspace.checks;
-    checks = CheckRunnable(workspace);
+    checks = CheckRunnable(workspace, numbers);
     if (checks.noNumbers()) {
         clearTorqueResults(results);
     } else {
@@ -211,7 +211,7 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
             hooks.showNormalForces(workspace, workspace.forces.ForcePictureMass,
                                    workspace.forces.NormalForceOtherAtRest,
                                    workspace.forces.NormalForceDriveAtRest);
-        EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
+        EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         break;
     case SimulateMode:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
@@ -224,7 +224,7 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
         RunWorkspaceSimulation(workspace, numbers, workspace.simulation.SimulateStep, mode, hooks);
         if (hooks.stopRequested())
             break;
-        EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
+        EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         break;
     case RaceMode:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
