@@ -108,8 +108,10 @@ void BM_SimulationRunOnly(benchmark::State &state)
     RefreshPhysicsMode(workspace, SimulateMode);
     RefreshHooks none;
     for (auto _ : state) {
-        RunRevolutionsStep(workspace); // resets the revised PoweredDistanceEF
-        RunWorkspaceSimulation(workspace, FrameRunToEnd, RaceMode, none);
+        // As a Step press runs them: the design's numbers parsed once for both steps.
+        const DesignNumbers numbers = ParseDesignNumbers(workspace.design, workspace.catalogue);
+        RunRevolutionsStep(workspace, numbers); // resets the revised PoweredDistanceEF
+        RunWorkspaceSimulation(workspace, numbers, FrameRunToEnd, RaceMode, none);
     }
 }
 BENCHMARK(BM_SimulationRunOnly)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
 #include "PhysicsOutput.h"
 
 #include "DesignArgument.h"
+#include "physics/ResultFieldTable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,40 +16,18 @@ bool loadHeadless(Workspace &workspace, const QString &design, QTextStream &err)
     return true;
 }
 
+Fields listingFields(const Workspace &workspace, CliListing listing)
+{
+    Fields fields;
+    for (const ResultFieldRow &row : resultFieldTable())
+        if (row.cli == listing)
+            fields.emplace_back(QLatin1String(row.name), row.value(workspace.design, workspace.results));
+    return fields;
+}
+
 Fields analyzeFields(const Workspace &workspace)
 {
-    const ResultFields &r = workspace.results;
-    const DesignRecord &d = workspace.design;
-    return {
-        {"LayersCoredEF", r.LayersCoredEF},
-        {"LayersFullEF", r.LayersFullEF},
-        {"LayersWideEF", r.LayersWideEF},
-        {"CaseWidthEF", r.CaseWidthEF},
-        {"CarWidthEF", r.CarWidthEF},
-        {"CaseIDEF", r.CaseIDEF},
-        {"CaseOuterDEF", r.CaseOuterDEF},
-        {"BottlesNeededEF", r.BottlesNeededEF},
-        {"DriveWhlDiaEF", d.DriveWhlDia},
-        {"OtherWhlDiaEF", d.OtherWhlDia},
-        {"SpringWidthEF", d.SpringWidth},
-        {"SpringLengthEF", d.SpringLength},
-        {"MaxRealTorqueEF", r.MaxRealTorqueEF},
-        {"PropulsionLeftEF", r.PropulsionLeftEF},
-        {"PropulsionRightEF", r.PropulsionRightEF},
-        {"SpringMassEF", r.SpringMassEF},
-        {"ProjectedMassEF", r.ProjectedMassEF},
-        {"FoamMassEF", r.FoamMassEF},
-        {"AxleMassEF", r.AxleMassEF},
-        {"TrueCentroidEF", r.TrueCentroidEF},
-        {"YCentroidEF", r.YCentroidEF},
-        {"NormalForceAtRestEF", r.NormalForceAtRestEF},
-        {"NormalForceWoundEF", r.NormalForceWoundEF},
-        {"NormalForceFrontEF", r.NormalForceFrontEF},
-        {"TractionLeftEF", r.TractionLeftEF},
-        {"TractionRightEF", r.TractionRightEF},
-        {"RevsEF", r.RevsEF},
-        {"PoweredDistanceEF", r.PoweredDistanceEF},
-    };
+    return listingFields(workspace, CliListing::Analyze);
 }
 
 void printFields(const Fields &fields, QTextStream &out)

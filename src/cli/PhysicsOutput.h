@@ -3,6 +3,7 @@
 // printing order, and Key=Value or JSON output.
 
 #include "model/Workspace.h"
+#include "physics/ResultFieldTable.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -25,6 +26,8 @@ bool loadHeadless(Workspace &workspace, const QString &design, QTextStream &err)
 
 using Fields = std::vector<std::pair<QString, QString>>;
 
+// The fields of one listing of the result field table, in its order.
+Fields listingFields(const Workspace &workspace, CliListing listing);
 // The fields of the Analyze refresh, in their printing order.
 Fields analyzeFields(const Workspace &workspace);
 

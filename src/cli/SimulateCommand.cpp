@@ -57,15 +57,10 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 
     // One list for both forms, so that the text and the JSON give the same keys and values.
     Fields fields = analyzeFields(workspace); // PoweredDistanceEF as the run left it
-    const ResultFields &r = workspace.results;
-    const Fields run = {
-        {"PredictedDistance", hooks.predicted},
-        {"TimeEF", r.TimeEF},
-        {"TopSpeedEF", r.TopSpeedEF},
-        {"RevisedLabel", r.RevisedLabel},
-        {"SkidOccurred", workspace.forces.SkidOccurred ? QStringLiteral("1") : QStringLiteral("0")},
-    };
+    fields.emplace_back(QStringLiteral("PredictedDistance"), hooks.predicted);
+    const Fields run = listingFields(workspace, CliListing::Run);
     fields.insert(fields.end(), run.begin(), run.end());
+    fields.emplace_back(QStringLiteral("SkidOccurred"), workspace.forces.SkidOccurred ? QStringLiteral("1") : QStringLiteral("0"));
     const int slot = workspace.list.CurrentDesign;
     const RaceTrace *trace =
         parsed.has(QStringLiteral("--trace")) && slot < RaceSlots ? &workspace.list.traces[static_cast<size_t>(slot)] : nullptr;

@@ -5,6 +5,7 @@
 #include "model/Workspace.h"
 #include "physics/Advisories.h"
 #include "physics/PartMaterials.h"
+#include "physics/ResultFieldTable.h"
 
 #include <QFont>
 #include <algorithm>
@@ -82,35 +83,27 @@ std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
              + spring.SpringSampleWidth + QStringLiteral(" in)"),
          L, 2150, 9},
         {QStringLiteral("Finite element size: ") + d.StepSize + QStringLiteral(" pixels"), L, 2250, 9},
-        {QStringLiteral("Predicted Performance and Physical Characteristics:"), L, 2550, 14},
-        {QStringLiteral("Revolutions: ") + f(r.RevsEF) + QStringLiteral(" turns"), L, 2750, 9},
-        {QStringLiteral("Time to 15 ft:") + f(r.TimeEF) + QStringLiteral(" sec"), R, 2750, 9},
-        {QStringLiteral("Speed at 15 ft:") + f(r.TopSpeedEF) + QStringLiteral(" sec"), R, 2850, 9},
-        {QStringLiteral("Projected Distance: ") + f(r.PoweredDistanceEF) + QStringLiteral(" ft"), R, 2950, 9},
-        {QStringLiteral("ADVISORIES: "), R, 3150, 9},
-        {QStringLiteral("Predicted propulsive force: ") + f(r.PropulsionLeftEF) + QStringLiteral(" lb"), L, 2850, 9},
-        {QStringLiteral("Predicted traction, left: ") + f(r.TractionLeftEF) + QStringLiteral(" lb"), L, 2950, 9},
-        {QStringLiteral("Predicted traction, right: ") + f(r.TractionRightEF) + QStringLiteral(" lb"), L, 3050, 9},
-        {QStringLiteral("Board Mass: ") + f(r.FoamMassEF) + QStringLiteral(" lbm"), L, 3150, 9},
-        {QStringLiteral("Spring Mass: ") + f(r.SpringMassEF) + QStringLiteral(" lbm"), L, 3250, 9},
-        {QStringLiteral("Axle Mass: ") + f(r.AxleMassEF) + QStringLiteral(" lbm"), L, 3350, 9},
-        {QStringLiteral("Total Car Mass: ") + f(r.ProjectedMassEF) + QStringLiteral(" lbm"), L, 3450, 9},
-        {QStringLiteral("Details:"), L, 3800, 14},
-        {QStringLiteral("Predicted Max Torque: ") + f(r.MaxRealTorqueEF) + QStringLiteral(" in-lb"), L, 4000, 9},
-        {QStringLiteral("Chamber inner diameter: ") + f(r.CaseIDEF) + QStringLiteral(" in"), L, 4100, 9},
-        {QStringLiteral("Chamber outer diameter: ") + f(r.CaseOuterDEF) + QStringLiteral(" in"), L, 4200, 9},
-        {QStringLiteral("Chamber width: ") + f(r.CaseWidthEF) + QStringLiteral(" in"), L, 4300, 9},
-        {QStringLiteral("Car width: ") + f(r.CarWidthEF) + QStringLiteral(" in"), L, 4400, 9},
-        {QStringLiteral("Total number of layers: ") + f(r.LayersWideEF) + QStringLiteral(" layers"), L, 4500, 9},
-        {QStringLiteral("Cored layers: ") + f(r.LayersCoredEF), L, 4600, 9},
-        {QStringLiteral("Non-cored layers: ") + f(r.LayersFullEF), L, 4700, 9},
-        {QStringLiteral("Bottles needed: ") + f(r.BottlesNeededEF), L, 4800, 9},
-        {QStringLiteral("x-centroid: ") + f(r.TrueCentroidEF) + QStringLiteral(" in"), L, 4900, 9},
-        {QStringLiteral("y-centroid: ") + f(r.YCentroidEF) + QStringLiteral(" in"), L, 5000, 9},
-        {QStringLiteral("Normal force on drive wheel, unwound: ") + f(r.NormalForceAtRestEF) + QStringLiteral(" lb"), L, 5100, 9},
-        {QStringLiteral("Normal force on drive wheel, wound: ") + f(r.NormalForceWoundEF) + QStringLiteral(" lb"), L, 5200, 9},
-        {QStringLiteral("Normal force, other wheel: ") + f(r.NormalForceFrontEF) + QStringLiteral(" lb"), L, 5300, 9},
     };
+
+    // The results, block by block from the field table, each under its heading.
+    auto addBlock = [&](ReportBlock block) {
+        std::vector<const ResultFieldRow *> rows;
+        for (const ResultFieldRow &row : resultFieldTable())
+            if (row.report.block == block)
+                rows.push_back(&row);
+        std::stable_sort(rows.begin(), rows.end(), [](const ResultFieldRow *a, const ResultFieldRow *b) {
+            return std::pair(a->report.rightColumn, a->report.y) < std::pair(b->report.rightColumn, b->report.y);
+        });
+        for (const ResultFieldRow *row : rows)
+            lines.push_back({QString::fromLatin1(row->report.label) + f(row->value(d, r)) + QString::fromLatin1(row->report.suffix),
+                             row->report.rightColumn ? R : L, row->report.y, 9});
+    };
+    lines.push_back({QStringLiteral("Predicted Performance and Physical Characteristics:"), L, 2550, 14});
+    addBlock(ReportBlock::Performance);
+    lines.push_back({QStringLiteral("ADVISORIES: "), R, 3150, 9});
+    addBlock(ReportBlock::ForcesAndMasses);
+    lines.push_back({QStringLiteral("Details:"), L, 3800, 14});
+    addBlock(ReportBlock::Details);
 
     // Under the heading, one advisory a line in the space above "Details:" (3250 to 3650 at
     // the usual 100 units; more than five are set closer, in a smaller type). The skid keeps

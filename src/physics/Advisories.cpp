@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Workspace.h"
+#include "physics/DesignNumbers.h"
 #include "physics/PartMaterials.h"
 #include "physics/SpringTorque.h"
 #include "sheet/EmptySheet.h"
@@ -54,6 +55,11 @@ void UpdateOverlapFacts(Workspace &workspace)
 
 RunChecks CheckRunnable(const Workspace &workspace)
 {
+    return CheckRunnable(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue));
+}
+
+RunChecks CheckRunnable(const Workspace &workspace, const DesignNumbers &numbers)
+{
     const DesignRecord &design = workspace.design;
     RunChecks checks;
     checks.noBody = design.OuterCount() < 2;
@@ -76,9 +82,7 @@ RunChecks CheckRunnable(const Workspace &workspace)
     if (checks.noNumbers() || !workspace.build.computed)
         return checks;
 
-    const float revs = revolutionsDelivered(floatOr(springOf(design, workspace.catalogue).SpringThickness, 0.0f),
-                                            floatOr(design.SpringLength, 0.0f),
-                                            floatOr(design.DriveAxleDia, 0.0f),
+    const float revs = revolutionsDelivered(numbers.SpringThickness, numbers.SpringLength, numbers.DriveAxleDia,
                                             floatOr(workspace.results.CaseIDEF, 0.0f));
     checks.noRevolutions = !(revs > 0.0f);
 
@@ -182,7 +186,13 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
 
 void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded)
 {
-    RunChecks checks = CheckRunnable(workspace);
+    EvaluateAdvisories(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), mode,
+                       lastSimulationSkidded);
+}
+
+void EvaluateAdvisories(Workspace &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded)
+{
+    RunChecks checks = CheckRunnable(workspace, numbers);
     // Design and Build do not weigh the car; a mass of an earlier analysis may be out of date.
     if (mode >= AnalyzeMode && workspace.checks.massChecked)
         CheckMass(checks, workspace.mass.TotalMass);

@@ -15,6 +15,7 @@
 
 namespace zindle {
 
+struct DesignNumbers;
 struct PartRegions;
 struct ResultFields;
 struct Workspace;
@@ -66,6 +67,8 @@ struct RunChecks {
 // The checks that need no mass analysis, for the design as built now (run after the build
 // step: they read CaseIDEF and the build's case diameter). massChecked is false.
 RunChecks CheckRunnable(const Workspace &workspace);
+// The same with the design's numbers the refresh has parsed.
+RunChecks CheckRunnable(const Workspace &workspace, const DesignNumbers &numbers);
 // The mass check once the analysis has found total mass `mass`.
 void CheckMass(RunChecks &checks, float mass);
 
@@ -111,6 +114,7 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &facts, DriveKi
 // For the workspace: the run checks are taken afresh (Workspace::checks; the mass check only
 // in Analyze and Simulate, whose refresh has just weighed the car).
 void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded);
+void EvaluateAdvisories(Workspace &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded);
 // The advisories of the design as it stands, whatever the window's mode: the run checks,
 // the mass check from ProjectedMassEF, the connectivity facts of the last sheet preparation
 // and the skid of the last run (the design report's list).

@@ -5,6 +5,7 @@
 #include "model/NumberText.h"
 #include "model/Workspace.h"
 #include "physics/BuildGeometry.h"
+#include "physics/DesignNumbers.h"
 #include "physics/PartMaterials.h"
 #include "physics/ResultFields.h"
 #include "sheet/PartRegions.h"
@@ -112,17 +113,15 @@ ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g, ElementTest 
     return grid;
 }
 
-float ComputeSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue)
+float ComputeSpringMass(const DesignNumbers &numbers)
 {
-    const SpringMaterial &spring = springOf(design, catalogue);
-    const float m = floatOr(spring.SpringDensity, 0.0f) * floatOr(design.SpringLength, 0.0f) *
-                    floatOr(spring.SpringThickness, 0.0f) * floatOr(design.SpringWidth, 0.0f);
+    const float m = numbers.SpringDensity * numbers.SpringLength * numbers.SpringThickness * numbers.SpringWidth;
     return smallAsZero(finiteOr(m, 0.0f));
 }
 
 void WriteSpringMass(Workspace &ws)
 {
-    ws.results.SpringMassEF = floatText(ComputeSpringMass(ws.design, ws.catalogue));
+    ws.results.SpringMassEF = floatText(ComputeSpringMass(ParseDesignNumbers(ws.design, ws.catalogue)));
 }
 
 int ElementSizeForRun(DesignRecord &design)
@@ -138,6 +137,12 @@ int ElementSizeForRun(DesignRecord &design)
 }
 
 bool RunMassBalance(Workspace &ws, int mode, const MassBalanceOptions &options,
+                    std::vector<GridElement> *elements)
+{
+    return RunMassBalance(ws, mode, ParseDesignNumbers(ws.design, ws.catalogue), options, elements);
+}
+
+bool RunMassBalance(Workspace &ws, int mode, const DesignNumbers &numbers, const MassBalanceOptions &options,
                     std::vector<GridElement> *elements)
 {
     Q_UNUSED(mode); // only the window draws the grid; the numbers are the same in every mode
@@ -169,17 +174,17 @@ bool RunMassBalance(Workspace &ws, int mode, const MassBalanceOptions &options,
     const float rhoOw = floatOr(otherWheelBoard.BoardDensity, 0.0f);
     const float rhoDa = floatOr(axleOf(design, cat, DriveAxlePart).AxleDensity, 0.0f);
     const float rhoOa = floatOr(axleOf(design, cat, OtherAxlePart).AxleDensity, 0.0f);
-    const float Ddw = floatOr(design.DriveWhlDia, 0.0f);
-    const float Dow = floatOr(design.OtherWhlDia, 0.0f);
-    const float Dda = floatOr(design.DriveAxleDia, 0.0f);
-    const float Doa = floatOr(design.OtherAxleDia, 0.0f);
-    const float Lda = floatOr(design.DriveAxleLength, 0.0f);
-    const float Loa = floatOr(design.OtherAxleLength, 0.0f);
+    const float Ddw = numbers.DriveWhlDia;
+    const float Dow = numbers.OtherWhlDia;
+    const float Dda = numbers.DriveAxleDia;
+    const float Doa = numbers.OtherAxleDia;
+    const float Lda = numbers.DriveAxleLength;
+    const float Loa = numbers.OtherAxleLength;
     const float caseInner = floatOr(res.CaseIDEF, 0.0f);
     const float caseOuter = floatOr(res.CaseOuterDEF, 0.0f);
     const float ms = floatOr(res.SpringMassEF, 0.0f);
     const float T = floatOr(res.MaxRealTorqueEF, 0.0f);
-    const float mu = floatOr(treadOf(design, cat).TreadFriction, 0.0f);
+    const float mu = numbers.TreadFriction;
     const float ms2 = awd ? ms : 0.0f;
 
     // 4. Axle positions (inches from the sheet's left and top edges).

@@ -20,6 +20,7 @@
 
 namespace zindle {
 
+struct DesignNumbers;
 struct DesignRecord;
 class MaterialCatalogue;
 struct ResultFields;
@@ -73,7 +74,7 @@ struct MassBalanceOptions {
 };
 
 // The spring mass m_s (lbm): density x length x thickness x width, 0 below 0.0001.
-float ComputeSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue);
+float ComputeSpringMass(const DesignNumbers &numbers);
 // Writes SpringMassEF (the torque step does this).
 void WriteSpringMass(Workspace &workspace);
 
@@ -84,6 +85,9 @@ int ElementSizeForRun(DesignRecord &design);
 // Runs the analysis for `mode` (4 Analyze, 5 Simulate, 6 Race). Returns false, computing
 // nothing, when the outer outline has fewer than two points. `elements`, when given and
 // options.recordElements is set, receives the counted elements.
+bool RunMassBalance(Workspace &workspace, int mode, const DesignNumbers &numbers,
+                    const MassBalanceOptions &options = {}, std::vector<GridElement> *elements = nullptr);
+// The same, parsing the design's numbers first (the analysis run on its own).
 bool RunMassBalance(Workspace &workspace, int mode, const MassBalanceOptions &options = {},
                     std::vector<GridElement> *elements = nullptr);
 

@@ -90,13 +90,18 @@ SimulationOutcome noRun(Workspace &workspace, int frame)
 
 void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks)
 {
+    RunTorqueStep(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), mode, hooks);
+}
+
+void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, int mode, RefreshHooks &hooks)
+{
     ResultFields &results = workspace.results;
     RunChecks &checks = workspace.checks;
-    checks = CheckRunnable(workspace);
+    checks = CheckRunnable(workspace, numbers);
     if (checks.noNumbers()) {
         clearTorqueResults(results);
     } else {
-        ComputeTorqueStep(workspace.design, workspace.catalogue, results);
+        ComputeTorqueStep(numbers, results);
     }
     if (checks.cannotWeigh()) {
         clearMassResults(results);
@@ -108,7 +113,7 @@ void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks)
     MassBalanceOptions options;
     options.recordElements = hooks.wantsElements();
     std::vector<GridElement> elements;
-    if (RunMassBalance(workspace, mode, options, options.recordElements ? &elements : nullptr)
+    if (RunMassBalance(workspace, mode, numbers, options, options.recordElements ? &elements : nullptr)
         && options.recordElements)
         hooks.showElements(workspace, elements);
     CheckMass(checks, workspace.mass.TotalMass);
@@ -120,13 +125,18 @@ void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks)
 
 void RunRevolutionsStep(Workspace &workspace)
 {
+    RunRevolutionsStep(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue));
+}
+
+void RunRevolutionsStep(Workspace &workspace, const DesignNumbers &numbers)
+{
     ResultFields &results = workspace.results;
     const RunChecks &checks = workspace.checks;
     if (checks.noTurns()) {
         results.RevsEF.clear();
         results.PoweredDistanceEF.clear();
     } else {
-        ComputeRevolutionsStep(workspace.design, workspace.catalogue, results);
+        ComputeRevolutionsStep(numbers, results);
     }
     if (checks.noLoads()) {
         // No loads to show: the markers keep their zero length.
@@ -141,12 +151,19 @@ void RunRevolutionsStep(Workspace &workspace)
 SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int currentMode,
                                          RefreshHooks &hooks)
 {
+    return RunWorkspaceSimulation(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), frame,
+                                  currentMode, hooks);
+}
+
+SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbers &numbers, int frame,
+                                         int currentMode, RefreshHooks &hooks)
+{
     // A new run forgets the skid warning of the last one until the advisories are evaluated again.
     workspace.advisories.SkidAdvisoryLabel.visible = false;
     hooks.simulationStarting(workspace);
     if (workspace.checks.cannotRun())
         return noRun(workspace, frame);
-    SimulationContext context{workspace.design, workspace.catalogue, currentBalance(workspace),
+    SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces,
                               workspace.simulation, currentMode};
     SimulationFrameHook onFrame;
@@ -163,11 +180,14 @@ namespace {
 // previous refresh's case (which a workspace's first refresh does not have, and which the
 // Power Designer changes between refreshes). Preparing the regions is the costly part of a
 // refresh, so it is done once.
-void buildAndPrepareSheet(Workspace &workspace, int mode, RefreshHooks &hooks)
+//
+// Returns the design's numbers as the build left them, for every later step of the refresh.
+DesignNumbers buildAndPrepareSheet(Workspace &workspace, int mode, RefreshHooks &hooks)
 {
     ComputeBuildGeometry(workspace);
     RescaleDesign(workspace, false, true);
     hooks.clearSheet(workspace, mode);
+    return ParseDesignNumbers(workspace.design, workspace.catalogue);
 }
 
 } // namespace
@@ -175,41 +195,42 @@ void buildAndPrepareSheet(Workspace &workspace, int mode, RefreshHooks &hooks)
 void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
 {
     const int direction = driveDirection(workspace.design.Drive);
+    DesignNumbers numbers;
     switch (mode) {
     case AnalyzeMode:
-        buildAndPrepareSheet(workspace, mode, hooks);
+        numbers = buildAndPrepareSheet(workspace, mode, hooks);
         hooks.paintBodyRegions(workspace);
-        RunTorqueStep(workspace, mode, hooks);
+        RunTorqueStep(workspace, numbers, mode, hooks);
         if (hooks.stopRequested())
             break;
         if (!workspace.checks.noBalance())
             hooks.drawCentroidMarker(workspace);
         hooks.drawDriveArrow(workspace, direction);
-        RunRevolutionsStep(workspace);
+        RunRevolutionsStep(workspace, numbers);
         if (!workspace.checks.noLoads())
             hooks.showNormalForces(workspace, workspace.forces.ForcePictureMass,
                                    workspace.forces.NormalForceOtherAtRest,
                                    workspace.forces.NormalForceDriveAtRest);
-        EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
+        EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         break;
     case SimulateMode:
-        buildAndPrepareSheet(workspace, mode, hooks);
+        numbers = buildAndPrepareSheet(workspace, mode, hooks);
         hooks.paintBodyRegions(workspace);
         hooks.drawDriveArrow(workspace, direction);
-        RunTorqueStep(workspace, mode, hooks);
-        RunRevolutionsStep(workspace);
+        RunTorqueStep(workspace, numbers, mode, hooks);
+        RunRevolutionsStep(workspace, numbers);
         if (!workspace.checks.noBalance())
             hooks.drawCentroidMarker(workspace);
-        RunWorkspaceSimulation(workspace, workspace.simulation.SimulateStep, mode, hooks);
+        RunWorkspaceSimulation(workspace, numbers, workspace.simulation.SimulateStep, mode, hooks);
         if (hooks.stopRequested())
             break;
-        EvaluateAdvisories(workspace, mode, workspace.forces.SkidOccurred);
+        EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         break;
     case RaceMode:
-        buildAndPrepareSheet(workspace, mode, hooks);
-        RunTorqueStep(workspace, mode, hooks);
-        RunRevolutionsStep(workspace);
-        RunWorkspaceSimulation(workspace, FrameRunToEnd, mode, hooks);
+        numbers = buildAndPrepareSheet(workspace, mode, hooks);
+        RunTorqueStep(workspace, numbers, mode, hooks);
+        RunRevolutionsStep(workspace, numbers);
+        RunWorkspaceSimulation(workspace, numbers, FrameRunToEnd, mode, hooks);
         hooks.runRace(workspace);
         break;
     default:
@@ -255,8 +276,9 @@ void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
     state.SimulateStep += 1;
     state.RewindEnabled = true;
     // Only the run is repeated: the car, its mass and its torque are those of the last refresh.
-    RunRevolutionsStep(workspace);
-    RunWorkspaceSimulation(workspace, state.SimulateStep, SimulateMode, hooks);
+    const DesignNumbers numbers = ParseDesignNumbers(workspace.design, workspace.catalogue);
+    RunRevolutionsStep(workspace, numbers);
+    RunWorkspaceSimulation(workspace, numbers, state.SimulateStep, SimulateMode, hooks);
 }
 
 void ViewEntireCycle(Workspace &workspace, RefreshHooks &hooks)

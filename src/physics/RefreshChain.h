@@ -54,10 +54,16 @@ RaceGeometry raceGeometry(const Workspace &workspace);
 
 // The torque step: maximum torque, static propulsion and spring mass, then the mass and balance
 // analysis for `mode` when the body outline exists.
+// Each step takes the design's numbers the refresh parsed after the build; run on its own, it
+// parses them where it begins.
+void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, int mode, RefreshHooks &hooks);
 void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks);
 // The revolutions step: revolutions, powered distance and the at-rest loads.
+void RunRevolutionsStep(Workspace &workspace, const DesignNumbers &numbers);
 void RunRevolutionsStep(Workspace &workspace);
 // RunSimulation for the current design with the workspace's state.
+SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbers &numbers, int frame,
+                                         int currentMode, RefreshHooks &hooks);
 SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int currentMode,
                                          RefreshHooks &hooks);
 

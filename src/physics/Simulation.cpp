@@ -34,18 +34,18 @@ RunInputs readInputs(const SimulationContext &context)
     const DesignRecord &design = context.design;
     const ResultFields &results = context.results;
     RunInputs in;
+    const DesignNumbers &numbers = context.numbers;
     in.totalRevs = floatOr(results.RevsEF, 0.0f);
-    in.wheelDia = floatOr(design.DriveWhlDia, 0.0f);
+    in.wheelDia = numbers.DriveWhlDia;
     in.mass = floatOr(results.ProjectedMassEF, 0.0f);
-    const SpringMaterial &spring = springOf(design, context.catalogue);
-    const float sampleWidth = floatOr(spring.SpringSampleWidth, 0.0f);
+    const float sampleWidth = numbers.SpringSampleWidth;
     // A test sample without width cannot be scaled to the spring: no torque at all.
-    in.widthRatio = sampleWidth > 0.0f ? floatOr(design.SpringWidth, 0.0f) / sampleWidth : 0.0f;
+    in.widthRatio = sampleWidth > 0.0f ? numbers.SpringWidth / sampleWidth : 0.0f;
     if (!std::isfinite(in.widthRatio))
         in.widthRatio = 0.0f;
     in.predicted = floatOr(results.PoweredDistanceEF, 0.0f);
-    in.friction = floatOr(design.Friction, 0.0f);
-    in.mu = floatOr(treadOf(design, context.catalogue).TreadFriction, 0.0f);
+    in.friction = numbers.Friction;
+    in.mu = numbers.TreadFriction;
     in.allWheel = design.Drive == DriveKind::AllWD;
 
     const BoardMaterial &wheelBoard = boardOf(design, context.catalogue, DriveWheelPart);

@@ -11,6 +11,7 @@
 #include "model/DesignList.h"
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
+#include "physics/DesignNumbers.h"
 #include "physics/Forces.h"
 #include "physics/ResultFields.h"
 
@@ -69,6 +70,7 @@ struct SimulationOutcome {
 struct SimulationContext {
     const DesignRecord &design;
     const MaterialCatalogue &catalogue;
+    const DesignNumbers &numbers; // of `design` and `catalogue`, parsed where the refresh began
     Balance balance;            // d, h and L of the mass analysis; the mass is read from ProjectedMassEF
     ResultFields &results;
     DesignList &list;           // traces and simulated flag of the current design

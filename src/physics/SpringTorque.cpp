@@ -109,32 +109,24 @@ float TorqueAtRevs(const SpringMaterial &material, float unwound, float total)
     return TorqueCurve(material).torqueAtRevs(unwound, total);
 }
 
-void ComputeTorqueStep(const DesignRecord &design, const MaterialCatalogue &catalogue,
-                       ResultFields &results)
+void ComputeTorqueStep(const DesignNumbers &numbers, ResultFields &results)
 {
-    const SpringMaterial &spring = springOf(design, catalogue);
-    const float width = floatOr(design.SpringWidth, 0.0f);
-    const float maxTorque = maxSpringTorque(width, floatOr(spring.SpringTorqueCurve[0], 0.0f),
-                                            floatOr(spring.SpringSampleWidth, 0.0f));
+    const float maxTorque = maxSpringTorque(numbers.SpringWidth, numbers.SpringMaxTorque, numbers.SpringSampleWidth);
     results.MaxRealTorqueEF = floatText(maxTorque);
 
-    const float propulsion = staticPropulsion(maxTorque, floatOr(design.DriveWhlDia, 0.0f));
+    const float propulsion = staticPropulsion(maxTorque, numbers.DriveWhlDia);
     results.PropulsionLeftEF = floatText(propulsion);
     results.PropulsionRightEF = floatText(propulsion);
 
-    results.SpringMassEF = floatText(ComputeSpringMass(design, catalogue));
+    results.SpringMassEF = floatText(ComputeSpringMass(numbers));
 }
 
-void ComputeRevolutionsStep(const DesignRecord &design, const MaterialCatalogue &catalogue,
-                            ResultFields &results)
+void ComputeRevolutionsStep(const DesignNumbers &numbers, ResultFields &results)
 {
-    const SpringMaterial &spring = springOf(design, catalogue);
-    const float revs = revolutionsDelivered(floatOr(spring.SpringThickness, 0.0f),
-                                            floatOr(design.SpringLength, 0.0f),
-                                            floatOr(design.DriveAxleDia, 0.0f),
+    const float revs = revolutionsDelivered(numbers.SpringThickness, numbers.SpringLength, numbers.DriveAxleDia,
                                             floatOr(results.CaseIDEF, 0.0f));
     results.RevsEF = floatText(revs);
-    results.PoweredDistanceEF = floatText(poweredDistance(floatOr(design.DriveWhlDia, 0.0f), revs));
+    results.PoweredDistanceEF = floatText(poweredDistance(numbers.DriveWhlDia, revs));
 }
 
 } // namespace zindle

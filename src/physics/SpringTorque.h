@@ -5,6 +5,7 @@
 
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
+#include "physics/DesignNumbers.h"
 #include "physics/ResultFields.h"
 
 #include <array>
@@ -40,14 +41,12 @@ private:
 float TorqueAtRevs(const SpringMaterial &material, float unwound, float total);
 
 // The torque step's own results: MaxRealTorqueEF, PropulsionLeftEF/RightEF and SpringMassEF
-// (the mass analysis' own formula), read from SpringWidthEF/DriveWhlDiaEF (the design's
-// texts) and the spring material.
-void ComputeTorqueStep(const DesignRecord &design, const MaterialCatalogue &catalogue,
-                       ResultFields &results);
+// (the mass analysis' own formula), from the spring width, the drive wheel diameter and the
+// spring material.
+void ComputeTorqueStep(const DesignNumbers &numbers, ResultFields &results);
 
-// The revolutions step's own results: RevsEF and PoweredDistanceEF, from the design's spring
-// and wheel texts, the spring material and CaseIDEF.
-void ComputeRevolutionsStep(const DesignRecord &design, const MaterialCatalogue &catalogue,
-                            ResultFields &results);
+// The revolutions step's own results: RevsEF and PoweredDistanceEF, from the spring, the
+// drive axle and wheel, the spring material and CaseIDEF.
+void ComputeRevolutionsStep(const DesignNumbers &numbers, ResultFields &results);
 
 } // namespace zindle

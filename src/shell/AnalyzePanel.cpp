@@ -21,18 +21,12 @@ AnalyzePanel::AnalyzePanel(MainWindow &window, ResultFieldsView &results, QWidge
     setObjectName(QStringLiteral("PropStatePanel"));
     auto *row = new QHBoxLayout(this);
     auto *grid = new QGridLayout;
-    results.addField(this, grid, 0, 0, QStringLiteral("Total Car Mass (lbm)"), QStringLiteral("/help/h-totalmass.html"),
-                     QStringLiteral("ProjectedMassEF"), QStringLiteral("ProjectedMassLabel"));
-    results.addField(this, grid, 1, 0, QStringLiteral("Board Mass (lbm)"), QStringLiteral("/help/h-boardmass.html"),
-                     QStringLiteral("FoamMassEF"), QStringLiteral("Label26"));
-    results.addField(this, grid, 0, 2, QStringLiteral("Spring Mass (lbm)"), QStringLiteral("/help/h-springmass.html"),
-                     QStringLiteral("SpringMassEF"), QStringLiteral("Label27"));
-    results.addField(this, grid, 1, 2, QStringLiteral("Axle Mass (lbm)"), QStringLiteral("/help/h-axlemass.html"),
-                     QStringLiteral("AxleMassEF"), QStringLiteral("Label28"));
-    results.addField(this, grid, 0, 4, QStringLiteral("Max Torque (in-lb)"), QString(),
-                     QStringLiteral("MaxRealTorqueEF"), QStringLiteral("MaxTorqueLabel"));
-    results.addField(this, grid, 1, 4, QStringLiteral("Revolutions"), QStringLiteral("/help/h-revolutions.html"),
-                     QStringLiteral("RevsEF"), QStringLiteral("Label22"));
+    results.addField(this, grid, 0, 0, QStringLiteral("ProjectedMassEF"), QStringLiteral("ProjectedMassLabel"));
+    results.addField(this, grid, 1, 0, QStringLiteral("FoamMassEF"), QStringLiteral("Label26"));
+    results.addField(this, grid, 0, 2, QStringLiteral("SpringMassEF"), QStringLiteral("Label27"));
+    results.addField(this, grid, 1, 2, QStringLiteral("AxleMassEF"), QStringLiteral("Label28"));
+    results.addField(this, grid, 0, 4, QStringLiteral("MaxRealTorqueEF"), QStringLiteral("MaxTorqueLabel"));
+    results.addField(this, grid, 1, 4, QStringLiteral("RevsEF"), QStringLiteral("Label22"));
     row->addLayout(grid);
     elementSizeGroupBox_ = new QGroupBox(QStringLiteral("Element size (in)"), this);
     elementSizeGroupBox_->setObjectName(QStringLiteral("ElementSizeGroupBox"));

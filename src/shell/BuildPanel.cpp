@@ -27,14 +27,10 @@ BuildPanel::BuildPanel(MainWindow &window, ResultFieldsView &results, QWidget *p
     setObjectName(QStringLiteral("BuildStatePanel"));
     auto *row = new QHBoxLayout(this);
     auto *grid = new QGridLayout;
-    results.addField(this, grid, 0, 0, QStringLiteral("Outer Layers"), QStringLiteral("/help/h-outerlayers.html"),
-                     QStringLiteral("LayersFullEF"), QStringLiteral("Label20"));
-    results.addField(this, grid, 1, 0, QStringLiteral("Inner Layers"), QStringLiteral("/help/h-innerlayers.html"),
-                     QStringLiteral("LayersCoredEF"), QStringLiteral("Label19"));
-    results.addField(this, grid, 0, 2, QStringLiteral("Body width (in)"), QStringLiteral("/help/h-bodywidth.html"),
-                     QStringLiteral("CarWidthEF"), QStringLiteral("Label17"));
-    results.addField(this, grid, 1, 2, QStringLiteral("Bottles needed"), QString(),
-                     QStringLiteral("BottlesNeededEF"), QStringLiteral("BottlesLabel"));
+    results.addField(this, grid, 0, 0, QStringLiteral("LayersFullEF"), QStringLiteral("Label20"));
+    results.addField(this, grid, 1, 0, QStringLiteral("LayersCoredEF"), QStringLiteral("Label19"));
+    results.addField(this, grid, 0, 2, QStringLiteral("CarWidthEF"), QStringLiteral("Label17"));
+    results.addField(this, grid, 1, 2, QStringLiteral("BottlesNeededEF"), QStringLiteral("BottlesLabel"));
     row->addLayout(grid);
 
     play3DPanel_ = new QWidget(this);

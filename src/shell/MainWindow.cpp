@@ -216,7 +216,8 @@ void MainWindow::computeScale()
 void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
 {
     Q_UNUSED(whichTemplate);
-    refreshLog.push_back(mode);
+    if (observer_)
+        observer_->refreshStarting(mode);
     const unsigned generation = views_->refreshStarting();
     // The sheet is drawn afresh, so no part is outlined on it any more.
     HighlightedPart = -1;
@@ -254,7 +255,7 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
     views_->refreshFinished(mode, generation);
 }
 
-void MainWindow::showResults() { results_->show(workspace_.results); }
+void MainWindow::showResults() { results_->show(workspace_.design, workspace_.results); }
 
 void MainWindow::VPSet()
 {

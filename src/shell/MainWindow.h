@@ -42,6 +42,14 @@ class ResultFieldsView;
 class SheetImage;
 class WindowDialogs;
 
+// Told what the window does, for whoever watches it from outside (the tests record the refreshes).
+class MainWindowObserver {
+public:
+    virtual ~MainWindowObserver() = default;
+    // A refresh of `mode` begins (what it ran for, not what it drew).
+    virtual void refreshStarting(int mode) = 0;
+};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -123,8 +131,9 @@ public:
     ModalRunner modalRunner;
     std::function<std::optional<QColor>(const QColor &initial)> colorChooser;
 
-    // The modes refreshed so far, in order (what a refresh ran for, not what it drew).
-    std::vector<int> refreshLog;
+    // One observer at most; null for none. The window does not own it.
+    void setObserver(MainWindowObserver *observer) { observer_ = observer; }
+    MainWindowObserver *observer() const { return observer_; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -164,6 +173,7 @@ private:
     QBoxLayout *processRow_ = nullptr;
     QWidget *states_ = nullptr;
     std::unique_ptr<ResultFieldsView> results_;
+    MainWindowObserver *observer_ = nullptr;
     std::unique_ptr<DesignListBar> listBar_;
     std::unique_ptr<ModeButtons> modeButtons_;
     std::unique_ptr<ModePanels> panels_;

@@ -1,8 +1,10 @@
 #pragma once
-// The read-only result fields of the mode panels. Each panel adds its fields here; after every
-// refresh the window copies the workspace's ResultFields into all of them in one place.
+// The read-only result fields of the mode panels. Each panel places its fields here by name; the
+// caption and its help page come from the result field table, and after every refresh the window
+// copies the workspace's results into all of them in one place.
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 class QGridLayout;
@@ -12,20 +14,23 @@ class QWidget;
 namespace zindle {
 
 class HelpLinks;
+struct DesignRecord;
+struct ResultFieldRow;
 struct ResultFields;
 
 class ResultFieldsView {
 public:
     explicit ResultFieldsView(HelpLinks &help) : help_(help) {}
 
-    // A caption (a help link when helpPath is given) and its field, side by side in the grid.
-    QLineEdit *addField(QWidget *parent, QGridLayout *grid, int row, int column, const QString &caption,
-                        const QString &helpPath, const QString &fieldName, const QString &labelName);
-    void show(const ResultFields &results);
+    // The field `fieldName` and its caption (a help link when the field has a help page), side by
+    // side in the grid; the caption label is named `labelName`.
+    QLineEdit *addField(QWidget *parent, QGridLayout *grid, int row, int column, const QString &fieldName,
+                        const QString &labelName);
+    void show(const DesignRecord &design, const ResultFields &results);
 
 private:
     HelpLinks &help_;
-    std::vector<QLineEdit *> edits_;
+    std::vector<std::pair<const ResultFieldRow *, QLineEdit *>> edits_;
 };
 
 } // namespace zindle

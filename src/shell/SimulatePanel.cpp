@@ -22,12 +22,9 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
     setObjectName(QStringLiteral("DynamicStatePanel"));
     auto *row = new QHBoxLayout(this);
     auto *grid = new QGridLayout;
-    results.addField(this, grid, 0, 0, QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("/help/h-timeto15feet.html"),
-                     QStringLiteral("TimeEF"), QStringLiteral("TimeLabel"));
-    results.addField(this, grid, 1, 0, QStringLiteral("Top speed (ft/sec)"), QStringLiteral("/help/h-speedat15feet.html"),
-                     QStringLiteral("TopSpeedEF"), QStringLiteral("TopSpeedLabel"));
-    results.addField(this, grid, 0, 2, QStringLiteral("Distance (ft)"), QStringLiteral("/help/h-projecteddistance.html"),
-                     QStringLiteral("PoweredDistanceEF"), QStringLiteral("PoweredDistanceLabel"));
+    results.addField(this, grid, 0, 0, QStringLiteral("TimeEF"), QStringLiteral("TimeLabel"));
+    results.addField(this, grid, 1, 0, QStringLiteral("TopSpeedEF"), QStringLiteral("TopSpeedLabel"));
+    results.addField(this, grid, 0, 2, QStringLiteral("PoweredDistanceEF"), QStringLiteral("PoweredDistanceLabel"));
     revisedLabel_ = new QLabel(QString(), this);
     revisedLabel_->setObjectName(QStringLiteral("RevisedLabel"));
     revisedLabel_->hide();

@@ -57,7 +57,7 @@ TEST(PowerDesigner, RefusalsComeInFieldOrderAndRunNothing)
     f.set("SWStepEF", "0");
     f.set("SLFromEF", "0.5");
     f.set("DWToEF", "8");
-    const size_t refreshes = f.s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(f.s.w()).size();
     f.button("PDGoBtn")->click();
     f.set("SWStepEF", "1.5");
     f.button("PDGoBtn")->click();
@@ -80,7 +80,7 @@ TEST(PowerDesigner, RefusalsComeInFieldOrderAndRunNothing)
                                                "values.  Please double-check all of the ranges. "));
     for (const auto &m : messages)
         EXPECT_EQ(m.caption, QStringLiteral("Please try again."));
-    EXPECT_EQ(f.s.w().refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(f.s.w()).size(), refreshes);
     EXPECT_EQ(f.s.workspace.design.DriveWhlDia, before.DriveWhlDia);
     EXPECT_EQ(f.s.workspace.design.SpringLength, before.SpringLength);
     EXPECT_EQ(f.dialog->lastOutcome().combinations, 0);
@@ -92,12 +92,12 @@ TEST(PowerDesigner, SweepRunsTheSimulateRefreshPerCombinationAndKeepsTheBest)
     f.set("DWFromEF", "4");
     f.set("DWToEF", "5");
     f.set("DWStepEF", "0.5");
-    const size_t refreshes = f.s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(f.s.w()).size();
     f.button("PDGoBtn")->click();
     EXPECT_EQ(f.s.w().CurrentMode(), SimulateMode);
     EXPECT_EQ(f.dialog->lastOutcome().combinations, 3);
     // One refresh to enter Simulate, then one per combination.
-    const std::vector<int> log(f.s.w().refreshLog.begin() + long(refreshes), f.s.w().refreshLog.end());
+    const std::vector<int> log(refreshLog(f.s.w()).begin() + long(refreshes), refreshLog(f.s.w()).end());
     EXPECT_EQ(std::count(log.begin(), log.end(), SimulateMode), 4);
     // The design keeps the last combination.
     EXPECT_EQ(f.s.workspace.design.DriveWhlDia, QStringLiteral("5"));

@@ -56,14 +56,14 @@ TEST(Preferences, AcceptedValuesTakeEffectAtTheRefreshThatOkRuns)
 {
     StartedWindow s;
     const QString caseBefore = s.workspace.results.CaseIDEF;
-    const size_t refreshes = s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(s.w()).size();
     withPreferences(s, [](PreferencesDialog &p) {
         p.caseRatioField()->setText(QStringLiteral("99"));
         p.frictionField()->setText(QStringLiteral("0.25"));
         EXPECT_TRUE(p.PrefOKBtnClick());
     });
-    EXPECT_EQ(s.w().refreshLog.size(), refreshes + 1);
-    EXPECT_EQ(s.w().refreshLog.back(), 1);
+    EXPECT_EQ(refreshLog(s.w()).size(), refreshes + 1);
+    EXPECT_EQ(refreshLog(s.w()).back(), 1);
     EXPECT_EQ(s.workspace.design.CaseRatio, QStringLiteral("99"));
     EXPECT_EQ(s.workspace.design.Friction, QStringLiteral("0.25"));
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
@@ -89,7 +89,7 @@ TEST(Preferences, LeavingAFieldWithLettersRestoresTheDesignsText)
 TEST(Preferences, CancelKeepsAnAcceptedFieldAndRefreshesNothing)
 {
     StartedWindow s;
-    const size_t refreshes = s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(s.w()).size();
     withPreferences(s, [](PreferencesDialog &p) {
         p.FieldEnter();
         p.caseRatioField()->setText(QStringLiteral("10"));
@@ -98,7 +98,7 @@ TEST(Preferences, CancelKeepsAnAcceptedFieldAndRefreshesNothing)
     });
     EXPECT_EQ(s.workspace.design.CaseRatio, QStringLiteral("10"));
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
-    EXPECT_EQ(s.w().refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(s.w()).size(), refreshes);
     // The next refresh uses it.
     const QString caseBefore = s.workspace.results.CaseIDEF;
     s.w().VPSet();

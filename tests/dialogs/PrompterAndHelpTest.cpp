@@ -162,14 +162,14 @@ TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)
     auto *label = s.w().findChild<ClickLabel *>(QStringLiteral("ProjectedMassLabel"));
     ASSERT_NE(label, nullptr);
     const int mode = s.w().CurrentMode();
-    const size_t refreshes = s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(s.w()).size();
     emit label->clicked();
     emit s.w().findChild<ClickLabel *>(QStringLiteral("Label9"))->clicked();
     ASSERT_EQ(s.urls.size(), 2u);
     EXPECT_TRUE(s.urls[0].endsWith(QStringLiteral("help/help/h-totalmass.html")));
     EXPECT_TRUE(s.urls[1].endsWith(QStringLiteral("help/help/h-build.html")));
     EXPECT_EQ(s.w().CurrentMode(), mode);
-    EXPECT_EQ(s.w().refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(s.w()).size(), refreshes);
     EXPECT_TRUE(s.prompter.shown.empty());
 }
 

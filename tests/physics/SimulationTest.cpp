@@ -41,7 +41,8 @@ struct SimRun {
 
     SimulationOutcome run(int frame, int mode = 5, const SimulationFrameHook &hook = {})
     {
-        SimulationContext context{design, catalogue, balance, results, list, forces, state, mode};
+        const DesignNumbers numbers = ParseDesignNumbers(design, catalogue);
+        SimulationContext context{design, catalogue, numbers, balance, results, list, forces, state, mode};
         return RunSimulation(context, frame, hook);
     }
     const RaceTrace &trace() const { return list.traces[static_cast<size_t>(list.CurrentDesign)]; }

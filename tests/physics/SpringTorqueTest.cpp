@@ -41,7 +41,7 @@ TEST(SpringTorque, TorqueStepWritesTorquePropulsionAndSpringMass)
     ResetParameters(design);
     MaterialCatalogue catalogue;
     ResultFields results;
-    ComputeTorqueStep(design, catalogue, results);
+    ComputeTorqueStep(ParseDesignNumbers(design, catalogue), results);
     EXPECT_EQ(results.MaxRealTorqueEF, "0.569999992847443");
     const float propulsion = 0.57f / (4.8f / 2.0f);
     EXPECT_EQ(results.PropulsionLeftEF, floatText(propulsion));
@@ -50,7 +50,7 @@ TEST(SpringTorque, TorqueStepWritesTorquePropulsionAndSpringMass)
 
     // A zero torque gives a propulsion of exactly 0, not a tiny number; so does a wheel of no size.
     design.SpringWidth = QStringLiteral("0");
-    ComputeTorqueStep(design, catalogue, results);
+    ComputeTorqueStep(ParseDesignNumbers(design, catalogue), results);
     EXPECT_EQ(results.MaxRealTorqueEF, "0");
     EXPECT_EQ(results.PropulsionLeftEF, "0");
     EXPECT_EQ(results.SpringMassEF, "0");
@@ -76,11 +76,11 @@ TEST(SpringTorque, ASpringThatCannotBeWoundDeliversNoRevolutions)
     MaterialCatalogue catalogue;
     ResultFields results;
     results.CaseIDEF = QStringLiteral("0.5");
-    ComputeRevolutionsStep(design, catalogue, results);
+    ComputeRevolutionsStep(ParseDesignNumbers(design, catalogue), results);
     EXPECT_EQ(results.RevsEF, "0");
     EXPECT_EQ(results.PoweredDistanceEF, "0");
     results.CaseIDEF.clear(); // no build yet
-    ComputeRevolutionsStep(design, catalogue, results);
+    ComputeRevolutionsStep(ParseDesignNumbers(design, catalogue), results);
     EXPECT_EQ(results.RevsEF, "0");
 }
 

@@ -34,14 +34,6 @@ QString labelText(MainWindow &w, const char *name)
 
 int coredLayers(const Workspace &ws) { return ws.results.LayersCoredEF.toInt(); }
 
-QString shotPath(const QString &name)
-{
-    QDir dir(QCoreApplication::applicationDirPath());
-    dir.cdUp();
-    dir.mkpath(QStringLiteral("screenshots"));
-    return dir.filePath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"));
-}
-
 // Calls `probe` between the stages of a drawing (the drawing processes events after each one).
 class StageProbe {
 public:
@@ -240,7 +232,7 @@ TEST(BuildView, AResizeDuringTheDrawingRedrawsTheWholePicture)
     BuildWindow s;
     MainWindow &w = s.w();
     w.VPBuild();
-    const size_t refreshes = w.refreshLog.size();
+    const size_t refreshes = refreshLog(w).size();
     bool resized = false;
     {
         StageProbe probe([&] {
@@ -253,7 +245,7 @@ TEST(BuildView, AResizeDuringTheDrawingRedrawsTheWholePicture)
         button(w, "ToEnd3DBtn")->click();
     }
     ASSERT_TRUE(resized);
-    EXPECT_EQ(w.refreshLog.size(), refreshes + 1);
+    EXPECT_EQ(refreshLog(w).size(), refreshes + 1);
     EXPECT_FALSE(s.panel()->drawing());
     EXPECT_EQ(w.Built3DStage, 11);
     EXPECT_EQ(labelText(w, "Progress3DLabel"), QStringLiteral("11 of 11"));
@@ -336,31 +328,6 @@ TEST(PreviewTemplates, StepAndRewindWalkTheTemplates)
     EXPECT_EQ(labelText(w, "PreviewLabel"), QStringLiteral("1 of 6"));
     EXPECT_EQ(w.PreviewIndex, 1);
     EXPECT_FALSE(rewind->isEnabled());
-}
-
-TEST(Screenshots, BuildAndPreviewModes)
-{
-    BuildWindow s;
-    MainWindow &w = s.w();
-    for (int slot = 0; slot < 5; ++slot) {
-        w.DesignListClick(slot);
-        w.VPBuild();
-        EXPECT_TRUE(w.grab().save(shotPath(QStringLiteral("build-end-%1").arg(slot))));
-    }
-    w.DesignListClick(0);
-    w.VPBuild();
-    button(w, "Rewind3DBtn")->click();
-    for (int i = 0; i < 4; ++i)
-        button(w, "StepForward3DBtn")->click();
-    EXPECT_TRUE(w.grab().save(shotPath(QStringLiteral("build-middle"))));
-    w.findChild<QSlider *>(QStringLiteral("Slider3D"))->setValue(2);
-    w.VPBuild();
-    EXPECT_TRUE(w.grab().save(shotPath(QStringLiteral("build-large"))));
-    w.DesignListClick(3); // the Tow Truck: its inner layers differ from the outer ones
-    w.VPPreview();
-    EXPECT_TRUE(w.grab().save(shotPath(QStringLiteral("preview-outer"))));
-    button(w, "StepPVBtn")->click();
-    EXPECT_TRUE(w.grab().save(shotPath(QStringLiteral("preview-inner"))));
 }
 
 } // namespace

@@ -34,11 +34,29 @@ public:
 inline ::testing::Environment *const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
+// Records the refreshes a window runs: the window only notifies, the record is the test's.
+class RefreshLog : public MainWindowObserver {
+public:
+    std::vector<int> modes;
+    void refreshStarting(int mode) override { modes.push_back(mode); }
+};
+
+// The modes `window` refreshed so far, in order; the window must be watched by a RefreshLog.
+inline const std::vector<int> &refreshLog(const MainWindow &window)
+{
+    if (auto *log = dynamic_cast<RefreshLog *>(window.observer()))
+        return log->modes;
+    ADD_FAILURE() << "the window has no RefreshLog";
+    static const std::vector<int> none;
+    return none;
+}
+
 // Answers the About window by pressing "Start designing"; every other dialog is handed to
 // `other` (or left alone, counting as cancelled).
 struct StartedWindow {
     Workspace workspace;
     ScriptedPrompter prompter;
+    RefreshLog refreshes; // outlives the window, which notifies it
     std::unique_ptr<MainWindow> window;
     std::function<int(QDialog &)> other;
     std::vector<QString> urls;
@@ -46,6 +64,7 @@ struct StartedWindow {
     StartedWindow()
     {
         window = std::make_unique<MainWindow>(workspace, prompter);
+        window->setObserver(&refreshes);
         window->modalRunner = [this](QDialog &dialog) {
             if (auto *about = qobject_cast<AboutDialog *>(&dialog)) {
                 about->Dismiss();

@@ -39,7 +39,9 @@ TEST(StartUp, AboutWindowComesFirstAndItsDismissalBringsUpDesignMode)
 {
     Workspace workspace;
     ScriptedPrompter prompter;
+    RefreshLog refreshes;
     MainWindow window(workspace, prompter);
+    window.setObserver(&refreshes);
     EXPECT_FALSE(window.started());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zindle 4.1"));
 
@@ -67,7 +69,7 @@ TEST(StartUp, AboutWindowComesFirstAndItsDismissalBringsUpDesignMode)
               QStringLiteral("Outer layer"));
     EXPECT_TRUE(window.findChild<QToolButton *>(QStringLiteral("RWDBtn"))->isChecked());
     EXPECT_TRUE(window.findChild<QToolButton *>(QStringLiteral("VPSetBtn"))->isChecked());
-    EXPECT_EQ(window.refreshLog, std::vector<int>{1});
+    EXPECT_EQ(refreshLog(window), std::vector<int>{1});
     EXPECT_EQ(window.backgroundColor(), QColor(0, 170, 255));
     EXPECT_GT(workspace.scale.ScreenScale, 0.0f);
     EXPECT_FALSE(workspace.results.CaseIDEF.isEmpty()); // the build step ran
@@ -95,11 +97,11 @@ TEST(StartUp, SecondDismissalOfTheAboutWindowKeepsTheDesignEnvironment)
     s.w().DesignListClick(1); // Racer; the default design is saved, so no prompt
     ASSERT_EQ(s.workspace.list.CurrentDesign, 1);
     const auto outline = s.workspace.design.OuterPts;
-    const size_t refreshes = s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(s.w()).size();
     s.w().ShowAbout();
     EXPECT_EQ(s.workspace.list.CurrentDesign, 1);
     EXPECT_EQ(s.workspace.design.OuterPts, outline);
-    EXPECT_EQ(s.w().refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(s.w()).size(), refreshes);
     EXPECT_EQ(s.w().designList()->count(), 5);
 }
 
@@ -125,7 +127,7 @@ TEST(Modes, EachEntryShowsItsPanelPressesItsButtonAndRefreshesItsMode)
     for (const Case &c : cases) {
         (w.*c.enter)();
         EXPECT_EQ(w.CurrentMode(), c.mode);
-        EXPECT_EQ(w.refreshLog.back(), c.mode);
+        EXPECT_EQ(refreshLog(w).back(), c.mode);
         EXPECT_TRUE(w.findChild<QToolButton *>(QLatin1String(c.button))->isChecked()) << c.button;
         for (const char *panel : panels)
             EXPECT_EQ(shown(w, panel), QLatin1String(panel) == QLatin1String(c.panel)) << c.panel << " / " << panel;
@@ -147,13 +149,13 @@ TEST(Modes, PressingTheActiveModeRefreshesAgainAndSwitchingResetsTheCounters)
     MainWindow &w = s.w();
     // The start-up maximise arrives first (the Build drawing processes events between stages).
     QApplication::processEvents();
-    std::vector<int> expected = w.refreshLog;
+    std::vector<int> expected = refreshLog(w);
     expected.insert(expected.end(), {3, 3});
     w.VPBuild();
     w.PreviewIndex = 4;
     w.HighlightedPart = 3;
     w.VPBuild(); // the switch does nothing, the refresh runs
-    EXPECT_EQ(w.refreshLog, expected);
+    EXPECT_EQ(refreshLog(w), expected);
     EXPECT_EQ(w.PreviewIndex, 4);
     w.SwitchMode(3, 4);
     EXPECT_EQ(w.PreviewIndex, 1);
@@ -178,12 +180,12 @@ TEST(Modes, PrintTemplatesShowsThePrintOptionsAndLeavesTheSheet)
     StartedWindow s;
     MainWindow &w = s.w();
     const QImage before = w.image()->canvas().copy();
-    const size_t refreshes = w.refreshLog.size();
+    const size_t refreshes = refreshLog(w).size();
     w.action(QStringLiteral("PrintTemplatesPos"))->trigger();
     EXPECT_EQ(w.CurrentMode(), 8);
     EXPECT_TRUE(w.paperPrototype()->isVisible());
     EXPECT_EQ(w.paperPrototype()->windowTitle(), QStringLiteral("Paper Prototype"));
-    EXPECT_EQ(w.refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(w).size(), refreshes);
     EXPECT_EQ(w.image()->canvas(), before);
     EXPECT_EQ(panelColour(w, "SetStateToolPanel"), QColor(192, 192, 192));
 }
@@ -195,7 +197,7 @@ TEST(Modes, ResizingInPrintTemplatesReturnsToDesign)
     w.VPPrint();
     w.WindowResized();
     EXPECT_EQ(w.CurrentMode(), 1);
-    EXPECT_EQ(w.refreshLog.back(), 1);
+    EXPECT_EQ(refreshLog(w).back(), 1);
     EXPECT_TRUE(shown(w, "SetStatePanel"));
 }
 
@@ -214,10 +216,10 @@ TEST(Modes, SelectingAnotherDesignInBuildReturnsToDesign)
 TEST(Modes, CloseInTheFileMenuDoesNothing)
 {
     StartedWindow s;
-    const size_t refreshes = s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(s.w()).size();
     s.w().action(QStringLiteral("ClosePos"))->trigger();
     EXPECT_TRUE(s.w().isVisible());
-    EXPECT_EQ(s.w().refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(s.w()).size(), refreshes);
     EXPECT_TRUE(s.prompter.shown.empty());
 }
 
@@ -326,7 +328,7 @@ TEST(Window, MinimumSizeAndResizeRecomputesTheScale)
     s.w().resize(1000, 760);
     QApplication::processEvents();
     EXPECT_GT(s.workspace.scale.ScreenScale, small);
-    EXPECT_EQ(s.w().refreshLog.back(), 1);
+    EXPECT_EQ(refreshLog(s.w()).back(), 1);
 }
 
 } // namespace
@@ -346,14 +348,14 @@ TEST(DesignPanel, ApplyTakesValidSizesAndRefusesOthersWithTheFieldRestored)
     EXPECT_TRUE(dia->isVisibleTo(&w));
     EXPECT_FALSE(w.parameterField(7, false)->isVisibleTo(&w));
 
-    const size_t refreshes = w.refreshLog.size();
+    const size_t refreshes = refreshLog(w).size();
     dia->setText(QStringLiteral("2.01"));
     emit dia->textEdited(dia->text());
     w.ApplyBtnClick();
     EXPECT_EQ(s.prompter.messages().value(0),
               QStringLiteral("The drive axle diameter must be positive, greater than zero, and no more than 2 inches."));
     EXPECT_EQ(dia->text(), QStringLiteral("0.5"));
-    EXPECT_EQ(w.refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(w).size(), refreshes);
 
     dia->setText(QStringLiteral("0.75"));
     emit dia->textEdited(dia->text());
@@ -361,18 +363,18 @@ TEST(DesignPanel, ApplyTakesValidSizesAndRefusesOthersWithTheFieldRestored)
     EXPECT_EQ(s.workspace.design.DriveAxleDia, QStringLiteral("0.75"));
     EXPECT_EQ(s.workspace.design.RArborDia, QStringLiteral("0.75"));
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
-    EXPECT_EQ(w.refreshLog.size(), refreshes + 1);
+    EXPECT_EQ(refreshLog(w).size(), refreshes + 1);
     EXPECT_FALSE(w.findChild<QPushButton *>(QStringLiteral("ApplyBtn"))->isEnabled());
 }
 
 TEST(DesignPanel, ChoosingADriveButtonChangesTheDesignAndRedraws)
 {
     StartedWindow s;
-    const size_t refreshes = s.w().refreshLog.size();
+    const size_t refreshes = refreshLog(s.w()).size();
     s.w().findChild<QToolButton *>(QStringLiteral("FWDBtn"))->click();
     EXPECT_EQ(s.workspace.design.Drive, DriveKind::FrontWD);
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
-    EXPECT_EQ(s.w().refreshLog.size(), refreshes + 1);
+    EXPECT_EQ(refreshLog(s.w()).size(), refreshes + 1);
     // Leaving Design disables the drive buttons and hides the part controls.
     s.w().VPBuild();
     EXPECT_FALSE(s.w().findChild<QToolButton *>(QStringLiteral("RWDBtn"))->isEnabled());

@@ -357,12 +357,12 @@ TEST(SheetParts, EnterAppliesEveryPendingSizeWithARefreshEach)
     springLength->setText(QStringLiteral("4"));
     QApplication::sendEvent(springLength, &key); // types the 8 again: "48"
     EXPECT_TRUE(t.widget("ApplyBtn")->isEnabled());
-    const size_t refreshes = t.w.refreshLog.size();
+    const size_t refreshes = refreshLog(t.w).size();
     emit springLength->returnPressed();
     EXPECT_EQ(t.design().SpringWidth, QStringLiteral("2"));
     EXPECT_EQ(t.design().SpringLength, QStringLiteral("48"));
     EXPECT_EQ(t.design().RSpringLength, QStringLiteral("48"));
-    EXPECT_EQ(t.w.refreshLog.size(), refreshes + 2);
+    EXPECT_EQ(refreshLog(t.w).size(), refreshes + 2);
     EXPECT_FALSE(t.widget("ApplyBtn")->isEnabled());
     // A refused size goes back to the design's text and leaves the design alone.
     springWidth->setText(QStringLiteral("6.5"));

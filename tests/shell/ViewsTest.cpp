@@ -59,12 +59,12 @@ TEST(ElementSize, SliderPositionsGiveTheSixSizesAndRefreshAnalyze)
     EXPECT_EQ(slider->value(), 3);
     const char *sizes[] = {"72", "36", "18", "9", "4", "2"};
     for (int position : {0, 1, 2, 4, 5, 3}) {
-        const size_t refreshes = w.refreshLog.size();
+        const size_t refreshes = refreshLog(w).size();
         slider->setValue(position);
         EXPECT_EQ(s.workspace.design.StepSize, QLatin1String(sizes[position]));
         EXPECT_EQ(field->text(), QLatin1String(sizes[position]));
-        ASSERT_GT(w.refreshLog.size(), refreshes);
-        EXPECT_EQ(w.refreshLog.back(), AnalyzeMode);
+        ASSERT_GT(refreshLog(w).size(), refreshes);
+        EXPECT_EQ(refreshLog(w).back(), AnalyzeMode);
         EXPECT_EQ(s.workspace.mass.ElementSize, QString::fromLatin1(sizes[position]).toInt());
     }
 
@@ -76,9 +76,9 @@ TEST(ElementSize, SliderPositionsGiveTheSixSizesAndRefreshAnalyze)
     EXPECT_EQ(s.workspace.design.StepSize, QStringLiteral("36"));
 
     // The same size again does not refresh.
-    const size_t refreshes = w.refreshLog.size();
+    const size_t refreshes = refreshLog(w).size();
     w.views().ElementSizeChanged(1);
-    EXPECT_EQ(w.refreshLog.size(), refreshes);
+    EXPECT_EQ(refreshLog(w).size(), refreshes);
 
     // Simulate goes back to 9, and the slider shows it on the way back to Analyze.
     slider->setValue(5);
@@ -239,7 +239,7 @@ TEST(SimulatePanel, LeavingDuringTheEntireCycleStopsItCleanly)
     EXPECT_FALSE(s.workspace.advisories.SkidAdvisoryLabel.visible);
     EXPECT_FALSE(w.views().forces.anyVisible());
     // The later frames were not drawn: the refresh that ran last is Design's.
-    EXPECT_EQ(w.refreshLog.back(), DesignMode);
+    EXPECT_EQ(refreshLog(w).back(), DesignMode);
 }
 
 TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)

@@ -1,7 +1,8 @@
 // Writes pictures of the main window in each mode and of every dialog into the build folder
-// (screenshots/), so their look can be checked by eye after a change.
+// (screenshots/), so their look can be checked by eye after a change. Not a test: they assert
+// nothing about the look, so scripts/screenshots.sh runs them, not ctest.
 
-#include "GuiTestSupport.h"
+#include "shell/GuiTestSupport.h"
 
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QToolButton>
 
 namespace zindle::test {
@@ -176,6 +178,43 @@ TEST(Screenshots, AnalyzeSliderPrintAfterSimulateAndARenamedDesignRacing)
     w.VPRace();
     QApplication::processEvents();
     save(&w, QStringLiteral("race-renamed-design"));
+}
+
+TEST(Screenshots, BuildAndPreviewModes)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1180, 800);
+    QApplication::processEvents();
+    auto click = [&w](const char *name) { w.findChild<QToolButton *>(QLatin1String(name))->click(); };
+    for (int slot = 0; slot < 5; ++slot) {
+        w.DesignListClick(slot);
+        w.VPBuild();
+        save(&w, QStringLiteral("build-end-%1").arg(slot));
+    }
+    w.DesignListClick(0);
+    w.VPBuild();
+    click("Rewind3DBtn");
+    for (int i = 0; i < 4; ++i)
+        click("StepForward3DBtn");
+    save(&w, QStringLiteral("build-middle"));
+    w.findChild<QSlider *>(QStringLiteral("Slider3D"))->setValue(2);
+    w.VPBuild();
+    save(&w, QStringLiteral("build-large"));
+    w.DesignListClick(3); // the Tow Truck: its inner layers differ from the outer ones
+    w.VPPreview();
+    save(&w, QStringLiteral("preview-outer"));
+    click("StepPVBtn");
+    save(&w, QStringLiteral("preview-inner"));
+}
+
+TEST(Screenshots, PaperPrototypeWindowInPrintMode)
+{
+    StartedWindow s;
+    s.w().VPPrint();
+    s.w().paperPrototype()->adjustSize();
+    save(s.w().paperPrototype(), QStringLiteral("paper-prototype"));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Pictures of the Analyze, Simulate and Race views, the Advisories window and the Power
-// Designer, written into the build folder (screenshots/) to be checked by eye.
+// Designer, written into the build folder (screenshots/) to be checked by eye; run by
+// scripts/screenshots.sh, not by ctest.
 
-#include "GuiTestSupport.h"
+#include "shell/GuiTestSupport.h"
 
 #include "dialogs/AdvisoriesWindow.h"
 #include "dialogs/PowerDesignerDialog.h"
