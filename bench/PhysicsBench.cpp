@@ -9,7 +9,8 @@
 #include "physics/PowerDesigner.h"
 #include "physics/RefreshChain.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
+#include "physics/SheetPreparation.h"
 
 #include <benchmark/benchmark.h>
 

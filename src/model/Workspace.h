@@ -12,8 +12,8 @@
 #include "physics/Race.h"
 #include "physics/ResultFields.h"
 #include "physics/Simulation.h"
-#include "sheet/PartRegions.h"
-#include "sheet/SheetScale.h"
+#include "geometry/PartRegions.h"
+#include "geometry/SheetScale.h"
 
 #include <random>
 

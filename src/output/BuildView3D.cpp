@@ -2,8 +2,8 @@
 
 #include "model/NumberText.h"
 #include "model/Workspace.h"
-#include "physics/PartMaterials.h"
-#include "sheet/PartRegions.h"
+#include "model/PartMaterials.h"
+#include "geometry/PartRegions.h"
 #include "sheet/RegionPainting.h"
 
 #include <algorithm>

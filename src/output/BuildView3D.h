@@ -17,7 +17,7 @@
 // DriveAxleHeightPt, the sheet scale (ScreenScale, PreviewScale, PreviewZoom).
 // Writes: nothing of the workspace.
 
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QColor>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include "model/NumberText.h"
 #include "model/Workspace.h"
 #include "physics/Advisories.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 
 #include <QFont>
 #include <algorithm>

@@ -7,7 +7,8 @@
 #include "model/NumberText.h"
 #include "model/Workspace.h"
 #include "sheet/CarRenderer.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
+#include "physics/SheetPreparation.h"
 
 #include <QPageSize>
 #include <QPaintDevice>

@@ -3,10 +3,11 @@
 #include "model/NumberText.h"
 #include "model/Workspace.h"
 #include "physics/BuildGeometry.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "sheet/RegionPainting.h"
+#include "physics/SheetPreparation.h"
 
 #include <QFont>
 #include <algorithm>

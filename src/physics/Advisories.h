@@ -1,41 +1,23 @@
 #pragma once
-// Connectivity facts (which part shapes miss each other) and the advisories they raise.
+// The advisories the connectivity facts (geometry/OverlapFacts.h) and the run checks raise.
 //
 // Refresh order: the facts are taken whenever the part regions are rebuilt (RescaleDesign /
-// RebuildPartRegions of PartRegions.h; call ComputeOverlapFacts right after, or use
-// UpdateOverlapFacts(ws)). The advisories are evaluated at the end of the Design, Build,
+// RebuildPartRegions of SheetPreparation.h, or ComputeOverlapFacts right after the builders). The advisories are evaluated at the end of the Design, Build,
 // Analyze and Simulate refreshes, after that mode's own steps (EvaluateAdvisories(ws, mode,
 // skid)); Race, Preview and Print leave them as they are.
 // Reads: PartRegions (screen shapes), the design's drive and outline counts, CaseOuterDEF,
 // the skid flag of the last simulation (parameter). Writes: Workspace::overlaps,
 // Workspace::advisories.
 
+#include "geometry/OverlapFacts.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace zindle {
 
-struct PartRegions;
 struct ResultFields;
 struct Workspace;
-enum class DriveKind;
-
-// Each fact is true when the two shapes have no common pixel.
-struct OverlapFacts {
-    bool OuterMissesDriveCase = true;
-    bool OuterMissesFrontCase = true;
-    bool InnerMissesDriveCase = true;
-    bool InnerMissesFrontCase = true;
-    bool LayersApart = true;
-    bool CasesApart = false;
-    bool ChambersApart = true;
-    bool OuterMissesFrontAxle = true;
-    bool InnerMissesFrontAxle = true;
-    bool outerFactsMade = false; // the outer outline had at least two points
-};
-
-OverlapFacts ComputeOverlapFacts(const PartRegions &regions, DriveKind drive);
-void UpdateOverlapFacts(Workspace &workspace);
 
 // Conditions under which the model cannot run the car at all. Each one shows an advisory and
 // leaves the results that would depend on it empty rather than made up.

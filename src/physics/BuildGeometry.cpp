@@ -4,7 +4,7 @@
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
 #include "model/Workspace.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
 
 #include <cmath>

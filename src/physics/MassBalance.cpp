@@ -5,9 +5,9 @@
 #include "model/NumberText.h"
 #include "model/Workspace.h"
 #include "physics/BuildGeometry.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,9 @@
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
 #include "physics/SpringTorque.h"
-#include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "model/Modes.h"
+#include "geometry/PartRegions.h"
+#include "physics/SheetPreparation.h"
 
 namespace zindle {
 

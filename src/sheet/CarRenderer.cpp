@@ -1,9 +1,10 @@
 #include "CarRenderer.h"
 
-#include "RegionMapping.h"
+#include "geometry/RegionMapping.h"
 #include "RegionPainting.h"
 #include "model/NumberText.h"
 #include "model/Workspace.h"
+#include "physics/SheetPreparation.h"
 
 #include <QFont>
 #include <QPen>

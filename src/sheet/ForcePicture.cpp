@@ -4,7 +4,7 @@
 #include "model/Workspace.h"
 #include "physics/Forces.h"
 #include "physics/Simulation.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QFont>
 #include <QPolygon>

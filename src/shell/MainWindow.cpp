@@ -20,8 +20,9 @@
 #include "physics/RefreshChain.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
-#include "sheet/SheetScale.h"
+#include "geometry/PartRegions.h"
+#include "geometry/SheetScale.h"
+#include "physics/SheetPreparation.h"
 
 #include <QAction>
 #include <QBoxLayout>

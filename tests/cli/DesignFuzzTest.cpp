@@ -10,7 +10,7 @@
 #include "physics/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

@@ -2,8 +2,9 @@
 #include "output/BuildView3D.h"
 #include "physics/BuildGeometry.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "support/QtPrinters.h"
+#include "physics/SheetPreparation.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "model/Workspace.h"
 #include "physics/BuildGeometry.h"
 #include "physics/MassBalance.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 
 #include <gtest/gtest.h>
 #include <chrono>

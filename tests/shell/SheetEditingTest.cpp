@@ -10,7 +10,7 @@
 #include "shell/ParameterCheck.h"
 #include "shell/SheetEditing.h"
 #include "shell/SheetImage.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "sheet/WeightTools.h"
 
 #include <QAction>

@@ -12,7 +12,7 @@
 #include "dialogs/PaperPrototypeDialog.h"
 #include "shell/WindowRefreshHooks.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QDir>
 #include <QPainter>
