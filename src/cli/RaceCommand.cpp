@@ -3,7 +3,7 @@
 #include "Cli.h"
 #include "DesignArgument.h"
 #include "PhysicsOutput.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <QJsonArray>

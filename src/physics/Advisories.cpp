@@ -1,7 +1,7 @@
 #include "Advisories.h"
 
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "model/PartMaterials.h"
 #include "physics/SpringTorque.h"
 #include "model/Modes.h"
@@ -11,7 +11,7 @@
 
 namespace zindle {
 
-RunChecks CheckRunnable(const Workspace &workspace)
+RunChecks CheckRunnable(const PhysicsState &workspace)
 {
     const DesignRecord &design = workspace.design;
     RunChecks checks;
@@ -139,7 +139,7 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
     state.windowVisible = anyShown;
 }
 
-void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded)
+void EvaluateAdvisories(PhysicsState &workspace, int mode, bool lastSimulationSkidded)
 {
     RunChecks checks = CheckRunnable(workspace);
     // Design and Build do not weigh the car; a mass of an earlier analysis may be out of date.
@@ -150,7 +150,7 @@ void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidd
                        workspace.results.CaseOuterDEF, mode, lastSimulationSkidded, checks);
 }
 
-QStringList CurrentAdvisories(const Workspace &workspace)
+QStringList CurrentAdvisories(const PhysicsState &workspace)
 {
     RunChecks checks = CheckRunnable(workspace);
     if (!checks.cannotWeigh()) {

@@ -17,7 +17,7 @@
 namespace zindle {
 
 struct ResultFields;
-struct Workspace;
+struct PhysicsState;
 
 // Conditions under which the model cannot run the car at all. Each one shows an advisory and
 // leaves the results that would depend on it empty rather than made up.
@@ -47,7 +47,7 @@ struct RunChecks {
 
 // The checks that need no mass analysis, for the design as built now (run after the build
 // step: they read CaseIDEF and the build's case diameter). massChecked is false.
-RunChecks CheckRunnable(const Workspace &workspace);
+RunChecks CheckRunnable(const PhysicsState &workspace);
 // The mass check once the analysis has found total mass `mass`.
 void CheckMass(RunChecks &checks, float mass);
 
@@ -92,10 +92,10 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &facts, DriveKi
                         const RunChecks &checks = {});
 // For the workspace: the run checks are taken afresh (Workspace::checks; the mass check only
 // in Analyze and Simulate, whose refresh has just weighed the car).
-void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded);
+void EvaluateAdvisories(PhysicsState &workspace, int mode, bool lastSimulationSkidded);
 // The advisories of the design as it stands, whatever the window's mode: the run checks,
 // the mass check from ProjectedMassEF, the connectivity facts of the last sheet preparation
 // and the skid of the last run (the design report's list).
-QStringList CurrentAdvisories(const Workspace &workspace);
+QStringList CurrentAdvisories(const PhysicsState &workspace);
 
 } // namespace zindle

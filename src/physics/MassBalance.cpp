@@ -3,7 +3,7 @@
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "physics/BuildGeometry.h"
 #include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
@@ -120,7 +120,7 @@ float ComputeSpringMass(const DesignRecord &design, const MaterialCatalogue &cat
     return smallAsZero(finiteOr(m, 0.0f));
 }
 
-void WriteSpringMass(Workspace &ws)
+void WriteSpringMass(PhysicsState &ws)
 {
     ws.results.SpringMassEF = floatText(ComputeSpringMass(ws.design, ws.catalogue));
 }
@@ -137,7 +137,7 @@ int ElementSizeForRun(DesignRecord &design)
     return std::min(*parsed, 720);
 }
 
-bool RunMassBalance(Workspace &ws, int mode, const MassBalanceOptions &options,
+bool RunMassBalance(PhysicsState &ws, int mode, const MassBalanceOptions &options,
                     std::vector<GridElement> *elements)
 {
     Q_UNUSED(mode); // only the window draws the grid; the numbers are the same in every mode

@@ -23,7 +23,7 @@ namespace zindle {
 struct DesignRecord;
 class MaterialCatalogue;
 struct ResultFields;
-struct Workspace;
+struct PhysicsState;
 struct BuildShared;
 struct PointLayerShapes;
 
@@ -75,7 +75,7 @@ struct MassBalanceOptions {
 // The spring mass m_s (lbm): density x length x thickness x width, 0 below 0.0001.
 float ComputeSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue);
 // Writes SpringMassEF (the torque step does this).
-void WriteSpringMass(Workspace &workspace);
+void WriteSpringMass(PhysicsState &workspace);
 
 // The element size the analysis uses: StepSize parsed as an integer; "9" is written back
 // into the design when it is 1 or less (or not an integer).
@@ -84,7 +84,7 @@ int ElementSizeForRun(DesignRecord &design);
 // Runs the analysis for `mode` (4 Analyze, 5 Simulate, 6 Race). Returns false, computing
 // nothing, when the outer outline has fewer than two points. `elements`, when given and
 // options.recordElements is set, receives the counted elements.
-bool RunMassBalance(Workspace &workspace, int mode, const MassBalanceOptions &options = {},
+bool RunMassBalance(PhysicsState &workspace, int mode, const MassBalanceOptions &options = {},
                     std::vector<GridElement> *elements = nullptr);
 
 } // namespace zindle

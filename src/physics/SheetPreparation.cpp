@@ -2,11 +2,11 @@
 
 #include "geometry/OverlapFacts.h"
 #include "geometry/PartRegions.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 
 namespace zindle {
 
-void RescaleDesign(Workspace &ws, bool withPrinter, bool screenOnly)
+void RescaleDesign(PhysicsState &ws, bool withPrinter, bool screenOnly)
 {
     keepCopiesInStep(ws.design.OuterPts, ws.outerCopies, ws.scale);
     keepCopiesInStep(ws.design.InnerPts, ws.innerCopies, ws.scale);
@@ -18,7 +18,7 @@ void RescaleDesign(Workspace &ws, bool withPrinter, bool screenOnly)
     UpdateOverlapFacts(ws);
 }
 
-void RebuildPartRegions(Workspace &ws, bool withPrinter)
+void RebuildPartRegions(PhysicsState &ws, bool withPrinter)
 {
     const CaseRadii r = redrawCaseRadii(ws.results.CaseIDEF);
     const PartGeometry geometry =
@@ -28,7 +28,7 @@ void RebuildPartRegions(Workspace &ws, bool withPrinter)
     UpdateOverlapFacts(ws);
 }
 
-void UpdateOverlapFacts(Workspace &workspace)
+void UpdateOverlapFacts(PhysicsState &workspace)
 {
     workspace.overlaps = ComputeOverlapFacts(workspace.regions, workspace.design.Drive);
 }

@@ -11,11 +11,11 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 
-void RescaleDesign(Workspace &workspace, bool withPrinter = false, bool screenOnly = false);
-void RebuildPartRegions(Workspace &workspace, bool withPrinter = false);
+void RescaleDesign(PhysicsState &workspace, bool withPrinter = false, bool screenOnly = false);
+void RebuildPartRegions(PhysicsState &workspace, bool withPrinter = false);
 // The overlap facts of the regions as they stand.
-void UpdateOverlapFacts(Workspace &workspace);
+void UpdateOverlapFacts(PhysicsState &workspace);
 
 } // namespace zindle

@@ -17,7 +17,7 @@
 #include "dialogs/PreferencesDialog.h"
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
 #include "geometry/PartRegions.h"

@@ -5,7 +5,7 @@
 #include "ResultFieldsView.h"
 #include "ShellWidgets.h"
 #include "WindowRefreshHooks.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -7,7 +7,7 @@
 #include "files/DesignFile.h"
 #include "model/BuiltInDesigns.h"
 #include "model/MaterialEditing.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/EmptySheet.h"
 #include "geometry/SheetScale.h"

@@ -1,4 +1,4 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/BuildView3D.h"
 #include "physics/BuildGeometry.h"
 #include "sheet/EmptySheet.h"

@@ -1,4 +1,4 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
 #include "geometry/PartRegions.h"

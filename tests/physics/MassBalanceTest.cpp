@@ -1,6 +1,6 @@
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/BuildGeometry.h"
 #include "physics/MassBalance.h"
 #include "geometry/PartRegions.h"

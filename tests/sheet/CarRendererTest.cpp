@@ -3,7 +3,7 @@
 #include "sheet/EmptySheet.h"
 #include "geometry/PartRegions.h"
 #include "sheet/WeightTools.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "support/QtPrinters.h"
 #include "physics/SheetPreparation.h"
 

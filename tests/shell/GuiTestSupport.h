@@ -3,7 +3,7 @@
 // main window with a scripted prompter, and a temporary folder for design files.
 
 #include "dialogs/AboutDialog.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "shell/MainWindow.h"
 #include "shell/ClickLabel.h"
 #include "support/ScriptedPrompter.h"

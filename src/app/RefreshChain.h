@@ -8,7 +8,7 @@
 // RefreshHooks, whose default does nothing (and runs the race to its end at once), so the
 // command line, the tests and the benchmarks run the same chain without a window.
 
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/Forces.h"
 #include "physics/MassBalance.h"
 #include "physics/Simulation.h"
