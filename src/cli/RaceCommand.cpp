@@ -39,8 +39,7 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         // mode is entered for it.
         if (!loadDesign(workspace, design, err))
             return FileFailure;
-        workspace.design.StepSize = QStringLiteral("9");
-        workspace.simulation.SimulateStep = 1;
+        EnterSimulateMode(workspace);
         RefreshPhysicsMode(workspace, SimulateMode);
     }
     RefreshPhysicsMode(workspace, RaceMode);

@@ -285,9 +285,8 @@ void MainWindow::VPDynamic()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     SwitchMode(currentMode_, SimulateMode);
-    workspace_.design.StepSize = QStringLiteral("9");
+    EnterSimulateMode(workspace_);
     dialogs_->preferences()->stepSizeField()->setText(workspace_.design.StepSize);
-    SimulateStep = 1;
     RefreshMode(0, 0, SimulateMode);
     QApplication::restoreOverrideCursor();
 }
