@@ -1,6 +1,6 @@
 #include "SimulatePanel.h"
 
-#include "ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "MainWindow.h"
 #include "ResultFieldsView.h"
 #include "ShellWidgets.h"

@@ -5,7 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "app/Workspace.h"
 #include "shell/MainWindow.h"
-#include "shell/ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QLineEdit>
