@@ -3,7 +3,9 @@
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -250,4 +252,31 @@ TEST_F(ListFixture, QuitAsksOnlyWhenUnsaved)
     EXPECT_FALSE(ops.MayQuit());
     prompter.confirmAnswers = {Answer::No};
     EXPECT_TRUE(ops.MayQuit());
+}
+
+TEST_F(ListFixture, ASaveThatCannotBeWrittenSaysSoAndLeavesTheDesignUnsaved)
+{
+    ops.NewDesign();
+    // A folder stands where the file would go: it must be neither replaced nor reported saved.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.zndl"));
+    prompter.savePaths = {path("taken.zndl")};
+    EXPECT_FALSE(ops.SaveCurrent());
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_EQ(prompter.shown.back().caption, "Error");
+    EXPECT_TRUE(prompter.shown.back().text.startsWith("Cannot write")) << prompter.shown.back().text.toStdString();
+    EXPECT_FALSE(workspace.list.current().DesignSaved);
+    EXPECT_TRUE(QFileInfo(path("taken.zndl")).isDir());
+}
+
+TEST_F(ListFixture, OpeningAFileWithBytesAfterTheDesignReadsItAndSaysSo)
+{
+    QFile file(path("tail.zndl"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeDesign(workspace.design, workspace.catalogue, "Tail") + "xyz");
+    file.close();
+    prompter.openPaths = {path("tail.zndl")};
+    EXPECT_TRUE(ops.OpenDesign());
+    EXPECT_EQ(workspace.list.current().DesignName, "Tail");
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.back().text.contains("3 bytes after the end of the design were ignored"));
 }

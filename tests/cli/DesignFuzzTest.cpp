@@ -6,7 +6,7 @@
 #include "cli/ShowCommand.h"
 #include "files/DesignFile.h"
 #include "model/BuiltInDesigns.h"
-#include "model/MaterialEditing.h"
+#include "support/RichDesign.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/EmptySheet.h"
@@ -42,18 +42,10 @@ const T &pick(std::mt19937 &random, const T (&values)[N])
 
 int below(std::mt19937 &random, int n) { return std::uniform_int_distribution<int>(0, std::max(0, n - 1))(random); }
 
-// A design with something in every block of the file.
 Workspace richDesign(int builtIn)
 {
     Workspace workspace;
-    BuildBuiltInDesign(workspace, builtIn);
-    DefineBoard(workspace.catalogue, {"Balsa", "0.25", "0.005"}, 0);
-    DefineAxle(workspace.catalogue, {"Pine", "0.02"}, 0);
-    SpringMaterial spring{"Steel", "0.01", "0.28", "1", {}};
-    spring.SpringTorqueCurve[0] = "0.9";
-    DefineSpring(workspace.catalogue, spring, 0);
-    DefineTread(workspace.catalogue, {"Grip", "1.2"}, 0);
-    workspace.design.Weights[0] = {200, 300, 0.25f, {}};
+    test::makeRich(workspace, builtIn);
     return workspace;
 }
 

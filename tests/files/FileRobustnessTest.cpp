@@ -5,6 +5,7 @@
 #include "files/DesignFile.h"
 #include "files/TextDesignFile.h"
 #include "model/MaterialEditing.h"
+#include "support/RichDesign.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -17,16 +18,7 @@ namespace {
 QByteArray richDesignBytes()
 {
     DesignState workspace;
-    BuildBuiltInDesign(workspace, 3);
-    DefineBoard(workspace.catalogue, {"Balsa", "0.25", "0.005"}, 0);
-    DefineAxle(workspace.catalogue, {"Pine", "0.02"}, 0);
-    SpringMaterial spring{"Steel", "0.01", "0.28", "1", {}};
-    spring.SpringTorqueCurve[0] = "0.9";
-    DefineSpring(workspace.catalogue, spring, 0);
-    DefineTread(workspace.catalogue, {"Grip", "1.2"}, 0);
-    workspace.design.MatIndex[InnerBodyPart] = 1;
-    workspace.design.Weights[0] = {100, 200, 0.25f, {}};
-    workspace.design.Weights[1] = {300, 100, -0.5f, {}};
+    test::makeRich(workspace, 3);
     return EncodeDesign(workspace.design, workspace.catalogue, "Tow Truck");
 }
 
