@@ -4,12 +4,13 @@
 // where a chain spends its time.
 
 #include "model/BuiltInDesigns.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/MassBalance.h"
 #include "physics/PowerDesigner.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
+#include "physics/SheetPreparation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 #include "Cli.h"
 #include "PhysicsOutput.h"
 #include "model/NumberText.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 namespace zindle::cli {

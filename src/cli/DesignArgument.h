@@ -2,7 +2,7 @@
 // A DESIGN argument of the command line: the name of a built-in design or the path of a
 // .zndl file, loaded as the current design of a workspace.
 
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QString>
 #include <QTextStream>

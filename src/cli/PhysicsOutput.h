@@ -2,7 +2,7 @@
 // What the physics commands share: the headless workspace set-up, the result fields in their
 // printing order, and Key=Value or JSON output.
 
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/ResultFieldTable.h"
 
 #include <QJsonObject>

@@ -3,7 +3,7 @@
 #include "Cli.h"
 #include "DesignArgument.h"
 #include "PhysicsOutput.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <QJsonArray>
@@ -39,8 +39,7 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         // mode is entered for it.
         if (!loadDesign(workspace, design, err))
             return FileFailure;
-        workspace.design.StepSize = QStringLiteral("9");
-        workspace.simulation.SimulateStep = 1;
+        EnterSimulateMode(workspace);
         RefreshPhysicsMode(workspace, SimulateMode);
     }
     RefreshPhysicsMode(workspace, RaceMode);

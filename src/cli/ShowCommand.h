@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QTextStream>
 

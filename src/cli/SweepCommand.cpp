@@ -4,7 +4,7 @@
 #include "PhysicsOutput.h"
 #include "physics/PowerDesigner.h"
 #include "Interrupt.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <QElapsedTimer>

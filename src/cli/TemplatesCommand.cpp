@@ -4,7 +4,7 @@
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
 #include "files/PathText.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <QBuffer>

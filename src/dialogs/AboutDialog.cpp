@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "shell/ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "ModalRunner.h"
 #include "model/MaterialEditing.h"
 #include "model/Prompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QDialog>
 #include <array>

@@ -3,7 +3,7 @@
 #include "PrinterPageSink.h"
 #include "files/FileErrors.h"
 #include "model/Prompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "PowerDesignerDialog.h"
 
 #include "model/Prompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 // shape. Its values are the current design's own settings.
 
 #include "model/Prompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QDialog>
 #include <functional>

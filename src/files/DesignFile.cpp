@@ -109,7 +109,7 @@ QByteArray EncodeDesign(const DesignRecord &design, const MaterialCatalogue &cat
     return out.bytes;
 }
 
-WriteOutcome SaveDesign(Workspace &workspace, const QString &path, int slot)
+WriteOutcome SaveDesign(DesignState &workspace, const QString &path, int slot)
 {
     const QString name = slot >= 0 && slot < workspace.list.DesignCount()
                              ? workspace.list.entries[static_cast<size_t>(slot)].DesignName
@@ -123,7 +123,7 @@ WriteOutcome SaveDesign(Workspace &workspace, const QString &path, int slot)
     return {true, {}};
 }
 
-void PrepareForFileRead(Workspace &workspace)
+void PrepareForFileRead(DesignState &workspace)
 {
     ResetParameters(workspace.design);
     workspace.catalogue.removeUserMaterials();
@@ -150,7 +150,7 @@ void ApplyChamberCode(DesignRecord &design, int code)
         design.ChamberShape = ChamberShapeKind::Circular;
 }
 
-ReadOutcome ReadBinaryDesign(Workspace &workspace, const QByteArray &bytes, const QString &path)
+ReadOutcome ReadBinaryDesign(DesignState &workspace, const QByteArray &bytes, const QString &path)
 {
     ReadOutcome outcome;
     try {
@@ -172,7 +172,7 @@ ReadOutcome ReadBinaryDesign(Workspace &workspace, const QByteArray &bytes, cons
     return outcome;
 }
 
-ReadOutcome ReadBinaryDesignFile(Workspace &workspace, const QString &path)
+ReadOutcome ReadBinaryDesignFile(DesignState &workspace, const QString &path)
 {
     QByteArray bytes;
     QString reason;

@@ -3,7 +3,7 @@
 // beginning with the version block ":::::VersionInformation:::::" and the version 3.
 
 #include "FileErrors.h"
-#include "model/Workspace.h"
+#include "model/DesignState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,17 +23,17 @@ QByteArray EncodeDesign(const DesignRecord &design, const MaterialCatalogue &cat
 // Writes the current design to `path` under the name of list slot `slot`, then marks that slot
 // saved. The bytes go to a temporary file beside the target, which replaces the target only
 // once everything is written, so a failed save leaves the old file as it was.
-WriteOutcome SaveDesign(Workspace &workspace, const QString &path, int slot);
+WriteOutcome SaveDesign(DesignState &workspace, const QString &path, int slot);
 
 // Puts the current design into the state every file read starts from: default parameters,
 // no user materials, no outlines, no weights.
-void PrepareForFileRead(Workspace &workspace);
+void PrepareForFileRead(DesignState &workspace);
 
 // Reads a binary design file into the current design and catalogue (call PrepareForFileRead
 // first). NotADesign when the marker or the version does not match. On a failure, what was
 // read before the fault stays in the design.
-ReadOutcome ReadBinaryDesignFile(Workspace &workspace, const QString &path);
-ReadOutcome ReadBinaryDesign(Workspace &workspace, const QByteArray &bytes, const QString &path);
+ReadOutcome ReadBinaryDesignFile(DesignState &workspace, const QString &path);
+ReadOutcome ReadBinaryDesign(DesignState &workspace, const QByteArray &bytes, const QString &path);
 
 // Rebuilds the design from the file's drive code (10, 11, 12) with the drive buttons' side
 // effects; other codes change nothing.

@@ -86,7 +86,7 @@ SpringMaterial readOlderSpring(ItemSource &source)
 }
 
 template <typename SpringReader>
-void readMaterialBlock(ItemSource &source, Workspace &workspace, SpringReader readSpringEntry)
+void readMaterialBlock(ItemSource &source, DesignState &workspace, SpringReader readSpringEntry)
 {
     DesignRecord &design = workspace.design;
     MaterialCatalogue &catalogue = workspace.catalogue;
@@ -171,7 +171,7 @@ void readFrontAxle(ItemSource &source, DesignRecord &design)
 
 } // namespace
 
-QString ReadDesign(ItemSource &source, Workspace &workspace)
+QString ReadDesign(ItemSource &source, DesignState &workspace)
 {
     DesignRecord &design = workspace.design;
     const QString name = source.readString();
@@ -202,7 +202,7 @@ QString ReadDesign(ItemSource &source, Workspace &workspace)
     return name;
 }
 
-void ReadOlderDesign(ItemSource &source, Workspace &workspace)
+void ReadOlderDesign(ItemSource &source, DesignState &workspace)
 {
     DesignRecord &design = workspace.design;
     design.SpringWidth = readLength(source, ParameterDescriptions[0]);

@@ -18,7 +18,7 @@ TextLayout DetectTextLayout(const QByteArray &bytes)
     return TextLayout::Older;
 }
 
-ReadOutcome ReadTextDesign(Workspace &workspace, const QByteArray &bytes, const QString &path)
+ReadOutcome ReadTextDesign(DesignState &workspace, const QByteArray &bytes, const QString &path)
 {
     ReadOutcome outcome;
     if (bytes.isEmpty())
@@ -45,7 +45,7 @@ ReadOutcome ReadTextDesign(Workspace &workspace, const QByteArray &bytes, const 
     return outcome;
 }
 
-ReadOutcome ReadTextDesignFile(Workspace &workspace, const QString &path)
+ReadOutcome ReadTextDesignFile(DesignState &workspace, const QString &path)
 {
     QByteArray bytes;
     QString reason;

@@ -3,7 +3,7 @@
 // the still older layout without it. They are read, never written.
 
 #include "FileErrors.h"
-#include "model/Workspace.h"
+#include "model/DesignState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +19,7 @@ TextLayout DetectTextLayout(const QByteArray &bytes);
 // Reads a text-layout file into the current design (call PrepareForFileRead first). Version 3
 // gives the name read; the older layout has none and gives an empty name. A marker with
 // another version is NotADesign.
-ReadOutcome ReadTextDesign(Workspace &workspace, const QByteArray &bytes, const QString &path);
-ReadOutcome ReadTextDesignFile(Workspace &workspace, const QString &path);
+ReadOutcome ReadTextDesign(DesignState &workspace, const QByteArray &bytes, const QString &path);
+ReadOutcome ReadTextDesignFile(DesignState &workspace, const QString &path);
 
 } // namespace zindle

@@ -163,7 +163,7 @@ MaterialKind partKind(int part)
     }
 }
 
-bool DeleteMaterial(Workspace &workspace, MaterialKind kind, int index)
+bool DeleteMaterial(DesignState &workspace, MaterialKind kind, int index)
 {
     if (!workspace.catalogue.removeEntry(kind, index))
         return false;

@@ -3,7 +3,7 @@
 // storing a new or edited entry, deleting one, and keeping the parts' material indices in range.
 
 #include "MaterialCatalogue.h"
-#include "Workspace.h"
+#include "DesignState.h"
 
 #include <QString>
 #include <optional>
@@ -47,7 +47,7 @@ Refusal catalogueFullRefusal(MaterialKind kind);
 // Deletes user entry `index` of a kind and brings the current design's material indices back
 // in range: parts that used the deleted entry fall back to the built-in material, parts that
 // used a later entry follow it down. Returns whether an entry was deleted.
-bool DeleteMaterial(Workspace &workspace, MaterialKind kind, int index);
+bool DeleteMaterial(DesignState &workspace, MaterialKind kind, int index);
 
 // The catalogue kind each of the eight parts draws from, in MatIndex order.
 MaterialKind partKind(int part);

@@ -1,9 +1,9 @@
 #include "BuildView3D.h"
 
 #include "model/NumberText.h"
-#include "model/Workspace.h"
-#include "physics/PartMaterials.h"
-#include "sheet/PartRegions.h"
+#include "physics/PhysicsState.h"
+#include "model/PartMaterials.h"
+#include "geometry/PartRegions.h"
 #include "sheet/RegionPainting.h"
 
 #include <algorithm>
@@ -122,7 +122,7 @@ bool BuildView3D::sliderMoved(int position, float &previewZoom)
 
 // ---- drawing ------------------------------------------------------------------------------------
 
-void BuildView3D::begin(const Workspace &workspace, const Build3DPlacementInput &placementInput,
+void BuildView3D::begin(const PhysicsState &workspace, const Build3DPlacementInput &placementInput,
                         int from, int to)
 {
     m_drawing = true;
@@ -288,7 +288,7 @@ void BuildView3D::finish()
     controls.toEndEnabled = !done;
 }
 
-void BuildView3D::draw(QPainter &painter, const Workspace &workspace,
+void BuildView3D::draw(QPainter &painter, const PhysicsState &workspace,
                        const Build3DPlacementInput &placement, const Build3DRequest &request,
                        const std::function<void(int)> &afterStage,
                        const std::function<void()> &afterStep)

@@ -17,7 +17,7 @@
 // DriveAxleHeightPt, the sheet scale (ScreenScale, PreviewScale, PreviewZoom).
 // Writes: nothing of the workspace.
 
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QColor>
 #include <QPainter>
@@ -28,7 +28,7 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 
 // What one stage of the stack is.
 enum class Build3DStageKind {
@@ -135,12 +135,12 @@ public:
     // A whole draw request. afterStage(stage) runs after each stage: repaint, show
     // progressText(), process pending events (Stop may call stop() there). afterStep runs
     // after every painted sweep step (a window repaints its picture there).
-    void draw(QPainter &painter, const Workspace &workspace, const Build3DPlacementInput &placement,
+    void draw(QPainter &painter, const PhysicsState &workspace, const Build3DPlacementInput &placement,
               const Build3DRequest &request, const std::function<void(int)> &afterStage = {},
               const std::function<void()> &afterStep = {});
 
     // The same request in pieces, for a window that draws one stage per timer tick.
-    void begin(const Workspace &workspace, const Build3DPlacementInput &placement, int from, int to);
+    void begin(const PhysicsState &workspace, const Build3DPlacementInput &placement, int from, int to);
     bool hasNextStage() const;
     // Walks (and paints, when at or above `from`) the next stage; returns its number.
     int drawNextStage(QPainter &painter, const std::function<void()> &afterStep = {});

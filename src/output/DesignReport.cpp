@@ -2,9 +2,9 @@
 
 #include "Templates.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "physics/Advisories.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "physics/ResultFieldTable.h"
 
 #include <QFont>
@@ -24,7 +24,7 @@ QString ReportValue(const QString &fieldText)
     return fixedText(static_cast<double>(*value), 2);
 }
 
-std::vector<ReportLine> DesignReportLines(const Workspace &workspace)
+std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
 {
     const DesignRecord &d = workspace.design;
     const MaterialCatalogue &c = workspace.catalogue;
@@ -143,7 +143,7 @@ int ReportColumnX(ReportColumn column, float printerScaleX)
     return left;
 }
 
-void PaintDesignReport(QPainter &painter, const Workspace &workspace)
+void PaintDesignReport(QPainter &painter, const PhysicsState &workspace)
 {
     const float px = workspace.scale.PrinterScaleX, py = workspace.scale.PrinterScaleY;
     painter.save();

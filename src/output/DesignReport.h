@@ -12,7 +12,7 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 
 // Where a report line's text starts.
 enum class ReportColumn {
@@ -35,7 +35,7 @@ struct ReportLine {
 QString ReportValue(const QString &fieldText);
 
 // The report's lines in printing order.
-std::vector<ReportLine> DesignReportLines(const Workspace &workspace);
+std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace);
 
 // Printer position of a line: y = Trunc(units / 8.333 x PrinterScaleY); x = Trunc(36 x
 // PrinterScaleX), Trunc(270 x PrinterScaleX) or their sum.
@@ -44,6 +44,6 @@ int ReportColumnX(ReportColumn column, float printerScaleX);
 
 // Paints the report with the workspace's printer scale (clear brush, black pen; each line's
 // top at its y).
-void PaintDesignReport(QPainter &painter, const Workspace &workspace);
+void PaintDesignReport(QPainter &painter, const PhysicsState &workspace);
 
 } // namespace zindle

@@ -5,9 +5,10 @@
 #include "WheelPages.h"
 #include "files/FileAccess.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "sheet/CarRenderer.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
+#include "physics/SheetPreparation.h"
 
 #include <QPageSize>
 #include <QPaintDevice>
@@ -99,7 +100,7 @@ namespace {
 
 class JobRunner {
 public:
-    JobRunner(Workspace &workspace, PageSink &sink, PrintOutcome &outcome)
+    JobRunner(PhysicsState &workspace, PageSink &sink, PrintOutcome &outcome)
         : ws(workspace), sink(sink), outcome(outcome), savedScale(workspace.scale)
     {
     }
@@ -173,7 +174,7 @@ private:
         return true;
     }
 
-    Workspace &ws;
+    PhysicsState &ws;
     PageSink &sink;
     PrintOutcome &outcome;
     SheetScale savedScale;
@@ -181,7 +182,7 @@ private:
 
 } // namespace
 
-PrintOutcome RunPrintJob(Workspace &workspace, PageSink &sink, PrintJobKind job, PrintState &state)
+PrintOutcome RunPrintJob(PhysicsState &workspace, PageSink &sink, PrintJobKind job, PrintState &state)
 {
     PrintOutcome outcome;
     JobRunner run(workspace, sink, outcome);

@@ -25,7 +25,7 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 struct SheetScale;
 
 class PageSink {
@@ -94,7 +94,7 @@ struct PrintOutcome {
     QString error; // why nothing was printed, when the job was refused before its first page
 };
 
-PrintOutcome RunPrintJob(Workspace &workspace, PageSink &sink, PrintJobKind job, PrintState &state);
+PrintOutcome RunPrintJob(PhysicsState &workspace, PageSink &sink, PrintJobKind job, PrintState &state);
 
 // Sets the printer part of a sheet scale for a device of the given resolution: the printer
 // scale, the printer ground band and the printer drawing area.

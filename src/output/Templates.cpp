@@ -1,12 +1,13 @@
 #include "Templates.h"
 
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "physics/BuildGeometry.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "sheet/RegionPainting.h"
+#include "physics/SheetPreparation.h"
 
 #include <QFont>
 #include <algorithm>
@@ -32,14 +33,14 @@ void setPointSize(QPainter &painter, int size)
 
 } // namespace
 
-void PrepareTemplates(Workspace &workspace, bool withPrinter)
+void PrepareTemplates(PhysicsState &workspace, bool withPrinter)
 {
     RescaleDesign(workspace, withPrinter);
     ComputeBuildGeometry(workspace);
     RebuildPartRegions(workspace, withPrinter);
 }
 
-int TemplateCount(const Workspace &workspace)
+int TemplateCount(const PhysicsState &workspace)
 {
     return countOf(workspace.results.LayersCoredEF) + countOf(workspace.results.LayersFullEF);
 }
@@ -57,13 +58,13 @@ std::vector<LayerTemplate> TemplateSet(int coredLayers, int fullLayers)
     return set;
 }
 
-std::vector<LayerTemplate> TemplateSet(const Workspace &workspace)
+std::vector<LayerTemplate> TemplateSet(const PhysicsState &workspace)
 {
     return TemplateSet(countOf(workspace.results.LayersCoredEF),
                        countOf(workspace.results.LayersFullEF));
 }
 
-QString TemplateDesignName(const Workspace &workspace)
+QString TemplateDesignName(const PhysicsState &workspace)
 {
     const DesignList &list = workspace.list;
     if (list.CurrentDesign >= 0 && list.CurrentDesign < list.items.size())
@@ -79,7 +80,7 @@ QString TemplatePreviewText(int n, int templateCount)
            + floatText(static_cast<float>(templateCount));
 }
 
-QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Workspace &workspace,
+QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const PhysicsState &workspace,
                             int n, const QColor &background, int windowWidth)
 {
     const SheetScale &scale = workspace.scale;
@@ -99,7 +100,7 @@ QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Wor
     return text;
 }
 
-QString ShowTemplatePreview(QImage &sheet, const Workspace &workspace, int n,
+QString ShowTemplatePreview(QImage &sheet, const PhysicsState &workspace, int n,
                             const QColor &background, int windowWidth)
 {
     QPainter painter(&sheet);
@@ -134,7 +135,7 @@ void TemplatePreviewState::rewind()
     rewindEnabled = false;
 }
 
-TemplateLabelLines TemplateLabels(const Workspace &workspace, const TemplateLabelPage &page,
+TemplateLabelLines TemplateLabels(const PhysicsState &workspace, const TemplateLabelPage &page,
                                   int templateLayerNumber)
 {
     const DesignRecord &d = workspace.design;
@@ -163,7 +164,7 @@ TemplateLabelLines TemplateLabels(const Workspace &workspace, const TemplateLabe
     return lines;
 }
 
-void PrintTemplateLabels(QPainter &painter, const Workspace &workspace, PaintTarget target,
+void PrintTemplateLabels(QPainter &painter, const PhysicsState &workspace, PaintTarget target,
                          const TemplateLabelPage &page, int templateLayerNumber)
 {
     if (target != PaintTarget::Printer)

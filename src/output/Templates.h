@@ -17,14 +17,14 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 
 // Sheet preparation and build step of the template modes: outline copies and part regions at
 // the workspace's scale, then the build geometry and the redraw's regions.
-void PrepareTemplates(Workspace &workspace, bool withPrinter = false);
+void PrepareTemplates(PhysicsState &workspace, bool withPrinter = false);
 
 // LayersCoredEF + LayersFullEF (unparsable or negative counts count as 0).
-int TemplateCount(const Workspace &workspace);
+int TemplateCount(const PhysicsState &workspace);
 
 enum class LayerKind { Outer, Inner };
 struct LayerTemplate {
@@ -34,10 +34,10 @@ struct LayerTemplate {
 // The entire set's layer templates: LayersFullEF div 2 outer, LayersCoredEF inner, then
 // LayersFullEF div 2 outer, numbered 1, 2, ... in that order.
 std::vector<LayerTemplate> TemplateSet(int coredLayers, int fullLayers);
-std::vector<LayerTemplate> TemplateSet(const Workspace &workspace);
+std::vector<LayerTemplate> TemplateSet(const PhysicsState &workspace);
 
 // The design's name as the design list shows it.
-QString TemplateDesignName(const Workspace &workspace);
+QString TemplateDesignName(const PhysicsState &workspace);
 
 // "n of N", as the preview label and the sheet show it.
 QString TemplatePreviewText(int n, int templateCount);
@@ -45,9 +45,9 @@ QString TemplatePreviewText(int n, int templateCount);
 // Draws template n on the Preview-mode sheet: empty sheet, the outer outline region (n = 1 or
 // TemplateCount) or the inner one filled silver, and "n of N" at (4 in, 1 in).
 // Returns the label text for PreviewLabel.
-QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Workspace &workspace,
+QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const PhysicsState &workspace,
                             int n, const QColor &background, int windowWidth);
-QString ShowTemplatePreview(QImage &sheet, const Workspace &workspace, int n,
+QString ShowTemplatePreview(QImage &sheet, const PhysicsState &workspace, int n,
                             const QColor &background, int windowWidth);
 
 // The Preview panel's state: which template is shown and whether Step and Rewind are enabled.
@@ -81,12 +81,12 @@ struct TemplateLabelLines {
     QString top, middle, bottom;
     bool springNote = false;
 };
-TemplateLabelLines TemplateLabels(const Workspace &workspace, const TemplateLabelPage &page,
+TemplateLabelLines TemplateLabels(const PhysicsState &workspace, const TemplateLabelPage &page,
                                   int templateLayerNumber);
 
 // Prints the page labels on the printer canvas (printer coordinates from PrinterScaleX/Y);
 // does nothing unless `target` is the printer.
-void PrintTemplateLabels(QPainter &painter, const Workspace &workspace, PaintTarget target,
+void PrintTemplateLabels(QPainter &painter, const PhysicsState &workspace, PaintTarget target,
                          const TemplateLabelPage &page, int templateLayerNumber);
 
 } // namespace zindle

@@ -2,7 +2,7 @@
 
 #include "Templates.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "sheet/CarRenderer.h"
 
 #include <QFont>
@@ -56,7 +56,7 @@ void addPages(std::vector<WheelPage> &pages, bool drive, const QString &diaText,
 
 } // namespace
 
-std::vector<WheelPage> WheelPages(const Workspace &workspace)
+std::vector<WheelPage> WheelPages(const PhysicsState &workspace)
 {
     const DesignRecord &d = workspace.design;
     std::vector<WheelPage> pages;
@@ -68,7 +68,7 @@ std::vector<WheelPage> WheelPages(const Workspace &workspace)
     return pages;
 }
 
-void PaintWheelPage(QPainter &painter, const Workspace &workspace, const WheelPage &page,
+void PaintWheelPage(QPainter &painter, const PhysicsState &workspace, const WheelPage &page,
                     int templateLayerNumber)
 {
     const double px = workspace.scale.PrinterScaleX, py = workspace.scale.PrinterScaleY;

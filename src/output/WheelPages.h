@@ -14,7 +14,7 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 
 enum class WheelLayout {
     TwoPages,      // D > 5 in: one wheel per page
@@ -39,10 +39,10 @@ QString HoleLabel(const QString &axleDiaText);
 
 // The wheel pages in print order: drive wheels, then the other wheels (with all-wheel drive
 // the other wheels are drive wheels: the drive wheel's diameter and the drive axle's hole).
-std::vector<WheelPage> WheelPages(const Workspace &workspace);
+std::vector<WheelPage> WheelPages(const PhysicsState &workspace);
 
 // Paints one wheel page (discs, holes, hole label, the wheel labels) in printer coordinates.
-void PaintWheelPage(QPainter &painter, const Workspace &workspace, const WheelPage &page,
+void PaintWheelPage(QPainter &painter, const PhysicsState &workspace, const WheelPage &page,
                     int templateLayerNumber);
 
 } // namespace zindle

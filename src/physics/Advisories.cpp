@@ -1,64 +1,23 @@
 #include "Advisories.h"
 
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "physics/DesignNumbers.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "physics/SpringTorque.h"
-#include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "model/Modes.h"
+#include "geometry/PartRegions.h"
 
 #include <cmath>
 
 namespace zindle {
 
-namespace {
-bool misses(const QRegion &a, const QRegion &b) { return !a.intersects(b); }
-} // namespace
-
-OverlapFacts ComputeOverlapFacts(const PartRegions &regions, DriveKind drive)
-{
-    const bool awd = drive == DriveKind::AllWD;
-    const RegionSet &screen = regions.screen();
-    OverlapFacts f;
-
-    if (awd) {
-        f.CasesApart = misses(screen.caseShape[0], screen.caseShape[1]);
-        f.ChambersApart = misses(screen.chamberShape[0], screen.chamberShape[1]);
-    } else {
-        f.CasesApart = false;
-        f.ChambersApart = true;
-    }
-
-    // Without an outer outline there is no body for the case to join: the outer facts stay
-    // "misses", so an empty sheet reports its case as unconnected rather than as joined.
-    f.outerFactsMade = regions.OuterLayerBuilt;
-    if (f.outerFactsMade) {
-        f.OuterMissesDriveCase = misses(screen.outerOutline, screen.caseShape[0]);
-        f.OuterMissesFrontCase = awd ? misses(screen.outerOutline, screen.caseShape[1]) : true;
-        if (!awd)
-            f.OuterMissesFrontAxle = misses(regions.outerLayerBeforeOtherHole, screen.otherAxle);
-    }
-
-    f.InnerMissesDriveCase = misses(screen.innerOutline, screen.caseShape[0]);
-    f.InnerMissesFrontCase = awd ? misses(screen.innerOutline, screen.caseShape[1]) : true;
-    f.LayersApart = misses(screen.outerOutline, screen.innerOutline);
-    if (!awd)
-        f.InnerMissesFrontAxle = misses(regions.innerLayerBeforeOtherHole, screen.otherAxle);
-    return f;
-}
-
-void UpdateOverlapFacts(Workspace &workspace)
-{
-    workspace.overlaps = ComputeOverlapFacts(workspace.regions, workspace.design.Drive);
-}
-
-RunChecks CheckRunnable(const Workspace &workspace)
+RunChecks CheckRunnable(const PhysicsState &workspace)
 {
     return CheckRunnable(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue));
 }
 
-RunChecks CheckRunnable(const Workspace &workspace, const DesignNumbers &numbers)
+RunChecks CheckRunnable(const PhysicsState &workspace, const DesignNumbers &numbers)
 {
     const DesignRecord &design = workspace.design;
     RunChecks checks;
@@ -184,13 +143,13 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
     state.windowVisible = anyShown;
 }
 
-void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded)
+void EvaluateAdvisories(PhysicsState &workspace, int mode, bool lastSimulationSkidded)
 {
     EvaluateAdvisories(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), mode,
                        lastSimulationSkidded);
 }
 
-void EvaluateAdvisories(Workspace &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded)
+void EvaluateAdvisories(PhysicsState &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded)
 {
     RunChecks checks = CheckRunnable(workspace, numbers);
     // Design and Build do not weigh the car; a mass of an earlier analysis may be out of date.
@@ -201,7 +160,7 @@ void EvaluateAdvisories(Workspace &workspace, const DesignNumbers &numbers, int 
                        workspace.results.CaseOuterDEF, mode, lastSimulationSkidded, checks);
 }
 
-QStringList CurrentAdvisories(const Workspace &workspace)
+QStringList CurrentAdvisories(const PhysicsState &workspace)
 {
     RunChecks checks = CheckRunnable(workspace);
     if (!checks.cannotWeigh()) {

@@ -1,14 +1,15 @@
 #pragma once
-// Connectivity facts (which part shapes miss each other) and the advisories they raise.
+// The advisories the connectivity facts (geometry/OverlapFacts.h) and the run checks raise.
 //
 // Refresh order: the facts are taken whenever the part regions are rebuilt (RescaleDesign /
-// RebuildPartRegions of PartRegions.h; call ComputeOverlapFacts right after, or use
-// UpdateOverlapFacts(ws)). The advisories are evaluated at the end of the Design, Build,
+// RebuildPartRegions of SheetPreparation.h, or ComputeOverlapFacts right after the builders). The advisories are evaluated at the end of the Design, Build,
 // Analyze and Simulate refreshes, after that mode's own steps (EvaluateAdvisories(ws, mode,
 // skid)); Race, Preview and Print leave them as they are.
 // Reads: PartRegions (screen shapes), the design's drive and outline counts, CaseOuterDEF,
 // the skid flag of the last simulation (parameter). Writes: Workspace::overlaps,
 // Workspace::advisories.
+
+#include "geometry/OverlapFacts.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,27 +17,8 @@
 namespace zindle {
 
 struct DesignNumbers;
-struct PartRegions;
 struct ResultFields;
-struct Workspace;
-enum class DriveKind;
-
-// Each fact is true when the two shapes have no common pixel.
-struct OverlapFacts {
-    bool OuterMissesDriveCase = true;
-    bool OuterMissesFrontCase = true;
-    bool InnerMissesDriveCase = true;
-    bool InnerMissesFrontCase = true;
-    bool LayersApart = true;
-    bool CasesApart = false;
-    bool ChambersApart = true;
-    bool OuterMissesFrontAxle = true;
-    bool InnerMissesFrontAxle = true;
-    bool outerFactsMade = false; // the outer outline had at least two points
-};
-
-OverlapFacts ComputeOverlapFacts(const PartRegions &regions, DriveKind drive);
-void UpdateOverlapFacts(Workspace &workspace);
+struct PhysicsState;
 
 // Conditions under which the model cannot run the car at all. Each one shows an advisory and
 // leaves the results that would depend on it empty rather than made up.
@@ -66,9 +48,9 @@ struct RunChecks {
 
 // The checks that need no mass analysis, for the design as built now (run after the build
 // step: they read CaseIDEF and the build's case diameter). massChecked is false.
-RunChecks CheckRunnable(const Workspace &workspace);
+RunChecks CheckRunnable(const PhysicsState &workspace);
 // The same with the design's numbers the refresh has parsed.
-RunChecks CheckRunnable(const Workspace &workspace, const DesignNumbers &numbers);
+RunChecks CheckRunnable(const PhysicsState &workspace, const DesignNumbers &numbers);
 // The mass check once the analysis has found total mass `mass`.
 void CheckMass(RunChecks &checks, float mass);
 
@@ -113,11 +95,11 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &facts, DriveKi
                         const RunChecks &checks = {});
 // For the workspace: the run checks are taken afresh (Workspace::checks; the mass check only
 // in Analyze and Simulate, whose refresh has just weighed the car).
-void EvaluateAdvisories(Workspace &workspace, int mode, bool lastSimulationSkidded);
-void EvaluateAdvisories(Workspace &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded);
+void EvaluateAdvisories(PhysicsState &workspace, int mode, bool lastSimulationSkidded);
+void EvaluateAdvisories(PhysicsState &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded);
 // The advisories of the design as it stands, whatever the window's mode: the run checks,
 // the mass check from ProjectedMassEF, the connectivity facts of the last sheet preparation
 // and the skid of the last run (the design report's list).
-QStringList CurrentAdvisories(const Workspace &workspace);
+QStringList CurrentAdvisories(const PhysicsState &workspace);
 
 } // namespace zindle

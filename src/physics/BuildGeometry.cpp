@@ -3,8 +3,8 @@
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
-#include "physics/PartMaterials.h"
+#include "physics/PhysicsState.h"
+#include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
 
 #include <cmath>
@@ -169,7 +169,7 @@ void ComputeBuildGeometry(DesignRecord &design, const MaterialCatalogue &catalog
     shared.computed = true;
 }
 
-void ComputeBuildGeometry(Workspace &workspace)
+void ComputeBuildGeometry(PhysicsState &workspace)
 {
     ComputeBuildGeometry(workspace.design, workspace.catalogue, workspace.results, workspace.build);
 }

@@ -20,7 +20,7 @@ namespace zindle {
 struct DesignRecord;
 class MaterialCatalogue;
 struct ResultFields;
-struct Workspace;
+struct PhysicsState;
 
 // Values of the build step that are not shown in a result field.
 struct BuildShared {
@@ -35,7 +35,7 @@ struct BuildShared {
 };
 
 // Runs the build step on the current design.
-void ComputeBuildGeometry(Workspace &workspace);
+void ComputeBuildGeometry(PhysicsState &workspace);
 void ComputeBuildGeometry(DesignRecord &design, const MaterialCatalogue &catalogue,
                           ResultFields &results, BuildShared &shared);
 

@@ -1,6 +1,6 @@
 #include "DesignNumbers.h"
 
-#include "PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "model/NumberText.h"
 
 namespace zindle {

@@ -3,12 +3,12 @@
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "physics/BuildGeometry.h"
 #include "physics/DesignNumbers.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,7 +119,7 @@ float ComputeSpringMass(const DesignNumbers &numbers)
     return smallAsZero(finiteOr(m, 0.0f));
 }
 
-void WriteSpringMass(Workspace &ws)
+void WriteSpringMass(PhysicsState &ws)
 {
     ws.results.SpringMassEF = floatText(ComputeSpringMass(ParseDesignNumbers(ws.design, ws.catalogue)));
 }
@@ -136,13 +136,13 @@ int ElementSizeForRun(DesignRecord &design)
     return std::min(*parsed, 720);
 }
 
-bool RunMassBalance(Workspace &ws, int mode, const MassBalanceOptions &options,
+bool RunMassBalance(PhysicsState &ws, int mode, const MassBalanceOptions &options,
                     std::vector<GridElement> *elements)
 {
     return RunMassBalance(ws, mode, ParseDesignNumbers(ws.design, ws.catalogue), options, elements);
 }
 
-bool RunMassBalance(Workspace &ws, int mode, const DesignNumbers &numbers, const MassBalanceOptions &options,
+bool RunMassBalance(PhysicsState &ws, int mode, const DesignNumbers &numbers, const MassBalanceOptions &options,
                     std::vector<GridElement> *elements)
 {
     Q_UNUSED(mode); // only the window draws the grid; the numbers are the same in every mode

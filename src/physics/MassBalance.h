@@ -24,7 +24,7 @@ struct DesignNumbers;
 struct DesignRecord;
 class MaterialCatalogue;
 struct ResultFields;
-struct Workspace;
+struct PhysicsState;
 struct BuildShared;
 struct PointLayerShapes;
 
@@ -76,7 +76,7 @@ struct MassBalanceOptions {
 // The spring mass m_s (lbm): density x length x thickness x width, 0 below 0.0001.
 float ComputeSpringMass(const DesignNumbers &numbers);
 // Writes SpringMassEF (the torque step does this).
-void WriteSpringMass(Workspace &workspace);
+void WriteSpringMass(PhysicsState &workspace);
 
 // The element size the analysis uses: StepSize parsed as an integer; "9" is written back
 // into the design when it is 1 or less (or not an integer).
@@ -85,10 +85,10 @@ int ElementSizeForRun(DesignRecord &design);
 // Runs the analysis for `mode` (4 Analyze, 5 Simulate, 6 Race). Returns false, computing
 // nothing, when the outer outline has fewer than two points. `elements`, when given and
 // options.recordElements is set, receives the counted elements.
-bool RunMassBalance(Workspace &workspace, int mode, const DesignNumbers &numbers,
+bool RunMassBalance(PhysicsState &workspace, int mode, const DesignNumbers &numbers,
                     const MassBalanceOptions &options = {}, std::vector<GridElement> *elements = nullptr);
 // The same, parsing the design's numbers first (the analysis run on its own).
-bool RunMassBalance(Workspace &workspace, int mode, const MassBalanceOptions &options = {},
+bool RunMassBalance(PhysicsState &workspace, int mode, const MassBalanceOptions &options = {},
                     std::vector<GridElement> *elements = nullptr);
 
 } // namespace zindle

@@ -1,9 +1,9 @@
 #include "Simulation.h"
 
 #include "model/NumberText.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "physics/SpringTorque.h"
-#include "sheet/EmptySheet.h"
+#include "model/Modes.h"
 
 #include <algorithm>
 #include <cmath>

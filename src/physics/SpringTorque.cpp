@@ -2,7 +2,7 @@
 
 #include "physics/Forces.h"
 #include "physics/MassBalance.h"
-#include "physics/PartMaterials.h"
+#include "model/PartMaterials.h"
 #include "model/NumberText.h"
 
 #include <algorithm>

@@ -1,9 +1,10 @@
 #include "CarRenderer.h"
 
-#include "RegionMapping.h"
+#include "geometry/RegionMapping.h"
 #include "RegionPainting.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
+#include "physics/SheetPreparation.h"
 
 #include <QFont>
 #include <QPen>
@@ -19,7 +20,7 @@ const QColor AxleFill(255, 204, 170);
 const QColor AxleFrame(238, 187, 153);
 const QColor TreadFrame(255, 153, 153);
 
-const RegionSet &regionsFor(const Workspace &workspace, PaintTarget target)
+const RegionSet &regionsFor(const PhysicsState &workspace, PaintTarget target)
 {
     return target == PaintTarget::Printer ? workspace.regions.printer() : workspace.regions.screen();
 }
@@ -29,7 +30,7 @@ CoordSystem systemFor(PaintTarget target)
     return target == PaintTarget::Printer ? PrinterCoords : ScreenCoords;
 }
 
-bool allWheel(const Workspace &workspace) { return workspace.design.Drive == DriveKind::AllWD; }
+bool allWheel(const PhysicsState &workspace) { return workspace.design.Drive == DriveKind::AllWD; }
 
 void paintAxle(QPainter &painter, const QRegion &region, PaintTarget target)
 {
@@ -57,47 +58,47 @@ void paintLayer(QPainter &painter, const QRegion &region, PaintTarget target, co
 
 } // namespace
 
-void PaintInnerLayer(QPainter &painter, const Workspace &workspace, PaintTarget target, const QColor &color)
+void PaintInnerLayer(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const QColor &color)
 {
     if (workspace.design.OuterCount() <= 1)
         return;
     paintLayer(painter, regionsFor(workspace, target).innerLayer, target, color, 3, Qt::FDiagPattern);
 }
 
-void PaintOuterLayer(QPainter &painter, const Workspace &workspace, PaintTarget target, const QColor &color)
+void PaintOuterLayer(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const QColor &color)
 {
     paintLayer(painter, regionsFor(workspace, target).outerLayer, target, color, 2, Qt::BDiagPattern);
 }
 
-void PaintGroundBand(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintGroundBand(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     // Paper gets no case material below the sheet's edge; the screen shows the ground instead.
     if (target == PaintTarget::Printer)
         fillRegion(painter, workspace.scale.GroundBandRegionPrinter, QBrush(Qt::white));
 }
 
-void PaintDriveWheels(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintDriveWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     paintFrame(painter, regionsFor(workspace, target).driveWheels, Qt::white, 3, 3);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter.setBrush(Qt::SolidPattern);
 }
 
-void PaintOtherWheels(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintOtherWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     if (allWheel(workspace))
         return;
     paintFrame(painter, regionsFor(workspace, target).otherWheels, Qt::white, 2, 2);
 }
 
-void PaintSpring(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintSpring(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     const QRegion &spring = regionsFor(workspace, target).spring;
     fillRegion(painter, spring, QBrush(SpringGreen));
     paintFrame(painter, spring, SpringFrame, 2, 2);
 }
 
-void PaintSpringStrap(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     const PartRegions &regions = workspace.regions;
     const CoordSystem system = systemFor(target);
@@ -134,30 +135,30 @@ void PaintSpringStrap(QPainter &painter, const Workspace &workspace, PaintTarget
     painter.restore();
 }
 
-void PaintDriveAxle(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     paintAxle(painter, regionsFor(workspace, target).driveAxle, target);
 }
 
-void PaintTread(QPainter &painter, const Workspace &workspace)
+void PaintTread(QPainter &painter, const PhysicsState &workspace)
 {
     paintFrame(painter, workspace.regions.screen().tread, TreadFrame, 3, 3);
     painter.setPen(QPen(Qt::black, 1));
 }
 
-void PaintOtherAxle(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintOtherAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     if (allWheel(workspace))
         return;
     paintAxle(painter, regionsFor(workspace, target).otherAxle, target);
 }
 
-void PaintMarks(QPainter &painter, const Workspace &workspace, PaintTarget target)
+void PaintMarks(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
 {
     paintFrame(painter, regionsFor(workspace, target).marks, Qt::black, 1, 1);
 }
 
-void PaintWeights(QPainter &painter, Workspace &workspace)
+void PaintWeights(QPainter &painter, PhysicsState &workspace)
 {
     const float s = workspace.scale.ScreenScale;
     painter.save();
@@ -194,7 +195,7 @@ void PaintWeights(QPainter &painter, Workspace &workspace)
     painter.restore();
 }
 
-void RedrawDesign(QPainter &painter, Workspace &workspace, PaintTarget target, bool outerOnPaper,
+void RedrawDesign(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
                   const std::function<void(QPainter &)> &templateLabels)
 {
     RebuildPartRegions(workspace, target == PaintTarget::Printer);

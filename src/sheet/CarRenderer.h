@@ -9,33 +9,33 @@
 
 namespace zindle {
 
-struct Workspace;
+struct PhysicsState;
 
 enum class PaintTarget { Screen = 0, Printer = 1, Nothing = 2 };
 
 inline const QColor SilverColor(192, 192, 192);
 inline const QColor MagentaColor(255, 0, 255);
 
-void PaintInnerLayer(QPainter &painter, const Workspace &workspace, PaintTarget target, const QColor &color);
-void PaintOuterLayer(QPainter &painter, const Workspace &workspace, PaintTarget target, const QColor &color);
-void PaintGroundBand(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintDriveWheels(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintOtherWheels(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintSpring(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintSpringStrap(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintDriveAxle(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintTread(QPainter &painter, const Workspace &workspace);
-void PaintOtherAxle(QPainter &painter, const Workspace &workspace, PaintTarget target);
-void PaintMarks(QPainter &painter, const Workspace &workspace, PaintTarget target);
+void PaintInnerLayer(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const QColor &color);
+void PaintOuterLayer(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const QColor &color);
+void PaintGroundBand(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintDriveWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintOtherWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintSpring(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintTread(QPainter &painter, const PhysicsState &workspace);
+void PaintOtherAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintMarks(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 // Draws the weights' arrows and labels and writes each weight's hit rectangle into its slot,
 // which is why the workspace is not const here.
-void PaintWeights(QPainter &painter, Workspace &workspace);
+void PaintWeights(QPainter &painter, PhysicsState &workspace);
 
 // The Design redraw after the empty sheet: rebuilds the part regions, then paints every part.
 // On paper only one layer is drawn: the outer one when `outerOnPaper`, else the inner one.
 // `templateLabels` paints the template labels between the drive axle and the tread (templates
 // supply it; the screen passes nothing).
-void RedrawDesign(QPainter &painter, Workspace &workspace, PaintTarget target, bool outerOnPaper,
+void RedrawDesign(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
                   const std::function<void(QPainter &)> &templateLabels = {});
 
 } // namespace zindle

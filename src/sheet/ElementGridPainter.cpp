@@ -1,7 +1,7 @@
 #include "ElementGridPainter.h"
 
 #include "model/NumberText.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 namespace zindle {
 

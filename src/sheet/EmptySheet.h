@@ -2,19 +2,14 @@
 // The empty sheet every mode's redraw starts from: background, grid, paper and ground, drawn
 // for the current scale. Painter code only, so the sheet can be drawn without a window.
 
-#include "SheetScale.h"
+#include "geometry/SheetScale.h"
+#include "model/Modes.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 
 namespace zindle {
-
-// Mode numbers of the main window (there is no mode 2).
-enum SheetMode {
-    DesignMode = 1, BuildMode = 3, AnalyzeMode = 4, SimulateMode = 5, RaceMode = 6,
-    PreviewMode = 7, PrintMode = 8
-};
 
 // The background colour the program starts with (and the colour dialog always proposes).
 inline const QColor DefaultBackgroundColor = QColor(0, 170, 255);

@@ -1,10 +1,10 @@
 #include "ForcePicture.h"
 
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "physics/PhysicsState.h"
 #include "physics/Forces.h"
 #include "physics/Simulation.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QFont>
 #include <QPolygon>
@@ -28,7 +28,7 @@ struct Radii {
     int inner = 0, outer = 36;
 };
 
-Radii caseRadii(const Workspace &workspace)
+Radii caseRadii(const PhysicsState &workspace)
 {
     Radii r;
     r.inner = truncToInt(floatOr(workspace.results.CaseIDEF, 0.0f) * 72.0f / 2.0f);
@@ -78,7 +78,7 @@ bool ForcePicture::anyVisible() const
     return false;
 }
 
-ForceAnchors forceAnchors(const Workspace &workspace)
+ForceAnchors forceAnchors(const PhysicsState &workspace)
 {
     const SheetScale &scale = workspace.scale;
     const float s = scale.ScreenScale;
@@ -99,7 +99,7 @@ ForceAnchors forceAnchors(const Workspace &workspace)
     return a;
 }
 
-void ShowNormalForces(ForcePicture &picture, const Workspace &workspace, float mass, float otherLoad,
+void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, float mass, float otherLoad,
                       float driveLoad)
 {
     const ForceAnchors a = forceAnchors(workspace);
@@ -117,7 +117,7 @@ void ShowNormalForces(ForcePicture &picture, const Workspace &workspace, float m
                             Qt::black, true};
 }
 
-void ShowForces(ForcePicture &picture, const Workspace &workspace, bool skidLeft, bool skidRight, float scale,
+void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidLeft, bool skidRight, float scale,
                 float tractionRight, float propulsionRight, float tractionLeft, float propulsionLeft)
 {
     picture.PropulsionRightShape.visible = picture.TractionRightShape.visible = false;
@@ -149,7 +149,7 @@ void ShowForces(ForcePicture &picture, const Workspace &workspace, bool skidLeft
              picture.TractionRightShape, picture.PropRightLabel, picture.TracRightLabel, 40, 20);
 }
 
-void ShowSimulationFrame(ForcePicture &picture, const Workspace &workspace, const SimulationFrame &frame)
+void ShowSimulationFrame(ForcePicture &picture, const PhysicsState &workspace, const SimulationFrame &frame)
 {
     ShowForces(picture, workspace, frame.skidLeft, frame.skidRight, frame.scale, frame.tractionRight,
                frame.propulsionRight, frame.tractionLeft, frame.propulsionLeft);

@@ -18,7 +18,7 @@ namespace zindle {
 
 struct SheetScale;
 struct SimulationFrame;
-struct Workspace;
+struct PhysicsState;
 
 struct ForceShape {
     QRect rect; // pixels, relative to the sheet picture
@@ -50,16 +50,16 @@ struct ForceAnchors {
     int otherX = 0, otherLine = 0;  // other wheel (normal-force bar)
     int mirrorX = 0;                // the right axle's propulsion/traction anchor (all-wheel drive)
 };
-ForceAnchors forceAnchors(const Workspace &workspace);
+ForceAnchors forceAnchors(const PhysicsState &workspace);
 
 // The normal-force bars and labels for `mass` and the two loads.
-void ShowNormalForces(ForcePicture &picture, const Workspace &workspace, float mass, float otherLoad,
+void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, float mass, float otherLoad,
                       float driveLoad);
 // The propulsion and traction bars and labels (forces after the skid rule).
-void ShowForces(ForcePicture &picture, const Workspace &workspace, bool skidLeft, bool skidRight, float scale,
+void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidLeft, bool skidRight, float scale,
                 float tractionRight, float propulsionRight, float tractionLeft, float propulsionLeft);
 // Both, for one frame of the simulation.
-void ShowSimulationFrame(ForcePicture &picture, const Workspace &workspace, const SimulationFrame &frame);
+void ShowSimulationFrame(ForcePicture &picture, const PhysicsState &workspace, const SimulationFrame &frame);
 
 void PaintForcePicture(QPainter &painter, const ForcePicture &picture);
 

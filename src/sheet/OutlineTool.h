@@ -3,7 +3,7 @@
 // the sheet into recorded points, and tells the caller which lines to draw. The window paints
 // the lines (the rubber band in NOT-XOR mode) and runs the Design refresh when asked.
 
-#include "SheetScale.h"
+#include "geometry/SheetScale.h"
 #include "model/DesignRecord.h"
 
 #include <QPoint>

@@ -2,7 +2,7 @@
 // The weight and front-axle tools without widgets: what the "How heavy?" dialog accepts, where
 // a new weight goes, which weight a click removes, and where a click puts the front axle.
 
-#include "SheetScale.h"
+#include "geometry/SheetScale.h"
 #include "model/DesignRecord.h"
 
 #include <QPoint>

@@ -1,6 +1,6 @@
 #include "DesignPanel.h"
 
-#include "ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "MainWindow.h"
 #include "PartSizeFields.h"
 #include "SheetEditing.h"

@@ -17,11 +17,12 @@
 #include "dialogs/PreferencesDialog.h"
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
-#include "sheet/SheetScale.h"
+#include "geometry/PartRegions.h"
+#include "geometry/SheetScale.h"
+#include "physics/SheetPreparation.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -285,9 +286,8 @@ void MainWindow::VPDynamic()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     SwitchMode(currentMode_, SimulateMode);
-    workspace_.design.StepSize = QStringLiteral("9");
+    EnterSimulateMode(workspace_);
     dialogs_->preferences()->stepSizeField()->setText(workspace_.design.StepSize);
-    SimulateStep = 1;
     RefreshMode(0, 0, SimulateMode);
     QApplication::restoreOverrideCursor();
 }

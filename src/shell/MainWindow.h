@@ -7,9 +7,9 @@
 
 #include "dialogs/HelpLinks.h"
 #include "dialogs/ModalRunner.h"
-#include "files/DesignListOps.h"
+#include "app/DesignListOps.h"
 #include "model/Prompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QColor>
 #include <QMainWindow>

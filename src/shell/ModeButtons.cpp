@@ -1,6 +1,6 @@
 #include "ModeButtons.h"
 
-#include "ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "MainWindow.h"
 #include "ShellWidgets.h"
 

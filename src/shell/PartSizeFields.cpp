@@ -1,7 +1,7 @@
 #include "PartSizeFields.h"
 
 #include "MainWindow.h"
-#include "ParameterCheck.h"
+#include "app/ParameterCheck.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #include "ResultFieldsView.h"
 
-#include "ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "ShellWidgets.h"
 #include "physics/ResultFieldTable.h"
 

@@ -7,7 +7,7 @@
 #include "model/NumberText.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "sheet/RegionPainting.h"
 #include "sheet/WeightTools.h"
 

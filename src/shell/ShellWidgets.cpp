@@ -1,6 +1,6 @@
 #include "ShellWidgets.h"
 
-#include "ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "dialogs/HelpLinks.h"
 
 #include <QPainter>

@@ -1,11 +1,11 @@
 #include "SimulatePanel.h"
 
-#include "ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "MainWindow.h"
 #include "ResultFieldsView.h"
 #include "ShellWidgets.h"
 #include "WindowRefreshHooks.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "DesignPanel.h"
 #include "MainWindow.h"
-#include "ParameterCheck.h"
+#include "app/ParameterCheck.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/MaterialDialogs.h"

@@ -122,13 +122,9 @@ void PhysicsViews::RewindDynamicBtnClick()
 {
     if (window_.CurrentMode() != SimulateMode)
         return;
-    SimulationState &state = window_.workspace().simulation;
-    state.SimulateStep = 1;
-    window_.RefreshMode(0, 0, SimulateMode);
-    state.StepEnabled = true;
-    state.ToEndEnabled = true;
-    state.RewindEnabled = false;
-    savedButtons_ = state;
+    Workspace &ws = window_.workspace();
+    RewindSimulation(ws, [this] { window_.RefreshMode(0, 0, SimulateMode); });
+    savedButtons_ = ws.simulation;
     syncSimulatePanel();
 }
 
@@ -149,13 +145,12 @@ void PhysicsViews::ToEndDynamicBtnClick()
     SimulationState &state = window_.workspace().simulation;
     if (window_.CurrentMode() != SimulateMode || !state.ToEndEnabled)
         return;
-    state.SimulateStep = FrameEntireCycle;
-    state.StepEnabled = false;
-    state.ToEndEnabled = false;
-    state.RewindEnabled = true;
-    savedButtons_ = state;
-    syncSimulatePanel();
-    window_.RefreshMode(0, 0, SimulateMode);
+    // The buttons show the run's state while the cycle plays.
+    ViewEntireCycle(window_.workspace(), [this, &state] {
+        savedButtons_ = state;
+        syncSimulatePanel();
+        window_.RefreshMode(0, 0, SimulateMode);
+    });
 }
 
 void PhysicsViews::ElementSizeChanged(int position)

@@ -10,7 +10,7 @@
 // before it stale: a stale refresh stops drawing, ends its event loop and skips the rest of
 // its chain, so only the newest refresh draws.
 
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/ForcePicture.h"
 
 #include <QImage>

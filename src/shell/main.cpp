@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 #include "dialogs/QtPrompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "cli/Cli.h"
 #include "support/CliRunner.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/DesignReport.h"
 #include "output/Templates.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "support/QtPrinters.h"
 

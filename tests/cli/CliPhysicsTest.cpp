@@ -3,7 +3,7 @@
 
 #include "cli/Cli.h"
 #include "files/DesignFile.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "support/CliRunner.h"
 
 #include <QFile>

@@ -7,10 +7,10 @@
 #include "files/DesignFile.h"
 #include "model/BuiltInDesigns.h"
 #include "support/RichDesign.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

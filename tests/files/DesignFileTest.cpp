@@ -20,16 +20,16 @@ QByteArray le(qint32 v)
 
 QByteArray str(const QByteArray &text) { return le(static_cast<qint32>(text.size())) + text; }
 
-Workspace builtIn(int slot)
+DesignState builtIn(int slot)
 {
-    Workspace workspace;
+    DesignState workspace;
     workspace.list.CurrentDesign = slot;
     BuildBuiltInDesign(workspace, slot);
     return workspace;
 }
 
 // Reads `bytes` into a fresh workspace as Open does.
-ReadOutcome readInto(Workspace &workspace, const QByteArray &bytes)
+ReadOutcome readInto(DesignState &workspace, const QByteArray &bytes)
 {
     PrepareForFileRead(workspace);
     return ReadBinaryDesign(workspace, bytes, "test.zndl");
@@ -39,7 +39,7 @@ ReadOutcome readInto(Workspace &workspace, const QByteArray &bytes)
 
 TEST(DesignFileBytes, BeginsWithTheVersionBlock)
 {
-    Workspace workspace = builtIn(1);
+    DesignState workspace = builtIn(1);
     const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, "Racer");
     const QByteArray head = le(28) + QByteArray(":::::VersionInformation:::::") + le(3) + str("Racer");
     EXPECT_EQ(bytes.left(head.size()), head);
@@ -47,7 +47,7 @@ TEST(DesignFileBytes, BeginsWithTheVersionBlock)
 
 TEST(DesignFileBytes, NoUserMaterialsWritesFlagIndicesAndFourZeroCounts)
 {
-    Workspace workspace = builtIn(0);
+    DesignState workspace = builtIn(0);
     const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, "Default Design");
     QByteArray expected = le(28) + QByteArray(":::::VersionInformation:::::") + le(3) + str("Default Design");
     for (const char *p : {"1.5", "36", "4.80", "0.5", "7", "1.75", "0.25", "7"})
@@ -66,7 +66,7 @@ TEST(DesignFileBytes, NoUserMaterialsWritesFlagIndicesAndFourZeroCounts)
 
 TEST(DesignFileRoundTrip, EverythingComesBackAndWeightsAreCompacted)
 {
-    Workspace workspace = builtIn(2);
+    DesignState workspace = builtIn(2);
     DesignRecord &design = workspace.design;
     DefineBoard(workspace.catalogue, {"Balsa", "0.25", "0.005"}, 0);
     SpringMaterial spring{"Steel", "0.01", "0.28", "1", {}};
@@ -85,7 +85,7 @@ TEST(DesignFileRoundTrip, EverythingComesBackAndWeightsAreCompacted)
     design.setFrontAxlePt(150, 30);
     const QByteArray bytes = EncodeDesign(design, workspace.catalogue, "Pickup");
 
-    Workspace read;
+    DesignState read;
     const ReadOutcome outcome = readInto(read, bytes);
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
     EXPECT_EQ(outcome.name, "Pickup");
@@ -113,10 +113,10 @@ TEST(DesignFileRoundTrip, EverythingComesBackAndWeightsAreCompacted)
 
 TEST(DesignFileRead, AnInnerCountBelowOneCopiesTheOuterOutline)
 {
-    Workspace workspace = builtIn(1);
+    DesignState workspace = builtIn(1);
     workspace.design.InnerPts.clear();
     const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, "Racer");
-    Workspace read;
+    DesignState read;
     ASSERT_TRUE(readInto(read, bytes).ok());
     EXPECT_EQ(read.design.InnerCount(), 20);
     EXPECT_EQ(read.design.InnerPts, read.design.OuterPts);
@@ -124,7 +124,7 @@ TEST(DesignFileRead, AnInnerCountBelowOneCopiesTheOuterOutline)
 
 TEST(DesignFileRead, ReadingRemovesEarlierUserMaterials)
 {
-    Workspace workspace = builtIn(0);
+    DesignState workspace = builtIn(0);
     const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, "x");
     DefineAxle(workspace.catalogue, {"Pine", "0.02"}, 0);
     ASSERT_TRUE(readInto(workspace, bytes).ok());
@@ -133,11 +133,11 @@ TEST(DesignFileRead, ReadingRemovesEarlierUserMaterials)
 
 TEST(DesignFileRead, AllWheelDriveKeepsTheOtherWheelAside)
 {
-    Workspace workspace = builtIn(0);
+    DesignState workspace = builtIn(0);
     workspace.design.OtherWhlDia = "2.2";
     ApplyDrive(workspace.design, DriveKind::AllWD);
     const QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, "x");
-    Workspace read;
+    DesignState read;
     ASSERT_TRUE(readInto(read, bytes).ok());
     EXPECT_EQ(read.design.Drive, DriveKind::AllWD);
     EXPECT_EQ(read.design.SavedOtherWhlDia, "2.2");
@@ -146,7 +146,7 @@ TEST(DesignFileRead, AllWheelDriveKeepsTheOtherWheelAside)
 
 TEST(DesignFileRead, ForeignAndBrokenFilesAreRefusedWithTheFileNamed)
 {
-    Workspace workspace;
+    DesignState workspace;
     EXPECT_EQ(readInto(workspace, QByteArray()).status, ReadStatus::Failed);
     EXPECT_TRUE(readInto(workspace, QByteArray()).error.contains("test.zndl"));
     // A text file: its first four bytes make a length far past the end.
@@ -159,7 +159,7 @@ TEST(DesignFileRead, ForeignAndBrokenFilesAreRefusedWithTheFileNamed)
 
 TEST(DesignFileRead, AbsurdCountsAreRefused)
 {
-    Workspace source = builtIn(0);
+    DesignState source = builtIn(0);
     const QByteArray good = EncodeDesign(source.design, source.catalogue, "x");
     // The outer count follows the drive code 10 of the default design.
     const qsizetype outerAt = good.indexOf(le(10) + le(4)) + 4;
@@ -167,7 +167,7 @@ TEST(DesignFileRead, AbsurdCountsAreRefused)
     for (qint32 count : {-1, 257, 100000, INT_MIN}) {
         QByteArray bad = good;
         bad.replace(outerAt, 4, le(count));
-        Workspace workspace;
+        DesignState workspace;
         const ReadOutcome outcome = readInto(workspace, bad);
         EXPECT_EQ(outcome.status, ReadStatus::Failed) << count;
         EXPECT_TRUE(outcome.error.contains("impossible")) << outcome.error.toStdString();
@@ -176,20 +176,20 @@ TEST(DesignFileRead, AbsurdCountsAreRefused)
     QByteArray bad = good;
     const qsizetype flagAt = good.indexOf(le(1) + le(0) + le(0));
     bad.replace(flagAt + 4, 4, le(5));
-    Workspace workspace;
+    DesignState workspace;
     EXPECT_EQ(readInto(workspace, bad).status, ReadStatus::Failed);
 }
 
 TEST(DesignFileRead, StringLengthsUseOnlyTheirLowSixteenBits)
 {
     // 0x00010000 has zero low bits: an empty string, no bytes read.
-    Workspace workspace = builtIn(0);
+    DesignState workspace = builtIn(0);
     QByteArray bytes = EncodeDesign(workspace.design, workspace.catalogue, "");
     const QByteArray emptyName = le(0);
     const qsizetype nameAt = 32 + 4;
     ASSERT_EQ(bytes.mid(nameAt, 4), emptyName);
     bytes.replace(nameAt, 4, le(0x00010000));
-    Workspace read;
+    DesignState read;
     const ReadOutcome outcome = readInto(read, bytes);
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
     EXPECT_EQ(outcome.name, "");
@@ -198,7 +198,7 @@ TEST(DesignFileRead, StringLengthsUseOnlyTheirLowSixteenBits)
 TEST(DesignFileSave, WritesAtomicallyAndMarksTheSlotSaved)
 {
     QTemporaryDir dir;
-    Workspace workspace = builtIn(1);
+    DesignState workspace = builtIn(1);
     workspace.list.MarkDesignChanged(1);
     const QString path = dir.filePath("racer.zndl");
     ASSERT_TRUE(SaveDesign(workspace, path, 1).ok);

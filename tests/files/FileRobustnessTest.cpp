@@ -17,12 +17,12 @@ namespace {
 
 QByteArray richDesignBytes()
 {
-    Workspace workspace;
+    DesignState workspace;
     test::makeRich(workspace, 3);
     return EncodeDesign(workspace.design, workspace.catalogue, "Tow Truck");
 }
 
-void expectSane(const Workspace &workspace)
+void expectSane(const DesignState &workspace)
 {
     EXPECT_LE(workspace.design.OuterCount(), MaxOutlinePoints);
     EXPECT_LE(workspace.design.InnerCount(), MaxOutlinePoints);
@@ -40,14 +40,14 @@ TEST(DamagedBinaryFiles, TruncationAtEveryByteIsRefused)
 {
     const QByteArray bytes = richDesignBytes();
     for (qsizetype length = 0; length < bytes.size(); ++length) {
-        Workspace workspace;
+        DesignState workspace;
         PrepareForFileRead(workspace);
         const ReadOutcome outcome = ReadBinaryDesign(workspace, bytes.left(length), "cut.zndl");
         ASSERT_FALSE(outcome.ok()) << "truncated at " << length;
         ASSERT_TRUE(outcome.error.contains("cut.zndl"));
         expectSane(workspace);
     }
-    Workspace whole;
+    DesignState whole;
     PrepareForFileRead(whole);
     EXPECT_TRUE(ReadBinaryDesign(whole, bytes, "whole.zndl").ok());
 }
@@ -64,7 +64,7 @@ TEST(DamagedBinaryFiles, FlippedBytesNeverBreakTheReader)
         const int flips = 1 + variant % 4;
         for (int f = 0; f < flips; ++f)
             damaged[position(random)] = static_cast<char>(value(random));
-        Workspace workspace;
+        DesignState workspace;
         PrepareForFileRead(workspace);
         const ReadOutcome outcome = ReadBinaryDesign(workspace, damaged, "flipped.zndl");
         if (!outcome.ok()) {
@@ -82,7 +82,7 @@ TEST(DamagedTextFiles, TruncationAndFlipsNeverBreakTheReader)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     for (qsizetype length = 0; length < bytes.size(); ++length) {
-        Workspace workspace;
+        DesignState workspace;
         PrepareForFileRead(workspace);
         ReadTextDesign(workspace, bytes.left(length), "cut.txt");
         expectSane(workspace);
@@ -93,7 +93,7 @@ TEST(DamagedTextFiles, TruncationAndFlipsNeverBreakTheReader)
     for (int variant = 0; variant < 2000; ++variant) {
         QByteArray damaged = bytes;
         damaged[position(random)] = static_cast<char>(value(random));
-        Workspace workspace;
+        DesignState workspace;
         PrepareForFileRead(workspace);
         ReadTextDesign(workspace, damaged, "flipped.txt");
         expectSane(workspace);

@@ -18,9 +18,9 @@ using namespace zindle;
 
 namespace {
 
-Workspace racer()
+DesignState racer()
 {
-    Workspace workspace;
+    DesignState workspace;
     BuildBuiltInDesign(workspace, 1);
     return workspace;
 }
@@ -38,15 +38,15 @@ QList<QByteArray> namesIn(const QString &folder)
     return names;
 }
 
-ReadOutcome readBack(const Workspace &source, Workspace &into)
+ReadOutcome readBack(const DesignState &source, DesignState &into)
 {
     PrepareForFileRead(into);
     return ReadBinaryDesign(into, EncodeDesign(source.design, source.catalogue, "Racer"), "edge.zndl");
 }
 
-void expectRefusedNaming(const Workspace &source, const char *value)
+void expectRefusedNaming(const DesignState &source, const char *value)
 {
-    Workspace into;
+    DesignState into;
     const ReadOutcome outcome = readBack(source, into);
     ASSERT_FALSE(outcome.ok()) << value;
     EXPECT_TRUE(outcome.error.contains("edge.zndl")) << outcome.error.toStdString();
@@ -59,42 +59,42 @@ void expectRefusedNaming(const Workspace &source, const char *value)
 TEST(ReadingRanges, ValuesNoGeometryCanHandleAreRefusedByName)
 {
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.OuterPts[3] = QPoint(INT_MAX, 100);
         expectRefusedNaming(w, "2147483647");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.InnerPts[0] = QPoint(10, -10001);
         expectRefusedNaming(w, "-10001");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.DriveAxleDia = "1e38";
         expectRefusedNaming(w, "1e38");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.SpringLength = "100000000000";
         expectRefusedNaming(w, "100000000000");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.Weights[0] = {100, 100, 3.4e38f, {}};
         expectRefusedNaming(w, "weight 1");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.Weights[0] = {100, 100, -1.01f, {}};
         expectRefusedNaming(w, "-1.0");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.FrontAxleXPt = 1e30f;
         expectRefusedNaming(w, "front axle");
     }
     {
-        Workspace w = racer();
+        DesignState w = racer();
         w.design.CaseRatio = "2e9";
         expectRefusedNaming(w, "2e9");
     }
@@ -102,7 +102,7 @@ TEST(ReadingRanges, ValuesNoGeometryCanHandleAreRefusedByName)
 
 TEST(ReadingRanges, OddButComputableValuesAreReadAsTheyStand)
 {
-    Workspace w = racer();
+    DesignState w = racer();
     w.design.Friction = "0";
     w.design.StepSize = "1";
     w.design.DriveWhlDia = "0.1"; // smaller than its axle
@@ -112,7 +112,7 @@ TEST(ReadingRanges, OddButComputableValuesAreReadAsTheyStand)
     w.design.OuterPts[0] = QPoint(-10000, 10000);
     w.design.Weights[0] = {700, 500, 1.0f, {}};
     w.design.FrontAxleXPt = -200.0f; // behind the drive axle
-    Workspace into;
+    DesignState into;
     const ReadOutcome outcome = readBack(w, into);
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
     EXPECT_EQ(into.design.Friction, "0");
@@ -131,7 +131,7 @@ TEST(ReadingRanges, TheTextLayoutsKeepTheSameRanges)
     QList<QByteArray> lines = fixture.readAll().split('\n');
     // Line 4 is the spring width.
     lines[3] = "1e20";
-    Workspace workspace;
+    DesignState workspace;
     PrepareForFileRead(workspace);
     const ReadOutcome outcome = ReadTextDesign(workspace, lines.join('\n'), "wedge.zndl");
     ASSERT_FALSE(outcome.ok());
@@ -140,8 +140,8 @@ TEST(ReadingRanges, TheTextLayoutsKeepTheSameRanges)
 
 TEST(ReadingRanges, TrailingBytesAreReadButNoted)
 {
-    const Workspace w = racer();
-    Workspace into;
+    const DesignState w = racer();
+    DesignState into;
     PrepareForFileRead(into);
     const ReadOutcome outcome =
         ReadBinaryDesign(into, EncodeDesign(w.design, w.catalogue, "Racer") + "junk!", "tail.zndl");
@@ -157,7 +157,7 @@ TEST(ReadingLimits, OversizedFilesAndEndlessDevicesAreRefusedAtOnce)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(MaxDesignFileBytes + 1, 'x'));
     file.close();
-    Workspace workspace;
+    DesignState workspace;
     const ReadOutcome outcome = ReadTextDesignFile(workspace, big);
     ASSERT_FALSE(outcome.ok());
     EXPECT_TRUE(outcome.error.contains("larger than")) << outcome.error.toStdString();

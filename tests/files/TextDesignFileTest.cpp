@@ -7,7 +7,7 @@
 using namespace zindle;
 
 namespace {
-ReadOutcome readFixture(Workspace &workspace, const char *name)
+ReadOutcome readFixture(DesignState &workspace, const char *name)
 {
     PrepareForFileRead(workspace);
     return ReadTextDesignFile(workspace, QStringLiteral(ZINDLE_TEST_DATA "/") + name);
@@ -16,7 +16,7 @@ ReadOutcome readFixture(Workspace &workspace, const char *name)
 
 TEST(TextVersion3, ReadsEveryItemAndCopiesTheOuterOutlineInward)
 {
-    Workspace workspace;
+    DesignState workspace;
     const ReadOutcome outcome = readFixture(workspace, "wedge-v3.txt");
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
     EXPECT_EQ(outcome.name, "Old Wedge");
@@ -34,7 +34,7 @@ TEST(TextVersion3, ReadsEveryItemAndCopiesTheOuterOutlineInward)
     // Saved again in the binary layout, the mass is text once more and both outlines are whole.
     const QByteArray bytes = EncodeDesign(design, workspace.catalogue, outcome.name);
     EXPECT_TRUE(bytes.contains(QByteArray("\x04\0\0\0" "0.25", 8)));
-    Workspace again;
+    DesignState again;
     PrepareForFileRead(again);
     ASSERT_TRUE(ReadBinaryDesign(again, bytes, "x").ok());
     EXPECT_EQ(again.design.InnerCount(), 4);
@@ -43,7 +43,7 @@ TEST(TextVersion3, ReadsEveryItemAndCopiesTheOuterOutlineInward)
 
 TEST(TextOlderLayout, ReadsWithoutNameOrInnerOutline)
 {
-    Workspace workspace;
+    DesignState workspace;
     const ReadOutcome outcome = readFixture(workspace, "wedge-older.txt");
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
     EXPECT_EQ(outcome.name, "");
@@ -65,7 +65,7 @@ TEST(TextOlderLayout, ReadsWithoutNameOrInnerOutline)
 
 TEST(TextLayouts, BrokenLinesNameTheFileAndTheLine)
 {
-    Workspace workspace;
+    DesignState workspace;
     PrepareForFileRead(workspace);
     const ReadOutcome outcome = ReadTextDesign(
         workspace, ":::::VersionInformation:::::\n3\nName\n1\n2\n3\n4\n5\n6\n7\n8\nnot a number\n", "bad.txt");

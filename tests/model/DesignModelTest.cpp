@@ -1,5 +1,5 @@
 #include "model/BuiltInDesigns.h"
-#include "model/Workspace.h"
+#include "model/DesignState.h"
 
 #include <QRegularExpression>
 #include "support/QtPrinters.h"
@@ -14,7 +14,7 @@ TEST(BuiltInDesigns, OutlineCountsAndDrives)
     const int outer[] = {4, 20, 12, 42, 26};
     const int inner[] = {4, 36, 32, 60, 22};
     for (int slot = 0; slot < BuiltInDesignCount; ++slot) {
-        Workspace workspace;
+        DesignState workspace;
         BuildBuiltInDesign(workspace, slot);
         EXPECT_EQ(workspace.design.OuterCount(), outer[slot]) << slot;
         EXPECT_EQ(workspace.design.InnerCount(), inner[slot]) << slot;
@@ -22,7 +22,7 @@ TEST(BuiltInDesigns, OutlineCountsAndDrives)
         EXPECT_EQ(workspace.design.usedWeightCount(), 0);
         EXPECT_EQ(workspace.design.DriveWhlDia, "4.80");
     }
-    Workspace workspace;
+    DesignState workspace;
     BuildBuiltInDesign(workspace, 0);
     EXPECT_EQ(workspace.design.OuterPts,
               (std::vector<QPoint>{{720, 540}, {0, 216}, {0, 540}, {0, 540}}));
@@ -59,7 +59,7 @@ TEST(NewDesignNames, TwoLettersAToYAndANumberUpTo999)
 
 TEST(DesignRecord, ResetKeepsOutlinesWeightsAndPreferences)
 {
-    Workspace workspace;
+    DesignState workspace;
     BuildBuiltInDesign(workspace, 1);
     DesignRecord &design = workspace.design;
     design.SpringWidth = "2";
@@ -80,7 +80,7 @@ TEST(DesignRecord, ResetKeepsOutlinesWeightsAndPreferences)
 
 TEST(DesignRecord, DriveButtonsPutTheOtherWheelAsideAndBack)
 {
-    Workspace workspace;
+    DesignState workspace;
     BuildBuiltInDesign(workspace, 0);
     DesignRecord &design = workspace.design;
     design.OtherWhlDia = "2.5";

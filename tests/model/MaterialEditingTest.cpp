@@ -108,7 +108,7 @@ TEST(MaterialDefine, AFullKindRefusesNewEntries)
 
 TEST(MaterialDelete, LaterEntriesMoveDownAndPartsFollowThem)
 {
-    Workspace workspace;
+    DesignState workspace;
     MaterialCatalogue &catalogue = workspace.catalogue;
     DefineBoard(catalogue, board("One", "0.1", "0.001"), 0);
     DefineBoard(catalogue, board("Two", "0.2", "0.002"), 0);

@@ -1,9 +1,10 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/BuildView3D.h"
 #include "physics/BuildGeometry.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "support/QtPrinters.h"
+#include "physics/SheetPreparation.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

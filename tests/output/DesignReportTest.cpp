@@ -1,6 +1,6 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/DesignReport.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "support/QtPrinters.h"
 

@@ -1,7 +1,7 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/PrintJobs.h"
 #include "output/Templates.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "support/QtPrinters.h"
 

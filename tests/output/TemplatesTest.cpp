@@ -1,4 +1,4 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/PrintJobs.h"
 #include "output/Templates.h"
 #include "physics/BuildGeometry.h"

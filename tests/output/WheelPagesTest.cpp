@@ -1,4 +1,4 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/PrintJobs.h"
 #include "output/WheelPages.h"
 #include "sheet/CarRenderer.h"

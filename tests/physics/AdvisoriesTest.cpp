@@ -1,7 +1,8 @@
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
+#include "physics/SheetPreparation.h"
 
 #include <gtest/gtest.h>
 #include <limits>

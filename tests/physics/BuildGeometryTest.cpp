@@ -1,5 +1,5 @@
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/BuildGeometry.h"
 
 #include <gtest/gtest.h>

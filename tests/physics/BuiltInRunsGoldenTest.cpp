@@ -10,9 +10,9 @@
 
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/Race.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/BuildGeometry.h"
 #include "physics/MassBalance.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 
 #include <gtest/gtest.h>
 #include <chrono>

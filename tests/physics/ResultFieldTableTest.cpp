@@ -3,7 +3,7 @@
 
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/DesignNumbers.h"
 #include "physics/ResultFieldTable.h"
 

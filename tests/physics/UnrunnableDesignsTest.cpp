@@ -4,10 +4,10 @@
 
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "output/DesignReport.h"
 #include "physics/Advisories.h"
-#include "physics/RefreshChain.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
 #include "physics/BuildGeometry.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "sheet/WeightTools.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "support/QtPrinters.h"
+#include "physics/SheetPreparation.h"
 
 #include <QDir>
 #include <QImage>

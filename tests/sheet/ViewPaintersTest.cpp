@@ -1,8 +1,8 @@
 // The painters of the physics views: the element grid in batches, the force bars' geometry and
 // the race bars and texts.
 
-#include "model/Workspace.h"
-#include "physics/RefreshChain.h"
+#include "app/Workspace.h"
+#include "app/RefreshChain.h"
 #include "sheet/ElementGridPainter.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/ForcePicture.h"

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "files/DesignFile.h"
-#include "files/DesignListOps.h"
+#include "app/DesignListOps.h"
 
 #include <QComboBox>
 #include "shell/SheetImage.h"

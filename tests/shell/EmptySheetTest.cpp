@@ -1,5 +1,5 @@
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 // main window with a scripted prompter, and a temporary folder for design files.
 
 #include "dialogs/AboutDialog.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "shell/MainWindow.h"
-#include "shell/ClickLabel.h"
+#include "dialogs/ClickLabel.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QLineEdit>

@@ -7,10 +7,10 @@
 #include "files/DesignFile.h"
 #include "model/NumberText.h"
 #include "shell/DesignPanel.h"
-#include "shell/ParameterCheck.h"
+#include "app/ParameterCheck.h"
 #include "shell/SheetEditing.h"
 #include "shell/SheetImage.h"
-#include "sheet/PartRegions.h"
+#include "geometry/PartRegions.h"
 #include "sheet/WeightTools.h"
 
 #include <QAction>

@@ -12,7 +12,7 @@
 #include "dialogs/PaperPrototypeDialog.h"
 #include "shell/WindowRefreshHooks.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QDir>
 #include <QPainter>
@@ -205,6 +205,22 @@ TEST(SimulatePanel, StepAfterTheLastFrameShowsTheEndAndDisablesStepAndToEnd)
     EXPECT_TRUE(toEnd->isEnabled());
     EXPECT_FALSE(rewind->isEnabled());
     EXPECT_EQ(label(w, "DynamicTimeLabel")->text(), QStringLiteral("0.02 sec"));
+}
+
+TEST(SimulatePanel, RewindLeavesStepOffForACarTheModelCannotRun)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    ClearOuterShape(s.workspace.design);
+    w.VPDynamic();
+    ASSERT_TRUE(s.workspace.checks.cannotRun());
+    button(w, "ToEndDynamicBtn")->click();
+    button(w, "RewindDynamicBtn")->click();
+    // The window and the command line share one rule: no body, no frames to step through.
+    EXPECT_EQ(w.SimulateStep, 1);
+    EXPECT_FALSE(button(w, "StepDynamicBtn")->isEnabled());
+    EXPECT_FALSE(button(w, "ToEndDynamicBtn")->isEnabled());
+    EXPECT_FALSE(button(w, "RewindDynamicBtn")->isEnabled());
 }
 
 TEST(SimulatePanel, EntireCycleDisablesStepAndEndsOnTheFinalPicture)

@@ -3,11 +3,11 @@
 // the inner body made of one, and two weights (one negative).
 
 #include "model/MaterialEditing.h"
-#include "model/Workspace.h"
+#include "model/DesignState.h"
 
 namespace zindle::test {
 
-inline void makeRich(Workspace &workspace, int builtIn)
+inline void makeRich(DesignState &workspace, int builtIn)
 {
     BuildBuiltInDesign(workspace, builtIn);
     DefineBoard(workspace.catalogue, {"Balsa", "0.25", "0.005"}, 0);

@@ -29,7 +29,14 @@ std::optional<QString> ScriptedPrompter::input(const QString &caption, const QSt
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
         return std::nullopt;
     }
-    auto answer = inputAnswers.front();
+    // Copied as a QString: GCC's flow analysis takes a copied empty optional<QString> for
+    // uninitialised.
+    const std::optional<QString> &front = inputAnswers.front();
+    if (!front) {
+        inputAnswers.pop_front();
+        return std::nullopt;
+    }
+    const QString answer = *front;
     inputAnswers.pop_front();
     return answer;
 }

@@ -4,9 +4,9 @@
 // through a Prompter. The desktop program calls them from its buttons and menus and then copies
 // the workspace into its widgets.
 
-#include "FileErrors.h"
+#include "files/FileErrors.h"
 #include "model/Prompter.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 
 #include <QString>
 #include <functional>

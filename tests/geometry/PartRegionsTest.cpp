@@ -1,8 +1,9 @@
 #include "model/NumberText.h"
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/BuildGeometry.h"
-#include "sheet/PartRegions.h"
-#include "sheet/RegionMapping.h"
+#include "geometry/PartRegions.h"
+#include "geometry/RegionMapping.h"
+#include "physics/SheetPreparation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "files/DesignFile.h"
-#include "files/DesignListOps.h"
+#include "app/DesignListOps.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompter.h"
 

@@ -3,9 +3,7 @@
 #include "PartRegions.h"
 
 #include "model/NumberText.h"
-#include "model/Workspace.h"
-#include "physics/Advisories.h"
-#include "sheet/RegionMapping.h"
+#include "geometry/RegionMapping.h"
 
 namespace zindle {
 
@@ -62,6 +60,8 @@ bool printerCopyFits(QPoint stored, QPoint copy, const SheetScale &scale)
            copy.y() <= high.y();
 }
 
+} // namespace
+
 // The screen and preview copies follow the stored points at the current scale. The printer
 // copy of a clicked point is kept (it is finer than its stored point); one that belongs to
 // another outline (a design selected or read since) is made again from the stored points, so
@@ -78,8 +78,6 @@ void keepCopiesInStep(const std::vector<QPoint> &stored, OutlineCopies &copies,
     if (!printerFits)
         copies.printer = fresh.printer;
 }
-
-} // namespace
 
 void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const SheetScale &scale,
                  DesignRecord &design, OutlineCopies &outerCopies, OutlineCopies &innerCopies)
@@ -182,28 +180,6 @@ void BuildAllParts(PartRegions &regions, const PartGeometry &geometry, const She
     BuildLayers(regions, geometry, scale, design, outerCopies, innerCopies);
     BuildWheels(regions, geometry, scale);
     BuildSpring(regions, geometry, scale);
-}
-
-void RescaleDesign(Workspace &ws, bool withPrinter, bool screenOnly)
-{
-    keepCopiesInStep(ws.design.OuterPts, ws.outerCopies, ws.scale);
-    keepCopiesInStep(ws.design.InnerPts, ws.innerCopies, ws.scale);
-    const CaseRadii r = rescaleCaseRadii(ws.results.CaseIDEF, ws.results.CaseOuterDEF);
-    const PartGeometry geometry =
-        partGeometry(ws.design, ws.catalogue, r.rIn, r.rOut, ws.build.DriveAxleHeightPt);
-    BuildAllParts(ws.regions, geometry, ws.scale, ws.design, ws.outerCopies, ws.innerCopies, true,
-                  withPrinter, screenOnly);
-    UpdateOverlapFacts(ws);
-}
-
-void RebuildPartRegions(Workspace &ws, bool withPrinter)
-{
-    const CaseRadii r = redrawCaseRadii(ws.results.CaseIDEF);
-    const PartGeometry geometry =
-        partGeometry(ws.design, ws.catalogue, r.rIn, r.rOut, ws.build.DriveAxleHeightPt);
-    BuildAllParts(ws.regions, geometry, ws.scale, ws.design, ws.outerCopies, ws.innerCopies, false,
-                  withPrinter);
-    UpdateOverlapFacts(ws);
 }
 
 // ---- shapes for the mass analysis ------------------------------------------------------------

@@ -1,10 +1,12 @@
 #pragma once
-// Everything the program holds for its one window. Owned by the application (or a test, or the
-// command line) and passed by reference; there are no globals.
+// What the computation steps read and write, on top of the design: the result fields, the
+// sheet's scale and part regions, and each step's shared values. The steps, the painters and
+// the output take this much; the application's Workspace (app/Workspace.h) adds the rest.
 
-#include "DesignList.h"
-#include "DesignRecord.h"
-#include "MaterialCatalogue.h"
+#include "geometry/OverlapFacts.h"
+#include "geometry/PartRegions.h"
+#include "geometry/SheetScale.h"
+#include "model/DesignState.h"
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
 #include "physics/Forces.h"
@@ -12,19 +14,10 @@
 #include "physics/Race.h"
 #include "physics/ResultFields.h"
 #include "physics/Simulation.h"
-#include "sheet/PartRegions.h"
-#include "sheet/SheetScale.h"
-
-#include <random>
 
 namespace zindle {
 
-struct Workspace {
-    DesignRecord design;
-    DesignList list;
-    MaterialCatalogue catalogue;
-    std::mt19937 random{std::random_device{}()};
-
+struct PhysicsState : DesignState {
     // Results of the computation steps, as text.
     ResultFields results;
     // Sheet scale. The window replaces it once it is shown and on every resize; until then,
@@ -46,12 +39,6 @@ struct Workspace {
     ForcePictureState forces;
     SimulationState simulation;
     RaceState race;
-
-    void MarkDesignChanged() { list.MarkDesignChanged(list.CurrentDesign); }
 };
-
-// Builds built-in design `slot` into the current design from scratch: reset, clear the
-// outlines and weights, generate, then the drive buttons' side effects. The catalogue is kept.
-void BuildBuiltInDesign(Workspace &workspace, int slot);
 
 } // namespace zindle

@@ -1,12 +1,12 @@
-#include "Workspace.h"
+#include "DesignState.h"
 
 #include "BuiltInDesigns.h"
 
 namespace zindle {
 
-void BuildBuiltInDesign(Workspace &workspace, int slot)
+void BuildBuiltInDesign(DesignState &state, int slot)
 {
-    DesignRecord &design = workspace.design;
+    DesignRecord &design = state.design;
     ResetParameters(design);
     ClearOuterShape(design);
     ClearInnerShape(design);

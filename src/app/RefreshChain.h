@@ -8,11 +8,12 @@
 // RefreshHooks, whose default does nothing (and runs the race to its end at once), so the
 // command line, the tests and the benchmarks run the same chain without a window.
 
-#include "model/Workspace.h"
+#include "app/Workspace.h"
 #include "physics/Forces.h"
 #include "physics/MassBalance.h"
 #include "physics/Simulation.h"
 
+#include <functional>
 #include <vector>
 
 namespace zindle {
@@ -81,6 +82,10 @@ void EnterSimulateMode(Workspace &workspace);
 void RewindSimulation(Workspace &workspace, RefreshHooks &hooks);
 void StepSimulation(Workspace &workspace, RefreshHooks &hooks);
 void ViewEntireCycle(Workspace &workspace, RefreshHooks &hooks);
+// The same two transitions around a Simulate refresh the caller runs: the window's own, which
+// paints and keeps its bookkeeping between the state change and the run.
+void RewindSimulation(Workspace &workspace, const std::function<void()> &refreshSimulate);
+void ViewEntireCycle(Workspace &workspace, const std::function<void()> &refreshSimulate);
 // EnterSimulateMode and the state "View the entire cycle" sets, without the refresh: the next
 // Simulate refresh runs the whole cycle and shows its end (the command line's simulate).
 void PrepareEntireCycle(Workspace &workspace);

@@ -1,7 +1,7 @@
 #include "DesignListOps.h"
 
-#include "DesignFile.h"
-#include "TextDesignFile.h"
+#include "files/DesignFile.h"
+#include "files/TextDesignFile.h"
 #include "model/BuiltInDesigns.h"
 
 #include <QFileInfo>

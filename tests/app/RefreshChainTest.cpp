@@ -2,8 +2,8 @@
 // hooks are called, what each refresh leaves behind, and a design without a body.
 
 #include "model/BuiltInDesigns.h"
-#include "model/Workspace.h"
-#include "physics/RefreshChain.h"
+#include "app/Workspace.h"
+#include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
 #include <gtest/gtest.h>

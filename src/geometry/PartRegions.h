@@ -6,8 +6,9 @@
 // Refresh order:
 //   1. ComputeBuildGeometry(ws) (BuildGeometry.h) - the regions read its case size and
 //      DriveAxleHeightPt, so building first makes them describe the car as built now;
-//   2. RescaleDesign(ws): outline copies + all regions with r_out = CaseOuterDEF x 72 / 2, the
-//      second chamber always built; then the overlap facts (UpdateOverlapFacts);
+//   2. RescaleDesign(ws) (physics/SheetPreparation.h): outline copies + all regions with
+//      r_out = CaseOuterDEF x 72 / 2, the second chamber always built; then the overlap facts
+//      (OverlapFacts.h);
 //   3. Design redraw: RebuildPartRegions(ws) (the redraw's builders, r_out = r_in + 36);
 //   4. EvaluateAdvisories (Advisories.h) at the end of the refresh reads the facts.
 // A printing pass passes withPrinter = true; otherwise the 600 dpi regions are not built.
@@ -18,7 +19,7 @@
 // BuildPointLayerShapes() from the current build results.
 
 #include "model/DesignRecord.h"
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <QPolygon>
 #include <QRect>
@@ -29,7 +30,6 @@
 namespace zindle {
 
 class MaterialCatalogue;
-struct Workspace;
 
 // The four coordinate systems a part is built in. Points is the sheet frame itself.
 enum CoordSystem { ScreenCoords = 0, PrinterCoords = 1, PreviewCoords = 2, PointCoords = 3 };
@@ -154,14 +154,9 @@ struct CaseRadii {
 CaseRadii redrawCaseRadii(const QString &caseIDText);
 CaseRadii rescaleCaseRadii(const QString &caseIDText, const QString &caseOuterText);
 
-// Workspace forms. RescaleDesign: outline copies from the stored points, then all parts with
-// the rescale radii. RebuildPartRegions: the Design redraw's builders with the redraw radii.
-// Printer regions are built only when `withPrinter` is set (the printing pass). The physics
-// modes draw and test only screen regions and pass `screenOnly`, which skips the preview and
-// point-unit sets: preparing the sheet is most of a refresh's cost, and the Power Designer
-// refreshes once per combination.
-void RescaleDesign(Workspace &workspace, bool withPrinter = false, bool screenOnly = false);
-void RebuildPartRegions(Workspace &workspace, bool withPrinter = false);
+// Keeps an outline's screen, preview and printer copies in step with its stored points.
+void keepCopiesInStep(const std::vector<QPoint> &stored, OutlineCopies &copies,
+                      const SheetScale &scale);
 
 // --- Shapes in sheet points for the mass analysis ---------------------------------------------
 // The outline regions are the plain polygons; the case and chamber discs are uncut; the band

@@ -1,4 +1,4 @@
-#include "sheet/SheetScale.h"
+#include "geometry/SheetScale.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

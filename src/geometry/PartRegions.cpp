@@ -2,8 +2,8 @@
 
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
-#include "physics/PartMaterials.h"
-#include "sheet/RegionMapping.h"
+#include "model/PartMaterials.h"
+#include "geometry/RegionMapping.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 // built in. Positions are truncated toward zero after scaling; screen positions carry the
 // sheet's pixel offset, because the regions are drawn and hit-tested where the sheet is shown.
 
-#include "sheet/PartRegions.h"
-#include "sheet/SheetScale.h"
+#include "geometry/PartRegions.h"
+#include "geometry/SheetScale.h"
 #include "model/DesignRecord.h"
 
 #include <QPoint>

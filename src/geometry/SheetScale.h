@@ -4,8 +4,8 @@
 //
 // Refresh order: the sheet is prepared first in every mode refresh. The window (or the command
 // line, with HeadlessSheetScale()) computes the scale with ComputeSheetScale() and stores it in
-// Workspace::scale; RescaleDesign() (PartRegions.h) then refreshes the outline copies and the part
-// regions from it. Everything else only reads the scale.
+// Workspace::scale; RescaleDesign() (physics/SheetPreparation.h) then refreshes the outline
+// copies and the part regions from it. Everything else only reads the scale.
 //
 // Reads: window geometry and printer resolution (parameters). Writes: nothing but the returned value.
 

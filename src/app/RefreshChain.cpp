@@ -4,8 +4,9 @@
 #include "physics/Advisories.h"
 #include "physics/BuildGeometry.h"
 #include "physics/SpringTorque.h"
-#include "sheet/EmptySheet.h"
-#include "sheet/PartRegions.h"
+#include "model/Modes.h"
+#include "geometry/PartRegions.h"
+#include "physics/SheetPreparation.h"
 
 namespace zindle {
 
@@ -259,15 +260,20 @@ void PrepareEntireCycle(Workspace &workspace)
     workspace.simulation.RewindEnabled = true;
 }
 
-void RewindSimulation(Workspace &workspace, RefreshHooks &hooks)
+void RewindSimulation(Workspace &workspace, const std::function<void()> &refreshSimulate)
 {
     SimulationState &state = workspace.simulation;
     state.SimulateStep = 1;
-    RefreshPhysicsMode(workspace, SimulateMode, hooks);
+    refreshSimulate();
     // A car the model cannot run has no frames to step through.
     state.StepEnabled = !workspace.checks.cannotRun();
     state.ToEndEnabled = state.StepEnabled;
     state.RewindEnabled = false;
+}
+
+void RewindSimulation(Workspace &workspace, RefreshHooks &hooks)
+{
+    RewindSimulation(workspace, [&] { RefreshPhysicsMode(workspace, SimulateMode, hooks); });
 }
 
 void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
@@ -281,14 +287,19 @@ void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
     RunWorkspaceSimulation(workspace, numbers, state.SimulateStep, SimulateMode, hooks);
 }
 
-void ViewEntireCycle(Workspace &workspace, RefreshHooks &hooks)
+void ViewEntireCycle(Workspace &workspace, const std::function<void()> &refreshSimulate)
 {
     SimulationState &state = workspace.simulation;
     state.SimulateStep = FrameEntireCycle;
     state.StepEnabled = false;
     state.ToEndEnabled = false;
     state.RewindEnabled = true;
-    RefreshPhysicsMode(workspace, SimulateMode, hooks);
+    refreshSimulate();
+}
+
+void ViewEntireCycle(Workspace &workspace, RefreshHooks &hooks)
+{
+    ViewEntireCycle(workspace, [&] { RefreshPhysicsMode(workspace, SimulateMode, hooks); });
 }
 
 } // namespace zindle

@@ -1,0 +1,18 @@
+#pragma once
+// Everything the program holds for its one window. Owned by the application (or a test, or the
+// command line) and passed by reference; there are no globals. The layers below see only the
+// part they work on: DesignState (files, material editing) or PhysicsState (computation steps,
+// painters, output).
+
+#include "physics/PhysicsState.h"
+
+#include <random>
+
+namespace zindle {
+
+struct Workspace : PhysicsState {
+    // Draws the names of new designs.
+    std::mt19937 random{std::random_device{}()};
+};
+
+} // namespace zindle
