@@ -7,6 +7,7 @@
 #include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zindle {
@@ -90,7 +91,8 @@ void ComputeBuildGeometry(DesignRecord &design, const MaterialCatalogue &catalog
     if (tIn > 0.0f) {
         const float n = (W + 2.0f * clearance) / tIn;
         if (std::isfinite(n) && n > 0.0f) {
-            layersCored = truncToInt(intPart(n));
+            // Boards thinner than can be cut still give a count the later sums can hold.
+            layersCored = truncToInt(std::min(intPart(n), 1000000.0f));
             if (fracPart(n) > 0.0f && layersCored < 1000000)
                 ++layersCored;
         }
