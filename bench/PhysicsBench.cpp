@@ -30,9 +30,9 @@ void BM_AnalyzeChain(benchmark::State &state)
     Workspace workspace;
     loadBuiltIn(workspace, static_cast<int>(state.range(0)));
     workspace.design.StepSize = QString::number(state.range(1));
-    RefreshPhysicsMode(workspace, AnalyzeMode); // first refresh builds the regions twice
+    RefreshPhysicsMode(workspace, SheetMode::Analyze); // first refresh builds the regions twice
     for (auto _ : state) {
-        RefreshPhysicsMode(workspace, AnalyzeMode);
+        RefreshPhysicsMode(workspace, SheetMode::Analyze);
         benchmark::DoNotOptimize(workspace.results.ProjectedMassEF);
     }
     state.SetLabel(builtInDesignName(static_cast<int>(state.range(0))).toStdString());
@@ -47,9 +47,9 @@ void BM_SimulateChain(benchmark::State &state)
     Workspace workspace;
     loadBuiltIn(workspace, 0);
     PrepareEntireCycle(workspace);
-    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
     for (auto _ : state) {
-        RefreshPhysicsMode(workspace, SimulateMode);
+        RefreshPhysicsMode(workspace, SheetMode::Simulate);
         benchmark::DoNotOptimize(workspace.results.TimeEF);
     }
 }
@@ -67,7 +67,7 @@ void BM_Sweep280(benchmark::State &state)
         loadBuiltIn(workspace, 0);
         SweepBest best;
         SweepHooks hooks;
-        hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SimulateMode); };
+        hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate); };
         combinations = RunPowerDesignerSweep(workspace.design, workspace.results, best, ranges, hooks).combinations;
         benchmark::DoNotOptimize(best.BestYet);
     }
@@ -85,7 +85,7 @@ void BM_SheetPreparation(benchmark::State &state)
     loadBuiltIn(workspace, 0);
     const float dpi = static_cast<float>(state.range(0));
     workspace.scale = ComputeSheetScaleForArea(1152, 864, dpi, dpi);
-    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
     for (auto _ : state)
         RescaleDesign(workspace);
 }
@@ -96,9 +96,9 @@ void BM_MassBalance(benchmark::State &state)
     Workspace workspace;
     loadBuiltIn(workspace, 0);
     workspace.design.StepSize = QString::number(state.range(0));
-    RefreshPhysicsMode(workspace, AnalyzeMode);
+    RefreshPhysicsMode(workspace, SheetMode::Analyze);
     for (auto _ : state)
-        RunMassBalance(workspace, AnalyzeMode);
+        RunMassBalance(workspace, SheetMode::Analyze);
 }
 BENCHMARK(BM_MassBalance)->Arg(9)->Arg(2)->ArgName("element")->Unit(benchmark::kMillisecond);
 
@@ -106,13 +106,13 @@ void BM_SimulationRunOnly(benchmark::State &state)
 {
     Workspace workspace;
     loadBuiltIn(workspace, 0);
-    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
     RefreshHooks none;
     for (auto _ : state) {
         // As a Step press runs them: the design's numbers parsed once for both steps.
         const DesignNumbers numbers = ParseDesignNumbers(workspace.design, workspace.catalogue);
         RunRevolutionsStep(workspace, numbers); // resets the revised PoweredDistanceEF
-        RunWorkspaceSimulation(workspace, numbers, FrameRunToEnd, RaceMode, none);
+        RunWorkspaceSimulation(workspace, numbers, FrameRunToEnd, SheetMode::Race, none);
     }
 }
 BENCHMARK(BM_SimulationRunOnly)->Unit(benchmark::kMicrosecond);

@@ -89,12 +89,12 @@ SimulationOutcome noRun(Workspace &workspace, int frame)
 
 } // namespace
 
-void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks)
+void RunTorqueStep(Workspace &workspace, SheetMode mode, RefreshHooks &hooks)
 {
     RunTorqueStep(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), mode, hooks);
 }
 
-void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, int mode, RefreshHooks &hooks)
+void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, SheetMode mode, RefreshHooks &hooks)
 {
     ResultFields &results = workspace.results;
     RunChecks &checks = workspace.checks;
@@ -149,7 +149,7 @@ void RunRevolutionsStep(Workspace &workspace, const DesignNumbers &numbers)
     }
 }
 
-SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int currentMode,
+SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, SheetMode currentMode,
                                          RefreshHooks &hooks)
 {
     return RunWorkspaceSimulation(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), frame,
@@ -157,7 +157,7 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int cu
 }
 
 SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbers &numbers, int frame,
-                                         int currentMode, RefreshHooks &hooks)
+                                         SheetMode currentMode, RefreshHooks &hooks)
 {
     // A new run forgets the skid warning of the last one until the advisories are evaluated again.
     workspace.advisories.SkidAdvisoryLabel.visible = false;
@@ -183,7 +183,7 @@ namespace {
 // refresh, so it is done once.
 //
 // Returns the design's numbers as the build left them, for every later step of the refresh.
-DesignNumbers buildAndPrepareSheet(Workspace &workspace, int mode, RefreshHooks &hooks)
+DesignNumbers buildAndPrepareSheet(Workspace &workspace, SheetMode mode, RefreshHooks &hooks)
 {
     ComputeBuildGeometry(workspace);
     RescaleDesign(workspace, false, true);
@@ -193,12 +193,12 @@ DesignNumbers buildAndPrepareSheet(Workspace &workspace, int mode, RefreshHooks 
 
 } // namespace
 
-void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
+void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hooks)
 {
     const int direction = driveDirection(workspace.design.Drive);
     DesignNumbers numbers;
     switch (mode) {
-    case AnalyzeMode:
+    case SheetMode::Analyze:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
         hooks.paintBodyRegions(workspace);
         RunTorqueStep(workspace, numbers, mode, hooks);
@@ -214,7 +214,7 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
                                    workspace.forces.NormalForceDriveAtRest);
         EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         break;
-    case SimulateMode:
+    case SheetMode::Simulate:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
         hooks.paintBodyRegions(workspace);
         hooks.drawDriveArrow(workspace, direction);
@@ -227,7 +227,7 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
             break;
         EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         break;
-    case RaceMode:
+    case SheetMode::Race:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
         RunTorqueStep(workspace, numbers, mode, hooks);
         RunRevolutionsStep(workspace, numbers);
@@ -239,7 +239,7 @@ void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks)
     }
 }
 
-void RefreshPhysicsMode(Workspace &workspace, int mode)
+void RefreshPhysicsMode(Workspace &workspace, SheetMode mode)
 {
     RefreshHooks none;
     RefreshPhysicsMode(workspace, mode, none);
@@ -273,7 +273,7 @@ void RewindSimulation(Workspace &workspace, const std::function<void()> &refresh
 
 void RewindSimulation(Workspace &workspace, RefreshHooks &hooks)
 {
-    RewindSimulation(workspace, [&] { RefreshPhysicsMode(workspace, SimulateMode, hooks); });
+    RewindSimulation(workspace, [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate, hooks); });
 }
 
 void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
@@ -284,7 +284,7 @@ void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
     // Only the run is repeated: the car, its mass and its torque are those of the last refresh.
     const DesignNumbers numbers = ParseDesignNumbers(workspace.design, workspace.catalogue);
     RunRevolutionsStep(workspace, numbers);
-    RunWorkspaceSimulation(workspace, numbers, state.SimulateStep, SimulateMode, hooks);
+    RunWorkspaceSimulation(workspace, numbers, state.SimulateStep, SheetMode::Simulate, hooks);
 }
 
 void ViewEntireCycle(Workspace &workspace, const std::function<void()> &refreshSimulate)
@@ -299,7 +299,7 @@ void ViewEntireCycle(Workspace &workspace, const std::function<void()> &refreshS
 
 void ViewEntireCycle(Workspace &workspace, RefreshHooks &hooks)
 {
-    ViewEntireCycle(workspace, [&] { RefreshPhysicsMode(workspace, SimulateMode, hooks); });
+    ViewEntireCycle(workspace, [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate, hooks); });
 }
 
 } // namespace zindle

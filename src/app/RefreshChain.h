@@ -23,7 +23,7 @@ public:
     virtual ~RefreshHooks() = default;
     // The car is built and the sheet prepared (scale, outline copies, part regions): clear it
     // for `mode`.
-    virtual void clearSheet(Workspace &, int /*mode*/) {}
+    virtual void clearSheet(Workspace &, SheetMode /*mode*/) {}
     virtual void paintBodyRegions(Workspace &) {}
     // The mass analysis' counted elements (only asked for when wantsElements() is true).
     virtual bool wantsElements() const { return false; }
@@ -57,22 +57,22 @@ RaceGeometry raceGeometry(const Workspace &workspace);
 // analysis for `mode` when the body outline exists.
 // Each step takes the design's numbers the refresh parsed after the build; run on its own, it
 // parses them where it begins.
-void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, int mode, RefreshHooks &hooks);
-void RunTorqueStep(Workspace &workspace, int mode, RefreshHooks &hooks);
+void RunTorqueStep(Workspace &workspace, const DesignNumbers &numbers, SheetMode mode, RefreshHooks &hooks);
+void RunTorqueStep(Workspace &workspace, SheetMode mode, RefreshHooks &hooks);
 // The revolutions step: revolutions, powered distance and the at-rest loads.
 void RunRevolutionsStep(Workspace &workspace, const DesignNumbers &numbers);
 void RunRevolutionsStep(Workspace &workspace);
 // RunSimulation for the current design with the workspace's state.
 SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbers &numbers, int frame,
-                                         int currentMode, RefreshHooks &hooks);
-SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, int currentMode,
+                                         SheetMode currentMode, RefreshHooks &hooks);
+SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, SheetMode currentMode,
                                          RefreshHooks &hooks);
 
 // The whole refresh of mode 4 (Analyze), 5 (Simulate) or 6 (Race); other modes do nothing
 // here. The caller sets Workspace::scale first (HeadlessSheetScale() without a window) and,
 // for Simulate, SimulateStep (the frame to show).
-void RefreshPhysicsMode(Workspace &workspace, int mode, RefreshHooks &hooks);
-void RefreshPhysicsMode(Workspace &workspace, int mode);
+void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hooks);
+void RefreshPhysicsMode(Workspace &workspace, SheetMode mode);
 
 // What entering Simulate mode does before its refresh: the element size goes back to "9" and
 // the first frame is the one to show.

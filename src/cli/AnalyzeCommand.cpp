@@ -38,7 +38,7 @@ int analyzeCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return FileFailure;
     if (!size.isEmpty())
         workspace.design.StepSize = size.trimmed();
-    RefreshPhysicsMode(workspace, AnalyzeMode);
+    RefreshPhysicsMode(workspace, SheetMode::Analyze);
 
     const Fields fields = analyzeFields(workspace);
     if (parsed.has(QStringLiteral("--json"))) {

@@ -40,9 +40,9 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (!loadDesign(workspace, design, err))
             return FileFailure;
         EnterSimulateMode(workspace);
-        RefreshPhysicsMode(workspace, SimulateMode);
+        RefreshPhysicsMode(workspace, SheetMode::Simulate);
     }
-    RefreshPhysicsMode(workspace, RaceMode);
+    RefreshPhysicsMode(workspace, SheetMode::Race);
 
     const auto results = RaceResults(workspace.race, workspace.list);
     if (parsed.has(QStringLiteral("--json"))) {

@@ -53,7 +53,7 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return FileFailure;
     PrepareEntireCycle(workspace);
     PredictionKeeper hooks;
-    RefreshPhysicsMode(workspace, SimulateMode, hooks);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate, hooks);
 
     // One list for both forms, so that the text and the JSON give the same keys and values.
     Fields fields = analyzeFields(workspace); // PoweredDistanceEF as the run left it

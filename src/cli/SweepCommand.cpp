@@ -82,7 +82,7 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     workspace.MarkDesignChanged();
     SweepBest best;
     SweepHooks hooks;
-    hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SimulateMode); };
+    hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate); };
     hooks.stopRequested = interruptRequested;
     QElapsedTimer clock;
     clock.start();

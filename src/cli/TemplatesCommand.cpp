@@ -61,7 +61,7 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     // A design read from its file has not been simulated: the Print button enters Simulate
     // mode first, which runs the whole analysis and the run.
     PrepareEntireCycle(workspace);
-    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
 
     // The PDF grows in memory and is written whole: to a file only once it is complete, so a
     // full disk or a bad path never leaves half a PDF where a good one was.

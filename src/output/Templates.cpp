@@ -84,7 +84,7 @@ QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Phy
                             int n, const QColor &background, int windowWidth)
 {
     const SheetScale &scale = workspace.scale;
-    PaintEmptySheet(painter, sheetSize, PreviewMode, scale, background, windowWidth);
+    PaintEmptySheet(painter, sheetSize, SheetMode::Preview, scale, background, windowWidth);
     const int count = TemplateCount(workspace);
     const RegionSet &screen = workspace.regions.screen();
     const bool outer = n == 1 || n == count;

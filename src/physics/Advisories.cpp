@@ -78,7 +78,7 @@ QStringList AdvisoryState::shownTexts() const
 }
 
 void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind drive,
-                        const QString &caseOuterText, int mode, bool lastSimulationSkidded,
+                        const QString &caseOuterText, SheetMode mode, bool lastSimulationSkidded,
                         const RunChecks &checks)
 {
     const bool awd = drive == DriveKind::AllWD;
@@ -136,24 +136,24 @@ void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &f, DriveKind d
     set(state.CarTooBigLabel, floatOr(caseOuterText, 0.0f) > 7.5f, CarTooBigText);
 
     // 6. Skid, only once a simulation can have run in this refresh.
-    set(state.SkidAdvisoryLabel, mode >= 5 && lastSimulationSkidded && !checks.cannotRun(),
+    set(state.SkidAdvisoryLabel, mode >= SheetMode::Simulate && lastSimulationSkidded && !checks.cannotRun(),
         SkidAdvisoryText);
 
     // 7.
     state.windowVisible = anyShown;
 }
 
-void EvaluateAdvisories(PhysicsState &workspace, int mode, bool lastSimulationSkidded)
+void EvaluateAdvisories(PhysicsState &workspace, SheetMode mode, bool lastSimulationSkidded)
 {
     EvaluateAdvisories(workspace, ParseDesignNumbers(workspace.design, workspace.catalogue), mode,
                        lastSimulationSkidded);
 }
 
-void EvaluateAdvisories(PhysicsState &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded)
+void EvaluateAdvisories(PhysicsState &workspace, const DesignNumbers &numbers, SheetMode mode, bool lastSimulationSkidded)
 {
     RunChecks checks = CheckRunnable(workspace, numbers);
     // Design and Build do not weigh the car; a mass of an earlier analysis may be out of date.
-    if (mode >= AnalyzeMode && workspace.checks.massChecked)
+    if (mode >= SheetMode::Analyze && workspace.checks.massChecked)
         CheckMass(checks, workspace.mass.TotalMass);
     workspace.checks = checks;
     EvaluateAdvisories(workspace.advisories, workspace.overlaps, workspace.design.Drive,
@@ -170,7 +170,7 @@ QStringList CurrentAdvisories(const PhysicsState &workspace)
     }
     AdvisoryState state;
     EvaluateAdvisories(state, workspace.overlaps, workspace.design.Drive, workspace.results.CaseOuterDEF,
-                       SimulateMode, workspace.forces.SkidOccurred, checks);
+                       SheetMode::Simulate, workspace.forces.SkidOccurred, checks);
     return state.shownTexts();
 }
 

@@ -9,6 +9,7 @@
 // the skid flag of the last simulation (parameter). Writes: Workspace::overlaps,
 // Workspace::advisories.
 
+#include "model/Modes.h"
 #include "geometry/OverlapFacts.h"
 
 #include <QString>
@@ -91,12 +92,12 @@ struct AdvisoryState {
 // are kept, as the window keeps them). Without a body the connectivity advisories are not
 // given (there is nothing to connect); a design that cannot run cannot have skidded.
 void EvaluateAdvisories(AdvisoryState &state, const OverlapFacts &facts, DriveKind drive,
-                        const QString &caseOuterText, int mode, bool lastSimulationSkidded,
+                        const QString &caseOuterText, SheetMode mode, bool lastSimulationSkidded,
                         const RunChecks &checks = {});
 // For the workspace: the run checks are taken afresh (Workspace::checks; the mass check only
 // in Analyze and Simulate, whose refresh has just weighed the car).
-void EvaluateAdvisories(PhysicsState &workspace, int mode, bool lastSimulationSkidded);
-void EvaluateAdvisories(PhysicsState &workspace, const DesignNumbers &numbers, int mode, bool lastSimulationSkidded);
+void EvaluateAdvisories(PhysicsState &workspace, SheetMode mode, bool lastSimulationSkidded);
+void EvaluateAdvisories(PhysicsState &workspace, const DesignNumbers &numbers, SheetMode mode, bool lastSimulationSkidded);
 // The advisories of the design as it stands, whatever the window's mode: the run checks,
 // the mass check from ProjectedMassEF, the connectivity facts of the last sheet preparation
 // and the skid of the last run (the design report's list).

@@ -136,13 +136,13 @@ int ElementSizeForRun(DesignRecord &design)
     return std::min(*parsed, 720);
 }
 
-bool RunMassBalance(PhysicsState &ws, int mode, const MassBalanceOptions &options,
+bool RunMassBalance(PhysicsState &ws, SheetMode mode, const MassBalanceOptions &options,
                     std::vector<GridElement> *elements)
 {
     return RunMassBalance(ws, mode, ParseDesignNumbers(ws.design, ws.catalogue), options, elements);
 }
 
-bool RunMassBalance(PhysicsState &ws, int mode, const DesignNumbers &numbers, const MassBalanceOptions &options,
+bool RunMassBalance(PhysicsState &ws, SheetMode mode, const DesignNumbers &numbers, const MassBalanceOptions &options,
                     std::vector<GridElement> *elements)
 {
     Q_UNUSED(mode); // only the window draws the grid; the numbers are the same in every mode

@@ -14,6 +14,7 @@
 // NormalForceFrontEF, ProjectedMassEF, TractionLeftEF, TrueCentroidEF, YCentroidEF,
 // TractionRightEF; the design's StepSize when it was 1 or less; MassShared (Workspace::mass).
 
+#include "model/Modes.h"
 #include <QPoint>
 #include <QString>
 #include <vector>
@@ -85,10 +86,10 @@ int ElementSizeForRun(DesignRecord &design);
 // Runs the analysis for `mode` (4 Analyze, 5 Simulate, 6 Race). Returns false, computing
 // nothing, when the outer outline has fewer than two points. `elements`, when given and
 // options.recordElements is set, receives the counted elements.
-bool RunMassBalance(PhysicsState &workspace, int mode, const DesignNumbers &numbers,
+bool RunMassBalance(PhysicsState &workspace, SheetMode mode, const DesignNumbers &numbers,
                     const MassBalanceOptions &options = {}, std::vector<GridElement> *elements = nullptr);
 // The same, parsing the design's numbers first (the analysis run on its own).
-bool RunMassBalance(PhysicsState &workspace, int mode, const MassBalanceOptions &options = {},
+bool RunMassBalance(PhysicsState &workspace, SheetMode mode, const MassBalanceOptions &options = {},
                     std::vector<GridElement> *elements = nullptr);
 
 } // namespace zindle

@@ -94,7 +94,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     ResultFields &results = context.results;
     ForcePictureState &forces = context.forces;
     SimulationState &state = context.state;
-    const bool inSimulateMode = context.currentMode == SimulateMode;
+    const bool inSimulateMode = context.currentMode == SheetMode::Simulate;
 
     forces.SkidOccurred = false;
     state.frameShown = false;

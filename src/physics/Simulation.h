@@ -8,6 +8,7 @@
 // force picture shows. Nothing is drawn here: a frame is handed to a hook that a window can
 // paint (and use to process pending events during the entire-cycle view).
 
+#include "model/Modes.h"
 #include "model/DesignList.h"
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
@@ -76,7 +77,7 @@ struct SimulationContext {
     DesignList &list;           // traces and simulated flag of the current design
     ForcePictureState &forces;
     SimulationState &state;
-    int currentMode = 5; // the window's mode; frames are shown only in Simulate mode (5)
+    SheetMode currentMode = SheetMode::Simulate; // the window's mode; frames are shown only in Simulate mode
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle

@@ -78,7 +78,7 @@ void paintDrawingGrid(QPainter &painter, const SheetScale &scale)
 
 } // namespace
 
-void PaintEmptySheet(QPainter &painter, const QSize &size, int mode, const SheetScale &scale,
+void PaintEmptySheet(QPainter &painter, const QSize &size, SheetMode mode, const SheetScale &scale,
                      const QColor &background, int windowWidth)
 {
     painter.save();
@@ -88,15 +88,15 @@ void PaintEmptySheet(QPainter &painter, const QSize &size, int mode, const Sheet
     painter.drawRect(0, 0, size.width(), size.height());
     painter.setBrush(Qt::NoBrush);
 
-    if (mode != DesignMode && mode != RaceMode && mode != PrintMode)
+    if (mode != SheetMode::Design && mode != SheetMode::Race && mode != SheetMode::Print)
         paintHalfInchGrid(painter, size, scale);
-    if (mode == RaceMode)
+    if (mode == SheetMode::Race)
         paintRaceCourse(painter, size, windowWidth);
-    if (mode == DesignMode || mode == PreviewMode)
-        paintPaper(painter, scale, mode == DesignMode ? background : QColor(Qt::white));
-    if (mode == DesignMode)
+    if (mode == SheetMode::Design || mode == SheetMode::Preview)
+        paintPaper(painter, scale, mode == SheetMode::Design ? background : QColor(Qt::white));
+    if (mode == SheetMode::Design)
         paintDrawingGrid(painter, scale);
-    if (mode == AnalyzeMode || mode == SimulateMode) {
+    if (mode == SheetMode::Analyze || mode == SheetMode::Simulate) {
         const int top = truncToInt(scale.ScreenScale * 72.0f * 0.5f) + scale.DrawPxHeight;
         painter.setPen(Qt::NoPen);
         painter.setBrush(GroundColor);
@@ -105,7 +105,7 @@ void PaintEmptySheet(QPainter &painter, const QSize &size, int mode, const Sheet
     painter.restore();
 }
 
-void PaintEmptySheet(QImage &image, int mode, const SheetScale &scale, const QColor &background,
+void PaintEmptySheet(QImage &image, SheetMode mode, const SheetScale &scale, const QColor &background,
                      int windowWidth)
 {
     QPainter painter(&image);

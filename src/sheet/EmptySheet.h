@@ -16,9 +16,9 @@ inline const QColor DefaultBackgroundColor = QColor(0, 170, 255);
 
 // Paints the empty sheet of `mode` over the whole of `size` (the picture's pixel size).
 // `windowWidth` is the main window's width, which spaces the race course's foot marks.
-void PaintEmptySheet(QPainter &painter, const QSize &size, int mode, const SheetScale &scale,
+void PaintEmptySheet(QPainter &painter, const QSize &size, SheetMode mode, const SheetScale &scale,
                      const QColor &background, int windowWidth);
-void PaintEmptySheet(QImage &image, int mode, const SheetScale &scale, const QColor &background,
+void PaintEmptySheet(QImage &image, SheetMode mode, const SheetScale &scale, const QColor &background,
                      int windowWidth);
 
 } // namespace zindle

@@ -71,7 +71,7 @@ void AnalyzePanel::enter()
     show();
     elementSizeGroupBox_->show();
     syncSlider();
-    window_.paintEmptySheet(AnalyzeMode);
+    window_.paintEmptySheet(SheetMode::Analyze);
     for (QWidget *w : forceWidgets) {
         w->resize(0, 0);
         w->hide();

@@ -188,7 +188,7 @@ void BuildPanel::lockWindow(bool lock)
 void BuildPanel::run(const Build3DRequest &request)
 {
     if (request.clearSheet)
-        window_.paintEmptySheet(BuildMode);
+        window_.paintEmptySheet(SheetMode::Build);
     SheetImage *image = window_.image();
     image->fitCanvas();
     const Build3DPlacementInput placement{window_.width(), window_.imageOrigin().x()};
@@ -221,7 +221,7 @@ void BuildPanel::run(const Build3DRequest &request)
     lockWindow(false);
     syncControls();
     image->update();
-    const bool stillBuilding = window_.CurrentMode() == BuildMode;
+    const bool stillBuilding = window_.CurrentMode() == SheetMode::Build;
     if (stillBuilding)
         show();
     if (redrawPending_ && stillBuilding) {

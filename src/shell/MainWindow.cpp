@@ -152,7 +152,7 @@ void MainWindow::StartUp()
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     background_ = DefaultBackgroundColor;
-    currentMode_ = DesignMode;
+    currentMode_ = SheetMode::Design;
     applyPanelColours();
     design_->syncMaterialCombos();
     show();
@@ -164,14 +164,14 @@ void MainWindow::StartUp()
     design_->syncDesignControls();
     design_->SelectPart(1);
     ClearWeights(workspace_.design);
-    modeButtons_->check(DesignMode);
-    RefreshMode(0, 0, DesignMode);
+    modeButtons_->check(SheetMode::Design);
+    RefreshMode(0, 0, SheetMode::Design);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Modes
 
-void MainWindow::SwitchMode(int from, int to)
+void MainWindow::SwitchMode(SheetMode from, SheetMode to)
 {
     if (from == to)
         return;
@@ -192,7 +192,7 @@ void MainWindow::SwitchMode(int from, int to)
 
 QPoint MainWindow::imageOrigin() const { return image_->mapTo(centralWidget(), QPoint(0, 0)); }
 
-void MainWindow::paintEmptySheet(int mode)
+void MainWindow::paintEmptySheet(SheetMode mode)
 {
     image_->fitCanvas();
     PaintEmptySheet(image_->canvas(), mode, workspace_.scale, background_, width());
@@ -214,7 +214,7 @@ void MainWindow::computeScale()
                                          workspace_.scale.PreviewOffsetX);
 }
 
-void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
+void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
 {
     Q_UNUSED(whichTemplate);
     if (observer_)
@@ -223,30 +223,30 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, int mode)
     // The sheet is drawn afresh, so no part is outlined on it any more.
     HighlightedPart = -1;
     image_->fitCanvas();
-    if (mode == AnalyzeMode || mode == SimulateMode || mode == RaceMode) {
+    if (mode == SheetMode::Analyze || mode == SheetMode::Simulate || mode == SheetMode::Race) {
         // The physics chain prepares the sheet, builds the car and runs the mode's steps.
         WindowRefreshHooks hooks(*this, mode);
         RefreshPhysicsMode(workspace_, mode, hooks);
-    } else if (mode == PreviewMode) {
+    } else if (mode == SheetMode::Preview) {
         preview_->refresh();
     } else {
         RescaleDesign(workspace_);
-        if (mode != PrintMode)
+        if (mode != SheetMode::Print)
             paintEmptySheet(mode);
         ComputeBuildGeometry(workspace_);
-        if (mode == DesignMode) {
+        if (mode == SheetMode::Design) {
             {
                 QPainter painter(&image_->canvas());
                 RedrawDesign(painter, workspace_, PaintTarget::Screen, false);
             }
             UpdateOverlapFacts(workspace_);
-            EvaluateAdvisories(workspace_, DesignMode, false);
-        } else if (mode == BuildMode) {
+            EvaluateAdvisories(workspace_, SheetMode::Design, false);
+        } else if (mode == SheetMode::Build) {
             RebuildPartRegions(workspace_);
             if (toPrinter == 0)
                 build_->drawView();
             UpdateOverlapFacts(workspace_);
-            EvaluateAdvisories(workspace_, BuildMode, false);
+            EvaluateAdvisories(workspace_, SheetMode::Build, false);
         }
         // Print Templates draws on the printer canvas inside the print job that asked for it.
     }
@@ -260,43 +260,43 @@ void MainWindow::showResults() { results_->show(workspace_.design, workspace_.re
 
 void MainWindow::VPSet()
 {
-    SwitchMode(currentMode_, DesignMode);
-    RefreshMode(0, 0, DesignMode);
+    SwitchMode(currentMode_, SheetMode::Design);
+    RefreshMode(0, 0, SheetMode::Design);
     design_->disableApply();
 }
 
 void MainWindow::VPBuild()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SwitchMode(currentMode_, BuildMode);
+    SwitchMode(currentMode_, SheetMode::Build);
     build_->disableStepping();
-    RefreshMode(0, 0, BuildMode);
+    RefreshMode(0, 0, SheetMode::Build);
     QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::VPProperties()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SwitchMode(currentMode_, AnalyzeMode);
-    RefreshMode(0, 0, AnalyzeMode);
+    SwitchMode(currentMode_, SheetMode::Analyze);
+    RefreshMode(0, 0, SheetMode::Analyze);
     QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::VPDynamic()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SwitchMode(currentMode_, SimulateMode);
+    SwitchMode(currentMode_, SheetMode::Simulate);
     EnterSimulateMode(workspace_);
     dialogs_->preferences()->stepSizeField()->setText(workspace_.design.StepSize);
-    RefreshMode(0, 0, SimulateMode);
+    RefreshMode(0, 0, SheetMode::Simulate);
     QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::VPRace()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SwitchMode(currentMode_, RaceMode);
-    RefreshMode(0, 0, RaceMode);
+    SwitchMode(currentMode_, SheetMode::Race);
+    RefreshMode(0, 0, SheetMode::Race);
     QApplication::restoreOverrideCursor();
 }
 
@@ -304,13 +304,13 @@ void MainWindow::VPPreview()
 {
     PreviewIndex = 1;
     preview_->reset();
-    SwitchMode(currentMode_, PreviewMode);
-    RefreshMode(0, 0, PreviewMode);
+    SwitchMode(currentMode_, SheetMode::Preview);
+    RefreshMode(0, 0, SheetMode::Preview);
 }
 
 void MainWindow::VPPrint()
 {
-    SwitchMode(currentMode_, PrintMode);
+    SwitchMode(currentMode_, SheetMode::Print);
     PaperPrototypeDialog *dialog = dialogs_->paperPrototype();
     dialog->show();
     dialog->raise();
@@ -321,8 +321,8 @@ void MainWindow::WindowResized()
     if (!started_ || closing_ || QCoreApplication::closingDown())
         return;
     computeScale();
-    if (currentMode_ == PrintMode)
-        SwitchMode(PrintMode, DesignMode);
+    if (currentMode_ == SheetMode::Print)
+        SwitchMode(SheetMode::Print, SheetMode::Design);
     RefreshMode(0, 0, currentMode_);
 }
 
@@ -368,8 +368,8 @@ void MainWindow::designRebuilt()
     design_->syncMaterialCombos();
     design_->syncDesignControls();
     dialogs_->preferences()->LoadFromDesign();
-    SwitchMode(currentMode_, DesignMode);
-    RefreshMode(0, 0, DesignMode);
+    SwitchMode(currentMode_, SheetMode::Design);
+    RefreshMode(0, 0, SheetMode::Design);
 }
 
 void MainWindow::afterListOperation()

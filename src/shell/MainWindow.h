@@ -47,7 +47,7 @@ class MainWindowObserver {
 public:
     virtual ~MainWindowObserver() = default;
     // A refresh of `mode` begins (what it ran for, not what it drew).
-    virtual void refreshStarting(int mode) = 0;
+    virtual void refreshStarting(SheetMode mode) = 0;
 };
 
 class MainWindow : public QMainWindow {
@@ -64,9 +64,9 @@ public:
     bool closing() const { return closing_; }
 
     // Modes.
-    int CurrentMode() const { return currentMode_; }
-    void SwitchMode(int from, int to);
-    void RefreshMode(int toPrinter, int whichTemplate, int mode);
+    SheetMode CurrentMode() const { return currentMode_; }
+    void SwitchMode(SheetMode from, SheetMode to);
+    void RefreshMode(int toPrinter, int whichTemplate, SheetMode mode);
     void VPSet();
     void VPBuild();
     void VPProperties();
@@ -153,7 +153,7 @@ private:
     void fitPanelsToWidth(int width);
     void computeScale();
     QPoint imageOrigin() const;
-    void paintEmptySheet(int mode);
+    void paintEmptySheet(SheetMode mode);
     void showResults();
     void designRebuilt();
     void afterListOperation();
@@ -163,7 +163,7 @@ private:
     DesignListOps ops_;
     HelpLinks help_;
     QColor background_;
-    int currentMode_ = 1;
+    SheetMode currentMode_ = SheetMode::Design;
     bool started_ = false;
     bool closing_ = false;
     float printerDpi_ = 600.0f;

@@ -14,21 +14,21 @@ namespace zindle {
 ModeButtons::ModeButtons(MainWindow &window, QWidget *panel, QBoxLayout *row)
 {
     struct ModeButton {
-        int mode;
+        SheetMode mode;
         const char *name, *text, *hint, *label, *helpPath;
         void (MainWindow::*slot)();
     };
     const ModeButton modeTable[] = {
-        {1, "VPSetBtn", "Design", "Edit the car design", "Label7", "/help/h-design.html", &MainWindow::VPSet},
-        {3, "VPBuildBtn", "Build", "\"Build\" a virtual prototype", "Label9", "/help/h-build.html", &MainWindow::VPBuild},
-        {4, "VPPropBtn", "Analyze", "Compute the physical properties of the design", "Label10", "/help/h-analyze.html",
+        {SheetMode::Design, "VPSetBtn", "Design", "Edit the car design", "Label7", "/help/h-design.html", &MainWindow::VPSet},
+        {SheetMode::Build, "VPBuildBtn", "Build", "\"Build\" a virtual prototype", "Label9", "/help/h-build.html", &MainWindow::VPBuild},
+        {SheetMode::Analyze, "VPPropBtn", "Analyze", "Compute the physical properties of the design", "Label10", "/help/h-analyze.html",
          &MainWindow::VPProperties},
-        {5, "VPDynPerfBtn", "Simulate", "Dynamically simulate the design", "Label11", "/help/h-simulate.html",
+        {SheetMode::Simulate, "VPDynPerfBtn", "Simulate", "Dynamically simulate the design", "Label11", "/help/h-simulate.html",
          &MainWindow::VPDynamic},
-        {6, "VPRaceBtn", "Race", "Race against other designs", "Label12", "/help/h-race.html", &MainWindow::VPRace},
-        {7, "VPPreviewBtn", "Preview", "Inspect the parts-cutting templates for the main car body, before printing them",
+        {SheetMode::Race, "VPRaceBtn", "Race", "Race against other designs", "Label12", "/help/h-race.html", &MainWindow::VPRace},
+        {SheetMode::Preview, "VPPreviewBtn", "Preview", "Inspect the parts-cutting templates for the main car body, before printing them",
          "Label13", "/help/h-preview.html", &MainWindow::VPPreview},
-        {8, "VPPrintBtn", "Print", "Print parts-cutting templates to help you build the car", "Label18",
+        {SheetMode::Print, "VPPrintBtn", "Print", "Print parts-cutting templates to help you build the car", "Label18",
          "/help/h-print.html", &MainWindow::VPPrint},
     };
     auto *group = new QButtonGroup(&window);
@@ -40,8 +40,8 @@ ModeButtons::ModeButtons(MainWindow &window, QWidget *panel, QBoxLayout *row)
         QToolButton *button = speedButton(QLatin1String(m.name), QLatin1String(m.text), QLatin1String(m.hint), panel);
         button->setCheckable(true);
         button->setMinimumWidth(64);
-        group->addButton(button, m.mode);
-        buttons_[static_cast<size_t>(m.mode)] = button;
+        group->addButton(button, ModeNumber(m.mode));
+        buttons_[static_cast<size_t>(ModeNumber(m.mode))] = button;
         QObject::connect(button, &QToolButton::clicked, &window, m.slot);
         ClickLabel *caption = helpCaption(QLatin1String(m.text), QLatin1String(m.helpPath), window.help(), panel);
         caption->setObjectName(QLatin1String(m.label));
@@ -51,13 +51,13 @@ ModeButtons::ModeButtons(MainWindow &window, QWidget *panel, QBoxLayout *row)
         modeGrid->addWidget(caption, 1, column, Qt::AlignHCenter);
         ++column;
     }
-    buttons_[1]->setChecked(true);
+    buttons_[ModeNumber(SheetMode::Design)]->setChecked(true);
     row->addLayout(modeGrid);
 }
 
-void ModeButtons::check(int mode)
+void ModeButtons::check(SheetMode mode)
 {
-    if (QToolButton *button = buttons_[static_cast<size_t>(mode)])
+    if (QToolButton *button = buttons_[static_cast<size_t>(ModeNumber(mode))])
         button->setChecked(true);
 }
 

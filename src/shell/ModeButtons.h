@@ -2,6 +2,8 @@
 // The row of mode buttons (Design, Build, Analyze, Simulate, Race, Preview, Print) with their
 // help captions underneath. The button of the current mode stays down.
 
+#include "model/Modes.h"
+
 #include <array>
 
 class QBoxLayout;
@@ -18,10 +20,10 @@ public:
     ModeButtons(MainWindow &window, QWidget *panel, QBoxLayout *row);
 
     // Puts down the button of `mode` (nothing for a mode without a button).
-    void check(int mode);
+    void check(SheetMode mode);
 
 private:
-    std::array<QToolButton *, 9> buttons_{}; // by mode number
+    std::array<QToolButton *, ModeCount> buttons_{}; // by mode number
 };
 
 } // namespace zindle

@@ -24,12 +24,12 @@ ModePanels::ModePanels(MainWindow &window, ResultFieldsView &results, QWidget *a
     auto *simulate = new SimulatePanel(window, results, analyze_->forceWidgets, area);
     auto *race = new RacePanel(area);
     preview_ = new PreviewPanel(window, area);
-    panels_[DesignMode] = design_;
-    panels_[BuildMode] = build_;
-    panels_[AnalyzeMode] = analyze_;
-    panels_[SimulateMode] = simulate;
-    panels_[RaceMode] = race;
-    panels_[PreviewMode] = preview_;
+    panels_[ModeNumber(SheetMode::Design)] = design_;
+    panels_[ModeNumber(SheetMode::Build)] = build_;
+    panels_[ModeNumber(SheetMode::Analyze)] = analyze_;
+    panels_[ModeNumber(SheetMode::Simulate)] = simulate;
+    panels_[ModeNumber(SheetMode::Race)] = race;
+    panels_[ModeNumber(SheetMode::Preview)] = preview_;
     for (ModePanel *panel : panels_)
         if (panel)
             stack->addWidget(panel);
@@ -38,28 +38,28 @@ ModePanels::ModePanels(MainWindow &window, ResultFieldsView &results, QWidget *a
             panel->hide();
 }
 
-ModePanel *ModePanels::panelOf(int mode) const
+ModePanel *ModePanels::panelOf(SheetMode mode) const
 {
-    return mode >= 0 && mode < int(panels_.size()) ? panels_[static_cast<size_t>(mode)] : nullptr;
+    return panels_[static_cast<size_t>(ModeNumber(mode))];
 }
 
-void ModePanels::leave(int mode)
+void ModePanels::leave(SheetMode mode)
 {
     if (ModePanel *panel = panelOf(mode))
         panel->leave();
 }
 
-void ModePanels::enter(int mode)
+void ModePanels::enter(SheetMode mode)
 {
     if (ModePanel *panel = panelOf(mode))
         panel->enter();
 }
 
-void ModePanels::applyColours(const QColor &background, int currentMode)
+void ModePanels::applyColours(const QColor &background, SheetMode currentMode)
 {
     for (ModePanel *panel : panels_)
         setPanelColour(panel, background);
-    design_->applyToolColour(background, currentMode == DesignMode);
+    design_->applyToolColour(background, currentMode == SheetMode::Design);
 }
 
 } // namespace zindle

@@ -132,8 +132,8 @@ void SheetEditing::enableFileItems(bool enabled)
 
 void SheetEditing::designRefresh()
 {
-    window_.SwitchMode(window_.CurrentMode(), DesignMode);
-    window_.RefreshMode(0, 0, DesignMode);
+    window_.SwitchMode(window_.CurrentMode(), SheetMode::Design);
+    window_.RefreshMode(0, 0, SheetMode::Design);
 }
 
 void SheetEditing::endTool(const char *button)
@@ -156,12 +156,12 @@ void SheetEditing::startDrawing(OutlineTarget which)
     enableFileItems(false);
     panel_.drawCancelBtn()->show();
     panel_.drawHintLabel()->show();
-    window_.SwitchMode(window_.CurrentMode(), DesignMode);
+    window_.SwitchMode(window_.CurrentMode(), SheetMode::Design);
 
     Workspace &workspace = window_.workspace();
     SheetImage *image = window_.image();
     image->fitCanvas();
-    PaintEmptySheet(image->canvas(), DesignMode, workspace.scale, window_.backgroundColor(), window_.width());
+    PaintEmptySheet(image->canvas(), SheetMode::Design, workspace.scale, window_.backgroundColor(), window_.width());
     setSheetCursor(SheetCursor::HandPoint);
     {
         // Magenta marks the outline about to be replaced.
@@ -445,7 +445,7 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
         setSheetCursor(SheetCursor::Arrow);
         return;
     }
-    if (window_.CurrentMode() != DesignMode)
+    if (window_.CurrentMode() != SheetMode::Design)
         return;
     // SelectPart(-1) hides every part's controls and leaves the part box empty.
     panel_.SelectPart(partAt(pixel));
@@ -481,7 +481,7 @@ void SheetEditing::ImageMouseMove(QPoint pixel)
         image->update();
         return;
     }
-    if (addingWeight_ || removingWeight_ || window_.CurrentMode() != DesignMode)
+    if (addingWeight_ || removingWeight_ || window_.CurrentMode() != SheetMode::Design)
         return;
     const int part = partAt(pixel);
     setSheetCursor(part >= 0 ? SheetCursor::HandPoint : SheetCursor::Arrow);

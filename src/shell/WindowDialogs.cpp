@@ -27,7 +27,7 @@ WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
     Prompter &prompter = window.prompter();
     paperPrototype_ = new PaperPrototypeDialog(workspace, prompter, &window);
     paperPrototype_->enterSimulate = [&window] { window.VPDynamic(); };
-    paperPrototype_->afterPrint = [&window] { window.RefreshMode(0, 0, DesignMode); };
+    paperPrototype_->afterPrint = [&window] { window.RefreshMode(0, 0, SheetMode::Design); };
     preferences_ = new PreferencesDialog(workspace, prompter, &window);
     preferences_->validateParameters = [&workspace, &prompter](const QString &caseRatio, const QString &friction) {
         ParameterTexts texts;

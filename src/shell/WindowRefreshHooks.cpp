@@ -32,11 +32,11 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
     advisories_ = new AdvisoriesWindow(&window);
     powerDesigner_ = new PowerDesignerDialog(window.workspace(), window.prompter(), &window);
     powerDesigner_->beforeSweep = [this] {
-        if (window_.CurrentMode() != SimulateMode)
+        if (window_.CurrentMode() != SheetMode::Simulate)
             window_.VPDynamic();
         sweepSwitches_ = modeSwitches_;
     };
-    powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SimulateMode); };
+    powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); };
     powerDesigner_->windowMovedOn = [this] { return modeSwitches_ != sweepSwitches_ || window_.closing(); };
     if (auto *slider = window.findChild<QSlider *>(QStringLiteral("RaceSlider"))) {
         connect(slider, &QSlider::valueChanged, this, [this](int position) {
@@ -62,8 +62,8 @@ void PhysicsViews::modeSwitched()
     emit movedOn();
     // The force picture is painted onto the sheet; a mode that does not redraw the sheet
     // (Print Templates) would keep showing it. The sheet as it was under the forces stays.
-    const int leaving = window_.CurrentMode();
-    if (baseValid && (leaving == AnalyzeMode || leaving == SimulateMode)) {
+    const SheetMode leaving = window_.CurrentMode();
+    if (baseValid && (leaving == SheetMode::Analyze || leaving == SheetMode::Simulate)) {
         QImage &canvas = window_.image_->canvas();
         if (base.size() == canvas.size()) {
             canvas = base.copy();
@@ -79,7 +79,7 @@ void PhysicsViews::modeSwitched()
     savedButtons_ = ws.simulation;
 }
 
-void PhysicsViews::refreshFinished(int mode, unsigned generation)
+void PhysicsViews::refreshFinished(SheetMode mode, unsigned generation)
 {
     Workspace &ws = window_.workspace();
     if (generation != generation_) {
@@ -91,9 +91,9 @@ void PhysicsViews::refreshFinished(int mode, unsigned generation)
         ws.simulation.SimulateStep = savedButtons_.SimulateStep;
         return;
     }
-    if (mode == DesignMode || mode == BuildMode || mode == AnalyzeMode || mode == SimulateMode)
+    if (mode == SheetMode::Design || mode == SheetMode::Build || mode == SheetMode::Analyze || mode == SheetMode::Simulate)
         advisories_->sync(ws.advisories);
-    if (mode == SimulateMode) {
+    if (mode == SheetMode::Simulate) {
         savedButtons_ = ws.simulation;
         syncSimulatePanel();
     }
@@ -120,10 +120,10 @@ void PhysicsViews::syncSimulatePanel()
 
 void PhysicsViews::RewindDynamicBtnClick()
 {
-    if (window_.CurrentMode() != SimulateMode)
+    if (window_.CurrentMode() != SheetMode::Simulate)
         return;
     Workspace &ws = window_.workspace();
-    RewindSimulation(ws, [this] { window_.RefreshMode(0, 0, SimulateMode); });
+    RewindSimulation(ws, [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); });
     savedButtons_ = ws.simulation;
     syncSimulatePanel();
 }
@@ -131,9 +131,9 @@ void PhysicsViews::RewindDynamicBtnClick()
 void PhysicsViews::StepDynamicBtnClick()
 {
     SimulationState &state = window_.workspace().simulation;
-    if (window_.CurrentMode() != SimulateMode || !state.StepEnabled)
+    if (window_.CurrentMode() != SheetMode::Simulate || !state.StepEnabled)
         return;
-    WindowRefreshHooks hooks(window_, SimulateMode);
+    WindowRefreshHooks hooks(window_, SheetMode::Simulate);
     StepSimulation(window_.workspace(), hooks);
     window_.showResults();
     savedButtons_ = state;
@@ -143,19 +143,19 @@ void PhysicsViews::StepDynamicBtnClick()
 void PhysicsViews::ToEndDynamicBtnClick()
 {
     SimulationState &state = window_.workspace().simulation;
-    if (window_.CurrentMode() != SimulateMode || !state.ToEndEnabled)
+    if (window_.CurrentMode() != SheetMode::Simulate || !state.ToEndEnabled)
         return;
     // The buttons show the run's state while the cycle plays.
     ViewEntireCycle(window_.workspace(), [this, &state] {
         savedButtons_ = state;
         syncSimulatePanel();
-        window_.RefreshMode(0, 0, SimulateMode);
+        window_.RefreshMode(0, 0, SheetMode::Simulate);
     });
 }
 
 void PhysicsViews::ElementSizeChanged(int position)
 {
-    if (window_.CurrentMode() != AnalyzeMode || position < 0 || position > 5)
+    if (window_.CurrentMode() != SheetMode::Analyze || position < 0 || position > 5)
         return;
     DesignRecord &design = window_.workspace().design;
     const int size = truncToInt(72.0 / double(1 << position));
@@ -166,7 +166,7 @@ void PhysicsViews::ElementSizeChanged(int position)
     design.StepSize = QString::number(size);
     if (PreferencesDialog *preferences = window_.preferencesDialog())
         preferences->stepSizeField()->setText(design.StepSize);
-    window_.RefreshMode(0, 0, AnalyzeMode);
+    window_.RefreshMode(0, 0, SheetMode::Analyze);
 }
 
 void PhysicsViews::ShowPowerDesigner()
@@ -180,7 +180,7 @@ void PhysicsViews::ShowPowerDesigner()
 // ---------------------------------------------------------------------------------------------
 // WindowRefreshHooks
 
-WindowRefreshHooks::WindowRefreshHooks(MainWindow &window, int mode)
+WindowRefreshHooks::WindowRefreshHooks(MainWindow &window, SheetMode mode)
     : window_(window), views_(window.views()), mode_(mode), generation_(window.views().generation())
 {
 }
@@ -198,7 +198,7 @@ void WindowRefreshHooks::saveBase()
     }
 }
 
-void WindowRefreshHooks::clearSheet(Workspace &, int mode)
+void WindowRefreshHooks::clearSheet(Workspace &, SheetMode mode)
 {
     if (stopRequested())
         return;
@@ -223,7 +223,7 @@ void WindowRefreshHooks::paintBodyRegions(Workspace &workspace)
     PaintOtherAxle(painter, workspace, PaintTarget::Screen);
 }
 
-bool WindowRefreshHooks::wantsElements() const { return mode_ == AnalyzeMode; }
+bool WindowRefreshHooks::wantsElements() const { return mode_ == SheetMode::Analyze; }
 
 void WindowRefreshHooks::showElements(Workspace &workspace, const std::vector<GridElement> &elements)
 {
@@ -269,7 +269,7 @@ void WindowRefreshHooks::showNormalForces(Workspace &workspace, float mass, floa
 
 void WindowRefreshHooks::simulationStarting(Workspace &)
 {
-    if (stopRequested() || mode_ != SimulateMode)
+    if (stopRequested() || mode_ != SheetMode::Simulate)
         return;
     saveBase();
     views_.forces.hideNormalForces();
@@ -278,7 +278,7 @@ void WindowRefreshHooks::simulationStarting(Workspace &)
 
 void WindowRefreshHooks::showSimulationFrame(Workspace &workspace, const SimulationFrame &frame)
 {
-    if (stopRequested() || mode_ != SimulateMode)
+    if (stopRequested() || mode_ != SheetMode::Simulate)
         return;
     saveBase();
     ShowSimulationFrame(views_.forces, workspace, frame);

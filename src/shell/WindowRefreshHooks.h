@@ -31,7 +31,7 @@ public:
     // The window calls these: a refresh begins (returns its generation), a refresh ended, the
     // mode changed.
     unsigned refreshStarting();
-    void refreshFinished(int mode, unsigned generation);
+    void refreshFinished(SheetMode mode, unsigned generation);
     void modeSwitched();
 
     unsigned generation() const { return generation_; }
@@ -81,8 +81,8 @@ private:
 
 class WindowRefreshHooks : public RefreshHooks {
 public:
-    WindowRefreshHooks(MainWindow &window, int mode);
-    void clearSheet(Workspace &, int mode) override;
+    WindowRefreshHooks(MainWindow &window, SheetMode mode);
+    void clearSheet(Workspace &, SheetMode mode) override;
     void paintBodyRegions(Workspace &) override;
     bool wantsElements() const override;
     void showElements(Workspace &, const std::vector<GridElement> &) override;
@@ -99,7 +99,7 @@ private:
     void saveBase();
     MainWindow &window_;
     PhysicsViews &views_;
-    int mode_;
+    SheetMode mode_;
     unsigned generation_;
 };
 

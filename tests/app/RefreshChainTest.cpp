@@ -18,7 +18,7 @@ public:
     QStringList calls;
     int frames = 0;
     bool elements = false;
-    void clearSheet(Workspace &, int mode) override { calls << QStringLiteral("clear%1").arg(mode); }
+    void clearSheet(Workspace &, SheetMode mode) override { calls << QStringLiteral("clear%1").arg(ModeNumber(mode)); }
     void paintBodyRegions(Workspace &) override { calls << "body"; }
     bool wantsElements() const override { return elements; }
     void showElements(Workspace &, const std::vector<GridElement> &e) override
@@ -62,17 +62,17 @@ TEST(RefreshChain, EachModeCallsItsStepsInItsOrder)
     load(workspace, 2); // the Pickup: front-wheel drive
     Recorder analyze;
     analyze.elements = true;
-    RefreshPhysicsMode(workspace, AnalyzeMode, analyze);
+    RefreshPhysicsMode(workspace, SheetMode::Analyze, analyze);
     EXPECT_EQ(analyze.calls, QStringList({"clear4", "body", "elements", "centroid", "arrow-1", "normal"}));
 
     Recorder simulate;
     workspace.simulation.SimulateStep = 1;
-    RefreshPhysicsMode(workspace, SimulateMode, simulate);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate, simulate);
     EXPECT_EQ(simulate.calls, QStringList({"clear5", "body", "arrow-1", "centroid", "run"}));
     EXPECT_EQ(simulate.frames, 1);
 
     Recorder race;
-    RefreshPhysicsMode(workspace, RaceMode, race);
+    RefreshPhysicsMode(workspace, SheetMode::Race, race);
     EXPECT_EQ(race.calls, QStringList({"clear6", "run", "race"}));
     EXPECT_EQ(race.frames, 0); // the race's run is not shown
 }
@@ -82,7 +82,7 @@ TEST(RefreshChain, SimulateShowsTheRequestedFrameAndRecordsTheTrace)
     Workspace workspace;
     load(workspace, 0);
     workspace.simulation.SimulateStep = 1;
-    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
     ASSERT_TRUE(workspace.simulation.frameShown);
     EXPECT_EQ(workspace.simulation.shownFrame.timeIndex, 2);
     EXPECT_TRUE(workspace.list.current().DesignSimulated);
@@ -92,7 +92,7 @@ TEST(RefreshChain, SimulateShowsTheRequestedFrameAndRecordsTheTrace)
     // The entire cycle shows every frame and ends with the end picture.
     Recorder frames;
     PrepareEntireCycle(workspace);
-    RefreshPhysicsMode(workspace, SimulateMode, frames);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate, frames);
     EXPECT_GT(frames.frames, 50);
     EXPECT_TRUE(workspace.simulation.shownFrame.final);
     EXPECT_FALSE(workspace.simulation.StepEnabled);
@@ -102,10 +102,10 @@ TEST(RefreshChain, TheSkidAdvisoryShowsOnlyFromSimulateOn)
 {
     Workspace workspace;
     load(workspace, 1); // the Racer skids
-    RefreshPhysicsMode(workspace, SimulateMode);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
     ASSERT_TRUE(workspace.forces.SkidOccurred);
     EXPECT_TRUE(workspace.advisories.shownTexts().contains(SkidAdvisoryText));
-    RefreshPhysicsMode(workspace, AnalyzeMode);
+    RefreshPhysicsMode(workspace, SheetMode::Analyze);
     EXPECT_FALSE(workspace.advisories.shownTexts().contains(SkidAdvisoryText));
 }
 
@@ -114,11 +114,11 @@ TEST(RefreshChain, RaceRunsTheCurrentDesignAgainstTheOthersSimulated)
     Workspace workspace;
     for (int slot : {3, 0}) {
         load(workspace, slot);
-        RefreshPhysicsMode(workspace, SimulateMode);
+        RefreshPhysicsMode(workspace, SheetMode::Simulate);
     }
     workspace.list.MarkDesignChanged(3); // the Tow Truck changed since: its lane stays empty
     load(workspace, 4);
-    RefreshPhysicsMode(workspace, RaceMode);
+    RefreshPhysicsMode(workspace, SheetMode::Race);
     const auto results = RaceResults(workspace.race, workspace.list);
     ASSERT_EQ(results.size(), 2u);
     EXPECT_EQ(results[0].lane, 0);
@@ -132,7 +132,7 @@ TEST(RefreshChain, ADesignWithoutABodyStillGivesFiniteResults)
     load(workspace, 0);
     ClearOuterShape(workspace.design);
     ClearInnerShape(workspace.design);
-    for (int mode : {AnalyzeMode, SimulateMode, RaceMode})
+    for (SheetMode mode : {SheetMode::Analyze, SheetMode::Simulate, SheetMode::Race})
         RefreshPhysicsMode(workspace, mode);
     EXPECT_TRUE(workspace.results.ProjectedMassEF.isEmpty()); // no mass analysis without a body
     EXPECT_TRUE(workspace.results.TimeEF.isEmpty());          // and no run

@@ -53,7 +53,7 @@ Workspace simulated(const QString &name, int slot)
     ws.list.CurrentDesign = slot;
     ws.scale = HeadlessSheetScale();
     PrepareEntireCycle(ws);
-    RefreshPhysicsMode(ws, SimulateMode);
+    RefreshPhysicsMode(ws, SheetMode::Simulate);
     (void)name;
     return ws;
 }

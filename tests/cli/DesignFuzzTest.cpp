@@ -125,7 +125,7 @@ TEST(DesignFuzz, MutatedDesignsAreShownAndSimulatedWithoutHarm)
             cli::printDesign(workspace, out);
             workspace.scale = HeadlessSheetScale();
             PrepareEntireCycle(workspace);
-            RefreshPhysicsMode(workspace, SimulateMode);
+            RefreshPhysicsMode(workspace, SheetMode::Simulate);
         }
         slowest = std::max(slowest, clock.elapsed());
         // A generous bound that only a runaway input reaches, even in a sanitizer build.

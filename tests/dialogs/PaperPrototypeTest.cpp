@@ -44,7 +44,7 @@ struct PrintWindow : StartedWindow {
     QTemporaryDir dir;
     std::vector<QPageLayout::Orientation> items;
     int dialogsShown = 0;
-    int modeWhenPrinting = 0;
+    SheetMode modeWhenPrinting = SheetMode::Design;
     bool cancel = false;
 
     PrintWindow()
@@ -148,17 +148,17 @@ TEST(PaperPrototype, AnUnsimulatedDesignIsSimulatedBeforePrintingAndDesignIsRedr
     w.VPPrint();
     const size_t refreshes = refreshLog(w).size();
     s.print(PrintJobKind::Report);
-    EXPECT_EQ(s.modeWhenPrinting, SimulateMode);
+    EXPECT_EQ(s.modeWhenPrinting, SheetMode::Simulate);
     EXPECT_TRUE(s.workspace.list.current().DesignSimulated);
     ASSERT_EQ(refreshLog(w).size(), refreshes + 2);
-    EXPECT_EQ(refreshLog(w)[refreshes], SimulateMode);
-    EXPECT_EQ(refreshLog(w).back(), DesignMode);
+    EXPECT_EQ(refreshLog(w)[refreshes], SheetMode::Simulate);
+    EXPECT_EQ(refreshLog(w).back(), SheetMode::Design);
     EXPECT_EQ(s.items.size(), 1u);
 
     // Simulated now: the next print goes straight to the print dialog.
     w.VPPrint();
     s.print(PrintJobKind::OneOuterLayer);
-    EXPECT_EQ(s.modeWhenPrinting, PrintMode);
+    EXPECT_EQ(s.modeWhenPrinting, SheetMode::Print);
     EXPECT_EQ(s.items.size(), 1u);
 }
 

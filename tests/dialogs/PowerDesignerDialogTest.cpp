@@ -94,11 +94,11 @@ TEST(PowerDesigner, SweepRunsTheSimulateRefreshPerCombinationAndKeepsTheBest)
     f.set("DWStepEF", "0.5");
     const size_t refreshes = refreshLog(f.s.w()).size();
     f.button("PDGoBtn")->click();
-    EXPECT_EQ(f.s.w().CurrentMode(), SimulateMode);
+    EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
     EXPECT_EQ(f.dialog->lastOutcome().combinations, 3);
     // One refresh to enter Simulate, then one per combination.
-    const std::vector<int> log(refreshLog(f.s.w()).begin() + long(refreshes), refreshLog(f.s.w()).end());
-    EXPECT_EQ(std::count(log.begin(), log.end(), SimulateMode), 4);
+    const std::vector<SheetMode> log(refreshLog(f.s.w()).begin() + long(refreshes), refreshLog(f.s.w()).end());
+    EXPECT_EQ(std::count(log.begin(), log.end(), SheetMode::Simulate), 4);
     // The design keeps the last combination.
     EXPECT_EQ(f.s.workspace.design.DriveWhlDia, QStringLiteral("5"));
     EXPECT_NE(f.text("BestYet"), QStringLiteral("-"));
@@ -171,7 +171,7 @@ TEST(PowerDesigner, LeavingSimulateDuringASweepEndsIt)
     f.button("PDGoBtn")->click();
     EXPECT_EQ(runs, 2);
     EXPECT_TRUE(f.dialog->lastOutcome().stopped);
-    EXPECT_EQ(w.CurrentMode(), DesignMode);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
 }
 
 } // namespace

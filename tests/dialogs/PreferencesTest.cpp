@@ -63,7 +63,7 @@ TEST(Preferences, AcceptedValuesTakeEffectAtTheRefreshThatOkRuns)
         EXPECT_TRUE(p.PrefOKBtnClick());
     });
     EXPECT_EQ(refreshLog(s.w()).size(), refreshes + 1);
-    EXPECT_EQ(refreshLog(s.w()).back(), 1);
+    EXPECT_EQ(refreshLog(s.w()).back(), SheetMode::Design);
     EXPECT_EQ(s.workspace.design.CaseRatio, QStringLiteral("99"));
     EXPECT_EQ(s.workspace.design.Friction, QStringLiteral("0.25"));
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);

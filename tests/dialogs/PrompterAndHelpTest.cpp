@@ -161,7 +161,7 @@ TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)
     s.w().VPProperties();
     auto *label = s.w().findChild<ClickLabel *>(QStringLiteral("ProjectedMassLabel"));
     ASSERT_NE(label, nullptr);
-    const int mode = s.w().CurrentMode();
+    const SheetMode mode = s.w().CurrentMode();
     const size_t refreshes = refreshLog(s.w()).size();
     emit label->clicked();
     emit s.w().findChild<ClickLabel *>(QStringLiteral("Label9"))->clicked();

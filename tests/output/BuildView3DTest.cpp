@@ -31,7 +31,7 @@ Workspace builtDesign(int slot, DriveKind drive = DriveKind::RearWD)
 QImage emptySheet(const Workspace &ws)
 {
     QImage image(1152, 864, QImage::Format_RGB32);
-    PaintEmptySheet(image, BuildMode, ws.scale, DefaultBackgroundColor, 1152);
+    PaintEmptySheet(image, SheetMode::Build, ws.scale, DefaultBackgroundColor, 1152);
     return image;
 }
 

@@ -17,7 +17,7 @@ Workspace simulated(int slot)
     ws.list.CurrentDesign = slot;
     ws.scale = HeadlessSheetScale();
     PrepareEntireCycle(ws);
-    RefreshPhysicsMode(ws, SimulateMode);
+    RefreshPhysicsMode(ws, SheetMode::Simulate);
     return ws;
 }
 
@@ -90,7 +90,7 @@ TEST(DesignReport, AReportAfterARaceStillNamesTheSkid)
     // the report evaluates the advisories of the design as it stands.
     Workspace ws = simulated(1);
     ASSERT_TRUE(ws.advisories.skidShown());
-    RefreshPhysicsMode(ws, RaceMode);
+    RefreshPhysicsMode(ws, SheetMode::Race);
     ASSERT_FALSE(ws.advisories.skidShown());
     const std::vector<ReportLine> lines = DesignReportLines(ws);
     EXPECT_EQ(lines[27].text, "Skid advisory!");
@@ -107,7 +107,7 @@ TEST(DesignReport, EveryAdvisoryHasItsLineAboveTheDetails)
     ws.design.Weights[0] = WeightSlot{500, 400, -2.0f, {}};
     ws.design.setFrontAxlePt(20.0f, ws.design.FrontAxleYPt);
     PrepareEntireCycle(ws);
-    RefreshPhysicsMode(ws, SimulateMode);
+    RefreshPhysicsMode(ws, SheetMode::Simulate);
     const QStringList shown = ws.advisories.shownTexts();
     ASSERT_GE(shown.size(), 3);
     const std::vector<ReportLine> lines = DesignReportLines(ws);

@@ -56,7 +56,7 @@ Workspace simulatedRacer()
     ws.list.CurrentDesign = 1;
     ws.scale = HeadlessSheetScale();
     PrepareEntireCycle(ws);
-    RefreshPhysicsMode(ws, SimulateMode);
+    RefreshPhysicsMode(ws, SheetMode::Simulate);
     return ws;
 }
 
@@ -148,7 +148,7 @@ TEST(PrintJobs, EveryItemFitsA4AndUsLetter)
             ws.design.SpringWidth = QLatin1String(c.springWidth);
         ws.scale = HeadlessSheetScale();
         PrepareEntireCycle(ws);
-        RefreshPhysicsMode(ws, SimulateMode);
+        RefreshPhysicsMode(ws, SheetMode::Simulate);
         ImageSink sink;
         sink.oversized = true;
         PrintState state;

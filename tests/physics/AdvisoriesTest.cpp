@@ -18,7 +18,7 @@ std::vector<QPoint> rect(int l, int t, int r, int b)
 
 // Refresh of mode `mode` for a design with the given outlines (empty: keep the built-in's).
 QStringList advisories(DriveKind drive, std::vector<QPoint> outer, std::vector<QPoint> inner,
-                       int mode = 1, bool skidded = false, Workspace *out = nullptr)
+                       SheetMode mode = SheetMode::Design, bool skidded = false, Workspace *out = nullptr)
 {
     Workspace ws;
     BuildBuiltInDesign(ws, 0);
@@ -43,7 +43,7 @@ QStringList advisories(DriveKind drive, std::vector<QPoint> outer, std::vector<Q
 TEST(Advisories, WellJoinedBodyHasNone)
 {
     Workspace ws;
-    EXPECT_TRUE(advisories(DriveKind::RearWD, {}, {}, 1, false, &ws).isEmpty());
+    EXPECT_TRUE(advisories(DriveKind::RearWD, {}, {}, SheetMode::Design, false, &ws).isEmpty());
     EXPECT_FALSE(ws.advisories.windowVisible);
     EXPECT_FALSE(ws.overlaps.OuterMissesDriveCase);
     EXPECT_FALSE(ws.overlaps.InnerMissesDriveCase);
@@ -55,7 +55,7 @@ TEST(Advisories, BodyClearOfTheCase)
 {
     Workspace ws;
     const QStringList shown = advisories(DriveKind::RearWD, rect(400, 300, 700, 530),
-                                         rect(450, 350, 650, 520), 1, false, &ws);
+                                         rect(450, 350, 650, 520), SheetMode::Design, false, &ws);
     EXPECT_EQ(shown, (QStringList{"Spring case is not connected.", "Some parts are floating."}));
     EXPECT_TRUE(ws.advisories.windowVisible);
 }
@@ -85,7 +85,7 @@ TEST(Advisories, AllWheelDriveCasesJoinedOnlyAtTheRear)
     // Both layers overlap each other and the rear case; the front case (from x 374) is alone.
     Workspace ws;
     const QStringList shown = advisories(DriveKind::AllWD, rect(100, 300, 360, 500),
-                                         rect(150, 350, 365, 480), 1, false, &ws);
+                                         rect(150, 350, 365, 480), SheetMode::Design, false, &ws);
     ASSERT_TRUE(ws.overlaps.CasesApart);
     EXPECT_TRUE(shown.contains("Spring case not connected."));
     EXPECT_FALSE(shown.contains("Some parts are floating."));
@@ -109,7 +109,7 @@ TEST(Advisories, ChambersInterfere)
     ws.scale = HeadlessSheetScale();
     ComputeBuildGeometry(ws);
     RebuildPartRegions(ws);
-    EvaluateAdvisories(ws, 1, false);
+    EvaluateAdvisories(ws, SheetMode::Design, false);
     EXPECT_FALSE(ws.overlaps.ChambersApart);
     EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"Spring cases interfere."});
 }
@@ -118,13 +118,13 @@ TEST(Advisories, PaperEdge)
 {
     const OverlapFacts joined{false, true, false, true, false, false, true, false, false, true};
     AdvisoryState state;
-    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("7.5"), 1, false);
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("7.5"), SheetMode::Design, false);
     EXPECT_TRUE(state.shownTexts().isEmpty());
-    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("7.51"), 1, false);
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("7.51"), SheetMode::Design, false);
     EXPECT_EQ(state.shownTexts(), QStringList{"Car overlaps paper edge."});
     EXPECT_TRUE(state.windowVisible);
     // The next clean evaluation hides the window; the label keeps its caption.
-    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), 1, false);
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), SheetMode::Design, false);
     EXPECT_FALSE(state.windowVisible);
     EXPECT_FALSE(state.CarTooBigLabel.visible);
     EXPECT_EQ(state.CarTooBigLabel.caption, "Car overlaps paper edge.");
@@ -133,16 +133,16 @@ TEST(Advisories, PaperEdge)
 TEST(Advisories, SkidOnlyFromSimulateOn)
 {
     const OverlapFacts joined{false, true, false, true, false, false, true, false, false, true};
-    for (int mode : {1, 3, 4}) {
+    for (SheetMode mode : {SheetMode::Design, SheetMode::Build, SheetMode::Analyze}) {
         AdvisoryState state;
         EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), mode, true);
-        EXPECT_FALSE(state.skidShown()) << mode;
+        EXPECT_FALSE(state.skidShown()) << ModeNumber(mode);
         EXPECT_FALSE(state.windowVisible);
     }
     AdvisoryState state;
-    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), 5, true);
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), SheetMode::Simulate, true);
     EXPECT_EQ(state.shownTexts(), QStringList{"Skid advisory."});
-    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), 5, false);
+    EvaluateAdvisories(state, joined, DriveKind::RearWD, QStringLiteral("4.8"), SheetMode::Simulate, false);
     EXPECT_FALSE(state.skidShown());
 }
 
@@ -159,7 +159,7 @@ TEST(Advisories, AllWheelDriveGraph)
     f.CasesApart = true;
     f.ChambersApart = true;
     AdvisoryState state;
-    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), 1, false);
+    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), SheetMode::Design, false);
     EXPECT_EQ(state.shownTexts(), QStringList{"Some parts are floating."});
     // Outer on the rear case, inner on the front case, layers touching: all joined.
     f = OverlapFacts{};
@@ -167,11 +167,11 @@ TEST(Advisories, AllWheelDriveGraph)
     f.InnerMissesFrontCase = false;
     f.LayersApart = false;
     f.CasesApart = true;
-    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), 1, false);
+    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), SheetMode::Design, false);
     EXPECT_TRUE(state.shownTexts().isEmpty());
     // The same with the layers apart: the cases are no longer joined.
     f.LayersApart = true;
-    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), 1, false);
+    EvaluateAdvisories(state, f, DriveKind::AllWD, QStringLiteral("4.8"), SheetMode::Design, false);
     EXPECT_EQ(state.shownTexts(), QStringList{"Spring case not connected."});
 }
 
@@ -185,9 +185,9 @@ TEST(Advisories, NoOutlineSaysSoInsteadOfReportingUnconnectedParts)
     ComputeBuildGeometry(ws);
     RebuildPartRegions(ws);
     EXPECT_FALSE(ws.overlaps.outerFactsMade);
-    for (int mode : {1, 3, 4, 5}) {
+    for (SheetMode mode : {SheetMode::Design, SheetMode::Build, SheetMode::Analyze, SheetMode::Simulate}) {
         EvaluateAdvisories(ws, mode, true); // even a skid flag left from another car
-        EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"No car body drawn."}) << mode;
+        EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"No car body drawn."}) << ModeNumber(mode);
         EXPECT_TRUE(ws.advisories.windowVisible);
     }
 }
@@ -202,7 +202,7 @@ TEST(Advisories, DesignsThatCannotRunAreNamedFromTheDesignModeOn)
         ws.design.DriveAxleDia = QStringLiteral("2");
         ComputeBuildGeometry(ws);
         RebuildPartRegions(ws);
-        EvaluateAdvisories(ws, 1, false);
+        EvaluateAdvisories(ws, SheetMode::Design, false);
         EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"Spring gives no revolutions."});
     }
     {
@@ -213,7 +213,7 @@ TEST(Advisories, DesignsThatCannotRunAreNamedFromTheDesignModeOn)
         ws.design.Friction = QStringLiteral("");
         ComputeBuildGeometry(ws);
         RebuildPartRegions(ws);
-        EvaluateAdvisories(ws, 1, false);
+        EvaluateAdvisories(ws, SheetMode::Design, false);
         EXPECT_EQ(ws.advisories.shownTexts(), QStringList{"Not numbers: Spring length, Friction force."});
         EXPECT_EQ(notNumbersText({"Case ratio"}), "Not a number: Case ratio.");
     }
@@ -225,11 +225,11 @@ TEST(Advisories, DesignsThatCannotRunAreNamedFromTheDesignModeOn)
         const float driveX = ws.build.CaseOuterDia / 2.0f;
         ws.design.setFrontAxlePt((10.0f - driveX - 0.05f) * 72.0f, ws.design.FrontAxleYPt);
         RebuildPartRegions(ws);
-        EvaluateAdvisories(ws, 1, false);
+        EvaluateAdvisories(ws, SheetMode::Design, false);
         EXPECT_TRUE(ws.advisories.shownTexts().contains("Axles less than 0.1 in apart."));
         // 0.2 in behind it is far enough: a file may hold that, and it runs as it is.
         ws.design.setFrontAxlePt((10.0f - driveX + 0.2f) * 72.0f, ws.design.FrontAxleYPt);
-        EvaluateAdvisories(ws, 1, false);
+        EvaluateAdvisories(ws, SheetMode::Design, false);
         EXPECT_FALSE(ws.advisories.shownTexts().contains("Axles less than 0.1 in apart."));
     }
 }
@@ -239,7 +239,7 @@ TEST(Advisories, TheMassCheckIsShownOnlyWhereTheCarWasWeighed)
     AdvisoryState state;
     RunChecks checks;
     CheckMass(checks, 0.0099f);
-    EvaluateAdvisories(state, OverlapFacts{}, DriveKind::RearWD, QStringLiteral("4.8"), 5, true, checks);
+    EvaluateAdvisories(state, OverlapFacts{}, DriveKind::RearWD, QStringLiteral("4.8"), SheetMode::Simulate, true, checks);
     // The skid of a car that cannot run is not believed.
     EXPECT_TRUE(state.shownTexts().contains("Car weighs less than 0.01 lb."));
     EXPECT_FALSE(state.shownTexts().contains("Skid advisory."));

@@ -87,7 +87,7 @@ QStringList describe(const Variant &variant, float &minVelocity)
 
     PrepareEntireCycle(ws);
     FrameRecorder frames;
-    RefreshPhysicsMode(ws, SimulateMode, frames);
+    RefreshPhysicsMode(ws, SheetMode::Simulate, frames);
     minVelocity = frames.minVelocity;
 
     const ResultFields &r = ws.results;
@@ -122,7 +122,7 @@ QStringList describe(const Variant &variant, float &minVelocity)
                        .arg(floatText(trace.DistanceTrace[static_cast<size_t>(i)]))
                        .arg(int(trace.SkidTrace[static_cast<size_t>(i)]));
 
-    RefreshPhysicsMode(ws, RaceMode);
+    RefreshPhysicsMode(ws, SheetMode::Race);
     for (const RaceResult &result : RaceResults(ws.race, ws.list))
         out << QStringLiteral("lane %1 %2").arg(result.lane).arg(result.text);
     return out;

@@ -85,8 +85,8 @@ TEST(MassBalance, BothMethodsGiveTheSameTexts)
 {
     Workspace a = analysed(0), b = analysed(0);
     a.design.StepSize = b.design.StepSize = QStringLiteral("2");
-    ASSERT_TRUE(RunMassBalance(a, 4, {ElementTest::Rasterised}));
-    ASSERT_TRUE(RunMassBalance(b, 4, {ElementTest::PointInRegion}));
+    ASSERT_TRUE(RunMassBalance(a, SheetMode::Analyze, {ElementTest::Rasterised}));
+    ASSERT_TRUE(RunMassBalance(b, SheetMode::Analyze, {ElementTest::PointInRegion}));
     EXPECT_EQ(a.results.ProjectedMassEF, b.results.ProjectedMassEF);
     EXPECT_EQ(a.results.TrueCentroidEF, b.results.TrueCentroidEF);
     EXPECT_EQ(a.results.YCentroidEF, b.results.YCentroidEF);
@@ -97,7 +97,7 @@ TEST(MassBalance, DefaultDesignBalances)
     Workspace ws = analysed(0);
     // A gentle spring, so that the front wheels stay down when it is wound.
     ws.results.MaxRealTorqueEF = QStringLiteral("0.1");
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     const ResultFields &r = ws.results;
     expectFiniteResults(r);
     const float M = field(r.ProjectedMassEF);
@@ -125,7 +125,7 @@ TEST(MassBalance, NoOutlineLeavesTheFieldsAlone)
     Workspace ws = analysed(0);
     ws.design.OuterPts.resize(1);
     ws.results.ProjectedMassEF = QStringLiteral("earlier");
-    EXPECT_FALSE(RunMassBalance(ws, 4));
+    EXPECT_FALSE(RunMassBalance(ws, SheetMode::Analyze));
     EXPECT_EQ(ws.results.ProjectedMassEF, "earlier");
     EXPECT_FALSE(ws.mass.computed);
 }
@@ -135,7 +135,7 @@ TEST(MassBalance, ElementSizeOneOrLessBecomesNine)
     for (const char *text : {"1", "0", "-4", "x"}) {
         Workspace ws = analysed(0);
         ws.design.StepSize = QString::fromLatin1(text);
-        ASSERT_TRUE(RunMassBalance(ws, 4));
+        ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
         EXPECT_EQ(ws.design.StepSize, "9");
         EXPECT_EQ(ws.mass.ElementSize, 9);
     }
@@ -145,7 +145,7 @@ TEST(MassBalance, OversizedElementIsTheSheetWidth)
 {
     Workspace ws = analysed(0);
     ws.design.StepSize = QStringLiteral("2000000000");
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     EXPECT_EQ(ws.mass.ElementSize, 720);
     expectFiniteResults(ws.results);
 }
@@ -191,18 +191,18 @@ TEST(MassBalance, ChamberIsCutFromInnerLayersOnly)
 TEST(MassBalance, WeightsMoveTheCentroid)
 {
     Workspace ws = analysed(0);
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     const float M = ws.mass.TotalMass, cx = ws.mass.CentroidX, cy = ws.mass.CentroidY;
 
     Workspace empty = analysed(0);
     empty.design.Weights[3] = {360, 100, 0.0f, {}}; // a free slot changes nothing
-    ASSERT_TRUE(RunMassBalance(empty, 4));
+    ASSERT_TRUE(RunMassBalance(empty, SheetMode::Analyze));
     EXPECT_EQ(empty.results.TrueCentroidEF, ws.results.TrueCentroidEF);
     EXPECT_EQ(empty.results.ProjectedMassEF, ws.results.ProjectedMassEF);
 
     Workspace heavy = analysed(0);
     heavy.design.Weights[0] = {576, 144, 0.5f, {}};
-    ASSERT_TRUE(RunMassBalance(heavy, 4));
+    ASSERT_TRUE(RunMassBalance(heavy, SheetMode::Analyze));
     EXPECT_NEAR(heavy.mass.TotalMass, M + 0.5f, 1e-5);
     EXPECT_NEAR(heavy.mass.CentroidX, (cx * M + 8.0f * 0.5f) / (M + 0.5f), 1e-4);
     EXPECT_NEAR(heavy.mass.CentroidY, (cy * M + 2.0f * 0.5f) / (M + 0.5f), 1e-4);
@@ -213,7 +213,7 @@ TEST(MassBalance, FrontLiftsUnderAStrongSpring)
 {
     Workspace ws = analysed(0);
     ws.results.MaxRealTorqueEF = QStringLiteral("1000");
-    ASSERT_TRUE(RunMassBalance(ws, 5));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Simulate));
     EXPECT_LT(field(ws.results.NormalForceFrontEF), 0.0f);
     EXPECT_EQ(ws.results.TractionRightEF, "0");
     EXPECT_EQ(ws.results.NormalForceWoundEF, ws.results.ProjectedMassEF);
@@ -223,8 +223,8 @@ TEST(MassBalance, FrontDriveLoadsTheFront)
 {
     Workspace rear = analysed(0);
     Workspace front = analysed(0, DriveKind::FrontWD);
-    ASSERT_TRUE(RunMassBalance(rear, 4));
-    ASSERT_TRUE(RunMassBalance(front, 4));
+    ASSERT_TRUE(RunMassBalance(rear, SheetMode::Analyze));
+    ASSERT_TRUE(RunMassBalance(front, SheetMode::Analyze));
     EXPECT_GT(front.mass.WoundOtherForce, front.mass.StaticOtherForce);
     EXPECT_LT(rear.mass.WoundOtherForce, rear.mass.StaticOtherForce);
 }
@@ -232,7 +232,7 @@ TEST(MassBalance, FrontDriveLoadsTheFront)
 TEST(MassBalance, AllWheelDriveWeighsASecondDriveAssembly)
 {
     Workspace ws = analysed(0, DriveKind::AllWD);
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     const float caseOuter = field(ws.results.CaseOuterDEF);
     EXPECT_FLOAT_EQ(ws.mass.OtherAxleX, 10.0f - caseOuter / 2.0f);
     EXPECT_FLOAT_EQ(ws.mass.OtherAxleY, ws.mass.DriveAxleY);
@@ -248,7 +248,7 @@ TEST(MassBalance, MasslessCarStaysFinite)
     ws.catalogue.boards[0].BoardDensity = QStringLiteral("0");
     ws.catalogue.axles[0].AxleDensity = QStringLiteral("0");
     ws.results.SpringMassEF = QStringLiteral("0");
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     expectFiniteResults(ws.results);
     EXPECT_EQ(ws.results.ProjectedMassEF, "0");
     // No mass: the centroid is put on the drive axle and no wheel carries anything.
@@ -260,10 +260,10 @@ TEST(MassBalance, MasslessCarStaysFinite)
 TEST(MassBalance, NegativeWeightCancellingTheCarStaysFinite)
 {
     Workspace ws = analysed(0);
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     Workspace cancel = analysed(0);
     cancel.design.Weights[0] = {300, 300, -ws.mass.TotalMass, {}};
-    ASSERT_TRUE(RunMassBalance(cancel, 4));
+    ASSERT_TRUE(RunMassBalance(cancel, SheetMode::Analyze));
     expectFiniteResults(cancel.results);
 }
 
@@ -273,7 +273,7 @@ TEST(MassBalance, ZeroWheelbaseStaysFinite)
     // Front axle placed right over the drive axle.
     ws.results.CaseOuterDEF = QStringLiteral("10");
     ws.design.FrontAxleXIn = 5.0f;
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     EXPECT_EQ(ws.mass.Wheelbase, 0.0f);
     expectFiniteResults(ws.results);
     // The drive wheels carry the whole car.
@@ -286,7 +286,7 @@ TEST(MassBalance, ZeroDriveWheelStaysFinite)
 {
     Workspace ws = analysed(0);
     ws.design.DriveWhlDia = QStringLiteral("0");
-    ASSERT_TRUE(RunMassBalance(ws, 4));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
     expectFiniteResults(ws.results);
 }
 
@@ -296,7 +296,7 @@ TEST(MassBalance, RecordsTheGrownElements)
     std::vector<GridElement> elements;
     MassBalanceOptions options;
     options.recordElements = true;
-    ASSERT_TRUE(RunMassBalance(ws, 4, options, &elements));
+    ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze, options, &elements));
     ASSERT_FALSE(elements.empty());
     // Column by column from the left, rows from the bottom up.
     EXPECT_LE(elements.front().sample.x(), elements.back().sample.x());
@@ -319,7 +319,7 @@ TEST(MassBalance, FinestGridIsFast)
     for (int i = 0; i < 5; ++i) {
         const auto t0 = Clock::now();
         ComputeBuildGeometry(ws);
-        ASSERT_TRUE(RunMassBalance(ws, 4));
+        ASSERT_TRUE(RunMassBalance(ws, SheetMode::Analyze));
         best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
     }
     RecordProperty("BestMs", std::to_string(best));

@@ -39,7 +39,7 @@ struct SimRun {
     }
     void grip(const QString &mu) { catalogue.treads[0].TreadFriction = mu; }
 
-    SimulationOutcome run(int frame, int mode = 5, const SimulationFrameHook &hook = {})
+    SimulationOutcome run(int frame, SheetMode mode = SheetMode::Simulate, const SimulationFrameHook &hook = {})
     {
         const DesignNumbers numbers = ParseDesignNumbers(design, catalogue);
         SimulationContext context{design, catalogue, numbers, balance, results, list, forces, state, mode};
@@ -60,7 +60,7 @@ struct SimRun {
 TEST(Simulation, ACarThatReachesTheLineRecordsItsTimeAndTrace)
 {
     SimRun r;
-    const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+    const SimulationOutcome out = r.run(FrameRunToEnd, SheetMode::Race);
     ASSERT_NE(out.timeToCourseEnd, NotYetAtCourseEnd);
     EXPECT_EQ(r.results.TimeEF, floatText(static_cast<float>(out.timeToCourseEnd) / 100.0f));
     const auto &d = r.trace().DistanceTrace;
@@ -81,7 +81,7 @@ TEST(Simulation, ACarThatStopsShortShowsItsFinalTimeInBrackets)
     SimRun r;
     r.results.RevsEF = QStringLiteral("5");
     r.results.PoweredDistanceEF = QStringLiteral("1"); // a prediction below what it covers
-    const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+    const SimulationOutcome out = r.run(FrameRunToEnd, SheetMode::Race);
     EXPECT_EQ(out.timeToCourseEnd, NotYetAtCourseEnd);
     EXPECT_EQ(r.results.TimeEF, QStringLiteral("[") + doubleText(out.finalTimeIndex / 100.0).left(4) + "]");
     EXPECT_TRUE(r.results.RevisedLabel.isEmpty());
@@ -94,7 +94,7 @@ TEST(Simulation, SkiddingShortensThePoweredDistanceAndRevisesIt)
     r.grip(QStringLiteral("1"));
     r.results.RevsEF = QStringLiteral("9.4");
     r.results.PoweredDistanceEF = QStringLiteral("11.8119997");
-    const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+    const SimulationOutcome out = r.run(FrameRunToEnd, SheetMode::Race);
     EXPECT_TRUE(out.skidOccurred);
     EXPECT_TRUE(r.forces.SkidOccurred);
     EXPECT_EQ(r.trace().SkidTrace[1], 1);
@@ -108,7 +108,7 @@ TEST(Simulation, WithoutFrictionThePropulsionFallsLinearlyWithTheRevolutions)
     SimRun r;
     r.design.Friction = QStringLiteral("0");
     std::vector<SimulationFrame> frames;
-    r.run(FrameEntireCycle, 5, [&](const SimulationFrame &f) { frames.push_back(f); });
+    r.run(FrameEntireCycle, SheetMode::Simulate, [&](const SimulationFrame &f) { frames.push_back(f); });
     ASSERT_GT(frames.size(), 10u);
     const float full = 0.57f / 2.4f;
     for (const SimulationFrame &f : frames) {
@@ -144,7 +144,7 @@ TEST(Simulation, FramesAreTwoStepsApartAndSteppingPastTheEndShowsTheEndPicture)
 
     // The race's run shows nothing and leaves Step as it was.
     r.state = SimulationState{};
-    r.run(FrameRunToEnd, 6);
+    r.run(FrameRunToEnd, SheetMode::Race);
     EXPECT_FALSE(r.state.frameShown);
     EXPECT_TRUE(r.state.StepEnabled);
     EXPECT_TRUE(r.state.RewindEnabled);
@@ -156,7 +156,7 @@ TEST(Simulation, AllWheelDriveEndsWhenEitherAxleHasTurnedAllRevolutions)
     r.grip(QStringLiteral("1"));
     ApplyDrive(r.design, DriveKind::AllWD);
     r.results.RevsEF = QStringLiteral("9.4");
-    const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+    const SimulationOutcome out = r.run(FrameRunToEnd, SheetMode::Race);
     // The lightly loaded front axle skids and spins through its turns first.
     EXPECT_GE(out.revsRight, 9.4f);
     EXPECT_LT(out.revsLeft, 9.4f);
@@ -167,7 +167,7 @@ TEST(Simulation, NoMassOrNoWheelLeavesTheCarAtRestAfterOneStep)
     {
         SimRun r;
         r.results.ProjectedMassEF.clear(); // the mass analysis never ran
-        r.run(FrameRunToEnd, 6);
+        r.run(FrameRunToEnd, SheetMode::Race);
         EXPECT_EQ(r.results.TimeEF, "[0.01]");
         EXPECT_EQ(r.results.TopSpeedEF, "0");
         EXPECT_EQ(r.results.PoweredDistanceEF, "0");
@@ -177,7 +177,7 @@ TEST(Simulation, NoMassOrNoWheelLeavesTheCarAtRestAfterOneStep)
     {
         SimRun r;
         r.design.DriveWhlDia = QStringLiteral("0");
-        r.run(FrameRunToEnd, 6);
+        r.run(FrameRunToEnd, SheetMode::Race);
         EXPECT_EQ(r.results.TimeEF, "[0.01]");
         EXPECT_TRUE(r.traceFinite());
     }
@@ -185,7 +185,7 @@ TEST(Simulation, NoMassOrNoWheelLeavesTheCarAtRestAfterOneStep)
         // Massless wheels (a board of no density) take no share of the force.
         SimRun r;
         r.catalogue.boards[0].BoardDensity = QStringLiteral("0");
-        const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+        const SimulationOutcome out = r.run(FrameRunToEnd, SheetMode::Race);
         EXPECT_TRUE(std::isfinite(out.velocity));
         EXPECT_NE(out.timeToCourseEnd, NotYetAtCourseEnd);
     }
@@ -198,7 +198,7 @@ TEST(Simulation, FrictionAbovePropulsionKeepsTheCarAtRest)
     SimRun r;
     r.design.Friction = QStringLiteral("1");
     std::vector<SimulationFrame> frames;
-    const SimulationOutcome out = r.run(FrameEntireCycle, 5, [&](const SimulationFrame &f) { frames.push_back(f); });
+    const SimulationOutcome out = r.run(FrameEntireCycle, SheetMode::Simulate, [&](const SimulationFrame &f) { frames.push_back(f); });
     EXPECT_EQ(out.finalTimeIndex, 1); // the one step that starts and ends at rest is counted
     EXPECT_EQ(out.distance, 0.0f);
     EXPECT_EQ(out.velocity, 0.0f);
@@ -236,7 +236,7 @@ TEST(Simulation, ACarThatSlowsDownStopsInsteadOfRollingBack)
     SimRun r;
     r.design.Friction = QStringLiteral("0.2");
     std::vector<SimulationFrame> frames;
-    const SimulationOutcome out = r.run(FrameEntireCycle, 5, [&](const SimulationFrame &f) { frames.push_back(f); });
+    const SimulationOutcome out = r.run(FrameEntireCycle, SheetMode::Simulate, [&](const SimulationFrame &f) { frames.push_back(f); });
     ASSERT_GT(out.distance, 0.0f);
     EXPECT_EQ(out.velocity, 0.0f);
     EXPECT_LT(out.revsLeft, 20.0f);
@@ -262,7 +262,7 @@ TEST(Simulation, ACarThatComesToRestBeyondTheLineKeepsItsTimeAndDistance)
     r.results.RevsEF = QStringLiteral("60");
     r.results.PoweredDistanceEF = QStringLiteral("75.3");
     r.design.Friction = QStringLiteral("0.15");
-    const SimulationOutcome out = r.run(FrameRunToEnd, 6);
+    const SimulationOutcome out = r.run(FrameRunToEnd, SheetMode::Race);
     ASSERT_NE(out.timeToCourseEnd, NotYetAtCourseEnd);
     EXPECT_LT(out.revsLeft, 60.0f); // it stopped, the spring did not run out
     EXPECT_EQ(out.velocity, 0.0f);
@@ -282,7 +282,7 @@ TEST(Simulation, SlotsBeyondTheRaceRecordNoTrace)
     for (int i = r.list.DesignCount(); i < 20; ++i)
         r.list.append(QStringLiteral("D%1").arg(i), QString(), true);
     r.list.CurrentDesign = 19;
-    r.run(FrameRunToEnd, 6);
+    r.run(FrameRunToEnd, SheetMode::Race);
     EXPECT_TRUE(r.list.current().DesignSimulated);
     for (const RaceTrace &trace : r.list.traces)
         EXPECT_EQ(trace.DistanceTrace[1], -1.0f);

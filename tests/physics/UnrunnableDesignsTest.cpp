@@ -32,7 +32,7 @@ Workspace defaultDesign()
 void simulate(Workspace &ws)
 {
     PrepareEntireCycle(ws);
-    RefreshPhysicsMode(ws, SimulateMode);
+    RefreshPhysicsMode(ws, SheetMode::Simulate);
 }
 
 bool noRun(const Workspace &ws)
@@ -103,7 +103,7 @@ TEST(UnrunnableDesigns, AxlesTooCloseTogether)
     ComputeBuildGeometry(ws);
     const float driveX = ws.build.CaseOuterDia / 2.0f;
     ws.design.setFrontAxlePt((10.0f - driveX - 0.01f) * 72.0f, ws.design.FrontAxleYPt);
-    RefreshPhysicsMode(ws, AnalyzeMode);
+    RefreshPhysicsMode(ws, SheetMode::Analyze);
     EXPECT_TRUE(ws.advisories.shownTexts().contains("Axles less than 0.1 in apart."));
     EXPECT_TRUE(loadsEmpty(ws.results)); // they used to run into the hundreds of pounds
     EXPECT_FALSE(ws.results.TrueCentroidEF.isEmpty());
@@ -138,7 +138,7 @@ TEST(UnrunnableDesigns, ACarWithoutABodyForgetsTheCarBefore)
     EXPECT_FALSE(ws.results.RevsEF.isEmpty());
 
     // The race leaves its lane empty.
-    RefreshPhysicsMode(ws, RaceMode);
+    RefreshPhysicsMode(ws, SheetMode::Race);
     EXPECT_TRUE(RaceResults(ws.race, ws.list).empty());
 }
 
@@ -230,7 +230,7 @@ TEST(UnrunnableDesigns, NoFieldTraceOrLabelIsAbsurdForAnyDesign)
         for (int i = pick(4); i > 0; --i)
             d.Weights[static_cast<size_t>(i)] = WeightSlot{pick(720), pick(540), uniform(-0.6f, 0.6f), {}};
 
-        RefreshPhysicsMode(ws, AnalyzeMode);
+        RefreshPhysicsMode(ws, SheetMode::Analyze);
         std::vector<SimulationFrame> frames;
         PrepareEntireCycle(ws);
         class Frames : public RefreshHooks {
@@ -240,7 +240,7 @@ TEST(UnrunnableDesigns, NoFieldTraceOrLabelIsAbsurdForAnyDesign)
             bool wantsSimulationFrames() const override { return true; }
             void showSimulationFrame(Workspace &, const SimulationFrame &f) override { frames.push_back(f); }
         } hooks(frames);
-        RefreshPhysicsMode(ws, SimulateMode, hooks);
+        RefreshPhysicsMode(ws, SheetMode::Simulate, hooks);
 
         const ResultFields &r = ws.results;
         for (const QString *field :

@@ -24,7 +24,7 @@ QImage drawDesign(Workspace &workspace, const QString &pngName)
     ComputeBuildGeometry(workspace);
     QImage image(workspace.scale.SheetOffsetX * 2 + workspace.scale.DrawPxWidth,
                  workspace.scale.SheetPxHeight, QImage::Format_RGB32);
-    PaintEmptySheet(image, DesignMode, workspace.scale, DefaultBackgroundColor, image.width());
+    PaintEmptySheet(image, SheetMode::Design, workspace.scale, DefaultBackgroundColor, image.width());
     QPainter painter(&image);
     RedrawDesign(painter, workspace, PaintTarget::Screen, false);
     painter.end();

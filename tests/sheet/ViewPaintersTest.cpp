@@ -66,7 +66,7 @@ TEST(ForcePicture, BarsPointAgainstTheDirectionOfTravel)
 {
     Workspace ws;
     BuildBuiltInDesign(ws, 0);
-    RefreshPhysicsMode(ws, AnalyzeMode);
+    RefreshPhysicsMode(ws, SheetMode::Analyze);
     ForcePicture picture;
     ShowForces(picture, ws, false, true, 0.5f, 0.25f, 0.25f, 0.5f, 0.25f);
     const ForceAnchors a = forceAnchors(ws);
@@ -99,7 +99,7 @@ TEST(ForcePicture, NormalForceBarsScaleWithTheMassAndHangWhenNegative)
 {
     Workspace ws;
     BuildBuiltInDesign(ws, 0);
-    RefreshPhysicsMode(ws, AnalyzeMode);
+    RefreshPhysicsMode(ws, SheetMode::Analyze);
     ForcePicture picture;
     ShowNormalForces(picture, ws, 0.3f, -0.03f, 0.33f);
     const ForceAnchors a = forceAnchors(ws);

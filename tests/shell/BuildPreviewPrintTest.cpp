@@ -209,7 +209,7 @@ TEST(BuildView, LeavingTheModeStopsTheDrawingAndNothingDrawsOnTheNewMode)
     QImage designSheet;
     {
         StageProbe probe([&] {
-            if (s.panel()->drawing() && s.panel()->view().Built3DStage == 3 && w.CurrentMode() == BuildMode) {
+            if (s.panel()->drawing() && s.panel()->view().Built3DStage == 3 && w.CurrentMode() == SheetMode::Build) {
                 w.VPSet();
                 designSheet = w.image()->canvas().copy();
             }
@@ -218,7 +218,7 @@ TEST(BuildView, LeavingTheModeStopsTheDrawingAndNothingDrawsOnTheNewMode)
         button(w, "Rewind3DBtn")->click();
         button(w, "ToEnd3DBtn")->click();
     }
-    EXPECT_EQ(w.CurrentMode(), DesignMode);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
     EXPECT_FALSE(s.panel()->drawing());
     EXPECT_EQ(w.Built3DStage, 0);
     ASSERT_FALSE(designSheet.isNull());

@@ -41,7 +41,7 @@ TEST(DesignListWindow, NewDesignIsAddedSelectedUnsavedAndShownInDesignMode)
     EXPECT_EQ(s.workspace.list.CurrentDesign, 5);
     EXPECT_TRUE(s.workspace.list.items[5].startsWith(QStringLiteral("Untitled design ")));
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
-    EXPECT_EQ(s.w().CurrentMode(), 1);
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
     expectComboInStep(s);
 
     // A second New asks first; Cancel stays on the unsaved design.
@@ -155,7 +155,7 @@ TEST(DesignListWindow, OpenReadsTheFileAndAFileWithoutTheMarkerAddsNothing)
     EXPECT_EQ(s.workspace.design.OuterCount(), 0); // ... over a fresh, empty design
     ASSERT_EQ(s.prompter.messages().size(), 1);
     EXPECT_TRUE(s.prompter.messages()[0].contains(QStringLiteral("notes.zndl")));
-    EXPECT_EQ(s.w().CurrentMode(), 1);
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
 
     // Cancelling the open dialog changes nothing.
     s.prompter.openPaths = {QString()};
@@ -317,7 +317,7 @@ TEST(DesignListWindow, AfterRemoveTheSheetFieldsAndListShowTheSelectedDesign)
     EXPECT_EQ(springWidth->text(), defaultWidth);
     EXPECT_EQ(s.workspace.design.SpringWidth, defaultWidth);
     EXPECT_EQ(w.image()->canvas(), defaultSheet);
-    EXPECT_EQ(w.CurrentMode(), 1);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
 }
 
 } // namespace

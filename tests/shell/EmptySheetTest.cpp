@@ -14,7 +14,7 @@ SheetScale wideScale()
     return ComputeSheetScale(window, 600, 600);
 }
 
-QImage sheet(int mode, const SheetScale &scale, int width = 1000, int height = 560)
+QImage sheet(SheetMode mode, const SheetScale &scale, int width = 1000, int height = 560)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -25,7 +25,7 @@ QImage sheet(int mode, const SheetScale &scale, int width = 1000, int height = 5
 TEST(EmptySheet, DesignShowsThePaperInTheBackgroundColourWithItsDrawingGrid)
 {
     const SheetScale scale = wideScale();
-    const QImage image = sheet(DesignMode, scale);
+    const QImage image = sheet(SheetMode::Design, scale);
     const int left = scale.SheetOffsetX;
     // Outside the paper: background; the drawing grid's first vertical line; the turned-down corner.
     EXPECT_EQ(image.pixelColor(2, image.height() - 2), QColor(0, 170, 255));
@@ -45,7 +45,7 @@ TEST(EmptySheet, DesignShowsThePaperInTheBackgroundColourWithItsDrawingGrid)
 TEST(EmptySheet, AnalyzeHasTheHalfInchGridAndTheGroundBelowTheContactLine)
 {
     const SheetScale scale = wideScale();
-    const QImage image = sheet(AnalyzeMode, scale);
+    const QImage image = sheet(SheetMode::Analyze, scale);
     const int step = static_cast<int>(scale.ScreenScale * 72.0f / 2.0f);
     EXPECT_EQ(image.pixelColor(step, 3), QColor(204, 187, 238));
     EXPECT_EQ(image.pixelColor(step + 2, 3), QColor(0, 170, 255));
@@ -53,13 +53,13 @@ TEST(EmptySheet, AnalyzeHasTheHalfInchGridAndTheGroundBelowTheContactLine)
     EXPECT_EQ(image.pixelColor(step + 3, ground + 1), QColor(238, 187, 153));
     EXPECT_EQ(image.pixelColor(step + 3, ground - 2), QColor(0, 170, 255));
     // Build has the grid but no ground.
-    EXPECT_EQ(sheet(BuildMode, scale).pixelColor(step + 3, ground + 1), QColor(0, 170, 255));
+    EXPECT_EQ(sheet(SheetMode::Build, scale).pixelColor(step + 3, ground + 1), QColor(0, 170, 255));
 }
 
 TEST(EmptySheet, RaceMarksEveryFootAndColoursStartAndFinishRed)
 {
     const SheetScale scale = wideScale();
-    const QImage image = sheet(RaceMode, scale, 1000, 300);
+    const QImage image = sheet(SheetMode::Race, scale, 1000, 300);
     const int h = 1000 / 17;
     EXPECT_EQ(image.pixelColor(h, 200), QColor(Qt::red));      // 0 ft
     EXPECT_EQ(image.pixelColor(2 * h, 200), QColor(204, 187, 238));
@@ -70,10 +70,10 @@ TEST(EmptySheet, RaceMarksEveryFootAndColoursStartAndFinishRed)
 TEST(EmptySheet, PreviewPaperIsWhiteAndPrintTemplatesIsPlain)
 {
     const SheetScale scale = wideScale();
-    const QImage preview = sheet(PreviewMode, scale);
+    const QImage preview = sheet(SheetMode::Preview, scale);
     EXPECT_EQ(preview.pixelColor(scale.SheetOffsetX + 40, scale.DrawPxHeight - 20).rgb() & 0xffffff,
               QColor(Qt::white).rgb() & 0xffffff);
-    const QImage print = sheet(PrintMode, scale);
+    const QImage print = sheet(SheetMode::Print, scale);
     for (int x = 0; x < print.width(); x += 13)
         EXPECT_EQ(print.pixelColor(x, 100), QColor(0, 170, 255));
 }

@@ -37,17 +37,17 @@ inline ::testing::Environment *const qtEnvironment =
 // Records the refreshes a window runs: the window only notifies, the record is the test's.
 class RefreshLog : public MainWindowObserver {
 public:
-    std::vector<int> modes;
-    void refreshStarting(int mode) override { modes.push_back(mode); }
+    std::vector<SheetMode> modes;
+    void refreshStarting(SheetMode mode) override { modes.push_back(mode); }
 };
 
 // The modes `window` refreshed so far, in order; the window must be watched by a RefreshLog.
-inline const std::vector<int> &refreshLog(const MainWindow &window)
+inline const std::vector<SheetMode> &refreshLog(const MainWindow &window)
 {
     if (auto *log = dynamic_cast<RefreshLog *>(window.observer()))
         return log->modes;
     ADD_FAILURE() << "the window has no RefreshLog";
-    static const std::vector<int> none;
+    static const std::vector<SheetMode> none;
     return none;
 }
 

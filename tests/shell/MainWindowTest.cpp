@@ -58,7 +58,7 @@ TEST(StartUp, AboutWindowComesFirstAndItsDismissalBringsUpDesignMode)
     ASSERT_TRUE(window.started());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(window.CurrentMode(), 1);
+    EXPECT_EQ(window.CurrentMode(), SheetMode::Design);
     EXPECT_EQ(window.designList()->count(), 5);
     EXPECT_EQ(window.designList()->itemText(0), QStringLiteral("Default design"));
     EXPECT_EQ(window.designList()->currentIndex(), 0);
@@ -69,7 +69,7 @@ TEST(StartUp, AboutWindowComesFirstAndItsDismissalBringsUpDesignMode)
               QStringLiteral("Outer layer"));
     EXPECT_TRUE(window.findChild<QToolButton *>(QStringLiteral("RWDBtn"))->isChecked());
     EXPECT_TRUE(window.findChild<QToolButton *>(QStringLiteral("VPSetBtn"))->isChecked());
-    EXPECT_EQ(refreshLog(window), std::vector<int>{1});
+    EXPECT_EQ(refreshLog(window), std::vector<SheetMode>{SheetMode::Design});
     EXPECT_EQ(window.backgroundColor(), QColor(0, 170, 255));
     EXPECT_GT(workspace.scale.ScreenScale, 0.0f);
     EXPECT_FALSE(workspace.results.CaseIDEF.isEmpty()); // the build step ran
@@ -87,7 +87,7 @@ TEST(StartUp, TheRealModalAboutWindowStartsTheProgramOnStartDesigning)
     window.ShowStartUpWindow(); // runs the dialog's own event loop
     EXPECT_TRUE(window.started());
     EXPECT_FALSE(window.aboutDialog()->isVisible());
-    EXPECT_EQ(window.CurrentMode(), 1);
+    EXPECT_EQ(window.CurrentMode(), SheetMode::Design);
 }
 
 TEST(StartUp, SecondDismissalOfTheAboutWindowKeepsTheDesignEnvironment)
@@ -111,16 +111,16 @@ TEST(Modes, EachEntryShowsItsPanelPressesItsButtonAndRefreshesItsMode)
     MainWindow &w = s.w();
     struct Case {
         void (MainWindow::*enter)();
-        int mode;
+        SheetMode mode;
         const char *panel, *button;
     };
     const Case cases[] = {
-        {&MainWindow::VPBuild, 3, "BuildStatePanel", "VPBuildBtn"},
-        {&MainWindow::VPProperties, 4, "PropStatePanel", "VPPropBtn"},
-        {&MainWindow::VPDynamic, 5, "DynamicStatePanel", "VPDynPerfBtn"},
-        {&MainWindow::VPRace, 6, "RaceStatePanel", "VPRaceBtn"},
-        {&MainWindow::VPPreview, 7, "PreviewStatePanel", "VPPreviewBtn"},
-        {&MainWindow::VPSet, 1, "SetStatePanel", "VPSetBtn"},
+        {&MainWindow::VPBuild, SheetMode::Build, "BuildStatePanel", "VPBuildBtn"},
+        {&MainWindow::VPProperties, SheetMode::Analyze, "PropStatePanel", "VPPropBtn"},
+        {&MainWindow::VPDynamic, SheetMode::Simulate, "DynamicStatePanel", "VPDynPerfBtn"},
+        {&MainWindow::VPRace, SheetMode::Race, "RaceStatePanel", "VPRaceBtn"},
+        {&MainWindow::VPPreview, SheetMode::Preview, "PreviewStatePanel", "VPPreviewBtn"},
+        {&MainWindow::VPSet, SheetMode::Design, "SetStatePanel", "VPSetBtn"},
     };
     const char *panels[] = {"SetStatePanel", "BuildStatePanel", "PropStatePanel", "DynamicStatePanel",
                             "RaceStatePanel", "PreviewStatePanel"};
@@ -132,7 +132,7 @@ TEST(Modes, EachEntryShowsItsPanelPressesItsButtonAndRefreshesItsMode)
         for (const char *panel : panels)
             EXPECT_EQ(shown(w, panel), QLatin1String(panel) == QLatin1String(c.panel)) << c.panel << " / " << panel;
         const QColor tools = panelColour(w, "SetStateToolPanel");
-        EXPECT_EQ(tools, c.mode == 1 ? QColor(0, 170, 255) : QColor(192, 192, 192)) << c.mode;
+        EXPECT_EQ(tools, c.mode == SheetMode::Design ? QColor(0, 170, 255) : QColor(192, 192, 192)) << ModeNumber(c.mode);
         EXPECT_EQ(panelColour(w, "DriveBox"), tools);
     }
     EXPECT_TRUE(shown(w, "ElementSizeGroupBox") == false);
@@ -149,15 +149,15 @@ TEST(Modes, PressingTheActiveModeRefreshesAgainAndSwitchingResetsTheCounters)
     MainWindow &w = s.w();
     // The start-up maximise arrives first (the Build drawing processes events between stages).
     QApplication::processEvents();
-    std::vector<int> expected = refreshLog(w);
-    expected.insert(expected.end(), {3, 3});
+    std::vector<SheetMode> expected = refreshLog(w);
+    expected.insert(expected.end(), {SheetMode::Build, SheetMode::Build});
     w.VPBuild();
     w.PreviewIndex = 4;
     w.HighlightedPart = 3;
     w.VPBuild(); // the switch does nothing, the refresh runs
     EXPECT_EQ(refreshLog(w), expected);
     EXPECT_EQ(w.PreviewIndex, 4);
-    w.SwitchMode(3, 4);
+    w.SwitchMode(SheetMode::Build, SheetMode::Analyze);
     EXPECT_EQ(w.PreviewIndex, 1);
     EXPECT_EQ(w.HighlightedPart, -1);
     EXPECT_EQ(w.SimulateStep, 0);
@@ -182,7 +182,7 @@ TEST(Modes, PrintTemplatesShowsThePrintOptionsAndLeavesTheSheet)
     const QImage before = w.image()->canvas().copy();
     const size_t refreshes = refreshLog(w).size();
     w.action(QStringLiteral("PrintTemplatesPos"))->trigger();
-    EXPECT_EQ(w.CurrentMode(), 8);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Print);
     EXPECT_TRUE(w.paperPrototype()->isVisible());
     EXPECT_EQ(w.paperPrototype()->windowTitle(), QStringLiteral("Paper Prototype"));
     EXPECT_EQ(refreshLog(w).size(), refreshes);
@@ -196,8 +196,8 @@ TEST(Modes, ResizingInPrintTemplatesReturnsToDesign)
     MainWindow &w = s.w();
     w.VPPrint();
     w.WindowResized();
-    EXPECT_EQ(w.CurrentMode(), 1);
-    EXPECT_EQ(refreshLog(w).back(), 1);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
+    EXPECT_EQ(refreshLog(w).back(), SheetMode::Design);
     EXPECT_TRUE(shown(w, "SetStatePanel"));
 }
 
@@ -206,7 +206,7 @@ TEST(Modes, SelectingAnotherDesignInBuildReturnsToDesign)
     StartedWindow s;
     s.w().VPBuild();
     s.w().DesignListClick(2); // Pickup
-    EXPECT_EQ(s.w().CurrentMode(), 1);
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
     EXPECT_EQ(s.workspace.list.CurrentDesign, 2);
     EXPECT_TRUE(s.w().findChild<QToolButton *>(QStringLiteral("FWDBtn"))->isChecked());
     s.w().DesignListClick(3);
@@ -285,7 +285,7 @@ TEST(Menus, HelpItemsOpenTheirPagesAndAFailedLaunchSaysNothing)
     for (const QString &url : s.urls)
         EXPECT_TRUE(QFileInfo::exists(QUrl(url).toLocalFile())) << url.toStdString();
     EXPECT_TRUE(s.prompter.shown.empty()); // the launcher failed every time, silently
-    EXPECT_EQ(s.w().CurrentMode(), 1);
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
 }
 
 TEST(Background, PanelsChangeAtOnceAndTheSheetAtItsNextRedraw)
@@ -328,7 +328,7 @@ TEST(Window, MinimumSizeAndResizeRecomputesTheScale)
     s.w().resize(1000, 760);
     QApplication::processEvents();
     EXPECT_GT(s.workspace.scale.ScreenScale, small);
-    EXPECT_EQ(refreshLog(s.w()).back(), 1);
+    EXPECT_EQ(refreshLog(s.w()).back(), SheetMode::Design);
 }
 
 } // namespace

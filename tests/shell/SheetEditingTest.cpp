@@ -118,7 +118,7 @@ TEST(SheetOutline, ClickCountsDecideTheCommitAtEverySize)
         std::vector<QPoint> eight = drawOuter(t, {{60, 500}, {650, 500}, {650, 320}, {60, 320}});
         ASSERT_EQ(t.design().OuterCount(), 8);
         EXPECT_EQ(t.design().OuterPts, eight) << size.width();
-        EXPECT_EQ(t.w.CurrentMode(), 1);
+        EXPECT_EQ(t.w.CurrentMode(), SheetMode::Design);
         EXPECT_TRUE(t.widget("SetStatePanel")->isVisibleTo(&t.w));
 
         // Saved and read back, the drawn design is the same.

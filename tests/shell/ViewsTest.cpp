@@ -64,7 +64,7 @@ TEST(ElementSize, SliderPositionsGiveTheSixSizesAndRefreshAnalyze)
         EXPECT_EQ(s.workspace.design.StepSize, QLatin1String(sizes[position]));
         EXPECT_EQ(field->text(), QLatin1String(sizes[position]));
         ASSERT_GT(refreshLog(w).size(), refreshes);
-        EXPECT_EQ(refreshLog(w).back(), AnalyzeMode);
+        EXPECT_EQ(refreshLog(w).back(), SheetMode::Analyze);
         EXPECT_EQ(s.workspace.mass.ElementSize, QString::fromLatin1(sizes[position]).toInt());
     }
 
@@ -250,12 +250,12 @@ TEST(SimulatePanel, LeavingDuringTheEntireCycleStopsItCleanly)
     // Design mode is chosen while the animation processes its events.
     QTimer::singleShot(0, &w, [&w] { w.VPSet(); });
     button(w, "ToEndDynamicBtn")->click();
-    EXPECT_EQ(w.CurrentMode(), DesignMode);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
     // Nothing of the Simulate run was evaluated for a mode that is gone.
     EXPECT_FALSE(s.workspace.advisories.SkidAdvisoryLabel.visible);
     EXPECT_FALSE(w.views().forces.anyVisible());
     // The later frames were not drawn: the refresh that ran last is Design's.
-    EXPECT_EQ(refreshLog(w).back(), DesignMode);
+    EXPECT_EQ(refreshLog(w).back(), SheetMode::Design);
 }
 
 TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
@@ -271,34 +271,34 @@ TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
     EXPECT_FALSE(window->isVisible());
 
     DesignRecord &d = s.workspace.design;
-    const auto refresh = [&](int mode) { mode == DesignMode ? w.VPSet() : w.VPProperties(); };
+    const auto refresh = [&](SheetMode mode) { mode == SheetMode::Design ? w.VPSet() : w.VPProperties(); };
 
     // Body clear of the case.
     const auto outer = d.OuterPts;
     const auto inner = d.InnerPts;
     d.OuterPts = rect(400, 300, 700, 530);
     d.InnerPts = rect(450, 350, 650, 520);
-    refresh(DesignMode);
+    refresh(SheetMode::Design);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(shownAdvisories(w), (QStringList{"Spring case is not connected.", "Some parts are floating."}));
 
     // Inner layer apart, only the outer touching the case: updated in place.
     d.OuterPts = outer;
     d.InnerPts = rect(600, 100, 700, 200);
-    refresh(AnalyzeMode);
+    refresh(SheetMode::Analyze);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(shownAdvisories(w), QStringList{"Some parts are floating."});
 
     // Front axle in open air.
     d.OuterPts = rect(0, 300, 400, 540);
     d.InnerPts.clear();
-    refresh(DesignMode);
+    refresh(SheetMode::Design);
     EXPECT_EQ(shownAdvisories(w), QStringList{"Front axle not connected."});
 
     // Closed by the user, shown again by the next evaluation that finds something.
     window->close();
     EXPECT_FALSE(window->isVisible());
-    refresh(DesignMode);
+    refresh(SheetMode::Design);
     EXPECT_TRUE(window->isVisible());
     // Race leaves the window as it is.
     d.OuterPts = outer;
@@ -309,7 +309,7 @@ TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
     EXPECT_FALSE(window->isVisible());
 
     // Fixed: nothing to report hides the window.
-    refresh(DesignMode);
+    refresh(SheetMode::Design);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(shownAdvisories(w).isEmpty());
 }
@@ -320,11 +320,11 @@ TEST(AdvisoriesWindow, PaperEdgeAndSkidFollowTheirModes)
     MainWindow &w = s.w();
     AdvisoryState state;
     EvaluateAdvisories(state, OverlapFacts{false, true, false, true, false, false, true, false, false, true},
-                       DriveKind::RearWD, QStringLiteral("7.5"), 5, true);
+                       DriveKind::RearWD, QStringLiteral("7.5"), SheetMode::Simulate, true);
     w.views().advisories()->sync(state);
     EXPECT_EQ(shownAdvisories(w), QStringList{"Skid advisory."});
     EvaluateAdvisories(state, OverlapFacts{false, true, false, true, false, false, true, false, false, true},
-                       DriveKind::RearWD, QStringLiteral("7.51"), 4, true);
+                       DriveKind::RearWD, QStringLiteral("7.51"), SheetMode::Analyze, true);
     w.views().advisories()->sync(state);
     EXPECT_EQ(shownAdvisories(w), QStringList{"Car overlaps paper edge."});
 
@@ -431,7 +431,7 @@ TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
         w.VPSet();
     });
     w.VPRace();
-    EXPECT_EQ(w.CurrentMode(), DesignMode);
+    EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
     EXPECT_FALSE(s.workspace.race.raceOver);
     EXPECT_FALSE(w.views().raceRunning());
     EXPECT_FALSE(w.views().raceTimer().isActive());
