@@ -75,15 +75,7 @@ SimulationOutcome noRun(Workspace &workspace, int frame)
     // Not simulated: the race leaves its lane empty.
     if (slot >= 0 && slot < list.DesignCount())
         list.entries[static_cast<size_t>(slot)].DesignSimulated = false;
-    SimulationState &state = workspace.simulation;
-    state.LastRunTime = 0.0f;
-    state.StepEnabled = false;
-    state.ToEndEnabled = false;
-    if (frame == FrameRunToEnd || frame == FrameEntireCycle)
-        state.RewindEnabled = true;
-    state.frameShown = true;
-    state.shownFrame = SimulationFrame{};
-    state.shownFrame.final = true;
+    RecordNoRun(workspace.simulation, frame);
     return {};
 }
 
@@ -165,12 +157,13 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
     if (workspace.checks.cannotRun())
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
-                              workspace.results, workspace.list, workspace.forces,
-                              workspace.simulation, currentMode};
+                              workspace.results, workspace.list, workspace.forces, currentMode};
     SimulationFrameHook onFrame;
     if (hooks.wantsSimulationFrames())
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };
-    return RunSimulation(context, frame, onFrame);
+    const SimulationOutcome outcome = RunSimulation(context, frame, onFrame);
+    RecordRun(workspace.simulation, frame, outcome);
+    return outcome;
 }
 
 namespace {

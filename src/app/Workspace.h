@@ -4,6 +4,7 @@
 // part they work on: DesignState (files, material editing) or PhysicsState (computation steps,
 // painters, output).
 
+#include "app/SimulationControls.h"
 #include "physics/PhysicsState.h"
 
 #include <random>
@@ -11,6 +12,9 @@
 namespace zindle {
 
 struct Workspace : PhysicsState {
+    // Simulate mode's frame and buttons, and the buttons as the newest finished refresh left them.
+    SimulationState simulation;
+    SettledButtons settledSimulation;
     // Draws the names of new designs.
     std::mt19937 random{std::random_device{}()};
 };

@@ -35,9 +35,8 @@ struct PhysicsState : DesignState {
     AdvisoryState advisories;
     // What keeps the model from running the car, as the last refresh found it.
     RunChecks checks;
-    // Force picture, simulation and race state of the Analyze, Simulate and Race modes.
+    // Force picture and race state of the Analyze, Simulate and Race modes.
     ForcePictureState forces;
-    SimulationState simulation;
     RaceState race;
 };
 

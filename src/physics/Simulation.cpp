@@ -93,11 +93,9 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
 {
     ResultFields &results = context.results;
     ForcePictureState &forces = context.forces;
-    SimulationState &state = context.state;
     const bool inSimulateMode = context.currentMode == SheetMode::Simulate;
 
     forces.SkidOccurred = false;
-    state.frameShown = false;
     const int slot = context.list.CurrentDesign;
     RaceTrace *trace = slot >= 0 && slot < RaceSlots ? &context.list.traces[static_cast<size_t>(slot)] : nullptr;
     if (trace)
@@ -217,8 +215,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
                     fillLabels(shown, in, distance, revsLeft, revsRight);
                 if (onFrame)
                     onFrame(shown);
-                state.frameShown = true;
-                state.shownFrame = std::move(shown);
+                out.shownFrame = std::move(shown);
             }
             ++frameCounter;
         }
@@ -235,44 +232,36 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     out.skidOccurred = forces.SkidOccurred;
     out.frameCount = frameCounter - 1;
 
-    if (frame == FrameRunToEnd || frame == FrameEntireCycle)
-        state.RewindEnabled = true;
-    if (frame == FrameEntireCycle || frame == frameCounter) {
-        state.StepEnabled = false;
-        state.ToEndEnabled = false;
-        state.RewindEnabled = true;
-        if (inSimulateMode) {
-            const AxleLoad atRest = AxleLoads(context.design.Drive, balance, 0.0f);
-            forces.NormalForceOtherAtRest = atRest.other;
-            forces.NormalForceDriveAtRest = atRest.drive;
-            SimulationFrame last;
-            last.final = true;
-            last.timeIndex = timeIndex;
-            last.skidLeft = skidLeft;
-            last.skidRight = skidRight;
-            last.scale = forces.ForcePictureMaxForce;
-            last.tractionLeft = in.mu * atRest.drive;
-            last.tractionRight = in.mu * atRest.other;
-            last.massScale = forces.ForcePictureMass;
-            last.loadOther = atRest.other;
-            last.loadDrive = atRest.drive;
-            last.distance = distance;
-            last.velocity = v;
-            last.revsLeft = revsLeft;
-            last.revsRight = revsRight;
-            fillLabels(last, in, distance, revsLeft, revsRight);
-            if (onFrame)
-                onFrame(last);
-            state.frameShown = true;
-            state.shownFrame = std::move(last);
-        }
+    out.framesEnded = frame == FrameEntireCycle || frame == frameCounter;
+    if (out.framesEnded && inSimulateMode) {
+        const AxleLoad atRest = AxleLoads(context.design.Drive, balance, 0.0f);
+        forces.NormalForceOtherAtRest = atRest.other;
+        forces.NormalForceDriveAtRest = atRest.drive;
+        SimulationFrame last;
+        last.final = true;
+        last.timeIndex = timeIndex;
+        last.skidLeft = skidLeft;
+        last.skidRight = skidRight;
+        last.scale = forces.ForcePictureMaxForce;
+        last.tractionLeft = in.mu * atRest.drive;
+        last.tractionRight = in.mu * atRest.other;
+        last.massScale = forces.ForcePictureMass;
+        last.loadOther = atRest.other;
+        last.loadDrive = atRest.drive;
+        last.distance = distance;
+        last.velocity = v;
+        last.revsLeft = revsLeft;
+        last.revsRight = revsRight;
+        fillLabels(last, in, distance, revsLeft, revsRight);
+        if (onFrame)
+            onFrame(last);
+        out.shownFrame = std::move(last);
     }
 
     if (out.timeToCourseEnd != NotYetAtCourseEnd)
         results.TimeEF = floatText(static_cast<float>(out.timeToCourseEnd) / 100.0f);
     else
         results.TimeEF = QStringLiteral("[") + doubleText(timeIndex / 100.0).left(4) + QStringLiteral("]");
-    state.LastRunTime = static_cast<float>(timeIndex / 100.0);
     results.TopSpeedEF = floatText(v).left(4);
     if (in.predicted > distance) {
         results.RevisedLabel = QStringLiteral("(was ") + results.PoweredDistanceEF.left(4) + QStringLiteral(")");

@@ -6,7 +6,8 @@
 //
 // The integration always runs to the end; the requested frame only decides which moment the
 // force picture shows. Nothing is drawn here: a frame is handed to a hook that a window can
-// paint (and use to process pending events during the entire-cycle view).
+// paint (and use to process pending events during the entire-cycle view), and which buttons
+// the run leaves available is the application's business (app/SimulationControls.h).
 
 #include "model/Modes.h"
 #include "model/DesignList.h"
@@ -18,6 +19,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zindle {
 
@@ -46,16 +48,6 @@ struct SimulationFrame {
 
 using SimulationFrameHook = std::function<void(const SimulationFrame &)>;
 
-// Simulate mode's state between refreshes and button presses.
-struct SimulationState {
-    int SimulateStep = 0;
-    float LastRunTime = 0.0f;
-    bool StepEnabled = true, ToEndEnabled = true, RewindEnabled = false;
-    // The picture the last run left on the sheet (the requested frame or the end picture).
-    bool frameShown = false;
-    SimulationFrame shownFrame;
-};
-
 // What the last run did, as numbers (the texts are in ResultFields).
 struct SimulationOutcome {
     int timeToCourseEnd = NotYetAtCourseEnd; // time index at 15 ft, 9999 when never reached
@@ -65,6 +57,12 @@ struct SimulationOutcome {
     float totalRevs = 0.0f;
     bool skidOccurred = false;
     int frameCount = 0; // frames the run had
+    // The requested frame lay past the run's last one, or every frame was asked for: the run
+    // ended its pictures with the end-of-run picture.
+    bool framesEnded = false;
+    // The picture the run leaves on the sheet in Simulate mode: the requested frame, or the
+    // end-of-run picture when the frames ended.
+    std::optional<SimulationFrame> shownFrame;
 };
 
 // Everything a run reads and writes.
@@ -76,7 +74,6 @@ struct SimulationContext {
     ResultFields &results;
     DesignList &list;           // traces and simulated flag of the current design
     ForcePictureState &forces;
-    SimulationState &state;
     SheetMode currentMode = SheetMode::Simulate; // the window's mode; frames are shown only in Simulate mode
 };
 

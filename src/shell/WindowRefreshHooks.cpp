@@ -73,10 +73,8 @@ void PhysicsViews::modeSwitched()
     forces.hideAll();
     baseValid = false;
     Workspace &ws = window_.workspace();
-    // A new visit to Simulate starts wound up, with Step and the entire cycle available.
-    ws.simulation.StepEnabled = ws.simulation.ToEndEnabled = true;
-    ws.simulation.RewindEnabled = false;
-    savedButtons_ = ws.simulation;
+    ResetSimulationButtons(ws.simulation);
+    ws.settledSimulation.settle(ws.simulation);
 }
 
 void PhysicsViews::refreshFinished(SheetMode mode, unsigned generation)
@@ -85,16 +83,13 @@ void PhysicsViews::refreshFinished(SheetMode mode, unsigned generation)
     if (generation != generation_) {
         // A newer refresh ran while this one processed events; its state stands, whatever the
         // rest of this one's run set.
-        ws.simulation.StepEnabled = savedButtons_.StepEnabled;
-        ws.simulation.ToEndEnabled = savedButtons_.ToEndEnabled;
-        ws.simulation.RewindEnabled = savedButtons_.RewindEnabled;
-        ws.simulation.SimulateStep = savedButtons_.SimulateStep;
+        ws.settledSimulation.restoreInto(ws.simulation);
         return;
     }
     if (mode == SheetMode::Design || mode == SheetMode::Build || mode == SheetMode::Analyze || mode == SheetMode::Simulate)
         advisories_->sync(ws.advisories);
     if (mode == SheetMode::Simulate) {
-        savedButtons_ = ws.simulation;
+        ws.settledSimulation.settle(ws.simulation);
         syncSimulatePanel();
     }
 }
@@ -124,7 +119,7 @@ void PhysicsViews::RewindDynamicBtnClick()
         return;
     Workspace &ws = window_.workspace();
     RewindSimulation(ws, [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); });
-    savedButtons_ = ws.simulation;
+    ws.settledSimulation.settle(ws.simulation);
     syncSimulatePanel();
 }
 
@@ -136,7 +131,7 @@ void PhysicsViews::StepDynamicBtnClick()
     WindowRefreshHooks hooks(window_, SheetMode::Simulate);
     StepSimulation(window_.workspace(), hooks);
     window_.showResults();
-    savedButtons_ = state;
+    window_.workspace().settledSimulation.settle(state);
     syncSimulatePanel();
 }
 
@@ -147,7 +142,7 @@ void PhysicsViews::ToEndDynamicBtnClick()
         return;
     // The buttons show the run's state while the cycle plays.
     ViewEntireCycle(window_.workspace(), [this, &state] {
-        savedButtons_ = state;
+        window_.workspace().settledSimulation.settle(state);
         syncSimulatePanel();
         window_.RefreshMode(0, 0, SheetMode::Simulate);
     });

@@ -71,8 +71,6 @@ private:
     unsigned generation_ = 0;
     int modeSwitches_ = 0;
     int sweepSwitches_ = 0;
-    // The dynamic panel's state as the newest refresh or button press left it.
-    SimulationState savedButtons_;
     QTimer raceTimer_;
     bool raceRunning_ = false;
     AdvisoriesWindow *advisories_ = nullptr;

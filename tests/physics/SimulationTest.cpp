@@ -2,6 +2,7 @@
 // traces it records, the frames it shows and its behaviour with numbers that would divide by
 // zero.
 
+#include "app/SimulationControls.h"
 #include "model/DesignList.h"
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
@@ -42,8 +43,11 @@ struct SimRun {
     SimulationOutcome run(int frame, SheetMode mode = SheetMode::Simulate, const SimulationFrameHook &hook = {})
     {
         const DesignNumbers numbers = ParseDesignNumbers(design, catalogue);
-        SimulationContext context{design, catalogue, numbers, balance, results, list, forces, state, mode};
-        return RunSimulation(context, frame, hook);
+        SimulationContext context{design, catalogue, numbers, balance, results, list, forces, mode};
+        const SimulationOutcome outcome = RunSimulation(context, frame, hook);
+        // What the application keeps of the run: the picture shown and the buttons.
+        RecordRun(state, frame, outcome);
+        return outcome;
     }
     const RaceTrace &trace() const { return list.traces[static_cast<size_t>(list.CurrentDesign)]; }
     bool traceFinite() const

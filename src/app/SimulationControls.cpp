@@ -1,0 +1,46 @@
+#include "SimulationControls.h"
+
+namespace zindle {
+
+void RecordRun(SimulationState &state, int frame, const SimulationOutcome &outcome)
+{
+    state.LastRunTime = static_cast<float>(outcome.finalTimeIndex / 100.0);
+    state.frameShown = outcome.shownFrame.has_value();
+    if (outcome.shownFrame)
+        state.shownFrame = *outcome.shownFrame;
+    if (frame == FrameRunToEnd || frame == FrameEntireCycle)
+        state.RewindEnabled = true;
+    if (outcome.framesEnded) {
+        state.StepEnabled = false;
+        state.ToEndEnabled = false;
+        state.RewindEnabled = true;
+    }
+}
+
+void RecordNoRun(SimulationState &state, int frame)
+{
+    state.LastRunTime = 0.0f;
+    state.StepEnabled = false;
+    state.ToEndEnabled = false;
+    if (frame == FrameRunToEnd || frame == FrameEntireCycle)
+        state.RewindEnabled = true;
+    state.frameShown = true;
+    state.shownFrame = SimulationFrame{};
+    state.shownFrame.final = true;
+}
+
+void SettledButtons::restoreInto(SimulationState &current) const
+{
+    current.StepEnabled = state.StepEnabled;
+    current.ToEndEnabled = state.ToEndEnabled;
+    current.RewindEnabled = state.RewindEnabled;
+    current.SimulateStep = state.SimulateStep;
+}
+
+void ResetSimulationButtons(SimulationState &state)
+{
+    state.StepEnabled = state.ToEndEnabled = true;
+    state.RewindEnabled = false;
+}
+
+} // namespace zindle
