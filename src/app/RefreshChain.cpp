@@ -7,6 +7,7 @@
 #include "model/Modes.h"
 #include "geometry/PartRegions.h"
 #include "physics/SheetPreparation.h"
+#include "output/Templates.h"
 
 namespace zindle {
 
@@ -236,6 +237,39 @@ void RefreshPhysicsMode(Workspace &workspace, SheetMode mode)
 {
     RefreshHooks none;
     RefreshPhysicsMode(workspace, mode, none);
+}
+
+void RefreshMode(Workspace &workspace, SheetMode mode, RefreshHooks &hooks)
+{
+    if (IsPhysicsMode(mode)) {
+        RefreshPhysicsMode(workspace, mode, hooks);
+        return;
+    }
+    if (mode == SheetMode::Preview) {
+        PrepareTemplates(workspace);
+        hooks.showTemplatePreview(workspace);
+        return;
+    }
+    RescaleDesign(workspace);
+    // Print Templates draws on the printer's page inside the print job that asked for it.
+    if (mode != SheetMode::Print)
+        hooks.clearSheet(workspace, mode);
+    ComputeBuildGeometry(workspace);
+    if (mode == SheetMode::Design || mode == SheetMode::Build) {
+        RebuildPartRegions(workspace);
+        if (mode == SheetMode::Design)
+            hooks.paintDesign(workspace);
+        else
+            hooks.paintBuildView(workspace);
+        UpdateOverlapFacts(workspace);
+        EvaluateAdvisories(workspace, mode, false);
+    }
+}
+
+void RefreshMode(Workspace &workspace, SheetMode mode)
+{
+    RefreshHooks none;
+    RefreshMode(workspace, mode, none);
 }
 
 void EnterSimulateMode(Workspace &workspace)

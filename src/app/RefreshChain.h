@@ -1,8 +1,10 @@
 #pragma once
-// The refresh of the Analyze, Simulate and Race modes: build the car, prepare the sheet (scale,
-// outline copies, part regions, connectivity facts), then the mode's own steps in their fixed
-// order, each reading what the one before wrote. Nothing of an earlier refresh is reused
-// except the race traces of other designs.
+// The refresh of every mode. Analyze, Simulate and Race: build the car, prepare the sheet
+// (scale, outline copies, part regions, connectivity facts), then the mode's own steps in
+// their fixed order, each reading what the one before wrote. Nothing of an earlier refresh is
+// reused except the race traces of other designs. Design and Build: the sheet, the build,
+// the part regions and the advisories; Preview and Print Templates: the templates' sheet and
+// build.
 //
 // The chain computes only; whatever the window draws or does between the steps goes through
 // RefreshHooks, whose default does nothing (and runs the race to its end at once), so the
@@ -24,6 +26,12 @@ public:
     // The car is built and the sheet prepared (scale, outline copies, part regions): clear it
     // for `mode`.
     virtual void clearSheet(Workspace &, SheetMode /*mode*/) {}
+    // Design mode: the part regions are rebuilt; paint the design on the cleared sheet.
+    virtual void paintDesign(Workspace &) {}
+    // Build mode: the part regions are rebuilt; draw the 3D build view.
+    virtual void paintBuildView(Workspace &) {}
+    // Preview mode: the templates are prepared; show the template the preview is at.
+    virtual void showTemplatePreview(Workspace &) {}
     virtual void paintBodyRegions(Workspace &) {}
     // The mass analysis' counted elements (only asked for when wantsElements() is true).
     virtual bool wantsElements() const { return false; }
@@ -68,8 +76,12 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
 SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, int frame, SheetMode currentMode,
                                          RefreshHooks &hooks);
 
-// The whole refresh of mode 4 (Analyze), 5 (Simulate) or 6 (Race); other modes do nothing
-// here. The caller sets Workspace::scale first (HeadlessSheetScale() without a window) and,
+// The whole refresh of `mode`. The caller sets Workspace::scale first (HeadlessSheetScale()
+// without a window) and, for Simulate, SimulateStep (the frame to show).
+void RefreshMode(Workspace &workspace, SheetMode mode, RefreshHooks &hooks);
+void RefreshMode(Workspace &workspace, SheetMode mode);
+
+// The whole refresh of Analyze, Simulate or Race; other modes do nothing here. The caller sets Workspace::scale first (HeadlessSheetScale() without a window) and,
 // for Simulate, SimulateStep (the frame to show).
 void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hooks);
 void RefreshPhysicsMode(Workspace &workspace, SheetMode mode);

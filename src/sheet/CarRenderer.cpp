@@ -199,6 +199,12 @@ void RedrawDesign(QPainter &painter, PhysicsState &workspace, PaintTarget target
                   const std::function<void(QPainter &)> &templateLabels)
 {
     RebuildPartRegions(workspace, target == PaintTarget::Printer);
+    PaintDesignParts(painter, workspace, target, outerOnPaper, templateLabels);
+}
+
+void PaintDesignParts(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
+                      const std::function<void(QPainter &)> &templateLabels)
+{
     if (target == PaintTarget::Printer) {
         if (outerOnPaper)
             PaintOuterLayer(painter, workspace, target, SilverColor);

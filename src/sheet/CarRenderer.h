@@ -37,5 +37,8 @@ void PaintWeights(QPainter &painter, PhysicsState &workspace);
 // supply it; the screen passes nothing).
 void RedrawDesign(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
                   const std::function<void(QPainter &)> &templateLabels = {});
+// RedrawDesign over regions the caller has just rebuilt.
+void PaintDesignParts(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
+                      const std::function<void(QPainter &)> &templateLabels = {});
 
 } // namespace zindle

@@ -15,14 +15,9 @@
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PreferencesDialog.h"
-#include "physics/Advisories.h"
-#include "physics/BuildGeometry.h"
 #include "app/RefreshChain.h"
-#include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
-#include "geometry/PartRegions.h"
 #include "geometry/SheetScale.h"
-#include "physics/SheetPreparation.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -223,33 +218,10 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     // The sheet is drawn afresh, so no part is outlined on it any more.
     HighlightedPart = -1;
     image_->fitCanvas();
-    if (mode == SheetMode::Analyze || mode == SheetMode::Simulate || mode == SheetMode::Race) {
-        // The physics chain prepares the sheet, builds the car and runs the mode's steps.
-        WindowRefreshHooks hooks(*this, mode);
-        RefreshPhysicsMode(workspace_, mode, hooks);
-    } else if (mode == SheetMode::Preview) {
-        preview_->refresh();
-    } else {
-        RescaleDesign(workspace_);
-        if (mode != SheetMode::Print)
-            paintEmptySheet(mode);
-        ComputeBuildGeometry(workspace_);
-        if (mode == SheetMode::Design) {
-            {
-                QPainter painter(&image_->canvas());
-                RedrawDesign(painter, workspace_, PaintTarget::Screen, false);
-            }
-            UpdateOverlapFacts(workspace_);
-            EvaluateAdvisories(workspace_, SheetMode::Design, false);
-        } else if (mode == SheetMode::Build) {
-            RebuildPartRegions(workspace_);
-            if (toPrinter == 0)
-                build_->drawView();
-            UpdateOverlapFacts(workspace_);
-            EvaluateAdvisories(workspace_, SheetMode::Build, false);
-        }
-        // Print Templates draws on the printer canvas inside the print job that asked for it.
-    }
+    WindowRefreshHooks hooks(*this, mode);
+    // The build view is drawn on the screen only; a printer pass prepares the sheet alone.
+    hooks.drawsBuildView = toPrinter == 0;
+    zindle::RefreshMode(workspace_, mode, hooks);
     showResults();
     design_->syncDesignControls();
     image_->update();

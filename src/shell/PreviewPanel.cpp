@@ -35,12 +35,9 @@ void PreviewPanel::reset()
     rewindPvBtn_->setEnabled(false);
 }
 
-void PreviewPanel::refresh()
+void PreviewPanel::showPrepared()
 {
-    // The template modes prepare the sheet and build the car in their own way.
-    Workspace &workspace = window_.workspace();
-    PrepareTemplates(workspace);
-    preview_.enter(TemplateCount(workspace));
+    preview_.enter(TemplateCount(window_.workspace()));
     window_.PreviewIndex = preview_.PreviewIndex;
     showTemplate();
 }

@@ -19,8 +19,8 @@ public:
 
     // Entering the mode: Next is up, Rewind is not, until the templates are counted.
     void reset();
-    // The refresh: counts the car's templates and shows the first.
-    void refresh();
+    // After the refresh prepared the templates: counts them and shows the first.
+    void showPrepared();
     void StepPVBtnClick();
     void RewindPvBtnClick();
     // Every mode switch starts again from template 1.

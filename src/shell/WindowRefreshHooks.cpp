@@ -1,7 +1,9 @@
 #include "WindowRefreshHooks.h"
 
 #include "AnalyzePanel.h"
+#include "BuildPanel.h"
 #include "MainWindow.h"
+#include "PreviewPanel.h"
 #include "RacePanel.h"
 #include "SheetImage.h"
 #include "SimulatePanel.h"
@@ -201,6 +203,20 @@ void WindowRefreshHooks::clearSheet(Workspace &, SheetMode mode)
     views_.baseValid = false;
     window_.paintEmptySheet(mode);
 }
+
+void WindowRefreshHooks::paintDesign(Workspace &workspace)
+{
+    QPainter painter(&window_.image_->canvas());
+    PaintDesignParts(painter, workspace, PaintTarget::Screen, false);
+}
+
+void WindowRefreshHooks::paintBuildView(Workspace &)
+{
+    if (drawsBuildView)
+        window_.build_->drawView();
+}
+
+void WindowRefreshHooks::showTemplatePreview(Workspace &) { window_.preview_->showPrepared(); }
 
 void WindowRefreshHooks::paintBodyRegions(Workspace &workspace)
 {

@@ -81,6 +81,9 @@ class WindowRefreshHooks : public RefreshHooks {
 public:
     WindowRefreshHooks(MainWindow &window, SheetMode mode);
     void clearSheet(Workspace &, SheetMode mode) override;
+    void paintDesign(Workspace &) override;
+    void paintBuildView(Workspace &) override;
+    void showTemplatePreview(Workspace &) override;
     void paintBodyRegions(Workspace &) override;
     bool wantsElements() const override;
     void showElements(Workspace &, const std::vector<GridElement> &) override;
@@ -92,6 +95,8 @@ public:
     void showSimulationFrame(Workspace &, const SimulationFrame &) override;
     void runRace(Workspace &workspace) override;
     bool stopRequested() const override;
+
+    bool drawsBuildView = true;
 
 private:
     void saveBase();

@@ -1,4 +1,4 @@
-// The Analyze, Simulate and Race refreshes on real designs: the order in which the window's
+// The refresh of every mode, and above all the Analyze, Simulate and Race refreshes on real designs: the order in which the window's
 // hooks are called, what each refresh leaves behind, and a design without a body.
 
 #include "model/BuiltInDesigns.h"
@@ -20,6 +20,9 @@ public:
     bool elements = false;
     void clearSheet(Workspace &, SheetMode mode) override { calls << QStringLiteral("clear%1").arg(ModeNumber(mode)); }
     void paintBodyRegions(Workspace &) override { calls << "body"; }
+    void paintDesign(Workspace &ws) override { calls << (ws.regions.OuterLayerBuilt ? "design" : "design unbuilt"); }
+    void paintBuildView(Workspace &ws) override { calls << (ws.regions.OuterLayerBuilt ? "build" : "build unbuilt"); }
+    void showTemplatePreview(Workspace &) override { calls << "preview"; }
     bool wantsElements() const override { return elements; }
     void showElements(Workspace &, const std::vector<GridElement> &e) override
     {
@@ -161,4 +164,30 @@ TEST(RefreshChain, TheDynamicPanelsButtons)
     EXPECT_TRUE(workspace.simulation.shownFrame.final);
     EXPECT_FALSE(workspace.simulation.StepEnabled);
     EXPECT_FALSE(workspace.simulation.ToEndEnabled);
+}
+
+TEST(RefreshChain, SheetModesPaintOverBuiltRegionsAndLeaveTheAdvisoriesOfTheCarAsItIs)
+{
+    Workspace workspace;
+    load(workspace, 0);
+    Recorder design, build, preview, print;
+    RefreshMode(workspace, SheetMode::Design, design);
+    EXPECT_EQ(design.calls, QStringList({"clear1", "design"}));
+    EXPECT_TRUE(workspace.advisories.shownTexts().isEmpty());
+
+    // A body lifted off the front axle is reported by a refresh without a window.
+    for (QPoint &point : workspace.design.OuterPts)
+        point.ry() -= 300;
+    workspace.design.InnerPts = workspace.design.OuterPts;
+    RefreshMode(workspace, SheetMode::Build, build);
+    EXPECT_EQ(build.calls, QStringList({"clear3", "build"}));
+    EXPECT_TRUE(workspace.advisories.shownTexts().contains("Front axle not connected."))
+        << workspace.advisories.shownTexts().join('|').toStdString();
+
+    RefreshMode(workspace, SheetMode::Preview, preview);
+    EXPECT_EQ(preview.calls, QStringList({"preview"}));
+    // Print Templates draws inside the print job: the refresh clears and paints nothing.
+    RefreshMode(workspace, SheetMode::Print, print);
+    EXPECT_TRUE(print.calls.isEmpty());
+    EXPECT_FALSE(workspace.results.CaseIDEF.isEmpty());
 }
