@@ -11,8 +11,10 @@
 #include "files/DesignFile.h"
 #include "files/PathText.h"
 #include "files/TextDesignFile.h"
+#include "ManPage.h"
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
+#include "ZindleVersion.h"
 
 #include <QFileInfo>
 
@@ -37,7 +39,8 @@ const char *const UsageText =
     "\n"
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
-    "'zindle-cli COMMAND --help' describes one command.\n"
+    "'zindle-cli COMMAND --help' describes one command; 'zindle-cli --version' prints the\n"
+    "release.\n"
     "Exit status: 0 success, 1 a file could not be read or written (standard output\n"
     "too), 2 bad usage, 130 stopped by Ctrl+C.\n";
 
@@ -154,7 +157,34 @@ const Command Commands[] = {
     {"templates", TemplatesHelp, templatesCommand},
 };
 
+// Options that stand in place of a command.
+const char *const OptionsHelp =
+    "  --help, -h    print the list of commands\n"
+    "  --version     print the program's name and release\n";
+
 } // namespace
+
+QString versionText()
+{
+    return QStringLiteral("zindle-cli %1\n").arg(QLatin1String(ProgramVersion));
+}
+
+QString manualPage()
+{
+    ManPageSource source;
+    source.program = QStringLiteral("zindle-cli");
+    source.version = QLatin1String(ProgramVersion);
+    source.summary = QStringLiteral("analyse, simulate, race and print Zindle model car designs without a window");
+    source.synopsis = {QStringLiteral("zindle-cli COMMAND [ARGUMENTS]"), QStringLiteral("zindle-cli COMMAND --help"),
+                       QStringLiteral("zindle-cli --help"), QStringLiteral("zindle-cli --version")};
+    // The usage text without its own usage line, which the synopsis already gives.
+    source.description = QString::fromLatin1(UsageText).section(QLatin1Char('\n'), 1);
+    source.options = QString::fromLatin1(OptionsHelp);
+    for (const Command &command : Commands)
+        source.commands.push_back({QString::fromLatin1(command.name), QString::fromUtf8(command.help)});
+    source.seeAlso = {QStringLiteral("zindle(1)")};
+    return manPage(source);
+}
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
@@ -165,6 +195,15 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QString &name = arguments[0];
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         out << UsageText;
+        return Success;
+    }
+    if (name == QLatin1String("--version")) {
+        out << versionText();
+        return Success;
+    }
+    // Undocumented: the build writes the installed manual page with it.
+    if (name == QLatin1String("--manpage")) {
+        out << manualPage();
         return Success;
     }
     for (const Command &command : Commands) {

@@ -11,4 +11,9 @@ enum ExitCode { Success = 0, FileFailure = 1, UsageFailure = 2 };
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
+// "zindle-cli 4.1.0" and a line end.
+QString versionText();
+// The manual page in troff, made from the help texts of the program and its commands.
+QString manualPage();
+
 } // namespace zindle::cli

@@ -1,12 +1,70 @@
 #include "MainWindow.h"
+#include "dialogs/HelpLinks.h"
 #include "dialogs/QtPrompter.h"
 #include "app/Workspace.h"
+#include "ZindleVersion.h"
 
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const UsageText =
+    "Usage: zindle [--version | --help | --help-folder]\n"
+    "Starts Zindle, the designer of spring-powered model cars, in its window.\n"
+    "  --version      print the program's name and release\n"
+    "  --help-folder  print the folder the help pages are opened from\n";
+
+bool printed(const char *text)
+{
+    return std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0;
+}
+
+enum class Option { Window, Version, Help, HelpFolder };
+
+// Answered before any application object exists, so that none of them needs a display.
+Option optionOf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0)
+            return Option::Version;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return Option::Help;
+        if (std::strcmp(argv[i], "--help-folder") == 0)
+            return Option::HelpFolder;
+    }
+    return Option::Window;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    switch (optionOf(argc, argv)) {
+    case Option::Window:
+        break;
+    case Option::Version: {
+        const QByteArray line = QByteArrayLiteral("zindle ") + zindle::ProgramVersion + '\n';
+        return printed(line.constData()) ? 0 : 1;
+    }
+    case Option::Help:
+        return printed(UsageText) ? 0 : 1;
+    case Option::HelpFolder: {
+        // The program's own folder is all it takes; a core application needs no display.
+        QCoreApplication core(argc, argv);
+        const QString folder = zindle::findHelpFolder(QCoreApplication::applicationDirPath());
+        if (folder.isEmpty())
+            return 1; // the folders looked in are already on standard error
+        return printed((QDir::toNativeSeparators(folder) + QLatin1Char('\n')).toLocal8Bit().constData()) ? 0 : 1;
+    }
+    }
+
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the installed entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(zindle::DesktopId));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(zindle::ProgramVersion));
     zindle::Workspace workspace;
     zindle::QtPrompter prompter;
     zindle::MainWindow window(workspace, prompter);
