@@ -100,8 +100,8 @@ double distanceToBoundary(QPointF p, const std::vector<QPolygonF> &contours)
     return best;
 }
 
-// A circular hole stays a circle when it lies wholly inside the material and touches no other
-// hole; every other hole is cut out of the polygons (and one wholly outside is no cut at all).
+// A circular hole stays a circle when it lies wholly inside the material (touching its edge at
+// most, as a chamber resting on the bottom edge does) and overlaps no other hole; every other hole is cut out of the polygons (and one wholly outside is no cut at all).
 CutShape layerShape(const QPainterPath &outline, const std::vector<Hole> &cases,
                     const std::vector<Hole> &holes)
 {
@@ -115,28 +115,43 @@ CutShape layerShape(const QPainterPath &outline, const std::vector<Hole> &cases,
     body.setFillRule(Qt::OddEvenFill);
     const std::vector<QPolygonF> bodyContours = subpaths(body);
 
+    // A hole inside another (the drive axle's in the chamber) cuts nothing.
+    std::vector<bool> used(holes.size(), false);
+    for (size_t i = 0; i < holes.size(); ++i) {
+        used[i] = holes[i].radius > 0.0;
+        for (size_t j = 0; j < holes.size() && used[i]; ++j) {
+            // An octagon's flats lie at its radius: a circle within that lies within it.
+            const bool inside = QLineF(holes[i].centre, holes[j].centre).length() + holes[i].reach()
+                                <= holes[j].radius - Epsilon;
+            if (j != i && inside)
+                used[i] = false;
+        }
+    }
     std::vector<bool> whole(holes.size(), false);
     for (size_t i = 0; i < holes.size(); ++i) {
         const Hole &h = holes[i];
-        if (h.octagonal || !(h.radius > 0.0) || !body.contains(h.centre)
-            || distanceToBoundary(h.centre, bodyContours) <= h.radius + Epsilon)
+        if (!used[i] || h.octagonal || !body.contains(h.centre)
+            || distanceToBoundary(h.centre, bodyContours) < h.radius - Epsilon)
             continue;
         bool apart = true;
         for (size_t j = 0; j < holes.size() && apart; ++j) {
-            if (j != i && holes[j].radius > 0.0)
-                apart = QLineF(h.centre, holes[j].centre).length() > h.radius + holes[j].reach() + Epsilon;
+            if (j != i && used[j])
+                apart = QLineF(h.centre, holes[j].centre).length() >= h.radius + holes[j].reach() - Epsilon;
         }
         whole[i] = apart;
     }
 
     QPainterPath solid = body;
     for (size_t i = 0; i < holes.size(); ++i) {
-        if (!whole[i] && holes[i].radius > 0.0)
+        if (used[i] && !whole[i])
             solid = solid.subtracted(discPath(holes[i].centre, holes[i].radius, holes[i].octagonal));
     }
 
     CutShape shape;
     const QTransform toInches = QTransform::fromScale(1.0 / PointsPerInch, 1.0 / PointsPerInch);
+    // Contours the operations leave touching along an edge (a chamber opening through the
+    // bottom edge) become one.
+    solid = solid.simplified();
     for (const QPolygonF &contour : subpaths(solid))
         shape.contours.push_back(toInches.map(contour));
     if (shape.contours.empty())
