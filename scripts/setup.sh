@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Zindle need.
 set -euo pipefail
-# qt6-svg-dev renders the icon's PNG sizes at build time; dpkg-dev (dpkg-shlibdeps) finds the
-# package's dependencies for cpack; desktop-file-utils, appstream, libxml2-utils, shared-mime-info
-# and groff-base check the installed desktop entry, metadata, file type and manual pages.
+# qt6-svg-dev writes SVG cut files and renders the icon's PNG sizes at build time; libdxflib-dev
+# writes DXF cut files, which the tests read back with python3-ezdxf (drawn with matplotlib) and
+# whose SVG twins librsvg2-bin renders. dpkg-dev (dpkg-shlibdeps) finds the package's
+# dependencies for cpack; desktop-file-utils, appstream, libxml2-utils, shared-mime-info and
+# groff-base check the installed desktop entry, metadata, file type and manual pages.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth poppler-utils dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info
-          groff-base)
+          xvfb xauth poppler-utils libdxflib-dev python3-ezdxf python3-matplotlib librsvg2-bin
+          dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 #include "files/PathText.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
+#include "output/CutFiles.h"
 
 #include <QBuffer>
 #include <algorithm>
@@ -15,6 +16,8 @@ namespace zindle::cli {
 const char *const TemplatesHelp =
     "Usage: zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels]\n"
     "                            [--page a4|letter]\n"
+    "       zindle-cli templates DESIGN OUT.svg|OUT.dxf [--set all|inner|outer|wheels]\n"
+    "                            [--board WxH]\n"
     "Simulates DESIGN over the whole cycle (Simulate mode, element size 9), then prints the\n"
     "chosen set into OUT.pdf, one page per printed item, at full size:\n"
     "  all     the report, every layer template in stacking order (numbered), the wheel pages\n"
@@ -25,6 +28,13 @@ const char *const TemplatesHelp =
     "  wheels  the wheel pages (landscape)\n"
     "Prints Pages=<number of pages written>.\n"
     ZINDLE_PAGE_OPTION_HELP
+    "With OUT.svg or OUT.dxf, writes cut files for a laser cutter or cutting plotter instead:\n"
+    "every part of the set at true size (all: every layer and the four wheels; outer, inner,\n"
+    "wheels: every copy of those parts; the report is not a cut part), cut paths as red\n"
+    "hairlines, labels as blue engraving text, nested onto boards of --board WxH inches\n"
+    "(WxHmm for millimetres; default 20x30), one file per board: OUT.svg, OUT-2.svg, ...\n"
+    "Prints Boards=<number of boards>. A part larger than the board is an error and nothing\n"
+    "is written.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 bool commandPaints(const QStringList &arguments)
@@ -85,13 +95,70 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     return Success;
 }
 
+namespace {
+
+int usage(const QString &error, QTextStream &err)
+{
+    err << "zindle-cli templates: " << error << '\n' << TemplatesHelp;
+    return UsageFailure;
+}
+
+// The SVG or DXF branch: the parts of the set nested onto boards, one file per board.
+int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
+{
+    if (parsed.hasValue(QStringLiteral("--page")))
+        return usage(QStringLiteral("--page is an option of PDF files; cut files take --board"), err);
+    const QString set = parsed.value(QStringLiteral("--set"));
+    CutSet parts;
+    if (set.isEmpty() || set == QLatin1String("all"))
+        parts = CutSet::All;
+    else if (set == QLatin1String("inner"))
+        parts = CutSet::Inner;
+    else if (set == QLatin1String("outer"))
+        parts = CutSet::Outer;
+    else if (set == QLatin1String("wheels"))
+        parts = CutSet::Wheels;
+    else if (set == QLatin1String("report"))
+        return usage(QStringLiteral("the report is not a cut part (cut files take all, inner, outer or wheels)"), err);
+    else
+        return usage(QStringLiteral("unknown set '") + set + QLatin1Char('\''), err);
+    BoardSize board;
+    if (parsed.hasValue(QStringLiteral("--board"))) {
+        const QString text = parsed.value(QStringLiteral("--board"));
+        const std::optional<BoardSize> given = ParseBoardSize(text);
+        if (!given)
+            return usage(QStringLiteral("bad board size '") + text
+                             + QStringLiteral("' (WxH in inches, or WxHmm; each side above 0 and up to 1000 in)"),
+                         err);
+        board = *given;
+    }
+
+    Workspace workspace;
+    if (!loadHeadless(workspace, parsed.positional[0], err))
+        return FileFailure;
+    const CutFilesOutcome outcome = WriteCutFiles(workspace, parsed.positional[1], parts, board);
+    if (!outcome.ok) {
+        err << outcome.error << '\n';
+        return FileFailure;
+    }
+    out << "Boards=" << outcome.boards << '\n';
+    return Success;
+}
+
+} // namespace
+
 int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     ParsedArguments parsed;
     QString error;
     QPageSize::PageSizeId paper = QPageSize::Letter;
-    if (!parseArguments(args, {}, {QStringLiteral("--set"), QStringLiteral("--page")}, parsed, error)
-        || parsed.positional.size() != 2 || !pageOption(parsed, paper, error)) {
+    const QStringList valued{QStringLiteral("--set"), QStringLiteral("--page"), QStringLiteral("--board")};
+    if (parseArguments(args, {}, valued, parsed, error) && parsed.positional.size() == 2
+        && CutFileFormatOf(parsed.positional[1]))
+        return cutFilesCommand(parsed, out, err);
+    if (error.isEmpty() && parsed.hasValue(QStringLiteral("--board")))
+        error = QStringLiteral("--board is an option of .svg and .dxf cut files");
+    if (!error.isEmpty() || parsed.positional.size() != 2 || !pageOption(parsed, paper, error)) {
         if (!error.isEmpty())
             err << "zindle-cli templates: " << error << '\n';
         err << TemplatesHelp;

@@ -10,6 +10,7 @@ namespace zindle::cli {
 
 extern const char *const TemplatesHelp;
 // zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels] [--page a4|letter]
+//            templates DESIGN OUT.svg|OUT.dxf [--set all|inner|outer|wheels] [--board WxH]
 int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 
 // The help of --page, shared by the commands that print.

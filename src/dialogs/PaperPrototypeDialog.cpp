@@ -4,6 +4,7 @@
 #include "files/FileErrors.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
+#include "output/CutFiles.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -53,6 +54,10 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
     layout->addWidget(group);
 
     auto *row = new QHBoxLayout;
+    auto *exportCut = new QPushButton(QStringLiteral("Export Cut Files..."), this);
+    exportCut->setObjectName(QStringLiteral("PPExportBtn"));
+    exportCut->setToolTip(QStringLiteral("Save every part as SVG or DXF for a laser cutter or cutting plotter"));
+    row->addWidget(exportCut);
     row->addStretch();
     auto *print = new QPushButton(QStringLiteral("Print"), this);
     print->setObjectName(QStringLiteral("PPPrintBtn"));
@@ -64,6 +69,7 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
     layout->addLayout(row);
     connect(print, &QPushButton::clicked, this, &PaperPrototypeDialog::PPPrintBtnClick);
     connect(cancel, &QPushButton::clicked, this, &PaperPrototypeDialog::PPCancelBtnClick);
+    connect(exportCut, &QPushButton::clicked, this, &PaperPrototypeDialog::ExportCutFiles);
 
     openPrinter = [this](QWidget *owner) { return openSystemPrinter(owner); };
 }
@@ -129,6 +135,40 @@ void PaperPrototypeDialog::PPPrintBtnClick()
     } else if (!lastOutcome_.ok)
         prompter_.message(QStringLiteral("The printer could not print every page."),
                           QStringLiteral("Paper Prototype"));
+    if (afterPrint)
+        afterPrint();
+}
+
+void PaperPrototypeDialog::ExportCutFiles()
+{
+    const QString caption = QStringLiteral("Export Cut Files");
+    const QString path = prompter_.savePath(caption,
+                                            {QStringLiteral("SVG cut files|*.svg"), QStringLiteral("DXF cut files|*.dxf")},
+                                            QStringLiteral("templates.svg"));
+    if (path.isEmpty())
+        return;
+    if (!CutFileFormatOf(path)) {
+        prompter_.message(QStringLiteral("Cut files are saved as .svg or .dxf files."), caption);
+        return;
+    }
+    std::optional<BoardSize> board;
+    while (!board) {
+        const std::optional<QString> text = prompter_.input(
+            caption, QStringLiteral("Board size, width x height in inches (add mm for millimetres):"), boardText);
+        if (!text)
+            return;
+        board = ParseBoardSize(*text);
+        if (board)
+            boardText = text->trimmed();
+        else
+            prompter_.message(QStringLiteral("\"") + *text + QStringLiteral("\" is not a board size; write it as 20x30 or 500x750mm."), caption);
+    }
+    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board);
+    if (!outcome.ok)
+        prompter_.message(outcome.error, caption);
+    else
+        prompter_.message(QStringLiteral("Boards=%1: %2").arg(outcome.boards).arg(outcome.paths.join(QStringLiteral(", "))), caption);
+    // The export lays the templates out anew; the sheet shows the design again.
     if (afterPrint)
         afterPrint();
 }

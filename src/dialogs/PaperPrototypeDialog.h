@@ -33,6 +33,10 @@ public:
     // and the job, then afterPrint redraws the sheet. A cancelled print dialog prints nothing.
     void PPPrintBtnClick();
     void PPCancelBtnClick() { hide(); }
+    // "Export Cut Files...": every cut part as SVG or DXF files for a laser cutter or cutting
+    // plotter, on boards of the size the student gives (the File menu's "Export templates..."
+    // comes here too). Asks for the file and the board; reports the boards or what went wrong.
+    void ExportCutFiles();
 
     // The print dialog and the printer; nullptr when the user cancels.
     std::function<std::unique_ptr<PageSink>(QWidget *parent)> openPrinter;
@@ -44,6 +48,8 @@ public:
     // Lives between jobs: the number on the next layer template.
     PrintState printState;
     const PrintOutcome &lastOutcome() const { return lastOutcome_; }
+    // The board size the export offers (the last one given).
+    QString boardText = QStringLiteral("20x30");
     int jobsRun() const { return jobsRun_; }
 
 private:

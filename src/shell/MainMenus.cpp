@@ -1,5 +1,7 @@
 #include "MainMenus.h"
 
+#include "dialogs/PaperPrototypeDialog.h"
+
 #include "MainWindow.h"
 #include "WindowRefreshHooks.h"
 
@@ -33,6 +35,8 @@ void buildMainMenus(MainWindow &window)
     // Ctrl+P belongs to "Print Templates..." as well; one key can only have one action, and both
     // items do the same, so this one shows the key without owning it.
     add(file, QStringLiteral("PrintPos"), QStringLiteral("Print...\tCtrl+P"), {}, [&window] { window.VPPrint(); });
+    add(file, QStringLiteral("ExportTemplatesPos"), QStringLiteral("Export templates..."), {},
+        [&window] { window.paperPrototype()->ExportCutFiles(); });
     file->addSeparator();
     add(file, QStringLiteral("RenamePos"), QStringLiteral("Rename..."), {}, [&window] { window.RenameBtnClick(); });
     add(file, QStringLiteral("RemovePos"), QStringLiteral("Remove..."), {}, [&window] { window.RemoveBtnClick(); });

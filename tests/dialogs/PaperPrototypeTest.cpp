@@ -278,3 +278,54 @@ TEST(PrinterPageSink, WithNoPrinterTheDialogStartsOnTheLocalesPaper)
 
 } // namespace
 } // namespace zindle::test
+
+namespace zindle::test {
+
+TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
+{
+    PrintWindow s;
+    MainWindow &w = s.w();
+    w.VPPrint();
+    PaperPrototypeDialog *dialog = s.dialog();
+    auto *exportButton = dialog->findChild<QPushButton *>(QStringLiteral("PPExportBtn"));
+    ASSERT_NE(exportButton, nullptr);
+    EXPECT_EQ(exportButton->text(), QStringLiteral("Export Cut Files..."));
+    dialog->adjustSize();
+    const QString shots = QStringLiteral(ZINDLE_SCREENSHOT_DIR);
+    QDir().mkpath(shots);
+    dialog->grab().save(shots + QStringLiteral("/paper-prototype-export.png"));
+
+    // A board of 12 x 12 in takes the six layers and four wheels on several boards.
+    const QString svg = s.dir.filePath(QStringLiteral("car.svg"));
+    s.prompter.savePaths.push_back(svg);
+    s.prompter.inputAnswers.push_back(QStringLiteral("twelve"));
+    s.prompter.inputAnswers.push_back(QStringLiteral("12x12"));
+    exportButton->click();
+    ASSERT_GE(s.prompter.messages().size(), 2);
+    EXPECT_TRUE(s.prompter.messages()[0].contains(QStringLiteral("\"twelve\" is not a board size")));
+    EXPECT_TRUE(s.prompter.messages().back().startsWith(QStringLiteral("Boards="))) << s.prompter.messages().back().toStdString();
+    EXPECT_TRUE(QFile::exists(svg));
+    EXPECT_TRUE(QFile::exists(s.dir.filePath(QStringLiteral("car-2.svg"))));
+    EXPECT_EQ(dialog->boardText, QStringLiteral("12x12"));
+    EXPECT_EQ(refreshLog(w).back(), DesignMode);
+
+    // File > Export templates... asks the same; a cancelled file dialog writes nothing.
+    QAction *item = nullptr;
+    for (QAction *a : w.findChildren<QAction *>())
+        if (a->objectName() == QStringLiteral("ExportTemplatesPos"))
+            item = a;
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Export templates..."));
+    const size_t shown = s.prompter.messages().size();
+    s.prompter.savePaths.push_back(QString());
+    item->trigger();
+    EXPECT_EQ(s.prompter.messages().size(), shown);
+    const QString dxf = s.dir.filePath(QStringLiteral("car.dxf"));
+    s.prompter.savePaths.push_back(dxf);
+    s.prompter.inputAnswers.push_back(QStringLiteral("20x30"));
+    item->trigger();
+    EXPECT_TRUE(QFile::exists(dxf));
+    EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("Boards=1: ") + dxf);
+}
+
+} // namespace zindle::test

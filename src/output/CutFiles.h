@@ -1,0 +1,51 @@
+#pragma once
+// Cut files for laser cutters and cutting plotters: one SVG or DXF file per board, at true
+// size, the cut paths on one layer (red hairlines) and the engraved labels on another (blue).
+//
+// SVG: width and height in millimetres with a viewBox of the same millimetres, so that every
+// program imports it at true size. DXF: release 2000, $INSUNITS in the board's unit (inches, or
+// millimetres for a board given in mm), everything in model space, closed LWPOLYLINEs for the
+// outlines, CIRCLEs for wheels and round holes, TEXT on its own layer.
+
+#include "output/CutSheets.h"
+#include "files/FileErrors.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zindle {
+
+struct PhysicsState;
+
+enum class CutFileFormat { Svg, Dxf };
+// By the file's suffix (.svg, .dxf, any case); nothing for any other.
+std::optional<CutFileFormat> CutFileFormatOf(const QString &path);
+
+// The file of board `number` (1, 2, ...): the path itself for the first board, the path with
+// "-2", "-3", ... before its suffix for the next ones.
+QString CutBoardPath(const QString &path, int number);
+
+// Layer (DXF) and colour (both) of the cut paths and of the engraving.
+inline const char *const CutLayerName = "CUT";
+inline const char *const EngraveLayerName = "ENGRAVE";
+
+// One board as a whole file. `title` names the file's content (design and board).
+QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title);
+// Empty when the library could not write it.
+QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size);
+
+struct CutFilesOutcome {
+    bool ok = false;
+    int boards = 0;           // boards the parts needed (and files written when ok)
+    QStringList paths;        // the files written
+    QString error;            // why nothing (or, for a failed write, not everything) was written
+};
+
+// Lays out the parts of `set` on boards of `board` and writes one file per board. Nothing is
+// written unless every board is made in memory first; each file is then replaced whole.
+CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
+                              const BoardSize &board);
+
+} // namespace zindle

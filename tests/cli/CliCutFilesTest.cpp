@@ -1,0 +1,66 @@
+// zindle-cli templates with .svg and .dxf: boards, options that belong to PDFs only, bad sizes.
+
+#include "support/CliRunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zindle::test;
+
+TEST(CliCutFiles, WritesOneFilePerBoardAndCountsThem)
+{
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("car.svg"));
+    CliResult r = runCli({"templates", "Default Design", svg});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.value(QStringLiteral("Boards")), QStringLiteral("1"));
+    EXPECT_TRUE(QFile::exists(svg));
+
+    const QString dxf = dir.filePath(QStringLiteral("car.dxf"));
+    r = runCli({"templates", "Default Design", dxf, "--set", "inner", "--board", "11x6"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.value(QStringLiteral("Boards")), QStringLiteral("4")); // one cored layer per board
+    for (const char *name : {"car.dxf", "car-2.dxf", "car-3.dxf", "car-4.dxf"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromLatin1(name)))) << name;
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("car-5.dxf"))));
+
+    r = runCli({"templates", "Default Design", dir.filePath(QStringLiteral("wheels.svg")), "--set", "wheels",
+                "--board", "300x200mm"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.value(QStringLiteral("Boards")), QStringLiteral("1"));
+}
+
+TEST(CliCutFiles, APartLargerThanTheBoardWritesNothing)
+{
+    QTemporaryDir dir;
+    const CliResult r = runCli({"templates", "Default Design", dir.filePath(QStringLiteral("car.svg")), "--board", "8x8"});
+    EXPECT_EQ(r.status, 1);
+    const QString named = QString::fromUtf8(R"("Default design: Outer Layer 1" (10.00 x 4.50 in))");
+    EXPECT_TRUE(r.err.contains(named)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("8 x 8 in"))) << r.err.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(CliCutFiles, OptionsOfTheOtherFormatAndBadValuesAreUsageErrors)
+{
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("car.svg"));
+    const QString pdf = dir.filePath(QStringLiteral("car.pdf"));
+    const QList<QStringList> bad{
+        {"templates", "Default Design", svg, "--set", "report"},
+        {"templates", "Default Design", svg, "--set", "everything"},
+        {"templates", "Default Design", svg, "--page", "a4"},
+        {"templates", "Default Design", svg, "--board", "20"},
+        {"templates", "Default Design", svg, "--board", "0x30"},
+        {"templates", "Default Design", pdf, "--board", "20x30"},
+    };
+    for (const QStringList &args : bad) {
+        const CliResult r = runCli(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage:"))) << args.join(' ').toStdString();
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(runCli({"templates", "Default Design", svg, "--set", "report"}).err.contains(QStringLiteral("not a cut part")));
+}

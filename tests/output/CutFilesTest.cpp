@@ -1,0 +1,171 @@
+// Cut files read back by programs that share nothing with the writers: ezdxf for DXF and
+// librsvg (rsvg-convert) for SVG, driven by check_cut_files.py, which measures what they read.
+
+#include "app/Workspace.h"
+#include "output/CutFiles.h"
+#include "output/Templates.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace zindle;
+
+namespace {
+
+Workspace defaultDesign()
+{
+    Workspace ws;
+    BuildBuiltInDesign(ws, 0);
+    ws.list.CurrentDesign = 0;
+    ws.scale = HeadlessSheetScale();
+    return ws;
+}
+
+// The outer layer's extent from the design itself: its points and the case disc around the
+// drive axle, nothing below the sheet's bottom edge (y = 540 points).
+QSizeF outerExtentIn(const Workspace &ws)
+{
+    const PartGeometry &g = ws.regions.geometry;
+    double left = g.rOut - g.rOut, right = 2.0 * g.rOut;
+    const double cy = 540.0 - g.driveAxleHeightPt;
+    double top = cy - g.rOut, bottom = std::min(540.0, cy + g.rOut);
+    for (const QPoint &p : ws.design.OuterPts) {
+        left = std::min<double>(left, p.x());
+        right = std::max<double>(right, p.x());
+        top = std::min<double>(top, p.y());
+        bottom = std::max<double>(bottom, std::min(540, p.y()));
+    }
+    return {(right - left) / 72.0, (bottom - top) / 72.0};
+}
+
+struct Check {
+    int status = -1;
+    QString output;
+};
+
+Check runChecker(const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(ZINDLE_PYTHON3), QStringList{QStringLiteral(ZINDLE_CUT_CHECK_SCRIPT)} + arguments);
+    Check check;
+    if (!process.waitForFinished(240000)) {
+        check.output = QStringLiteral("the checker did not finish: ") + process.errorString();
+        return check;
+    }
+    check.output = QString::fromUtf8(process.readAll());
+    check.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return check;
+}
+
+QString screenshotPath(const QString &name)
+{
+    const QString folder = QStringLiteral(ZINDLE_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + name;
+}
+
+QStringList measures(const Workspace &ws)
+{
+    const QSizeF extent = outerExtentIn(ws);
+    return {QStringLiteral("--board"), QStringLiteral("20"), QStringLiteral("30"),
+            QStringLiteral("--wheel"), QStringLiteral("4.80"), QStringLiteral("0.5"),
+            QStringLiteral("--extent"), QString::number(extent.width(), 'g', 10), QString::number(extent.height(), 'g', 10)};
+}
+
+} // namespace
+
+TEST(CutFiles, DxfReadBackByEzdxfMeasuresTrueToSize)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.dxf"));
+    const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize());
+    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    EXPECT_EQ(outcome.boards, 1);
+    ASSERT_EQ(ws.design.DriveWhlDia, QStringLiteral("4.80"));
+    const Check check = runChecker(QStringList{QStringLiteral("dxf"), path, QStringLiteral("--png"),
+                                               screenshotPath(QStringLiteral("cut-default-design-dxf.png"))}
+                                   + measures(ws));
+    EXPECT_EQ(check.status, 0) << check.output.toStdString();
+}
+
+TEST(CutFiles, SvgRenderedByLibrsvgMeasuresTrueToSize)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.svg"));
+    const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize());
+    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    const Check check = runChecker(QStringList{QStringLiteral("svg"), path, QStringLiteral("--png"),
+                                               screenshotPath(QStringLiteral("cut-default-design-svg.png"))}
+                                   + measures(ws));
+    EXPECT_EQ(check.status, 0) << check.output.toStdString();
+}
+
+TEST(CutFiles, MillimetreBoardsSpreadOverSeveralFilesEachReadBackApart)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.dxf"));
+    const BoardSize board = *ParseBoardSize(QStringLiteral("300x300mm"));
+    const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, board);
+    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    ASSERT_GE(outcome.boards, 3);
+    ASSERT_EQ(outcome.paths.size(), outcome.boards);
+    EXPECT_EQ(outcome.paths[1], dir.filePath(QStringLiteral("car-2.dxf")));
+    for (const QString &file : outcome.paths) {
+        const Check check = runChecker({QStringLiteral("dxf"), file, QStringLiteral("--mm"), QStringLiteral("--board"),
+                                        QStringLiteral("300"), QStringLiteral("300")});
+        EXPECT_EQ(check.status, 0) << file.toStdString() << ": " << check.output.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(CutBoardPath(path, outcome.boards + 1)));
+}
+
+TEST(CutFiles, NothingIsWrittenWhenAPartDoesNotFit)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.svg"));
+    const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize{6.0, 6.0, false});
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.error.indexOf(QStringLiteral("Default design: Outer Layer 1")), -1) << outcome.error.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    // The wheels alone fit.
+    EXPECT_TRUE(WriteCutFiles(ws, path, CutSet::Wheels, BoardSize{6.0, 6.0, false}).ok);
+}
+
+TEST(CutFiles, BoardPathsAndFormats)
+{
+    EXPECT_EQ(CutBoardPath(QStringLiteral("/a/car.svg"), 1), QStringLiteral("/a/car.svg"));
+    EXPECT_EQ(CutBoardPath(QStringLiteral("/a/car.svg"), 2), QStringLiteral("/a/car-2.svg"));
+    EXPECT_EQ(CutBoardPath(QStringLiteral("/a.b/my.car.DXF"), 12), QStringLiteral("/a.b/my.car-12.DXF"));
+    EXPECT_EQ(CutFileFormatOf(QStringLiteral("x.SVG")), CutFileFormat::Svg);
+    EXPECT_EQ(CutFileFormatOf(QStringLiteral("x.dxf")), CutFileFormat::Dxf);
+    EXPECT_FALSE(CutFileFormatOf(QStringLiteral("x.pdf")));
+    EXPECT_FALSE(CutFileFormatOf(QStringLiteral("svg")));
+}
+
+TEST(CutFiles, SvgCarriesMillimetresOnTheRootAndKeepsCutsAndEngravingApart)
+{
+    CutBoard board;
+    CutPart part;
+    part.label = QStringLiteral("Grüne Welle & <Co>");
+    part.shape = WheelShape(2.0, 0.5).mapped(QTransform::fromTranslate(1.0, 1.0));
+    part.labelAt = QPointF(1.2, 2.0);
+    part.labelHeight = 0.1;
+    board.parts.push_back(part);
+    const QString svg = QString::fromUtf8(CutBoardSvg(board, BoardSize{20.0, 30.0, false}, QStringLiteral("t")));
+    EXPECT_NE(svg.indexOf(QStringLiteral("width=\"508mm\" height=\"762mm\"")), -1) << svg.left(400).toStdString();
+    EXPECT_NE(svg.indexOf(QStringLiteral("viewBox=\"0 0 508 762\"")), -1);
+    EXPECT_NE(svg.indexOf(QStringLiteral("<circle cx=\"50.8\" cy=\"50.8\" r=\"25.4\"/>")), -1);
+    EXPECT_NE(svg.indexOf(QStringLiteral("Grüne Welle &amp; &lt;Co&gt;")), -1);
+    EXPECT_NE(svg.indexOf(QStringLiteral("font-size=\"2.54\"")), -1);
+
+    const QByteArray dxf = CutBoardDxf(board, BoardSize{20.0, 30.0, false});
+    EXPECT_NE(dxf.indexOf("Gr\\U+00FCne Welle & <Co>"), -1);
+}

@@ -1,0 +1,248 @@
+#!/usr/bin/env python3
+"""Reads a cut file back with an independent reader and measures it.
+
+  check_cut_files.py dxf FILE --board W H [--wheel D HOLE] [--extent W H] [--png OUT]
+  check_cut_files.py svg FILE --board W H [--wheel D HOLE] [--extent W H] [--png OUT]
+                     [--dpi N]
+
+DXF files are read with ezdxf, SVG files are rendered by rsvg-convert and measured on the
+picture. Sizes are inches; every measure must hold to within 0.01 in. Exits 0 when every check
+holds, 1 with one line per failed check otherwise.
+"""
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+
+TOLERANCE = 0.01
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def near(a, b):
+    return abs(a - b) <= TOLERANCE
+
+
+def disjoint(a, b):
+    return a[2] <= b[0] or b[2] <= a[0] or a[3] <= b[1] or b[3] <= a[1]
+
+
+def contains(outer, inner):
+    return outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and inner[3] <= outer[3]
+
+
+def top_level(boxes):
+    """The boxes of the parts themselves: those not lying inside another box (holes do)."""
+    result = []
+    for i, b in enumerate(boxes):
+        inside = any(j != i and contains(o, b) and o != b for j, o in enumerate(boxes))
+        if not inside:
+            result.append(b)
+    return result
+
+
+def check_layout(parts, board_w, board_h):
+    for b in parts:
+        check(b[0] >= -TOLERANCE and b[1] >= -TOLERANCE and b[2] <= board_w + TOLERANCE
+              and b[3] <= board_h + TOLERANCE, "part %s lies off the board" % (b,))
+    for i in range(len(parts)):
+        for j in range(i + 1, len(parts)):
+            check(disjoint(parts[i], parts[j]), "parts %s and %s overlap" % (parts[i], parts[j]))
+
+
+def check_dxf(args):
+    import ezdxf
+    doc = ezdxf.readfile(args.file)
+    check(doc.dxfversion >= "AC1015", "DXF release %s is older than 2000" % doc.dxfversion)
+    check(doc.header.get("$INSUNITS") == (4 if args.mm else 1), "$INSUNITS is %s" % doc.header.get("$INSUNITS"))
+    auditor = doc.audit()
+    check(not auditor.has_errors, "the file has errors: %s" % [e.message for e in auditor.errors])
+    for layout in doc.layouts:
+        if layout.name != "Model":
+            check(len(layout) == 0, "paper space %s holds entities" % layout.name)
+    msp = doc.modelspace()
+    scale = 1 / 25.4 if args.mm else 1.0
+    boxes, circles, polylines = [], [], []
+    for e in msp:
+        kind = e.dxftype()
+        if kind == "CIRCLE":
+            check(e.dxf.layer == "CUT", "a circle on layer %s" % e.dxf.layer)
+            c, r = e.dxf.center, e.dxf.radius * scale
+            x, y = c.x * scale, c.y * scale
+            circles.append((x, y, r))
+            boxes.append((x - r, y - r, x + r, y + r))
+        elif kind == "LWPOLYLINE":
+            check(e.dxf.layer == "CUT", "a polyline on layer %s" % e.dxf.layer)
+            check(e.closed, "an open polyline")
+            pts = [(p[0] * scale, p[1] * scale) for p in e.get_points("xy")]
+            check(all(b == 0 for b in (p[4] for p in e.get_points())), "a polyline with bulges")
+            xs, ys = [p[0] for p in pts], [p[1] for p in pts]
+            box = (min(xs), min(ys), max(xs), max(ys))
+            polylines.append(box)
+            boxes.append(box)
+        elif kind == "TEXT":
+            check(e.dxf.layer == "ENGRAVE", "text on layer %s" % e.dxf.layer)
+        else:
+            check(False, "unexpected entity %s" % kind)
+    check(boxes, "no cut entities")
+    parts = top_level(boxes)
+    check_layout(parts, args.board[0], args.board[1])
+    for t in msp.query("TEXT"):
+        p = (t.dxf.insert.x * scale, t.dxf.insert.y * scale)
+        check(any(b[0] <= p[0] <= b[2] and b[1] <= p[1] <= b[3] for b in parts),
+              "label %r lies on no part" % t.dxf.text)
+    if args.wheel:
+        d, hole = args.wheel
+        found = False
+        for (x, y, r) in circles:
+            if near(2 * r, d):
+                found = found or any(near(2 * r2, hole) and abs(x2 - x) < 1e-3 and abs(y2 - y) < 1e-3
+                                     for (x2, y2, r2) in circles)
+        check(found, "no wheel of %.3f in with a %.3f in hole among %s" % (d, hole, sorted(set(round(2 * c[2], 4) for c in circles))))
+    if args.extent:
+        w, h = args.extent
+        sizes = [(b[2] - b[0], b[3] - b[1]) for b in polylines]
+        check(any((near(s[0], w) and near(s[1], h)) or (near(s[0], h) and near(s[1], w)) for s in sizes),
+              "no outline of %.3f x %.3f in among %s" % (w, h, sorted(set((round(a, 3), round(b, 3)) for a, b in sizes))))
+    if args.png:
+        import matplotlib
+        matplotlib.use("Agg")
+        import logging
+        logging.getLogger("matplotlib.font_manager").setLevel(logging.ERROR)
+        from ezdxf.addons.drawing import matplotlib as draw
+        draw.qsave(msp, args.png, bg="#FFFFFF", dpi=60)
+
+
+def components(mask):
+    """8-connected components of a boolean picture, as (x0, y0, x1, y1, pixels) boxes."""
+    import numpy as np
+    height, width = mask.shape
+    seen = np.zeros_like(mask)
+    ys, xs = np.nonzero(mask)
+    found = []
+    for sy, sx in zip(ys.tolist(), xs.tolist()):
+        if seen[sy, sx]:
+            continue
+        seen[sy, sx] = True
+        stack = [(sy, sx)]
+        x0 = x1 = sx
+        y0 = y1 = sy
+        pixels = []
+        while stack:
+            y, x = stack.pop()
+            pixels.append((y, x))
+            x0, x1, y0, y1 = min(x0, x), max(x1, x), min(y0, y), max(y1, y)
+            for dy in (-1, 0, 1):
+                for dx in (-1, 0, 1):
+                    ny, nx = y + dy, x + dx
+                    if 0 <= ny < height and 0 <= nx < width and mask[ny, nx] and not seen[ny, nx]:
+                        seen[ny, nx] = True
+                        stack.append((ny, nx))
+        found.append((x0, y0, x1 + 1, y1 + 1, pixels))
+    return found
+
+
+def check_svg(args):
+    import numpy as np
+    from PIL import Image
+    dpi = args.dpi
+    with tempfile.TemporaryDirectory() as folder:
+        # The cut lines are hairlines; the copy rendered for measuring strokes them wider,
+        # centred on the same paths, so that the picture shows them.
+        css = os.path.join(folder, "wide.css")
+        with open(css, "w") as f:
+            f.write("path, circle { stroke-width: %f; }\n" % args.stroke_mm)
+        png = os.path.join(folder, "board.png")
+        subprocess.run(["rsvg-convert", "-d", str(dpi), "-p", str(dpi), "-b", "white", "-s", css,
+                        "-o", png, args.file], check=True)
+        picture = np.asarray(Image.open(png).convert("RGB"))
+        if args.png:
+            subprocess.run(["rsvg-convert", "-d", "30", "-p", "30", "-b", "white", "-s", css,
+                            "-o", args.png, args.file], check=True)
+    height, width = picture.shape[:2]
+    check(width == round(args.board[0] * dpi) and height == round(args.board[1] * dpi),
+          "rendered %d x %d pixels, not the board's %g x %g in at %d dpi" % (width, height, args.board[0], args.board[1], dpi))
+    r, g, b = (picture[:, :, i].astype(int) for i in range(3))
+    red = (r > 200) & (g < 150) & (b < 150)
+    comps = components(red)
+    boxes = [(c[0] / dpi, c[1] / dpi, c[2] / dpi, c[3] / dpi) for c in comps]
+    check(boxes, "nothing red (cut) in the picture")
+    check_layout(top_level(boxes), args.board[0], args.board[1])
+    stroke = args.stroke_mm / 25.4
+
+    def run_middles(row):
+        """Middles of the first and last runs of red pixels along a row, in pixels."""
+        xs = np.nonzero(row)[0]
+        if len(xs) == 0:
+            return None
+        first_end = xs[0]
+        while first_end + 1 < len(row) and row[first_end + 1]:
+            first_end += 1
+        last_start = xs[-1]
+        while last_start - 1 >= 0 and row[last_start - 1]:
+            last_start -= 1
+        return (xs[0] + first_end + 1) / 2.0, (last_start + xs[-1] + 1) / 2.0
+
+    def diameter(c):
+        x0, y0, x1, y1, pixels = c
+        local = np.zeros((y1 - y0, x1 - x0), dtype=bool)
+        for (y, x) in pixels:
+            local[y - y0, x - x0] = True
+        across = run_middles(local[(y1 - y0) // 2, :])
+        down = run_middles(local[:, (x1 - x0) // 2])
+        if not across or not down:
+            return None
+        return (across[1] - across[0]) / dpi, (down[1] - down[0]) / dpi
+
+    if args.wheel:
+        d, hole = args.wheel
+        found = False
+        seen = []
+        for c in comps:
+            m = diameter(c)
+            if m and near(m[0], d) and near(m[1], d):
+                cx, cy = (c[0] + c[2]) / 2, (c[1] + c[3]) / 2
+                for h in comps:
+                    hx, hy = (h[0] + h[2]) / 2, (h[1] + h[3]) / 2
+                    mh = diameter(h)
+                    if h is not c and mh and abs(hx - cx) <= 1 and abs(hy - cy) <= 1:
+                        seen.append(mh)
+                        found = found or (near(mh[0], hole) and near(mh[1], hole))
+            elif m:
+                seen.append(m)
+        check(found, "no wheel of %.3f in with a %.3f in hole; circles measured %s" % (d, hole, [(round(a, 3), round(b, 3)) for a, b in seen]))
+    if args.extent:
+        w, h = args.extent
+        # A polygon's stroke widens its box by the stroke's width.
+        sizes = [((c[2] - c[0]) / dpi - stroke, (c[3] - c[1]) / dpi - stroke) for c in comps]
+        check(any((near(s[0], w) and near(s[1], h)) or (near(s[0], h) and near(s[1], w)) for s in sizes),
+              "no outline of %.3f x %.3f in among %s" % (w, h, sorted(set((round(a, 3), round(b, 3)) for a, b in sizes))))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("kind", choices=["dxf", "svg"])
+    parser.add_argument("file")
+    parser.add_argument("--board", nargs=2, type=float, required=True)
+    parser.add_argument("--mm", action="store_true", help="the board and the file are in millimetres")
+    parser.add_argument("--wheel", nargs=2, type=float)
+    parser.add_argument("--extent", nargs=2, type=float)
+    parser.add_argument("--png")
+    parser.add_argument("--dpi", type=int, default=200)
+    parser.add_argument("--stroke-mm", type=float, default=0.2)
+    args = parser.parse_args()
+    if args.mm:
+        args.board = [v / 25.4 for v in args.board]
+    (check_dxf if args.kind == "dxf" else check_svg)(args)
+    for f in failures:
+        print(f)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
