@@ -307,7 +307,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     EXPECT_TRUE(QFile::exists(svg));
     EXPECT_TRUE(QFile::exists(s.dir.filePath(QStringLiteral("car-2.svg"))));
     EXPECT_EQ(dialog->boardText, QStringLiteral("12x12"));
-    EXPECT_EQ(refreshLog(w).back(), DesignMode);
+    EXPECT_EQ(refreshLog(w).back(), SheetMode::Design);
 
     // File > Export templates... asks the same; a cancelled file dialog writes nothing.
     QAction *item = nullptr;
