@@ -119,9 +119,9 @@ float ComputeSpringMass(const DesignNumbers &numbers)
     return smallAsZero(finiteOr(m, 0.0f));
 }
 
-void WriteSpringMass(PhysicsState &ws)
+void WriteSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue, ResultFields &results)
 {
-    ws.results.SpringMassEF = floatText(ComputeSpringMass(ParseDesignNumbers(ws.design, ws.catalogue)));
+    results.SpringMassEF = floatText(ComputeSpringMass(ParseDesignNumbers(design, catalogue)));
 }
 
 int ElementSizeForRun(DesignRecord &design)

@@ -77,7 +77,7 @@ struct MassBalanceOptions {
 // The spring mass m_s (lbm): density x length x thickness x width, 0 below 0.0001.
 float ComputeSpringMass(const DesignNumbers &numbers);
 // Writes SpringMassEF (the torque step does this).
-void WriteSpringMass(PhysicsState &workspace);
+void WriteSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue, ResultFields &results);
 
 // The element size the analysis uses: StepSize parsed as an integer; "9" is written back
 // into the design when it is 1 or less (or not an integer).
