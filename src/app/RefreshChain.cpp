@@ -68,6 +68,7 @@ SimulationOutcome noRun(Workspace &workspace, int frame)
     r.TopSpeedEF.clear();
     r.RevisedLabel.clear();
     workspace.forces.SkidOccurred = false;
+    workspace.run.clear();
     DesignList &list = workspace.list;
     const int slot = list.CurrentDesign;
     if (slot >= 0 && slot < RaceSlots)
@@ -166,7 +167,7 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces,
-                              workspace.simulation, currentMode};
+                              workspace.simulation, currentMode, &workspace.run};
     SimulationFrameHook onFrame;
     if (hooks.wantsSimulationFrames())
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };

@@ -4,6 +4,7 @@
 #include "PhysicsOutput.h"
 #include "physics/PowerDesigner.h"
 #include "Interrupt.h"
+#include "app/ParallelSweep.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
@@ -52,7 +53,8 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     SweepRanges ranges;
     const bool usable =
         parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--force")},
-                       {QStringLiteral("--width"), QStringLiteral("--length"), QStringLiteral("--wheel")},
+                       {QStringLiteral("--width"), QStringLiteral("--length"), QStringLiteral("--wheel"),
+                        QStringLiteral("--threads")},
                        parsed, error)
         && parsed.positional.size() == 1 && readRange(parsed, QStringLiteral("--width"), ranges.width)
         && readRange(parsed, QStringLiteral("--length"), ranges.length)
@@ -62,6 +64,15 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             err << "zindle-cli sweep: " << error << '\n';
         err << SweepHelp;
         return UsageFailure;
+    }
+    int threads = 0;
+    if (parsed.hasValue(QStringLiteral("--threads"))) {
+        bool ok = false;
+        threads = parsed.value(QStringLiteral("--threads")).toInt(&ok);
+        if (!ok || threads < 1 || threads > 256) {
+            err << "zindle-cli sweep: --threads takes a whole number from 1 to 256\n";
+            return UsageFailure;
+        }
     }
     const QString invalid = ValidateSweepRanges(ranges);
     if (!invalid.isEmpty()) {
@@ -81,21 +92,22 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return FileFailure;
     workspace.MarkDesignChanged();
     SweepBest best;
-    SweepHooks hooks;
-    hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SimulateMode); };
-    hooks.stopRequested = interruptRequested;
+    ParallelSweepOptions options;
+    options.threads = threads;
+    options.stopRequested = interruptRequested;
     QElapsedTimer clock;
     clock.start();
     qint64 lastReport = 0;
-    hooks.progress = [&](const SweepProgress &progress) {
+    options.progress = [&](int completed, int) {
         if (clock.elapsed() - lastReport < ProgressIntervalMs)
             return;
         lastReport = clock.elapsed();
-        err << "Sweep: " << progress.combination << " of " << total << " simulated, best time so far "
-            << best.BestYet << '\n';
+        err << "Sweep: " << completed << " of " << total << " simulated\n";
         err.flush();
     };
-    const SweepOutcome outcome = RunPowerDesignerSweep(workspace.design, workspace.results, best, ranges, hooks);
+    const ParallelSweepResult outcome = RunParallelSweep(workspace, best, ranges, options);
+    best = outcome.best;
+    HoldLastCombination(workspace.design, outcome);
 
     const Fields fields = {
         {"BestYet", best.BestYet},

@@ -200,7 +200,7 @@ bool RunMassBalance(PhysicsState &ws, int mode, const DesignNumbers &numbers, co
     // 5. Element grid over the layer shapes (case and chamber from the build results).
     const float rIn = caseInner * 72.0f / 2.0f;
     const PartGeometry geometry = partGeometry(design, cat, rIn, rIn + 36.0f, ws.build.DriveAxleHeightPt);
-    const PointLayerShapes shapes = BuildPointLayerShapes(design, geometry);
+    const PointLayerShapes shapes = BuildPointLayerShapes(design, geometry, &ws.outlineRegions);
     const ElementGrid grid = ClassifyElements(shapes, g, options.method);
 
     std::vector<long long> rowOuter(static_cast<size_t>(grid.rows), 0);

@@ -14,6 +14,7 @@
 #include "physics/DesignNumbers.h"
 #include "physics/Forces.h"
 #include "physics/ResultFields.h"
+#include "physics/RunTrace.h"
 
 #include <QString>
 #include <functional>
@@ -77,6 +78,7 @@ struct SimulationContext {
     ForcePictureState &forces;
     SimulationState &state;
     int currentMode = 5; // the window's mode; frames are shown only in Simulate mode (5)
+    RunTrace *run = nullptr; // when set, receives every step of the run
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle
