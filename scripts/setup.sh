@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, testing and running Zindle need.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth poppler-utils)
+          xvfb xauth poppler-utils qt6-svg-dev librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

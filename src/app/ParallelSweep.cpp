@@ -178,4 +178,58 @@ void HoldLastCombination(DesignRecord &design, const ParallelSweepResult &result
     design.DriveWhlDia = last.wheel;
 }
 
+std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, const QString &designName)
+{
+    struct Axis {
+        const std::vector<float> *values;
+        const char *title;
+        int which; // 0 wheel, 1 length, 2 width
+    };
+    const Axis axes[] = {{&result.wheelValues, "Drive wheel dia (in)", 0},
+                         {&result.lengthValues, "Spring Length (in)", 1},
+                         {&result.widthValues, "Spring Width (in)", 2}};
+    std::vector<const Axis *> chosen;
+    for (const Axis &axis : axes)
+        if (axis.values->size() > 1)
+            chosen.push_back(&axis);
+    if (chosen.size() > 2)
+        return std::nullopt;
+    for (const Axis &axis : axes)
+        if (chosen.size() < 2 && axis.values->size() <= 1 && std::find(chosen.begin(), chosen.end(), &axis) == chosen.end())
+            chosen.push_back(&axis);
+    std::sort(chosen.begin(), chosen.end(), [](const Axis *a, const Axis *b) { return a->which < b->which; });
+    const Axis &xAxis = *chosen[0], &yAxis = *chosen[1];
+
+    DesignMapGrid grid;
+    grid.xTitle = QString::fromLatin1(xAxis.title);
+    grid.yTitle = QString::fromLatin1(yAxis.title);
+    grid.xValues = *xAxis.values;
+    grid.yValues = *yAxis.values;
+    QString fixed;
+    for (const Axis &axis : axes)
+        if (&axis != &xAxis && &axis != &yAxis && !axis.values->empty())
+            fixed = QString::fromLatin1(axis.title).replace(QStringLiteral(" (in)"), QString()) + QStringLiteral(" ")
+                    + floatText(axis.values->front()).left(6) + QStringLiteral(" in");
+    grid.title = (designName.isEmpty() ? QString() : designName + QStringLiteral(": "))
+                 + QStringLiteral("time to 15 ft") + (fixed.isEmpty() ? QString() : QStringLiteral(", ") + fixed);
+    const size_t nx = grid.xValues.size();
+    grid.cells.assign(nx * grid.yValues.size(), DesignMapCell{});
+    const auto place = [&](int cell) {
+        const SweepCellIndex index = sweepCellIndex(result, cell);
+        const int coordinate[] = {index.wheel, index.length, index.width};
+        return static_cast<size_t>(coordinate[yAxis.which]) * nx + static_cast<size_t>(coordinate[xAxis.which]);
+    };
+    for (int i = 0; i < static_cast<int>(result.cells.size()); ++i) {
+        const QString &time = result.cells[static_cast<size_t>(i)].time;
+        DesignMapCell &cell = grid.cells[place(i)];
+        if (!time.isEmpty() && !time.startsWith(QLatin1Char('[')))
+            cell = {DesignMapCell::Finished, floatOr(time, 0.0f)};
+        else
+            cell = {DesignMapCell::NotFinished, 0.0f};
+    }
+    if (result.bestIndex >= 0)
+        grid.best = static_cast<int>(place(result.bestIndex));
+    return grid;
+}
+
 } // namespace zindle

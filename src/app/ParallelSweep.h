@@ -19,11 +19,13 @@
 //   read, are not prepared. The caller refreshes the design it holds afterwards.
 
 #include "app/Workspace.h"
+#include "charts/DesignMap.h"
 #include "physics/PowerDesigner.h"
 
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zindle {
@@ -73,5 +75,10 @@ void RefreshSweepCombination(Workspace &workspace);
 // The design after the sweep, as the one-by-one sweep leaves it: the last combination counted.
 // The caller refreshes its mode afterwards.
 void HoldLastCombination(DesignRecord &design, const ParallelSweepResult &result);
+
+// The design map of a sweep in which at most two of the three ranges visit more than one value:
+// x is the first of them in loop order (wheel, length, width), y the second (or a fixed one).
+// Nothing when all three vary.
+std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, const QString &designName);
 
 } // namespace zindle
