@@ -80,6 +80,14 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
         return result;
     result.total = static_cast<int>(total);
 
+    const auto stopAsked = [&] {
+        return (options.stopFlag && options.stopFlag->load()) || (options.stopRequested && options.stopRequested());
+    };
+    // STOP pressed before GO did anything: nothing runs.
+    if (stopAsked()) {
+        result.stopped = true;
+        return result;
+    }
     const std::vector<CombinationStart> starts = replayBuilds(start, result);
     std::vector<SweepCell> cells(static_cast<size_t>(result.total));
     std::vector<std::atomic<bool>> done(static_cast<size_t>(result.total));
@@ -92,7 +100,8 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
     const auto work = [&] {
         Workspace workspace = start;
         for (;;) {
-            if (stop.load(std::memory_order_acquire))
+            // A window's STOP is seen here at once, not only when the sweep's thread wakes.
+            if (stop.load(std::memory_order_acquire) || (options.stopFlag && options.stopFlag->load()))
                 break;
             const int i = next.fetch_add(1);
             if (i >= result.total)
@@ -140,8 +149,7 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
             reported = counted;
             options.progress(counted, result.total);
         }
-        if (!result.stopped
-            && ((options.stopFlag && options.stopFlag->load()) || (options.stopRequested && options.stopRequested()))) {
+        if (!result.stopped && stopAsked()) {
             result.stopped = true;
             stop.store(true, std::memory_order_release);
         }

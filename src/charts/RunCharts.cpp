@@ -202,14 +202,17 @@ RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind)
     return ranges;
 }
 
-void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
-                   const RunChartOptions &options)
+PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind)
 {
     const RunChartRanges ranges = runChartRanges(run, kind);
     // Widened a little above the data so that the curve's top is not on the frame.
-    const NiceAxis x = niceAxis(0.0, ranges.timeHigh, 8);
-    const NiceAxis y = niceAxis(ranges.valueLow, ranges.valueHigh * 1.04, 6);
-    const PlotFrame frame(area, x, y);
+    return PlotFrame(area, niceAxis(0.0, ranges.timeHigh, 8), niceAxis(ranges.valueLow, ranges.valueHigh * 1.04, 6));
+}
+
+void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
+                   const RunChartOptions &options)
+{
+    const PlotFrame frame = runChartFrame(area, run, kind);
 
     painter.save();
     QString title, yTitle;

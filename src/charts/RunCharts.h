@@ -4,6 +4,7 @@
 // drawn on the distance chart, and a marked moment (the frame shown while stepping) is drawn
 // as a vertical line with the car's point on each curve.
 
+#include "charts/ChartFrame.h"
 #include "physics/RunTrace.h"
 
 #include <QPainter>
@@ -25,6 +26,8 @@ struct RunChartRanges {
     double valueLow = 0.0, valueHigh = 1.0;
 };
 RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind);
+// The plot a chart of `kind` draws in `area` (for hit tests and the tests' pixel checks).
+PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind);
 
 void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
                    const RunChartOptions &options = {});
