@@ -205,7 +205,7 @@ PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeo
         if (s.innerPolygon.size() >= 2)
             s.innerOutline = QRegion(s.innerPolygon, Qt::WindingFill);
         if (cache)
-            *cache = {s.outerPolygon, s.innerPolygon, s.outerOutline, s.innerOutline, true};
+            *cache = {s.outerPolygon, s.innerPolygon, s.outerOutline, s.innerOutline, true, 0, -1, {}, {}, {}};
     }
 
     const bool octagonal = geometry.chamberShape == ChamberShapeKind::Octagonal;

@@ -178,6 +178,11 @@ struct OutlineRegionCache {
     QPolygon outerPolygon, innerPolygon;
     QRegion outerOutline, innerOutline;
     bool filled = false;
+    // The mass analysis' element masks of these two regions and of the ground band, for one
+    // element size and test (empty until it first classifies with them).
+    int maskElementSize = 0;
+    int maskTest = -1;
+    std::vector<unsigned char> outerMask, innerMask, bandMask;
 };
 PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeometry &geometry,
                                        OutlineRegionCache *cache);
