@@ -88,7 +88,9 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
         result.stopped = true;
         return result;
     }
-    const std::vector<CombinationStart> starts = replayBuilds(start, result);
+    // The threads copy this snapshot, never the caller's workspace.
+    const Workspace snapshot = start;
+    const std::vector<CombinationStart> starts = replayBuilds(snapshot, result);
     std::vector<SweepCell> cells(static_cast<size_t>(result.total));
     std::vector<std::atomic<bool>> done(static_cast<size_t>(result.total));
     std::atomic<int> next{0};
@@ -98,7 +100,7 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
     std::condition_variable wake;
 
     const auto work = [&] {
-        Workspace workspace = start;
+        Workspace workspace = snapshot;
         for (;;) {
             // A window's STOP is seen here at once, not only when the sweep's thread wakes.
             if (stop.load(std::memory_order_acquire) || (options.stopFlag && options.stopFlag->load()))

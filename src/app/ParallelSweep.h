@@ -64,7 +64,9 @@ struct SweepCellIndex {
 SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, int cell);
 
 // Runs the sweep from a copy of `start` (its current design with the sweep's values written
-// in); `before` holds the best fields as they stand.
+// in); `before` holds the best fields as they stand. `start` is copied once, on the calling
+// thread, when the sweep begins: a window that runs the sweep on a worker thread hands it a
+// copy made on its own thread, so that the user may go on editing.
 ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &before,
                                      const SweepRanges &ranges, const ParallelSweepOptions &options = {});
 
