@@ -25,6 +25,7 @@ struct DesignNumbers;
 struct DesignRecord;
 class MaterialCatalogue;
 struct ResultFields;
+struct OutlineRegionCache;
 struct PhysicsState;
 struct BuildShared;
 struct PointLayerShapes;
@@ -67,6 +68,10 @@ int elementColumns(int g);
 int elementRows(int g);
 ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g,
                              ElementTest method = ElementTest::Rasterised);
+// The same, with the masks of the outlines and the ground band taken from `cache` when the
+// shapes' outlines are the cache's regions (and stored there otherwise).
+ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g, ElementTest method,
+                             OutlineRegionCache *cache);
 
 struct MassBalanceOptions {
     ElementTest method = ElementTest::Rasterised;
