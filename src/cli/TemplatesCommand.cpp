@@ -39,8 +39,13 @@ const char *const TemplatesHelp =
 
 bool commandPaints(const QStringList &arguments)
 {
-    return !arguments.isEmpty()
-           && (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates"));
+    if (arguments.isEmpty())
+        return false;
+    if (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates"))
+        return true;
+    // The class standings paint side views and a chart for their page and PDF.
+    return arguments[0] == QLatin1String("league")
+           && (arguments.contains(QStringLiteral("--html")) || arguments.contains(QStringLiteral("--pdf")));
 }
 
 bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error)
