@@ -312,10 +312,11 @@ public:
         font.setBold(bold);
         painter_->setFont(font);
     }
-    void text(double x, double width, const QString &line, Qt::Alignment align = Qt::AlignLeft)
+    void text(double x, double width, const QString &line, Qt::Alignment align = Qt::AlignLeft,
+              Qt::TextElideMode elide = Qt::ElideRight)
     {
         const QFontMetricsF metrics(painter_->font());
-        const QString shown = metrics.elidedText(line, Qt::ElideRight, width);
+        const QString shown = metrics.elidedText(line, elide, width);
         painter_->drawText(QRectF(x, y, width, metrics.height()), align | Qt::AlignVCenter, shown);
     }
     void finish()
@@ -361,14 +362,16 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         }
 
         // The table: fixed column widths (points) that add up to the usable width.
-        const double widths[ColumnCount] = {28, 104, 112, 50, 50, 46, 46, 104};
+        const double widths[ColumnCount] = {28, 100, 112, 46, 46, 42, 48, 118};
         const bool right[ColumnCount] = {true, false, false, true, true, true, true, false};
         const double rowHeight = 10.5;
         auto tableRow = [&](const QStringList &cells, bool bold) {
             pages.setFont(7, bold);
             double x = left;
             for (int c = 0; c < ColumnCount; ++c) {
-                pages.text(x + 2, widths[c] - 4, cells[c], right[c] ? Qt::AlignRight : Qt::AlignLeft);
+                // A file keeps its name: a long folder gives way in the middle.
+                pages.text(x + 2, widths[c] - 4, cells[c], right[c] ? Qt::AlignRight : Qt::AlignLeft,
+                           c == 2 ? Qt::ElideMiddle : Qt::ElideRight);
                 x += widths[c];
             }
             pages.painter()->setPen(QColor(190, 190, 190));
@@ -383,6 +386,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         header[4] = QStringLiteral("Top speed");
         header[5] = QStringLiteral("Distance");
         header[6] = QStringLiteral("Mass (lbm)");
+        header[7] = QStringLiteral("Advisories");
         pages.room(3 * rowHeight);
         tableRow(header, true);
         for (const StandingRow &row : rows) {
@@ -462,7 +466,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                                     + QStringLiteral(" sec"));
             pages.y += 9;
             pages.setFont(6);
-            pages.text(x, cell, row.source);
+            pages.text(x, cell, row.source, Qt::AlignLeft, Qt::ElideMiddle);
             pages.y = saved;
             if (++column == columns) {
                 column = 0;
