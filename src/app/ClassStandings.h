@@ -11,6 +11,7 @@
 
 #include "app/Workspace.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,7 @@ struct StandingRow {
 
     RaceTrace trace;   // the recorded run, for heats and charts
     QImage sideView;   // the car as the Design sheet paints it, when asked for
+    QByteArray sideViewPng; // the same as a PNG file, encoded where the design ran
     int place = 0;     // 1, 2, ...; 0 for a design that did not run or could not be read
 
     bool readable() const { return error.isEmpty(); }

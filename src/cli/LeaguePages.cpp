@@ -43,10 +43,12 @@ QByteArray pngBytes(const QImage &image)
     return bytes;
 }
 
-QString dataUri(const QImage &image)
+QString dataUri(const QByteArray &png)
 {
-    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(pngBytes(image).toBase64());
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
 }
+
+QString dataUri(const QImage &image) { return dataUri(pngBytes(image)); }
 
 QString esc(const QString &text) { return text.toHtmlEscaped(); }
 
@@ -263,7 +265,8 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         h += QStringLiteral("<div class=\"car\">");
         if (!row.sideView.isNull())
             h += QStringLiteral("<img alt=\"Side view of ") + esc(row.name) + QStringLiteral("\" src=\"")
-                 + dataUri(row.sideView) + QStringLiteral("\">");
+                 + (row.sideViewPng.isEmpty() ? dataUri(row.sideView) : dataUri(row.sideViewPng))
+                 + QStringLiteral("\">");
         h += QStringLiteral("<div class=\"cap\"><b>") + esc(t.place) + QStringLiteral(". ") + esc(row.name)
              + QStringLiteral("</b> &ndash; ") + esc(t.time) + QStringLiteral(" sec<br>") + esc(row.source)
              + QStringLiteral("</div></div>\n");
