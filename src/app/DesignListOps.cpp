@@ -208,6 +208,13 @@ bool DesignListOps::OpenDesign()
     const QString path = prompter_.openPath(OpenTitle, OpenFilters);
     if (path.isEmpty())
         return false;
+    return OpenDesignFile(path);
+}
+
+bool DesignListOps::OpenDesignFile(const QString &path)
+{
+    if (refuseWhenFull())
+        return false;
     PrepareForFileRead(workspace_);
     const ReadOutcome outcome = ReadBinaryDesignFile(workspace_, path);
     if (!outcome.ok()) {

@@ -36,6 +36,8 @@ public:
     void ChangeDesign(int chosen);
     bool NewDesign();
     bool OpenDesign();
+    // Open without the file dialog: the design file at `path` (a row of the class results).
+    bool OpenDesignFile(const QString &path);
     void RenameDesign();
     // Removes the current entry after asking; the list then selects the Default design and
     // that design is loaded, so that list, sheet and memory agree.

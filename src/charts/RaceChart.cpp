@@ -31,6 +31,26 @@ QString placeText(int place)
 
 } // namespace
 
+void fillLaneFromTrace(RaceChartLane &lane, const RaceTrace &trace)
+{
+    lane.distance.clear();
+    lane.skid.clear();
+    for (int i = 0; i < TraceSamples; ++i) {
+        const float d = trace.DistanceTrace[static_cast<size_t>(i)];
+        if (d == -1.0f) {
+            if (i == 0)
+                continue; // the start is not a step; a run begins at 0 ft
+            break;
+        }
+        lane.distance.push_back(d);
+        lane.skid.push_back(trace.SkidTrace[static_cast<size_t>(i)]);
+    }
+    if (!lane.distance.empty() && trace.DistanceTrace[0] == -1.0f) {
+        lane.distance.insert(lane.distance.begin(), 0.0f);
+        lane.skid.insert(lane.skid.begin(), 0);
+    }
+}
+
 std::vector<RaceChartLane> raceChartLanes(const DesignList &list, const RaceState &race)
 {
     std::vector<RaceChartLane> lanes;
@@ -43,20 +63,7 @@ std::vector<RaceChartLane> raceChartLanes(const DesignList &list, const RaceStat
         lane.slot = slot;
         lane.name = entry.DesignName;
         lane.selected = slot == list.CurrentDesign;
-        for (int i = 0; i < TraceSamples; ++i) {
-            const float d = trace.DistanceTrace[static_cast<size_t>(i)];
-            if (d == -1.0f) {
-                if (i == 0)
-                    continue; // the start is not a step; a run begins at 0 ft
-                break;
-            }
-            lane.distance.push_back(d);
-            lane.skid.push_back(trace.SkidTrace[static_cast<size_t>(i)]);
-        }
-        if (!lane.distance.empty() && trace.DistanceTrace[0] == -1.0f) {
-            lane.distance.insert(lane.distance.begin(), 0.0f);
-            lane.skid.insert(lane.skid.begin(), 0);
-        }
+        fillLaneFromTrace(lane, trace);
         const RaceLane &state = race.lanes[static_cast<size_t>(slot)];
         lane.place = state.RacePlace;
         lane.finishIndex = state.RacePlace != 0 ? state.RaceClock : -1;

@@ -23,6 +23,9 @@ struct RaceChartLane {
     int finishIndex = -1;             // hundredths of a second at the crossing the race shows
 };
 
+// The recorded samples of `trace` as a lane's distance and skid, from 0 ft at t = 0.
+void fillLaneFromTrace(RaceChartLane &lane, const RaceTrace &trace);
+
 // The lanes of every simulated design in slots 0 to 15, with the places of `race` (replayed to
 // its end), in slot order.
 std::vector<RaceChartLane> raceChartLanes(const DesignList &list, const RaceState &race);

@@ -2,6 +2,7 @@
 
 #include "AnalyzeCommand.h"
 #include "DesignArgument.h"
+#include "LeagueCommand.h"
 #include "RaceCommand.h"
 #include "ReportCommand.h"
 #include "ShowCommand.h"
@@ -33,6 +34,7 @@ const char *const UsageText =
     "  analyze DESIGN            build, weigh and balance the car; print the results\n"
     "  simulate DESIGN           simulate the run over the 15 ft course\n"
     "  race DESIGN...            simulate up to 16 designs and race them\n"
+    "  league FILE|FOLDER...     rank a whole class's designs; heats, CSV, HTML and PDF\n"
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
     "  report DESIGN OUT.pdf     print the one-page design report into a PDF\n"
     "  templates DESIGN OUT.pdf  print the report, layer and wheel templates into a PDF\n"
@@ -152,6 +154,7 @@ const Command Commands[] = {
     {"analyze", AnalyzeHelp, analyzeCommand},
     {"simulate", SimulateHelp, simulateCommand},
     {"race", RaceHelp, raceCommand},
+    {"league", LeagueHelp, leagueCommand},
     {"sweep", SweepHelp, sweepCommand},
     {"report", ReportHelp, reportCommand},
     {"templates", TemplatesHelp, templatesCommand},

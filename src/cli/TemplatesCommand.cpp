@@ -41,9 +41,15 @@ const char *const TemplatesHelp =
 
 bool commandPaints(const QStringList &arguments)
 {
-    return (!arguments.isEmpty()
-            && (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates")))
-           || argumentsAskForChart(arguments);
+    if (arguments.isEmpty())
+        return false;
+    if (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates"))
+        return true;
+    // The class standings paint side views and a chart for their page and PDF.
+    if (arguments[0] == QLatin1String("league")
+        && (arguments.contains(QStringLiteral("--html")) || arguments.contains(QStringLiteral("--pdf"))))
+        return true;
+    return argumentsAskForChart(arguments);
 }
 
 bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error)

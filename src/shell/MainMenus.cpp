@@ -1,11 +1,13 @@
 #include "MainMenus.h"
 
+#include "dialogs/ClassResultsDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
 
 #include "MainWindow.h"
 #include "WindowRefreshHooks.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -37,6 +39,17 @@ void buildMainMenus(MainWindow &window)
     add(file, QStringLiteral("PrintPos"), QStringLiteral("Print...\tCtrl+P"), {}, [&window] { window.VPPrint(); });
     add(file, QStringLiteral("ExportTemplatesPos"), QStringLiteral("Export templates..."), {},
         [&window] { window.paperPrototype()->ExportCutFiles(); });
+    add(file, QStringLiteral("ClassResultsPos"), QStringLiteral("Class results..."), {}, [&window] {
+        const QString folder = QFileDialog::getExistingDirectory(&window, QStringLiteral("Class results"));
+        if (folder.isEmpty())
+            return;
+        auto *dialog = new ClassResultsDialog(&window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(dialog, &ClassResultsDialog::openRequested, &window,
+                         [&window](const QString &path) { window.OpenDesignFile(path); });
+        dialog->showFolder(folder);
+        dialog->show();
+    });
     file->addSeparator();
     add(file, QStringLiteral("RenamePos"), QStringLiteral("Rename..."), {}, [&window] { window.RenameBtnClick(); });
     add(file, QStringLiteral("RemovePos"), QStringLiteral("Remove..."), {}, [&window] { window.RemoveBtnClick(); });

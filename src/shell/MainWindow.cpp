@@ -116,6 +116,14 @@ void MainWindow::DesignListClick(int index) { listBar_->DesignListClick(index); 
 void MainWindow::NewBtnClick() { listBar_->NewBtnClick(); }
 void MainWindow::OpenBtnClick() { listBar_->OpenBtnClick(); }
 void MainWindow::SaveBtnClick() { listBar_->SaveBtnClick(); }
+
+void MainWindow::OpenDesignFile(const QString &path)
+{
+    if (goesOn(ops_.PromptUnsaved()) && ops_.OpenDesignFile(path))
+        workspace_.list.current().DesignSaved = true;
+    afterListOperation();
+}
+
 void MainWindow::RenameBtnClick() { listBar_->RenameBtnClick(); }
 void MainWindow::RemoveBtnClick() { listBar_->RemoveBtnClick(); }
 void MainWindow::DefineMaterials() { dialogs_->DefineMaterials(); }

@@ -84,6 +84,8 @@ public:
     void SaveBtnClick();
     void RenameBtnClick();
     void RemoveBtnClick();
+    // Opens the design file at `path` as Open does after its file dialog (a class results row).
+    void OpenDesignFile(const QString &path);
     void Quit();
 
     // Setup, File and Help menus (WindowDialogs).

@@ -264,7 +264,7 @@ TEST(Menus, ItemsKeysAndSeparators)
         layout << menuAction->text() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
     }
     EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Convert file... | Close[Ctrl+W] | "
-                                              "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
+                                              "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Class results... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
     EXPECT_EQ(layout.value(1), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color..."));
     EXPECT_EQ(layout.value(2), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
                                               "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer..."));

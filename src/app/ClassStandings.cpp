@@ -1,0 +1,287 @@
+#include "ClassStandings.h"
+
+#include "app/RefreshChain.h"
+#include "files/DesignFile.h"
+#include "files/PathText.h"
+#include "model/BuiltInDesigns.h"
+#include "model/NumberText.h"
+#include "sheet/CarRenderer.h"
+#include "sheet/EmptySheet.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace zindle {
+
+namespace {
+
+const QString DesignSuffix = QStringLiteral(".zndl");
+
+// Where a row stands before times are compared: finishers, cars short of the line, cars that
+// did not run, files that were not read.
+int standingGroup(const StandingRow &row)
+{
+    if (!row.readable())
+        return 3;
+    if (!row.ran)
+        return 2;
+    return row.finished ? 0 : 1;
+}
+
+bool ranksBefore(const StandingRow &a, const StandingRow &b)
+{
+    const int ga = standingGroup(a), gb = standingGroup(b);
+    if (ga != gb)
+        return ga < gb;
+    if (ga == 0 && a.time != b.time)
+        return a.time < b.time;
+    if (ga == 1 && a.distance != b.distance)
+        return a.distance > b.distance;
+    if (ga <= 1 && a.topSpeed != b.topSpeed)
+        return a.topSpeed > b.topSpeed;
+    if (ga <= 2) {
+        int byName = a.name.compare(b.name, Qt::CaseInsensitive);
+        if (byName == 0)
+            byName = a.name.compare(b.name);
+        if (byName != 0)
+            return byName < 0;
+    }
+    // Same name (or unreadable): the file decides, so the order never depends on the threads.
+    if (a.source != b.source)
+        return a.source < b.source;
+    return a.sourceIndex < b.sourceIndex;
+}
+
+// The car as the Design sheet shows it, drawn straight at `width` pixels: painting the whole
+// sheet and scaling it down costs several times as much.
+QImage paintSideView(Workspace &workspace, int width)
+{
+    const SheetScale &scale = workspace.scale;
+    const QSize sheet(scale.SheetOffsetX * 2 + scale.DrawPxWidth, scale.SheetPxHeight);
+    if (width <= 0 || width >= sheet.width())
+        width = sheet.width();
+    const double factor = double(width) / sheet.width();
+    QImage picture(width, qRound(sheet.height() * factor), QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(factor, factor);
+    PaintEmptySheet(painter, sheet, SheetMode::Design, scale, DefaultBackgroundColor, sheet.width());
+    RedrawDesign(painter, workspace, PaintTarget::Screen, false);
+    painter.end();
+    return picture;
+}
+
+void fillRow(StandingRow &row, Workspace &workspace)
+{
+    const ResultFields &r = workspace.results;
+    row.ran = !workspace.checks.cannotRun();
+    row.TimeEF = r.TimeEF;
+    row.TopSpeedEF = r.TopSpeedEF;
+    row.PoweredDistanceEF = r.PoweredDistanceEF;
+    row.ProjectedMassEF = r.ProjectedMassEF;
+    row.advisories = workspace.advisories.shownTexts();
+    // An unfinished run's time is written in brackets; a finished one is a plain number.
+    row.finished = row.ran && !r.TimeEF.isEmpty() && !r.TimeEF.startsWith(QLatin1Char('['));
+    row.time = row.finished ? floatOr(r.TimeEF, 0.0f) : 0.0f;
+    row.topSpeed = floatOr(r.TopSpeedEF, 0.0f);
+    row.distance = floatOr(r.PoweredDistanceEF, 0.0f);
+    row.mass = floatOr(r.ProjectedMassEF, 0.0f);
+    const int slot = workspace.list.CurrentDesign;
+    if (row.ran && slot >= 0 && slot < RaceSlots)
+        row.trace = workspace.list.traces[static_cast<size_t>(slot)];
+}
+
+} // namespace
+
+QStringList CollectDesignSources(const QStringList &arguments)
+{
+    QStringList sources;
+    QSet<QString> seen;
+    auto take = [&](const QString &path) {
+        const QFileInfo info(path);
+        const QString key = info.exists() ? info.canonicalFilePath() : path;
+        if (seen.contains(key))
+            return;
+        seen.insert(key);
+        sources << path;
+    };
+    for (const QString &argument : arguments) {
+        if (!QFileInfo(argument).isDir()) {
+            take(argument);
+            continue;
+        }
+        QStringList found;
+        QDirIterator it(argument, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (path.endsWith(DesignSuffix, Qt::CaseInsensitive))
+                found << path;
+        }
+        // Plain code-unit order: the same on every machine and in every locale.
+        std::sort(found.begin(), found.end());
+        for (const QString &path : found)
+            take(path);
+    }
+    return sources;
+}
+
+bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning)
+{
+    const int builtIn = builtInDesignSlot(source);
+    if (builtIn >= 0) {
+        workspace.list.CurrentDesign = builtIn;
+        BuildBuiltInDesign(workspace, builtIn);
+        return true;
+    }
+    PrepareForFileRead(workspace);
+    const ReadOutcome outcome = ReadBinaryDesignFile(workspace, source);
+    if (!outcome.ok()) {
+        error = outcome.error;
+        return false;
+    }
+    warning = outcome.warning;
+    const int slot = workspace.list.append(outcome.name, source, true);
+    if (slot < 0) {
+        error = QStringLiteral("Cannot open \"%1\": the design list is full").arg(printableText(source));
+        return false;
+    }
+    workspace.list.CurrentDesign = slot;
+    return true;
+}
+
+StandingRow RunStandingDesign(const QString &source, const StandingsOptions &options)
+{
+    StandingRow row;
+    row.source = source;
+    Workspace workspace;
+    if (!LoadDesignSource(workspace, source, row.error, row.warning)) {
+        if (row.error.isEmpty())
+            row.error = QStringLiteral("Cannot read \"%1\"").arg(source);
+        return row;
+    }
+    row.name = workspace.list.current().DesignName;
+    if (row.name.isEmpty())
+        row.name = QFileInfo(source).completeBaseName();
+    workspace.scale = HeadlessSheetScale();
+    PrepareEntireCycle(workspace);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
+    fillRow(row, workspace);
+    if (options.sideViews) {
+        row.sideView = paintSideView(workspace, options.sideViewWidth);
+        QBuffer png(&row.sideViewPng);
+        png.open(QIODevice::WriteOnly);
+        // A light compression: several times faster than the default, hardly larger.
+        row.sideView.save(&png, "PNG", 80);
+    }
+    return row;
+}
+
+StandingTexts standingTexts(const StandingRow &row)
+{
+    const QString none = QStringLiteral("-");
+    StandingTexts texts;
+    texts.place = row.place > 0 ? QString::number(row.place) : none;
+    if (!row.readable()) {
+        texts.time = texts.topSpeed = texts.distance = texts.mass = none;
+        texts.advisories = row.error;
+        return texts;
+    }
+    auto orNone = [&none](const QString &text) { return text.isEmpty() ? none : text; };
+    texts.time = row.finished ? text00(row.time) : orNone(row.TimeEF);
+    texts.topSpeed = orNone(row.TopSpeedEF);
+    texts.distance = row.PoweredDistanceEF.isEmpty() ? none : text00(row.distance);
+    texts.mass = row.ProjectedMassEF.isEmpty() ? none : fixedText(row.mass, 3);
+    texts.advisories = row.advisories.join(QStringLiteral("; "));
+    return texts;
+}
+
+int StandingsThreadCount(int threads, int jobs)
+{
+    int count = threads > 0 ? threads : static_cast<int>(std::thread::hardware_concurrency());
+    count = std::max(1, count);
+    return std::max(1, std::min(count, jobs));
+}
+
+std::vector<StandingRow> RunStandings(const QStringList &sources, const StandingsOptions &options)
+{
+    const int total = static_cast<int>(sources.size());
+    std::vector<StandingRow> rows(static_cast<size_t>(total));
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+
+    std::vector<char> started(static_cast<size_t>(total), 0);
+    auto runOne = [&](int i) {
+        if (options.stop && options.stop->load())
+            return;
+        StandingRow &row = rows[static_cast<size_t>(i)];
+        row = RunStandingDesign(sources[i], options);
+        row.sourceIndex = i;
+        started[static_cast<size_t>(i)] = 1;
+    };
+    auto worker = [&] {
+        for (int i = next++; i < total; i = next++) {
+            runOne(i);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                ++done;
+            }
+            finished.notify_one();
+        }
+    };
+
+    const int threads = StandingsThreadCount(options.threads, total);
+    if (threads <= 1) {
+        for (int i = 0; i < total; ++i) {
+            runOne(i);
+            if (options.progress)
+                options.progress(i + 1, total);
+        }
+    } else {
+        std::vector<std::thread> pool;
+        pool.reserve(static_cast<size_t>(threads));
+        for (int t = 0; t < threads; ++t)
+            pool.emplace_back(worker);
+        std::unique_lock<std::mutex> lock(mutex);
+        while (done.load() < total) {
+            finished.wait_for(lock, std::chrono::milliseconds(20));
+            // Called on every wake, so that the caller can set the stop flag in time.
+            if (options.progress) {
+                const int completed = done.load();
+                lock.unlock();
+                options.progress(completed, total);
+                lock.lock();
+            }
+        }
+        lock.unlock();
+        for (std::thread &thread : pool)
+            thread.join();
+    }
+    // Designs a stop left out are not in the standings at all.
+    std::vector<StandingRow> ran;
+    ran.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (started[i])
+            ran.push_back(std::move(rows[i]));
+    RankStandings(ran);
+    return ran;
+}
+
+void RankStandings(std::vector<StandingRow> &rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), ranksBefore);
+    int place = 0;
+    for (StandingRow &row : rows)
+        row.place = row.readable() && row.ran ? ++place : 0;
+}
+
+} // namespace zindle

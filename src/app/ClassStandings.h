@@ -1,0 +1,89 @@
+#pragma once
+// A whole class's designs ranked against each other: each design is read, built, weighed and
+// run over the course exactly as the Simulate refresh runs the entire cycle, in a workspace of
+// its own. The designs share nothing, so they run side by side on every core; each result lands
+// in the slot of its design, which keeps the outcome identical to a one-by-one run.
+//
+// Ranking: cars that reach 15 ft by their time, ties by the higher top speed, then by name (then
+// by file, so the order never depends on the reading order); then the cars that ran short of
+// the line, farthest first (same ties); then designs the model cannot run; files that could not
+// be read come last and have no place.
+
+#include "app/Workspace.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace zindle {
+
+struct StandingRow {
+    int sourceIndex = 0; // position in the reading order (CollectDesignSources)
+    QString source;      // the file as found (or the built-in design's name)
+    QString name;        // the design's name
+    QString error;       // why the file could not be read; empty when it was read
+    QString warning;     // what was read but ignored
+
+    bool ran = false;      // the model could run it (see its advisories otherwise)
+    bool finished = false; // it reached 15 ft
+    // The fields as the window shows them after "View the entire cycle".
+    QString TimeEF, TopSpeedEF, PoweredDistanceEF, ProjectedMassEF;
+    QStringList advisories;
+    // The same, parsed (0 where the field is empty or not a number).
+    float time = 0.0f, topSpeed = 0.0f, distance = 0.0f, mass = 0.0f;
+
+    RaceTrace trace;   // the recorded run, for heats and charts
+    QImage sideView;   // the car as the Design sheet paints it, when asked for
+    QByteArray sideViewPng; // the same as a PNG file, encoded where the design ran
+    int place = 0;     // 1, 2, ...; 0 for a design that did not run or could not be read
+
+    bool readable() const { return error.isEmpty(); }
+};
+
+struct StandingsOptions {
+    int threads = 0;          // 0: one per core; 1: one by one on the calling thread
+    bool sideViews = false;   // paint each car's side view into StandingRow::sideView
+    int sideViewWidth = 360;  // pixels; the height keeps the sheet's proportions
+    // Set from any thread to stop: designs not yet started are left out of the standings.
+    const std::atomic<bool> *stop = nullptr;
+    // Called on the calling thread after each design, and at least every 20 ms while designs
+    // run on other threads (count completed so far, total).
+    std::function<void(int done, int total)> progress;
+};
+
+// The designs to run, in a stable order: each argument as given, except that a folder stands
+// for every ".zndl" file below it, sorted by path. A file reached twice is taken once.
+// Arguments that name nothing are kept, so that the reading reports them.
+QStringList CollectDesignSources(const QStringList &arguments);
+
+// Loads a design the way the command line's DESIGN argument does (a built-in design's name or
+// a design file) into `workspace` and makes it current. On failure returns false with the
+// reader's message in `error`; `warning` receives what was read but ignored.
+bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning);
+
+// One design: read, then the Simulate refresh of the entire cycle with the headless scale.
+StandingRow RunStandingDesign(const QString &source, const StandingsOptions &options = {});
+
+// Every design (in parallel as the options allow), ranked.
+std::vector<StandingRow> RunStandings(const QStringList &sources, const StandingsOptions &options = {});
+
+// Orders the rows as described above and numbers the places.
+void RankStandings(std::vector<StandingRow> &rows);
+
+// A row's values as the standings show them, on the terminal, on the pages and in the window:
+// the time to two decimals (an unfinished run's time in brackets, as TimeEF has it), the top
+// speed as TopSpeedEF, distance to two decimals, mass to three, advisories joined by "; "
+// (the reason for a file that could not be read). "-" where there is nothing.
+struct StandingTexts {
+    QString place, time, topSpeed, distance, mass, advisories;
+};
+StandingTexts standingTexts(const StandingRow &row);
+
+// Threads a run with `threads` (0 meaning one per core) uses for `jobs` designs.
+int StandingsThreadCount(int threads, int jobs);
+
+} // namespace zindle

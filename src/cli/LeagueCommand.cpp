@@ -1,0 +1,179 @@
+#include "LeagueCommand.h"
+
+#include "Cli.h"
+#include "LeaguePages.h"
+#include "OutputFile.h"
+#include "PhysicsOutput.h"
+#include "Interrupt.h"
+#include "files/PathText.h"
+
+#include <QJsonArray>
+
+namespace zindle::cli {
+
+const char *const LeagueHelp =
+    "Usage: zindle-cli league FILE|FOLDER... [--csv OUT] [--json] [--html OUT] [--pdf OUT]\n"
+    "                         [--heats] [--threads N]\n"
+    "Ranks a whole class's designs. Every design (a FOLDER stands for every .zndl file below\n"
+    "it, in path order; a built-in design's name is taken too) is read and simulated as\n"
+    "'simulate' does, each on its own, over all cores. Cars that reach 15 ft rank by time\n"
+    "(ties by the higher top speed, then by name), then the others by distance, then those\n"
+    "the model cannot run. Prints a table: place, design, file, time to 15 ft, top speed,\n"
+    "distance, total mass and advisories; files that cannot be read are listed with the\n"
+    "reason and do not stop the others.\n"
+    "  --csv OUT     the standings as CSV, the values as the result fields hold them\n"
+    "  --json        one JSON object instead of the table\n"
+    "  --html OUT    a page that needs nothing else (pictures inline): the table, the\n"
+    "                distance-time chart of the first eight and each car's side view\n"
+    "  --pdf OUT     the same for printing (US Letter)\n"
+    "  --heats       also race the cars in heats of at most 16 with the race's rules; each\n"
+    "                heat's winner races on until one final of at most 16 remains\n"
+    "  --threads N   designs run side by side (default: one per core)\n"
+    "OUT is a file (replaced only once written in full) or - for standard output, which\n"
+    "then carries nothing else. Exit status 1 when no design could be read. Ctrl+C stops\n"
+    "before the next design; the designs run so far are ranked, with status 130.\n"
+    ZINDLE_HEADLESS_SCALE_HELP;
+
+namespace {
+
+constexpr int InterruptedStatus = 130;
+
+QJsonObject rowJson(const StandingRow &row)
+{
+    QJsonObject object{{QStringLiteral("Place"), row.place},
+                       {QStringLiteral("Name"), row.name},
+                       {QStringLiteral("File"), row.source},
+                       {QStringLiteral("Ran"), row.ran},
+                       {QStringLiteral("Finished"), row.finished},
+                       {QStringLiteral("TimeEF"), row.TimeEF},
+                       {QStringLiteral("TopSpeedEF"), row.TopSpeedEF},
+                       {QStringLiteral("PoweredDistanceEF"), row.PoweredDistanceEF},
+                       {QStringLiteral("ProjectedMassEF"), row.ProjectedMassEF},
+                       {QStringLiteral("Advisories"), QJsonArray::fromStringList(row.advisories)}};
+    if (!row.warning.isEmpty())
+        object.insert(QStringLiteral("Warning"), row.warning);
+    return object;
+}
+
+QJsonArray heatsJson(const std::vector<Heat> &heats, const std::vector<StandingRow> &rows)
+{
+    QJsonArray list;
+    for (const Heat &heat : heats) {
+        QJsonArray lanes;
+        for (const HeatLane &lane : heat.lanes)
+            lanes.append(QJsonObject{{QStringLiteral("Lane"), lane.lane},
+                                     {QStringLiteral("Name"), lane.name},
+                                     {QStringLiteral("File"), rows[static_cast<size_t>(lane.row)].source},
+                                     {QStringLiteral("Place"), lane.result.RacePlace},
+                                     {QStringLiteral("Text"), lane.text}});
+        QJsonObject object{{QStringLiteral("Round"), heat.round},
+                           {QStringLiteral("Heat"), heat.number},
+                           {QStringLiteral("Final"), heat.final},
+                           {QStringLiteral("Lanes"), lanes}};
+        if (heat.winnerLane >= 0)
+            object.insert(QStringLiteral("WinnerLane"), heat.winnerLane);
+        list.append(object);
+    }
+    return list;
+}
+
+} // namespace
+
+int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const QString csv = QStringLiteral("--csv"), html = QStringLiteral("--html"), pdf = QStringLiteral("--pdf"),
+                  json = QStringLiteral("--json"), heatsFlag = QStringLiteral("--heats"),
+                  threadsOption = QStringLiteral("--threads");
+    ParsedArguments parsed;
+    QString error;
+    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption}, parsed, error);
+    int threads = 0;
+    if (usable && parsed.hasValue(threadsOption)) {
+        bool number = false;
+        threads = parsed.value(threadsOption).toInt(&number);
+        if (!number || threads < 1 || threads > 256) {
+            error = QStringLiteral("--threads takes a number from 1 to 256");
+            usable = false;
+        }
+    }
+    int toStandardOutput = parsed.has(json) ? 1 : 0;
+    for (const QString &option : {csv, html, pdf})
+        if (parsed.hasValue(option) && isStandardOutput(parsed.value(option)))
+            ++toStandardOutput;
+    if (usable && toStandardOutput > 1) {
+        error = QStringLiteral("only one output can go to standard output");
+        usable = false;
+    }
+    if (!usable || parsed.positional.isEmpty()) {
+        if (!error.isEmpty())
+            err << "zindle-cli league: " << printableText(error) << '\n';
+        err << LeagueHelp;
+        return UsageFailure;
+    }
+
+    const QStringList sources = CollectDesignSources(parsed.positional);
+    if (sources.isEmpty()) {
+        err << "zindle-cli league: no design files found\n";
+        return FileFailure;
+    }
+    StandingsOptions options;
+    options.threads = threads;
+    options.sideViews = parsed.hasValue(html) || parsed.hasValue(pdf);
+    std::atomic<bool> stop{false};
+    options.stop = &stop;
+    options.progress = [&stop](int, int) {
+        if (interruptRequested())
+            stop = true;
+    };
+    const std::vector<StandingRow> rows = RunStandings(sources, options);
+    if (stop) {
+        err << "zindle-cli league: stopped by Ctrl+C after " << rows.size() << " of " << sources.size()
+            << " designs\n";
+    }
+    const std::vector<Heat> heats = parsed.has(heatsFlag) ? RunHeats(rows) : std::vector<Heat>{};
+    for (const StandingRow &row : rows)
+        if (!row.warning.isEmpty())
+            err << row.warning << '\n';
+
+    bool written = true;
+    if (parsed.hasValue(csv))
+        written = writeOutputFile(parsed.value(csv), standingsCsv(rows), out, err) && written;
+    if (parsed.hasValue(html))
+        written = writeOutputFile(parsed.value(html), standingsHtml(rows, heats), out, err) && written;
+    if (parsed.hasValue(pdf)) {
+        QByteArray document;
+        if (standingsPdf(rows, heats, document))
+            written = writeOutputFile(parsed.value(pdf), document, out, err) && written;
+        else {
+            err << "Cannot write \"" << printableText(parsed.value(pdf)) << "\": the PDF could not be made\n";
+            written = false;
+        }
+    }
+
+    if (parsed.has(json)) {
+        QJsonArray standings, unreadable;
+        for (const StandingRow &row : rows) {
+            if (row.readable())
+                standings.append(rowJson(row));
+            else
+                unreadable.append(QJsonObject{{QStringLiteral("File"), row.source}, {QStringLiteral("Error"), row.error}});
+        }
+        QJsonObject object{{QStringLiteral("Standings"), standings}, {QStringLiteral("Unreadable"), unreadable}};
+        if (parsed.has(heatsFlag))
+            object.insert(QStringLiteral("Heats"), heatsJson(heats, rows));
+        printJson(object, out);
+    } else if (toStandardOutput == 0) {
+        out << standingsTable(rows);
+        if (parsed.has(heatsFlag))
+            out << heatsText(heats, rows);
+    }
+
+    const bool anyRead = std::any_of(rows.begin(), rows.end(), [](const StandingRow &r) { return r.readable(); });
+    if (!anyRead)
+        err << "zindle-cli league: no design could be read\n";
+    if (stop)
+        return InterruptedStatus;
+    return written && anyRead ? Success : FileFailure;
+}
+
+} // namespace zindle::cli
