@@ -95,6 +95,7 @@ void PartSizeFields::fieldExit(QLineEdit *field)
         if (fields_[i] != field)
             continue;
         QString &stored = workspace.design.*(sizeFieldTable[i].text);
+        DesignEdit edit = window_.history().begin();
         DesignRecord trial = workspace.design;
         trial.*(sizeFieldTable[i].text) = field->text();
         if (ValidateParameters(textsOf(trial, workspace.results.CaseOuterDEF), window_.prompter())) {
@@ -102,6 +103,7 @@ void PartSizeFields::fieldExit(QLineEdit *field)
             if (editedSinceEnter_)
                 workspace.MarkDesignChanged();
             editedSinceEnter_ = false;
+            edit.commit(sizeChangeName(edit.before().design, workspace.design));
         } else {
             field->setText(stored);
         }

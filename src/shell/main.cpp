@@ -12,8 +12,9 @@
 namespace {
 
 const char *const UsageText =
-    "Usage: zindle [--version | --help | --help-folder]\n"
-    "Starts Zindle, the designer of spring-powered model cars, in its window.\n"
+    "Usage: zindle [FILE.zndl...] | --version | --help | --help-folder\n"
+    "Starts Zindle, the designer of spring-powered model cars, in its window,\n"
+    "and opens the design files named after the start-up window.\n"
     "  --version      print the program's name and release\n"
     "  --help-folder  print the folder the help pages are opened from\n";
 
@@ -73,5 +74,10 @@ int main(int argc, char *argv[])
     window.ShowStartUpWindow();
     if (!window.started())
         return 0;
+    // Design files named on the command line (Qt's own options are gone from the list by now).
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (const QString &argument : arguments)
+        if (!argument.startsWith(QLatin1Char('-')) && !window.OpenDesignFile(argument))
+            break;
     return app.exec();
 }
