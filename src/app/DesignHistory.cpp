@@ -8,10 +8,15 @@ namespace zindle {
 
 namespace {
 
-// In the order of parameterFields().
-const char *const SizeNames[8] = {"spring width",          "spring length",       "drive wheel diameter",
-                                  "drive axle diameter",   "drive axle length",   "other wheel diameter",
-                                  "other axle diameter",   "other axle length"};
+struct SizeName {
+    QString DesignRecord::*text;
+    const char *name;
+};
+const SizeName SizeNames[8] = {
+    {&DesignRecord::SpringWidth, "spring width"},         {&DesignRecord::SpringLength, "spring length"},
+    {&DesignRecord::DriveWhlDia, "drive wheel diameter"}, {&DesignRecord::DriveAxleDia, "drive axle diameter"},
+    {&DesignRecord::DriveAxleLength, "drive axle length"}, {&DesignRecord::OtherWhlDia, "other wheel diameter"},
+    {&DesignRecord::OtherAxleDia, "other axle diameter"}, {&DesignRecord::OtherAxleLength, "other axle length"}};
 
 } // namespace
 
@@ -24,29 +29,42 @@ bool sameDesign(const DesignSnapshot &a, const DesignSnapshot &b)
     return EncodeDesign(a.design, a.catalogue, QString()) == EncodeDesign(b.design, b.catalogue, QString());
 }
 
+QString sizeStepName(const std::vector<QString DesignRecord::*> &taken)
+{
+    if (taken.size() == 1)
+        for (const SizeName &size : SizeNames)
+            if (size.text == taken.front())
+                return QStringLiteral("Change ") + QLatin1String(size.name);
+    return QStringLiteral("Change sizes");
+}
+
 QString sizeChangeName(const DesignRecord &before, const DesignRecord &after)
 {
-    const auto was = parameterFields(before);
-    const auto now = parameterFields(after);
-    int changed = -1;
-    for (size_t i = 0; i < was.size(); ++i) {
-        if (*was[i] == *now[i])
-            continue;
-        if (changed >= 0)
-            return QStringLiteral("Change sizes");
-        changed = static_cast<int>(i);
-    }
-    if (changed < 0)
-        return QStringLiteral("Change sizes");
-    return QStringLiteral("Change ") + QLatin1String(SizeNames[changed]);
+    std::vector<QString DesignRecord::*> changed;
+    for (const SizeName &size : SizeNames)
+        if (before.*size.text != after.*size.text)
+            changed.push_back(size.text);
+    return sizeStepName(changed);
 }
 
 // One step: the design before and after an action.
 class SnapshotStep : public QUndoCommand {
 public:
-    SnapshotStep(DesignHistory &history, const QString &name, DesignSnapshot before, DesignSnapshot after)
-        : QUndoCommand(name), history_(history), before_(std::move(before)), after_(std::move(after))
+    SnapshotStep(DesignHistory &history, const QString &name, DesignSnapshot before, DesignSnapshot after,
+                 StepKind kind)
+        : QUndoCommand(name), history_(history), before_(std::move(before)), after_(std::move(after)), kind_(kind)
     {
+    }
+    int id() const override { return kind_ == StepKind::Plain ? -1 : 1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const SnapshotStep *>(other);
+        if (kind_ != StepKind::SizeTyped || next->kind_ != StepKind::SizeApplied)
+            return false;
+        after_ = next->after_;
+        kind_ = StepKind::SizeApplied;
+        setText(next->text());
+        return true;
     }
     void undo() override { history_.put(before_); }
     void redo() override
@@ -62,6 +80,7 @@ public:
 private:
     DesignHistory &history_;
     DesignSnapshot before_, after_;
+    StepKind kind_;
     bool pushed_ = true;
 };
 
@@ -84,7 +103,7 @@ DesignEdit::~DesignEdit()
     history_->notify();
 }
 
-bool DesignEdit::commit(const QString &name)
+bool DesignEdit::commit(const QString &name, StepKind kind)
 {
     if (!history_)
         return false;
@@ -96,7 +115,7 @@ bool DesignEdit::commit(const QString &name)
     if (generation_ == history->generation_) {
         DesignSnapshot after = takeSnapshot(history->state_);
         if (!sameDesign(before_, after)) {
-            history->stack_.push(new SnapshotStep(*history, name, std::move(before_), std::move(after)));
+            history->stack_.push(new SnapshotStep(*history, name, std::move(before_), std::move(after), kind));
             pushed = true;
         }
     }

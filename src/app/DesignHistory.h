@@ -15,6 +15,7 @@
 #include <QUndoStack>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace zindle {
 
@@ -28,8 +29,14 @@ bool sameDesign(const DesignSnapshot &a, const DesignSnapshot &b);
 
 // The name of a step that changed sizes: "Change spring width" for one, "Change sizes" for more.
 QString sizeChangeName(const DesignRecord &before, const DesignRecord &after);
+// The same for the sizes an action took, whether or not the design held them already.
+QString sizeStepName(const std::vector<QString DesignRecord::*> &taken);
 
 class DesignHistory;
+
+// How a step joins the one before it. A size typed and left goes into the design at once but
+// recomputes nothing; the Apply that follows is the same user action, so the two make one step.
+enum class StepKind { Plain, SizeTyped, SizeApplied };
 
 // One user action on the design, from before its first change to its end. Closing it without
 // a commit (an early return, an exception) drops it.
@@ -39,7 +46,7 @@ public:
     DesignEdit &operator=(DesignEdit &&) = delete;
     ~DesignEdit();
     // Adds a step named `name` when the design now differs from what it was; returns whether.
-    bool commit(const QString &name);
+    bool commit(const QString &name, StepKind kind = StepKind::Plain);
     // The design as it was when the action began.
     const DesignSnapshot &before() const { return before_; }
 

@@ -448,8 +448,8 @@ void DesignPanel::ApplyBtnClick()
     // Sizes first, each with its own refresh, then the materials (which took effect when
     // they were chosen). All of it is one step.
     DesignEdit edit = window_.history().begin();
-    sizes_->applyPending();
-    edit.commit(sizeChangeName(edit.before().design, window_.workspace().design));
+    // Named after the sizes the user applied, not what the build then adjusted to fit them.
+    edit.commit(sizeStepName(sizes_->applyPending()), StepKind::SizeApplied);
     materialPending_.fill(false);
     applyBtn_->setEnabled(false);
 }
