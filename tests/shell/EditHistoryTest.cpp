@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -203,6 +204,143 @@ TEST(EditHistory, FourEditsUndoneGiveTheSavedFileBackByteForByteAndRedoBringsEac
     EXPECT_FALSE(t.redoItem()->isEnabled());
     QDir(t.dir.path()).mkpath(QStringLiteral("redone"));
     EXPECT_EQ(t.save(t.dir.filePath(QStringLiteral("redone/Racer.zndl"))), afterFour);
+}
+
+TEST(EditHistory, EscapeEndsEveryToolWithoutAChangeOrAStep)
+{
+    Editor t;
+    const std::vector<QPoint> outline = t.design().OuterPts;
+    // Mid-outline: two points drawn, then Escape, exactly as Cancel.
+    QTest::mouseClick(t.tool("DrawOuterBtn"), Qt::LeftButton);
+    t.clickSheet(t.px(100, 500));
+    t.clickSheet(t.px(600, 500));
+    t.key(Qt::Key_Escape);
+    EXPECT_FALSE(t.panel->sheetEditing().toolActive());
+    EXPECT_EQ(t.panel->sheetEditing().outlines().pending(OutlineTarget::Outer).count(), 0);
+    EXPECT_EQ(t.design().OuterPts, outline);
+    EXPECT_FALSE(t.widget("DrawCancelBtn")->isVisible());
+    EXPECT_TRUE(t.widget("SetStatePanel")->isVisible());
+    EXPECT_FALSE(t.tool("DrawOuterBtn")->isChecked());
+    EXPECT_TRUE(t.widget("VPBuildBtn")->isEnabled());
+    // The next click on the sheet draws nothing.
+    t.clickSheet(t.px(300, 300));
+    EXPECT_EQ(t.design().OuterPts, outline);
+
+    // The axle and weight tools end the same way, by Escape or by their Cancel.
+    const float axle = t.design().FrontAxleXPt;
+    for (const char *button : {"FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn"}) {
+        for (const bool byEscape : {true, false}) {
+            QTest::mouseClick(t.tool(button), Qt::LeftButton);
+            ASSERT_TRUE(t.panel->sheetEditing().toolActive()) << button;
+            EXPECT_FALSE(t.widget("VPBuildBtn")->isEnabled());
+            if (byEscape)
+                t.key(Qt::Key_Escape);
+            else
+                QTest::mouseClick(t.widget("DrawCancelBtn"), Qt::LeftButton);
+            EXPECT_FALSE(t.panel->sheetEditing().toolActive()) << button;
+            EXPECT_FALSE(t.tool(button)->isChecked());
+            EXPECT_TRUE(t.widget("VPBuildBtn")->isEnabled());
+            EXPECT_TRUE(t.widget("SetStatePanel")->isVisible());
+            EXPECT_FALSE(t.widget("DrawHintLabel")->isVisible());
+        }
+    }
+    t.clickSheet(t.px(400, 400));
+    EXPECT_EQ(t.design().FrontAxleXPt, axle);
+    EXPECT_EQ(t.design().usedWeightCount(), 0);
+    EXPECT_EQ(t.w.history().count(), 0);
+    EXPECT_TRUE(t.s.prompter.messages().isEmpty());
+}
+
+TEST(EditHistory, EachToolSaysWhereToClick)
+{
+    Editor t;
+    auto *hint = t.widget<QLabel>("DrawHintLabel");
+    const struct {
+        const char *button, *shot;
+        QString text;
+    } tools[] = {
+        {"DrawOuterBtn", "hint-outline.png",
+         QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).")},
+        {"FrontAxleBtn", "hint-front-axle.png",
+         QStringLiteral("Click where the front axle goes, right of the drive axle.  A click anywhere else, Cancel or Esc leaves it where it is.")},
+        {"AddWeightBtn", "hint-add-weight.png",
+         QStringLiteral("Click where the weight goes on the drawing sheet, then say how heavy it is.  Cancel or Esc adds none.")},
+        {"RemoveWeightBtn", "hint-remove-weight.png",
+         QStringLiteral("Click the weight to remove.  Cancel or Esc removes none.")},
+    };
+    for (const auto &tool : tools) {
+        QTest::mouseClick(t.tool(tool.button), Qt::LeftButton);
+        EXPECT_TRUE(hint->isVisible()) << tool.button;
+        EXPECT_EQ(hint->text(), tool.text);
+        EXPECT_TRUE(t.widget("DrawCancelBtn")->isVisible());
+        EXPECT_FALSE(t.widget("SetStatePanel")->isVisible());
+        t.w.grab().save(shotFolder() + QLatin1Char('/') + QLatin1String(tool.shot));
+        t.key(Qt::Key_Escape);
+        EXPECT_FALSE(hint->isVisible());
+    }
+}
+
+TEST(EditHistory, TheHoverTextClearsWhenThePointerLeavesTheSheet)
+{
+    Editor t;
+    auto *label = t.widget<QLabel>("PartAttributesLabel");
+    const QString invitation = t.panel->partDescription(-1);
+    const QPoint spring = t.pixelOfPart(5);
+    QMouseEvent move(QEvent::MouseMove, QPointF(spring), t.image->mapToGlobal(QPointF(spring)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(t.image, &move);
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("Highlighted: Spring"))) << label->text().toStdString();
+    EXPECT_EQ(t.w.HighlightedPart, 5);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(t.image, &leave);
+    EXPECT_EQ(label->text(), invitation);
+    EXPECT_EQ(t.w.HighlightedPart, -1);
+}
+
+TEST(EditHistory, TheEditMenuNamesItsStepsAndEveryKindOfChangeIsOne)
+{
+    Editor t;
+    // A drive button: the side effects on the other wheel come back with the undo.
+    const QString otherWheel = t.design().OtherWhlDia;
+    QTest::mouseClick(t.tool("AWDBtn"), Qt::LeftButton);
+    EXPECT_EQ(t.undoItem()->text(), QStringLiteral("Undo Choose four wheel drive"));
+    // A material choice.
+    auto *outerBody = t.widget<QComboBox>("OuterBodyList");
+    t.w.SelectPart(1);
+    emit outerBody->activated(0);
+    EXPECT_EQ(t.w.history().count(), 1); // choosing what was chosen is no change
+    // Entering Simulate resets the element size but adds no step.
+    t.w.VPDynamic();
+    t.w.VPSet();
+    EXPECT_EQ(t.w.history().count(), 1);
+    t.undoKey();
+    EXPECT_EQ(t.design().Drive, DriveKind::RearWD);
+    EXPECT_EQ(t.design().OtherWhlDia, otherWheel);
+    EXPECT_TRUE(t.tool("RWDBtn")->isChecked());
+    t.redoKey(true);
+    EXPECT_TRUE(t.tool("AWDBtn")->isChecked());
+
+    // Moving the axle, then the picture of the menu with both items named.
+    QTest::mouseClick(t.tool("RWDBtn"), Qt::LeftButton);
+    QTest::mouseClick(t.tool("FrontAxleBtn"), Qt::LeftButton);
+    const QRect allowed = t.panel->sheetEditing().frontAxleArea();
+    t.clickSheet(QPoint(allowed.left() + allowed.width() / 3, allowed.top() + 40));
+    t.undoKey();
+    EXPECT_EQ(t.undoItem()->text(), QStringLiteral("Undo Choose rear wheel drive"));
+    EXPECT_EQ(t.redoItem()->text(), QStringLiteral("Redo Move front axle"));
+    auto *editMenu = t.w.findChild<QMenu *>(QStringLiteral("EditMenu"));
+    ASSERT_NE(editMenu, nullptr);
+    editMenu->popup(t.w.mapToGlobal(QPoint(60, 20)));
+    QApplication::processEvents();
+    editMenu->grab().save(shotFolder() + QStringLiteral("/edit-menu.png"));
+    editMenu->hide();
+
+    // A new design starts a history of its own.
+    t.s.prompter.confirmAnswers.push_back(Answer::No);
+    t.w.DesignListClick(1);
+    EXPECT_EQ(t.w.history().count(), 0);
+    EXPECT_FALSE(t.undoItem()->isEnabled());
+    EXPECT_EQ(t.undoItem()->text(), QStringLiteral("Undo"));
 }
 
 } // namespace
