@@ -475,6 +475,13 @@ bool MainWindow::OpenDesignFile(const QString &path)
     return opened;
 }
 
+void MainWindow::OpenNamedFiles(const QStringList &arguments)
+{
+    for (const QString &argument : arguments)
+        if (!argument.startsWith(QLatin1Char('-')) && !OpenDesignFile(argument))
+            break;
+}
+
 void MainWindow::fillRecentMenu(QMenu *menu)
 {
     menu->clear();

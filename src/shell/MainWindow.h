@@ -94,6 +94,9 @@ public:
     // Opens a design file without the file dialog (after the unsaved-changes prompt): named on
     // the command line, dropped on the window or chosen from File > Open Recent.
     bool OpenDesignFile(const QString &path);
+    // The design files among the program's arguments, in order; options are skipped, and a file
+    // that cannot be read or a cancelled prompt ends the list.
+    void OpenNamedFiles(const QStringList &arguments);
 
     // Edit menu. Each refuses while a sheet tool or an action is in progress.
     void Undo();

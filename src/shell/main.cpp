@@ -74,10 +74,7 @@ int main(int argc, char *argv[])
     window.ShowStartUpWindow();
     if (!window.started())
         return 0;
-    // Design files named on the command line (Qt's own options are gone from the list by now).
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString &argument : arguments)
-        if (!argument.startsWith(QLatin1Char('-')) && !window.OpenDesignFile(argument))
-            break;
+    // Qt's own options are gone from the arguments by now.
+    window.OpenNamedFiles(QCoreApplication::arguments().mid(1));
     return app.exec();
 }

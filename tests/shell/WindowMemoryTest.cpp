@@ -141,6 +141,27 @@ TEST(WindowMemory, DroppedDesignFilesOpenAndOtherFilesAreRefused)
     EXPECT_TRUE(s.workspace.list.current().DesignName.startsWith(QStringLiteral("Untitled design ")));
 }
 
+TEST(WindowMemory, FilesNamedToTheProgramOpenInOrderFromItsFolder)
+{
+    StartedWindow s;
+    QTemporaryDir dir;
+    writeDesign(dir.filePath(QStringLiteral("One.zndl")), 1, QStringLiteral("One"));
+    writeDesign(dir.filePath(QStringLiteral("Two.zndl")), 3, QStringLiteral("Two"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    // Relative names are the working folder's; options are not files.
+    s.w().OpenNamedFiles({QStringLiteral("-style=fusion"), QStringLiteral("One.zndl"), QStringLiteral("Two.zndl")});
+    QDir::setCurrent(before);
+    EXPECT_EQ(s.workspace.list.items.mid(5), QStringList({QStringLiteral("One"), QStringLiteral("Two")}));
+    EXPECT_EQ(s.workspace.list.current().DesignName, QStringLiteral("Two"));
+    EXPECT_EQ(s.workspace.list.current().DesignPath, dir.filePath(QStringLiteral("Two.zndl")));
+    EXPECT_TRUE(s.prompter.messages().isEmpty());
+    // A name that is no file says so and ends the list.
+    s.w().OpenNamedFiles({dir.filePath(QStringLiteral("missing.zndl")), dir.filePath(QStringLiteral("One.zndl"))});
+    EXPECT_EQ(s.prompter.messages().size(), 1);
+    EXPECT_EQ(s.workspace.list.DesignCount(), 7);
+}
+
 TEST(WindowMemory, TheFirstStartFillsTheScreenAndLaterOnesComeBackWhereTheWindowWasLeft)
 {
     forgetWindowMemory();
