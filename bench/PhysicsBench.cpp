@@ -4,6 +4,7 @@
 // where a chain spends its time.
 
 #include "model/BuiltInDesigns.h"
+#include "app/ParallelSweep.h"
 #include "app/Workspace.h"
 #include "physics/MassBalance.h"
 #include "physics/PowerDesigner.h"
@@ -74,6 +75,65 @@ void BM_Sweep280(benchmark::State &state)
     state.counters["combinations"] = combinations;
 }
 BENCHMARK(BM_Sweep280)->Unit(benchmark::kMillisecond);
+
+// The design map's sweep: the Default Design over 50 wheel diameters and 50 spring lengths
+// (2,500 combinations). Serial: every combination through the whole Simulate refresh, as the
+// one-by-one sweep runs it. Parallel: the sweep of app/ParallelSweep on 1 or 2 threads.
+SweepRanges mapRanges()
+{
+    SweepRanges ranges;
+    ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.0715")};  // 50
+    ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("0.49")};   // 50
+    return ranges;
+}
+
+void BM_Map2500Serial(benchmark::State &state)
+{
+    int combinations = 0;
+    for (auto _ : state) {
+        Workspace workspace;
+        loadBuiltIn(workspace, 0);
+        SweepBest best;
+        SweepHooks hooks;
+        hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate); };
+        combinations = RunPowerDesignerSweep(workspace.design, workspace.results, best, mapRanges(), hooks).combinations;
+        benchmark::DoNotOptimize(best.BestYet);
+    }
+    state.counters["combinations"] = combinations;
+}
+BENCHMARK(BM_Map2500Serial)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Map2500Parallel(benchmark::State &state)
+{
+    int combinations = 0;
+    ParallelSweepOptions options;
+    options.threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        Workspace workspace;
+        loadBuiltIn(workspace, 0);
+        const ParallelSweepResult result = RunParallelSweep(workspace, SweepBest{}, mapRanges(), options);
+        combinations = result.combinations;
+        benchmark::DoNotOptimize(result.best.BestYet);
+    }
+    state.counters["combinations"] = combinations;
+}
+BENCHMARK(BM_Map2500Parallel)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Sweep280Parallel(benchmark::State &state)
+{
+    SweepRanges ranges;
+    ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};
+    ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("4")};
+    ranges.width = {QStringLiteral("0.5"), QStringLiteral("2.5"), QStringLiteral("0.5")};
+    ParallelSweepOptions options;
+    options.threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        Workspace workspace;
+        loadBuiltIn(workspace, 0);
+        benchmark::DoNotOptimize(RunParallelSweep(workspace, SweepBest{}, ranges, options).best.BestYet);
+    }
+}
+BENCHMARK(BM_Sweep280Parallel)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // --- Where the time of a chain goes ----------------------------------------------------------
 

@@ -13,11 +13,12 @@ declare -A allowed=(
   [geometry]="model files"
   [physics]="model files geometry"
   [sheet]="model files geometry physics"
-  [output]="model files geometry physics sheet"
-  [app]="model files geometry physics sheet output"
-  [dialogs]="model files geometry physics sheet output app"
-  [shell]="model files geometry physics sheet output app dialogs"
-  [cli]="model files geometry physics sheet output app"
+  [charts]="model files geometry physics sheet"
+  [output]="model files geometry physics sheet charts"
+  [app]="model files geometry physics sheet charts output"
+  [dialogs]="model files geometry physics sheet charts output app"
+  [shell]="model files geometry physics sheet charts output app dialogs"
+  [cli]="model files geometry physics sheet charts output app"
 )
 
 status=0

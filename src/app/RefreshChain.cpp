@@ -69,6 +69,7 @@ SimulationOutcome noRun(Workspace &workspace, int frame)
     r.TopSpeedEF.clear();
     r.RevisedLabel.clear();
     workspace.forces.SkidOccurred = false;
+    workspace.run.clear();
     DesignList &list = workspace.list;
     const int slot = list.CurrentDesign;
     if (slot >= 0 && slot < RaceSlots)
@@ -158,7 +159,8 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
     if (workspace.checks.cannotRun())
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
-                              workspace.results, workspace.list, workspace.forces, currentMode};
+                              workspace.results, workspace.list, workspace.forces, currentMode,
+                              &workspace.run};
     SimulationFrameHook onFrame;
     if (hooks.wantsSimulationFrames())
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };

@@ -1,9 +1,11 @@
 #include "SimulateCommand.h"
 
+#include "ChartOutput.h"
 #include "Cli.h"
 #include "PhysicsOutput.h"
 #include "model/NumberText.h"
 #include "app/RefreshChain.h"
+#include "charts/RunCharts.h"
 #include "sheet/EmptySheet.h"
 
 #include <QJsonArray>
@@ -11,7 +13,7 @@
 namespace zindle::cli {
 
 const char *const SimulateHelp =
-    "Usage: zindle-cli simulate DESIGN [--trace] [--json]\n"
+    "Usage: zindle-cli simulate DESIGN [--trace] [--json] [--chart FILE]\n"
     "Enters Simulate mode (element size 9) and runs the whole cycle to its end, as the\n"
     "\"View the entire cycle\" button does, without drawing. Prints each key once: the\n"
     "Analyze fields, with PoweredDistanceEF as the window finally shows it (revised down to\n"
@@ -21,6 +23,8 @@ const char *const SimulateHelp =
     "model cannot run (see its advisories) is not simulated: its run fields are empty.\n"
     "--trace adds the recorded samples as CSV lines t,distance,skid (seconds, feet, 0/1);\n"
     "--json prints one JSON object with the same keys (Advisories and Trace as arrays).\n"
+    "--chart FILE draws the run's distance, speed, and propulsion against traction over time\n"
+    "(skidding steps shaded, the 15 ft line drawn) into FILE, a .png, .svg or .pdf file.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 namespace {
@@ -41,12 +45,20 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     ParsedArguments parsed;
     QString error;
-    if (!parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--trace")}, {}, parsed, error)
+    if (!parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--trace")}, {QStringLiteral("--chart")},
+                        parsed, error)
         || parsed.positional.size() != 1) {
         if (!error.isEmpty())
             err << "zindle-cli simulate: " << error << '\n';
         err << SimulateHelp;
         return UsageFailure;
+    }
+    const QString chartName = parsed.value(QStringLiteral("--chart"));
+    std::optional<ChartFormat> chartFormat;
+    if (parsed.hasValue(QStringLiteral("--chart"))) {
+        chartFormat = chartFileFormat(QStringLiteral("simulate"), QStringLiteral("--chart"), chartName, err);
+        if (!chartFormat)
+            return UsageFailure;
     }
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
@@ -65,6 +77,21 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     const RaceTrace *trace =
         parsed.has(QStringLiteral("--trace")) && slot < RaceSlots ? &workspace.list.traces[static_cast<size_t>(slot)] : nullptr;
 
+    // After the results, so that a chart that cannot be written still leaves them printed.
+    const auto writeChart = [&] {
+        if (!chartFormat)
+            return Success;
+        RunChartOptions options;
+        options.designName = slot >= 0 && slot < workspace.list.DesignCount()
+                                 ? workspace.list.entries[static_cast<size_t>(slot)].DesignName
+                                 : QString();
+        const RunTrace &run = workspace.run;
+        const bool written = writeChartFile(
+            chartName, *chartFormat, QSize(900, 1050), options.designName + QStringLiteral(" run"),
+            [&](QPainter &painter, const QRectF &area) { paintRunCharts(painter, area, run, options); }, out, err);
+        return written ? Success : FileFailure;
+    };
+
     if (parsed.has(QStringLiteral("--json"))) {
         QJsonObject object = fieldsJson(fields);
         addAdvisoriesJson(object, workspace);
@@ -79,7 +106,7 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             object.insert(QStringLiteral("Trace"), samples);
         }
         printJson(object, out);
-        return Success;
+        return writeChart();
     }
     printFields(fields, out);
     printAdvisories(workspace, out);
@@ -91,7 +118,7 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             out << text00(i / 100.0) << ',' << floatText(d) << ',' << int(trace->SkidTrace[static_cast<size_t>(i)]) << '\n';
         }
     }
-    return Success;
+    return writeChart();
 }
 
 } // namespace zindle::cli

@@ -1,10 +1,14 @@
 #include "SweepCommand.h"
 
+#include "ChartOutput.h"
 #include "Cli.h"
+#include "OutputFile.h"
 #include "PhysicsOutput.h"
 #include "physics/PowerDesigner.h"
 #include "Interrupt.h"
+#include "app/ParallelSweep.h"
 #include "app/RefreshChain.h"
+#include "charts/DesignMap.h"
 #include "sheet/EmptySheet.h"
 
 #include <QElapsedTimer>
@@ -13,6 +17,7 @@ namespace zindle::cli {
 
 const char *const SweepHelp =
     "Usage: zindle-cli sweep DESIGN [--width F:T:S] [--length F:T:S] [--wheel F:T:S] [--json]\n"
+    "                        [--map FILE] [--csv FILE] [--threads N] [--force]\n"
     "Runs the Power Designer sweep: every drive wheel diameter, spring length and spring\n"
     "width from F to T in steps of S is written into the design and simulated; prints\n"
     "BestYet, BestSWYet, BestSLYet, BestDWYet and Combinations (the simulations run).\n"
@@ -22,6 +27,12 @@ const char *const SweepHelp =
     "A sweep that runs longer than a second reports its progress on standard error.\n"
     "Ctrl+C stops after the combination being simulated, prints the best so far and exits\n"
     "with status 130.\n"
+    "--map FILE draws the design map, the time to 15 ft over the two ranges with more than\n"
+    "one value (cars that do not reach 15 ft hatched grey, the best marked), into FILE, a\n"
+    ".png, .svg or .pdf file; --csv FILE writes its grid of times (\"-\" for standard output,\n"
+    "the result lines then go to standard error). Both need the third range fixed (F = T).\n"
+    "The combinations are spread over all cores (--threads N to use N); the results are\n"
+    "those of simulating them one after the other.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 namespace {
@@ -52,7 +63,8 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     SweepRanges ranges;
     const bool usable =
         parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--force")},
-                       {QStringLiteral("--width"), QStringLiteral("--length"), QStringLiteral("--wheel")},
+                       {QStringLiteral("--width"), QStringLiteral("--length"), QStringLiteral("--wheel"),
+                        QStringLiteral("--threads"), QStringLiteral("--map"), QStringLiteral("--csv")},
                        parsed, error)
         && parsed.positional.size() == 1 && readRange(parsed, QStringLiteral("--width"), ranges.width)
         && readRange(parsed, QStringLiteral("--length"), ranges.length)
@@ -63,9 +75,34 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << SweepHelp;
         return UsageFailure;
     }
+    int threads = 0;
+    if (parsed.hasValue(QStringLiteral("--threads"))) {
+        bool ok = false;
+        threads = parsed.value(QStringLiteral("--threads")).toInt(&ok);
+        if (!ok || threads < 1 || threads > 256) {
+            err << "zindle-cli sweep: --threads takes a whole number from 1 to 256\n";
+            return UsageFailure;
+        }
+    }
     const QString invalid = ValidateSweepRanges(ranges);
     if (!invalid.isEmpty()) {
         err << invalid << '\n';
+        return UsageFailure;
+    }
+
+    const QString mapName = parsed.value(QStringLiteral("--map"));
+    const QString csvName = parsed.value(QStringLiteral("--csv"));
+    const bool wantsMap = parsed.hasValue(QStringLiteral("--map"));
+    const bool wantsCsv = parsed.hasValue(QStringLiteral("--csv"));
+    std::optional<ChartFormat> mapFormat;
+    if (wantsMap) {
+        mapFormat = chartFileFormat(QStringLiteral("sweep"), QStringLiteral("--map"), mapName, err);
+        if (!mapFormat)
+            return UsageFailure;
+    }
+    if ((wantsMap || wantsCsv) && SweepValues(ranges.wheel).size() > 1 && SweepValues(ranges.length).size() > 1
+        && SweepValues(ranges.width).size() > 1) {
+        err << "zindle-cli sweep: a map shows two ranges; fix the third (give it F:F:S)\n";
         return UsageFailure;
     }
 
@@ -81,21 +118,22 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return FileFailure;
     workspace.MarkDesignChanged();
     SweepBest best;
-    SweepHooks hooks;
-    hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate); };
-    hooks.stopRequested = interruptRequested;
+    ParallelSweepOptions options;
+    options.threads = threads;
+    options.stopRequested = interruptRequested;
     QElapsedTimer clock;
     clock.start();
     qint64 lastReport = 0;
-    hooks.progress = [&](const SweepProgress &progress) {
+    options.progress = [&](int completed, int) {
         if (clock.elapsed() - lastReport < ProgressIntervalMs)
             return;
         lastReport = clock.elapsed();
-        err << "Sweep: " << progress.combination << " of " << total << " simulated, best time so far "
-            << best.BestYet << '\n';
+        err << "Sweep: " << completed << " of " << total << " simulated\n";
         err.flush();
     };
-    const SweepOutcome outcome = RunPowerDesignerSweep(workspace.design, workspace.results, best, ranges, hooks);
+    const ParallelSweepResult outcome = RunParallelSweep(workspace, best, ranges, options);
+    best = outcome.best;
+    HoldLastCombination(workspace.design, outcome);
 
     const Fields fields = {
         {"BestYet", best.BestYet},
@@ -104,19 +142,35 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         {"BestDWYet", best.BestDWYet},
         {"Combinations", QString::number(outcome.combinations)},
     };
+    // With the grid on standard output the result lines make way for it.
+    QTextStream &lines = wantsCsv && isStandardOutput(csvName) ? err : out;
     if (parsed.has(QStringLiteral("--json"))) {
         QJsonObject object = fieldsJson(fields);
         object.insert(QStringLiteral("Combinations"), outcome.combinations);
-        printJson(object, out);
+        printJson(object, lines);
     } else {
-        printFields(fields, out);
+        printFields(fields, lines);
+    }
+    int status = Success;
+    if (wantsMap || wantsCsv) {
+        const QString name = workspace.list.CurrentDesign >= 0 && workspace.list.CurrentDesign < workspace.list.DesignCount()
+                                 ? workspace.list.entries[static_cast<size_t>(workspace.list.CurrentDesign)].DesignName
+                                 : QString();
+        const std::optional<DesignMapGrid> grid = sweepDesignMap(outcome, name);
+        if (grid && wantsMap
+            && !writeChartFile(
+                mapName, *mapFormat, QSize(900, 720), grid->title,
+                [&](QPainter &painter, const QRectF &area) { paintDesignMap(painter, area, *grid); }, out, err))
+            status = FileFailure;
+        if (grid && wantsCsv && !writeOutputFile(csvName, designMapCsv(*grid), out, err))
+            status = FileFailure;
     }
     if (outcome.stopped) {
         err << "zindle-cli sweep: stopped after " << outcome.combinations << " of " << total
             << " simulations; the best so far is printed\n";
         return InterruptedStatus;
     }
-    return Success;
+    return status;
 }
 
 } // namespace zindle::cli

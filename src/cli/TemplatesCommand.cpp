@@ -1,5 +1,7 @@
 #include "TemplatesCommand.h"
 
+#include "ChartOutput.h"
+
 #include "Cli.h"
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
@@ -39,8 +41,9 @@ const char *const TemplatesHelp =
 
 bool commandPaints(const QStringList &arguments)
 {
-    return !arguments.isEmpty()
-           && (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates"));
+    return (!arguments.isEmpty()
+            && (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates")))
+           || argumentsAskForChart(arguments);
 }
 
 bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error)

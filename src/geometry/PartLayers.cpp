@@ -186,14 +186,27 @@ void BuildAllParts(PartRegions &regions, const PartGeometry &geometry, const She
 
 PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeometry &geometry)
 {
+    return BuildPointLayerShapes(design, geometry, nullptr);
+}
+
+PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeometry &geometry,
+                                       OutlineRegionCache *cache)
+{
     PointLayerShapes s;
     s.allWheel = geometry.allWheel();
     s.outerPolygon = polygonOf(design.OuterPts);
     s.innerPolygon = design.InnerCount() >= 2 ? polygonOf(design.InnerPts) : s.outerPolygon;
-    if (s.outerPolygon.size() >= 2)
-        s.outerOutline = QRegion(s.outerPolygon, Qt::WindingFill);
-    if (s.innerPolygon.size() >= 2)
-        s.innerOutline = QRegion(s.innerPolygon, Qt::WindingFill);
+    if (cache && cache->filled && cache->outerPolygon == s.outerPolygon && cache->innerPolygon == s.innerPolygon) {
+        s.outerOutline = cache->outerOutline;
+        s.innerOutline = cache->innerOutline;
+    } else {
+        if (s.outerPolygon.size() >= 2)
+            s.outerOutline = QRegion(s.outerPolygon, Qt::WindingFill);
+        if (s.innerPolygon.size() >= 2)
+            s.innerOutline = QRegion(s.innerPolygon, Qt::WindingFill);
+        if (cache)
+            *cache = {s.outerPolygon, s.innerPolygon, s.outerOutline, s.innerOutline, true, 0, -1, {}, {}, {}};
+    }
 
     const bool octagonal = geometry.chamberShape == ChamberShapeKind::Octagonal;
     const QRect clip = RegionMapping{}.clip;

@@ -171,6 +171,21 @@ struct PointLayerShapes {
 // Inner outline falls back to the outer one when it has fewer than two points (the design is
 // not changed here).
 PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeometry &geometry);
+// The outline regions of the last shapes built, reused while the outlines stay the same: they
+// are most of the cost of the shapes, and most refreshes (a sweep's thousands of them) change
+// only the spring, the wheels or the axles.
+struct OutlineRegionCache {
+    QPolygon outerPolygon, innerPolygon;
+    QRegion outerOutline, innerOutline;
+    bool filled = false;
+    // The mass analysis' element masks of these two regions and of the ground band, for one
+    // element size and test (empty until it first classifies with them).
+    int maskElementSize = 0;
+    int maskTest = -1;
+    std::vector<unsigned char> outerMask, innerMask, bandMask;
+};
+PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeometry &geometry,
+                                       OutlineRegionCache *cache);
 
 // Chamber outline helpers (also used by the painters and the 3D view).
 // Octagon with a vertex straight up; axis vertices at Trunc(1.08 r), diagonal ones at

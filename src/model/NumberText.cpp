@@ -1,6 +1,5 @@
 #include "NumberText.h"
 
-#include <QRegularExpression>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -131,17 +130,100 @@ QString fixedText(double value, int decimals)
     return QString::fromLatin1(out.c_str());
 }
 
+namespace {
+
+// The number patterns, checked by hand: the physics parses its texts thousands of times per
+// second in a sweep, from several threads at once. White space and digits are the ASCII ones.
+bool isAsciiSpace(char16_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isAsciiDigit(char16_t c) { return c >= '0' && c <= '9'; }
+
+struct Span {
+    qsizetype begin = 0, end = 0;
+};
+
+// Blanks, an optional sign, digits with an optional point (or a point and digits), an
+// optional exponent, blanks. Returns the span without the blanks.
+std::optional<Span> decimalSpan(const QString &text)
+{
+    const char16_t *t = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && isAsciiSpace(t[i]))
+        ++i;
+    const qsizetype begin = i;
+    if (i < n && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    qsizetype intDigits = 0, fracDigits = 0;
+    while (i < n && isAsciiDigit(t[i]))
+        ++i, ++intDigits;
+    if (i < n && t[i] == '.') {
+        ++i;
+        while (i < n && isAsciiDigit(t[i]))
+            ++i, ++fracDigits;
+    }
+    if (intDigits == 0 && fracDigits == 0)
+        return std::nullopt;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        qsizetype expDigits = 0;
+        while (i < n && isAsciiDigit(t[i]))
+            ++i, ++expDigits;
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    const qsizetype end = i;
+    while (i < n && isAsciiSpace(t[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    return Span{begin, end};
+}
+
+// Blanks, an optional sign, 1 to 11 digits, blanks.
+std::optional<Span> integerSpan(const QString &text)
+{
+    const char16_t *t = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && isAsciiSpace(t[i]))
+        ++i;
+    const qsizetype begin = i;
+    if (i < n && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    qsizetype digits = 0;
+    while (i < n && isAsciiDigit(t[i]))
+        ++i, ++digits;
+    if (digits < 1 || digits > 11)
+        return std::nullopt;
+    const qsizetype end = i;
+    while (i < n && isAsciiSpace(t[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    return Span{begin, end};
+}
+
+} // namespace
+
 std::optional<long double> parseNumber(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
-    if (text.size() > 400 || !pattern.match(text).hasMatch())
+    if (text.size() > 400)
         return std::nullopt;
-    const QByteArray ascii = text.trimmed().toLatin1();
+    const auto span = decimalSpan(text);
+    if (!span)
+        return std::nullopt;
+    // The span is ASCII only.
+    char ascii[402];
+    qsizetype length = 0;
+    for (qsizetype i = span->begin; i < span->end; ++i)
+        ascii[length++] = static_cast<char>(text.at(i).unicode());
+    ascii[length] = '\0';
     errno = 0;
     char *end = nullptr;
-    const long double value = std::strtold(ascii.constData(), &end);
-    if (end == ascii.constData() || !std::isfinite(value))
+    const long double value = std::strtold(ascii, &end);
+    if (end == ascii || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -165,11 +247,11 @@ float floatOr(const QString &text, float fallback)
 
 std::optional<int> parseInteger(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?\\d{1,11}\\s*$"));
-    if (!pattern.match(text).hasMatch())
+    const auto span = integerSpan(text);
+    if (!span)
         return std::nullopt;
     bool ok = false;
-    const qlonglong value = text.trimmed().toLongLong(&ok);
+    const qlonglong value = QStringView(text).mid(span->begin, span->end - span->begin).toLongLong(&ok);
     if (!ok || value < INT_MIN || value > INT_MAX)
         return std::nullopt;
     return static_cast<int>(value);

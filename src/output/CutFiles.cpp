@@ -247,7 +247,7 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
 
     // Every board in memory first: a board that cannot be made leaves every file as it was.
     std::vector<QByteArray> files;
-    const QString name = TemplateDesignName(workspace);
+    const QString name = TemplateDesignName(workspace.list);
     for (size_t i = 0; i < nested.boards.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         const QString title = QStringLiteral("%1: board %2 of %3").arg(name).arg(number).arg(nested.boards.size());

@@ -173,7 +173,7 @@ CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set)
         return outcome;
     }
     CutPartInputs in;
-    in.designName = TemplateDesignName(ws);
+    in.designName = TemplateDesignName(ws.list);
     in.coredLayers = cored;
     in.fullLayers = full;
     const PartGeometry &geometry = ws.regions.geometry;

@@ -54,7 +54,7 @@ std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
     const ReportColumn L = ReportColumn::Left, R = ReportColumn::Right;
 
     std::vector<ReportLine> lines = {
-        {QStringLiteral("ZINDLE Design Report for ") + TemplateDesignName(workspace), L, 50, 16},
+        {QStringLiteral("ZINDLE Design Report for ") + TemplateDesignName(workspace.list), L, 50, 16},
         {QStringLiteral("Design Parameters:"), L, 200, 16},
         {QStringLiteral("Spring Width: ") + d.SpringWidth + QStringLiteral(" in"), L, 350, 9},
         {QStringLiteral("Spring Length: ") + d.SpringLength + QStringLiteral(" in"), L, 450, 9},

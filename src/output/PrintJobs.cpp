@@ -134,7 +134,7 @@ public:
 
     bool wheels(int number)
     {
-        for (const WheelPage &page : WheelPages(ws)) {
+        for (const WheelPage &page : WheelPages(ws.design)) {
             if (!item(QPageLayout::Landscape, [&](QPainter &p) { PaintWheelPage(p, ws, page, number); }))
                 return false;
         }
@@ -200,7 +200,7 @@ PrintOutcome RunPrintJob(PhysicsState &workspace, PageSink &sink, PrintJobKind j
         break;
     case PrintJobKind::EntireSet: {
         state.TemplateLayerNumber = 0;
-        if (const int layers = TemplateCount(workspace); layers > MaxLayerTemplates) {
+        if (const int layers = TemplateCount(workspace.results); layers > MaxLayerTemplates) {
             outcome.ok = false;
             outcome.error = QStringLiteral("The design has %1 layers; at most %2 layer templates can be printed.")
                                 .arg(layers)
@@ -212,7 +212,7 @@ PrintOutcome RunPrintJob(PhysicsState &workspace, PageSink &sink, PrintJobKind j
         // The set is laid out from the build as it stands when printing starts.
         PrepareTemplates(workspace);
         bool ok = true;
-        for (const LayerTemplate &t : TemplateSet(workspace)) {
+        for (const LayerTemplate &t : TemplateSet(workspace.results)) {
             state.TemplateLayerNumber = t.TemplateLayerNumber;
             if (!(ok = run.layer(t.kind == LayerKind::Outer, t.TemplateLayerNumber)))
                 break;

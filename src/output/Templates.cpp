@@ -40,9 +40,9 @@ void PrepareTemplates(PhysicsState &workspace, bool withPrinter)
     RebuildPartRegions(workspace, withPrinter);
 }
 
-int TemplateCount(const PhysicsState &workspace)
+int TemplateCount(const ResultFields &results)
 {
-    return countOf(workspace.results.LayersCoredEF) + countOf(workspace.results.LayersFullEF);
+    return countOf(results.LayersCoredEF) + countOf(results.LayersFullEF);
 }
 
 std::vector<LayerTemplate> TemplateSet(int coredLayers, int fullLayers)
@@ -58,15 +58,13 @@ std::vector<LayerTemplate> TemplateSet(int coredLayers, int fullLayers)
     return set;
 }
 
-std::vector<LayerTemplate> TemplateSet(const PhysicsState &workspace)
+std::vector<LayerTemplate> TemplateSet(const ResultFields &results)
 {
-    return TemplateSet(countOf(workspace.results.LayersCoredEF),
-                       countOf(workspace.results.LayersFullEF));
+    return TemplateSet(countOf(results.LayersCoredEF), countOf(results.LayersFullEF));
 }
 
-QString TemplateDesignName(const PhysicsState &workspace)
+QString TemplateDesignName(const DesignList &list)
 {
-    const DesignList &list = workspace.list;
     if (list.CurrentDesign >= 0 && list.CurrentDesign < list.items.size())
         return list.items[list.CurrentDesign];
     if (list.CurrentDesign >= 0 && list.CurrentDesign < list.DesignCount())
@@ -85,7 +83,7 @@ QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Phy
 {
     const SheetScale &scale = workspace.scale;
     PaintEmptySheet(painter, sheetSize, SheetMode::Preview, scale, background, windowWidth);
-    const int count = TemplateCount(workspace);
+    const int count = TemplateCount(workspace.results);
     const RegionSet &screen = workspace.regions.screen();
     const bool outer = n == 1 || n == count;
     fillRegion(painter, outer ? screen.outerOutline : screen.innerOutline, QBrush(SilverColor));
@@ -140,7 +138,7 @@ TemplateLabelLines TemplateLabels(const PhysicsState &workspace, const TemplateL
 {
     const DesignRecord &d = workspace.design;
     const MaterialCatalogue &c = workspace.catalogue;
-    const QString name = TemplateDesignName(workspace);
+    const QString name = TemplateDesignName(workspace.list);
     const QString number =
         templateLayerNumber == 0 ? QStringLiteral("template") : QString::number(templateLayerNumber);
     auto board = [&](Part part, const char *tail) {

@@ -17,14 +17,16 @@
 
 namespace zindle {
 
+class DesignList;
 struct PhysicsState;
+struct ResultFields;
 
 // Sheet preparation and build step of the template modes: outline copies and part regions at
 // the workspace's scale, then the build geometry and the redraw's regions.
 void PrepareTemplates(PhysicsState &workspace, bool withPrinter = false);
 
 // LayersCoredEF + LayersFullEF (unparsable or negative counts count as 0).
-int TemplateCount(const PhysicsState &workspace);
+int TemplateCount(const ResultFields &results);
 
 enum class LayerKind { Outer, Inner };
 struct LayerTemplate {
@@ -34,10 +36,10 @@ struct LayerTemplate {
 // The entire set's layer templates: LayersFullEF div 2 outer, LayersCoredEF inner, then
 // LayersFullEF div 2 outer, numbered 1, 2, ... in that order.
 std::vector<LayerTemplate> TemplateSet(int coredLayers, int fullLayers);
-std::vector<LayerTemplate> TemplateSet(const PhysicsState &workspace);
+std::vector<LayerTemplate> TemplateSet(const ResultFields &results);
 
 // The design's name as the design list shows it.
-QString TemplateDesignName(const PhysicsState &workspace);
+QString TemplateDesignName(const DesignList &list);
 
 // "n of N", as the preview label and the sheet show it.
 QString TemplatePreviewText(int n, int templateCount);

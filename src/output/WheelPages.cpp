@@ -56,9 +56,8 @@ void addPages(std::vector<WheelPage> &pages, bool drive, const QString &diaText,
 
 } // namespace
 
-std::vector<WheelPage> WheelPages(const PhysicsState &workspace)
+std::vector<WheelPage> WheelPages(const DesignRecord &d)
 {
-    const DesignRecord &d = workspace.design;
     std::vector<WheelPage> pages;
     addPages(pages, true, d.DriveWhlDia, d.DriveAxleDia);
     if (d.Drive == DriveKind::AllWD)

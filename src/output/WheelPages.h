@@ -14,6 +14,7 @@
 
 namespace zindle {
 
+struct DesignRecord;
 struct PhysicsState;
 
 enum class WheelLayout {
@@ -39,7 +40,7 @@ QString HoleLabel(const QString &axleDiaText);
 
 // The wheel pages in print order: drive wheels, then the other wheels (with all-wheel drive
 // the other wheels are drive wheels: the drive wheel's diameter and the drive axle's hole).
-std::vector<WheelPage> WheelPages(const PhysicsState &workspace);
+std::vector<WheelPage> WheelPages(const DesignRecord &design);
 
 // Paints one wheel page (discs, holes, hole label, the wheel labels) in printer coordinates.
 void PaintWheelPage(QPainter &painter, const PhysicsState &workspace, const WheelPage &page,

@@ -23,19 +23,7 @@ RunChecks CheckRunnable(const PhysicsState &workspace, const DesignNumbers &numb
     RunChecks checks;
     checks.noBody = design.OuterCount() < 2;
 
-    // Texts a file may hold: the part parameters and the two preferences the physics reads.
-    // (The wheel diameters are numbers after the build step, which corrects them; the element
-    // size is corrected by the mass analysis.)
-    const std::pair<const QString *, const char *> texts[] = {
-        {&design.SpringWidth, "Spring width"},         {&design.SpringLength, "Spring length"},
-        {&design.DriveWhlDia, "Drive wheel dia"},      {&design.DriveAxleDia, "Drive axle dia"},
-        {&design.DriveAxleLength, "Drive axle length"}, {&design.OtherWhlDia, "Other wheel dia"},
-        {&design.OtherAxleDia, "Other axle dia"},      {&design.OtherAxleLength, "Other axle length"},
-        {&design.CaseRatio, "Case ratio"},             {&design.Friction, "Friction force"},
-    };
-    for (const auto &[text, name] : texts)
-        if (!parseFloat(*text))
-            checks.notNumbers << QLatin1String(name);
+    checks.notNumbers = numbers.notNumbers;
     // With a text that is no number, or before the car is built, the spring and axle checks
     // below would judge a made-up 0.
     if (checks.noNumbers() || !workspace.build.computed)

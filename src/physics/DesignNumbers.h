@@ -8,6 +8,8 @@
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
 
+#include <QStringList>
+
 namespace zindle {
 
 struct DesignNumbers {
@@ -20,6 +22,9 @@ struct DesignNumbers {
     // torque of the sample fully wound (row 0 of its curve, in-lb).
     float SpringThickness = 0.0f, SpringDensity = 0.0f, SpringSampleWidth = 0.0f, SpringMaxTorque = 0.0f;
     float TreadFriction = 0.0f; // coefficient of the tread material
+    // The texts that are no number, by the names the run checks report them under ("Spring
+    // width", ... "Case ratio", "Friction force"), in the order the form shows them.
+    QStringList notNumbers;
 };
 
 DesignNumbers ParseDesignNumbers(const DesignRecord &design, const MaterialCatalogue &catalogue);

@@ -81,6 +81,11 @@ int elementRows(int g)
 
 ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g, ElementTest method)
 {
+    return ClassifyElements(shapes, g, method, nullptr);
+}
+
+ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g, ElementTest method, OutlineRegionCache *cache)
+{
     ElementGrid grid;
     grid.g = g;
     grid.h = g / 2;
@@ -93,11 +98,30 @@ ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g, ElementTest 
     auto mask = [&](const QRegion &r) {
         return method == ElementTest::Rasterised ? rasterise(r, grid) : pointTest(r, grid);
     };
-    const auto outerOutline = mask(shapes.outerOutline);
-    const auto innerOutline = mask(shapes.innerOutline);
+    // The outlines and the band do not change while only the spring and the wheels do.
+    const bool cached = cache && cache->filled && cache->outerOutline == shapes.outerOutline
+                        && cache->innerOutline == shapes.innerOutline;
+    const QRegion standardBand(QRect(0, 540, 1000, 228));
+    const bool bandCached = shapes.band == standardBand;
+    if (cached && (cache->maskElementSize != g || cache->maskTest != static_cast<int>(method))) {
+        cache->outerMask = mask(shapes.outerOutline);
+        cache->innerMask = mask(shapes.innerOutline);
+        cache->bandMask = mask(standardBand);
+        cache->maskElementSize = g;
+        cache->maskTest = static_cast<int>(method);
+    }
+    std::vector<unsigned char> ownOuter, ownInner, ownBand;
+    if (!cached) {
+        ownOuter = mask(shapes.outerOutline);
+        ownInner = mask(shapes.innerOutline);
+    }
+    if (!cached || !bandCached)
+        ownBand = mask(shapes.band);
+    const std::vector<unsigned char> &outerOutline = cached ? cache->outerMask : ownOuter;
+    const std::vector<unsigned char> &innerOutline = cached ? cache->innerMask : ownInner;
+    const std::vector<unsigned char> &band = cached && bandCached ? cache->bandMask : ownBand;
     const auto driveCase = mask(shapes.driveCase);
     const auto driveChamber = mask(shapes.driveChamber);
-    const auto band = mask(shapes.band);
     std::vector<unsigned char> frontCase, frontChamber;
     if (shapes.allWheel) {
         frontCase = mask(shapes.frontCase);
@@ -119,9 +143,9 @@ float ComputeSpringMass(const DesignNumbers &numbers)
     return smallAsZero(finiteOr(m, 0.0f));
 }
 
-void WriteSpringMass(PhysicsState &ws)
+void WriteSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue, ResultFields &results)
 {
-    ws.results.SpringMassEF = floatText(ComputeSpringMass(ParseDesignNumbers(ws.design, ws.catalogue)));
+    results.SpringMassEF = floatText(ComputeSpringMass(ParseDesignNumbers(design, catalogue)));
 }
 
 int ElementSizeForRun(DesignRecord &design)
@@ -200,8 +224,8 @@ bool RunMassBalance(PhysicsState &ws, SheetMode mode, const DesignNumbers &numbe
     // 5. Element grid over the layer shapes (case and chamber from the build results).
     const float rIn = caseInner * 72.0f / 2.0f;
     const PartGeometry geometry = partGeometry(design, cat, rIn, rIn + 36.0f, ws.build.DriveAxleHeightPt);
-    const PointLayerShapes shapes = BuildPointLayerShapes(design, geometry);
-    const ElementGrid grid = ClassifyElements(shapes, g, options.method);
+    const PointLayerShapes shapes = BuildPointLayerShapes(design, geometry, &ws.outlineRegions);
+    const ElementGrid grid = ClassifyElements(shapes, g, options.method, &ws.outlineRegions);
 
     std::vector<long long> rowOuter(static_cast<size_t>(grid.rows), 0);
     std::vector<long long> rowInner(static_cast<size_t>(grid.rows), 0);

@@ -25,6 +25,7 @@ struct DesignNumbers;
 struct DesignRecord;
 class MaterialCatalogue;
 struct ResultFields;
+struct OutlineRegionCache;
 struct PhysicsState;
 struct BuildShared;
 struct PointLayerShapes;
@@ -67,6 +68,10 @@ int elementColumns(int g);
 int elementRows(int g);
 ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g,
                              ElementTest method = ElementTest::Rasterised);
+// The same, with the masks of the outlines and the ground band taken from `cache` when the
+// shapes' outlines are the cache's regions (and stored there otherwise).
+ElementGrid ClassifyElements(const PointLayerShapes &shapes, int g, ElementTest method,
+                             OutlineRegionCache *cache);
 
 struct MassBalanceOptions {
     ElementTest method = ElementTest::Rasterised;
@@ -77,7 +82,7 @@ struct MassBalanceOptions {
 // The spring mass m_s (lbm): density x length x thickness x width, 0 below 0.0001.
 float ComputeSpringMass(const DesignNumbers &numbers);
 // Writes SpringMassEF (the torque step does this).
-void WriteSpringMass(PhysicsState &workspace);
+void WriteSpringMass(const DesignRecord &design, const MaterialCatalogue &catalogue, ResultFields &results);
 
 // The element size the analysis uses: StepSize parsed as an integer; "9" is written back
 // into the design when it is 1 or less (or not an integer).

@@ -30,6 +30,8 @@ struct PhysicsState : DesignState {
     // Shared values of the build step and of the mass and balance analysis.
     BuildShared build;
     MassShared mass;
+    // The mass analysis' outline regions, kept while the outlines do not change.
+    OutlineRegionCache outlineRegions;
     // Connectivity facts of the last region rebuild and the Advisories window's labels.
     OverlapFacts overlaps;
     AdvisoryState advisories;
@@ -38,6 +40,8 @@ struct PhysicsState : DesignState {
     // Force picture and race state of the Analyze, Simulate and Race modes.
     ForcePictureState forces;
     RaceState race;
+    // Every step of the current design's last run (Simulate or Race), for the run charts.
+    RunTrace run;
 };
 
 } // namespace zindle

@@ -80,6 +80,36 @@ qint64 valuesVisited(const Parsed &range)
 
 } // namespace
 
+std::vector<float> SweepValues(const SweepRange &sweepRange)
+{
+    const Parsed range = parsedRange(sweepRange);
+    std::vector<float> values;
+    if (!(range.step > 0.0f))
+        return values;
+    for (float value = range.from - range.step; value < range.to;) {
+        const float next = value + range.step;
+        values.push_back(next);
+        if (next == value)
+            break;
+        value = next;
+    }
+    return values;
+}
+
+bool OfferSweepTime(QString &bestTime, SweepBest &best, const QString &time, const QString &width,
+                    const QString &length, const QString &wheel)
+{
+    if (time.isEmpty() || time.startsWith(QLatin1Char('['))
+        || !(floatOr(time, 99999.0f) < floatOr(bestTime, 99999.0f)))
+        return false;
+    bestTime = time;
+    best.BestYet = time;
+    best.BestSWYet = width;
+    best.BestSLYet = length;
+    best.BestDWYet = wheel;
+    return true;
+}
+
 qint64 CountSweepCombinations(const SweepRanges &ranges)
 {
     return valuesVisited(parsedRange(ranges.wheel)) * valuesVisited(parsedRange(ranges.length))
@@ -123,14 +153,8 @@ SweepOutcome RunPowerDesignerSweep(DesignRecord &design, const ResultFields &res
                 ++outcome.combinations;
 
                 const QString &time = results.TimeEF;
-                if (!time.isEmpty() && !time.startsWith(QLatin1Char('['))
-                    && floatOr(time, 99999.0f) < floatOr(bestTime, 99999.0f)) {
-                    bestTime = time;
-                    best.BestYet = time;
-                    best.BestSWYet = design.SpringWidth;
-                    best.BestSLYet = design.SpringLength;
-                    best.BestDWYet = design.DriveWhlDia;
-                }
+                OfferSweepTime(bestTime, best, time, design.SpringWidth, design.SpringLength,
+                               design.DriveWhlDia);
                 if (hooks.progress)
                     hooks.progress({outcome.combinations, design.SpringWidth, design.SpringLength,
                                     design.DriveWhlDia, time});

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace zindle {
 
@@ -44,6 +45,16 @@ QString ValidateSweepRanges(const SweepRanges &ranges);
 // How many combinations a valid grid holds: the loops' own single-precision stepping, counted
 // without running anything.
 qint64 CountSweepCombinations(const SweepRanges &ranges);
+
+// The values one range's loop visits, in order, as the loop's single-precision values (a valid
+// range; an invalid one gives what the loop would visit, at least nothing).
+std::vector<float> SweepValues(const SweepRange &range);
+
+// The sweep's rule for the best time: a run that reached 15 ft (`time` is TimeEF, neither empty
+// nor in brackets) with a time strictly below the best so far becomes the best, with the
+// design's texts it ran with. `bestTime` starts as "99999". Returns true when it became the best.
+bool OfferSweepTime(QString &bestTime, SweepBest &best, const QString &time, const QString &width,
+                    const QString &length, const QString &wheel);
 
 struct SweepProgress {
     int combination = 0; // 1 for the first simulated combination

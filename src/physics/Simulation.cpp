@@ -100,6 +100,9 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     RaceTrace *trace = slot >= 0 && slot < RaceSlots ? &context.list.traces[static_cast<size_t>(slot)] : nullptr;
     if (trace)
         trace->clear();
+    RunTrace *run = context.run;
+    if (run)
+        run->clear();
 
     const RunInputs in = readInputs(context);
     Balance balance = context.balance;
@@ -133,6 +136,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         ++stepCounter;
         float forceLeft = propulsionAt(revsLeft);
         float forceRight = in.allWheel ? propulsionAt(revsRight) : 0.0f;
+        const float demanded = forceLeft + forceRight;
 
         const AxleLoad load = AxleLoads(context.design.Drive, balance, forceLeft);
         const float tractionLeft = TractionCapacity(in.mu, load.drive);
@@ -182,6 +186,10 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         if (distance >= CourseFt && out.timeToCourseEnd == NotYetAtCourseEnd)
             out.timeToCourseEnd = timeIndex;
 
+        if (run)
+            run->samples.push_back({timeIndex, distance, v, demanded,
+                                    in.allWheel ? tractionLeft + tractionRight : tractionLeft,
+                                    skidLeft || skidRight});
         if (trace && timeIndex < TraceSamples) {
             trace->DistanceTrace[static_cast<size_t>(timeIndex)] = distance;
             trace->SkidTrace[static_cast<size_t>(timeIndex)] = (skidLeft || skidRight) ? 1 : 0;
@@ -224,6 +232,8 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
             break;
     }
 
+    if (run && out.timeToCourseEnd != NotYetAtCourseEnd)
+        run->timeToCourseEnd = out.timeToCourseEnd;
     out.finalTimeIndex = timeIndex;
     out.velocity = v;
     out.distance = distance;

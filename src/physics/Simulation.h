@@ -16,6 +16,7 @@
 #include "physics/DesignNumbers.h"
 #include "physics/Forces.h"
 #include "physics/ResultFields.h"
+#include "physics/RunTrace.h"
 
 #include <QString>
 #include <functional>
@@ -75,6 +76,7 @@ struct SimulationContext {
     DesignList &list;           // traces and simulated flag of the current design
     ForcePictureState &forces;
     SheetMode currentMode = SheetMode::Simulate; // the window's mode; frames are shown only in Simulate mode
+    RunTrace *run = nullptr; // when set, receives every step of the run
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle

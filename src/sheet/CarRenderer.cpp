@@ -70,11 +70,11 @@ void PaintOuterLayer(QPainter &painter, const PhysicsState &workspace, PaintTarg
     paintLayer(painter, regionsFor(workspace, target).outerLayer, target, color, 2, Qt::BDiagPattern);
 }
 
-void PaintGroundBand(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintGroundBand(QPainter &painter, const SheetScale &scale, PaintTarget target)
 {
     // Paper gets no case material below the sheet's edge; the screen shows the ground instead.
     if (target == PaintTarget::Printer)
-        fillRegion(painter, workspace.scale.GroundBandRegionPrinter, QBrush(Qt::white));
+        fillRegion(painter, scale.GroundBandRegionPrinter, QBrush(Qt::white));
 }
 
 void PaintDriveWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
@@ -140,9 +140,9 @@ void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarge
     paintAxle(painter, regionsFor(workspace, target).driveAxle, target);
 }
 
-void PaintTread(QPainter &painter, const PhysicsState &workspace)
+void PaintTread(QPainter &painter, const PartRegions &regions)
 {
-    paintFrame(painter, workspace.regions.screen().tread, TreadFrame, 3, 3);
+    paintFrame(painter, regions.screen().tread, TreadFrame, 3, 3);
     painter.setPen(QPen(Qt::black, 1));
 }
 
@@ -158,18 +158,18 @@ void PaintMarks(QPainter &painter, const PhysicsState &workspace, PaintTarget ta
     paintFrame(painter, regionsFor(workspace, target).marks, Qt::black, 1, 1);
 }
 
-void PaintWeights(QPainter &painter, PhysicsState &workspace)
+void PaintWeights(QPainter &painter, DesignRecord &design, const SheetScale &scale)
 {
-    const float s = workspace.scale.ScreenScale;
+    const float s = scale.ScreenScale;
     painter.save();
     QFont font = painter.font();
     font.setPointSize(9);
     painter.setFont(font);
-    for (WeightSlot &slot : workspace.design.Weights) {
+    for (WeightSlot &slot : design.Weights) {
         if (slot.isFree())
             continue;
         const float m = slot.Mass;
-        const int px = truncToInt(slot.X * s) + workspace.scale.SheetOffsetX;
+        const int px = truncToInt(slot.X * s) + scale.SheetOffsetX;
         const int py = truncToInt(slot.Y * s);
         const int a = truncToInt(m * 144.0f); // two inches per pound
         const int k = m < 0.0f ? -1 : 1;
@@ -214,7 +214,7 @@ void PaintDesignParts(QPainter &painter, PhysicsState &workspace, PaintTarget ta
         PaintInnerLayer(painter, workspace, target, SilverColor);
         PaintOuterLayer(painter, workspace, target, Qt::white);
     }
-    PaintGroundBand(painter, workspace, target);
+    PaintGroundBand(painter, workspace.scale, target);
     PaintDriveWheels(painter, workspace, target);
     PaintOtherWheels(painter, workspace, target);
     PaintSpring(painter, workspace, target);
@@ -223,11 +223,11 @@ void PaintDesignParts(QPainter &painter, PhysicsState &workspace, PaintTarget ta
     if (templateLabels)
         templateLabels(painter);
     if (target == PaintTarget::Screen)
-        PaintTread(painter, workspace);
+        PaintTread(painter, workspace.regions);
     PaintOtherAxle(painter, workspace, target);
     PaintMarks(painter, workspace, target);
     if (target == PaintTarget::Screen)
-        PaintWeights(painter, workspace);
+        PaintWeights(painter, workspace.design, workspace.scale);
 }
 
 } // namespace zindle

@@ -9,7 +9,10 @@
 
 namespace zindle {
 
+struct DesignRecord;
+struct PartRegions;
 struct PhysicsState;
+struct SheetScale;
 
 enum class PaintTarget { Screen = 0, Printer = 1, Nothing = 2 };
 
@@ -18,18 +21,18 @@ inline const QColor MagentaColor(255, 0, 255);
 
 void PaintInnerLayer(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const QColor &color);
 void PaintOuterLayer(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const QColor &color);
-void PaintGroundBand(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
+void PaintGroundBand(QPainter &painter, const SheetScale &scale, PaintTarget target);
 void PaintDriveWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 void PaintOtherWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 void PaintSpring(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
-void PaintTread(QPainter &painter, const PhysicsState &workspace);
+void PaintTread(QPainter &painter, const PartRegions &regions);
 void PaintOtherAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 void PaintMarks(QPainter &painter, const PhysicsState &workspace, PaintTarget target);
 // Draws the weights' arrows and labels and writes each weight's hit rectangle into its slot,
 // which is why the workspace is not const here.
-void PaintWeights(QPainter &painter, PhysicsState &workspace);
+void PaintWeights(QPainter &painter, DesignRecord &design, const SheetScale &scale);
 
 // The Design redraw after the empty sheet: rebuilds the part regions, then paints every part.
 // On paper only one layer is drawn: the outer one when `outerOnPaper`, else the inner one.

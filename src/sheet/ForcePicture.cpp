@@ -28,10 +28,10 @@ struct Radii {
     int inner = 0, outer = 36;
 };
 
-Radii caseRadii(const PhysicsState &workspace)
+Radii caseRadii(const ResultFields &results)
 {
     Radii r;
-    r.inner = truncToInt(floatOr(workspace.results.CaseIDEF, 0.0f) * 72.0f / 2.0f);
+    r.inner = truncToInt(floatOr(results.CaseIDEF, 0.0f) * 72.0f / 2.0f);
     r.outer = r.inner + 36;
     return r;
 }
@@ -78,20 +78,18 @@ bool ForcePicture::anyVisible() const
     return false;
 }
 
-ForceAnchors forceAnchors(const PhysicsState &workspace)
+ForceAnchors forceAnchors(const DesignRecord &d, const ResultFields &results, const SheetScale &scale)
 {
-    const SheetScale &scale = workspace.scale;
     const float s = scale.ScreenScale;
-    const Radii r = caseRadii(workspace);
+    const Radii r = caseRadii(results);
     ForceAnchors a;
     a.driveX = truncToInt(r.outer * s) + scale.SheetOffsetX;
     a.driveLine = truncToInt((540 - r.inner + r.outer) * s);
     a.mirrorX = truncToInt((720 - r.outer) * s) + scale.SheetOffsetX;
-    if (workspace.design.Drive == DriveKind::AllWD) {
+    if (d.Drive == DriveKind::AllWD) {
         a.otherX = a.mirrorX;
         a.otherLine = a.driveLine;
     } else {
-        const DesignRecord &d = workspace.design;
         a.otherX = truncToInt((720.0f - d.FrontAxleXPt) * s + scale.SheetOffsetX);
         const int wheelRadius = truncToInt(floatOr(d.OtherWhlDia, 0.0f) * 72.0f / 2.0f);
         a.otherLine = truncToInt((540.0f - d.FrontAxleYPt + wheelRadius) * s);
@@ -102,7 +100,7 @@ ForceAnchors forceAnchors(const PhysicsState &workspace)
 void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, float mass, float otherLoad,
                       float driveLoad)
 {
-    const ForceAnchors a = forceAnchors(workspace);
+    const ForceAnchors a = forceAnchors(workspace.design, workspace.results, workspace.scale);
     // A car without mass has nothing to scale the bars by; they shrink to nothing.
     const auto length = [mass](float force) {
         return mass != 0.0f ? truncToInt(force / mass * float(ForceBarLength)) : 0;
@@ -124,7 +122,7 @@ void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidL
     picture.PropRightLabel.visible = picture.TracRightLabel.visible = false;
 
     const float s = workspace.scale.ScreenScale;
-    const ForceAnchors a = forceAnchors(workspace);
+    const ForceAnchors a = forceAnchors(workspace.design, workspace.results, workspace.scale);
     const int direction = driveDirection(workspace.design.Drive);
     const auto length = [scale, s](float force) {
         const int points = scale != 0.0f ? truncToInt(float(ForceBarLength) * force / scale) : 0;

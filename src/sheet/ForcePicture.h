@@ -19,6 +19,7 @@ namespace zindle {
 struct SheetScale;
 struct SimulationFrame;
 struct PhysicsState;
+struct ResultFields;
 
 struct ForceShape {
     QRect rect; // pixels, relative to the sheet picture
@@ -50,7 +51,7 @@ struct ForceAnchors {
     int otherX = 0, otherLine = 0;  // other wheel (normal-force bar)
     int mirrorX = 0;                // the right axle's propulsion/traction anchor (all-wheel drive)
 };
-ForceAnchors forceAnchors(const PhysicsState &workspace);
+ForceAnchors forceAnchors(const DesignRecord &design, const ResultFields &results, const SheetScale &scale);
 
 // The normal-force bars and labels for `mass` and the two loads.
 void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, float mass, float otherLoad,

@@ -37,7 +37,7 @@ void PreviewPanel::reset()
 
 void PreviewPanel::showPrepared()
 {
-    preview_.enter(TemplateCount(window_.workspace()));
+    preview_.enter(TemplateCount(window_.workspace().results));
     window_.PreviewIndex = preview_.PreviewIndex;
     showTemplate();
 }

@@ -232,7 +232,7 @@ void WindowRefreshHooks::paintBodyRegions(Workspace &workspace)
     // Silver body, so that the white and grey element edges of the analysis show on it.
     PaintOuterLayer(painter, workspace, PaintTarget::Screen, SilverColor);
     PaintInnerLayer(painter, workspace, PaintTarget::Screen, QColor(160, 160, 160));
-    PaintGroundBand(painter, workspace, PaintTarget::Screen);
+    PaintGroundBand(painter, workspace.scale, PaintTarget::Screen);
     PaintDriveWheels(painter, workspace, PaintTarget::Screen);
     PaintOtherWheels(painter, workspace, PaintTarget::Screen);
     PaintSpring(painter, workspace, PaintTarget::Screen);

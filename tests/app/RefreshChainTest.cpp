@@ -191,3 +191,34 @@ TEST(RefreshChain, SheetModesPaintOverBuiltRegionsAndLeaveTheAdvisoriesOfTheCarA
     EXPECT_TRUE(print.calls.isEmpty());
     EXPECT_FALSE(workspace.results.CaseIDEF.isEmpty());
 }
+
+TEST(RefreshChain, TheKeptOutlineRegionsNeverOutliveTheOutlinesOrTheElementSize)
+{
+    // A refreshed workspace that keeps its outline regions between refreshes must weigh every
+    // change as a fresh workspace does.
+    Workspace kept;
+    load(kept, 0);
+    RefreshPhysicsMode(kept, SheetMode::Analyze);
+    const auto sameAsFresh = [&](const char *what) {
+        Workspace fresh;
+        load(fresh, 0);
+        fresh.design = kept.design;
+        RefreshPhysicsMode(kept, SheetMode::Analyze);
+        RefreshPhysicsMode(fresh, SheetMode::Analyze);
+        EXPECT_EQ(kept.results.ProjectedMassEF, fresh.results.ProjectedMassEF) << what;
+        EXPECT_EQ(kept.results.TrueCentroidEF, fresh.results.TrueCentroidEF) << what;
+        EXPECT_EQ(kept.results.YCentroidEF, fresh.results.YCentroidEF) << what;
+        return kept.results.ProjectedMassEF;
+    };
+    const QString before = sameAsFresh("unchanged");
+    kept.design.OuterPts[1] += QPoint(0, -40);
+    const QString taller = sameAsFresh("outer outline moved");
+    EXPECT_NE(taller, before);
+    kept.design.StepSize = QStringLiteral("3");
+    EXPECT_NE(sameAsFresh("finer elements"), taller);
+    kept.design.InnerPts = kept.design.OuterPts;
+    kept.design.InnerPts[1] += QPoint(0, 30);
+    sameAsFresh("inner outline of its own");
+    kept.design.SpringLength = QStringLiteral("60");
+    sameAsFresh("longer spring, same outlines");
+}

@@ -230,9 +230,10 @@ TEST(LongSweeps, HugeGridsAreRefusedAndCtrlCPrintsTheBestSoFar)
     EXPECT_TRUE(huge.err.contains("--force")) << huge.err.toStdString();
     EXPECT_TRUE(huge.out.isEmpty());
 
-    // About 2,000 simulations: long enough to report progress and to be interrupted.
+    // About 15,000 simulations on one thread: long enough to report progress and to be interrupted.
     QProcess sweep;
-    sweep.start(ZINDLE_CLI_PATH, {"sweep", "Default Design", "--length", "10:200:1", "--wheel", "4:7.5:0.5"});
+    sweep.start(ZINDLE_CLI_PATH,
+                {"sweep", "Default Design", "--length", "10:200:0.1", "--wheel", "4:7.5:0.5", "--threads", "1"});
     ASSERT_TRUE(sweep.waitForStarted());
     QByteArray err;
     QElapsedTimer clock;

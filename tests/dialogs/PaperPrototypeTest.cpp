@@ -117,13 +117,13 @@ TEST(PaperPrototype, EachOptionPrintsItsItems)
     EXPECT_EQ(s.items, (std::vector<O>{QPageLayout::Landscape}));
 
     // The default car: two wheels of each kind, each pair on one page.
-    const size_t wheelPages = WheelPages(s.workspace).size();
+    const size_t wheelPages = WheelPages(s.workspace.design).size();
     EXPECT_EQ(wheelPages, 2u);
     s.print(PrintJobKind::Wheels);
     EXPECT_EQ(s.items.size(), wheelPages);
 
     s.print(PrintJobKind::EntireSet);
-    const int templates = TemplateCount(s.workspace);
+    const int templates = TemplateCount(s.workspace.results);
     EXPECT_EQ(templates, 6);
     ASSERT_EQ(s.items.size(), 1 + size_t(templates) + wheelPages);
     EXPECT_EQ(s.items.front(), QPageLayout::Portrait);

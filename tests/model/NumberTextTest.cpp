@@ -2,7 +2,11 @@
 
 #include "support/QtPrinters.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <cmath>
+#include <cstdlib>
+#include <random>
 
 using namespace zindle;
 
@@ -69,4 +73,46 @@ TEST(NumberText, IntegersAndTruncation)
     EXPECT_EQ(truncToInt(-2.9), -2);
     EXPECT_EQ(truncToInt(1e30), INT_MAX);
     EXPECT_EQ(truncToInt(std::nan("")), 0);
+}
+
+// The hand-written number check must accept exactly what the patterns accept; the reference
+// here is the regular expression the parser used to run.
+TEST(NumberText, ParsersAcceptExactlyTheNumberPatterns)
+{
+    const QRegularExpression decimal(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
+    const QRegularExpression integer(QStringLiteral("^\\s*[+-]?\\d{1,11}\\s*$"));
+    const QString alphabet = QStringLiteral(" \t\n\r\v+-.eE0123459x,") + QChar(0x00A0) + QChar(0x0663);
+    std::mt19937 random(14);
+    std::uniform_int_distribution<int> length(0, 14);
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(alphabet.size()) - 1);
+    int numbers = 0, integers = 0;
+    for (int n = 0; n < 200000; ++n) {
+        QString text;
+        for (int i = length(random); i > 0; --i)
+            text += alphabet[pick(random)];
+        const bool isDecimal = decimal.match(text).hasMatch();
+        const long double reference = isDecimal ? std::strtold(text.trimmed().toLatin1().constData(), nullptr) : 0.0L;
+        const auto parsed = parseNumber(text);
+        ASSERT_EQ(isDecimal && std::isfinite(reference), parsed.has_value())
+            << text.toUtf8().toPercentEncoding().constData();
+        if (parsed) {
+            ++numbers;
+            ASSERT_EQ(*parsed, reference) << qPrintable(text);
+        }
+        const bool isInteger = integer.match(text).hasMatch();
+        const auto whole = parseInteger(text);
+        if (!isInteger)
+            ASSERT_FALSE(whole.has_value()) << qPrintable(text);
+        else if (whole) {
+            ++integers;
+            ASSERT_EQ(*whole, text.trimmed().toLongLong()) << qPrintable(text);
+        }
+    }
+    // The alphabet makes both kinds often enough to mean something.
+    EXPECT_GT(numbers, 1000);
+    EXPECT_GT(integers, 1000);
+    EXPECT_FALSE(parseNumber(QStringLiteral("1e")));
+    EXPECT_FALSE(parseNumber(QStringLiteral(".")));
+    EXPECT_EQ(*parseNumber(QStringLiteral(" 5.e1\n")), 50.0L);
+    EXPECT_FALSE(parseInteger(QStringLiteral("123456789012")));
 }

@@ -238,7 +238,7 @@ TEST(CutParts, RoundHolesInsideTheMaterialStayCirclesAndOthersJoinTheOutline)
 TEST(CutParts, WheelsAreTheWheelPagesDiscs)
 {
     const Workspace ws = printedTemplates(0);
-    for (const WheelPage &page : WheelPages(ws)) {
+    for (const WheelPage &page : WheelPages(ws.design)) {
         const CutShape wheel = WheelShape(page.diameterIn, page.holeIn);
         ASSERT_EQ(wheel.circles.size(), 2u);
         EXPECT_NEAR(wheel.bounds().width(), page.wheelsPt[0].width() / 72.0, 1e-6);
@@ -350,7 +350,7 @@ TEST(CutBoards, TheDefaultDesignFitsOneStandardBoard)
     ws.scale = HeadlessSheetScale();
     const CutPartsOutcome parts = CutPartsOf(ws, CutSet::All);
     ASSERT_TRUE(parts.error.isEmpty());
-    EXPECT_EQ(parts.parts.size(), static_cast<size_t>(TemplateCount(ws) + 4));
+    EXPECT_EQ(parts.parts.size(), static_cast<size_t>(TemplateCount(ws.results) + 4));
     const NestOutcome nested = NestParts(parts.parts, BoardSize());
     ASSERT_TRUE(nested.error.isEmpty());
     EXPECT_EQ(nested.boards.size(), 1u);

@@ -47,8 +47,8 @@ TEST(TemplateSet, OuterLayersEnclosTheInnerOnesAndAreNumberedInStackingOrder)
     EXPECT_EQ(TemplateSet(0, 2).size(), 2u);
 
     const Workspace ws = templatesOf(0);
-    EXPECT_EQ(TemplateCount(ws), 6);
-    EXPECT_EQ(TemplateSet(ws).size(), 6u);
+    EXPECT_EQ(TemplateCount(ws.results), 6);
+    EXPECT_EQ(TemplateSet(ws.results).size(), 6u);
 }
 
 TEST(TemplateLabels, TitlesMaterialsAndTheSpringAccessNote)
@@ -122,7 +122,7 @@ TEST(TemplatePreview, OuterRegionForTheFirstAndLastTemplateInnerOtherwise)
     const RegionSet &screen = ws.regions.screen();
     const QPoint outerOnly = inside(screen.outerOutline - screen.innerOutline);
     const QPoint innerPt = inside(screen.innerOutline);
-    const int count = TemplateCount(ws);
+    const int count = TemplateCount(ws.results);
     ASSERT_EQ(count, 6);
     for (int n = 1; n <= count; ++n) {
         QImage sheet(1152, 864, QImage::Format_RGB32);

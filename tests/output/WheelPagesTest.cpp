@@ -33,7 +33,7 @@ TEST(WheelPages, LayoutByDiameter)
 TEST(WheelPages, DriveWheelsFirstThenTheOtherWheels)
 {
     // 5 in: both drive wheels side by side; 3.74 in: the other wheels one below the other.
-    std::vector<WheelPage> pages = WheelPages(wheelsOf("5", "3.74"));
+    std::vector<WheelPage> pages = WheelPages(wheelsOf("5", "3.74").design);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(pages[0].driveWheels);
     ASSERT_EQ(pages[0].wheelsPt.size(), 2u);
@@ -47,7 +47,7 @@ TEST(WheelPages, DriveWheelsFirstThenTheOtherWheels)
     EXPECT_EQ(pages[1].holeText, "0.25");
 
     // 5.1 in: one drive wheel per page; 3.75 in: the other wheels side by side.
-    pages = WheelPages(wheelsOf("5.1", "3.75"));
+    pages = WheelPages(wheelsOf("5.1", "3.75").design);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0].wheelsPt.size(), 1u);
     EXPECT_EQ(pages[1].wheelsPt.size(), 1u);
@@ -60,7 +60,7 @@ TEST(WheelPages, AllWheelDriveCutsFourDriveWheels)
     Workspace ws = wheelsOf("5.5", "1.75");
     ApplyDrive(ws.design, DriveKind::AllWD);
     ws.design.DriveWhlDia = QStringLiteral("5.5");
-    const std::vector<WheelPage> pages = WheelPages(ws);
+    const std::vector<WheelPage> pages = WheelPages(ws.design);
     ASSERT_EQ(pages.size(), 4u);
     for (const WheelPage &page : pages) {
         EXPECT_FLOAT_EQ(page.diameterIn, 5.5f);
@@ -74,7 +74,7 @@ TEST(WheelPages, SilverDiscWhiteHoleAndTheHoleLabel)
     Workspace ws = wheelsOf("4", "1.75");
     // A 100-dpi page: the wheel 400 pixels across, the hole (0.5 in) 50.
     ApplyPrinterResolution(ws.scale, 100.0f, 100.0f);
-    const WheelPage page = WheelPages(ws)[0];
+    const WheelPage page = WheelPages(ws.design)[0];
     EXPECT_EQ(page.labelPt, QPointF(144 + 18, 144 + 18));
     QImage image(1100, 850, QImage::Format_RGB32);
     image.fill(Qt::white);

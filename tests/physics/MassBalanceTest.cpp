@@ -24,7 +24,7 @@ Workspace analysed(int slot, DriveKind drive = DriveKind::RearWD,
     ws.design.Drive = drive;
     ws.design.ChamberShape = shape;
     ComputeBuildGeometry(ws);
-    WriteSpringMass(ws);
+    WriteSpringMass(ws.design, ws.catalogue, ws.results);
     ws.results.MaxRealTorqueEF = QStringLiteral("0.569999992847443");
     return ws;
 }

@@ -69,7 +69,7 @@ TEST(ForcePicture, BarsPointAgainstTheDirectionOfTravel)
     RefreshPhysicsMode(ws, SheetMode::Analyze);
     ForcePicture picture;
     ShowForces(picture, ws, false, true, 0.5f, 0.25f, 0.25f, 0.5f, 0.25f);
-    const ForceAnchors a = forceAnchors(ws);
+    const ForceAnchors a = forceAnchors(ws.design, ws.results, ws.scale);
     const float s = ws.scale.ScreenScale;
     // Rear-wheel drive travels right: the bars reach left from the contact point.
     EXPECT_EQ(picture.PropulsionLeftShape.rect.right() + 1, a.driveX);
@@ -102,7 +102,7 @@ TEST(ForcePicture, NormalForceBarsScaleWithTheMassAndHangWhenNegative)
     RefreshPhysicsMode(ws, SheetMode::Analyze);
     ForcePicture picture;
     ShowNormalForces(picture, ws, 0.3f, -0.03f, 0.33f);
-    const ForceAnchors a = forceAnchors(ws);
+    const ForceAnchors a = forceAnchors(ws.design, ws.results, ws.scale);
     EXPECT_EQ(picture.NormalForceLeftShape.rect, QRect(a.driveX, a.driveLine - 165, 4, 165));
     const int hanging = -int(-0.03f / 0.3f * 150.0f); // truncated, in single precision
     EXPECT_EQ(picture.NormalForceRightShape.rect, QRect(a.otherX, a.otherLine, 4, hanging));

@@ -1,0 +1,79 @@
+#include "ChartFile.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace zindle {
+
+std::optional<ChartFormat> chartFormatOf(const QString &fileName)
+{
+    const QString lower = fileName.toLower();
+    if (lower.endsWith(QLatin1String(".png")))
+        return ChartFormat::Png;
+    if (lower.endsWith(QLatin1String(".svg")))
+        return ChartFormat::Svg;
+    if (lower.endsWith(QLatin1String(".pdf")))
+        return ChartFormat::Pdf;
+    return std::nullopt;
+}
+
+QByteArray renderChart(ChartFormat format, QSize size, const QString &title, const ChartPainter &paint)
+{
+    size = size.expandedTo(QSize(100, 100));
+    const QRectF area(0.0, 0.0, size.width(), size.height());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case ChartFormat::Png: {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            if (!painter.isActive())
+                return {};
+            painter.setRenderHint(QPainter::TextAntialiasing, true);
+            paint(painter, area);
+        }
+        if (!image.save(&buffer, "PNG"))
+            return {};
+        break;
+    }
+    case ChartFormat::Svg: {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(size);
+        generator.setViewBox(area);
+        generator.setTitle(title);
+        generator.setResolution(96);
+        QPainter painter(&generator);
+        if (!painter.isActive())
+            return {};
+        painter.fillRect(area, Qt::white);
+        paint(painter, area);
+        painter.end();
+        break;
+    }
+    case ChartFormat::Pdf: {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Zindle"));
+        writer.setResolution(72); // one unit per point: the chart's pixels become points
+        writer.setPageSize(QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        if (!painter.isActive())
+            return {};
+        painter.fillRect(area, Qt::white);
+        paint(painter, area);
+        painter.end();
+        break;
+    }
+    }
+    return bytes;
+}
+
+} // namespace zindle

@@ -1,0 +1,272 @@
+#include "RunCharts.h"
+
+#include "charts/ChartFrame.h"
+#include "physics/Race.h"
+#include "physics/Simulation.h"
+#include "sheet/RaceTrackPainter.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace zindle {
+
+namespace {
+
+const QColor DistanceColour(31, 90, 180);
+const QColor SpeedColour(20, 130, 70);
+const QColor PropulsionColour(220, 110, 20);
+const QColor TractionColour(40, 120, 200);
+const QColor CourseLineColour(210, 30, 30);
+const QColor MarkColour(90, 90, 90);
+
+QColor skidShade()
+{
+    QColor shade = RaceSkidColor;
+    shade.setAlpha(55);
+    return shade;
+}
+
+double seconds(int timeIndex) { return timeIndex / 100.0; }
+
+float valueOf(const RunSample &sample, RunChartKind kind, bool traction = false)
+{
+    switch (kind) {
+    case RunChartKind::Distance: return sample.distance;
+    case RunChartKind::Speed: return sample.velocity;
+    case RunChartKind::Forces: return traction ? sample.traction : sample.propulsion;
+    }
+    return 0.0f;
+}
+
+double finiteOr0(double value) { return std::isfinite(value) ? value : 0.0; }
+
+// The sample shown at `timeIndex`: the last one at or before it.
+const RunSample *sampleAt(const RunTrace &run, int timeIndex)
+{
+    const RunSample *found = nullptr;
+    for (const RunSample &sample : run.samples) {
+        if (sample.timeIndex > timeIndex)
+            break;
+        found = &sample;
+    }
+    return found;
+}
+
+void paintSkidShading(QPainter &painter, const PlotFrame &frame, const RunTrace &run)
+{
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(skidShade());
+    painter.setClipRect(frame.plot());
+    size_t i = 0;
+    const auto &samples = run.samples;
+    while (i < samples.size()) {
+        if (!samples[i].skid) {
+            ++i;
+            continue;
+        }
+        size_t j = i;
+        while (j + 1 < samples.size() && samples[j + 1].skid)
+            ++j;
+        // A step's sample closes the hundredth that ends at its time.
+        const double left = frame.mapX(seconds(samples[i].timeIndex - 1));
+        const double right = frame.mapX(seconds(samples[j].timeIndex));
+        painter.drawRect(QRectF(QPointF(left, frame.plot().top()), QPointF(right, frame.plot().bottom())));
+        i = j + 1;
+    }
+    painter.restore();
+}
+
+void paintCurve(QPainter &painter, const PlotFrame &frame, const RunTrace &run, RunChartKind kind, bool traction,
+                const QColor &colour, bool fromOrigin)
+{
+    if (run.samples.empty())
+        return;
+    QPainterPath path;
+    if (fromOrigin)
+        path.moveTo(frame.map(0.0, 0.0));
+    for (const RunSample &sample : run.samples) {
+        const QPointF point = frame.map(seconds(sample.timeIndex), finiteOr0(valueOf(sample, kind, traction)));
+        if (path.elementCount() == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(frame.plot().adjusted(-2, -2, 2, 2));
+    QPen pen(colour);
+    pen.setWidthF(std::max(1.5, chartFontPixels(frame.plot()) * 0.2));
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (path.elementCount() == 1) {
+        painter.setBrush(colour);
+        painter.drawEllipse(path.elementAt(0), pen.widthF() * 1.5, pen.widthF() * 1.5);
+    } else {
+        painter.drawPath(path);
+    }
+    painter.restore();
+}
+
+void paintCourseLine(QPainter &painter, const PlotFrame &frame, const RunTrace &run)
+{
+    painter.save();
+    QPen pen(CourseLineColour);
+    pen.setWidthF(1.5);
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    const double y = frame.mapY(CourseFt);
+    painter.drawLine(QPointF(frame.plot().left(), y), QPointF(frame.plot().right(), y));
+    painter.setFont(chartFont(frame.plot(), 0.9));
+    const QFontMetricsF metrics(painter.font());
+    painter.drawText(QRectF(frame.plot().right() - metrics.height() * 12, y - metrics.height() * 1.2,
+                            metrics.height() * 11.6, metrics.height()),
+                     Qt::AlignRight | Qt::AlignBottom, QStringLiteral("15 ft"));
+    if (run.timeToCourseEnd >= 0) {
+        // Where the car crossed the line.
+        const double x = frame.mapX(seconds(run.timeToCourseEnd));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, y), QPointF(x, frame.plot().bottom()));
+        painter.drawText(QRectF(x + 3.0, frame.plot().bottom() - metrics.height() * 1.2, metrics.height() * 10,
+                                metrics.height()),
+                         Qt::AlignLeft | Qt::AlignBottom,
+                         QString::number(seconds(run.timeToCourseEnd), 'f', 2) + QStringLiteral(" s"));
+    }
+    painter.restore();
+}
+
+void paintMark(QPainter &painter, const PlotFrame &frame, const RunTrace &run, RunChartKind kind, int timeIndex)
+{
+    if (timeIndex < 0)
+        return;
+    painter.save();
+    QPen pen(MarkColour);
+    pen.setWidthF(1.2);
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    const double x = frame.mapX(seconds(timeIndex));
+    if (x >= frame.plot().left() - 0.5 && x <= frame.plot().right() + 0.5)
+        painter.drawLine(QPointF(x, frame.plot().top()), QPointF(x, frame.plot().bottom()));
+    if (const RunSample *sample = sampleAt(run, timeIndex)) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const double radius = std::max(3.0, chartFontPixels(frame.plot()) * 0.35);
+        painter.setPen(QPen(Qt::black, 1.0));
+        const auto dot = [&](bool traction, const QColor &colour) {
+            painter.setBrush(colour);
+            painter.drawEllipse(frame.map(seconds(sample->timeIndex), finiteOr0(valueOf(*sample, kind, traction))),
+                                radius, radius);
+        };
+        if (kind == RunChartKind::Forces) {
+            dot(false, PropulsionColour);
+            dot(true, TractionColour);
+        } else {
+            dot(false, kind == RunChartKind::Distance ? DistanceColour : SpeedColour);
+        }
+    }
+    painter.restore();
+}
+
+QString titled(const QString &what, const RunChartOptions &options)
+{
+    return options.designName.isEmpty() ? what : options.designName + QStringLiteral(": ") + what;
+}
+
+} // namespace
+
+RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind)
+{
+    RunChartRanges ranges;
+    double low = 0.0, high = 0.0;
+    int last = 0;
+    for (const RunSample &sample : run.samples) {
+        last = std::max(last, sample.timeIndex);
+        for (const bool traction : {false, true}) {
+            if (traction && kind != RunChartKind::Forces)
+                continue;
+            const double value = finiteOr0(valueOf(sample, kind, traction));
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+    ranges.timeHigh = last > 0 ? seconds(last) : 1.0;
+    if (kind == RunChartKind::Distance)
+        high = std::max(high, static_cast<double>(CourseFt)); // the line is always in view
+    if (!(high > low))
+        high = low + 1.0;
+    ranges.valueLow = low;
+    ranges.valueHigh = high;
+    return ranges;
+}
+
+PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind)
+{
+    const RunChartRanges ranges = runChartRanges(run, kind);
+    // Widened a little above the data so that the curve's top is not on the frame.
+    return PlotFrame(area, niceAxis(0.0, ranges.timeHigh, 8), niceAxis(ranges.valueLow, ranges.valueHigh * 1.04, 6));
+}
+
+void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
+                   const RunChartOptions &options)
+{
+    const PlotFrame frame = runChartFrame(area, run, kind);
+
+    painter.save();
+    QString title, yTitle;
+    switch (kind) {
+    case RunChartKind::Distance:
+        title = titled(QStringLiteral("Distance"), options);
+        yTitle = QStringLiteral("Distance (ft)");
+        break;
+    case RunChartKind::Speed:
+        title = titled(QStringLiteral("Speed"), options);
+        yTitle = QStringLiteral("Speed (ft/s)");
+        break;
+    case RunChartKind::Forces:
+        title = titled(QStringLiteral("Propulsion and traction"), options);
+        yTitle = QStringLiteral("Force (lb)");
+        break;
+    }
+    frame.paintAxes(painter, title, QStringLiteral("Time (s)"), yTitle);
+    paintSkidShading(painter, frame, run);
+
+    std::vector<LegendEntry> legend;
+    switch (kind) {
+    case RunChartKind::Distance:
+        paintCourseLine(painter, frame, run);
+        paintCurve(painter, frame, run, kind, false, DistanceColour, true);
+        break;
+    case RunChartKind::Speed:
+        paintCurve(painter, frame, run, kind, false, SpeedColour, true);
+        break;
+    case RunChartKind::Forces:
+        paintCurve(painter, frame, run, kind, true, TractionColour, false);
+        paintCurve(painter, frame, run, kind, false, PropulsionColour, false);
+        legend = {{QStringLiteral("Propulsion"), PropulsionColour},
+                  {QStringLiteral("Traction"), TractionColour},
+                  {QStringLiteral("Skidding"), skidShade(), LegendEntry::Swatch}};
+        break;
+    }
+    paintMark(painter, frame, run, kind, options.markedTimeIndex);
+    if (run.samples.empty()) {
+        painter.setFont(chartFont(area));
+        painter.setPen(QColor(120, 120, 120));
+        painter.drawText(frame.plot(), Qt::AlignCenter, QStringLiteral("No run"));
+    }
+    frame.paintLegend(painter, legend, true);
+    painter.restore();
+}
+
+void paintRunCharts(QPainter &painter, const QRectF &area, const RunTrace &run, const RunChartOptions &options)
+{
+    const double height = area.height() / 3.0;
+    const RunChartKind kinds[] = {RunChartKind::Distance, RunChartKind::Speed, RunChartKind::Forces};
+    for (int i = 0; i < 3; ++i)
+        paintRunChart(painter, QRectF(area.left(), area.top() + i * height, area.width(), height), run, kinds[i],
+                      options);
+}
+
+} // namespace zindle

@@ -1,0 +1,38 @@
+#pragma once
+// The charts of one run: distance, speed, and propulsion against traction over time. Steps in
+// which a driven axle skidded are shaded in the race view's skid colour, the 15 ft line is
+// drawn on the distance chart, and a marked moment (the frame shown while stepping) is drawn
+// as a vertical line with the car's point on each curve.
+
+#include "charts/ChartFrame.h"
+#include "physics/RunTrace.h"
+
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace zindle {
+
+enum class RunChartKind { Distance, Speed, Forces };
+
+struct RunChartOptions {
+    QString designName;        // in the titles when not empty
+    int markedTimeIndex = -1;  // hundredths of a second; -1 marks nothing
+};
+
+// The plot ranges a chart of `kind` uses for `run` (also what the tests check).
+struct RunChartRanges {
+    double timeHigh = 1.0;           // s, the end of the data
+    double valueLow = 0.0, valueHigh = 1.0;
+};
+RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind);
+// The plot a chart of `kind` draws in `area` (for hit tests and the tests' pixel checks).
+PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind);
+
+void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
+                   const RunChartOptions &options = {});
+// The three charts stacked in one area (distance on top).
+void paintRunCharts(QPainter &painter, const QRectF &area, const RunTrace &run,
+                    const RunChartOptions &options = {});
+
+} // namespace zindle

@@ -1,0 +1,44 @@
+#include "ChartOutput.h"
+
+#include "OutputFile.h"
+
+namespace zindle::cli {
+
+std::optional<ChartFormat> chartFileFormat(const QString &command, const QString &option, const QString &name,
+                                           QTextStream &err)
+{
+    const auto format = chartFormatOf(name);
+    if (!format || isStandardOutput(name))
+        err << "zindle-cli " << command << ": " << option
+            << " needs a file name ending in .png, .svg or .pdf, not \"" << name << "\"\n";
+    return isStandardOutput(name) ? std::nullopt : format;
+}
+
+bool writeChartFile(const QString &name, ChartFormat format, QSize size, const QString &title,
+                    const ChartPainter &paint, QTextStream &out, QTextStream &err)
+{
+    const QByteArray bytes = renderChart(format, size, title, paint);
+    if (bytes.isEmpty()) {
+        err << "Cannot draw the chart for " << name << '\n';
+        return false;
+    }
+    return writeOutputFile(name, bytes, out, err);
+}
+
+bool argumentsAskForChart(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    const QString &command = arguments[0];
+    if (command != QLatin1String("simulate") && command != QLatin1String("race") && command != QLatin1String("sweep"))
+        return false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--chart") || argument == QLatin1String("--map"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace zindle::cli

@@ -1,0 +1,27 @@
+#pragma once
+// The --chart and --map options: a file named by its format (.png, .svg or .pdf), written
+// whole or not at all.
+
+#include "charts/ChartFile.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace zindle::cli {
+
+// The format of a chart file name given to `option`; on a name without a known extension
+// (standard output included, which has none) one line on `err` and nothing.
+std::optional<ChartFormat> chartFileFormat(const QString &command, const QString &option, const QString &name,
+                                           QTextStream &err);
+
+// Paints and writes the chart; false after one line on `err`.
+bool writeChartFile(const QString &name, ChartFormat format, QSize size, const QString &title,
+                    const ChartPainter &paint, QTextStream &out, QTextStream &err);
+
+// True when the arguments ask a physics command for a chart, which needs fonts.
+bool argumentsAskForChart(const QStringList &arguments);
+
+} // namespace zindle::cli
