@@ -86,6 +86,12 @@ names_agree() {
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" ||
     { echo "metadata: launchable is not $id.desktop"; return 1; }
   grep -q "<icon name=\"$id\"/>" "$share/mime/packages/$id.xml" || { echo "file type: icon is not $id"; return 1; }
+  # Design files open in the program: the entry takes a file and names their type, as does the metadata.
+  grep -qx "Exec=zindle %f" "$share/applications/$id.desktop" || { echo "desktop entry: Exec takes no file"; return 1; }
+  grep -qx "MimeType=application/x-zindle-design;" "$share/applications/$id.desktop" ||
+    { echo "desktop entry: MimeType is not the design type"; return 1; }
+  grep -q "<mediatype>application/x-zindle-design</mediatype>" "$share/metainfo/$id.metainfo.xml" ||
+    { echo "metadata: no mediatype for design files"; return 1; }
 }
 
 echo "== install into a staging folder (prefix /opt/zindle-check)"

@@ -66,11 +66,19 @@ bool DesignListOps::refuseWhenFull()
     return true;
 }
 
+void DesignListOps::used(const QString &path)
+{
+    if (fileUsed)
+        fileUsed(path);
+}
+
 void DesignListOps::saveTo(const QString &path, int slot)
 {
     const WriteOutcome outcome = SaveDesign(workspace_, path, slot);
     if (!outcome.ok)
         reportFileError(outcome.error);
+    else
+        used(path);
 }
 
 QString DesignListOps::proposedFileName() const
@@ -138,6 +146,7 @@ bool DesignListOps::SaveCurrent()
         reportFileError(outcome.error);
         return false;
     }
+    used(path);
     return true;
 }
 
@@ -185,6 +194,8 @@ void DesignListOps::ChangeDesign(int chosen)
         reportFileError(outcome.warning);
     list.current().DesignName = outcome.ok() ? outcome.name : QString();
     list.current().DesignSaved = true;
+    if (outcome.ok())
+        used(path);
     rebuilt();
 }
 
@@ -227,6 +238,7 @@ bool DesignListOps::OpenDesignFile(const QString &path)
         reportFileError(outcome.warning);
     DesignList &list = workspace_.list;
     list.CurrentDesign = list.append(outcome.name, path, true);
+    used(path);
     rebuilt();
     return true;
 }

@@ -36,7 +36,8 @@ public:
     void ChangeDesign(int chosen);
     bool NewDesign();
     bool OpenDesign();
-    // Open without the file dialog: the design file at `path` (a row of the class results).
+    // Open without the file dialog: a file named on the command line, dropped on the window,
+    // chosen from the recent files or from the class results.
     bool OpenDesignFile(const QString &path);
     void RenameDesign();
     // Removes the current entry after asking; the list then selects the Default design and
@@ -50,11 +51,15 @@ public:
     // The initial file name the save dialog proposes for the current design.
     QString proposedFileName() const;
 
+    // Runs with the path of every design file read or written successfully (the recent files).
+    std::function<void(const QString &path)> fileUsed;
+
 private:
     bool refuseWhenFull();
     void reportFileError(const QString &text);
     void rebuilt();
     void saveTo(const QString &path, int slot);
+    void used(const QString &path);
 
     Workspace &workspace_;
     Prompter &prompter_;

@@ -150,6 +150,8 @@ void PowerDesignerDialog::GoClick()
     showBest(best_);
     sweeping_ = false;
     go_->setEnabled(true);
+    if (afterSweep)
+        afterSweep();
 }
 
 } // namespace zindle

@@ -24,6 +24,8 @@ public:
 
     // Called before a sweep starts (the window enters Simulate mode here).
     std::function<void()> beforeSweep;
+    // Called when a sweep has ended, stopped or finished.
+    std::function<void()> afterSweep;
     // Runs the whole Simulate refresh for the design as it now stands (required).
     std::function<void()> runSimulateChain;
     // True when the window has moved on (another mode or design) and the sweep must end.

@@ -101,7 +101,11 @@ void DesignListBar::SaveBtnClick()
 
 void DesignListBar::RenameBtnClick()
 {
+    const QString before = window_.workspace().list.current().DesignName;
     window_.listOps().RenameDesign();
+    // The name is not part of any step: no undo brings back the state the file holds.
+    if (window_.workspace().list.current().DesignName != before)
+        window_.history().forgetSavedState();
     window_.afterListOperation();
 }
 

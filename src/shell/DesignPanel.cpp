@@ -29,6 +29,18 @@ const std::array<const char *, PartCount> PartLabelTexts = {
     "Inner layer", "Outer layer", "Wheel tread", "Drive wheel",
     "Other wheel", "Spring", "Drive axle", "Other axle"};
 
+namespace {
+
+// How the Edit menu names a material choice, by Part (MatIndex order).
+const char *const MaterialStepNames[PartCount] = {
+    "Change outer layer material", "Change inner layers material", "Change drive wheel material",
+    "Change other wheel material", "Change drive axle material",   "Change other axle material",
+    "Change spring material",      "Change wheel tread material"};
+const char *const DriveStepNames[3] = {"Choose rear wheel drive", "Choose front wheel drive",
+                                       "Choose four wheel drive"};
+
+} // namespace
+
 Part partOfItem(int partNameIndex)
 {
     static const Part parts[] = {InnerBodyPart, OuterBodyPart, TreadPart, DriveWheelPart,
@@ -423,17 +435,21 @@ void DesignPanel::MaterialComboChange(int part, int index)
     if (syncing_ || index < 0)
         return;
     Workspace &workspace = window_.workspace();
+    DesignEdit edit = window_.history().begin();
     workspace.design.MatIndex[static_cast<size_t>(part)] = index;
     materialPending_[static_cast<size_t>(part) + 1] = true;
     pendingChange();
     workspace.MarkDesignChanged();
+    edit.commit(QLatin1String(MaterialStepNames[part]));
 }
 
 void DesignPanel::ApplyBtnClick()
 {
     // Sizes first, each with its own refresh, then the materials (which took effect when
-    // they were chosen).
-    sizes_->applyPending();
+    // they were chosen). All of it is one step.
+    DesignEdit edit = window_.history().begin();
+    // Named after the sizes the user applied, not what the build then adjusted to fit them.
+    edit.commit(sizeStepName(sizes_->applyPending()), StepKind::SizeApplied);
     materialPending_.fill(false);
     applyBtn_->setEnabled(false);
 }
@@ -444,6 +460,7 @@ void DesignPanel::DriveButtonClick(DriveKind drive)
         return;
     Workspace &workspace = window_.workspace();
     DesignRecord &design = workspace.design;
+    DesignEdit edit = window_.history().begin();
     // Between rear and front drive the other wheel keeps the size it shows; only leaving
     // all-wheel drive brings back the size put aside when it was chosen.
     if (drive != DriveKind::AllWD && design.Drive != DriveKind::AllWD)
@@ -452,6 +469,7 @@ void DesignPanel::DriveButtonClick(DriveKind drive)
     showDriveControls(drive);
     workspace.MarkDesignChanged();
     window_.RefreshMode(0, 0, window_.CurrentMode());
+    edit.commit(QLatin1String(DriveStepNames[static_cast<int>(drive)]));
 }
 
 void DesignPanel::ResetParameters()

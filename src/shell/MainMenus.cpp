@@ -30,6 +30,12 @@ void buildMainMenus(MainWindow &window)
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     add(file, QStringLiteral("OpenPos"), QStringLiteral("Open Car File..."), QKeySequence(Qt::CTRL | Qt::Key_O),
         [&window] { window.OpenBtnClick(); });
+    // The design files used last; listed afresh each time the menu opens.
+    QMenu *recent = file->addMenu(QStringLiteral("Open Recent"));
+    recent->setObjectName(QStringLiteral("OpenRecentMenu"));
+    recent->menuAction()->setObjectName(QStringLiteral("OpenRecentPos"));
+    QObject::connect(recent, &QMenu::aboutToShow, &window, [&window, recent] { window.fillRecentMenu(recent); });
+    window.fillRecentMenu(recent);
     add(file, QStringLiteral("ConvertPos"), QStringLiteral("Convert file..."), {}, [&window] { window.ConvertFile(); });
     add(file, QStringLiteral("ClosePos"), QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W), [] {});
     add(file, QStringLiteral("SavePos"), QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -56,6 +62,15 @@ void buildMainMenus(MainWindow &window)
     file->addSeparator();
     add(file, QStringLiteral("QuitPos"), QStringLiteral("Quit"), QKeySequence(Qt::ALT | Qt::Key_F4),
         [&window] { window.Quit(); });
+
+    QMenu *editMenu = bar->addMenu(QStringLiteral("Edit"));
+    editMenu->setObjectName(QStringLiteral("EditMenu"));
+    QAction *undo = add(editMenu, QStringLiteral("UndoPos"), QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                        [&window] { window.Undo(); });
+    undo->setEnabled(false);
+    QAction *redo = add(editMenu, QStringLiteral("RedoPos"), QStringLiteral("Redo"), {}, [&window] { window.Redo(); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setEnabled(false);
 
     QMenu *setup = bar->addMenu(QStringLiteral("Setup"));
     add(setup, QStringLiteral("DefineMaterialsPos"), QStringLiteral("Define Materials..."),

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's menu bar: File, Setup, Modes and Help, with their short-cuts. Every item
+// The main window's menu bar: File, Edit, Setup, Modes and Help, with their short-cuts. Every item
 // calls the window's own operation, so a menu item and its button always do the same.
 
 namespace zindle {

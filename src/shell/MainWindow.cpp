@@ -11,6 +11,7 @@
 #include "SheetEditing.h"
 #include "SheetImage.h"
 #include "WindowDialogs.h"
+#include "WindowMemory.h"
 #include "WindowRefreshHooks.h"
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
@@ -23,6 +24,13 @@
 #include <QBoxLayout>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QShortcut>
 #include <QScreen>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -37,19 +45,36 @@ namespace zindle {
 namespace {
 constexpr int ProcessPanelHeight = 70;
 constexpr int StateAreaHeight = 76; // the sheet starts 146 pixels below the menu
+const QString ProgramTitle = QStringLiteral("Zindle 4.1");
+
+// The design files among dropped addresses.
+QStringList droppedDesigns(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".zndl"), Qt::CaseInsensitive))
+            files << url.toLocalFile();
+    return files;
+}
 } // namespace
 
-MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent)
+MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent,
+                       std::unique_ptr<WindowMemory> memory)
     : QMainWindow(parent), SimulateStep(workspace.simulation.SimulateStep), workspace_(workspace),
-      prompter_(prompter),
-      ops_(workspace, prompter, [this] { designRebuilt(); }),
+      prompter_(prompter), memory_(memory ? std::move(memory) : std::make_unique<WindowMemory>()),
+      history_(workspace), ops_(workspace, prompter, [this] { designRebuilt(); }),
       help_(findHelpFolder(QCoreApplication::applicationDirPath())),
       background_(DefaultBackgroundColor),
       results_(std::make_unique<ResultFieldsView>(help_))
 {
     setObjectName(QStringLiteral("TRPWin"));
-    setWindowTitle(QStringLiteral("Zindle 4.1"));
+    setWindowTitle(ProgramTitle);
     setMinimumSize(540, 440);
+    setAcceptDrops(true);
+    ops_.fileUsed = [this](const QString &path) { memory_->addRecentFile(path); };
+    history_.restored = [this] { historyRestored(); };
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -89,11 +114,20 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     listBar_->sync();
     design_->syncMaterialCombos();
     design_->syncDesignControls();
+
+    // Escape leaves the sheet tool in use without a change, as its Cancel button does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("EscapeShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] { design_->sheetEditing().EscapePressed(); });
+    history_.changed = [this] { editStateChanged(); };
+    editStateChanged();
 }
 
 MainWindow::~MainWindow()
 {
     closing_ = true;
+    history_.changed = nullptr;
+    history_.restored = nullptr;
     // The panels outlive this destructor by a moment; a field losing its focus while they go
     // must not take its text into a design that is being closed.
     design_->stopWatchingFields();
@@ -116,13 +150,6 @@ void MainWindow::DesignListClick(int index) { listBar_->DesignListClick(index); 
 void MainWindow::NewBtnClick() { listBar_->NewBtnClick(); }
 void MainWindow::OpenBtnClick() { listBar_->OpenBtnClick(); }
 void MainWindow::SaveBtnClick() { listBar_->SaveBtnClick(); }
-
-void MainWindow::OpenDesignFile(const QString &path)
-{
-    if (goesOn(ops_.PromptUnsaved()) && ops_.OpenDesignFile(path))
-        workspace_.list.current().DesignSaved = true;
-    afterListOperation();
-}
 
 void MainWindow::RenameBtnClick() { listBar_->RenameBtnClick(); }
 void MainWindow::RemoveBtnClick() { listBar_->RemoveBtnClick(); }
@@ -149,11 +176,15 @@ void MainWindow::StartUp()
         return;
     // The workspace begins with the built-in materials, the five built-in designs (all saved,
     // slot 0 current) and empty race traces.
+    // The first start fills the screen; later ones come back where the window was left.
     // Without a window manager (a bare X server) the maximised state is not honoured; taking
     // the screen's available area first gives the same window either way.
-    if (const QScreen *screen = this->screen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
+    const QByteArray remembered = memory_->windowGeometry();
+    if (remembered.isEmpty() || !restoreGeometry(remembered)) {
+        if (const QScreen *screen = this->screen())
+            setGeometry(screen->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
     background_ = DefaultBackgroundColor;
     currentMode_ = SheetMode::Design;
     applyPanelColours();
@@ -168,6 +199,8 @@ void MainWindow::StartUp()
     design_->SelectPart(1);
     ClearWeights(workspace_.design);
     modeButtons_->check(SheetMode::Design);
+    history_.clear(true);
+    historySlot_ = workspace_.list.CurrentDesign;
     RefreshMode(0, 0, SheetMode::Design);
 }
 
@@ -234,6 +267,7 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     design_->syncDesignControls();
     image_->update();
     views_->refreshFinished(mode, generation);
+    updateTitle();
 }
 
 void MainWindow::showResults() { results_->show(workspace_.design, workspace_.results); }
@@ -344,6 +378,9 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::designRebuilt()
 {
+    // Another design is in memory: the steps of the one before do not apply to it.
+    history_.clear(workspace_.list.current().DesignSaved);
+    historySlot_ = workspace_.list.CurrentDesign;
     design_->ResetParameters();
     design_->syncMaterialCombos();
     design_->syncDesignControls();
@@ -354,8 +391,161 @@ void MainWindow::designRebuilt()
 
 void MainWindow::afterListOperation()
 {
+    DesignList &list = workspace_.list;
+    // Selecting a new design that was never saved keeps the design in memory but not its entry.
+    if (list.CurrentDesign != historySlot_) {
+        history_.clear(list.current().DesignSaved);
+        historySlot_ = list.CurrentDesign;
+    }
+    // Saved or read just now: this is the state undo comes back to as unchanged.
+    if (list.current().DesignSaved)
+        history_.markSaved();
     listBar_->sync();
     design_->syncDesignControls();
+    updateTitle();
+}
+
+void MainWindow::historyRestored()
+{
+    // The controls show the design put back; typed sizes waiting for Apply are dropped, as
+    // they are when another design comes in.
+    design_->ResetParameters();
+    dialogs_->preferences()->LoadFromDesign();
+    if (currentMode_ == SheetMode::Print)
+        SwitchMode(SheetMode::Print, SheetMode::Design);
+    RefreshMode(0, 0, currentMode_);
+    listBar_->sync();
+}
+
+bool MainWindow::mayEdit() const
+{
+    return started_ && !closing_ && !design_->sheetEditing().toolActive() && !design_->sheetEditing().locked();
+}
+
+void MainWindow::Undo()
+{
+    if (mayEdit())
+        history_.undo();
+}
+
+void MainWindow::Redo()
+{
+    if (mayEdit())
+        history_.redo();
+}
+
+void MainWindow::updateTitle()
+{
+    if (!started_) {
+        setWindowTitle(ProgramTitle);
+        return;
+    }
+    const DesignList &list = workspace_.list;
+    const QString changed = list.current().DesignSaved ? QString() : QStringLiteral("*");
+    setWindowTitle(list.shownName(list.CurrentDesign) + changed + QStringLiteral(" - ") + ProgramTitle);
+}
+
+void MainWindow::editStateChanged()
+{
+    const bool free = mayEdit();
+    if (QAction *undo = action(QStringLiteral("UndoPos"))) {
+        const bool can = free && history_.canUndo();
+        undo->setEnabled(can);
+        undo->setText(can ? QStringLiteral("Undo ") + history_.undoText() : QStringLiteral("Undo"));
+    }
+    if (QAction *redo = action(QStringLiteral("RedoPos"))) {
+        const bool can = free && history_.canRedo();
+        redo->setEnabled(can);
+        redo->setText(can ? QStringLiteral("Redo ") + history_.redoText() : QStringLiteral("Redo"));
+    }
+    updateTitle();
+}
+
+bool MainWindow::OpenDesignFile(const QString &path)
+{
+    if (!mayEdit())
+        return false;
+    if (!goesOn(ops_.PromptUnsaved())) {
+        afterListOperation();
+        return false;
+    }
+    const bool opened = ops_.OpenDesignFile(QFileInfo(path).absoluteFilePath());
+    if (opened)
+        workspace_.list.current().DesignSaved = true;
+    afterListOperation();
+    return opened;
+}
+
+void MainWindow::OpenNamedFiles(const QStringList &arguments)
+{
+    for (const QString &argument : arguments)
+        if (!argument.startsWith(QLatin1Char('-')) && !OpenDesignFile(argument))
+            break;
+}
+
+void MainWindow::fillRecentMenu(QMenu *menu)
+{
+    menu->clear();
+    const QStringList files = memory_->recentFiles();
+    int number = 0;
+    for (const QString &file : files) {
+        ++number;
+        // The number is the item's key; an ampersand in a file name is shown, not taken as one.
+        QString text = QDir::toNativeSeparators(file);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *item = menu->addAction((number < 10 ? QStringLiteral("&%1  ").arg(number)
+                                                     : QStringLiteral("1&0  ")) + text);
+        item->setObjectName(QStringLiteral("RecentFile%1").arg(number));
+        item->setData(file);
+        connect(item, &QAction::triggered, this, [this, file] {
+            if (!QFileInfo::exists(file)) {
+                // A file moved or deleted since is no use in the list.
+                prompter_.message(QStringLiteral("The design file ") + QDir::toNativeSeparators(file) +
+                                      QStringLiteral(" is no longer there."),
+                                  QStringLiteral("Please try again."));
+                memory_->removeRecentFile(file);
+                return;
+            }
+            OpenDesignFile(file);
+        });
+    }
+    if (files.isEmpty()) {
+        QAction *none = menu->addAction(QStringLiteral("No recent files"));
+        none->setEnabled(false);
+        return;
+    }
+    menu->addSeparator();
+    QAction *clear = menu->addAction(QStringLiteral("Clear Recent Files"));
+    clear->setObjectName(QStringLiteral("ClearRecentPos"));
+    connect(clear, &QAction::triggered, this, [this] { memory_->clearRecentFiles(); });
+}
+
+void MainWindow::rememberGeometry()
+{
+    if (started_)
+        memory_->setWindowGeometry(saveGeometry());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (started_ && !droppedDesigns(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList files = droppedDesigns(event->mimeData());
+    if (!started_ || files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Each goes through the prompt and into the list; the last one dropped is the one shown.
+    for (const QString &file : files)
+        if (!OpenDesignFile(file))
+            break;
 }
 
 void MainWindow::Quit()
@@ -364,6 +554,7 @@ void MainWindow::Quit()
         afterListOperation();
         return;
     }
+    rememberGeometry();
     closing_ = true;
     close();
     QCoreApplication::quit();
@@ -377,6 +568,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (ops_.MayQuit()) {
+        rememberGeometry();
         closing_ = true;
         event->accept();
         QCoreApplication::quit();

@@ -7,9 +7,11 @@
 
 #include "dialogs/HelpLinks.h"
 #include "dialogs/ModalRunner.h"
+#include "app/DesignHistory.h"
 #include "app/DesignListOps.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
+#include "WindowMemory.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -22,6 +24,7 @@
 class QBoxLayout;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 
 namespace zindle {
 
@@ -53,7 +56,10 @@ public:
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent = nullptr);
+    // `memory` is where the recent files and the window's place are kept; null for the user's
+    // own settings store.
+    MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent = nullptr,
+               std::unique_ptr<WindowMemory> memory = nullptr);
     ~MainWindow() override;
 
     // Shows the start-up window modally; dismissing it the first time runs StartUp().
@@ -84,9 +90,27 @@ public:
     void SaveBtnClick();
     void RenameBtnClick();
     void RemoveBtnClick();
-    // Opens the design file at `path` as Open does after its file dialog (a class results row).
-    void OpenDesignFile(const QString &path);
     void Quit();
+    // Opens a design file without the file dialog (after the unsaved-changes prompt): named on
+    // the command line, dropped on the window, chosen from File > Open Recent or from the class
+    // results.
+    bool OpenDesignFile(const QString &path);
+    // The design files among the program's arguments, in order; options are skipped, and a file
+    // that cannot be read or a cancelled prompt ends the list.
+    void OpenNamedFiles(const QStringList &arguments);
+
+    // Edit menu. Each refuses while a sheet tool or an action is in progress.
+    void Undo();
+    void Redo();
+    DesignHistory &history() { return history_; }
+    WindowMemory &memory() { return *memory_; }
+    // The title names the design and marks it changed: "Racer* - Zindle 4.1".
+    void updateTitle();
+    // The Edit menu's items, the title: after anything that may have changed the design or
+    // started or ended a tool.
+    void editStateChanged();
+    // Lists the recent files in File > Open Recent.
+    void fillRecentMenu(QMenu *menu);
 
     // Setup, File and Help menus (WindowDialogs).
     void DefineMaterials();
@@ -140,6 +164,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // The pieces reach back into the window for what only they may touch.
@@ -159,10 +185,16 @@ private:
     void showResults();
     void designRebuilt();
     void afterListOperation();
+    void historyRestored();
+    void rememberGeometry();
+    bool mayEdit() const;
 
     Workspace &workspace_;
     Prompter &prompter_;
+    std::unique_ptr<WindowMemory> memory_;
+    DesignHistory history_;
     DesignListOps ops_;
+    int historySlot_ = 0; // the list entry the history belongs to
     HelpLinks help_;
     QColor background_;
     SheetMode currentMode_ = SheetMode::Design;

@@ -95,6 +95,7 @@ void PartSizeFields::fieldExit(QLineEdit *field)
         if (fields_[i] != field)
             continue;
         QString &stored = workspace.design.*(sizeFieldTable[i].text);
+        DesignEdit edit = window_.history().begin();
         DesignRecord trial = workspace.design;
         trial.*(sizeFieldTable[i].text) = field->text();
         if (ValidateParameters(textsOf(trial, workspace.results.CaseOuterDEF), window_.prompter())) {
@@ -102,6 +103,7 @@ void PartSizeFields::fieldExit(QLineEdit *field)
             if (editedSinceEnter_)
                 workspace.MarkDesignChanged();
             editedSinceEnter_ = false;
+            edit.commit(sizeChangeName(edit.before().design, workspace.design), StepKind::SizeTyped);
         } else {
             field->setText(stored);
         }
@@ -109,10 +111,11 @@ void PartSizeFields::fieldExit(QLineEdit *field)
     }
 }
 
-void PartSizeFields::applyPending()
+std::vector<QString DesignRecord::*> PartSizeFields::applyPending()
 {
     static const int order[] = {17, 19, 18, 16, 14, 20, 21, 15};
     Workspace &workspace = window_.workspace();
+    std::vector<QString DesignRecord::*> taken;
     for (int slot : order) {
         size_t i = 0;
         while (i < fields_.size() && sizeFieldTable[i].slot != slot)
@@ -132,6 +135,7 @@ void PartSizeFields::applyPending()
             continue;
         }
         design.*(f.text) = field->text();
+        taken.push_back(f.text);
         if (slot == 14 || slot == 15 || slot == 16) {
             design.RSpringWidth = design.SpringWidth;
             design.RSpringLength = design.SpringLength;
@@ -140,6 +144,7 @@ void PartSizeFields::applyPending()
         workspace.MarkDesignChanged();
         window_.RefreshMode(0, 0, window_.CurrentMode());
     }
+    return taken;
 }
 
 void PartSizeFields::stopWatching()

@@ -4,6 +4,8 @@
 // places. A typed change waits for Apply; leaving a field takes a valid text into the design
 // without recomputing; every change is validated against all the other sizes first.
 
+#include "model/DesignRecord.h"
+
 #include <QObject>
 #include <array>
 #include <functional>
@@ -31,7 +33,8 @@ public:
     void sync();
     // Takes every pending size into the design, in a fixed order, each validated and refreshed
     // on its own; a refused size goes back to the design's value.
-    void applyPending();
+    // Returns the design texts it took.
+    std::vector<QString DesignRecord::*> applyPending();
     void stopWatching();
     // Forgets every typed size waiting for Apply (another design has come in).
     void clearPending() { pending_.fill(false); }

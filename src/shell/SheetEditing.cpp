@@ -26,6 +26,14 @@ namespace {
 
 const QString TryAgain = QStringLiteral("Please try again.");
 
+const QString DrawHint = QStringLiteral("To draw a shape, click points on the drawing sheet.  "
+                                        "Double-click to finish (or press Cancel to abort).");
+const QString FrontAxleHint = QStringLiteral("Click where the front axle goes, right of the drive axle.  "
+                                             "A click anywhere else, Cancel or Esc leaves it where it is.");
+const QString AddWeightHint = QStringLiteral("Click where the weight goes on the drawing sheet, then say how "
+                                             "heavy it is.  Cancel or Esc adds none.");
+const QString RemoveWeightHint = QStringLiteral("Click the weight to remove.  Cancel or Esc removes none.");
+
 } // namespace
 
 SheetEditing::SheetEditing(MainWindow &window, DesignPanel &panel) : window_(window), panel_(panel) {}
@@ -35,6 +43,33 @@ SheetEditing::~SheetEditing() = default;
 bool SheetEditing::toolActive() const
 {
     return outlines_.drawing() || placingFrontAxle_ || addingWeight_ || removingWeight_;
+}
+
+bool SheetEditing::locked() const { return lock_ && lock_->isLocked(LockGroup::Shell); }
+
+void SheetEditing::lockTools(const QString &activeTool)
+{
+    lock().LockTools(activeTool);
+    window_.editStateChanged();
+}
+
+void SheetEditing::unlockTools()
+{
+    lock().UnlockTools();
+    window_.editStateChanged();
+}
+
+void SheetEditing::showToolHint(const QString &hint)
+{
+    panel_.drawHintLabel()->setText(hint);
+    panel_.drawHintLabel()->show();
+    panel_.drawCancelBtn()->show();
+}
+
+void SheetEditing::hideToolHint()
+{
+    panel_.drawCancelBtn()->hide();
+    panel_.drawHintLabel()->hide();
 }
 
 HowHeavyDialog &SheetEditing::howHeavy()
@@ -138,7 +173,8 @@ void SheetEditing::designRefresh()
 
 void SheetEditing::endTool(const char *button)
 {
-    lock().UnlockTools();
+    unlockTools();
+    hideToolHint();
     panel_.setStatePanel()->show();
     if (QToolButton *tool = panel_.toolButton(button))
         tool->setChecked(false);
@@ -151,11 +187,10 @@ void SheetEditing::startDrawing(OutlineTarget which)
 {
     const bool outer = which == OutlineTarget::Outer;
     outlines_.start(which);
-    lock().LockTools(outer ? QStringLiteral("DrawOuterBtn") : QStringLiteral("DrawInnerBtn"));
+    lockTools(outer ? QStringLiteral("DrawOuterBtn") : QStringLiteral("DrawInnerBtn"));
     panel_.setStatePanel()->hide();
     enableFileItems(false);
-    panel_.drawCancelBtn()->show();
-    panel_.drawHintLabel()->show();
+    showToolHint(DrawHint);
     window_.SwitchMode(window_.CurrentMode(), SheetMode::Design);
 
     Workspace &workspace = window_.workspace();
@@ -183,7 +218,7 @@ void SheetEditing::finishDrawing()
 {
     // The outline tool has left its drawing state already; this puts the window back.
     const bool outer = outlines_.target() == OutlineTarget::Outer;
-    lock().UnlockTools();
+    unlockTools();
     panel_.setStatePanel()->show();
     enableFileItems(true);
     setSheetCursor(SheetCursor::Arrow);
@@ -194,8 +229,7 @@ void SheetEditing::finishDrawing()
     }
     if (QToolButton *tool = panel_.toolButton(outer ? "DrawOuterBtn" : "DrawInnerBtn"))
         tool->setChecked(false);
-    panel_.drawCancelBtn()->hide();
-    panel_.drawHintLabel()->hide();
+    hideToolHint();
 }
 
 void SheetEditing::DrawOuterBtnClick()
@@ -232,13 +266,39 @@ void SheetEditing::DrawCancelBtnClick()
     if (wasDrawing) {
         finishDrawing();
         designRefresh();
+        return;
     }
+    cancelSheetTool();
+}
+
+void SheetEditing::EscapePressed()
+{
+    if (toolActive())
+        DrawCancelBtnClick();
+}
+
+void SheetEditing::cancelSheetTool()
+{
+    const char *button = placingFrontAxle_ ? "FrontAxleBtn"
+                         : addingWeight_   ? "AddWeightBtn"
+                         : removingWeight_ ? "RemoveWeightBtn"
+                                           : nullptr;
+    if (!button)
+        return;
+    placingFrontAxle_ = addingWeight_ = removingWeight_ = false;
+    LastGuideX = 0;
+    setSheetCursor(SheetCursor::Arrow);
+    endTool(button);
+    // The refresh takes the axle's guide lines off the sheet.
+    designRefresh();
 }
 
 void SheetEditing::ClearOuterBtnClick()
 {
+    DesignEdit edit = window_.history().begin();
     ClearOuterShape(window_.workspace().design);
     window_.workspace().MarkDesignChanged();
+    edit.commit(QStringLiteral("Clear outer layer"));
     for (const char *name : {"DrawOuterBtn", "DrawInnerBtn"})
         if (QToolButton *tool = panel_.toolButton(name))
             tool->setEnabled(true);
@@ -250,8 +310,10 @@ void SheetEditing::ClearOuterBtnClick()
 
 void SheetEditing::ClearInnerBtnClick()
 {
+    DesignEdit edit = window_.history().begin();
     ClearInnerShape(window_.workspace().design);
     window_.workspace().MarkDesignChanged();
+    edit.commit(QStringLiteral("Clear inner layer"));
     if (QToolButton *tool = panel_.toolButton("DrawInnerBtn"))
         tool->setEnabled(true);
     window_.image()->fitCanvas();
@@ -262,11 +324,13 @@ void SheetEditing::ClearInnerBtnClick()
 
 void SheetEditing::ClearAllCustomBtnClick()
 {
+    DesignEdit edit = window_.history().begin();
     DesignRecord &design = window_.workspace().design;
     ClearOuterShape(design);
     ClearInnerShape(design);
     ClearWeights(design);
     window_.workspace().MarkDesignChanged();
+    edit.commit(QStringLiteral("Clear shapes and weights"));
     if (QToolButton *tool = panel_.toolButton("DrawOuterBtn"))
         tool->setEnabled(true);
     if (QToolButton *tool = panel_.toolButton("DrawInnerBtn"))
@@ -311,8 +375,9 @@ void SheetEditing::SetFrontAxleBtnClick()
         return;
     }
     workspace.MarkDesignChanged();
-    lock().LockTools();
+    lockTools();
     panel_.setStatePanel()->hide();
+    showToolHint(FrontAxleHint);
     placingFrontAxle_ = true;
     LastGuideX = 0;
     if (QToolButton *tool = panel_.toolButton("FrontAxleBtn"))
@@ -332,8 +397,9 @@ void SheetEditing::AddWtBtnClick()
     window_.workspace().MarkDesignChanged();
     setSheetCursor(SheetCursor::HandPoint);
     addingWeight_ = true;
-    lock().LockTools();
+    lockTools();
     panel_.setStatePanel()->hide();
+    showToolHint(AddWeightHint);
     if (QToolButton *tool = panel_.toolButton("AddWeightBtn"))
         tool->setChecked(true);
 }
@@ -343,8 +409,9 @@ void SheetEditing::RemoveWtBtnClick()
     window_.workspace().MarkDesignChanged();
     setSheetCursor(SheetCursor::HandPoint);
     removingWeight_ = true;
-    lock().LockTools();
+    lockTools();
     panel_.setStatePanel()->hide();
+    showToolHint(RemoveWeightHint);
     if (QToolButton *tool = panel_.toolButton("RemoveWeightBtn"))
         tool->setChecked(true);
 }
@@ -413,11 +480,13 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
     if (placingFrontAxle_) {
         placingFrontAxle_ = false;
         setSheetCursor(SheetCursor::Arrow);
+        DesignEdit edit = window_.history().begin();
         const bool moved = PlaceFrontAxle(workspace.design, pixel, frontAxleArea(), scale);
         endTool("FrontAxleBtn");
         Q_UNUSED(moved);
         // Even when the axle stays, the refresh takes the guide lines off the sheet.
         designRefresh();
+        edit.commit(QStringLiteral("Move front axle"));
         return;
     }
     if (addingWeight_) {
@@ -426,11 +495,13 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
         if (scale.DrawAreaRegion.contains(pixel)) {
             HowHeavyDialog &dialog = howHeavy();
             dialog.prepare(scale.pixelToSheet(pixel.x(), pixel.y()));
+            DesignEdit edit = window_.history().begin();
             // The tool stays locked while the dialog asks.
             runModal(window_.modalRunner, dialog);
             endTool("AddWeightBtn");
             if (dialog.added())
                 designRefresh();
+            edit.commit(QStringLiteral("Add weight"));
         } else {
             endTool("AddWeightBtn");
             designRefresh();
@@ -438,11 +509,13 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
         return;
     }
     if (removingWeight_) {
+        DesignEdit edit = window_.history().begin();
         RemoveWeightAt(workspace.design, pixel);
         endTool("RemoveWeightBtn");
         designRefresh();
         removingWeight_ = false;
         setSheetCursor(SheetCursor::Arrow);
+        edit.commit(QStringLiteral("Remove weight"));
         return;
     }
     if (window_.CurrentMode() != SheetMode::Design)
@@ -501,10 +574,23 @@ void SheetEditing::ImageDblClick(QPoint)
 {
     if (!outlines_.drawing())
         return;
+    const bool outer = outlines_.target() == OutlineTarget::Outer;
+    DesignEdit edit = window_.history().begin();
     bool committed = false;
     outlines_.doubleClick(window_.workspace().design, committed);
     finishDrawing();
     designRefresh();
+    edit.commit(outer ? QStringLiteral("Draw outer layer") : QStringLiteral("Draw inner layer"));
+}
+
+void SheetEditing::ImageMouseLeave()
+{
+    // Nothing is under the pointer any more: no part stays outlined or described.
+    if (toolActive() || window_.CurrentMode() != SheetMode::Design)
+        return;
+    setSheetCursor(SheetCursor::Arrow);
+    HighlightPart(-1);
+    panel_.partAttributesLabel()->setText(panel_.partDescription(-1));
 }
 
 void SheetEditing::resetToolStates()
@@ -520,7 +606,8 @@ void SheetEditing::resetToolStates()
         finishDrawing();
         return;
     }
-    lock().UnlockTools();
+    unlockTools();
+    hideToolHint();
     panel_.setStatePanel()->show();
     for (const char *name : {"FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn"})
         if (QToolButton *tool = panel_.toolButton(name))

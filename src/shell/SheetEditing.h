@@ -40,6 +40,9 @@ public:
     void ImageMouseMove(QPoint pixel) override;
     void ImageMouseUp(QPoint pixel) override;
     void ImageDblClick(QPoint pixel) override;
+    void ImageMouseLeave() override;
+    // Escape: whatever tool is in use ends without a change, as Cancel ends a drawing.
+    void EscapePressed();
 
     // Outlines the part under the mouse (part-box index, -1 for none) and describes it.
     void HighlightPart(int partNameIndex);
@@ -53,6 +56,8 @@ public:
     // Ends whatever tool is active without a change (the design is being reset).
     void resetToolStates();
     bool toolActive() const;
+    // True while a tool (or the weight dialog it opened) holds the rest of the window locked.
+    bool locked() const;
 
     const OutlineTool &outlines() const { return outlines_; }
     bool placingFrontAxle() const { return placingFrontAxle_; }
@@ -69,6 +74,13 @@ private:
     void startDrawing(OutlineTarget which);
     void finishDrawing();
     void endTool(const char *button);
+    // Ends the front-axle or a weight tool without a change.
+    void cancelSheetTool();
+    void lockTools(const QString &activeTool = QString());
+    void unlockTools();
+    // The hint and Cancel over the part attributes while a tool is in use.
+    void showToolHint(const QString &hint);
+    void hideToolHint();
     void designRefresh();
     void registerLockControls();
     void setSheetCursor(SheetCursor cursor);

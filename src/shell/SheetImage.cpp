@@ -56,4 +56,11 @@ void SheetImage::mouseDoubleClickEvent(QMouseEvent *event)
         mouse_->ImageDblClick(event->position().toPoint());
 }
 
+void SheetImage::leaveEvent(QEvent *event)
+{
+    if (mouse_)
+        mouse_->ImageMouseLeave();
+    QWidget::leaveEvent(event);
+}
+
 } // namespace zindle

@@ -15,6 +15,8 @@ public:
     virtual void ImageMouseMove(QPoint pixel) = 0;
     virtual void ImageMouseUp(QPoint pixel) = 0;
     virtual void ImageDblClick(QPoint pixel) = 0;
+    // The pointer has left the sheet.
+    virtual void ImageMouseLeave() {}
 };
 
 class SheetImage : public QWidget {
@@ -34,6 +36,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     QImage canvas_;

@@ -59,17 +59,22 @@ void WindowDialogs::ShowAbout()
 
 void WindowDialogs::DefineMaterials()
 {
+    DesignEdit edit = window_.history().begin();
     materials_->Reload();
     runModal(window_.modalRunner, *materials_);
     window_.design_->syncMaterialCombos();
+    edit.commit(QStringLiteral("Define materials"));
 }
 
 void WindowDialogs::ShowPreferences()
 {
+    // Whatever the dialog took into the design, by OK or by leaving its fields, is one step.
+    DesignEdit edit = window_.history().begin();
     preferences_->LoadFromDesign();
     runModal(window_.modalRunner, *preferences_);
     if (preferences_->closedByOK())
         window_.RefreshMode(0, 0, window_.CurrentMode());
+    edit.commit(QStringLiteral("Change preferences"));
 }
 
 void WindowDialogs::ChooseBackgroundColor()

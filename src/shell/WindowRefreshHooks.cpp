@@ -37,6 +37,12 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
         if (window_.CurrentMode() != SheetMode::Simulate)
             window_.VPDynamic();
         sweepSwitches_ = modeSwitches_;
+        sweepEdit_.emplace(window_.history().begin());
+    };
+    powerDesigner_->afterSweep = [this] {
+        if (sweepEdit_)
+            sweepEdit_->commit(QStringLiteral("Power Designer sweep"));
+        sweepEdit_.reset();
     };
     powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); };
     powerDesigner_->windowMovedOn = [this] { return modeSwitches_ != sweepSwitches_ || window_.closing(); };

@@ -10,12 +10,14 @@
 // before it stale: a stale refresh stops drawing, ends its event loop and skips the rest of
 // its chain, so only the newest refresh draws.
 
+#include "app/DesignHistory.h"
 #include "app/RefreshChain.h"
 #include "sheet/ForcePicture.h"
 
 #include <QImage>
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 namespace zindle {
 
@@ -71,6 +73,8 @@ private:
     unsigned generation_ = 0;
     int modeSwitches_ = 0;
     int sweepSwitches_ = 0;
+    // A whole sweep is one step of the design's history.
+    std::optional<DesignEdit> sweepEdit_;
     QTimer raceTimer_;
     bool raceRunning_ = false;
     AdvisoriesWindow *advisories_ = nullptr;

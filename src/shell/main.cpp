@@ -12,8 +12,9 @@
 namespace {
 
 const char *const UsageText =
-    "Usage: zindle [--version | --help | --help-folder]\n"
-    "Starts Zindle, the designer of spring-powered model cars, in its window.\n"
+    "Usage: zindle [FILE.zndl...] | --version | --help | --help-folder\n"
+    "Starts Zindle, the designer of spring-powered model cars, in its window,\n"
+    "and opens the design files named after the start-up window.\n"
     "  --version      print the program's name and release\n"
     "  --help-folder  print the folder the help pages are opened from\n";
 
@@ -73,5 +74,7 @@ int main(int argc, char *argv[])
     window.ShowStartUpWindow();
     if (!window.started())
         return 0;
+    // Qt's own options are gone from the arguments by now.
+    window.OpenNamedFiles(QCoreApplication::arguments().mid(1));
     return app.exec();
 }

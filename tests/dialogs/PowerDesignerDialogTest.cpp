@@ -107,6 +107,25 @@ TEST(PowerDesigner, SweepRunsTheSimulateRefreshPerCombinationAndKeepsTheBest)
     EXPECT_TRUE(f.text("BestDWYet") == "4" || f.text("BestDWYet") == "4.5" || f.text("BestDWYet") == "5");
 }
 
+TEST(PowerDesigner, AWholeSweepIsOneUndoStep)
+{
+    PowerDesignerFixture f;
+    const QString wheel = f.s.workspace.design.DriveWhlDia;
+    f.set("DWFromEF", "4");
+    f.set("DWToEF", "5");
+    f.set("DWStepEF", "0.5");
+    f.button("PDGoBtn")->click();
+    ASSERT_EQ(f.s.workspace.design.DriveWhlDia, QStringLiteral("5"));
+    // Entering Simulate on the way reset the element size; that is no step of its own.
+    EXPECT_EQ(f.s.w().history().count(), 1);
+    EXPECT_EQ(f.s.w().action(QStringLiteral("UndoPos"))->text(), QStringLiteral("Undo Power Designer sweep"));
+    f.s.w().Undo();
+    EXPECT_EQ(f.s.workspace.design.DriveWhlDia, wheel);
+    EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
+    f.s.w().Redo();
+    EXPECT_EQ(f.s.workspace.design.DriveWhlDia, QStringLiteral("5"));
+}
+
 TEST(PowerDesigner, StopEndsALongSweepWithinOneCombination)
 {
     PowerDesignerFixture f;

@@ -138,6 +138,7 @@ TEST(HelpPages, TheStartUpWindowIsCentredOnTheScreen)
     // The main window is not shown yet when the start-up window comes up.
     Workspace workspace;
     ScriptedPrompter prompter;
+    forgetWindowMemory();
     MainWindow window(workspace, prompter);
     window.move(0, 0);
     QRect shown;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,8 +29,19 @@ public:
         static char *argv[] = {name, nullptr};
         if (!QApplication::instance())
             new QApplication(argc, argv);
+        // The recent files and the window's place go to a store of the tests' own, never the
+        // user's.
+        static QTemporaryDir store;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
     }
 };
+
+// Forgets what earlier windows of the test program remembered (recent files, window place).
+inline void forgetWindowMemory()
+{
+    QSettings(QStringLiteral("Zindle"), QStringLiteral("zindle")).clear();
+}
 
 inline ::testing::Environment *const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
@@ -63,6 +75,7 @@ struct StartedWindow {
 
     StartedWindow()
     {
+        forgetWindowMemory();
         window = std::make_unique<MainWindow>(workspace, prompter);
         window->setObserver(&refreshes);
         window->modalRunner = [this](QDialog &dialog) {

@@ -79,6 +79,7 @@ TEST(StartUp, TheRealModalAboutWindowStartsTheProgramOnStartDesigning)
 {
     Workspace workspace;
     ScriptedPrompter prompter;
+    forgetWindowMemory();
     MainWindow window(workspace, prompter);
     QTimer::singleShot(0, &window, [&window] {
         EXPECT_TRUE(window.aboutDialog()->isVisible());
@@ -263,12 +264,15 @@ TEST(Menus, ItemsKeysAndSeparators)
         }
         layout << menuAction->text() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
     }
-    EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Convert file... | Close[Ctrl+W] | "
+    EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Open Recent | Convert file... | Close[Ctrl+W] | "
                                               "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Class results... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
-    EXPECT_EQ(layout.value(1), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color..."));
-    EXPECT_EQ(layout.value(2), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
+    EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z]"));
+    EXPECT_EQ(s.w().action(QStringLiteral("RedoPos"))->shortcuts(),
+              QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color..."));
+    EXPECT_EQ(layout.value(3), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
                                               "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer..."));
-    EXPECT_EQ(layout.value(3), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help at zindle help | Zindle Home Page | - | "
+    EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help at zindle help | Zindle Home Page | - | "
                                               "About Zindle 4.1... | Check for latest version..."));
 }
 

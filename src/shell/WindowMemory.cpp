@@ -1,0 +1,78 @@
+#include "WindowMemory.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace zindle {
+
+namespace {
+
+const QString RecentKey = QStringLiteral("RecentFiles");
+const QString GeometryKey = QStringLiteral("MainWindow/Geometry");
+
+// One spelling per file: absolute, with links resolved when the file exists.
+QString fileKey(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+WindowMemory::WindowMemory()
+    : WindowMemory(std::make_unique<QSettings>(QStringLiteral("Zindle"), QStringLiteral("zindle")))
+{
+}
+
+WindowMemory::WindowMemory(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+
+WindowMemory::~WindowMemory() = default;
+
+QStringList WindowMemory::recentFiles() const
+{
+    QStringList files = settings_->value(RecentKey).toStringList();
+    files.removeAll(QString());
+    while (files.size() > RecentFileCount)
+        files.removeLast();
+    return files;
+}
+
+void WindowMemory::storeRecent(const QStringList &files)
+{
+    settings_->setValue(RecentKey, files);
+    settings_->sync();
+}
+
+void WindowMemory::addRecentFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QString key = fileKey(path);
+    QStringList files = recentFiles();
+    files.removeIf([&key](const QString &file) { return fileKey(file) == key; });
+    files.prepend(key);
+    while (files.size() > RecentFileCount)
+        files.removeLast();
+    storeRecent(files);
+}
+
+void WindowMemory::removeRecentFile(const QString &path)
+{
+    const QString key = fileKey(path);
+    QStringList files = recentFiles();
+    files.removeIf([&key, &path](const QString &file) { return file == path || fileKey(file) == key; });
+    storeRecent(files);
+}
+
+void WindowMemory::clearRecentFiles() { storeRecent({}); }
+
+QByteArray WindowMemory::windowGeometry() const { return settings_->value(GeometryKey).toByteArray(); }
+
+void WindowMemory::setWindowGeometry(const QByteArray &geometry)
+{
+    settings_->setValue(GeometryKey, geometry);
+    settings_->sync();
+}
+
+} // namespace zindle

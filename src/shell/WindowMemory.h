@@ -1,0 +1,38 @@
+#pragma once
+// What the program remembers between runs, in the platform's settings store: the design files
+// used last (newest first, at most ten) and the main window's size and place. The designs
+// themselves and their list are not remembered.
+
+#include <QByteArray>
+#include <QStringList>
+#include <memory>
+
+class QSettings;
+
+namespace zindle {
+
+class WindowMemory {
+public:
+    static constexpr int RecentFileCount = 10;
+
+    // The program's own entry in the user's settings store.
+    WindowMemory();
+    explicit WindowMemory(std::unique_ptr<QSettings> settings);
+    ~WindowMemory();
+
+    QStringList recentFiles() const;
+    // Puts `path` first; the same file named another way (relative, through a link) counts once.
+    void addRecentFile(const QString &path);
+    void removeRecentFile(const QString &path);
+    void clearRecentFiles();
+
+    // Empty until a window was closed once.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray &geometry);
+
+private:
+    void storeRecent(const QStringList &files);
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace zindle
