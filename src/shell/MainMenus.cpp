@@ -97,6 +97,8 @@ void buildMainMenus(MainWindow &window)
     modes->addSeparator();
     add(modes, QStringLiteral("PowerDesignerPos"), QStringLiteral("Power Designer..."), {},
         [&window] { window.views().ShowPowerDesigner(); });
+    add(modes, QStringLiteral("ResultDetailsPos"), QStringLiteral("Results in Detail..."),
+        QKeySequence(Qt::CTRL | Qt::Key_I), [&window] { window.ShowResultDetails(); });
 
     QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));

@@ -16,6 +16,7 @@
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PreferencesDialog.h"
+#include "dialogs/ResultDetailsWindow.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "geometry/SheetScale.h"
@@ -270,7 +271,27 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     updateTitle();
 }
 
-void MainWindow::showResults() { results_->show(workspace_.design, workspace_.results); }
+void MainWindow::showResults()
+{
+    results_->show(workspace_.design, workspace_.results);
+    if (details_ && details_->isVisible())
+        details_->showValues(workspace_.design, workspace_.results);
+}
+
+ResultDetailsWindow *MainWindow::resultDetails()
+{
+    if (!details_)
+        details_ = new ResultDetailsWindow(help_, this);
+    return details_;
+}
+
+void MainWindow::ShowResultDetails()
+{
+    ResultDetailsWindow *details = resultDetails();
+    details->showValues(workspace_.design, workspace_.results);
+    details->show();
+    details->raise();
+}
 
 void MainWindow::VPSet()
 {

@@ -42,6 +42,7 @@ class PhysicsViews;
 class PreferencesDialog;
 class PreviewPanel;
 class ResultFieldsView;
+class ResultDetailsWindow;
 class SheetImage;
 class WindowDialogs;
 
@@ -149,6 +150,10 @@ public:
     MaterialsDialog *materialsDialog() const;
     ConvertDialog *convertDialog() const;
     PaperPrototypeDialog *paperPrototype() const;
+    // "Results in Detail": every result field with its caption, value and meaning (made when
+    // first shown).
+    ResultDetailsWindow *resultDetails();
+    void ShowResultDetails();
     QAction *action(const QString &objectName) const;
     QLineEdit *parameterField(int part, bool bottom) const;
     QComboBox *materialCombo(int part) const;
@@ -207,6 +212,7 @@ private:
     QBoxLayout *processRow_ = nullptr;
     QWidget *states_ = nullptr;
     std::unique_ptr<ResultFieldsView> results_;
+    ResultDetailsWindow *details_ = nullptr;
     MainWindowObserver *observer_ = nullptr;
     std::unique_ptr<DesignListBar> listBar_;
     std::unique_ptr<ModeButtons> modeButtons_;

@@ -21,14 +21,6 @@
 namespace zindle::test {
 namespace {
 
-QString shotFolder()
-{
-    QDir dir(QCoreApplication::applicationDirPath());
-    dir.cdUp();
-    dir.mkpath(QStringLiteral("screenshots"));
-    return dir.filePath(QStringLiteral("screenshots"));
-}
-
 void save(QWidget *widget, const QString &name)
 {
     widget->ensurePolished();

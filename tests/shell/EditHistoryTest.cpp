@@ -26,14 +26,6 @@
 namespace zindle::test {
 namespace {
 
-QString shotFolder()
-{
-    QDir dir(QCoreApplication::applicationDirPath());
-    dir.cdUp();
-    dir.mkpath(QStringLiteral("screenshots"));
-    return dir.filePath(QStringLiteral("screenshots"));
-}
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -38,6 +39,15 @@ public:
 };
 
 // Forgets what earlier windows of the test program remembered (recent files, window place).
+// build/screenshots, where the tests leave the pictures they take for a person to look at.
+inline QString shotFolder()
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    dir.cdUp();
+    dir.mkpath(QStringLiteral("screenshots"));
+    return dir.filePath(QStringLiteral("screenshots"));
+}
+
 inline void forgetWindowMemory()
 {
     QSettings(QStringLiteral("Zindle"), QStringLiteral("zindle")).clear();

@@ -25,14 +25,6 @@
 namespace zindle::test {
 namespace {
 
-QString shotFolder()
-{
-    QDir dir(QCoreApplication::applicationDirPath());
-    dir.cdUp();
-    dir.mkpath(QStringLiteral("screenshots"));
-    return dir.filePath(QStringLiteral("screenshots"));
-}
-
 struct Sheet {
     StartedWindow s;
     MainWindow &w;

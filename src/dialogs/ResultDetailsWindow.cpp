@@ -1,0 +1,79 @@
+#include "ResultDetailsWindow.h"
+
+#include "HelpLinks.h"
+#include "physics/ResultFieldTable.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zindle {
+
+namespace {
+enum Column { CaptionColumn, ValueColumn, MeaningColumn, ColumnCount };
+} // namespace
+
+ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      help_(help)
+{
+    setObjectName(QStringLiteral("ResultDetailsWindow"));
+    setWindowTitle(QStringLiteral("Results in Detail"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("ResultDetailsTable"));
+    table_->setColumnCount(ColumnCount);
+    table_->setHorizontalHeaderLabels({QStringLiteral("Result"), QStringLiteral("Value"), QStringLiteral("Meaning")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(true);
+    table_->horizontalHeader()->setSectionResizeMode(CaptionColumn, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(MeaningColumn, QHeaderView::Stretch);
+
+    const std::span<const ResultFieldRow> rows = resultFieldTable();
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < table_->rowCount(); ++i) {
+        const ResultFieldRow &row = rows[static_cast<size_t>(i)];
+        auto *caption = new QTableWidgetItem(QString::fromUtf8(row.caption));
+        // The name the command line and the files use, for those who meet it there.
+        caption->setToolTip(QString::fromLatin1(row.name));
+        if (*row.helpPath) {
+            QFont font = caption->font();
+            font.setUnderline(true);
+            caption->setFont(font);
+            caption->setForeground(QColor(0, 0, 170));
+            caption->setToolTip(caption->toolTip() + QStringLiteral(": activate for its help page"));
+        }
+        table_->setItem(i, CaptionColumn, caption);
+        auto *value = new QTableWidgetItem;
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table_->setItem(i, ValueColumn, value);
+        auto *meaning = new QTableWidgetItem(QString::fromUtf8(row.hint));
+        meaning->setToolTip(meaning->text());
+        table_->setItem(i, MeaningColumn, meaning);
+    }
+    layout->addWidget(table_);
+    connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) { openHelpOfRow(row); });
+    resize(720, 520);
+}
+
+void ResultDetailsWindow::showValues(const DesignRecord &design, const ResultFields &results)
+{
+    const std::span<const ResultFieldRow> rows = resultFieldTable();
+    for (int i = 0; i < table_->rowCount() && i < static_cast<int>(rows.size()); ++i)
+        table_->item(i, ValueColumn)->setText(rows[static_cast<size_t>(i)].value(design, results));
+}
+
+void ResultDetailsWindow::openHelpOfRow(int row)
+{
+    const std::span<const ResultFieldRow> rows = resultFieldTable();
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return;
+    if (const char *path = rows[static_cast<size_t>(row)].helpPath; *path)
+        help_.open(QString::fromLatin1(path));
+}
+
+} // namespace zindle
