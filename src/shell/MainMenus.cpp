@@ -45,6 +45,7 @@ void buildMainMenus(MainWindow &window)
     add(file, QStringLiteral("PrintPos"), QStringLiteral("Print...\tCtrl+P"), {}, [&window] { window.VPPrint(); });
     add(file, QStringLiteral("ExportTemplatesPos"), QStringLiteral("Export templates..."), {},
         [&window] { window.paperPrototype()->ExportCutFiles(); });
+    add(file, QStringLiteral("ExportRunPos"), QStringLiteral("Export run..."), {}, [&window] { window.ExportRunFile(); });
     add(file, QStringLiteral("ClassResultsPos"), QStringLiteral("Class results..."), {}, [&window] {
         const QString folder = QFileDialog::getExistingDirectory(&window, QStringLiteral("Class results"));
         if (folder.isEmpty())

@@ -17,6 +17,7 @@
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ResultDetailsWindow.h"
+#include "app/RunExport.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "geometry/SheetScale.h"
@@ -283,6 +284,23 @@ ResultDetailsWindow *MainWindow::resultDetails()
     if (!details_)
         details_ = new ResultDetailsWindow(help_, this);
     return details_;
+}
+
+void MainWindow::ExportRunFile()
+{
+    const QString path = prompter_.savePath(QStringLiteral("Export run"),
+                                            {QStringLiteral("Samples of every step (CSV)|*.csv"),
+                                             QStringLiteral("Charts (PNG picture)|*.png"),
+                                             QStringLiteral("Charts (SVG drawing)|*.svg"),
+                                             QStringLiteral("Charts (PDF document)|*.pdf")},
+                                            workspace_.list.current().DesignName + QStringLiteral(" run.csv"));
+    if (path.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WriteOutcome outcome = ExportRun(workspace_, path);
+    QApplication::restoreOverrideCursor();
+    if (!outcome.ok)
+        prompter_.message(outcome.error, FileErrorCaption);
 }
 
 void MainWindow::ShowResultDetails()

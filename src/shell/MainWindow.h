@@ -154,6 +154,8 @@ public:
     // first shown).
     ResultDetailsWindow *resultDetails();
     void ShowResultDetails();
+    // File > Export run: the current design's whole run as CSV samples or as its charts.
+    void ExportRunFile();
     QAction *action(const QString &objectName) const;
     QLineEdit *parameterField(int part, bool bottom) const;
     QComboBox *materialCombo(int part) const;
