@@ -20,6 +20,22 @@ std::optional<ChartFormat> chartFormatOf(const QString &fileName)
     return std::nullopt;
 }
 
+namespace {
+
+// A white page on a vector device, then the chart; false when the device could not be opened.
+bool paintOnWhite(QPaintDevice &device, const QRectF &area, const ChartPainter &paint)
+{
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return false;
+    painter.fillRect(area, Qt::white);
+    paint(painter, area);
+    painter.end();
+    return true;
+}
+
+} // namespace
+
 QByteArray renderChart(ChartFormat format, QSize size, const QString &title, const ChartPainter &paint)
 {
     size = size.expandedTo(QSize(100, 100));
@@ -49,12 +65,8 @@ QByteArray renderChart(ChartFormat format, QSize size, const QString &title, con
         generator.setViewBox(area);
         generator.setTitle(title);
         generator.setResolution(96);
-        QPainter painter(&generator);
-        if (!painter.isActive())
+        if (!paintOnWhite(generator, area, paint))
             return {};
-        painter.fillRect(area, Qt::white);
-        paint(painter, area);
-        painter.end();
         break;
     }
     case ChartFormat::Pdf: {
@@ -64,12 +76,8 @@ QByteArray renderChart(ChartFormat format, QSize size, const QString &title, con
         writer.setResolution(72); // one unit per point: the chart's pixels become points
         writer.setPageSize(QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter(&writer);
-        if (!painter.isActive())
+        if (!paintOnWhite(writer, area, paint))
             return {};
-        painter.fillRect(area, Qt::white);
-        paint(painter, area);
-        painter.end();
         break;
     }
     }

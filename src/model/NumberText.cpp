@@ -141,68 +141,81 @@ struct Span {
     qsizetype begin = 0, end = 0;
 };
 
+// Walks one text: the leading blanks and sign both patterns allow, the digits, and the check
+// that only blanks follow the number.
+struct NumberScanner {
+    const char16_t *t;
+    qsizetype n;
+    qsizetype i = 0;
+
+    explicit NumberScanner(const QString &text)
+        : t(reinterpret_cast<const char16_t *>(text.utf16())), n(text.size())
+    {
+    }
+    bool at(char16_t c) const { return i < n && t[i] == c; }
+    bool atSign() const { return at('+') || at('-'); }
+    // Skips blanks and an optional sign; returns where the number begins (its sign included).
+    qsizetype skipBlanksAndSign()
+    {
+        while (i < n && isAsciiSpace(t[i]))
+            ++i;
+        const qsizetype begin = i;
+        if (atSign())
+            ++i;
+        return begin;
+    }
+    qsizetype skipDigits()
+    {
+        qsizetype digits = 0;
+        while (i < n && isAsciiDigit(t[i]))
+            ++i, ++digits;
+        return digits;
+    }
+    // The span from `begin` to here, when nothing but blanks follows it.
+    std::optional<Span> endsHere(qsizetype begin)
+    {
+        const qsizetype end = i;
+        while (i < n && isAsciiSpace(t[i]))
+            ++i;
+        if (i != n)
+            return std::nullopt;
+        return Span{begin, end};
+    }
+};
+
 // Blanks, an optional sign, digits with an optional point (or a point and digits), an
 // optional exponent, blanks. Returns the span without the blanks.
 std::optional<Span> decimalSpan(const QString &text)
 {
-    const char16_t *t = reinterpret_cast<const char16_t *>(text.utf16());
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && isAsciiSpace(t[i]))
-        ++i;
-    const qsizetype begin = i;
-    if (i < n && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    qsizetype intDigits = 0, fracDigits = 0;
-    while (i < n && isAsciiDigit(t[i]))
-        ++i, ++intDigits;
-    if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && isAsciiDigit(t[i]))
-            ++i, ++fracDigits;
+    NumberScanner scan(text);
+    const qsizetype begin = scan.skipBlanksAndSign();
+    const qsizetype intDigits = scan.skipDigits();
+    qsizetype fracDigits = 0;
+    if (scan.at('.')) {
+        ++scan.i;
+        fracDigits = scan.skipDigits();
     }
     if (intDigits == 0 && fracDigits == 0)
         return std::nullopt;
-    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < n && (t[i] == '+' || t[i] == '-'))
-            ++i;
-        qsizetype expDigits = 0;
-        while (i < n && isAsciiDigit(t[i]))
-            ++i, ++expDigits;
-        if (expDigits == 0)
+    if (scan.at('e') || scan.at('E')) {
+        ++scan.i;
+        if (scan.atSign())
+            ++scan.i;
+        if (scan.skipDigits() == 0)
             return std::nullopt;
     }
-    const qsizetype end = i;
-    while (i < n && isAsciiSpace(t[i]))
-        ++i;
-    if (i != n)
-        return std::nullopt;
-    return Span{begin, end};
+    return scan.endsHere(begin);
 }
 
 // Blanks, an optional sign, 1 to 11 digits, blanks.
 std::optional<Span> integerSpan(const QString &text)
 {
-    const char16_t *t = reinterpret_cast<const char16_t *>(text.utf16());
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && isAsciiSpace(t[i]))
-        ++i;
-    const qsizetype begin = i;
-    if (i < n && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    qsizetype digits = 0;
-    while (i < n && isAsciiDigit(t[i]))
-        ++i, ++digits;
+    NumberScanner scan(text);
+    const qsizetype begin = scan.skipBlanksAndSign();
+    const qsizetype digits = scan.skipDigits();
     if (digits < 1 || digits > 11)
         return std::nullopt;
-    const qsizetype end = i;
-    while (i < n && isAsciiSpace(t[i]))
-        ++i;
-    if (i != n)
-        return std::nullopt;
-    return Span{begin, end};
+    return scan.endsHere(begin);
 }
 
 } // namespace

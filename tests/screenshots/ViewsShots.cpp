@@ -17,19 +17,11 @@
 namespace zindle::test {
 namespace {
 
-QString shotPath(const QString &name)
-{
-    QDir dir(QCoreApplication::applicationDirPath());
-    dir.cdUp();
-    dir.mkpath(QStringLiteral("screenshots"));
-    return dir.filePath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"));
-}
-
 void save(QWidget *widget, const QString &name)
 {
     QApplication::processEvents();
     const QPixmap picture = widget->grab();
-    EXPECT_TRUE(picture.save(shotPath(name))) << name.toStdString();
+    EXPECT_TRUE(picture.save(shotFolder() + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
 }
 
 TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
