@@ -160,12 +160,15 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces, currentMode,
-                              &workspace.run};
+                              &workspace.run, {}};
     SimulationFrameHook onFrame;
-    if (hooks.wantsSimulationFrames())
+    if (hooks.wantsSimulationFrames()) {
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };
+        context.superseded = [&] { return hooks.stopRequested(); };
+    }
     const SimulationOutcome outcome = RunSimulation(context, frame, onFrame);
-    RecordRun(workspace.simulation, frame, outcome);
+    if (!outcome.superseded)
+        RecordRun(workspace.simulation, frame, outcome);
     return outcome;
 }
 
