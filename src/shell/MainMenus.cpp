@@ -3,6 +3,7 @@
 #include "dialogs/ClassResultsDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
 
+#include "ChartViews.h"
 #include "MainWindow.h"
 #include "WindowRefreshHooks.h"
 
@@ -100,6 +101,10 @@ void buildMainMenus(MainWindow &window)
         [&window] { window.views().ShowPowerDesigner(); });
     add(modes, QStringLiteral("ResultDetailsPos"), QStringLiteral("Results in Detail..."),
         QKeySequence(Qt::CTRL | Qt::Key_I), [&window] { window.ShowResultDetails(); });
+    add(modes, QStringLiteral("RunChartsPos"), QStringLiteral("Run Charts..."), QKeySequence(Qt::CTRL | Qt::Key_R),
+        [&window] { window.charts().ShowRunCharts(); });
+    add(modes, QStringLiteral("RaceChartPos"), QStringLiteral("Race Chart..."),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [&window] { window.charts().ShowRaceChart(); });
 
     QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));

@@ -17,6 +17,7 @@
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ResultDetailsWindow.h"
+#include "ChartViews.h"
 #include "app/RunExport.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
@@ -112,6 +113,7 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     buildMainMenus(*this);
     dialogs_ = std::make_unique<WindowDialogs>(*this);
     views_ = std::make_unique<PhysicsViews>(*this);
+    charts_ = std::make_unique<ChartViews>(*this);
 
     listBar_->sync();
     design_->syncMaterialCombos();
@@ -269,6 +271,8 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     design_->syncDesignControls();
     image_->update();
     views_->refreshFinished(mode, generation);
+    if (generation == views_->generation())
+        charts_->follow(mode);
     updateTitle();
 }
 

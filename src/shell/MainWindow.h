@@ -43,6 +43,7 @@ class PreferencesDialog;
 class PreviewPanel;
 class ResultFieldsView;
 class ResultDetailsWindow;
+class ChartViews;
 class SheetImage;
 class WindowDialogs;
 
@@ -156,6 +157,8 @@ public:
     void ShowResultDetails();
     // File > Export run: the current design's whole run as CSV samples or as its charts.
     void ExportRunFile();
+    // The run charts and the race chart windows.
+    ChartViews &charts() { return *charts_; }
     QAction *action(const QString &objectName) const;
     QLineEdit *parameterField(int part, bool bottom) const;
     QComboBox *materialCombo(int part) const;
@@ -225,6 +228,7 @@ private:
     PreviewPanel *preview_ = nullptr;
     std::unique_ptr<WindowDialogs> dialogs_;
     std::unique_ptr<PhysicsViews> views_;
+    std::unique_ptr<ChartViews> charts_;
 };
 
 } // namespace zindle

@@ -22,7 +22,7 @@ ModePanels::ModePanels(MainWindow &window, ResultFieldsView &results, QWidget *a
     build_ = new BuildPanel(window, results, area);
     analyze_ = new AnalyzePanel(window, results, area);
     auto *simulate = new SimulatePanel(window, results, analyze_->forceWidgets, area);
-    auto *race = new RacePanel(area);
+    auto *race = new RacePanel(window, area);
     preview_ = new PreviewPanel(window, area);
     panels_[ModeNumber(SheetMode::Design)] = design_;
     panels_[ModeNumber(SheetMode::Build)] = build_;

@@ -1,5 +1,7 @@
 #include "RacePanel.h"
 
+#include "ChartViews.h"
+#include "MainWindow.h"
 #include "physics/Race.h"
 #include "sheet/RaceTrackPainter.h"
 
@@ -7,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 
 namespace zindle {
@@ -23,7 +26,7 @@ QLabel *swatch(const QColor &colour, QWidget *parent)
 
 } // namespace
 
-RacePanel::RacePanel(QWidget *parent) : ModePanel(parent)
+RacePanel::RacePanel(MainWindow &window, QWidget *parent) : ModePanel(parent)
 {
     setObjectName(QStringLiteral("RaceStatePanel"));
     auto *row = new QHBoxLayout(this);
@@ -54,6 +57,12 @@ RacePanel::RacePanel(QWidget *parent) : ModePanel(parent)
     row->addWidget(new QLabel(
         QStringLiteral("A car design appears on the racetrack if it has been Simulated since its last design change."),
         this));
+    auto *chart = new QPushButton(QStringLiteral("Race Chart"), this);
+    chart->setObjectName(QStringLiteral("RaceChartBtn"));
+    chart->setToolTip(QStringLiteral("Distance against time for every raced design"));
+    connect(chart, &QPushButton::clicked, this, [&window] { window.charts().ShowRaceChart(); });
+    row->addSpacing(12);
+    row->addWidget(chart);
     row->addStretch();
 }
 

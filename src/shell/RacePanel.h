@@ -7,10 +7,12 @@ class QLabel;
 
 namespace zindle {
 
+class MainWindow;
+
 class RacePanel : public ModePanel {
     Q_OBJECT
 public:
-    explicit RacePanel(QWidget *parent);
+    RacePanel(MainWindow &window, QWidget *parent);
     // The speed label of slider position 0, 1 or 2.
     void showSpeed(int position);
 

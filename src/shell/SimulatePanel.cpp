@@ -4,12 +4,14 @@
 #include "MainWindow.h"
 #include "ResultFieldsView.h"
 #include "ShellWidgets.h"
+#include "ChartViews.h"
 #include "WindowRefreshHooks.h"
 #include "app/Workspace.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 
@@ -81,6 +83,11 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
     dynamicLabel_ = new QLabel(QString(), this);
     dynamicLabel_->setObjectName(QStringLiteral("DynamicLabel"));
     row->addWidget(dynamicLabel_);
+    auto *charts = new QPushButton(QStringLiteral("Run Charts"), this);
+    charts->setObjectName(QStringLiteral("RunChartsBtn"));
+    charts->setToolTip(QStringLiteral("Distance, speed, and propulsion against traction over the whole run"));
+    connect(charts, &QPushButton::clicked, this, [&window] { window.charts().ShowRunCharts(); });
+    row->addWidget(charts, 0, Qt::AlignVCenter);
     row->addStretch();
 }
 

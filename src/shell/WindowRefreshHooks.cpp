@@ -7,6 +7,7 @@
 #include "RacePanel.h"
 #include "SheetImage.h"
 #include "SimulatePanel.h"
+#include "ChartViews.h"
 #include "dialogs/AdvisoriesWindow.h"
 #include "dialogs/PowerDesignerDialog.h"
 #include "dialogs/PreferencesDialog.h"
@@ -119,6 +120,7 @@ void PhysicsViews::syncSimulatePanel()
 {
     if (auto *panel = window_.findChild<SimulatePanel *>())
         panel->sync(window_.workspace());
+    window_.charts().follow(SheetMode::Simulate);
 }
 
 void PhysicsViews::RewindDynamicBtnClick()
@@ -302,6 +304,7 @@ void WindowRefreshHooks::showSimulationFrame(Workspace &workspace, const Simulat
     views_.presentForces();
     if (auto *panel = window_.findChild<SimulatePanel *>())
         panel->showFrame(frame);
+    window_.charts().followFrame(frame);
     if (workspace.simulation.SimulateStep == FrameEntireCycle)
         QCoreApplication::processEvents();
 }

@@ -271,7 +271,8 @@ TEST(Menus, ItemsKeysAndSeparators)
               QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color..."));
     EXPECT_EQ(layout.value(3), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
-                                              "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer... | Results in Detail...[Ctrl+I]"));
+                                              "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer... | Results in Detail...[Ctrl+I] | "
+              "Run Charts...[Ctrl+R] | Race Chart...[Ctrl+Shift+R]"));
     EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help at zindle help | Zindle Home Page | - | "
                                               "About Zindle 4.1... | Check for latest version..."));
 }

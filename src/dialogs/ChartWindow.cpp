@@ -1,0 +1,133 @@
+#include "ChartWindow.h"
+
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+#include "model/Prompter.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zindle {
+
+class ChartWindow::Canvas : public QWidget {
+public:
+    explicit Canvas(const ChartWindow &window) : QWidget(const_cast<ChartWindow *>(&window)), window_(window)
+    {
+        setMinimumSize(320, 300);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (window_.painter_) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            window_.painter_(painter, QRectF(rect()));
+        }
+    }
+
+private:
+    const ChartWindow &window_;
+};
+
+ChartWindow::ChartWindow(const QString &title, Prompter &prompter, QWidget *parent)
+    : QWidget(parent, Qt::Tool), title_(title), prompter_(prompter)
+{
+    setWindowTitle(title);
+    auto *column = new QVBoxLayout(this);
+    canvas_ = new Canvas(*this);
+    text_ = new QLabel(this);
+    text_->setAlignment(Qt::AlignCenter);
+    text_->setWordWrap(true);
+    text_->setMinimumSize(320, 300);
+    text_->setStyleSheet(QStringLiteral("background: white; color: #444;"));
+    column->addWidget(canvas_, 1);
+    column->addWidget(text_, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    save_ = new QPushButton(QStringLiteral("Save Chart..."), this);
+    save_->setObjectName(QStringLiteral("SaveChartBtn"));
+    save_->setAutoDefault(false);
+    buttons->addWidget(save_);
+    column->addLayout(buttons);
+    connect(save_, &QPushButton::clicked, this, [this] { SaveClick(); });
+    showText(QString());
+    resize(560, 620);
+}
+
+void ChartWindow::showChart(const QString &name, ChartPainter painter)
+{
+    name_ = name;
+    painter_ = std::move(painter);
+    setWindowTitle(name.isEmpty() ? title_ : name + QStringLiteral(" - ") + title_);
+    text_->hide();
+    canvas_->show();
+    save_->setEnabled(true);
+    canvas_->update();
+}
+
+void ChartWindow::showText(const QString &text)
+{
+    name_.clear();
+    painter_ = nullptr;
+    setWindowTitle(title_);
+    text_->setText(text);
+    canvas_->hide();
+    text_->show();
+    save_->setEnabled(false);
+}
+
+QString ChartWindow::text() const
+{
+    return painter_ ? QString() : text_->text();
+}
+
+QImage ChartWindow::picture(QSize size) const
+{
+    if (!painter_)
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter_(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+void ChartWindow::SaveClick()
+{
+    if (!painter_)
+        return;
+    // The painter may be replaced by a refresh while the file prompt waits.
+    const ChartPainter painter = painter_;
+    const QString title = name_.isEmpty() ? title_ : name_ + QLatin1Char(' ') + title_;
+    const QString path = prompter_.savePath(QStringLiteral("Save Chart"),
+                                            {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
+                                             QStringLiteral("PDF document|*.pdf")},
+                                            title + QStringLiteral(".png"));
+    if (path.isEmpty())
+        return;
+    const std::optional<ChartFormat> format = chartFormatOf(path);
+    if (!format) {
+        prompter_.message(QStringLiteral("A chart is saved as .png, .svg or .pdf."), FileErrorCaption);
+        return;
+    }
+    // The file gets the window's proportions, at least as large as a printed page's chart.
+    const QSizeF shown = canvas_->size();
+    const double grow = std::max(1.0, 900.0 / std::max(1.0, shown.width()));
+    const QSize size = (shown * grow).toSize();
+    const QByteArray bytes = renderChart(*format, size, title, painter);
+    const WriteOutcome outcome = bytes.isEmpty() ? WriteOutcome{false, QStringLiteral("The chart could not be drawn.")}
+                                                 : WriteFileAtomically(path, bytes);
+    if (!outcome.ok)
+        prompter_.message(outcome.error, FileErrorCaption);
+}
+
+} // namespace zindle

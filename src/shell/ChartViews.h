@@ -1,0 +1,39 @@
+#pragma once
+// The window's chart windows: the charts of the current design's run (following the frame shown
+// while stepping through Simulate) and the race chart of every simulated design. Each is made
+// when first shown and redrawn only while it is open.
+
+#include "model/Modes.h"
+
+namespace zindle {
+
+class ChartWindow;
+class MainWindow;
+struct SimulationFrame;
+
+class ChartViews {
+public:
+    explicit ChartViews(MainWindow &window) : window_(window) {}
+
+    void ShowRunCharts();
+    void ShowRaceChart();
+    ChartWindow *runCharts() const { return runCharts_; }
+    ChartWindow *raceChart() const { return raceChart_; }
+
+    // After a refresh of `mode` or a press of Simulate's buttons.
+    void follow(SheetMode mode);
+    // While "View the entire cycle" plays: the frame being shown.
+    void followFrame(const SimulationFrame &frame);
+
+private:
+    void showRun(int markedTimeIndex);
+    void followRun(SheetMode mode);
+    void followRace();
+
+    MainWindow &window_;
+    ChartWindow *runCharts_ = nullptr;
+    ChartWindow *raceChart_ = nullptr;
+    int chartedSlot_ = -1; // the list entry whose run the run charts show
+};
+
+} // namespace zindle
