@@ -30,8 +30,9 @@ public:
     // The middle of map cell `mapCell` in widget coordinates (tests, screenshots).
     QPointF cellCentre(int mapCell) const;
 
-    QSize sizeHint() const override { return {520, 400}; }
-    QSize minimumSizeHint() const override { return {360, 280}; }
+    // Wider than high: the title and the colour scale share the top band.
+    QSize sizeHint() const override { return {700, 440}; }
+    QSize minimumSizeHint() const override { return {420, 280}; }
 
 signals:
     // A cell that ran was clicked: `combination` indexes the sweep's cells.

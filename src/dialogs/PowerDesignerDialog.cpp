@@ -120,7 +120,8 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
         auto *edit = new QLineEdit(QStringLiteral("-"), this);
         edit->setObjectName(QLatin1String(name));
         edit->setEnabled(false);
-        edit->setFixedWidth(120);
+        // Room for a whole time text, such as 1.36000001430511.
+        edit->setFixedWidth(std::max(120, edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000000000")) + 16));
         result->addWidget(edit, r, 1);
         ++r;
     }
