@@ -1,10 +1,15 @@
 #include "PowerDesignerDialog.h"
 
 #include "DesignMapView.h"
+#include "charts/ChartFile.h"
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+#include "files/PathText.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -152,6 +157,12 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
     buttons->addWidget(go_);
     buttons->addWidget(stop);
     buttons->addWidget(cancel);
+    saveMap_ = new QPushButton(QStringLiteral("Save map..."), this);
+    saveMap_->setObjectName(QStringLiteral("SaveMapBtn"));
+    saveMap_->setAutoDefault(false);
+    saveMap_->setToolTip(QStringLiteral("Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)"));
+    saveMap_->hide();
+    buttons->addWidget(saveMap_);
     column->addLayout(buttons);
 
     mapNote_ = new QLabel(this);
@@ -167,6 +178,7 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
     connect(go_, &QPushButton::clicked, this, [this] { GoClick(); });
     connect(stop, &QPushButton::clicked, this, [this] { StopClick(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
+    connect(saveMap_, &QPushButton::clicked, this, [this] { SaveMapClick(); });
     connect(map_, &DesignMapView::combinationClicked, this, [this](int combination) { applyCombination(combination); });
 }
 
@@ -412,6 +424,7 @@ void PowerDesignerDialog::showMap(const QString &note)
                                                 "all three. Give one of them the same from and to value for a map.")
                                : QString());
     mapNote_->setVisible(allThree);
+    saveMap_->setVisible(grid.has_value());
     if (!grid) {
         map_->clear();
         map_->hide();
@@ -424,6 +437,39 @@ void PowerDesignerDialog::showMap(const QString &note)
         const QSize wanted = sizeHint();
         resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
     }
+}
+
+void PowerDesignerDialog::SaveMapClick()
+{
+    const DesignMapGrid *grid = map_->grid();
+    if (!grid)
+        return;
+    const QString path = prompter_.savePath(QStringLiteral("Save design map"),
+                                            {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
+                                             QStringLiteral("PDF document|*.pdf"),
+                                             QStringLiteral("Times of the cells (CSV)|*.csv")},
+                                            sweptName_ + QStringLiteral(" map.png"));
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+        bytes = designMapCsv(*grid);
+    } else if (const std::optional<ChartFormat> format = chartFormatOf(path)) {
+        bytes = renderChart(*format, QSize(900, 600), grid->title,
+                            [grid](QPainter &painter, const QRectF &area) { paintDesignMap(painter, area, *grid); });
+        if (bytes.isEmpty()) {
+            prompter_.message(QStringLiteral("The design map could not be drawn."), FileErrorCaption);
+            return;
+        }
+    } else {
+        prompter_.message(QStringLiteral("A design map is saved as .png, .svg, .pdf or .csv, not as \"")
+                              + printableText(QFileInfo(path).fileName()) + QStringLiteral("\"."),
+                          FileErrorCaption);
+        return;
+    }
+    const WriteOutcome outcome = WriteFileAtomically(path, bytes);
+    if (!outcome.ok)
+        prompter_.message(outcome.error, FileErrorCaption);
 }
 
 bool PowerDesignerDialog::applyCombination(int combination)

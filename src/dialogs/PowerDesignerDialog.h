@@ -64,6 +64,8 @@ public:
     void GoClick();
     void StopClick();
     void CancelClick() { hide(); }
+    // Saves the design map shown as a picture or its times as CSV, by the file name's extension.
+    void SaveMapClick();
     // The window is going: a running sweep stops, its thread is waited for, and nothing of its
     // results reaches the design.
     void abandonSweep();
@@ -118,6 +120,7 @@ private:
     unsigned sweepSerial_ = 0; // an ended thread's late signal finds a newer number
 
     QPushButton *go_ = nullptr;
+    QPushButton *saveMap_ = nullptr;
     QCheckBox *watch_ = nullptr;
     QProgressBar *progress_ = nullptr;
     QLabel *status_ = nullptr;

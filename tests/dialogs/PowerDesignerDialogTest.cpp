@@ -4,6 +4,7 @@
 
 #include "../shell/GuiTestSupport.h"
 
+#include "dialogs/DesignMapView.h"
 #include "dialogs/PowerDesignerDialog.h"
 #include "model/NumberText.h"
 #include "shell/WindowRefreshHooks.h"
@@ -117,6 +118,11 @@ TEST(PowerDesigner, SweepRunsTheSimulateRefreshPerCombinationAndKeepsTheBest)
     EXPECT_EQ(f.text("BestSWYet"), QStringLiteral("1.5"));
     EXPECT_EQ(f.text("BestSLYet"), QStringLiteral("36"));
     EXPECT_TRUE(f.text("BestDWYet") == "4" || f.text("BestDWYet") == "4.5" || f.text("BestDWYet") == "5");
+    // Watched or not, the sweep leaves its combinations for the design map: one row of three.
+    ASSERT_TRUE(f.dialog->lastResult());
+    EXPECT_EQ(f.dialog->lastResult()->cells.size(), 3u);
+    EXPECT_EQ(f.dialog->lastResult()->cells.back().wheel, QStringLiteral("5"));
+    EXPECT_TRUE(f.dialog->designMap()->hasMap());
 }
 
 TEST(PowerDesigner, AWholeSweepIsOneUndoStep)

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -236,6 +238,32 @@ TEST(PowerDesignerThread, AMapCellClickedPutsItsCombinationIntoTheDesign)
     f.s.w().Undo();
     f.s.w().Undo();
     EXPECT_EQ(f.s.workspace.results.TimeEF, held);
+}
+
+TEST(PowerDesignerThread, TheMapIsSavedAsAPictureOrItsTimes)
+{
+    ThreadFixture f;
+    QPushButton *save = f.button("SaveMapBtn");
+    ASSERT_TRUE(save);
+    EXPECT_FALSE(save->isVisible());
+    f.set(Small);
+    ASSERT_TRUE(f.sweep());
+    EXPECT_TRUE(save->isVisible());
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("map.png")), csv = dir.filePath(QStringLiteral("map.csv"));
+    f.s.prompter.savePaths = {png, csv, dir.filePath(QStringLiteral("map.txt"))};
+    save->click();
+    save->click();
+    save->click();
+    QFile picture(png), times(csv);
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(picture.read(8).startsWith("\x89PNG"));
+    ASSERT_TRUE(times.open(QIODevice::ReadOnly));
+    EXPECT_EQ(times.readAll(), designMapCsv(*f.dialog->designMap()->grid()));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("map.txt"))));
+    ASSERT_FALSE(f.s.prompter.messages().isEmpty());
+    EXPECT_EQ(f.s.prompter.messages().back(),
+              QStringLiteral("A design map is saved as .png, .svg, .pdf or .csv, not as \"map.txt\"."));
 }
 
 TEST(PowerDesignerThread, AllThreeVaryingShowsATextInsteadOfTheMap)
