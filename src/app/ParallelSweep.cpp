@@ -6,6 +6,7 @@
 #include "physics/BuildGeometry.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <limits>
@@ -188,27 +189,49 @@ void HoldLastCombination(DesignRecord &design, const ParallelSweepResult &result
     design.DriveWhlDia = last.wheel;
 }
 
-std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, const QString &designName)
+namespace {
+
+struct MapAxis {
+    const std::vector<float> *values;
+    const char *title;
+    int which; // 0 wheel, 1 length, 2 width
+};
+
+struct MapAxes {
+    std::array<MapAxis, 3> all;
+    int x = 0, y = 1; // indices into all
+};
+
+// x is the first range that varies in loop order, y the second (or the first fixed one).
+std::optional<MapAxes> mapAxes(const ParallelSweepResult &result)
 {
-    struct Axis {
-        const std::vector<float> *values;
-        const char *title;
-        int which; // 0 wheel, 1 length, 2 width
-    };
-    const Axis axes[] = {{&result.wheelValues, "Drive wheel dia (in)", 0},
-                         {&result.lengthValues, "Spring Length (in)", 1},
-                         {&result.widthValues, "Spring Width (in)", 2}};
-    std::vector<const Axis *> chosen;
-    for (const Axis &axis : axes)
-        if (axis.values->size() > 1)
-            chosen.push_back(&axis);
+    const MapAxes axes{{MapAxis{&result.wheelValues, "Drive wheel dia (in)", 0},
+                        MapAxis{&result.lengthValues, "Spring Length (in)", 1},
+                        MapAxis{&result.widthValues, "Spring Width (in)", 2}}};
+    std::vector<int> chosen;
+    for (int i = 0; i < 3; ++i)
+        if (axes.all[static_cast<size_t>(i)].values->size() > 1)
+            chosen.push_back(i);
     if (chosen.size() > 2)
         return std::nullopt;
-    for (const Axis &axis : axes)
-        if (chosen.size() < 2 && axis.values->size() <= 1 && std::find(chosen.begin(), chosen.end(), &axis) == chosen.end())
-            chosen.push_back(&axis);
-    std::sort(chosen.begin(), chosen.end(), [](const Axis *a, const Axis *b) { return a->which < b->which; });
-    const Axis &xAxis = *chosen[0], &yAxis = *chosen[1];
+    for (int i = 0; i < 3 && chosen.size() < 2; ++i)
+        if (std::find(chosen.begin(), chosen.end(), i) == chosen.end())
+            chosen.push_back(i);
+    std::sort(chosen.begin(), chosen.end());
+    MapAxes picked = axes;
+    picked.x = chosen[0];
+    picked.y = chosen[1];
+    return picked;
+}
+
+} // namespace
+
+std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, const QString &designName)
+{
+    const std::optional<MapAxes> axes = mapAxes(result);
+    if (!axes)
+        return std::nullopt;
+    const MapAxis &xAxis = axes->all[static_cast<size_t>(axes->x)], &yAxis = axes->all[static_cast<size_t>(axes->y)];
 
     DesignMapGrid grid;
     grid.xTitle = QString::fromLatin1(xAxis.title);
@@ -216,7 +239,7 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
     grid.xValues = *xAxis.values;
     grid.yValues = *yAxis.values;
     QString fixed;
-    for (const Axis &axis : axes)
+    for (const MapAxis &axis : axes->all)
         if (&axis != &xAxis && &axis != &yAxis && !axis.values->empty())
             fixed = QString::fromLatin1(axis.title).replace(QStringLiteral(" (in)"), QString()) + QStringLiteral(" ")
                     + floatText(axis.values->front()).left(6) + QStringLiteral(" in");
@@ -240,6 +263,26 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
     if (result.bestIndex >= 0)
         grid.best = static_cast<int>(place(result.bestIndex));
     return grid;
+}
+
+std::optional<int> sweepCellOfMapCell(const ParallelSweepResult &result, int mapCell)
+{
+    const std::optional<MapAxes> axes = mapAxes(result);
+    if (!axes || mapCell < 0)
+        return std::nullopt;
+    const MapAxis &xAxis = axes->all[static_cast<size_t>(axes->x)], &yAxis = axes->all[static_cast<size_t>(axes->y)];
+    const size_t nx = xAxis.values->size(), ny = yAxis.values->size();
+    if (nx == 0 || static_cast<size_t>(mapCell) >= nx * ny)
+        return std::nullopt;
+    int coordinate[3] = {0, 0, 0};
+    coordinate[xAxis.which] = mapCell % static_cast<int>(nx);
+    coordinate[yAxis.which] = mapCell / static_cast<int>(nx);
+    const int widths = std::max<int>(1, static_cast<int>(result.widthValues.size()));
+    const int lengths = std::max<int>(1, static_cast<int>(result.lengthValues.size()));
+    const int cell = (coordinate[0] * lengths + coordinate[1]) * widths + coordinate[2];
+    if (cell >= static_cast<int>(result.cells.size()))
+        return std::nullopt;
+    return cell;
 }
 
 } // namespace zindle

@@ -83,4 +83,8 @@ void HoldLastCombination(DesignRecord &design, const ParallelSweepResult &result
 // Nothing when all three vary.
 std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, const QString &designName);
 
+// The combination (an index into `result.cells`) behind a cell of that map; nothing for a cell
+// not run (a stopped sweep) or a sweep without a map.
+std::optional<int> sweepCellOfMapCell(const ParallelSweepResult &result, int mapCell);
+
 } // namespace zindle

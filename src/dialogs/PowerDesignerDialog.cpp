@@ -1,15 +1,27 @@
 #include "PowerDesignerDialog.h"
 
+#include "DesignMapView.h"
+#include "charts/ChartFile.h"
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+#include "files/PathText.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 
+#include <QCheckBox>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
+#include <chrono>
+#include <limits>
 
 namespace zindle {
 
@@ -24,7 +36,41 @@ QLineEdit *addEdit(QWidget *parent, QGridLayout *grid, int row, int column, cons
     return edit;
 }
 
+int progressMaximum(qint64 total)
+{
+    return static_cast<int>(std::min<qint64>(total, std::numeric_limits<int>::max()));
+}
+
+// The index of the combination that became the best, replaying the sweep's rule over `cells`.
+int bestOf(const std::vector<SweepCell> &cells)
+{
+    QString bestTime = QStringLiteral("99999");
+    SweepBest scratch;
+    int index = -1;
+    for (size_t i = 0; i < cells.size(); ++i)
+        if (OfferSweepTime(bestTime, scratch, cells[i].time, cells[i].width, cells[i].length, cells[i].wheel))
+            index = static_cast<int>(i);
+    return index;
+}
+
 } // namespace
+
+// One threaded sweep: its own copy of the workspace, the flags the two threads share, and the
+// result, which the worker writes before its thread finishes and the window reads only after.
+struct PowerDesignerDialog::Job {
+    Job(const Workspace &workspace, const SweepBest &best, const SweepRanges &sweep)
+        : start(workspace), before(best), ranges(sweep)
+    {
+    }
+    const Workspace start;
+    const SweepBest before;
+    const SweepRanges ranges;
+    std::atomic<bool> stop{false};
+    std::atomic<bool> progressPosted{false};
+    std::atomic<int> done{0};
+    std::chrono::steady_clock::time_point lastPost; // the worker's own
+    ParallelSweepResult result;
+};
 
 PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompter, QWidget *parent)
     : QDialog(parent, Qt::Tool), workspace_(workspace), prompter_(prompter)
@@ -57,7 +103,14 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
         addEdit(this, grid, r, 5, row.step, row.range->step)->setToolTip(QLatin1String(row.hint));
         ++r;
     }
+    grid->setColumnStretch(6, 1);
     column->addLayout(grid);
+
+    watch_ = new QCheckBox(QStringLiteral("Show every combination"), this);
+    watch_->setObjectName(QStringLiteral("ShowEveryCombination"));
+    watch_->setToolTip(QStringLiteral("Run the combinations one after the other in the window, drawing each car "
+                                      "(much slower)"));
+    column->addWidget(watch_);
 
     auto *result = new QGridLayout;
     const std::pair<const char *, const char *> bests[] = {
@@ -72,11 +125,24 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
         auto *edit = new QLineEdit(QStringLiteral("-"), this);
         edit->setObjectName(QLatin1String(name));
         edit->setEnabled(false);
-        edit->setFixedWidth(120);
+        // Room for a whole time text, such as 1.36000001430511.
+        edit->setFixedWidth(std::max(120, edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000000000")) + 16));
         result->addWidget(edit, r, 1);
         ++r;
     }
+    result->setColumnStretch(2, 1);
     column->addLayout(result);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("SweepProgressBar"));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("%v of %m combinations"));
+    column->addWidget(progress_);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("SweepStatus"));
+    status_->setWordWrap(true);
+    column->addWidget(status_);
 
     auto *buttons = new QHBoxLayout;
     go_ = new QPushButton(QStringLiteral("GO"), this);
@@ -91,11 +157,32 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
     buttons->addWidget(go_);
     buttons->addWidget(stop);
     buttons->addWidget(cancel);
+    saveMap_ = new QPushButton(QStringLiteral("Save map..."), this);
+    saveMap_->setObjectName(QStringLiteral("SaveMapBtn"));
+    saveMap_->setAutoDefault(false);
+    saveMap_->setToolTip(QStringLiteral("Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)"));
+    saveMap_->hide();
+    buttons->addWidget(saveMap_);
     column->addLayout(buttons);
+
+    mapNote_ = new QLabel(this);
+    mapNote_->setObjectName(QStringLiteral("DesignMapNote"));
+    mapNote_->setWordWrap(true);
+    mapNote_->hide();
+    column->addWidget(mapNote_);
+    map_ = new DesignMapView(this);
+    map_->setToolTip(QString());
+    map_->hide();
+    column->addWidget(map_, 1);
+
     connect(go_, &QPushButton::clicked, this, [this] { GoClick(); });
     connect(stop, &QPushButton::clicked, this, [this] { StopClick(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
+    connect(saveMap_, &QPushButton::clicked, this, [this] { SaveMapClick(); });
+    connect(map_, &DesignMapView::combinationClicked, this, [this](int combination) { applyCombination(combination); });
 }
+
+PowerDesignerDialog::~PowerDesignerDialog() { abandonSweep(); }
 
 QLineEdit *PowerDesignerDialog::field(const QString &objectName) const
 {
@@ -120,11 +207,35 @@ void PowerDesignerDialog::showBest(const SweepBest &best)
     field(QStringLiteral("BestDWYet"))->setText(best.BestDWYet);
 }
 
+void PowerDesignerDialog::setSweeping(bool on)
+{
+    sweeping_ = on;
+    go_->setEnabled(!on);
+    watch_->setEnabled(!on);
+}
+
+void PowerDesignerDialog::StopClick()
+{
+    stopRequested_ = true;
+    if (job_)
+        job_->stop.store(true);
+}
+
+void PowerDesignerDialog::hideEvent(QHideEvent *event)
+{
+    // With the window hidden its STOP is out of reach: the sweep stops (a minimised main window
+    // hides its tool windows too; that stops nothing).
+    if (!event->spontaneous() && sweeping_)
+        StopClick();
+    QDialog::hideEvent(event);
+}
+
 void PowerDesignerDialog::GoClick()
 {
-    // A press while a sweep runs (its events are processed between combinations) would start a
-    // second sweep inside the first.
-    if (sweeping_ || !runSimulateChain)
+    // The button is disabled while a sweep runs; this catches a press already queued, and a
+    // press during the one-by-one sweep (its events are processed between combinations), which
+    // would start a second sweep inside the first.
+    if (sweeping_)
         return;
     const SweepRanges r = ranges();
     const QString message = ValidateSweepRanges(r);
@@ -134,24 +245,243 @@ void PowerDesignerDialog::GoClick()
         prompter_.message(message, SweepMessageCaption);
         return;
     }
+    const qint64 total = CountSweepCombinations(r);
+    if (watch_->isChecked() || total > KeptCombinationLimit)
+        runWatched(r, total);
+    else
+        runThreaded(r, total);
+}
+
+void PowerDesignerDialog::showProgress(int done, int total)
+{
+    progress_->setMaximum(std::max(1, total));
+    progress_->setValue(done);
+}
+
+void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
+{
+    if (!runSimulateChain)
+        return;
     if (beforeSweep)
         beforeSweep();
+    if (watchedSweepStarting)
+        watchedSweepStarting();
+    sweptName_ = workspace_.list.current().DesignName;
     stopRequested_ = false;
-    sweeping_ = true;
-    go_->setEnabled(false);
+    setSweeping(true);
+    // Only a grid small enough is kept for the map.
+    const bool keep = total <= KeptCombinationLimit;
+    auto kept = std::make_shared<ParallelSweepResult>();
+    progress_->setMaximum(std::max(1, progressMaximum(total)));
+    progress_->setValue(0);
+    status_->setText(total > KeptCombinationLimit
+                         ? QStringLiteral("%1 combinations are too many for the design map: they run one by one.")
+                               .arg(total)
+                         : QString());
     SweepHooks hooks;
     hooks.runSimulateChain = runSimulateChain;
     hooks.stopRequested = [this] { return stopRequested_ || (windowMovedOn && windowMovedOn()); };
-    hooks.progress = [this](const SweepProgress &) {
+    hooks.progress = [&](const SweepProgress &p) {
+        if (keep)
+            kept->cells.push_back({p.time, p.width, p.length, p.wheel});
+        progress_->setValue(std::min(p.combination, progress_->maximum()));
         showBest(best_);
         QCoreApplication::processEvents();
     };
     outcome_ = RunPowerDesignerSweep(workspace_.design, workspace_.results, best_, r, hooks);
     showBest(best_);
-    sweeping_ = false;
-    go_->setEnabled(true);
+    if (keep) {
+        kept->wheelValues = SweepValues(r.wheel);
+        kept->lengthValues = SweepValues(r.length);
+        kept->widthValues = SweepValues(r.width);
+        kept->total = static_cast<int>(total);
+        kept->combinations = outcome_.combinations;
+        kept->stopped = outcome_.stopped;
+        kept->best = best_;
+        kept->bestIndex = bestOf(kept->cells);
+    }
+    last_ = kept;
+    held_ = outcome_.combinations > 0;
+    setSweeping(false);
     if (afterSweep)
         afterSweep();
+    showMap(keep ? QString() : status_->text());
+    emit sweepEnded();
+}
+
+void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
+{
+    if (beforeSweep)
+        beforeSweep();
+    // What the sweep runs from: the design as Simulate shows it now. The copy is taken here, on
+    // the window's thread; the worker never reads the window's workspace.
+    sweptDesign_ = takeSnapshot(workspace_);
+    sweptSlot_ = workspace_.list.CurrentDesign;
+    sweptName_ = workspace_.list.current().DesignName;
+    auto job = std::make_shared<Job>(workspace_, best_, r);
+    job_ = job;
+    const unsigned serial = ++sweepSerial_;
+    setSweeping(true);
+    progress_->setMaximum(std::max(1, progressMaximum(total)));
+    progress_->setValue(0);
+    status_->setText(QString());
+
+    thread_ = QThread::create([this, job] {
+        ParallelSweepOptions options;
+        options.stopFlag = &job->stop;
+        options.progress = [this, job](int done, int) {
+            job->done.store(done);
+            // A handful of updates a second: the bar is drawn when the window's thread is free,
+            // and one update waits at most.
+            const auto now = std::chrono::steady_clock::now();
+            if (now - job->lastPost < std::chrono::milliseconds(40) || job->progressPosted.exchange(true))
+                return;
+            job->lastPost = now;
+            QMetaObject::invokeMethod(
+                this,
+                [this, job] {
+                    job->progressPosted.store(false);
+                    if (job == job_)
+                        showProgress(job->done.load(), progress_->maximum());
+                },
+                Qt::QueuedConnection);
+        };
+        job->result = RunParallelSweep(job->start, job->before, job->ranges, options);
+    });
+    thread_->setObjectName(QStringLiteral("PowerDesignerSweep"));
+    connect(thread_, &QThread::finished, this, [this, serial] {
+        if (serial == sweepSerial_ && job_)
+            threadedSweepEnded();
+    }, Qt::QueuedConnection);
+    thread_->start();
+}
+
+void PowerDesignerDialog::threadedSweepEnded()
+{
+    thread_->wait();
+    delete thread_;
+    thread_ = nullptr;
+    const std::shared_ptr<Job> job = std::move(job_);
+    auto result = std::make_shared<ParallelSweepResult>(std::move(job->result));
+    best_ = result->best;
+    showBest(best_);
+    outcome_ = SweepOutcome{result->message, result->combinations, result->stopped};
+    showProgress(result->combinations, std::max(1, result->total));
+    last_ = result;
+    held_ = false;
+    QString note;
+    if (!result->cells.empty()) {
+        // The results belong to the design as it was at GO; one changed since, or another one
+        // brought in, would get sizes chosen for something else.
+        const bool same = workspace_.list.CurrentDesign == sweptSlot_ && sameDesign(sweptDesign_, takeSnapshot(workspace_));
+        if (!same)
+            note = QStringLiteral("The design changed during the sweep, so it keeps its own sizes; the map and the best "
+                                  "show the design as it was swept.");
+        else if (changeDesign && changeDesign(QStringLiteral("Power Designer sweep"), [result](DesignRecord &design) {
+                     HoldLastCombination(design, *result);
+                 }))
+            held_ = true;
+        else
+            note = QStringLiteral("The design was being edited when the sweep ended, so it keeps its own sizes.");
+    }
+    // Not sweeping until the design holds its combination: the refresh above may process events.
+    setSweeping(false);
+    showMap(note);
+    emit sweepEnded();
+}
+
+void PowerDesignerDialog::abandonSweep()
+{
+    stopRequested_ = true;
+    if (!thread_)
+        return;
+    job_->stop.store(true);
+    thread_->wait();
+    delete thread_;
+    thread_ = nullptr;
+    job_.reset();
+    ++sweepSerial_;
+    sweeping_ = false;
+}
+
+void PowerDesignerDialog::showMap(const QString &note)
+{
+    QStringList lines;
+    if (last_ && last_->total > 0) {
+        const int total = last_->total;
+        lines << (outcome_.stopped ? QStringLiteral("Stopped after %1 of %2 combinations.").arg(outcome_.combinations).arg(total)
+                                   : QStringLiteral("%1 combinations.").arg(outcome_.combinations));
+    }
+    if (!note.isEmpty())
+        lines << note;
+    status_->setText(lines.join(QLatin1Char(' ')));
+
+    std::optional<DesignMapGrid> grid;
+    if (last_ && !last_->cells.empty() && !last_->wheelValues.empty())
+        grid = sweepDesignMap(*last_, sweptName_);
+    const bool allThree = last_ && !last_->cells.empty() && !last_->wheelValues.empty() && !grid;
+    mapNote_->setText(allThree ? QStringLiteral("The design map shows two sizes against each other: this sweep varied "
+                                                "all three. Give one of them the same from and to value for a map.")
+                               : QString());
+    mapNote_->setVisible(allThree);
+    saveMap_->setVisible(grid.has_value());
+    if (!grid) {
+        map_->clear();
+        map_->hide();
+        return;
+    }
+    map_->showSweep(last_, std::move(*grid));
+    if (!map_->isVisible()) {
+        map_->show();
+        // Room for the map below the fields, the first time it appears.
+        const QSize wanted = sizeHint();
+        resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
+    }
+}
+
+void PowerDesignerDialog::SaveMapClick()
+{
+    const DesignMapGrid *grid = map_->grid();
+    if (!grid)
+        return;
+    const QString path = prompter_.savePath(QStringLiteral("Save design map"),
+                                            {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
+                                             QStringLiteral("PDF document|*.pdf"),
+                                             QStringLiteral("Times of the cells (CSV)|*.csv")},
+                                            sweptName_ + QStringLiteral(" map.png"));
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+        bytes = designMapCsv(*grid);
+    } else if (const std::optional<ChartFormat> format = chartFormatOf(path)) {
+        bytes = renderChart(*format, QSize(900, 600), grid->title,
+                            [grid](QPainter &painter, const QRectF &area) { paintDesignMap(painter, area, *grid); });
+        if (bytes.isEmpty()) {
+            prompter_.message(QStringLiteral("The design map could not be drawn."), FileErrorCaption);
+            return;
+        }
+    } else {
+        prompter_.message(QStringLiteral("A design map is saved as .png, .svg, .pdf or .csv, not as \"")
+                              + printableText(QFileInfo(path).fileName()) + QStringLiteral("\"."),
+                          FileErrorCaption);
+        return;
+    }
+    const WriteOutcome outcome = WriteFileAtomically(path, bytes);
+    if (!outcome.ok)
+        prompter_.message(outcome.error, FileErrorCaption);
+}
+
+bool PowerDesignerDialog::applyCombination(int combination)
+{
+    if (sweeping_ || !last_ || combination < 0 || combination >= static_cast<int>(last_->cells.size()) || !changeDesign)
+        return false;
+    const SweepCell cell = last_->cells[static_cast<size_t>(combination)];
+    return changeDesign(QStringLiteral("Apply design map cell"), [&cell](DesignRecord &design) {
+        design.SpringWidth = cell.width;
+        design.SpringLength = cell.length;
+        design.DriveWhlDia = cell.wheel;
+    });
 }
 
 } // namespace zindle

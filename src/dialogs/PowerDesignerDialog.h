@@ -1,19 +1,37 @@
 #pragma once
 // The Power Designer: a tool window that sweeps spring width, spring length and drive wheel
-// diameter over a grid, running the Simulate refresh for every combination, and shows the
-// best time to 15 ft it found. The window stays usable during the sweep: STOP takes effect
-// before the next combination.
+// diameter over a grid and shows the best time to 15 ft it found, and, when at most two of the
+// three ranges vary, the design map of the times over them.
+//
+// The sweep runs on a worker thread (app/ParallelSweep.h) from a copy of the workspace taken at
+// GO, with a progress bar; the window does not repaint per combination and stays usable. STOP
+// ends it at the next combination boundary. When it ends, the design holds the last combination
+// counted and the window shows Simulate for it, as one step of the design's history, unless the
+// design was changed or another one brought in meanwhile: then the design stays as it is and
+// the map and the best fields still show the sweep.
+//
+// "Show every combination" runs the one-by-one sweep instead, through the window's whole
+// Simulate refresh per combination, so that a student can watch each car.
 
+#include "app/DesignHistory.h"
+#include "app/ParallelSweep.h"
 #include "physics/PowerDesigner.h"
 
 #include <QDialog>
+#include <atomic>
 #include <functional>
+#include <memory>
 
+class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class QThread;
 
 namespace zindle {
 
+class DesignMapView;
 class Prompter;
 struct Workspace;
 
@@ -21,35 +39,93 @@ class PowerDesignerDialog : public QDialog {
     Q_OBJECT
 public:
     PowerDesignerDialog(Workspace &workspace, Prompter &prompter, QWidget *parent);
+    // Stops a running sweep and waits for its thread.
+    ~PowerDesignerDialog() override;
+
+    // Grids larger than this run one by one: the sweep over all cores keeps every combination's
+    // result (for the map) in memory.
+    static constexpr qint64 KeptCombinationLimit = 100000;
 
     // Called before a sweep starts (the window enters Simulate mode here).
     std::function<void()> beforeSweep;
-    // Called when a sweep has ended, stopped or finished.
+    // The one-by-one sweep writes into the design as it goes: the window opens one history step
+    // before it (watchedSweepStarting) and closes it after it (afterSweep).
+    std::function<void()> watchedSweepStarting;
     std::function<void()> afterSweep;
-    // Runs the whole Simulate refresh for the design as it now stands (required).
+    // Runs the whole Simulate refresh for the design as it now stands (the one-by-one sweep).
     std::function<void()> runSimulateChain;
-    // True when the window has moved on (another mode or design) and the sweep must end.
+    // True when the window has moved on (another mode or design) and a one-by-one sweep must end.
     std::function<bool()> windowMovedOn;
+    // Makes `change` to the design as one history step named `name` and shows Simulate for the
+    // result; false, changing nothing, when the window may not change the design now (it is
+    // closing, or a sheet tool or another action is in progress).
+    std::function<bool(const QString &name, const std::function<void(DesignRecord &)> &change)> changeDesign;
 
     void GoClick();
-    void StopClick() { stopRequested_ = true; }
+    void StopClick();
     void CancelClick() { hide(); }
+    // Saves the design map shown as a picture or its times as CSV, by the file name's extension.
+    void SaveMapClick();
+    // The window is going: a running sweep stops, its thread is waited for, and nothing of its
+    // results reaches the design.
+    void abandonSweep();
+    // Puts the combination `combination` (an index into the last sweep's cells) into the design.
+    bool applyCombination(int combination);
 
     bool sweeping() const { return sweeping_; }
     const SweepOutcome &lastOutcome() const { return outcome_; }
+    // The last sweep's combinations, for either way of running it (null before the first).
+    const ParallelSweepResult *lastResult() const { return last_.get(); }
+    // Whether the last sweep's results went into the design.
+    bool lastSweepHeld() const { return held_; }
     QLineEdit *field(const QString &objectName) const;
+    QCheckBox *showEveryCombination() const { return watch_; }
+    QProgressBar *progressBar() const { return progress_; }
+    QLabel *statusLabel() const { return status_; }
+    DesignMapView *designMap() const { return map_; }
+
+signals:
+    // A sweep ended (finished or stopped) and its results are shown.
+    void sweepEnded();
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    struct Job;
     SweepRanges ranges() const;
     void showBest(const SweepBest &best);
+    void setSweeping(bool on);
+    void runWatched(const SweepRanges &ranges, qint64 total);
+    void runThreaded(const SweepRanges &ranges, qint64 total);
+    void showProgress(int done, int total);
+    void threadedSweepEnded();
+    void showMap(const QString &note);
 
     Workspace &workspace_;
     Prompter &prompter_;
     SweepBest best_;
     SweepOutcome outcome_;
-    bool stopRequested_ = false;
+    std::shared_ptr<const ParallelSweepResult> last_;
+    bool held_ = false;
+    bool stopRequested_ = false; // the one-by-one sweep's
     bool sweeping_ = false;
+    // The threaded sweep in progress: what it runs from, and what the window compares with
+    // afterwards to know the design is still the one swept.
+    std::shared_ptr<Job> job_;
+    QThread *thread_ = nullptr;
+    DesignSnapshot sweptDesign_;
+    int sweptSlot_ = -1;
+    QString sweptName_;
+    unsigned sweepSerial_ = 0; // an ended thread's late signal finds a newer number
+
     QPushButton *go_ = nullptr;
+    QPushButton *saveMap_ = nullptr;
+    QCheckBox *watch_ = nullptr;
+    QProgressBar *progress_ = nullptr;
+    QLabel *status_ = nullptr;
+    DesignMapView *map_ = nullptr;
+    QLabel *mapNote_ = nullptr;
 };
 
 } // namespace zindle

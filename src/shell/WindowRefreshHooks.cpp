@@ -38,8 +38,9 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
         if (window_.CurrentMode() != SheetMode::Simulate)
             window_.VPDynamic();
         sweepSwitches_ = modeSwitches_;
-        sweepEdit_.emplace(window_.history().begin());
     };
+    // The one-by-one sweep writes every combination into the design: all of it is one step.
+    powerDesigner_->watchedSweepStarting = [this] { sweepEdit_.emplace(window_.history().begin()); };
     powerDesigner_->afterSweep = [this] {
         if (sweepEdit_)
             sweepEdit_->commit(QStringLiteral("Power Designer sweep"));
@@ -47,6 +48,9 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
     };
     powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); };
     powerDesigner_->windowMovedOn = [this] { return modeSwitches_ != sweepSwitches_ || window_.closing(); };
+    powerDesigner_->changeDesign = [this](const QString &name, const std::function<void(DesignRecord &)> &change) {
+        return changeDesignAndSimulate(name, change);
+    };
     if (auto *slider = window.findChild<QSlider *>(QStringLiteral("RaceSlider"))) {
         connect(slider, &QSlider::valueChanged, this, [this](int position) {
             // The new speed applies from the next tick of a running race.
@@ -55,6 +59,37 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
                 panel->showSpeed(position);
         });
     }
+}
+
+PhysicsViews::~PhysicsViews()
+{
+    // The dialog outlives this object by a moment (it goes with the window's children): its
+    // sweep ends now, and nothing it calls back reaches into a window being taken apart.
+    powerDesigner_->abandonSweep();
+    powerDesigner_->beforeSweep = nullptr;
+    powerDesigner_->watchedSweepStarting = nullptr;
+    powerDesigner_->afterSweep = nullptr;
+    powerDesigner_->runSimulateChain = nullptr;
+    powerDesigner_->windowMovedOn = nullptr;
+    powerDesigner_->changeDesign = nullptr;
+}
+
+bool PhysicsViews::changeDesignAndSimulate(const QString &name, const std::function<void(DesignRecord &)> &change)
+{
+    // A sheet tool in use, or an action that holds the design (a modal dialog, a one-by-one
+    // sweep), owns it; sizes put in under it would mix with its change.
+    if (window_.closing() || !window_.mayEdit() || window_.history().editOpen())
+        return false;
+    DesignEdit edit = window_.history().begin();
+    change(window_.workspace().design);
+    window_.workspace().MarkDesignChanged();
+    if (window_.CurrentMode() != SheetMode::Simulate)
+        window_.VPDynamic();
+    else
+        window_.RefreshMode(0, 0, SheetMode::Simulate);
+    edit.commit(name);
+    window_.afterListOperation();
+    return true;
 }
 
 unsigned PhysicsViews::refreshStarting()

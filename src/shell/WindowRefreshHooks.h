@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <optional>
 
 namespace zindle {
@@ -29,6 +30,7 @@ class PhysicsViews : public QObject {
     Q_OBJECT
 public:
     explicit PhysicsViews(MainWindow &window);
+    ~PhysicsViews() override;
 
     // The window calls these: a refresh begins (returns its generation), a refresh ended, the
     // mode changed.
@@ -47,6 +49,10 @@ public:
     void ElementSizeChanged(int position);
     // Modes menu "Power Designer...".
     void ShowPowerDesigner();
+    // Makes `change` to the design as one history step named `name` and shows Simulate for it
+    // (the end of a Power Designer sweep, a click on its design map); false, changing nothing,
+    // while the design may not be changed (a sheet tool or another action holds it, closing).
+    bool changeDesignAndSimulate(const QString &name, const std::function<void(DesignRecord &)> &change);
 
     AdvisoriesWindow *advisories() const { return advisories_; }
     PowerDesignerDialog *powerDesigner() const { return powerDesigner_; }

@@ -263,6 +263,47 @@ TEST(ParallelSweep, MapsTwoVaryingRangesAtMost)
     EXPECT_EQ(row->yValues.size(), 4u);
 }
 
+TEST(ParallelSweep, EveryMapCellLeadsBackToItsCombination)
+{
+    Workspace start;
+    load(start, 0);
+    // Length and width vary, the wheel is fixed: x is the length, y the width.
+    SweepRanges ranges;
+    ranges.wheel = {QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("1")};
+    ranges.length = {QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("4")};
+    ranges.width = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0.5")};
+    const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges);
+    ASSERT_EQ(result.combinations, 12);
+    const auto map = sweepDesignMap(result, QString());
+    ASSERT_TRUE(map);
+    ASSERT_EQ(map->xValues.size(), 4u);
+    ASSERT_EQ(map->yValues.size(), 3u);
+    for (int i = 0; i < result.combinations; ++i) {
+        const SweepCellIndex index = sweepCellIndex(result, i);
+        EXPECT_EQ(sweepCellOfMapCell(result, index.width * 4 + index.length), i) << i;
+    }
+    EXPECT_FALSE(sweepCellOfMapCell(result, 12));
+    EXPECT_FALSE(sweepCellOfMapCell(result, -1));
+    // The best cell's combination is the best one.
+    EXPECT_EQ(sweepCellOfMapCell(result, map->best), result.bestIndex);
+
+    // A stopped sweep: the cells not run lead nowhere.
+    ParallelSweepResult stopped = result;
+    stopped.cells.resize(5);
+    stopped.combinations = 5;
+    for (int mapCell = 0; mapCell < 12; ++mapCell) {
+        const std::optional<int> combination = sweepCellOfMapCell(stopped, mapCell);
+        const std::optional<int> full = sweepCellOfMapCell(result, mapCell);
+        ASSERT_TRUE(full);
+        if (*full < 5)
+            EXPECT_EQ(combination, full) << mapCell;
+        else
+            EXPECT_FALSE(combination) << mapCell;
+    }
+    // All three varying: no map, no cells.
+    EXPECT_FALSE(sweepCellOfMapCell(RunParallelSweep(start, SweepBest{}, enlargingRanges()), 0));
+}
+
 TEST(ParallelSweep, RunsRecordTheStepsTheRaceTracesKeep)
 {
     // The run charts draw what the race replays: the same distances and skids, step by step.

@@ -1,14 +1,17 @@
-// The Power Designer window: its fields, the order of its refusals, a sweep through the
-// window's Simulate refresh, STOP, and what ends a sweep when the window moves on.
+// The Power Designer window: its fields, the order of its refusals, the one-by-one sweep through
+// the window's Simulate refresh ("Show every combination"), STOP, and what ends that sweep when
+// the window moves on. The sweep on a worker thread is in PowerDesignerThreadTest.cpp.
 
 #include "../shell/GuiTestSupport.h"
 
+#include "dialogs/DesignMapView.h"
 #include "dialogs/PowerDesignerDialog.h"
 #include "model/NumberText.h"
 #include "shell/WindowRefreshHooks.h"
 #include "sheet/EmptySheet.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QPushButton>
 #include <algorithm>
 
@@ -24,6 +27,8 @@ struct PowerDesignerFixture {
         dialog = s.w().views().powerDesigner();
         // The window's pending resize after start-up refreshes on its own; let it happen now.
         QApplication::processEvents();
+        // These tests watch every combination; the threaded sweep has tests of its own.
+        dialog->showEveryCombination()->setChecked(true);
     }
     void set(const char *name, const char *text) { dialog->field(QLatin1String(name))->setText(QLatin1String(text)); }
     QString text(const char *name) { return dialog->field(QLatin1String(name))->text(); }
@@ -46,8 +51,16 @@ TEST(PowerDesigner, MenuItemShowsTheWindowWithItsDefaultsAndMarksTheDesignChange
         EXPECT_EQ(f.text(best), QStringLiteral("-"));
         EXPECT_FALSE(f.dialog->field(QLatin1String(best))->isEnabled());
     }
+    EXPECT_TRUE(f.dialog->showEveryCombination()->isEnabled());
     f.button("PDCancelBtn")->click();
     EXPECT_FALSE(f.dialog->isVisible());
+}
+
+TEST(PowerDesigner, EveryCombinationIsShownOnlyWhenAsked)
+{
+    StartedWindow s;
+    s.w().action(QStringLiteral("PowerDesignerPos"))->trigger();
+    EXPECT_FALSE(s.w().views().powerDesigner()->showEveryCombination()->isChecked());
 }
 
 TEST(PowerDesigner, RefusalsComeInFieldOrderAndRunNothing)
@@ -105,6 +118,11 @@ TEST(PowerDesigner, SweepRunsTheSimulateRefreshPerCombinationAndKeepsTheBest)
     EXPECT_EQ(f.text("BestSWYet"), QStringLiteral("1.5"));
     EXPECT_EQ(f.text("BestSLYet"), QStringLiteral("36"));
     EXPECT_TRUE(f.text("BestDWYet") == "4" || f.text("BestDWYet") == "4.5" || f.text("BestDWYet") == "5");
+    // Watched or not, the sweep leaves its combinations for the design map: one row of three.
+    ASSERT_TRUE(f.dialog->lastResult());
+    EXPECT_EQ(f.dialog->lastResult()->cells.size(), 3u);
+    EXPECT_EQ(f.dialog->lastResult()->cells.back().wheel, QStringLiteral("5"));
+    EXPECT_TRUE(f.dialog->designMap()->hasMap());
 }
 
 TEST(PowerDesigner, AWholeSweepIsOneUndoStep)

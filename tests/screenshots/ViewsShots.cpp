@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QToolButton>
 
@@ -83,7 +84,9 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     w.action(QStringLiteral("PowerDesignerPos"))->trigger();
     PowerDesignerDialog *pd = w.views().powerDesigner();
     pd->field(QStringLiteral("DWToEF"))->setText(QStringLiteral("5"));
+    QSignalSpy ended(pd, &PowerDesignerDialog::sweepEnded);
     pd->findChild<QPushButton *>(QStringLiteral("PDGoBtn"))->click();
+    EXPECT_TRUE(ended.count() == 1 || ended.wait(20000));
     save(pd, QStringLiteral("views-power-designer"));
     save(&w, QStringLiteral("views-after-sweep"));
 }

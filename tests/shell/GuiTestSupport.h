@@ -103,7 +103,8 @@ struct StartedWindow {
     }
     ~StartedWindow()
     {
-        window->hide();
+        if (window) // a test may have closed it
+            window->hide();
     }
     MainWindow &w() { return *window; }
 };

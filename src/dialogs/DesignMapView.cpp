@@ -1,0 +1,114 @@
+#include "DesignMapView.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace zindle {
+
+namespace {
+
+QString sizeLine(const char *caption, const QString &text)
+{
+    return QLatin1String(caption) + text.left(6) + QStringLiteral(" in");
+}
+
+} // namespace
+
+DesignMapView::DesignMapView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DesignMapView"));
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void DesignMapView::showSweep(std::shared_ptr<const ParallelSweepResult> result, DesignMapGrid grid)
+{
+    sweep_ = std::move(result);
+    grid_ = std::move(grid);
+    update();
+}
+
+void DesignMapView::clear()
+{
+    sweep_.reset();
+    grid_.reset();
+    update();
+}
+
+std::optional<int> DesignMapView::combinationAt(const QPointF &point) const
+{
+    if (!grid_ || !sweep_)
+        return std::nullopt;
+    const std::optional<int> cell = designMapCellAt(area(), *grid_, point);
+    if (!cell)
+        return std::nullopt;
+    return sweepCellOfMapCell(*sweep_, *cell);
+}
+
+QString DesignMapView::toolTipAt(const QPointF &point) const
+{
+    if (!grid_ || !sweep_)
+        return {};
+    const std::optional<int> cell = designMapCellAt(area(), *grid_, point);
+    if (!cell)
+        return {};
+    const std::optional<int> combination = sweepCellOfMapCell(*sweep_, *cell);
+    if (!combination)
+        return QStringLiteral("Not run: the sweep stopped before this combination");
+    const SweepCell &run = sweep_->cells[static_cast<size_t>(*combination)];
+    QStringList lines{sizeLine("Drive wheel dia ", run.wheel), sizeLine("Spring length ", run.length),
+                      sizeLine("Spring width ", run.width)};
+    const DesignMapCell &shown = grid_->cells[static_cast<size_t>(*cell)];
+    if (shown.kind == DesignMapCell::Finished)
+        lines << QStringLiteral("Time to 15 ft ") + QString::number(double(shown.time), 'f', 2) + QStringLiteral(" s")
+                     + (*cell == grid_->best ? QStringLiteral(" (best)") : QString());
+    else
+        lines << QStringLiteral("Does not reach 15 ft ") + run.time;
+    lines << QStringLiteral("Click to put these sizes into the design");
+    return lines.join(QLatin1Char('\n'));
+}
+
+QPointF DesignMapView::cellCentre(int mapCell) const
+{
+    if (!grid_ || grid_->xValues.empty() || grid_->yValues.empty())
+        return {};
+    const QRectF plot = designMapPlot(area(), *grid_);
+    const double nx = double(grid_->xValues.size()), ny = double(grid_->yValues.size());
+    const int x = mapCell % int(grid_->xValues.size()), y = mapCell / int(grid_->xValues.size());
+    // The first y value is at the bottom.
+    return {plot.left() + (x + 0.5) * plot.width() / nx, plot.bottom() - (y + 0.5) * plot.height() / ny};
+}
+
+bool DesignMapView::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void DesignMapView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (grid_)
+        paintDesignMap(painter, area(), *grid_);
+}
+
+void DesignMapView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const std::optional<int> combination = combinationAt(event->position()))
+        emit combinationClicked(*combination);
+}
+
+} // namespace zindle
