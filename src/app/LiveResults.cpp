@@ -142,8 +142,8 @@ void LiveResults::startNewest()
     ++started_;
     promise->start();
     watcher_.setFuture(promise->future());
-    pool_.start([copy, promise, stop, generation] {
-        LiveResult result = ComputeLiveResult(*copy, stop.get());
+    pool_.start([copy, promise, stop, generation, compute = computation_] {
+        LiveResult result = compute(*copy, stop.get());
         result.generation = generation;
         promise->addResult(std::move(result));
         promise->finish();

@@ -23,6 +23,7 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,6 +64,10 @@ public:
     bool active() const { return active_; }
     // How long changes are gathered before a computation starts (milliseconds).
     void setDelay(int milliseconds) { timer_.setInterval(milliseconds); }
+    // What runs on the worker thread: ComputeLiveResult unless replaced (a test holds it up to
+    // see what happens meanwhile). It must return once `stop` is set.
+    using Computation = std::function<LiveResult(Workspace &copy, const std::atomic<bool> *stop)>;
+    void setComputation(Computation computation) { computation_ = std::move(computation); }
 
     // The design (or the materials, or the sheet's scale) may have changed. Nothing happens
     // when the inputs are those of the newest request.
@@ -91,6 +96,9 @@ private:
     void computationFinished();
 
     const Workspace &workspace_;
+    Computation computation_ = [](Workspace &copy, const std::atomic<bool> *stop) {
+        return ComputeLiveResult(copy, stop);
+    };
     bool active_ = true;
     QTimer timer_;
     QThreadPool pool_;
