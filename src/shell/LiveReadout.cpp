@@ -95,10 +95,10 @@ void LiveReadout::refresh()
 {
     const std::optional<LiveResult> &shown = live_.current() ? live_.current() : live_.lastShown();
     current_ = live_.current().has_value();
-    const QString head = current_ ? QStringLiteral("<b>Live:</b> ") : QStringLiteral("<b>Updating\u2026</b> ");
+    const QString head = current_ || !shown ? QStringLiteral("<b>Live:</b> ") : QStringLiteral("<b>Updating\u2026</b> ");
     QString body;
     if (!shown) {
-        body = QStringLiteral("computing");
+        body = QStringLiteral("computing\u2026");
     } else if (!shown->runs) {
         body = (QStringLiteral("Cannot run: ") + shown->cannotRun).toHtmlEscaped();
     } else {
