@@ -4,6 +4,7 @@
 // where a chain spends its time.
 
 #include "model/BuiltInDesigns.h"
+#include "app/LiveResults.h"
 #include "app/ParallelSweep.h"
 #include "app/Workspace.h"
 #include "physics/MassBalance.h"
@@ -55,6 +56,37 @@ void BM_SimulateChain(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SimulateChain)->Unit(benchmark::kMillisecond);
+
+// Design mode's live results: the copy the window's thread takes, then the worker's
+// computation (the Simulate refresh on the copy), for each built-in as Design mode holds it.
+void BM_LiveResult(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, static_cast<int>(state.range(0)));
+    RefreshMode(workspace, SheetMode::Design);
+    for (auto _ : state) {
+        Workspace copy = workspace;
+        LiveResult result = ComputeLiveResult(copy);
+        benchmark::DoNotOptimize(result.TimeEF);
+    }
+    state.SetLabel(builtInDesignName(static_cast<int>(state.range(0))).toStdString());
+}
+BENCHMARK(BM_LiveResult)->DenseRange(0, 4)->ArgName("design")->Unit(benchmark::kMillisecond);
+
+// The part the window's thread does: the copy and the input key of a request.
+void BM_LiveCopyAndKey(benchmark::State &state)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, 1);
+    RefreshMode(workspace, SheetMode::Design);
+    for (auto _ : state) {
+        Workspace copy = workspace;
+        QByteArray key = liveInputKey(workspace);
+        benchmark::DoNotOptimize(copy.design.SpringLength);
+        benchmark::DoNotOptimize(key);
+    }
+}
+BENCHMARK(BM_LiveCopyAndKey)->Unit(benchmark::kMicrosecond);
 
 void BM_Sweep280(benchmark::State &state)
 {

@@ -1,6 +1,7 @@
 #include "DesignPanel.h"
 
 #include "dialogs/ClickLabel.h"
+#include "LiveReadout.h"
 #include "MainWindow.h"
 #include "PartSizeFields.h"
 #include "SheetEditing.h"
@@ -211,7 +212,12 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     partAttributesLabel_ = new QLabel(
         QStringLiteral("Select parts to edit their attributes. Click \"Apply\" to apply your changes."), panel);
     partAttributesLabel_->setObjectName(QStringLiteral("PartAttributesLabel"));
-    stateColumn->addWidget(partAttributesLabel_);
+    attributesLine_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    attributesLine_->setSpacing(12);
+    attributesLine_->addWidget(partAttributesLabel_, 1);
+    readout_ = new LiveReadout(window.liveResults(), panel);
+    attributesLine_->addWidget(readout_);
+    stateColumn->addLayout(attributesLine_);
 }
 
 DesignPanel::~DesignPanel() = default;
@@ -254,9 +260,19 @@ int DesignPanel::fitToWidth(int width)
     for (QLayout *line : {static_cast<QLayout *>(stateRow), static_cast<QLayout *>(sizeRow)})
         stateLines_->setAlignment(line, oneLine || attributesOnOneLine ? Qt::Alignment() : Qt::AlignLeft);
     row_->setAlignment(toolLine_, oneLine ? Qt::Alignment() : Qt::AlignLeft);
-    // A long part description wraps in a narrow panel.
-    partAttributesLabel_->setWordWrap(!oneLine);
-    if (oneLine)
+    // The live results stand right of the part description when the line holds both, the
+    // longest description included; else on a line of their own below it.
+    const int lineRoom = oneLine ? room - tools - row_->spacing() : room;
+    const QFontMetrics text = partAttributesLabel_->fontMetrics();
+    int description = text.horizontalAdvance(partDescription(-1));
+    for (int p = 0; p < PartCount; ++p)
+        description = std::max(description, text.horizontalAdvance(partDescription(p)));
+    const bool readoutBeside = description + attributesLine_->spacing() + readout_->usualWidth() <= lineRoom;
+    attributesLine_->setDirection(readoutBeside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    attributesLine_->setAlignment(readout_, readoutBeside ? Qt::AlignRight : Qt::AlignLeft);
+    // A long part description wraps in a narrow panel; beside the live results it has room.
+    partAttributesLabel_->setWordWrap(!oneLine && !readoutBeside);
+    if (oneLine && readoutBeside)
         return 0; // the strip's own height holds one line
     // The height with the attributes shown, whichever of them is up now.
     const bool attributesShown = setStatePanel_->isVisibleTo(this);

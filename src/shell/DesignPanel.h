@@ -25,6 +25,7 @@ class QToolButton;
 namespace zindle {
 
 class MainWindow;
+class LiveReadout;
 class PartSizeFields;
 class SheetEditing;
 
@@ -73,6 +74,8 @@ public:
     QComboBox *materialCombo(int part) const { return materialCombos_[static_cast<size_t>(part)]; }
     QComboBox *partNameBox() const { return partNameBox_; }
     QLabel *partAttributesLabel() const { return partAttributesLabel_; }
+    // The live results of the design as it stands.
+    LiveReadout *liveReadout() const { return readout_; }
     QWidget *setStatePanel() const { return setStatePanel_; }
     QPushButton *drawCancelBtn() const { return drawCancelBtn_; }
     QLabel *drawHintLabel() const { return drawHintLabel_; }
@@ -95,6 +98,9 @@ private:
     QLabel *partNameLabel_ = nullptr, *materialLabel_ = nullptr;
     QLabel *topParameterLabel_ = nullptr, *bottomParameterLabel_ = nullptr;
     QLabel *partAttributesLabel_ = nullptr;
+    // The part description and the live results: side by side when the line holds both.
+    QBoxLayout *attributesLine_ = nullptr;
+    LiveReadout *readout_ = nullptr;
     QPushButton *drawCancelBtn_ = nullptr;
     QLabel *drawHintLabel_ = nullptr;
     std::array<QComboBox *, PartCount> materialCombos_{}; // by Part (MatIndex order)

@@ -18,6 +18,7 @@
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ResultDetailsWindow.h"
 #include "ChartViews.h"
+#include "app/LiveResults.h"
 #include "app/RunExport.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     setAcceptDrops(true);
     ops_.fileUsed = [this](const QString &path) { memory_->addRecentFile(path); };
     history_.restored = [this] { historyRestored(); };
+    live_ = std::make_unique<LiveResults>(workspace_);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -123,13 +125,21 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("EscapeShortcut"));
     connect(escape, &QShortcut::activated, this, [this] { design_->sheetEditing().EscapePressed(); });
-    history_.changed = [this] { editStateChanged(); };
+    // Every change of the design goes through the history, material choices too (which
+    // refresh nothing until Apply): the live results learn of them there.
+    history_.changed = [this] {
+        editStateChanged();
+        liveInputsMayHaveChanged();
+    };
     editStateChanged();
 }
 
 MainWindow::~MainWindow()
 {
     closing_ = true;
+    // A live computation still running stops at its next step and is waited for: it works on
+    // a copy, but its result must not arrive at a window that is going.
+    live_.reset();
     history_.changed = nullptr;
     history_.restored = nullptr;
     // The panels outlive this destructor by a moment; a field losing its focus while they go
@@ -225,6 +235,8 @@ void MainWindow::SwitchMode(SheetMode from, SheetMode to)
 
     panels_->leave(from);
     currentMode_ = to;
+    // The other modes show their own numbers; the live results are for designing.
+    live_->setActive(to == SheetMode::Design);
     panels_->enter(to);
     applyPanelColours();
     modeButtons_->check(to);
@@ -274,6 +286,13 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     if (generation == views_->generation())
         charts_->follow(mode);
     updateTitle();
+    liveInputsMayHaveChanged();
+}
+
+void MainWindow::liveInputsMayHaveChanged()
+{
+    if (live_ && started_ && !closing_ && currentMode_ == SheetMode::Design)
+        live_->designMayHaveChanged();
 }
 
 void MainWindow::showResults()
@@ -607,12 +626,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (closing_ || !started_) {
         closing_ = true;
+        live_->setActive(false);
         event->accept();
         return;
     }
     if (ops_.MayQuit()) {
         rememberGeometry();
         closing_ = true;
+        live_->setActive(false);
         event->accept();
         QCoreApplication::quit();
     } else {

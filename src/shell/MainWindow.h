@@ -34,6 +34,7 @@ class BuildPanel;
 class ConvertDialog;
 class DesignListBar;
 class DesignPanel;
+class LiveResults;
 class MaterialsDialog;
 class ModeButtons;
 class ModePanels;
@@ -159,6 +160,8 @@ public:
     void ExportRunFile();
     // The run charts and the race chart windows.
     ChartViews &charts() { return *charts_; }
+    // The Design mode's live results of the design as it stands, computed in the background.
+    LiveResults &liveResults() { return *live_; }
     QAction *action(const QString &objectName) const;
     QLineEdit *parameterField(int part, bool bottom) const;
     QComboBox *materialCombo(int part) const;
@@ -198,6 +201,8 @@ private:
     void historyRestored();
     void rememberGeometry();
     bool mayEdit() const;
+    // The design, its materials or the scale may have changed: the live results follow.
+    void liveInputsMayHaveChanged();
 
     Workspace &workspace_;
     Prompter &prompter_;
@@ -217,6 +222,7 @@ private:
     QBoxLayout *processRow_ = nullptr;
     QWidget *states_ = nullptr;
     std::unique_ptr<ResultFieldsView> results_;
+    std::unique_ptr<LiveResults> live_;
     ResultDetailsWindow *details_ = nullptr;
     MainWindowObserver *observer_ = nullptr;
     std::unique_ptr<DesignListBar> listBar_;

@@ -1,0 +1,179 @@
+#include "LiveResults.h"
+
+#include "app/RefreshChain.h"
+#include "files/DesignFile.h"
+#include "model/Modes.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QPromise>
+
+namespace zindle {
+
+namespace {
+
+// The refresh's only way out early: the scheduler is going and wants its thread back.
+class StoppableHooks : public RefreshHooks {
+public:
+    explicit StoppableHooks(const std::atomic<bool> *stop) : stop_(stop) {}
+    bool stopRequested() const override { return stop_ && stop_->load(std::memory_order_acquire); }
+
+private:
+    const std::atomic<bool> *stop_;
+};
+
+} // namespace
+
+LiveResult ComputeLiveResult(Workspace &copy, const std::atomic<bool> *stop)
+{
+    EnterSimulateMode(copy);
+    StoppableHooks hooks(stop);
+    RefreshPhysicsMode(copy, SheetMode::Simulate, hooks);
+
+    LiveResult result;
+    result.runs = !copy.checks.cannotRun();
+    result.TimeEF = copy.results.TimeEF;
+    result.TopSpeedEF = copy.results.TopSpeedEF;
+    result.ProjectedMassEF = copy.results.ProjectedMassEF;
+    const AdvisoryState &advisories = copy.advisories;
+    result.advisories = advisories.shownTexts();
+    if (!result.runs) {
+        // The run checks' own advisories say why, most basic first.
+        for (const AdvisoryLabel *label : {&advisories.NoBodyLabel, &advisories.NotNumberLabel,
+                                           &advisories.NoRevolutionsLabel, &advisories.TooLightLabel,
+                                           &advisories.AxlesTooCloseLabel})
+            if (label->visible) {
+                result.cannotRun = label->caption;
+                break;
+            }
+        if (result.cannotRun.isEmpty())
+            result.cannotRun = QStringLiteral("The car cannot run.");
+    }
+    return result;
+}
+
+QByteArray liveInputKey(const Workspace &workspace)
+{
+    QByteArray key = EncodeDesign(workspace.design, workspace.catalogue, QString());
+    QDataStream out(&key, QIODevice::WriteOnly | QIODevice::Append);
+    // The file leaves the built-in materials out; the computation reads them.
+    const MaterialCatalogue &c = workspace.catalogue;
+    for (const BoardMaterial &m : c.boards)
+        out << m.BoardName << m.BoardThickness << m.BoardDensity;
+    for (const AxleMaterial &m : c.axles)
+        out << m.AxleName << m.AxleDensity;
+    for (const SpringMaterial &m : c.springs) {
+        out << m.SpringName << m.SpringThickness << m.SpringDensity << m.SpringSampleWidth;
+        for (const QString &cell : m.SpringTorqueCurve)
+            out << cell;
+    }
+    for (const TreadMaterial &m : c.treads)
+        out << m.TreadName << m.TreadFriction;
+    const SheetScale &s = workspace.scale;
+    out << s.ScreenScale << s.SheetOffsetX << s.SheetPxWidth << s.SheetPxHeight << s.DrawPxWidth
+        << s.DrawPxHeight << s.ScreenOriginX << s.ScreenOriginY;
+    return key;
+}
+
+LiveResults::LiveResults(const Workspace &workspace, QObject *parent)
+    : QObject(parent), workspace_(workspace)
+{
+    // One computation at a time; the window's own thread keeps the other core.
+    pool_.setMaxThreadCount(1);
+    timer_.setSingleShot(true);
+    timer_.setInterval(150);
+    connect(&timer_, &QTimer::timeout, this, &LiveResults::startNewest);
+    connect(&watcher_, &QFutureWatcherBase::finished, this, &LiveResults::computationFinished);
+}
+
+LiveResults::~LiveResults()
+{
+    timer_.stop();
+    watcher_.disconnect(this);
+    if (stop_)
+        stop_->store(true, std::memory_order_release);
+    pool_.waitForDone();
+}
+
+void LiveResults::setActive(bool active)
+{
+    if (active == active_)
+        return;
+    active_ = active;
+    if (active)
+        return; // the window tells what changed meanwhile
+    timer_.stop();
+    // A computation still running is of no use any more.
+    if (running_ && stop_)
+        stop_->store(true, std::memory_order_release);
+    // A request that never got its result must be made again on return.
+    if (!current_)
+        key_.clear();
+    emit changed();
+}
+
+void LiveResults::designMayHaveChanged()
+{
+    if (!active_)
+        return;
+    QByteArray key = liveInputKey(workspace_);
+    if (generation_ != 0 && key == key_)
+        return;
+    key_ = std::move(key);
+    ++generation_;
+    current_.reset();
+    // Changes coming fast wait for each other; a computation already running goes on and
+    // its result is dropped.
+    timer_.start();
+    emit changed();
+}
+
+void LiveResults::startNewest()
+{
+    if (running_ || !active_ || current_ || generation_ == 0)
+        return;
+    // The copy is taken here, on the window's thread; the computation never sees the original.
+    auto copy = std::make_shared<Workspace>(workspace_);
+    auto promise = std::make_shared<QPromise<LiveResult>>();
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    const quint64 generation = generation_;
+    running_ = generation;
+    stop_ = stop;
+    ++started_;
+    promise->start();
+    watcher_.setFuture(promise->future());
+    pool_.start([copy, promise, stop, generation, compute = computation_] {
+        LiveResult result = compute(*copy, stop.get());
+        result.generation = generation;
+        promise->addResult(std::move(result));
+        promise->finish();
+    });
+}
+
+void LiveResults::computationFinished()
+{
+    const QFuture<LiveResult> future = watcher_.future();
+    const quint64 ran = running_;
+    running_ = 0;
+    const bool stopped = stop_ && stop_->load();
+    stop_.reset();
+    if (ran == 0)
+        return;
+    if (active_ && !stopped && ran == generation_ && future.resultCount() > 0) {
+        current_ = future.result();
+        lastShown_ = current_;
+        emit changed();
+        return;
+    }
+    // An older state's result: never shown. The newest starts now unless its delay still runs.
+    ++dropped_;
+    if (!timer_.isActive())
+        startNewest();
+}
+
+void LiveResults::waitForIdle()
+{
+    pool_.waitForDone();
+}
+
+} // namespace zindle

@@ -1,0 +1,119 @@
+#include "LiveReadout.h"
+
+#include "app/LiveResults.h"
+#include "model/NumberText.h"
+#include "physics/ResultFieldTable.h"
+
+#include <algorithm>
+
+namespace zindle {
+
+namespace {
+
+const QString Dot = QStringLiteral(" \u00b7 ");
+const QString AdvisoryColour = QStringLiteral("#c00000");
+const QString UpdatingColour = QStringLiteral("#4a4a4a");
+
+QString advisoryCount(qsizetype count)
+{
+    if (count == 0)
+        return QStringLiteral("no advisories");
+    return count == 1 ? QStringLiteral("1 advisory") : QStringLiteral("%1 advisories").arg(count);
+}
+
+// The values of a car the model ran. A finished run's time is a whole number of hundredths,
+// so two decimals give it exactly; a car that falls short keeps Simulate's brackets.
+QStringList valueParts(const LiveResult &r)
+{
+    QStringList parts;
+    if (r.finished())
+        parts << QStringLiteral("15 ft in ") + text00(floatOr(r.TimeEF, 0.0f)) + QStringLiteral(" s");
+    else
+        parts << QStringLiteral("15 ft not reached ") + r.TimeEF;
+    parts << QStringLiteral("top ") + r.TopSpeedEF + QStringLiteral(" ft/s");
+    if (!r.ProjectedMassEF.isEmpty())
+        parts << fixedText(floatOr(r.ProjectedMassEF, 0.0f), 3) + QStringLiteral(" lb");
+    return parts;
+}
+
+QString caption(const char *field)
+{
+    const ResultFieldRow *row = resultFieldRow(QString::fromLatin1(field));
+    return row ? QString::fromLatin1(row->caption) : QString::fromLatin1(field);
+}
+
+} // namespace
+
+QString liveReadoutText(const LiveResult &r)
+{
+    if (!r.runs)
+        return QStringLiteral("Cannot run: ") + r.cannotRun;
+    return (valueParts(r) << advisoryCount(r.advisories.size())).join(Dot);
+}
+
+QString liveReadoutHint(const LiveResult &r)
+{
+    QStringList lines;
+    lines << QStringLiteral("As Simulate will show the design, computed while you edit it:");
+    const std::pair<const char *, const QString *> fields[] = {
+        {"TimeEF", &r.TimeEF}, {"TopSpeedEF", &r.TopSpeedEF}, {"ProjectedMassEF", &r.ProjectedMassEF}};
+    for (const auto &[name, value] : fields)
+        lines << caption(name) + QStringLiteral(": ") + (value->isEmpty() ? QStringLiteral("-") : *value);
+    if (r.advisories.isEmpty()) {
+        lines << QStringLiteral("No advisories.");
+    } else {
+        lines << QStringLiteral("Advisories:");
+        for (const QString &text : r.advisories)
+            lines << QStringLiteral("  ") + text;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+LiveReadout::LiveReadout(LiveResults &live, QWidget *parent) : QLabel(parent), live_(live)
+{
+    setObjectName(QStringLiteral("LiveReadout"));
+    setTextFormat(Qt::RichText);
+    setMinimumWidth(usualWidth());
+    // One line, no taller than the plain captions beside it.
+    setFixedHeight(fontMetrics().height() + 2);
+    connect(&live_, &LiveResults::changed, this, &LiveReadout::refresh);
+    refresh();
+}
+
+int LiveReadout::usualWidth() const
+{
+    LiveResult usual;
+    usual.runs = true;
+    usual.TimeEF = QStringLiteral("[10.0]");
+    usual.TopSpeedEF = QStringLiteral("15.3");
+    usual.ProjectedMassEF = QStringLiteral("0.231");
+    usual.advisories = QStringList{QString(), QString()};
+    return fontMetrics().horizontalAdvance(QStringLiteral("Updating\u2026 ") + liveReadoutText(usual)) + 4;
+}
+
+void LiveReadout::refresh()
+{
+    const std::optional<LiveResult> &shown = live_.current() ? live_.current() : live_.lastShown();
+    current_ = live_.current().has_value();
+    const QString head = current_ || !shown ? QStringLiteral("<b>Live:</b> ") : QStringLiteral("<b>Updating\u2026</b> ");
+    QString body;
+    if (!shown) {
+        body = QStringLiteral("computing\u2026");
+    } else if (!shown->runs) {
+        body = (QStringLiteral("Cannot run: ") + shown->cannotRun).toHtmlEscaped();
+    } else {
+        body = valueParts(*shown).join(Dot).toHtmlEscaped() + Dot;
+        const QString count = advisoryCount(shown->advisories.size());
+        // Red as the Advisories window's own lines, while the values are current.
+        body += shown->advisories.isEmpty() || !current_
+                    ? count
+                    : QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>").arg(AdvisoryColour, count);
+    }
+    if (!current_)
+        body = QStringLiteral("<span style=\"color:%1\">%2</span>").arg(UpdatingColour, body);
+    setText(head + body);
+    setToolTip(shown ? liveReadoutHint(*shown) + (current_ ? QString() : QStringLiteral("\n(updating)"))
+                     : QString());
+}
+
+} // namespace zindle
