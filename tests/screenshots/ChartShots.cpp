@@ -1,7 +1,7 @@
 // Pictures of the run charts while stepping through Simulate and of the race chart of the five
 // built-in designs, next to the window that drives them.
 
-#include "shell/GuiTestSupport.h"
+#include "ShotSupport.h"
 
 #include "dialogs/ChartWindow.h"
 #include "shell/ChartViews.h"
@@ -9,11 +9,6 @@
 
 namespace zindle::test {
 namespace {
-
-void save(QWidget *widget, const QString &name)
-{
-    EXPECT_TRUE(widget->grab().save(shotFolder() + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
 
 TEST(Screenshots, RunChartsMidStepAndTheRaceChart)
 {
@@ -27,8 +22,8 @@ TEST(Screenshots, RunChartsMidStepAndTheRaceChart)
         w.views().StepDynamicBtnClick();
     w.charts().ShowRunCharts();
     QApplication::processEvents();
-    save(&w, QStringLiteral("charts-simulate-window"));
-    save(w.charts().runCharts(), QStringLiteral("charts-run-mid-step"));
+    saveShot(&w, QStringLiteral("charts-simulate-window"));
+    saveShot(w.charts().runCharts(), QStringLiteral("charts-run-mid-step"));
 
     for (int slot = 1; slot < 5; ++slot) {
         w.DesignListClick(slot);
@@ -37,8 +32,8 @@ TEST(Screenshots, RunChartsMidStepAndTheRaceChart)
     w.VPRace();
     w.charts().ShowRaceChart();
     QApplication::processEvents();
-    save(&w, QStringLiteral("charts-race-window"));
-    save(w.charts().raceChart(), QStringLiteral("charts-race"));
+    saveShot(&w, QStringLiteral("charts-race-window"));
+    saveShot(w.charts().raceChart(), QStringLiteral("charts-race"));
 }
 
 } // namespace

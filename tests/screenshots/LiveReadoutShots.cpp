@@ -1,7 +1,7 @@
 // Pictures of the Design mode's live results after a change: the spring made longer with
 // Apply, at a usual size and at the smallest window, and the line while it is updating.
 
-#include "shell/GuiTestSupport.h"
+#include "ShotSupport.h"
 
 #include "app/LiveResults.h"
 #include "shell/DesignPanel.h"
@@ -21,12 +21,6 @@ bool waitFor(const std::function<bool()> &condition, int milliseconds = 10000)
     return condition();
 }
 
-void save(QWidget *widget, const QString &name)
-{
-    const QPixmap picture = widget->grab();
-    EXPECT_TRUE(picture.save(shotFolder() + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
-}
-
 TEST(Screenshots, LiveResultsAfterAChange)
 {
     for (const QSize size : {QSize(1180, 800), QSize(540, 440)}) {
@@ -38,7 +32,7 @@ TEST(Screenshots, LiveResultsAfterAChange)
         LiveResults &live = w.liveResults();
         ASSERT_TRUE(waitFor([&] { return live.current().has_value(); }));
         const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
-        save(&w, QStringLiteral("live-design") + suffix);
+        saveShot(&w, QStringLiteral("live-design") + suffix);
 
         // The spring made longer and applied: the line greys until the new state's result is in.
         w.SelectPart(5);
@@ -50,11 +44,11 @@ TEST(Screenshots, LiveResultsAfterAChange)
         QApplication::processEvents();
         EXPECT_EQ(s.workspace.design.SpringLength, QStringLiteral("44"));
         EXPECT_TRUE(live.pending());
-        save(&w, QStringLiteral("live-updating") + suffix);
+        saveShot(&w, QStringLiteral("live-updating") + suffix);
         // A running timer starts over with its new interval.
         live.setDelay(150);
         ASSERT_TRUE(waitFor([&] { return live.current().has_value(); }, 20000));
-        save(&w, QStringLiteral("live-after-apply") + suffix);
+        saveShot(&w, QStringLiteral("live-after-apply") + suffix);
     }
 }
 

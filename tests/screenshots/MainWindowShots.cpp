@@ -2,7 +2,7 @@
 // (screenshots/), so their look can be checked by eye after a change. Not a test: they assert
 // nothing about the look, so scripts/screenshots.sh runs them, not ctest.
 
-#include "shell/GuiTestSupport.h"
+#include "ShotSupport.h"
 
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
@@ -20,16 +20,6 @@
 
 namespace zindle::test {
 namespace {
-
-void save(QWidget *widget, const QString &name)
-{
-    widget->ensurePolished();
-    if (!widget->isVisible())
-        widget->adjustSize();
-    const QPixmap picture = widget->grab();
-    EXPECT_FALSE(picture.isNull()) << name.toStdString();
-    EXPECT_TRUE(picture.save(shotFolder() + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
-}
 
 TEST(Screenshots, MainWindowInEveryModeAndEveryDialog)
 {
@@ -52,20 +42,20 @@ TEST(Screenshots, MainWindowInEveryModeAndEveryDialog)
     for (const Shot &shot : shots) {
         (w.*shot.enter)();
         QApplication::processEvents();
-        save(&w, QLatin1String(shot.name));
+        saveShot(&w, QLatin1String(shot.name));
     }
     w.VPSet();
-    save(w.aboutDialog(), QStringLiteral("dialog-about"));
+    saveShot(w.aboutDialog(), QStringLiteral("dialog-about"));
     w.preferencesDialog()->LoadFromDesign();
-    save(w.preferencesDialog(), QStringLiteral("dialog-preferences"));
+    saveShot(w.preferencesDialog(), QStringLiteral("dialog-preferences"));
     w.materialsDialog()->Reload();
-    save(w.materialsDialog(), QStringLiteral("dialog-materials"));
+    saveShot(w.materialsDialog(), QStringLiteral("dialog-materials"));
     const char *kinds[] = {"board", "axle", "spring", "tread"};
     for (int k = 0; k < 4; ++k)
-        save(w.materialsDialog()->defineDialog(static_cast<MaterialKind>(k)),
+        saveShot(w.materialsDialog()->defineDialog(static_cast<MaterialKind>(k)),
              QStringLiteral("dialog-define-") + QLatin1String(kinds[k]));
-    save(w.convertDialog(), QStringLiteral("dialog-convert"));
-    save(w.paperPrototype(), QStringLiteral("dialog-paper-prototype"));
+    saveShot(w.convertDialog(), QStringLiteral("dialog-convert"));
+    saveShot(w.paperPrototype(), QStringLiteral("dialog-paper-prototype"));
 }
 
 
@@ -79,17 +69,17 @@ TEST(Screenshots, ToolRowWithAToolInUse)
         w.resize(size);
         QApplication::processEvents();
         const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
-        save(&w, QStringLiteral("tools-idle") + suffix);
+        saveShot(&w, QStringLiteral("tools-idle") + suffix);
         w.findChild<QToolButton *>(QStringLiteral("AddWeightBtn"))->click();
         QApplication::processEvents();
-        save(&w, QStringLiteral("tools-add-weight") + suffix);
+        saveShot(&w, QStringLiteral("tools-add-weight") + suffix);
         w.findChild<DesignPanel *>()->sheetEditing().resetToolStates();
         w.SelectPart(3); // the drive wheels: sizes as well as a material
         QApplication::processEvents();
-        save(&w, QStringLiteral("tools-drive-wheels") + suffix);
+        saveShot(&w, QStringLiteral("tools-drive-wheels") + suffix);
         w.findChild<QToolButton *>(QStringLiteral("DrawOuterBtn"))->click();
         QApplication::processEvents();
-        save(&w, QStringLiteral("tools-draw-outer") + suffix);
+        saveShot(&w, QStringLiteral("tools-draw-outer") + suffix);
         w.findChild<DesignPanel *>()->sheetEditing().resetToolStates();
         w.SelectPart(1);
     }
@@ -110,7 +100,7 @@ TEST(Screenshots, EveryModeAtTheSmallestWindow)
     for (const auto &[enter, name] : shots) {
         (w.*enter)();
         QApplication::processEvents();
-        save(&w, QLatin1String(name));
+        saveShot(&w, QLatin1String(name));
     }
 }
 
@@ -131,7 +121,7 @@ TEST(Screenshots, StartUpWindowAfterALinkClick)
     QApplication::sendEvent(link, &release);
     QApplication::processEvents();
     ASSERT_TRUE(about->isVisible());
-    save(about, QStringLiteral("about-after-link-click"));
+    saveShot(about, QStringLiteral("about-after-link-click"));
     about->Dismiss();
 }
 
@@ -148,16 +138,16 @@ TEST(Screenshots, AnalyzeSliderPrintAfterSimulateAndARenamedDesignRacing)
     w.DesignListClick(1);
     w.VPProperties();
     QApplication::processEvents();
-    save(&w, QStringLiteral("analyze-element-size"));
-    save(w.findChild<QWidget *>(QStringLiteral("ElementSizeGroupBox")), QStringLiteral("analyze-element-size-slider"));
+    saveShot(&w, QStringLiteral("analyze-element-size"));
+    saveShot(w.findChild<QWidget *>(QStringLiteral("ElementSizeGroupBox")), QStringLiteral("analyze-element-size-slider"));
 
     w.VPDynamic();
     QApplication::processEvents();
-    save(&w, QStringLiteral("simulate-before-print"));
+    saveShot(&w, QStringLiteral("simulate-before-print"));
     w.VPPrint();
     w.paperPrototype()->hide();
     QApplication::processEvents();
-    save(&w, QStringLiteral("print-after-simulate"));
+    saveShot(&w, QStringLiteral("print-after-simulate"));
 
     s.prompter.savePaths = {dir.filePath(QStringLiteral("Blue Comet.zndl"))};
     w.VPSet();
@@ -169,7 +159,7 @@ TEST(Screenshots, AnalyzeSliderPrintAfterSimulateAndARenamedDesignRacing)
     w.views().raceIntervalOverride = 1;
     w.VPRace();
     QApplication::processEvents();
-    save(&w, QStringLiteral("race-renamed-design"));
+    saveShot(&w, QStringLiteral("race-renamed-design"));
 }
 
 TEST(Screenshots, BuildAndPreviewModes)
@@ -183,22 +173,22 @@ TEST(Screenshots, BuildAndPreviewModes)
     for (int slot = 0; slot < 5; ++slot) {
         w.DesignListClick(slot);
         w.VPBuild();
-        save(&w, QStringLiteral("build-end-%1").arg(slot));
+        saveShot(&w, QStringLiteral("build-end-%1").arg(slot));
     }
     w.DesignListClick(0);
     w.VPBuild();
     click("Rewind3DBtn");
     for (int i = 0; i < 4; ++i)
         click("StepForward3DBtn");
-    save(&w, QStringLiteral("build-middle"));
+    saveShot(&w, QStringLiteral("build-middle"));
     w.findChild<QSlider *>(QStringLiteral("Slider3D"))->setValue(2);
     w.VPBuild();
-    save(&w, QStringLiteral("build-large"));
+    saveShot(&w, QStringLiteral("build-large"));
     w.DesignListClick(3); // the Tow Truck: its inner layers differ from the outer ones
     w.VPPreview();
-    save(&w, QStringLiteral("preview-outer"));
+    saveShot(&w, QStringLiteral("preview-outer"));
     click("StepPVBtn");
-    save(&w, QStringLiteral("preview-inner"));
+    saveShot(&w, QStringLiteral("preview-inner"));
 }
 
 TEST(Screenshots, PaperPrototypeWindowInPrintMode)
@@ -206,7 +196,7 @@ TEST(Screenshots, PaperPrototypeWindowInPrintMode)
     StartedWindow s;
     s.w().VPPrint();
     s.w().paperPrototype()->adjustSize();
-    save(s.w().paperPrototype(), QStringLiteral("paper-prototype"));
+    saveShot(s.w().paperPrototype(), QStringLiteral("paper-prototype"));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // design map, beside the window showing Simulate for the combination it holds. Run by
 // scripts/screenshots.sh, not by ctest.
 
-#include "shell/GuiTestSupport.h"
+#include "ShotSupport.h"
 
 #include "dialogs/DesignMapView.h"
 #include "dialogs/PowerDesignerDialog.h"
@@ -18,13 +18,6 @@
 
 namespace zindle::test {
 namespace {
-
-void save(QWidget *widget, const QString &name)
-{
-    QApplication::processEvents();
-    const QPixmap picture = widget->grab();
-    EXPECT_TRUE(picture.save(shotFolder() + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
-}
 
 void setRanges(PowerDesignerDialog *pd, const char *const (&texts)[9])
 {
@@ -50,10 +43,10 @@ TEST(PowerDesignerScreenshots, MidSweepAndTheDesignMapOfFiftyByFifty)
     setRanges(pd, {"4", "7.5", "0.01", "10", "240", "1", "1.5", "1.5", "1.5"});
     go->click();
     QTRY_VERIFY_WITH_TIMEOUT(pd->progressBar()->value() > pd->progressBar()->maximum() / 20, 30000);
-    save(pd, QStringLiteral("power-designer-sweeping"));
+    saveShot(pd, QStringLiteral("power-designer-sweeping"));
     pd->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
-    save(pd, QStringLiteral("power-designer-stopped"));
+    saveShot(pd, QStringLiteral("power-designer-stopped"));
 
     // The 50 x 50 map of the Default Design.
     w.Undo();
@@ -61,8 +54,8 @@ TEST(PowerDesignerScreenshots, MidSweepAndTheDesignMapOfFiftyByFifty)
     setRanges(pd, {"4", "7.5", "0.0715", "24", "48", "0.49", "1.5", "1.5", "1.5"});
     go->click();
     ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
-    save(pd, QStringLiteral("power-designer-map-50x50"));
-    save(&w, QStringLiteral("power-designer-main-after-sweep"));
+    saveShot(pd, QStringLiteral("power-designer-map-50x50"));
+    saveShot(&w, QStringLiteral("power-designer-main-after-sweep"));
 
     // The best cell under the mouse, its tooltip drawn into the picture (tooltips are windows
     // of their own, which a grab of the dialog does not take).

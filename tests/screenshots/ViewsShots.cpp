@@ -2,7 +2,7 @@
 // Designer, written into the build folder (screenshots/) to be checked by eye; run by
 // scripts/screenshots.sh, not by ctest.
 
-#include "shell/GuiTestSupport.h"
+#include "ShotSupport.h"
 
 #include "dialogs/AdvisoriesWindow.h"
 #include "dialogs/PowerDesignerDialog.h"
@@ -18,13 +18,6 @@
 namespace zindle::test {
 namespace {
 
-void save(QWidget *widget, const QString &name)
-{
-    QApplication::processEvents();
-    const QPixmap picture = widget->grab();
-    EXPECT_TRUE(picture.save(shotFolder() + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
-}
-
 TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
 {
     StartedWindow s;
@@ -36,16 +29,16 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     w.VPProperties();
     auto *slider = w.findChild<QSlider *>(QStringLiteral("ElementSizeSlider"));
     slider->setValue(3);
-    save(&w, QStringLiteral("views-analyze-9"));
+    saveShot(&w, QStringLiteral("views-analyze-9"));
     slider->setValue(5);
-    save(&w, QStringLiteral("views-analyze-2"));
+    saveShot(&w, QStringLiteral("views-analyze-2"));
 
     w.VPDynamic();
     w.SimulateStep = 40;
     w.views().StepDynamicBtnClick();
-    save(&w, QStringLiteral("views-simulate-middle"));
+    saveShot(&w, QStringLiteral("views-simulate-middle"));
     w.findChild<QToolButton *>(QStringLiteral("ToEndDynamicBtn"))->click();
-    save(&w, QStringLiteral("views-simulate-end"));
+    saveShot(&w, QStringLiteral("views-simulate-end"));
 
     // Five built-ins simulated, then raced.
     for (int slot = 0; slot < 5; ++slot) {
@@ -56,7 +49,7 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     w.views().raceIntervalOverride = 1;
     w.VPRace();
     EXPECT_TRUE(s.workspace.race.raceOver);
-    save(&w, QStringLiteral("views-race-end"));
+    saveShot(&w, QStringLiteral("views-race-end"));
 
     // Several advisories: a body clear of the case and of the front axle, in Simulate (which
     // adds the skid advisory when the run skids).
@@ -66,8 +59,8 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     w.VPDynamic();
     AdvisoriesWindow *advisories = w.views().advisories();
     EXPECT_TRUE(advisories->isVisible());
-    save(advisories, QStringLiteral("views-advisories"));
-    save(&w, QStringLiteral("views-design-with-advisories"));
+    saveShot(advisories, QStringLiteral("views-advisories"));
+    saveShot(&w, QStringLiteral("views-design-with-advisories"));
 
     // A car the model cannot run: a negative weight that outweighs it and a 3 in spring on a
     // 2 in drive axle, in Simulate.
@@ -77,8 +70,8 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     d.DriveAxleDia = QStringLiteral("2");
     w.VPDynamic();
     EXPECT_TRUE(advisories->isVisible());
-    save(advisories, QStringLiteral("views-advisories-cannot-run"));
-    save(&w, QStringLiteral("views-simulate-cannot-run"));
+    saveShot(advisories, QStringLiteral("views-advisories-cannot-run"));
+    saveShot(&w, QStringLiteral("views-simulate-cannot-run"));
 
     w.DesignListClick(0);
     w.action(QStringLiteral("PowerDesignerPos"))->trigger();
@@ -87,8 +80,8 @@ TEST(ViewsScreenshots, AnalyzeSimulateRaceAdvisoriesAndPowerDesigner)
     QSignalSpy ended(pd, &PowerDesignerDialog::sweepEnded);
     pd->findChild<QPushButton *>(QStringLiteral("PDGoBtn"))->click();
     EXPECT_TRUE(ended.count() == 1 || ended.wait(20000));
-    save(pd, QStringLiteral("views-power-designer"));
-    save(&w, QStringLiteral("views-after-sweep"));
+    saveShot(pd, QStringLiteral("views-power-designer"));
+    saveShot(&w, QStringLiteral("views-after-sweep"));
 }
 
 } // namespace
