@@ -72,7 +72,8 @@ std::vector<RaceChartLane> raceChartLanes(const DesignList &list, const RaceStat
     return lanes;
 }
 
-void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<RaceChartLane> &lanes)
+void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<RaceChartLane> &lanes,
+                    const QString &highlighted)
 {
     double timeHigh = 0.0, distanceHigh = RaceLineFt;
     for (const RaceChartLane &lane : lanes) {
@@ -220,7 +221,7 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
     painter.restore();
 
     frame.paintLegend(painter,
-                      {{QStringLiteral("Selected design"), RaceSelectedColor, LegendEntry::Swatch},
+                      {{highlighted, RaceSelectedColor, LegendEntry::Swatch},
                        {QStringLiteral("Other designs"), RaceOtherColor, LegendEntry::Swatch},
                        {QStringLiteral("Skidding"), RaceSkidColor, LegendEntry::Swatch}},
                       true);

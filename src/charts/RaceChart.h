@@ -30,6 +30,9 @@ void fillLaneFromTrace(RaceChartLane &lane, const RaceTrace &trace);
 // its end), in slot order.
 std::vector<RaceChartLane> raceChartLanes(const DesignList &list, const RaceState &race);
 
-void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<RaceChartLane> &lanes);
+// `highlighted` names the lanes drawn in the selected design's colour in the legend: the race
+// view's current design, or the class standings' leader.
+void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<RaceChartLane> &lanes,
+                    const QString &highlighted = QStringLiteral("Selected design"));
 
 } // namespace zindle

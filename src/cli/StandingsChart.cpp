@@ -20,7 +20,7 @@ void paintStandingsChart(QPainter &painter, const QRectF &area, const std::vecto
         lane.finishIndex = car->finished ? static_cast<int>(std::lround(car->time * 100.0f)) : -1;
         lanes.push_back(std::move(lane));
     }
-    paintRaceChart(painter, area, lanes);
+    paintRaceChart(painter, area, lanes, QStringLiteral("Leader"));
 }
 
 } // namespace zindle::cli
