@@ -193,13 +193,17 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.drawText(QRectF(-plot.height() / 2.0, 0.0, plot.height(), metrics.height() * 1.3),
                      Qt::AlignHCenter | Qt::AlignTop, grid.yTitle);
     painter.restore();
-    painter.setFont(chartFont(area, 1.2, true));
-    painter.drawText(QRectF(plot.left(), area.top(), area.right() - plot.left(), plot.top() - area.top()),
-                     Qt::AlignLeft | Qt::AlignVCenter, grid.title);
+    // The title ends before the colour scale's caption, shortened on a narrow chart.
+    const QRectF &bar = layout.scale;
+    const QFont titleFont = chartFont(area, 1.2, true);
+    painter.setFont(titleFont);
+    const QRectF titleBox(plot.left(), area.top(), std::max(0.0, bar.left() - layout.font * 1.5 - plot.left()),
+                          plot.top() - area.top());
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(titleFont).elidedText(grid.title, Qt::ElideRight, titleBox.width()));
     painter.setFont(chartFont(area));
 
     // Colour scale: fastest at the top.
-    const QRectF &bar = layout.scale;
     const bool anyFinished = std::any_of(grid.cells.begin(), grid.cells.end(), [](const DesignMapCell &cell) {
         return cell.kind == DesignMapCell::Finished && std::isfinite(cell.time);
     });
