@@ -35,6 +35,9 @@ const char *const TemplatesHelp =
     "wheels: every copy of those parts; the report is not a cut part), cut paths as red\n"
     "hairlines, labels as blue engraving text, nested onto boards of --board WxH inches\n"
     "(WxHmm for millimetres; default 20x30), one file per board: OUT.svg, OUT-2.svg, ...\n"
+    "The boards are written as one set: if any cannot be written, none is replaced. Boards\n"
+    "an earlier export left after the last new one (OUT-3.svg, OUT-4.svg, ... up to the first\n"
+    "missing number) are removed.\n"
     "Prints Boards=<number of boards>. A part larger than the board is an error and nothing\n"
     "is written.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
@@ -151,6 +154,9 @@ int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream
         return FileFailure;
     }
     out << "Boards=" << outcome.boards << '\n';
+    // The new set is whole; an older board that stays is worth a word, not a failure.
+    if (!outcome.warning.isEmpty())
+        err << outcome.warning << '\n';
     return Success;
 }
 

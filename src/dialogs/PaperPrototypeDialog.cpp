@@ -166,8 +166,14 @@ void PaperPrototypeDialog::ExportCutFiles()
     const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board);
     if (!outcome.ok)
         prompter_.message(outcome.error, caption);
-    else
-        prompter_.message(QStringLiteral("Boards=%1: %2").arg(outcome.boards).arg(outcome.paths.join(QStringLiteral(", "))), caption);
+    else {
+        QString text = QStringLiteral("Boards=%1: %2").arg(outcome.boards).arg(outcome.paths.join(QStringLiteral(", ")));
+        if (!outcome.removed.isEmpty())
+            text += QStringLiteral("\nRemoved the boards of an earlier export: %1").arg(outcome.removed.join(QStringLiteral(", ")));
+        if (!outcome.warning.isEmpty())
+            text += QLatin1Char('\n') + outcome.warning;
+        prompter_.message(text, caption);
+    }
     // The export lays the templates out anew; the sheet shows the design again.
     if (afterPrint)
         afterPrint();

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -78,6 +79,9 @@ namespace {
 // The temporary file beside the target; removed unless it was renamed over the target.
 class TemporaryFile {
 public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
     ~TemporaryFile()
     {
         if (fd >= 0)
@@ -118,49 +122,159 @@ QByteArray resolvedTarget(const QByteArray &path)
 
 } // namespace
 
-WriteOutcome WriteFileAtomically(const QString &path, const QByteArray &bytes)
+namespace {
+
+// A file of a set whose bytes sit complete and flushed in a temporary file beside the target,
+// waiting only for the rename.
+struct PreparedFile {
+    QString path;       // as the caller named it, for messages
+    QByteArray target;  // the file to replace (a link resolved to the file it names)
+    TemporaryFile temporary;
+};
+
+// Checks the target, writes the bytes to a temporary file beside it, flushes and closes it. On
+// failure the temporary file is gone again and `reason` says why.
+bool prepareFile(PreparedFile &file, const QByteArray &bytes, QString &reason)
 {
-    const auto failed = [&](const QString &reason) { return WriteOutcome{false, writeErrorText(path, reason)}; };
-    if (path.isEmpty())
-        return failed(QStringLiteral("the file name is empty"));
-    const QByteArray target = resolvedTarget(pathToBytes(path));
+    if (file.path.isEmpty()) {
+        reason = QStringLiteral("the file name is empty");
+        return false;
+    }
+    file.target = resolvedTarget(pathToBytes(file.path));
 
     mode_t mode = 0666; // less the umask, as for any new file
     bool keepMode = false;
     struct stat info {};
-    if (::stat(target.constData(), &info) == 0) {
+    if (::stat(file.target.constData(), &info) == 0) {
         // A device, pipe or folder must never be replaced by a regular file.
-        if (S_ISDIR(info.st_mode))
-            return failed(QStringLiteral("it is a folder"));
-        if (!S_ISREG(info.st_mode))
-            return failed(QStringLiteral("it is not a regular file (a device, pipe or socket)"));
+        if (S_ISDIR(info.st_mode)) {
+            reason = QStringLiteral("it is a folder");
+            return false;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            reason = QStringLiteral("it is not a regular file (a device, pipe or socket)");
+            return false;
+        }
         mode = info.st_mode & 07777;
         keepMode = true;
     }
 
-    TemporaryFile temporary;
-    if (!temporary.create(target, mode))
-        return failed(systemReason(errno));
+    TemporaryFile &temporary = file.temporary;
+    if (!temporary.create(file.target, mode)) {
+        reason = systemReason(errno);
+        return false;
+    }
     if (keepMode)
         ::fchmod(temporary.fd, mode);
     for (qsizetype written = 0; written < bytes.size();) {
         const ssize_t done = retried([&] {
             return ::write(temporary.fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
         });
-        if (done < 0)
-            return failed(systemReason(errno));
+        if (done < 0) {
+            reason = systemReason(errno);
+            return false;
+        }
         written += done;
     }
     // The kernel may accept data it later cannot store; only the flush to the disk tells.
-    if (::fsync(temporary.fd) != 0)
-        return failed(systemReason(errno));
+    if (::fsync(temporary.fd) != 0) {
+        reason = systemReason(errno);
+        return false;
+    }
     const int fd = std::exchange(temporary.fd, -1);
-    if (::close(fd) != 0)
-        return failed(systemReason(errno));
-    if (::rename(temporary.name.constData(), target.constData()) != 0)
-        return failed(systemReason(errno));
-    temporary.name.clear();
+    if (::close(fd) != 0) {
+        reason = systemReason(errno);
+        return false;
+    }
+    return true;
+}
+
+bool putInPlace(PreparedFile &file, QString &reason)
+{
+    if (::rename(file.temporary.name.constData(), file.target.constData()) != 0) {
+        reason = systemReason(errno);
+        return false;
+    }
+    file.temporary.name.clear();
+    return true;
+}
+
+// Two names of one set that lead to the same file (through a link, say) would leave one
+// file where the set needs two.
+bool sameFile(const PreparedFile &a, const PreparedFile &b)
+{
+    if (a.target == b.target)
+        return true;
+    struct stat first {}, second {};
+    return ::stat(a.target.constData(), &first) == 0 && ::stat(b.target.constData(), &second) == 0
+           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+} // namespace
+
+WriteOutcome WriteFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    PreparedFile file;
+    file.path = path;
+    QString reason;
+    if (!prepareFile(file, bytes, reason) || !putInPlace(file, reason))
+        return {false, writeErrorText(path, reason)};
     return {true, {}};
+}
+
+WriteOutcome WriteFilesAtomically(const std::vector<FileToWrite> &files)
+{
+    // Every temporary file complete before the first rename: until then a failure (a full disk,
+    // a folder in the way, a bad name) leaves every target as it was, and the temporaries go
+    // with `prepared`.
+    std::vector<std::unique_ptr<PreparedFile>> prepared;
+    prepared.reserve(files.size());
+    for (const FileToWrite &file : files) {
+        auto next = std::make_unique<PreparedFile>();
+        next->path = file.path;
+        QString reason;
+        if (!prepareFile(*next, file.bytes, reason))
+            return {false, writeErrorText(file.path, reason)};
+        for (const auto &earlier : prepared)
+            if (sameFile(*earlier, *next))
+                return {false, writeErrorText(file.path, QStringLiteral("it is the same file as \"%1\"")
+                                                              .arg(printableText(earlier->path)))};
+        prepared.push_back(std::move(next));
+    }
+    // A rename needs no room for the data, so the disk filling up can no longer part the set.
+    // What remains possible is rare: the file system refusing a rename after all (the medium
+    // removed or turned read-only, an input/output error, the folder's permissions changed or
+    // a folder put in a target's place meanwhile) or the machine stopping between two renames.
+    // Then the files before it are new and the rest old; the error says so.
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        QString reason;
+        if (!putInPlace(*prepared[i], reason)) {
+            if (i > 0)
+                reason += QStringLiteral("; %1 of the %2 files before it were replaced already").arg(i).arg(prepared.size());
+            return {false, writeErrorText(prepared[i]->path, reason)};
+        }
+    }
+    return {true, {}};
+}
+
+RemoveResult RemoveLeftoverFile(const QString &path, QString &reason)
+{
+    const QByteArray name = pathToBytes(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return RemoveResult::Missing;
+        reason = systemReason(errno);
+        return RemoveResult::Failed;
+    }
+    // A link goes, not the file it names; a folder, device or pipe is nothing this program wrote.
+    if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
+        return RemoveResult::Kept;
+    if (::unlink(name.constData()) != 0) {
+        reason = systemReason(errno);
+        return RemoveResult::Failed;
+    }
+    return RemoveResult::Removed;
 }
 
 } // namespace zindle

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace zindle {
 
 // Reads at most `limit` bytes; a longer file (or an endless device) is refused as soon as the
@@ -19,5 +21,27 @@ bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, QString
 // renamed over the target. The target must be a regular file or not exist yet; a link is
 // followed to the file it names, and an existing file keeps its permissions.
 WriteOutcome WriteFileAtomically(const QString &path, const QByteArray &bytes);
+
+struct FileToWrite {
+    QString path;
+    QByteArray bytes;
+};
+
+// Writes files that only make sense together (the boards of one cut set) as one: every file
+// goes to its temporary file as above first, and only when all of them are complete are they
+// renamed over their targets. Any failure before that leaves every target as it was and no
+// temporary file behind. Names of the set that lead to one file are refused.
+WriteOutcome WriteFilesAtomically(const std::vector<FileToWrite> &files);
+
+enum class RemoveResult {
+    Removed,
+    Missing, // nothing by that name
+    Kept,    // a folder, device, pipe or socket: left alone
+    Failed,  // `reason` says why
+};
+
+// Removes a file left over from an earlier output: a regular file, or a link (never the file it
+// names).
+RemoveResult RemoveLeftoverFile(const QString &path, QString &reason);
 
 } // namespace zindle

@@ -2,6 +2,7 @@
 
 #include "Templates.h"
 #include "files/FileAccess.h"
+#include "files/PathText.h"
 #include "physics/PhysicsState.h"
 
 #include <QBuffer>
@@ -15,6 +16,7 @@
 #include <dxflib/dl_dxf.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace zindle {
@@ -220,6 +222,32 @@ QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size)
     return file.readAll();
 }
 
+namespace {
+
+void removeLeftoverBoards(const QString &path, int boards, CutFilesOutcome &outcome)
+{
+    // Only the names this export would have given, and only while they follow on without a
+    // gap: anything else beside them is not known to be an older board.
+    for (int number = boards + 1; number < std::numeric_limits<int>::max(); ++number) {
+        const QString leftover = CutBoardPath(path, number);
+        QString reason;
+        switch (RemoveLeftoverFile(leftover, reason)) {
+        case RemoveResult::Removed:
+            outcome.removed << leftover;
+            continue;
+        case RemoveResult::Failed:
+            outcome.warning = QStringLiteral("Cannot remove \"%1\", a board of an earlier export: %2")
+                                  .arg(printableText(leftover), printableText(reason));
+            return;
+        case RemoveResult::Missing:
+        case RemoveResult::Kept:
+            return;
+        }
+    }
+}
+
+} // namespace
+
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
                               const BoardSize &board)
 {
@@ -246,7 +274,7 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     outcome.boards = static_cast<int>(nested.boards.size());
 
     // Every board in memory first: a board that cannot be made leaves every file as it was.
-    std::vector<QByteArray> files;
+    std::vector<FileToWrite> boardFiles;
     const QString name = TemplateDesignName(workspace.list);
     for (size_t i = 0; i < nested.boards.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
@@ -257,17 +285,16 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
             outcome.error = writeErrorText(CutBoardPath(path, number), QStringLiteral("the board could not be drawn"));
             return outcome;
         }
-        files.push_back(std::move(bytes));
+        boardFiles.push_back({CutBoardPath(path, number), std::move(bytes)});
     }
-    for (size_t i = 0; i < files.size(); ++i) {
-        const QString file = CutBoardPath(path, static_cast<int>(i) + 1);
-        const WriteOutcome written = WriteFileAtomically(file, files[i]);
-        if (!written.ok) {
-            outcome.error = written.error;
-            return outcome;
-        }
-        outcome.paths << file;
+    const WriteOutcome written = WriteFilesAtomically(boardFiles);
+    if (!written.ok) {
+        outcome.error = written.error;
+        return outcome;
     }
+    for (const FileToWrite &file : boardFiles)
+        outcome.paths << file.path;
+    removeLeftoverBoards(path, outcome.boards, outcome);
     outcome.ok = true;
     return outcome;
 }

@@ -40,11 +40,16 @@ struct CutFilesOutcome {
     bool ok = false;
     int boards = 0;           // boards the parts needed (and files written when ok)
     QStringList paths;        // the files written
-    QString error;            // why nothing (or, for a failed write, not everything) was written
+    QStringList removed;      // boards of an earlier, larger export that were removed
+    QString error;            // why nothing was written
+    QString warning;          // after a good export: an earlier board that could not be removed
 };
 
-// Lays out the parts of `set` on boards of `board` and writes one file per board. Nothing is
-// written unless every board is made in memory first; each file is then replaced whole.
+// Lays out the parts of `set` on boards of `board` and writes one file per board, the boards
+// as one set: a failure at any board leaves every file of an earlier export as it was. After a
+// good export of N boards, the files an earlier, larger export left after them (N+1, N+2, ...
+// by the same naming, up to the first number missing) are removed, so that no older board
+// passes for part of the new set. A failed export removes nothing.
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
                               const BoardSize &board);
 

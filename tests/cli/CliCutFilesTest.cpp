@@ -64,3 +64,44 @@ TEST(CliCutFiles, OptionsOfTheOtherFormatAndBadValuesAreUsageErrors)
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(runCli({"templates", "Default Design", svg, "--set", "report"}).err.contains(QStringLiteral("not a cut part")));
 }
+
+TEST(CliCutFiles, AFewerBoardExportRemovesTheOlderBoardsAndAFailedOneKeepsEverything)
+{
+    QTemporaryDir dir;
+    const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+    CliResult r = runCli({"templates", "Default Design", at("car.dxf"), "--set", "inner", "--board", "11x6"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    ASSERT_EQ(r.value(QStringLiteral("Boards")), QStringLiteral("4"));
+    QFile unrelated(at("car-5.svg"));
+    ASSERT_TRUE(unrelated.open(QIODevice::WriteOnly));
+    unrelated.close();
+
+    // A folder in the way of the third board: nothing replaced, nothing removed.
+    for (const char *name : {"car.dxf", "car-2.dxf", "car-4.dxf"}) {
+        QFile board(at(name));
+        ASSERT_TRUE(board.open(QIODevice::WriteOnly));
+        board.write(name);
+    }
+    ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("car-3.dxf"), QStringLiteral("car-3.dxf.was")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("car-3.dxf")));
+    r = runCli({"templates", "Default Design", at("car.dxf"), "--set", "inner", "--board", "11x6"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("car-3.dxf"))) << r.err.toStdString();
+    for (const char *name : {"car.dxf", "car-2.dxf", "car-4.dxf"}) {
+        QFile board(at(name));
+        ASSERT_TRUE(board.open(QIODevice::ReadOnly));
+        EXPECT_EQ(board.readAll(), QByteArray(name));
+    }
+    const QStringList names{"car-2.dxf", "car-3.dxf", "car-3.dxf.was", "car-4.dxf", "car-5.svg", "car.dxf"};
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), names);
+
+    // One board now: the older ones after it go; the output stays the one count.
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("car-3.dxf")));
+    ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("car-3.dxf.was"), QStringLiteral("car-3.dxf")));
+    r = runCli({"templates", "Default Design", at("car.dxf"), "--set", "wheels"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.lines(), QStringList{QStringLiteral("Boards=1")});
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{"car-5.svg", "car.dxf"}));
+}

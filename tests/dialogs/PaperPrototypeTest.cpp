@@ -326,6 +326,17 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     item->trigger();
     EXPECT_TRUE(QFile::exists(dxf));
     EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("Boards=1: ") + dxf);
+
+    // The SVG set again on one large board: the earlier boards after it go, and the message says so.
+    s.prompter.savePaths.push_back(svg);
+    s.prompter.inputAnswers.push_back(QStringLiteral("20x30"));
+    item->trigger();
+    const QString car2 = s.dir.filePath(QStringLiteral("car-2.svg"));
+    EXPECT_TRUE(s.prompter.messages().back().startsWith(
+        QStringLiteral("Boards=1: ") + svg + QStringLiteral("\nRemoved the boards of an earlier export: ") + car2))
+        << s.prompter.messages().back().toStdString();
+    EXPECT_FALSE(QFile::exists(car2));
+    EXPECT_TRUE(QFile::exists(dxf));
 }
 
 } // namespace zindle::test

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -168,4 +169,98 @@ TEST(CutFiles, SvgCarriesMillimetresOnTheRootAndKeepsCutsAndEngravingApart)
 
     const QByteArray dxf = CutBoardDxf(board, BoardSize{20.0, 30.0, false});
     EXPECT_NE(dxf.indexOf("Gr\\U+00FCne Welle & <Co>"), -1);
+}
+
+namespace {
+
+QStringList everything(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+TEST(CutFiles, ABoardThatCannotBeWrittenLeavesTheWholeEarlierSetAsItWas)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.dxf"));
+    const BoardSize board = *ParseBoardSize(QStringLiteral("300x300mm"));
+    // An earlier set of four boards, the third of which has since become a folder.
+    for (int n : {1, 2, 4})
+        put(CutBoardPath(path, n), "old board " + QByteArray::number(n));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("car-3.dxf")));
+    put(dir.filePath(QStringLiteral("car-5.dxf")), "old board 5");
+
+    const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, board);
+    ASSERT_GE(outcome.boards, 3);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.error.contains(QStringLiteral("car-3.dxf"))) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.paths.isEmpty());
+    EXPECT_TRUE(outcome.removed.isEmpty());
+    for (int n : {1, 2, 4, 5})
+        EXPECT_EQ(contentOf(CutBoardPath(path, n)), "old board " + QByteArray::number(n)) << n;
+    EXPECT_EQ(everything(dir.path()),
+              (QStringList{"car-2.dxf", "car-3.dxf", "car-4.dxf", "car-5.dxf", "car.dxf"}));
+}
+
+TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.svg"));
+    const BoardSize small = *ParseBoardSize(QStringLiteral("300x300mm"));
+    const CutFilesOutcome many = WriteCutFiles(ws, path, CutSet::All, small);
+    ASSERT_TRUE(many.ok) << many.error.toStdString();
+    ASSERT_GE(many.boards, 3);
+    const int n = many.boards;
+    // Left by an even earlier export, two more in a row, then a gap and one beyond it.
+    put(CutBoardPath(path, n + 1), "stale");
+    put(CutBoardPath(path, n + 2), "stale");
+    put(CutBoardPath(path, n + 4), "after a gap");
+    // Names this export never gives, and another kind of file.
+    const QStringList unrelated{"car-x.svg", "car-02.svg", "car-2.dxf", QStringLiteral("car-%1.dxf").arg(n + 1),
+                                "car-2.svg.bak", "other-2.svg"};
+    for (const QString &name : unrelated)
+        put(dir.filePath(name), "unrelated");
+
+    // Fewer boards now: everything after the new last one up to the gap goes.
+    const CutFilesOutcome one = WriteCutFiles(ws, path, CutSet::Wheels, BoardSize());
+    ASSERT_TRUE(one.ok) << one.error.toStdString();
+    EXPECT_EQ(one.boards, 1);
+    EXPECT_EQ(one.paths, QStringList{path});
+    EXPECT_TRUE(one.warning.isEmpty()) << one.warning.toStdString();
+    QStringList expectedRemoved;
+    for (int k = 2; k <= n + 2; ++k)
+        expectedRemoved << CutBoardPath(path, k);
+    EXPECT_EQ(one.removed, expectedRemoved);
+    QStringList left = unrelated;
+    left << QStringLiteral("car.svg") << QFileInfo(CutBoardPath(path, n + 4)).fileName();
+    left.sort();
+    EXPECT_EQ(everything(dir.path()), left);
+    EXPECT_EQ(contentOf(CutBoardPath(path, n + 4)), "after a gap");
+    EXPECT_TRUE(contentOf(path).startsWith("<?xml"));
+
+    // The same number of boards again removes nothing; a folder in the way stops the removal.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("car-2.svg")));
+    put(dir.filePath(QStringLiteral("car-3.svg")), "behind the folder");
+    const CutFilesOutcome again = WriteCutFiles(ws, path, CutSet::Wheels, BoardSize());
+    ASSERT_TRUE(again.ok) << again.error.toStdString();
+    EXPECT_TRUE(again.removed.isEmpty());
+    EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("car-3.svg"))), "behind the folder");
 }
