@@ -37,7 +37,7 @@ const char *const TemplatesHelp =
     "(WxHmm for millimetres; default 20x30), one file per board: OUT.svg, OUT-2.svg, ...\n"
     "The boards are written as one set: if any cannot be written, none is replaced. Boards\n"
     "an earlier export left after the last new one (OUT-3.svg, OUT-4.svg, ... up to the first\n"
-    "missing number) are removed.\n"
+    "missing number) are removed, if this program wrote them as boards.\n"
     "Prints Boards=<number of boards>. A part larger than the board is an error and nothing\n"
     "is written.\n"
     ZINDLE_HEADLESS_SCALE_HELP;

@@ -87,7 +87,7 @@ QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QStri
     // Drawn in millimetres: the viewBox is the page in the unit of its width and height.
     svg.setViewBox(QRectF(0.0, 0.0, dots.width() / SvgDotsPerMillimetre, dots.height() / SvgDotsPerMillimetre));
     svg.setTitle(title);
-    svg.setDescription(QStringLiteral("Full size, millimetres. Red hairlines: cut. Blue text: engrave."));
+    svg.setDescription(CutSvgDescription);
 
     const QTransform toMm = QTransform::fromScale(MillimetresPerInch, MillimetresPerInch);
     QPainter painter(&svg);
@@ -224,12 +224,36 @@ QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size)
 
 namespace {
 
+// Whether the file at `path` is a board this program wrote: a student may have saved a file of
+// their own under a name that a larger export would have used.
+bool isEarlierBoard(const QString &path)
+{
+    constexpr qint64 LargestBoardFile = 16 * 1024 * 1024;
+    QByteArray bytes;
+    QString reason;
+    if (!ReadWholeFile(path, LargestBoardFile, bytes, reason))
+        return false;
+    if (bytes.contains(CutSvgDescription.toUtf8()))
+        return true;
+    const auto hasLayer = [&bytes](const char *name) {
+        const QByteArray line = QByteArray("\n") + name;
+        return bytes.contains(line + '\n') || bytes.contains(line + "\r\n");
+    };
+    return bytes.contains("SECTION") && hasLayer(CutLayerName)
+           && hasLayer(EngraveLayerName);
+}
+
 void removeLeftoverBoards(const QString &path, int boards, CutFilesOutcome &outcome)
 {
     // Only the names this export would have given, and only while they follow on without a
     // gap: anything else beside them is not known to be an older board.
     for (int number = boards + 1; number < std::numeric_limits<int>::max(); ++number) {
         const QString leftover = CutBoardPath(path, number);
+        if (QFileInfo(leftover).isFile() && !isEarlierBoard(leftover)) {
+            outcome.warning = QStringLiteral("\"%1\" was kept: it is named like a board but was not written as one.")
+                                  .arg(printableText(leftover));
+            return;
+        }
         QString reason;
         switch (RemoveLeftoverFile(leftover, reason)) {
         case RemoveResult::Removed:

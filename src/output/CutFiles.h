@@ -30,6 +30,9 @@ QString CutBoardPath(const QString &path, int number);
 // Layer (DXF) and colour (both) of the cut paths and of the engraving.
 inline const char *const CutLayerName = "CUT";
 inline const char *const EngraveLayerName = "ENGRAVE";
+// The description every SVG board carries; it also tells an earlier board from a file of the
+// same name that this program did not write.
+inline const QString CutSvgDescription = QStringLiteral("Full size, millimetres. Red hairlines: cut. Blue text: engrave.");
 
 // One board as a whole file. `title` names the file's content (design and board).
 QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title);

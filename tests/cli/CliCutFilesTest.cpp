@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <map>
 #include <gtest/gtest.h>
 
 using namespace zindle::test;
@@ -76,10 +77,14 @@ TEST(CliCutFiles, AFewerBoardExportRemovesTheOlderBoardsAndAFailedOneKeepsEveryt
     ASSERT_TRUE(unrelated.open(QIODevice::WriteOnly));
     unrelated.close();
 
-    // A folder in the way of the third board: nothing replaced, nothing removed.
+    // A folder in the way of the third board: nothing replaced, nothing removed. The boards are
+    // marked so that a replaced one shows, and put back afterwards.
+    std::map<std::string, QByteArray> boards;
     for (const char *name : {"car.dxf", "car-2.dxf", "car-4.dxf"}) {
         QFile board(at(name));
-        ASSERT_TRUE(board.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(board.open(QIODevice::ReadWrite));
+        boards[name] = board.readAll();
+        board.resize(0);
         board.write(name);
     }
     ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("car-3.dxf"), QStringLiteral("car-3.dxf.was")));
@@ -96,6 +101,11 @@ TEST(CliCutFiles, AFewerBoardExportRemovesTheOlderBoardsAndAFailedOneKeepsEveryt
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), names);
 
     // One board now: the older ones after it go; the output stays the one count.
+    for (const auto &[name, bytes] : boards) {
+        QFile board(at(name.c_str()));
+        ASSERT_TRUE(board.open(QIODevice::WriteOnly));
+        board.write(bytes);
+    }
     ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("car-3.dxf")));
     ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("car-3.dxf.was"), QStringLiteral("car-3.dxf")));
     r = runCli({"templates", "Default Design", at("car.dxf"), "--set", "wheels"});

@@ -229,10 +229,12 @@ TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
     ASSERT_TRUE(many.ok) << many.error.toStdString();
     ASSERT_GE(many.boards, 3);
     const int n = many.boards;
-    // Left by an even earlier export, two more in a row, then a gap and one beyond it.
-    put(CutBoardPath(path, n + 1), "stale");
-    put(CutBoardPath(path, n + 2), "stale");
-    put(CutBoardPath(path, n + 4), "after a gap");
+    // Boards left by an even earlier export, two more in a row; then a drawing of the student's
+    // own under the next board's name, which stops the removal.
+    const QByteArray board = contentOf(CutBoardPath(path, 2));
+    put(CutBoardPath(path, n + 1), board);
+    put(CutBoardPath(path, n + 2), board);
+    put(CutBoardPath(path, n + 3), "my own drawing");
     // Names this export never gives, and another kind of file.
     const QStringList unrelated{"car-x.svg", "car-02.svg", "car-2.dxf", QStringLiteral("car-%1.dxf").arg(n + 1),
                                 "car-2.svg.bak", "other-2.svg"};
@@ -244,23 +246,23 @@ TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
     ASSERT_TRUE(one.ok) << one.error.toStdString();
     EXPECT_EQ(one.boards, 1);
     EXPECT_EQ(one.paths, QStringList{path});
-    EXPECT_TRUE(one.warning.isEmpty()) << one.warning.toStdString();
+    EXPECT_TRUE(one.warning.contains(QFileInfo(CutBoardPath(path, n + 3)).fileName())) << one.warning.toStdString();
     QStringList expectedRemoved;
     for (int k = 2; k <= n + 2; ++k)
         expectedRemoved << CutBoardPath(path, k);
     EXPECT_EQ(one.removed, expectedRemoved);
     QStringList left = unrelated;
-    left << QStringLiteral("car.svg") << QFileInfo(CutBoardPath(path, n + 4)).fileName();
+    left << QStringLiteral("car.svg") << QFileInfo(CutBoardPath(path, n + 3)).fileName();
     left.sort();
     EXPECT_EQ(everything(dir.path()), left);
-    EXPECT_EQ(contentOf(CutBoardPath(path, n + 4)), "after a gap");
+    EXPECT_EQ(contentOf(CutBoardPath(path, n + 3)), "my own drawing");
     EXPECT_TRUE(contentOf(path).startsWith("<?xml"));
 
     // The same number of boards again removes nothing; a folder in the way stops the removal.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("car-2.svg")));
-    put(dir.filePath(QStringLiteral("car-3.svg")), "behind the folder");
+    put(dir.filePath(QStringLiteral("car-3.svg")), board);
     const CutFilesOutcome again = WriteCutFiles(ws, path, CutSet::Wheels, BoardSize());
     ASSERT_TRUE(again.ok) << again.error.toStdString();
     EXPECT_TRUE(again.removed.isEmpty());
-    EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("car-3.svg"))), "behind the folder");
+    EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("car-3.svg"))), board);
 }
