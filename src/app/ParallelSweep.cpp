@@ -23,7 +23,10 @@ struct CombinationStart {
     QString width, length, wheel;
 };
 
-std::vector<CombinationStart> replayBuilds(const Workspace &start, const ParallelSweepResult &plan)
+// Empty when `stopAsked` said so on the way: a replay of a very large grid takes a while, and a
+// STOP then needs no combination run.
+std::vector<CombinationStart> replayBuilds(const Workspace &start, const ParallelSweepResult &plan,
+                                           const std::function<bool()> &stopAsked)
 {
     DesignRecord design = start.design;
     ResultFields results;
@@ -36,6 +39,8 @@ std::vector<CombinationStart> replayBuilds(const Workspace &start, const Paralle
             design.SpringLength = floatText(sl);
             for (const float sw : plan.widthValues) {
                 design.SpringWidth = floatText(sw);
+                if (starts.size() % 1024 == 1023 && stopAsked())
+                    return {};
                 starts.push_back({design.SpringWidth, design.SpringLength, design.DriveWhlDia});
                 ComputeBuildGeometry(design, start.catalogue, results, build);
             }
@@ -81,7 +86,7 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
         return result;
     result.total = static_cast<int>(total);
 
-    const auto stopAsked = [&] {
+    const std::function<bool()> stopAsked = [&] {
         return (options.stopFlag && options.stopFlag->load()) || (options.stopRequested && options.stopRequested());
     };
     // STOP pressed before GO did anything: nothing runs.
@@ -91,7 +96,11 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
     }
     // The threads copy this snapshot, never the caller's workspace.
     const Workspace snapshot = start;
-    const std::vector<CombinationStart> starts = replayBuilds(snapshot, result);
+    const std::vector<CombinationStart> starts = replayBuilds(snapshot, result, stopAsked);
+    if (starts.empty()) {
+        result.stopped = true;
+        return result;
+    }
     std::vector<SweepCell> cells(static_cast<size_t>(result.total));
     std::vector<std::atomic<bool>> done(static_cast<size_t>(result.total));
     std::atomic<int> next{0};

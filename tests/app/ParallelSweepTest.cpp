@@ -189,6 +189,18 @@ TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
     EXPECT_EQ(stopped.combinations, 0);
     EXPECT_TRUE(stopped.cells.empty());
     EXPECT_EQ(stopped.best.BestYet, "2");
+
+    // A stop asked for while the builds are replayed, before any combination runs: none does.
+    ParallelSweepOptions duringReplay;
+    int asked = 0;
+    duringReplay.stopRequested = [&asked] { return ++asked > 1; };
+    SweepRanges large = ranges;
+    large.width = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0.1")};
+    ASSERT_GT(CountSweepCombinations(large), 2048);
+    const ParallelSweepResult replayStopped = RunParallelSweep(start, before, large, duringReplay);
+    EXPECT_TRUE(replayStopped.stopped);
+    EXPECT_EQ(replayStopped.combinations, 0);
+    EXPECT_EQ(replayStopped.best.BestYet, "2");
 }
 
 TEST(ParallelSweep, MapCellsEqualSingleSimulateRunsOfTheirCombinations)
