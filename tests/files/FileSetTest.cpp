@@ -7,34 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include "support/FolderFiles.h"
+
 #include <gtest/gtest.h>
 
 using namespace zindle;
 
-namespace {
-
-// Every name in the folder, hidden temporaries included, sorted.
-QStringList everything(const QString &folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-} // namespace
+using zindle::test::contentOf;
+using zindle::test::everything;
+using zindle::test::put;
 
 TEST(FileSets, AllAreReplacedOrNone)
 {

@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
+#include "support/FolderFiles.h"
+
 #include <gtest/gtest.h>
 
 using namespace zindle;
@@ -171,29 +173,9 @@ TEST(CutFiles, SvgCarriesMillimetresOnTheRootAndKeepsCutsAndEngravingApart)
     EXPECT_NE(dxf.indexOf("Gr\\U+00FCne Welle & <Co>"), -1);
 }
 
-namespace {
-
-QStringList everything(const QString &folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-} // namespace
+using zindle::test::contentOf;
+using zindle::test::everything;
+using zindle::test::put;
 
 TEST(CutFiles, ABoardThatCannotBeWrittenLeavesTheWholeEarlierSetAsItWas)
 {
