@@ -83,12 +83,19 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
     dynamicLabel_ = new QLabel(QString(), this);
     dynamicLabel_->setObjectName(QStringLiteral("DynamicLabel"));
     row->addWidget(dynamicLabel_);
-    auto *charts = new QPushButton(QStringLiteral("Run Charts"), this);
-    charts->setObjectName(QStringLiteral("RunChartsBtn"));
-    charts->setToolTip(QStringLiteral("Distance, speed, and propulsion against traction over the whole run"));
-    connect(charts, &QPushButton::clicked, this, [&window] { window.charts().ShowRunCharts(); });
-    row->addWidget(charts, 0, Qt::AlignVCenter);
+    charts_ = new QPushButton(QStringLiteral("Run Charts"), this);
+    charts_->setObjectName(QStringLiteral("RunChartsBtn"));
+    charts_->setToolTip(QStringLiteral("Distance, speed, and propulsion against traction over the whole run (Ctrl+R)"));
+    connect(charts_, &QPushButton::clicked, this, [&window] { window.charts().ShowRunCharts(); });
+    row->addWidget(charts_, 0, Qt::AlignVCenter);
     row->addStretch();
+}
+
+void SimulatePanel::resizeEvent(QResizeEvent *event)
+{
+    ModePanel::resizeEvent(event);
+    // A narrow strip needs all its room for the running labels; the menu and Ctrl+R remain.
+    charts_->setVisible(width() >= WidthForChartsButton);
 }
 
 void SimulatePanel::enter()

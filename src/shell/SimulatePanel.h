@@ -9,6 +9,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace zindle {
@@ -33,8 +34,13 @@ public:
     // Buttons, running labels and the revised distance as the simulation state says.
     void sync(const Workspace &workspace);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    static constexpr int WidthForChartsButton = 900;
     std::vector<QWidget *> &forceWidgets_;
+    QPushButton *charts_ = nullptr;
     QWidget *dynamicPanel_ = nullptr;
     QLabel *dynamicLabel_ = nullptr;
     QLabel *revisedLabel_ = nullptr;
