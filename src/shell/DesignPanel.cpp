@@ -279,8 +279,10 @@ int DesignPanel::fitToWidth(int width)
     if (!attributesShown)
         setStatePanel_->show();
     layout()->invalidate();
-    // A long part description wraps onto a second line below a narrow panel.
-    const int height = layout()->sizeHint().height() + partAttributesLabel_->fontMetrics().height();
+    // A long part description wraps onto a second line below a narrow panel; beside the live
+    // results it does not wrap.
+    const int wrapped = partAttributesLabel_->wordWrap() ? partAttributesLabel_->fontMetrics().height() : 0;
+    const int height = layout()->sizeHint().height() + wrapped;
     if (!attributesShown)
         setStatePanel_->hide();
     return height;
