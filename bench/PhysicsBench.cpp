@@ -88,12 +88,10 @@ void BM_LiveCopyAndKey(benchmark::State &state)
 }
 BENCHMARK(BM_LiveCopyAndKey)->Unit(benchmark::kMicrosecond);
 
-void BM_Sweep280(benchmark::State &state)
+// The one-by-one sweep of the Default Design: every combination through the whole Simulate
+// refresh.
+void benchSerialSweep(benchmark::State &state, const SweepRanges &ranges)
 {
-    SweepRanges ranges;
-    ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};   // 8
-    ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("4")};    // 7
-    ranges.width = {QStringLiteral("0.5"), QStringLiteral("2.5"), QStringLiteral("0.5")}; // 5
     int combinations = 0;
     for (auto _ : state) {
         Workspace workspace;
@@ -105,6 +103,15 @@ void BM_Sweep280(benchmark::State &state)
         benchmark::DoNotOptimize(best.BestYet);
     }
     state.counters["combinations"] = combinations;
+}
+
+void BM_Sweep280(benchmark::State &state)
+{
+    SweepRanges ranges;
+    ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};   // 8
+    ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("4")};    // 7
+    ranges.width = {QStringLiteral("0.5"), QStringLiteral("2.5"), QStringLiteral("0.5")}; // 5
+    benchSerialSweep(state, ranges);
 }
 BENCHMARK(BM_Sweep280)->Unit(benchmark::kMillisecond);
 
@@ -119,20 +126,7 @@ SweepRanges mapRanges()
     return ranges;
 }
 
-void BM_Map2500Serial(benchmark::State &state)
-{
-    int combinations = 0;
-    for (auto _ : state) {
-        Workspace workspace;
-        loadBuiltIn(workspace, 0);
-        SweepBest best;
-        SweepHooks hooks;
-        hooks.runSimulateChain = [&] { RefreshPhysicsMode(workspace, SheetMode::Simulate); };
-        combinations = RunPowerDesignerSweep(workspace.design, workspace.results, best, mapRanges(), hooks).combinations;
-        benchmark::DoNotOptimize(best.BestYet);
-    }
-    state.counters["combinations"] = combinations;
-}
+void BM_Map2500Serial(benchmark::State &state) { benchSerialSweep(state, mapRanges()); }
 BENCHMARK(BM_Map2500Serial)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Map2500Parallel(benchmark::State &state)
