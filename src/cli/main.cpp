@@ -2,6 +2,7 @@
 #include "Interrupt.h"
 #include "TemplatesCommand.h"
 #include "files/PathText.h"
+#include "model/NumberText.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    zindle::keepNumbersFreeOfLocale();
     arguments = decodedArguments(); // without the options the application took for itself
     zindle::cli::installInterruptHandler();
 

@@ -1,11 +1,11 @@
 #include "NumberText.h"
 
-#include <cerrno>
+#include <charconv>
 #include <climits>
+#include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace zindle {
 
@@ -21,14 +21,20 @@ struct Digits {
 
 Digits roundedDigits(double value, int significant)
 {
-    // "%.40e" prints enough exact digits of any single widened to double to decide the rounding
-    // without a second rounding step.
+    // 40 exact digits of any single widened to double decide the rounding without a second
+    // rounding step. The conversion is the C library's own but never follows the locale, whose
+    // decimal comma would otherwise end up in files and in every text the next step parses.
     char buffer[80];
-    std::snprintf(buffer, sizeof buffer, "%.40e", std::fabs(value));
-    std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 40);
+    std::string text(buffer, written.ptr);
     const auto ePos = text.find('e');
     std::string mantissa = text.substr(0, ePos);
-    int exponent = std::atoi(text.c_str() + ePos + 1);
+    int exponent = 0;
+    const char *exponentText = text.c_str() + ePos + 1;
+    if (*exponentText == '+')
+        ++exponentText;
+    std::from_chars(exponentText, text.c_str() + text.size(), exponent);
     std::string all;
     for (char c : mantissa)
         if (c != '.')
@@ -102,9 +108,10 @@ QString fixedText(double value, int decimals)
         return generalText(value);
     // Exact digits first, then round half away from zero at the wanted place, so that
     // 0.125 becomes "0.13" as the display pattern does, not the "0.12" of round-half-even.
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
-    std::string text(buffer);
+    char buffer[512]; // the largest double has 309 integer digits
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::fixed, 60);
+    std::string text(buffer, written.ptr);
     const auto dot = text.find('.');
     std::string intPart = text.substr(0, dot);
     std::string frac = text.substr(dot + 1);
@@ -218,6 +225,35 @@ std::optional<Span> integerSpan(const QString &text)
     return scan.endsHere(begin);
 }
 
+// Whether a decimal text that extended precision cannot hold is tiny rather than huge. Only the
+// sign of its decimal magnitude matters: out-of-range texts are thousands of places from zero.
+bool belowExtendedRange(const char *first, const char *last)
+{
+    const char *p = first;
+    long long magnitude = 0;
+    while (p != last && *p == '0')
+        ++p;
+    while (p != last && *p >= '0' && *p <= '9')
+        ++p, ++magnitude;
+    if (magnitude == 0 && p != last && *p == '.') {
+        ++p;
+        while (p != last && *p == '0')
+            ++p, --magnitude;
+    }
+    while (p != last && *p != 'e' && *p != 'E')
+        ++p;
+    if (p != last) {
+        const char *e = p + 1;
+        if (e != last && *e == '+')
+            ++e;
+        long long exponent = 0;
+        if (std::from_chars(e, last, exponent).ec == std::errc::result_out_of_range)
+            exponent = *e == '-' ? -100000 : 100000;
+        magnitude += exponent;
+    }
+    return magnitude < 0;
+}
+
 } // namespace
 
 std::optional<long double> parseNumber(const QString &text)
@@ -227,18 +263,28 @@ std::optional<long double> parseNumber(const QString &text)
     const auto span = decimalSpan(text);
     if (!span)
         return std::nullopt;
-    // The span is ASCII only.
+    // The span is ASCII only. The sign is taken here because from_chars, unlike the locale's
+    // strtold, refuses a leading plus.
     char ascii[402];
     qsizetype length = 0;
     for (qsizetype i = span->begin; i < span->end; ++i)
         ascii[length++] = static_cast<char>(text.at(i).unicode());
-    ascii[length] = '\0';
-    errno = 0;
-    char *end = nullptr;
-    const long double value = std::strtold(ascii, &end);
-    if (end == ascii || !std::isfinite(value))
+    const bool negative = ascii[0] == '-';
+    const char *first = ascii + ((ascii[0] == '-' || ascii[0] == '+') ? 1 : 0);
+    long double value = 0;
+    const auto parsed = std::from_chars(first, ascii + length, value, std::chars_format::general);
+    if (parsed.ptr != ascii + length)
         return std::nullopt;
-    return value;
+    if (parsed.ec == std::errc::result_out_of_range) {
+        // Too small for extended precision is zero, as the C library reads it; too large is no
+        // usable number.
+        if (!belowExtendedRange(first, ascii + length))
+            return std::nullopt;
+        value = 0;
+    } else if (parsed.ec != std::errc() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 std::optional<float> parseFloat(const QString &text)
@@ -269,6 +315,8 @@ std::optional<int> parseInteger(const QString &text)
         return std::nullopt;
     return static_cast<int>(value);
 }
+
+void keepNumbersFreeOfLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
 int truncToInt(double value)
 {

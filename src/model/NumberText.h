@@ -35,6 +35,12 @@ float floatOr(const QString &text, float fallback);
 // Decimal integer text ("13", " -2 "); anything else, or a value outside 32 bits, is not one.
 std::optional<int> parseInteger(const QString &text);
 
+// The application object sets the user's locale for the whole C library, and a decimal comma
+// would then reach every number that a library writes or reads with it (the DXF writer's among
+// them). Called once in each program right after the application object: texts people read
+// still follow their language, numbers never do.
+void keepNumbersFreeOfLocale();
+
 // Truncation toward zero into a pixel or point coordinate; values outside the int range
 // (and NaN) are clamped so that a broken number can never become undefined behaviour.
 int truncToInt(double value);

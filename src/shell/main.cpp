@@ -2,6 +2,7 @@
 #include "dialogs/HelpLinks.h"
 #include "dialogs/QtPrompter.h"
 #include "app/Workspace.h"
+#include "model/NumberText.h"
 #include "ZindleVersion.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    zindle::keepNumbersFreeOfLocale();
     // Lets the desktop match the window with the installed entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zindle::DesktopId));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zindle::ProgramVersion));

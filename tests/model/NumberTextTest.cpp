@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <clocale>
 #include <cstdlib>
 #include <random>
 
@@ -85,13 +86,16 @@ TEST(NumberText, ParsersAcceptExactlyTheNumberPatterns)
     std::mt19937 random(14);
     std::uniform_int_distribution<int> length(0, 14);
     std::uniform_int_distribution<int> pick(0, static_cast<int>(alphabet.size()) - 1);
+    // The C library's reading in the C locale, whatever locale the tests run under.
+    const locale_t cNumbers = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     int numbers = 0, integers = 0;
     for (int n = 0; n < 200000; ++n) {
         QString text;
         for (int i = length(random); i > 0; --i)
             text += alphabet[pick(random)];
         const bool isDecimal = decimal.match(text).hasMatch();
-        const long double reference = isDecimal ? std::strtold(text.trimmed().toLatin1().constData(), nullptr) : 0.0L;
+        const long double reference =
+            isDecimal ? strtold_l(text.trimmed().toLatin1().constData(), nullptr, cNumbers) : 0.0L;
         const auto parsed = parseNumber(text);
         ASSERT_EQ(isDecimal && std::isfinite(reference), parsed.has_value())
             << text.toUtf8().toPercentEncoding().constData();
@@ -114,5 +118,10 @@ TEST(NumberText, ParsersAcceptExactlyTheNumberPatterns)
     EXPECT_FALSE(parseNumber(QStringLiteral("1e")));
     EXPECT_FALSE(parseNumber(QStringLiteral(".")));
     EXPECT_EQ(*parseNumber(QStringLiteral(" 5.e1\n")), 50.0L);
+    EXPECT_EQ(*parseNumber(QStringLiteral("+2.5")), 2.5L);
+    // Beyond extended precision: too small is zero, as the C library reads it; too large is none.
+    EXPECT_EQ(*parseNumber(QStringLiteral("-0.001e-99999")), 0.0L);
+    EXPECT_FALSE(parseNumber(QStringLiteral("12e99999")));
+    freelocale(cNumbers);
     EXPECT_FALSE(parseInteger(QStringLiteral("123456789012")));
 }

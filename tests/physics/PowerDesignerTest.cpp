@@ -40,6 +40,7 @@ TEST(PowerDesigner, DefaultRangesVisitEightWheelDiameters)
     const SweepOutcome out = s.run(SweepRanges{});
     EXPECT_TRUE(out.message.isEmpty());
     EXPECT_EQ(out.combinations, 8);
+    ASSERT_EQ(s.tried.size(), 8);
     EXPECT_EQ(s.tried.first(), "1.5/36/4");
     EXPECT_EQ(s.tried.last(), "1.5/36/7.5");
     EXPECT_EQ(s.design.DriveWhlDia, "7.5"); // the last combination, not the best

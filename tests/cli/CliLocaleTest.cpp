@@ -1,0 +1,114 @@
+// The command line under a comma-decimal locale: every text it prints and every file it writes
+// is the C locale's, byte for byte. The real program runs here, as a student's shell starts it,
+// once with LC_ALL=C and once with the German locale the build made.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Finished {
+    int status = -1;
+    QByteArray out, err;
+};
+
+const QString CommaLocale = QStringLiteral(ZINDLE_TEST_LOCALE_PATH);
+
+Finished runIn(const QString &locale, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANG", "LANGUAGE", "LC_NUMERIC", "LC_MESSAGES", "LC_MEASUREMENT"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LC_ALL"), QFileInfo(locale).fileName());
+    environment.insert(QStringLiteral("LOCPATH"), QFileInfo(CommaLocale).absolutePath());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZINDLE_CLI_PATH), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput();
+}
+
+class CommaDecimalLocale : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFile::exists(CommaLocale + QStringLiteral("/LC_NUMERIC")))
+            GTEST_SKIP() << "the comma-decimal locale could not be made (see the CommaDecimalLocale test)";
+        ASSERT_TRUE(dir.isValid());
+    }
+    // Runs `arguments` in both locales, with OUT standing for a file of each run's own; expects
+    // the same status and output, and returns the two files.
+    std::pair<QString, QString> same(QStringList arguments, const QString &suffix = {})
+    {
+        const QString ours = dir.filePath(QStringLiteral("c") + suffix);
+        const QString theirs = dir.filePath(QStringLiteral("de") + suffix);
+        QStringList inDe = arguments;
+        arguments.replaceInStrings(QStringLiteral("OUT"), ours);
+        inDe.replaceInStrings(QStringLiteral("OUT"), theirs);
+        Finished c = runIn(QStringLiteral("C"), arguments);
+        Finished de = runIn(CommaLocale, inDe);
+        EXPECT_EQ(c.status, 0) << arguments.join(' ').toStdString() << "\n" << c.err.constData();
+        EXPECT_EQ(de.status, c.status) << arguments.join(' ').toStdString();
+        EXPECT_EQ(de.out.replace(theirs.toUtf8(), ours.toUtf8()), c.out) << arguments.join(' ').toStdString();
+        EXPECT_EQ(de.err.replace(theirs.toUtf8(), ours.toUtf8()), c.err) << arguments.join(' ').toStdString();
+        return {ours, theirs};
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(CommaDecimalLocale, PhysicsAndFilesAreTheCLocales)
+{
+    for (const char *design : {"Default Design", "Racer", "Tow Truck"})
+        for (const char *command : {"analyze", "simulate", "show"})
+            same({QString::fromLatin1(command), QString::fromLatin1(design)});
+    same({"simulate", "Pickup", "--json"});
+    same({"race", "Racer", "Pickup", "Wheelie"});
+    same({"sweep", "Racer"});
+    same({"sweep", "Racer", "--width", "1:2:0.5", "--csv", "OUT"}, ".csv");
+
+    const auto saved = same({"save", "Racer", "OUT"}, ".zndl");
+    EXPECT_EQ(contents(saved.second), contents(saved.first));
+    // What one locale wrote, the other reads the same.
+    same({"show", saved.second});
+    const auto converted = same({"convert", ZINDLE_TEST_DATA "/wedge-older.txt", "OUT"}, ".zndl");
+    EXPECT_EQ(contents(converted.second), contents(converted.first));
+
+    QDir(dir.path()).mkdir(QStringLiteral("class"));
+    QFile::copy(saved.first, dir.filePath(QStringLiteral("class/racer.zndl")));
+    QFile::copy(converted.first, dir.filePath(QStringLiteral("class/wedge.zndl")));
+    const auto standings = same({"league", dir.filePath(QStringLiteral("class")), "--csv", "OUT"}, ".csv");
+    EXPECT_EQ(contents(standings.second), contents(standings.first));
+}
+
+TEST_F(CommaDecimalLocale, TemplatesHaveTheCLocalesPagesAndText)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    // The paper is given: it follows the locale otherwise. A PDF carries its creation time, so
+    // its text is compared, which holds every page and number.
+    const auto pdf = same({"templates", "Racer", "OUT", "--page", "a4"}, ".pdf");
+    const QByteArray text = pdfText(pdf.first);
+    EXPECT_EQ(text.count('\f'), 9);
+    EXPECT_EQ(pdfText(pdf.second), text);
+}
+
+} // namespace
