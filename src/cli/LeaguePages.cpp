@@ -25,6 +25,18 @@ QByteArray pngBytes(const QImage &image)
 
 QByteArray dataUri(const QByteArray &png) { return QByteArrayLiteral("data:image/png;base64,") + png.toBase64(); }
 
+// What the pictures of the class add up to. The documents reserve room for them at once: a
+// buffer that grows by doubling holds its old and new copy for a moment, which for a class of
+// thousands is hundreds of megabytes. Room reserved and not used is never touched, so it costs
+// address space, not memory.
+qsizetype pictureBytes(const std::vector<StandingRow> &rows)
+{
+    qsizetype total = 0;
+    for (const StandingRow &row : rows)
+        total += row.sideViewPng.size();
+    return total;
+}
+
 // Markup-free text for the page, with control characters shown escaped.
 QByteArray esc(const QString &text) { return printableText(text).toHtmlEscaped().toUtf8(); }
 
@@ -54,6 +66,7 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
     // Built as UTF-8 from the start: the pictures of a large class are most of the page, and a
     // second copy of them in UTF-16 would double what the page costs.
     QByteArray h;
+    h.reserve(pictureBytes(rows) / 3 * 4 * 5 / 4 + static_cast<qsizetype>(rows.size()) * 2048 + (1 << 20));
     h += QByteArrayLiteral(
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>Class standings</title>\n<style>\n"
@@ -199,6 +212,8 @@ private:
 bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf)
 {
     pdf.clear();
+    // A page's picture is stored larger than its PNG: twice the PNGs leaves room to spare.
+    pdf.reserve(pictureBytes(rows) * 2 + (4 << 20));
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     constexpr int Dpi = 300;
