@@ -33,7 +33,7 @@ QString classFolder()
 
 void BM_Standings(benchmark::State &state)
 {
-    const QStringList sources = CollectDesignSources({classFolder()});
+    const DesignSources sources = CollectDesignSources({classFolder()});
     StandingsOptions options;
     options.threads = static_cast<int>(state.range(0));
     options.sideViews = state.range(1) != 0;

@@ -6,10 +6,12 @@ set -euo pipefail
 # whose SVG twins librsvg2-bin renders. dpkg-dev (dpkg-shlibdeps) finds the package's
 # dependencies for cpack; desktop-file-utils, appstream, libxml2-utils, shared-mime-info and
 # groff-base check the installed desktop entry, metadata, file type and manual pages. locales
-# brings the sources that the tests compile a comma-decimal locale from.
+# brings the sources that the tests compile a comma-decimal locale from. chromium opens the
+# class standings page and the SVG charts of hostile design names, to see that no script in a
+# name runs.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth poppler-utils libdxflib-dev python3-ezdxf python3-matplotlib librsvg2-bin
-          dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base locales)
+          dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base locales chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

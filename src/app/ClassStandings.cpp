@@ -2,6 +2,7 @@
 
 #include "app/RefreshChain.h"
 #include "files/DesignFile.h"
+#include "files/FileErrors.h"
 #include "files/PathText.h"
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
@@ -9,10 +10,8 @@
 #include "sheet/EmptySheet.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
-#include <QSet>
+#include <QImage>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -22,8 +21,6 @@
 namespace zindle {
 
 namespace {
-
-const QString DesignSuffix = QStringLiteral(".zndl");
 
 // Where a row stands before times are compared: finishers, cars short of the line, cars that
 // did not run, files that were not read.
@@ -101,38 +98,6 @@ void fillRow(StandingRow &row, Workspace &workspace)
 
 } // namespace
 
-QStringList CollectDesignSources(const QStringList &arguments)
-{
-    QStringList sources;
-    QSet<QString> seen;
-    auto take = [&](const QString &path) {
-        const QFileInfo info(path);
-        const QString key = info.exists() ? info.canonicalFilePath() : path;
-        if (seen.contains(key))
-            return;
-        seen.insert(key);
-        sources << path;
-    };
-    for (const QString &argument : arguments) {
-        if (!QFileInfo(argument).isDir()) {
-            take(argument);
-            continue;
-        }
-        QStringList found;
-        QDirIterator it(argument, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            if (path.endsWith(DesignSuffix, Qt::CaseInsensitive))
-                found << path;
-        }
-        // Plain code-unit order: the same on every machine and in every locale.
-        std::sort(found.begin(), found.end());
-        for (const QString &path : found)
-            take(path);
-    }
-    return sources;
-}
-
 bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning)
 {
     const int builtIn = builtInDesignSlot(source);
@@ -164,7 +129,7 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     Workspace workspace;
     if (!LoadDesignSource(workspace, source, row.error, row.warning)) {
         if (row.error.isEmpty())
-            row.error = QStringLiteral("Cannot read \"%1\"").arg(source);
+            row.error = readErrorText(source, QStringLiteral("it is not a design file"));
         return row;
     }
     row.name = workspace.list.current().DesignName;
@@ -175,11 +140,10 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     fillRow(row, workspace);
     if (options.sideViews) {
-        row.sideView = paintSideView(workspace, options.sideViewWidth);
         QBuffer png(&row.sideViewPng);
         png.open(QIODevice::WriteOnly);
         // A light compression: several times faster than the default, hardly larger.
-        row.sideView.save(&png, "PNG", 80);
+        paintSideView(workspace, options.sideViewWidth).save(&png, "PNG", 80);
     }
     return row;
 }
@@ -210,7 +174,7 @@ int StandingsThreadCount(int threads, int jobs)
     return std::max(1, std::min(count, jobs));
 }
 
-std::vector<StandingRow> RunStandings(const QStringList &sources, const StandingsOptions &options)
+std::vector<StandingRow> RunStandings(const DesignSources &sources, const StandingsOptions &options)
 {
     const int total = static_cast<int>(sources.size());
     std::vector<StandingRow> rows(static_cast<size_t>(total));
@@ -224,7 +188,13 @@ std::vector<StandingRow> RunStandings(const QStringList &sources, const Standing
         if (options.stop && options.stop->load())
             return;
         StandingRow &row = rows[static_cast<size_t>(i)];
-        row = RunStandingDesign(sources[i], options);
+        const DesignSource &source = sources.entries[static_cast<size_t>(i)];
+        if (source.refusal.isEmpty()) {
+            row = RunStandingDesign(source.path, options);
+        } else {
+            row.source = source.path;
+            row.error = readErrorText(source.path, source.refusal);
+        }
         row.sourceIndex = i;
         started[static_cast<size_t>(i)] = 1;
     };

@@ -9,10 +9,10 @@
 // the line, farthest first (same ties); then designs the model cannot run; files that could not
 // be read come last and have no place.
 
+#include "app/DesignSources.h"
 #include "app/Workspace.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -37,8 +37,9 @@ struct StandingRow {
     float time = 0.0f, topSpeed = 0.0f, distance = 0.0f, mass = 0.0f;
 
     RaceTrace trace;   // the recorded run, for heats and charts
-    QImage sideView;   // the car as the Design sheet paints it, when asked for
-    QByteArray sideViewPng; // the same as a PNG file, encoded where the design ran
+    // The car as the Design sheet paints it, when asked for, as a PNG file encoded where the
+    // design ran: a class of thousands holds its pictures compressed, never as images.
+    QByteArray sideViewPng;
     int place = 0;     // 1, 2, ...; 0 for a design that did not run or could not be read
 
     bool readable() const { return error.isEmpty(); }
@@ -46,7 +47,7 @@ struct StandingRow {
 
 struct StandingsOptions {
     int threads = 0;          // 0: one per core; 1: one by one on the calling thread
-    bool sideViews = false;   // paint each car's side view into StandingRow::sideView
+    bool sideViews = false;   // paint each car's side view into StandingRow::sideViewPng
     int sideViewWidth = 360;  // pixels; the height keeps the sheet's proportions
     // Set from any thread to stop: designs not yet started are left out of the standings.
     const std::atomic<bool> *stop = nullptr;
@@ -54,11 +55,6 @@ struct StandingsOptions {
     // run on other threads (count completed so far, total).
     std::function<void(int done, int total)> progress;
 };
-
-// The designs to run, in a stable order: each argument as given, except that a folder stands
-// for every ".zndl" file below it, sorted by path. A file reached twice is taken once.
-// Arguments that name nothing are kept, so that the reading reports them.
-QStringList CollectDesignSources(const QStringList &arguments);
 
 // Loads a design the way the command line's DESIGN argument does (a built-in design's name or
 // a design file) into `workspace` and makes it current. On failure returns false with the
@@ -68,8 +64,9 @@ bool LoadDesignSource(Workspace &workspace, const QString &source, QString &erro
 // One design: read, then the Simulate refresh of the entire cycle with the headless scale.
 StandingRow RunStandingDesign(const QString &source, const StandingsOptions &options = {});
 
-// Every design (in parallel as the options allow), ranked.
-std::vector<StandingRow> RunStandings(const QStringList &sources, const StandingsOptions &options = {});
+// Every design (in parallel as the options allow), ranked; a source refused when it was found is
+// a row that could not be read, with the reason.
+std::vector<StandingRow> RunStandings(const DesignSources &sources, const StandingsOptions &options = {});
 
 // Orders the rows as described above and numbers the places.
 void RankStandings(std::vector<StandingRow> &rows);

@@ -1,5 +1,7 @@
 #include "ChartFile.h"
 
+#include "files/PathText.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QPageSize>
@@ -21,6 +23,8 @@ std::optional<ChartFormat> chartFormatOf(const QString &fileName)
 }
 
 namespace {
+
+constexpr char SvgTitlePlaceholder[] = "zindle-chart-title-placeholder";
 
 // A white page on a vector device, then the chart; false when the device could not be opened.
 bool paintOnWhite(QPaintDevice &device, const QRectF &area, const ChartPainter &paint)
@@ -63,15 +67,22 @@ QByteArray renderChart(ChartFormat format, QSize size, const QString &title, con
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(area);
-        generator.setTitle(title);
+        // The generator writes its title into the file as it stands, markup and all (a name
+        // with "&" or "<script>" would break the file or run in a browser), so it gets a
+        // placeholder that is replaced by the escaped title afterwards; this stays right
+        // whether or not a Qt release escapes the title itself.
+        generator.setTitle(QString::fromLatin1(SvgTitlePlaceholder));
         generator.setResolution(96);
         if (!paintOnWhite(generator, area, paint))
             return {};
+        buffer.close();
+        bytes.replace(QByteArray("<title>") + SvgTitlePlaceholder + "</title>",
+                      "<title>" + printableText(title).toHtmlEscaped().toUtf8() + "</title>");
         break;
     }
     case ChartFormat::Pdf: {
         QPdfWriter writer(&buffer);
-        writer.setTitle(title);
+        writer.setTitle(printableText(title));
         writer.setCreator(QStringLiteral("Zindle"));
         writer.setResolution(72); // one unit per point: the chart's pixels become points
         writer.setPageSize(QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch));

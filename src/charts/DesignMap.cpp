@@ -1,6 +1,8 @@
 #include "DesignMap.h"
 
 #include "charts/ChartFrame.h"
+#include "files/PathText.h"
+#include "model/CsvCell.h"
 #include "model/NumberText.h"
 
 #include <QFontMetricsF>
@@ -200,7 +202,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     const QRectF titleBox(plot.left(), area.top(), std::max(0.0, bar.left() - layout.font * 1.5 - plot.left()),
                           plot.top() - area.top());
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetricsF(titleFont).elidedText(grid.title, Qt::ElideRight, titleBox.width()));
+                     QFontMetricsF(titleFont).elidedText(printableText(grid.title), Qt::ElideRight, titleBox.width()));
     painter.setFont(chartFont(area));
 
     // Colour scale: fastest at the top.
@@ -251,10 +253,10 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
 
 QByteArray designMapCsv(const DesignMapGrid &grid)
 {
-    const auto quoted = [](QString text) {
-        return QStringLiteral("\"") + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QStringLiteral("\"");
-    };
-    QString csv = quoted(grid.yTitle + QStringLiteral(" \\ ") + grid.xTitle);
+    // The corner cell stays quoted as it always was, and is made safe like any text cell.
+    QString csv = csvTextCell(grid.yTitle + QStringLiteral(" \\ ") + grid.xTitle);
+    if (!csv.startsWith(QLatin1Char('"')))
+        csv = QLatin1Char('"') + csv + QLatin1Char('"');
     for (const float x : grid.xValues)
         csv += QLatin1Char(',') + floatText(x);
     csv += QLatin1Char('\n');

@@ -1,6 +1,7 @@
 #include "RaceChart.h"
 
 #include "charts/ChartFrame.h"
+#include "files/PathText.h"
 #include "sheet/RaceTrackPainter.h"
 
 #include <QFontMetricsF>
@@ -168,7 +169,7 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
         const size_t last = lane.distance.size() - 1;
         Label label;
         label.end = frame.map(last / 100.0, std::isfinite(lane.distance[last]) ? lane.distance[last] : 0.0);
-        label.text = lane.name;
+        label.text = printableText(lane.name);
         if (lane.place > 0)
             label.text += QStringLiteral(" (") + placeText(lane.place) + QStringLiteral(")");
         label.y = label.end.y();

@@ -1,6 +1,7 @@
 #include "RunCharts.h"
 
 #include "charts/ChartFrame.h"
+#include "files/PathText.h"
 #include "physics/Race.h"
 #include "physics/Simulation.h"
 #include "sheet/RaceTrackPainter.h"
@@ -172,7 +173,8 @@ void paintMark(QPainter &painter, const PlotFrame &frame, const RunTrace &run, R
 
 QString titled(const QString &what, const RunChartOptions &options)
 {
-    return options.designName.isEmpty() ? what : options.designName + QStringLiteral(": ") + what;
+    // A name's control characters shown escaped: drawn raw they vanish or break an SVG file.
+    return options.designName.isEmpty() ? what : printableText(options.designName) + QStringLiteral(": ") + what;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "AnalyzeCommand.h"
 
 #include "Cli.h"
+#include "files/PathText.h"
 #include "PhysicsOutput.h"
 #include "model/NumberText.h"
 #include "app/RefreshChain.h"
@@ -23,7 +24,7 @@ int analyzeCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!parseArguments(args, {QStringLiteral("--json")}, {QStringLiteral("--element-size")}, parsed, error)
         || parsed.positional.size() != 1) {
         if (!error.isEmpty())
-            err << "zindle-cli analyze: " << error << '\n';
+            err << "zindle-cli analyze: " << printableText(error) << '\n';
         err << AnalyzeHelp;
         return UsageFailure;
     }

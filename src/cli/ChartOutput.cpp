@@ -1,6 +1,7 @@
 #include "ChartOutput.h"
 
 #include "OutputFile.h"
+#include "files/PathText.h"
 
 namespace zindle::cli {
 
@@ -10,7 +11,7 @@ std::optional<ChartFormat> chartFileFormat(const QString &command, const QString
     const auto format = chartFormatOf(name);
     if (!format || isStandardOutput(name))
         err << "zindle-cli " << command << ": " << option
-            << " needs a file name ending in .png, .svg or .pdf, not \"" << name << "\"\n";
+            << " needs a file name ending in .png, .svg or .pdf, not \"" << printableText(name) << "\"\n";
     return isStandardOutput(name) ? std::nullopt : format;
 }
 
@@ -19,7 +20,7 @@ bool writeChartFile(const QString &name, ChartFormat format, QSize size, const Q
 {
     const QByteArray bytes = renderChart(format, size, title, paint);
     if (bytes.isEmpty()) {
-        err << "Cannot draw the chart for " << name << '\n';
+        err << "Cannot draw the chart for \"" << printableText(name) << "\"\n";
         return false;
     }
     return writeOutputFile(name, bytes, out, err);

@@ -111,7 +111,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageFailure;
     }
 
-    const QStringList sources = CollectDesignSources(parsed.positional);
+    const DesignSources sources = CollectDesignSources(parsed.positional);
     if (sources.isEmpty()) {
         err << "zindle-cli league: no design files found\n";
         return FileFailure;

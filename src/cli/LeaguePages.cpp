@@ -1,6 +1,8 @@
 #include "LeaguePages.h"
 
+#include "LeagueColumns.h"
 #include "StandingsChart.h"
+#include "files/PathText.h"
 #include "output/PrintJobs.h"
 
 #include <QBuffer>
@@ -12,28 +14,6 @@ namespace zindle::cli {
 
 namespace {
 
-// The columns every form shows, in order, with the captions the window's fields carry.
-const char *const ColumnCaptions[] = {"Place", "Design", "File", "Time to 15 ft (sec)", "Top speed (ft/sec)",
-                                      "Distance (ft)", "Total Car Mass (lbm)", "Advisories"};
-constexpr int ColumnCount = 8;
-
-QStringList rowCells(const StandingRow &row)
-{
-    const StandingTexts t = standingTexts(row);
-    return {t.place, row.readable() ? row.name : QStringLiteral("-"), row.source, t.time, t.topSpeed,
-            t.distance, t.mass, t.advisories};
-}
-
-QString csvCell(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 QByteArray pngBytes(const QImage &image)
 {
     QByteArray bytes;
@@ -43,44 +23,22 @@ QByteArray pngBytes(const QImage &image)
     return bytes;
 }
 
-QString dataUri(const QByteArray &png)
+QByteArray dataUri(const QByteArray &png) { return QByteArrayLiteral("data:image/png;base64,") + png.toBase64(); }
+
+// What the pictures of the class add up to. The documents reserve room for them at once: a
+// buffer that grows by doubling holds its old and new copy for a moment, which for a class of
+// thousands is hundreds of megabytes. Room reserved and not used is never touched, so it costs
+// address space, not memory.
+qsizetype pictureBytes(const std::vector<StandingRow> &rows)
 {
-    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+    qsizetype total = 0;
+    for (const StandingRow &row : rows)
+        total += row.sideViewPng.size();
+    return total;
 }
 
-QString dataUri(const QImage &image) { return dataUri(pngBytes(image)); }
-
-QString esc(const QString &text) { return text.toHtmlEscaped(); }
-
-int readCount(const std::vector<StandingRow> &rows)
-{
-    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const StandingRow &r) { return r.readable(); }));
-}
-
-QString summaryLine(const std::vector<StandingRow> &rows)
-{
-    const int read = readCount(rows);
-    const int unreadable = static_cast<int>(rows.size()) - read;
-    QString line = QStringLiteral("%1 design%2").arg(read).arg(read == 1 ? "" : "s");
-    if (unreadable > 0)
-        line += QStringLiteral(", %1 file%2 could not be read").arg(unreadable).arg(unreadable == 1 ? "" : "s");
-    return line;
-}
-
-QString heatTitle(const Heat &heat, int heatsInRound)
-{
-    const int cars = static_cast<int>(heat.lanes.size());
-    const QString size = QStringLiteral("%1 car%2").arg(cars).arg(cars == 1 ? "" : "s");
-    if (heat.final)
-        return QStringLiteral("Final (%1)").arg(size);
-    return QStringLiteral("Round %1, heat %2 of %3 (%4)").arg(heat.round).arg(heat.number).arg(heatsInRound).arg(size);
-}
-
-int heatsInRound(const std::vector<Heat> &heats, int round)
-{
-    return static_cast<int>(
-        std::count_if(heats.begin(), heats.end(), [round](const Heat &h) { return h.round == round; }));
-}
+// Markup-free text for the page, with control characters shown escaped.
+QByteArray esc(const QString &text) { return printableText(text).toHtmlEscaped().toUtf8(); }
 
 } // namespace
 
@@ -103,91 +61,13 @@ QImage standingsChartImage(const std::vector<StandingRow> &rows, const QSize &si
     return image;
 }
 
-QString standingsTable(const std::vector<StandingRow> &rows)
-{
-    std::vector<QStringList> lines;
-    QStringList header;
-    for (const char *caption : ColumnCaptions)
-        header << QString::fromLatin1(caption);
-    lines.push_back(header);
-    for (const StandingRow &row : rows)
-        if (row.readable())
-            lines.push_back(rowCells(row));
-    // Numbers right-aligned; the name, file and advisories left.
-    const bool rightAligned[ColumnCount] = {true, false, false, true, true, true, true, false};
-    int widths[ColumnCount] = {};
-    for (const QStringList &cells : lines)
-        for (int c = 0; c < ColumnCount; ++c)
-            widths[c] = std::max(widths[c], static_cast<int>(cells[c].size()));
-    QString out;
-    for (const QStringList &cells : lines) {
-        QString line;
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (c > 0)
-                line += QStringLiteral("  ");
-            if (c == ColumnCount - 1)
-                line += cells[c]; // no padding after the last column
-            else if (rightAligned[c])
-                line += cells[c].rightJustified(widths[c]);
-            else
-                line += cells[c].leftJustified(widths[c]);
-        }
-        out += line + QLatin1Char('\n');
-    }
-    bool headed = false;
-    for (const StandingRow &row : rows) {
-        if (row.readable())
-            continue;
-        if (!headed)
-            out += QStringLiteral("\nNot read:\n");
-        headed = true;
-        out += QStringLiteral("  ") + row.source + QStringLiteral(": ") + row.error + QLatin1Char('\n');
-    }
-    return out;
-}
-
-QString heatsText(const std::vector<Heat> &heats, const std::vector<StandingRow> &rows)
-{
-    QString out;
-    for (const Heat &heat : heats) {
-        out += QLatin1Char('\n') + heatTitle(heat, heatsInRound(heats, heat.round)) + QLatin1Char('\n');
-        for (const HeatLane &lane : heat.lanes)
-            out += QStringLiteral("%1 %2: %3\n").arg(lane.lane).arg(lane.name, lane.text);
-        if (heat.winnerLane >= 0) {
-            const HeatLane &winner = heat.lanes[static_cast<size_t>(heat.winnerLane)];
-            out += (heat.final ? QStringLiteral("Winner: ") : QStringLiteral("Goes on: ")) + winner.name
-                   + QStringLiteral(" (") + rows[static_cast<size_t>(winner.row)].source + QStringLiteral(")\n");
-        }
-    }
-    return out;
-}
-
-QByteArray standingsCsv(const std::vector<StandingRow> &rows)
-{
-    QString out = QStringLiteral(
-        "Place,Design,File,TimeEF,TopSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error\r\n");
-    for (const StandingRow &row : rows) {
-        const QStringList cells{row.place > 0 ? QString::number(row.place) : QString(),
-                                row.name,
-                                row.source,
-                                row.TimeEF,
-                                row.TopSpeedEF,
-                                row.PoweredDistanceEF,
-                                row.ProjectedMassEF,
-                                row.advisories.join(QStringLiteral("; ")),
-                                row.error};
-        QStringList quoted;
-        for (const QString &cell : cells)
-            quoted << csvCell(cell);
-        out += quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    }
-    return out.toUtf8();
-}
-
 QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats)
 {
-    QString h;
-    h += QStringLiteral(
+    // Built as UTF-8 from the start: the pictures of a large class are most of the page, and a
+    // second copy of them in UTF-16 would double what the page costs.
+    QByteArray h;
+    h.reserve(pictureBytes(rows) / 3 * 4 * 5 / 4 + static_cast<qsizetype>(rows.size()) * 2048 + (1 << 20));
+    h += QByteArrayLiteral(
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>Class standings</title>\n<style>\n"
         "body{font-family:sans-serif;margin:24px;color:#222;background:#fff}\n"
@@ -202,77 +82,68 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         ".car .cap{font-size:13px;margin-top:4px}\n.bad{color:#a00}\n"
         ".heat{margin:8px 0 12px 0}\n.heat pre{margin:2px 0;font-size:13px}\n"
         "</style>\n</head>\n<body>\n<h1>Class standings</h1>\n");
-    h += QStringLiteral("<p class=\"summary\">") + esc(summaryLine(rows)) + QStringLiteral("</p>\n");
+    h += "<p class=\"summary\">" + esc(summaryLine(rows)) + "</p>\n";
 
     if (!chartedRows(rows).empty()) {
-        h += QStringLiteral("<h2>Distance and time of the first eight</h2>\n<img class=\"chart\" alt=\"Distance "
-                            "against time of the first eight cars\" src=\"")
-             + dataUri(standingsChartImage(rows, QSize(960, 540))) + QStringLiteral("\">\n");
+        h += "<h2>Distance and time of the first eight</h2>\n<img class=\"chart\" alt=\"Distance "
+             "against time of the first eight cars\" src=\"";
+        h += dataUri(pngBytes(standingsChartImage(rows, QSize(960, 540))));
+        h += "\">\n";
     }
 
-    h += QStringLiteral("<h2>Standings</h2>\n<table>\n<tr>");
-    for (const char *caption : ColumnCaptions)
-        h += QStringLiteral("<th>") + esc(QString::fromLatin1(caption)) + QStringLiteral("</th>");
-    h += QStringLiteral("</tr>\n");
+    h += "<h2>Standings</h2>\n<table>\n<tr>";
+    for (int c = 0; c < ColumnCount; ++c)
+        h += "<th>" + esc(QString::fromLatin1(ColumnCaptions[c])) + "</th>";
+    h += "</tr>\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
             continue;
         const QStringList cells = rowCells(row);
-        const QString kind = !row.ran ? QStringLiteral(" class=\"norun\"")
-                             : !row.finished ? QStringLiteral(" class=\"short\"") : QString();
-        h += QStringLiteral("<tr") + kind + QLatin1Char('>');
+        h += !row.ran ? "<tr class=\"norun\">" : !row.finished ? "<tr class=\"short\">" : "<tr>";
         for (int c = 0; c < ColumnCount; ++c) {
             const bool number = c == 0 || (c >= 3 && c <= 6);
-            h += (number ? QStringLiteral("<td class=\"n\">") : QStringLiteral("<td>")) + esc(cells[c])
-                 + QStringLiteral("</td>");
+            h += (number ? "<td class=\"n\">" : "<td>") + esc(cells[c]) + "</td>";
         }
-        h += QStringLiteral("</tr>\n");
+        h += "</tr>\n";
     }
-    h += QStringLiteral("</table>\n");
+    h += "</table>\n";
 
     bool headed = false;
     for (const StandingRow &row : rows) {
         if (row.readable())
             continue;
         if (!headed)
-            h += QStringLiteral("<h2>Not read</h2>\n<ul>\n");
+            h += "<h2>Not read</h2>\n<ul>\n";
         headed = true;
-        h += QStringLiteral("<li class=\"bad\">") + esc(row.source) + QStringLiteral(": ") + esc(row.error)
-             + QStringLiteral("</li>\n");
+        h += "<li class=\"bad\">" + esc(row.source) + ": " + esc(row.error) + "</li>\n";
     }
     if (headed)
-        h += QStringLiteral("</ul>\n");
+        h += "</ul>\n";
 
     if (!heats.empty()) {
-        h += QStringLiteral("<h2>Heats</h2>\n");
+        h += "<h2>Heats</h2>\n";
         for (const Heat &heat : heats) {
-            h += QStringLiteral("<div class=\"heat\"><b>") + esc(heatTitle(heat, heatsInRound(heats, heat.round)))
-                 + QStringLiteral("</b>\n<pre>");
+            h += "<div class=\"heat\"><b>" + esc(heatTitle(heat, heats)) + "</b>\n<pre>";
             for (const HeatLane &lane : heat.lanes)
-                h += esc(QStringLiteral("%1 %2: %3").arg(lane.lane).arg(lane.name, lane.text)) + QLatin1Char('\n');
-            if (heat.winnerLane >= 0)
-                h += esc((heat.final ? QStringLiteral("Winner: ") : QStringLiteral("Goes on: "))
-                         + heat.lanes[static_cast<size_t>(heat.winnerLane)].name);
-            h += QStringLiteral("</pre></div>\n");
+                h += esc(laneLine(lane)) + '\n';
+            h += esc(winnerLine(heat));
+            h += "</pre></div>\n";
         }
     }
 
-    h += QStringLiteral("<h2>The cars</h2>\n<div class=\"cars\">\n");
+    h += "<h2>The cars</h2>\n<div class=\"cars\">\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
             continue;
         const StandingTexts t = standingTexts(row);
-        h += QStringLiteral("<div class=\"car\">");
-        if (!row.sideView.isNull())
-            h += QStringLiteral("<img alt=\"Side view of ") + esc(row.name) + QStringLiteral("\" src=\"")
-                 + (row.sideViewPng.isEmpty() ? dataUri(row.sideView) : dataUri(row.sideViewPng))
-                 + QStringLiteral("\">");
-        h += QStringLiteral("<div class=\"cap\"><b>") + esc(t.place) + QStringLiteral(". ") + esc(row.name)
-             + QStringLiteral("</b> &ndash; ") + esc(t.time) + QStringLiteral(" sec<br>") + esc(row.source)
-             + QStringLiteral("</div></div>\n");
+        h += "<div class=\"car\">";
+        if (!row.sideViewPng.isEmpty())
+            h += "<img alt=\"Side view of " + esc(row.name) + "\" src=\"" + dataUri(row.sideViewPng) + "\">";
+        h += "<div class=\"cap\"><b>" + esc(t.place) + ". " + esc(row.name) + "</b> &ndash; " + esc(t.time)
+             + " sec<br>" + esc(row.source) + "</div></div>\n";
     }
-    h += QStringLiteral("</div>\n</body>\n</html>\n");
-    return h.toUtf8();
+    h += "</div>\n</body>\n</html>\n";
+    return h;
 }
 
 namespace {
@@ -341,6 +212,8 @@ private:
 bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf)
 {
     pdf.clear();
+    // A page's picture is stored larger than its PNG: twice the PNGs leaves room to spare.
+    pdf.reserve(pictureBytes(rows) * 2 + (4 << 20));
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     constexpr int Dpi = 300;
@@ -408,7 +281,9 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             pages.setFont(7);
             pages.painter()->setPen(QColor(160, 0, 0));
-            pages.text(left, usable, QStringLiteral("Not read: ") + row.source + QStringLiteral(": ") + row.error);
+            pages.text(left, usable,
+                       QStringLiteral("Not read: ") + printableText(row.source) + QStringLiteral(": ")
+                           + printableText(row.error));
             pages.painter()->setPen(Qt::black);
             pages.y += rowHeight;
         }
@@ -419,17 +294,15 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 if (!pages.room(14 + 10 * static_cast<double>(heat.lanes.size() + 1)))
                     return false;
                 pages.setFont(9, true);
-                pages.text(left, usable, heatTitle(heat, heatsInRound(heats, heat.round)));
+                pages.text(left, usable, heatTitle(heat, heats));
                 pages.y += 13;
                 pages.setFont(8);
                 for (const HeatLane &lane : heat.lanes) {
-                    pages.text(left + 8, usable - 8, QStringLiteral("%1 %2: %3").arg(lane.lane).arg(lane.name, lane.text));
+                    pages.text(left + 8, usable - 8, laneLine(lane));
                     pages.y += 10;
                 }
                 if (heat.winnerLane >= 0) {
-                    pages.text(left + 8, usable - 8,
-                               (heat.final ? QStringLiteral("Winner: ") : QStringLiteral("Goes on: "))
-                                   + heat.lanes[static_cast<size_t>(heat.winnerLane)].name);
+                    pages.text(left + 8, usable - 8, winnerLine(heat));
                     pages.y += 10;
                 }
                 pages.y += 4;
@@ -456,8 +329,9 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             const double x = left + column * (cell + gap);
             const QRectF picture(x, pages.y, cell, pictureHeight);
-            if (!row.sideView.isNull())
-                pages.painter()->drawImage(picture, row.sideView);
+            // Decoded one at a time: the class's pictures are never all images at once.
+            if (!row.sideViewPng.isEmpty())
+                pages.painter()->drawImage(picture, QImage::fromData(row.sideViewPng, "PNG"));
             pages.painter()->setPen(QColor(150, 150, 150));
             pages.painter()->drawRect(picture);
             pages.painter()->setPen(Qt::black);
@@ -465,11 +339,11 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
             const double saved = pages.y;
             pages.y = saved + pictureHeight + 2;
             pages.setFont(8, true);
-            pages.text(x, cell, t.place + QStringLiteral(". ") + row.name + QStringLiteral(" - ") + t.time
+            pages.text(x, cell, t.place + QStringLiteral(". ") + printableText(row.name) + QStringLiteral(" - ") + t.time
                                     + QStringLiteral(" sec"));
             pages.y += 9;
             pages.setFont(6);
-            pages.text(x, cell, row.source, Qt::AlignLeft, Qt::ElideMiddle);
+            pages.text(x, cell, printableText(row.source), Qt::AlignLeft, Qt::ElideMiddle);
             pages.y = saved;
             if (++column == columns) {
                 column = 0;

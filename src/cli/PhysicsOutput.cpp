@@ -1,6 +1,7 @@
 #include "PhysicsOutput.h"
 
 #include "DesignArgument.h"
+#include "files/PathText.h"
 #include "physics/ResultFieldTable.h"
 
 #include <QJsonArray>
@@ -33,13 +34,13 @@ Fields analyzeFields(const Workspace &workspace)
 void printFields(const Fields &fields, QTextStream &out)
 {
     for (const auto &[key, value] : fields)
-        out << key << '=' << value << '\n';
+        out << key << '=' << printableText(value) << '\n';
 }
 
 void printAdvisories(const Workspace &workspace, QTextStream &out)
 {
     for (const QString &text : workspace.advisories.shownTexts())
-        out << "Advisory=" << text << '\n';
+        out << "Advisory=" << printableText(text) << '\n';
 }
 
 QJsonObject fieldsJson(const Fields &fields)

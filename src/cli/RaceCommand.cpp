@@ -2,27 +2,92 @@
 
 #include "ChartOutput.h"
 #include "Cli.h"
+#include "files/PathText.h"
 #include "DesignArgument.h"
 #include "PhysicsOutput.h"
 #include "app/RefreshChain.h"
+#include "model/BuiltInDesigns.h"
 #include "charts/RaceChart.h"
 #include "sheet/EmptySheet.h"
 
 #include <QJsonArray>
+#include <algorithm>
+#include <array>
 
 namespace zindle::cli {
 
 const char *const RaceHelp =
     "Usage: zindle-cli race DESIGN... [--json] [--chart FILE]\n"
-    "Puts up to 16 designs in a design list (built-ins keep their slots 0 to 4, files are\n"
-    "appended in the order given), makes each current and simulates it, then enters Race\n"
-    "mode with the last one and replays the race without a timer. Prints, for each lane\n"
-    "with a result, \"<slot> <name>: <text>\" (\"15 ft in 2.37 sec - 1st place\" or\n"
-    "\"3.45 sec/12.34 ft\"). Only slots 0 to 15 race. --json prints one JSON object instead.\n"
-    "--chart FILE draws the distance of every raced design over time (the selected design,\n"
+    "Simulates up to 16 designs, each as Simulate mode runs it, and replays the race without\n"
+    "a timer. The lanes are the design list's slots: a built-in design keeps its slot 0 to 4,\n"
+    "files take slots 5 to 15 in the order given and then the slots of built-in designs not\n"
+    "named, so every design named races. Prints, for each lane with a result,\n"
+    "\"<lane> <name>: <text>\" (\"15 ft in 2.37 sec - 1st place\" or \"3.45 sec/12.34 ft\"); a\n"
+    "design without a run is named on standard error. --json prints one JSON object instead.\n"
+    "--chart FILE draws the distance of every raced design over time (the last design named,\n"
     "the others and skidding in the race view's colours, the finish line at 15 ft, the winner\n"
     "marked) into FILE, a .png, .svg or .pdf file.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
+
+namespace {
+
+// One design named on the command line, simulated on its own.
+struct Entrant {
+    int builtIn = -1; // its built-in slot, -1 for a file
+    QString name;
+    bool simulated = false;
+    RaceTrace trace;
+};
+
+// The lane of every entrant (-1 for a built-in named a second time, which races once): built-in
+// designs in their own slots, as the window has them, files after them; once slots 5 to 15 are
+// taken, files take the slots no named built-in design holds.
+std::vector<int> assignLanes(const std::vector<Entrant> &entrants)
+{
+    std::array<bool, RaceSlots> taken{};
+    std::vector<int> lanes(entrants.size(), -1);
+    for (size_t i = 0; i < entrants.size(); ++i) {
+        const int slot = entrants[i].builtIn;
+        if (slot >= 0 && !taken[static_cast<size_t>(slot)]) {
+            taken[static_cast<size_t>(slot)] = true;
+            lanes[i] = slot;
+        }
+    }
+    std::vector<int> free;
+    for (int slot = BuiltInDesignCount; slot < RaceSlots; ++slot)
+        free.push_back(slot);
+    for (int slot = 0; slot < BuiltInDesignCount; ++slot)
+        if (!taken[static_cast<size_t>(slot)])
+            free.push_back(slot);
+    size_t next = 0;
+    for (size_t i = 0; i < entrants.size(); ++i)
+        if (entrants[i].builtIn < 0 && next < free.size())
+            lanes[i] = free[next++];
+    return lanes;
+}
+
+// A design list of the race alone: the entrants in their lanes, the lanes between them empty.
+DesignList raceList(const std::vector<Entrant> &entrants, const std::vector<int> &lanes)
+{
+    DesignList list;
+    list.entries.assign(RaceSlots, DesignSlot{});
+    list.items = QStringList(RaceSlots, QString());
+    list.CurrentDesign = -1;
+    for (size_t i = 0; i < entrants.size(); ++i) {
+        if (lanes[i] < 0)
+            continue;
+        const size_t lane = static_cast<size_t>(lanes[i]);
+        list.entries[lane].DesignName = entrants[i].name;
+        list.items[static_cast<qsizetype>(lane)] = entrants[i].name;
+        list.entries[lane].DesignSimulated = entrants[i].simulated;
+        list.traces[lane] = entrants[i].trace;
+        // The last design named is the one the window would show in Race mode.
+        list.CurrentDesign = lanes[i];
+    }
+    return list;
+}
+
+} // namespace
 
 int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -33,7 +98,7 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         error = QStringLiteral("at most %1 designs can race, %2 were given").arg(RaceSlots).arg(parsed.positional.size());
     if (!usable || parsed.positional.isEmpty() || parsed.positional.size() > RaceSlots) {
         if (!error.isEmpty())
-            err << "zindle-cli race: " << error << '\n';
+            err << "zindle-cli race: " << printableText(error) << '\n';
         err << RaceHelp;
         return UsageFailure;
     }
@@ -44,19 +109,38 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (!chartFormat)
             return UsageFailure;
     }
-    Workspace workspace;
-    workspace.scale = HeadlessSheetScale();
+    std::vector<Entrant> entrants;
     for (const QString &design : parsed.positional) {
-        // Selecting a design rebuilds it from scratch (a file is read again), then Simulate
-        // mode is entered for it.
+        // Each design rebuilt from scratch (a file read again) and run as Simulate mode runs it.
+        Workspace workspace;
+        workspace.scale = HeadlessSheetScale();
         if (!loadDesign(workspace, design, err))
             return FileFailure;
         EnterSimulateMode(workspace);
         RefreshPhysicsMode(workspace, SheetMode::Simulate);
+        Entrant entrant;
+        entrant.builtIn = workspace.list.currentIsBuiltIn() ? workspace.list.CurrentDesign : -1;
+        entrant.name = workspace.list.current().DesignName;
+        const int slot = workspace.list.CurrentDesign;
+        entrant.simulated = workspace.list.current().DesignSimulated && slot < RaceSlots;
+        if (entrant.simulated)
+            entrant.trace = workspace.list.traces[static_cast<size_t>(slot)];
+        entrants.push_back(std::move(entrant));
     }
-    RefreshPhysicsMode(workspace, SheetMode::Race);
+    const std::vector<int> lanes = assignLanes(entrants);
+    Workspace workspace;
+    workspace.list = raceList(entrants, lanes);
+    RunRaceToEnd(workspace.race, workspace.list);
 
     const auto results = RaceResults(workspace.race, workspace.list);
+    for (size_t i = 0; i < entrants.size(); ++i) {
+        const bool raced = std::any_of(results.begin(), results.end(),
+                                       [&](const RaceResult &result) { return result.lane == lanes[i]; });
+        if (lanes[i] < 0)
+            err << "zindle-cli race: " << printableText(entrants[i].name) << " is named twice and races once\n";
+        else if (!raced)
+            err << "zindle-cli race: " << printableText(entrants[i].name) << " cannot race: it has no run\n";
+    }
     const auto writeChart = [&] {
         if (!chartFormat)
             return Success;
@@ -76,7 +160,7 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return writeChart();
     }
     for (const RaceResult &result : results)
-        out << result.lane << ' ' << result.name << ": " << result.text << '\n';
+        out << result.lane << ' ' << printableText(result.name) << ": " << result.text << '\n';
     return writeChart();
 }
 

@@ -1,6 +1,7 @@
 #include "ReportCommand.h"
 
 #include "Cli.h"
+#include "files/PathText.h"
 #include "PhysicsOutput.h"
 #include "TemplatesCommand.h"
 
@@ -21,7 +22,7 @@ int reportCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!parseArguments(args, {}, {QStringLiteral("--page")}, parsed, error) || parsed.positional.size() != 2
         || !pageOption(parsed, paper, error)) {
         if (!error.isEmpty())
-            err << "zindle-cli report: " << error << '\n';
+            err << "zindle-cli report: " << printableText(error) << '\n';
         err << ReportHelp;
         return UsageFailure;
     }

@@ -1,5 +1,6 @@
 #include "ShowCommand.h"
 
+#include "files/PathText.h"
 #include "model/NumberText.h"
 
 namespace zindle::cli {
@@ -30,10 +31,12 @@ void printDesign(const Workspace &workspace, QTextStream &out)
 {
     const DesignRecord &design = workspace.design;
     const MaterialCatalogue &catalogue = workspace.catalogue;
-    out << "Name=" << workspace.list.current().DesignName << '\n';
+    // Texts read from the file are shown with their control characters escaped: a name with a
+    // line end in it must not add a line of its own.
+    out << "Name=" << printableText(workspace.list.current().DesignName) << '\n';
     const auto fields = parameterFields(design);
     for (size_t i = 0; i < fields.size(); ++i)
-        out << ParameterNames[i] << '=' << *fields[i] << '\n';
+        out << ParameterNames[i] << '=' << printableText(*fields[i]) << '\n';
 
     static const struct {
         const char *key;
@@ -48,11 +51,11 @@ void printDesign(const Workspace &workspace, QTextStream &out)
                           {"TreadMaterial", MaterialKind::Tread}};
     for (int part = 0; part < PartCount; ++part)
         out << parts[part].key << '='
-            << catalogue.name(parts[part].kind, design.MatIndex[static_cast<size_t>(part)]) << '\n';
+            << printableText(catalogue.name(parts[part].kind, design.MatIndex[static_cast<size_t>(part)])) << '\n';
 
-    out << "StepSize=" << design.StepSize << '\n';
-    out << "CaseRatio=" << design.CaseRatio << '\n';
-    out << "Friction=" << design.Friction << '\n';
+    out << "StepSize=" << printableText(design.StepSize) << '\n';
+    out << "CaseRatio=" << printableText(design.CaseRatio) << '\n';
+    out << "Friction=" << printableText(design.Friction) << '\n';
     out << "ChamberShape="
         << (design.ChamberShape == ChamberShapeKind::Octagonal ? "Octagonal" : "Circular") << '\n';
     out << "Drive=" << driveText(design.Drive) << '\n';

@@ -2,6 +2,7 @@
 
 #include "ChartOutput.h"
 #include "Cli.h"
+#include "files/PathText.h"
 #include "PhysicsOutput.h"
 #include "model/NumberText.h"
 #include "app/RefreshChain.h"
@@ -49,7 +50,7 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                         parsed, error)
         || parsed.positional.size() != 1) {
         if (!error.isEmpty())
-            err << "zindle-cli simulate: " << error << '\n';
+            err << "zindle-cli simulate: " << printableText(error) << '\n';
         err << SimulateHelp;
         return UsageFailure;
     }

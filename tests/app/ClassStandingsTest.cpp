@@ -122,7 +122,7 @@ TEST(ClassStandings, FoldersAreSearchedInPathOrderAndEveryFileTakenOnce)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const QString top = dir.filePath("top.zndl");
-    const QStringList sources = CollectDesignSources({top, dir.path(), "Racer", dir.filePath("missing.zndl")});
+    const QStringList sources = CollectDesignSources({top, dir.path(), "Racer", dir.filePath("missing.zndl")}).paths();
     EXPECT_EQ(sources, QStringList({top, dir.filePath("a/x.zndl"), dir.filePath("b/inner/z.zndl"),
                                     dir.filePath("b/y.ZNDL"), "Racer", dir.filePath("missing.zndl")}));
 }

@@ -192,7 +192,7 @@ TEST(CliLeague, WritesCsvAndASelfContainedPageAndAPdf)
     ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
     const QStringList csvLines = QString::fromUtf8(csvFile.readAll()).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(csvLines.size(), 1 + 14 + 1);
-    EXPECT_EQ(csvLines[0], "Place,Design,File,TimeEF,TopSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error");
+    EXPECT_EQ(csvLines[0], "Place,Design,File,Time,TimeEF,TopSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error");
     EXPECT_TRUE(csvLines[1].startsWith("1,"));
     EXPECT_TRUE(csvLines.last().startsWith(",," + folder.broken + ",")) << csvLines.last().toStdString();
 

@@ -239,6 +239,18 @@ TEST(CliRace, FilesAreAppendedAfterTheBuiltIns)
     EXPECT_TRUE(lines[0].startsWith("2 Pickup: "));
     EXPECT_TRUE(lines[1].startsWith("5 ")) << lines[1].toStdString();
 
+    // Sixteen files all race: lanes 5 to 15, then the lanes of the built-ins not named.
+    QStringList sixteen;
+    for (int i = 0; i < 16; ++i) {
+        sixteen << dir.filePath(QStringLiteral("car%1.zndl").arg(i));
+        ASSERT_EQ(runCli({"save", "Racer", sixteen.last()}).status, 0);
+    }
+    const CliResult full = runCli(QStringList{"race"} + sixteen);
+    ASSERT_EQ(full.status, 0) << full.err.toStdString();
+    ASSERT_EQ(full.lines().size(), 16) << full.out.toStdString();
+    EXPECT_TRUE(full.lines()[0].startsWith("0 Racer: ")) << full.lines()[0].toStdString();
+    EXPECT_TRUE(full.lines()[15].startsWith("15 Racer: "));
+
     QStringList seventeen;
     for (int i = 0; i < 17; ++i)
         seventeen << "Racer";

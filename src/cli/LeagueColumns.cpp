@@ -1,0 +1,60 @@
+#include "LeagueColumns.h"
+
+#include "files/PathText.h"
+
+#include <algorithm>
+
+namespace zindle::cli {
+
+const char *const ColumnCaptions[ColumnCount] = {"Place", "Design", "File", "Time to 15 ft (sec)",
+                                                 "Top speed (ft/sec)", "Distance (ft)", "Total Car Mass (lbm)",
+                                                 "Advisories"};
+
+QStringList rowCells(const StandingRow &row)
+{
+    const StandingTexts t = standingTexts(row);
+    return {t.place,
+            row.readable() ? printableText(row.name) : QStringLiteral("-"),
+            printableText(row.source),
+            t.time,
+            t.topSpeed,
+            t.distance,
+            t.mass,
+            printableText(t.advisories)};
+}
+
+QString summaryLine(const std::vector<StandingRow> &rows)
+{
+    const int read = static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [](const StandingRow &r) { return r.readable(); }));
+    const int unreadable = static_cast<int>(rows.size()) - read;
+    QString line = QStringLiteral("%1 design%2").arg(read).arg(read == 1 ? "" : "s");
+    if (unreadable > 0)
+        line += QStringLiteral(", %1 file%2 could not be read").arg(unreadable).arg(unreadable == 1 ? "" : "s");
+    return line;
+}
+
+QString heatTitle(const Heat &heat, const std::vector<Heat> &heats)
+{
+    const int cars = static_cast<int>(heat.lanes.size());
+    const QString size = QStringLiteral("%1 car%2").arg(cars).arg(cars == 1 ? "" : "s");
+    if (heat.final)
+        return QStringLiteral("Final (%1)").arg(size);
+    const auto inRound = std::count_if(heats.begin(), heats.end(), [&heat](const Heat &h) { return h.round == heat.round; });
+    return QStringLiteral("Round %1, heat %2 of %3 (%4)").arg(heat.round).arg(heat.number).arg(inRound).arg(size);
+}
+
+QString laneLine(const HeatLane &lane)
+{
+    return QStringLiteral("%1 %2: %3").arg(lane.lane).arg(printableText(lane.name), lane.text);
+}
+
+QString winnerLine(const Heat &heat)
+{
+    if (heat.winnerLane < 0)
+        return {};
+    return (heat.final ? QStringLiteral("Winner: ") : QStringLiteral("Goes on: "))
+           + printableText(heat.lanes[static_cast<size_t>(heat.winnerLane)].name);
+}
+
+} // namespace zindle::cli
