@@ -42,8 +42,8 @@ bool ranksBefore(const StandingRow &a, const StandingRow &b)
         return a.time < b.time;
     if (ga == 1 && a.distance != b.distance)
         return a.distance > b.distance;
-    if (ga <= 1 && a.topSpeed != b.topSpeed)
-        return a.topSpeed > b.topSpeed;
+    if (ga <= 1 && a.peakSpeed != b.peakSpeed)
+        return a.peakSpeed > b.peakSpeed;
     if (ga <= 2) {
         int byName = a.name.compare(b.name, Qt::CaseInsensitive);
         if (byName == 0)
@@ -82,13 +82,14 @@ void fillRow(StandingRow &row, Workspace &workspace)
     row.ran = !workspace.checks.cannotRun();
     row.TimeEF = r.TimeEF;
     row.TopSpeedEF = r.TopSpeedEF;
+    row.PeakSpeedEF = r.PeakSpeedEF;
     row.PoweredDistanceEF = r.PoweredDistanceEF;
     row.ProjectedMassEF = r.ProjectedMassEF;
     row.advisories = workspace.advisories.shownTexts();
     // An unfinished run's time is written in brackets; a finished one is a plain number.
     row.finished = row.ran && !r.TimeEF.isEmpty() && !r.TimeEF.startsWith(QLatin1Char('['));
     row.time = row.finished ? floatOr(r.TimeEF, 0.0f) : 0.0f;
-    row.topSpeed = floatOr(r.TopSpeedEF, 0.0f);
+    row.peakSpeed = floatOr(r.PeakSpeedEF, 0.0f);
     row.distance = floatOr(r.PoweredDistanceEF, 0.0f);
     row.mass = floatOr(r.ProjectedMassEF, 0.0f);
     const int slot = workspace.list.CurrentDesign;
@@ -154,13 +155,13 @@ StandingTexts standingTexts(const StandingRow &row)
     StandingTexts texts;
     texts.place = row.place > 0 ? QString::number(row.place) : none;
     if (!row.readable()) {
-        texts.time = texts.topSpeed = texts.distance = texts.mass = none;
+        texts.time = texts.peakSpeed = texts.distance = texts.mass = none;
         texts.advisories = row.error;
         return texts;
     }
     auto orNone = [&none](const QString &text) { return text.isEmpty() ? none : text; };
     texts.time = row.finished ? text00(row.time) : orNone(row.TimeEF);
-    texts.topSpeed = orNone(row.TopSpeedEF);
+    texts.peakSpeed = orNone(row.PeakSpeedEF);
     texts.distance = row.PoweredDistanceEF.isEmpty() ? none : text00(row.distance);
     texts.mass = row.ProjectedMassEF.isEmpty() ? none : fixedText(row.mass, 3);
     texts.advisories = row.advisories.join(QStringLiteral("; "));

@@ -4,7 +4,7 @@
 // its own. The designs share nothing, so they run side by side on every core; each result lands
 // in the slot of its design, which keeps the outcome identical to a one-by-one run.
 //
-// Ranking: cars that reach 15 ft by their time, ties by the higher top speed, then by name (then
+// Ranking: cars that reach 15 ft by their time, ties by the higher peak speed, then by name (then
 // by file, so the order never depends on the reading order); then the cars that ran short of
 // the line, farthest first (same ties); then designs the model cannot run; files that could not
 // be read come last and have no place.
@@ -31,10 +31,12 @@ struct StandingRow {
     bool ran = false;      // the model could run it (see its advisories otherwise)
     bool finished = false; // it reached 15 ft
     // The fields as the window shows them after "View the entire cycle".
-    QString TimeEF, TopSpeedEF, PoweredDistanceEF, ProjectedMassEF;
+    // TopSpeedEF is the speed at the end of the run, PeakSpeedEF the highest; PoweredDistanceEF
+    // the distance the spring drove the car (revised down to where a short run stopped).
+    QString TimeEF, TopSpeedEF, PeakSpeedEF, PoweredDistanceEF, ProjectedMassEF;
     QStringList advisories;
     // The same, parsed (0 where the field is empty or not a number).
-    float time = 0.0f, topSpeed = 0.0f, distance = 0.0f, mass = 0.0f;
+    float time = 0.0f, peakSpeed = 0.0f, distance = 0.0f, mass = 0.0f;
 
     RaceTrace trace;   // the recorded run, for heats and charts
     // The car as the Design sheet paints it, when asked for, as a PNG file encoded where the
@@ -72,11 +74,11 @@ std::vector<StandingRow> RunStandings(const DesignSources &sources, const Standi
 void RankStandings(std::vector<StandingRow> &rows);
 
 // A row's values as the standings show them, on the terminal, on the pages and in the window:
-// the time to two decimals (an unfinished run's time in brackets, as TimeEF has it), the top
-// speed as TopSpeedEF, distance to two decimals, mass to three, advisories joined by "; "
+// the time to two decimals (an unfinished run's time in brackets, as TimeEF has it), the peak
+// speed as PeakSpeedEF, distance to two decimals, mass to three, advisories joined by "; "
 // (the reason for a file that could not be read). "-" where there is nothing.
 struct StandingTexts {
-    QString place, time, topSpeed, distance, mass, advisories;
+    QString place, time, peakSpeed, distance, mass, advisories;
 };
 StandingTexts standingTexts(const StandingRow &row);
 

@@ -34,6 +34,7 @@ LiveResult ComputeLiveResult(Workspace &copy, const std::atomic<bool> *stop)
     result.runs = !copy.checks.cannotRun();
     result.TimeEF = copy.results.TimeEF;
     result.TopSpeedEF = copy.results.TopSpeedEF;
+    result.PeakSpeedEF = copy.results.PeakSpeedEF;
     result.ProjectedMassEF = copy.results.ProjectedMassEF;
     const AdvisoryState &advisories = copy.advisories;
     result.advisories = advisories.shownTexts();

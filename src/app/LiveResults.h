@@ -36,7 +36,7 @@ struct LiveResult {
     QString cannotRun;
     // The result fields' texts exactly as the Simulate refresh leaves them ("[3.45]" for a car
     // that falls short of 15 ft; empty where the model could not compute them).
-    QString TimeEF, TopSpeedEF, ProjectedMassEF;
+    QString TimeEF, TopSpeedEF, PeakSpeedEF, ProjectedMassEF;
     // The advisories Simulate mode evaluates for the design, top to bottom (the skid one included).
     QStringList advisories;
     // The car reached 15 ft.

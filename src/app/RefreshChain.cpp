@@ -67,6 +67,7 @@ SimulationOutcome noRun(Workspace &workspace, int frame)
     ResultFields &r = workspace.results;
     r.TimeEF.clear();
     r.TopSpeedEF.clear();
+    r.PeakSpeedEF.clear();
     r.RevisedLabel.clear();
     workspace.forces.SkidOccurred = false;
     workspace.run.clear();

@@ -7,7 +7,8 @@
 namespace zindle::cli {
 
 const char *const ColumnCaptions[ColumnCount] = {"Place", "Design", "File", "Time to 15 ft (sec)",
-                                                 "Top speed (ft/sec)", "Distance (ft)", "Total Car Mass (lbm)",
+                                                 "Peak speed (ft/sec)", "Powered distance (ft)",
+                                                 "Total Car Mass (lbm)",
                                                  "Advisories"};
 
 QStringList rowCells(const StandingRow &row)
@@ -17,7 +18,7 @@ QStringList rowCells(const StandingRow &row)
             row.readable() ? printableText(row.name) : QStringLiteral("-"),
             printableText(row.source),
             t.time,
-            t.topSpeed,
+            t.peakSpeed,
             t.distance,
             t.mass,
             printableText(t.advisories)};

@@ -17,9 +17,10 @@ const char *const LeagueHelp =
     "Ranks a whole class's designs. Every design (a FOLDER stands for every .zndl file below\n"
     "it, in path order; a built-in design's name is taken too) is read and simulated as\n"
     "'simulate' does, each on its own, over all cores. Cars that reach 15 ft rank by time\n"
-    "(ties by the higher top speed, then by name), then the others by distance, then those\n"
-    "the model cannot run. Prints a table: place, design, file, time to 15 ft, top speed,\n"
-    "distance, total mass and advisories; files that cannot be read are listed with the\n"
+    "(ties by the higher peak speed, then by name), then the others by powered distance,\n"
+    "then those the model cannot run. Prints a table: place, design, file, time to 15 ft,\n"
+    "peak speed (the highest of the run), powered distance (where the spring's drive ended),\n"
+    "total mass and advisories; files that cannot be read are listed with the\n"
     "reason and do not stop the others.\n"
     "  --csv OUT     the standings as CSV, the values as the result fields hold them\n"
     "  --json        one JSON object instead of the table\n"
@@ -47,6 +48,7 @@ QJsonObject rowJson(const StandingRow &row)
                        {QStringLiteral("Finished"), row.finished},
                        {QStringLiteral("TimeEF"), row.TimeEF},
                        {QStringLiteral("TopSpeedEF"), row.TopSpeedEF},
+                       {QStringLiteral("PeakSpeedEF"), row.PeakSpeedEF},
                        {QStringLiteral("PoweredDistanceEF"), row.PoweredDistanceEF},
                        {QStringLiteral("ProjectedMassEF"), row.ProjectedMassEF},
                        {QStringLiteral("Advisories"), QJsonArray::fromStringList(row.advisories)}};

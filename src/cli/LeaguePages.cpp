@@ -259,8 +259,8 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         for (const char *caption : ColumnCaptions)
             header << QString::fromLatin1(caption);
         header[3] = QStringLiteral("Time (sec)");
-        header[4] = QStringLiteral("Top speed");
-        header[5] = QStringLiteral("Distance");
+        header[4] = QStringLiteral("Peak speed");
+        header[5] = QStringLiteral("Powered distance");
         header[6] = QStringLiteral("Mass (lbm)");
         header[7] = QStringLiteral("Advisories");
         pages.room(3 * rowHeight);

@@ -88,7 +88,7 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
 {
     // Time is the time as a number (also for a car short of the line); TimeEF the field's text.
     QString out = QStringLiteral(
-        "Place,Design,File,Time,TimeEF,TopSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error\r\n");
+        "Place,Design,File,Time,TimeEF,TopSpeedEF,PeakSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error\r\n");
     for (const StandingRow &row : rows) {
         const QStringList cells{csvNumberCell(row.place > 0 ? QString::number(row.place) : QString()),
                                 csvTextCell(row.name),
@@ -96,6 +96,7 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
                                 csvNumberCell(timeNumber(row)),
                                 csvTextCell(row.TimeEF),
                                 csvNumberCell(row.TopSpeedEF),
+                                csvNumberCell(row.PeakSpeedEF),
                                 csvNumberCell(row.PoweredDistanceEF),
                                 csvNumberCell(row.ProjectedMassEF),
                                 csvTextCell(row.advisories.join(QStringLiteral("; "))),

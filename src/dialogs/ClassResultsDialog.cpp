@@ -46,8 +46,8 @@ ClassResultsDialog::ClassResultsDialog(QWidget *parent) : QDialog(parent)
 
     model_ = new QStandardItemModel(0, ColumnCount, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Place"), QStringLiteral("Design"),
-                                       QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Top speed (ft/sec)"),
-                                       QStringLiteral("Distance (ft)"), QStringLiteral("Total Car Mass (lbm)"),
+                                       QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Peak speed (ft/sec)"),
+                                       QStringLiteral("Powered distance (ft)"), QStringLiteral("Total Car Mass (lbm)"),
                                        QStringLiteral("Advisories"), QStringLiteral("File")});
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
@@ -97,7 +97,7 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
         // Unplaced rows sort after the placed ones, unreadable files last.
         const double placeKey = row.place > 0 ? row.place : (readable ? Last / 2 : Last);
         const double timeKey = row.finished ? row.time : Last;
-        const double speedKey = readable && !row.TopSpeedEF.isEmpty() ? row.topSpeed : -Last;
+        const double speedKey = readable && !row.PeakSpeedEF.isEmpty() ? row.peakSpeed : -Last;
         const double distanceKey = readable && !row.PoweredDistanceEF.isEmpty() ? row.distance : -Last;
         const double massKey = readable && !row.ProjectedMassEF.isEmpty() ? row.mass : Last;
         QList<QStandardItem *> items{
@@ -105,7 +105,7 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
             // A file that could not be read is known by its file name.
             cell(readable ? row.name : QFileInfo(row.source).fileName(), row.name.toLower()),
             cell(t.time, timeKey, right),
-            cell(t.topSpeed, speedKey, right),
+            cell(t.peakSpeed, speedKey, right),
             cell(t.distance, distanceKey, right),
             cell(t.mass, massKey, right),
             cell(t.advisories, t.advisories),

@@ -37,7 +37,7 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < table_->rowCount(); ++i) {
         const ResultFieldRow &row = rows[static_cast<size_t>(i)];
-        auto *caption = new QTableWidgetItem(QString::fromUtf8(row.caption));
+        auto *caption = new QTableWidgetItem(QString::fromUtf8(row.shownCaption()));
         // The name the command line and the files use, for those who meet it there.
         caption->setToolTip(QString::fromLatin1(row.name));
         if (*row.helpPath) {

@@ -78,8 +78,11 @@ const ResultFieldRow table[] = {
     {"TimeEF", &R::TimeEF, nullptr, "Time to 15 ft (sec)",
      "Time to 15 ft; in brackets the time of a car that stopped short", "s", "/help/h-timeto15feet.html", Run,
      {Performance, "Time to 15 ft:", " sec", Right, 2750}},
-    {"TopSpeedEF", &R::TopSpeedEF, nullptr, "Top speed (ft/sec)", "Speed when the spring ran out", "ft/s",
-     "/help/h-speedat15feet.html", Run, {Performance, "Speed at 15 ft:", " sec", Right, 2850}},
+    {"TopSpeedEF", &R::TopSpeedEF, nullptr, "Top speed (ft/sec)",
+     "Speed at the end of the run, when the spring ran out or the time ran out", "ft/s",
+     "/help/h-speedat15feet.html", Run, {Performance, "Speed at 15 ft:", " sec", Right, 2850},
+     "Speed at the end of the run (ft/sec)"},
+    {"PeakSpeedEF", &R::PeakSpeedEF, nullptr, "Peak speed (ft/sec)", "Highest speed of the run", "ft/s", "", Run, {}},
     {"RevisedLabel", &R::RevisedLabel, nullptr, "", "The prediction a run fell short of", "ft", "", Run, {}},
 };
 

@@ -42,6 +42,11 @@ struct ResultFieldRow {
     const char *helpPath; // the help page behind the window's caption ("" when none)
     CliListing cli;
     ReportPlacement report;
+    // The caption of the views that list every field (the details window), where the window's
+    // own caption would say something else than the value is; null to keep the caption.
+    const char *listCaption = nullptr;
+
+    const char *shownCaption() const { return listCaption ? listCaption : caption; }
 
     QString value(const DesignRecord &design, const ResultFields &results) const;
 };

@@ -20,7 +20,9 @@ struct ResultFields {
     // Propulsion and traction.
     QString PropulsionLeftEF, PropulsionRightEF, TractionLeftEF, TractionRightEF;
     // Simulation.
-    QString TimeEF, TopSpeedEF;
+    // TopSpeedEF is the speed at the end of the run (when the spring ran out or the time limit
+    // struck), as Simulate has always shown it; PeakSpeedEF the highest speed of the run.
+    QString TimeEF, TopSpeedEF, PeakSpeedEF;
     // "(was ...)" beside PoweredDistanceEF after a run fell short of the prediction; empty
     // while the label is hidden.
     QString RevisedLabel;

@@ -120,7 +120,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     SimulationOutcome out;
     out.totalRevs = in.totalRevs;
     int timeIndex = 0;
-    float v = 0.0f, distance = 0.0f, revsLeft = 0.0f, revsRight = 0.0f;
+    float v = 0.0f, distance = 0.0f, revsLeft = 0.0f, revsRight = 0.0f, peak = 0.0f;
     int frameCounter = 1, stepCounter = 0;
     bool skidLeft = false, skidRight = false;
 
@@ -176,6 +176,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
             dx = 0.0f;
         distance += dx;
         v = v2;
+        peak = std::max(peak, v);
 
         float base = wheelUsable ? dx / circumferenceFt : 0.0f;
         if (!std::isfinite(base))
@@ -283,6 +284,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     else
         results.TimeEF = QStringLiteral("[") + doubleText(timeIndex / 100.0).left(4) + QStringLiteral("]");
     results.TopSpeedEF = floatText(v).left(4);
+    results.PeakSpeedEF = floatText(peak).left(4);
     if (in.predicted > distance) {
         results.RevisedLabel = QStringLiteral("(was ") + results.PoweredDistanceEF.left(4) + QStringLiteral(")");
         results.PoweredDistanceEF = floatText(distance).left(4);

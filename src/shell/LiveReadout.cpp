@@ -30,7 +30,9 @@ QStringList valueParts(const LiveResult &r)
         parts << QStringLiteral("15 ft in ") + text00(floatOr(r.TimeEF, 0.0f)) + QStringLiteral(" s");
     else
         parts << QStringLiteral("15 ft not reached ") + r.TimeEF;
-    parts << QStringLiteral("top ") + r.TopSpeedEF + QStringLiteral(" ft/s");
+    // The highest speed: the end speed of a car that has coasted to the end of its run says
+    // little about how fast it was.
+    parts << QStringLiteral("peak ") + r.PeakSpeedEF + QStringLiteral(" ft/s");
     if (!r.ProjectedMassEF.isEmpty())
         parts << fixedText(floatOr(r.ProjectedMassEF, 0.0f), 3) + QStringLiteral(" lb");
     return parts;
@@ -39,7 +41,7 @@ QStringList valueParts(const LiveResult &r)
 QString caption(const char *field)
 {
     const ResultFieldRow *row = resultFieldRow(QString::fromLatin1(field));
-    return row ? QString::fromLatin1(row->caption) : QString::fromLatin1(field);
+    return row ? QString::fromLatin1(row->shownCaption()) : QString::fromLatin1(field);
 }
 
 } // namespace
@@ -56,7 +58,10 @@ QString liveReadoutHint(const LiveResult &r)
     QStringList lines;
     lines << QStringLiteral("As Simulate will show the design, computed while you edit it:");
     const std::pair<const char *, const QString *> fields[] = {
-        {"TimeEF", &r.TimeEF}, {"TopSpeedEF", &r.TopSpeedEF}, {"ProjectedMassEF", &r.ProjectedMassEF}};
+        {"TimeEF", &r.TimeEF},
+        {"PeakSpeedEF", &r.PeakSpeedEF},
+        {"TopSpeedEF", &r.TopSpeedEF},
+        {"ProjectedMassEF", &r.ProjectedMassEF}};
     for (const auto &[name, value] : fields)
         lines << caption(name) + QStringLiteral(": ") + (value->isEmpty() ? QStringLiteral("-") : *value);
     if (r.advisories.isEmpty()) {
@@ -85,7 +90,7 @@ int LiveReadout::usualWidth() const
     LiveResult usual;
     usual.runs = true;
     usual.TimeEF = QStringLiteral("[10.0]");
-    usual.TopSpeedEF = QStringLiteral("15.3");
+    usual.PeakSpeedEF = QStringLiteral("15.3");
     usual.ProjectedMassEF = QStringLiteral("0.231");
     usual.advisories = QStringList{QString(), QString()};
     return fontMetrics().horizontalAdvance(QStringLiteral("Updating\u2026 ") + liveReadoutText(usual)) + 4;

@@ -14,25 +14,25 @@ using namespace zindle;
 
 namespace {
 
-StandingRow finisher(const QString &name, const QString &file, float time, float topSpeed)
+StandingRow finisher(const QString &name, const QString &file, float time, float peakSpeed)
 {
     StandingRow row;
     row.name = name;
     row.source = file;
     row.ran = row.finished = true;
     row.time = time;
-    row.topSpeed = topSpeed;
+    row.peakSpeed = peakSpeed;
     return row;
 }
 
-StandingRow shortOfLine(const QString &name, const QString &file, float distance, float topSpeed = 10.0f)
+StandingRow shortOfLine(const QString &name, const QString &file, float distance, float peakSpeed = 10.0f)
 {
     StandingRow row;
     row.name = name;
     row.source = file;
     row.ran = true;
     row.distance = distance;
-    row.topSpeed = topSpeed;
+    row.peakSpeed = peakSpeed;
     return row;
 }
 
@@ -88,7 +88,8 @@ TEST(ClassStandings, ShowsTimesAndDistancesAsTheWindowRoundsThem)
     StandingRow row = finisher("A", "a.zndl", 2.36999988555908f, 12.3f);
     row.place = 1;
     row.TimeEF = "2.36999988555908";
-    row.TopSpeedEF = "12.3";
+    row.TopSpeedEF = "0.97";
+    row.PeakSpeedEF = "12.3";
     row.PoweredDistanceEF = "15.2345";
     row.distance = 15.2345f;
     row.ProjectedMassEF = "0.231295809149742";
@@ -97,7 +98,7 @@ TEST(ClassStandings, ShowsTimesAndDistancesAsTheWindowRoundsThem)
     const StandingTexts t = standingTexts(row);
     EXPECT_EQ(t.place, "1");
     EXPECT_EQ(t.time, "2.37");
-    EXPECT_EQ(t.topSpeed, "12.3");
+    EXPECT_EQ(t.peakSpeed, "12.3");
     EXPECT_EQ(t.distance, "15.23");
     EXPECT_EQ(t.mass, "0.231");
     EXPECT_EQ(t.advisories, "Skid advisory.; Other.");

@@ -46,7 +46,7 @@ void makeClass(ClassFolder &folder)
 struct Single {
     QString file, name;
     bool finished = false;
-    float time = 0, topSpeed = 0, distance = 0;
+    float time = 0, peakSpeed = 0, distance = 0;
 };
 
 } // namespace
@@ -69,7 +69,7 @@ TEST(CliLeague, RanksAsTheIndividualSimulateRunsDoAndListsUnreadableFiles)
         const QString time = object["TimeEF"].toString();
         s.finished = !time.startsWith('[');
         s.time = time.toFloat();
-        s.topSpeed = object["TopSpeedEF"].toString().toFloat();
+        s.peakSpeed = object["PeakSpeedEF"].toString().toFloat();
         s.distance = object["PoweredDistanceEF"].toString().toFloat();
         singles.push_back(s);
     }
@@ -80,8 +80,8 @@ TEST(CliLeague, RanksAsTheIndividualSimulateRunsDoAndListsUnreadableFiles)
             return a.time < b.time;
         if (!a.finished && a.distance != b.distance)
             return a.distance > b.distance;
-        if (a.topSpeed != b.topSpeed)
-            return a.topSpeed > b.topSpeed;
+        if (a.peakSpeed != b.peakSpeed)
+            return a.peakSpeed > b.peakSpeed;
         if (a.name != b.name)
             return a.name < b.name;
         return a.file < b.file;
@@ -192,7 +192,7 @@ TEST(CliLeague, WritesCsvAndASelfContainedPageAndAPdf)
     ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
     const QStringList csvLines = QString::fromUtf8(csvFile.readAll()).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(csvLines.size(), 1 + 14 + 1);
-    EXPECT_EQ(csvLines[0], "Place,Design,File,Time,TimeEF,TopSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error");
+    EXPECT_EQ(csvLines[0], "Place,Design,File,Time,TimeEF,TopSpeedEF,PeakSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error");
     EXPECT_TRUE(csvLines[1].startsWith("1,"));
     EXPECT_TRUE(csvLines.last().startsWith(",," + folder.broken + ",")) << csvLines.last().toStdString();
 

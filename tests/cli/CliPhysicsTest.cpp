@@ -99,8 +99,8 @@ TEST(CliSimulate, EveryBuiltInFinishesWithATimeOrABracketedTime)
         EXPECT_TRUE(time.match(r.value("TimeEF")).hasMatch()) << r.value("TimeEF").toStdString();
         const QStringList keys = keysOf(r.lines());
         EXPECT_EQ(keys.mid(0, AnalyzeKeys.size()), AnalyzeKeys);
-        EXPECT_EQ(keys.mid(AnalyzeKeys.size(), 5),
-                  QStringList({"PredictedDistance", "TimeEF", "TopSpeedEF", "RevisedLabel", "SkidOccurred"}));
+        EXPECT_EQ(keys.mid(AnalyzeKeys.size(), 6), QStringList({"PredictedDistance", "TimeEF", "TopSpeedEF",
+                                                                "PeakSpeedEF", "RevisedLabel", "SkidOccurred"}));
         // Each key once (Advisory lines apart).
         QStringList fields = keys;
         fields.removeAll("Advisory");
@@ -128,8 +128,8 @@ TEST(CliSimulate, TheRevisedDistanceAndThePredictionEachHaveTheirKey)
         }
         // The JSON says the same.
         const QJsonObject json = runCli({"simulate", design, "--json"}).json();
-        for (const char *key : {"PoweredDistanceEF", "PredictedDistance", "TimeEF", "TopSpeedEF", "RevisedLabel",
-                                "SkidOccurred", "RevsEF"})
+        for (const char *key : {"PoweredDistanceEF", "PredictedDistance", "TimeEF", "TopSpeedEF", "PeakSpeedEF",
+                                "RevisedLabel", "SkidOccurred", "RevsEF"})
             EXPECT_EQ(json.value(key).toString(), r.value(key)) << key;
     }
 }

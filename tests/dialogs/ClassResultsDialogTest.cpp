@@ -51,7 +51,7 @@ TEST(ClassResultsDialog, ShowsTheStandingsSortsByAnyColumnAndOpensOnDoubleClick)
     EXPECT_EQ(places[12], "-");
     EXPECT_TRUE(column(dialog, ClassResultsDialog::FileColumn)[12].endsWith("zz-broken.zndl"));
 
-    // Sorting by top speed, fastest first, goes by the number, not by the text.
+    // Sorting by peak speed, fastest first, goes by the number, not by the text.
     dialog.table()->sortByColumn(ClassResultsDialog::SpeedColumn, Qt::DescendingOrder);
     const QStringList speeds = column(dialog, ClassResultsDialog::SpeedColumn);
     for (int i = 1; i < 12; ++i)
