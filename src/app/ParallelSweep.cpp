@@ -9,7 +9,7 @@
 #include <array>
 #include <chrono>
 #include <condition_variable>
-#include <limits>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -23,31 +23,58 @@ struct CombinationStart {
     QString width, length, wheel;
 };
 
-// Empty when `stopAsked` said so on the way: a replay of a very large grid takes a while, and a
-// STOP then needs no combination run.
-std::vector<CombinationStart> replayBuilds(const Workspace &start, const ParallelSweepResult &plan,
-                                           const std::function<bool()> &stopAsked)
-{
-    DesignRecord design = start.design;
-    ResultFields results;
-    BuildShared build;
-    std::vector<CombinationStart> starts;
-    starts.reserve(static_cast<size_t>(plan.total));
-    for (const float dw : plan.wheelValues) {
-        design.DriveWhlDia = floatText(dw);
-        for (const float sl : plan.lengthValues) {
-            design.SpringLength = floatText(sl);
-            for (const float sw : plan.widthValues) {
-                design.SpringWidth = floatText(sw);
-                if (starts.size() % 1024 == 1023 && stopAsked())
-                    return {};
-                starts.push_back({design.SpringWidth, design.SpringLength, design.DriveWhlDia});
-                ComputeBuildGeometry(design, start.catalogue, results, build);
-            }
-        }
+// Hands out the combinations in sweep order with the design each starts from. The builds are
+// replayed as the combinations are handed out (microseconds each), so that no grid, however
+// large, is held or replayed before the first combination runs.
+class CombinationSource {
+public:
+    CombinationSource(const Workspace &start, const ParallelSweepResult &plan)
+        : design_(start.design), catalogue_(start.catalogue), plan_(plan)
+    {
     }
-    return starts;
-}
+
+    // Up to `count` next combinations, the first of them number `first`; none at the end.
+    std::vector<CombinationStart> next(size_t count, qint64 &first)
+    {
+        first = index_;
+        std::vector<CombinationStart> starts;
+        while (starts.size() < count && index_ < plan_.total) {
+            const size_t widths = plan_.widthValues.size(), lengths = plan_.lengthValues.size();
+            const size_t width = static_cast<size_t>(index_ % static_cast<qint64>(widths));
+            const size_t length = static_cast<size_t>(index_ / static_cast<qint64>(widths) % static_cast<qint64>(lengths));
+            const size_t wheel = static_cast<size_t>(index_ / static_cast<qint64>(widths * lengths));
+            // Each loop writes its value when it moves on, as the one-by-one sweep's loops do.
+            if (width == 0 && length == 0)
+                design_.DriveWhlDia = floatText(plan_.wheelValues[wheel]);
+            if (width == 0)
+                design_.SpringLength = floatText(plan_.lengthValues[length]);
+            design_.SpringWidth = floatText(plan_.widthValues[width]);
+            starts.push_back({design_.SpringWidth, design_.SpringLength, design_.DriveWhlDia});
+            ComputeBuildGeometry(design_, catalogue_, results_, build_);
+            ++index_;
+        }
+        return starts;
+    }
+
+private:
+    DesignRecord design_;
+    const MaterialCatalogue &catalogue_;
+    const ParallelSweepResult &plan_;
+    ResultFields results_;
+    BuildShared build_;
+    qint64 index_ = 0;
+};
+
+// Combinations a thread takes at a time: few enough that a STOP is seen at once and that what
+// waits to be counted in sweep order stays small, enough that the threads rarely queue.
+constexpr size_t BatchSize = 32;
+
+// A batch as a thread ran it: the cells of its first combinations (all of them, unless a stop
+// came in between).
+struct RunBatch {
+    size_t handedOut = 0;
+    std::vector<SweepCell> cells;
+};
 
 } // namespace
 
@@ -61,11 +88,12 @@ void RefreshSweepCombination(Workspace &workspace)
     RunWorkspaceSimulation(workspace, numbers, FrameRunToEnd, SheetMode::Simulate, none);
 }
 
-SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, int cell)
+SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, qint64 cell)
 {
-    const int widths = std::max<int>(1, static_cast<int>(result.widthValues.size()));
-    const int lengths = std::max<int>(1, static_cast<int>(result.lengthValues.size()));
-    return {cell / (widths * lengths), (cell / widths) % lengths, cell % widths};
+    const qint64 widths = std::max<qint64>(1, static_cast<qint64>(result.widthValues.size()));
+    const qint64 lengths = std::max<qint64>(1, static_cast<qint64>(result.lengthValues.size()));
+    return {static_cast<int>(cell / (widths * lengths)), static_cast<int>((cell / widths) % lengths),
+            static_cast<int>(cell % widths)};
 }
 
 ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &before,
@@ -79,12 +107,10 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
     result.wheelValues = SweepValues(ranges.wheel);
     result.lengthValues = SweepValues(ranges.length);
     result.widthValues = SweepValues(ranges.width);
-    const qint64 total = static_cast<qint64>(result.wheelValues.size()) * result.lengthValues.size()
-                         * result.widthValues.size();
-    // The grid lives in memory; a sweep of more cells than an int counts is far beyond any use.
-    if (total <= 0 || total > std::numeric_limits<int>::max() / 2)
+    result.total = static_cast<qint64>(result.wheelValues.size()) * static_cast<qint64>(result.lengthValues.size())
+                   * static_cast<qint64>(result.widthValues.size());
+    if (result.total <= 0)
         return result;
-    result.total = static_cast<int>(total);
 
     const std::function<bool()> stopAsked = [&] {
         return (options.stopFlag && options.stopFlag->load()) || (options.stopRequested && options.stopRequested());
@@ -96,70 +122,105 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
     }
     // The threads copy this snapshot, never the caller's workspace.
     const Workspace snapshot = start;
-    const std::vector<CombinationStart> starts = replayBuilds(snapshot, result, stopAsked);
-    if (starts.empty()) {
-        result.stopped = true;
-        return result;
-    }
-    std::vector<SweepCell> cells(static_cast<size_t>(result.total));
-    std::vector<std::atomic<bool>> done(static_cast<size_t>(result.total));
-    std::atomic<int> next{0};
+    CombinationSource source(snapshot, result);
+    std::mutex sourceMutex;
+    // Batches run but not yet counted, by their first combination; the sweep's thread counts
+    // them in sweep order.
+    std::map<qint64, RunBatch> ran;
     std::atomic<bool> stop{false};
-    std::atomic<int> running{0};
+    int running = 0;
     std::mutex mutex;
     std::condition_variable wake;
 
+    const auto stopping = [&] {
+        // A window's STOP is seen here at once, not only when the sweep's thread wakes.
+        return stop.load(std::memory_order_acquire) || (options.stopFlag && options.stopFlag->load());
+    };
     const auto work = [&] {
         Workspace workspace = snapshot;
-        for (;;) {
-            // A window's STOP is seen here at once, not only when the sweep's thread wakes.
-            if (stop.load(std::memory_order_acquire) || (options.stopFlag && options.stopFlag->load()))
+        while (!stopping()) {
+            qint64 first = 0;
+            std::vector<CombinationStart> starts;
+            {
+                const std::lock_guard<std::mutex> lock(sourceMutex);
+                starts = source.next(BatchSize, first);
+            }
+            if (starts.empty())
                 break;
-            const int i = next.fetch_add(1);
-            if (i >= result.total)
-                break;
-            const CombinationStart &begin = starts[static_cast<size_t>(i)];
-            workspace.design.SpringWidth = begin.width;
-            workspace.design.SpringLength = begin.length;
-            workspace.design.DriveWhlDia = begin.wheel;
-            RefreshSweepCombination(workspace);
-            cells[static_cast<size_t>(i)] = {workspace.results.TimeEF, workspace.design.SpringWidth,
-                                             workspace.design.SpringLength, workspace.design.DriveWhlDia};
-            done[static_cast<size_t>(i)].store(true, std::memory_order_release);
+            RunBatch batch;
+            batch.handedOut = starts.size();
+            batch.cells.reserve(starts.size());
+            for (const CombinationStart &begin : starts) {
+                if (stopping())
+                    break;
+                workspace.design.SpringWidth = begin.width;
+                workspace.design.SpringLength = begin.length;
+                workspace.design.DriveWhlDia = begin.wheel;
+                RefreshSweepCombination(workspace);
+                batch.cells.push_back({workspace.results.TimeEF, workspace.design.SpringWidth,
+                                       workspace.design.SpringLength, workspace.design.DriveWhlDia});
+            }
             {
                 const std::lock_guard<std::mutex> lock(mutex);
+                ran.emplace(first, std::move(batch));
             }
             wake.notify_one();
         }
         {
             const std::lock_guard<std::mutex> lock(mutex);
-            running.fetch_sub(1);
+            --running;
         }
         wake.notify_one();
     };
 
     int threads = options.threads > 0 ? options.threads
                                       : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    threads = std::min(threads, result.total);
+    threads = static_cast<int>(std::min<qint64>(threads, result.total));
     running = threads;
     std::vector<std::thread> workers;
     workers.reserve(static_cast<size_t>(threads));
     for (int t = 0; t < threads; ++t)
         workers.emplace_back(work);
 
-    int counted = 0, reported = 0;
+    // Counts the batches that follow on from those counted; a batch a stop cut short ends the
+    // count, whatever ran after it.
+    QString bestTime = QStringLiteral("99999");
+    bool countEnded = false;
+    const auto countReady = [&] {
+        for (;;) {
+            RunBatch batch;
+            {
+                const std::lock_guard<std::mutex> lock(mutex);
+                const auto next = ran.find(result.combinations);
+                if (countEnded || next == ran.end())
+                    return;
+                batch = std::move(next->second);
+                ran.erase(next);
+            }
+            for (SweepCell &cell : batch.cells) {
+                if (OfferSweepTime(bestTime, result.best, cell.time, cell.width, cell.length, cell.wheel))
+                    result.bestIndex = result.combinations;
+                ++result.combinations;
+                result.last = cell;
+                if (options.keepCells)
+                    result.cells.push_back(std::move(cell));
+            }
+            countEnded = batch.cells.size() < batch.handedOut;
+        }
+    };
+
+    qint64 reported = 0;
     for (;;) {
         bool finished = false;
         {
             std::unique_lock<std::mutex> lock(mutex);
             wake.wait_for(lock, std::chrono::milliseconds(20));
-            finished = running.load() == 0;
+            finished = running == 0;
         }
-        while (counted < result.total && done[static_cast<size_t>(counted)].load(std::memory_order_acquire))
-            ++counted;
-        if (options.progress && counted > reported) {
-            reported = counted;
-            options.progress(counted, result.total);
+        countReady();
+        if (options.progress && result.combinations > reported) {
+            reported = result.combinations;
+            options.progress(result.combinations, result.total);
         }
         if (!result.stopped && stopAsked()) {
             result.stopped = true;
@@ -170,32 +231,20 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
     }
     for (std::thread &worker : workers)
         worker.join();
-    while (counted < result.total && done[static_cast<size_t>(counted)].load(std::memory_order_acquire))
-        ++counted;
+    countReady();
     // A stop that came after the last combination was handed out stopped nothing.
-    if (counted == result.total)
+    if (result.combinations == result.total)
         result.stopped = false;
-
-    cells.resize(static_cast<size_t>(counted));
-    result.cells = std::move(cells);
-    result.combinations = counted;
-    QString bestTime = QStringLiteral("99999");
-    for (int i = 0; i < counted; ++i) {
-        const SweepCell &cell = result.cells[static_cast<size_t>(i)];
-        if (OfferSweepTime(bestTime, result.best, cell.time, cell.width, cell.length, cell.wheel))
-            result.bestIndex = i;
-    }
     return result;
 }
 
 void HoldLastCombination(DesignRecord &design, const ParallelSweepResult &result)
 {
-    if (result.cells.empty())
+    if (result.combinations == 0)
         return;
-    const SweepCell &last = result.cells.back();
-    design.SpringWidth = last.width;
-    design.SpringLength = last.length;
-    design.DriveWhlDia = last.wheel;
+    design.SpringWidth = result.last.width;
+    design.SpringLength = result.last.length;
+    design.DriveWhlDia = result.last.wheel;
 }
 
 namespace {
@@ -256,7 +305,7 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
                  + QStringLiteral("time to 15 ft") + (fixed.isEmpty() ? QString() : QStringLiteral(", ") + fixed);
     const size_t nx = grid.xValues.size();
     grid.cells.assign(nx * grid.yValues.size(), DesignMapCell{});
-    const auto place = [&](int cell) {
+    const auto place = [&](qint64 cell) {
         const SweepCellIndex index = sweepCellIndex(result, cell);
         const int coordinate[] = {index.wheel, index.length, index.width};
         return static_cast<size_t>(coordinate[yAxis.which]) * nx + static_cast<size_t>(coordinate[xAxis.which]);

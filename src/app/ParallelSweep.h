@@ -4,7 +4,9 @@
 //
 // Each combination runs in a copy of the workspace taken when the sweep starts, so the caller's
 // workspace is not touched while the sweep runs (a window can run it from a worker thread and
-// keep painting). Combinations are handed out in sweep order; a stop request ends the sweep at
+// keep painting). Combinations are handed out in sweep order, a few at a time, as they are
+// needed: a grid of any size runs in the memory of a few combinations (and of its cells, when
+// they are kept); a stop request ends the sweep at
 // the next combination boundary (the combinations being simulated finish), and the results
 // count, in sweep order, up to the last combination completed with every one before it.
 //
@@ -12,8 +14,9 @@
 // the same design one after the other:
 // - the build step enlarges a drive wheel too small for the spring's case and writes the
 //   enlarged diameter back into the design, where the next spring lengths of the same
-//   diameter find it; the sweep replays the build steps alone in order first (microseconds
-//   each) and starts every combination from the design as the one-by-one sweep would have it;
+//   diameter find it; the sweep replays the build steps alone in order as it hands the
+//   combinations out (microseconds each) and starts every combination from the design as the
+//   one-by-one sweep would have it;
 // - each combination runs only the steps its time depends on (build, torque, mass analysis,
 //   revolutions, run); the sheet's part regions, which only the painting and the advisories
 //   read, are not prepared. The caller refreshes the design it holds afterwards.
@@ -40,20 +43,25 @@ struct ParallelSweepOptions {
     int threads = 0; // 0: one per core
     // Both called on the thread that runs the sweep, at least every 20 ms while it runs.
     std::function<bool()> stopRequested;
-    std::function<void(int completed, int total)> progress; // when the count in sweep order grows
+    std::function<void(qint64 completed, qint64 total)> progress; // when the count in sweep order grows
     // Set from any thread to stop (a window's STOP button).
     const std::atomic<bool> *stopFlag = nullptr;
+    // Whether the result keeps every combination's cell (for a design map); without it only the
+    // best and the last combination are kept, whatever the size of the grid.
+    bool keepCells = true;
 };
 
 struct ParallelSweepResult {
     QString message;      // the validation message when nothing ran
-    int combinations = 0; // counted in sweep order
-    int total = 0;        // combinations of the grid
+    qint64 combinations = 0; // counted in sweep order
+    qint64 total = 0;        // combinations of the grid
     bool stopped = false;
-    SweepBest best;       // the best fields after the sweep (unchanged when nothing finished)
-    int bestIndex = -1;   // the combination of `best`, when this sweep found it
-    // The values each loop visits (wheel outermost, then length, then width) and the cells
-    // counted, in sweep order: cell i is wheel i / (lengths x widths), and so on.
+    SweepBest best;          // the best fields after the sweep (unchanged when nothing finished)
+    qint64 bestIndex = -1;   // the combination of `best`, when this sweep found it
+    SweepCell last;          // the last combination counted (when any was)
+    // The values each loop visits (wheel outermost, then length, then width) and, with
+    // keepCells, the cells counted, in sweep order: cell i is wheel i / (lengths x widths), and
+    // so on.
     std::vector<float> wheelValues, lengthValues, widthValues;
     std::vector<SweepCell> cells;
 };
@@ -61,7 +69,7 @@ struct ParallelSweepResult {
 struct SweepCellIndex {
     int wheel = 0, length = 0, width = 0;
 };
-SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, int cell);
+SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, qint64 cell);
 
 // Runs the sweep from a copy of `start` (its current design with the sweep's values written
 // in); `before` holds the best fields as they stand. `start` is copied once, on the calling

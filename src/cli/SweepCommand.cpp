@@ -121,10 +121,12 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     ParallelSweepOptions options;
     options.threads = threads;
     options.stopRequested = interruptRequested;
+    // Only a map or its grid needs every combination's cell; the result lines need the best.
+    options.keepCells = wantsMap || wantsCsv;
     QElapsedTimer clock;
     clock.start();
     qint64 lastReport = 0;
-    options.progress = [&](int completed, int) {
+    options.progress = [&](qint64 completed, qint64) {
         if (clock.elapsed() - lastReport < ProgressIntervalMs)
             return;
         lastReport = clock.elapsed();
@@ -132,6 +134,10 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err.flush();
     };
     const ParallelSweepResult outcome = RunParallelSweep(workspace, best, ranges, options);
+    if (outcome.combinations == 0 && !outcome.stopped) {
+        err << "zindle-cli sweep: no combination was simulated\n";
+        return FileFailure;
+    }
     best = outcome.best;
     HoldLastCombination(workspace.design, outcome);
 

@@ -9,12 +9,18 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    // A write past a file-size limit (ulimit -f) or into a pipe whose reader has gone then
+    // fails with its error, is reported like any failed write and leaves no temporary file,
+    // instead of ending the program by a signal halfway through.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     // File names are bytes: decoded so that every name, valid UTF-8 or not, opens as given.
     const auto decodedArguments = [&] {
         QStringList decoded;

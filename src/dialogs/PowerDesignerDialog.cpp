@@ -365,8 +365,10 @@ void PowerDesignerDialog::threadedSweepEnded()
     auto result = std::make_shared<ParallelSweepResult>(std::move(job->result));
     best_ = result->best;
     showBest(best_);
-    outcome_ = SweepOutcome{result->message, result->combinations, result->stopped};
-    showProgress(result->combinations, std::max(1, result->total));
+    // The threaded sweep runs only grids of at most KeptCombinationLimit combinations.
+    const int combinations = static_cast<int>(result->combinations);
+    outcome_ = SweepOutcome{result->message, combinations, result->stopped};
+    showProgress(combinations, static_cast<int>(std::max<qint64>(1, result->total)));
     last_ = result;
     held_ = false;
     QString note;

@@ -110,14 +110,24 @@ public:
     QByteArray name;
 };
 
-// Writing through a link replaces the file it names, not the link.
-QByteArray resolvedTarget(const QByteArray &path)
+// Writing through a link replaces the file it names, not the link. A link that leads nowhere
+// (to nothing, or round in a loop) is refused: renaming over it would put a regular file
+// where the student keeps a link.
+bool resolveTarget(const QByteArray &path, QByteArray &target, QString &reason)
 {
     struct stat linkInfo {};
+    if (::lstat(path.constData(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
+        target = path;
+        return true;
+    }
     char resolved[PATH_MAX];
-    if (::lstat(path.constData(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode) && ::realpath(path.constData(), resolved))
-        return QByteArray(resolved);
-    return path;
+    if (::realpath(path.constData(), resolved)) {
+        target = QByteArray(resolved);
+        return true;
+    }
+    reason = errno == ENOENT ? QStringLiteral("it is a link to a file that does not exist")
+                             : QStringLiteral("it is a link that leads nowhere (%1)").arg(systemReason(errno));
+    return false;
 }
 
 } // namespace
@@ -140,7 +150,8 @@ bool prepareFile(PreparedFile &file, const QByteArray &bytes, QString &reason)
         reason = QStringLiteral("the file name is empty");
         return false;
     }
-    file.target = resolvedTarget(pathToBytes(file.path));
+    if (!resolveTarget(pathToBytes(file.path), file.target, reason))
+        return false;
 
     mode_t mode = 0666; // less the umask, as for any new file
     bool keepMode = false;

@@ -19,7 +19,8 @@ bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, QString
 // Writes `bytes` as the whole file at `path`, or leaves the old file as it was: the bytes go to
 // a temporary file beside the target that is flushed to the disk and checked before it is
 // renamed over the target. The target must be a regular file or not exist yet; a link is
-// followed to the file it names, and an existing file keeps its permissions.
+// followed to the file it names (a link to nothing, or one of a loop, is refused), and an
+// existing file keeps its permissions.
 WriteOutcome WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 struct FileToWrite {

@@ -99,7 +99,7 @@ void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const Sheet
         if (!regions.OuterLayerBuilt)
             continue;
         shapes.outerPolygon = outlinePolygon(system, design.OuterPts, outerCopies, scale);
-        const QRegion outline(shapes.outerPolygon, Qt::WindingFill);
+        const QRegion outline = polygonRegion(shapes.outerPolygon, regionMapping(system, scale).clip);
         set.outerOutline = outline;
         QRegion layer = outline + set.caseShape[0];
         if (awd)
@@ -136,7 +136,7 @@ void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const Sheet
         PartShapes &shapes = regions.shapes[c];
         shapes.innerPolygon = outlinePolygon(system, design.InnerPts, innerCopies, scale);
         const QRegion outline = design.InnerCount() >= 2
-                                    ? QRegion(shapes.innerPolygon, Qt::WindingFill)
+                                    ? polygonRegion(shapes.innerPolygon, regionMapping(system, scale).clip)
                                     : QRegion();
         set.innerOutline = outline;
         QRegion layer = outline + set.caseShape[0] - set.chamberShape[0];
@@ -200,10 +200,11 @@ PointLayerShapes BuildPointLayerShapes(const DesignRecord &design, const PartGeo
         s.outerOutline = cache->outerOutline;
         s.innerOutline = cache->innerOutline;
     } else {
+        const QRect window = RegionMapping{}.clip;
         if (s.outerPolygon.size() >= 2)
-            s.outerOutline = QRegion(s.outerPolygon, Qt::WindingFill);
+            s.outerOutline = polygonRegion(s.outerPolygon, window);
         if (s.innerPolygon.size() >= 2)
-            s.innerOutline = QRegion(s.innerPolygon, Qt::WindingFill);
+            s.innerOutline = polygonRegion(s.innerPolygon, window);
         if (cache)
             *cache = {s.outerPolygon, s.innerPolygon, s.outerOutline, s.innerOutline, true, 0, -1, {}, {}, {}};
     }

@@ -50,8 +50,8 @@ RegionMapping regionMapping(CoordSystem system, const SheetScale &scale)
     case PointCoords:
         break;
     }
-    m.clip = QRect(m.map(QPoint(-MaxSheetCoordinate, -MaxSheetCoordinate)),
-                   m.map(QPoint(MaxSheetCoordinate, MaxSheetCoordinate)));
+    const QRect window = system == PrinterCoords ? PrinterRegionWindowPt : RegionWindowPt;
+    m.clip = QRect(m.map(window.topLeft()), m.map(window.bottomRight()));
     return m;
 }
 

@@ -12,12 +12,23 @@
 
 namespace zindle {
 
+// What a region can ever be drawn, printed or counted in: the sheet with a sheet's width and
+// height to spare on every side (the ground band, the largest element of the mass analysis and
+// every page of the templates lie inside). An outline may reach MaxSheetCoordinate points, far
+// beyond; rasterised to the window, its region costs the rows of the sheet, not of the whole
+// range.
+inline constexpr QRect RegionWindowPt{QPoint(-720, -540), QPoint(1440, 1080)};
+// The printer's regions, at 600 dots per inch, are only ever printed: the sheet and the ground
+// band below it, with an inch to spare.
+inline constexpr QRect PrinterRegionWindowPt{QPoint(-72, -72), QPoint(792, 840)};
+
 struct RegionMapping {
     float sx = 1.0f, sy = 1.0f; // units per point (singles, like the scale)
     int ox = 0, oy = 0;        // added after scaling
     int unit3x = 3, unit3y = 3; // the tread's 3-unit growth
-    // Every region is cut to the square of MaxSheetCoordinate points around the sheet's corner.
-    QRect clip{QPoint(-MaxSheetCoordinate, -MaxSheetCoordinate), QPoint(MaxSheetCoordinate, MaxSheetCoordinate)};
+    // Every region is cut to the window of RegionWindowPt (PrinterRegionWindowPt for the
+    // printer), in this system's units.
+    QRect clip = RegionWindowPt;
 
     QPoint map(QPoint pt) const;
     int lengthX(double pt) const; // Trunc(pt x sx)
@@ -30,8 +41,8 @@ struct RegionMapping {
 RegionMapping regionMapping(CoordSystem system, const SheetScale &scale);
 
 // A design the formulas cannot run may ask for a case or a wheel miles wide. Its regions are
-// cut to the mapping's clip window (every point a design may hold lies in it), so such a part
-// costs a bounded number of rows instead of memory and time without end. Shapes are kept
+// cut to the mapping's clip window, so such a part costs a bounded number of rows instead of
+// memory and time without end. Shapes are kept
 // below this extent so that no coordinate sum can overflow.
 inline constexpr int MaxShapeHalfExtent = 1 << 22;
 

@@ -30,14 +30,18 @@ QString CutBoardPath(const QString &path, int number);
 // Layer (DXF) and colour (both) of the cut paths and of the engraving.
 inline const char *const CutLayerName = "CUT";
 inline const char *const EngraveLayerName = "ENGRAVE";
-// The description every SVG board carries; it also tells an earlier board from a file of the
-// same name that this program did not write.
+// The description every SVG board carries.
 inline const QString CutSvgDescription = QStringLiteral("Full size, millimetres. Red hairlines: cut. Blue text: engrave.");
 
-// One board as a whole file. `title` names the file's content (design and board).
-QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title);
-// Empty when the library could not write it.
-QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size);
+// What every board of the set named by `path` (its first board's file) carries, in the SVG's
+// description and as a DXF comment: the program's name and the set's file name. Only a file
+// that carries it is ever taken for a board of an earlier export.
+QByteArray CutSetMark(const QString &path);
+
+// One board as a whole file, in memory. `title` names the file's content (design and board);
+// every text is escaped for the file's format.
+QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title, const QByteArray &setMark);
+QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByteArray &setMark);
 
 struct CutFilesOutcome {
     bool ok = false;
@@ -51,8 +55,9 @@ struct CutFilesOutcome {
 // Lays out the parts of `set` on boards of `board` and writes one file per board, the boards
 // as one set: a failure at any board leaves every file of an earlier export as it was. After a
 // good export of N boards, the files an earlier, larger export left after them (N+1, N+2, ...
-// by the same naming, up to the first number missing) are removed, so that no older board
-// passes for part of the new set. A failed export removes nothing.
+// by the same naming, up to the first number missing or the first file without the set's
+// mark) are removed, so that no older board passes for part of the new set. A failed export
+// removes nothing.
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
                               const BoardSize &board);
 

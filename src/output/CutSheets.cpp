@@ -41,6 +41,14 @@ QRectF labelBox(QPointF baseline, double width, double height)
     return QRectF(baseline.x(), baseline.y() - height, width, 1.25 * height);
 }
 
+// Whether a part of these bounds fits the board upright or turned a quarter, with the margins.
+bool fitsOn(const QRectF &bounds, const BoardSize &board)
+{
+    const double room = 2.0 * BoardMarginIn;
+    const auto fits = [&](double w, double h) { return w + room <= board.widthIn + 1e-9 && h + room <= board.heightIn + 1e-9; };
+    return fits(bounds.width(), bounds.height()) || fits(bounds.height(), bounds.width());
+}
+
 QString sizeText(double widthIn, double heightIn, bool metric)
 {
     const double f = metric ? MillimetresPerInch : 1.0;
@@ -72,7 +80,8 @@ void PlaceLabel(CutPart &part)
         if (width > bounds.width() || 1.25 * height > bounds.height())
             continue;
         // Candidate places on a grid over the part, nearest the middle first.
-        const double step = std::max(0.05, height / 2.0);
+        const double step = std::max({0.05, height / 2.0, bounds.width() / MaxLabelPlacesPerSide,
+                                      bounds.height() / MaxLabelPlacesPerSide});
         std::vector<QPointF> places;
         for (double y = bounds.top() + height; y + 0.25 * height <= bounds.bottom(); y += step)
             for (double x = bounds.left(); x + width <= bounds.right(); x += step)
@@ -145,7 +154,8 @@ std::vector<CutPart> CutPartsFrom(const CutPartInputs &in, CutSet set)
         for (const Entry &other : entries)
             if (other.kind == e.kind && labelOf(other).size() > probe.label.size())
                 probe.label = labelOf(other);
-        PlaceLabel(probe);
+        if (!in.board || fitsOn(probe.shape.bounds(), *in.board))
+            PlaceLabel(probe);
         slot = probe;
     }
 
@@ -161,7 +171,7 @@ std::vector<CutPart> CutPartsFrom(const CutPartInputs &in, CutSet set)
     return parts;
 }
 
-CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set)
+CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set, const BoardSize &board)
 {
     PrepareTemplates(ws);
     CutPartsOutcome outcome;
@@ -176,6 +186,7 @@ CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set)
     in.designName = TemplateDesignName(ws.list);
     in.coredLayers = cored;
     in.fullLayers = full;
+    in.board = board;
     const PartGeometry &geometry = ws.regions.geometry;
     in.outer = OuterLayerShape(ws.design, geometry);
     in.inner = InnerLayerShape(ws.design, geometry);

@@ -31,14 +31,20 @@ struct CutPart {
     double labelAngle = 0.0;
 };
 
+// A board's size in inches, and the unit it was given in (the files are written in it).
+struct BoardSize {
+    double widthIn = 20.0, heightIn = 30.0;
+    bool metric = false;
+};
+
 // The parts of `set` for the workspace's design, in stacking order (layers numbered 1, 2, ...
-// as on the printed templates), then the drive wheels and the other wheels. A car of more
-// layers than MaxLayerTemplates is refused (error set, no parts), as its printing is.
+// as on the printed templates), then the drive wheels and the other wheels, for `board`. A car
+// of more layers than MaxLayerTemplates is refused (error set, no parts), as its printing is.
 struct CutPartsOutcome {
     std::vector<CutPart> parts;
     QString error;
 };
-CutPartsOutcome CutPartsOf(PhysicsState &workspace, CutSet set);
+CutPartsOutcome CutPartsOf(PhysicsState &workspace, CutSet set, const BoardSize &board);
 
 // The parts from shapes already made (the layer templates' set and the wheels), for callers
 // that hold them. `designName` starts every label.
@@ -47,23 +53,24 @@ struct CutPartInputs {
     CutShape outer, inner, driveWheel, otherWheel;
     int coredLayers = 0, fullLayers = 2;
     bool allWheel = false;
+    // The board the parts go on: a part that fits it in neither direction gets no place for
+    // its label (the nesting refuses it), so that a part miles wide costs no search.
+    std::optional<BoardSize> board;
 };
 std::vector<CutPart> CutPartsFrom(const CutPartInputs &inputs, CutSet set);
 
 // Finds a place for the label inside the part's material and sets labelAt and labelHeight
 // (the largest height up to MaxLabelHeightIn that fits, the place nearest the part's middle).
+// The places tried lie on a grid of at most MaxLabelPlacesPerSide along each side of the
+// part, so that a part of any size costs a bounded search.
 inline constexpr double MaxLabelHeightIn = 0.25;
 inline constexpr double MinLabelHeightIn = 0.06;
+inline constexpr int MaxLabelPlacesPerSide = 100;
 void PlaceLabel(CutPart &part);
 // The width a label of `height` is given: generous for the usual sans-serif fonts, so that the
 // text stays on the part in whatever font the cutter's software shows it.
 double LabelWidth(const QString &label, double height);
 
-// A board's size in inches, and the unit it was given in (the files are written in it).
-struct BoardSize {
-    double widthIn = 20.0, heightIn = 30.0;
-    bool metric = false;
-};
 // "WxH" in inches, or with an "mm" suffix in millimetres ("20x30", "20 x 30 in", "500x750mm");
 // nothing for anything else or for sizes that are not positive.
 std::optional<BoardSize> ParseBoardSize(const QString &text);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -44,6 +45,10 @@ Option optionOf(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // A save past a file-size limit (ulimit -f) or a print into a closed pipe then fails with
+    // its error and is reported, instead of ending the program and leaving a temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     switch (optionOf(argc, argv)) {
     case Option::Window:
         break;

@@ -99,6 +99,19 @@ TEST(ParallelSweep, EqualsTheSerialSweepBitForBitOnEveryBuiltInAndAllWheelDrive)
             EXPECT_EQ(held.DriveWhlDia, serial.designAfter.DriveWhlDia);
             EXPECT_EQ(held.SpringLength, serial.designAfter.SpringLength);
             EXPECT_EQ(held.SpringWidth, serial.designAfter.SpringWidth);
+
+            // Without the cells (no map wanted) the same best, count and design left behind.
+            options.keepCells = false;
+            const ParallelSweepResult lean = RunParallelSweep(start, SweepBest{}, ranges, options);
+            EXPECT_TRUE(lean.cells.empty());
+            EXPECT_EQ(lean.combinations, serial.outcome.combinations);
+            EXPECT_EQ(lean.bestIndex, result.bestIndex);
+            expectSameBest(lean.best, serial.best);
+            DesignRecord leanHeld = start.design;
+            HoldLastCombination(leanHeld, lean);
+            EXPECT_EQ(leanHeld.DriveWhlDia, held.DriveWhlDia);
+            EXPECT_EQ(leanHeld.SpringLength, held.SpringLength);
+            EXPECT_EQ(leanHeld.SpringWidth, held.SpringWidth);
         }
     }
 }
@@ -190,17 +203,17 @@ TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
     EXPECT_TRUE(stopped.cells.empty());
     EXPECT_EQ(stopped.best.BestYet, "2");
 
-    // A stop asked for while the builds are replayed, before any combination runs: none does.
-    ParallelSweepOptions duringReplay;
+    // A stop asked for at once on a large grid ends it within the first few combinations: the
+    // combinations are prepared as they are handed out, not all before the first runs.
+    ParallelSweepOptions soon;
     int asked = 0;
-    duringReplay.stopRequested = [&asked] { return ++asked > 1; };
+    soon.stopRequested = [&asked] { return ++asked > 1; };
     SweepRanges large = ranges;
-    large.width = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0.1")};
-    ASSERT_GT(CountSweepCombinations(large), 2048);
-    const ParallelSweepResult replayStopped = RunParallelSweep(start, before, large, duringReplay);
-    EXPECT_TRUE(replayStopped.stopped);
-    EXPECT_EQ(replayStopped.combinations, 0);
-    EXPECT_EQ(replayStopped.best.BestYet, "2");
+    large.width = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0.01")};
+    ASSERT_GT(CountSweepCombinations(large), 20000);
+    const ParallelSweepResult stoppedSoon = RunParallelSweep(start, before, large, soon);
+    EXPECT_TRUE(stoppedSoon.stopped);
+    EXPECT_LT(stoppedSoon.combinations, 500);
 }
 
 TEST(ParallelSweep, MapCellsEqualSingleSimulateRunsOfTheirCombinations)

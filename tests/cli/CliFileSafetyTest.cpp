@@ -3,10 +3,13 @@
 // never ends. Nothing a student had may be lost, and no failure may pass for success.
 
 #include "support/CliRunner.h"
+#include "support/FolderFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -96,6 +99,24 @@ TEST(FullDisk, AFailedPdfLeavesNoPartialFileAndPrintsNoPageCount)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
 }
 
+TEST(FileSizeLimit, AWriteOverTheLimitFailsWithTheMessageAndLeavesNoTemporary)
+{
+    // Without the shell's trap: the program itself must keep the limit's signal from ending it.
+    if (QStandardPaths::findExecutable(QStringLiteral("prlimit")).isEmpty())
+        GTEST_SKIP() << "no prlimit here";
+    QTemporaryDir dir;
+    const QString target = dir.filePath("templates.pdf");
+    QProcess process;
+    process.start(QStringLiteral("prlimit"), {QStringLiteral("--fsize=8192"), QStringLiteral(ZINDLE_CLI_PATH),
+                                              QStringLiteral("templates"), QStringLiteral("Racer"), target});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1) << err.constData();
+    EXPECT_TRUE(err.contains("Cannot write \"" + target.toUtf8() + "\": File too large")) << err.constData();
+    EXPECT_EQ(zindle::test::everything(dir.path()), QStringList());
+}
+
 TEST(FullDevice, EveryPrintingCommandNoticesAFailedStandardOutput)
 {
     if (!QFile::exists("/dev/full"))
@@ -109,6 +130,17 @@ TEST(FullDevice, EveryPrintingCommandNoticesAFailedStandardOutput)
         EXPECT_FALSE(run.err.isEmpty()) << arguments.join(' ').toStdString();
     }
     EXPECT_EQ(runShell(QStringLiteral(":"), {"show", "Racer"}, QStringLiteral(">/dev/null")).status, 0);
+
+    // A reader that has gone (head, a closed pager) is a failed write too, not a signal.
+    // The signal's default comes back first: an ignored signal would be inherited from here.
+    QProcess piped;
+    piped.start("bash", {"-c", "env --default-signal=PIPE \"$0\" report Racer - | (exec 0<&-; sleep 1); "
+                               "exit ${PIPESTATUS[0]}",
+                         ZINDLE_CLI_PATH});
+    ASSERT_TRUE(piped.waitForFinished(60000));
+    const QByteArray pipedErr = piped.readAllStandardError();
+    EXPECT_EQ(piped.exitCode(), 1) << pipedErr.constData();
+    EXPECT_TRUE(pipedErr.contains("standard output")) << pipedErr.constData();
 }
 
 TEST(OutputNames, DevicesPipesAndFoldersAreNeverReplacedAndDashMeansStandardOutput)
@@ -124,6 +156,17 @@ TEST(OutputNames, DevicesPipesAndFoldersAreNeverReplacedAndDashMeansStandardOutp
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    // Links that lead nowhere stay links.
+    const QString dangling = dir.filePath("dangling.zndl"), loop = dir.filePath("loop.zndl");
+    ASSERT_TRUE(QFile::link(dir.filePath("gone.zndl"), dangling));
+    ASSERT_TRUE(QFile::link(loop, loop));
+    for (const QString &target : {dangling, loop}) {
+        const CliResult saved = runCli({"save", "Racer", target});
+        EXPECT_EQ(saved.status, 1) << target.toStdString();
+        EXPECT_TRUE(saved.err.contains("it is a link")) << saved.err.toStdString();
+        EXPECT_TRUE(QFileInfo(target).isSymLink()) << target.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("gone.zndl")));
     EXPECT_EQ(runCli({"report", "Racer", "/dev/null"}).status, 1);
 
     const CliResult design = runCli({"save", "Racer", "-"});
@@ -255,4 +298,35 @@ TEST(LongSweeps, HugeGridsAreRefusedAndCtrlCPrintsTheBestSoFar)
     EXPECT_EQ(sweep.exitCode(), 130) << err.constData();
     EXPECT_TRUE(out.contains("BestYet=")) << out.constData();
     EXPECT_TRUE(err.contains("stopped after")) << err.constData();
+}
+
+TEST(LongSweeps, AForcedGridOfBillionsRunsAtOnceInLittleMemory)
+{
+    // About ten billion combinations: more than an int counts. They are handed out as they run,
+    // so the first progress line comes within a second or two and memory stays that of a few.
+    QProcess sweep;
+    sweep.start(ZINDLE_CLI_PATH, {"sweep", "Racer", "--width", "0.1:6:0.01", "--length", "1:240:0.01", "--wheel",
+                                  "0.1:7.5:0.01", "--force", "--threads", "1"});
+    ASSERT_TRUE(sweep.waitForStarted());
+    QByteArray err;
+    QElapsedTimer clock;
+    clock.start();
+    while (!err.contains("Sweep: ") && clock.elapsed() < 30000 && sweep.state() == QProcess::Running) {
+        sweep.waitForReadyRead(200);
+        err += sweep.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("Sweep: ")) << err.constData();
+    EXPECT_TRUE(err.contains(" of 1046")) << err.constData();
+    QFile status(QStringLiteral("/proc/%1/status").arg(sweep.processId()));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    qint64 peakKb = -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            peakKb = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    EXPECT_GT(peakKb, 0);
+    EXPECT_LT(peakKb, 200 * 1024);
+    ::kill(static_cast<pid_t>(sweep.processId()), SIGINT);
+    ASSERT_TRUE(sweep.waitForFinished(60000));
+    EXPECT_EQ(sweep.exitCode(), 130);
+    EXPECT_TRUE(sweep.readAllStandardOutput().contains("BestYet="));
 }

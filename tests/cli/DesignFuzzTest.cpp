@@ -9,14 +9,20 @@
 #include "support/RichDesign.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
-#include "sheet/EmptySheet.h"
 #include "geometry/SheetScale.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
 #include <climits>
+#include <cmath>
 #include <random>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 // An address-space limit would stop AddressSanitizer at start-up; its own limits do the job.
 extern "C" const char *__asan_default_options()
@@ -134,4 +140,120 @@ TEST(DesignFuzz, MutatedDesignsAreShownAndSimulatedWithoutHarm)
     // The mutations must reach the physics, not only the reader's refusals.
     EXPECT_GT(read, inputs / 4);
     std::printf("%d inputs, %d read and simulated, slowest %lld ms\n", inputs, read, static_cast<long long>(slowest));
+}
+
+namespace {
+
+// What one run of zindle-cli took: processor time (user and system, so that other work on a
+// shared machine does not count) and its peak resident memory.
+struct Usage {
+    int status = -1;
+    double cpuSeconds = 0.0;
+    double peakMb = 0.0;
+};
+
+Usage runMeasured(const QStringList &arguments)
+{
+    std::vector<QByteArray> owned{QByteArrayLiteral(ZINDLE_CLI_PATH)};
+    for (const QString &argument : arguments)
+        owned.push_back(QFile::encodeName(argument));
+    std::vector<char *> argv;
+    for (QByteArray &a : owned)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    Usage usage;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return usage;
+    int status = 0;
+    struct rusage used {};
+    if (::wait4(pid, &status, 0, &used) != pid)
+        return usage;
+    usage.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    usage.cpuSeconds = used.ru_utime.tv_sec + used.ru_utime.tv_usec / 1e6 + used.ru_stime.tv_sec + used.ru_stime.tv_usec / 1e6;
+    usage.peakMb = used.ru_maxrss / 1024.0;
+    return usage;
+}
+
+// Designs the reader accepts whose parts are as large as its ranges allow: outlines that span
+// the whole +-10,000-point square, a drive axle 200 in thick, a case ratio of 1e-30.
+std::vector<std::pair<QString, Workspace>> hugeDesigns()
+{
+    std::vector<std::pair<QString, Workspace>> designs;
+    const auto add = [&](const QString &name, const std::function<void(DesignRecord &)> &change) {
+        Workspace workspace = richDesign(0);
+        change(workspace.design);
+        designs.emplace_back(name, std::move(workspace));
+    };
+    const int m = MaxSheetCoordinate;
+    add(QStringLiteral("bow tie"), [m](DesignRecord &d) {
+        d.OuterPts = {QPoint(-m, -m), QPoint(m, m), QPoint(m, -m), QPoint(-m, m)};
+        d.InnerPts = d.OuterPts;
+    });
+    add(QStringLiteral("star"), [m](DesignRecord &d) {
+        // 256 points that swing from one edge of the range to the other.
+        d.OuterPts.clear();
+        for (int i = 0; i < 256; ++i) {
+            const double angle = i * 2.0 * M_PI * 101.0 / 256.0;
+            d.OuterPts.emplace_back(static_cast<int>(m * std::cos(angle)), static_cast<int>(m * std::sin(angle)));
+        }
+        d.InnerPts = {QPoint(-m, m), QPoint(m, m), QPoint(0, -m)};
+    });
+    add(QStringLiteral("thick axle"), [](DesignRecord &d) { d.DriveAxleDia = QStringLiteral("200"); });
+    add(QStringLiteral("tiny case ratio"), [](DesignRecord &d) { d.CaseRatio = QStringLiteral("1e-30"); });
+    return designs;
+}
+
+} // namespace
+
+TEST(DesignFuzz, EveryCommandOnTheLargestPartsEndsInTwoSecondsAndHalfAGigabyte)
+{
+#ifdef ZINDLE_SANITIZE
+    // Unoptimised and instrumented: the sanitizer build runs some ten times slower and keeps
+    // shadow memory beside every allocation.
+    const double cpuLimit = 20.0, memoryLimitMb = 1500.0;
+#else
+    const double cpuLimit = 2.0, memoryLimitMb = 500.0;
+#endif
+    QTemporaryDir dir;
+    for (const auto &[name, source] : hugeDesigns()) {
+        const QString path = dir.filePath(name + QStringLiteral(".zndl"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(EncodeDesign(source.design, source.catalogue, name));
+        file.close();
+
+        // The window's refresh on opening it, here in the test's own process.
+        Workspace workspace;
+        PrepareForFileRead(workspace);
+        QByteArray bytes = EncodeDesign(source.design, source.catalogue, name);
+        ASSERT_TRUE(ReadBinaryDesign(workspace, bytes, path).ok()) << name.toStdString();
+        workspace.list.CurrentDesign = workspace.list.append(name, path, true);
+        workspace.scale = HeadlessSheetScale();
+        QElapsedTimer clock;
+        clock.start();
+        RefreshMode(workspace, SheetMode::Design);
+        EXPECT_LT(clock.elapsed(), cpuLimit * 1000.0) << name.toStdString() << ": the Design refresh";
+
+        const QList<QStringList> commands = {
+            {"show", path}, {"analyze", path}, {"simulate", path}, {"race", path, "Racer"},
+            {"report", path, dir.filePath("r.pdf")}, {"templates", path, dir.filePath("t.pdf")},
+            {"templates", path, dir.filePath("c.svg")}, {"templates", path, dir.filePath("c.dxf")},
+            {"sweep", path, "--wheel", "4:7.5:1", "--threads", "1"}};
+        for (const QStringList &command : commands) {
+            const Usage usage = runMeasured(command);
+            const std::string what = name.toStdString() + ": " + command.first().toStdString() + " "
+                                     + command.last().toStdString();
+            EXPECT_GE(usage.status, 0) << what;
+            EXPECT_LT(usage.status, 128) << what << " ended by a signal";
+            EXPECT_LT(usage.cpuSeconds, cpuLimit) << what;
+            EXPECT_LT(usage.peakMb, memoryLimitMb) << what;
+        }
+    }
 }

@@ -162,15 +162,24 @@ TEST(CutFiles, SvgCarriesMillimetresOnTheRootAndKeepsCutsAndEngravingApart)
     part.labelAt = QPointF(1.2, 2.0);
     part.labelHeight = 0.1;
     board.parts.push_back(part);
-    const QString svg = QString::fromUtf8(CutBoardSvg(board, BoardSize{20.0, 30.0, false}, QStringLiteral("t")));
+    const QString svg = QString::fromUtf8(CutBoardSvg(board, BoardSize{20.0, 30.0, false}, QStringLiteral("t"), CutSetMark(QStringLiteral("car.svg"))));
     EXPECT_NE(svg.indexOf(QStringLiteral("width=\"508mm\" height=\"762mm\"")), -1) << svg.left(400).toStdString();
     EXPECT_NE(svg.indexOf(QStringLiteral("viewBox=\"0 0 508 762\"")), -1);
     EXPECT_NE(svg.indexOf(QStringLiteral("<circle cx=\"50.8\" cy=\"50.8\" r=\"25.4\"/>")), -1);
     EXPECT_NE(svg.indexOf(QStringLiteral("Grüne Welle &amp; &lt;Co&gt;")), -1);
     EXPECT_NE(svg.indexOf(QStringLiteral("font-size=\"2.54\"")), -1);
 
-    const QByteArray dxf = CutBoardDxf(board, BoardSize{20.0, 30.0, false});
+    // Made in memory: a temporary folder that cannot take a file (or fills up) cuts nothing short.
+    const QByteArray temporaryFolder = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent/zindle");
+    const QByteArray dxf = CutBoardDxf(board, BoardSize{20.0, 30.0, false}, CutSetMark(QStringLiteral("car.dxf")));
+    if (temporaryFolder.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporaryFolder);
     EXPECT_NE(dxf.indexOf("Gr\\U+00FCne Welle & <Co>"), -1);
+    EXPECT_TRUE(dxf.startsWith("999\nZindle cut board; set car.dxf;\n")) << dxf.left(80).toStdString();
+    EXPECT_TRUE(dxf.endsWith("  0\nEOF\n")) << dxf.right(40).toStdString();
 }
 
 using zindle::test::contentOf;
@@ -247,4 +256,69 @@ TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
     ASSERT_TRUE(again.ok) << again.error.toStdString();
     EXPECT_TRUE(again.removed.isEmpty());
     EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("car-3.svg"))), board);
+}
+
+TEST(CutFiles, OnlyBoardsMarkedAsThisSetsAreTakenForEarlierBoards)
+{
+    // A student's own drawing on the layers every cutter's template names, and a board this
+    // program wrote for another set: both stay where a larger export's next board would be.
+    const QByteArray ownDrawing = "  0\nSECTION\n  2\nTABLES\n  0\nLAYER\n  2\nCUT\n  0\nLAYER\n  2\nENGRAVE\n"
+                                  "  0\nENDSEC\n  0\nEOF\n";
+    QTemporaryDir other;
+    Workspace truck = defaultDesign();
+    ASSERT_TRUE(WriteCutFiles(truck, other.filePath(QStringLiteral("truck.dxf")), CutSet::Wheels, BoardSize()).ok);
+    const QByteArray otherSetsBoard = contentOf(other.filePath(QStringLiteral("truck.dxf")));
+
+    for (const QByteArray &impostor : {ownDrawing, otherSetsBoard}) {
+        QTemporaryDir dir;
+        Workspace ws = defaultDesign();
+        const QString path = dir.filePath(QStringLiteral("car.dxf"));
+        const CutFilesOutcome many = WriteCutFiles(ws, path, CutSet::All, *ParseBoardSize(QStringLiteral("300x300mm")));
+        ASSERT_TRUE(many.ok) << many.error.toStdString();
+        const int n = many.boards;
+        put(CutBoardPath(path, n + 1), impostor);
+
+        const CutFilesOutcome one = WriteCutFiles(ws, path, CutSet::Wheels, BoardSize());
+        ASSERT_TRUE(one.ok) << one.error.toStdString();
+        EXPECT_EQ(one.removed.size(), n - 1);
+        EXPECT_TRUE(one.warning.contains(QStringLiteral("car-%1.dxf\" was kept").arg(n + 1))) << one.warning.toStdString();
+        EXPECT_EQ(contentOf(CutBoardPath(path, n + 1)), impostor);
+    }
+}
+
+TEST(CutFiles, HostileNamesInTheSvgBoardsAreTextThatXmlReadersTakeAsItIs)
+{
+    const QString name = QStringLiteral("<script>alert(1)</script> Fast & Furious \"1\"\x07");
+    CutBoard board;
+    CutPart part;
+    part.label = name + QStringLiteral(": Drive Wheel");
+    part.shape = WheelShape(2.0, 0.5).mapped(QTransform::fromTranslate(1.0, 1.0));
+    part.labelAt = QPointF(1.2, 2.0);
+    part.labelHeight = 0.1;
+    board.parts.push_back(part);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("board.svg"));
+    put(path, CutBoardSvg(board, BoardSize(), name + QStringLiteral(": board 1 of 1"), CutSetMark(path)));
+
+    // Python's own XML reader: the file parses, holds no script element, and gives back each
+    // text as the program meant it (the bell shown as \x07, which no XML file may hold).
+    QProcess python;
+    python.setProcessChannelMode(QProcess::MergedChannels);
+    python.start(QStringLiteral(ZINDLE_PYTHON3),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys, xml.etree.ElementTree as E\n"
+                                 "root = E.parse(sys.argv[1]).getroot()\n"
+                                 "tags = [e.tag.split('}')[-1] for e in root.iter()]\n"
+                                 "print('script' in tags)\n"
+                                 "for tag in ('title', 'text'):\n"
+                                 "    print(''.join(next(e for e in root.iter() if e.tag.endswith(tag)).itertext()).strip())\n"),
+                  path});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    const QStringList lines = QString::fromUtf8(python.readAll()).split(QLatin1Char('\n'));
+    ASSERT_EQ(python.exitCode(), 0) << lines.join('\n').toStdString();
+    ASSERT_GE(lines.size(), 3) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("False"));
+    const QString shown = QStringLiteral("<script>alert(1)</script> Fast & Furious \"1\"\\x07");
+    EXPECT_EQ(lines[1], shown + QStringLiteral(": board 1 of 1"));
+    EXPECT_EQ(lines[2], shown + QStringLiteral(": Drive Wheel"));
 }

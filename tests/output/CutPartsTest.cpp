@@ -348,7 +348,7 @@ TEST(CutBoards, TheDefaultDesignFitsOneStandardBoard)
     BuildBuiltInDesign(ws, 0);
     ws.list.CurrentDesign = 0;
     ws.scale = HeadlessSheetScale();
-    const CutPartsOutcome parts = CutPartsOf(ws, CutSet::All);
+    const CutPartsOutcome parts = CutPartsOf(ws, CutSet::All, BoardSize());
     ASSERT_TRUE(parts.error.isEmpty());
     EXPECT_EQ(parts.parts.size(), static_cast<size_t>(TemplateCount(ws.results) + 4));
     const NestOutcome nested = NestParts(parts.parts, BoardSize());
