@@ -6,6 +6,7 @@
 
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PrinterPageSink.h"
+#include "model/NumberText.h"
 #include "output/PaperSize.h"
 #include "output/Templates.h"
 #include "output/WheelPages.h"
@@ -160,6 +161,49 @@ TEST(PaperPrototype, AnUnsimulatedDesignIsSimulatedBeforePrintingAndDesignIsRedr
     s.print(PrintJobKind::OneOuterLayer);
     EXPECT_EQ(s.modeWhenPrinting, SheetMode::Print);
     EXPECT_EQ(s.items.size(), 1u);
+}
+
+// The text pdftotext reads from the report, or nothing without the tool.
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(PaperPrototype, TheReportOfADesignSelectedAgainShowsItsOwnNumbersNotTheLastSimulated)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    PrintWindow s;
+    MainWindow &w = s.w();
+    // Racer, then Pickup simulated; Racer selected again, unchanged and still marked simulated.
+    w.DesignListClick(1);
+    w.VPDynamic();
+    const ResultFields racer = s.workspace.results;
+    w.DesignListClick(2);
+    w.VPDynamic();
+    const ResultFields pickup = s.workspace.results;
+    ASSERT_NE(racer.ProjectedMassEF, pickup.ProjectedMassEF);
+    ASSERT_NE(text00(floatOr(racer.TimeEF, 0)), text00(floatOr(pickup.TimeEF, 0)));
+    w.DesignListClick(1);
+    ASSERT_TRUE(s.workspace.list.current().DesignSimulated);
+
+    w.VPPrint();
+    s.print(PrintJobKind::Report);
+    EXPECT_EQ(s.modeWhenPrinting, SheetMode::Simulate);
+    const QString text = pdfText(s.dir.filePath(QStringLiteral("out.pdf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("ZINDLE Design Report for Racer"))) << qPrintable(text);
+    for (const auto &[caption, field] :
+         {std::pair{"Time to 15 ft:", &ResultFields::TimeEF}, std::pair{"Total Car Mass: ", &ResultFields::ProjectedMassEF},
+          std::pair{"Predicted Max Torque: ", &ResultFields::MaxRealTorqueEF},
+          std::pair{"x-centroid: ", &ResultFields::TrueCentroidEF}}) {
+        EXPECT_TRUE(text.contains(QLatin1String(caption) + text00(floatOr(racer.*field, 0)))) << caption;
+        if (racer.*field != pickup.*field)
+            EXPECT_FALSE(text.contains(QLatin1String(caption) + text00(floatOr(pickup.*field, 0)))) << caption;
+    }
 }
 
 TEST(PaperPrototype, ACancelledPrintDialogPrintsNothing)
