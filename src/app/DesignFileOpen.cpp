@@ -34,8 +34,7 @@ ReadOutcome readAnyLayout(DesignState &state, const QByteArray &bytes, const QSt
             if (reason.startsWith(prefix))
                 reason.remove(0, prefix.size());
             outcome.error = readErrorText(
-                path, QStringLiteral("it is not a Zindle design file (read as a design of an earlier release, ")
-                          + reason + QLatin1Char(')'));
+                path, QStringLiteral("it is not a Zindle design file; as one of an earlier release, ") + reason);
         }
     }
     return outcome;

@@ -282,9 +282,9 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
         const QString &time = run.time;
         DesignMapCell &cell = grid.cells[place(i)];
         if (!time.isEmpty() && !time.startsWith(QLatin1Char('[')))
-            cell = {DesignMapCell::Finished, floatOr(time, 0.0f), {}};
+            cell = {DesignMapCell::Finished, floatOr(time, 0.0f)};
         else
-            cell = {DesignMapCell::NotFinished, 0.0f, {}};
+            cell = {DesignMapCell::NotFinished, 0.0f};
         if (const std::optional<QString> built = builtWheel(result, i))
             cell.asBuilt = *built;
     }

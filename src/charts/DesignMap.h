@@ -10,12 +10,16 @@
 #include <QRectF>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zindle {
 
 struct DesignMapCell {
-    enum Kind { NotRun, NotFinished, Finished } kind = NotRun;
+    enum Kind { NotRun, NotFinished, Finished };
+    DesignMapCell() = default;
+    DesignMapCell(Kind k, float t, QString built = {}) : kind(k), time(t), asBuilt(std::move(built)) {}
+    Kind kind = NotRun;
     float time = 0.0f; // s, for Finished
     // The size the car really had where the build changed the one swept ("4.9"); empty when
     // it ran with the sizes of its place.

@@ -222,8 +222,8 @@ TEST_F(ListFixture, AFileThatCannotBeReadChangesNothingWhetherOpenedSelectedOrCo
     EXPECT_EQ(rebuilds, 0);
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0], "Cannot read \"" + path("notes.zndl")
-                                          + "\": it is not a Zindle design file (read as a design of an earlier "
-                                            "release, line 6: \"\" is not a whole number)")
+                                          + "\": it is not a Zindle design file; as one of an earlier release, "
+                                            "the file ends before the design does (after line 1)")
         << prompter.messages()[0].toStdString();
 
     // An entry whose file went bad since: the list stays on the design in memory.

@@ -41,6 +41,9 @@ void drop(StartedWindow &s, const QString &path)
 {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
+    // A drop follows an accepted enter.
+    QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&s.w(), &enter);
     QDropEvent event(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&s.w(), &event);
 }
