@@ -288,7 +288,7 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
         if (const std::optional<QString> built = builtWheel(result, i))
             cell.asBuilt = *built;
     }
-    grid.asBuiltKey = QStringLiteral("drive wheel enlarged to fit the spring (size shown)");
+    grid.asBuiltKey = QStringLiteral("wheel enlarged (size shown)");
     if (result.bestIndex >= 0)
         grid.best = static_cast<int>(place(result.bestIndex));
     return grid;
