@@ -1,9 +1,12 @@
 #include "DesignListOps.h"
 
+#include "DesignFileOpen.h"
 #include "files/DesignFile.h"
+#include "files/ReplaceQuestion.h"
 #include "files/TextDesignFile.h"
 #include "model/BuiltInDesigns.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace zindle {
@@ -88,10 +91,19 @@ QString DesignListOps::proposedFileName() const
                                               : name + QStringLiteral(".zndl");
 }
 
+QString DesignListOps::proposedSavePath() const
+{
+    // A design read from or saved to a file is offered its own folder, not the one the file
+    // dialog visited last, where a file of the same name may be another student's.
+    const QString path = workspace_.list.current().DesignPath;
+    if (path.isEmpty())
+        return proposedFileName();
+    return QDir(QFileInfo(path).absolutePath()).filePath(proposedFileName());
+}
+
 QString DesignListOps::AskSavePath()
 {
-    const QString chosen = prompter_.savePath(SaveTitle, SaveFilters, proposedFileName());
-    return chosen.isEmpty() ? QString() : withDesignExtension(chosen);
+    return AskPathToWrite(prompter_, SaveTitle, SaveFilters, proposedSavePath(), withDesignExtension);
 }
 
 PromptAnswer DesignListOps::PromptUnsaved()
@@ -171,31 +183,36 @@ void DesignListOps::ChangeDesign(int chosen)
     DesignList &list = workspace_.list;
     if (chosen < 0 || chosen >= list.DesignCount())
         return;
-    list.CurrentDesign = chosen;
-    list.current().DesignSaved = true;
+    const int previous = list.CurrentDesign;
     if (chosen < BuiltInDesignCount) {
+        list.CurrentDesign = chosen;
+        list.current().DesignSaved = true;
         BuildBuiltInDesign(workspace_, chosen);
         rebuilt();
         return;
     }
-    const QString path = list.current().DesignPath;
-    if (path.isEmpty())
-        return; // a new design never saved: the design in memory stays
-    PrepareForFileRead(workspace_);
-    ReadOutcome outcome = ReadBinaryDesignFile(workspace_, path);
-    if (outcome.status == ReadStatus::NotADesign) {
-        // Not the binary layout: it may be a text file of an earlier release.
-        PrepareForFileRead(workspace_);
-        outcome = ReadTextDesignFile(workspace_, path);
+    const QString path = list.entries[static_cast<size_t>(chosen)].DesignPath;
+    if (path.isEmpty()) {
+        // A new design never saved: the design in memory stays.
+        list.CurrentDesign = chosen;
+        list.current().DesignSaved = true;
+        return;
     }
-    if (outcome.status == ReadStatus::Failed)
+    const ReadOutcome outcome = ReadDesignFileOfAnyLayout(workspace_, path);
+    if (!outcome.ok()) {
+        // The design in memory is still the one before; so is the list's choice, or the next
+        // Save would write that design into the file that could not be read.
         reportFileError(outcome.error);
-    else if (!outcome.warning.isEmpty())
+        if (previous >= 0 && previous < list.DesignCount())
+            list.CurrentDesign = previous;
+        return;
+    }
+    if (!outcome.warning.isEmpty())
         reportFileError(outcome.warning);
-    list.current().DesignName = outcome.ok() ? outcome.name : QString();
+    list.CurrentDesign = chosen;
+    list.current().DesignName = outcome.name;
     list.current().DesignSaved = true;
-    if (outcome.ok())
-        used(path);
+    used(path);
     rebuilt();
 }
 
@@ -226,12 +243,9 @@ bool DesignListOps::OpenDesignFile(const QString &path)
 {
     if (refuseWhenFull())
         return false;
-    PrepareForFileRead(workspace_);
-    const ReadOutcome outcome = ReadBinaryDesignFile(workspace_, path);
+    const ReadOutcome outcome = ReadDesignFileOfAnyLayout(workspace_, path);
     if (!outcome.ok()) {
-        // The design in memory is now the fresh design the read started from; say why.
         reportFileError(outcome.error);
-        rebuilt();
         return false;
     }
     if (!outcome.warning.isEmpty())
@@ -305,22 +319,22 @@ void DesignListOps::ConvertDesign()
     const QString path = prompter_.openPath(OpenTitle, OpenFilters);
     if (path.isEmpty())
         return;
-    DesignList &list = workspace_.list;
-    list.current().DesignSaved = true;
-    PrepareForFileRead(workspace_);
-    const ReadOutcome outcome = ReadTextDesignFile(workspace_, path);
-    if (outcome.ok()) {
-        if (refuseWhenFull())
-            return;
-        // The oldest files carry no name; the file's own name is the best the user can know it by.
-        const QString name = outcome.name.isEmpty() ? QFileInfo(path).completeBaseName() : outcome.name;
-        list.CurrentDesign = list.append(name, path, true);
-        rebuilt();
-    } else {
+    if (refuseWhenFull())
+        return;
+    const ReadOutcome outcome =
+        ReadAllOrNothing(workspace_, [&path](DesignState &scratch) { return ReadTextDesignFile(scratch, path); });
+    if (!outcome.ok()) {
+        // Nothing usable was read: the design in memory is as it was, and there is nothing to
+        // save again.
         reportFileError(outcome.error);
-        // Nothing usable was read: there is nothing to save again.
         return;
     }
+    DesignList &list = workspace_.list;
+    list.current().DesignSaved = true;
+    // The oldest files carry no name; the file's own name is the best the user can know it by.
+    const QString name = outcome.name.isEmpty() ? QFileInfo(path).completeBaseName() : outcome.name;
+    list.CurrentDesign = list.append(name, path, true);
+    rebuilt();
     SaveCurrent();
 }
 

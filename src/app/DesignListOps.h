@@ -27,7 +27,8 @@ public:
                   std::function<void()> designRebuilt = {});
 
     PromptAnswer PromptUnsaved();
-    // The save dialog; the chosen name always ends in ".zndl". Empty when cancelled.
+    // The save dialog; the chosen name always ends in ".zndl", and a file of that name is
+    // replaced only when the user says so. Empty when cancelled.
     QString AskSavePath();
     // Save without prompt. Returns whether a file was written.
     bool SaveCurrent();
@@ -50,6 +51,8 @@ public:
 
     // The initial file name the save dialog proposes for the current design.
     QString proposedFileName() const;
+    // The same in the folder of the design's own file, when it has one.
+    QString proposedSavePath() const;
 
     // Runs with the path of every design file read or written successfully (the recent files).
     std::function<void(const QString &path)> fileUsed;

@@ -1,6 +1,7 @@
 #include "LiveResults.h"
 
 #include "app/RefreshChain.h"
+#include "app/ResultsOwner.h"
 #include "files/DesignFile.h"
 #include "model/Modes.h"
 
@@ -53,28 +54,7 @@ LiveResult ComputeLiveResult(Workspace &copy, const std::atomic<bool> *stop)
     return result;
 }
 
-QByteArray liveInputKey(const Workspace &workspace)
-{
-    QByteArray key = EncodeDesign(workspace.design, workspace.catalogue, QString());
-    QDataStream out(&key, QIODevice::WriteOnly | QIODevice::Append);
-    // The file leaves the built-in materials out; the computation reads them.
-    const MaterialCatalogue &c = workspace.catalogue;
-    for (const BoardMaterial &m : c.boards)
-        out << m.BoardName << m.BoardThickness << m.BoardDensity;
-    for (const AxleMaterial &m : c.axles)
-        out << m.AxleName << m.AxleDensity;
-    for (const SpringMaterial &m : c.springs) {
-        out << m.SpringName << m.SpringThickness << m.SpringDensity << m.SpringSampleWidth;
-        for (const QString &cell : m.SpringTorqueCurve)
-            out << cell;
-    }
-    for (const TreadMaterial &m : c.treads)
-        out << m.TreadName << m.TreadFriction;
-    const SheetScale &s = workspace.scale;
-    out << s.ScreenScale << s.SheetOffsetX << s.SheetPxWidth << s.SheetPxHeight << s.DrawPxWidth
-        << s.DrawPxHeight << s.ScreenOriginX << s.ScreenOriginY;
-    return key;
-}
+QByteArray liveInputKey(const Workspace &workspace) { return ComputationInputs(workspace); }
 
 LiveResults::LiveResults(const Workspace &workspace, QObject *parent)
     : QObject(parent), workspace_(workspace)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -284,6 +285,21 @@ std::optional<MapAxes> mapAxes(const ParallelSweepResult &result)
 
 } // namespace
 
+std::optional<QString> builtWheel(const ParallelSweepResult &result, int cell)
+{
+    if (cell < 0 || cell >= static_cast<int>(result.cells.size()))
+        return std::nullopt;
+    const size_t wheel = static_cast<size_t>(sweepCellIndex(result, cell).wheel);
+    if (wheel >= result.wheelValues.size())
+        return std::nullopt;
+    const QString &text = result.cells[static_cast<size_t>(cell)].wheel;
+    // The swept value is written with floatText and read back the same; an enlarged wheel is a
+    // whole hundredth larger.
+    if (std::fabs(floatOr(text, result.wheelValues[wheel]) - result.wheelValues[wheel]) < 1e-4f)
+        return std::nullopt;
+    return text.left(6);
+}
+
 std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, const QString &designName)
 {
     const std::optional<MapAxes> axes = mapAxes(result);
@@ -311,13 +327,17 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
         return static_cast<size_t>(coordinate[yAxis.which]) * nx + static_cast<size_t>(coordinate[xAxis.which]);
     };
     for (int i = 0; i < static_cast<int>(result.cells.size()); ++i) {
-        const QString &time = result.cells[static_cast<size_t>(i)].time;
+        const SweepCell &run = result.cells[static_cast<size_t>(i)];
+        const QString &time = run.time;
         DesignMapCell &cell = grid.cells[place(i)];
         if (!time.isEmpty() && !time.startsWith(QLatin1Char('[')))
             cell = {DesignMapCell::Finished, floatOr(time, 0.0f)};
         else
             cell = {DesignMapCell::NotFinished, 0.0f};
+        if (const std::optional<QString> built = builtWheel(result, i))
+            cell.asBuilt = *built;
     }
+    grid.asBuiltKey = QStringLiteral("wheel enlarged (size shown)");
     if (result.bestIndex >= 0)
         grid.best = static_cast<int>(place(result.bestIndex));
     return grid;

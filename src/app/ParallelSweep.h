@@ -86,6 +86,10 @@ void RefreshSweepCombination(Workspace &workspace);
 // The caller refreshes its mode afterwards.
 void HoldLastCombination(DesignRecord &design, const ParallelSweepResult &result);
 
+// The drive wheel the car of combination `cell` was built with, when the build enlarged the one
+// the sweep asked for (to fit the spring's case); nothing when it ran with the size asked.
+std::optional<QString> builtWheel(const ParallelSweepResult &result, int cell);
+
 // The design map of a sweep in which at most two of the three ranges visit more than one value:
 // x is the first of them in loop order (wheel, length, width), y the second (or a fixed one).
 // Nothing when all three vary.

@@ -197,6 +197,8 @@ void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hook
 {
     const int direction = driveDirection(workspace.design.Drive);
     DesignNumbers numbers;
+    // The fields are about to be overwritten; they are this design's again once a refresh ends.
+    workspace.resultsOwner = {};
     switch (mode) {
     case SheetMode::Analyze:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
@@ -213,6 +215,7 @@ void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hook
                                    workspace.forces.NormalForceOtherAtRest,
                                    workspace.forces.NormalForceDriveAtRest);
         EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
+        StampResults(workspace, false);
         break;
     case SheetMode::Simulate:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
@@ -226,12 +229,14 @@ void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hook
         if (hooks.stopRequested())
             break;
         EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
+        StampResults(workspace, true);
         break;
     case SheetMode::Race:
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
         RunTorqueStep(workspace, numbers, mode, hooks);
         RunRevolutionsStep(workspace, numbers);
         RunWorkspaceSimulation(workspace, numbers, FrameRunToEnd, mode, hooks);
+        StampResults(workspace, true);
         hooks.runRace(workspace);
         break;
     default:

@@ -4,6 +4,7 @@
 // part they work on: DesignState (files, material editing) or PhysicsState (computation steps,
 // painters, output).
 
+#include "app/ResultsOwner.h"
 #include "app/SimulationControls.h"
 #include "physics/PhysicsState.h"
 
@@ -15,6 +16,8 @@ struct Workspace : PhysicsState {
     // Simulate mode's frame and buttons, and the buttons as the newest finished refresh left them.
     SimulationState simulation;
     SettledButtons settledSimulation;
+    // The design state the result fields were computed for.
+    ResultsOwner resultsOwner;
     // Draws the names of new designs.
     std::mt19937 random{std::random_device{}()};
 };

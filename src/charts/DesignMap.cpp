@@ -164,8 +164,34 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
             }
         }
     }
-    painter.setPen(QPen(QColor(60, 60, 60), 1.0));
+    // Cells built with another size: a corner mark, and the size where it fits.
+    const auto paintAsBuiltMark = [&](const QRectF &r) {
+        const double side = std::min({r.width(), r.height(), layout.font * 1.1}) * 0.7;
+        const QPointF corner = r.topRight();
+        const QPointF triangle[3] = {corner, corner + QPointF(-side, 0.0), corner + QPointF(0.0, side)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(20, 20, 20));
+        painter.drawPolygon(triangle, 3);
+    };
+    for (size_t y = 0; y < ny; ++y) {
+        for (size_t x = 0; x < nx; ++x) {
+            const size_t index = y * nx + x;
+            if (index >= grid.cells.size() || grid.cells[index].asBuilt.isEmpty())
+                continue;
+            const DesignMapCell &cell = grid.cells[index];
+            const QRectF r = cellRect(x, y);
+            paintAsBuiltMark(r);
+            if (metrics.horizontalAdvance(cell.asBuilt) + layout.font * 0.8 <= r.width()
+                && metrics.height() * 1.1 <= r.height()) {
+                const bool dark = cell.kind == DesignMapCell::Finished
+                                  && designMapColour(cell.time, fastest, slowest).lightnessF() < 0.45;
+                painter.setPen(dark ? Qt::white : QColor(20, 20, 20));
+                painter.drawText(r, Qt::AlignCenter, cell.asBuilt);
+            }
+        }
+    }
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.0));
     painter.drawRect(plot);
 
     // Best cell: a ring around it, and its time.
@@ -248,6 +274,21 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.setPen(QColor(30, 30, 30));
     painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY, layout.font * 7.0, metrics.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("best"));
+    const bool anyAsBuilt = std::any_of(grid.cells.begin(), grid.cells.end(),
+                                        [](const DesignMapCell &cell) { return !cell.asBuilt.isEmpty(); });
+    if (anyAsBuilt && !grid.asBuiltKey.isEmpty()) {
+        keyY += metrics.height() * 1.6;
+        const QRectF mark(bar.left(), keyY, bar.width(), metrics.height());
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QColor(60, 60, 60));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(mark);
+        paintAsBuiltMark(mark);
+        painter.setPen(QColor(30, 30, 30));
+        painter.drawText(QRectF(mark.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, layout.font * 7.0,
+                                metrics.height() * 4.8),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, grid.asBuiltKey);
+    }
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
+#include "files/ReplaceQuestion.h"
 #include "model/Prompter.h"
 
 #include <QFileInfo>
@@ -108,10 +109,10 @@ void ChartWindow::SaveClick()
     // The painter may be replaced by a refresh while the file prompt waits.
     const ChartPainter painter = painter_;
     const QString title = name_.isEmpty() ? title_ : name_ + QLatin1Char(' ') + title_;
-    const QString path = prompter_.savePath(QStringLiteral("Save Chart"),
-                                            {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
-                                             QStringLiteral("PDF document|*.pdf")},
-                                            title + QStringLiteral(".png"));
+    const QString path = AskPathToWrite(prompter_, QStringLiteral("Save Chart"),
+                                        {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
+                                         QStringLiteral("PDF document|*.pdf")},
+                                        title + QStringLiteral(".png"));
     if (path.isEmpty())
         return;
     const std::optional<ChartFormat> format = chartFormatOf(path);

@@ -1,5 +1,7 @@
 #include "DesignMapView.h"
 
+#include "model/NumberText.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,15 +60,22 @@ QString DesignMapView::toolTipAt(const QPointF &point) const
     if (!combination)
         return QStringLiteral("Not run: the sweep stopped before this combination");
     const SweepCell &run = sweep_->cells[static_cast<size_t>(*combination)];
-    QStringList lines{sizeLine("Drive wheel dia ", run.wheel), sizeLine("Spring length ", run.length),
-                      sizeLine("Spring width ", run.width)};
+    QString wheel = sizeLine("Drive wheel dia ", run.wheel);
+    if (builtWheel(*sweep_, *combination)) {
+        const size_t asked = static_cast<size_t>(sweepCellIndex(*sweep_, *combination).wheel);
+        wheel += QStringLiteral(" (%1 in asked: enlarged to fit the spring)")
+                     .arg(floatText(sweep_->wheelValues[asked]).left(6));
+    }
+    QStringList lines{wheel, sizeLine("Spring length ", run.length), sizeLine("Spring width ", run.width)};
     const DesignMapCell &shown = grid_->cells[static_cast<size_t>(*cell)];
     if (shown.kind == DesignMapCell::Finished)
         lines << QStringLiteral("Time to 15 ft ") + QString::number(double(shown.time), 'f', 2) + QStringLiteral(" s")
                      + (*cell == grid_->best ? QStringLiteral(" (best)") : QString());
     else
         lines << QStringLiteral("Does not reach 15 ft ") + run.time;
-    lines << QStringLiteral("Click to put these sizes into the design");
+    // A disabled map is another design's, or of this one before a change.
+    if (isEnabled())
+        lines << QStringLiteral("Click to put these sizes into the design");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -101,6 +110,9 @@ void DesignMapView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), Qt::white);
     if (grid_)
         paintDesignMap(painter, area(), *grid_);
+    // Washed out while its sizes cannot go into the design.
+    if (grid_ && !isEnabled())
+        painter.fillRect(rect(), QColor(255, 255, 255, 150));
 }
 
 void DesignMapView::mouseReleaseEvent(QMouseEvent *event)

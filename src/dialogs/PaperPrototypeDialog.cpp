@@ -2,6 +2,7 @@
 
 #include "PrinterPageSink.h"
 #include "files/FileErrors.h"
+#include "files/ReplaceQuestion.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 #include "output/CutFiles.h"
@@ -108,10 +109,14 @@ std::unique_ptr<PageSink> PaperPrototypeDialog::openSystemPrinter(QWidget *owner
 
 void PaperPrototypeDialog::PPPrintBtnClick()
 {
-    // The report and the templates print what the last simulation computed.
+    // The report prints the result fields under the design's name. They hold whatever the last
+    // analysis computed, which may be another design's (simulated, then another one selected
+    // and this one back) or this one's before a change: unless they are this design's as it
+    // stands, simulated, it is simulated first.
     const DesignList &list = workspace_.list;
     const bool simulated = list.CurrentDesign >= 0 && list.CurrentDesign < list.DesignCount()
-                           && list.current().DesignSimulated;
+                           && list.current().DesignSimulated
+                           && ResultsOfCurrentDesign(workspace_) == ResultsCoverage::All;
     if (!simulated && enterSimulate)
         enterSimulate();
 
@@ -142,9 +147,10 @@ void PaperPrototypeDialog::PPPrintBtnClick()
 void PaperPrototypeDialog::ExportCutFiles()
 {
     const QString caption = QStringLiteral("Export Cut Files");
-    const QString path = prompter_.savePath(caption,
-                                            {QStringLiteral("SVG cut files|*.svg"), QStringLiteral("DXF cut files|*.dxf")},
-                                            QStringLiteral("templates.svg"));
+    // The first board has the name given; the question before replacing it covers the set.
+    const QString path = AskPathToWrite(prompter_, caption,
+                                        {QStringLiteral("SVG cut files|*.svg"), QStringLiteral("DXF cut files|*.dxf")},
+                                        QStringLiteral("templates.svg"));
     if (path.isEmpty())
         return;
     if (!CutFileFormatOf(path)) {

@@ -5,6 +5,7 @@
 #include "files/FileAccess.h"
 #include "files/FileErrors.h"
 #include "files/PathText.h"
+#include "files/ReplaceQuestion.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 
@@ -51,6 +52,18 @@ int bestOf(const std::vector<SweepCell> &cells)
         if (OfferSweepTime(bestTime, scratch, cells[i].time, cells[i].width, cells[i].length, cells[i].wheel))
             index = static_cast<int>(i);
     return index;
+}
+
+// The design without what a sweep writes: the three sizes, and the element size, which every
+// entry into Simulate puts back to the one the sweep ran with.
+DesignSnapshot withoutSweptSizes(DesignSnapshot snapshot)
+{
+    DesignRecord &design = snapshot.design;
+    design.SpringWidth.clear();
+    design.SpringLength.clear();
+    design.DriveWhlDia.clear();
+    design.StepSize.clear();
+    return snapshot;
 }
 
 } // namespace
@@ -267,6 +280,7 @@ void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
     if (watchedSweepStarting)
         watchedSweepStarting();
     sweptName_ = workspace_.list.current().DesignName;
+    takeMapOwner();
     stopRequested_ = false;
     setSweeping(true);
     // Only a grid small enough is kept for the map.
@@ -318,6 +332,7 @@ void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
     sweptDesign_ = takeSnapshot(workspace_);
     sweptSlot_ = workspace_.list.CurrentDesign;
     sweptName_ = workspace_.list.current().DesignName;
+    takeMapOwner();
     auto job = std::make_shared<Job>(workspace_, best_, r);
     job_ = job;
     const unsigned serial = ++sweepSerial_;
@@ -439,6 +454,8 @@ void PowerDesignerDialog::showMap(const QString &note)
         const QSize wanted = sizeHint();
         resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
     }
+    // A design changed during a threaded sweep gets a map of the design as it was swept.
+    followDesign();
 }
 
 void PowerDesignerDialog::SaveMapClick()
@@ -446,11 +463,11 @@ void PowerDesignerDialog::SaveMapClick()
     const DesignMapGrid *grid = map_->grid();
     if (!grid)
         return;
-    const QString path = prompter_.savePath(QStringLiteral("Save design map"),
-                                            {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
-                                             QStringLiteral("PDF document|*.pdf"),
-                                             QStringLiteral("Times of the cells (CSV)|*.csv")},
-                                            sweptName_ + QStringLiteral(" map.png"));
+    const QString path = AskPathToWrite(prompter_, QStringLiteral("Save design map"),
+                                        {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
+                                         QStringLiteral("PDF document|*.pdf"),
+                                         QStringLiteral("Times of the cells (CSV)|*.csv")},
+                                        sweptName_ + QStringLiteral(" map.png"));
     if (path.isEmpty())
         return;
     QByteArray bytes;
@@ -474,10 +491,49 @@ void PowerDesignerDialog::SaveMapClick()
         prompter_.message(outcome.error, FileErrorCaption);
 }
 
+void PowerDesignerDialog::takeMapOwner()
+{
+    mapDesign_ = withoutSweptSizes(takeSnapshot(workspace_));
+    mapSlot_ = workspace_.list.CurrentDesign;
+}
+
+bool PowerDesignerDialog::mapBelongsToDesign() const
+{
+    return mapSlot_ == workspace_.list.CurrentDesign
+           && sameDesign(mapDesign_, withoutSweptSizes(takeSnapshot(workspace_)));
+}
+
+void PowerDesignerDialog::followDesign()
+{
+    // A sweep writes into the design as it goes; its map is settled when it ends.
+    if (sweeping_ || !map_->hasMap())
+        return;
+    const bool own = mapBelongsToDesign();
+    map_->setEnabled(own);
+    // With a map shown, the note below the buttons has nothing else to say.
+    if (own) {
+        mapNote_->clear();
+        mapNote_->hide();
+        return;
+    }
+    mapNote_->setText(workspace_.list.CurrentDesign == mapSlot_
+                          ? QStringLiteral("This map is of %1 as it was swept; the design has changed since, so its "
+                                           "sizes cannot go into it. Press GO for a map of the design as it is.")
+                                .arg(sweptName_)
+                          : QStringLiteral("This map is of %1, not of the design now in the window, so its sizes "
+                                           "cannot go into it. Press GO for a map of this design.")
+                                .arg(sweptName_));
+    mapNote_->show();
+}
+
 bool PowerDesignerDialog::applyCombination(int combination)
 {
     if (sweeping_ || !last_ || combination < 0 || combination >= static_cast<int>(last_->cells.size()) || !changeDesign)
         return false;
+    if (!mapBelongsToDesign()) {
+        followDesign();
+        return false;
+    }
     const SweepCell cell = last_->cells[static_cast<size_t>(combination)];
     return changeDesign(QStringLiteral("Apply design map cell"), [&cell](DesignRecord &design) {
         design.SpringWidth = cell.width;

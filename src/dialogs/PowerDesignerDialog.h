@@ -10,6 +10,10 @@
 // design was changed or another one brought in meanwhile: then the design stays as it is and
 // the map and the best fields still show the sweep.
 //
+// The map belongs to the design it was swept for, as it was then apart from the three sizes
+// swept: while another design is in, or this one has changed otherwise, the map is shown
+// greyed, says so, and a click on it puts nothing into the design.
+//
 // "Show every combination" runs the one-by-one sweep instead, through the window's whole
 // Simulate refresh per combination, so that a student can watch each car.
 
@@ -69,8 +73,14 @@ public:
     // The window is going: a running sweep stops, its thread is waited for, and nothing of its
     // results reaches the design.
     void abandonSweep();
-    // Puts the combination `combination` (an index into the last sweep's cells) into the design.
+    // Puts the combination `combination` (an index into the last sweep's cells) into the design,
+    // when the map is the design's own.
     bool applyCombination(int combination);
+    // Whether the map shown was swept for the design in memory as it stands (sizes apart).
+    bool mapBelongsToDesign() const;
+    // The window's design or its state changed: the map is offered for clicks only while it is
+    // still the design's own.
+    void followDesign();
 
     bool sweeping() const { return sweeping_; }
     const SweepOutcome &lastOutcome() const { return outcome_; }
@@ -116,6 +126,10 @@ private:
     QThread *thread_ = nullptr;
     DesignSnapshot sweptDesign_;
     int sweptSlot_ = -1;
+    // What the map shown belongs to: the list entry and the design as swept, sizes left out.
+    void takeMapOwner();
+    DesignSnapshot mapDesign_;
+    int mapSlot_ = -1;
     QString sweptName_;
     unsigned sweepSerial_ = 0; // an ended thread's late signal finds a newer number
 

@@ -56,7 +56,9 @@ std::optional<QString> QtPrompter::input(const QString &caption, const QString &
 QString QtPrompter::savePath(const QString &title, const QStringList &filters,
                              const QString &initialName)
 {
-    // The program replaces the extension itself and does not ask before overwriting.
+    // The program settles the extension itself and asks before replacing a file once it knows
+    // the name it will really write (files/ReplaceQuestion.h); a second question here would ask
+    // about another name.
     return QFileDialog::getSaveFileName(parent_, title, initialName, qtFilter(filters), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

@@ -4,6 +4,7 @@
 #include "physics/ResultFieldTable.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +22,11 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
     setWindowTitle(QStringLiteral("Results in Detail"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("ResultDetailsNotice"));
+    notice_->setWordWrap(true);
+    notice_->hide();
+    layout->addWidget(notice_);
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("ResultDetailsTable"));
     table_->setColumnCount(ColumnCount);
@@ -60,11 +66,26 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
     resize(720, 520);
 }
 
-void ResultDetailsWindow::showValues(const DesignRecord &design, const ResultFields &results)
+void ResultDetailsWindow::showValues(const DesignRecord &design, const ResultFields &results,
+                                     ResultsCoverage coverage, const QString &designName)
 {
     const std::span<const ResultFieldRow> rows = resultFieldTable();
-    for (int i = 0; i < table_->rowCount() && i < static_cast<int>(rows.size()); ++i)
-        table_->item(i, ValueColumn)->setText(rows[static_cast<size_t>(i)].value(design, results));
+    for (int i = 0; i < table_->rowCount() && i < static_cast<int>(rows.size()); ++i) {
+        const ResultFieldRow &row = rows[static_cast<size_t>(i)];
+        // The design's own sizes are always its own; a result only when computed for it.
+        const bool own = row.parameter || coverage == ResultsCoverage::All
+                         || (coverage == ResultsCoverage::WithoutRun && row.cli != CliListing::Run);
+        table_->item(i, ValueColumn)->setText(own ? row.value(design, results) : QString());
+    }
+    QString text;
+    if (coverage == ResultsCoverage::None)
+        text = QStringLiteral("No results of %1 as it stands yet: press Analyze or Simulate to compute them.")
+                   .arg(designName);
+    else if (coverage == ResultsCoverage::WithoutRun)
+        text = QStringLiteral("%1 has not been run as it stands: press Simulate for its time and speed.")
+                   .arg(designName);
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
 }
 
 void ResultDetailsWindow::openHelpOfRow(int row)

@@ -15,10 +15,12 @@
 #include "WindowRefreshHooks.h"
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
+#include "dialogs/PowerDesignerDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ResultDetailsWindow.h"
 #include "ChartViews.h"
 #include "app/LiveResults.h"
+#include "files/ReplaceQuestion.h"
 #include "app/RunExport.h"
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
@@ -130,6 +132,7 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     history_.changed = [this] {
         editStateChanged();
         liveInputsMayHaveChanged();
+        views_->powerDesigner()->followDesign();
     };
     editStateChanged();
 }
@@ -287,6 +290,8 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
         charts_->follow(mode);
     updateTitle();
     liveInputsMayHaveChanged();
+    // Another design, or this one changed: the Power Designer's map may no longer be its own.
+    views_->powerDesigner()->followDesign();
 }
 
 void MainWindow::liveInputsMayHaveChanged()
@@ -299,7 +304,13 @@ void MainWindow::showResults()
 {
     results_->show(workspace_.design, workspace_.results);
     if (details_ && details_->isVisible())
-        details_->showValues(workspace_.design, workspace_.results);
+        showResultDetailsValues();
+}
+
+void MainWindow::showResultDetailsValues()
+{
+    details_->showValues(workspace_.design, workspace_.results, ResultsOfCurrentDesign(workspace_),
+                         workspace_.list.shownName(workspace_.list.CurrentDesign));
 }
 
 ResultDetailsWindow *MainWindow::resultDetails()
@@ -311,12 +322,17 @@ ResultDetailsWindow *MainWindow::resultDetails()
 
 void MainWindow::ExportRunFile()
 {
-    const QString path = prompter_.savePath(QStringLiteral("Export run"),
-                                            {QStringLiteral("Samples of every step (CSV)|*.csv"),
-                                             QStringLiteral("Charts (PNG picture)|*.png"),
-                                             QStringLiteral("Charts (SVG drawing)|*.svg"),
-                                             QStringLiteral("Charts (PDF document)|*.pdf")},
-                                            workspace_.list.current().DesignName + QStringLiteral(" run.csv"));
+    // Beside the design's own file, when it has one.
+    const DesignSlot &entry = workspace_.list.current();
+    QString initial = entry.DesignName + QStringLiteral(" run.csv");
+    if (!entry.DesignPath.isEmpty())
+        initial = QDir(QFileInfo(entry.DesignPath).absolutePath()).filePath(initial);
+    const QString path = AskPathToWrite(prompter_, QStringLiteral("Export run"),
+                                        {QStringLiteral("Samples of every step (CSV)|*.csv"),
+                                         QStringLiteral("Charts (PNG picture)|*.png"),
+                                         QStringLiteral("Charts (SVG drawing)|*.svg"),
+                                         QStringLiteral("Charts (PDF document)|*.pdf")},
+                                        initial);
     if (path.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -329,7 +345,7 @@ void MainWindow::ExportRunFile()
 void MainWindow::ShowResultDetails()
 {
     ResultDetailsWindow *details = resultDetails();
-    details->showValues(workspace_.design, workspace_.results);
+    showResultDetailsValues();
     details->show();
     details->raise();
 }

@@ -196,6 +196,7 @@ private:
     QPoint imageOrigin() const;
     void paintEmptySheet(SheetMode mode);
     void showResults();
+    void showResultDetailsValues();
     void designRebuilt();
     void afterListOperation();
     void historyRestored();

@@ -211,6 +211,7 @@ void PhysicsViews::ElementSizeChanged(int position)
 
 void PhysicsViews::ShowPowerDesigner()
 {
+    powerDesigner_->followDesign();
     powerDesigner_->show();
     powerDesigner_->raise();
     window_.workspace().MarkDesignChanged();

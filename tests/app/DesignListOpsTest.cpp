@@ -1,4 +1,5 @@
 #include "files/DesignFile.h"
+#include "files/TextDesignFile.h"
 #include "app/DesignListOps.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompter.h"
@@ -203,20 +204,74 @@ TEST_F(ListFixture, AfterRemoveTheMemoryHoldsTheDesignTheListSelects)
     EXPECT_EQ(workspace.design.SpringWidth, QStringLiteral("7"));
 }
 
-TEST_F(ListFixture, OpenOfAForeignFileSaysSoAndLeavesAFreshDesign)
+TEST_F(ListFixture, AFileThatCannotBeReadChangesNothingWhetherOpenedSelectedOrConverted)
 {
     QFile foreign(path("notes.zndl"));
     ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
     foreign.write("hello, this is not a car\n");
     foreign.close();
     workspace.catalogue.axles.push_back({"Pine", "0.02"});
+    workspace.design.SpringLength = "40";
+    const QByteArray before = EncodeDesign(workspace.design, workspace.catalogue, "x");
+    const auto unchanged = [&] { return EncodeDesign(workspace.design, workspace.catalogue, "x") == before; };
+
     prompter.openPaths = {path("notes.zndl")};
     EXPECT_FALSE(ops.OpenDesign());
     EXPECT_EQ(workspace.list.DesignCount(), 5);
-    EXPECT_EQ(workspace.design.OuterCount(), 0);
-    EXPECT_EQ(workspace.catalogue.count(MaterialKind::Axle), 1);
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(rebuilds, 0);
     ASSERT_EQ(prompter.messages().size(), 1);
-    EXPECT_TRUE(prompter.messages()[0].contains("notes.zndl"));
+    EXPECT_EQ(prompter.messages()[0], "Cannot read \"" + path("notes.zndl")
+                                          + "\": it is not a Zindle design file; as one of an earlier release, "
+                                            "the file ends before the design does (after line 1)")
+        << prompter.messages()[0].toStdString();
+
+    // An entry whose file went bad since: the list stays on the design in memory.
+    prompter.savePaths = {path("mine.zndl")};
+    workspace.list.append("Mine", path("notes.zndl"), true);
+    ops.ChangeDesign(5);
+    EXPECT_EQ(workspace.list.CurrentDesign, 0);
+    EXPECT_EQ(workspace.list.entries[5].DesignName, "Mine");
+    EXPECT_TRUE(unchanged());
+
+    // Convert: nothing read, nothing marked saved, nothing saved.
+    workspace.MarkDesignChanged();
+    prompter.confirmAnswers = {Answer::No};
+    prompter.openPaths = {path("notes.zndl")};
+    ops.ConvertDesign();
+    EXPECT_TRUE(unchanged());
+    EXPECT_FALSE(workspace.list.current().DesignSaved);
+    EXPECT_EQ(prompter.messages().size(), 3);
+}
+
+TEST_F(ListFixture, OpenReadsADesignOfAnEarlierReleaseAndNamesAnUnnamedOneAfterItsFile)
+{
+    QFile::copy(ZINDLE_TEST_DATA "/wedge-older.txt", path("wedge.zndl"));
+    prompter.openPaths = {QStringLiteral(ZINDLE_TEST_DATA "/wedge-v3.txt"), path("wedge.zndl")};
+    ASSERT_TRUE(ops.OpenDesign());
+    Workspace v3;
+    PrepareForFileRead(v3);
+    ASSERT_TRUE(ReadTextDesignFile(v3, ZINDLE_TEST_DATA "/wedge-v3.txt").ok());
+    EXPECT_EQ(EncodeDesign(workspace.design, workspace.catalogue, ""), EncodeDesign(v3.design, v3.catalogue, ""));
+    EXPECT_EQ(workspace.list.current().DesignName, "Old Wedge");
+    ASSERT_TRUE(ops.OpenDesign());
+    EXPECT_EQ(workspace.list.current().DesignName, "wedge");
+    EXPECT_EQ(workspace.list.current().DesignPath, path("wedge.zndl"));
+    EXPECT_EQ(workspace.list.DesignCount(), 7);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(ListFixture, TheSaveDialogStartsBesideTheDesignsOwnFile)
+{
+    prompter.savePaths = {QString()};
+    ops.SaveCurrent();
+    EXPECT_EQ(prompter.lastSaveInitialName, "My Default Design.zndl");
+    ASSERT_TRUE(SaveDesign(workspace, path("car.zndl"), 0).ok);
+    prompter.openPaths = {path("car.zndl")};
+    ASSERT_TRUE(ops.OpenDesign());
+    prompter.savePaths = {QString()};
+    ops.SaveCurrent();
+    EXPECT_EQ(prompter.lastSaveInitialName, path("Default Design.zndl"));
 }
 
 TEST_F(ListFixture, ConvertReadsATextFileAndSavesItInTheBinaryLayout)

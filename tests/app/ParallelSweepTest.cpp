@@ -288,6 +288,37 @@ TEST(ParallelSweep, MapsTwoVaryingRangesAtMost)
     EXPECT_EQ(row->yValues.size(), 4u);
 }
 
+TEST(ParallelSweep, MapCellsOfAnEnlargedWheelCarryTheSizeTheCarHad)
+{
+    Workspace start;
+    load(start, 0);
+    SweepRanges ranges;
+    ranges.wheel = {QStringLiteral("3"), QStringLiteral("6"), QStringLiteral("1")};
+    ranges.length = {QStringLiteral("36"), QStringLiteral("60"), QStringLiteral("12")};
+    const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges);
+    const auto grid = sweepDesignMap(result, QString());
+    ASSERT_TRUE(grid);
+    int enlarged = 0;
+    for (int i = 0; i < static_cast<int>(result.cells.size()); ++i) {
+        const SweepCell &cell = result.cells[static_cast<size_t>(i)];
+        const float asked = result.wheelValues[static_cast<size_t>(sweepCellIndex(result, i).wheel)];
+        const bool grown = floatOr(cell.wheel, 0.0f) > asked + 0.001f;
+        enlarged += grown;
+        // x is the wheel, y the length: cell i of the sweep is map cell (length, wheel).
+        const DesignMapCell &shown = grid->at(static_cast<size_t>(sweepCellIndex(result, i).wheel),
+                                              static_cast<size_t>(sweepCellIndex(result, i).length));
+        EXPECT_EQ(shown.asBuilt, grown ? cell.wheel.left(6) : QString()) << i;
+    }
+    EXPECT_GT(enlarged, 0);
+    EXPECT_LT(enlarged, static_cast<int>(result.cells.size()));
+    // The ring's cell says the size the best fields give.
+    ASSERT_GE(grid->best, 0);
+    const QString bestAsBuilt = grid->cells[static_cast<size_t>(grid->best)].asBuilt;
+    const float bestAsked = grid->xValues[static_cast<size_t>(grid->best) % grid->xValues.size()];
+    const QString shownWheel = bestAsBuilt.isEmpty() ? floatText(bestAsked) : bestAsBuilt;
+    EXPECT_EQ(shownWheel.left(6), result.best.BestDWYet.left(6));
+}
+
 TEST(ParallelSweep, EveryMapCellLeadsBackToItsCombination)
 {
     Workspace start;

@@ -6,6 +6,7 @@
 
 #include "dialogs/PaperPrototypeDialog.h"
 #include "dialogs/PrinterPageSink.h"
+#include "model/NumberText.h"
 #include "output/PaperSize.h"
 #include "output/Templates.h"
 #include "output/WheelPages.h"
@@ -160,6 +161,49 @@ TEST(PaperPrototype, AnUnsimulatedDesignIsSimulatedBeforePrintingAndDesignIsRedr
     s.print(PrintJobKind::OneOuterLayer);
     EXPECT_EQ(s.modeWhenPrinting, SheetMode::Print);
     EXPECT_EQ(s.items.size(), 1u);
+}
+
+// The text pdftotext reads from the report, or nothing without the tool.
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(PaperPrototype, TheReportOfADesignSelectedAgainShowsItsOwnNumbersNotTheLastSimulated)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    PrintWindow s;
+    MainWindow &w = s.w();
+    // Racer, then Pickup simulated; Racer selected again, unchanged and still marked simulated.
+    w.DesignListClick(1);
+    w.VPDynamic();
+    const ResultFields racer = s.workspace.results;
+    w.DesignListClick(2);
+    w.VPDynamic();
+    const ResultFields pickup = s.workspace.results;
+    ASSERT_NE(racer.ProjectedMassEF, pickup.ProjectedMassEF);
+    w.DesignListClick(1);
+    ASSERT_TRUE(s.workspace.list.current().DesignSimulated);
+
+    w.VPPrint();
+    s.print(PrintJobKind::Report);
+    EXPECT_EQ(s.modeWhenPrinting, SheetMode::Simulate);
+    const QString text = pdfText(s.dir.filePath(QStringLiteral("out.pdf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("ZINDLE Design Report for Racer"))) << qPrintable(text);
+    for (const auto &[caption, field] :
+         {std::pair{"Total Car Mass: ", &ResultFields::ProjectedMassEF},
+          std::pair{"Predicted Max Torque: ", &ResultFields::MaxRealTorqueEF},
+          std::pair{"x-centroid: ", &ResultFields::TrueCentroidEF}}) {
+        EXPECT_TRUE(text.contains(QLatin1String(caption) + text00(floatOr(racer.*field, 0)))) << caption;
+        if (racer.*field != pickup.*field) {
+            EXPECT_FALSE(text.contains(QLatin1String(caption) + text00(floatOr(pickup.*field, 0)))) << caption;
+        }
+    }
 }
 
 TEST(PaperPrototype, ACancelledPrintDialogPrintsNothing)
@@ -327,10 +371,13 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     EXPECT_TRUE(QFile::exists(dxf));
     EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("Boards=1: ") + dxf);
 
-    // The SVG set again on one large board: the earlier boards after it go, and the message says so.
+    // The SVG set again on one large board, once the student agrees to replace it: the earlier
+    // boards after it go, and the message says so.
     s.prompter.savePaths.push_back(svg);
+    s.prompter.confirmAnswers.push_back(Answer::Yes);
     s.prompter.inputAnswers.push_back(QStringLiteral("20x30"));
     item->trigger();
+    EXPECT_TRUE(s.prompter.shown[s.prompter.shown.size() - 3].text.startsWith(QStringLiteral("\"car.svg\" already exists")));
     const QString car2 = s.dir.filePath(QStringLiteral("car-2.svg"));
     EXPECT_TRUE(s.prompter.messages().back().startsWith(
         QStringLiteral("Boards=1: ") + svg + QStringLiteral("\nRemoved the boards of an earlier export: ") + car2))

@@ -240,6 +240,45 @@ TEST(PowerDesignerThread, AMapCellClickedPutsItsCombinationIntoTheDesign)
     EXPECT_EQ(f.s.workspace.results.TimeEF, held);
 }
 
+TEST(PowerDesignerThread, AMapOfAnotherDesignOrOfAnEarlierStatePutsNothingIntoTheDesign)
+{
+    ThreadFixture f;
+    f.set(Small);
+    ASSERT_TRUE(f.sweep());
+    DesignMapView *map = f.dialog->designMap();
+    map->resize(520, 400);
+    QLabel *note = f.dialog->findChild<QLabel *>(QStringLiteral("DesignMapNote"));
+    const int best = map->grid()->best;
+    ASSERT_GE(best, 0);
+    EXPECT_TRUE(map->isEnabled());
+
+    // The Pickup comes in (the Default design's changes are not kept) and the window is opened
+    // again: its map is the Default design's.
+    f.s.prompter.confirmAnswers = {Answer::No};
+    f.s.w().DesignListClick(2);
+    f.s.w().action(QStringLiteral("PowerDesignerPos"))->trigger();
+    EXPECT_FALSE(map->isEnabled());
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("not of the design now in the window"))) << qPrintable(note->text());
+    EXPECT_FALSE(map->toolTipAt(map->cellCentre(best)).contains(QStringLiteral("Click")));
+    const std::array<QString, 3> pickup = f.sizes();
+    const int steps = f.s.w().history().count();
+    QTest::mouseClick(map, Qt::LeftButton, {}, map->cellCentre(best).toPoint());
+    EXPECT_FALSE(f.dialog->applyCombination(0));
+    EXPECT_EQ(f.sizes(), pickup);
+    EXPECT_EQ(f.s.w().history().count(), steps);
+
+    // The Default design back as it was swept (sizes apart): the map is its own again, until
+    // the design changes. (Opening the window marked the Pickup changed.)
+    f.s.prompter.confirmAnswers = {Answer::No};
+    f.s.w().DesignListClick(0);
+    EXPECT_TRUE(map->isEnabled());
+    EXPECT_FALSE(note->isVisible());
+    f.s.w().DriveButtonClick(DriveKind::AllWD);
+    EXPECT_FALSE(map->isEnabled());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("the design has changed since"))) << qPrintable(note->text());
+}
+
 TEST(PowerDesignerThread, TheMapIsSavedAsAPictureOrItsTimes)
 {
     ThreadFixture f;

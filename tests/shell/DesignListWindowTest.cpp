@@ -125,7 +125,7 @@ TEST(DesignListWindow, SavingThroughThePromptThenSelectingTheSavedEntryReadsItBa
     expectComboInStep(s);
 }
 
-TEST(DesignListWindow, OpenReadsTheFileAndAFileWithoutTheMarkerAddsNothing)
+TEST(DesignListWindow, OpenReadsTheFileAndAFileWithoutTheMarkerChangesNothing)
 {
     QTemporaryDir dir;
     StartedWindow s;
@@ -152,7 +152,7 @@ TEST(DesignListWindow, OpenReadsTheFileAndAFileWithoutTheMarkerAddsNothing)
     s.w().OpenBtnClick();
     EXPECT_EQ(s.workspace.list.DesignCount(), 6);
     EXPECT_EQ(s.workspace.list.CurrentDesign, 5); // the entry stays selected ...
-    EXPECT_EQ(s.workspace.design.OuterCount(), 0); // ... over a fresh, empty design
+    EXPECT_EQ(s.workspace.design.OuterCount(), 12); // ... with the Pickup it holds
     ASSERT_EQ(s.prompter.messages().size(), 1);
     EXPECT_TRUE(s.prompter.messages()[0].contains(QStringLiteral("notes.zndl")));
     EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
@@ -307,6 +307,7 @@ TEST(DesignListWindow, AfterRemoveTheSheetFieldsAndListShowTheSelectedDesign)
     emit springWidth->textEdited(springWidth->text());
     w.ApplyBtnClick();
     s.prompter.savePaths = {dir.filePath(QStringLiteral("Mine.zndl"))};
+    s.prompter.confirmAnswers = {Answer::Yes}; // replace its own file
     w.SaveBtnClick();
     ASSERT_EQ(s.workspace.design.SpringWidth, QStringLiteral("2"));
     s.prompter.confirmAnswers = {Answer::Yes};

@@ -8,6 +8,7 @@
 #include "physics/ResultFieldTable.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTableWidget>
 
 namespace zindle::test {
@@ -53,6 +54,45 @@ TEST(ResultDetails, ShowsEveryFieldOfTheLastRefreshAndFollowsTheNext)
     EXPECT_FALSE(s.workspace.results.TimeEF.isEmpty());
     EXPECT_EQ(table->item(timeRow, 1)->text(), s.workspace.results.TimeEF);
     details->grab().save(shotFolder() + QStringLiteral("/result-details.png"));
+}
+
+TEST(ResultDetails, ShowNoNumbersOfAnotherDesignOrOfAnEarlierState)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    QTableWidget *table = w.resultDetails()->table();
+    QLabel *notice = w.resultDetails()->notice();
+    const int timeRow = rowOf("TimeEF"), massRow = rowOf("ProjectedMassEF"), lengthRow = rowOf("SpringLengthEF");
+    ASSERT_GE(timeRow, 0);
+    ASSERT_GE(massRow, 0);
+    ASSERT_GE(lengthRow, 0);
+    w.DesignListClick(1);
+    w.VPDynamic();
+    const ResultFields racer = s.workspace.results;
+    w.DesignListClick(2);
+    w.VPDynamic();
+    w.ShowResultDetails();
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_EQ(table->item(massRow, 1)->text(), s.workspace.results.ProjectedMassEF);
+
+    // Racer again: the fields still hold the Pickup's numbers, which are not shown as Racer's.
+    w.DesignListClick(1);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().startsWith(QStringLiteral("No results of Racer as it stands yet")));
+    EXPECT_EQ(table->item(massRow, 1)->text(), QString());
+    EXPECT_EQ(table->item(timeRow, 1)->text(), QString());
+    EXPECT_EQ(table->item(lengthRow, 1)->text(), s.workspace.design.SpringLength);
+
+    // Analysed, not run: its own masses, no time.
+    w.VPProperties();
+    EXPECT_EQ(table->item(massRow, 1)->text(), s.workspace.results.ProjectedMassEF);
+    EXPECT_FALSE(table->item(massRow, 1)->text().isEmpty());
+    EXPECT_EQ(table->item(timeRow, 1)->text(), QString());
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("press Simulate")));
+    w.VPDynamic();
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_EQ(table->item(timeRow, 1)->text(), racer.TimeEF);
+    EXPECT_EQ(table->item(massRow, 1)->text(), racer.ProjectedMassEF);
 }
 
 TEST(ResultDetails, ActivatingACaptionWithAHelpPageOpensIt)
