@@ -36,7 +36,7 @@ TEST(ResultDetails, ShowsEveryFieldOfTheLastRefreshAndFollowsTheNext)
     ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()));
     for (int i = 0; i < table->rowCount(); ++i) {
         const ResultFieldRow &row = rows[static_cast<size_t>(i)];
-        EXPECT_EQ(table->item(i, 0)->text(), QString::fromUtf8(row.caption)) << row.name;
+        EXPECT_EQ(table->item(i, 0)->text(), QString::fromUtf8(row.shownCaption())) << row.name;
         EXPECT_EQ(table->item(i, 1)->text(), row.value(s.workspace.design, s.workspace.results)) << row.name;
         EXPECT_EQ(table->item(i, 2)->text(), QString::fromUtf8(row.hint)) << row.name;
     }
@@ -45,6 +45,9 @@ TEST(ResultDetails, ShowsEveryFieldOfTheLastRefreshAndFollowsTheNext)
     ASSERT_GE(caseRow, 0);
     EXPECT_EQ(table->item(caseRow, 1)->text(), s.workspace.results.CaseIDEF);
     EXPECT_FALSE(s.workspace.results.CaseIDEF.isEmpty());
+    // The end speed is called what it is here; the highest speed has a row of its own.
+    EXPECT_EQ(table->item(rowOf("TopSpeedEF"), 0)->text(), "Speed at the end of the run (ft/sec)");
+    EXPECT_EQ(table->item(rowOf("PeakSpeedEF"), 0)->text(), "Peak speed (ft/sec)");
 
     // A run fills the run's fields while the window is open.
     const int timeRow = rowOf("TimeEF");
