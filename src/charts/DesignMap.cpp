@@ -166,7 +166,8 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     }
     // Cells built with another size: a corner mark, and the size where it fits.
     const auto paintAsBuiltMark = [&](const QRectF &r) {
-        const double side = std::min({r.width(), r.height(), layout.font * 1.1}) * 0.7;
+        // Half the side of a small cell, so that a dense map keeps its colours readable.
+        const double side = std::min({r.width(), r.height(), layout.font * 1.1}) * 0.5;
         const QPointF corner = r.topRight();
         const QPointF triangle[3] = {corner, corner + QPointF(-side, 0.0), corner + QPointF(0.0, side)};
         painter.setPen(Qt::NoPen);
@@ -198,12 +199,15 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     if (grid.best >= 0 && static_cast<size_t>(grid.best) < grid.cells.size() && nx > 0) {
         const size_t x = static_cast<size_t>(grid.best) % nx, y = static_cast<size_t>(grid.best) / nx;
         const QRectF r = cellRect(x, y);
-        const double radius = std::max({r.width(), r.height(), layout.font * 0.6}) * 0.9;
+        // Just around the cell (an ellipse through its corners is 0.71 of each side out), so
+        // that a wide cell's ring does not cover its neighbours; a tiny cell's stays visible.
+        const double rx = std::max(r.width(), layout.font * 0.6) * 0.75;
+        const double ry = std::max(r.height(), layout.font * 0.6) * 0.75;
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(Qt::white, 3.0));
-        painter.drawEllipse(r.center(), radius, radius);
+        painter.drawEllipse(r.center(), rx, ry);
         painter.setPen(QPen(QColor(200, 0, 0), 1.8));
-        painter.drawEllipse(r.center(), radius, radius);
+        painter.drawEllipse(r.center(), rx, ry);
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
 
@@ -257,13 +261,14 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
                                 metrics.height() * 1.3),
                          Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Time (s)"));
     }
-    // Key of the cells that are not times.
+    // Key of the cells that are not times, its texts wrapped within the chart's right edge.
     double keyY = bar.bottom() + layout.font * 1.2;
+    const double keyTextWidth = std::max(0.0, area.right() - bar.right() - layout.font * 0.4);
     const QRectF box(bar.left(), keyY, bar.width(), metrics.height());
     painter.fillRect(box, NotFinishedColour);
     painter.fillRect(box, hatch);
     painter.drawRect(box);
-    painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, layout.font * 7.0,
+    painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, keyTextWidth,
                             metrics.height() * 2.4),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("no 15 ft"));
     keyY += metrics.height() * 2.0;
@@ -272,7 +277,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.drawEllipse(QPointF(box.center().x(), keyY + metrics.height() / 2.0), box.width() / 2.0,
                         box.width() / 2.0);
     painter.setPen(QColor(30, 30, 30));
-    painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY, layout.font * 7.0, metrics.height()),
+    painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY, keyTextWidth, metrics.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("best"));
     const bool anyAsBuilt = std::any_of(grid.cells.begin(), grid.cells.end(),
                                         [](const DesignMapCell &cell) { return !cell.asBuilt.isEmpty(); });
@@ -285,7 +290,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
         painter.drawRect(mark);
         paintAsBuiltMark(mark);
         painter.setPen(QColor(30, 30, 30));
-        painter.drawText(QRectF(mark.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, layout.font * 7.0,
+        painter.drawText(QRectF(mark.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, keyTextWidth,
                                 metrics.height() * 4.8),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, grid.asBuiltKey);
     }
