@@ -132,8 +132,13 @@ DesignSources CollectDesignSources(const QStringList &arguments)
     for (const QString &argument : arguments) {
         const QByteArray bytes = pathToBytes(argument);
         struct stat info {};
-        if (::stat(bytes.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-            take({argument, QString()});
+        if (::stat(bytes.constData(), &info) != 0) {
+            take({argument, QString()}); // the reading says why (or it is a built-in's name)
+            continue;
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            // A pipe or device named here would block the reading or never end.
+            take({argument, S_ISREG(info.st_mode) ? QString() : QStringLiteral("it is not a regular file")});
             continue;
         }
         FolderWalk walk;

@@ -50,6 +50,10 @@ TEST(DesignSources, NamesAreReadByteExactAndNothingButFilesIsOpened)
     EXPECT_EQ(find(sources, dir.filePath("pipe.zndl"))->refusal, "it is not a regular file");
     ASSERT_NE(find(sources, dir.filePath("link-to-pipe.zndl")), nullptr);
     EXPECT_EQ(find(sources, dir.filePath("link-to-pipe.zndl"))->refusal, "it is not a regular file");
+    // Named on its own, the pipe is refused as well.
+    const DesignSources named = CollectDesignSources({dir.filePath("pipe.zndl")});
+    ASSERT_EQ(named.entries.size(), 1u);
+    EXPECT_EQ(named.entries[0].refusal, "it is not a regular file");
     // The link to a design is the same file, taken once.
     EXPECT_NE(find(sources, good), nullptr);
     EXPECT_EQ(find(sources, dir.filePath("link-to-good.zndl")), nullptr);
