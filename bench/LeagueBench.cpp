@@ -33,12 +33,13 @@ QString classFolder()
 
 void BM_Standings(benchmark::State &state)
 {
+    WorkerPool workers;
     const DesignSources sources = CollectDesignSources({classFolder()});
     StandingsOptions options;
     options.threads = static_cast<int>(state.range(0));
     options.sideViews = state.range(1) != 0;
     for (auto _ : state) {
-        const std::vector<StandingRow> rows = RunStandings(sources, options);
+        const std::vector<StandingRow> rows = RunStandings(workers, sources, options);
         benchmark::DoNotOptimize(rows.data());
     }
     state.SetLabel(QStringLiteral("%1 designs").arg(sources.size()).toStdString());
@@ -54,7 +55,8 @@ BENCHMARK(BM_Standings)
 
 void BM_Heats(benchmark::State &state)
 {
-    const std::vector<StandingRow> rows = RunStandings(CollectDesignSources({classFolder()}));
+    WorkerPool workers;
+    const std::vector<StandingRow> rows = RunStandings(workers, CollectDesignSources({classFolder()}));
     for (auto _ : state) {
         const std::vector<Heat> heats = RunHeats(rows);
         benchmark::DoNotOptimize(heats.data());

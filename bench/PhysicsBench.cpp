@@ -131,13 +131,14 @@ BENCHMARK(BM_Map2500Serial)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Map2500Parallel(benchmark::State &state)
 {
+    WorkerPool workers;
     int combinations = 0;
     ParallelSweepOptions options;
     options.threads = static_cast<int>(state.range(0));
     for (auto _ : state) {
         Workspace workspace;
         loadBuiltIn(workspace, 0);
-        const ParallelSweepResult result = RunParallelSweep(workspace, SweepBest{}, mapRanges(), options);
+        const ParallelSweepResult result = RunParallelSweep(workers, workspace, SweepBest{}, mapRanges(), options);
         combinations = result.combinations;
         benchmark::DoNotOptimize(result.best.BestYet);
     }
@@ -147,6 +148,7 @@ BENCHMARK(BM_Map2500Parallel)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmar
 
 void BM_Sweep280Parallel(benchmark::State &state)
 {
+    WorkerPool workers;
     SweepRanges ranges;
     ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};
     ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("4")};
@@ -156,7 +158,7 @@ void BM_Sweep280Parallel(benchmark::State &state)
     for (auto _ : state) {
         Workspace workspace;
         loadBuiltIn(workspace, 0);
-        benchmark::DoNotOptimize(RunParallelSweep(workspace, SweepBest{}, ranges, options).best.BestYet);
+        benchmark::DoNotOptimize(RunParallelSweep(workers, workspace, SweepBest{}, ranges, options).best.BestYet);
     }
 }
 BENCHMARK(BM_Sweep280Parallel)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -16,7 +16,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
 namespace zindle {
 
@@ -168,14 +167,7 @@ StandingTexts standingTexts(const StandingRow &row)
     return texts;
 }
 
-int StandingsThreadCount(int threads, int jobs)
-{
-    int count = threads > 0 ? threads : static_cast<int>(std::thread::hardware_concurrency());
-    count = std::max(1, count);
-    return std::max(1, std::min(count, jobs));
-}
-
-std::vector<StandingRow> RunStandings(const DesignSources &sources, const StandingsOptions &options)
+std::vector<StandingRow> RunStandings(WorkerPool &workers, const DesignSources &sources, const StandingsOptions &options)
 {
     const int total = static_cast<int>(sources.size());
     std::vector<StandingRow> rows(static_cast<size_t>(total));
@@ -210,7 +202,7 @@ std::vector<StandingRow> RunStandings(const DesignSources &sources, const Standi
         }
     };
 
-    const int threads = StandingsThreadCount(options.threads, total);
+    const int threads = WorkerThreadCount(options.threads, total);
     if (threads <= 1) {
         for (int i = 0; i < total; ++i) {
             runOne(i);
@@ -218,10 +210,10 @@ std::vector<StandingRow> RunStandings(const DesignSources &sources, const Standi
                 options.progress(i + 1, total);
         }
     } else {
-        std::vector<std::thread> pool;
-        pool.reserve(static_cast<size_t>(threads));
+        std::vector<std::future<void>> threadsEnded;
+        threadsEnded.reserve(static_cast<size_t>(threads));
         for (int t = 0; t < threads; ++t)
-            pool.emplace_back(worker);
+            threadsEnded.push_back(workers.run(worker));
         std::unique_lock<std::mutex> lock(mutex);
         while (done.load() < total) {
             finished.wait_for(lock, std::chrono::milliseconds(20));
@@ -234,8 +226,7 @@ std::vector<StandingRow> RunStandings(const DesignSources &sources, const Standi
             }
         }
         lock.unlock();
-        for (std::thread &thread : pool)
-            thread.join();
+        waitForAll(threadsEnded);
     }
     // Designs a stop left out are not in the standings at all.
     std::vector<StandingRow> ran;

@@ -10,6 +10,7 @@
 // be read come last and have no place.
 
 #include "app/DesignSources.h"
+#include "app/WorkerPool.h"
 #include "app/Workspace.h"
 
 #include <QByteArray>
@@ -66,9 +67,10 @@ bool LoadDesignSource(Workspace &workspace, const QString &source, QString &erro
 // One design: read, then the Simulate refresh of the entire cycle with the headless scale.
 StandingRow RunStandingDesign(const QString &source, const StandingsOptions &options = {});
 
-// Every design (in parallel as the options allow), ranked; a source refused when it was found is
-// a row that could not be read, with the reason.
-std::vector<StandingRow> RunStandings(const DesignSources &sources, const StandingsOptions &options = {});
+// Every design (in parallel on `workers` as the options allow), ranked; a source refused when it
+// was found is a row that could not be read, with the reason.
+std::vector<StandingRow> RunStandings(WorkerPool &workers, const DesignSources &sources,
+                                      const StandingsOptions &options = {});
 
 // Orders the rows as described above and numbers the places.
 void RankStandings(std::vector<StandingRow> &rows);
@@ -81,8 +83,5 @@ struct StandingTexts {
     QString place, time, peakSpeed, distance, mass, advisories;
 };
 StandingTexts standingTexts(const StandingRow &row);
-
-// Threads a run with `threads` (0 meaning one per core) uses for `jobs` designs.
-int StandingsThreadCount(int threads, int jobs);
 
 } // namespace zindle

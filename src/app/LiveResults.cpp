@@ -7,7 +7,6 @@
 
 #include <QDataStream>
 #include <QIODevice>
-#include <QPromise>
 
 namespace zindle {
 
@@ -56,24 +55,20 @@ LiveResult ComputeLiveResult(Workspace &copy, const std::atomic<bool> *stop)
 
 QByteArray liveInputKey(const Workspace &workspace) { return ComputationInputs(workspace); }
 
-LiveResults::LiveResults(const Workspace &workspace, QObject *parent)
-    : QObject(parent), workspace_(workspace)
+LiveResults::LiveResults(const Workspace &workspace, WorkerPool &workers, QObject *parent)
+    : QObject(parent), workspace_(workspace), workers_(workers)
 {
-    // One computation at a time; the window's own thread keeps the other core.
-    pool_.setMaxThreadCount(1);
     timer_.setSingleShot(true);
     timer_.setInterval(150);
     connect(&timer_, &QTimer::timeout, this, &LiveResults::startNewest);
-    connect(&watcher_, &QFutureWatcherBase::finished, this, &LiveResults::computationFinished);
 }
 
 LiveResults::~LiveResults()
 {
     timer_.stop();
-    watcher_.disconnect(this);
     if (stop_)
         stop_->store(true, std::memory_order_release);
-    pool_.waitForDone();
+    result_.wait();
 }
 
 void LiveResults::setActive(bool active)
@@ -114,34 +109,31 @@ void LiveResults::startNewest()
     if (running_ || !active_ || current_ || generation_ == 0)
         return;
     // The copy is taken here, on the window's thread; the computation never sees the original.
+    // One computation at a time: the window's own thread keeps the other core.
     auto copy = std::make_shared<Workspace>(workspace_);
-    auto promise = std::make_shared<QPromise<LiveResult>>();
     auto stop = std::make_shared<std::atomic<bool>>(false);
     const quint64 generation = generation_;
     running_ = generation;
     stop_ = stop;
     ++started_;
-    promise->start();
-    watcher_.setFuture(promise->future());
-    pool_.start([copy, promise, stop, generation, compute = computation_] {
-        LiveResult result = compute(*copy, stop.get());
-        result.generation = generation;
-        promise->addResult(std::move(result));
-        promise->finish();
+    std::future<LiveResult> result = workers_.run([copy, stop, generation, compute = computation_] {
+        LiveResult live = compute(*copy, stop.get());
+        live.generation = generation;
+        return live;
     });
+    result_.watch(std::move(result), [this](std::future<LiveResult> &done) { computationFinished(done); });
 }
 
-void LiveResults::computationFinished()
+void LiveResults::computationFinished(std::future<LiveResult> &future)
 {
-    const QFuture<LiveResult> future = watcher_.future();
     const quint64 ran = running_;
     running_ = 0;
     const bool stopped = stop_ && stop_->load();
     stop_.reset();
     if (ran == 0)
         return;
-    if (active_ && !stopped && ran == generation_ && future.resultCount() > 0) {
-        current_ = future.result();
+    if (active_ && !stopped && ran == generation_) {
+        current_ = future.get();
         lastShown_ = current_;
         emit changed();
         return;
@@ -150,11 +142,6 @@ void LiveResults::computationFinished()
     ++dropped_;
     if (!timer_.isActive())
         startNewest();
-}
-
-void LiveResults::waitForIdle()
-{
-    pool_.waitForDone();
 }
 
 } // namespace zindle

@@ -13,14 +13,14 @@
 // result of an older state is never shown as current. Destroying the scheduler asks the
 // running computation to stop at its next step boundary and waits for it.
 
+#include "app/FutureWatch.h"
+#include "app/WorkerPool.h"
 #include "app/Workspace.h"
 
 #include <QByteArray>
-#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 #include <QTimer>
 #include <atomic>
 #include <functional>
@@ -56,7 +56,8 @@ class LiveResults : public QObject {
     Q_OBJECT
 public:
     // `workspace` is the window's; it is only read, on this object's thread, when a copy is taken.
-    explicit LiveResults(const Workspace &workspace, QObject *parent = nullptr);
+    // The computations run on `workers`, which must outlive this object.
+    LiveResults(const Workspace &workspace, WorkerPool &workers, QObject *parent = nullptr);
     ~LiveResults() override;
 
     // Outside Design mode nothing is computed; a computation running when it goes off is dropped.
@@ -84,16 +85,13 @@ public:
     int computationsStarted() const { return started_; }
     int resultsDropped() const { return dropped_; }
 
-    // Blocks until no computation runs (the window closing).
-    void waitForIdle();
-
 signals:
     // current(), pending() or lastShown() changed.
     void changed();
 
 private:
     void startNewest();
-    void computationFinished();
+    void computationFinished(std::future<LiveResult> &result);
 
     const Workspace &workspace_;
     Computation computation_ = [](Workspace &copy, const std::atomic<bool> *stop) {
@@ -101,8 +99,8 @@ private:
     };
     bool active_ = true;
     QTimer timer_;
-    QThreadPool pool_;
-    QFutureWatcher<LiveResult> watcher_;
+    WorkerPool &workers_;
+    FutureWatch<LiveResult> result_;
     std::shared_ptr<std::atomic<bool>> stop_;
     QByteArray key_;        // inputs of the newest request
     quint64 generation_ = 0; // number of the newest request

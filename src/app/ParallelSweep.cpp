@@ -12,7 +12,6 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
-#include <thread>
 
 namespace zindle {
 
@@ -97,7 +96,7 @@ SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, qint64 cell)
             static_cast<int>(cell % widths)};
 }
 
-ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &before,
+ParallelSweepResult RunParallelSweep(WorkerPool &workers, const Workspace &start, const SweepBest &before,
                                      const SweepRanges &ranges, const ParallelSweepOptions &options)
 {
     ParallelSweepResult result;
@@ -174,14 +173,12 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
         wake.notify_one();
     };
 
-    int threads = options.threads > 0 ? options.threads
-                                      : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    threads = static_cast<int>(std::min<qint64>(threads, result.total));
+    const int threads = WorkerThreadCount(options.threads, result.total);
     running = threads;
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<size_t>(threads));
+    std::vector<std::future<void>> threadsEnded;
+    threadsEnded.reserve(static_cast<size_t>(threads));
     for (int t = 0; t < threads; ++t)
-        workers.emplace_back(work);
+        threadsEnded.push_back(workers.run(work));
 
     // Counts the batches that follow on from those counted; a batch a stop cut short ends the
     // count, whatever ran after it.
@@ -230,8 +227,7 @@ ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &be
         if (finished)
             break;
     }
-    for (std::thread &worker : workers)
-        worker.join();
+    waitForAll(threadsEnded);
     countReady();
     // A stop that came after the last combination was handed out stopped nothing.
     if (result.combinations == result.total)

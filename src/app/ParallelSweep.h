@@ -21,6 +21,7 @@
 //   revolutions, run); the sheet's part regions, which only the painting and the advisories
 //   read, are not prepared. The caller refreshes the design it holds afterwards.
 
+#include "app/WorkerPool.h"
 #include "app/Workspace.h"
 #include "charts/DesignMap.h"
 #include "physics/PowerDesigner.h"
@@ -74,8 +75,9 @@ SweepCellIndex sweepCellIndex(const ParallelSweepResult &result, qint64 cell);
 // Runs the sweep from a copy of `start` (its current design with the sweep's values written
 // in); `before` holds the best fields as they stand. `start` is copied once, on the calling
 // thread, when the sweep begins: a window that runs the sweep on a worker thread hands it a
-// copy made on its own thread, so that the user may go on editing.
-ParallelSweepResult RunParallelSweep(const Workspace &start, const SweepBest &before,
+// copy made on its own thread, so that the user may go on editing. The combinations run on
+// `workers`; the calling thread counts them (it may be one of the pool's own).
+ParallelSweepResult RunParallelSweep(WorkerPool &workers, const Workspace &start, const SweepBest &before,
                                      const SweepRanges &ranges, const ParallelSweepOptions &options = {});
 
 // The steps of the Simulate refresh a combination's time depends on, in their order, without

@@ -127,7 +127,9 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (interruptRequested())
             stop = true;
     };
-    const std::vector<StandingRow> rows = RunStandings(sources, options);
+    // The command's own workers: one command runs per process.
+    WorkerPool workers;
+    const std::vector<StandingRow> rows = RunStandings(workers, sources, options);
     if (stop) {
         err << "zindle-cli league: stopped by Ctrl+C after " << rows.size() << " of " << sources.size()
             << " designs\n";

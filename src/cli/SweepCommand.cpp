@@ -133,7 +133,9 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "Sweep: " << completed << " of " << total << " simulated\n";
         err.flush();
     };
-    const ParallelSweepResult outcome = RunParallelSweep(workspace, best, ranges, options);
+    // The command's own workers: one command runs per process.
+    WorkerPool workers;
+    const ParallelSweepResult outcome = RunParallelSweep(workers, workspace, best, ranges, options);
     if (outcome.combinations == 0 && !outcome.stopped) {
         err << "zindle-cli sweep: no combination was simulated\n";
         return FileFailure;

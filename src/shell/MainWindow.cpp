@@ -66,9 +66,9 @@ QStringList droppedDesigns(const QMimeData *data)
 }
 } // namespace
 
-MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent,
+MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prompter, QWidget *parent,
                        std::unique_ptr<WindowMemory> memory)
-    : QMainWindow(parent), SimulateStep(workspace.simulation.SimulateStep), workspace_(workspace),
+    : QMainWindow(parent), SimulateStep(workspace.simulation.SimulateStep), workspace_(workspace), workers_(workers),
       prompter_(prompter), memory_(memory ? std::move(memory) : std::make_unique<WindowMemory>()),
       history_(workspace), ops_(workspace, prompter, [this] { designRebuilt(); }),
       help_(findHelpFolder(QCoreApplication::applicationDirPath())),
@@ -81,7 +81,7 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
     setAcceptDrops(true);
     ops_.fileUsed = [this](const QString &path) { memory_->addRecentFile(path); };
     history_.restored = [this] { historyRestored(); };
-    live_ = std::make_unique<LiveResults>(workspace_);
+    live_ = std::make_unique<LiveResults>(workspace_, workers_);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);

@@ -10,6 +10,7 @@
 #include "app/DesignHistory.h"
 #include "app/DesignListOps.h"
 #include "model/Prompter.h"
+#include "app/WorkerPool.h"
 #include "app/Workspace.h"
 #include "WindowMemory.h"
 
@@ -60,8 +61,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `memory` is where the recent files and the window's place are kept; null for the user's
-    // own settings store.
-    MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent = nullptr,
+    // own settings store. `workers` runs the window's background work and outlives the window.
+    MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prompter, QWidget *parent = nullptr,
                std::unique_ptr<WindowMemory> memory = nullptr);
     ~MainWindow() override;
 
@@ -140,6 +141,7 @@ public:
 
     QColor backgroundColor() const { return background_; }
     Workspace &workspace() { return workspace_; }
+    WorkerPool &workers() { return workers_; }
     Prompter &prompter() { return prompter_; }
     DesignListOps &listOps() { return ops_; }
     HelpLinks &help() { return help_; }
@@ -206,6 +208,7 @@ private:
     void liveInputsMayHaveChanged();
 
     Workspace &workspace_;
+    WorkerPool &workers_;
     Prompter &prompter_;
     std::unique_ptr<WindowMemory> memory_;
     DesignHistory history_;

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "dialogs/HelpLinks.h"
 #include "dialogs/QtPrompter.h"
+#include "app/WorkerPool.h"
 #include "app/Workspace.h"
 #include "model/NumberText.h"
 #include "ZindleVersion.h"
@@ -74,8 +75,10 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zindle::DesktopId));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zindle::ProgramVersion));
     zindle::Workspace workspace;
+    // The window's workers outlive it and every dialog it owns.
+    zindle::WorkerPool workers;
     zindle::QtPrompter prompter;
-    zindle::MainWindow window(workspace, prompter);
+    zindle::MainWindow window(workspace, workers, prompter);
     prompter.setParent(&window);
     // The start-up window comes first; dismissing it brings the design environment up.
     window.ShowStartUpWindow();

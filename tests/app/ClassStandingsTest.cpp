@@ -130,6 +130,7 @@ TEST(ClassStandings, FoldersAreSearchedInPathOrderAndEveryFileTakenOnce)
 
 TEST(ClassStandings, SideBySideGivesTheResultsOfAOneByOneRun)
 {
+    WorkerPool workers;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QStringList sources = test::writeClassFolder(dir.path(), 24);
@@ -144,8 +145,8 @@ TEST(ClassStandings, SideBySideGivesTheResultsOfAOneByOneRun)
         EXPECT_LE(done, total);
         ++progressCalls;
     };
-    const std::vector<StandingRow> one = RunStandings(sources, serial);
-    const std::vector<StandingRow> many = RunStandings(sources, parallel);
+    const std::vector<StandingRow> one = RunStandings(workers, sources, serial);
+    const std::vector<StandingRow> many = RunStandings(workers, sources, parallel);
     ASSERT_EQ(one.size(), many.size());
     EXPECT_GT(progressCalls, 0);
     int finished = 0, shortOfLine = 0;
@@ -183,6 +184,7 @@ TEST(ClassStandings, SideBySideGivesTheResultsOfAOneByOneRun)
 
 TEST(ClassStandings, AStopLeavesTheDesignsNotStartedOut)
 {
+    WorkerPool workers;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QStringList sources = test::writeClassFolder(dir.path(), 6);
@@ -191,7 +193,7 @@ TEST(ClassStandings, AStopLeavesTheDesignsNotStartedOut)
     options.threads = 1;
     options.stop = &stop;
     options.progress = [&](int done, int) { stop = done >= 2; };
-    const std::vector<StandingRow> rows = RunStandings(sources, options);
+    const std::vector<StandingRow> rows = RunStandings(workers, sources, options);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].place + rows[1].place, 3);
 }
@@ -216,11 +218,12 @@ TEST(ClassHeats, HeatsAreAsEvenAsTheyCanBe)
 
 TEST(ClassHeats, WinnersRaceOnUntilOneFinal)
 {
+    WorkerPool workers;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QStringList sources = test::writeClassFolder(dir.path(), 40);
     sources << dir.filePath("missing.zndl");
-    const std::vector<StandingRow> rows = RunStandings(sources);
+    const std::vector<StandingRow> rows = RunStandings(workers, sources);
     const std::vector<Heat> heats = RunHeats(rows);
 
     // 40 cars: three heats (14, 13, 13), then a final of the three winners.

@@ -29,6 +29,7 @@ const DesignSource *find(const DesignSources &sources, const QString &path)
 
 TEST(DesignSources, NamesAreReadByteExactAndNothingButFilesIsOpened)
 {
+    WorkerPool workers;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString good = test::writeClassDesign(dir.path(), "good.zndl", "Good", 1);
@@ -59,7 +60,7 @@ TEST(DesignSources, NamesAreReadByteExactAndNothingButFilesIsOpened)
     EXPECT_EQ(find(sources, dir.filePath("link-to-good.zndl")), nullptr);
 
     // Nothing waits on the pipes; the Latin-1 file is read as any other.
-    const std::vector<StandingRow> rows = RunStandings(sources);
+    const std::vector<StandingRow> rows = RunStandings(workers, sources);
     ASSERT_EQ(rows.size(), 4u);
     int read = 0;
     for (const StandingRow &row : rows) {

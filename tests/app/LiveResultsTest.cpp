@@ -148,12 +148,13 @@ TEST(LiveResults, InputKeyFollowsDesignMaterialsAndScaleOnly)
 
 TEST(LiveResults, ComputationLeavesTheWorkspaceAsItWas)
 {
+    WorkerPool workers;
     Workspace workspace;
     designMode(workspace, 1);
     const QByteArray before = workspaceBytes(workspace);
     const Workspace simulateBefore = simulated(workspace);
 
-    LiveResults live(workspace);
+    LiveResults live(workspace, workers);
     live.setDelay(0);
     live.designMayHaveChanged();
     ASSERT_TRUE(waitUntil([&] { return live.current().has_value(); }));
@@ -167,6 +168,7 @@ TEST(LiveResults, ComputationLeavesTheWorkspaceAsItWas)
 
 TEST(LiveResults, ResultOfAnOlderStateIsDroppedAndTheNewestShown)
 {
+    WorkerPool workers;
     Workspace workspace;
     designMode(workspace, 0);
     Workspace longer = workspace;
@@ -175,7 +177,7 @@ TEST(LiveResults, ResultOfAnOlderStateIsDroppedAndTheNewestShown)
     const LiveResult expected = liveOf(longer);
     ASSERT_NE(expected.TimeEF, liveOf(workspace).TimeEF);
 
-    LiveResults live(workspace);
+    LiveResults live(workspace, workers);
     live.setDelay(0);
     Gate gate;
     live.setComputation(gate.computation());
@@ -208,9 +210,10 @@ TEST(LiveResults, ResultOfAnOlderStateIsDroppedAndTheNewestShown)
 
 TEST(LiveResults, FastChangesAreGatheredIntoOneComputation)
 {
+    WorkerPool workers;
     Workspace workspace;
     designMode(workspace, 0);
-    LiveResults live(workspace);
+    LiveResults live(workspace, workers);
     live.setDelay(150);
     for (int length = 30; length <= 44; length += 2) {
         workspace.design.SpringLength = QString::number(length);
@@ -229,9 +232,10 @@ TEST(LiveResults, FastChangesAreGatheredIntoOneComputation)
 
 TEST(LiveResults, InactiveComputesNothingAndDropsWhatRuns)
 {
+    WorkerPool workers;
     Workspace workspace;
     designMode(workspace, 0);
-    LiveResults live(workspace);
+    LiveResults live(workspace, workers);
     live.setDelay(0);
     Gate gate;
     live.setComputation(gate.computation());
@@ -255,10 +259,11 @@ TEST(LiveResults, InactiveComputesNothingAndDropsWhatRuns)
 
 TEST(LiveResults, GoingAwayDuringAComputationIsClean)
 {
+    WorkerPool workers;
     auto workspace = std::make_unique<Workspace>();
     designMode(*workspace, 4);
     for (int round = 0; round < 3; ++round) {
-        auto live = std::make_unique<LiveResults>(*workspace);
+        auto live = std::make_unique<LiveResults>(*workspace, workers);
         live->setDelay(0);
         Gate gate; // never opened: only the stop ends the computation
         live->setComputation(gate.computation());

@@ -69,6 +69,7 @@ SweepRanges enlargingRanges()
 
 TEST(ParallelSweep, EqualsTheSerialSweepBitForBitOnEveryBuiltInAndAllWheelDrive)
 {
+    WorkerPool workers;
     for (int slot = 0; slot < BuiltInDesignCount + 1; ++slot) {
         SCOPED_TRACE(slot);
         Workspace start;
@@ -83,7 +84,7 @@ TEST(ParallelSweep, EqualsTheSerialSweepBitForBitOnEveryBuiltInAndAllWheelDrive)
             SCOPED_TRACE(threads);
             ParallelSweepOptions options;
             options.threads = threads;
-            const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges, options);
+            const ParallelSweepResult result = RunParallelSweep(workers, start, SweepBest{}, ranges, options);
             EXPECT_EQ(result.combinations, serial.outcome.combinations);
             EXPECT_FALSE(result.stopped);
             expectSameBest(result.best, serial.best);
@@ -102,7 +103,7 @@ TEST(ParallelSweep, EqualsTheSerialSweepBitForBitOnEveryBuiltInAndAllWheelDrive)
 
             // Without the cells (no map wanted) the same best, count and design left behind.
             options.keepCells = false;
-            const ParallelSweepResult lean = RunParallelSweep(start, SweepBest{}, ranges, options);
+            const ParallelSweepResult lean = RunParallelSweep(workers, start, SweepBest{}, ranges, options);
             EXPECT_TRUE(lean.cells.empty());
             EXPECT_EQ(lean.combinations, serial.outcome.combinations);
             EXPECT_EQ(lean.bestIndex, result.bestIndex);
@@ -131,20 +132,21 @@ TEST(ParallelSweep, TheEnlargedWheelCarriesOverAsInTheSerialSweep)
 
 TEST(ParallelSweep, KeepsTheBestFieldsWhenNothingFinishesAndRefusesInvalidRanges)
 {
+    WorkerPool workers;
     Workspace start;
     load(start, 0);
     SweepBest before;
     before.BestYet = QStringLiteral("1.5");
     SweepRanges tooShort;
     tooShort.length = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1")};
-    const ParallelSweepResult none = RunParallelSweep(start, before, tooShort);
+    const ParallelSweepResult none = RunParallelSweep(workers, start, before, tooShort);
     EXPECT_EQ(none.combinations, 16);
     EXPECT_EQ(none.best.BestYet, "1.5");
     EXPECT_EQ(none.bestIndex, -1);
 
     SweepRanges backwards;
     backwards.wheel = {QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("0.5")};
-    const ParallelSweepResult refused = RunParallelSweep(start, before, backwards);
+    const ParallelSweepResult refused = RunParallelSweep(workers, start, before, backwards);
     EXPECT_FALSE(refused.message.isEmpty());
     EXPECT_EQ(refused.combinations, 0);
     EXPECT_TRUE(refused.cells.empty());
@@ -152,6 +154,7 @@ TEST(ParallelSweep, KeepsTheBestFieldsWhenNothingFinishesAndRefusesInvalidRanges
 
 TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
 {
+    WorkerPool workers;
     Workspace start;
     load(start, 1);
     // Large enough that the sweep cannot end before the stop asked for after 10 arrives.
@@ -173,7 +176,7 @@ TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
             if (completed >= 10)
                 stop = true;
         };
-        const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges, options);
+        const ParallelSweepResult result = RunParallelSweep(workers, start, SweepBest{}, ranges, options);
         EXPECT_TRUE(result.stopped);
         EXPECT_GE(result.combinations, 10);
         EXPECT_LT(result.combinations, total);
@@ -197,7 +200,7 @@ TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
     early.stopRequested = [] { return true; };
     SweepBest before;
     before.BestYet = QStringLiteral("2");
-    const ParallelSweepResult stopped = RunParallelSweep(start, before, ranges, early);
+    const ParallelSweepResult stopped = RunParallelSweep(workers, start, before, ranges, early);
     EXPECT_TRUE(stopped.stopped);
     EXPECT_EQ(stopped.combinations, 0);
     EXPECT_TRUE(stopped.cells.empty());
@@ -211,19 +214,20 @@ TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
     SweepRanges large = ranges;
     large.width = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0.01")};
     ASSERT_GT(CountSweepCombinations(large), 20000);
-    const ParallelSweepResult stoppedSoon = RunParallelSweep(start, before, large, soon);
+    const ParallelSweepResult stoppedSoon = RunParallelSweep(workers, start, before, large, soon);
     EXPECT_TRUE(stoppedSoon.stopped);
     EXPECT_LT(stoppedSoon.combinations, 500);
 }
 
 TEST(ParallelSweep, MapCellsEqualSingleSimulateRunsOfTheirCombinations)
 {
+    WorkerPool workers;
     Workspace start;
     load(start, 0);
     SweepRanges ranges;
     ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};
     ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("6")};
-    const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges);
+    const ParallelSweepResult result = RunParallelSweep(workers, start, SweepBest{}, ranges);
     const auto map = sweepDesignMap(result, QStringLiteral("Default Design"));
     ASSERT_TRUE(map);
     EXPECT_EQ(map->xTitle, "Drive wheel dia (in)");
@@ -270,17 +274,18 @@ TEST(ParallelSweep, MapCellsEqualSingleSimulateRunsOfTheirCombinations)
 
 TEST(ParallelSweep, MapsTwoVaryingRangesAtMost)
 {
+    WorkerPool workers;
     Workspace start;
     load(start, 0);
     SweepRanges three = enlargingRanges();
-    const ParallelSweepResult all = RunParallelSweep(start, SweepBest{}, three);
+    const ParallelSweepResult all = RunParallelSweep(workers, start, SweepBest{}, three);
     EXPECT_FALSE(sweepDesignMap(all, QString()));
 
     // One range varying: a single row, the other axis a fixed one.
     SweepRanges one;
     one.width = {QStringLiteral("0.5"), QStringLiteral("2"), QStringLiteral("0.5")};
     one.wheel = {QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("1")};
-    const auto row = sweepDesignMap(RunParallelSweep(start, SweepBest{}, one), QString());
+    const auto row = sweepDesignMap(RunParallelSweep(workers, start, SweepBest{}, one), QString());
     ASSERT_TRUE(row);
     EXPECT_EQ(row->xTitle, "Drive wheel dia (in)");
     EXPECT_EQ(row->yTitle, "Spring Width (in)");
@@ -290,12 +295,13 @@ TEST(ParallelSweep, MapsTwoVaryingRangesAtMost)
 
 TEST(ParallelSweep, MapCellsOfAnEnlargedWheelCarryTheSizeTheCarHad)
 {
+    WorkerPool workers;
     Workspace start;
     load(start, 0);
     SweepRanges ranges;
     ranges.wheel = {QStringLiteral("3"), QStringLiteral("6"), QStringLiteral("1")};
     ranges.length = {QStringLiteral("36"), QStringLiteral("60"), QStringLiteral("12")};
-    const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges);
+    const ParallelSweepResult result = RunParallelSweep(workers, start, SweepBest{}, ranges);
     const auto grid = sweepDesignMap(result, QString());
     ASSERT_TRUE(grid);
     int enlarged = 0;
@@ -321,6 +327,7 @@ TEST(ParallelSweep, MapCellsOfAnEnlargedWheelCarryTheSizeTheCarHad)
 
 TEST(ParallelSweep, EveryMapCellLeadsBackToItsCombination)
 {
+    WorkerPool workers;
     Workspace start;
     load(start, 0);
     // Length and width vary, the wheel is fixed: x is the length, y the width.
@@ -328,7 +335,7 @@ TEST(ParallelSweep, EveryMapCellLeadsBackToItsCombination)
     ranges.wheel = {QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("1")};
     ranges.length = {QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("4")};
     ranges.width = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0.5")};
-    const ParallelSweepResult result = RunParallelSweep(start, SweepBest{}, ranges);
+    const ParallelSweepResult result = RunParallelSweep(workers, start, SweepBest{}, ranges);
     ASSERT_EQ(result.combinations, 12);
     const auto map = sweepDesignMap(result, QString());
     ASSERT_TRUE(map);
@@ -357,7 +364,7 @@ TEST(ParallelSweep, EveryMapCellLeadsBackToItsCombination)
             EXPECT_FALSE(combination) << mapCell;
     }
     // All three varying: no map, no cells.
-    EXPECT_FALSE(sweepCellOfMapCell(RunParallelSweep(start, SweepBest{}, enlargingRanges()), 0));
+    EXPECT_FALSE(sweepCellOfMapCell(RunParallelSweep(workers, start, SweepBest{}, enlargingRanges()), 0));
 }
 
 TEST(ParallelSweep, RunsRecordTheStepsTheRaceTracesKeep)

@@ -137,9 +137,10 @@ TEST(HelpPages, TheStartUpWindowIsCentredOnTheScreen)
 {
     // The main window is not shown yet when the start-up window comes up.
     Workspace workspace;
+    WorkerPool workers;
     ScriptedPrompter prompter;
     forgetWindowMemory();
-    MainWindow window(workspace, prompter);
+    MainWindow window(workspace, workers, prompter);
     window.move(0, 0);
     QRect shown;
     window.modalRunner = [&shown](QDialog &dialog) {

@@ -77,6 +77,7 @@ inline const std::vector<SheetMode> &refreshLog(const MainWindow &window)
 // `other` (or left alone, counting as cancelled).
 struct StartedWindow {
     Workspace workspace;
+    WorkerPool workers;
     ScriptedPrompter prompter;
     RefreshLog refreshes; // outlives the window, which notifies it
     std::unique_ptr<MainWindow> window;
@@ -86,7 +87,7 @@ struct StartedWindow {
     StartedWindow()
     {
         forgetWindowMemory();
-        window = std::make_unique<MainWindow>(workspace, prompter);
+        window = std::make_unique<MainWindow>(workspace, workers, prompter);
         window->setObserver(&refreshes);
         window->modalRunner = [this](QDialog &dialog) {
             if (auto *about = qobject_cast<AboutDialog *>(&dialog)) {

@@ -38,9 +38,10 @@ QColor panelColour(MainWindow &w, const char *name)
 TEST(StartUp, AboutWindowComesFirstAndItsDismissalBringsUpDesignMode)
 {
     Workspace workspace;
+    WorkerPool workers;
     ScriptedPrompter prompter;
     RefreshLog refreshes;
-    MainWindow window(workspace, prompter);
+    MainWindow window(workspace, workers, prompter);
     window.setObserver(&refreshes);
     EXPECT_FALSE(window.started());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zindle 4.1"));
@@ -78,9 +79,10 @@ TEST(StartUp, AboutWindowComesFirstAndItsDismissalBringsUpDesignMode)
 TEST(StartUp, TheRealModalAboutWindowStartsTheProgramOnStartDesigning)
 {
     Workspace workspace;
+    WorkerPool workers;
     ScriptedPrompter prompter;
     forgetWindowMemory();
-    MainWindow window(workspace, prompter);
+    MainWindow window(workspace, workers, prompter);
     QTimer::singleShot(0, &window, [&window] {
         EXPECT_TRUE(window.aboutDialog()->isVisible());
         window.aboutDialog()->startButton()->click();

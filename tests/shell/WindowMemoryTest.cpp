@@ -177,8 +177,9 @@ TEST(WindowMemory, TheFirstStartFillsTheScreenAndLaterOnesComeBackWhereTheWindow
     }
     // The next window, as the next run of the program makes it.
     Workspace workspace;
+    WorkerPool workers;
     ScriptedPrompter prompter;
-    MainWindow window(workspace, prompter);
+    MainWindow window(workspace, workers, prompter);
     window.modalRunner = [](QDialog &dialog) {
         qobject_cast<AboutDialog *>(&dialog)->Dismiss();
         return 1;
