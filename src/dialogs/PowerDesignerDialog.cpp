@@ -19,9 +19,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
-#include <chrono>
 #include <limits>
 
 namespace zindle {
@@ -69,7 +67,7 @@ DesignSnapshot withoutSweptSizes(DesignSnapshot snapshot)
 } // namespace
 
 // One threaded sweep: its own copy of the workspace, the flags the two threads share, and the
-// result, which the worker writes before its thread finishes and the window reads only after.
+// result, which the worker writes before its task ends and the window reads only after.
 struct PowerDesignerDialog::Job {
     Job(const Workspace &workspace, const SweepBest &best, const SweepRanges &sweep)
         : start(workspace), before(best), ranges(sweep)
@@ -79,14 +77,13 @@ struct PowerDesignerDialog::Job {
     const SweepBest before;
     const SweepRanges ranges;
     std::atomic<bool> stop{false};
-    std::atomic<bool> progressPosted{false};
     std::atomic<int> done{0};
-    std::chrono::steady_clock::time_point lastPost; // the worker's own
     ParallelSweepResult result;
 };
 
-PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompter, QWidget *parent)
-    : QDialog(parent, Qt::Tool), workspace_(workspace), prompter_(prompter)
+PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &workers, Prompter &prompter,
+                                         QWidget *parent)
+    : QDialog(parent, Qt::Tool), workspace_(workspace), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TPDWin"));
     setWindowTitle(QStringLiteral("Power Designer"));
@@ -335,47 +332,26 @@ void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
     takeMapOwner();
     auto job = std::make_shared<Job>(workspace_, best_, r);
     job_ = job;
-    const unsigned serial = ++sweepSerial_;
     setSweeping(true);
     progress_->setMaximum(std::max(1, progressMaximum(total)));
     progress_->setValue(0);
     status_->setText(QString());
 
-    thread_ = QThread::create([this, job] {
+    // The worker only counts; the bar reads the count when the window's thread looks for the
+    // result, so the window is never flooded with updates.
+    std::future<void> done = workers_.run([job, &workers = workers_] {
         ParallelSweepOptions options;
         options.stopFlag = &job->stop;
-        options.progress = [this, job](int done, int) {
-            job->done.store(done);
-            // A handful of updates a second: the bar is drawn when the window's thread is free,
-            // and one update waits at most.
-            const auto now = std::chrono::steady_clock::now();
-            if (now - job->lastPost < std::chrono::milliseconds(40) || job->progressPosted.exchange(true))
-                return;
-            job->lastPost = now;
-            QMetaObject::invokeMethod(
-                this,
-                [this, job] {
-                    job->progressPosted.store(false);
-                    if (job == job_)
-                        showProgress(job->done.load(), progress_->maximum());
-                },
-                Qt::QueuedConnection);
-        };
-        job->result = RunParallelSweep(job->start, job->before, job->ranges, options);
+        options.progress = [job](qint64 completed, qint64) { job->done.store(static_cast<int>(completed)); };
+        job->result = RunParallelSweep(workers, job->start, job->before, job->ranges, options);
     });
-    thread_->setObjectName(QStringLiteral("PowerDesignerSweep"));
-    connect(thread_, &QThread::finished, this, [this, serial] {
-        if (serial == sweepSerial_ && job_)
-            threadedSweepEnded();
-    }, Qt::QueuedConnection);
-    thread_->start();
+    sweepDone_.watch(
+        std::move(done), [this](std::future<void> &) { threadedSweepEnded(); },
+        [this, job] { showProgress(job->done.load(), progress_->maximum()); });
 }
 
 void PowerDesignerDialog::threadedSweepEnded()
 {
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
     const std::shared_ptr<Job> job = std::move(job_);
     auto result = std::make_shared<ParallelSweepResult>(std::move(job->result));
     best_ = result->best;
@@ -410,14 +386,11 @@ void PowerDesignerDialog::threadedSweepEnded()
 void PowerDesignerDialog::abandonSweep()
 {
     stopRequested_ = true;
-    if (!thread_)
+    if (!job_)
         return;
     job_->stop.store(true);
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
+    sweepDone_.wait();
     job_.reset();
-    ++sweepSerial_;
     sweeping_ = false;
 }
 

@@ -18,6 +18,7 @@
 // Simulate refresh per combination, so that a student can watch each car.
 
 #include "app/DesignHistory.h"
+#include "app/FutureWatch.h"
 #include "app/ParallelSweep.h"
 #include "physics/PowerDesigner.h"
 
@@ -31,7 +32,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QThread;
 
 namespace zindle {
 
@@ -42,7 +42,8 @@ struct Workspace;
 class PowerDesignerDialog : public QDialog {
     Q_OBJECT
 public:
-    PowerDesignerDialog(Workspace &workspace, Prompter &prompter, QWidget *parent);
+    // The threaded sweep runs on `workers`.
+    PowerDesignerDialog(Workspace &workspace, WorkerPool &workers, Prompter &prompter, QWidget *parent);
     // Stops a running sweep and waits for its thread.
     ~PowerDesignerDialog() override;
 
@@ -113,6 +114,7 @@ private:
     void showMap(const QString &note);
 
     Workspace &workspace_;
+    WorkerPool &workers_;
     Prompter &prompter_;
     SweepBest best_;
     SweepOutcome outcome_;
@@ -123,7 +125,7 @@ private:
     // The threaded sweep in progress: what it runs from, and what the window compares with
     // afterwards to know the design is still the one swept.
     std::shared_ptr<Job> job_;
-    QThread *thread_ = nullptr;
+    FutureWatch<void> sweepDone_;
     DesignSnapshot sweptDesign_;
     int sweptSlot_ = -1;
     // What the map shown belongs to: the list entry and the design as swept, sizes left out.
@@ -131,7 +133,6 @@ private:
     DesignSnapshot mapDesign_;
     int mapSlot_ = -1;
     QString sweptName_;
-    unsigned sweepSerial_ = 0; // an ended thread's late signal finds a newer number
 
     QPushButton *go_ = nullptr;
     QPushButton *saveMap_ = nullptr;

@@ -33,7 +33,7 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
 {
     raceTimer_.setInterval(100);
     advisories_ = new AdvisoriesWindow(&window);
-    powerDesigner_ = new PowerDesignerDialog(window.workspace(), window.prompter(), &window);
+    powerDesigner_ = new PowerDesignerDialog(window.workspace(), window.workers(), window.prompter(), &window);
     powerDesigner_->beforeSweep = [this] {
         if (window_.CurrentMode() != SheetMode::Simulate)
             window_.VPDynamic();
