@@ -1,11 +1,11 @@
 #include "ClassResultsDialog.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -34,7 +34,15 @@ QStandardItem *cell(const QString &text, const QVariant &sortKey, Qt::Alignment 
 
 } // namespace
 
-ClassResultsDialog::ClassResultsDialog(QWidget *parent) : QDialog(parent)
+// What the worker and the window share while a class is ranked.
+struct ClassResultsDialog::Ranking {
+    QString folder;
+    int total = 0;
+    std::atomic<int> done{0};
+    std::atomic<bool> stop{false};
+};
+
+ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, QWidget *parent) : QDialog(parent), workers_(workers)
 {
     setObjectName(QStringLiteral("ClassResultsDialog"));
     setWindowTitle(QStringLiteral("Class results"));
@@ -70,17 +78,84 @@ ClassResultsDialog::ClassResultsDialog(QWidget *parent) : QDialog(parent)
             emit openRequested(path);
     });
 
+    auto *bottom = new QHBoxLayout;
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("ClassResultsProgress"));
+    progress_->hide();
+    bottom->addWidget(progress_, 1);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    stop_ = buttons->addButton(QStringLiteral("Stop"), QDialogButtonBox::ActionRole);
+    stop_->setObjectName(QStringLiteral("ClassResultsStop"));
+    stop_->hide();
+    connect(stop_, &QPushButton::clicked, this, [this] { StopClick(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
+}
+
+ClassResultsDialog::~ClassResultsDialog()
+{
+    if (ranking_)
+        ranking_->stop.store(true);
+    result_.wait();
 }
 
 void ClassResultsDialog::showFolder(const QString &folder)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::vector<StandingRow> rows = RunStandings(CollectDesignSources({folder}));
-    QApplication::restoreOverrideCursor();
-    showStandings(folder, std::move(rows));
+    if (ranking_) {
+        ranking_->stop.store(true);
+        result_.wait();
+    }
+    // The files are listed here, on the window's thread; the worker gets the list and nothing else.
+    DesignSources sources = CollectDesignSources({folder});
+    auto ranking = std::make_shared<Ranking>();
+    ranking->folder = folder;
+    ranking->total = static_cast<int>(sources.size());
+    ranking_ = ranking;
+    rows_.clear();
+    model_->removeRows(0, model_->rowCount());
+    summary_->setText(QStringLiteral("%1: ranking %2 design files...").arg(folder).arg(ranking->total));
+    progress_->setRange(0, std::max(1, ranking->total));
+    progress_->setValue(0);
+    progress_->show();
+    stop_->setEnabled(true);
+    stop_->show();
+    std::future<std::vector<StandingRow>> rows =
+        workers_.run([ranking, sources = std::move(sources), &workers = workers_] {
+            StandingsOptions options;
+            options.stop = &ranking->stop;
+            options.progress = [counter = &ranking->done](int done, int) { counter->store(done); };
+            return RunStandings(workers, sources, options);
+        });
+    result_.watch(
+        std::move(rows), [this](std::future<std::vector<StandingRow>> &done) { rankingEnded(done.get()); },
+        [this] { showProgress(); });
+}
+
+void ClassResultsDialog::StopClick()
+{
+    if (!ranking_)
+        return;
+    ranking_->stop.store(true);
+    stop_->setEnabled(false);
+}
+
+void ClassResultsDialog::showProgress()
+{
+    if (ranking_)
+        progress_->setValue(ranking_->done.load());
+}
+
+void ClassResultsDialog::rankingEnded(std::vector<StandingRow> rows)
+{
+    const std::shared_ptr<Ranking> ranking = std::move(ranking_);
+    progress_->hide();
+    stop_->hide();
+    showStandings(ranking->folder, std::move(rows));
+    if (ranking->stop.load() && static_cast<int>(rows_.size()) < ranking->total)
+        summary_->setText(summary_->text()
+                          + QStringLiteral(" (stopped: %1 of %2 files ranked)").arg(rows_.size()).arg(ranking->total));
+    emit standingsShown();
 }
 
 void ClassResultsDialog::showStandings(const QString &folder, std::vector<StandingRow> rows)

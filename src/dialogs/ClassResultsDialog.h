@@ -2,13 +2,22 @@
 // "Class results": the standings of every design in a folder (see app/ClassStandings.h) in a
 // table the user sorts by any column. Double-clicking a design asks for it to be opened; the
 // window opens it as File > Open does, unsaved-changes prompt first.
+//
+// The class is ranked on the window's workers from the list of files found when the folder was
+// chosen, with one result handed back; meanwhile a bar shows the designs run and Stop ranks
+// those already started. The window stays usable throughout.
 
 #include "app/ClassStandings.h"
+#include "app/FutureWatch.h"
 
 #include <QDialog>
+#include <atomic>
+#include <memory>
 #include <vector>
 
 class QLabel;
+class QProgressBar;
+class QPushButton;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
@@ -18,12 +27,18 @@ namespace zindle {
 class ClassResultsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ClassResultsDialog(QWidget *parent = nullptr);
+    ClassResultsDialog(WorkerPool &workers, QWidget *parent = nullptr);
+    // A ranking still running stops and is waited for.
+    ~ClassResultsDialog() override;
 
-    // Runs every design in `folder` (all cores) and shows the standings, best first.
+    // Starts ranking every design in `folder` (all cores); the standings show, best first, when
+    // it ends (standingsShown).
     void showFolder(const QString &folder);
     // Shows standings already run.
     void showStandings(const QString &folder, std::vector<StandingRow> rows);
+    // The designs not yet started are left out of the standings.
+    void StopClick();
+    bool ranking() const { return result_.watching(); }
 
     QTableView *table() const { return table_; }
     const std::vector<StandingRow> &rows() const { return rows_; }
@@ -36,9 +51,19 @@ public:
 
 signals:
     void openRequested(const QString &path);
+    void standingsShown();
 
 private:
+    struct Ranking;
+    void showProgress();
+    void rankingEnded(std::vector<StandingRow> rows);
+
+    WorkerPool &workers_;
+    std::shared_ptr<Ranking> ranking_;
+    FutureWatch<std::vector<StandingRow>> result_;
     QLabel *summary_ = nullptr;
+    QProgressBar *progress_ = nullptr;
+    QPushButton *stop_ = nullptr;
     QTableView *table_ = nullptr;
     QStandardItemModel *model_ = nullptr;
     QSortFilterProxyModel *sorted_ = nullptr;

@@ -1,5 +1,6 @@
-// The Class results window: the standings of a folder in a table sorted by any column, and a
-// double-click that asks for the design to be opened.
+// The Class results window: the standings of a folder ranked on a worker while the window goes
+// on, in a table sorted by any column, Stop, and a double-click that asks for the design to be
+// opened.
 
 #include "dialogs/ClassResultsDialog.h"
 #include "support/ClassFolder.h"
@@ -9,9 +10,13 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace zindle;
 
@@ -26,6 +31,19 @@ QStringList column(const ClassResultsDialog &dialog, int col)
     return texts;
 }
 
+// Ranks `folder` and waits for the standings.
+bool ranked(ClassResultsDialog &dialog, const QString &folder)
+{
+    QSignalSpy shown(&dialog, &ClassResultsDialog::standingsShown);
+    dialog.showFolder(folder);
+    return shown.wait(60000) && !dialog.ranking();
+}
+
+QString summary(const ClassResultsDialog &dialog)
+{
+    return dialog.findChild<QLabel *>("ClassResultsSummary")->text();
+}
+
 } // namespace
 
 TEST(ClassResultsDialog, ShowsTheStandingsSortsByAnyColumnAndOpensOnDoubleClick)
@@ -38,11 +56,12 @@ TEST(ClassResultsDialog, ShowsTheStandingsSortsByAnyColumnAndOpensOnDoubleClick)
     broken.write("not a design");
     broken.close();
 
-    ClassResultsDialog dialog;
-    dialog.showFolder(dir.path());
+    WorkerPool workers;
+    ClassResultsDialog dialog(workers);
+    ASSERT_TRUE(ranked(dialog, dir.path()));
     ASSERT_EQ(dialog.table()->model()->rowCount(), 13);
-    EXPECT_TRUE(dialog.findChild<QLabel *>("ClassResultsSummary")->text().endsWith(
-        "12 designs, 1 file could not be read"));
+    EXPECT_TRUE(summary(dialog).endsWith("12 designs, 1 file could not be read"));
+    EXPECT_TRUE(dialog.findChild<QProgressBar *>("ClassResultsProgress")->isHidden());
 
     // Best first; the unreadable file last, without a place.
     QStringList places = column(dialog, ClassResultsDialog::PlaceColumn);
@@ -85,8 +104,35 @@ TEST(ClassResultsDialog, AnEmptyFolderSaysSo)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ClassResultsDialog dialog;
-    dialog.showFolder(dir.path());
+    WorkerPool workers;
+    ClassResultsDialog dialog(workers);
+    ASSERT_TRUE(ranked(dialog, dir.path()));
     EXPECT_EQ(dialog.table()->model()->rowCount(), 0);
-    EXPECT_TRUE(dialog.findChild<QLabel *>("ClassResultsSummary")->text().contains("no design files"));
+    EXPECT_TRUE(summary(dialog).contains("no design files"));
+}
+
+TEST(ClassResultsDialog, RanksWhileTheWindowGoesOnAndStopShowsTheDesignsStarted)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::writeClassFolder(dir.path(), 40);
+    WorkerPool workers;
+    ClassResultsDialog dialog(workers);
+    QSignalSpy shown(&dialog, &ClassResultsDialog::standingsShown);
+    dialog.showFolder(dir.path());
+    // The call returns at once: the class runs on the workers.
+    EXPECT_TRUE(dialog.ranking());
+    EXPECT_TRUE(summary(dialog).endsWith("ranking 40 design files..."));
+    auto *stop = dialog.findChild<QPushButton *>("ClassResultsStop");
+    ASSERT_TRUE(stop && !stop->isHidden());
+    stop->click();
+    ASSERT_TRUE(shown.wait(60000));
+    const int ranked = dialog.table()->model()->rowCount();
+    EXPECT_LT(ranked, 40);
+    EXPECT_TRUE(summary(dialog).endsWith(QStringLiteral("(stopped: %1 of 40 files ranked)").arg(ranked)));
+    EXPECT_TRUE(stop->isHidden());
+    // Closed while it ranks: the workers stop and are waited for before the window goes.
+    auto closing = std::make_unique<ClassResultsDialog>(workers);
+    closing->showFolder(dir.path());
+    closing.reset();
 }
