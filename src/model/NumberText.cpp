@@ -155,8 +155,9 @@ struct NumberScanner {
     qsizetype n;
     qsizetype i = 0;
 
-    explicit NumberScanner(const QString &text)
-        : t(reinterpret_cast<const char16_t *>(text.utf16())), n(text.size())
+    // Through a view: QString::utf16() reallocates a literal's text to end it with a null,
+    // writing into a string other threads may be reading (a sweep's shared snapshot).
+    explicit NumberScanner(const QString &text) : t(QStringView(text).utf16()), n(text.size())
     {
     }
     bool at(char16_t c) const { return i < n && t[i] == c; }

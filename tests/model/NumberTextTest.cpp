@@ -124,4 +124,9 @@ TEST(NumberText, ParsersAcceptExactlyTheNumberPatterns)
     EXPECT_FALSE(parseNumber(QStringLiteral("12e99999")));
     freelocale(cNumbers);
     EXPECT_FALSE(parseInteger(QStringLiteral("123456789012")));
+    // Reading a text never writes into it, not even a literal's: threads read one shared copy.
+    const QString literal = QStringLiteral("1.5");
+    const QChar *before = literal.constData();
+    EXPECT_EQ(floatOr(literal, 0.0f), 1.5f);
+    EXPECT_EQ(literal.constData(), before);
 }
