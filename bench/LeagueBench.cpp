@@ -5,7 +5,7 @@
 // `zindle_league_bench --write-class DIR` writes the 200 design files into DIR and exits, for
 // timing the installed command line on them.
 
-#include "app/ClassHeats.h"
+#include "physics/ClassHeats.h"
 #include "app/ClassStandings.h"
 #include "cli/Cli.h"
 #include "support/ClassFolder.h"

@@ -2,18 +2,14 @@
 // A whole class's designs ranked against each other: each design is read, built, weighed and
 // run over the course exactly as the Simulate refresh runs the entire cycle, in a workspace of
 // its own. The designs share nothing, so they run side by side on every core; each result lands
-// in the slot of its design, which keeps the outcome identical to a one-by-one run.
-//
-// Ranking: cars that reach 15 ft by their time, ties by the higher peak speed, then by name (then
-// by file, so the order never depends on the reading order); then the cars that ran short of
-// the line, farthest first (same ties); then designs the model cannot run; files that could not
-// be read come last and have no place.
+// in the slot of its design, which keeps the outcome identical to a one-by-one run. The rows
+// and how they rank are in physics/Standings.h.
 
 #include "app/DesignSources.h"
 #include "app/WorkerPool.h"
 #include "app/Workspace.h"
+#include "physics/Standings.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -21,32 +17,6 @@
 #include <vector>
 
 namespace zindle {
-
-struct StandingRow {
-    int sourceIndex = 0; // position in the reading order (CollectDesignSources)
-    QString source;      // the file as found (or the built-in design's name)
-    QString name;        // the design's name
-    QString error;       // why the file could not be read; empty when it was read
-    QString warning;     // what was read but ignored
-
-    bool ran = false;      // the model could run it (see its advisories otherwise)
-    bool finished = false; // it reached 15 ft
-    // The fields as the window shows them after "View the entire cycle".
-    // TopSpeedEF is the speed at the end of the run, PeakSpeedEF the highest; PoweredDistanceEF
-    // the distance the spring drove the car (revised down to where a short run stopped).
-    QString TimeEF, TopSpeedEF, PeakSpeedEF, PoweredDistanceEF, ProjectedMassEF;
-    QStringList advisories;
-    // The same, parsed (0 where the field is empty or not a number).
-    float time = 0.0f, peakSpeed = 0.0f, distance = 0.0f, mass = 0.0f;
-
-    RaceTrace trace;   // the recorded run, for heats and charts
-    // The car as the Design sheet paints it, when asked for, as a PNG file encoded where the
-    // design ran: a class of thousands holds its pictures compressed, never as images.
-    QByteArray sideViewPng;
-    int place = 0;     // 1, 2, ...; 0 for a design that did not run or could not be read
-
-    bool readable() const { return error.isEmpty(); }
-};
 
 struct StandingsOptions {
     int threads = 0;          // 0: one per core; 1: one by one on the calling thread
@@ -71,17 +41,5 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
 // was found is a row that could not be read, with the reason.
 std::vector<StandingRow> RunStandings(WorkerPool &workers, const DesignSources &sources,
                                       const StandingsOptions &options = {});
-
-// Orders the rows as described above and numbers the places.
-void RankStandings(std::vector<StandingRow> &rows);
-
-// A row's values as the standings show them, on the terminal, on the pages and in the window:
-// the time to two decimals (an unfinished run's time in brackets, as TimeEF has it), the peak
-// speed as PeakSpeedEF, distance to two decimals, mass to three, advisories joined by "; "
-// (the reason for a file that could not be read). "-" where there is nothing.
-struct StandingTexts {
-    QString place, time, peakSpeed, distance, mass, advisories;
-};
-StandingTexts standingTexts(const StandingRow &row);
 
 } // namespace zindle

@@ -1,7 +1,8 @@
 #include "LeagueCommand.h"
 
 #include "Cli.h"
-#include "LeaguePages.h"
+#include "app/ClassStandings.h"
+#include "output/LeaguePages.h"
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
 #include "Interrupt.h"

@@ -1,7 +1,7 @@
 // The class standings: ranking rules, designs run side by side with the results of a one-by-one
 // run, and heats over more designs than one race holds.
 
-#include "app/ClassHeats.h"
+#include "physics/ClassHeats.h"
 #include "app/ClassStandings.h"
 #include "support/ClassFolder.h"
 #include "support/QtPrinters.h"

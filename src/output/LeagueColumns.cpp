@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-namespace zindle::cli {
+namespace zindle {
 
-const char *const ColumnCaptions[ColumnCount] = {"Place", "Design", "File", "Time to 15 ft (sec)",
+const char *const StandingColumnCaptions[StandingColumnCount] = {"Place", "Design", "File", "Time to 15 ft (sec)",
                                                  "Peak speed (ft/sec)", "Powered distance (ft)",
                                                  "Total Car Mass (lbm)",
                                                  "Advisories"};
@@ -58,4 +58,4 @@ QString winnerLine(const Heat &heat)
            + printableText(heat.lanes[static_cast<size_t>(heat.winnerLane)].name);
 }
 
-} // namespace zindle::cli
+} // namespace zindle

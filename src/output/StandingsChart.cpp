@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace zindle::cli {
+namespace zindle {
 
 void paintStandingsChart(QPainter &painter, const QRectF &area, const std::vector<const StandingRow *> &cars)
 {
@@ -23,4 +23,4 @@ void paintStandingsChart(QPainter &painter, const QRectF &area, const std::vecto
     paintRaceChart(painter, area, lanes, QStringLiteral("Leader"));
 }
 
-} // namespace zindle::cli
+} // namespace zindle

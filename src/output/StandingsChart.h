@@ -2,14 +2,14 @@
 // The distance-time chart of the standings' first cars, drawn by the race chart's painter: one
 // curve per car over its recorded run, the 15 ft line, each car's place and name, the winner.
 
-#include "app/ClassStandings.h"
+#include "physics/Standings.h"
 
 #include <QPainter>
 #include <QRectF>
 #include <vector>
 
-namespace zindle::cli {
+namespace zindle {
 
 void paintStandingsChart(QPainter &painter, const QRectF &area, const std::vector<const StandingRow *> &cars);
 
-} // namespace zindle::cli
+} // namespace zindle

@@ -3,15 +3,15 @@
 // for printing. The page and the PDF carry the table, the distance-time chart of the first
 // eight cars and each car's side view; the heats when they were raced.
 
-#include "app/ClassHeats.h"
-#include "app/ClassStandings.h"
+#include "physics/ClassHeats.h"
+#include "physics/Standings.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <vector>
 
-namespace zindle::cli {
+namespace zindle {
 
 // The first eight rows that ran, in standing order: the cars the chart shows.
 std::vector<const StandingRow *> chartedRows(const std::vector<StandingRow> &rows);
@@ -32,4 +32,4 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
 // US Letter pages; false (with nothing in `pdf`) when the document could not be made.
 bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf);
 
-} // namespace zindle::cli
+} // namespace zindle

@@ -3,18 +3,18 @@
 // the page and the PDF show them, and the titles of the heats. Names and files are shown with
 // their control characters escaped, so that a design's name cannot add a line of its own.
 
-#include "app/ClassHeats.h"
-#include "app/ClassStandings.h"
+#include "physics/ClassHeats.h"
+#include "physics/Standings.h"
 
 #include <QString>
 #include <QStringList>
 #include <vector>
 
-namespace zindle::cli {
+namespace zindle {
 
 // The captions the window's fields carry, in the order of the columns.
-constexpr int ColumnCount = 8;
-extern const char *const ColumnCaptions[ColumnCount];
+constexpr int StandingColumnCount = 8;
+extern const char *const StandingColumnCaptions[StandingColumnCount];
 
 QStringList rowCells(const StandingRow &row);
 // "12 designs, 1 file could not be read".
@@ -26,4 +26,4 @@ QString laneLine(const HeatLane &lane);
 // "Winner: <name>" for the final, "Goes on: <name>" for a heat; empty for an empty heat.
 QString winnerLine(const Heat &heat);
 
-} // namespace zindle::cli
+} // namespace zindle

@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace zindle::cli {
+namespace zindle {
 
 namespace {
 
@@ -92,15 +92,15 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
     }
 
     h += "<h2>Standings</h2>\n<table>\n<tr>";
-    for (int c = 0; c < ColumnCount; ++c)
-        h += "<th>" + esc(QString::fromLatin1(ColumnCaptions[c])) + "</th>";
+    for (int c = 0; c < StandingColumnCount; ++c)
+        h += "<th>" + esc(QString::fromLatin1(StandingColumnCaptions[c])) + "</th>";
     h += "</tr>\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
             continue;
         const QStringList cells = rowCells(row);
         h += !row.ran ? "<tr class=\"norun\">" : !row.finished ? "<tr class=\"short\">" : "<tr>";
-        for (int c = 0; c < ColumnCount; ++c) {
+        for (int c = 0; c < StandingColumnCount; ++c) {
             const bool number = c == 0 || (c >= 3 && c <= 6);
             h += (number ? "<td class=\"n\">" : "<td>") + esc(cells[c]) + "</td>";
         }
@@ -238,13 +238,13 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         }
 
         // The table: fixed column widths (points) that add up to the usable width.
-        const double widths[ColumnCount] = {28, 100, 112, 46, 46, 42, 48, 118};
-        const bool right[ColumnCount] = {true, false, false, true, true, true, true, false};
+        const double widths[StandingColumnCount] = {28, 100, 112, 46, 46, 42, 48, 118};
+        const bool right[StandingColumnCount] = {true, false, false, true, true, true, true, false};
         const double rowHeight = 10.5;
         auto tableRow = [&](const QStringList &cells, bool bold) {
             pages.setFont(7, bold);
             double x = left;
-            for (int c = 0; c < ColumnCount; ++c) {
+            for (int c = 0; c < StandingColumnCount; ++c) {
                 // A file keeps its name: a long folder gives way in the middle.
                 pages.text(x + 2, widths[c] - 4, cells[c], right[c] ? Qt::AlignRight : Qt::AlignLeft,
                            c == 2 ? Qt::ElideMiddle : Qt::ElideRight);
@@ -256,7 +256,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
             pages.y += rowHeight;
         };
         QStringList header;
-        for (const char *caption : ColumnCaptions)
+        for (const char *caption : StandingColumnCaptions)
             header << QString::fromLatin1(caption);
         header[3] = QStringLiteral("Time (sec)");
         header[4] = QStringLiteral("Peak speed");
@@ -357,4 +357,4 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
     return true;
 }
 
-} // namespace zindle::cli
+} // namespace zindle

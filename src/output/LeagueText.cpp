@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace zindle::cli {
+namespace zindle {
 
 namespace {
 
@@ -28,25 +28,25 @@ QString standingsTable(const std::vector<StandingRow> &rows)
 {
     std::vector<QStringList> lines;
     QStringList header;
-    for (int c = 0; c < ColumnCount; ++c)
-        header << QString::fromLatin1(ColumnCaptions[c]);
+    for (int c = 0; c < StandingColumnCount; ++c)
+        header << QString::fromLatin1(StandingColumnCaptions[c]);
     lines.push_back(header);
     for (const StandingRow &row : rows)
         if (row.readable())
             lines.push_back(rowCells(row));
     // Numbers right-aligned; the name, file and advisories left.
-    const bool rightAligned[ColumnCount] = {true, false, false, true, true, true, true, false};
-    int widths[ColumnCount] = {};
+    const bool rightAligned[StandingColumnCount] = {true, false, false, true, true, true, true, false};
+    int widths[StandingColumnCount] = {};
     for (const QStringList &cells : lines)
-        for (int c = 0; c < ColumnCount; ++c)
+        for (int c = 0; c < StandingColumnCount; ++c)
             widths[c] = std::max(widths[c], static_cast<int>(cells[c].size()));
     QString out;
     for (const QStringList &cells : lines) {
         QString line;
-        for (int c = 0; c < ColumnCount; ++c) {
+        for (int c = 0; c < StandingColumnCount; ++c) {
             if (c > 0)
                 line += QStringLiteral("  ");
-            if (c == ColumnCount - 1)
+            if (c == StandingColumnCount - 1)
                 line += cells[c]; // no padding after the last column
             else if (rightAligned[c])
                 line += cells[c].rightJustified(widths[c]);
@@ -106,4 +106,4 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
     return out.toUtf8();
 }
 
-} // namespace zindle::cli
+} // namespace zindle

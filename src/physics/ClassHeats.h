@@ -9,7 +9,7 @@
 // that order. A heat's winner is its first place; when no car of the heat reaches 15 ft, the
 // one that got farthest (the lower lane on equal distances).
 
-#include "app/ClassStandings.h"
+#include "physics/Standings.h"
 #include "physics/Race.h"
 
 #include <vector>

@@ -1,0 +1,75 @@
+#include "Standings.h"
+
+#include "model/NumberText.h"
+
+#include <algorithm>
+
+namespace zindle {
+
+namespace {
+
+// Where a row stands before times are compared: finishers, cars short of the line, cars that
+// did not run, files that were not read.
+int standingGroup(const StandingRow &row)
+{
+    if (!row.readable())
+        return 3;
+    if (!row.ran)
+        return 2;
+    return row.finished ? 0 : 1;
+}
+
+bool ranksBefore(const StandingRow &a, const StandingRow &b)
+{
+    const int ga = standingGroup(a), gb = standingGroup(b);
+    if (ga != gb)
+        return ga < gb;
+    if (ga == 0 && a.time != b.time)
+        return a.time < b.time;
+    if (ga == 1 && a.distance != b.distance)
+        return a.distance > b.distance;
+    if (ga <= 1 && a.peakSpeed != b.peakSpeed)
+        return a.peakSpeed > b.peakSpeed;
+    if (ga <= 2) {
+        int byName = a.name.compare(b.name, Qt::CaseInsensitive);
+        if (byName == 0)
+            byName = a.name.compare(b.name);
+        if (byName != 0)
+            return byName < 0;
+    }
+    // Same name (or unreadable): the file decides, so the order never depends on the threads.
+    if (a.source != b.source)
+        return a.source < b.source;
+    return a.sourceIndex < b.sourceIndex;
+}
+
+} // namespace
+
+void RankStandings(std::vector<StandingRow> &rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), ranksBefore);
+    int place = 0;
+    for (StandingRow &row : rows)
+        row.place = row.readable() && row.ran ? ++place : 0;
+}
+
+StandingTexts standingTexts(const StandingRow &row)
+{
+    const QString none = QStringLiteral("-");
+    StandingTexts texts;
+    texts.place = row.place > 0 ? QString::number(row.place) : none;
+    if (!row.readable()) {
+        texts.time = texts.peakSpeed = texts.distance = texts.mass = none;
+        texts.advisories = row.error;
+        return texts;
+    }
+    auto orNone = [&none](const QString &text) { return text.isEmpty() ? none : text; };
+    texts.time = row.finished ? text00(row.time) : orNone(row.TimeEF);
+    texts.peakSpeed = orNone(row.PeakSpeedEF);
+    texts.distance = row.PoweredDistanceEF.isEmpty() ? none : text00(row.distance);
+    texts.mass = row.ProjectedMassEF.isEmpty() ? none : fixedText(row.mass, 3);
+    texts.advisories = row.advisories.join(QStringLiteral("; "));
+    return texts;
+}
+
+} // namespace zindle
