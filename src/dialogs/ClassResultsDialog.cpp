@@ -1,6 +1,14 @@
 #include "ClassResultsDialog.h"
 
+#include "files/FileAccess.h"
+#include "files/FileErrors.h"
+#include "files/PathText.h"
+#include "files/ReplaceQuestion.h"
+#include "model/Prompter.h"
+#include "output/LeaguePages.h"
+
 #include <QBoxLayout>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -42,7 +50,8 @@ struct ClassResultsDialog::Ranking {
     std::atomic<bool> stop{false};
 };
 
-ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, QWidget *parent) : QDialog(parent), workers_(workers)
+ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("ClassResultsDialog"));
     setWindowTitle(QStringLiteral("Class results"));
@@ -88,6 +97,10 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, QWidget *parent) : Q
     stop_->setObjectName(QStringLiteral("ClassResultsStop"));
     stop_->hide();
     connect(stop_, &QPushButton::clicked, this, [this] { StopClick(); });
+    export_ = buttons->addButton(QStringLiteral("Export..."), QDialogButtonBox::ActionRole);
+    export_->setObjectName(QStringLiteral("ClassResultsExport"));
+    export_->setEnabled(false);
+    connect(export_, &QPushButton::clicked, this, [this] { ExportClick(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
@@ -114,6 +127,7 @@ void ClassResultsDialog::showFolder(const QString &folder)
     ranking_ = ranking;
     rows_.clear();
     model_->removeRows(0, model_->rowCount());
+    export_->setEnabled(false);
     summary_->setText(QStringLiteral("%1: ranking %2 design files...").arg(folder).arg(ranking->total));
     progress_->setRange(0, std::max(1, ranking->total));
     progress_->setValue(0);
@@ -124,6 +138,8 @@ void ClassResultsDialog::showFolder(const QString &folder)
         workers_.run([ranking, sources = std::move(sources), &workers = workers_] {
             StandingsOptions options;
             options.stop = &ranking->stop;
+            // The pages carry each car's side view, as the command line's do.
+            options.sideViews = true;
             options.progress = [counter = &ranking->done](int done, int) { counter->store(done); };
             return RunStandings(workers, sources, options);
         });
@@ -161,6 +177,8 @@ void ClassResultsDialog::rankingEnded(std::vector<StandingRow> rows)
 void ClassResultsDialog::showStandings(const QString &folder, std::vector<StandingRow> rows)
 {
     rows_ = std::move(rows);
+    folder_ = folder;
+    export_->setEnabled(!rows_.empty());
     table_->setSortingEnabled(false);
     model_->removeRows(0, model_->rowCount());
     int read = 0;
@@ -202,6 +220,38 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
     if (rows_.empty())
         text = QStringLiteral("%1: no design files (.zndl) in this folder").arg(folder);
     summary_->setText(text);
+}
+
+void ClassResultsDialog::ExportClick()
+{
+    if (rows_.empty() || ranking())
+        return;
+    const QString path = AskPathToWrite(prompter_, QStringLiteral("Export class results"),
+                                        {QStringLiteral("Web page|*.html"), QStringLiteral("PDF document|*.pdf"),
+                                         QStringLiteral("Table (CSV)|*.csv")},
+                                        QDir(folder_).filePath(QStringLiteral("standings.html")));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray bytes;
+    if (suffix == QLatin1String("csv")) {
+        bytes = standingsCsv(rows_);
+    } else if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
+        bytes = standingsHtml(rows_, {});
+    } else if (suffix == QLatin1String("pdf")) {
+        if (!standingsPdf(rows_, {}, bytes)) {
+            prompter_.message(QStringLiteral("The PDF of the class results could not be made."), FileErrorCaption);
+            return;
+        }
+    } else {
+        prompter_.message(QStringLiteral("Class results are exported as .html, .pdf or .csv, not as \"")
+                              + printableText(QFileInfo(path).fileName()) + QStringLiteral("\"."),
+                          FileErrorCaption);
+        return;
+    }
+    const WriteOutcome outcome = WriteFileAtomically(path, bytes);
+    if (!outcome.ok)
+        prompter_.message(outcome.error, FileErrorCaption);
 }
 
 QString ClassResultsDialog::fileAt(int viewRow) const

@@ -5,7 +5,8 @@
 //
 // The class is ranked on the window's workers from the list of files found when the folder was
 // chosen, with one result handed back; meanwhile a bar shows the designs run and Stop ranks
-// those already started. The window stays usable throughout.
+// those already started. The window stays usable throughout. Export writes the standings as the
+// command line's league does: a web page or a PDF with the chart and each car's side view, or CSV.
 
 #include "app/ClassStandings.h"
 #include "app/FutureWatch.h"
@@ -24,10 +25,13 @@ class QTableView;
 
 namespace zindle {
 
+class Prompter;
+
 class ClassResultsDialog : public QDialog {
     Q_OBJECT
 public:
-    ClassResultsDialog(WorkerPool &workers, QWidget *parent = nullptr);
+    // Export asks through `prompter` where to write, and whether to replace a file.
+    ClassResultsDialog(WorkerPool &workers, Prompter &prompter, QWidget *parent = nullptr);
     // A ranking still running stops and is waited for.
     ~ClassResultsDialog() override;
 
@@ -38,6 +42,8 @@ public:
     void showStandings(const QString &folder, std::vector<StandingRow> rows);
     // The designs not yet started are left out of the standings.
     void StopClick();
+    // The standings shown as HTML, PDF or CSV, by the extension of the name chosen.
+    void ExportClick();
     bool ranking() const { return result_.watching(); }
 
     QTableView *table() const { return table_; }
@@ -59,11 +65,14 @@ private:
     void rankingEnded(std::vector<StandingRow> rows);
 
     WorkerPool &workers_;
+    Prompter &prompter_;
+    QString folder_;
     std::shared_ptr<Ranking> ranking_;
     FutureWatch<std::vector<StandingRow>> result_;
     QLabel *summary_ = nullptr;
     QProgressBar *progress_ = nullptr;
     QPushButton *stop_ = nullptr;
+    QPushButton *export_ = nullptr;
     QTableView *table_ = nullptr;
     QStandardItemModel *model_ = nullptr;
     QSortFilterProxyModel *sorted_ = nullptr;

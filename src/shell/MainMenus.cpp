@@ -51,7 +51,7 @@ void buildMainMenus(MainWindow &window)
         const QString folder = QFileDialog::getExistingDirectory(&window, QStringLiteral("Class results"));
         if (folder.isEmpty())
             return;
-        auto *dialog = new ClassResultsDialog(window.workers(), &window);
+        auto *dialog = new ClassResultsDialog(window.workers(), window.prompter(), &window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &ClassResultsDialog::openRequested, &window,
                          [&window](const QString &path) { window.OpenDesignFile(path); });

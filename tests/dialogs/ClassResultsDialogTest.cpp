@@ -1,10 +1,11 @@
 // The Class results window: the standings of a folder ranked on a worker while the window goes
 // on, in a table sorted by any column, Stop, and a double-click that asks for the design to be
-// opened.
+// opened, and the export of the pages the command line writes.
 
 #include "dialogs/ClassResultsDialog.h"
 #include "support/ClassFolder.h"
 #include "support/QtPrinters.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <memory>
 
 using namespace zindle;
+using zindle::test::ScriptedPrompter;
 
 namespace {
 
@@ -57,7 +59,8 @@ TEST(ClassResultsDialog, ShowsTheStandingsSortsByAnyColumnAndOpensOnDoubleClick)
     broken.close();
 
     WorkerPool workers;
-    ClassResultsDialog dialog(workers);
+    ScriptedPrompter prompter;
+    ClassResultsDialog dialog(workers, prompter);
     ASSERT_TRUE(ranked(dialog, dir.path()));
     ASSERT_EQ(dialog.table()->model()->rowCount(), 13);
     EXPECT_TRUE(summary(dialog).endsWith("12 designs, 1 file could not be read"));
@@ -105,7 +108,8 @@ TEST(ClassResultsDialog, AnEmptyFolderSaysSo)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     WorkerPool workers;
-    ClassResultsDialog dialog(workers);
+    ScriptedPrompter prompter;
+    ClassResultsDialog dialog(workers, prompter);
     ASSERT_TRUE(ranked(dialog, dir.path()));
     EXPECT_EQ(dialog.table()->model()->rowCount(), 0);
     EXPECT_TRUE(summary(dialog).contains("no design files"));
@@ -117,7 +121,8 @@ TEST(ClassResultsDialog, RanksWhileTheWindowGoesOnAndStopShowsTheDesignsStarted)
     ASSERT_TRUE(dir.isValid());
     test::writeClassFolder(dir.path(), 40);
     WorkerPool workers;
-    ClassResultsDialog dialog(workers);
+    ScriptedPrompter prompter;
+    ClassResultsDialog dialog(workers, prompter);
     QSignalSpy shown(&dialog, &ClassResultsDialog::standingsShown);
     dialog.showFolder(dir.path());
     // The call returns at once: the class runs on the workers.
@@ -132,7 +137,32 @@ TEST(ClassResultsDialog, RanksWhileTheWindowGoesOnAndStopShowsTheDesignsStarted)
     EXPECT_TRUE(summary(dialog).endsWith(QStringLiteral("(stopped: %1 of 40 files ranked)").arg(ranked)));
     EXPECT_TRUE(stop->isHidden());
     // Closed while it ranks: the workers stop and are waited for before the window goes.
-    auto closing = std::make_unique<ClassResultsDialog>(workers);
+    auto closing = std::make_unique<ClassResultsDialog>(workers, prompter);
     closing->showFolder(dir.path());
     closing.reset();
+}
+
+TEST(ClassResultsDialog, ExportsThePageWithEveryCarsSideViewAndRefusesOtherKindsOfFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::writeClassFolder(dir.path(), 3);
+    WorkerPool workers;
+    ScriptedPrompter prompter;
+    ClassResultsDialog dialog(workers, prompter);
+    ASSERT_TRUE(ranked(dialog, dir.path()));
+    const QString page = dir.filePath("standings.html");
+    prompter.savePaths = {page};
+    dialog.ExportClick();
+    EXPECT_EQ(prompter.lastSaveInitialName, page);
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The chart and the three cars' side views, inline.
+    EXPECT_EQ(file.readAll().count("src=\"data:image/png;base64,"), 4);
+
+    prompter.savePaths = {dir.filePath("standings.txt")};
+    dialog.ExportClick();
+    EXPECT_EQ(prompter.shown.back().text,
+              "Class results are exported as .html, .pdf or .csv, not as \"standings.txt\".");
+    EXPECT_FALSE(QFile::exists(dir.filePath("standings.txt")));
 }
