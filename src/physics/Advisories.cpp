@@ -2,7 +2,7 @@
 
 #include "model/NumberText.h"
 #include "physics/PhysicsState.h"
-#include "physics/DesignNumbers.h"
+#include "model/DesignNumbers.h"
 #include "model/PartMaterials.h"
 #include "physics/SpringTorque.h"
 #include "model/Modes.h"

@@ -5,7 +5,7 @@
 #include "model/NumberText.h"
 #include "physics/PhysicsState.h"
 #include "physics/BuildGeometry.h"
-#include "physics/DesignNumbers.h"
+#include "model/DesignNumbers.h"
 #include "model/PartMaterials.h"
 #include "physics/ResultFields.h"
 #include "geometry/PartRegions.h"

@@ -13,7 +13,7 @@
 #include "model/DesignList.h"
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
-#include "physics/DesignNumbers.h"
+#include "model/DesignNumbers.h"
 #include "physics/Forces.h"
 #include "physics/ResultFields.h"
 #include "physics/RunTrace.h"

@@ -5,7 +5,7 @@
 
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
-#include "physics/DesignNumbers.h"
+#include "model/DesignNumbers.h"
 #include "physics/ResultFields.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
 #include "app/Workspace.h"
-#include "physics/DesignNumbers.h"
+#include "model/DesignNumbers.h"
 #include "physics/ResultFieldTable.h"
 
 #include <gtest/gtest.h>
