@@ -1,5 +1,6 @@
 #include "PartRegions.h"
 
+#include "model/DesignNumbers.h"
 #include "model/MaterialCatalogue.h"
 #include "model/NumberText.h"
 #include "model/PartMaterials.h"
@@ -214,12 +215,13 @@ PartGeometry partGeometry(const DesignRecord &design, const MaterialCatalogue &c
     g.frontAxleYPt = heldPoints(design.FrontAxleYPt);
     g.drive = design.Drive;
     g.chamberShape = design.ChamberShape;
-    g.driveWhlDia = heldInches(floatOr(design.DriveWhlDia, 0.0f));
-    g.otherWhlDia = heldInches(floatOr(design.OtherWhlDia, 0.0f));
-    g.driveAxleDia = heldInches(floatOr(design.DriveAxleDia, 0.0f));
-    g.otherAxleDia = heldInches(floatOr(design.OtherAxleDia, 0.0f));
-    g.springLength = heldInches(floatOr(design.SpringLength, 0.0f));
-    g.springThickness = heldInches(floatOr(springOf(design, catalogue).SpringThickness, 0.0f));
+    const DesignNumbers n = ParseDesignNumbers(design, catalogue);
+    g.driveWhlDia = heldInches(n.DriveWhlDia);
+    g.otherWhlDia = heldInches(n.OtherWhlDia);
+    g.driveAxleDia = heldInches(n.DriveAxleDia);
+    g.otherAxleDia = heldInches(n.OtherAxleDia);
+    g.springLength = heldInches(n.SpringLength);
+    g.springThickness = heldInches(n.SpringThickness);
     return g;
 }
 

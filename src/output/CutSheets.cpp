@@ -2,6 +2,7 @@
 
 #include "Templates.h"
 #include "PrintJobs.h"
+#include "model/DesignNumbers.h"
 #include "model/NumberText.h"
 #include "physics/PhysicsState.h"
 
@@ -194,10 +195,9 @@ CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set, const BoardSize &board)
     // wheels too.
     const DesignRecord &d = ws.design;
     in.allWheel = d.Drive == DriveKind::AllWD;
-    const double driveDia = floatOr(d.DriveWhlDia, 0.0f), driveHole = floatOr(d.DriveAxleDia, 0.0f);
-    in.driveWheel = WheelShape(driveDia, driveHole);
-    in.otherWheel = in.allWheel ? in.driveWheel
-                                : WheelShape(floatOr(d.OtherWhlDia, 0.0f), floatOr(d.OtherAxleDia, 0.0f));
+    const DesignNumbers n = ParseDesignNumbers(d, ws.catalogue);
+    in.driveWheel = WheelShape(n.DriveWhlDia, n.DriveAxleDia);
+    in.otherWheel = in.allWheel ? in.driveWheel : WheelShape(n.OtherWhlDia, n.OtherAxleDia);
     outcome.parts = CutPartsFrom(in, set);
     return outcome;
 }
