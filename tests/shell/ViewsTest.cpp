@@ -3,6 +3,8 @@
 
 #include "GuiTestSupport.h"
 
+#include <QTest>
+
 #include "dialogs/AdvisoriesWindow.h"
 #include "model/NumberText.h"
 #include "physics/Race.h"
@@ -247,9 +249,11 @@ TEST(SimulatePanel, LeavingDuringTheEntireCycleStopsItCleanly)
     StartedWindow s;
     MainWindow &w = s.w();
     w.VPDynamic();
-    // Design mode is chosen while the animation processes its events.
+    // Design mode is chosen while the animation plays.
+    w.player().setImmediate(false);
     QTimer::singleShot(0, &w, [&w] { w.VPSet(); });
     button(w, "ToEndDynamicBtn")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.player().busy(); }, 20000));
     EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
     // Nothing of the Simulate run was evaluated for a mode that is gone.
     EXPECT_FALSE(s.workspace.advisories.SkidAdvisoryLabel.visible);
@@ -407,7 +411,7 @@ TEST(RaceView, SameTickCrossingsArePlacedInLaneOrder)
     EXPECT_EQ(raceResultText(ws.race.lanes[0]), QStringLiteral("15 ft in 0.10 sec - 1st place"));
     EXPECT_EQ(raceResultText(ws.race.lanes[1]), QStringLiteral("15 ft in 0.08 sec - 2nd place"));
     EXPECT_FALSE(w.views().raceRunning());
-    EXPECT_FALSE(w.views().raceTimer().isActive());
+    EXPECT_FALSE(w.player().busy());
 }
 
 TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
@@ -417,24 +421,25 @@ TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
     auto *slider = w.findChild<QSlider *>(QStringLiteral("RaceSlider"));
     auto *speed = w.findChild<QLabel *>(QStringLiteral("RaceSpeedLabel"));
     slider->setValue(0);
-    EXPECT_EQ(w.views().raceTimer().interval(), 200);
+    EXPECT_EQ(w.views().raceInterval(), 200);
     EXPECT_EQ(speed->text(), QStringLiteral("0.25x"));
     slider->setValue(2);
-    EXPECT_EQ(w.views().raceTimer().interval(), 50);
+    EXPECT_EQ(w.views().raceInterval(), 50);
     EXPECT_EQ(speed->text(), QStringLiteral("1x"));
     slider->setValue(1);
-    EXPECT_EQ(w.views().raceTimer().interval(), 100);
+    EXPECT_EQ(w.views().raceInterval(), 100);
 
-    // A mode change during the replay ends it at once, without results.
-    QTimer::singleShot(250, &w, [&w] {
-        EXPECT_TRUE(w.views().raceRunning());
-        w.VPSet();
-    });
+    // The race is run when Race is entered and played afterwards; a mode change during the
+    // replay ends it at once, without the results on the sheet.
+    w.player().setImmediate(false);
     w.VPRace();
+    EXPECT_TRUE(s.workspace.race.raceOver);
+    QTest::qWait(250);
+    EXPECT_TRUE(w.views().raceRunning());
+    w.VPSet();
     EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
-    EXPECT_FALSE(s.workspace.race.raceOver);
     EXPECT_FALSE(w.views().raceRunning());
-    EXPECT_FALSE(w.views().raceTimer().isActive());
+    EXPECT_FALSE(w.player().busy());
 }
 
 // Pixels of the force picture's colours on the sheet.
