@@ -7,6 +7,7 @@
 #include "SheetEditing.h"
 #include "ShellWidgets.h"
 #include "model/MaterialEditing.h"
+#include "model/NumberText.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -466,10 +467,23 @@ void DesignPanel::ApplyBtnClick()
     // Sizes first, each with its own refresh, then the materials (which took effect when
     // they were chosen). All of it is one step.
     DesignEdit edit = window_.history().begin();
+    const QString wheelBefore = window_.workspace().design.DriveWhlDia;
+    const QString wheelTyped = parameterField(3, false)->text();
     // Named after the sizes the user applied, not what the build then adjusted to fit them.
-    edit.commit(sizeStepName(sizes_->applyPending()), StepKind::SizeApplied);
+    const std::vector<QString DesignRecord::*> taken = sizes_->applyPending();
+    edit.commit(sizeStepName(taken), StepKind::SizeApplied);
     materialPending_.fill(false);
     applyBtn_->setEnabled(false);
+    // A wheel the build made larger than asked is said once, or the student wonders why the
+    // car came out different from the number typed.
+    const QString asked =
+        std::find(taken.begin(), taken.end(), &DesignRecord::DriveWhlDia) != taken.end() ? wheelTyped : wheelBefore;
+    const QString used = window_.workspace().design.DriveWhlDia;
+    const QString note = QStringLiteral("Drive wheel enlarged to ");
+    if (used != asked && parseFloat(used).value_or(0.0f) > parseFloat(asked).value_or(0.0f))
+        partAttributesLabel_->setText(note + used + QStringLiteral(" in to fit the spring case"));
+    else if (partAttributesLabel_->text().startsWith(note))
+        partAttributesLabel_->setText(partDescription(-1)); // an older note no longer holds
 }
 
 void DesignPanel::DriveButtonClick(DriveKind drive)
