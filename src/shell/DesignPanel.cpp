@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 namespace zindle {
 
@@ -275,17 +276,24 @@ int DesignPanel::fitToWidth(int width)
     partAttributesLabel_->setWordWrap(!oneLine && !readoutBeside);
     if (oneLine && readoutBeside)
         return 0; // the strip's own height holds one line
-    // The height with the attributes shown, whichever of them is up now.
-    const bool attributesShown = setStatePanel_->isVisibleTo(this);
-    if (!attributesShown)
-        setStatePanel_->show();
-    layout()->invalidate();
-    // A long part description wraps onto a second line below a narrow panel; beside the live
-    // results it does not wrap.
-    const int wrapped = partAttributesLabel_->wordWrap() ? partAttributesLabel_->fontMetrics().height() : 0;
-    const int height = layout()->sizeHint().height() + wrapped;
-    if (!attributesShown)
-        setStatePanel_->hide();
+    // The height of the lines as laid out now, summed line by line: the nested layouts keep the
+    // sizes of their previous directions until they are next laid out. The size row counts at
+    // the height of its fields whichever part is selected, so that a part chosen later finds
+    // them their full height rather than crushed into the strip.
+    const bool stackedAttributes = !(oneLine || attributesOnOneLine);
+    const int stateHeight = stateRow->sizeHint().height();
+    const int sizeHeight = std::max({sizeRow->sizeHint().height(), applyBtn_->sizeHint().height(),
+                                     parameterField(5, false)->sizeHint().height()});
+    const int lines = stackedAttributes ? stateHeight + stateLines_->spacing() + sizeHeight
+                                        : std::max(stateHeight, sizeHeight);
+    const int descriptionHeight = partAttributesLabel_->fontMetrics().height()
+                                  * (partAttributesLabel_->wordWrap() ? 2 : 1);
+    const int attributes = readoutBeside ? std::max(descriptionHeight, readout_->height())
+                                         : descriptionHeight + attributesLine_->spacing() + readout_->height();
+    const int state = lines + 2 + attributes; // the attribute column's spacing
+    const int toolsHeight = toolLine_->sizeHint().height();
+    const int content = oneLine ? std::max(toolsHeight, state) : toolsHeight + row_->spacing() + state;
+    const int height = content + margins.top() + margins.bottom() + 2;
     return height;
 }
 
