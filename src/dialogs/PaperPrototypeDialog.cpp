@@ -169,8 +169,13 @@ void PaperPrototypeDialog::ExportCutFiles()
         else
             prompter_.message(QStringLiteral("\"") + *text + QStringLiteral("\" is not a board size; write it as 20x30 or 500x750mm."), caption);
     }
-    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board);
-    if (!outcome.ok)
+    const auto mayReplace = [&](const QStringList &others) {
+        return prompter_.confirm(replaceSetFilesQuestionText(others), caption) == Answer::Yes;
+    };
+    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board, mayReplace);
+    if (outcome.declined) {
+        // The user kept their files; nothing was written, and that needs no message.
+    } else if (!outcome.ok)
         prompter_.message(outcome.error, caption);
     else {
         const QString files = outcome.paths.join(QStringLiteral(", "));
