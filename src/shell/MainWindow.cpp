@@ -611,7 +611,7 @@ void MainWindow::fillRecentMenu(QMenu *menu)
                 // A file moved or deleted since is no use in the list.
                 prompter_.message(QStringLiteral("The design file ") + QDir::toNativeSeparators(file) +
                                       QStringLiteral(" is no longer there."),
-                                  QStringLiteral("Please try again."));
+                                  QStringLiteral("File not found"));
                 memory_->removeRecentFile(file);
                 return;
             }

@@ -268,7 +268,7 @@ TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
     MainWindow &w = s.w();
     AdvisoriesWindow *window = w.views().advisories();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Advisories"));
-    EXPECT_EQ(window->size(), QSize(170, 134));
+    EXPECT_EQ(window->size(), QSize(230, 134));
     EXPECT_EQ(window->label(QStringLiteral("FloatingLabel"))->toolTip(),
               QStringLiteral("Indicates that some parts of the body are not connected to anything."));
     // The default design is well joined.
@@ -284,6 +284,9 @@ TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
     d.InnerPts = rect(450, 350, 650, 520);
     refresh(SheetMode::Design);
     EXPECT_TRUE(window->isVisible());
+    // Over the sheet, not over the strip's fields.
+    const QRect sheetOnScreen(w.image()->mapToGlobal(QPoint(0, 0)), w.image()->size());
+    EXPECT_TRUE(sheetOnScreen.contains(window->geometry()));
     EXPECT_EQ(shownAdvisories(w), (QStringList{"Spring case is not connected.", "Some parts are floating."}));
 
     // Inner layer apart, only the outer touching the case: updated in place.
@@ -379,11 +382,11 @@ TEST(AdvisoriesWindow, ACarThatCannotRunSaysWhyAndShowsNoRun)
     }
     state.windowVisible = true;
     window->sync(state);
-    EXPECT_EQ(window->width(), 170);
+    EXPECT_EQ(window->width(), 230);
     EXPECT_GT(window->height(), 134);
     state = AdvisoryState{};
     window->sync(state);
-    EXPECT_EQ(window->size(), QSize(170, 134));
+    EXPECT_EQ(window->size(), QSize(230, 134));
 }
 
 TEST(RaceView, SameTickCrossingsArePlacedInLaneOrder)
