@@ -178,7 +178,10 @@ void PaperPrototypeDialog::ExportCutFiles()
     } else if (!outcome.ok)
         prompter_.message(outcome.error, caption);
     else {
-        QString text = QStringLiteral("Boards=%1: %2").arg(outcome.boards).arg(outcome.paths.join(QStringLiteral(", ")));
+        const QString files = outcome.paths.join(QStringLiteral(", "));
+        QString text = outcome.boards == 1
+                           ? QStringLiteral("The templates fit on 1 board, written to %1.").arg(files)
+                           : QStringLiteral("The templates fit on %1 boards, written to %2.").arg(outcome.boards).arg(files);
         if (!outcome.removed.isEmpty())
             text += QStringLiteral("\nRemoved the boards of an earlier export: %1").arg(outcome.removed.join(QStringLiteral(", ")));
         if (!outcome.warning.isEmpty())
