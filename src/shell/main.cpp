@@ -1,3 +1,4 @@
+#include "DesktopIdentity.h"
 #include "MainWindow.h"
 #include "dialogs/HelpLinks.h"
 #include "dialogs/QtPrompter.h"
@@ -71,7 +72,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     zindle::keepNumbersFreeOfLocale();
     // Lets the desktop match the window with the installed entry and icon.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(zindle::DesktopId));
+    zindle::presentToDesktop(QString::fromLatin1(zindle::DesktopId));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zindle::ProgramVersion));
     zindle::Workspace workspace;
     zindle::QtPrompter prompter;

@@ -1,0 +1,14 @@
+#include "DesktopIdentity.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+
+namespace zindle {
+
+void presentToDesktop(const QString &desktopId)
+{
+    QGuiApplication::setDesktopFileName(desktopId);
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(desktopId, QIcon(QStringLiteral(":/zindle/icon.svg"))));
+}
+
+} // namespace zindle
