@@ -46,7 +46,7 @@ TEST(DesignFileType, RecognisedByContentAndByName)
     ASSERT_TRUE(useOnlyOurFileType(data));
     QMimeDatabase mime;
     ASSERT_TRUE(mime.mimeTypeForName(DesignType).isValid()) << "the type definition was not read";
-    EXPECT_EQ(mime.mimeTypeForName(DesignType).iconName(), QStringLiteral("org.zindle.Zindle"));
+    EXPECT_EQ(mime.mimeTypeForName(DesignType).iconName(), QStringLiteral("org.zindle.zindle"));
 
     // Every built-in design, saved, starts with the bytes the type looks for.
     for (int slot = 0; slot < 5; ++slot)
