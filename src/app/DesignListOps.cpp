@@ -111,7 +111,7 @@ PromptAnswer DesignListOps::PromptUnsaved()
     DesignList &list = workspace_.list;
     if (list.current().DesignSaved)
         return PromptAnswer::AlreadySaved;
-    const Answer answer = prompter_.confirm(ListMessages::NotSaved, Confirm);
+    const Answer answer = prompter_.confirm(ListMessages::NotSaved(list.current().DesignName), Confirm);
     if (answer == Answer::Cancel)
         return PromptAnswer::PromptCancelled;
     if (answer == Answer::No) {
@@ -264,11 +264,13 @@ void DesignListOps::RenameDesign()
         prompter_.message(ListMessages::CannotRename, Sorry);
         return;
     }
+    const QString current = list.current().DesignName;
+    // After a refusal the box shows what was typed, to be shortened rather than typed again.
+    QString proposal = current;
     for (;;) {
-        const QString current = list.current().DesignName;
         const auto answer = prompter_.input(QStringLiteral("Input Box"),
                                             QStringLiteral("Please type a new name for ") + current,
-                                            current);
+                                            proposal);
         if (!answer)
             return;
         QString name = *answer;
@@ -279,6 +281,7 @@ void DesignListOps::RenameDesign()
             return;
         if (name.size() > 32) {
             prompter_.message(ListMessages::NameTooLong, TryAgainDot);
+            proposal = *answer;
             continue;
         }
         list.current().DesignName = name;

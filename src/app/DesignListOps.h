@@ -71,7 +71,11 @@ private:
 
 // Message texts of the design list, shared with the tests.
 namespace ListMessages {
-inline const QString NotSaved = QStringLiteral("Current design is not saved. Save it?");
+// The question names the design: a student with several open is otherwise unsure which one.
+inline QString NotSaved(const QString &designName)
+{
+    return QStringLiteral("Current design \"") + designName + QStringLiteral("\" is not saved. Save it?");
+}
 inline const QString CannotRename = QStringLiteral(
     "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.\n"
     "However, you may save this design under a different name.");

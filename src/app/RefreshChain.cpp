@@ -161,15 +161,12 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces, currentMode,
-                              &workspace.run, {}};
+                              &workspace.run};
     SimulationFrameHook onFrame;
-    if (hooks.wantsSimulationFrames()) {
+    if (hooks.wantsSimulationFrames())
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };
-        context.superseded = [&] { return hooks.stopRequested(); };
-    }
     const SimulationOutcome outcome = RunSimulation(context, frame, onFrame);
-    if (!outcome.superseded)
-        RecordRun(workspace.simulation, frame, outcome);
+    RecordRun(workspace.simulation, frame, outcome);
     return outcome;
 }
 
@@ -204,8 +201,6 @@ void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hook
         numbers = buildAndPrepareSheet(workspace, mode, hooks);
         hooks.paintBodyRegions(workspace);
         RunTorqueStep(workspace, numbers, mode, hooks);
-        if (hooks.stopRequested())
-            break;
         if (!workspace.checks.noBalance())
             hooks.drawCentroidMarker(workspace);
         hooks.drawDriveArrow(workspace, direction);
@@ -226,8 +221,6 @@ void RefreshPhysicsMode(Workspace &workspace, SheetMode mode, RefreshHooks &hook
         if (!workspace.checks.noBalance())
             hooks.drawCentroidMarker(workspace);
         RunWorkspaceSimulation(workspace, numbers, workspace.simulation.SimulateStep, mode, hooks);
-        if (hooks.stopRequested())
-            break;
         EvaluateAdvisories(workspace, numbers, mode, workspace.forces.SkidOccurred);
         StampResults(workspace, true);
         break;

@@ -42,17 +42,13 @@ public:
     // A run is about to start from the results of the revolutions step; a window hides its
     // normal-force markers here.
     virtual void simulationStarting(Workspace &) {}
-    // Every frame the simulation shows in Simulate mode; a window paints it and processes its
-    // pending events here during the entire-cycle view.
+    // Every frame the simulation shows in Simulate mode (all of them for the entire cycle); a
+    // window records them here and plays them once the refresh has returned.
     virtual bool wantsSimulationFrames() const { return false; }
     virtual void showSimulationFrame(Workspace &, const SimulationFrame &) {}
-    // Runs the race over the recorded traces. A window starts its timer and returns when the
-    // race is over; the default replays it to its end without a timer.
+    // Runs the race over the recorded traces to its end. A window records its ticks on the
+    // way, to play them afterwards.
     virtual void runRace(Workspace &workspace);
-    // True once the window has moved on (another mode, design or size) while a hook processed
-    // its events: the rest of this refresh is skipped, so nothing is drawn into or evaluated for
-    // a mode that is gone.
-    virtual bool stopRequested() const { return false; }
 };
 
 // The mass, centroid offsets and wheelbase the force rules use: the mass as ProjectedMassEF

@@ -29,14 +29,6 @@ void RecordNoRun(SimulationState &state, int frame)
     state.shownFrame.final = true;
 }
 
-void SettledButtons::restoreInto(SimulationState &current) const
-{
-    current.StepEnabled = state.StepEnabled;
-    current.ToEndEnabled = state.ToEndEnabled;
-    current.RewindEnabled = state.RewindEnabled;
-    current.SimulateStep = state.SimulateStep;
-}
-
 void ResetSimulationButtons(SimulationState &state)
 {
     state.StepEnabled = state.ToEndEnabled = true;

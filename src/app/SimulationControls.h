@@ -23,15 +23,6 @@ void RecordRun(SimulationState &state, int frame, const SimulationOutcome &outco
 // After a refresh found a car the model cannot run: an empty end picture and nothing to step.
 void RecordNoRun(SimulationState &state, int frame);
 
-// The buttons as a refresh or a press left them last. A window that processes events during a
-// long refresh can start a newer one meanwhile; the older one then puts these back rather than
-// leaving what the rest of its own run set.
-struct SettledButtons {
-    SimulationState state;
-    void settle(const SimulationState &current) { state = current; }
-    void restoreInto(SimulationState &current) const;
-};
-
 // A new visit to Simulate mode starts wound up, with Step and the entire cycle available.
 void ResetSimulationButtons(SimulationState &state);
 

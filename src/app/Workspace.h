@@ -13,9 +13,8 @@
 namespace zindle {
 
 struct Workspace : PhysicsState {
-    // Simulate mode's frame and buttons, and the buttons as the newest finished refresh left them.
+    // Simulate mode's frame and buttons.
     SimulationState simulation;
-    SettledButtons settledSimulation;
     // The design state the result fields were computed for.
     ResultsOwner resultsOwner;
     // Draws the names of new designs.

@@ -161,7 +161,7 @@ void PlotFrame::paintAxes(QPainter &painter, const QString &title, const QString
     painter.restore();
 }
 
-void PlotFrame::paintLegend(QPainter &painter, const std::vector<LegendEntry> &entries, bool right) const
+void PlotFrame::paintLegend(QPainter &painter, const std::vector<LegendEntry> &entries, bool right, bool bottom) const
 {
     if (entries.empty())
         return;
@@ -176,8 +176,8 @@ void PlotFrame::paintLegend(QPainter &painter, const std::vector<LegendEntry> &e
     width += swatch + metrics.height() * 1.2;
     const double height = line * static_cast<double>(entries.size()) + metrics.height() * 0.5;
     const double margin = metrics.height() * 0.5;
-    const QRectF box(right ? plot_.right() - margin - width : plot_.left() + margin, plot_.top() + margin,
-                     width, height);
+    const QRectF box(right ? plot_.right() - margin - width : plot_.left() + margin,
+                     bottom ? plot_.bottom() - margin - height : plot_.top() + margin, width, height);
     painter.setPen(QColor(180, 180, 180));
     painter.setBrush(QColor(255, 255, 255, 230));
     painter.drawRect(box);

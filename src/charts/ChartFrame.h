@@ -44,7 +44,8 @@ public:
     // Background, grid lines, frame, ticks with labels, axis titles and the chart's title.
     void paintAxes(QPainter &painter, const QString &title, const QString &xTitle, const QString &yTitle) const;
     // The legend in the plot's top-left corner (or right when `right`).
-    void paintLegend(QPainter &painter, const std::vector<LegendEntry> &entries, bool right = false) const;
+    void paintLegend(QPainter &painter, const std::vector<LegendEntry> &entries, bool right = false,
+                     bool bottom = false) const;
 
 private:
     QRectF area_, plot_;

@@ -6,6 +6,7 @@
 #include "model/NumberText.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLinearGradient>
 #include <algorithm>
 #include <cmath>
@@ -138,7 +139,13 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.setFont(chartFont(area));
     const QFontMetricsF metrics(painter.font());
 
-    painter.fillRect(plot, NotRunColour);
+    // The cells are painted into one picture of the plot's size: a drawing (SVG, PDF) of a
+    // 300 x 300 map would otherwise hold 90000 rectangles, megabytes that take a minute to show.
+    const QRect plotPixels = plot.toAlignedRect();
+    QImage cellPicture(plotPixels.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    cellPicture.fill(NotRunColour);
+    QPainter cellPainter(&cellPicture);
+    cellPainter.translate(-plotPixels.topLeft());
     const double cw = nx ? plot.width() / static_cast<double>(nx) : 0.0;
     const double ch = ny ? plot.height() / static_cast<double>(ny) : 0.0;
     const auto cellRect = [&](size_t x, size_t y) {
@@ -157,13 +164,15 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
             const DesignMapCell &cell = grid.cells[index];
             const QRectF r = cellRect(x, y);
             if (cell.kind == DesignMapCell::Finished) {
-                painter.fillRect(r, designMapColour(cell.time, fastest, slowest));
+                cellPainter.fillRect(r, designMapColour(cell.time, fastest, slowest));
             } else if (cell.kind == DesignMapCell::NotFinished) {
-                painter.fillRect(r, NotFinishedColour);
-                painter.fillRect(r, hatch);
+                cellPainter.fillRect(r, NotFinishedColour);
+                cellPainter.fillRect(r, hatch);
             }
         }
     }
+    cellPainter.end();
+    painter.drawImage(plotPixels.topLeft(), cellPicture);
     // Cells built with another size: a corner mark, and the size where it fits.
     const auto paintAsBuiltMark = [&](const QRectF &r) {
         // Half the side of a small cell, so that a dense map keeps its colours readable.

@@ -191,9 +191,13 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
     for (const Label &label : labels) {
         painter.setPen(QPen(QColor(150, 150, 150), 0.8));
         painter.drawLine(label.end, QPointF(column - 2.0, label.y));
+        // On a white ground: the finish line runs right through the leaders' names.
+        const QRectF textBox(column, label.y - metrics.height() / 2.0, widest + 4.0, metrics.height());
+        painter.fillRect(QRectF(column - 2.0, textBox.top(), metrics.horizontalAdvance(label.text) + 6.0,
+                                textBox.height()),
+                         QColor(255, 255, 255, 230));
         painter.setPen(QColor(30, 30, 30));
-        painter.drawText(QRectF(column, label.y - metrics.height() / 2.0, widest + 4.0, metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, label.text);
+        painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, label.text);
     }
     for (const RaceChartLane &lane : lanes) {
         if (lane.place != 1 || lane.finishIndex < 0)
@@ -216,8 +220,9 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
         painter.setFont(chartFont(area, 0.9, true));
         const QString text = QStringLiteral("Winner ") + QString::number(lane.finishIndex / 100.0, 'f', 2) + QStringLiteral(" s");
         const double w = QFontMetricsF(painter.font()).horizontalAdvance(text) + 4.0;
-        painter.drawText(QRectF(at.x() - w - r * 0.5, at.y() + r * 0.8, w, metrics.height() * 1.3),
-                         Qt::AlignRight | Qt::AlignTop, text);
+        const QRectF textBox(at.x() - w - r * 0.5, at.y() + r * 0.8, w, metrics.height() * 1.3);
+        painter.fillRect(textBox, QColor(255, 255, 255, 230));
+        painter.drawText(textBox, Qt::AlignRight | Qt::AlignTop, text);
     }
     painter.restore();
 
@@ -225,7 +230,7 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
                       {{highlighted, RaceSelectedColor, LegendEntry::Swatch},
                        {QStringLiteral("Other designs"), RaceOtherColor, LegendEntry::Swatch},
                        {QStringLiteral("Skidding"), RaceSkidColor, LegendEntry::Swatch}},
-                      true);
+                      true, true); // bottom right: below every line, where no name stands
     if (lanes.empty()) {
         painter.save();
         painter.setFont(chartFont(area));

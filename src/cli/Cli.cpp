@@ -12,6 +12,7 @@
 #include "files/DesignFile.h"
 #include "files/PathText.h"
 #include "files/TextDesignFile.h"
+#include "physics/BuildGeometry.h"
 #include "ManPage.h"
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
@@ -133,6 +134,10 @@ int convertCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     // The oldest files carry no name; the file's own name is the best the user can know it by.
     const QString name = read.name.isEmpty() ? QFileInfo(source).completeBaseName() : read.name;
+    // The window saves a converted design after the build step has shown it, which sets the
+    // front axle's height from its wheel (and corrects sizes out of range); the same file
+    // comes out here.
+    ComputeBuildGeometry(workspace);
     if (isStandardOutput(target))
         return writeOutputFile(target, EncodeDesign(workspace.design, workspace.catalogue, name), out, err)
                    ? Success

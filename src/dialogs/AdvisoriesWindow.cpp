@@ -10,7 +10,9 @@
 namespace zindle {
 
 namespace {
-constexpr int WindowWidth = 170, WindowHeight = 134;
+// Wide enough for its title beside the close box on the usual window managers (at 170 pixels
+// it reads "Adv... ries").
+constexpr int WindowWidth = 230, WindowHeight = 134;
 } // namespace
 
 AdvisoriesWindow::AdvisoriesWindow(QWidget *parent)
@@ -20,7 +22,6 @@ AdvisoriesWindow::AdvisoriesWindow(QWidget *parent)
     setObjectName(QStringLiteral("TADWin"));
     setWindowTitle(QStringLiteral("Advisories"));
     setFixedSize(WindowWidth, WindowHeight);
-    move(8, 171);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(1);
@@ -69,6 +70,18 @@ QLabel *AdvisoriesWindow::addLabel(const char *name, const char *hint)
     return label;
 }
 
+void AdvisoriesWindow::placeBesideTheFields()
+{
+    // The screen's fixed place (8, 171) lies over the main window's result fields (Top speed
+    // among them) whatever the window's size; the sheet's top right corner holds none of them
+    // and rarely any of the car.
+    const QWidget *owner = parentWidget();
+    const QWidget *sheet = owner ? owner->findChild<QWidget *>(QStringLiteral("Image")) : nullptr;
+    if (!sheet)
+        return;
+    move(sheet->mapToGlobal(QPoint(std::max(0, sheet->width() - width() - 12), 12)));
+}
+
 QLabel *AdvisoriesWindow::label(const QString &objectName) const { return findChild<QLabel *>(objectName); }
 
 void AdvisoriesWindow::sync(const AdvisoryState &state)
@@ -91,8 +104,10 @@ void AdvisoriesWindow::sync(const AdvisoryState &state)
     const int needed = layout()->totalHeightForWidth(width());
     setFixedSize(width(), std::max(WindowHeight, needed));
     if (state.windowVisible) {
-        if (!isVisible())
+        if (!isVisible()) {
+            placeBesideTheFields();
             show();
+        }
     } else {
         hide();
     }

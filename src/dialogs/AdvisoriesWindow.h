@@ -22,6 +22,8 @@ public:
 
 private:
     QLabel *addLabel(const char *name, const char *hint);
+    // Puts the window over the main window's sheet, clear of its fields.
+    void placeBesideTheFields();
 };
 
 } // namespace zindle

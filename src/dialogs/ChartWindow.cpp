@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace zindle {
@@ -61,6 +62,10 @@ ChartWindow::ChartWindow(const QString &title, Prompter &prompter, QWidget *pare
     connect(save_, &QPushButton::clicked, this, [this] { SaveClick(); });
     showText(QString());
     resize(560, 620);
+    // On a small screen (1024x600) the usual height would put Save Chart below its edge; the
+    // frame and title bar need room too.
+    if (const QScreen *shown = screen())
+        resize(size().boundedTo(shown->availableGeometry().size() - QSize(16, 64)).expandedTo(minimumSizeHint()));
 }
 
 void ChartWindow::showChart(const QString &name, ChartPainter painter)

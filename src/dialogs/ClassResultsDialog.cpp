@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <algorithm>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -112,6 +113,7 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
             cell(row.source, row.source),
         };
         items[PlaceColumn]->setData(readable ? row.source : QString(), FileRole);
+        items[AdvisoriesColumn]->setToolTip(t.advisories);
         if (!readable)
             for (QStandardItem *item : items)
                 item->setForeground(QColor(160, 0, 0));
@@ -120,6 +122,10 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
     table_->setSortingEnabled(true);
     table_->sortByColumn(PlaceColumn, Qt::AscendingOrder);
     table_->resizeColumnsToContents();
+    // Long advisories are cut with "..." (the hint holds them whole) rather than pushing the File
+    // column, the one that tells two designs of the same name apart, off the window.
+    table_->setColumnWidth(AdvisoriesColumn,
+                           std::min(table_->columnWidth(AdvisoriesColumn), table_->fontMetrics().averageCharWidth() * 36));
     const int unreadable = static_cast<int>(rows_.size()) - read;
     QString text = QStringLiteral("%1: %2 design%3").arg(folder).arg(read).arg(read == 1 ? "" : "s");
     if (unreadable > 0)

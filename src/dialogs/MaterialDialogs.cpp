@@ -28,6 +28,8 @@ const KindTexts kindTexts[] = {
 
 const KindTexts &textsOf(MaterialKind kind) { return kindTexts[static_cast<int>(kind)]; }
 
+const QString TryAgainDot = QStringLiteral("Please try again.");
+
 QTableWidgetItem *fixedCell(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -234,7 +236,9 @@ MaterialsDialog::MaterialsDialog(Workspace &workspace, Prompter &prompter, QWidg
     static const char *const buttonKinds[] = {"Board", "Axle", "Spring", "Tread"};
 
     auto *layout = new QVBoxLayout(this);
-    auto *groups = new QHBoxLayout;
+    // Two kinds a row: four in a row, each with its three buttons, are wider than a 1024-pixel
+    // screen, and the dialog's Done and Cancel would be out of reach.
+    auto *groups = new QGridLayout;
     layout->addLayout(groups);
     for (int k = 0; k < 4; ++k) {
         const auto kind = static_cast<MaterialKind>(k);
@@ -260,7 +264,7 @@ MaterialsDialog::MaterialsDialog(Workspace &workspace, Prompter &prompter, QWidg
             });
         }
         column->addLayout(row);
-        groups->addWidget(group);
+        groups->addWidget(group, k / 2, k % 2);
         lists_[static_cast<size_t>(k)] = list;
         defines_[static_cast<size_t>(k)] =
             new DefineMaterialDialog(kind, workspace_.catalogue, prompter_, this);
@@ -300,10 +304,14 @@ void MaterialsDialog::Reload()
         reloadList(static_cast<MaterialKind>(k));
 }
 
-void MaterialsDialog::showDefine(MaterialKind kind)
+void MaterialsDialog::showDefine(MaterialKind kind, int editedIndex)
 {
     DefineMaterialDialog *dialog = defineDialog(kind);
-    dialog->setSelectedIndex(list(kind)->currentRow());
+    dialog->setSelectedIndex(editedIndex);
+    // The name is the field most likely to change (a new material needs one of its own):
+    // typing replaces it.
+    dialog->field(0)->selectAll();
+    dialog->field(0)->setFocus();
     if (runModal(modalRunner, *dialog) != QDialog::Accepted)
         return;
     const DefineResult &result = dialog->lastResult();
@@ -314,21 +322,44 @@ void MaterialsDialog::showDefine(MaterialKind kind)
     }
 }
 
-void MaterialsDialog::NewClick(MaterialKind kind) { showDefine(kind); }
+void MaterialsDialog::NewClick(MaterialKind kind) { showDefine(kind, -1); }
+
+bool MaterialsDialog::userEntrySelected(MaterialKind kind, const QString &verb)
+{
+    const int selected = list(kind)->currentRow();
+    if (selected >= 1)
+        return true;
+    // A press that does nothing looks like a broken button: say why.
+    if (selected < 0)
+        prompter_.message(QStringLiteral("Select the material to %1 in the list first.").arg(verb), TryAgainDot);
+    else
+        prompter_.message(QStringLiteral("\"%1\" is built in and cannot be %2. Press New to define a material "
+                                         "of your own.")
+                              .arg(list(kind)->item(0)->text(), verb == QLatin1String("edit")
+                                                                    ? QStringLiteral("edited")
+                                                                    : QStringLiteral("deleted")),
+                          TryAgainDot);
+    return false;
+}
 
 void MaterialsDialog::EditClick(MaterialKind kind)
 {
-    const int selected = list(kind)->currentRow();
-    if (selected < 1)
+    if (!userEntrySelected(kind, QStringLiteral("edit")))
         return;
+    const int selected = list(kind)->currentRow();
     defineDialog(kind)->LoadEntry(selected);
-    showDefine(kind);
+    showDefine(kind, selected);
 }
 
 void MaterialsDialog::DeleteClick(MaterialKind kind)
 {
+    if (!userEntrySelected(kind, QStringLiteral("delete")))
+        return;
     const int selected = list(kind)->currentRow();
-    if (selected < 1)
+    if (prompter_.confirm(QStringLiteral("Delete the material \"%1\"? Parts made of it go back to the "
+                                         "built-in material.")
+                              .arg(list(kind)->item(selected)->text()),
+                          QStringLiteral("Confirm")) != Answer::Yes)
         return;
     if (!DeleteMaterial(workspace_, kind, selected))
         return;

@@ -80,7 +80,10 @@ public:
     std::function<void()> catalogueChanged;
 
 private:
-    void showDefine(MaterialKind kind);
+    // Shows the kind's define dialog for a new material (`editedIndex` -1) or for that entry.
+    void showDefine(MaterialKind kind, int editedIndex);
+    // Whether a user entry of the kind is selected; if not, says why `verb` cannot be done.
+    bool userEntrySelected(MaterialKind kind, const QString &verb);
     void reloadList(MaterialKind kind);
 
     Workspace &workspace_;

@@ -169,11 +169,19 @@ void PaperPrototypeDialog::ExportCutFiles()
         else
             prompter_.message(QStringLiteral("\"") + *text + QStringLiteral("\" is not a board size; write it as 20x30 or 500x750mm."), caption);
     }
-    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board);
-    if (!outcome.ok)
+    const auto mayReplace = [&](const QStringList &others) {
+        return prompter_.confirm(replaceSetFilesQuestionText(others), caption) == Answer::Yes;
+    };
+    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board, mayReplace);
+    if (outcome.declined) {
+        // The user kept their files; nothing was written, and that needs no message.
+    } else if (!outcome.ok)
         prompter_.message(outcome.error, caption);
     else {
-        QString text = QStringLiteral("Boards=%1: %2").arg(outcome.boards).arg(outcome.paths.join(QStringLiteral(", ")));
+        const QString files = outcome.paths.join(QStringLiteral(", "));
+        QString text = outcome.boards == 1
+                           ? QStringLiteral("The templates fit on 1 board, written to %1.").arg(files)
+                           : QStringLiteral("The templates fit on %1 boards, written to %2.").arg(outcome.boards).arg(files);
         if (!outcome.removed.isEmpty())
             text += QStringLiteral("\nRemoved the boards of an earlier export: %1").arg(outcome.removed.join(QStringLiteral(", ")));
         if (!outcome.warning.isEmpty())

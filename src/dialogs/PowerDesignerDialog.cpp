@@ -188,6 +188,8 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, Prompter &prompte
     map_->hide();
     column->addWidget(map_, 1);
 
+    watchTimer_.setSingleShot(true);
+    connect(&watchTimer_, &QTimer::timeout, this, [this] { watchedTick(); });
     connect(go_, &QPushButton::clicked, this, [this] { GoClick(); });
     connect(stop, &QPushButton::clicked, this, [this] { StopClick(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
@@ -245,9 +247,7 @@ void PowerDesignerDialog::hideEvent(QHideEvent *event)
 
 void PowerDesignerDialog::GoClick()
 {
-    // The button is disabled while a sweep runs; this catches a press already queued, and a
-    // press during the one-by-one sweep (its events are processed between combinations), which
-    // would start a second sweep inside the first.
+    // The button is disabled while a sweep runs; this catches a press already queued.
     if (sweeping_)
         return;
     const SweepRanges r = ranges();
@@ -259,7 +259,7 @@ void PowerDesignerDialog::GoClick()
         return;
     }
     const qint64 total = CountSweepCombinations(r);
-    if (watch_->isChecked() || total > KeptCombinationLimit)
+    if (watch_->isChecked())
         runWatched(r, total);
     else
         runThreaded(r, total);
@@ -270,6 +270,26 @@ void PowerDesignerDialog::showProgress(int done, int total)
     progress_->setMaximum(std::max(1, total));
     progress_->setValue(done);
 }
+
+// The one-by-one sweep: one combination per tick of the dialog's timer, each through the
+// window's whole Simulate refresh, which computes to its end and paints before the tick
+// returns. Between ticks the window is the user's; a tick that finds the design changed by
+// anything but the sweep itself ends the sweep there, as the threaded sweep refuses a design
+// changed under it, so that every cell is of one design.
+struct PowerDesignerDialog::Watched {
+    Watched(const SweepRanges &sweep, qint64 count) : ranges(sweep), stepper(sweep), total(count) {}
+    SweepRanges ranges;
+    SweepStepper stepper;
+    qint64 total;
+    bool keep = false;
+    std::shared_ptr<ParallelSweepResult> kept = std::make_shared<ParallelSweepResult>();
+    QString bestTime = QStringLiteral("99999");
+    SweepOutcome outcome;
+    // The design as the last tick left it, and its list entry.
+    DesignSnapshot expected;
+    int slot = -1;
+    QString why; // why the sweep ended early, when something else ended it
+};
 
 void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
 {
@@ -283,43 +303,81 @@ void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
     takeMapOwner();
     stopRequested_ = false;
     setSweeping(true);
+    watched_ = std::make_unique<Watched>(r, total);
     // Only a grid small enough is kept for the map.
-    const bool keep = total <= KeptCombinationLimit;
-    auto kept = std::make_shared<ParallelSweepResult>();
+    watched_->keep = total <= KeptCombinationLimit;
+    watched_->expected = takeSnapshot(workspace_);
+    watched_->slot = workspace_.list.CurrentDesign;
     progress_->setMaximum(std::max(1, progressMaximum(total)));
     progress_->setValue(0);
-    status_->setText(total > KeptCombinationLimit
-                         ? QStringLiteral("%1 combinations are too many for the design map: they run one by one.")
-                               .arg(total)
-                         : QString());
-    SweepHooks hooks;
-    hooks.runSimulateChain = runSimulateChain;
-    hooks.stopRequested = [this] { return stopRequested_ || (windowMovedOn && windowMovedOn()); };
-    hooks.progress = [&](const SweepProgress &p) {
-        if (keep)
-            kept->cells.push_back({p.time, p.width, p.length, p.wheel});
-        progress_->setValue(std::min(p.combination, progress_->maximum()));
-        showBest(best_);
-        QCoreApplication::processEvents();
-    };
-    outcome_ = RunPowerDesignerSweep(workspace_.design, workspace_.results, best_, r, hooks);
-    showBest(best_);
-    if (keep) {
-        kept->wheelValues = SweepValues(r.wheel);
-        kept->lengthValues = SweepValues(r.length);
-        kept->widthValues = SweepValues(r.width);
-        kept->total = static_cast<int>(total);
-        kept->combinations = outcome_.combinations;
-        kept->stopped = outcome_.stopped;
-        kept->best = best_;
-        kept->bestIndex = bestOf(kept->cells);
+    status_->setText(QString());
+    watchTimer_.start(0);
+}
+
+void PowerDesignerDialog::watchedTick()
+{
+    Watched &w = *watched_;
+    if (stopRequested_) {
+        w.outcome.stopped = true;
+        finishWatched();
+        return;
     }
-    last_ = kept;
+    if (workspace_.list.CurrentDesign != w.slot || !sameDesign(w.expected, takeSnapshot(workspace_))) {
+        w.outcome.stopped = true;
+        w.why = QStringLiteral("The design changed during the sweep, so the sweep stopped there: every combination "
+                               "shown ran with the design as it was at GO.");
+        finishWatched();
+        return;
+    }
+    if (!w.stepper.next(workspace_.design)) {
+        finishWatched();
+        return;
+    }
+    runSimulateChain();
+    ++w.outcome.combinations;
+    const DesignRecord &design = workspace_.design;
+    const QString &time = workspace_.results.TimeEF;
+    OfferSweepTime(w.bestTime, best_, time, design.SpringWidth, design.SpringLength, design.DriveWhlDia);
+    if (w.keep)
+        w.kept->cells.push_back({time, design.SpringWidth, design.SpringLength, design.DriveWhlDia});
+    progress_->setValue(std::min(w.outcome.combinations, progress_->maximum()));
+    showBest(best_);
+    w.expected = takeSnapshot(workspace_);
+    watchTimer_.start(0);
+}
+
+void PowerDesignerDialog::stopWatchedSweep(const QString &why)
+{
+    if (!watched_)
+        return;
+    watched_->outcome.stopped = true;
+    watched_->why = why;
+    finishWatched();
+}
+
+void PowerDesignerDialog::finishWatched()
+{
+    watchTimer_.stop();
+    const std::unique_ptr<Watched> w = std::move(watched_);
+    outcome_ = w->outcome;
+    showBest(best_);
+    if (w->keep) {
+        ParallelSweepResult &kept = *w->kept;
+        kept.wheelValues = SweepValues(w->ranges.wheel);
+        kept.lengthValues = SweepValues(w->ranges.length);
+        kept.widthValues = SweepValues(w->ranges.width);
+        kept.total = w->total;
+        kept.combinations = outcome_.combinations;
+        kept.stopped = outcome_.stopped;
+        kept.best = best_;
+        kept.bestIndex = bestOf(kept.cells);
+    }
+    last_ = w->kept;
     held_ = outcome_.combinations > 0;
     setSweeping(false);
     if (afterSweep)
         afterSweep();
-    showMap(keep ? QString() : status_->text());
+    showMap(w->why);
     emit sweepEnded();
 }
 
@@ -341,11 +399,14 @@ void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
     progress_->setValue(0);
     status_->setText(QString());
 
-    thread_ = QThread::create([this, job] {
+    // A grid too large for the map keeps only the best and the last combination.
+    const bool keepCells = total <= KeptCombinationLimit;
+    thread_ = QThread::create([this, job, keepCells] {
         ParallelSweepOptions options;
         options.stopFlag = &job->stop;
-        options.progress = [this, job](int done, int) {
-            job->done.store(done);
+        options.keepCells = keepCells;
+        options.progress = [this, job](qint64 done, qint64) {
+            job->done.store(progressMaximum(done));
             // A handful of updates a second: the bar is drawn when the window's thread is free,
             // and one update waits at most.
             const auto now = std::chrono::steady_clock::now();
@@ -380,36 +441,38 @@ void PowerDesignerDialog::threadedSweepEnded()
     auto result = std::make_shared<ParallelSweepResult>(std::move(job->result));
     best_ = result->best;
     showBest(best_);
-    // The threaded sweep runs only grids of at most KeptCombinationLimit combinations.
-    const int combinations = static_cast<int>(result->combinations);
+    const int combinations = progressMaximum(result->combinations);
     outcome_ = SweepOutcome{result->message, combinations, result->stopped};
-    showProgress(combinations, static_cast<int>(std::max<qint64>(1, result->total)));
+    showProgress(combinations, std::max(1, progressMaximum(result->total)));
     last_ = result;
     held_ = false;
-    QString note;
-    if (!result->cells.empty()) {
+    QStringList notes;
+    if (result->combinations > 0 && result->cells.empty())
+        notes << QStringLiteral("%1 combinations are too many for the design map.").arg(result->total);
+    if (result->combinations > 0) {
         // The results belong to the design as it was at GO; one changed since, or another one
         // brought in, would get sizes chosen for something else.
         const bool same = workspace_.list.CurrentDesign == sweptSlot_ && sameDesign(sweptDesign_, takeSnapshot(workspace_));
         if (!same)
-            note = QStringLiteral("The design changed during the sweep, so it keeps its own sizes; the map and the best "
+            notes << QStringLiteral("The design changed during the sweep, so it keeps its own sizes; the map and the best "
                                   "show the design as it was swept.");
         else if (changeDesign && changeDesign(QStringLiteral("Power Designer sweep"), [result](DesignRecord &design) {
                      HoldLastCombination(design, *result);
                  }))
             held_ = true;
         else
-            note = QStringLiteral("The design was being edited when the sweep ended, so it keeps its own sizes.");
+            notes << QStringLiteral("The design was being edited when the sweep ended, so it keeps its own sizes.");
     }
-    // Not sweeping until the design holds its combination: the refresh above may process events.
     setSweeping(false);
-    showMap(note);
+    showMap(notes.join(QLatin1Char(' ')));
     emit sweepEnded();
 }
 
 void PowerDesignerDialog::abandonSweep()
 {
     stopRequested_ = true;
+    watchTimer_.stop();
+    watched_.reset();
     if (!thread_)
         return;
     job_->stop.store(true);
@@ -425,7 +488,7 @@ void PowerDesignerDialog::showMap(const QString &note)
 {
     QStringList lines;
     if (last_ && last_->total > 0) {
-        const int total = last_->total;
+        const qint64 total = last_->total;
         lines << (outcome_.stopped ? QStringLiteral("Stopped after %1 of %2 combinations.").arg(outcome_.combinations).arg(total)
                                    : QStringLiteral("%1 combinations.").arg(outcome_.combinations));
     }

@@ -14,14 +14,16 @@
 // swept: while another design is in, or this one has changed otherwise, the map is shown
 // greyed, says so, and a click on it puts nothing into the design.
 //
-// "Show every combination" runs the one-by-one sweep instead, through the window's whole
-// Simulate refresh per combination, so that a student can watch each car.
+// "Show every combination" runs the one-by-one sweep instead, one combination per tick of a
+// timer, each through the window's whole Simulate refresh, so that a student can watch each car.
+// Grids too large for the design map run on the worker without keeping their cells.
 
 #include "app/DesignHistory.h"
 #include "app/ParallelSweep.h"
 #include "physics/PowerDesigner.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -46,8 +48,8 @@ public:
     // Stops a running sweep and waits for its thread.
     ~PowerDesignerDialog() override;
 
-    // Grids larger than this run one by one: the sweep over all cores keeps every combination's
-    // result (for the map) in memory.
+    // Grids larger than this keep no cells, and so show no map: the map keeps every
+    // combination's result in memory.
     static constexpr qint64 KeptCombinationLimit = 100000;
 
     // Called before a sweep starts (the window enters Simulate mode here).
@@ -58,8 +60,6 @@ public:
     std::function<void()> afterSweep;
     // Runs the whole Simulate refresh for the design as it now stands (the one-by-one sweep).
     std::function<void()> runSimulateChain;
-    // True when the window has moved on (another mode or design) and a one-by-one sweep must end.
-    std::function<bool()> windowMovedOn;
     // Makes `change` to the design as one history step named `name` and shows Simulate for the
     // result; false, changing nothing, when the window may not change the design now (it is
     // closing, or a sheet tool or another action is in progress).
@@ -70,6 +70,9 @@ public:
     void CancelClick() { hide(); }
     // Saves the design map shown as a picture or its times as CSV, by the file name's extension.
     void SaveMapClick();
+    // The window moved on (another mode, a modal dialog): a one-by-one sweep ends now, its
+    // status saying `why`.
+    void stopWatchedSweep(const QString &why);
     // The window is going: a running sweep stops, its thread is waited for, and nothing of its
     // results reaches the design.
     void abandonSweep();
@@ -103,10 +106,13 @@ protected:
 
 private:
     struct Job;
+    struct Watched;
     SweepRanges ranges() const;
     void showBest(const SweepBest &best);
     void setSweeping(bool on);
     void runWatched(const SweepRanges &ranges, qint64 total);
+    void watchedTick();
+    void finishWatched();
     void runThreaded(const SweepRanges &ranges, qint64 total);
     void showProgress(int done, int total);
     void threadedSweepEnded();
@@ -119,6 +125,8 @@ private:
     std::shared_ptr<const ParallelSweepResult> last_;
     bool held_ = false;
     bool stopRequested_ = false; // the one-by-one sweep's
+    std::unique_ptr<Watched> watched_;
+    QTimer watchTimer_;
     bool sweeping_ = false;
     // The threaded sweep in progress: what it runs from, and what the window compares with
     // afterwards to know the design is still the one swept.

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace zindle {
 
@@ -19,6 +21,22 @@ QString QtPrompter::qtFilter(const QStringList &filters)
         parts << filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
     }
     return parts.join(QStringLiteral(";;"));
+}
+
+QString QtPrompter::withSelectedSuffix(const QString &path, const QString &selectedQtFilter)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    const qsizetype star = selectedQtFilter.indexOf(QStringLiteral("*."));
+    if (star < 0)
+        return path;
+    QString suffix = selectedQtFilter.mid(star + 2);
+    const qsizetype end = suffix.indexOf(QRegularExpression(QStringLiteral("[ );]")));
+    if (end >= 0)
+        suffix.truncate(end);
+    if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 void QtPrompter::message(const QString &text, const QString &caption)
@@ -59,8 +77,13 @@ QString QtPrompter::savePath(const QString &title, const QStringList &filters,
     // The program settles the extension itself and asks before replacing a file once it knows
     // the name it will really write (files/ReplaceQuestion.h); a second question here would ask
     // about another name.
-    return QFileDialog::getSaveFileName(parent_, title, initialName, qtFilter(filters), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // Which type the user chose is only known here: the name gets its extension before the
+    // program decides what to write (a chart or map without one would be refused).
+    const QString qtFilters = qtFilter(filters);
+    QString selected = qtFilters.section(QStringLiteral(";;"), 0, 0);
+    const QString chosen = QFileDialog::getSaveFileName(parent_, title, initialName, qtFilters, &selected,
+                                                        QFileDialog::DontConfirmOverwrite);
+    return withSelectedSuffix(chosen, selected);
 }
 
 QString QtPrompter::openPath(const QString &title, const QStringList &filters)

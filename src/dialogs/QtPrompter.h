@@ -25,6 +25,9 @@ public:
 
     // "Label|*.ext" pairs to Qt's ";;"-separated "Label (*.ext)" form.
     static QString qtFilter(const QStringList &filters);
+    // A name chosen without an extension takes that of the type selected in the dialog
+    // (`selectedQtFilter` in Qt's form, "PNG picture (*.png)"); "*.*" adds none.
+    static QString withSelectedSuffix(const QString &path, const QString &selectedQtFilter);
 
 private:
     QPointer<QWidget> parent_;

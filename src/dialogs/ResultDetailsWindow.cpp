@@ -1,6 +1,8 @@
 #include "ResultDetailsWindow.h"
 
 #include "HelpLinks.h"
+#include "model/NumberText.h"
+#include "physics/BuildGeometry.h"
 #include "physics/ResultFieldTable.h"
 
 #include <QHeaderView>
@@ -76,6 +78,18 @@ void ResultDetailsWindow::showValues(const DesignRecord &design, const ResultFie
         const bool own = row.parameter || coverage == ResultsCoverage::All
                          || (coverage == ResultsCoverage::WithoutRun && row.cli != CliListing::Run);
         table_->item(i, ValueColumn)->setText(own ? row.value(design, results) : QString());
+        if (row.parameter == &DesignRecord::DriveWhlDia) {
+            // The build enlarges a wheel smaller than the spring case to the size it writes for
+            // that case; any other wheel is as the student typed it.
+            const auto caseInner = parseFloat(results.CaseIDEF);
+            const bool enlarged = coverage != ResultsCoverage::None && caseInner
+                                  && design.DriveWhlDia == enlargedDriveWheelText(*caseInner);
+            QString meaning = QString::fromUtf8(row.hint);
+            if (enlarged)
+                meaning += QStringLiteral(", enlarged to fit the spring case");
+            table_->item(i, MeaningColumn)->setText(meaning);
+            table_->item(i, MeaningColumn)->setToolTip(meaning);
+        }
     }
     QString text;
     if (coverage == ResultsCoverage::None)

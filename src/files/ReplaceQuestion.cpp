@@ -15,6 +15,17 @@ QString replaceQuestionText(const QString &path)
         .arg(printableText(info.fileName()), printableText(QDir::toNativeSeparators(info.absolutePath())));
 }
 
+QString replaceSetFilesQuestionText(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names << QStringLiteral("\"%1\"").arg(printableText(QDir::toNativeSeparators(path)));
+    return QStringLiteral("The export also writes these files, which already exist and were not written "
+                          "as part of this set:\n%1\nReplace them?\n\n"
+                          "Yes replaces them, No or Cancel writes nothing.")
+        .arg(names.join(QLatin1Char('\n')));
+}
+
 QString AskPathToWrite(Prompter &prompter, const QString &title, const QStringList &filters,
                        const QString &initialPath, const std::function<QString(const QString &)> &finalPath)
 {

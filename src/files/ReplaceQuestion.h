@@ -13,6 +13,9 @@ namespace zindle {
 
 // The question asked before `path` is replaced.
 QString replaceQuestionText(const QString &path);
+// The question asked before several files of one set are replaced, none of them the file the
+// user named (that one was asked about already).
+QString replaceSetFilesQuestionText(const QStringList &paths);
 
 // The save dialog of `prompter`, then, when the file that would be written exists, whether to
 // replace it: Yes takes it, No shows the dialog again for another name, Cancel gives up. The

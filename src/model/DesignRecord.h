@@ -26,7 +26,9 @@ enum Part { OuterBodyPart, InnerBodyPart, DriveWheelPart, OtherWheelPart, DriveA
 struct HitRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool isEmpty() const { return right <= left || bottom <= top; }
-    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    // The corners are the drawn weight's ends: its point lies on the bottom (or top) edge, and a
+    // click there must pick it.
+    bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
 struct WeightSlot {

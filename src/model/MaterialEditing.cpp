@@ -18,9 +18,21 @@ bool inRange(const QString &text, double low, double high)
     return value && static_cast<double>(*value) >= low && static_cast<double>(*value) <= high;
 }
 
-bool nameTaken(const MaterialCatalogue &catalogue, MaterialKind kind, const QString &name)
+// A range refusal, said after the note that the text is no number when it is none.
+Refusal rangeRefusal(const QString &typed, const QString &message, const QString &title)
 {
-    return catalogue.names(kind).contains(name);
+    return {notANumberNote(typed) + message, title};
+}
+
+// The entry the name belongs to, as the list shows it (the built-in tread is "Ideal rubber"
+// there), or -1.
+int entryNamed(const MaterialCatalogue &catalogue, MaterialKind kind, const QString &name)
+{
+    QStringList names = catalogue.names(kind);
+    if (!names.isEmpty())
+        names[0] = builtInItemText(kind);
+    const int index = static_cast<int>(names.indexOf(name));
+    return index >= 0 ? index : static_cast<int>(catalogue.names(kind).indexOf(name));
 }
 
 template <typename Entry>
@@ -28,7 +40,8 @@ DefineResult store(std::vector<Entry> &entries, const MaterialCatalogue &catalog
                    MaterialKind kind, const QString &name, const Entry &typed, int selectedIndex)
 {
     DefineResult result;
-    if (!nameTaken(catalogue, kind, name)) {
+    const int named = entryNamed(catalogue, kind, name);
+    if (named < 0) {
         if (catalogue.isFull(kind)) {
             result.refusal = catalogueFullRefusal(kind);
             return result;
@@ -38,13 +51,15 @@ DefineResult store(std::vector<Entry> &entries, const MaterialCatalogue &catalog
         result.index = static_cast<int>(entries.size()) - 1;
         return result;
     }
-    if (selectedIndex >= 1 && selectedIndex < static_cast<int>(entries.size())) {
+    // Only the entry being edited may keep its name: a new material (or an edited one given
+    // another's name) would otherwise silently overwrite whichever entry is selected.
+    if (named >= 1 && named == selectedIndex && selectedIndex < static_cast<int>(entries.size())) {
         entries[static_cast<size_t>(selectedIndex)] = typed;
         result.outcome = DefineOutcome::Updated;
         result.index = selectedIndex;
         return result;
     }
-    result.outcome = DefineOutcome::NothingStored;
+    result.refusal = nameTakenRefusal(name);
     return result;
 }
 
@@ -55,11 +70,11 @@ std::optional<Refusal> ValidateBoard(const BoardMaterial &typed)
     if (typed.BoardName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this board."), TryAgain};
     if (!inRange(typed.BoardThickness, 0.05, 6.0))
-        return Refusal{QStringLiteral("The thickness must be positive, greater than 0.05 inches, and less than 6 inches. "),
-                       TryAgainDot};
+        return rangeRefusal(typed.BoardThickness, QStringLiteral("The thickness must be positive, greater than 0.05 inches, and less than 6 inches. "),
+                            TryAgainDot);
     if (!inRange(typed.BoardDensity, 0.0001, 0.5))
-        return Refusal{QStringLiteral("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."),
-                       TryAgain};
+        return rangeRefusal(typed.BoardDensity, QStringLiteral("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."),
+                            TryAgain);
     return std::nullopt;
 }
 
@@ -68,8 +83,8 @@ std::optional<Refusal> ValidateAxle(const AxleMaterial &typed)
     if (typed.AxleName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this axle material."), TryAgain};
     if (!inRange(typed.AxleDensity, 0.0001, 0.5))
-        return Refusal{QStringLiteral("The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. "),
-                       TryAgainDot};
+        return rangeRefusal(typed.AxleDensity, QStringLiteral("The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. "),
+                            TryAgainDot);
     return std::nullopt;
 }
 
@@ -78,17 +93,17 @@ std::optional<Refusal> ValidateSpring(const SpringMaterial &typed)
     if (typed.SpringName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this spring material."), TryAgain};
     if (!inRange(typed.SpringThickness, 0.0001, 0.125))
-        return Refusal{QStringLiteral("The thickness must be positive, greater than zero, and no more than 0.125 inches. "),
-                       TryAgainDot};
+        return rangeRefusal(typed.SpringThickness, QStringLiteral("The thickness must be positive, greater than zero, and no more than 0.125 inches. "),
+                            TryAgainDot);
     if (!inRange(typed.SpringDensity, 0.0001, 0.5))
-        return Refusal{QStringLiteral("The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch."),
-                       TryAgain};
+        return rangeRefusal(typed.SpringDensity, QStringLiteral("The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch."),
+                            TryAgain);
     if (!inRange(typed.SpringSampleWidth, 0.0001, 6.0))
-        return Refusal{QStringLiteral("The width of your test sample must be positive, greater than zero, and no more than 6 inches."),
-                       TryAgain};
+        return rangeRefusal(typed.SpringSampleWidth, QStringLiteral("The width of your test sample must be positive, greater than zero, and no more than 6 inches."),
+                            TryAgain);
     if (!inRange(typed.SpringTorqueCurve[0], 0.0001, 10.0))
-        return Refusal{QStringLiteral("The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."),
-                       TryAgain};
+        return rangeRefusal(typed.SpringTorqueCurve[0], QStringLiteral("The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."),
+                            TryAgain);
     for (size_t cell = 1; cell < typed.SpringTorqueCurve.size(); ++cell) {
         const QString &text = typed.SpringTorqueCurve[cell];
         if (!text.trimmed().isEmpty() && !parseFloat(text))
@@ -103,9 +118,17 @@ std::optional<Refusal> ValidateTread(const TreadMaterial &typed)
     if (typed.TreadName.isEmpty())
         return Refusal{QStringLiteral("Please enter a name for this tread material."), TryAgain};
     if (!inRange(typed.TreadFriction, 0.0001, 2.0))
-        return Refusal{QStringLiteral("The coefficient of static friction must be positive, greater than zero, and less than 2. "),
-                       TryAgainDot};
+        return rangeRefusal(typed.TreadFriction, QStringLiteral("The coefficient of static friction must be positive, greater than zero, and less than 2. "),
+                            TryAgainDot);
     return std::nullopt;
+}
+
+Refusal nameTakenRefusal(const QString &name)
+{
+    return {QStringLiteral("There is already a material named \"%1\". Type another name, or select "
+                           "\"%1\" in the list and press Edit to change it.")
+                .arg(name),
+            TryAgainDot};
 }
 
 Refusal catalogueFullRefusal(MaterialKind kind)

@@ -25,7 +25,6 @@ enum class DefineOutcome {
     Refused,       // a check failed: the dialog stays open (refusal says why)
     AddedNew,      // the name was new: appended at `index`
     Updated,       // the selected user entry `index` took the typed values
-    NothingStored, // an existing name with entry 0 (or nothing) selected
 };
 
 struct DefineResult {
@@ -34,13 +33,15 @@ struct DefineResult {
     Refusal refusal;
 };
 
-// "Done" in a define dialog. `selectedIndex` is the list's selected item (-1 for none).
-// A spring's empty torque cells are stored as "0".
+// "Done" in a define dialog. `selectedIndex` is the entry being edited (-1 for a new one): a
+// name that is another entry's is refused. A spring's empty torque cells are stored as "0".
 DefineResult DefineBoard(MaterialCatalogue &catalogue, const BoardMaterial &typed, int selectedIndex);
 DefineResult DefineAxle(MaterialCatalogue &catalogue, const AxleMaterial &typed, int selectedIndex);
 DefineResult DefineSpring(MaterialCatalogue &catalogue, const SpringMaterial &typed, int selectedIndex);
 DefineResult DefineTread(MaterialCatalogue &catalogue, const TreadMaterial &typed, int selectedIndex);
 
+// Shown when the typed name is another entry's.
+Refusal nameTakenRefusal(const QString &name);
 // Shown when a kind already holds its 100 user entries and a new name is typed.
 Refusal catalogueFullRefusal(MaterialKind kind);
 

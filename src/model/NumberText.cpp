@@ -304,6 +304,15 @@ float floatOr(const QString &text, float fallback)
     return value ? *value : fallback;
 }
 
+QString notANumberNote(const QString &text)
+{
+    if (parseFloat(text))
+        return {};
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("No number was typed (a period is the decimal point). ");
+    return QStringLiteral("\"") + text.trimmed() + QStringLiteral("\" is not a number (a period is the decimal point). ");
+}
+
 std::optional<int> parseInteger(const QString &text)
 {
     const auto span = integerSpan(text);

@@ -32,6 +32,11 @@ std::optional<float> parseFloat(const QString &text);
 // Like parseFloat, but text that is not a number gives the fallback.
 float floatOr(const QString &text, float fallback);
 
+// What a refusal says first when the typed text is no number at all (a comma for the decimal
+// point, a letter, nothing): a range message alone leaves the student looking at a value that
+// seems to be within it. Empty when the text is a number.
+QString notANumberNote(const QString &text);
+
 // Decimal integer text ("13", " -2 "); anything else, or a value outside 32 bits, is not one.
 std::optional<int> parseInteger(const QString &text);
 

@@ -7,10 +7,9 @@
 //   - keep one BuildView3D for the window's life; it holds Built3DStage, the stop flag, the
 //     progress text and the enabled state of the Build panel's controls;
 //   - a button asks for its draw request (refreshRequest, rewindRequest, stepRequest,
-//     toEndRequest), clears the sheet when the request says so, then either
+//     toEndRequest), clears the sheet when the request says so, then either draws it whole
 //       draw(painter, workspace, placement, request, afterStage, afterStep)
-//     with afterStage repainting the picture, showing progressText() and processing pending
-//     events (the Stop button calls stop() from there), or drives it from a timer:
+//     or a stage per tick of a timer (the window's way; Stop calls stop() between two ticks):
 //       begin(...); while (hasNextStage()) drawNextStage(...); finish();
 //   - the Stop button calls stop(); switching modes calls modeSwitched().
 // Reads: the design, the board materials, LayersCoredEF, CaseIDEF, the build's
@@ -132,9 +131,9 @@ public:
     // disabled until the picture is rebuilt).
     bool sliderMoved(int position, float &previewZoom);
 
-    // A whole draw request. afterStage(stage) runs after each stage: repaint, show
-    // progressText(), process pending events (Stop may call stop() there). afterStep runs
-    // after every painted sweep step (a window repaints its picture there).
+    // A whole draw request. afterStage(stage) runs after each stage (repaint, show
+    // progressText(); a stop() there ends the drawing). afterStep runs after every painted
+    // sweep step.
     void draw(QPainter &painter, const PhysicsState &workspace, const Build3DPlacementInput &placement,
               const Build3DRequest &request, const std::function<void(int)> &afterStage = {},
               const std::function<void()> &afterStep = {});

@@ -83,7 +83,7 @@ void removeLeftoverBoards(const QString &path, int boards, CutFilesOutcome &outc
 } // namespace
 
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
-                              const BoardSize &board)
+                              const BoardSize &board, const MayReplaceFiles &mayReplace)
 {
     CutFilesOutcome outcome;
     const std::optional<CutFileFormat> format = CutFileFormatOf(path);
@@ -121,6 +121,18 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
             return outcome;
         }
         boardFiles.push_back({CutBoardPath(path, number), std::move(bytes)});
+    }
+    if (mayReplace) {
+        QStringList foreign;
+        for (size_t i = 1; i < boardFiles.size(); ++i) {
+            const QFileInfo info(boardFiles[i].path);
+            if ((info.exists() || info.isSymLink()) && !isEarlierBoard(boardFiles[i].path, mark))
+                foreign << boardFiles[i].path;
+        }
+        if (!foreign.isEmpty() && !mayReplace(foreign)) {
+            outcome.declined = true;
+            return outcome;
+        }
     }
     const WriteOutcome written = WriteFilesAtomically(boardFiles);
     if (!written.ok) {

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace zindle {
@@ -50,15 +51,22 @@ struct CutFilesOutcome {
     QStringList removed;      // boards of an earlier, larger export that were removed
     QString error;            // why nothing was written
     QString warning;          // after a good export: an earlier board that could not be removed
+    bool declined = false;    // the user kept files that the set would have replaced
 };
+
+// Asked with the files of boards 2, 3, ... that exist but are not boards of this set (a
+// student's own file under a name the set uses): whether the export may replace them.
+using MayReplaceFiles = std::function<bool(const QStringList &paths)>;
 
 // Lays out the parts of `set` on boards of `board` and writes one file per board, the boards
 // as one set: a failure at any board leaves every file of an earlier export as it was. After a
 // good export of N boards, the files an earlier, larger export left after them (N+1, N+2, ...
 // by the same naming, up to the first number missing or the first file without the set's
 // mark) are removed, so that no older board passes for part of the new set. A failed export
-// removes nothing.
+// removes nothing. The first board's file is the caller's to have settled; with `mayReplace`
+// given, the set's other files that are not its own earlier boards are replaced only when it
+// says yes (otherwise nothing is written and `declined` is set).
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
-                              const BoardSize &board);
+                              const BoardSize &board, const MayReplaceFiles &mayReplace = {});
 
 } // namespace zindle

@@ -116,6 +116,51 @@ qint64 CountSweepCombinations(const SweepRanges &ranges)
            * valuesVisited(parsedRange(ranges.width));
 }
 
+SweepStepper::SweepStepper(const SweepRanges &ranges)
+{
+    const auto loop = [](const SweepRange &range) {
+        const Parsed p = parsedRange(range);
+        return Loop{p.from, p.to, p.step, p.from - p.step};
+    };
+    wheel_ = loop(ranges.wheel);
+    length_ = loop(ranges.length);
+    width_ = loop(ranges.width);
+}
+
+bool SweepStepper::next(DesignRecord &design)
+{
+    for (;;) {
+        switch (level_) {
+        case Level::Wheel:
+            if (!(wheel_.value < wheel_.to))
+                return false;
+            wheel_.value += wheel_.step;
+            design.DriveWhlDia = floatText(wheel_.value);
+            length_.value = length_.from - length_.step;
+            level_ = Level::Length;
+            break;
+        case Level::Length:
+            if (!(length_.value < length_.to)) {
+                level_ = Level::Wheel;
+                break;
+            }
+            length_.value += length_.step;
+            design.SpringLength = floatText(length_.value);
+            width_.value = width_.from - width_.step;
+            level_ = Level::Width;
+            break;
+        case Level::Width:
+            if (!(width_.value < width_.to)) {
+                level_ = Level::Length;
+                break;
+            }
+            width_.value += width_.step;
+            design.SpringWidth = floatText(width_.value);
+            return true;
+        }
+    }
+}
+
 SweepOutcome RunPowerDesignerSweep(DesignRecord &design, const ResultFields &results,
                                    SweepBest &best, const SweepRanges &ranges,
                                    const SweepHooks &hooks)
@@ -125,41 +170,20 @@ SweepOutcome RunPowerDesignerSweep(DesignRecord &design, const ResultFields &res
     if (!outcome.message.isEmpty() || !hooks.runSimulateChain)
         return outcome;
 
-    const Parsed wheel = parsedRange(ranges.wheel);
-    const Parsed length = parsedRange(ranges.length);
-    const Parsed width = parsedRange(ranges.width);
     const auto stop = [&] {
         if (hooks.stopRequested && hooks.stopRequested())
             outcome.stopped = true;
         return outcome.stopped;
     };
     QString bestTime = QStringLiteral("99999");
-
-    // Each value starts one step early and is advanced before its body, in single precision,
-    // so the last value visited is the first to reach or pass the end of the range.
-    float dw = wheel.from - wheel.step;
-    while (!stop() && dw < wheel.to) {
-        dw += wheel.step;
-        design.DriveWhlDia = floatText(dw);
-        float sl = length.from - length.step;
-        while (!stop() && sl < length.to) {
-            sl += length.step;
-            design.SpringLength = floatText(sl);
-            float sw = width.from - width.step;
-            while (!stop() && sw < width.to) {
-                sw += width.step;
-                design.SpringWidth = floatText(sw);
-                hooks.runSimulateChain();
-                ++outcome.combinations;
-
-                const QString &time = results.TimeEF;
-                OfferSweepTime(bestTime, best, time, design.SpringWidth, design.SpringLength,
-                               design.DriveWhlDia);
-                if (hooks.progress)
-                    hooks.progress({outcome.combinations, design.SpringWidth, design.SpringLength,
-                                    design.DriveWhlDia, time});
-            }
-        }
+    SweepStepper stepper(ranges);
+    while (!stop() && stepper.next(design)) {
+        hooks.runSimulateChain();
+        ++outcome.combinations;
+        const QString &time = results.TimeEF;
+        OfferSweepTime(bestTime, best, time, design.SpringWidth, design.SpringLength, design.DriveWhlDia);
+        if (hooks.progress)
+            hooks.progress({outcome.combinations, design.SpringWidth, design.SpringLength, design.DriveWhlDia, time});
     }
     return outcome;
 }

@@ -4,9 +4,9 @@
 // refresh; the best time to 15 ft is kept. The design keeps the last combination tried.
 //
 // The sweep does not know the refresh chain or the window: the caller passes the chain to run
-// per combination, a stop test (checked before every next value of every loop, so the
-// combination being simulated always finishes) and a progress hook (where a window processes
-// its pending events).
+// per combination, a stop test (checked before every next combination, so the one being
+// simulated always finishes) and a progress hook. A window that shows every combination walks
+// the grid itself with a SweepStepper, one combination per tick of its timer.
 
 #include "model/DesignRecord.h"
 #include "physics/ResultFields.h"
@@ -55,6 +55,25 @@ std::vector<float> SweepValues(const SweepRange &range);
 // design's texts it ran with. `bestTime` starts as "99999". Returns true when it became the best.
 bool OfferSweepTime(QString &bestTime, SweepBest &best, const QString &time, const QString &width,
                     const QString &length, const QString &wheel);
+
+// The sweep's grid, one combination at a time, in the order and with the single-precision
+// stepping of the three nested loops: wheel outermost, width innermost, each value starting one
+// step early and advanced before its body, so the last value visited is the first to reach or
+// pass the end of its range.
+class SweepStepper {
+public:
+    explicit SweepStepper(const SweepRanges &ranges);
+    // Writes the next combination's texts into `design` (only those that change); false, writing
+    // nothing, once the grid is done.
+    bool next(DesignRecord &design);
+
+private:
+    struct Loop {
+        float from = 0.0f, to = 0.0f, step = 0.0f, value = 0.0f;
+    };
+    Loop wheel_, length_, width_;
+    enum class Level { Wheel, Length, Width } level_ = Level::Wheel;
+};
 
 struct SweepProgress {
     int combination = 0; // 1 for the first simulated combination

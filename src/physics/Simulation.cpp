@@ -222,13 +222,8 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
                 // show them only needs the last one (the end picture writes its own).
                 if (onFrame || frame != FrameEntireCycle)
                     fillLabels(shown, in, distance, revsLeft, revsRight);
-                if (onFrame) {
+                if (onFrame)
                     onFrame(shown);
-                    if (context.superseded && context.superseded()) {
-                        out.superseded = true;
-                        return out;
-                    }
-                }
                 out.shownFrame = std::move(shown);
             }
             ++frameCounter;
@@ -269,13 +264,8 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         last.revsLeft = revsLeft;
         last.revsRight = revsRight;
         fillLabels(last, in, distance, revsLeft, revsRight);
-        if (onFrame) {
+        if (onFrame)
             onFrame(last);
-            if (context.superseded && context.superseded()) {
-                out.superseded = true;
-                return out;
-            }
-        }
         out.shownFrame = std::move(last);
     }
 

@@ -6,7 +6,7 @@
 //
 // The integration always runs to the end; the requested frame only decides which moment the
 // force picture shows. Nothing is drawn here: a frame is handed to a hook that a window can
-// paint (and use to process pending events during the entire-cycle view), and which buttons
+// paint or record (the entire-cycle view plays the recorded frames afterwards), and which buttons
 // the run leaves available is the application's business (app/SimulationControls.h).
 
 #include "model/Modes.h"
@@ -64,8 +64,6 @@ struct SimulationOutcome {
     // The picture the run leaves on the sheet in Simulate mode: the requested frame, or the
     // end-of-run picture when the frames ended.
     std::optional<SimulationFrame> shownFrame;
-    // The run ended early because `superseded` said so; nothing else in the outcome counts.
-    bool superseded = false;
 };
 
 // Everything a run reads and writes.
@@ -79,10 +77,6 @@ struct SimulationContext {
     ForcePictureState &forces;
     SheetMode currentMode = SheetMode::Simulate; // the window's mode; frames are shown only in Simulate mode
     RunTrace *run = nullptr; // when set, receives every step of the run
-    // Asked after each frame handed to the hook. A window processes its events while it shows a
-    // frame, and may start a newer run of the same state there; once that has happened this run
-    // ends at once and writes nothing more, so what the newer run left stands.
-    std::function<bool()> superseded;
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle

@@ -1,6 +1,7 @@
 #include "CarRenderer.h"
 
 #include "geometry/RegionMapping.h"
+#include "ForcePicture.h"
 #include "RegionPainting.h"
 #include "model/NumberText.h"
 #include "physics/PhysicsState.h"
@@ -133,6 +134,10 @@ void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTar
         painter.drawPolyline(strap);
     }
     painter.restore();
+    // Wherever the car is drawn on screen its drive is shown too: a front-wheel-drive car
+    // otherwise looks like a rear-wheel-drive one.
+    if (target == PaintTarget::Screen)
+        DrawDriveArrow(painter, workspace.scale, workspace.design.Drive);
 }
 
 void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target)

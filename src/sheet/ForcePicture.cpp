@@ -7,9 +7,12 @@
 #include "geometry/SheetScale.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPolygon>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace zindle {
 
@@ -170,12 +173,27 @@ void PaintForcePicture(QPainter &painter, const ForcePicture &picture)
     QFont font = painter.font();
     font.setPixelSize(LabelHeight - 1);
     painter.setFont(font);
-    for (const ForceLabel *label : {&picture.NFLeftLabel, &picture.NFRightLabel, &picture.PropLeftLabel,
-                                    &picture.PropRightLabel, &picture.TracLeftLabel, &picture.TracRightLabel}) {
+    // A label that would run into one drawn before it moves a line further from its bar (the
+    // propulsion labels up, the traction labels down): two forces printed on one spot read as
+    // one number ("0.5999 lb0.160 lb").
+    const QFontMetrics metrics(font);
+    std::vector<QRect> placed;
+    const std::pair<const ForceLabel *, int> labels[] = {
+        {&picture.NFLeftLabel, -1},   {&picture.NFRightLabel, -1},  {&picture.PropLeftLabel, -1},
+        {&picture.PropRightLabel, -1}, {&picture.TracLeftLabel, 1}, {&picture.TracRightLabel, 1}};
+    for (const auto &[label, away] : labels) {
         if (!label->visible)
             continue;
+        QRect box(label->pos, QSize(metrics.horizontalAdvance(label->text), LabelHeight + 2));
+        const auto clashes = [&placed](const QRect &r) {
+            return std::any_of(placed.begin(), placed.end(),
+                               [&r](const QRect &other) { return other.adjusted(-4, 0, 4, 0).intersects(r); });
+        };
+        for (int tries = 0; tries < 4 && clashes(box); ++tries)
+            box.translate(0, away * (LabelHeight + 2));
+        placed.push_back(box);
         painter.setPen(label->color);
-        painter.drawText(QRect(label->pos, QSize(200, 14)), Qt::AlignLeft | Qt::AlignTop, label->text);
+        painter.drawText(QRect(box.topLeft(), QSize(200, 14)), Qt::AlignLeft | Qt::AlignTop, label->text);
     }
     painter.restore();
 }
@@ -218,7 +236,11 @@ void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive)
     painter.setFont(font);
     const int x = truncToInt((front ? 340.0f : 270.0f) * s) + scale.SheetOffsetX;
     const int y = truncToInt(40.0f * s);
-    painter.drawText(QRect(x, y, 800, 200), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(driveCaption(drive)));
+    // The caption stands on its line above the arrowhead's top (55 points), never across it,
+    // whatever height the font comes out at.
+    const int arrowTop = truncToInt(55.0f * s);
+    const int baseline = std::min(y + painter.fontMetrics().ascent(), arrowTop - 2);
+    painter.drawText(QPoint(x, baseline), QString::fromLatin1(driveCaption(drive)));
     painter.restore();
 }
 

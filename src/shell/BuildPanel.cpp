@@ -98,11 +98,7 @@ BuildPanel::BuildPanel(MainWindow &window, ResultFieldsView &results, QWidget *p
     syncControls();
 }
 
-BuildPanel::~BuildPanel()
-{
-    view3D_.stop();
-    qApp->removeEventFilter(this);
-}
+BuildPanel::~BuildPanel() { view3D_.stop(); }
 
 void BuildPanel::enter()
 {
@@ -121,7 +117,6 @@ void BuildPanel::modeSwitched()
 {
     // Nothing may go on drawing into a mode that is gone.
     view3D_.stop();
-    redrawPending_ = false;
     view3D_.modeSwitched();
 }
 
@@ -143,14 +138,6 @@ void BuildPanel::syncControls()
     drawCancelBtn_->setVisible(c.cancelVisible);
 }
 
-bool BuildPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    // No hints pop up over a picture that is being drawn.
-    if (event->type() == QEvent::ToolTip && view3D_.isDrawing())
-        return true;
-    return ModePanel::eventFilter(watched, event);
-}
-
 void BuildPanel::lockWindow(bool lock)
 {
     // The design list, the mode buttons and the menus: everything that could change the design
@@ -170,7 +157,6 @@ void BuildPanel::lockWindow(bool lock)
                 lockedActions_.push_back(action);
                 action->setEnabled(false);
             }
-        qApp->installEventFilter(this);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
         if (process)
@@ -180,7 +166,6 @@ void BuildPanel::lockWindow(bool lock)
             if (action)
                 action->setEnabled(true);
         lockedActions_.clear();
-        qApp->removeEventFilter(this);
         QApplication::restoreOverrideCursor();
     }
 }
@@ -196,48 +181,44 @@ void BuildPanel::run(const Build3DRequest &request)
     lockWindow(true);
     syncControls();
     progress3DLabel_->setText(view3D_.progressText());
-    const auto repaint = [image] {
-        if (image->isVisible())
-            image->repaint();
-    };
-    while (view3D_.hasNextStage()) {
-        int stage = 0;
-        {
-            // The painter never stays open across the event processing: a resize there
-            // replaces the canvas.
-            QPainter painter(&image->canvas());
-            stage = view3D_.drawNextStage(painter, repaint);
-        }
-        window_.Built3DStage = view3D_.Built3DStage;
-        progress3DLabel_->setText(view3D_.progressText());
-        // The stages below `from` are only walked, which is quick; a Stop there would end a
-        // step before it had drawn its stage, and the next step would skip that stage.
-        if (stage < request.from)
-            continue;
-        repaint();
-        QCoreApplication::processEvents();
-    }
-    view3D_.finish();
-    lockWindow(false);
-    syncControls();
-    image->update();
-    const bool stillBuilding = window_.CurrentMode() == SheetMode::Build;
-    if (stillBuilding)
-        show();
-    if (redrawPending_ && stillBuilding) {
-        // The window changed size while the picture was being drawn: draw it for the new size.
-        redrawPending_ = false;
-        drawView();
-    }
+    // A stage per tick of the window's player; Stop and a new refresh take effect between two.
+    RefreshPlayer &player = window_.player();
+    player.add({[this, image, from = request.from] {
+                    const auto repaint = [image] {
+                        if (image->isVisible())
+                            image->repaint();
+                    };
+                    // The stages below `from` are only walked, which is quick, and end no tick: a
+                    // Stop there would end a step before it had drawn its stage.
+                    while (view3D_.hasNextStage()) {
+                        int stage = 0;
+                        {
+                            QPainter painter(&image->canvas());
+                            stage = view3D_.drawNextStage(painter, repaint);
+                        }
+                        window_.Built3DStage = view3D_.Built3DStage;
+                        progress3DLabel_->setText(view3D_.progressText());
+                        if (stage >= from)
+                            break;
+                    }
+                    image->update();
+                    return view3D_.hasNextStage();
+                },
+                [this, image](bool) {
+                    view3D_.finish();
+                    lockWindow(false);
+                    syncControls();
+                    image->update();
+                    if (window_.CurrentMode() == SheetMode::Build)
+                        show();
+                },
+                nullptr});
+    player.start();
 }
 
 void BuildPanel::drawView()
 {
-    if (view3D_.isDrawing()) {
-        view3D_.stop();
-        redrawPending_ = true;
-        return;
-    }
+    // A refresh stops the player before it draws, which ends a drawing in progress.
     run(view3D_.refreshRequest());
 }
 

@@ -3,10 +3,9 @@
 // the buttons that draw the car's layers one stage at a time (Rewind, Step, To end, Stop), the
 // "Picture Size" slider and the progress label.
 //
-// A drawing runs on the window's thread and lets the window process its events between stages,
-// so Stop works; meanwhile the window's other tools are locked. Leaving the mode stops it; a
-// refresh (a resize) that comes in during a drawing stops it and draws the picture afresh once
-// it has ended.
+// A drawing is played by the window's player, a stage per tick, so the window stays usable and
+// Stop works between stages; meanwhile the window's other tools are locked. Leaving the mode
+// stops it; a refresh (a resize) that comes in during a drawing stops it and draws afresh.
 
 #include "ModePanel.h"
 #include "output/BuildView3D.h"
@@ -51,9 +50,6 @@ public:
     const BuildView3D &view() const { return view3D_; }
     bool drawing() const { return view3D_.isDrawing(); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void run(const Build3DRequest &request);
     void lockWindow(bool lock);
@@ -61,7 +57,6 @@ private:
 
     MainWindow &window_;
     BuildView3D view3D_;
-    bool redrawPending_ = false;
     bool processWasEnabled_ = true, menuWasEnabled_ = true;
     std::vector<QPointer<QAction>> lockedActions_;
     QWidget *play3DPanel_ = nullptr;

@@ -18,6 +18,8 @@ DesignListBar::DesignListBar(MainWindow &window, QWidget *panel, QBoxLayout *row
     designList_->setToolTipDuration(HintDuration);
     designList_->setMinimumWidth(200);
     designList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Each switch asks to save or forgets the undo history: only a deliberate pick makes one.
+    chooseOnlyDeliberately(designList_);
     QObject::connect(designList_, &QComboBox::activated, &window, [this](int index) { DesignListClick(index); });
     listBox->addWidget(designList_);
     auto *listButtons = new QHBoxLayout;

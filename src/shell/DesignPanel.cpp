@@ -7,6 +7,7 @@
 #include "SheetEditing.h"
 #include "ShellWidgets.h"
 #include "model/MaterialEditing.h"
+#include "model/NumberText.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 namespace zindle {
 
@@ -274,17 +276,24 @@ int DesignPanel::fitToWidth(int width)
     partAttributesLabel_->setWordWrap(!oneLine && !readoutBeside);
     if (oneLine && readoutBeside)
         return 0; // the strip's own height holds one line
-    // The height with the attributes shown, whichever of them is up now.
-    const bool attributesShown = setStatePanel_->isVisibleTo(this);
-    if (!attributesShown)
-        setStatePanel_->show();
-    layout()->invalidate();
-    // A long part description wraps onto a second line below a narrow panel; beside the live
-    // results it does not wrap.
-    const int wrapped = partAttributesLabel_->wordWrap() ? partAttributesLabel_->fontMetrics().height() : 0;
-    const int height = layout()->sizeHint().height() + wrapped;
-    if (!attributesShown)
-        setStatePanel_->hide();
+    // The height of the lines as laid out now, summed line by line: the nested layouts keep the
+    // sizes of their previous directions until they are next laid out. The size row counts at
+    // the height of its fields whichever part is selected, so that a part chosen later finds
+    // them their full height rather than crushed into the strip.
+    const bool stackedAttributes = !(oneLine || attributesOnOneLine);
+    const int stateHeight = stateRow->sizeHint().height();
+    const int sizeHeight = std::max({sizeRow->sizeHint().height(), applyBtn_->sizeHint().height(),
+                                     parameterField(5, false)->sizeHint().height()});
+    const int lines = stackedAttributes ? stateHeight + stateLines_->spacing() + sizeHeight
+                                        : std::max(stateHeight, sizeHeight);
+    const int descriptionHeight = partAttributesLabel_->fontMetrics().height()
+                                  * (partAttributesLabel_->wordWrap() ? 2 : 1);
+    const int attributes = readoutBeside ? std::max(descriptionHeight, readout_->height())
+                                         : descriptionHeight + attributesLine_->spacing() + readout_->height();
+    const int state = lines + 2 + attributes; // the attribute column's spacing
+    const int toolsHeight = toolLine_->sizeHint().height();
+    const int content = oneLine ? std::max(toolsHeight, state) : toolsHeight + row_->spacing() + state;
+    const int height = content + margins.top() + margins.bottom() + 2;
     return height;
 }
 
@@ -466,10 +475,23 @@ void DesignPanel::ApplyBtnClick()
     // Sizes first, each with its own refresh, then the materials (which took effect when
     // they were chosen). All of it is one step.
     DesignEdit edit = window_.history().begin();
+    const QString wheelBefore = window_.workspace().design.DriveWhlDia;
+    const QString wheelTyped = parameterField(3, false)->text();
     // Named after the sizes the user applied, not what the build then adjusted to fit them.
-    edit.commit(sizeStepName(sizes_->applyPending()), StepKind::SizeApplied);
+    const std::vector<QString DesignRecord::*> taken = sizes_->applyPending();
+    edit.commit(sizeStepName(taken), StepKind::SizeApplied);
     materialPending_.fill(false);
     applyBtn_->setEnabled(false);
+    // A wheel the build made larger than asked is said once, or the student wonders why the
+    // car came out different from the number typed.
+    const QString asked =
+        std::find(taken.begin(), taken.end(), &DesignRecord::DriveWhlDia) != taken.end() ? wheelTyped : wheelBefore;
+    const QString used = window_.workspace().design.DriveWhlDia;
+    const QString note = QStringLiteral("Drive wheel enlarged to ");
+    if (used != asked && parseFloat(used).value_or(0.0f) > parseFloat(asked).value_or(0.0f))
+        partAttributesLabel_->setText(note + used + QStringLiteral(" in to fit the spring case"));
+    else if (partAttributesLabel_->text().startsWith(note))
+        partAttributesLabel_->setText(partDescription(-1)); // an older note no longer holds
 }
 
 void DesignPanel::DriveButtonClick(DriveKind drive)

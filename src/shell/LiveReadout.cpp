@@ -21,6 +21,11 @@ QString advisoryCount(qsizetype count)
     return count == 1 ? QStringLiteral("1 advisory") : QStringLiteral("%1 advisories").arg(count);
 }
 
+QString unbracketed(const QString &time)
+{
+    return time.startsWith(QLatin1Char('[')) && time.endsWith(QLatin1Char(']')) ? time.mid(1, time.size() - 2) : time;
+}
+
 // The values of a car the model ran. A finished run's time is a whole number of hundredths,
 // so two decimals give it exactly; a car that falls short keeps Simulate's brackets.
 QStringList valueParts(const LiveResult &r)
@@ -28,8 +33,8 @@ QStringList valueParts(const LiveResult &r)
     QStringList parts;
     if (r.finished())
         parts << QStringLiteral("15 ft in ") + text00(floatOr(r.TimeEF, 0.0f)) + QStringLiteral(" s");
-    else
-        parts << QStringLiteral("15 ft not reached ") + r.TimeEF;
+    else // Simulate's "[1.35]" said in words: the run ended there, short of the line
+        parts << QStringLiteral("15 ft not reached in ") + unbracketed(r.TimeEF) + QStringLiteral(" s");
     // The highest speed: the end speed of a car that has coasted to the end of its run says
     // little about how fast it was.
     parts << QStringLiteral("peak ") + r.PeakSpeedEF + QStringLiteral(" ft/s");
@@ -62,8 +67,15 @@ QString liveReadoutHint(const LiveResult &r)
         {"PeakSpeedEF", &r.PeakSpeedEF},
         {"TopSpeedEF", &r.TopSpeedEF},
         {"ProjectedMassEF", &r.ProjectedMassEF}};
-    for (const auto &[name, value] : fields)
-        lines << caption(name) + QStringLiteral(": ") + (value->isEmpty() ? QStringLiteral("-") : *value);
+    for (const auto &[name, value] : fields) {
+        QString shown = value->isEmpty() ? QStringLiteral("-") : *value;
+        // The mass field holds 15 digits; the line's three decimals are all a scale shows.
+        if (value == &r.ProjectedMassEF && !value->isEmpty())
+            shown = fixedText(floatOr(*value, 0.0f), 3);
+        if (value == &r.TimeEF && value->startsWith(QLatin1Char('[')))
+            shown += QStringLiteral(" (in brackets: 15 ft not reached, the time the run ended)");
+        lines << caption(name) + QStringLiteral(": ") + shown;
+    }
     if (r.advisories.isEmpty()) {
         lines << QStringLiteral("No advisories.");
     } else {

@@ -38,7 +38,9 @@ void buildMainMenus(MainWindow &window)
     QObject::connect(recent, &QMenu::aboutToShow, &window, [&window, recent] { window.fillRecentMenu(recent); });
     window.fillRecentMenu(recent);
     add(file, QStringLiteral("ConvertPos"), QStringLiteral("Convert file..."), {}, [&window] { window.ConvertFile(); });
-    add(file, QStringLiteral("ClosePos"), QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W), [] {});
+    // Closing a design takes it off the list, asking to save it first, as Remove does.
+    add(file, QStringLiteral("ClosePos"), QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
+        [&window] { window.RemoveBtnClick(); });
     add(file, QStringLiteral("SavePos"), QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
         [&window] { window.SaveBtnClick(); });
     // Ctrl+P belongs to "Print Templates..." as well; one key can only have one action, and both
@@ -110,7 +112,7 @@ void buildMainMenus(MainWindow &window)
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));
     add(helpMenu, QStringLiteral("OnlineDiscussionForum1"), QStringLiteral("Zindle Discussion Forum"), {},
         [&window] { window.help().open(QStringLiteral("/forum/")); });
-    add(helpMenu, QStringLiteral("HelpWebSite1"), QStringLiteral("Zindle Help at ") + HelpSiteShortName, {},
+    add(helpMenu, QStringLiteral("HelpWebSite1"), QStringLiteral("Zindle Help in ") + HelpSiteShortName, {},
         [&window] { window.help().open(QStringLiteral("/help/index.html")); });
     add(helpMenu, QStringLiteral("ZindleHomePage1"), QStringLiteral("Zindle Home Page"), {},
         [&window] { window.help().open(QStringLiteral("/index.html")); });

@@ -140,6 +140,8 @@ MainWindow::MainWindow(Workspace &workspace, Prompter &prompter, QWidget *parent
 MainWindow::~MainWindow()
 {
     closing_ = true;
+    // What plays ends while every piece it paints on is still there.
+    player_.stop();
     // A live computation still running stops at its next step and is waited for: it works on
     // a copy, but its result must not arrive at a window that is going.
     live_.reset();
@@ -228,6 +230,7 @@ void MainWindow::SwitchMode(SheetMode from, SheetMode to)
 {
     if (from == to)
         return;
+    player_.stop();
     views_->modeSwitched();
     PreviewIndex = 1;
     preview_->modeSwitched();
@@ -274,7 +277,16 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     Q_UNUSED(whichTemplate);
     if (observer_)
         observer_->refreshStarting(mode);
-    const unsigned generation = views_->refreshStarting();
+    if (refreshing_) {
+        // Nothing reached from a refresh starts another: a refresh computes to its end.
+        if (observer_)
+            observer_->refreshNested(mode);
+        Q_ASSERT_X(false, "MainWindow::RefreshMode", "a refresh started inside another");
+    }
+    const bool outer = !refreshing_;
+    refreshing_ = true;
+    // What the last refresh recorded and has not yet played belongs to a picture that is gone.
+    player_.stop();
     // The sheet is drawn afresh, so no part is outlined on it any more.
     HighlightedPart = -1;
     image_->fitCanvas();
@@ -282,16 +294,35 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
     // The build view is drawn on the screen only; a printer pass prepares the sheet alone.
     hooks.drawsBuildView = toPrinter == 0;
     zindle::RefreshMode(workspace_, mode, hooks);
-    showResults();
     design_->syncDesignControls();
-    image_->update();
-    views_->refreshFinished(mode, generation);
-    if (generation == views_->generation())
+    // The numbers and the advisories are shown with the picture's end, after any animation.
+    player_.then([this, mode] {
+        if (closing_)
+            return;
+        showResults();
+        image_->update();
+        views_->refreshFinished(mode);
         charts_->follow(mode);
+    });
     updateTitle();
     liveInputsMayHaveChanged();
     // Another design, or this one changed: the Power Designer's map may no longer be its own.
     views_->powerDesigner()->followDesign();
+    if (outer)
+        refreshing_ = false;
+    player_.start();
+}
+
+int MainWindow::runModalDialog(QDialog &dialog)
+{
+    settleBeforeModal();
+    return runModal(modalRunner, dialog);
+}
+
+void MainWindow::settleBeforeModal()
+{
+    player_.stop();
+    views_->powerDesigner()->stopWatchedSweep(QStringLiteral("The sweep stopped when a dialog opened."));
 }
 
 void MainWindow::liveInputsMayHaveChanged()
@@ -580,7 +611,7 @@ void MainWindow::fillRecentMenu(QMenu *menu)
                 // A file moved or deleted since is no use in the list.
                 prompter_.message(QStringLiteral("The design file ") + QDir::toNativeSeparators(file) +
                                       QStringLiteral(" is no longer there."),
-                                  QStringLiteral("Please try again."));
+                                  QStringLiteral("File not found"));
                 memory_->removeRecentFile(file);
                 return;
             }
@@ -642,6 +673,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (closing_ || !started_) {
         closing_ = true;
+        player_.stop();
         live_->setActive(false);
         event->accept();
         return;
@@ -649,6 +681,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (ops_.MayQuit()) {
         rememberGeometry();
         closing_ = true;
+        player_.stop();
         live_->setActive(false);
         event->accept();
         QCoreApplication::quit();

@@ -11,6 +11,7 @@
 #include "app/DesignListOps.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
+#include "RefreshPlayer.h"
 #include "WindowMemory.h"
 
 #include <QColor>
@@ -54,6 +55,9 @@ public:
     virtual ~MainWindowObserver() = default;
     // A refresh of `mode` begins (what it ran for, not what it drew).
     virtual void refreshStarting(SheetMode mode) = 0;
+    // A refresh began while another was still computing: a fault in the window, never a state
+    // the user can reach.
+    virtual void refreshNested(SheetMode mode) = 0;
 };
 
 class MainWindow : public QMainWindow {
@@ -146,6 +150,12 @@ public:
     SheetImage *image() const { return image_; }
     // The Analyze, Simulate and Race pictures, the Advisories window and the Power Designer.
     PhysicsViews &views() { return *views_; }
+    // Plays what the last refresh recorded (the growing grid, the entire cycle, the race, the
+    // build view's stages).
+    RefreshPlayer &player() { return player_; }
+    // Ends what plays and a one-by-one sweep before a modal dialog runs its own event loop:
+    // nothing is computed or played under it.
+    void settleBeforeModal();
     QComboBox *designList() const;
     AboutDialog *aboutDialog() const;
     PreferencesDialog *preferencesDialog() const;
@@ -168,6 +178,8 @@ public:
 
     // How modal dialogs and the colour dialog are shown; tests answer them instead.
     ModalRunner modalRunner;
+    // Shows `dialog` modally through modalRunner, once nothing plays or sweeps under it.
+    int runModalDialog(QDialog &dialog);
     std::function<std::optional<QColor>(const QColor &initial)> colorChooser;
 
     // One observer at most; null for none. The window does not own it.
@@ -214,6 +226,8 @@ private:
     HelpLinks help_;
     QColor background_;
     SheetMode currentMode_ = SheetMode::Design;
+    RefreshPlayer player_;
+    bool refreshing_ = false;
     bool started_ = false;
     bool closing_ = false;
     float printerDpi_ = 600.0f;

@@ -143,6 +143,9 @@ std::vector<QString DesignRecord::*> PartSizeFields::applyPending()
         }
         workspace.MarkDesignChanged();
         window_.RefreshMode(0, 0, window_.CurrentMode());
+        // The refresh leaves the field the user is in alone; after Enter it must show the size
+        // the design really uses (the build may have enlarged or capped it).
+        field->setText(design.*(f.text));
     }
     return taken;
 }

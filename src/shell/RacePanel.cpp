@@ -54,16 +54,20 @@ RacePanel::RacePanel(MainWindow &window, QWidget *parent) : ModePanel(parent)
     row->addSpacing(12);
     row->addLayout(legend);
     row->addSpacing(12);
-    row->addWidget(new QLabel(
+    // The note wraps rather than being cut off where the strip is narrower than its one line.
+    auto *note = new QLabel(
         QStringLiteral("A car design appears on the racetrack if it has been Simulated since its last design change."),
-        this));
+        this);
+    note->setObjectName(QStringLiteral("RaceNoteLabel"));
+    note->setWordWrap(true);
+    note->setMinimumWidth(note->fontMetrics().horizontalAdvance(QStringLiteral("A car design appears on the")));
+    row->addWidget(note, 1);
     auto *chart = new QPushButton(QStringLiteral("Race Chart"), this);
     chart->setObjectName(QStringLiteral("RaceChartBtn"));
     chart->setToolTip(QStringLiteral("Distance against time for every raced design"));
     connect(chart, &QPushButton::clicked, this, [&window] { window.charts().ShowRaceChart(); });
     row->addSpacing(12);
     row->addWidget(chart);
-    row->addStretch();
 }
 
 void RacePanel::showSpeed(int position) { speed_->setText(raceSpeedLabel(position)); }

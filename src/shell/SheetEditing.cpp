@@ -497,7 +497,7 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
             dialog.prepare(scale.pixelToSheet(pixel.x(), pixel.y()));
             DesignEdit edit = window_.history().begin();
             // The tool stays locked while the dialog asks.
-            runModal(window_.modalRunner, dialog);
+            window_.runModalDialog(dialog);
             endTool("AddWeightBtn");
             if (dialog.added())
                 designRefresh();

@@ -3,6 +3,8 @@
 #include "dialogs/ClickLabel.h"
 #include "dialogs/HelpLinks.h"
 
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QStyle>
@@ -11,6 +13,50 @@
 #include <algorithm>
 
 namespace zindle {
+
+namespace {
+
+// Keeps a closed combo box from changing its choice by the wheel or by keys.
+class DeliberateChoice : public QObject {
+public:
+    explicit DeliberateChoice(QComboBox *box) : QObject(box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != box_)
+            return false;
+        if (event->type() == QEvent::Wheel)
+            return true;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            // Moving through the items happens in the open list, where Enter picks one.
+            box_->showPopup();
+            return true;
+        default:
+            // Typing over a closed box would jump to the item starting with that letter.
+            return !key->text().isEmpty() && key->text().at(0).isPrint();
+        }
+    }
+
+private:
+    QComboBox *box_;
+};
+
+} // namespace
+
+void chooseOnlyDeliberately(QComboBox *box)
+{
+    box->installEventFilter(new DeliberateChoice(box));
+}
 
 QToolButton *speedButton(const QString &name, const QString &text, const QString &hint, QWidget *parent)
 {

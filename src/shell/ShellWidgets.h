@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QComboBox;
 class QSlider;
 class QToolButton;
 
@@ -24,6 +25,10 @@ QToolButton *speedButton(const QString &name, const QString &text, const QString
 // A caption that opens a help page when pressed.
 ClickLabel *helpCaption(const QString &text, const QString &helpPath, HelpLinks &help, QWidget *parent);
 void setPanelColour(QWidget *panel, const QColor &colour);
+// A list whose choice costs something (the design list: a save prompt, or the undo history)
+// changes only when an item is picked from its open list, by click or Enter: the mouse wheel
+// and typing over the closed box do nothing, and the arrow keys open the list.
+void chooseOnlyDeliberately(QComboBox *box);
 
 // The captions of a horizontal slider's positions, each centred under its tick mark. Placed
 // below the slider in the same layout column; the slider's own style decides where the ticks

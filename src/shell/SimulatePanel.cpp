@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zindle {
 
@@ -57,13 +58,16 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
     struct Live {
         const char *caption, *name, *text, *path;
         QLabel **value;
+        const char *widest; // the widest text a usual run gives it
     };
     const Live live[] = {
-        {"DynamicTimeCaption", "DynamicTimeLabel", "Time", "/help/h-elapsedtime.html", &time_},
-        {"DynamicDistanceCaption", "DynamicDistanceLabel", "Distance", "/help/h-elapseddistance.html", &distance_},
-        {"DynamicRevsLeftCaption", "DynamicRevsLeftLabel", "Revs (left)", "/help/h-elapsedrevsleft.html", &revsLeft_},
+        {"DynamicTimeCaption", "DynamicTimeLabel", "Time", "/help/h-elapsedtime.html", &time_, "100.00 sec"},
+        {"DynamicDistanceCaption", "DynamicDistanceLabel", "Distance", "/help/h-elapseddistance.html", &distance_,
+         "-99.99 of 999.99 ft"},
+        {"DynamicRevsLeftCaption", "DynamicRevsLeftLabel", "Revs (left)", "/help/h-elapsedrevsleft.html", &revsLeft_,
+         "Rev 999.9 of 999.9: Rear"},
         {"DynamicRevsRightCaption", "DynamicRevsRightLabel", "Revs (right)", "/help/h-elapsedrevsright.html",
-         &revsRight_},
+         &revsRight_, "Rev 999.9 of 999.9: Front"},
     };
     int c = 3;
     for (const Live &l : live) {
@@ -74,7 +78,9 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
         dyn->addWidget(label, 0, c);
         auto *value = new QLabel(QString(), dynamicPanel_);
         value->setObjectName(QLatin1String(l.name));
-        value->setMinimumWidth(110);
+        // A width of its own that every frame's text fits: labels sized by their text cut the
+        // longer ones off and move the strip a few pixels at every change.
+        value->setFixedWidth(std::max(110, value->fontMetrics().horizontalAdvance(QLatin1String(l.widest)) + 6));
         dyn->addWidget(value, 1, c);
         *l.value = value;
         ++c;

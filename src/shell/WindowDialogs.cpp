@@ -54,24 +54,28 @@ void WindowDialogs::ShowAbout()
 {
     const QScreen *screen = window_.screen();
     about_->CentreOnScreen(screen ? screen : QGuiApplication::primaryScreen());
-    runModal(window_.modalRunner, *about_);
+    window_.runModalDialog(*about_);
 }
 
 void WindowDialogs::DefineMaterials()
 {
+    // A sweep under way ends as its own step, before this one begins.
+    window_.settleBeforeModal();
     DesignEdit edit = window_.history().begin();
     materials_->Reload();
-    runModal(window_.modalRunner, *materials_);
+    window_.runModalDialog(*materials_);
     window_.design_->syncMaterialCombos();
     edit.commit(QStringLiteral("Define materials"));
 }
 
 void WindowDialogs::ShowPreferences()
 {
-    // Whatever the dialog took into the design, by OK or by leaving its fields, is one step.
+    // Whatever the dialog took into the design, by OK or by leaving its fields, is one step; a
+    // sweep under way ends as its own step, before this one begins.
+    window_.settleBeforeModal();
     DesignEdit edit = window_.history().begin();
     preferences_->LoadFromDesign();
-    runModal(window_.modalRunner, *preferences_);
+    window_.runModalDialog(*preferences_);
     if (preferences_->closedByOK())
         window_.RefreshMode(0, 0, window_.CurrentMode());
     edit.commit(QStringLiteral("Change preferences"));
@@ -97,7 +101,7 @@ void WindowDialogs::ChooseBackgroundColor()
 
 void WindowDialogs::ConvertFile()
 {
-    if (runModal(window_.modalRunner, *convert_) != QDialog::Accepted)
+    if (window_.runModalDialog(*convert_) != QDialog::Accepted)
         return;
     window_.listOps().ConvertDesign();
     window_.afterListOperation();

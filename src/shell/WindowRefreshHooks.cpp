@@ -18,8 +18,6 @@
 #include "sheet/EmptySheet.h"
 #include "sheet/RaceTrackPainter.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSlider>
@@ -31,13 +29,11 @@ namespace zindle {
 
 PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
 {
-    raceTimer_.setInterval(100);
     advisories_ = new AdvisoriesWindow(&window);
     powerDesigner_ = new PowerDesignerDialog(window.workspace(), window.prompter(), &window);
     powerDesigner_->beforeSweep = [this] {
         if (window_.CurrentMode() != SheetMode::Simulate)
             window_.VPDynamic();
-        sweepSwitches_ = modeSwitches_;
     };
     // The one-by-one sweep writes every combination into the design: all of it is one step.
     powerDesigner_->watchedSweepStarting = [this] { sweepEdit_.emplace(window_.history().begin()); };
@@ -47,14 +43,12 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
         sweepEdit_.reset();
     };
     powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); };
-    powerDesigner_->windowMovedOn = [this] { return modeSwitches_ != sweepSwitches_ || window_.closing(); };
     powerDesigner_->changeDesign = [this](const QString &name, const std::function<void(DesignRecord &)> &change) {
         return changeDesignAndSimulate(name, change);
     };
     if (auto *slider = window.findChild<QSlider *>(QStringLiteral("RaceSlider"))) {
         connect(slider, &QSlider::valueChanged, this, [this](int position) {
             // The new speed applies from the next tick of a running race.
-            raceTimer_.setInterval(raceIntervalOverride > 0 ? raceIntervalOverride : raceTimerInterval(position));
             if (auto *panel = window_.findChild<RacePanel *>())
                 panel->showSpeed(position);
         });
@@ -70,7 +64,6 @@ PhysicsViews::~PhysicsViews()
     powerDesigner_->watchedSweepStarting = nullptr;
     powerDesigner_->afterSweep = nullptr;
     powerDesigner_->runSimulateChain = nullptr;
-    powerDesigner_->windowMovedOn = nullptr;
     powerDesigner_->changeDesign = nullptr;
 }
 
@@ -92,18 +85,17 @@ bool PhysicsViews::changeDesignAndSimulate(const QString &name, const std::funct
     return true;
 }
 
-unsigned PhysicsViews::refreshStarting()
+int PhysicsViews::raceInterval() const
 {
-    ++generation_;
-    emit movedOn();
-    return generation_;
+    if (raceIntervalOverride > 0)
+        return raceIntervalOverride;
+    const auto *slider = window_.findChild<QSlider *>(QStringLiteral("RaceSlider"));
+    return raceTimerInterval(slider ? slider->value() : 1);
 }
 
 void PhysicsViews::modeSwitched()
 {
-    ++generation_;
-    ++modeSwitches_;
-    emit movedOn();
+    powerDesigner_->stopWatchedSweep(QStringLiteral("The sweep stopped when the window left Simulate."));
     // The force picture is painted onto the sheet; a mode that does not redraw the sheet
     // (Print Templates) would keep showing it. The sheet as it was under the forces stays.
     const SheetMode leaving = window_.CurrentMode();
@@ -116,26 +108,16 @@ void PhysicsViews::modeSwitched()
     }
     forces.hideAll();
     baseValid = false;
-    Workspace &ws = window_.workspace();
-    ResetSimulationButtons(ws.simulation);
-    ws.settledSimulation.settle(ws.simulation);
+    ResetSimulationButtons(window_.workspace().simulation);
 }
 
-void PhysicsViews::refreshFinished(SheetMode mode, unsigned generation)
+void PhysicsViews::refreshFinished(SheetMode mode)
 {
     Workspace &ws = window_.workspace();
-    if (generation != generation_) {
-        // A newer refresh ran while this one processed events; its state stands, whatever the
-        // rest of this one's run set.
-        ws.settledSimulation.restoreInto(ws.simulation);
-        return;
-    }
     if (mode == SheetMode::Design || mode == SheetMode::Build || mode == SheetMode::Analyze || mode == SheetMode::Simulate)
         advisories_->sync(ws.advisories);
-    if (mode == SheetMode::Simulate) {
-        ws.settledSimulation.settle(ws.simulation);
+    if (mode == SheetMode::Simulate)
         syncSimulatePanel();
-    }
 }
 
 void PhysicsViews::presentForces()
@@ -164,7 +146,6 @@ void PhysicsViews::RewindDynamicBtnClick()
         return;
     Workspace &ws = window_.workspace();
     RewindSimulation(ws, [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); });
-    ws.settledSimulation.settle(ws.simulation);
     syncSimulatePanel();
 }
 
@@ -173,10 +154,10 @@ void PhysicsViews::StepDynamicBtnClick()
     SimulationState &state = window_.workspace().simulation;
     if (window_.CurrentMode() != SheetMode::Simulate || !state.StepEnabled)
         return;
+    window_.player().stop();
     WindowRefreshHooks hooks(window_, SheetMode::Simulate);
     StepSimulation(window_.workspace(), hooks);
     window_.showResults();
-    window_.workspace().settledSimulation.settle(state);
     syncSimulatePanel();
 }
 
@@ -186,8 +167,7 @@ void PhysicsViews::ToEndDynamicBtnClick()
     if (window_.CurrentMode() != SheetMode::Simulate || !state.ToEndEnabled)
         return;
     // The buttons show the run's state while the cycle plays.
-    ViewEntireCycle(window_.workspace(), [this, &state] {
-        window_.workspace().settledSimulation.settle(state);
+    ViewEntireCycle(window_.workspace(), [this] {
         syncSimulatePanel();
         window_.RefreshMode(0, 0, SheetMode::Simulate);
     });
@@ -222,36 +202,35 @@ void PhysicsViews::ShowPowerDesigner()
 // WindowRefreshHooks
 
 WindowRefreshHooks::WindowRefreshHooks(MainWindow &window, SheetMode mode)
-    : window_(window), views_(window.views()), mode_(mode), generation_(window.views().generation())
+    : window_(window), views_(window.views()), player_(window.player()), mode_(mode)
 {
 }
 
-bool WindowRefreshHooks::stopRequested() const
-{
-    return generation_ != views_.generation_ || window_.closing();
-}
+void WindowRefreshHooks::paint(const std::function<void()> &step) { player_.then(step); }
 
-void WindowRefreshHooks::saveBase()
+void WindowRefreshHooks::saveBase(MainWindow &window, PhysicsViews &views)
 {
-    if (!views_.baseValid) {
-        views_.base = window_.image_->canvas().copy();
-        views_.baseValid = true;
+    if (!views.baseValid) {
+        views.base = window.image_->canvas().copy();
+        views.baseValid = true;
     }
 }
 
 void WindowRefreshHooks::clearSheet(Workspace &, SheetMode mode)
 {
-    if (stopRequested())
-        return;
-    views_.forces.hideAll();
-    views_.baseValid = false;
-    window_.paintEmptySheet(mode);
+    paint([&window = window_, &views = views_, mode] {
+        views.forces.hideAll();
+        views.baseValid = false;
+        window.paintEmptySheet(mode);
+    });
 }
 
 void WindowRefreshHooks::paintDesign(Workspace &workspace)
 {
-    QPainter painter(&window_.image_->canvas());
-    PaintDesignParts(painter, workspace, PaintTarget::Screen, false);
+    paint([&window = window_, &views = views_, &workspace] {
+        QPainter painter(&window.image_->canvas());
+        PaintDesignParts(painter, workspace, PaintTarget::Screen, false);
+    });
 }
 
 void WindowRefreshHooks::paintBuildView(Workspace &)
@@ -264,129 +243,147 @@ void WindowRefreshHooks::showTemplatePreview(Workspace &) { window_.preview_->sh
 
 void WindowRefreshHooks::paintBodyRegions(Workspace &workspace)
 {
-    if (stopRequested())
-        return;
-    QPainter painter(&window_.image_->canvas());
-    // Silver body, so that the white and grey element edges of the analysis show on it.
-    PaintOuterLayer(painter, workspace, PaintTarget::Screen, SilverColor);
-    PaintInnerLayer(painter, workspace, PaintTarget::Screen, QColor(160, 160, 160));
-    PaintGroundBand(painter, workspace.scale, PaintTarget::Screen);
-    PaintDriveWheels(painter, workspace, PaintTarget::Screen);
-    PaintOtherWheels(painter, workspace, PaintTarget::Screen);
-    PaintSpring(painter, workspace, PaintTarget::Screen);
-    PaintDriveAxle(painter, workspace, PaintTarget::Screen);
-    PaintOtherAxle(painter, workspace, PaintTarget::Screen);
+    paint([&window = window_, &views = views_, &workspace] {
+        QPainter painter(&window.image_->canvas());
+        // Silver body, so that the white and grey element edges of the analysis show on it.
+        PaintOuterLayer(painter, workspace, PaintTarget::Screen, SilverColor);
+        PaintInnerLayer(painter, workspace, PaintTarget::Screen, QColor(160, 160, 160));
+        PaintGroundBand(painter, workspace.scale, PaintTarget::Screen);
+        PaintDriveWheels(painter, workspace, PaintTarget::Screen);
+        PaintOtherWheels(painter, workspace, PaintTarget::Screen);
+        PaintSpring(painter, workspace, PaintTarget::Screen);
+        PaintDriveAxle(painter, workspace, PaintTarget::Screen);
+        PaintOtherAxle(painter, workspace, PaintTarget::Screen);
+    });
 }
 
 bool WindowRefreshHooks::wantsElements() const { return mode_ == SheetMode::Analyze; }
 
-void WindowRefreshHooks::showElements(Workspace &workspace, const std::vector<GridElement> &elements)
+void WindowRefreshHooks::showElements(Workspace &workspace, const std::vector<GridElement> &counted)
 {
+    if (counted.empty())
+        return;
+    // The grid grows on the sheet a batch per tick, from the elements the analysis counted.
+    auto elements = std::make_shared<const std::vector<GridElement>>(counted);
+    auto next = std::make_shared<size_t>(0);
     const int g = workspace.mass.ElementSize;
-    size_t next = 0;
-    // Repainted after every batch, so the grid grows visibly and the window stays responsive.
-    while (next < elements.size()) {
-        if (stopRequested())
-            return;
-        {
-            QPainter painter(&window_.image_->canvas());
-            next = PaintGridBatch(painter, workspace.scale, g, elements, next);
-        }
-        window_.image_->update();
-        QCoreApplication::processEvents();
-    }
+    const SheetScale scale = workspace.scale;
+    player_.add({[&window = window_, &views = views_, elements, next, g, scale] {
+                     {
+                         QPainter painter(&window.image_->canvas());
+                         *next = PaintGridBatch(painter, scale, g, *elements, *next);
+                     }
+                     window.image_->update();
+                     return *next < elements->size();
+                 },
+                 nullptr, nullptr});
 }
 
 void WindowRefreshHooks::drawCentroidMarker(Workspace &workspace)
 {
-    if (stopRequested() || !workspace.regions.OuterLayerBuilt || !workspace.mass.computed)
+    if (!workspace.regions.OuterLayerBuilt || !workspace.mass.computed)
         return;
-    QPainter painter(&window_.image_->canvas());
-    DrawCentroidMarker(painter, workspace.scale, workspace.mass.CentroidX, workspace.mass.CentroidY);
+    const float x = workspace.mass.CentroidX, y = workspace.mass.CentroidY;
+    paint([&window = window_, &views = views_, &workspace, x, y] {
+        QPainter painter(&window.image_->canvas());
+        DrawCentroidMarker(painter, workspace.scale, x, y);
+    });
 }
 
 void WindowRefreshHooks::drawDriveArrow(Workspace &workspace, int)
 {
-    if (stopRequested())
-        return;
-    QPainter painter(&window_.image_->canvas());
-    DrawDriveArrow(painter, workspace.scale, workspace.design.Drive);
+    const DriveKind drive = workspace.design.Drive;
+    paint([&window = window_, &views = views_, &workspace, drive] {
+        QPainter painter(&window.image_->canvas());
+        DrawDriveArrow(painter, workspace.scale, drive);
+    });
 }
 
 void WindowRefreshHooks::showNormalForces(Workspace &workspace, float mass, float otherLoad, float driveLoad)
 {
-    if (stopRequested())
-        return;
-    saveBase();
-    ShowNormalForces(views_.forces, workspace, mass, otherLoad, driveLoad);
-    views_.presentForces();
+    paint([&window = window_, &views = views_, &workspace, mass, otherLoad, driveLoad] {
+        saveBase(window, views);
+        ShowNormalForces(views.forces, workspace, mass, otherLoad, driveLoad);
+        views.presentForces();
+    });
 }
 
 void WindowRefreshHooks::simulationStarting(Workspace &)
 {
-    if (stopRequested() || mode_ != SheetMode::Simulate)
+    if (mode_ != SheetMode::Simulate)
         return;
-    saveBase();
-    views_.forces.hideNormalForces();
-    views_.presentForces();
+    paint([&window = window_, &views = views_] {
+        saveBase(window, views);
+        views.forces.hideNormalForces();
+        views.presentForces();
+    });
+}
+
+void WindowRefreshHooks::presentFrame(MainWindow &window, PhysicsViews &views, Workspace &workspace,
+                                      const SimulationFrame &frame)
+{
+    saveBase(window, views);
+    ShowSimulationFrame(views.forces, workspace, frame);
+    views.presentForces();
+    if (auto *panel = window.findChild<SimulatePanel *>())
+        panel->showFrame(frame);
+    window.charts().followFrame(frame);
 }
 
 void WindowRefreshHooks::showSimulationFrame(Workspace &workspace, const SimulationFrame &frame)
 {
-    if (stopRequested() || mode_ != SheetMode::Simulate)
+    if (mode_ != SheetMode::Simulate)
         return;
-    saveBase();
-    ShowSimulationFrame(views_.forces, workspace, frame);
-    views_.presentForces();
-    if (auto *panel = window_.findChild<SimulatePanel *>())
-        panel->showFrame(frame);
-    window_.charts().followFrame(frame);
-    if (workspace.simulation.SimulateStep == FrameEntireCycle)
-        QCoreApplication::processEvents();
+    if (workspace.simulation.SimulateStep != FrameEntireCycle) {
+        paint([&window = window_, &views = views_, &workspace, frame] { presentFrame(window, views, workspace, frame); });
+        return;
+    }
+    // The entire cycle plays a frame per tick once the run has ended.
+    if (!cycle_) {
+        cycle_ = std::make_shared<std::vector<SimulationFrame>>();
+        auto next = std::make_shared<size_t>(0);
+        player_.add({[&window = window_, &views = views_, &workspace, frames = cycle_, next] {
+                         if (*next < frames->size())
+                             presentFrame(window, views, workspace, (*frames)[(*next)++]);
+                         return *next < frames->size();
+                     },
+                     nullptr, nullptr});
+    }
+    cycle_->push_back(frame);
 }
 
 void WindowRefreshHooks::runRace(Workspace &workspace)
 {
-    if (stopRequested())
-        return;
+    // The race is run to its end now, from the recorded traces; its ticks are played after.
     RaceState &race = workspace.race;
+    const RaceGeometry geometry = raceGeometry(workspace);
     StartRace(race);
-    QTimer &timer = views_.raceTimer_;
-    int position = 1;
-    if (auto *slider = window_.findChild<QSlider *>(QStringLiteral("RaceSlider")))
-        position = slider->value();
-    timer.setInterval(views_.raceIntervalOverride > 0 ? views_.raceIntervalOverride : raceTimerInterval(position));
-
-    QEventLoop loop;
-    const auto tick = QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        if (stopRequested()) {
-            loop.quit();
-            return;
-        }
-        const RaceGeometry geometry = raceGeometry(workspace);
-        const std::vector<RaceBar> bars = RaceTick(race, workspace.list, geometry);
-        {
-            QPainter painter(&window_.image_->canvas());
-            PaintRaceBars(painter, bars);
-            PaintLaneNames(painter, bars, workspace.list, geometry);
-        }
-        window_.image_->update();
-        if (race.raceOver)
-            loop.quit();
-    });
-    const auto movedOn = QObject::connect(&views_, &PhysicsViews::movedOn, &loop, &QEventLoop::quit);
+    auto ticks = std::make_shared<std::vector<std::vector<RaceBar>>>();
+    // The bound of RunRaceToEnd: a race over 1001 samples ends within 201 ticks.
+    for (int tick = 0; tick < 10000 && !race.raceOver; ++tick)
+        ticks->push_back(RaceTick(race, workspace.list, geometry));
+    auto next = std::make_shared<size_t>(0);
     views_.raceRunning_ = true;
-    timer.start();
-    loop.exec();
-    timer.stop();
-    views_.raceRunning_ = false;
-    QObject::disconnect(tick);
-    QObject::disconnect(movedOn);
-    if (stopRequested() || !race.raceOver)
-        return;
-    QPainter painter(&window_.image_->canvas());
-    PaintRaceResults(painter, race, workspace.list, raceGeometry(workspace));
-    window_.image_->update();
+    player_.add({[&window = window_, &views = views_, &workspace, ticks, next, geometry] {
+                     if (*next < ticks->size()) {
+                         const std::vector<RaceBar> &bars = (*ticks)[(*next)++];
+                         QPainter painter(&window.image_->canvas());
+                         PaintRaceBars(painter, bars);
+                         PaintLaneNames(painter, bars, workspace.list, geometry);
+                     }
+                     window.image_->update();
+                     return *next < ticks->size();
+                 },
+                 [&window = window_, &views = views_, &workspace, geometry](bool completed) {
+                     views.raceRunning_ = false;
+                     // A race left before its end shows no results.
+                     if (!completed)
+                         return;
+                     QPainter painter(&window.image_->canvas());
+                     PaintRaceResults(painter, workspace.race, workspace.list, geometry);
+                     window.image_->update();
+                 },
+                 [&window = window_, &views = views_] { return views.raceInterval(); }});
 }
 
 } // namespace zindle

@@ -4,21 +4,23 @@
 // (PhysicsViews, one per window): the sheet without the force picture, the force picture, the
 // race timer, the Advisories window and the Power Designer.
 //
-// Long work (the growing element grid, the entire-cycle animation, the race replay, the sweep)
-// processes the window's events as it goes. Whatever the user does meanwhile that changes the
-// mode, the design or the window's size starts a new refresh, which makes every refresh begun
-// before it stale: a stale refresh stops drawing, ends its event loop and skips the rest of
-// its chain, so only the newest refresh draws.
+// A refresh computes to its end and returns. The hooks paint at once what needs no animation;
+// the growing element grid, the frames of the entire cycle and the race's ticks are queued on
+// the window's player (RefreshPlayer.h), and so is everything a refresh paints after them, in
+// its order. The player plays them once the refresh has returned; a new refresh, a mode switch
+// or a modal dialog stops it first.
 
 #include "app/DesignHistory.h"
 #include "app/RefreshChain.h"
+#include "RefreshPlayer.h"
 #include "sheet/ForcePicture.h"
 
 #include <QImage>
 #include <QObject>
-#include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace zindle {
 
@@ -32,14 +34,9 @@ public:
     explicit PhysicsViews(MainWindow &window);
     ~PhysicsViews() override;
 
-    // The window calls these: a refresh begins (returns its generation), a refresh ended, the
-    // mode changed.
-    unsigned refreshStarting();
-    void refreshFinished(SheetMode mode, unsigned generation);
+    // The window calls these: a refresh's pictures have been played, the mode changed.
+    void refreshFinished(SheetMode mode);
     void modeSwitched();
-
-    unsigned generation() const { return generation_; }
-    int modeSwitches() const { return modeSwitches_; }
 
     // The dynamic panel's buttons.
     void RewindDynamicBtnClick();
@@ -56,7 +53,8 @@ public:
 
     AdvisoriesWindow *advisories() const { return advisories_; }
     PowerDesignerDialog *powerDesigner() const { return powerDesigner_; }
-    QTimer &raceTimer() { return raceTimer_; }
+    // Milliseconds between the race's ticks, by the speed slider.
+    int raceInterval() const;
     bool raceRunning() const { return raceRunning_; }
     // When set, the race ticks at this interval instead of the speed slider's (tests).
     int raceIntervalOverride = 0;
@@ -69,19 +67,11 @@ public:
     void presentForces();
     void syncSimulatePanel();
 
-signals:
-    // A refresh started or the mode changed: running work of an earlier refresh ends.
-    void movedOn();
-
 private:
     friend class WindowRefreshHooks;
     MainWindow &window_;
-    unsigned generation_ = 0;
-    int modeSwitches_ = 0;
-    int sweepSwitches_ = 0;
     // A whole sweep is one step of the design's history.
     std::optional<DesignEdit> sweepEdit_;
-    QTimer raceTimer_;
     bool raceRunning_ = false;
     AdvisoriesWindow *advisories_ = nullptr;
     PowerDesignerDialog *powerDesigner_ = nullptr;
@@ -104,16 +94,22 @@ public:
     bool wantsSimulationFrames() const override { return true; }
     void showSimulationFrame(Workspace &, const SimulationFrame &) override;
     void runRace(Workspace &workspace) override;
-    bool stopRequested() const override;
 
     bool drawsBuildView = true;
 
 private:
-    void saveBase();
+    // Paints now, or after the animation queued before it. What is queued outlives these hooks
+    // (one per refresh): it holds the window and its views, never the hooks.
+    void paint(const std::function<void()> &step);
+    static void saveBase(MainWindow &window, PhysicsViews &views);
+    static void presentFrame(MainWindow &window, PhysicsViews &views, Workspace &workspace,
+                             const SimulationFrame &frame);
     MainWindow &window_;
     PhysicsViews &views_;
+    RefreshPlayer &player_;
     SheetMode mode_;
-    unsigned generation_;
+    // The entire cycle's frames, recorded as the run hands them over and played afterwards.
+    std::shared_ptr<std::vector<SimulationFrame>> cycle_;
 };
 
 } // namespace zindle

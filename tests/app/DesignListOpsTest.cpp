@@ -47,12 +47,13 @@ TEST_F(ListFixture, NewDesignIsUnsavedWithARandomName)
 TEST_F(ListFixture, AnsweringNoForAnUnsavedNewDesignRemovesItAndGoesToTheDefault)
 {
     ops.NewDesign();
+    workspace.list.current().DesignName = QStringLiteral("Untitled design 7");
     prompter.confirmAnswers = {Answer::No};
     ops.ChangeDesignWithPrompt(3);
     EXPECT_EQ(workspace.list.DesignCount(), 5);
     EXPECT_EQ(workspace.list.CurrentDesign, 0);
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Current design is not saved. Save it?");
+    EXPECT_EQ(prompter.shown[0].text, "Current design \"Untitled design 7\" is not saved. Save it?");
 }
 
 TEST_F(ListFixture, CancelStaysAndNoOnABuiltInSwitches)
@@ -137,6 +138,7 @@ TEST_F(ListFixture, RenameRevisesRefusesAndRetries)
     ops.RenameDesign();
     EXPECT_EQ(prompter.messages(),
               QStringList({ListMessages::NameTooLong, ListMessages::NameRevised}));
+    EXPECT_EQ(prompter.lastInputInitial, QString(33, 'x')); // the refused name, to be shortened
     EXPECT_EQ(workspace.list.current().DesignName, "abc");
     EXPECT_EQ(workspace.list.items[workspace.list.CurrentDesign], "abc");
     EXPECT_EQ(prompter.shown[0].caption, "Input Box");

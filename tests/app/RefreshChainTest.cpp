@@ -101,46 +101,6 @@ TEST(RefreshChain, SimulateShowsTheRequestedFrameAndRecordsTheTrace)
     EXPECT_FALSE(workspace.simulation.StepEnabled);
 }
 
-// A window shows each frame of the entire cycle with its events processed, and a click there
-// (another design, another mode) runs a newer refresh inside the older one. Whatever the newer
-// one left must stand: the older run may not go on writing its samples, times and frame.
-TEST(RefreshChain, ARunOvertakenWhileShowingAFrameWritesNothingMore)
-{
-    class Overtaken : public Recorder {
-    public:
-        bool overtaken = false;
-        Workspace newer;
-        void showSimulationFrame(Workspace &ws, const SimulationFrame &frame) override
-        {
-            Recorder::showSimulationFrame(ws, frame);
-            if (frames == 3) {
-                newer = ws;
-                load(newer, 1);
-                RefreshPhysicsMode(newer, SheetMode::Simulate);
-                ws.run = newer.run;
-                ws.results = newer.results;
-                ws.simulation = newer.simulation;
-                overtaken = true;
-            }
-        }
-        bool stopRequested() const override { return overtaken; }
-    };
-    Workspace workspace;
-    load(workspace, 0);
-    PrepareEntireCycle(workspace);
-    Overtaken hooks;
-    RefreshPhysicsMode(workspace, SheetMode::Simulate, hooks);
-    ASSERT_TRUE(hooks.overtaken);
-    EXPECT_EQ(hooks.frames, 3);
-    const Workspace &newer = hooks.newer;
-    ASSERT_EQ(workspace.run.samples.size(), newer.run.samples.size());
-    EXPECT_EQ(workspace.run.timeToCourseEnd, newer.run.timeToCourseEnd);
-    EXPECT_EQ(workspace.results.TimeEF, newer.results.TimeEF);
-    EXPECT_EQ(workspace.results.TopSpeedEF, newer.results.TopSpeedEF);
-    EXPECT_EQ(workspace.simulation.shownFrame.timeIndex, newer.simulation.shownFrame.timeIndex);
-    EXPECT_EQ(workspace.simulation.StepEnabled, newer.simulation.StepEnabled);
-}
-
 TEST(RefreshChain, TheSkidAdvisoryShowsOnlyFromSimulateOn)
 {
     Workspace workspace;

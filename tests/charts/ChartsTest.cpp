@@ -264,6 +264,22 @@ TEST(DesignMap, CellsColoursClicksAndTheGridAsCsv)
     paint(QSize(300, 200), [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
 }
 
+TEST(DesignMap, ADenseMapSavedAsADrawingStaysSmall)
+{
+    DesignMapGrid grid;
+    for (int i = 0; i < 300; ++i) {
+        grid.xValues.push_back(3.0f + 0.01f * float(i));
+        grid.yValues.push_back(20.0f + 0.1f * float(i));
+    }
+    for (int i = 0; i < 300 * 300; ++i)
+        grid.cells.push_back(i % 7 == 0 ? DesignMapCell(DesignMapCell::NotFinished, 0.0f)
+                                        : DesignMapCell(DesignMapCell::Finished, 1.0f + float(i % 300) / 300.0f));
+    const QByteArray svg = renderChart(ChartFormat::Svg, QSize(900, 700), QStringLiteral("map"),
+                                       [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
+    ASSERT_FALSE(svg.isEmpty());
+    EXPECT_LT(svg.size(), 2 * 1024 * 1024);
+}
+
 TEST(ChartFile, FormatsByExtensionAndFilesThatOtherProgramsRead)
 {
     EXPECT_EQ(chartFormatOf("a.PNG"), ChartFormat::Png);

@@ -1,4 +1,8 @@
+#include "app/Workspace.h"
 #include "cli/Cli.h"
+#include "files/DesignFile.h"
+#include "files/TextDesignFile.h"
+#include "physics/BuildGeometry.h"
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 
@@ -49,6 +53,19 @@ TEST(CliConvert, InnerOutlineAndWeightMassSurviveTheConversion)
     const CliResult older = runCli({"convert", ZINDLE_TEST_DATA "/wedge-older.txt", dir.filePath("o.zndl")});
     ASSERT_EQ(older.status, 0) << older.err.toStdString();
     EXPECT_EQ(runCli({"show", dir.filePath("o.zndl")}).value("Name"), "wedge-older");
+}
+
+TEST(CliConvert, WritesTheDesignAsTheWindowSavesItAfterTheBuildStep)
+{
+    Workspace built;
+    PrepareForFileRead(built);
+    ASSERT_TRUE(ReadTextDesignFile(built, ZINDLE_TEST_DATA "/wedge-older.txt").ok());
+    const float fileHeight = built.design.FrontAxleYPt;
+    ComputeBuildGeometry(built);
+    ASSERT_NE(built.design.FrontAxleYPt, fileHeight); // the file's own height is an older one
+    const CliResult converted = runCli({"convert", ZINDLE_TEST_DATA "/wedge-older.txt", "-"});
+    ASSERT_EQ(converted.status, 0);
+    EXPECT_EQ(converted.outBytes, EncodeDesign(built.design, built.catalogue, "wedge-older"));
 }
 
 TEST(CliErrors, FilesAndUsage)

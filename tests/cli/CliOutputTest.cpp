@@ -103,7 +103,7 @@ TEST(CliReport, PdfCarriesTheReportLines)
     EXPECT_FALSE(lineWith("Cored layers: 4.00").isEmpty());
     // The default car skids and stops short of 15 ft: its time stays in brackets.
     ASSERT_TRUE(ws.results.TimeEF.startsWith('[')) << ws.results.TimeEF.toStdString();
-    const QString time = "Time to 15 ft:" + ws.results.TimeEF + " sec";
+    const QString time = "Time to 15 ft: " + ws.results.TimeEF + " sec";
     const QString row = lineWith(time);
     EXPECT_TRUE(row.trimmed().startsWith("Revolutions: ")) << row.toStdString();
     EXPECT_GT(row.indexOf(time), row.indexOf("turns"));

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 namespace zindle::test {
 namespace {
@@ -81,12 +83,10 @@ TEST(MaterialDialogs, DefineEditAndDeleteBoardsThroughTheDialogs)
     // The outer layer uses Pine; deleting Cork moves Pine to entry 2 and the part follows it.
     s.w().MaterialComboChange(OuterBodyPart, 3);
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
-    withMaterials(s, [](MaterialsDialog &m) {
+    withMaterials(s, [&s](MaterialsDialog &m) {
         m.list(MaterialKind::Board)->setCurrentRow(2);
+        s.prompter.confirmAnswers = {Answer::Yes};
         m.DeleteClick(MaterialKind::Board);
-        EXPECT_EQ(m.list(MaterialKind::Board)->count(), 3);
-        m.list(MaterialKind::Board)->setCurrentRow(0);
-        m.DeleteClick(MaterialKind::Board); // the built-in cannot be deleted
         EXPECT_EQ(m.list(MaterialKind::Board)->count(), 3);
     });
     EXPECT_EQ(cat.boards[2].BoardName, QStringLiteral("Pine"));
@@ -157,10 +157,10 @@ TEST(MaterialDialogs, SpringGridLabelsTorqueCellsAndEmptyCellsStoredAsZero)
     EXPECT_EQ(itemsOf(s.w().materialCombo(SpringPart)).value(1), QStringLiteral("Steel"));
 }
 
-TEST(MaterialDialogs, ExistingNameWithTheBuiltInSelectedStoresNothingAndChooseColorOnlyTalks)
+TEST(MaterialDialogs, AnotherEntrysNameIsRefusedAndChooseColorOnlyTalks)
 {
     StartedWindow s;
-    bool closed = false;
+    bool closed = true;
     withMaterials(s, [&closed](MaterialsDialog &m) {
         m.modalRunner = typing({QStringLiteral("Maple"), QStringLiteral("0.03")});
         m.NewClick(MaterialKind::Axle);
@@ -168,7 +168,8 @@ TEST(MaterialDialogs, ExistingNameWithTheBuiltInSelectedStoresNothingAndChooseCo
         m.modalRunner = typing({QStringLiteral("Maple"), QStringLiteral("0.04")}, &closed);
         m.NewClick(MaterialKind::Axle);
     });
-    EXPECT_TRUE(closed);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(s.prompter.shown.back().text, nameTakenRefusal(QStringLiteral("Maple")).message);
     EXPECT_EQ(s.workspace.catalogue.count(MaterialKind::Axle), 2);
     EXPECT_EQ(s.workspace.catalogue.axles[1].AxleDensity, QStringLiteral("0.03"));
 
@@ -180,6 +181,69 @@ TEST(MaterialDialogs, ExistingNameWithTheBuiltInSelectedStoresNothingAndChooseCo
                                         "A default color will be used instead."));
     EXPECT_EQ(axle.caption, QStringLiteral("Colors not available"));
     EXPECT_EQ(s.prompter.shown.back().caption, QStringLiteral("Please try again."));
+}
+
+// Pressed as a student would: the buttons clicked, the names typed.
+TEST(MaterialDialogs, NewNeedsANameOfItsOwnAndBuiltInsSayWhyTheyStay)
+{
+    StartedWindow s;
+    const auto button = [](QWidget &in, const char *name) {
+        QPushButton *found = in.findChild<QPushButton *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    };
+    const MaterialCatalogue &catalogue = s.workspace.catalogue;
+    withMaterials(s, [&](MaterialsDialog &m) {
+        m.show();
+        // Each New types `name` over the selected name field and presses Done.
+        QStringList names = {QStringLiteral("Balsa"), QString(), QStringLiteral("Cork")};
+        m.modalRunner = [&](QDialog &dialog) {
+            dialog.show();
+            dialog.setResult(0); // as exec() starts
+            auto &define = static_cast<DefineMaterialDialog &>(dialog);
+            if (define.field(1)->text().isEmpty()) { // the first time: thickness and density
+                QTest::keyClicks(define.field(1), QStringLiteral("0.25"));
+                QTest::keyClicks(define.field(2), QStringLiteral("0.004"));
+            }
+            for (;;) {
+                const QString name = names.takeFirst();
+                if (!name.isEmpty()) {
+                    define.field(0)->selectAll();
+                    QTest::keyClicks(define.field(0), name);
+                }
+                QTest::mouseClick(button(define, "DBDoneBtn"), Qt::LeftButton);
+                if (define.result() == QDialog::Accepted || names.isEmpty())
+                    break;
+            }
+            dialog.hide();
+            return define.result();
+        };
+        QTest::mouseClick(button(m, "NewBoardBtn"), Qt::LeftButton);
+        ASSERT_EQ(catalogue.count(MaterialKind::Board), 2);
+        // The second New opens with Balsa's texts: unchanged, the name is refused, not
+        // stored into Balsa; a name of its own makes a new entry.
+        QTest::mouseClick(button(m, "NewBoardBtn"), Qt::LeftButton);
+        EXPECT_EQ(s.prompter.messages().value(0), nameTakenRefusal(QStringLiteral("Balsa")).message);
+        EXPECT_EQ(catalogue.count(MaterialKind::Board), 3);
+        EXPECT_EQ(catalogue.boards[2].BoardName, QStringLiteral("Cork"));
+
+        m.list(MaterialKind::Board)->setCurrentRow(0);
+        QTest::mouseClick(button(m, "EditBoardBtn"), Qt::LeftButton);
+        QTest::mouseClick(button(m, "DeleteBoardBtn"), Qt::LeftButton);
+        EXPECT_EQ(s.prompter.messages().mid(1),
+                  QStringList({QStringLiteral("\"Default Foamcore\" is built in and cannot be edited. Press New to "
+                                              "define a material of your own."),
+                               QStringLiteral("\"Default Foamcore\" is built in and cannot be deleted. Press New to "
+                                              "define a material of your own.")}));
+        // Deleting asks first; No keeps the entry.
+        m.list(MaterialKind::Board)->setCurrentRow(1);
+        s.prompter.confirmAnswers = {Answer::No};
+        QTest::mouseClick(button(m, "DeleteBoardBtn"), Qt::LeftButton);
+        EXPECT_EQ(s.prompter.shown.back().text,
+                  QStringLiteral("Delete the material \"Balsa\"? Parts made of it go back to the built-in material."));
+        EXPECT_EQ(catalogue.count(MaterialKind::Board), 3);
+        m.hide();
+    });
 }
 
 TEST(MaterialDialogs, DefineDialogsShowTheirLabelsAndDefaults)

@@ -347,7 +347,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     exportButton->click();
     ASSERT_GE(s.prompter.messages().size(), 2);
     EXPECT_TRUE(s.prompter.messages()[0].contains(QStringLiteral("\"twelve\" is not a board size")));
-    EXPECT_TRUE(s.prompter.messages().back().startsWith(QStringLiteral("Boards="))) << s.prompter.messages().back().toStdString();
+    EXPECT_TRUE(s.prompter.messages().back().startsWith(QStringLiteral("The templates fit on "))) << s.prompter.messages().back().toStdString();
     EXPECT_TRUE(QFile::exists(svg));
     EXPECT_TRUE(QFile::exists(s.dir.filePath(QStringLiteral("car-2.svg"))));
     EXPECT_EQ(dialog->boardText, QStringLiteral("12x12"));
@@ -369,7 +369,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     s.prompter.inputAnswers.push_back(QStringLiteral("20x30"));
     item->trigger();
     EXPECT_TRUE(QFile::exists(dxf));
-    EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("Boards=1: ") + dxf);
+    EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("The templates fit on 1 board, written to ") + dxf + ".");
 
     // The SVG set again on one large board, once the student agrees to replace it: the earlier
     // boards after it go, and the message says so.
@@ -380,7 +380,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     EXPECT_TRUE(s.prompter.shown[s.prompter.shown.size() - 3].text.startsWith(QStringLiteral("\"car.svg\" already exists")));
     const QString car2 = s.dir.filePath(QStringLiteral("car-2.svg"));
     EXPECT_TRUE(s.prompter.messages().back().startsWith(
-        QStringLiteral("Boards=1: ") + svg + QStringLiteral("\nRemoved the boards of an earlier export: ") + car2))
+        QStringLiteral("The templates fit on 1 board, written to ") + svg + QStringLiteral(".\nRemoved the boards of an earlier export: ") + car2))
         << s.prompter.messages().back().toStdString();
     EXPECT_FALSE(QFile::exists(car2));
     EXPECT_TRUE(QFile::exists(dxf));

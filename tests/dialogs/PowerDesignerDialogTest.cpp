@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <algorithm>
 
 namespace zindle::test {
@@ -33,6 +34,13 @@ struct PowerDesignerFixture {
     void set(const char *name, const char *text) { dialog->field(QLatin1String(name))->setText(QLatin1String(text)); }
     QString text(const char *name) { return dialog->field(QLatin1String(name))->text(); }
     QPushButton *button(const char *name) { return dialog->findChild<QPushButton *>(QLatin1String(name)); }
+    // Presses GO and waits for the sweep, which shows a combination per tick, to end.
+    bool go()
+    {
+        QSignalSpy ended(dialog, &PowerDesignerDialog::sweepEnded);
+        button("PDGoBtn")->click();
+        return ended.count() == 1 || ended.wait(30000);
+    }
 };
 
 TEST(PowerDesigner, MenuItemShowsTheWindowWithItsDefaultsAndMarksTheDesignChanged)
@@ -106,7 +114,7 @@ TEST(PowerDesigner, SweepRunsTheSimulateRefreshPerCombinationAndKeepsTheBest)
     f.set("DWToEF", "5");
     f.set("DWStepEF", "0.5");
     const size_t refreshes = refreshLog(f.s.w()).size();
-    f.button("PDGoBtn")->click();
+    ASSERT_TRUE(f.go());
     EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
     EXPECT_EQ(f.dialog->lastOutcome().combinations, 3);
     // One refresh to enter Simulate, then one per combination.
@@ -132,7 +140,7 @@ TEST(PowerDesigner, AWholeSweepIsOneUndoStep)
     f.set("DWFromEF", "4");
     f.set("DWToEF", "5");
     f.set("DWStepEF", "0.5");
-    f.button("PDGoBtn")->click();
+    ASSERT_TRUE(f.go());
     ASSERT_EQ(f.s.workspace.design.DriveWhlDia, QStringLiteral("5"));
     // Entering Simulate on the way reset the element size; that is no step of its own.
     EXPECT_EQ(f.s.w().history().count(), 1);
@@ -164,11 +172,11 @@ TEST(PowerDesigner, StopEndsALongSweepWithinOneCombination)
         tried.push_back(f.s.workspace.design.SpringWidth + "/" + f.s.workspace.design.SpringLength);
         times.push_back(f.s.workspace.results.TimeEF);
         // STOP is pressed while the third combination is being simulated; the window sees it
-        // when the sweep processes its events.
+        // before the next combination's tick.
         if (runs == 3)
             QMetaObject::invokeMethod(stop, "click", Qt::QueuedConnection);
     };
-    f.button("PDGoBtn")->click();
+    ASSERT_TRUE(f.go());
     EXPECT_TRUE(f.dialog->lastOutcome().stopped);
     EXPECT_EQ(f.dialog->lastOutcome().combinations, 3);
     ASSERT_EQ(runs, 3);
@@ -205,7 +213,7 @@ TEST(PowerDesigner, LeavingSimulateDuringASweepEndsIt)
         if (++runs == 2)
             QMetaObject::invokeMethod(&w, [&w] { w.VPSet(); }, Qt::QueuedConnection);
     };
-    f.button("PDGoBtn")->click();
+    ASSERT_TRUE(f.go());
     EXPECT_EQ(runs, 2);
     EXPECT_TRUE(f.dialog->lastOutcome().stopped);
     EXPECT_EQ(w.CurrentMode(), SheetMode::Design);

@@ -79,7 +79,8 @@ TEST(Preferences, LeavingAFieldWithLettersRestoresTheDesignsText)
         p.frictionField()->setText(QStringLiteral("abc"));
         p.FrictionEFExit();
         EXPECT_EQ(s.prompter.shown.back().text,
-                  QStringLiteral("The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb."));
+                  QStringLiteral("\"abc\" is not a number (a period is the decimal point). "
+                                 "The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb."));
         EXPECT_EQ(p.frictionField()->text(), QStringLiteral("0.05"));
         p.PFCancelBtnClick();
     });

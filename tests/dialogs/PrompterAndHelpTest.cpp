@@ -20,6 +20,17 @@ TEST(QtPrompter, FiltersBecomeQtsForm)
               QStringLiteral("Zindle (*.zndl);;All Files (*.*);;Zindle Design Portfolio (*.zddp)"));
 }
 
+TEST(QtPrompter, ANameWithoutExtensionTakesTheSelectedTypes)
+{
+    EXPECT_EQ(QtPrompter::withSelectedSuffix(QStringLiteral("/tmp/run"), QStringLiteral("SVG drawing (*.svg)")),
+              QStringLiteral("/tmp/run.svg"));
+    EXPECT_EQ(QtPrompter::withSelectedSuffix(QStringLiteral("/tmp/run.pdf"), QStringLiteral("SVG drawing (*.svg)")),
+              QStringLiteral("/tmp/run.pdf"));
+    EXPECT_EQ(QtPrompter::withSelectedSuffix(QStringLiteral("/tmp/run"), QStringLiteral("All Files (*.*)")),
+              QStringLiteral("/tmp/run"));
+    EXPECT_EQ(QtPrompter::withSelectedSuffix(QString(), QStringLiteral("PNG picture (*.png)")), QString());
+}
+
 TEST(HelpPages, EveryPathTheProgramOpensIsAPageOfTheHelpFolder)
 {
     const QString folder = findHelpFolder(QCoreApplication::applicationDirPath());

@@ -54,21 +54,30 @@ TEST(MaterialChecks, EveryKindChecksInOrder)
               "All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid.");
     s.SpringTorqueCurve[4] = "7"; // only convertibility is checked beyond the first cell
     EXPECT_FALSE(ValidateSpring(s));
+    // Text that is no number says so before the range it was checked against.
     s.SpringSampleWidth = "";
     EXPECT_EQ(ValidateSpring(s)->message,
+              "No number was typed (a period is the decimal point). "
               "The width of your test sample must be positive, greater than zero, and no more than 6 inches.");
+    s.SpringThickness = " 0,01";
+    EXPECT_EQ(ValidateSpring(s)->message,
+              "\"0,01\" is not a number (a period is the decimal point). "
+              "The thickness must be positive, greater than zero, and no more than 0.125 inches. ");
 }
 
-TEST(MaterialDefine, NewNameAppendsAndExistingNameUpdatesTheSelectedEntry)
+TEST(MaterialDefine, NewNameAppendsOwnNameUpdatesAndAnotherEntrysNameIsRefused)
 {
     MaterialCatalogue catalogue;
     auto added = DefineBoard(catalogue, board("Balsa", "0.25", "0.005"), 0);
     EXPECT_EQ(added.outcome, DefineOutcome::AddedNew);
     EXPECT_EQ(added.index, 1);
 
-    // The name exists but entry 0 is selected: nothing is stored.
-    auto nothing = DefineBoard(catalogue, board("Balsa", "0.3", "0.005"), 0);
-    EXPECT_EQ(nothing.outcome, DefineOutcome::NothingStored);
+    // The name is another entry's than the one edited (or a new one's): refused, nothing stored.
+    for (const int edited : {-1, 0, 2}) {
+        auto refused = DefineBoard(catalogue, board("Balsa", "0.3", "0.005"), edited);
+        EXPECT_EQ(refused.outcome, DefineOutcome::Refused) << edited;
+        EXPECT_EQ(refused.refusal.message, nameTakenRefusal("Balsa").message);
+    }
     EXPECT_EQ(catalogue.boards[1].BoardThickness, "0.25");
 
     auto updated = DefineBoard(catalogue, board("Balsa", "0.3", "0.005"), 1);
@@ -78,7 +87,7 @@ TEST(MaterialDefine, NewNameAppendsAndExistingNameUpdatesTheSelectedEntry)
     // Names match exactly, case included.
     EXPECT_EQ(DefineBoard(catalogue, board("balsa", "0.3", "0.005"), 1).outcome, DefineOutcome::AddedNew);
     // The built-in tread's list item is "Ideal rubber": that name counts as taken.
-    EXPECT_EQ(DefineTread(catalogue, {"Ideal rubber", "1"}, 0).outcome, DefineOutcome::NothingStored);
+    EXPECT_EQ(DefineTread(catalogue, {"Ideal rubber", "1"}, -1).outcome, DefineOutcome::Refused);
 }
 
 TEST(MaterialDefine, EmptyTorqueCellsAreStoredAsZero)

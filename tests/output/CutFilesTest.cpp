@@ -258,6 +258,33 @@ TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
     EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("car-3.svg"))), board);
 }
 
+TEST(CutFiles, ASetReplacesAStudentsOwnFileUnderABoardsNameOnlyWithTheirWord)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const QString path = dir.filePath(QStringLiteral("car.svg"));
+    const BoardSize small = *ParseBoardSize(QStringLiteral("300x300mm"));
+    ASSERT_TRUE(WriteCutFiles(ws, path, CutSet::All, small).ok);
+    // Board 3 is this set's own from the export before; board 2 is now the student's.
+    const QByteArray ownBoard = contentOf(CutBoardPath(path, 3));
+    put(CutBoardPath(path, 2), "my own drawing");
+
+    QStringList asked;
+    const CutFilesOutcome kept = WriteCutFiles(ws, path, CutSet::All, small, [&](const QStringList &paths) {
+        asked = paths;
+        return false;
+    });
+    EXPECT_TRUE(kept.declined);
+    EXPECT_FALSE(kept.ok);
+    EXPECT_EQ(asked, QStringList{CutBoardPath(path, 2)});
+    EXPECT_EQ(contentOf(CutBoardPath(path, 2)), "my own drawing");
+    EXPECT_EQ(contentOf(CutBoardPath(path, 3)), ownBoard);
+
+    const CutFilesOutcome replaced = WriteCutFiles(ws, path, CutSet::All, small, [](const QStringList &) { return true; });
+    ASSERT_TRUE(replaced.ok) << replaced.error.toStdString();
+    EXPECT_TRUE(contentOf(CutBoardPath(path, 2)).startsWith("<?xml"));
+}
+
 TEST(CutFiles, OnlyBoardsMarkedAsThisSetsAreTakenForEarlierBoards)
 {
     // A student's own drawing on the layers every cutter's template names, and a board this

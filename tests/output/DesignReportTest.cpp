@@ -68,7 +68,7 @@ TEST(DesignReport, LinesOfASimulatedDesign)
     ASSERT_NE(time, nullptr);
     EXPECT_EQ(time->column, ReportColumn::Right);
     EXPECT_EQ(time->y, 2750);
-    EXPECT_EQ(time->text, "Time to 15 ft:" + ReportValue(ws.results.TimeEF) + " sec");
+    EXPECT_EQ(time->text, "Time to 15 ft: " + ReportValue(ws.results.TimeEF) + " sec");
     EXPECT_EQ(lineStarting(lines, "Cored layers: ")->text, "Cored layers: 4.00");
     EXPECT_EQ(lineStarting(lines, "Total number of layers: ")->text, "Total number of layers: 6.00 layers");
     EXPECT_EQ(lineStarting(lines, "Bottles needed: ")->text, "Bottles needed: 0.75");
@@ -128,8 +128,8 @@ TEST(DesignReport, UnfinishedRunAllWheelDriveAndMissingResults)
     ws.results.TopSpeedEF = QStringLiteral("7.91");
     ApplyDrive(ws.design, DriveKind::AllWD);
     const std::vector<ReportLine> lines = DesignReportLines(ws);
-    EXPECT_EQ(lineStarting(lines, "Time to 15 ft:")->text, "Time to 15 ft:[1.2] sec");
-    EXPECT_EQ(lineStarting(lines, "Speed at 15 ft:")->text, "Speed at 15 ft:7.91 sec");
+    EXPECT_EQ(lineStarting(lines, "Time to 15 ft:")->text, "Time to 15 ft: [1.2] sec");
+    EXPECT_EQ(lineStarting(lines, "Speed at 15 ft:")->text, "Speed at 15 ft: 7.91 ft/sec");
     EXPECT_EQ(lines[9].text, "Drive Axle Dia: " + ws.design.DriveAxleDia + " in");
     EXPECT_EQ(lineStarting(lines, "Board Mass: ")->text, "Board Mass: 0.00 lbm");
 }

@@ -43,7 +43,7 @@ struct SimRun {
     SimulationOutcome run(int frame, SheetMode mode = SheetMode::Simulate, const SimulationFrameHook &hook = {})
     {
         const DesignNumbers numbers = ParseDesignNumbers(design, catalogue);
-        SimulationContext context{design, catalogue, numbers, balance, results, list, forces, mode, nullptr, {}};
+        SimulationContext context{design, catalogue, numbers, balance, results, list, forces, mode, nullptr};
         const SimulationOutcome outcome = RunSimulation(context, frame, hook);
         // What the application keeps of the run: the picture shown and the buttons.
         RecordRun(state, frame, outcome);

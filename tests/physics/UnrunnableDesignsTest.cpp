@@ -171,7 +171,7 @@ TEST(UnrunnableDesigns, TheReportNamesEveryAdvisoryAndPrintsNoMadeUpNumbers)
         texts << line.text;
     EXPECT_TRUE(texts.contains("Car weighs less than 0.01 lb."));
     EXPECT_FALSE(texts.contains("No advisories"));
-    EXPECT_TRUE(texts.contains("Time to 15 ft:- sec"));
+    EXPECT_TRUE(texts.contains("Time to 15 ft: - sec"));
     EXPECT_TRUE(texts.contains("x-centroid: - in"));
     EXPECT_TRUE(texts.contains("Normal force, other wheel: - lb"));
     EXPECT_TRUE(texts.contains("Board Mass: 0.17 lbm")); // what can be computed still is

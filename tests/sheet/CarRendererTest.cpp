@@ -55,6 +55,25 @@ TEST(CarRenderer, EveryBuiltInDrawsItsPartsInTheirColours)
     }
 }
 
+TEST(CarRenderer, TheDesignShowsWhichWayItsDriveArrowPoints)
+{
+    // The arrow's shaft lies along 70 points down: from 250 to 415 for a car driven at the
+    // rear, from 335 to 500 for one driven at the front.
+    for (const DriveKind drive : {DriveKind::RearWD, DriveKind::FrontWD}) {
+        Workspace workspace;
+        BuildBuiltInDesign(workspace, 0);
+        ApplyDrive(workspace.design, drive);
+        const QImage image = drawDesign(workspace, QStringLiteral("design-drive-%1.png").arg(int(drive)));
+        const float s = workspace.scale.ScreenScale;
+        const auto shaft = [&](int x) {
+            return image.pixelColor(int(float(x) * s) + workspace.scale.SheetOffsetX, int(70.0f * s)).rgb();
+        };
+        const QRgb red = QColor(255, 0, 0).rgb();
+        EXPECT_EQ(shaft(260) == red, drive == DriveKind::RearWD) << int(drive);
+        EXPECT_EQ(shaft(480) == red, drive == DriveKind::FrontWD) << int(drive);
+    }
+}
+
 TEST(CarRenderer, WeightsHangAsArrowsAndRecordTheirHitRectangles)
 {
     Workspace workspace;

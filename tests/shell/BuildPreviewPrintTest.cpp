@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <QTest>
 #include <functional>
 #include <set>
 
@@ -47,6 +48,15 @@ private:
     std::function<void()> probe_;
     QTimer timer_;
 };
+
+// Plays what the window recorded at its real pace, until it has played everything.
+void playAtPace(MainWindow &w, const std::function<void()> &start)
+{
+    w.player().setImmediate(false);
+    start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.player().busy(); }, 20000));
+    w.player().setImmediate(true);
+}
 
 struct BuildWindow : StartedWindow {
     BuildWindow()
@@ -149,7 +159,7 @@ TEST(BuildView, StopEndsTheDrawingAfterTheStageAndSteppingGoesOn)
             stopShown = stop->isVisible() && stop->text() == QStringLiteral("Stop");
             stop->click();
         });
-        button(w, "ToEnd3DBtn")->click();
+        playAtPace(w, [&] { button(w, "ToEnd3DBtn")->click(); });
     }
     EXPECT_TRUE(lockedWhileDrawing);
     EXPECT_TRUE(stopShown);
@@ -216,7 +226,7 @@ TEST(BuildView, LeavingTheModeStopsTheDrawingAndNothingDrawsOnTheNewMode)
         });
         button(w, "ToEnd3DBtn")->setEnabled(true);
         button(w, "Rewind3DBtn")->click();
-        button(w, "ToEnd3DBtn")->click();
+        playAtPace(w, [&] { button(w, "ToEnd3DBtn")->click(); });
     }
     EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
     EXPECT_FALSE(s.panel()->drawing());
@@ -242,7 +252,7 @@ TEST(BuildView, AResizeDuringTheDrawingRedrawsTheWholePicture)
             }
         });
         button(w, "Rewind3DBtn")->click();
-        button(w, "ToEnd3DBtn")->click();
+        playAtPace(w, [&] { button(w, "ToEnd3DBtn")->click(); });
     }
     ASSERT_TRUE(resized);
     EXPECT_EQ(refreshLog(w).size(), refreshes + 1);

@@ -23,7 +23,7 @@ TEST(ClassResultsWindow, OpeningARowPromptsForUnsavedChangesFirst)
     ASSERT_EQ(s.workspace.list.DesignCount(), 6);
     s.prompter.confirmAnswers = {Answer::Cancel};
     s.w().OpenDesignFile(file);
-    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::NotSaved);
+    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::NotSaved(s.workspace.list.current().DesignName));
     EXPECT_EQ(s.workspace.list.DesignCount(), 6); // cancelled: nothing opened
     EXPECT_TRUE(s.workspace.list.current().DesignName.startsWith("Untitled design "));
 

@@ -3,7 +3,10 @@
 #include "files/DesignFile.h"
 #include "app/DesignListOps.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QTest>
+#include <QWheelEvent>
 #include "shell/SheetImage.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,12 +51,36 @@ TEST(DesignListWindow, NewDesignIsAddedSelectedUnsavedAndShownInDesignMode)
     s.prompter.confirmAnswers = {Answer::Cancel};
     s.w().NewBtnClick();
     EXPECT_EQ(s.workspace.list.DesignCount(), 6);
-    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::NotSaved);
+    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::NotSaved(s.workspace.list.current().DesignName));
     // No removes the unsaved new design, then the next one is made.
     s.prompter.confirmAnswers = {Answer::No};
     s.w().NewBtnClick();
     EXPECT_EQ(s.workspace.list.DesignCount(), 6);
     EXPECT_EQ(s.workspace.list.CurrentDesign, 5);
+    expectComboInStep(s);
+}
+
+TEST(DesignListWindow, OnlyAPickFromTheOpenListSwitchesDesigns)
+{
+    StartedWindow s;
+    QComboBox *list = s.w().designList();
+    const auto wheel = [list](int delta) {
+        const QPointF at(list->rect().center());
+        QWheelEvent event(at, list->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &event);
+    };
+    wheel(-120);
+    QTest::keyClicks(list, QStringLiteral("R")); // would jump to "Racer"
+    EXPECT_EQ(s.workspace.list.CurrentDesign, 0);
+    EXPECT_EQ(list->currentIndex(), 0);
+    // An arrow key opens the list; Down and Enter there pick the next design.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(s.workspace.list.CurrentDesign, 0);
+    ASSERT_TRUE(list->view()->isVisible());
+    QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(s.workspace.list.CurrentDesign, 1);
     expectComboInStep(s);
 }
 

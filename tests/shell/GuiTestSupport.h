@@ -56,11 +56,16 @@ inline void forgetWindowMemory()
 inline ::testing::Environment *const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-// Records the refreshes a window runs: the window only notifies, the record is the test's.
+// Records the refreshes a window runs: the window only notifies, the record is the test's. A
+// refresh begun inside another fails the test, whichever test it is.
 class RefreshLog : public MainWindowObserver {
 public:
     std::vector<SheetMode> modes;
     void refreshStarting(SheetMode mode) override { modes.push_back(mode); }
+    void refreshNested(SheetMode mode) override
+    {
+        ADD_FAILURE() << "a refresh of mode " << int(mode) << " started inside another refresh";
+    }
 };
 
 // The modes `window` refreshed so far, in order; the window must be watched by a RefreshLog.
@@ -88,6 +93,9 @@ struct StartedWindow {
         forgetWindowMemory();
         window = std::make_unique<MainWindow>(workspace, prompter);
         window->setObserver(&refreshes);
+        // What a refresh animates is played at once: the tests check what it leaves. The tests
+        // of the playing itself turn this off.
+        window->player().setImmediate(true);
         window->modalRunner = [this](QDialog &dialog) {
             if (auto *about = qobject_cast<AboutDialog *>(&dialog)) {
                 about->Dismiss();

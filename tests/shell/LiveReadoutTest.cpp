@@ -5,6 +5,8 @@
 
 #include "GuiTestSupport.h"
 
+#include "model/NumberText.h"
+
 #include "app/LiveResults.h"
 #include "physics/Advisories.h"
 #include "shell/DesignPanel.h"
@@ -61,7 +63,11 @@ TEST(LiveReadout, ApplyGreysTheLineUntilTheNewResultWhichSimulateThenShows)
     LiveWindow t;
     ASSERT_TRUE(t.settle());
     const QString before = t.shown();
-    EXPECT_TRUE(before.startsWith(QStringLiteral("Live: 15 ft not reached [")));
+    EXPECT_TRUE(before.startsWith(QStringLiteral("Live: 15 ft not reached in ")));
+    EXPECT_TRUE(t.readout->toolTip().contains(QStringLiteral("(in brackets: 15 ft not reached, the time the run ended)")));
+    // The mass as the line rounds it, not the field's 15 digits.
+    EXPECT_TRUE(t.readout->toolTip().contains(QStringLiteral("Total Car Mass (lbm): ") +
+                                              fixedText(floatOr(t.live.current()->ProjectedMassEF, 0.0f), 3) + "\n"));
     const quint64 generation = t.live.generation();
 
     t.live.setDelay(Never);

@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include "app/DesignListOps.h"
+
 #include "dialogs/ConvertDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
 #include "files/DesignFile.h"
@@ -214,14 +216,17 @@ TEST(Modes, SelectingAnotherDesignInBuildReturnsToDesign)
     EXPECT_TRUE(s.w().findChild<QToolButton *>(QStringLiteral("RWDBtn"))->isChecked());
 }
 
-TEST(Modes, CloseInTheFileMenuDoesNothing)
+TEST(Modes, CloseInTheFileMenuClosesTheDesignAsRemoveDoes)
 {
     StartedWindow s;
-    const size_t refreshes = refreshLog(s.w()).size();
+    s.w().action(QStringLiteral("ClosePos"))->trigger(); // a built-in design stays
+    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::CannotRemove);
+    s.w().NewBtnClick();
+    s.prompter.confirmAnswers = {Answer::No}; // not saved: it goes
     s.w().action(QStringLiteral("ClosePos"))->trigger();
+    EXPECT_EQ(s.workspace.list.DesignCount(), 5);
+    EXPECT_EQ(s.workspace.list.CurrentDesign, 0);
     EXPECT_TRUE(s.w().isVisible());
-    EXPECT_EQ(refreshLog(s.w()).size(), refreshes);
-    EXPECT_TRUE(s.prompter.shown.empty());
 }
 
 TEST(Modes, PreviewStartsAtTheFirstTemplateAndStepsThroughThem)
@@ -273,7 +278,7 @@ TEST(Menus, ItemsKeysAndSeparators)
     EXPECT_EQ(layout.value(3), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
                                               "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer... | Results in Detail...[Ctrl+I] | "
               "Run Charts...[Ctrl+R] | Race Chart...[Ctrl+Shift+R]"));
-    EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help at zindle help | Zindle Home Page | - | "
+    EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help in your web browser | Zindle Home Page | - | "
                                               "About Zindle 4.1... | Check for latest version..."));
 }
 

@@ -38,8 +38,18 @@ TEST(ResultDetails, ShowsEveryFieldOfTheLastRefreshAndFollowsTheNext)
         const ResultFieldRow &row = rows[static_cast<size_t>(i)];
         EXPECT_EQ(table->item(i, 0)->text(), QString::fromUtf8(row.shownCaption())) << row.name;
         EXPECT_EQ(table->item(i, 1)->text(), row.value(s.workspace.design, s.workspace.results)) << row.name;
-        EXPECT_EQ(table->item(i, 2)->text(), QString::fromUtf8(row.hint)) << row.name;
+        if (row.parameter != &DesignRecord::DriveWhlDia) {
+            EXPECT_EQ(table->item(i, 2)->text(), QString::fromUtf8(row.hint)) << row.name;
+        }
     }
+    // The sizes name their part; the default car's 4.80 in wheel is the one its case asks for.
+    const int wheelRow = rowOf("DriveWhlDiaEF");
+    EXPECT_EQ(table->item(wheelRow, 0)->text(), "Drive wheel dia (in)");
+    EXPECT_EQ(table->item(rowOf("SpringLengthEF"), 0)->text(), "Spring length (in)");
+    EXPECT_EQ(table->item(wheelRow, 2)->text(), "Drive wheel diameter, enlarged to fit the spring case");
+    s.workspace.design.DriveWhlDia = QStringLiteral("6");
+    w.VPProperties();
+    EXPECT_EQ(table->item(wheelRow, 2)->text(), "Drive wheel diameter");
     // The numbers no panel shows are there.
     const int caseRow = rowOf("CaseIDEF");
     ASSERT_GE(caseRow, 0);

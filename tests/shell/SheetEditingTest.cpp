@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTest>
 
 namespace zindle::test {
 namespace {
@@ -284,6 +285,22 @@ TEST(SheetWeights, LimitsOfHowHeavyAndRemovalByDrawnRectangle)
     EXPECT_EQ(t.s.prompter.shown.back().kind, QStringLiteral("beep"));
 }
 
+TEST(SheetWeights, AClickOnTheWeightsOwnPointRemovesIt)
+{
+    Sheet t;
+    ClearWeights(t.design());
+    AddWeight(t.design(), {300, 300}, 0.5f);
+    t.w.VPSet(); // the drawing records where the arrow hangs
+    const QPoint point = t.px(300, 300);
+    // Just right of the arrow's frame nothing is hit, and the tool ends.
+    t.tool("RemoveWeightBtn")->click();
+    QTest::mouseClick(t.image, Qt::LeftButton, Qt::NoModifier, point + QPoint(6, 0));
+    EXPECT_EQ(t.design().usedWeightCount(), 1);
+    t.tool("RemoveWeightBtn")->click();
+    QTest::mouseClick(t.image, Qt::LeftButton, Qt::NoModifier, point);
+    EXPECT_EQ(t.design().usedWeightCount(), 0);
+}
+
 TEST(SheetDrive, AllWheelDriveAndBackKeepsTheOtherWheel)
 {
     Sheet t;
@@ -365,6 +382,31 @@ TEST(SheetParts, EnterAppliesEveryPendingSizeWithARefreshEach)
               QStringLiteral("The spring width must be positive, no less than 0.1 inch, and no more than 6 inches."));
 }
 
+TEST(SheetParts, AWheelTypedTooSmallShowsTheEnlargedSizeAfterEnter)
+{
+    Sheet t;
+    t.w.SelectPart(3);
+    auto *wheel = static_cast<QLineEdit *>(t.widget("DriveWhlDiaEF"));
+    t.w.activateWindow();
+    QApplication::setActiveWindow(&t.w);
+    wheel->setFocus();
+    ASSERT_TRUE(wheel->hasFocus());
+    wheel->selectAll();
+    QTest::keyClicks(wheel, QStringLiteral("3"));
+    QTest::keyClick(wheel, Qt::Key_Return);
+    // The default spring's case is 4.82 in across: the wheel grows to fit it.
+    EXPECT_EQ(t.design().DriveWhlDia, QStringLiteral("4.80"));
+    EXPECT_EQ(wheel->text(), QStringLiteral("4.80"));
+    EXPECT_EQ(static_cast<QLabel *>(t.widget("PartAttributesLabel"))->text(),
+              QStringLiteral("Drive wheel enlarged to 4.80 in to fit the spring case"));
+    // A wheel large enough stays as typed, and the note goes.
+    wheel->selectAll();
+    QTest::keyClicks(wheel, QStringLiteral("5.5"));
+    QTest::keyClick(wheel, Qt::Key_Return);
+    EXPECT_EQ(wheel->text(), QStringLiteral("5.5"));
+    EXPECT_FALSE(static_cast<QLabel *>(t.widget("PartAttributesLabel"))->text().contains(QStringLiteral("enlarged")));
+}
+
 // Every check at its bounds, in its order, with its message.
 TEST(ParameterValidation, EachCheckAtItsBoundsInOrder)
 {
@@ -398,7 +440,8 @@ TEST(ParameterValidation, EachCheckAtItsBoundsInOrder)
         texts.*b.field = QLatin1String(b.fails);
         EXPECT_FALSE(ValidateParameters(texts, prompter)) << b.fails;
         ASSERT_EQ(prompter.shown.size(), 1u);
-        EXPECT_EQ(prompter.shown[0].text, QLatin1String(b.message));
+        // Text that is no number says so first; the range message follows as it stands.
+        EXPECT_EQ(prompter.shown[0].text, notANumberNote(QLatin1String(b.fails)) + QLatin1String(b.message));
         EXPECT_EQ(prompter.shown[0].caption, QStringLiteral("Please try again."));
     }
     // A big spring case lets the drive wheel past 7.5 in.

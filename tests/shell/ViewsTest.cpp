@@ -3,6 +3,8 @@
 
 #include "GuiTestSupport.h"
 
+#include <QTest>
+
 #include "dialogs/AdvisoriesWindow.h"
 #include "model/NumberText.h"
 #include "physics/Race.h"
@@ -247,9 +249,11 @@ TEST(SimulatePanel, LeavingDuringTheEntireCycleStopsItCleanly)
     StartedWindow s;
     MainWindow &w = s.w();
     w.VPDynamic();
-    // Design mode is chosen while the animation processes its events.
+    // Design mode is chosen while the animation plays.
+    w.player().setImmediate(false);
     QTimer::singleShot(0, &w, [&w] { w.VPSet(); });
     button(w, "ToEndDynamicBtn")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.player().busy(); }, 20000));
     EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
     // Nothing of the Simulate run was evaluated for a mode that is gone.
     EXPECT_FALSE(s.workspace.advisories.SkidAdvisoryLabel.visible);
@@ -264,7 +268,7 @@ TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
     MainWindow &w = s.w();
     AdvisoriesWindow *window = w.views().advisories();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Advisories"));
-    EXPECT_EQ(window->size(), QSize(170, 134));
+    EXPECT_EQ(window->size(), QSize(230, 134));
     EXPECT_EQ(window->label(QStringLiteral("FloatingLabel"))->toolTip(),
               QStringLiteral("Indicates that some parts of the body are not connected to anything."));
     // The default design is well joined.
@@ -280,6 +284,9 @@ TEST(AdvisoriesWindow, ShownUpdatedAndHiddenWithTheEvaluations)
     d.InnerPts = rect(450, 350, 650, 520);
     refresh(SheetMode::Design);
     EXPECT_TRUE(window->isVisible());
+    // Over the sheet, not over the strip's fields.
+    const QRect sheetOnScreen(w.image()->mapToGlobal(QPoint(0, 0)), w.image()->size());
+    EXPECT_TRUE(sheetOnScreen.contains(window->geometry()));
     EXPECT_EQ(shownAdvisories(w), (QStringList{"Spring case is not connected.", "Some parts are floating."}));
 
     // Inner layer apart, only the outer touching the case: updated in place.
@@ -375,11 +382,11 @@ TEST(AdvisoriesWindow, ACarThatCannotRunSaysWhyAndShowsNoRun)
     }
     state.windowVisible = true;
     window->sync(state);
-    EXPECT_EQ(window->width(), 170);
+    EXPECT_EQ(window->width(), 230);
     EXPECT_GT(window->height(), 134);
     state = AdvisoryState{};
     window->sync(state);
-    EXPECT_EQ(window->size(), QSize(170, 134));
+    EXPECT_EQ(window->size(), QSize(230, 134));
 }
 
 TEST(RaceView, SameTickCrossingsArePlacedInLaneOrder)
@@ -407,7 +414,7 @@ TEST(RaceView, SameTickCrossingsArePlacedInLaneOrder)
     EXPECT_EQ(raceResultText(ws.race.lanes[0]), QStringLiteral("15 ft in 0.10 sec - 1st place"));
     EXPECT_EQ(raceResultText(ws.race.lanes[1]), QStringLiteral("15 ft in 0.08 sec - 2nd place"));
     EXPECT_FALSE(w.views().raceRunning());
-    EXPECT_FALSE(w.views().raceTimer().isActive());
+    EXPECT_FALSE(w.player().busy());
 }
 
 TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
@@ -417,24 +424,25 @@ TEST(RaceView, SpeedSliderSetsTheTimerAndAModeChangeStopsTheRace)
     auto *slider = w.findChild<QSlider *>(QStringLiteral("RaceSlider"));
     auto *speed = w.findChild<QLabel *>(QStringLiteral("RaceSpeedLabel"));
     slider->setValue(0);
-    EXPECT_EQ(w.views().raceTimer().interval(), 200);
+    EXPECT_EQ(w.views().raceInterval(), 200);
     EXPECT_EQ(speed->text(), QStringLiteral("0.25x"));
     slider->setValue(2);
-    EXPECT_EQ(w.views().raceTimer().interval(), 50);
+    EXPECT_EQ(w.views().raceInterval(), 50);
     EXPECT_EQ(speed->text(), QStringLiteral("1x"));
     slider->setValue(1);
-    EXPECT_EQ(w.views().raceTimer().interval(), 100);
+    EXPECT_EQ(w.views().raceInterval(), 100);
 
-    // A mode change during the replay ends it at once, without results.
-    QTimer::singleShot(250, &w, [&w] {
-        EXPECT_TRUE(w.views().raceRunning());
-        w.VPSet();
-    });
+    // The race is run when Race is entered and played afterwards; a mode change during the
+    // replay ends it at once, without the results on the sheet.
+    w.player().setImmediate(false);
     w.VPRace();
+    EXPECT_TRUE(s.workspace.race.raceOver);
+    QTest::qWait(250);
+    EXPECT_TRUE(w.views().raceRunning());
+    w.VPSet();
     EXPECT_EQ(w.CurrentMode(), SheetMode::Design);
-    EXPECT_FALSE(s.workspace.race.raceOver);
     EXPECT_FALSE(w.views().raceRunning());
-    EXPECT_FALSE(w.views().raceTimer().isActive());
+    EXPECT_FALSE(w.player().busy());
 }
 
 // Pixels of the force picture's colours on the sheet.

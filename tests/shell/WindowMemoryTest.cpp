@@ -94,6 +94,7 @@ TEST(WindowMemory, FilesOpenedAndSavedAreOfferedInOpenRecentAndReopenFromThere)
     menu->findChild<QAction *>(QStringLiteral("RecentFile2"))->trigger();
     ASSERT_EQ(s.prompter.messages().size(), 1);
     EXPECT_TRUE(s.prompter.messages().front().contains(QStringLiteral("is no longer there")));
+    EXPECT_EQ(s.prompter.shown.back().caption, QStringLiteral("File not found"));
     EXPECT_EQ(s.w().memory().recentFiles(), QStringList({pickup}));
     EXPECT_EQ(s.workspace.list.current().DesignName, QStringLiteral("Pickup Two"));
 }

@@ -22,9 +22,10 @@ Answer ScriptedPrompter::confirm(const QString &text, const QString &caption)
 }
 
 std::optional<QString> ScriptedPrompter::input(const QString &caption, const QString &prompt,
-                                               const QString &)
+                                               const QString &initial)
 {
     shown.push_back({QStringLiteral("input"), prompt, caption});
+    lastInputInitial = initial;
     if (inputAnswers.empty()) {
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
         return std::nullopt;

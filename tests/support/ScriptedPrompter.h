@@ -25,6 +25,7 @@ public:
     std::deque<QString> openPaths;
     std::vector<Shown> shown;
     QString lastSaveInitialName;
+    QString lastInputInitial; // the text an input box last opened with
 
     void message(const QString &text, const QString &caption) override;
     Answer confirm(const QString &text, const QString &caption) override;
