@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots for software centres: pictures of the main window made by the screenshot program
 # (tests/screenshots) of this very build, shipped in share/zindle/screenshots. The metadata names
 # them at the project's site, where each release publishes the same files (AppStream takes only

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian source package and the binary packages (zindle and zindle-dbgsym) from the
 # files git knows in this checkout, as a distribution does: the upstream tarball from the tree
 # without debian/, then `dpkg-buildpackage -us -uc` in a copy of the tree, so the checkout itself

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package into a fresh minimal Debian, made by debootstrap, the way a user does
 # (apt-get install ./zindle_*.deb): apt must bring every library the programs need, the programs
 # run there without a display, the manual and help pages are in place, and a purge leaves nothing

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build the way a package build does (into a staging folder, under a prefix no system
 # uses) and checks what a desktop needs from it; then scripts/check-package.sh builds and checks
 # the Debian package. Nothing is installed on this machine. Exit status 1 when any check fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as a distribution does (scripts/build-package.sh), and checks it:
 # lintian, the hardening of both programs, no RUNPATH and no .comment, the files and libraries
 # it declares, the programs run from it, a second build with the same SOURCE_DATE_EPOCH byte for

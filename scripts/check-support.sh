@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the install and package checks share: a temporary folder, the counted check, and the
 # checks of a program that both an installed tree and an unpacked package run. Sourced, not run.
 work=$(mktemp -d)

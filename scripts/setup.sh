@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing and running Zindle need.
 set -euo pipefail
 # qt6-svg-dev writes SVG cut files and renders the icon's PNG sizes at build time; libdxflib-dev

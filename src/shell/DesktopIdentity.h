@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the desktop knows the program's windows: by the desktop entry's name and by the icon.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Class results window: the standings of a folder in a table sorted by any column, and a
 // double-click that asks for the design to be opened.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's file type for designs, read the way a Qt desktop reads it: a saved design is
 // recognised by its leading bytes whatever its name, and by its extension when it cannot be read.
 

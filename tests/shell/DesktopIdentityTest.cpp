@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop matches the program's windows with its installed entry by name, and shows the
 // program's icon on them even where no icon theme holds it.
 
