@@ -7,7 +7,7 @@
 set(screenshot_url https://zindle.org/screenshots/${PROJECT_VERSION})
 # Name and caption of each picture, the first the software centre's main one.
 set(screenshots
-  "main-1-design|A design drawn on the sheet, with its axles and weights"
+  "main-1-design|A design drawn on the sheet, axles and weights"
   "main-3-build|The car built from its board layers in 3D"
   "main-5-simulate|A run simulated over the 15 ft course"
   "main-6-race|Designs raced against each other")
