@@ -94,13 +94,13 @@ system_failed() {
   return 1
 }
 
-echo "== Debian package (dpkg-buildpackage -us -uc, the tests run in dh_auto_test)"
+echo "== Debian package (dpkg-buildpackage -us -uc -b, the tests run in dh_auto_test)"
 rm -rf "$package/first"
 started=$SECONDS
 build_packages "$build/package-build.log"
 echo "      built in $((SECONDS - started)) s"
 mkdir -p "$package/first"
-mv "$package"/zindle*_"$version"[._]* "$package/zindle_$upstream.orig.tar.xz" "$package/first/"
+mv "$package"/zindle*_"$version"_* "$package/first/"
 deb=$package/first/zindle_${version}_$arch.deb
 dbgsym=$package/first/zindle-dbgsym_${version}_$arch.deb
 dpkg-deb -I "$deb" > "$work/info"
@@ -111,7 +111,7 @@ programs=("$unpacked/usr/bin/zindle" "$unpacked/usr/bin/zindle-cli")
 
 check "changelog, control and CMake agree on maintainer, release and day" release_agrees
 check "package name and version" prints_exactly "zindle $version" echo "$(field Package) $(field Version)"
-check "lintian finds no error or warning in the source or the packages" \
+check "lintian finds no error or warning in the packages" \
   lintian --fail-on error,warning --display-info "$package/first/zindle_${version}_$arch.changes"
 sed 's/^/      /' "$work/output"
 check "hardening of zindle and zindle-cli (no control-flow protection on Debian 12)" \
