@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the class standings over 200 designs: the designs alone (read, build, weigh, run),
 // the same with each car's side view painted, and the whole command with its HTML page and PDF,
 // each one by one and on two threads. Run with QT_QPA_PLATFORM=offscreen.

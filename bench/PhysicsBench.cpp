@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the physics refreshes: the Analyze chain of every built-in at the default and the
 // finest element size, one whole Simulate chain, and a Power Designer sweep of 280
 // combinations. The split benchmarks (sheet preparation, mass analysis, the run alone) show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Power Designer in the window: the time from pressing GO to the results shown (best fields,
 // design map painted, the window showing Simulate for the combination held), for the 50 x 50
 // sweep of the Default Design over drive wheel 4 to 7.5 and spring length 24 to 48, on the worker

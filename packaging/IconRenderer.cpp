@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build step: renders the program's scalable icon into the PNG sizes of the hicolor theme.
 // Usage: zindle_icon_renderer ICON.svg OUTDIR SIZE...   (writes OUTDIR/SIZE.png)
 

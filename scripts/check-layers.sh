@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keeps the house one-way: each folder of src/ includes only the folders below it, and no two
 # files include each other in a loop. Prints every offending include and exits 1.
 # Usage: scripts/check-layers.sh [src folder]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the class standings page in a real browser and photographs it: writes a class of
 # designs (200 from the league benchmark's helper when it is built, else the five built-in
 # designs), runs `zindle-cli league --heats --html --pdf` on them, takes a screenshot of the

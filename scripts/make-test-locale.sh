@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the comma-decimal locale the tests run under a second time: de_DE.UTF-8, compiled into
 # the folder given, since build machines often carry only the C locales. A machine where
 # localedef cannot run is not a failure here: the tests that need the locale say they skipped.

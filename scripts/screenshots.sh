@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the screenshot writers, which put a PNG of every mode and dialog into
 # <build>/screenshots/ to be looked at after a visible change. Any arguments go to the program
 # (for example --gtest_filter=ViewsScreenshots.*). BUILD_DIR chooses the build folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole class's designs ranked against each other: each design is read, built, weighed and
 // run over the course exactly as the Simulate refresh runs the entire cycle, in a workspace of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing a design file into the workspace, all or nothing: the file is read into a scratch
 // copy, and the workspace's design and catalogue change only when the whole file was read. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of the current design. Every step holds the whole design (record and material
 // catalogue) as it was before and after one user action: a design is a few kilobytes, so whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operations of the design list (select, new, open, save, rename, remove, convert and the
 // unsaved-changes prompt) as logic without widgets: they change the workspace and ask the user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The designs of a class, found on the disk: files named on the command line as given, and for
 // a folder every ".zndl" file below it. Names travel byte-exact (PathText.h), so a file whose

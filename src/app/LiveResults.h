@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Results shown while the user designs: the time to 15 ft, the top speed, the mass and the
 // advisories of the design as it stands, computed in the background after every change.

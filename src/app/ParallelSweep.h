@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Power Designer sweep spread over all cores, with the same results as the one-by-one
 // sweep of physics/PowerDesigner.h: the same best time and combination, the same count.

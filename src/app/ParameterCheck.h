@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check every part size and both preference values must pass before they are taken into
 // the design: one routine, so that a field can be refused for another field's value.

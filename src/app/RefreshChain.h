@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The refresh of every mode. Analyze, Simulate and Race: build the car, prepare the sheet
 // (scale, outline copies, part regions, connectivity facts), then the mode's own steps in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whose numbers the result fields hold. The fields keep what the last Analyze, Simulate or Race
 // refresh wrote, whichever design that was: after simulating one design and selecting another,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File > Export run: the current design's whole run as the samples of every step (CSV) or as
 // the run charts (PNG, SVG, PDF). The run is made on a copy of the workspace, as "View the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Simulate mode's state between refreshes and button presses: which frame to show, the picture
 // the last run left, and which of "Wind up the spring", "Step forward in time" and "View the

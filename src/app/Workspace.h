@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the program holds for its one window. Owned by the application (or a test, or the
 // command line) and passed by reference; there are no globals. The layers below see only the

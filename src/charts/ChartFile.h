@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A chart as the bytes of a PNG, SVG or PDF file, drawn by the same painter as on screen.
 

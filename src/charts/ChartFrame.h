@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every chart shares: axes with round tick steps, the frame, tick labels, titles and a
 // legend, drawn with a QPainter on any device (a window, an image, SVG, PDF). Sizes follow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design map: the time to 15 ft over two swept parameters as a heat map, cars that do not
 // reach 15 ft shown apart (grey, hatched), cells not run (a stopped sweep) left blank, the

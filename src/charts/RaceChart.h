@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The race as a chart: distance against time for every raced design, in the colours of the race
 // view (the selected design, the others, skidding stretches), the finish line at 15 ft and the

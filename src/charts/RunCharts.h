@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The charts of one run: distance, speed, and propulsion against traction over time. Steps in
 // which a driven axle skidded are shaded in the race view's skid colour, the 15 ft line is

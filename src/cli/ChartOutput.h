@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The --chart and --map options: a file named by its format (.png, .svg or .pdf), written
 // whole or not at all.

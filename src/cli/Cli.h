@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // zindle-cli: the headless front end. Exit status 0 on success, 1 when a file cannot be read or
 // written, 2 for bad usage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A DESIGN argument of the command line: the name of a built-in design or the path of a
 // .zndl file, loaded as the current design of a workspace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A troff manual page (man(7) macros) made from the command line's own help texts, so that the
 // installed page and `--help` never disagree.

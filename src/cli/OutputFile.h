@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a command's output file goes: a path, written whole or not at all, or standard output
 // when the name is "-", so that the tool can sit in a pipe.

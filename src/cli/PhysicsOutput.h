@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the physics commands share: the headless workspace set-up, the result fields in their
 // printing order, and Key=Value or JSON output.

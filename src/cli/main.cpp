@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cli.h"
 #include "Interrupt.h"
 #include "TemplatesCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window, which is also the first window the user sees. Any of its closing clicks
 // dismisses it; the main window decides whether that starts the design environment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Advisories window: a small always-on-top tool window with one red line per condition
 // that makes the car hard or impossible to build (or that made it skid). It shows what the

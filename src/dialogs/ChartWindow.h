@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tool window that shows one chart drawn by a chart painter, at whatever size the user gives
 // the window, or a short text when there is nothing to chart. "Save Chart..." writes the chart

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Class results": the standings of every design in a folder (see app/ClassStandings.h) in a
 // table the user sorts by any column. Double-clicking a design asks for it to be opened; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that reacts to a press: the help captions of the result fields and the links of the
 // start-up window.

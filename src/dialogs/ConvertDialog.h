@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Convert to 4.1 file format": explains the conversion of an older design file and starts it.
 

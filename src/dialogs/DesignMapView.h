@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design map of a sweep in a widget: the chart painter fills the widget, a tooltip tells the
 // values of the cell under the mouse, and a click on a cell that ran reports its combination.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help pages the program opens in the user's browser. The help site is the folder of HTML
 // pages shipped with the program; a site path such as "/help/h-totalmass.html" is a file below

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "How heavy?": asks for the mass of a weight the user has just placed on the sheet. OK only
 // closes the dialog once the weight is in the design; a refused or homeless weight keeps it open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The material catalogue's dialogs: "Material Definitions" with one list per kind, and the four
 // define dialogs in which one material is typed. The rules live in model/MaterialEditing.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a window shows a modal dialog. The program runs the dialog's own event loop; a test puts
 // a function here that fills in the dialog and presses its buttons instead.

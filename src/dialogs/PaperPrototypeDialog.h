@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Paper Prototype": the Print Templates mode's window. The student picks what to print (the
 // design report, one inner or outer layer template, the wheel templates, or everything) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Power Designer: a tool window that sweeps spring width, spring length and drive wheel
 // diameter over a grid and shows the best time to 15 ft it found, and, when at most two of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Preferences dialog: element size, spring-to-case area ratio, friction force and chamber
 // shape. Its values are the current design's own settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printed items over a QPrinter: each item is its own print job at the printer's resolution,
 // so one inch of the sheet is one inch on paper.

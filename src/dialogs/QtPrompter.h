@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop program's answer to every question the core asks: Qt's standard dialogs, with the
 // texts and captions exactly as the core gives them.

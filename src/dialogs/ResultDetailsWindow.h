@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Results in Detail": every result of the design in one table, with the caption, value and
 // meaning the table of result fields gives, including those no panel of the window shows (case

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The binary .zndl design file: little-endian 4-byte Integers and length-prefixed Strings,
 // beginning with the version block ":::::VersionInformation:::::" and the version 3.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a design's items into the current design and catalogue, in file order, from either
 // layout. A fault stops the read with DesignFileError; what was read before it stays.

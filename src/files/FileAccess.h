@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing whole files so that nothing a student made is lost: a read is bounded, a
 // write goes to a temporary file beside the target that is flushed to the disk and checked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How reading and writing design files report trouble: one outcome value that names the file
 // and says what is wrong, never an exception across the layer boundary.

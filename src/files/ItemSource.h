@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design file's items (Integer, String, Real) as a reader consumes them, whether they come
 // from the binary layout or one per line from an older text file. One reader of the design's

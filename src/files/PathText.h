@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File names as the system hands them over: bytes, not always valid UTF-8. A byte that is not
 // part of a valid UTF-8 sequence travels inside a QString as the lone surrogate U+DC80 + byte,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ranges a design file's numbers must keep for the geometry to be computable at all. A
 // file is refused, naming the value, only for what no later step could handle: numbers beyond

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file that exists is replaced only with the user's word. The save dialogs of the window
 // leave the question to this one place, after the program has settled the name it will really

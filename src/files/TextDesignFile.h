@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Design files of earlier releases: one item per line, with the version block ("version 3") or
 // the still older layout without it. They are read, never written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The true outlines of the parts a car is cut from, for laser cutters and cutting plotters:
 // each layer as closed polygons (outline and case disc joined, cut at the sheet's bottom edge,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Connectivity facts: which part shapes of the screen regions miss each other. The advisories
 // read them; they are taken each time the part regions are rebuilt.

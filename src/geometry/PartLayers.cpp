@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layer regions (outline, case, holes) and the building of the whole part set.
 
 #include "PartRegions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Planar regions of every part of the car (layers with chamber and axle holes, spring case and
 // chamber, wheels, tread, spring, axles, registration marks) in four coordinate systems, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a sheet point or a length in points lands in each coordinate system the part regions are
 // built in. Positions are truncated toward zero after scaling; screen positions carry the

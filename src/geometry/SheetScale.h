@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scale state of the drawing sheet: how many screen pixels and printer dots one point covers,
 // and the conversions between stored sheet points and their screen, preview and printer copies.

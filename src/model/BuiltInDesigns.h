@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five designs that come with the program, rebuilt by code whenever they are selected.
 

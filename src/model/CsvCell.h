@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One cell of a CSV file that others open in a spreadsheet. A text that begins with "=", "+",
 // "-", "@", a tab or a carriage return would be taken for a formula there (a design named

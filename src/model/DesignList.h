@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The designs the user has open in this run: five built-ins, then new, opened and saved ones.
 // Only the current design lives in memory; a slot keeps its name, file path and two flags, and

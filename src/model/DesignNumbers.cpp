@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesignNumbers.h"
 
 #include "model/PartMaterials.h"

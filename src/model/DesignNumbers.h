@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design's texts a physics step reads as numbers: the part parameters, the friction
 // preference and the figures of the spring and tread the design uses. A refresh parses them

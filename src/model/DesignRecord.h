@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one design held open for editing. Part parameters are kept as the text that was typed
 // or read, never as numbers, so a design comes back from its file character for character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design side of the workspace: the current design, the design list and the material
 // catalogue. The file readers and writers and the material editing work on this much; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four kinds of material a car is built from. Per kind, entry 0 is the built-in material;
 // entries 1..100 are the user's. Every value stays the text that was typed or read, and

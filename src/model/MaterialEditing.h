@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the material define dialogs, without the dialogs: checking what was typed,
 // storing a new or edited entry, deleting one, and keeping the parts' material indices in range.

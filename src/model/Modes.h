@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modes of the main window. Their numbers are those the window's first release used (there
 // is no mode 2); nothing stores them, but they keep the order the modes are reached in.

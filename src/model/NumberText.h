@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between numbers and the text that the program shows, stores and reads back.
 // Every result field and every design parameter travels as this text, so the rules here decide

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The material of each part of the current design, with an out-of-range index (a catalogue
 // changed under the design) falling back to the built-in entry instead of reading past the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the core needs to ask or tell the user goes through this interface: the desktop
 // program answers with Qt dialogs, the command line and the tests with prepared answers.

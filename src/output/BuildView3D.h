@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 3D build view of the Build mode: the car drawn as a stack of flat parts, each swept back
 // along a slanted depth direction, one stage at a time, from the far wheels to the near axle

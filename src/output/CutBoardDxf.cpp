@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DXF board of a cut set, made in memory: dxflib's writer knows only a named file, and a
 // file in the temporary folder can be cut short without a word when that folder fills up. The
 // writer here keeps every group in a byte array instead, which the caller then writes as a

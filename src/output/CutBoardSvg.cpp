@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SVG board of a cut set, drawn through Qt's SVG generator at true size.
 
 #include "CutFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cut files for laser cutters and cutting plotters: one SVG or DXF file per board, at true
 // size, the cut paths on one layer (red hairlines) and the engraved labels on another (blue).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cut parts of a car laid out on boards of foam board, for a laser cutter or a cutting
 // plotter: every part of the chosen set with its engraved label (design name, part, layer

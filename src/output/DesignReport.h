@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-page design report: design parameters, materials, predicted performance and physical
 // details, all as the result fields and the catalogue hold them.

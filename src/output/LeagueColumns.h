@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every form of the class standings shares: the columns, a row's cells as the terminal,
 // the page and the PDF show them, and the titles of the heats. Names and files are shown with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class standings written out: a terminal table, CSV, a self-contained HTML page and a PDF
 // for printing. The page and the PDF carry the table, the distance-time chart of the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class standings as text: the terminal table, the heats and the CSV file.
 
 #include "LeagueColumns.h"

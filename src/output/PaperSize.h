@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The paper the templates and the report are printed on. Both A4 and US Letter hold every
 // printed item at full size; which one a run uses is the user's choice, and without one the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print jobs of the Paper Prototype window: the report, one inner or one outer layer
 // template, the wheel pages, or the entire set, printed at full size (one inch on the sheet is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layer templates: how many there are, their order and numbers, the on-screen preview of
 // one template, the preview's stepping state, and the labels printed on every template page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wheel templates: two wheels of each kind, full size, silver discs with the axle hole
 // white at the centre, laid out by diameter, one or two to a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The advisories the connectivity facts (geometry/OverlapFacts.h) and the run checks raise.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Build step: layer stack, body width, spring chamber and case, bottles, drive wheel
 // enlargement, axle heights. Silently corrects out-of-range wheel diameters and spring width

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // More designs than one race holds: heats of at most 16 cars, raced with the race's own rules
 // (its ticks, its places in the order of crossing, lower lane first within a tick) over the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The force rules between spring and road: propulsion at the drive wheels, how propulsion
 // moves load between the axles, the traction each axle can take and the skid rule. The drive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finite-element mass and balance: element grid over the drawn layers, body mass, lumped
 // parts, centroid, normal forces with the spring unwound and wound, traction.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the computation steps read and write, on top of the design: the result fields, the
 // sheet's scale and part regions, and each step's shared values. The steps, the painters and

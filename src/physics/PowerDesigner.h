@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Power Designer sweep: every combination of drive wheel diameter, spring length and
 // spring width on a grid is written into the current design and run through the Simulate

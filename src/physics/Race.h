@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The race: a replay, side by side, of the recorded runs of every simulated design in race
 // slots 0 to 15. Each tick advances every lane by 0.05 s of simulated time; cars that reach

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every result field once: its name, the caption beside it, its hint and unit, and where each
 // front end shows it. The window, the command line (text and JSON) and the design report walk

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results of the computation steps, as the text the program shows. Each step writes its
 // fields here and the next step parses them back, which is why the steps of a mode run in a

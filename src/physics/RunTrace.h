@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every step of the last run, as numbers, for the charts: the race traces keep only distance
 // and skid, 0.01 s apart and only up to 10 s, which is too little to show why a car is fast.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The part regions of the workspace, rebuilt from the design as built now, with the overlap
 // facts taken right after. RescaleDesign: outline copies from the stored points, then all parts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run of a car from standstill with a fully wound spring, in steps of 0.01 s, until the
 // spring has unwound, the car has come to rest for good (a step that starts and ends at rest,

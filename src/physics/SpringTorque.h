@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spring: how much torque the design's spring gives, how many revolutions it delivers
 // before it runs out, and its torque at any point of the unwinding. The material's test

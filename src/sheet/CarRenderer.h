@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints the car from the part regions in a fixed order and with fixed colours: on the screen
 // sheet, and with the printer flag on paper at full size. The regions must have been rebuilt for

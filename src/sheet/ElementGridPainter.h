@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the counted elements of the mass analysis over the car, in the order the grid walk
 // found them, so that a window can show the grid growing: each element is the top and right

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The empty sheet every mode's redraw starts from: background, grid, paper and ground, drawn
 // for the current scale. Painter code only, so the sheet can be drawn without a window.

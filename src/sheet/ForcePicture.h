@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The force picture of the Analyze and Simulate modes: the green normal-force bars under the
 // wheels, the blue propulsion and red traction bars at the wheels' contact points, their

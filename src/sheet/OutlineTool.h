@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outline drawing tool without widgets: turns presses, moves, releases and double-clicks on
 // the sheet into recorded points, and tells the caller which lines to draw. The window paints

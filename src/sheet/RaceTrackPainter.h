@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The race on the track: the bars each tick fills, the design names at the lanes' starts and
 // the result texts at the end. The track itself is the Race mode's empty sheet.

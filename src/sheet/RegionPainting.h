@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Filling, framing and hatching planar regions with a QPainter, as the car and the templates are
 // drawn: a frame of width w x h lies inside the region's edge, like a framed region on paper.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While a sheet tool is active every other tool, field, menu and button is disabled, and each
 // gets back exactly the enabled state it had before. The lock knows controls only through two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The weight and front-axle tools without widgets: what the "How heavy?" dialog accepts, where
 // a new weight goes, which weight a click removes, and where a click puts the front axle.

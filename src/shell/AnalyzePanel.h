@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Analyze mode's state panel: the masses, the spring's maximum torque and revolutions, and
 // the element size of the mass analysis.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Build mode's state panel and 3D view: the layer counts, body width and bottles needed,
 // the buttons that draw the car's layers one stage at a time (Rewind, Step, To end, Stop), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's chart windows: the charts of the current design's run (following the frame shown
 // while stepping through Simulate) and the race chart of every simulated design. Each is made

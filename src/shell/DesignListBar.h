@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design-list bar at the top left of the main window: the list of open designs and the
 // New, Open, Save, Remove, Rename and Materials buttons. The list operations themselves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Design mode's state panel: the sheet tool buttons, the drive buttons, and SetStatePanel
 // with the part box, each part's material list and size fields, and Apply. Material and drive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Design mode's line of live results: time to 15 ft, top speed, mass and the advisories of
 // the design as it stands, as Simulate will show them. While a newer state is being computed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the drawing sheet, the design-list bar, the mode buttons, one state panel per
 // mode and the menus. It is always in one mode; SwitchMode changes the panels and RefreshMode

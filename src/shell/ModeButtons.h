@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row of mode buttons (Design, Build, Analyze, Simulate, Race, Preview, Print) with their
 // help captions underneath. The button of the current mode stays down.

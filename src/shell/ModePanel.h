@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The strip above the sheet shows one state panel per mode. Switching modes leaves the old
 // mode's panel and enters the new one's; a panel with more to do than showing and hiding

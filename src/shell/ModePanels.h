@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The strip above the sheet with one state panel per mode, stacked; only the current mode's
 // panel is up. Each panel lives in its own file; this keeps them together by mode number.

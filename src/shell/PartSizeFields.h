@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The part size fields of the Design mode (spring width and length, axle and wheel diameters,
 // axle lengths). Only the fields of the selected part are shown, stacked in the top and bottom

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Preview Templates mode: its state panel (Rewind, Next and the template's caption) and
 // the template shown on the sheet.

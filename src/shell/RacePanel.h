@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Race mode's state panel: the race playback speed and the legend of the lane colours.
 

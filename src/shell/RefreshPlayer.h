@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays what a refresh recorded. A refresh computes to its end and returns; what the window
 // animates (the growing element grid, the frames of the entire cycle, the race's ticks, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read-only result fields of the mode panels. Each panel places its fields here by name; the
 // caption and its help page come from the result field table, and after every refresh the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet tools of the Design mode: drawing the outer and inner outlines, placing the front
 // axle, adding and removing weights, and (with no tool active) hovering over and clicking the

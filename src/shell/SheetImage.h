@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing sheet of the main window: a picture that shows the bitmap every mode draws on,
 // and passes the mouse on to whoever edits the design on it.

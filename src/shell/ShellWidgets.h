@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces every part of the main window builds with: the speed buttons with their hints,
 // the help-link captions and the panel colours.

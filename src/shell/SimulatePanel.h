@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Simulate mode's state panel: time to 15 feet, top speed and distance (with what the
 // distance was predicted to be when the run fell short of it), the running time, distance and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's dialogs (About, Preferences, Materials, Convert, Paper prototype) and the
 // glue between them and the window: each is made once and lives as long as the program; what

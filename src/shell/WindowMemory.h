@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program remembers between runs, in the platform's settings store: the design files
 // used last (newest first, at most ten) and the main window's size and place. The designs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the physics chain asks the window to do between its steps (WindowRefreshHooks, one per
 // refresh), and what the Analyze, Simulate and Race pictures keep between refreshes

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DesktopIdentity.h"
 #include "MainWindow.h"
 #include "dialogs/HelpLinks.h"
 #include "dialogs/QtPrompter.h"
@@ -72,7 +74,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     zindle::keepNumbersFreeOfLocale();
     // Lets the desktop match the window with the installed entry and icon.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(zindle::DesktopId));
+    zindle::presentToDesktop(QString::fromLatin1(zindle::DesktopId));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zindle::ProgramVersion));
     zindle::Workspace workspace;
     // The window's workers outlive it and every dialog it owns.

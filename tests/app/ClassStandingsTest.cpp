@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class standings: ranking rules, designs run side by side with the results of a one-by-one
 // run, and heats over more designs than one race holds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the current design: steps only for real changes, exact restores, the saved
 // state, and what a new design or an action in progress does to the history.
 

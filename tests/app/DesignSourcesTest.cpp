@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A class folder as students leave it: names that are not UTF-8, pipes and links among the
 // designs, folders nested past the system's path limit.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live results of the design as it stands: the same numbers as Simulate, computed on a copy
 // that leaves the workspace as it was, never a result of an older state, coalesced when changes
 // come fast, and a clean end when the scheduler goes in the middle of a computation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sweep spread over threads against the one-by-one sweep through the whole Simulate refresh:
 // every combination's time, the best fields, the count, the design left behind, STOP, and the
 // design map's cells against single Simulate runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh of every mode, and above all the Analyze, Simulate and Race refreshes on real designs: the order in which the window's
 // hooks are called, what each refresh leaves behind, and a design without a body.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export run: the samples and the charts of the current design's whole run, made without
 // touching the workspace the window shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart painters: round axes for odd ranges, traces that are empty or one sample long,
 // the 15 ft line and the skid shading where they belong (read back from the pixels), the race
 // chart's lanes, the design map's cells and colours, and the three file formats, SVG checked

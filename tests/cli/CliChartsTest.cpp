@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart options of simulate, race and sweep: the files they write, the names they refuse,
 // and that the usual result lines are still printed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zindle-cli templates with .svg and .dxf: boards, options that belong to PDFs only, bad sizes.
 
 #include "support/CliRunner.h"

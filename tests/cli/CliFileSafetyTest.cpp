@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line run as a separate program against real failures: a file-size limit makes
 // the kernel refuse writes (as a full disk does), /dev/full refuses standard output, /dev/zero
 // never ends. Nothing a student had may be lost, and no failure may pass for success.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design names written by someone who means harm: they must not forge lines of the text
 // output, become formulas in the CSV, or markup and scripts in the HTML page and SVG charts.
 // The files are checked by readers of their own: Python's csv module and ElementTree, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zindle-cli league: the ranking of a class folder against the individual simulate runs, the
 // same output on one thread and on several, heats against the race command, and the CSV, HTML
 // and PDF files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line under a comma-decimal locale: every text it prints and every file it writes
 // is the C locale's, byte for byte. The real program runs here, as a student's shell starts it,
 // once with LC_ALL=C and once with the German locale the build made.

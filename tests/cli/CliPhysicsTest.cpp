@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zindle-cli analyze, simulate, race and sweep: output layout, exit statuses, JSON and the
 // built-in designs end to end.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded mutations of every built-in design's file, each shown and simulated as `zindle-cli show`
 // and `simulate` would: no crash, no sanitizer report, no runaway memory, no input that runs
 // for ages. Under the sanitizer build the limits below make AddressSanitizer itself stop a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page is made from the help texts at build time; a help text that troff misreads
 // (a line starting with a dot, a backslash, a dash) would silently lose words from the page.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Class results window: the standings of a folder ranked on a worker while the window goes
 // on, in a table sorted by any column, Stop, and a double-click that asks for the design to be
 // opened, and the export of the pages the command line writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Paper Prototype" window: its options, what each prints (into a PDF sink instead of the
 // print dialog and printer), the simulation before printing, a cancelled print dialog, and the
 // QPrinter sink writing a PDF file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Power Designer window: its fields, the order of its refusals, the one-by-one sweep through
 // the window's Simulate refresh ("Show every combination"), STOP, and what ends that sweep when
 // the window moves on. The sweep on a worker thread is in PowerDesignerThreadTest.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Power Designer's sweep on a worker thread: the same results as the one-by-one sweep, STOP,
 // a second GO, the design map's cells and clicks, a design changed meanwhile, and closing the
 // dialog or the window while it runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged files: truncated at every byte, bytes flipped at random. Reading must refuse them
 // cleanly (or read something harmless), never crash or read outside the data. Run under the
 // sanitizer preset these also prove the reader never touches memory it should not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that belong together are replaced together or not at all, and leftovers of an earlier
 // output go without taking anything else along.
 

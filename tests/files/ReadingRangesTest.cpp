@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a design file may hold: values no geometry could handle are refused with the value
 // named, in the binary and the text layouts alike; everything else is read as it stands.
 

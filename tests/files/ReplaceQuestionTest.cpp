@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question before a file that exists is replaced: asked about the name really written, No
 // goes back to the dialog, Cancel writes nothing, and a new name asks nothing (Yes: the
 // window's Save test).

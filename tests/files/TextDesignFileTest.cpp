@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/DesignFile.h"
 #include "files/TextDesignFile.h"
 #include "support/QtPrinters.h"

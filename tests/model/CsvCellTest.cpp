@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV cells that a spreadsheet opens: formulas defused, numbers left as numbers.
 
 #include "model/CsvCell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Workspace.h"
 #include "output/BuildView3D.h"
 #include "physics/BuildGeometry.h"

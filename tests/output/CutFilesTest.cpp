@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut files read back by programs that share nothing with the writers: ezdxf for DXF and
 // librsvg (rsvg-convert) for SVG, driven by check_cut_files.py, which measures what they read.
 

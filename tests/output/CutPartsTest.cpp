@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut outlines against the regions the printed templates are drawn from, and the nesting.
 
 #include "app/Workspace.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a cut file back with an independent reader and measures it.
 
   check_cut_files.py dxf FILE --board W H [--wheel D HOLE] [--extent W H] [--png OUT]

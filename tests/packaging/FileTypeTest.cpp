@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's file type for designs, read the way a Qt desktop reads it: a saved design is
 // recognised by its leading bytes whatever its name, and by its extension when it cannot be read.
 
@@ -46,7 +47,7 @@ TEST(DesignFileType, RecognisedByContentAndByName)
     ASSERT_TRUE(useOnlyOurFileType(data));
     QMimeDatabase mime;
     ASSERT_TRUE(mime.mimeTypeForName(DesignType).isValid()) << "the type definition was not read";
-    EXPECT_EQ(mime.mimeTypeForName(DesignType).iconName(), QStringLiteral("org.zindle.Zindle"));
+    EXPECT_EQ(mime.mimeTypeForName(DesignType).iconName(), QStringLiteral("org.zindle.zindle"));
 
     // Every built-in design, saved, starts with the bytes the type looks for.
     for (int slot = 0; slot < 5; ++slot)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runs of the built-in designs, frame by frame and sample by sample, against a record of
 // what they gave before the rules for cars that come to rest existed. None of these cars ever
 // stops, so every field, trace sample, frame and race lane must come out character for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
 #include "app/Workspace.h"

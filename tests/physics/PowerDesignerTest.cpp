@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Power Designer sweep with a stand-in for the Simulate refresh: field validation, the
 // values each loop visits, the best-result fields, STOP and the design left behind.
 

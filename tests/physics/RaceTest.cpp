@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The race replay over recorded traces: result texts, places within one tick, runs that end
 // short or last past the recorded ten seconds, and the colours of the bars.
 

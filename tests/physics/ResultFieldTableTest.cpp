@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result field table: every result has one row, rows name their field, and the design's
 // numbers a step reads are the texts as every step has always read them.
 

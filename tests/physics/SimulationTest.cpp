@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run of one car, from hand-filled results of the earlier steps: the texts it writes, the
 // traces it records, the frames it shows and its behaviour with numbers that would divide by
 // zero.

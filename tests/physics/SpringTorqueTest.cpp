@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spring model and the force rules: torque scaling, the revolutions formula and its
 // guards, the stretched torque curve, axle loads, traction and the skid rule.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Designs a student can make (or a file can hold) that the formulas cannot run: each gets its
 // advisory and no result that pretends to mean something, and nothing absurd reaches any field,
 // trace or label for any design, however odd.

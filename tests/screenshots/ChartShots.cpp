@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the run charts while stepping through Simulate and of the race chart of the five
 // built-in designs, next to the window that drives them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the views a student meets in the first hour, at the window sizes the classroom
 // machines have: the wide screen, 1024x600 and 800x600. Looked at by eye; they assert nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the Design mode's live results after a change: the spring made longer with
 // Apply, at a usual size and at the smallest window, and the line while it is updating.
 

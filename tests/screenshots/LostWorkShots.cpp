@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of what guards a student's work: the question before Save replaces a file, and the
 // Power Designer's map of small drive wheels the build enlarged (each such cell marked, with
 // the size the car had), then the same map greyed once another design is in. Each at the

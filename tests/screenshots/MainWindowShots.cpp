@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes pictures of the main window in each mode and of every dialog into the build folder
 // (screenshots/), so their look can be checked by eye after a change. Not a test: they assert
 // nothing about the look, so scripts/screenshots.sh runs them, not ctest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the Power Designer: in the middle of a sweep (its progress bar), and after the
 // 50 x 50 sweep of the Default Design over drive wheel diameter and spring length with its
 // design map, beside the window showing Simulate for the combination it holds. Run by

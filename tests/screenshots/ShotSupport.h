@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the picture programs save a widget: events processed first, so that what a step
 // queued is drawn, and a hidden dialog laid out at its own size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the Analyze, Simulate and Race views, the Advisories window and the Power
 // Designer, written into the build folder (screenshots/) to be checked by eye; run by
 // scripts/screenshots.sh, not by ctest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "physics/BuildGeometry.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painters of the physics views: the element grid in batches, the force bars' geometry and
 // the race bars and texts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Build mode's 3D picture driven through its buttons (Rewind, Step, To end, Stop, Picture
 // Size) and the Preview Templates mode's stepping, on a started main window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run charts and race chart windows: what they show follows the window's run and race (the
 // frame shown while stepping is the one marked), they never show a run of another or an older
 // design, and "Save Chart..." writes what they show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a design from the class results: the window asks about unsaved changes first, as
 // Open does, and then shows the design.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo in the window, driven by real mouse and key events on the sheet and the
 // controls; Escape, the tools' hints and the hover text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export run from the window: the chosen file is written, the window's Simulate state is
 // left as it was, and a name the export cannot write says why.
 

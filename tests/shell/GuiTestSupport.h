@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window and dialog tests share: one QApplication on the offscreen platform, a started
 // main window with a scripted prompter, and a temporary folder for design files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Design mode's live results in the window: they follow every kind of change (Apply, a
 // material chosen, a shape cleared, undo), say when they are updating, give the numbers Simulate
 // then shows, change nothing the modes show, rest outside Design mode, and let the window go in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing of a student's work is lost through the window: a Save over another file asks first,
 // and an Open that fails (a file cut short, a file of another program) leaves the design in
 // memory as it was, through the Open button and a dropped file alike; a design of an earlier

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compute, then play: with the window's player at its real pace, what a student does while a
 // picture plays (GO, Preferences, a resize) starts its own refresh after the one that recorded
 // the picture, never inside it; the pictures' ends and the numbers shown stay one design's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's own options answer at once and need no display: desktops and package
 // tools run `zindle --version` where no window can open.
 

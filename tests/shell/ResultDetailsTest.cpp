@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Results in Detail": every result field with its value as the last refresh left it, kept up
 // to date while open, and each caption with a help page opening it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Design mode's sheet tools driven through the sheet's mouse events, as a user would:
 // outlines, the front axle, weights, the drive buttons, part hovering and the size fields.
 

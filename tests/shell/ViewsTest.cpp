@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Analyze, Simulate and Race pictures and their controls: the element size slider, the
 // dynamic panel's buttons, the Advisories window, the race replay and what stops running work.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window keeps between runs and how files reach it: the recent files, the window's
 // place, files dropped on it or named to it, and the title with the design's name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A class's hand-in folder: design files made from the built-in designs with other springs and
 // wheels, so that some cars reach 15 ft and some do not.

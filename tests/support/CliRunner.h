@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs zindle-cli in-process and keeps what it printed, for the command-line tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every test program: a Qt application object first (painting text and widgets need
 // one), then GoogleTest. The offscreen platform keeps the tests independent of a display.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A built-in design with something in every block of its file: a user material of every kind,
 // the inner body made of one, and two weights (one negative).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A prompter for tests: records every message and question (text and caption) and replays
 // prepared answers in order. A question without a prepared answer fails the test.

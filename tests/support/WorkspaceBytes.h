@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a workspace holds that the modes rely on, as bytes: the design and its materials as a
 // file holds them, every result field, Simulate's frame and buttons, the design list's flags and
