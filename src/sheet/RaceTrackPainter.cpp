@@ -4,6 +4,7 @@
 #include "model/NumberText.h"
 
 #include <QFont>
+#include <QRegion>
 #include <algorithm>
 
 namespace zindle {
@@ -51,10 +52,17 @@ void PaintRaceBars(QPainter &painter, const std::vector<RaceBar> &bars)
 }
 
 void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const DesignList &list,
-                    const RaceGeometry &geometry)
+                    const RaceGeometry &geometry, bool firstTick)
 {
     painter.save();
     setRaceFont(painter, geometry);
+    if (!firstTick) {
+        QRegion painted;
+        for (const RaceBar &bar : bars)
+            if (bar.right > bar.left && bar.bottom > bar.top)
+                painted += QRect(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
+        painter.setClipRegion(painted);
+    }
     const double p = geometry.footWidth;
     int last = -1;
     for (const RaceBar &bar : bars) {

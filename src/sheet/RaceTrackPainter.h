@@ -20,9 +20,11 @@ QColor raceBrushColor(RaceBrush brush);
 int raceTextSize(const RaceGeometry &geometry);
 
 void PaintRaceBars(QPainter &painter, const std::vector<RaceBar> &bars);
-// The names of the lanes that were drawn in this tick, as the design list shows them.
+// The names of the lanes that were drawn in this tick, as the design list shows them. After the
+// first tick a name is drawn only where this tick's bars covered it: smoothed text drawn again
+// over itself grows darker and blurred at every tick.
 void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const DesignList &list,
-                    const RaceGeometry &geometry);
+                    const RaceGeometry &geometry, bool firstTick);
 void PaintRaceResults(QPainter &painter, const RaceState &race, const DesignList &list,
                       const RaceGeometry &geometry);
 

@@ -367,10 +367,11 @@ void WindowRefreshHooks::runRace(Workspace &workspace)
     views_.raceRunning_ = true;
     player_.add({[&window = window_, &views = views_, &workspace, ticks, next, geometry] {
                      if (*next < ticks->size()) {
+                         const bool firstTick = *next == 0;
                          const std::vector<RaceBar> &bars = (*ticks)[(*next)++];
                          QPainter painter(&window.image_->canvas());
                          PaintRaceBars(painter, bars);
-                         PaintLaneNames(painter, bars, workspace.list, geometry);
+                         PaintLaneNames(painter, bars, workspace.list, geometry, firstTick);
                      }
                      window.image_->update();
                      return *next < ticks->size();

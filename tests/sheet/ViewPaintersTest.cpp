@@ -130,3 +130,24 @@ TEST(RaceTrackPainter, ColoursAndTextSize)
     EXPECT_EQ(image.pixelColor(19, 14), QColor(255, 0, 255));
     EXPECT_EQ(image.pixelColor(20, 14), QColor(Qt::white)); // right edge exclusive
 }
+
+TEST(RaceTrackPainter, LaneNamesAreDrawnOnceOverEachBackground)
+{
+    DesignList list;
+    list.entries.resize(1);
+    list.items = {QStringLiteral("Blue Comet")};
+    const RaceGeometry geometry{50.0f, 60.0f};
+    QImage image(400, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const RaceBar start{0, 0, 40, 60, 70, RaceBrush::OtherDesign};
+    PaintRaceBars(painter, {start});
+    PaintLaneNames(painter, {start}, list, geometry, true);
+    const QImage afterFirst = image.copy();
+    // A later tick's bar far from the name leaves the name's pixels as they were.
+    const RaceBar later{0, 300, 40, 320, 70, RaceBrush::OtherDesign};
+    PaintRaceBars(painter, {later});
+    PaintLaneNames(painter, {later}, list, geometry, false);
+    painter.end();
+    EXPECT_EQ(image.copy(0, 0, 300, 80), afterFirst.copy(0, 0, 300, 80));
+}

@@ -509,7 +509,7 @@ TEST(RaceView, LanesCarryTheNamesTheDesignListShows)
         QImage picture(w.image()->canvas().size(), QImage::Format_RGB32);
         picture.fill(Qt::white);
         QPainter painter(&picture);
-        PaintLaneNames(painter, bars, list, geometry);
+        PaintLaneNames(painter, bars, list, geometry, true);
         return picture;
     };
     DesignList stored = ws.list;
