@@ -158,11 +158,16 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
     // A new run forgets the skid warning of the last one until the advisories are evaluated again.
     workspace.advisories.SkidAdvisoryLabel.visible = false;
     hooks.simulationStarting(workspace);
+    std::vector<SimulationFrame> &recorded = workspace.simulation.recordedFrames;
+    recorded.clear();
     if (workspace.checks.cannotRun())
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces, currentMode,
                               &workspace.run};
+    const bool stepping = currentMode == SheetMode::Simulate && frame >= 1 && frame < FrameEntireCycle;
+    if (stepping)
+        context.frames = &recorded;
     SimulationFrameHook onFrame;
     if (hooks.wantsSimulationFrames())
         onFrame = [&](const SimulationFrame &shown) { hooks.showSimulationFrame(workspace, shown); };
@@ -313,6 +318,13 @@ void StepSimulation(Workspace &workspace, RefreshHooks &hooks)
     SimulationState &state = workspace.simulation;
     state.SimulateStep += 1;
     state.RewindEnabled = true;
+    // The refresh recorded every frame of the run: the next one is shown, not computed again.
+    if (ShowRecordedFrame(state, workspace.forces)) {
+        hooks.simulationStarting(workspace);
+        if (hooks.wantsSimulationFrames())
+            hooks.showSimulationFrame(workspace, state.shownFrame);
+        return;
+    }
     // Only the run is repeated: the car, its mass and its torque are those of the last refresh.
     const DesignNumbers numbers = ParseDesignNumbers(workspace.design, workspace.catalogue);
     RunRevolutionsStep(workspace, numbers);

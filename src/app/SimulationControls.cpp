@@ -30,6 +30,24 @@ void RecordNoRun(SimulationState &state, int frame)
     state.shownFrame.final = true;
 }
 
+bool ShowRecordedFrame(SimulationState &state, ForcePictureState &forces)
+{
+    const int step = state.SimulateStep;
+    if (step < 1 || static_cast<size_t>(step) > state.recordedFrames.size())
+        return false;
+    const SimulationFrame &frame = state.recordedFrames[static_cast<size_t>(step - 1)];
+    state.frameShown = true;
+    state.shownFrame = frame;
+    if (frame.final) {
+        forces.NormalForceOtherAtRest = frame.loadOther;
+        forces.NormalForceDriveAtRest = frame.loadDrive;
+        state.StepEnabled = false;
+        state.ToEndEnabled = false;
+        state.RewindEnabled = true;
+    }
+    return true;
+}
+
 void ResetSimulationButtons(SimulationState &state)
 {
     state.StepEnabled = state.ToEndEnabled = true;

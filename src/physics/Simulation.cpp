@@ -104,6 +104,9 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     RunTrace *run = context.run;
     if (run)
         run->clear();
+    std::vector<SimulationFrame> *recorded = context.frames;
+    if (recorded)
+        recorded->clear();
 
     const RunInputs in = readInputs(context);
     Balance balance = context.balance;
@@ -201,7 +204,8 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         // A run that ends at rest ends its frame too, as one whose spring ran out does.
         if (stepCounter >= StepsPerFrame || spent || atRest) {
             stepCounter = 0;
-            if ((frameCounter == frame || frame == FrameEntireCycle) && inSimulateMode) {
+            const bool requested = frameCounter == frame || frame == FrameEntireCycle;
+            if ((requested || recorded) && inSimulateMode) {
                 SimulationFrame shown;
                 shown.frame = frameCounter;
                 shown.timeIndex = timeIndex;
@@ -221,11 +225,15 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
                 shown.revsRight = revsRight;
                 // Labels cost a formatting each; the entire-cycle view without a window to
                 // show them only needs the last one (the end picture writes its own).
-                if (onFrame || frame != FrameEntireCycle)
+                if (onFrame || frame != FrameEntireCycle || recorded)
                     fillLabels(shown, in, distance, revsLeft, revsRight);
-                if (onFrame)
-                    onFrame(shown);
-                out.shownFrame = std::move(shown);
+                if (recorded)
+                    recorded->push_back(shown);
+                if (requested) {
+                    if (onFrame)
+                        onFrame(shown);
+                    out.shownFrame = std::move(shown);
+                }
             }
             ++frameCounter;
         }
@@ -245,10 +253,12 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     out.frameCount = frameCounter - 1;
 
     out.framesEnded = frame == FrameEntireCycle || frame == frameCounter;
-    if (out.framesEnded && inSimulateMode) {
+    if ((out.framesEnded || recorded) && inSimulateMode) {
         const AxleLoad atRest = AxleLoads(context.design.Drive, balance, 0.0f);
-        forces.NormalForceOtherAtRest = atRest.other;
-        forces.NormalForceDriveAtRest = atRest.drive;
+        if (out.framesEnded) {
+            forces.NormalForceOtherAtRest = atRest.other;
+            forces.NormalForceDriveAtRest = atRest.drive;
+        }
         SimulationFrame last;
         last.final = true;
         last.timeIndex = timeIndex;
@@ -265,9 +275,13 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         last.revsLeft = revsLeft;
         last.revsRight = revsRight;
         fillLabels(last, in, distance, revsLeft, revsRight);
-        if (onFrame)
-            onFrame(last);
-        out.shownFrame = std::move(last);
+        if (recorded)
+            recorded->push_back(last);
+        if (out.framesEnded) {
+            if (onFrame)
+                onFrame(last);
+            out.shownFrame = std::move(last);
+        }
     }
 
     if (out.timeToCourseEnd != NotYetAtCourseEnd)

@@ -78,6 +78,9 @@ struct SimulationContext {
     ForcePictureState &forces;
     SheetMode currentMode = SheetMode::Simulate; // the window's mode; frames are shown only in Simulate mode
     RunTrace *run = nullptr; // when set, receives every step of the run
+    // When set (Simulate mode only), receives every frame the run could show, the end-of-run
+    // picture last, so that stepping on shows them without running again.
+    std::vector<SimulationFrame> *frames = nullptr;
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle

@@ -167,6 +167,36 @@ TEST(RefreshChain, TheDynamicPanelsButtons)
     EXPECT_FALSE(workspace.simulation.ToEndEnabled);
 }
 
+TEST(RefreshChain, StepShowsTheRecordedFramesWithoutRunningAgain)
+{
+    Workspace stepped;
+    load(stepped, 0);
+    EnterSimulateMode(stepped);
+    RefreshHooks none;
+    RewindSimulation(stepped, none);
+    Workspace rerun = stepped;
+    // A run would write its results again; the recorded frames leave them as they are.
+    stepped.results.TimeEF = QStringLiteral("kept");
+    int steps = 0;
+    while (stepped.simulation.StepEnabled && steps < 10000) {
+        StepSimulation(stepped, none);
+        ++steps;
+        rerun.simulation.SimulateStep = stepped.simulation.SimulateStep;
+        RunWorkspaceSimulation(rerun, rerun.simulation.SimulateStep, SheetMode::Simulate, none);
+        const SimulationFrame &a = stepped.simulation.shownFrame, &b = rerun.simulation.shownFrame;
+        ASSERT_EQ(a.timeIndex, b.timeIndex) << steps;
+        ASSERT_EQ(a.final, b.final) << steps;
+        ASSERT_EQ(a.DynamicDistanceLabel, b.DynamicDistanceLabel) << steps;
+        ASSERT_EQ(a.DynamicRevsLeftLabel, b.DynamicRevsLeftLabel) << steps;
+        ASSERT_EQ(stepped.simulation.StepEnabled, rerun.simulation.StepEnabled) << steps;
+    }
+    EXPECT_EQ(steps, 68);
+    EXPECT_TRUE(stepped.simulation.shownFrame.final);
+    EXPECT_FALSE(stepped.simulation.ToEndEnabled);
+    EXPECT_EQ(stepped.forces.NormalForceDriveAtRest, rerun.forces.NormalForceDriveAtRest);
+    EXPECT_EQ(stepped.results.TimeEF, QStringLiteral("kept"));
+}
+
 TEST(RefreshChain, SheetModesPaintOverBuiltRegionsAndLeaveTheAdvisoriesOfTheCarAsItIs)
 {
     Workspace workspace;
