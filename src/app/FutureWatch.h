@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A worker's result awaited on the window's thread: the one hand-off back from the worker pool.
 //

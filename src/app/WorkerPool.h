@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's worker threads: the live results, the sweeps and the class standings all run
 // their work here. The application makes one pool and hands it down by reference (the window

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaperPrototypeDialog.h"
 
+#include <QHideEvent>
+
 #include "PrinterPageSink.h"
 #include "files/FileErrors.h"
 #include "files/ReplaceQuestion.h"
@@ -77,6 +79,14 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
 }
 
 PaperPrototypeDialog::~PaperPrototypeDialog() = default;
+
+void PaperPrototypeDialog::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // A hide the system makes (the main window minimised) is not the student closing it.
+    if (!event->spontaneous() && afterClose)
+        afterClose();
+}
 
 PrintJobKind PaperPrototypeDialog::selectedJob() const
 {

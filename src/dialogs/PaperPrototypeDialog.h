@@ -45,6 +45,9 @@ public:
     std::function<void()> enterSimulate;
     // The Design mode update after a job.
     std::function<void()> afterPrint;
+    // The window was closed (Cancel, its close button or Escape): Print Templates has nothing
+    // more to show.
+    std::function<void()> afterClose;
 
     // Lives between jobs: the number on the next layer template.
     PrintState printState;
@@ -52,6 +55,9 @@ public:
     // The board size the export offers (the last one given).
     QString boardText = QStringLiteral("20x30");
     int jobsRun() const { return jobsRun_; }
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private:
     std::unique_ptr<PageSink> openSystemPrinter(QWidget *parent);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A class's standings: one row per design run over the course, and the order they finish in.
 // Ranking: cars that reach 15 ft by their time, ties by the higher peak speed, then by name (then

@@ -440,6 +440,15 @@ void MainWindow::VPPrint()
     dialog->raise();
 }
 
+bool MainWindow::leavePrintTemplates()
+{
+    if (currentMode_ != SheetMode::Print || closing_)
+        return false;
+    SwitchMode(SheetMode::Print, SheetMode::Design);
+    RefreshMode(0, 0, SheetMode::Design);
+    return true;
+}
+
 void MainWindow::WindowResized()
 {
     if (!started_ || closing_ || QCoreApplication::closingDown())

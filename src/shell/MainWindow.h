@@ -89,6 +89,8 @@ public:
     void VPRace();
     void VPPreview();
     void VPPrint();
+    // From Print Templates back to Design, refreshed; false (nothing done) in any other mode.
+    bool leavePrintTemplates();
     // Recomputes the scale from the window's size and redraws, as a resize does.
     void WindowResized();
 

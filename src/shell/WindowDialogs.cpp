@@ -29,6 +29,7 @@ WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
     paperPrototype_ = new PaperPrototypeDialog(workspace, prompter, &window);
     paperPrototype_->enterSimulate = [&window] { window.VPDynamic(); };
     paperPrototype_->afterPrint = [&window] { window.RefreshMode(0, 0, SheetMode::Design); };
+    paperPrototype_->afterClose = [&window] { window.leavePrintTemplates(); };
     preferences_ = new PreferencesDialog(workspace, prompter, &window);
     preferences_->validateParameters = [&workspace, &prompter](const QString &caseRatio, const QString &friction) {
         ParameterTexts texts;
@@ -77,8 +78,11 @@ void WindowDialogs::ShowPreferences()
     DesignEdit edit = window_.history().begin();
     preferences_->LoadFromDesign();
     window_.runModalDialog(*preferences_);
-    if (preferences_->closedByOK())
-        window_.RefreshMode(0, 0, window_.CurrentMode());
+    if (preferences_->closedByOK()) {
+        // Print Templates has no picture of its own to update: the new settings show in Design.
+        if (!window_.leavePrintTemplates())
+            window_.RefreshMode(0, 0, window_.CurrentMode());
+    }
     edit.commit(QStringLiteral("Change preferences"));
 }
 

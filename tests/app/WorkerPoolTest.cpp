@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's workers: a task never waits behind another (so one that hands out tasks and
 // waits for them cannot block the pool), the pool's end waits for everything handed out, and
 // what a task threw reaches whoever waits for it.

@@ -15,6 +15,7 @@
 #include "shell/SheetImage.h"
 
 #include <QDir>
+#include <QTest>
 #include <QFile>
 #include <QGroupBox>
 #include <QPrinter>
@@ -97,9 +98,15 @@ TEST(PaperPrototype, OptionsCaptionsAndDefault)
     s.w().VPPrint();
     EXPECT_TRUE(d->isVisible());
     EXPECT_FALSE(d->isModal());
-    d->findChild<QPushButton *>(QStringLiteral("PPCancelBtn"))->click();
+    QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("PPCancelBtn")), Qt::LeftButton);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(s.dialogsShown, 0);
+    // Closing the window leaves Print Templates, which has nothing to show, for Design.
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
+    EXPECT_EQ(refreshLog(s.w()).back(), SheetMode::Design);
+    s.w().VPPrint();
+    QTest::keyClick(d, Qt::Key_Escape);
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
 }
 
 TEST(PaperPrototype, EachOptionPrintsItsItems)

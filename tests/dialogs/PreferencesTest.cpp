@@ -70,6 +70,12 @@ TEST(Preferences, AcceptedValuesTakeEffectAtTheRefreshThatOkRuns)
     EXPECT_FALSE(s.workspace.list.current().DesignSaved);
     // A spring that fills 99 percent of its chamber needs a much smaller chamber.
     EXPECT_LT(s.workspace.results.CaseIDEF.toFloat(), caseBefore.toFloat());
+
+    // Print Templates has no picture to refresh: OK there shows the new settings in Design.
+    s.w().VPPrint();
+    withPreferences(s, [](PreferencesDialog &p) { EXPECT_TRUE(p.PrefOKBtnClick()); });
+    EXPECT_EQ(s.w().CurrentMode(), SheetMode::Design);
+    EXPECT_EQ(refreshLog(s.w()).back(), SheetMode::Design);
 }
 
 TEST(Preferences, LeavingAFieldWithLettersRestoresTheDesignsText)
