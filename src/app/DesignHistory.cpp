@@ -85,15 +85,38 @@ private:
     bool pushed_ = true;
 };
 
+namespace {
+
+DesignSlot *currentSlot(DesignState &state)
+{
+    DesignList &list = state.list;
+    if (list.CurrentDesign < 0 || list.CurrentDesign >= list.DesignCount())
+        return nullptr;
+    return &list.current();
+}
+
+} // namespace
+
 DesignEdit::DesignEdit(DesignHistory *history, DesignSnapshot before, unsigned generation)
     : history_(history), before_(std::move(before)), generation_(generation)
 {
+    if (const DesignSlot *slot = currentSlot(history->state_)) {
+        savedBefore_ = slot->DesignSaved;
+        simulatedBefore_ = slot->DesignSimulated;
+    }
 }
 
 DesignEdit::DesignEdit(DesignEdit &&other) noexcept
-    : history_(other.history_), before_(std::move(other.before_)), generation_(other.generation_)
+    : history_(other.history_), before_(std::move(other.before_)), generation_(other.generation_),
+      savedBefore_(other.savedBefore_), simulatedBefore_(other.simulatedBefore_)
 {
     other.history_ = nullptr;
+}
+
+void DesignEdit::giveBackMarksIfUnchanged()
+{
+    if (generation_ == history_->generation_ && sameDesign(before_, takeSnapshot(history_->state_)))
+        history_->giveBackMarks(savedBefore_, simulatedBefore_);
 }
 
 DesignEdit::~DesignEdit()
@@ -101,6 +124,7 @@ DesignEdit::~DesignEdit()
     if (!history_)
         return;
     --history_->openEdits_;
+    giveBackMarksIfUnchanged();
     history_->notify();
 }
 
@@ -118,6 +142,11 @@ bool DesignEdit::commit(const QString &name, StepKind kind)
         if (!sameDesign(before_, after)) {
             history->stack_.push(new SnapshotStep(*history, name, std::move(before_), std::move(after), kind));
             pushed = true;
+            // A step away from the file is a change, whether or not the action marked it.
+            if (DesignSlot *slot = currentSlot(history->state_))
+                slot->DesignSaved = false;
+        } else {
+            history->giveBackMarks(savedBefore_, simulatedBefore_);
         }
     }
     history->notify();
@@ -142,6 +171,35 @@ DesignEdit DesignHistory::begin()
     ++openEdits_;
     notify();
     return DesignEdit(this, takeSnapshot(state_), generation_);
+}
+
+TentativeMark DesignHistory::markChangedTentatively()
+{
+    TentativeMark mark{takeSnapshot(state_), false, false, generation_};
+    if (const DesignSlot *slot = currentSlot(state_)) {
+        mark.saved = slot->DesignSaved;
+        mark.simulated = slot->DesignSimulated;
+    }
+    state_.MarkDesignChanged();
+    notify();
+    return mark;
+}
+
+void DesignHistory::settle(const TentativeMark &mark)
+{
+    if (mark.generation == generation_ && sameDesign(mark.before, takeSnapshot(state_)))
+        giveBackMarks(mark.saved, mark.simulated);
+    notify();
+}
+
+void DesignHistory::giveBackMarks(bool saved, bool simulated)
+{
+    DesignSlot *slot = currentSlot(state_);
+    if (!slot)
+        return;
+    slot->DesignSaved = saved;
+    // A run made meanwhile of the same design counts.
+    slot->DesignSimulated = slot->DesignSimulated || simulated;
 }
 
 void DesignHistory::put(const DesignSnapshot &snapshot)

@@ -35,6 +35,15 @@ QString sizeStepName(const std::vector<QString DesignRecord::*> &taken);
 
 class DesignHistory;
 
+// The marks of the current design (saved, simulated) as an action found them when it began to
+// mark the design changed ahead of any change (a sheet tool chosen): if the action ends with the
+// design as it was, they are given back.
+struct TentativeMark {
+    DesignSnapshot before;
+    bool saved = false, simulated = false;
+    unsigned generation = 0;
+};
+
 // How a step joins the one before it. A size typed and left goes into the design at once but
 // recomputes nothing; the Apply that follows is the same user action, so the two make one step.
 enum class StepKind { Plain, SizeTyped, SizeApplied };
@@ -54,9 +63,12 @@ public:
 private:
     friend class DesignHistory;
     DesignEdit(DesignHistory *history, DesignSnapshot before, unsigned generation);
+    // An action that marked the design changed and changed nothing leaves the marks as it found them.
+    void giveBackMarksIfUnchanged();
     DesignHistory *history_;
     DesignSnapshot before_;
     unsigned generation_;
+    bool savedBefore_ = false, simulatedBefore_ = false;
 };
 
 class DesignHistory {
@@ -92,6 +104,12 @@ public:
     // The design differs from its file in a way no step can undo (a rename): no step is clean.
     void forgetSavedState() { stack_.resetClean(); }
     bool atSavedState() const { return stack_.isClean(); }
+
+    // Marks the design changed now, for an action that may end without changing it.
+    TentativeMark markChangedTentatively();
+    // The action has ended: a design still as it was gets its marks back (a design read
+    // meanwhile keeps its own).
+    void settle(const TentativeMark &mark);
     bool editOpen() const { return openEdits_ > 0; }
 
     // Runs after an undo or redo has put a design back; the window shows it there.
@@ -105,6 +123,7 @@ private:
     void put(const DesignSnapshot &snapshot);
     void afterMove();
     void notify();
+    void giveBackMarks(bool saved, bool simulated);
 
     DesignState &state_;
     QUndoStack stack_;

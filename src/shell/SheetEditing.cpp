@@ -172,8 +172,23 @@ void SheetEditing::designRefresh()
     window_.RefreshMode(0, 0, SheetMode::Design);
 }
 
+void SheetEditing::markChangedByTool()
+{
+    toolMark_ = window_.history().markChangedTentatively();
+}
+
+void SheetEditing::settleToolMark()
+{
+    if (!toolMark_)
+        return;
+    const TentativeMark mark = std::move(*toolMark_);
+    toolMark_.reset();
+    window_.history().settle(mark);
+}
+
 void SheetEditing::endTool(const char *button)
 {
+    settleToolMark();
     unlockTools();
     hideToolHint();
     panel_.setStatePanel()->show();
@@ -219,6 +234,7 @@ void SheetEditing::finishDrawing()
 {
     // The outline tool has left its drawing state already; this puts the window back.
     const bool outer = outlines_.target() == OutlineTarget::Outer;
+    settleToolMark();
     unlockTools();
     panel_.setStatePanel()->show();
     enableFileItems(true);
@@ -235,8 +251,8 @@ void SheetEditing::finishDrawing()
 
 void SheetEditing::DrawOuterBtnClick()
 {
-    window_.workspace().MarkDesignChanged();
     if (!outlines_.drawing()) {
+        markChangedByTool();
         startDrawing(OutlineTarget::Outer);
         return;
     }
@@ -248,8 +264,8 @@ void SheetEditing::DrawOuterBtnClick()
 
 void SheetEditing::DrawInnerBtnClick()
 {
-    window_.workspace().MarkDesignChanged();
     if (!outlines_.drawing()) {
+        markChangedByTool();
         startDrawing(OutlineTarget::Inner);
         return;
     }
@@ -375,7 +391,7 @@ void SheetEditing::SetFrontAxleBtnClick()
             tool->setChecked(false);
         return;
     }
-    workspace.MarkDesignChanged();
+    markChangedByTool();
     lockTools();
     panel_.setStatePanel()->hide();
     showToolHint(FrontAxleHint);
@@ -395,7 +411,7 @@ void SheetEditing::SetFrontAxleBtnClick()
 
 void SheetEditing::AddWtBtnClick()
 {
-    window_.workspace().MarkDesignChanged();
+    markChangedByTool();
     setSheetCursor(SheetCursor::HandPoint);
     addingWeight_ = true;
     lockTools();
@@ -407,7 +423,7 @@ void SheetEditing::AddWtBtnClick()
 
 void SheetEditing::RemoveWtBtnClick()
 {
-    window_.workspace().MarkDesignChanged();
+    markChangedByTool();
     setSheetCursor(SheetCursor::HandPoint);
     removingWeight_ = true;
     lockTools();
@@ -607,6 +623,7 @@ void SheetEditing::resetToolStates()
         finishDrawing();
         return;
     }
+    settleToolMark();
     unlockTools();
     hideToolHint();
     panel_.setStatePanel()->show();

@@ -8,10 +8,12 @@
 #include "SheetImage.h"
 #include "sheet/OutlineTool.h"
 #include "sheet/ToolLock.h"
+#include "app/DesignHistory.h"
 
 #include <QPoint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QColor;
 
@@ -87,6 +89,10 @@ private:
     void setSheetCursor(SheetCursor cursor);
     void drawLines(const std::vector<SheetLine> &lines);
     void enableFileItems(bool enabled);
+    // A tool marks the design changed when chosen; ended without a change, it gives the marks
+    // back, so choosing and cancelling a tool leaves the design unchanged.
+    void markChangedByTool();
+    void settleToolMark();
 
     MainWindow &window_;
     DesignPanel &panel_;
@@ -95,6 +101,7 @@ private:
     std::unique_ptr<HowHeavyDialog> howHeavy_;
     bool placingFrontAxle_ = false, addingWeight_ = false, removingWeight_ = false;
     int LastGuideX = 0;
+    std::optional<TentativeMark> toolMark_;
 };
 
 } // namespace zindle

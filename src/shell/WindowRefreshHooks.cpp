@@ -195,7 +195,7 @@ void PhysicsViews::ShowPowerDesigner()
     powerDesigner_->followDesign();
     powerDesigner_->show();
     powerDesigner_->raise();
-    window_.workspace().MarkDesignChanged();
+    // Opening it changes nothing: the sizes a sweep writes are marked by its step.
     window_.afterListOperation();
 }
 

@@ -44,13 +44,13 @@ struct PowerDesignerFixture {
     }
 };
 
-TEST(PowerDesigner, MenuItemShowsTheWindowWithItsDefaultsAndMarksTheDesignChanged)
+TEST(PowerDesigner, MenuItemShowsTheWindowWithItsDefaultsAndLeavesTheDesignUnchanged)
 {
     PowerDesignerFixture f;
     EXPECT_TRUE(f.s.w().action(QStringLiteral("PowerDesignerPos"))->isEnabled());
     EXPECT_TRUE(f.dialog->isVisible());
     EXPECT_EQ(f.dialog->windowTitle(), QStringLiteral("Power Designer"));
-    EXPECT_FALSE(f.s.workspace.list.current().DesignSaved);
+    EXPECT_TRUE(f.s.workspace.list.current().DesignSaved);
     const char *fields[] = {"SWFromEF", "SWToEF", "SWStepEF", "SLFromEF", "SLToEF",
                             "SLStepEF", "DWFromEF", "DWToEF", "DWStepEF"};
     const char *defaults[] = {"1.5", "1.5", "1.5", "36", "36", "4", "4", "7.5", "0.5"};

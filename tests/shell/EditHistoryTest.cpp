@@ -11,6 +11,8 @@
 #include "shell/DesignPanel.h"
 #include "shell/SheetEditing.h"
 #include "shell/SheetImage.h"
+#include "shell/WindowRefreshHooks.h"
+#include "dialogs/PowerDesignerDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -242,6 +244,13 @@ TEST(EditHistory, EscapeEndsEveryToolWithoutAChangeOrAStep)
     EXPECT_EQ(t.design().usedWeightCount(), 0);
     EXPECT_EQ(t.w.history().count(), 0);
     EXPECT_TRUE(t.s.prompter.messages().isEmpty());
+    // Nothing changed, so nothing is marked: not by the tools, nor by the Power Designer
+    // opened and closed without GO.
+    t.w.views().ShowPowerDesigner();
+    t.w.views().powerDesigner()->close();
+    EXPECT_FALSE(t.w.views().powerDesigner()->isVisible());
+    EXPECT_TRUE(t.s.workspace.list.current().DesignSaved);
+    EXPECT_FALSE(t.w.windowTitle().contains(QLatin1Char('*'))) << t.w.windowTitle().toStdString();
 }
 
 TEST(EditHistory, EachToolSaysWhereToClick)

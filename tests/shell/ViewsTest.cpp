@@ -471,10 +471,10 @@ TEST(ForcePicture, LeavingSimulateOrAnalyzeTakesTheForcesOffTheSheet)
         ASSERT_NE(w.image()->canvas(), under); // the bars are on the sheet
         // Print Templates leaves the sheet as it was, but without the force picture.
         w.VPPrint();
-        w.paperPrototype()->hide();
         EXPECT_EQ(w.image()->canvas(), under);
         EXPECT_FALSE(w.views().forces.anyVisible());
         EXPECT_EQ(forceInk(w.image()->canvas()), forceInk(under));
+        w.paperPrototype()->hide();
     }
 }
 
