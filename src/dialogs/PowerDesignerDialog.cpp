@@ -2,17 +2,10 @@
 #include "PowerDesignerDialog.h"
 
 #include "DesignMapView.h"
-#include "charts/ChartFile.h"
-#include "files/FileAccess.h"
-#include "files/FileErrors.h"
-#include "files/PathText.h"
-#include "files/ReplaceQuestion.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -34,35 +27,6 @@ QLineEdit *addEdit(QWidget *parent, QGridLayout *grid, int row, int column, cons
     edit->setFixedWidth(60);
     grid->addWidget(edit, row, column);
     return edit;
-}
-
-int progressMaximum(qint64 total)
-{
-    return static_cast<int>(std::min<qint64>(total, std::numeric_limits<int>::max()));
-}
-
-// The index of the combination that became the best, replaying the sweep's rule over `cells`.
-int bestOf(const std::vector<SweepCell> &cells)
-{
-    QString bestTime = QStringLiteral("99999");
-    SweepBest scratch;
-    int index = -1;
-    for (size_t i = 0; i < cells.size(); ++i)
-        if (OfferSweepTime(bestTime, scratch, cells[i].time, cells[i].width, cells[i].length, cells[i].wheel))
-            index = static_cast<int>(i);
-    return index;
-}
-
-// The design without what a sweep writes: the three sizes, and the element size, which every
-// entry into Simulate puts back to the one the sweep ran with.
-DesignSnapshot withoutSweptSizes(DesignSnapshot snapshot)
-{
-    DesignRecord &design = snapshot.design;
-    design.SpringWidth.clear();
-    design.SpringLength.clear();
-    design.DriveWhlDia.clear();
-    design.StepSize.clear();
-    return snapshot;
 }
 
 } // namespace
@@ -197,6 +161,11 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
 
 PowerDesignerDialog::~PowerDesignerDialog() { abandonSweep(); }
 
+int PowerDesignerDialog::progressMaximum(qint64 total)
+{
+    return static_cast<int>(std::min<qint64>(total, std::numeric_limits<int>::max()));
+}
+
 QLineEdit *PowerDesignerDialog::field(const QString &objectName) const
 {
     return findChild<QLineEdit *>(objectName);
@@ -267,116 +236,6 @@ void PowerDesignerDialog::showProgress(int done, int total)
 {
     progress_->setMaximum(std::max(1, total));
     progress_->setValue(done);
-}
-
-// The one-by-one sweep: one combination per tick of the dialog's timer, each through the
-// window's whole Simulate refresh, which computes to its end and paints before the tick
-// returns. Between ticks the window is the user's; a tick that finds the design changed by
-// anything but the sweep itself ends the sweep there, as the threaded sweep refuses a design
-// changed under it, so that every cell is of one design.
-struct PowerDesignerDialog::Watched {
-    Watched(const SweepRanges &sweep, qint64 count) : ranges(sweep), stepper(sweep), total(count) {}
-    SweepRanges ranges;
-    SweepStepper stepper;
-    qint64 total;
-    bool keep = false;
-    std::shared_ptr<ParallelSweepResult> kept = std::make_shared<ParallelSweepResult>();
-    QString bestTime = QStringLiteral("99999");
-    SweepOutcome outcome;
-    // The design as the last tick left it, and its list entry.
-    DesignSnapshot expected;
-    int slot = -1;
-    QString why; // why the sweep ended early, when something else ended it
-};
-
-void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
-{
-    if (!runSimulateChain)
-        return;
-    if (beforeSweep)
-        beforeSweep();
-    if (watchedSweepStarting)
-        watchedSweepStarting();
-    sweptName_ = workspace_.list.current().DesignName;
-    takeMapOwner();
-    stopRequested_ = false;
-    setSweeping(true);
-    watched_ = std::make_unique<Watched>(r, total);
-    // Only a grid small enough is kept for the map.
-    watched_->keep = total <= KeptCombinationLimit;
-    watched_->expected = takeSnapshot(workspace_);
-    watched_->slot = workspace_.list.CurrentDesign;
-    progress_->setMaximum(std::max(1, progressMaximum(total)));
-    progress_->setValue(0);
-    status_->setText(QString());
-    watchTimer_.start(0);
-}
-
-void PowerDesignerDialog::watchedTick()
-{
-    Watched &w = *watched_;
-    if (stopRequested_) {
-        w.outcome.stopped = true;
-        finishWatched();
-        return;
-    }
-    if (workspace_.list.CurrentDesign != w.slot || !sameDesign(w.expected, takeSnapshot(workspace_))) {
-        w.outcome.stopped = true;
-        w.why = QStringLiteral("The design changed during the sweep, so the sweep stopped there: every combination "
-                               "shown ran with the design as it was at GO.");
-        finishWatched();
-        return;
-    }
-    if (!w.stepper.next(workspace_.design)) {
-        finishWatched();
-        return;
-    }
-    runSimulateChain();
-    ++w.outcome.combinations;
-    const DesignRecord &design = workspace_.design;
-    const QString &time = workspace_.results.TimeEF;
-    OfferSweepTime(w.bestTime, best_, time, design.SpringWidth, design.SpringLength, design.DriveWhlDia);
-    if (w.keep)
-        w.kept->cells.push_back({time, design.SpringWidth, design.SpringLength, design.DriveWhlDia});
-    progress_->setValue(std::min(w.outcome.combinations, progress_->maximum()));
-    showBest(best_);
-    w.expected = takeSnapshot(workspace_);
-    watchTimer_.start(0);
-}
-
-void PowerDesignerDialog::stopWatchedSweep(const QString &why)
-{
-    if (!watched_)
-        return;
-    watched_->outcome.stopped = true;
-    watched_->why = why;
-    finishWatched();
-}
-
-void PowerDesignerDialog::finishWatched()
-{
-    watchTimer_.stop();
-    const std::unique_ptr<Watched> w = std::move(watched_);
-    outcome_ = w->outcome;
-    showBest(best_);
-    if (w->keep) {
-        ParallelSweepResult &kept = *w->kept;
-        kept.wheelValues = SweepValues(w->ranges.wheel);
-        kept.lengthValues = SweepValues(w->ranges.length);
-        kept.widthValues = SweepValues(w->ranges.width);
-        kept.total = w->total;
-        kept.combinations = outcome_.combinations;
-        kept.stopped = outcome_.stopped;
-        kept.best = best_;
-        kept.bestIndex = bestOf(kept.cells);
-    }
-    last_ = w->kept;
-    held_ = outcome_.combinations > 0;
-    setSweeping(false);
-    if (afterSweep)
-        afterSweep();
-    showMap(w->why);
-    emit sweepEnded();
 }
 
 void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
@@ -456,127 +315,6 @@ void PowerDesignerDialog::abandonSweep()
     sweepDone_.wait();
     job_.reset();
     sweeping_ = false;
-}
-
-void PowerDesignerDialog::showMap(const QString &note)
-{
-    QStringList lines;
-    if (last_ && last_->total > 0) {
-        const qint64 total = last_->total;
-        lines << (outcome_.stopped ? QStringLiteral("Stopped after %1 of %2 combinations.").arg(outcome_.combinations).arg(total)
-                                   : QStringLiteral("%1 combinations.").arg(outcome_.combinations));
-    }
-    if (!note.isEmpty())
-        lines << note;
-    status_->setText(lines.join(QLatin1Char(' ')));
-
-    std::optional<DesignMapGrid> grid;
-    if (last_ && !last_->cells.empty() && !last_->wheelValues.empty())
-        grid = sweepDesignMap(*last_, sweptName_);
-    const bool allThree = last_ && !last_->cells.empty() && !last_->wheelValues.empty() && !grid;
-    mapNote_->setText(allThree ? QStringLiteral("The design map shows two sizes against each other: this sweep varied "
-                                                "all three. Give one of them the same from and to value for a map.")
-                               : QString());
-    mapNote_->setVisible(allThree);
-    saveMap_->setVisible(grid.has_value());
-    if (!grid) {
-        map_->clear();
-        map_->hide();
-        return;
-    }
-    map_->showSweep(last_, std::move(*grid));
-    if (!map_->isVisible()) {
-        map_->show();
-        // Room for the map below the fields, the first time it appears.
-        const QSize wanted = sizeHint();
-        resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
-    }
-    // A design changed during a threaded sweep gets a map of the design as it was swept.
-    followDesign();
-}
-
-void PowerDesignerDialog::SaveMapClick()
-{
-    const DesignMapGrid *grid = map_->grid();
-    if (!grid)
-        return;
-    const QString path = AskPathToWrite(prompter_, QStringLiteral("Save design map"),
-                                        {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
-                                         QStringLiteral("PDF document|*.pdf"),
-                                         QStringLiteral("Times of the cells (CSV)|*.csv")},
-                                        sweptName_ + QStringLiteral(" map.png"));
-    if (path.isEmpty())
-        return;
-    QByteArray bytes;
-    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
-        bytes = designMapCsv(*grid);
-    } else if (const std::optional<ChartFormat> format = chartFormatOf(path)) {
-        bytes = renderChart(*format, QSize(900, 600), grid->title,
-                            [grid](QPainter &painter, const QRectF &area) { paintDesignMap(painter, area, *grid); });
-        if (bytes.isEmpty()) {
-            prompter_.message(QStringLiteral("The design map could not be drawn."), FileErrorCaption);
-            return;
-        }
-    } else {
-        prompter_.message(QStringLiteral("A design map is saved as .png, .svg, .pdf or .csv, not as \"")
-                              + printableText(QFileInfo(path).fileName()) + QStringLiteral("\"."),
-                          FileErrorCaption);
-        return;
-    }
-    const WriteOutcome outcome = WriteFileAtomically(path, bytes);
-    if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption);
-}
-
-void PowerDesignerDialog::takeMapOwner()
-{
-    mapDesign_ = withoutSweptSizes(takeSnapshot(workspace_));
-    mapSlot_ = workspace_.list.CurrentDesign;
-}
-
-bool PowerDesignerDialog::mapBelongsToDesign() const
-{
-    return mapSlot_ == workspace_.list.CurrentDesign
-           && sameDesign(mapDesign_, withoutSweptSizes(takeSnapshot(workspace_)));
-}
-
-void PowerDesignerDialog::followDesign()
-{
-    // A sweep writes into the design as it goes; its map is settled when it ends.
-    if (sweeping_ || !map_->hasMap())
-        return;
-    const bool own = mapBelongsToDesign();
-    map_->setEnabled(own);
-    // With a map shown, the note below the buttons has nothing else to say.
-    if (own) {
-        mapNote_->clear();
-        mapNote_->hide();
-        return;
-    }
-    mapNote_->setText(workspace_.list.CurrentDesign == mapSlot_
-                          ? QStringLiteral("This map is of %1 as it was swept; the design has changed since, so its "
-                                           "sizes cannot go into it. Press GO for a map of the design as it is.")
-                                .arg(sweptName_)
-                          : QStringLiteral("This map is of %1, not of the design now in the window, so its sizes "
-                                           "cannot go into it. Press GO for a map of this design.")
-                                .arg(sweptName_));
-    mapNote_->show();
-}
-
-bool PowerDesignerDialog::applyCombination(int combination)
-{
-    if (sweeping_ || !last_ || combination < 0 || combination >= static_cast<int>(last_->cells.size()) || !changeDesign)
-        return false;
-    if (!mapBelongsToDesign()) {
-        followDesign();
-        return false;
-    }
-    const SweepCell cell = last_->cells[static_cast<size_t>(combination)];
-    return changeDesign(QStringLiteral("Apply design map cell"), [&cell](DesignRecord &design) {
-        design.SpringWidth = cell.width;
-        design.SpringLength = cell.length;
-        design.DriveWhlDia = cell.wheel;
-    });
 }
 
 } // namespace zindle

@@ -109,6 +109,8 @@ protected:
 private:
     struct Job;
     struct Watched;
+    // A count as a progress bar's value, which is an int.
+    static int progressMaximum(qint64 total);
     SweepRanges ranges() const;
     void showBest(const SweepBest &best);
     void setSweeping(bool on);
@@ -128,7 +130,7 @@ private:
     std::shared_ptr<const ParallelSweepResult> last_;
     bool held_ = false;
     bool stopRequested_ = false; // the one-by-one sweep's
-    std::unique_ptr<Watched> watched_;
+    std::shared_ptr<Watched> watched_; // shared: its type is complete only where the sweep runs
     QTimer watchTimer_;
     bool sweeping_ = false;
     // The threaded sweep in progress: what it runs from, and what the window compares with
