@@ -265,6 +265,30 @@ TEST(DesignMap, CellsColoursClicksAndTheGridAsCsv)
     paint(QSize(300, 200), [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
 }
 
+TEST(DesignMap, TheBestRingStaysInItsCellWhenOneRangeVaries)
+{
+    // The default sweep: eight wheel sizes, one spring, so each cell is as tall as the plot.
+    DesignMapGrid grid;
+    grid.xValues = {4.0f, 4.5f, 5.0f, 5.5f, 6.0f, 6.5f, 7.0f, 7.5f};
+    grid.yValues = {36.0f};
+    for (int i = 0; i < 8; ++i)
+        grid.cells.emplace_back(DesignMapCell::Finished, 1.4f + 0.05f * float(i));
+    grid.best = 0;
+    const QRectF area(0, 0, 600, 400);
+    const QRect plot = designMapPlot(area, grid).toAlignedRect();
+    const QImage image = paint(QSize(600, 400), [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
+    const auto ringRed = [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; };
+    const int cellRight = plot.left() + plot.width() / 8;
+    int inCell = 0, elsewhere = 0;
+    // Everything left of the colour scale: the key's own ring is beside the scale.
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x <= plot.right(); ++x)
+            if (ringRed(image.pixelColor(x, y)))
+                ++(x >= plot.left() && x <= cellRight && plot.contains(x, y) ? inCell : elsewhere);
+    EXPECT_GT(inCell, 100);
+    EXPECT_EQ(elsewhere, 0);
+}
+
 TEST(DesignMap, ADenseMapSavedAsADrawingStaysSmall)
 {
     DesignMapGrid grid;
