@@ -105,7 +105,14 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
         result->addWidget(edit, r, 1);
         ++r;
     }
-    result->setColumnStretch(2, 1);
+    // The design keeps the last combination tried, which students take for the best.
+    useBest_ = new QPushButton(QStringLiteral("Use best"), this);
+    useBest_->setObjectName(QStringLiteral("UseBestBtn"));
+    useBest_->setAutoDefault(false);
+    useBest_->setToolTip(QStringLiteral("Put the sizes of the best time into the design"));
+    useBest_->setEnabled(false);
+    result->addWidget(useBest_, 0, 2, Qt::AlignLeft);
+    result->setColumnStretch(3, 1);
     column->addLayout(result);
 
     progress_ = new QProgressBar(this);
@@ -138,6 +145,12 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
     saveMap_->setToolTip(QStringLiteral("Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)"));
     saveMap_->hide();
     buttons->addWidget(saveMap_);
+    showInSimulate_ = new QPushButton(QStringLiteral("Show in Simulate"), this);
+    showInSimulate_->setObjectName(QStringLiteral("ShowInSimulateBtn"));
+    showInSimulate_->setAutoDefault(false);
+    showInSimulate_->setToolTip(QStringLiteral("Show the design with the sweep's sizes in Simulate mode"));
+    showInSimulate_->hide();
+    buttons->addWidget(showInSimulate_);
     column->addLayout(buttons);
 
     mapNote_ = new QLabel(this);
@@ -156,6 +169,12 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
     connect(stop, &QPushButton::clicked, this, [this] { StopClick(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
     connect(saveMap_, &QPushButton::clicked, this, [this] { SaveMapClick(); });
+    connect(useBest_, &QPushButton::clicked, this, [this] { UseBestClick(); });
+    connect(showInSimulate_, &QPushButton::clicked, this, [this] { ShowInSimulateClick(); });
+    for (const Row &row : rows)
+        for (const char *name : {row.from, row.to, row.step})
+            connect(field(QLatin1String(name)), &QLineEdit::textChanged, this, [this] { showCombinationCount(); });
+    showCombinationCount();
     connect(map_, &DesignMapView::combinationClicked, this, [this](int combination) { applyCombination(combination); });
 }
 
@@ -194,6 +213,38 @@ void PowerDesignerDialog::setSweeping(bool on)
     sweeping_ = on;
     go_->setEnabled(!on);
     watch_->setEnabled(!on);
+    saveMap_->setEnabled(!on);
+    updateButtons();
+}
+
+void PowerDesignerDialog::showCombinationCount()
+{
+    if (sweeping_)
+        return;
+    const SweepRanges r = ranges();
+    if (!ValidateSweepRanges(r).isEmpty()) {
+        progress_->setFormat(QStringLiteral("The ranges are not valid yet"));
+        progress_->setValue(0);
+        return;
+    }
+    progress_->setFormat(QStringLiteral("%v of %m combinations"));
+    showProgress(0, progressMaximum(CountSweepCombinations(r)));
+}
+
+void PowerDesignerDialog::startNewSweep()
+{
+    best_ = SweepBest{};
+    showBest(best_);
+    offerSimulate_ = false;
+    progress_->setFormat(QStringLiteral("%v of %m combinations"));
+    status_->setText(QString());
+    if (map_->hasMap()) {
+        map_->setEnabled(false);
+        mapNote_->setText(QStringLiteral("This map is of the previous sweep; the new sweep's map shows when it ends."));
+        mapNote_->show();
+    } else {
+        mapNote_->hide();
+    }
 }
 
 void PowerDesignerDialog::StopClick()
@@ -242,6 +293,7 @@ void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
 {
     if (beforeSweep)
         beforeSweep();
+    startNewSweep();
     // What the sweep runs from: the design as Simulate shows it now. The copy is taken here, on
     // the window's thread; the worker never reads the window's workspace.
     sweptDesign_ = takeSnapshot(workspace_);
@@ -251,9 +303,7 @@ void PowerDesignerDialog::runThreaded(const SweepRanges &r, qint64 total)
     auto job = std::make_shared<Job>(workspace_, best_, r);
     job_ = job;
     setSweeping(true);
-    progress_->setMaximum(std::max(1, progressMaximum(total)));
-    progress_->setValue(0);
-    status_->setText(QString());
+    showProgress(0, progressMaximum(total));
 
     // A grid too large for the map keeps only the best and the last combination.
     const bool keepCells = total <= KeptCombinationLimit;
@@ -285,6 +335,8 @@ void PowerDesignerDialog::threadedSweepEnded()
     QStringList notes;
     if (result->combinations > 0 && result->cells.empty())
         notes << QStringLiteral("%1 combinations are too many for the design map.").arg(result->total);
+    // A student who went to another mode meanwhile stays there.
+    const bool elsewhere = showsSimulate && !showsSimulate();
     if (result->combinations > 0) {
         // The results belong to the design as it was at GO; one changed since, or another one
         // brought in, would get sizes chosen for something else.
@@ -292,13 +344,15 @@ void PowerDesignerDialog::threadedSweepEnded()
         if (!same)
             notes << QStringLiteral("The design changed during the sweep, so it keeps its own sizes; the map and the best "
                                   "show the design as it was swept.");
-        else if (changeDesign && changeDesign(QStringLiteral("Power Designer sweep"), [result](DesignRecord &design) {
-                     HoldLastCombination(design, *result);
-                 }))
+        else if (changeDesign && changeDesign(
+                                     QStringLiteral("Power Designer sweep"),
+                                     [result](DesignRecord &design) { HoldLastCombination(design, *result); },
+                                     elsewhere ? ShowChange::InCurrentMode : ShowChange::InSimulate))
             held_ = true;
         else
             notes << QStringLiteral("The design was being edited when the sweep ended, so it keeps its own sizes.");
     }
+    offerSimulate_ = held_ && elsewhere;
     setSweeping(false);
     showMap(notes.join(QLatin1Char(' ')));
     emit sweepEnded();

@@ -13,6 +13,9 @@
 #include "app/Workspace.h"
 
 #include <QFileInfo>
+#include <QLayout>
+#include <QScreen>
+#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 
@@ -57,15 +60,18 @@ void PowerDesignerDialog::showMap(const QString &note)
     saveMap_->setVisible(grid.has_value());
     if (!grid) {
         map_->clear();
-        map_->hide();
+        if (map_->isVisible()) {
+            map_->hide();
+            fitToScreen(false);
+        }
+        updateButtons();
         return;
     }
     map_->showSweep(last_, std::move(*grid));
+    map_->setEnabled(true);
     if (!map_->isVisible()) {
         map_->show();
-        // Room for the map below the fields, the first time it appears.
-        const QSize wanted = sizeHint();
-        resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
+        fitToScreen(true);
     }
     // A design changed during a threaded sweep gets a map of the design as it was swept.
     followDesign();
@@ -118,6 +124,7 @@ bool PowerDesignerDialog::mapBelongsToDesign() const
 
 void PowerDesignerDialog::followDesign()
 {
+    updateButtons();
     // A sweep writes into the design as it goes; its map is settled when it ends.
     if (sweeping_ || !map_->hasMap())
         return;
@@ -148,11 +155,86 @@ bool PowerDesignerDialog::applyCombination(int combination)
         return false;
     }
     const SweepCell cell = last_->cells[static_cast<size_t>(combination)];
-    return changeDesign(QStringLiteral("Apply design map cell"), [&cell](DesignRecord &design) {
-        design.SpringWidth = cell.width;
-        design.SpringLength = cell.length;
-        design.DriveWhlDia = cell.wheel;
-    });
+    return changeDesign(
+        QStringLiteral("Apply design map cell"),
+        [&cell](DesignRecord &design) {
+            design.SpringWidth = cell.width;
+            design.SpringLength = cell.length;
+            design.DriveWhlDia = cell.wheel;
+        },
+        ShowChange::InSimulate);
+}
+
+bool PowerDesignerDialog::bestApplies() const
+{
+    // The best fields are the last sweep's (a new one empties them), swept for the design
+    // the map names.
+    if (sweeping_ || best_.BestYet == QStringLiteral("-") || !mapBelongsToDesign())
+        return false;
+    const DesignRecord &design = workspace_.design;
+    return design.SpringWidth != best_.BestSWYet || design.SpringLength != best_.BestSLYet
+           || design.DriveWhlDia != best_.BestDWYet;
+}
+
+bool PowerDesignerDialog::UseBestClick()
+{
+    if (!bestApplies() || !changeDesign)
+        return false;
+    const SweepBest best = best_;
+    return changeDesign(
+        QStringLiteral("Use best combination"),
+        [&best](DesignRecord &design) {
+            design.SpringWidth = best.BestSWYet;
+            design.SpringLength = best.BestSLYet;
+            design.DriveWhlDia = best.BestDWYet;
+        },
+        ShowChange::InSimulate);
+}
+
+void PowerDesignerDialog::ShowInSimulateClick()
+{
+    offerSimulate_ = false;
+    showInSimulate_->hide();
+    if (showSimulate)
+        showSimulate();
+}
+
+void PowerDesignerDialog::updateButtons()
+{
+    useBest_->setEnabled(bestApplies());
+    // Once the window shows Simulate there is nothing left to offer.
+    if (!showsSimulate || showsSimulate())
+        offerSimulate_ = false;
+    showInSimulate_->setVisible(offerSimulate_ && !sweeping_ && mapBelongsToDesign());
+}
+
+void PowerDesignerDialog::fitToScreen(bool mapAppeared)
+{
+    layout()->invalidate();
+    layout()->activate();
+    QSize wanted = sizeHint();
+    // Larger already, by the student's hand: kept.
+    if (mapAppeared)
+        wanted = wanted.expandedTo(size());
+    if (const QScreen *screen = this->screen()) {
+        const QRect free = screen->availableGeometry();
+        // The window system's frame, or room for a title bar and borders before it is known.
+        const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(16, 40));
+        wanted = wanted.boundedTo(free.size() - frame).expandedTo(minimumSize());
+        resize(wanted);
+        // Moved back onto the screen where the larger window would reach past its edge.
+        QRect box(pos(), wanted + frame);
+        if (box.right() > free.right())
+            box.moveRight(free.right());
+        if (box.bottom() > free.bottom())
+            box.moveBottom(free.bottom());
+        box.moveLeft(std::max(box.left(), free.left()));
+        box.moveTop(std::max(box.top(), free.top()));
+        if (box.topLeft() != pos())
+            move(box.topLeft());
+        return;
+    }
+    resize(wanted);
 }
 
 } // namespace zindle

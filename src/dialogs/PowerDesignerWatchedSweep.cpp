@@ -54,6 +54,7 @@ void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
         beforeSweep();
     if (watchedSweepStarting)
         watchedSweepStarting();
+    startNewSweep();
     sweptName_ = workspace_.list.current().DesignName;
     takeMapOwner();
     stopRequested_ = false;
@@ -63,9 +64,7 @@ void PowerDesignerDialog::runWatched(const SweepRanges &r, qint64 total)
     watched_->keep = total <= KeptCombinationLimit;
     watched_->expected = takeSnapshot(workspace_);
     watched_->slot = workspace_.list.CurrentDesign;
-    progress_->setMaximum(std::max(1, progressMaximum(total)));
-    progress_->setValue(0);
-    status_->setText(QString());
+    showProgress(0, progressMaximum(total));
     watchTimer_.start(0);
 }
 

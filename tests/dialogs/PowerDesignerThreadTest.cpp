@@ -322,7 +322,8 @@ TEST(PowerDesignerThread, AllThreeVaryingShowsATextInsteadOfTheMap)
 
 TEST(PowerDesignerThread, ModesMayChangeDuringTheSweepButTheDesignMayNot)
 {
-    // Another mode meanwhile: the sweep runs on, and the window shows Simulate for its result.
+    // Another mode meanwhile: the sweep runs on, its result goes into the design, and the
+    // window stays where the student went until "Show in Simulate".
     {
         ThreadFixture f;
         QSignalSpy ended(f.dialog, &PowerDesignerDialog::sweepEnded);
@@ -333,8 +334,13 @@ TEST(PowerDesignerThread, ModesMayChangeDuringTheSweepButTheDesignMayNot)
         EXPECT_FALSE(f.dialog->lastOutcome().stopped);
         EXPECT_EQ(f.dialog->lastOutcome().combinations, f.dialog->lastResult()->total);
         EXPECT_TRUE(f.dialog->lastSweepHeld());
-        EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
+        EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Build);
         EXPECT_EQ(f.sizes(), sizesOf(f.dialog->lastResult()->cells.back()));
+        QPushButton *show = f.button("ShowInSimulateBtn");
+        ASSERT_TRUE(show->isVisible());
+        QTest::mouseClick(show, Qt::LeftButton);
+        EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
+        EXPECT_FALSE(show->isVisible());
     }
     // The design changed meanwhile: it keeps its own sizes; the map and the best still show.
     {
