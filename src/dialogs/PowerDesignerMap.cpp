@@ -193,10 +193,10 @@ bool PowerDesignerDialog::UseBestClick()
 
 void PowerDesignerDialog::ShowInSimulateClick()
 {
-    offerSimulate_ = false;
-    showInSimulate_->hide();
+    // The offer stays while the window cannot switch (a sheet tool in use).
     if (showSimulate)
         showSimulate();
+    updateButtons();
 }
 
 void PowerDesignerDialog::updateButtons()

@@ -267,24 +267,19 @@ TEST(DesignMap, CellsColoursClicksAndTheGridAsCsv)
 
 TEST(DesignMap, TheBestRingStaysInItsCellWhenOneRangeVaries)
 {
-    // The default sweep: eight wheel sizes, one spring, so each cell is as tall as the plot.
+    // Eight wheel sizes, one spring (the default sweep): each cell is as tall as the plot.
     DesignMapGrid grid;
     grid.xValues = {4.0f, 4.5f, 5.0f, 5.5f, 6.0f, 6.5f, 7.0f, 7.5f};
     grid.yValues = {36.0f};
-    for (int i = 0; i < 8; ++i)
-        grid.cells.emplace_back(DesignMapCell::Finished, 1.4f + 0.05f * float(i));
+    grid.cells.assign(8, {DesignMapCell::Finished, 1.5f});
     grid.best = 0;
-    const QRectF area(0, 0, 600, 400);
-    const QRect plot = designMapPlot(area, grid).toAlignedRect();
+    const QRect plot = designMapPlot(QRectF(0, 0, 600, 400), grid).toAlignedRect();
     const QImage image = paint(QSize(600, 400), [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
-    const auto ringRed = [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; };
-    const int cellRight = plot.left() + plot.width() / 8;
-    int inCell = 0, elsewhere = 0;
-    // Everything left of the colour scale: the key's own ring is beside the scale.
+    int inCell = 0, elsewhere = 0; // red ring pixels, left of the key's own ring
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x <= plot.right(); ++x)
-            if (ringRed(image.pixelColor(x, y)))
-                ++(x >= plot.left() && x <= cellRight && plot.contains(x, y) ? inCell : elsewhere);
+            if (const QColor c = image.pixelColor(x, y); c.red() > 150 && c.green() < 90 && c.blue() < 90)
+                ++(plot.contains(x, y) && x <= plot.left() + plot.width() / 8 ? inCell : elsewhere);
     EXPECT_GT(inCell, 100);
     EXPECT_EQ(elsewhere, 0);
 }
