@@ -205,20 +205,23 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.setPen(QPen(QColor(60, 60, 60), 1.0));
     painter.drawRect(plot);
 
-    // Best cell: a ring around it, and its time.
+    // Best cell: a ring inside it, clipped to the plot. A row or column of one value has cells
+    // as long as the plot, and a ring drawn around such a cell would run off the picture; a
+    // cell too small for a visible ring gets the smallest one, over its neighbours.
     if (grid.best >= 0 && static_cast<size_t>(grid.best) < grid.cells.size() && nx > 0) {
         const size_t x = static_cast<size_t>(grid.best) % nx, y = static_cast<size_t>(grid.best) / nx;
         const QRectF r = cellRect(x, y);
-        // Just around the cell (an ellipse through its corners is 0.71 of each side out), so
-        // that a wide cell's ring does not cover its neighbours; a tiny cell's stays visible.
-        const double rx = std::max(r.width(), layout.font * 0.6) * 0.75;
-        const double ry = std::max(r.height(), layout.font * 0.6) * 0.75;
+        const double smallest = layout.font * 0.35;
+        const double rx = std::max(r.width() / 2.0 - 2.5, smallest);
+        const double ry = std::max(r.height() / 2.0 - 2.5, smallest);
+        painter.save();
+        painter.setClipRect(plot);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(Qt::white, 3.0));
         painter.drawEllipse(r.center(), rx, ry);
         painter.setPen(QPen(QColor(200, 0, 0), 1.8));
         painter.drawEllipse(r.center(), rx, ry);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.restore();
     }
 
     // Axes.

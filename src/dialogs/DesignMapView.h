@@ -33,7 +33,8 @@ public:
 
     // Wider than high: the title and the colour scale share the top band.
     QSize sizeHint() const override { return {700, 440}; }
-    QSize minimumSizeHint() const override { return {420, 280}; }
+    // Small enough that the dialog with its map fits a 1024x600 screen.
+    QSize minimumSizeHint() const override { return {360, 160}; }
 
 signals:
     // A cell that ran was clicked: `combination` indexes the sweep's cells.

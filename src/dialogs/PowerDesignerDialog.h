@@ -7,9 +7,15 @@
 // The sweep runs on a worker thread (app/ParallelSweep.h) from a copy of the workspace taken at
 // GO, with a progress bar; the window does not repaint per combination and stays usable. STOP
 // ends it at the next combination boundary. When it ends, the design holds the last combination
-// counted and the window shows Simulate for it, as one step of the design's history, unless the
-// design was changed or another one brought in meanwhile: then the design stays as it is and
-// the map and the best fields still show the sweep.
+// counted, as one step of the design's history, and the window shows Simulate for it; a student
+// who went to another mode meanwhile stays there, and the dialog offers "Show in Simulate".
+// When the design was changed or another one brought in meanwhile, the design stays as it is
+// and the map and the best fields still show the sweep. "Use best" puts the best combination
+// into the design, as one step.
+//
+// From GO on, the best fields are the new sweep's; the previous sweep's map stays greyed and
+// says so until the new one is shown. The progress bar counts the combinations of the ranges
+// as they are typed.
 //
 // The map belongs to the design it was swept for, as it was then apart from the three sizes
 // swept: while another design is in, or this one has changed otherwise, the map is shown
@@ -62,14 +68,23 @@ public:
     std::function<void()> afterSweep;
     // Runs the whole Simulate refresh for the design as it now stands (the one-by-one sweep).
     std::function<void()> runSimulateChain;
-    // Makes `change` to the design as one history step named `name` and shows Simulate for the
-    // result; false, changing nothing, when the window may not change the design now (it is
-    // closing, or a sheet tool or another action is in progress).
-    std::function<bool(const QString &name, const std::function<void(DesignRecord &)> &change)> changeDesign;
+    // Makes `change` to the design as one history step named `name` and shows the result in
+    // Simulate or refreshes the mode the window is in; false, changing nothing, when the window
+    // may not change the design now (it is closing, or a sheet tool or another action is in
+    // progress).
+    enum class ShowChange { InSimulate, InCurrentMode };
+    std::function<bool(const QString &name, const std::function<void(DesignRecord &)> &change, ShowChange where)>
+        changeDesign;
+    // Whether the window is in Simulate mode, and a switch to it.
+    std::function<bool()> showsSimulate;
+    std::function<void()> showSimulate;
 
     void GoClick();
     void StopClick();
     void CancelClick() { hide(); }
+    // Puts the combination of the best fields into the design, when they are the design's own.
+    bool UseBestClick();
+    void ShowInSimulateClick();
     // Saves the design map shown as a picture or its times as CSV, by the file name's extension.
     void SaveMapClick();
     // The window moved on (another mode, a modal dialog): a one-by-one sweep ends now, its
@@ -109,6 +124,8 @@ protected:
 private:
     struct Job;
     struct Watched;
+    // A count as a progress bar's value, which is an int.
+    static int progressMaximum(qint64 total);
     SweepRanges ranges() const;
     void showBest(const SweepBest &best);
     void setSweeping(bool on);
@@ -119,6 +136,16 @@ private:
     void showProgress(int done, int total);
     void threadedSweepEnded();
     void showMap(const QString &note);
+    // The nine fields changed: the bar shows how many combinations GO would run.
+    void showCombinationCount();
+    // A new sweep begins: its best fields start empty, the previous map is marked as such.
+    void startNewSweep();
+    // Sizes the dialog to what it shows, within the screen's free area: grown for a map (kept
+    // larger when the student made it larger), shrunk when the map goes.
+    void fitToScreen(bool mapAppeared);
+    // Whether the best fields hold sizes the design may take now.
+    bool bestApplies() const;
+    void updateButtons();
 
     Workspace &workspace_;
     WorkerPool &workers_;
@@ -127,8 +154,10 @@ private:
     SweepOutcome outcome_;
     std::shared_ptr<const ParallelSweepResult> last_;
     bool held_ = false;
+    // The sweep's result went into the design while the window showed another mode.
+    bool offerSimulate_ = false;
     bool stopRequested_ = false; // the one-by-one sweep's
-    std::unique_ptr<Watched> watched_;
+    std::shared_ptr<Watched> watched_; // shared: its type is complete only where the sweep runs
     QTimer watchTimer_;
     bool sweeping_ = false;
     // The threaded sweep in progress: what it runs from, and what the window compares with
@@ -145,6 +174,8 @@ private:
 
     QPushButton *go_ = nullptr;
     QPushButton *saveMap_ = nullptr;
+    QPushButton *useBest_ = nullptr;
+    QPushButton *showInSimulate_ = nullptr;
     QCheckBox *watch_ = nullptr;
     QProgressBar *progress_ = nullptr;
     QLabel *status_ = nullptr;

@@ -44,8 +44,14 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
         sweepEdit_.reset();
     };
     powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); };
-    powerDesigner_->changeDesign = [this](const QString &name, const std::function<void(DesignRecord &)> &change) {
-        return changeDesignAndSimulate(name, change);
+    powerDesigner_->changeDesign = [this](const QString &name, const std::function<void(DesignRecord &)> &change,
+                                          PowerDesignerDialog::ShowChange where) {
+        return changeDesignAndSimulate(name, change, where == PowerDesignerDialog::ShowChange::InSimulate);
+    };
+    powerDesigner_->showsSimulate = [this] { return window_.CurrentMode() == SheetMode::Simulate; };
+    powerDesigner_->showSimulate = [this] {
+        if (window_.mayEdit() && window_.CurrentMode() != SheetMode::Simulate)
+            window_.VPDynamic();
     };
     if (auto *slider = window.findChild<QSlider *>(QStringLiteral("RaceSlider"))) {
         connect(slider, &QSlider::valueChanged, this, [this](int position) {
@@ -66,9 +72,12 @@ PhysicsViews::~PhysicsViews()
     powerDesigner_->afterSweep = nullptr;
     powerDesigner_->runSimulateChain = nullptr;
     powerDesigner_->changeDesign = nullptr;
+    powerDesigner_->showsSimulate = nullptr;
+    powerDesigner_->showSimulate = nullptr;
 }
 
-bool PhysicsViews::changeDesignAndSimulate(const QString &name, const std::function<void(DesignRecord &)> &change)
+bool PhysicsViews::changeDesignAndSimulate(const QString &name, const std::function<void(DesignRecord &)> &change,
+                                           bool simulate)
 {
     // A sheet tool in use, or an action that holds the design (a modal dialog, a one-by-one
     // sweep), owns it; sizes put in under it would mix with its change.
@@ -77,10 +86,10 @@ bool PhysicsViews::changeDesignAndSimulate(const QString &name, const std::funct
     DesignEdit edit = window_.history().begin();
     change(window_.workspace().design);
     window_.workspace().MarkDesignChanged();
-    if (window_.CurrentMode() != SheetMode::Simulate)
+    if (simulate && window_.CurrentMode() != SheetMode::Simulate)
         window_.VPDynamic();
     else
-        window_.RefreshMode(0, 0, SheetMode::Simulate);
+        window_.RefreshMode(0, 0, window_.CurrentMode());
     edit.commit(name);
     window_.afterListOperation();
     return true;

@@ -47,10 +47,12 @@ public:
     void ElementSizeChanged(int position);
     // Modes menu "Power Designer...".
     void ShowPowerDesigner();
-    // Makes `change` to the design as one history step named `name` and shows Simulate for it
-    // (the end of a Power Designer sweep, a click on its design map); false, changing nothing,
-    // while the design may not be changed (a sheet tool or another action holds it, closing).
-    bool changeDesignAndSimulate(const QString &name, const std::function<void(DesignRecord &)> &change);
+    // Makes `change` to the design as one history step named `name` (the end of a Power Designer
+    // sweep, a click on its design map, its "Use best") and shows Simulate for it, or, without
+    // `simulate`, refreshes the mode the window is in; false, changing nothing, while the design
+    // may not be changed (a sheet tool or another action holds it, closing).
+    bool changeDesignAndSimulate(const QString &name, const std::function<void(DesignRecord &)> &change,
+                                 bool simulate);
 
     AdvisoriesWindow *advisories() const { return advisories_; }
     PowerDesignerDialog *powerDesigner() const { return powerDesigner_; }

@@ -265,6 +265,25 @@ TEST(DesignMap, CellsColoursClicksAndTheGridAsCsv)
     paint(QSize(300, 200), [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
 }
 
+TEST(DesignMap, TheBestRingStaysInItsCellWhenOneRangeVaries)
+{
+    // Eight wheel sizes, one spring (the default sweep): each cell is as tall as the plot.
+    DesignMapGrid grid;
+    grid.xValues = {4.0f, 4.5f, 5.0f, 5.5f, 6.0f, 6.5f, 7.0f, 7.5f};
+    grid.yValues = {36.0f};
+    grid.cells.assign(8, {DesignMapCell::Finished, 1.5f});
+    grid.best = 0;
+    const QRect plot = designMapPlot(QRectF(0, 0, 600, 400), grid).toAlignedRect();
+    const QImage image = paint(QSize(600, 400), [&](QPainter &p, const QRectF &a) { paintDesignMap(p, a, grid); });
+    int inCell = 0, elsewhere = 0; // red ring pixels, left of the key's own ring
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x <= plot.right(); ++x)
+            if (const QColor c = image.pixelColor(x, y); c.red() > 150 && c.green() < 90 && c.blue() < 90)
+                ++(plot.contains(x, y) && x <= plot.left() + plot.width() / 8 ? inCell : elsewhere);
+    EXPECT_GT(inCell, 100);
+    EXPECT_EQ(elsewhere, 0);
+}
+
 TEST(DesignMap, ADenseMapSavedAsADrawingStaysSmall)
 {
     DesignMapGrid grid;

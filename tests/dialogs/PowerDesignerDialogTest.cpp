@@ -13,7 +13,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QSignalSpy>
 #include <algorithm>
 
@@ -61,6 +63,10 @@ TEST(PowerDesigner, MenuItemShowsTheWindowWithItsDefaultsAndLeavesTheDesignUncha
         EXPECT_FALSE(f.dialog->field(QLatin1String(best))->isEnabled());
     }
     EXPECT_TRUE(f.dialog->showEveryCombination()->isEnabled());
+    // The count follows the ranges as they are typed.
+    EXPECT_EQ(f.dialog->progressBar()->text(), QStringLiteral("0 of 8 combinations"));
+    QTest::keyClicks(f.dialog->field(QStringLiteral("DWToEF")), QStringLiteral("x"));
+    EXPECT_EQ(f.dialog->progressBar()->text(), QStringLiteral("The ranges are not valid yet"));
     f.button("PDCancelBtn")->click();
     EXPECT_FALSE(f.dialog->isVisible());
 }

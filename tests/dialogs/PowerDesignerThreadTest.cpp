@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Power Designer's sweep on a worker thread: the same results as the one-by-one sweep, STOP,
-// a second GO, the design map's cells and clicks, a design changed meanwhile, and closing the
-// dialog or the window while it runs.
+// a second GO, the design map's cells and clicks, "Use best", a design changed or another mode
+// meanwhile, the dialog's size on the screen, and closing the dialog or the window while it runs.
 
 #include "../shell/GuiTestSupport.h"
 
@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -306,23 +307,55 @@ TEST(PowerDesignerThread, TheMapIsSavedAsAPictureOrItsTimes)
               QStringLiteral("A design map is saved as .png, .svg, .pdf or .csv, not as \"map.txt\"."));
 }
 
-TEST(PowerDesignerThread, AllThreeVaryingShowsATextInsteadOfTheMap)
+TEST(PowerDesignerThread, ANewSweepMarksThePreviousMapAndAllThreeVaryingShowsATextThatFits)
 {
     ThreadFixture f;
-    f.set({{"4", "4.5", "0.5"}, {"30", "34", "4"}, {"1", "1.5", "0.5"}});
+    const int withoutMap = f.dialog->height();
+    f.set(Small);
     ASSERT_TRUE(f.sweep());
+    EXPECT_TRUE(f.dialog->screen()->availableGeometry().contains(f.dialog->geometry()));
+    EXPECT_GT(f.dialog->height(), withoutMap + 150);
+    QLabel *note = f.dialog->findChild<QLabel *>(QStringLiteral("DesignMapNote"));
+    // While the next sweep runs, the best fields are its own and the map is the previous one's.
+    f.set({{"4", "4.5", "0.5"}, {"30", "34", "4"}, {"1", "1.5", "0.5"}});
+    QSignalSpy ended(f.dialog, &PowerDesignerDialog::sweepEnded);
+    f.button("PDGoBtn")->click();
+    EXPECT_EQ(f.value("BestYet"), QStringLiteral("-"));
+    EXPECT_FALSE(f.dialog->designMap()->isEnabled());
+    EXPECT_FALSE(f.button("SaveMapBtn")->isEnabled());
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("This map is of the previous sweep")));
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
     EXPECT_EQ(f.dialog->lastOutcome().combinations, 8);
     EXPECT_FALSE(f.dialog->designMap()->isVisible());
     EXPECT_FALSE(f.dialog->designMap()->hasMap());
-    QLabel *note = f.dialog->findChild<QLabel *>(QStringLiteral("DesignMapNote"));
-    ASSERT_TRUE(note);
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->text().contains(QStringLiteral("all three")));
+    // Shrunk back: only the note (and the spacing above it) is new.
+    EXPECT_LE(f.dialog->height(), withoutMap + note->height() + 12);
+}
+
+TEST(PowerDesignerThread, UseBestPutsTheBestInAsOneStep)
+{
+    ThreadFixture f;
+    f.set(Small);
+    ASSERT_TRUE(f.sweep());
+    const std::array<QString, 3> last = f.sizes(), best{f.value("BestSWYet"), f.value("BestSLYet"), f.value("BestDWYet")};
+    ASSERT_NE(best, last);
+    QPushButton *useBest = f.button("UseBestBtn");
+    QTest::mouseClick(useBest, Qt::LeftButton);
+    EXPECT_EQ(f.sizes(), best);
+    EXPECT_EQ(f.s.workspace.results.TimeEF, f.value("BestYet"));
+    EXPECT_FALSE(useBest->isEnabled()); // the design holds it now
+    EXPECT_EQ(f.s.w().history().count(), 2);
+    f.s.w().Undo();
+    EXPECT_EQ(f.sizes(), last);
+    EXPECT_TRUE(useBest->isEnabled());
 }
 
 TEST(PowerDesignerThread, ModesMayChangeDuringTheSweepButTheDesignMayNot)
 {
-    // Another mode meanwhile: the sweep runs on, and the window shows Simulate for its result.
+    // Another mode meanwhile: the sweep runs on, its result goes into the design, and the
+    // window stays where the student went until "Show in Simulate".
     {
         ThreadFixture f;
         QSignalSpy ended(f.dialog, &PowerDesignerDialog::sweepEnded);
@@ -333,8 +366,13 @@ TEST(PowerDesignerThread, ModesMayChangeDuringTheSweepButTheDesignMayNot)
         EXPECT_FALSE(f.dialog->lastOutcome().stopped);
         EXPECT_EQ(f.dialog->lastOutcome().combinations, f.dialog->lastResult()->total);
         EXPECT_TRUE(f.dialog->lastSweepHeld());
-        EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
+        EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Build);
         EXPECT_EQ(f.sizes(), sizesOf(f.dialog->lastResult()->cells.back()));
+        QPushButton *show = f.button("ShowInSimulateBtn");
+        ASSERT_TRUE(show->isVisible());
+        QTest::mouseClick(show, Qt::LeftButton);
+        EXPECT_EQ(f.s.w().CurrentMode(), SheetMode::Simulate);
+        EXPECT_FALSE(show->isVisible());
     }
     // The design changed meanwhile: it keeps its own sizes; the map and the best still show.
     {

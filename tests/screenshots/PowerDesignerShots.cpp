@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -75,6 +76,48 @@ TEST(PowerDesignerScreenshots, MidSweepAndTheDesignMapOfFiftyByFifty)
         painter.drawText(box.adjusted(4, 3, -4, -3), Qt::TextWordWrap, tip);
     }
     EXPECT_TRUE(picture.save(shotFolder() + QStringLiteral("/power-designer-map-tooltip.png")));
+}
+
+// The default sweep (one range varies) on the screen the program runs on: run it under
+// xvfb-run at 1600x1000 and at 1024x600. The whole screen is taken too, to see that the dialog
+// fits it.
+TEST(PowerDesignerScreenshots, TheDefaultSweepOnThisScreen)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    QScreen *screen = w.screen();
+    const QString size = QStringLiteral("%1x%2").arg(screen->size().width()).arg(screen->size().height());
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(screen->availableGeometry().size() - QSize(0, 30));
+    QApplication::processEvents();
+    w.action(QStringLiteral("PowerDesignerPos"))->trigger();
+    PowerDesignerDialog *pd = w.views().powerDesigner();
+    saveShot(pd, QStringLiteral("power-designer-before-go-") + size);
+    QSignalSpy ended(pd, &PowerDesignerDialog::sweepEnded);
+    pd->findChild<QPushButton *>(QStringLiteral("PDGoBtn"))->click();
+    // The student goes to Build while the sweep runs.
+    w.VPBuild();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
+    saveShot(pd, QStringLiteral("power-designer-default-sweep-") + size);
+    QApplication::processEvents();
+    EXPECT_TRUE(screen->grabWindow(0).save(shotFolder() + QStringLiteral("/power-designer-screen-") + size
+                                            + QStringLiteral(".png")));
+    // A long sweep after it, caught running: the map above is the previous sweep's.
+    setRanges(pd, {"4", "7.5", "0.01", "10", "240", "1", "1.5", "1.5", "1.5"});
+    ended.clear();
+    pd->findChild<QPushButton *>(QStringLiteral("PDGoBtn"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(pd->progressBar()->value() > 0, 30000);
+    saveShot(pd, QStringLiteral("power-designer-second-sweep-") + size);
+    pd->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
+    setRanges(pd, {"4", "7.5", "0.5", "36", "36", "4", "1.5", "1.5", "1.5"});
+    // A new sweep of all three sizes: no map, the dialog small again.
+    pd->field(QStringLiteral("SWFromEF"))->setText(QStringLiteral("1"));
+    pd->field(QStringLiteral("SLFromEF"))->setText(QStringLiteral("32"));
+    ended.clear();
+    pd->findChild<QPushButton *>(QStringLiteral("PDGoBtn"))->click();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(20000));
+    saveShot(pd, QStringLiteral("power-designer-no-map-") + size);
 }
 
 } // namespace
