@@ -29,7 +29,9 @@ QLineEdit *ResultFieldsView::addField(QWidget *parent, QGridLayout *grid, int ro
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(fieldName);
     edit->setReadOnly(true);
-    edit->setFixedWidth(96);
+    // A narrow window takes the room from the numbers' trailing digits, never from a caption.
+    edit->setMinimumWidth(56);
+    edit->setMaximumWidth(96);
     edits_.emplace_back(field, edit);
     grid->addWidget(label, row, column, Qt::AlignRight);
     grid->addWidget(edit, row, column + 1);

@@ -46,7 +46,7 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
         b->setToolTip(QLatin1String(hint));
         b->setIcon(style()->standardIcon(icon));
         connect(b, &QToolButton::clicked, this, [&window, click] { (window.views().*click)(); });
-        dyn->addWidget(b, 0, column, 2, 1);
+        dyn->addWidget(b, 0, column, 4, 1);
         return b;
     };
     rewind_ = button("RewindDynamicBtn", "Wind up the spring", QStyle::SP_MediaSkipBackward, 0,
@@ -70,22 +70,24 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
         {"DynamicRevsRightCaption", "DynamicRevsRightLabel", "Revs (right)", "/help/h-elapsedrevsright.html",
          &revsRight_, "Rev 999.9 of 999.9: Front"},
     };
-    int c = 3;
+    liveGrid_ = dyn;
+    int c = 0;
     for (const Live &l : live) {
         ClickLabel *label = helpCaption(QLatin1String(l.text), QLatin1String(l.path), window.help(), dynamicPanel_);
         label->setObjectName(QLatin1String(l.caption));
         label->setCursor(Qt::PointingHandCursor);
         label->setStyleSheet(QStringLiteral("color: #0000aa;"));
-        dyn->addWidget(label, 0, c);
+        liveCaptions_[static_cast<size_t>(c)] = label;
         auto *value = new QLabel(QString(), dynamicPanel_);
         value->setObjectName(QLatin1String(l.name));
         // A width of its own that every frame's text fits: labels sized by their text cut the
         // longer ones off and move the strip a few pixels at every change.
         value->setFixedWidth(std::max(110, value->fontMetrics().horizontalAdvance(QLatin1String(l.widest)) + 6));
-        dyn->addWidget(value, 1, c);
+        liveValues_[static_cast<size_t>(c)] = value;
         *l.value = value;
         ++c;
     }
+    placeLiveLabels(false);
     row->addWidget(dynamicPanel_);
     dynamicLabel_ = new QLabel(QString(), this);
     dynamicLabel_->setObjectName(QStringLiteral("DynamicLabel"));
@@ -103,6 +105,22 @@ void SimulatePanel::resizeEvent(QResizeEvent *event)
     ModePanel::resizeEvent(event);
     // A narrow strip needs all its room for the running labels; the menu and Ctrl+R remain.
     charts_->setVisible(width() >= WidthForChartsButton);
+    placeLiveLabels(width() < WidthForChartsButton);
+}
+
+void SimulatePanel::placeLiveLabels(bool twoRows)
+{
+    if (twoRows == liveInTwoRows_ && liveGrid_->indexOf(liveCaptions_[0]) >= 0)
+        return;
+    liveInTwoRows_ = twoRows;
+    for (size_t i = 0; i < liveCaptions_.size(); ++i) {
+        const int column = 3 + static_cast<int>(twoRows ? i % 2 : i);
+        const int row = twoRows ? 2 * static_cast<int>(i / 2) : 0;
+        liveGrid_->removeWidget(liveCaptions_[i]);
+        liveGrid_->removeWidget(liveValues_[i]);
+        liveGrid_->addWidget(liveCaptions_[i], row, column);
+        liveGrid_->addWidget(liveValues_[i], row + 1, column);
+    }
 }
 
 void SimulatePanel::enter()

@@ -7,8 +7,10 @@
 
 #include "ModePanel.h"
 
+#include <array>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -47,6 +49,12 @@ private:
     QLabel *revisedLabel_ = nullptr;
     QLabel *time_ = nullptr, *distance_ = nullptr, *revsLeft_ = nullptr, *revsRight_ = nullptr;
     QToolButton *rewind_ = nullptr, *step_ = nullptr, *toEnd_ = nullptr;
+    // The running labels, caption over value: in one row, or two rows of two in a narrow strip
+    // so that none runs into the next.
+    void placeLiveLabels(bool twoRows);
+    QGridLayout *liveGrid_ = nullptr;
+    std::array<QWidget *, 4> liveCaptions_{}, liveValues_{};
+    bool liveInTwoRows_ = false;
 };
 
 } // namespace zindle
