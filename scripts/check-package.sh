@@ -73,6 +73,18 @@ debug_symbols_split() {
   done
 }
 
+# The source package a distribution uploads: the upstream tarball (the project's files without
+# debian/) and the Debian part, built with dpkg-buildpackage -S and checked by lintian as an
+# archive checks it. Outside a git checkout the project's files are not known: nothing to check.
+source_package_clean() {
+  local folder=$work/source tree=$work/source/zindle-$upstream
+  mkdir -p "$tree"
+  (cd "$source" && git ls-files -z | xargs -0 tar -cf -) | tar -xf - -C "$tree"
+  tar -C "$folder" --exclude="zindle-$upstream/debian" -cJf "$folder/zindle_$upstream.orig.tar.xz" "zindle-$upstream"
+  (cd "$tree" && dpkg-buildpackage -S -us -uc -d > "$folder/build.log" 2>&1) || { tail -n 20 "$folder/build.log"; return 1; }
+  lintian --fail-on error,warning,info --pedantic --display-info "$folder/zindle_${version}.dsc"
+}
+
 # check-package's own build of the packages, the log kept for when it fails.
 build_packages() {
   local log=$1
@@ -125,6 +137,11 @@ check "package holds every installed file" contains_all bin/zindle bin/zindle-cl
   "share/icons/hicolor/16x16/apps/$id.png" share/man/man1/zindle-cli.1.gz share/man/man1/zindle.1.gz \
   share/doc/zindle/copyright share/doc/zindle/changelog.Debian.gz
 check "package installs nothing outside /usr" only_below_usr
+if git -C "$source" rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+  check "lintian finds no error, warning or note in the source package" source_package_clean
+else
+  skip "the source package" "not a git checkout"
+fi
 check "packaged metadata validates" metadata_clean "$unpacked/usr/share/metainfo/$id.metainfo.xml"
 check "screenshots the packaged metadata names are in the package" screenshots_present "$unpacked/usr/share"
 check "packaged zindle-cli --version" prints_exactly "zindle-cli $upstream" headless "$unpacked/usr/bin/zindle-cli" --version
