@@ -145,6 +145,8 @@ private:
     void fitToScreen(bool mapAppeared);
     // Whether the best fields hold sizes the design may take now.
     bool bestApplies() const;
+    // Writes the three swept sizes into the design as one step named `step`, shown in Simulate.
+    bool putSizes(const QString &step, QString width, QString length, QString wheel);
     void updateButtons();
 
     Workspace &workspace_;

@@ -154,13 +154,18 @@ bool PowerDesignerDialog::applyCombination(int combination)
         followDesign();
         return false;
     }
-    const SweepCell cell = last_->cells[static_cast<size_t>(combination)];
+    const SweepCell &cell = last_->cells[static_cast<size_t>(combination)];
+    return putSizes(QStringLiteral("Apply design map cell"), cell.width, cell.length, cell.wheel);
+}
+
+bool PowerDesignerDialog::putSizes(const QString &step, QString width, QString length, QString wheel)
+{
     return changeDesign(
-        QStringLiteral("Apply design map cell"),
-        [&cell](DesignRecord &design) {
-            design.SpringWidth = cell.width;
-            design.SpringLength = cell.length;
-            design.DriveWhlDia = cell.wheel;
+        step,
+        [&](DesignRecord &design) {
+            design.SpringWidth = std::move(width);
+            design.SpringLength = std::move(length);
+            design.DriveWhlDia = std::move(wheel);
         },
         ShowChange::InSimulate);
 }
@@ -180,15 +185,7 @@ bool PowerDesignerDialog::UseBestClick()
 {
     if (!bestApplies() || !changeDesign)
         return false;
-    const SweepBest best = best_;
-    return changeDesign(
-        QStringLiteral("Use best combination"),
-        [&best](DesignRecord &design) {
-            design.SpringWidth = best.BestSWYet;
-            design.SpringLength = best.BestSLYet;
-            design.DriveWhlDia = best.BestDWYet;
-        },
-        ShowChange::InSimulate);
+    return putSizes(QStringLiteral("Use best combination"), best_.BestSWYet, best_.BestSLYet, best_.BestDWYet);
 }
 
 void PowerDesignerDialog::ShowInSimulateClick()
