@@ -258,7 +258,12 @@ bool belowExtendedRange(const char *first, const char *last)
 
 } // namespace
 
-std::optional<long double> parseNumber(const QString &text)
+namespace {
+
+// The reading behind parseNumber and parseDouble, in the precision asked for, so that a double
+// comes straight from the decimal text rather than rounded twice through extended precision.
+template <typename Number>
+std::optional<Number> parseDecimal(const QString &text)
 {
     if (text.size() > 400)
         return std::nullopt;
@@ -273,7 +278,7 @@ std::optional<long double> parseNumber(const QString &text)
         ascii[length++] = static_cast<char>(text.at(i).unicode());
     const bool negative = ascii[0] == '-';
     const char *first = ascii + ((ascii[0] == '-' || ascii[0] == '+') ? 1 : 0);
-    long double value = 0;
+    Number value = 0;
     const auto parsed = std::from_chars(first, ascii + length, value, std::chars_format::general);
     if (parsed.ptr != ascii + length)
         return std::nullopt;
@@ -287,6 +292,18 @@ std::optional<long double> parseNumber(const QString &text)
         return std::nullopt;
     }
     return negative ? -value : value;
+}
+
+} // namespace
+
+std::optional<long double> parseNumber(const QString &text) { return parseDecimal<long double>(text); }
+
+std::optional<double> parseDouble(const QString &text)
+{
+    // Numbers that extended precision reads but double cannot hold are not usable ones.
+    if (!parseNumber(text))
+        return std::nullopt;
+    return parseDecimal<double>(text);
 }
 
 std::optional<float> parseFloat(const QString &text)

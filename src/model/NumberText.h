@@ -27,6 +27,8 @@ inline QString text0(double value) { return fixedText(value, 1); }
 // Decimal text to a number. A period is the only decimal point; surrounding blanks are allowed,
 // an optional sign and exponent too. "", "1,5", "nan" and "inf" are not numbers.
 std::optional<long double> parseNumber(const QString &text);
+// The same text read straight into double precision (measured values that are stored as typed).
+std::optional<double> parseDouble(const QString &text);
 // The parsed value held in single precision (extended rounded once to single), as the
 // program compares typed values with their bounds.
 std::optional<float> parseFloat(const QString &text);

@@ -131,3 +131,11 @@ TEST(NumberText, ParsersAcceptExactlyTheNumberPatterns)
     EXPECT_EQ(floatOr(literal, 0.0f), 1.5f);
     EXPECT_EQ(literal.constData(), before);
 }
+
+TEST(NumberText, MeasuredValuesAreReadStraightIntoDoublePrecision)
+{
+    EXPECT_EQ(parseDouble("0.71"), 0.71);
+    EXPECT_EQ(parseDouble(" +23.5 "), 23.5);
+    for (const char *bad : {"", "1,5", "1e999", "nan"})
+        EXPECT_FALSE(parseDouble(bad).has_value()) << bad;
+}

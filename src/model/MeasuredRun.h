@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A run of a built car on a real track, as the class measured it: stopwatch times at marks
+// along the track, where the car came to rest and what it weighed. The numbers are what the
+// students typed, held in double precision so that 0.71 s stays 0.71 s in the logbook; they
+// never pass through the single-precision rules of the design's own texts.
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace zindle {
+
+struct RunMark {
+    double distanceFt = 0.0;
+    double timeS = 0.0;
+    bool operator==(const RunMark &) const = default;
+};
+
+struct MeasuredRun {
+    QDate date;
+    QString track;              // "Room 12 corridor, tile"
+    std::vector<RunMark> marks; // by growing distance once checked
+    std::optional<double> restFt;  // where the car came to rest
+    std::optional<double> massLbm; // the car on the scale
+    QString note;
+    bool operator==(const MeasuredRun &) const = default;
+};
+
+// Bounds of what a hand-timed run on a classroom track can be.
+inline constexpr double MaxMarkTimeS = 100.0;
+inline constexpr double MaxTrackFt = 100.0;
+inline constexpr double MaxCarMassLbm = 10.0;
+
+// "5:0.71,10:1.20,15:1.62" (feet:seconds, blanks allowed around each number) into marks, in the
+// order typed. An empty text gives no marks. On failure `error` says which pair is wrong.
+std::optional<std::vector<RunMark>> parseMarks(const QString &text, QString &error);
+
+// A number the user typed for a run; a decimal comma or a letter is refused by name.
+std::optional<double> parseRunNumber(const QString &text, const QString &what, QString &error);
+
+// Checks every rule of a run and puts its marks in order of distance. Returns the first broken
+// rule as a sentence, empty when the run is sound.
+QString checkRun(MeasuredRun &run);
+
+// The marks as they are typed: "5:0.71,10:1.2,15:1.62".
+QString marksText(const std::vector<RunMark> &marks);
+
+} // namespace zindle
