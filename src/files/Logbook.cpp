@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Logbook.h"
+
+#include "FileAccess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSet>
+
+namespace zindle {
+
+namespace {
+
+// The reading stops at the first thing wrong; `reason` is said after the file's name.
+struct Broken {
+    QString reason;
+};
+
+QJsonObject unknownOf(const QJsonObject &object, const QSet<QString> &known)
+{
+    QJsonObject unknown;
+    for (auto it = object.begin(); it != object.end(); ++it)
+        if (!known.contains(it.key()))
+            unknown.insert(it.key(), it.value());
+    return unknown;
+}
+
+QString textField(const QJsonObject &object, const QString &key, const QString &where, bool required)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() && !required)
+        return {};
+    if (!value.isString())
+        throw Broken{QStringLiteral("%1 has no text \"%2\"").arg(where, key)};
+    return value.toString();
+}
+
+std::optional<double> numberField(const QJsonObject &object, const QString &key, const QString &where)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isDouble())
+        throw Broken{QStringLiteral("%1 has a \"%2\" that is not a number").arg(where, key)};
+    return value.toDouble();
+}
+
+QJsonArray arrayField(const QJsonObject &object, const QString &key, const QString &where)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return {};
+    if (!value.isArray())
+        throw Broken{QStringLiteral("%1 has a \"%2\" that is not a list").arg(where, key)};
+    return value.toArray();
+}
+
+QJsonObject objectAt(const QJsonArray &array, qsizetype i, const QString &where)
+{
+    if (!array.at(i).isObject())
+        throw Broken{QStringLiteral("%1 is not an object").arg(where)};
+    return array.at(i).toObject();
+}
+
+LoggedRun decodeRun(const QJsonObject &object, const QString &where)
+{
+    LoggedRun logged;
+    MeasuredRun &run = logged.run;
+    const QString date = textField(object, QStringLiteral("date"), where, true);
+    run.date = QDate::fromString(date, Qt::ISODate);
+    run.track = textField(object, QStringLiteral("track"), where, true);
+    run.note = textField(object, QStringLiteral("note"), where, false);
+    const QJsonArray marks = arrayField(object, QStringLiteral("marks"), where);
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        const QString markWhere = QStringLiteral("%1, mark %2,").arg(where).arg(i + 1);
+        const QJsonObject mark = objectAt(marks, i, markWhere);
+        const auto distance = numberField(mark, QStringLiteral("distanceFt"), markWhere);
+        const auto time = numberField(mark, QStringLiteral("timeS"), markWhere);
+        if (!distance || !time)
+            throw Broken{QStringLiteral("%1 lacks its distance or its time").arg(markWhere)};
+        run.marks.push_back({*distance, *time});
+    }
+    run.restFt = numberField(object, QStringLiteral("restFt"), where);
+    run.massLbm = numberField(object, QStringLiteral("massLbm"), where);
+    const std::vector<RunMark> stored = run.marks;
+    const QString broken = checkRun(run);
+    if (!broken.isEmpty())
+        throw Broken{QStringLiteral("%1: %2").arg(where, broken)};
+    // The file is written in order; marks found out of it were edited by hand, and put in
+    // order they would be written back other than they were read.
+    if (run.marks != stored)
+        throw Broken{QStringLiteral("%1 has its marks out of order of distance").arg(where)};
+    logged.unknown = unknownOf(object, {QStringLiteral("date"), QStringLiteral("track"), QStringLiteral("note"),
+                                        QStringLiteral("marks"), QStringLiteral("restFt"),
+                                        QStringLiteral("massLbm")});
+    return logged;
+}
+
+LoggedDesign decodeDesign(const QJsonObject &object, qsizetype position)
+{
+    LoggedDesign design;
+    const QString where = QStringLiteral("design entry %1").arg(position + 1);
+    design.name = textField(object, QStringLiteral("name"), where, false);
+    design.file = textField(object, QStringLiteral("file"), where, false);
+    if (design.name.isEmpty() && design.file.isEmpty())
+        throw Broken{QStringLiteral("%1 names no design (neither \"name\" nor \"file\"), so its runs belong to none").arg(where)};
+    const QString named = QStringLiteral("design \"%1\"").arg(design.name.isEmpty() ? design.file : design.name);
+    const QJsonArray runs = arrayField(object, QStringLiteral("runs"), named);
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        const QString runWhere = QStringLiteral("run %1 of %2").arg(i + 1).arg(named);
+        design.runs.push_back(decodeRun(objectAt(runs, i, runWhere), runWhere));
+    }
+    design.unknown = unknownOf(object, {QStringLiteral("name"), QStringLiteral("file"), QStringLiteral("runs")});
+    return design;
+}
+
+Logbook decode(const QByteArray &bytes)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        throw Broken{QStringLiteral("it is not a logbook (not JSON: %1 at byte %2)")
+                         .arg(parseError.errorString())
+                         .arg(parseError.offset)};
+    if (!document.isObject())
+        throw Broken{QStringLiteral("it is not a logbook (no JSON object)")};
+    const QJsonObject top = document.object();
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != LogbookVersion)
+        throw Broken{QStringLiteral("it is not a logbook of version %1, which this release reads").arg(LogbookVersion)};
+    Logbook logbook;
+    const QJsonArray designs = arrayField(top, QStringLiteral("designs"), QStringLiteral("the logbook"));
+    for (qsizetype i = 0; i < designs.size(); ++i) {
+        LoggedDesign design =
+            decodeDesign(objectAt(designs, i, QStringLiteral("design entry %1").arg(i + 1)), i);
+        for (const LoggedDesign &earlier : logbook.designs)
+            if (earlier.name == design.name && earlier.file == design.file)
+                throw Broken{QStringLiteral("design entry %1 lists \"%2\" (%3) a second time")
+                                 .arg(i + 1)
+                                 .arg(design.name, design.file)};
+        logbook.designs.push_back(std::move(design));
+    }
+    logbook.unknown = unknownOf(top, {QStringLiteral("version"), QStringLiteral("designs")});
+    return logbook;
+}
+
+QJsonObject encodeRun(const LoggedRun &logged)
+{
+    QJsonObject object = logged.unknown;
+    const MeasuredRun &run = logged.run;
+    object.insert(QStringLiteral("date"), run.date.toString(Qt::ISODate));
+    object.insert(QStringLiteral("track"), run.track);
+    QJsonArray marks;
+    for (const RunMark &mark : run.marks)
+        marks.append(QJsonObject{{QStringLiteral("distanceFt"), mark.distanceFt}, {QStringLiteral("timeS"), mark.timeS}});
+    object.insert(QStringLiteral("marks"), marks);
+    if (run.restFt)
+        object.insert(QStringLiteral("restFt"), *run.restFt);
+    if (run.massLbm)
+        object.insert(QStringLiteral("massLbm"), *run.massLbm);
+    object.insert(QStringLiteral("note"), run.note);
+    return object;
+}
+
+} // namespace
+
+QString LogbookPathBeside(const QString &designPath)
+{
+    return QFileInfo(designPath).dir().filePath(LogbookFileName);
+}
+
+LogbookRead DecodeLogbook(const QByteArray &bytes, const QString &path)
+{
+    LogbookRead read;
+    read.existed = true;
+    try {
+        read.logbook = decode(bytes);
+        read.ok = true;
+    } catch (const Broken &broken) {
+        read.error = readErrorText(path, broken.reason);
+    }
+    return read;
+}
+
+LogbookRead ReadLogbook(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        LogbookRead read;
+        read.ok = true;
+        return read;
+    }
+    QByteArray bytes;
+    QString reason;
+    if (!ReadWholeFile(path, MaxLogbookBytes, bytes, reason)) {
+        LogbookRead read;
+        read.existed = true;
+        read.error = readErrorText(path, reason);
+        return read;
+    }
+    return DecodeLogbook(bytes, path);
+}
+
+QByteArray EncodeLogbook(const Logbook &logbook)
+{
+    QJsonObject top = logbook.unknown;
+    top.insert(QStringLiteral("version"), LogbookVersion);
+    QJsonArray designs;
+    for (const LoggedDesign &design : logbook.designs) {
+        QJsonObject object = design.unknown;
+        object.insert(QStringLiteral("name"), design.name);
+        object.insert(QStringLiteral("file"), design.file);
+        QJsonArray runs;
+        for (const LoggedRun &run : design.runs)
+            runs.append(encodeRun(run));
+        object.insert(QStringLiteral("runs"), runs);
+        designs.append(object);
+    }
+    top.insert(QStringLiteral("designs"), designs);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+WriteOutcome WriteLogbook(const QString &path, const Logbook &logbook)
+{
+    return WriteFileAtomically(path, EncodeLogbook(logbook));
+}
+
+DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &name, const QString &file)
+{
+    DesignMatch byFile, byName;
+    for (size_t i = 0; i < logbook.designs.size(); ++i) {
+        const LoggedDesign &design = logbook.designs[i];
+        const bool sameName = design.name == name, sameFile = design.file == file;
+        if (sameName && sameFile)
+            return {static_cast<int>(i), true, true};
+        if (sameFile && byFile.index < 0)
+            byFile = {static_cast<int>(i), false, true};
+        if (sameName && byName.index < 0)
+            byName = {static_cast<int>(i), true, false};
+    }
+    return byFile.index >= 0 ? byFile : byName;
+}
+
+} // namespace zindle

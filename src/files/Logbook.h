@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The class's logbook, zindle-log.json beside the designs of one folder: the runs measured on
+// real tracks, per design. The design files stay as they are; everything a class learns about
+// its built cars goes here. The layout is described in docs/logbook.md.
+//
+// Fields this release does not know (written by a later one, or by hand) are kept on every
+// object that has them and written back unchanged. A logbook that cannot be read whole is
+// reported and must not be written over: the reader says so, and the caller stops.
+
+#include "FileErrors.h"
+#include "model/MeasuredRun.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <vector>
+
+namespace zindle {
+
+inline const QString LogbookFileName = QStringLiteral("zindle-log.json");
+inline constexpr int LogbookVersion = 1;
+// A class of thirty writing runs all year stays far below this.
+inline constexpr qint64 MaxLogbookBytes = 16 * 1024 * 1024;
+
+struct LoggedRun {
+    MeasuredRun run;
+    QJsonObject unknown;
+};
+
+// The runs of one design, known by its name and its file name in the folder.
+struct LoggedDesign {
+    QString name;
+    QString file;
+    std::vector<LoggedRun> runs;
+    QJsonObject unknown;
+};
+
+struct Logbook {
+    std::vector<LoggedDesign> designs;
+    QJsonObject unknown;
+};
+
+struct LogbookRead {
+    bool ok = false;
+    bool existed = false; // false: there was no logbook yet, and an empty one was given
+    Logbook logbook;
+    QString error;        // for a failed read: one line naming the file and what is wrong
+};
+
+// The logbook of the folder a design file lies in.
+QString LogbookPathBeside(const QString &designPath);
+
+// A missing file is an empty logbook; anything else must be read whole or gives an error.
+LogbookRead ReadLogbook(const QString &path);
+LogbookRead DecodeLogbook(const QByteArray &bytes, const QString &path);
+
+QByteArray EncodeLogbook(const Logbook &logbook);
+WriteOutcome WriteLogbook(const QString &path, const Logbook &logbook);
+
+// The entry of a design: both name and file agree, or else the file alone (the design was
+// renamed), or else the name alone (the file was renamed or moved in). -1 when neither.
+struct DesignMatch {
+    int index = -1;
+    bool nameMatches = false;
+    bool fileMatches = false;
+};
+DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &name, const QString &file);
+
+} // namespace zindle
