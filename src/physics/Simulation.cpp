@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Simulation.h"
 
+#include "SimulationInputs.h"
+
 #include "model/NumberText.h"
 #include "model/PartMaterials.h"
 #include "physics/SpringTorque.h"
@@ -13,58 +15,9 @@ namespace zindle {
 
 namespace {
 
-constexpr float StepSeconds = 0.01f;
-constexpr int TimeLimitIndex = 10000; // 100 s
+constexpr float StepSeconds = RunStepSeconds;
+constexpr int TimeLimitIndex = RunTimeLimitIndex;
 constexpr int StepsPerFrame = 2;
-
-// Everything the run reads, parsed once when it starts.
-struct RunInputs {
-    float totalRevs = 0.0f;
-    float wheelDia = 0.0f;
-    float mass = 0.0f;
-    float widthRatio = 0.0f; // spring width over the sample width
-    float predicted = 0.0f;  // powered distance of the revolutions step
-    float friction = 0.0f;
-    float mu = 0.0f;
-    float inertiaShare = 0.0f; // R
-    bool allWheel = false;
-};
-
-RunInputs readInputs(const SimulationContext &context)
-{
-    const DesignRecord &design = context.design;
-    const ResultFields &results = context.results;
-    RunInputs in;
-    const DesignNumbers &numbers = context.numbers;
-    in.totalRevs = floatOr(results.RevsEF, 0.0f);
-    in.wheelDia = numbers.DriveWhlDia;
-    in.mass = floatOr(results.ProjectedMassEF, 0.0f);
-    const float sampleWidth = numbers.SpringSampleWidth;
-    // A test sample without width cannot be scaled to the spring: no torque at all.
-    in.widthRatio = sampleWidth > 0.0f ? numbers.SpringWidth / sampleWidth : 0.0f;
-    if (!std::isfinite(in.widthRatio))
-        in.widthRatio = 0.0f;
-    in.predicted = floatOr(results.PoweredDistanceEF, 0.0f);
-    in.friction = numbers.Friction;
-    in.mu = numbers.TreadFriction;
-    in.allWheel = design.Drive == DriveKind::AllWD;
-
-    const BoardMaterial &wheelBoard = boardOf(design, context.catalogue, DriveWheelPart);
-    const float radius = in.wheelDia / 2.0f;
-    float wheelMass = floatOr(wheelBoard.BoardDensity, 0.0f) * floatOr(wheelBoard.BoardThickness, 0.0f)
-                      * (3.1416f * radius * radius) * 2.0f;
-    if (in.allWheel)
-        wheelMass *= 2.0f;
-    // Massless wheels take no share of the force (the limit of the formula as the wheel mass
-    // goes to 0); a share that is not finite (a negative total mass can put the denominator at
-    // 0) is treated the same way rather than letting it reach the velocity.
-    if (wheelMass != 0.0f) {
-        in.inertiaShare = 1.0f / (2.0f * (in.mass - wheelMass) / wheelMass + 3.0f);
-        if (!std::isfinite(in.inertiaShare))
-            in.inertiaShare = 0.0f;
-    }
-    return in;
-}
 
 QString distanceLabel(float distance, float predicted)
 {
@@ -108,7 +61,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     if (recorded)
         recorded->clear();
 
-    const RunInputs in = readInputs(context);
+    const RunInputs in = ReadRunInputs(context);
     Balance balance = context.balance;
     balance.mass = in.mass;
     const float tractionRightShown = in.allWheel ? std::fabs(floatOr(results.TractionRightEF, 0.0f)) : 0.0f;
