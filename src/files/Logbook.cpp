@@ -228,7 +228,8 @@ WriteOutcome WriteLogbook(const QString &path, const Logbook &logbook)
     return WriteFileAtomically(path, EncodeLogbook(logbook));
 }
 
-DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &name, const QString &file)
+DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &folder, const QString &name,
+                             const QString &file)
 {
     DesignMatch byFile, byName;
     for (size_t i = 0; i < logbook.designs.size(); ++i) {
@@ -238,7 +239,8 @@ DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &name, const 
             return {static_cast<int>(i), true, true};
         if (sameFile && byFile.index < 0)
             byFile = {static_cast<int>(i), false, true};
-        if (sameName && byName.index < 0)
+        const bool fileGone = design.file.isEmpty() || !QFileInfo::exists(QDir(folder).filePath(design.file));
+        if (sameName && fileGone && byName.index < 0)
             byName = {static_cast<int>(i), true, false};
     }
     return byFile.index >= 0 ? byFile : byName;

@@ -58,13 +58,16 @@ LogbookRead DecodeLogbook(const QByteArray &bytes, const QString &path);
 QByteArray EncodeLogbook(const Logbook &logbook);
 WriteOutcome WriteLogbook(const QString &path, const Logbook &logbook);
 
-// The entry of a design: both name and file agree, or else the file alone (the design was
-// renamed), or else the name alone (the file was renamed or moved in). -1 when neither.
+// The entry of a design in the logbook of `folder`: both name and file agree, or else the file
+// alone (the design was renamed), or else the name alone when that entry's file is no longer in
+// the folder (the file was renamed or moved in); a second design of the same name in another
+// file never takes the runs of the first. -1 when none.
 struct DesignMatch {
     int index = -1;
     bool nameMatches = false;
     bool fileMatches = false;
 };
-DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &name, const QString &file);
+DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &folder, const QString &name,
+                             const QString &file);
 
 } // namespace zindle

@@ -105,16 +105,21 @@ TEST(Logbook, ADamagedLogbookIsReportedWithItsName)
 
 TEST(Logbook, ADesignIsFoundByNameAndFileOrEitherAlone)
 {
+    QTemporaryDir dir;
+    put(dir.filePath("racer.zndl"), "design");
     Logbook logbook;
     logbook.designs = {{QStringLiteral("Racer"), QStringLiteral("racer.zndl"), {}, {}},
                        {QStringLiteral("Pickup"), QStringLiteral("pickup.zndl"), {}, {}},
                        {QStringLiteral("Racer"), QStringLiteral("racer-2.zndl"), {}, {}}};
     const auto found = [&](const char *name, const char *file) {
-        const DesignMatch match = FindLoggedDesign(logbook, QLatin1String(name), QLatin1String(file));
+        const DesignMatch match = FindLoggedDesign(logbook, dir.path(), QLatin1String(name), QLatin1String(file));
         return std::tuple(match.index, match.nameMatches, match.fileMatches);
     };
     EXPECT_EQ(found("Racer", "racer-2.zndl"), std::tuple(2, true, true));
     EXPECT_EQ(found("Quick Pickup", "pickup.zndl"), std::tuple(1, false, true));
     EXPECT_EQ(found("Pickup", "moved.zndl"), std::tuple(1, true, false));
     EXPECT_EQ(found("Wheelie", "wheelie.zndl"), std::tuple(-1, false, false));
+    // racer.zndl is still there: another file's design of that name starts its own entry.
+    logbook.designs.pop_back();
+    EXPECT_EQ(found("Racer", "racer-3.zndl"), std::tuple(-1, false, false));
 }
