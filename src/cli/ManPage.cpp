@@ -86,18 +86,25 @@ void appendHelpText(QString &page, const QString &text)
 }
 
 // "Usage: zindle-cli save DESIGN OUT.zndl" and the lines that continue it: the synopsis of one
-// command, taken off the front of its help text.
-QString takeUsage(QString &help)
+// command, taken off the front of its help text. A continued line that begins with the program's
+// name again is a further form of the command (runs add ..., runs list ...).
+QStringList takeUsage(QString &help)
 {
     static const QString Prefix = QStringLiteral("Usage: ");
     if (!help.startsWith(Prefix))
         return {};
     QStringList lines = help.split(QLatin1Char('\n'));
-    QString usage = lines.takeFirst().mid(Prefix.size()).trimmed();
-    while (!lines.isEmpty() && isIndented(lines.front()))
-        usage += QLatin1Char(' ') + lines.takeFirst().trimmed();
+    QStringList usages{lines.takeFirst().mid(Prefix.size()).trimmed()};
+    const QString program = usages.front().section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ');
+    while (!lines.isEmpty() && isIndented(lines.front())) {
+        const QString line = lines.takeFirst().trimmed();
+        if (line.startsWith(program))
+            usages << line;
+        else
+            usages.back() += QLatin1Char(' ') + line;
+    }
     help = lines.join(QLatin1Char('\n'));
-    return usage;
+    return usages;
 }
 
 // The program and command words of a synopsis in bold, the arguments in roman.
@@ -166,9 +173,10 @@ QString manPage(const ManPageSource &source)
     for (const ManPageSection &command : source.commands) {
         page += QStringLiteral(".SS ") + troffEscaped(command.title) + QLatin1Char('\n');
         QString help = command.text;
-        const QString usage = takeUsage(help);
-        if (!usage.isEmpty())
-            page += QStringLiteral(".PP\n") + synopsisLine(usage, 2) + QLatin1Char('\n');
+        const QStringList usages = takeUsage(help);
+        for (qsizetype i = 0; i < usages.size(); ++i)
+            page += (i == 0 ? QStringLiteral(".PP\n") : QStringLiteral(".br\n")) + synopsisLine(usages[i], 2)
+                    + QLatin1Char('\n');
         appendHelpText(page, help);
     }
 

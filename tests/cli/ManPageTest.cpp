@@ -95,6 +95,15 @@ TEST(ManPageText, TablesBecomeItemsAndOtherIndentedLinesKeepTheirLayout)
         << page.toStdString();
     EXPECT_TRUE(page.contains(".PP\nThen a sentence.\n.nf\n    x = 1\n    y = 2\n.fi\n")) << page.toStdString();
     EXPECT_EQ(page.count(".nf\n"), page.count(".fi\n"));
+
+    // A command of several forms gives one synopsis line each.
+    source.commands = {{"log", "Usage: tool log add DESIGN\n"
+                               "                [--note TEXT]\n"
+                               "       tool log list FOLDER\n"
+                               "Keeps a log.\n"}};
+    EXPECT_TRUE(manPage(source).contains(".PP\n\\fBtool\\fR \\fBlog\\fR add DESIGN [\\-\\-note TEXT]\n"
+                                         ".br\n\\fBtool\\fR \\fBlog\\fR list FOLDER\n.PP\nKeeps a log.\n"))
+        << manPage(source).toStdString();
 }
 
 TEST(ManPageText, TheProgramsPageHasEveryCommandAndFormatsCleanly)
@@ -109,7 +118,7 @@ TEST(ManPageText, TheProgramsPageHasEveryCommandAndFormatsCleanly)
         const QString name = it.next().captured(1);
         EXPECT_TRUE(page.contains(".SS " + name + '\n')) << name.toStdString();
     }
-    EXPECT_EQ(commands, 10);
+    EXPECT_EQ(commands, 11);
 
     if (!haveGroff())
         GTEST_SKIP() << "groff is not installed";
@@ -119,6 +128,7 @@ TEST(ManPageText, TheProgramsPageHasEveryCommandAndFormatsCleanly)
     for (const char *words : {"zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels] [--page a4|letter]",
                               "Ctrl+C stops after the combination being simulated",
                               "--trace adds the recorded samples as CSV lines",
+                              "zindle-cli runs remove DESIGN --track T --index K",
                               "--heats also race the cars in heats of at most 16",
                               "--version print the program's name and release", "zindle(1)"})
         EXPECT_TRUE(text.contains(QLatin1String(words))) << words << "\n" << text.toStdString();
