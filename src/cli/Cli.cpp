@@ -6,6 +6,7 @@
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
 #include "ReportCommand.h"
+#include "RunsCommand.h"
 #include "ShowCommand.h"
 #include "SimulateCommand.h"
 #include "SweepCommand.h"
@@ -40,6 +41,8 @@ const char *const UsageText =
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
     "  report DESIGN OUT.pdf     print the one-page design report into a PDF\n"
     "  templates DESIGN OUT.pdf  print the report, layer and wheel templates into a PDF\n"
+    "  runs add|list|remove      the runs of built cars timed on a real track, kept in\n"
+    "                            the class's logbook beside the designs\n"
     "\n"
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
@@ -164,6 +167,7 @@ const Command Commands[] = {
     {"sweep", SweepHelp, sweepCommand},
     {"report", ReportHelp, reportCommand},
     {"templates", TemplatesHelp, templatesCommand},
+    {"runs", RunsHelp, runsCommand},
 };
 
 // Options that stand in place of a command.
