@@ -3,10 +3,15 @@
 // has unwound, friction stops the car as it would a car with spinning wheels; times at marks
 // come from the steps around them.
 
+#include "app/RefreshChain.h"
+#include "app/WorkspaceCoast.h"
+#include "model/BuiltInDesigns.h"
 #include "model/DesignList.h"
 #include "model/DesignRecord.h"
 #include "model/MaterialCatalogue.h"
+#include "model/NumberText.h"
 #include "physics/Coast.h"
+#include "sheet/EmptySheet.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -119,4 +124,26 @@ TEST(Coast, TheTimeAtAMarkLiesOnTheLineBetweenItsTwoSteps)
     EXPECT_DOUBLE_EQ(*TimeAtDistance(run, 1.0), 0.015);
     EXPECT_DOUBLE_EQ(*TimeAtDistance(run, 2.0), 0.03);
     EXPECT_FALSE(TimeAtDistance(run, 2.01));
+}
+
+TEST(Coast, BuiltInCarsThatStopShortOfTheFinishInTheModelRollOverItCoasting)
+{
+    // Time at 15 ft and resting distance of each built-in design with coasting; only the fourth
+    // reaches 15 ft before its spring has unwound.
+    const char *const expected[5][3] = {{"[1.35]", "1.35", "34.38"}, {"[1.37]", "1.38", "33.13"},
+                                        {"[1.59]", "1.87", "21.88"}, {"1.5", "1.50", "34.60"},
+                                        {"[1.38]", "1.42", "31.39"}};
+    for (int slot = 0; slot < 5; ++slot) {
+        Workspace workspace;
+        BuildBuiltInDesign(workspace, slot);
+        workspace.scale = HeadlessSheetScale();
+        PrepareEntireCycle(workspace);
+        RefreshPhysicsMode(workspace, SheetMode::Simulate);
+        const std::optional<CoastedRun> run = RunWorkspaceCoast(workspace);
+        ASSERT_TRUE(run);
+        EXPECT_EQ(workspace.results.TimeEF, expected[slot][0]);
+        ASSERT_TRUE(run->rests);
+        EXPECT_EQ(text00(*TimeAtDistance(*run, 15.0)), expected[slot][1]) << slot;
+        EXPECT_EQ(text00(run->restFt), expected[slot][2]) << slot;
+    }
 }
