@@ -17,7 +17,7 @@ CoastedRun RunWithCoast(const SimulationContext &context)
     ForcePictureState forces = context.forces;
     RunTrace steps;
     SimulationContext scratch{context.design, context.catalogue, context.numbers, context.balance, results,
-                              list, forces, SheetMode::Race, &steps, nullptr};
+                              list, forces, SheetMode::Race, &steps, nullptr, context.factors};
     const SimulationOutcome outcome = RunSimulation(scratch, FrameRunToEnd);
 
     CoastedRun run;

@@ -16,6 +16,7 @@
 #include "model/MaterialCatalogue.h"
 #include "model/DesignNumbers.h"
 #include "physics/Forces.h"
+#include "physics/ModelFactors.h"
 #include "physics/ResultFields.h"
 #include "physics/RunTrace.h"
 
@@ -81,6 +82,8 @@ struct SimulationContext {
     // When set (Simulate mode only), receives every frame the run could show, the end-of-run
     // picture last, so that stepping on shows them without running again.
     std::vector<SimulationFrame> *frames = nullptr;
+    // A track's calibration; the default leaves every number of the run as the design gives it.
+    ModelFactors factors = {};
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle

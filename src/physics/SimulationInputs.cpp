@@ -22,8 +22,10 @@ RunInputs ReadRunInputs(const SimulationContext &context)
     in.widthRatio = sampleWidth > 0.0f ? numbers.SpringWidth / sampleWidth : 0.0f;
     if (!std::isfinite(in.widthRatio))
         in.widthRatio = 0.0f;
+    // Multiplying by exactly 1 changes no bit, so an uncalibrated run is the run it always was.
+    in.widthRatio *= context.factors.springEfficiency;
     in.predicted = floatOr(results.PoweredDistanceEF, 0.0f);
-    in.friction = numbers.Friction;
+    in.friction = context.factors.friction.value_or(numbers.Friction);
     in.mu = numbers.TreadFriction;
     in.allWheel = design.Drive == DriveKind::AllWD;
 
