@@ -10,6 +10,9 @@
 #include <QJsonParseError>
 #include <QSet>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zindle {
 
 namespace {
@@ -117,6 +120,73 @@ LoggedDesign decodeDesign(const QJsonObject &object, qsizetype position)
     return design;
 }
 
+bool flagField(const QJsonObject &object, const QString &key, const QString &where)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return false;
+    if (!value.isBool())
+        throw Broken{QStringLiteral("%1 has a \"%2\" that is neither true nor false").arg(where, key)};
+    return value.toBool();
+}
+
+int countField(const QJsonObject &object, const QString &key, const QString &where)
+{
+    const std::optional<double> value = numberField(object, key, where);
+    if (!value)
+        return 0;
+    if (*value < 0 || *value > 1e9 || *value != std::floor(*value))
+        throw Broken{QStringLiteral("%1 has a \"%2\" that is not a count").arg(where, key)};
+    return static_cast<int>(*value);
+}
+
+LoggedCalibration decodeCalibration(const QString &track, const QJsonValue &value)
+{
+    const QString where = QStringLiteral("the calibration of \"%1\"").arg(track);
+    if (!value.isObject())
+        throw Broken{QStringLiteral("%1 is not an object").arg(where)};
+    const QJsonObject object = value.toObject();
+    LoggedCalibration calibration;
+    calibration.track = track;
+    calibration.date = QDate::fromString(textField(object, QStringLiteral("date"), where, false), Qt::ISODate);
+    const auto friction = numberField(object, QStringLiteral("friction"), where);
+    const auto efficiency = numberField(object, QStringLiteral("springEfficiency"), where);
+    if (!friction || !efficiency || !(*friction > 0.0 && *friction < 1.0) || !(*efficiency > 0.0 && *efficiency < 2.0))
+        throw Broken{QStringLiteral("%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2").arg(where)};
+    calibration.friction = *friction;
+    calibration.springEfficiency = *efficiency;
+    calibration.frictionFitted = flagField(object, QStringLiteral("frictionFitted"), where);
+    calibration.efficiencyFitted = flagField(object, QStringLiteral("springEfficiencyFitted"), where);
+    calibration.rmsBefore = numberField(object, QStringLiteral("rmsBeforeS"), where).value_or(0.0);
+    calibration.rmsAfter = numberField(object, QStringLiteral("rmsAfterS"), where).value_or(0.0);
+    calibration.runs = countField(object, QStringLiteral("runs"), where);
+    calibration.marks = countField(object, QStringLiteral("marks"), where);
+    calibration.observations = countField(object, QStringLiteral("observations"), where);
+    calibration.unknown = unknownOf(object, {QStringLiteral("date"), QStringLiteral("friction"),
+                                             QStringLiteral("springEfficiency"), QStringLiteral("frictionFitted"),
+                                             QStringLiteral("springEfficiencyFitted"), QStringLiteral("rmsBeforeS"),
+                                             QStringLiteral("rmsAfterS"), QStringLiteral("runs"),
+                                             QStringLiteral("marks"), QStringLiteral("observations")});
+    return calibration;
+}
+
+QJsonObject encodeCalibration(const LoggedCalibration &calibration)
+{
+    QJsonObject object = calibration.unknown;
+    if (calibration.date.isValid())
+        object.insert(QStringLiteral("date"), calibration.date.toString(Qt::ISODate));
+    object.insert(QStringLiteral("friction"), calibration.friction);
+    object.insert(QStringLiteral("springEfficiency"), calibration.springEfficiency);
+    object.insert(QStringLiteral("frictionFitted"), calibration.frictionFitted);
+    object.insert(QStringLiteral("springEfficiencyFitted"), calibration.efficiencyFitted);
+    object.insert(QStringLiteral("rmsBeforeS"), calibration.rmsBefore);
+    object.insert(QStringLiteral("rmsAfterS"), calibration.rmsAfter);
+    object.insert(QStringLiteral("runs"), calibration.runs);
+    object.insert(QStringLiteral("marks"), calibration.marks);
+    object.insert(QStringLiteral("observations"), calibration.observations);
+    return object;
+}
+
 Logbook decode(const QByteArray &bytes)
 {
     QJsonParseError parseError;
@@ -143,7 +213,13 @@ Logbook decode(const QByteArray &bytes)
                                  .arg(design.name, design.file)};
         logbook.designs.push_back(std::move(design));
     }
-    logbook.unknown = unknownOf(top, {QStringLiteral("version"), QStringLiteral("designs")});
+    const QJsonValue calibrations = top.value(QStringLiteral("calibrations"));
+    if (!calibrations.isUndefined() && !calibrations.isObject())
+        throw Broken{QStringLiteral("the logbook has \"calibrations\" that are not an object keyed by track")};
+    const QJsonObject byTrack = calibrations.toObject();
+    for (auto it = byTrack.begin(); it != byTrack.end(); ++it)
+        logbook.calibrations.push_back(decodeCalibration(it.key(), it.value()));
+    logbook.unknown = unknownOf(top, {QStringLiteral("version"), QStringLiteral("designs"), QStringLiteral("calibrations")});
     return logbook;
 }
 
@@ -220,12 +296,43 @@ QByteArray EncodeLogbook(const Logbook &logbook)
         designs.append(object);
     }
     top.insert(QStringLiteral("designs"), designs);
+    // A logbook that never had a calibration is written as it was read.
+    if (!logbook.calibrations.empty()) {
+        QJsonObject byTrack;
+        for (const LoggedCalibration &calibration : logbook.calibrations)
+            byTrack.insert(calibration.track, encodeCalibration(calibration));
+        top.insert(QStringLiteral("calibrations"), byTrack);
+    }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
 WriteOutcome WriteLogbook(const QString &path, const Logbook &logbook)
 {
     return WriteFileAtomically(path, EncodeLogbook(logbook));
+}
+
+const LoggedCalibration *Logbook::calibrationOf(const QString &track) const
+{
+    for (const LoggedCalibration &calibration : calibrations)
+        if (calibration.track.trimmed() == track.trimmed())
+            return &calibration;
+    return nullptr;
+}
+
+void Logbook::storeCalibration(const LoggedCalibration &calibration)
+{
+    for (LoggedCalibration &earlier : calibrations)
+        if (earlier.track.trimmed() == calibration.track.trimmed()) {
+            const QJsonObject unknown = earlier.unknown;
+            earlier = calibration;
+            earlier.track = calibration.track.trimmed();
+            earlier.unknown = unknown;
+            return;
+        }
+    calibrations.push_back(calibration);
+    calibrations.back().track = calibration.track.trimmed();
+    std::sort(calibrations.begin(), calibrations.end(),
+              [](const LoggedCalibration &a, const LoggedCalibration &b) { return a.track < b.track; });
 }
 
 DesignMatch FindLoggedDesign(const Logbook &logbook, const QString &folder, const QString &name,

@@ -36,9 +36,29 @@ struct LoggedDesign {
     QJsonObject unknown;
 };
 
+// The model fitted to one track's runs: the friction and the share of the springs' rated
+// torque that the class's cars showed there, and how well the fit came out.
+struct LoggedCalibration {
+    QString track;
+    QDate date;
+    double friction = 0.0;         // lb
+    double springEfficiency = 1.0; // share of the rated torque
+    bool frictionFitted = false;
+    bool efficiencyFitted = false;
+    double rmsBefore = 0.0, rmsAfter = 0.0; // s
+    int runs = 0, marks = 0, observations = 0;
+    QJsonObject unknown;
+};
+
 struct Logbook {
     std::vector<LoggedDesign> designs;
+    std::vector<LoggedCalibration> calibrations; // one per track, in the order of the tracks' names
     QJsonObject unknown;
+
+    // The calibration of `track` (blanks around the name do not count), or null.
+    const LoggedCalibration *calibrationOf(const QString &track) const;
+    // Puts `calibration` in place of the track's earlier one, keeping what that one held unknown.
+    void storeCalibration(const LoggedCalibration &calibration);
 };
 
 struct LogbookRead {
