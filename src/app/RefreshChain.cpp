@@ -164,7 +164,7 @@ SimulationOutcome RunWorkspaceSimulation(Workspace &workspace, const DesignNumbe
         return noRun(workspace, frame);
     SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
                               workspace.results, workspace.list, workspace.forces, currentMode,
-                              &workspace.run};
+                              &workspace.run, nullptr, workspace.trackFactors};
     const bool stepping = currentMode == SheetMode::Simulate && frame >= 1 && frame < FrameEntireCycle;
     if (stepping)
         context.frames = &recorded;

@@ -7,6 +7,7 @@
 
 #include "app/ResultsOwner.h"
 #include "app/SimulationControls.h"
+#include "physics/ModelFactors.h"
 #include "physics/PhysicsState.h"
 
 #include <random>
@@ -18,6 +19,9 @@ struct Workspace : PhysicsState {
     SimulationState simulation;
     // The design state the result fields were computed for.
     ResultsOwner resultsOwner;
+    // The calibration of the track the predictions are for; the default is the model as the
+    // design gives it. Runs read it; the design's texts never take it.
+    ModelFactors trackFactors;
     // Draws the names of new designs.
     std::mt19937 random{std::random_device{}()};
 };

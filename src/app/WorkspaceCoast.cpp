@@ -11,7 +11,8 @@ std::optional<CoastedRun> RunWorkspaceCoast(Workspace &workspace)
         return std::nullopt;
     const DesignNumbers numbers = ParseDesignNumbers(workspace.design, workspace.catalogue);
     const SimulationContext context{workspace.design, workspace.catalogue, numbers, currentBalance(workspace),
-                                    workspace.results, workspace.list, workspace.forces, SheetMode::Race};
+                                    workspace.results, workspace.list, workspace.forces, SheetMode::Race,
+                                    nullptr, nullptr, workspace.trackFactors};
     return RunWithCoast(context);
 }
 

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TrackCalibration.h"
+
+#include "RefreshChain.h"
+#include "model/NumberText.h"
+
+#include <cmath>
+
+namespace zindle {
+
+std::vector<MeasuredRun> RunsOnTrack(const LoggedDesign &design, const QString &track)
+{
+    std::vector<MeasuredRun> runs;
+    for (const LoggedRun &logged : design.runs)
+        if (logged.run.track.trimmed() == track.trimmed())
+            runs.push_back(logged.run);
+    return runs;
+}
+
+std::optional<CalibrationDesign> PrepareCalibrationDesign(Workspace &workspace, std::vector<MeasuredRun> runs)
+{
+    // The fit replaces the factors itself; the refresh must leave the results of the model the
+    // runs are compared with, not of an earlier calibration.
+    workspace.trackFactors = {};
+    PrepareEntireCycle(workspace);
+    RefreshPhysicsMode(workspace, SheetMode::Simulate);
+    if (workspace.checks.cannotRun())
+        return std::nullopt;
+    return CalibrationDesign{workspace.design,
+                             workspace.catalogue,
+                             ParseDesignNumbers(workspace.design, workspace.catalogue),
+                             currentBalance(workspace),
+                             workspace.results,
+                             workspace.forces,
+                             std::move(runs)};
+}
+
+QString CalibrationSentence(const QString &track, const Calibration &calibration)
+{
+    const int percent = static_cast<int>(std::lround(calibration.springEfficiency * 100.0));
+    return QStringLiteral("On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of "
+                          "their rated torque; predictions now differ from your runs by %4 s on average")
+        .arg(track.trimmed(), text00(calibration.friction), QString::number(percent), text00(calibration.rmsAfter));
+}
+
+QString FrictionOnlyNote(const Calibration &calibration)
+{
+    if (calibration.efficiencyFitted)
+        return {};
+    return QStringLiteral("Only the rolling friction was fitted: %1 timed mark%2 and resting distance%2 are too few "
+                          "for two factors, so the springs are taken at their rated torque.")
+        .arg(calibration.observations)
+        .arg(calibration.observations == 1 ? QString() : QStringLiteral("s"));
+}
+
+LoggedCalibration ToLogged(const QString &track, const Calibration &calibration, const QDate &date)
+{
+    LoggedCalibration logged;
+    logged.track = track.trimmed();
+    logged.date = date;
+    logged.friction = calibration.friction;
+    logged.springEfficiency = calibration.springEfficiency;
+    logged.frictionFitted = calibration.frictionFitted;
+    logged.efficiencyFitted = calibration.efficiencyFitted;
+    logged.rmsBefore = calibration.rmsBefore;
+    logged.rmsAfter = calibration.rmsAfter;
+    logged.runs = calibration.runs;
+    logged.marks = calibration.marks;
+    logged.observations = calibration.observations;
+    return logged;
+}
+
+Calibration FromLogged(const LoggedCalibration &logged)
+{
+    Calibration calibration;
+    calibration.friction = logged.friction;
+    calibration.springEfficiency = logged.springEfficiency;
+    calibration.frictionFitted = logged.frictionFitted;
+    calibration.efficiencyFitted = logged.efficiencyFitted;
+    calibration.rmsBefore = logged.rmsBefore;
+    calibration.rmsAfter = logged.rmsAfter;
+    calibration.runs = logged.runs;
+    calibration.marks = logged.marks;
+    calibration.observations = logged.observations;
+    return calibration;
+}
+
+} // namespace zindle
