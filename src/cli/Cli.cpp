@@ -2,6 +2,7 @@
 #include "Cli.h"
 
 #include "AnalyzeCommand.h"
+#include "CalibrateCommand.h"
 #include "DesignArgument.h"
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
@@ -43,6 +44,8 @@ const char *const UsageText =
     "  templates DESIGN OUT.pdf  print the report, layer and wheel templates into a PDF\n"
     "  runs add|list|remove      the runs of built cars timed on a real track, kept in\n"
     "                            the class's logbook beside the designs\n"
+    "  calibrate FOLDER --track T  fit the model's friction and spring efficiency to the\n"
+    "                            runs on track T; 'simulate DESIGN --track T' applies it\n"
     "\n"
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
@@ -168,6 +171,7 @@ const Command Commands[] = {
     {"report", ReportHelp, reportCommand},
     {"templates", TemplatesHelp, templatesCommand},
     {"runs", RunsHelp, runsCommand},
+    {"calibrate", CalibrateHelp, calibrateCommand},
 };
 
 // Options that stand in place of a command.

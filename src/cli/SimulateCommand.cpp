@@ -9,13 +9,18 @@
 #include "app/RefreshChain.h"
 #include "charts/RunCharts.h"
 #include "sheet/EmptySheet.h"
+#include "app/TrackCalibration.h"
+#include "app/WorkspaceCoast.h"
+
+#include <QFileInfo>
+#include <cmath>
 
 #include <QJsonArray>
 
 namespace zindle::cli {
 
 const char *const SimulateHelp =
-    "Usage: zindle-cli simulate DESIGN [--trace] [--json] [--chart FILE]\n"
+    "Usage: zindle-cli simulate DESIGN [--track T] [--trace] [--json] [--chart FILE]\n"
     "Enters Simulate mode (element size 9) and runs the whole cycle to its end, as the\n"
     "\"View the entire cycle\" button does, without drawing. Prints each key once: the\n"
     "Analyze fields, with PoweredDistanceEF as the window finally shows it (revised down to\n"
@@ -27,6 +32,12 @@ const char *const SimulateHelp =
     "--json prints one JSON object with the same keys (Advisories and Trace as arrays).\n"
     "--chart FILE draws the run's distance, speed, and propulsion against traction over time\n"
     "(skidding steps shaded, the 15 ft line drawn) into FILE, a .png, .svg or .pdf file.\n"
+    "--track T predicts for track T with its calibration from the logbook beside the\n"
+    "design file ('zindle-cli calibrate'): every run field is then computed with the\n"
+    "track's friction and spring efficiency (the design itself is not changed), and\n"
+    "Calibrated says so; CoastTimeTo15ft and CoastRestDistance follow, the time to\n"
+    "15 ft and the resting distance with coasting (the car rolling on after its\n"
+    "spring has unwound; CoastTimeTo15ft is empty when the car rests short of 15 ft).\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 namespace {
@@ -41,13 +52,39 @@ public:
     }
 };
 
+// The track's calibration from the logbook beside the design, into the workspace's runs.
+bool applyTrack(Workspace &workspace, const QString &track, QString &said, QTextStream &err)
+{
+    const QString path = workspace.list.current().DesignPath;
+    if (path.isEmpty()) {
+        err << "zindle-cli simulate: --track needs a design file, whose folder holds the class's logbook\n";
+        return false;
+    }
+    const LogbookRead read = ReadLogbook(LogbookPathBeside(path));
+    if (!read.ok) {
+        err << read.error << "; the logbook is left as it is\n";
+        return false;
+    }
+    const LoggedCalibration *calibration = read.logbook.calibrationOf(track);
+    if (!calibration) {
+        err << "zindle-cli simulate: " << printableText(LogbookPathBeside(path)) << " holds no calibration for \""
+            << printableText(track.trimmed()) << "\" (see 'zindle-cli calibrate')\n";
+        return false;
+    }
+    workspace.trackFactors = FactorsOf(FromLogged(*calibration));
+    said = QStringLiteral("calibrated for %1: friction %2 lb, springs at %3 % of their rated torque")
+               .arg(calibration->track, doubleText(calibration->friction),
+                    QString::number(std::lround(calibration->springEfficiency * 100.0)));
+    return true;
+}
+
 } // namespace
 
 int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     ParsedArguments parsed;
     QString error;
-    if (!parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--trace")}, {QStringLiteral("--chart")},
+    if (!parseArguments(args, {QStringLiteral("--json"), QStringLiteral("--trace")}, {QStringLiteral("--chart"), QStringLiteral("--track")},
                         parsed, error)
         || parsed.positional.size() != 1) {
         if (!error.isEmpty())
@@ -65,6 +102,10 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;
+    QString calibrated;
+    const bool forTrack = parsed.hasValue(QStringLiteral("--track"));
+    if (forTrack && !applyTrack(workspace, parsed.value(QStringLiteral("--track")), calibrated, err))
+        return FileFailure;
     PrepareEntireCycle(workspace);
     PredictionKeeper hooks;
     RefreshPhysicsMode(workspace, SheetMode::Simulate, hooks);
@@ -75,6 +116,14 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     const Fields run = listingFields(workspace, CliListing::Run);
     fields.insert(fields.end(), run.begin(), run.end());
     fields.emplace_back(QStringLiteral("SkidOccurred"), workspace.forces.SkidOccurred ? QStringLiteral("1") : QStringLiteral("0"));
+    if (forTrack) {
+        fields.emplace_back(QStringLiteral("Calibrated"), calibrated);
+        const std::optional<CoastedRun> coasted = RunWorkspaceCoast(workspace);
+        const std::optional<double> at15 = coasted ? TimeAtDistance(*coasted, CourseFt) : std::nullopt;
+        fields.emplace_back(QStringLiteral("CoastTimeTo15ft"), at15 ? text00(*at15) : QString());
+        fields.emplace_back(QStringLiteral("CoastRestDistance"),
+                            coasted ? text00(coasted->rests ? coasted->restFt : coasted->points.back().distance) : QString());
+    }
     const int slot = workspace.list.CurrentDesign;
     const RaceTrace *trace =
         parsed.has(QStringLiteral("--trace")) && slot < RaceSlots ? &workspace.list.traces[static_cast<size_t>(slot)] : nullptr;
