@@ -123,3 +123,46 @@ TEST(Logbook, ADesignIsFoundByNameAndFileOrEitherAlone)
     logbook.designs.pop_back();
     EXPECT_EQ(found("Racer", "racer-3.zndl"), std::tuple(-1, false, false));
 }
+
+TEST(Logbook, CalibrationsAreKeptPerTrackWithTheirUnknownFields)
+{
+    LogbookRead read = DecodeLogbook(contentOf(Fixture), Fixture);
+    ASSERT_TRUE(read.ok);
+    LoggedCalibration tile;
+    tile.track = QStringLiteral(" Room 12 tile ");
+    tile.date = QDate(2026, 5, 12);
+    tile.friction = 0.11;
+    tile.springEfficiency = 0.86;
+    tile.frictionFitted = tile.efficiencyFitted = true;
+    tile.rmsBefore = 0.5;
+    tile.rmsAfter = 0.04;
+    tile.runs = 3;
+    tile.marks = 9;
+    tile.observations = 12;
+    read.logbook.storeCalibration(tile);
+    QByteArray bytes = EncodeLogbook(read.logbook);
+    EXPECT_TRUE(bytes.startsWith("{\n    \"calibrations\": {\n        \"Room 12 tile\": {\n"
+                                 "            \"date\": \"2026-05-12\",\n            \"friction\": 0.11,\n"
+                                 "            \"frictionFitted\": true,\n            \"marks\": 9,\n"
+                                 "            \"observations\": 12,\n            \"rmsAfterS\": 0.04,\n"
+                                 "            \"rmsBeforeS\": 0.5,\n            \"runs\": 3,\n"
+                                 "            \"springEfficiency\": 0.86,\n            \"springEfficiencyFitted\": true\n"
+                                 "        }\n    },\n"))
+        << bytes.toStdString();
+
+    // A field of a later release survives a read, a new fit of the same track and a rewrite.
+    bytes.replace("\"springEfficiencyFitted\": true\n", "\"springEfficiencyFitted\": true,\n            \"surface\": \"tile\"\n");
+    LogbookRead again = DecodeLogbook(bytes, Fixture);
+    ASSERT_TRUE(again.ok) << again.error.toStdString();
+    EXPECT_EQ(EncodeLogbook(again.logbook), bytes);
+    tile.friction = 0.12;
+    again.logbook.storeCalibration(tile);
+    ASSERT_EQ(again.logbook.calibrations.size(), 1u);
+    EXPECT_EQ(again.logbook.calibrationOf(QStringLiteral("Room 12 tile"))->friction, 0.12);
+    EXPECT_TRUE(EncodeLogbook(again.logbook).contains("\"surface\": \"tile\""));
+
+    const LogbookRead broken =
+        DecodeLogbook(QByteArray(bytes).replace("\"friction\": 0.11", "\"friction\": -1"), QStringLiteral("LOG"));
+    EXPECT_EQ(broken.error, "Cannot read \"LOG\": the calibration of \"Room 12 tile\" lacks a friction above 0 and below "
+                            "1 lb or a spring efficiency above 0 and below 2");
+}
