@@ -19,7 +19,7 @@ const char *const CalibrateHelp =
     "the rolling friction force (0.01 to 0.25 lb) and the share of its rated torque a\n"
     "spring gives (50 to 120 %), shared by all the class's cars, by least squares over\n"
     "every timed mark and resting distance, each design predicted with coasting. With\n"
-    "fewer than two marks and resting distances only the friction is fitted, and the\n"
+    "fewer than three marks and resting distances only the friction is fitted, and the\n"
     "output says so. Prints what the fit found in one sentence, then the factors, the\n"
     "RMS error before and after (s) and the runs and marks used; --json prints one JSON\n"
     "object with the same (friction and springEfficiency as top-level numbers). The\n"

@@ -47,9 +47,10 @@ struct Calibration {
     bool ok() const { return frictionFitted; }
 };
 
-// Fewer numbers than this and only the friction is fitted: two factors from fewer would be
-// guessed, not measured.
-inline constexpr int ObservationsForTwoFactors = 2;
+// Fewer numbers than this and only the friction is fitted: two factors fitted to two numbers
+// always match them exactly, so the error left over would say nothing about the fit, and from
+// fewer they would be guessed, not measured.
+inline constexpr int ObservationsForTwoFactors = 3;
 
 // Nothing fitted when the designs hold no run.
 Calibration Calibrate(const std::vector<CalibrationDesign> &designs);

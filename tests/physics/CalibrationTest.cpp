@@ -88,20 +88,21 @@ TEST(Calibration, RecoversTheFrictionAndSpringEfficiencyTheRunsWereMadeWith)
     EXPECT_NEAR(noisy.springEfficiency / TrueEfficiency, 1.0, 0.05);
 }
 
-TEST(Calibration, OneMarkFitsTheFrictionAloneAndSaysSo)
+TEST(Calibration, TwoNumbersFitTheFrictionAloneAndSaySo)
 {
     std::vector<CalibrationDesign> designs{builtIn(0)};
     const CoastedRun truth = predict(designs[0], {0.08f, 1.0f});
     MeasuredRun run;
     run.track = QStringLiteral("Hall");
     run.marks.push_back({10.0, *TimeAtDistance(truth, 10.0)});
+    run.restFt = truth.restFt;
     designs[0].runs.push_back(run);
     const Calibration fit = Calibrate(designs);
     EXPECT_TRUE(fit.frictionFitted);
     EXPECT_FALSE(fit.efficiencyFitted);
     EXPECT_EQ(fit.springEfficiency, 1.0);
     EXPECT_NEAR(fit.friction, 0.08, 0.0004);
-    EXPECT_EQ(FrictionOnlyNote(fit), "Only the rolling friction was fitted: 1 timed mark and resting distance are too "
+    EXPECT_EQ(FrictionOnlyNote(fit), "Only the rolling friction was fitted: 2 timed marks and resting distances are too "
                                      "few for two factors, so the springs are taken at their rated torque.");
 }
 
