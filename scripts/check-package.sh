@@ -68,7 +68,9 @@ debug_symbols_split() {
   for binary in "$@"; do
     build_id=$(readelf -n "$binary" | sed -n 's/^ *Build ID: //p')
     [[ -n $build_id ]] || { echo "$binary has no build id"; return 1; }
-    dpkg-deb -c "$dbgsym" | grep -qF "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" ||
+    # Not grep -q on the pipe: it stops at the match, and under pipefail dpkg-deb's broken pipe
+    # would fail the check.
+    dpkg-deb -c "$dbgsym" | grep -F "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" > /dev/null ||
       { echo "no debug file for $binary ($build_id)"; return 1; }
   done
 }
