@@ -29,7 +29,7 @@ system=$4
 # shellcheck source=scripts/check-support.sh
 . "$here/check-support.sh"
 mount -t proc proc "$system/proc"
-trap 'umount "$system/proc"; rm -rf "$work"' EXIT
+trap 'umount "$system/proc" || true; rm -rf "$work"' EXIT
 started=$SECONDS
 
 inside() {

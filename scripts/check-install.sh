@@ -17,7 +17,9 @@ man_page_clean() {
   local warnings
   warnings=$(zcat "$1" | groff -man -Tutf8 -ww -z 2>&1) || return 1
   [[ -z $warnings ]] || { echo "$warnings"; return 1; }
-  zcat "$1" | groff -man -Tutf8 -P-cbou 2>/dev/null | grep -qF -- "$2"
+  # grep reads to the end: with -q it would stop at the match and, under pipefail, the writer's
+  # broken pipe would fail the check.
+  zcat "$1" | groff -man -Tutf8 -P-cbou 2>/dev/null | grep -F -- "$2" > /dev/null
 }
 
 # The file type: the XML parses, and the MIME database tool compiles it with the magic bytes.
@@ -31,7 +33,7 @@ mime_compiles() {
   grep -q "application/x-zindle-design" "$mime/globs2" || { echo "no glob for the type"; return 1; }
   # The magic entry holds the length prefix 1C 00 00 00 followed by the version marker.
   grep -qaF ":::::VersionInformation:::::" "$mime/magic" || { echo "no magic for the type"; return 1; }
-  od -An -c "$mime/magic" | tr -s ' ' | grep -q '034 \\0 \\0 \\0 : : : : :' || { echo "magic bytes wrong"; return 1; }
+  od -An -c "$mime/magic" | tr -s ' ' | grep '034 \\0 \\0 \\0 : : : : :' > /dev/null || { echo "magic bytes wrong"; return 1; }
 }
 
 # The desktop entry, the metadata and the file type all name the program by the same id.

@@ -68,7 +68,9 @@ debug_symbols_split() {
   for binary in "$@"; do
     build_id=$(readelf -n "$binary" | sed -n 's/^ *Build ID: //p')
     [[ -n $build_id ]] || { echo "$binary has no build id"; return 1; }
-    dpkg-deb -c "$dbgsym" | grep -qF "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" ||
+    # Not grep -q on the pipe: it stops at the match, and under pipefail dpkg-deb's broken pipe
+    # would fail the check.
+    dpkg-deb -c "$dbgsym" | grep -F "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" > /dev/null ||
       { echo "no debug file for $binary ($build_id)"; return 1; }
   done
 }
@@ -100,7 +102,8 @@ build_packages() {
 system=$work/system
 setsid "$here/check-chroot-install.sh" make "$system" > "$work/system-made" 2>&1 &
 making_system=$!
-trap 'kill -- -$making_system 2> /dev/null; wait; rm -rf "$work"' EXIT
+# The trap runs under errexit too: a system maker that has already ended must not fail the run.
+trap 'kill -- -$making_system 2> /dev/null || true; wait || true; rm -rf "$work"' EXIT
 system_failed() {
   cat "$work/system-made"
   return 1

@@ -197,7 +197,9 @@ void DesignHistory::giveBackMarks(bool saved, bool simulated)
     DesignSlot *slot = currentSlot(state_);
     if (!slot)
         return;
-    slot->DesignSaved = saved;
+    // Marks are only given back, never taken: an action inside another (a click inside a tool)
+    // finds the marks the outer one set, which the outer one gives back itself.
+    slot->DesignSaved = slot->DesignSaved || saved;
     // A run made meanwhile of the same design counts.
     slot->DesignSimulated = slot->DesignSimulated || simulated;
 }

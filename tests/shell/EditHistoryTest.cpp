@@ -244,6 +244,12 @@ TEST(EditHistory, EscapeEndsEveryToolWithoutAChangeOrAStep)
     EXPECT_EQ(t.design().usedWeightCount(), 0);
     EXPECT_EQ(t.w.history().count(), 0);
     EXPECT_TRUE(t.s.prompter.messages().isEmpty());
+    // A click that leaves the axle where it is, or finds no weight, ends its tool unchanged.
+    QTest::mouseClick(t.tool("FrontAxleBtn"), Qt::LeftButton);
+    t.clickSheet(t.px(5, 5));
+    QTest::mouseClick(t.tool("RemoveWeightBtn"), Qt::LeftButton);
+    t.clickSheet(t.px(300, 300));
+    EXPECT_FALSE(t.panel->sheetEditing().toolActive());
     // Nothing changed, so nothing is marked: not by the tools, nor by the Power Designer
     // opened and closed without GO.
     t.w.views().ShowPowerDesigner();
