@@ -30,6 +30,9 @@ QByteArray ComputationInputs(const Workspace &workspace)
     const SheetScale &s = workspace.scale;
     out << s.ScreenScale << s.SheetOffsetX << s.SheetPxWidth << s.SheetPxHeight << s.DrawPxWidth
         << s.DrawPxHeight << s.ScreenOriginX << s.ScreenOriginY;
+    // A prediction for a track runs with that track's calibration.
+    const ModelFactors &f = workspace.trackFactors;
+    out << f.friction.has_value() << f.friction.value_or(0.0f) << f.springEfficiency;
     return key;
 }
 

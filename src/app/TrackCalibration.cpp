@@ -53,6 +53,23 @@ QString FrictionOnlyNote(const Calibration &calibration)
         .arg(calibration.observations == 1 ? QString() : QStringLiteral("s"));
 }
 
+QString CalibratedForText(const LoggedCalibration &calibration)
+{
+    return QStringLiteral("calibrated for %1: friction %2 lb, springs at %3 % of their rated torque")
+        .arg(calibration.track, doubleText(calibration.friction),
+             QString::number(std::lround(calibration.springEfficiency * 100.0)));
+}
+
+void SetTrackFactors(Workspace &workspace, const ModelFactors &factors)
+{
+    const ModelFactors &now = workspace.trackFactors;
+    if (now.friction == factors.friction && now.springEfficiency == factors.springEfficiency)
+        return;
+    workspace.trackFactors = factors;
+    for (DesignSlot &entry : workspace.list.entries)
+        entry.DesignSimulated = false;
+}
+
 LoggedCalibration ToLogged(const QString &track, const Calibration &calibration, const QDate &date)
 {
     LoggedCalibration logged;

@@ -28,6 +28,14 @@ QString CalibrationSentence(const QString &track, const Calibration &calibration
 // Said beside the sentence when the runs held too few numbers for the spring efficiency.
 QString FrictionOnlyNote(const Calibration &calibration);
 
+// "calibrated for Room 12 tile: friction 0.11 lb, springs at 86 % of their rated torque", said
+// wherever a number computed with the calibration is shown.
+QString CalibratedForText(const LoggedCalibration &calibration);
+
+// Predictions from now on use `factors`. Designs simulated with other factors count as not
+// simulated since: a race or a chart must not set a calibrated run beside an uncalibrated one.
+void SetTrackFactors(Workspace &workspace, const ModelFactors &factors);
+
 LoggedCalibration ToLogged(const QString &track, const Calibration &calibration, const QDate &date);
 Calibration FromLogged(const LoggedCalibration &logged);
 

@@ -180,7 +180,7 @@ QString titled(const QString &what, const RunChartOptions &options)
 
 } // namespace
 
-RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind)
+RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind, const RunChartOptions &options)
 {
     RunChartRanges ranges;
     double low = 0.0, high = 0.0;
@@ -196,8 +196,14 @@ RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind)
         }
     }
     ranges.timeHigh = last > 0 ? seconds(last) : 1.0;
-    if (kind == RunChartKind::Distance)
+    if (kind == RunChartKind::Distance) {
         high = std::max(high, static_cast<double>(CourseFt)); // the line is always in view
+        if (options.measured) {
+            const OverlayExtent extent = overlayExtent(*options.measured);
+            ranges.timeHigh = std::max(ranges.timeHigh, extent.timeHigh);
+            high = std::max(high, extent.distanceHigh);
+        }
+    }
     if (!(high > low))
         high = low + 1.0;
     ranges.valueLow = low;
@@ -205,9 +211,9 @@ RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind)
     return ranges;
 }
 
-PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind)
+PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind, const RunChartOptions &options)
 {
-    const RunChartRanges ranges = runChartRanges(run, kind);
+    const RunChartRanges ranges = runChartRanges(run, kind, options);
     // Widened a little above the data so that the curve's top is not on the frame.
     return PlotFrame(area, niceAxis(0.0, ranges.timeHigh, 8), niceAxis(ranges.valueLow, ranges.valueHigh * 1.04, 6));
 }
@@ -215,13 +221,15 @@ PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind ki
 void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
                    const RunChartOptions &options)
 {
-    const PlotFrame frame = runChartFrame(area, run, kind);
+    const PlotFrame frame = runChartFrame(area, run, kind, options);
 
     painter.save();
     QString title, yTitle;
     switch (kind) {
     case RunChartKind::Distance:
         title = titled(QStringLiteral("Distance"), options);
+        if (options.measured)
+            title += QStringLiteral(", ") + overlayTitle(*options.measured);
         yTitle = QStringLiteral("Distance (ft)");
         break;
     case RunChartKind::Speed:
@@ -241,6 +249,8 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
     case RunChartKind::Distance:
         paintCourseLine(painter, frame, run);
         paintCurve(painter, frame, run, kind, false, DistanceColour, true);
+        if (options.measured)
+            paintMeasuredOverlay(painter, frame, *options.measured, DistanceColour, legend);
         break;
     case RunChartKind::Speed:
         paintCurve(painter, frame, run, kind, false, SpeedColour, true);
@@ -259,7 +269,8 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
         painter.setPen(QColor(120, 120, 120));
         painter.drawText(frame.plot(), Qt::AlignCenter, QStringLiteral("No run"));
     }
-    frame.paintLegend(painter, legend, true);
+    // A distance curve rises to the right, leaving the top-left corner free.
+    frame.paintLegend(painter, legend, kind != RunChartKind::Distance);
     painter.restore();
 }
 

@@ -6,11 +6,13 @@
 // as a vertical line with the car's point on each curve.
 
 #include "charts/ChartFrame.h"
+#include "charts/MeasuredOverlay.h"
 #include "physics/RunTrace.h"
 
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <optional>
 
 namespace zindle {
 
@@ -19,6 +21,8 @@ enum class RunChartKind { Distance, Speed, Forces };
 struct RunChartOptions {
     QString designName;        // in the titles when not empty
     int markedTimeIndex = -1;  // hundredths of a second; -1 marks nothing
+    // Runs measured with the built car, on the distance chart; its time axis then reaches them.
+    std::optional<MeasuredOverlay> measured;
 };
 
 // The plot ranges a chart of `kind` uses for `run` (also what the tests check).
@@ -26,9 +30,10 @@ struct RunChartRanges {
     double timeHigh = 1.0;           // s, the end of the data
     double valueLow = 0.0, valueHigh = 1.0;
 };
-RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind);
+RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind, const RunChartOptions &options = {});
 // The plot a chart of `kind` draws in `area` (for hit tests and the tests' pixel checks).
-PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind);
+PlotFrame runChartFrame(const QRectF &area, const RunTrace &run, RunChartKind kind,
+                        const RunChartOptions &options = {});
 
 void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, RunChartKind kind,
                    const RunChartOptions &options = {});

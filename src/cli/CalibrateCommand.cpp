@@ -4,6 +4,7 @@
 #include "Cli.h"
 #include "PhysicsOutput.h"
 #include "app/TrackCalibration.h"
+#include "app/TrackFit.h"
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
@@ -51,46 +52,19 @@ int calibrateCommand(const QStringList &args, QTextStream &out, QTextStream &err
     const QString track = parsed.value(QStringLiteral("--track")).trimmed();
     if (!QFileInfo(folder).isDir())
         return usage(QStringLiteral("\"%1\" is not a folder").arg(folder), err);
-    const QString logbookPath = QDir(folder).filePath(LogbookFileName);
-    LogbookRead read = ReadLogbook(logbookPath);
-    if (!read.ok) {
-        err << read.error << "; the logbook is left as it is\n";
-        return FileFailure;
+    TrackFit trackFit = FitTrack(folder, track);
+    for (const QString &leftOut : trackFit.leftOut)
+        err << "zindle-cli calibrate: " << leftOut << '\n';
+    if (!trackFit.ok()) {
+        if (trackFit.failure == TrackFit::NoRuns)
+            err << "zindle-cli calibrate: ";
+        err << trackFit.error << '\n';
+        return trackFit.failure == TrackFit::NoRuns ? UsageFailure : FileFailure;
     }
-    Logbook &logbook = read.logbook;
-
-    std::vector<CalibrationDesign> designs;
-    QStringList used;
-    for (const LoggedDesign &logged : logbook.designs) {
-        std::vector<MeasuredRun> runs = RunsOnTrack(logged, track);
-        if (runs.empty())
-            continue;
-        const QString path = QDir(folder).filePath(logged.file);
-        Workspace workspace;
-        if (logged.file.isEmpty() || !QFileInfo(path).isFile()) {
-            err << "zindle-cli calibrate: the runs of " << printableText(logged.name) << " are left out: its file \""
-                << printableText(logged.file) << "\" is not in " << printableText(folder) << '\n';
-            continue;
-        }
-        if (!loadHeadless(workspace, path, err))
-            return FileFailure;
-        std::optional<CalibrationDesign> prepared = PrepareCalibrationDesign(workspace, std::move(runs));
-        if (!prepared) {
-            err << "zindle-cli calibrate: the runs of " << printableText(logged.name)
-                << " are left out: the model cannot run the design (see 'zindle-cli analyze')\n";
-            continue;
-        }
-        designs.push_back(std::move(*prepared));
-        used << logged.name;
-    }
-    if (designs.empty()) {
-        err << "zindle-cli calibrate: " << printableText(logbookPath) << " holds no run on \"" << printableText(track)
-            << "\" of a design the model can run; nothing was fitted\n";
-        return UsageFailure;
-    }
-    const Calibration fit = Calibrate(designs);
-    logbook.storeCalibration(ToLogged(track, fit, QDate::currentDate()));
-    const WriteOutcome written = WriteLogbook(logbookPath, logbook);
+    const QString &logbookPath = trackFit.logbookPath;
+    const Calibration &fit = trackFit.calibration;
+    const QStringList &used = trackFit.designs;
+    const WriteOutcome written = WriteLogbook(logbookPath, trackFit.logbook);
     if (!written.ok) {
         err << written.error << '\n';
         return FileFailure;

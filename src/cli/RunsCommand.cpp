@@ -2,6 +2,7 @@
 #include "RunsCommand.h"
 
 #include "Cli.h"
+#include "app/DesignLogEdits.h"
 #include "DesignArgument.h"
 #include "PhysicsOutput.h"
 #include "files/Logbook.h"
@@ -49,12 +50,8 @@ int refused(const QString &error, QTextStream &err)
     return UsageFailure;
 }
 
-// The design of the command, with the logbook it belongs in.
-struct LoggedSubject {
-    QString designName, fileName, folder, logbookPath;
-};
 
-bool loadSubject(const QString &argument, LoggedSubject &subject, QTextStream &err)
+bool loadSubject(const QString &argument, DesignLogSubject &subject, QTextStream &err)
 {
     Workspace workspace;
     if (!loadDesign(workspace, argument, err))
@@ -65,10 +62,7 @@ bool loadSubject(const QString &argument, LoggedSubject &subject, QTextStream &e
             << "\" is a built-in design, which has no class folder; save it as a design file first\n";
         return false;
     }
-    subject.designName = workspace.list.current().DesignName;
-    subject.fileName = QFileInfo(path).fileName();
-    subject.folder = QFileInfo(path).absolutePath();
-    subject.logbookPath = LogbookPathBeside(path);
+    subject = *LogSubjectOf(workspace.list.current());
     return true;
 }
 
@@ -139,53 +133,29 @@ void printRun(const MeasuredRun &run, int number, QTextStream &out)
 
 int addRun(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
 {
-    MeasuredRun run;
-    run.track = parsed.value(QStringLiteral("--track"));
-    run.note = parsed.value(QStringLiteral("--note"));
-    run.date = QDate::currentDate();
-    if (parsed.hasValue(QStringLiteral("--date"))) {
-        run.date = QDate::fromString(parsed.value(QStringLiteral("--date")), QStringLiteral("yyyy-MM-dd"));
-        if (!run.date.isValid())
-            return refused(QStringLiteral("--date: \"%1\" is not a day written YYYY-MM-DD")
-                               .arg(parsed.value(QStringLiteral("--date"))),
-                           err);
-    }
     QString error;
-    const auto marks = parseMarks(parsed.value(QStringLiteral("--marks")), error);
-    if (!marks)
+    const RunTexts texts{parsed.value(QStringLiteral("--date")), parsed.value(QStringLiteral("--track")),
+                         parsed.value(QStringLiteral("--marks")), parsed.value(QStringLiteral("--rest")),
+                         parsed.value(QStringLiteral("--mass")),  parsed.value(QStringLiteral("--note"))};
+    const std::optional<MeasuredRun> parsedRun = parseRunTexts(
+        texts, {QStringLiteral("--date"), QStringLiteral("--rest"), QStringLiteral("--mass")}, error);
+    if (!parsedRun)
         return refused(error, err);
-    run.marks = *marks;
-    for (const char *option : {"--rest", "--mass"}) {
-        const QString name = QLatin1String(option);
-        if (!parsed.hasValue(name))
-            continue;
-        const auto value = parseRunNumber(parsed.value(name), name, error);
-        if (!value)
-            return refused(error, err);
-        (name == QLatin1String("--rest") ? run.restFt : run.massLbm) = *value;
-    }
-    const QString broken = checkRun(run);
-    if (!broken.isEmpty())
-        return refused(broken, err);
+    const MeasuredRun &run = *parsedRun;
 
-    LoggedSubject subject;
+    DesignLogSubject subject;
     if (!loadSubject(parsed.positional[1], subject, err))
         return FileFailure;
-    Logbook logbook;
-    if (!readLogbook(subject.logbookPath, logbook, err))
+    LogEdit edit;
+    edit.kind = LogEdit::Add;
+    edit.after = run;
+    const LogEditOutcome written = ApplyLogEdit(subject, edit, false);
+    if (!written.ok) {
+        err << written.error << '\n';
         return FileFailure;
-    DesignMatch match = FindLoggedDesign(logbook, subject.folder, subject.designName, subject.fileName);
-    if (match.index < 0) {
-        logbook.designs.push_back({subject.designName, subject.fileName, {}, {}});
-        match.index = static_cast<int>(logbook.designs.size()) - 1;
     }
-    LoggedDesign &design = logbook.designs[static_cast<size_t>(match.index)];
-    // The design was renamed, or its file renamed or moved in: the entry follows it.
-    design.name = subject.designName;
-    design.file = subject.fileName;
-    design.runs.push_back({run, {}});
-    if (!writeLogbook(subject.logbookPath, logbook, err))
-        return FileFailure;
+    const LoggedDesign &design = written.logbook.designs[static_cast<size_t>(
+        FindLoggedDesign(written.logbook, subject.folder, subject.designName, subject.fileName).index)];
     out << "Added run #" << trackNumbers(design).back() << " on " << printableText(run.track) << " of "
         << printableText(design.name) << " to " << printableText(subject.logbookPath) << '\n';
     return Success;
@@ -204,7 +174,7 @@ int listRuns(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
         for (const LoggedDesign &design : logbook.designs)
             shown.push_back(&design);
     } else {
-        LoggedSubject subject;
+        DesignLogSubject subject;
         if (!loadSubject(argument, subject, err))
             return FileFailure;
         logbookPath = subject.logbookPath;
@@ -247,7 +217,7 @@ int removeRun(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
         return refused(QStringLiteral("--index: \"%1\" is not a run number (1, 2, ...)")
                            .arg(parsed.value(QStringLiteral("--index"))),
                        err);
-    LoggedSubject subject;
+    DesignLogSubject subject;
     if (!loadSubject(parsed.positional[1], subject, err))
         return FileFailure;
     Logbook logbook;

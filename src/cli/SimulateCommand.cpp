@@ -72,9 +72,7 @@ bool applyTrack(Workspace &workspace, const QString &track, QString &said, QText
         return false;
     }
     workspace.trackFactors = FactorsOf(FromLogged(*calibration));
-    said = QStringLiteral("calibrated for %1: friction %2 lb, springs at %3 % of their rated torque")
-               .arg(calibration->track, doubleText(calibration->friction),
-                    QString::number(std::lround(calibration->springEfficiency * 100.0)));
+    said = CalibratedForText(*calibration);
     return true;
 }
 

@@ -116,7 +116,11 @@ LoggedDesign decodeDesign(const QJsonObject &object, qsizetype position)
         const QString runWhere = QStringLiteral("run %1 of %2").arg(i + 1).arg(named);
         design.runs.push_back(decodeRun(objectAt(runs, i, runWhere), runWhere));
     }
-    design.unknown = unknownOf(object, {QStringLiteral("name"), QStringLiteral("file"), QStringLiteral("runs")});
+    design.predictionS = numberField(object, QStringLiteral("predictionS"), named);
+    if (design.predictionS && !(*design.predictionS > 0.0 && *design.predictionS <= MaxMarkTimeS))
+        throw Broken{QStringLiteral("%1 has a prediction that is not a time above 0 and up to 100 s").arg(named)};
+    design.unknown = unknownOf(object, {QStringLiteral("name"), QStringLiteral("file"), QStringLiteral("runs"),
+                                        QStringLiteral("predictionS")});
     return design;
 }
 
@@ -293,6 +297,8 @@ QByteArray EncodeLogbook(const Logbook &logbook)
         for (const LoggedRun &run : design.runs)
             runs.append(encodeRun(run));
         object.insert(QStringLiteral("runs"), runs);
+        if (design.predictionS)
+            object.insert(QStringLiteral("predictionS"), *design.predictionS);
         designs.append(object);
     }
     top.insert(QStringLiteral("designs"), designs);

@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace zindle {
@@ -33,6 +34,8 @@ struct LoggedDesign {
     QString name;
     QString file;
     std::vector<LoggedRun> runs;
+    // The student's own guess at the time to 15 ft, s, typed before the model was asked.
+    std::optional<double> predictionS;
     QJsonObject unknown;
 };
 

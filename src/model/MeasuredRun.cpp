@@ -91,6 +91,37 @@ QString checkRun(MeasuredRun &run)
     return {};
 }
 
+std::optional<MeasuredRun> parseRunTexts(const RunTexts &texts, const RunFieldNames &names, QString &error)
+{
+    MeasuredRun run;
+    run.track = texts.track;
+    run.note = texts.note;
+    run.date = QDate::currentDate();
+    if (!texts.date.trimmed().isEmpty()) {
+        run.date = QDate::fromString(texts.date.trimmed(), QStringLiteral("yyyy-MM-dd"));
+        if (!run.date.isValid()) {
+            error = QStringLiteral("%1: \"%2\" is not a day written YYYY-MM-DD").arg(names.date, texts.date);
+            return std::nullopt;
+        }
+    }
+    const auto marks = parseMarks(texts.marks, error);
+    if (!marks)
+        return std::nullopt;
+    run.marks = *marks;
+    const auto optionalNumber = [&error](const QString &text, const QString &name, std::optional<double> &into) {
+        if (text.trimmed().isEmpty())
+            return true;
+        into = parseRunNumber(text, name, error);
+        return into.has_value();
+    };
+    if (!optionalNumber(texts.rest, names.rest, run.restFt) || !optionalNumber(texts.mass, names.mass, run.massLbm))
+        return std::nullopt;
+    error = checkRun(run);
+    if (!error.isEmpty())
+        return std::nullopt;
+    return run;
+}
+
 QString marksText(const std::vector<RunMark> &marks)
 {
     QStringList pairs;

@@ -40,6 +40,17 @@ std::optional<std::vector<RunMark>> parseMarks(const QString &text, QString &err
 // A number the user typed for a run; a decimal comma or a letter is refused by name.
 std::optional<double> parseRunNumber(const QString &text, const QString &what, QString &error);
 
+// A run as typed, field by field; an empty date is today, an empty rest or mass is none.
+struct RunTexts {
+    QString date, track, marks, rest, mass, note;
+};
+// What the fields are called where they were typed ("--rest" on the command line).
+struct RunFieldNames {
+    QString date, rest, mass;
+};
+// Parses and checks a run (checkRun); on failure `error` names the field and the rule.
+std::optional<MeasuredRun> parseRunTexts(const RunTexts &texts, const RunFieldNames &names, QString &error);
+
 // Checks every rule of a run and puts its marks in order of distance. Returns the first broken
 // rule as a sentence, empty when the run is sound.
 QString checkRun(MeasuredRun &run);

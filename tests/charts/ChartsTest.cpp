@@ -101,7 +101,7 @@ TEST(RunCharts, EmptyAndOneSampleTracesDrawAxesWithoutFailing)
             EXPECT_GT(ranges.valueHigh, ranges.valueLow);
         }
         const QImage image = paint(QSize(300, 400), [&](QPainter &p, const QRectF &area) {
-            paintRunCharts(p, area, *run, {QStringLiteral("X"), 5});
+            paintRunCharts(p, area, *run, {QStringLiteral("X"), 5, std::nullopt});
         });
         EXPECT_FALSE(image.isNull());
     }
@@ -154,7 +154,7 @@ TEST(RunCharts, TheMarkedMomentIsDrawnOnlyWhenAsked)
     const QSize size(800, 400);
     const auto chart = [&](int marked) {
         return paint(size, [&](QPainter &p, const QRectF &a) {
-            paintRunChart(p, a, run, RunChartKind::Speed, {QString(), marked});
+            paintRunChart(p, a, run, RunChartKind::Speed, {QString(), marked, std::nullopt});
         });
     };
     const QImage none = chart(-1), marked = chart(100);
@@ -168,6 +168,38 @@ TEST(RunCharts, TheMarkedMomentIsDrawnOnlyWhenAsked)
         differing += differs;
     }
     EXPECT_GT(differing, 30);
+}
+
+TEST(RunCharts, MeasuredRunsWidenTheDistanceChartAndAreDrawnAsPoints)
+{
+    const RunTrace run = sampleRun();
+    RunChartOptions options;
+    MeasuredOverlay overlay;
+    // The prediction rolls on from 19.74 ft at 1.4 s at 20 ft/s, past 30 ft at 1.91 s.
+    for (const RunSample &sample : run.samples)
+        overlay.prediction.points.push_back({sample.timeIndex, sample.distance, sample.velocity, false});
+    overlay.prediction.springEndIndex = 140;
+    for (int i = 141; i <= 240; ++i)
+        overlay.prediction.points.push_back({i, run.samples.back().distance + (i - 140) * 0.2f, 20.0f, true});
+    MeasuredRun measured;
+    measured.marks = {{10.0, 1.3}, {30.0, 2.2}};
+    overlay.runs = {measured};
+    options.measured = overlay;
+
+    const RunChartRanges plain = runChartRanges(run, RunChartKind::Distance);
+    const RunChartRanges widened = runChartRanges(run, RunChartKind::Distance, options);
+    EXPECT_DOUBLE_EQ(plain.timeHigh, 1.4);
+    EXPECT_NEAR(widened.timeHigh, 1.05 * 2.2, 1e-9); // the last mark comes after the prediction passes it
+    EXPECT_DOUBLE_EQ(widened.valueHigh, 30.0);
+    EXPECT_EQ(runChartRanges(run, RunChartKind::Speed, options).timeHigh, plain.timeHigh);
+
+    const QSize size(800, 400);
+    const QImage image = paint(size, [&](QPainter &p, const QRectF &a) {
+        paintRunChart(p, a, run, RunChartKind::Distance, options);
+    });
+    const PlotFrame frame = runChartFrame(QRectF(QPointF(0, 0), QSizeF(size)), run, RunChartKind::Distance, options);
+    const QRgb mark = image.pixel(frame.map(2.2, 30.0).toPoint());
+    EXPECT_TRUE(qRed(mark) > 150 && qGreen(mark) < 100 && qBlue(mark) < 100) << std::hex << mark;
 }
 
 TEST(RaceChart, LanesAreTheSimulatedDesignsWithTheirTracesAndPlaces)

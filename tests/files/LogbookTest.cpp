@@ -39,6 +39,7 @@ TEST(Logbook, AFileOfThisReleaseIsRewrittenByteForByteWithItsUnknownFields)
     const LoggedDesign &racer = read.logbook.designs[0];
     EXPECT_EQ(racer.name, "Racer");
     EXPECT_EQ(racer.file, "racer.zndl");
+    EXPECT_EQ(racer.predictionS, 1.5);
     ASSERT_EQ(racer.runs.size(), 1u);
     const MeasuredRun &run = racer.runs[0].run;
     EXPECT_EQ(run.date, QDate(2026, 5, 4));
@@ -67,7 +68,7 @@ TEST(Logbook, AMissingLogbookIsAnEmptyOneAndIsWrittenWhole)
     LogbookRead read = ReadLogbook(path);
     ASSERT_TRUE(read.ok);
     EXPECT_FALSE(read.existed);
-    read.logbook.designs.push_back({QStringLiteral("Racer"), QStringLiteral("racer.zndl"), {tileRun(9.25)}, {}});
+    read.logbook.designs.push_back({QStringLiteral("Racer"), QStringLiteral("racer.zndl"), {tileRun(9.25)}, {}, {}});
     ASSERT_TRUE(WriteLogbook(path, read.logbook).ok);
     EXPECT_EQ(everything(dir.path()), QStringList{"zindle-log.json"});
     const LogbookRead again = ReadLogbook(path);
@@ -99,6 +100,8 @@ TEST(Logbook, ADamagedLogbookIsReportedWithItsName)
     EXPECT_EQ(errorFor(QByteArray(good).replace("\"timeS\": 1.2", "\"timeS\": 0.5")),
               "Cannot read \"LOG\": run 1 of design \"Racer\": The car cannot reach 10 ft at 0.5 s when it reached 5 ft "
               "at 0.71 s: times must grow with the distance.");
+    EXPECT_EQ(errorFor(QByteArray(good).replace("\"predictionS\": 1.5", "\"predictionS\": -1")),
+              "Cannot read \"LOG\": design \"Racer\" has a prediction that is not a time above 0 and up to 100 s");
     EXPECT_EQ(errorFor(QByteArray(good).replace("\"restFt\": 23.5", "\"restFt\": \"far\"")),
               "Cannot read \"LOG\": run 1 of design \"Racer\" has a \"restFt\" that is not a number");
 }
@@ -108,9 +111,9 @@ TEST(Logbook, ADesignIsFoundByNameAndFileOrEitherAlone)
     QTemporaryDir dir;
     put(dir.filePath("racer.zndl"), "design");
     Logbook logbook;
-    logbook.designs = {{QStringLiteral("Racer"), QStringLiteral("racer.zndl"), {}, {}},
-                       {QStringLiteral("Pickup"), QStringLiteral("pickup.zndl"), {}, {}},
-                       {QStringLiteral("Racer"), QStringLiteral("racer-2.zndl"), {}, {}}};
+    logbook.designs = {{QStringLiteral("Racer"), QStringLiteral("racer.zndl"), {}, {}, {}},
+                       {QStringLiteral("Pickup"), QStringLiteral("pickup.zndl"), {}, {}, {}},
+                       {QStringLiteral("Racer"), QStringLiteral("racer-2.zndl"), {}, {}, {}}};
     const auto found = [&](const char *name, const char *file) {
         const DesignMatch match = FindLoggedDesign(logbook, dir.path(), QLatin1String(name), QLatin1String(file));
         return std::tuple(match.index, match.nameMatches, match.fileMatches);

@@ -89,3 +89,24 @@ TEST(MeasuredRun, NumbersAreReadAsTypedInDoublePrecision)
     EXPECT_FALSE(parseRunNumber(QStringLiteral("23,5"), QStringLiteral("--rest"), error));
     EXPECT_EQ(error, "--rest: \"23,5\" is not a number (a period is the decimal point).");
 }
+
+TEST(MeasuredRun, ARunIsReadFieldByFieldWithTheFieldsNamedAsTyped)
+{
+    const RunFieldNames names{QStringLiteral("Date"), QStringLiteral("Rest"), QStringLiteral("Mass")};
+    QString error;
+    const auto run = parseRunTexts({QStringLiteral("2026-05-04"), QStringLiteral(" Gym "), QStringLiteral("10:1.2,5:0.7"),
+                                    QStringLiteral(" "), QStringLiteral("0.3"), QStringLiteral("new tread")},
+                                   names, error);
+    ASSERT_TRUE(run) << error.toStdString();
+    EXPECT_EQ(run->date, QDate(2026, 5, 4));
+    EXPECT_EQ(run->track, "Gym");
+    EXPECT_EQ(marksText(run->marks), "5:0.7,10:1.2");
+    EXPECT_FALSE(run->restFt);
+    EXPECT_EQ(run->massLbm, 0.3);
+    EXPECT_EQ(parseRunTexts({{}, QStringLiteral("Gym"), {}, QStringLiteral("9"), {}, {}}, names, error)->date,
+              QDate::currentDate());
+    EXPECT_FALSE(parseRunTexts({QStringLiteral("4/5/26"), QStringLiteral("Gym"), {}, QStringLiteral("9"), {}, {}}, names, error));
+    EXPECT_EQ(error, "Date: \"4/5/26\" is not a day written YYYY-MM-DD");
+    EXPECT_FALSE(parseRunTexts({{}, QStringLiteral("Gym"), {}, QStringLiteral("9 ft"), {}, {}}, names, error));
+    EXPECT_TRUE(error.startsWith("Rest: ")) << error.toStdString();
+}

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DesignLogEdits.h"
+
+#include "model/DesignList.h"
+
+#include <QFileInfo>
+
+namespace zindle {
+
+namespace {
+
+const QString ChangedElsewhere = QStringLiteral(
+    "%1 was changed by another program since it was shown here, so nothing was changed; "
+    "close and open the Test runs window to see it as it is now");
+
+LogEdit reversed(const LogEdit &edit)
+{
+    LogEdit back = edit;
+    std::swap(back.before, back.after);
+    std::swap(back.predictionBefore, back.predictionAfter);
+    if (edit.kind == LogEdit::Add)
+        back.kind = LogEdit::Delete;
+    else if (edit.kind == LogEdit::Delete)
+        back.kind = LogEdit::Add;
+    return back;
+}
+
+// The run at `index` is the one the edit was made from.
+bool runIs(const LoggedDesign &design, int index, const std::optional<MeasuredRun> &expected)
+{
+    return expected && index >= 0 && index < static_cast<int>(design.runs.size()) &&
+           design.runs[static_cast<size_t>(index)].run == *expected;
+}
+
+} // namespace
+
+std::optional<DesignLogSubject> LogSubjectOf(const DesignSlot &entry)
+{
+    if (entry.DesignPath.isEmpty())
+        return std::nullopt;
+    const QFileInfo file(entry.DesignPath);
+    return DesignLogSubject{entry.DesignName, file.fileName(), file.absolutePath(),
+                            LogbookPathBeside(entry.DesignPath)};
+}
+
+LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &asked, bool undo)
+{
+    LogEdit edit = undo ? reversed(asked) : asked;
+    LogEditOutcome outcome;
+    const LogbookRead read = ReadLogbook(subject.logbookPath);
+    if (!read.ok) {
+        outcome.error = read.error + QStringLiteral("; the logbook is left as it is");
+        return outcome;
+    }
+    Logbook logbook = read.logbook;
+    DesignMatch match = FindLoggedDesign(logbook, subject.folder, subject.designName, subject.fileName);
+    if (match.index < 0) {
+        logbook.designs.push_back({subject.designName, subject.fileName, {}, std::nullopt, {}});
+        match.index = static_cast<int>(logbook.designs.size()) - 1;
+    }
+    LoggedDesign &design = logbook.designs[static_cast<size_t>(match.index)];
+    // The design was renamed, or its file renamed or moved in: the entry follows it.
+    design.name = subject.designName;
+    design.file = subject.fileName;
+    const QString changed = ChangedElsewhere.arg(subject.logbookPath);
+    switch (edit.kind) {
+    case LogEdit::Add: {
+        if (!edit.after)
+            return outcome;
+        // A deleted run taken back returns to its place; a new one goes last.
+        const int at = undo ? edit.index : static_cast<int>(design.runs.size());
+        if (at < 0 || at > static_cast<int>(design.runs.size())) {
+            outcome.error = changed;
+            return outcome;
+        }
+        design.runs.insert(design.runs.begin() + at, LoggedRun{*edit.after, edit.runUnknown});
+        edit.index = at;
+        break;
+    }
+    case LogEdit::Delete:
+        // Add's own undo deletes the run it appended, wherever the edit put it.
+        if (!runIs(design, edit.index, edit.before)) {
+            outcome.error = changed;
+            return outcome;
+        }
+        edit.runUnknown = design.runs[static_cast<size_t>(edit.index)].unknown;
+        design.runs.erase(design.runs.begin() + edit.index);
+        break;
+    case LogEdit::Change:
+        if (!runIs(design, edit.index, edit.before) || !edit.after) {
+            outcome.error = changed;
+            return outcome;
+        }
+        // Fields a later release wrote on the run stay with it.
+        design.runs[static_cast<size_t>(edit.index)].run = *edit.after;
+        break;
+    case LogEdit::Predict:
+        if (design.predictionS != edit.predictionBefore) {
+            outcome.error = changed;
+            return outcome;
+        }
+        design.predictionS = edit.predictionAfter;
+        break;
+    }
+    const WriteOutcome written = WriteLogbook(subject.logbookPath, logbook);
+    if (!written.ok) {
+        outcome.error = written.error;
+        return outcome;
+    }
+    outcome.ok = true;
+    outcome.logbook = std::move(logbook);
+    asked.index = edit.index;
+    asked.runUnknown = edit.runUnknown;
+    return outcome;
+}
+
+} // namespace zindle

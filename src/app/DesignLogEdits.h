@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The window's edits of one design's entry in its class logbook (files/Logbook.h): a run added,
+// changed or deleted, the student's prediction set, and each one taken back. Every edit reads
+// the logbook afresh and writes it whole, atomically, so that runs the command line added in
+// the meantime are kept; an edit whose run is no longer where the window saw it (the logbook
+// was changed elsewhere) is refused rather than applied to another run.
+
+#include "files/Logbook.h"
+
+#include <QString>
+#include <optional>
+
+namespace zindle {
+
+struct DesignSlot;
+
+// Where a saved design's runs are kept; none for a design never saved to a file.
+struct DesignLogSubject {
+    QString designName, fileName, folder, logbookPath;
+};
+std::optional<DesignLogSubject> LogSubjectOf(const DesignSlot &entry);
+
+struct LogEdit {
+    enum Kind { Add, Change, Delete, Predict } kind = Add;
+    int index = -1; // the run among the design's runs (Change, Delete; Add appends)
+    std::optional<MeasuredRun> before, after;
+    std::optional<double> predictionBefore, predictionAfter;
+    // Fields of the run this release does not know: taken along when the run is deleted, so that
+    // taking the deletion back restores them too.
+    QJsonObject runUnknown;
+};
+
+struct LogEditOutcome {
+    bool ok = false;
+    QString error; // names the logbook and what went wrong; the file is then as it was
+    Logbook logbook; // as written
+};
+
+// Applies `edit` (or, with `undo`, takes it back) to the subject's entry and writes the logbook.
+// A successful edit learns where its run now is and what it carries, so that it can be taken
+// back or done again.
+LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &edit, bool undo);
+
+} // namespace zindle

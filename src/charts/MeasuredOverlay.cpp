@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MeasuredOverlay.h"
+
+#include "files/PathText.h"
+#include "model/NumberText.h"
+#include "physics/Race.h"
+#include "physics/RunComparison.h"
+
+#include <QPainterPath>
+#include <algorithm>
+#include <array>
+
+namespace zindle {
+
+namespace {
+
+// Told apart on a projector and by most colour-blind eyes.
+const std::array<QColor, 6> RunColours{QColor(200, 40, 40), QColor(230, 140, 0), QColor(120, 40, 160),
+                                       QColor(0, 150, 160), QColor(90, 90, 90), QColor(170, 90, 40)};
+// More runs than this are drawn but not each named: the legend would cover the plot.
+constexpr size_t NamedRuns = 6;
+
+double seconds(int timeIndex) { return timeIndex / 100.0; }
+
+std::vector<RunComparison> comparisons(const MeasuredOverlay &overlay)
+{
+    std::vector<RunComparison> all;
+    for (const MeasuredRun &run : overlay.runs)
+        all.push_back(CompareRun(overlay.prediction, run));
+    return all;
+}
+
+} // namespace
+
+OverlayExtent overlayExtent(const MeasuredOverlay &overlay)
+{
+    OverlayExtent extent;
+    double farthest = CourseFt;
+    for (const MeasuredRun &run : overlay.runs)
+        for (const RunMark &mark : run.marks) {
+            extent.timeHigh = std::max(extent.timeHigh, mark.timeS);
+            farthest = std::max(farthest, mark.distanceFt);
+        }
+    extent.distanceHigh = farthest;
+    // The prediction is followed to the farthest mark, or to its rest if it stops short.
+    if (const auto time = TimeAtDistance(overlay.prediction, farthest))
+        extent.timeHigh = std::max(extent.timeHigh, *time);
+    else if (!overlay.prediction.points.empty())
+        extent.timeHigh = std::max(extent.timeHigh, seconds(overlay.prediction.points.back().timeIndex));
+    extent.timeHigh *= 1.05;
+    return extent;
+}
+
+QString overlayTitle(const MeasuredOverlay &overlay)
+{
+    QString title = overlay.track.isEmpty() ? QStringLiteral("with measured runs")
+                                            : QStringLiteral("with measured runs on %1").arg(printableText(overlay.track));
+    if (const auto rms = RmsMarkError(comparisons(overlay)))
+        title += QStringLiteral(" (RMS error %1 s)").arg(text00(*rms));
+    if (overlay.calibrated)
+        title += QStringLiteral(", calibrated");
+    return title;
+}
+
+void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const MeasuredOverlay &overlay,
+                          const QColor &curveColour, std::vector<LegendEntry> &legend)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(frame.plot().adjusted(-2, -2, 2, 2));
+    const double width = std::max(1.5, chartFontPixels(frame.plot()) * 0.2);
+
+    // The coast: from the step the spring ran out in, as far as the plot reaches.
+    QPainterPath coast;
+    for (const CoastPoint &point : overlay.prediction.points) {
+        if (point.timeIndex < overlay.prediction.springEndIndex)
+            continue;
+        const QPointF at = frame.map(seconds(point.timeIndex), point.distance);
+        if (coast.elementCount() == 0)
+            coast.moveTo(at);
+        else
+            coast.lineTo(at);
+        if (seconds(point.timeIndex) > frame.xAxis().high)
+            break;
+    }
+    QPen pen(curveColour, width, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(coast);
+    legend.push_back({QStringLiteral("With coasting"), curveColour});
+
+    const std::vector<RunComparison> compared = comparisons(overlay);
+    const double radius = std::max(3.5, chartFontPixels(frame.plot()) * 0.4);
+    for (size_t i = 0; i < overlay.runs.size(); ++i) {
+        const QColor colour = RunColours[i % RunColours.size()];
+        painter.setPen(QPen(Qt::black, 1.0));
+        painter.setBrush(colour);
+        for (const RunMark &mark : overlay.runs[i].marks)
+            painter.drawEllipse(frame.map(mark.timeS, mark.distanceFt), radius, radius);
+        if (i < NamedRuns)
+            legend.push_back({QStringLiteral("Run %1: %2").arg(i + 1).arg(ErrorText(compared[i])), colour,
+                              LegendEntry::Swatch});
+    }
+    if (overlay.runs.size() > NamedRuns)
+        legend.push_back({QStringLiteral("and %1 more runs").arg(overlay.runs.size() - NamedRuns), Qt::gray,
+                          LegendEntry::Swatch});
+    painter.restore();
+}
+
+} // namespace zindle
