@@ -2,6 +2,7 @@
 #include "ChartViews.h"
 
 #include "MainWindow.h"
+#include "TestRunsView.h"
 #include "app/Workspace.h"
 #include "charts/RaceChart.h"
 #include "charts/RunCharts.h"
@@ -54,6 +55,14 @@ void ChartViews::follow(SheetMode mode)
     followRace();
 }
 
+void ChartViews::measuredRunsChanged()
+{
+    if (!runCharts_ || !runCharts_->isVisible() || chartedSlot_ != window_.workspace().list.CurrentDesign)
+        return;
+    measured_ = window_.testRuns().overlay();
+    showRun(-1);
+}
+
 void ChartViews::followFrame(const SimulationFrame &frame)
 {
     if (runCharts_ && runCharts_->isVisible() && chartedSlot_ == window_.workspace().list.CurrentDesign)
@@ -79,6 +88,7 @@ void ChartViews::followRun(SheetMode mode)
             return;
         }
         chartedSlot_ = ws.list.CurrentDesign;
+        measured_ = window_.testRuns().overlay();
         const SimulationState &state = ws.simulation;
         const bool stepping = mode == SheetMode::Simulate && state.frameShown && !state.shownFrame.final;
         showRun(stepping ? state.shownFrame.timeIndex : -1);
@@ -96,6 +106,7 @@ void ChartViews::showRun(int markedTimeIndex)
     RunChartOptions options;
     options.designName = ws.list.current().DesignName;
     options.markedTimeIndex = markedTimeIndex;
+    options.measured = measured_;
     // The painter keeps its own copy: the workspace's run is rewritten by the next refresh.
     runCharts_->showChart(options.designName,
                           [run = ws.run, options](QPainter &painter, const QRectF &area) {

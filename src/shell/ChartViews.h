@@ -4,7 +4,10 @@
 // while stepping through Simulate) and the race chart of every simulated design. Each is made
 // when first shown and redrawn only while it is open.
 
+#include "charts/MeasuredOverlay.h"
 #include "model/Modes.h"
+
+#include <optional>
 
 namespace zindle {
 
@@ -23,6 +26,8 @@ public:
 
     // After a refresh of `mode` or a press of Simulate's buttons.
     void follow(SheetMode mode);
+    // The current design's measured runs were added, changed or deleted.
+    void measuredRunsChanged();
     // While "View the entire cycle" plays: the frame being shown.
     void followFrame(const SimulationFrame &frame);
 
@@ -35,6 +40,8 @@ private:
     ChartWindow *runCharts_ = nullptr;
     ChartWindow *raceChart_ = nullptr;
     int chartedSlot_ = -1; // the list entry whose run the run charts show
+    // Its measured runs, read when the run was charted: a frame played must not read a file.
+    std::optional<MeasuredOverlay> measured_;
 };
 
 } // namespace zindle

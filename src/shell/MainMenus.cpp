@@ -6,6 +6,7 @@
 
 #include "ChartViews.h"
 #include "MainWindow.h"
+#include "TestRunsView.h"
 #include "WindowRefreshHooks.h"
 
 #include <QAction>

@@ -20,6 +20,7 @@
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ResultDetailsWindow.h"
 #include "ChartViews.h"
+#include "TestRunsView.h"
 #include "app/LiveResults.h"
 #include "files/ReplaceQuestion.h"
 #include "app/RunExport.h"
@@ -119,6 +120,7 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     dialogs_ = std::make_unique<WindowDialogs>(*this);
     views_ = std::make_unique<PhysicsViews>(*this);
     charts_ = std::make_unique<ChartViews>(*this);
+    testRuns_ = std::make_unique<TestRunsView>(*this);
 
     listBar_->sync();
     design_->syncMaterialCombos();
@@ -304,6 +306,7 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
         image_->update();
         views_->refreshFinished(mode);
         charts_->follow(mode);
+        testRuns_->follow();
     });
     updateTitle();
     liveInputsMayHaveChanged();

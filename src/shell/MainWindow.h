@@ -48,6 +48,7 @@ class PreviewPanel;
 class ResultFieldsView;
 class ResultDetailsWindow;
 class ChartViews;
+class TestRunsView;
 class SheetImage;
 class WindowDialogs;
 
@@ -175,6 +176,8 @@ public:
     void ExportRunFile();
     // The run charts and the race chart windows.
     ChartViews &charts() { return *charts_; }
+    // The Test runs window and the track the window predicts for.
+    TestRunsView &testRuns() { return *testRuns_; }
     // The Design mode's live results of the design as it stands, computed in the background.
     LiveResults &liveResults() { return *live_; }
     QAction *action(const QString &objectName) const;
@@ -256,6 +259,7 @@ private:
     std::unique_ptr<WindowDialogs> dialogs_;
     std::unique_ptr<PhysicsViews> views_;
     std::unique_ptr<ChartViews> charts_;
+    std::unique_ptr<TestRunsView> testRuns_;
 };
 
 } // namespace zindle
