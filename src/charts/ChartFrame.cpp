@@ -192,6 +192,8 @@ void PlotFrame::paintLegend(QPainter &painter, const std::vector<LegendEntry> &e
         } else {
             QPen pen(entry.colour);
             pen.setWidthF(std::max(1.5, metrics.height() * 0.15));
+            if (entry.kind == LegendEntry::DashedLine)
+                pen.setStyle(Qt::DashLine);
             painter.setPen(pen);
             painter.drawLine(QPointF(sample.left(), sample.center().y()), QPointF(sample.right(), sample.center().y()));
         }

@@ -25,7 +25,7 @@ QString tickLabel(double value, int decimals);
 struct LegendEntry {
     QString text;
     QColor colour;
-    enum Kind { Line, Swatch } kind = Line;
+    enum Kind { Line, Swatch, DashedLine } kind = Line;
 };
 
 // The font size (pixels) of the labels for an area of that size.

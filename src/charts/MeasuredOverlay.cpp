@@ -53,13 +53,13 @@ OverlayExtent overlayExtent(const MeasuredOverlay &overlay)
 
 QString overlayTitle(const MeasuredOverlay &overlay)
 {
-    QString title = overlay.track.isEmpty() ? QStringLiteral("with measured runs")
-                                            : QStringLiteral("with measured runs on %1").arg(printableText(overlay.track));
+    QString title = QStringLiteral("and measured runs");
+    QStringList said;
     if (const auto rms = RmsMarkError(comparisons(overlay)))
-        title += QStringLiteral(" (RMS error %1 s)").arg(text00(*rms));
+        said << QStringLiteral("RMS error %1 s").arg(text00(*rms));
     if (overlay.calibrated)
-        title += QStringLiteral(", calibrated");
-    return title;
+        said << QStringLiteral("calibrated");
+    return said.isEmpty() ? title : title + QStringLiteral(" (") + said.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const MeasuredOverlay &overlay,
@@ -87,7 +87,11 @@ void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const Measu
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(coast);
-    legend.push_back({QStringLiteral("With coasting"), curveColour});
+    legend.push_back({QStringLiteral("With coasting"), curveColour, LegendEntry::DashedLine});
+    // The track goes in the legend: in the title a long name would push the numbers out.
+    if (!overlay.track.isEmpty())
+        legend.push_back({QStringLiteral("Runs on %1:").arg(printableText(overlay.track)), Qt::transparent,
+                          LegendEntry::Swatch});
 
     const std::vector<RunComparison> compared = comparisons(overlay);
     const double radius = std::max(3.5, chartFontPixels(frame.plot()) * 0.4);

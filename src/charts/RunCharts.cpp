@@ -229,7 +229,7 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
     case RunChartKind::Distance:
         title = titled(QStringLiteral("Distance"), options);
         if (options.measured)
-            title += QStringLiteral(", ") + overlayTitle(*options.measured);
+            title += QLatin1Char(' ') + overlayTitle(*options.measured);
         yTitle = QStringLiteral("Distance (ft)");
         break;
     case RunChartKind::Speed:

@@ -67,7 +67,7 @@ TestRunsWindow::TestRunsWindow(WorkerPool &workers, Prompter &prompter, QWidget 
     setObjectName(QStringLiteral("TestRunsWin"));
     setWindowTitle(Caption);
     build();
-    resize(860, 460);
+    resize(900, 460);
 }
 
 TestRunsWindow::~TestRunsWindow() { fit_.wait(); }
@@ -84,6 +84,7 @@ void TestRunsWindow::build()
     auto *predictionRow = new QHBoxLayout;
     predictionRow->addWidget(new QLabel(QStringLiteral("Your prediction, time to 15 ft (s):"), this));
     prediction_ = lineEdit(this, "PredictionEdit", QStringLiteral("before you simulate"), 90);
+    prediction_->setMaximumWidth(160);
     predictionRow->addWidget(prediction_);
     predictionRow->addStretch();
     column->addLayout(predictionRow);
@@ -119,8 +120,9 @@ void TestRunsWindow::build()
     table_ = new QTableWidget(0, ColumnCount, this);
     table_->setObjectName(QStringLiteral("TestRunsTable"));
     table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Track"), QStringLiteral("Marks (ft:s)"),
-                                       QStringLiteral("Rest (ft)"), QStringLiteral("Mass (lb)"), QStringLiteral("Note"),
-                                       QStringLiteral("Predicted (ft:s)"), QStringLiteral("Error")});
+                                       QStringLiteral("Predicted (ft:s)"), QStringLiteral("Error"),
+                                       QStringLiteral("Rest (ft)"), QStringLiteral("Mass (lb)"), QStringLiteral("Note")});
+    table_->setWordWrap(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -276,11 +278,11 @@ void TestRunsWindow::fillTable()
             error = ErrorText(comparison);
             byTrack[run.track.trimmed()].push_back(comparison);
         }
-        const QString cells[] = {run.date.toString(Qt::ISODate), run.track, marksText(run.marks),
-                                 optionalText(run.restFt), optionalText(run.massLbm), run.note, predicted, error};
+        const QString cells[] = {run.date.toString(Qt::ISODate), run.track,  marksText(run.marks), predicted, error,
+                                 optionalText(run.restFt),      optionalText(run.massLbm), run.note};
         for (int column = 0; column < ColumnCount; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
-            if (column >= PredictedColumn)
+            if (column == PredictedColumn || column == ErrorColumn)
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             table_->setItem(row, column, item);
         }
@@ -294,9 +296,10 @@ void TestRunsWindow::fillTable()
         if (const auto rms = RmsMarkError(comparisons))
             lines << QStringLiteral("On %1 the prediction with coasting%2 differs from %3 run%4 by %5 s (RMS).")
                          .arg(printableText(track),
-                              subject_.predictedFor.isEmpty()
-                                  ? QString()
-                                  : QStringLiteral(" (calibrated for %1)").arg(printableText(subject_.predictedFor)))
+                              subject_.predictedFor.isEmpty()          ? QString()
+                              : subject_.predictedFor == track ? QStringLiteral(" (calibrated)")
+                                                               : QStringLiteral(" (calibrated for %1)")
+                                                                     .arg(printableText(subject_.predictedFor)))
                          .arg(comparisons.size())
                          .arg(comparisons.size() == 1 ? QString() : QStringLiteral("s"))
                          .arg(text00(*rms));
@@ -375,12 +378,14 @@ void TestRunsWindow::DeleteClick()
 void TestRunsWindow::cellEdited(int row, int column)
 {
     const LoggedDesign *design = entry();
-    if (filling_ || !design || row >= static_cast<int>(design->runs.size()) || column >= PredictedColumn)
+    if (filling_ || !design || row >= static_cast<int>(design->runs.size()) || column == PredictedColumn ||
+        column == ErrorColumn)
         return;
     const MeasuredRun &before = design->runs[static_cast<size_t>(row)].run;
     RunTexts texts{before.date.toString(Qt::ISODate), before.track,  marksText(before.marks),
                    optionalText(before.restFt),        optionalText(before.massLbm), before.note};
-    QString *edited[] = {&texts.date, &texts.track, &texts.marks, &texts.rest, &texts.mass, &texts.note};
+    QString *edited[] = {&texts.date, &texts.track, &texts.marks, nullptr, nullptr, &texts.rest, &texts.mass,
+                         &texts.note};
     *edited[column] = table_->item(row, column)->text();
     QString error;
     const std::optional<MeasuredRun> after =

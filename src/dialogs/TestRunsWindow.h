@@ -63,8 +63,9 @@ public:
     QString calibrationText() const;
     const Logbook &logbook() const { return logbook_; }
 
-    enum Column { DateColumn, TrackColumn, MarksColumn, RestColumn, MassColumn, NoteColumn, PredictedColumn,
-                  ErrorColumn, ColumnCount };
+    // The prediction stands beside the marks it is compared with.
+    enum Column { DateColumn, TrackColumn, MarksColumn, PredictedColumn, ErrorColumn, RestColumn, MassColumn,
+                  NoteColumn, ColumnCount };
 
 signals:
     // Runs, a prediction or a calibration were written.

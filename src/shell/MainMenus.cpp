@@ -109,6 +109,8 @@ void buildMainMenus(MainWindow &window)
         [&window] { window.charts().ShowRunCharts(); });
     add(modes, QStringLiteral("RaceChartPos"), QStringLiteral("Race Chart..."),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [&window] { window.charts().ShowRaceChart(); });
+    add(modes, QStringLiteral("TestRunsPos"), QStringLiteral("Test Runs..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+        [&window] { window.testRuns().ShowTestRuns(); });
 
     QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));

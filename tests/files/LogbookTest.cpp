@@ -90,7 +90,7 @@ TEST(Logbook, ADamagedLogbookIsReportedWithItsName)
         return QString(read.error).replace(path, QStringLiteral("LOG"));
     };
     EXPECT_EQ(errorFor(good.left(200)),
-              "Cannot read \"LOG\": it is not a logbook (not JSON: unterminated object at byte 200)");
+              "Cannot read \"LOG\": it is not a logbook (not JSON: unterminated string at byte 201)");
     EXPECT_EQ(errorFor("Racer 1.62 s\n"),
               "Cannot read \"LOG\": it is not a logbook (not JSON: illegal value at byte 1)");
     EXPECT_EQ(errorFor(QByteArray(good).replace("\"version\": 1", "\"version\": 2")),
