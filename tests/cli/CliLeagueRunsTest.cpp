@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zindle-cli league beside the class's measured runs: the Measured and Error columns in every
-// form, a track's calibration applied and named, and a damaged logbook.
+// zindle-cli league and report beside the class's measured runs: the Measured and Error columns
+// in every form, a track's calibration applied and named, a damaged logbook, and the report's
+// test runs pages.
 
 #include "support/CliRunner.h"
 #include "support/FolderFiles.h"
@@ -94,4 +95,17 @@ TEST(CliLeagueRuns, ADamagedLogbookIsNamedAndLeftAsItIsAndTheStandingsComeWithou
     EXPECT_TRUE(league.err.contains("Cannot read \"" + logbook + "\""));
     EXPECT_TRUE(league.err.contains("the logbook is left as it is"));
     EXPECT_EQ(test::contentOf(logbook), cut);
+}
+
+TEST(CliLeagueRuns, TheReportAddsTestRunsPagesOnlyForADesignWithRuns)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeLoggedClass(dir.path()));
+    const CliResult racer = runCli({"report", dir.filePath("racer.zndl"), dir.filePath("racer.pdf"), "--track", "Gym"});
+    ASSERT_EQ(racer.status, 0) << racer.err.toStdString();
+    EXPECT_EQ(racer.value("Pages"), "2");
+    EXPECT_TRUE(racer.err.contains("holds no calibration for \"Gym\""));
+    const CliResult plain = runCli({"report", dir.filePath("plain.zndl"), dir.filePath("plain.pdf")});
+    ASSERT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.value("Pages"), "1");
 }
