@@ -2,11 +2,13 @@
 #include "ClassStandings.h"
 
 #include "app/RefreshChain.h"
+#include "app/WorkspaceCoast.h"
 #include "files/DesignFile.h"
 #include "files/FileErrors.h"
 #include "files/PathText.h"
 #include "model/BuiltInDesigns.h"
 #include "model/NumberText.h"
+#include "physics/RunComparison.h"
 #include "sheet/CarRenderer.h"
 #include "sheet/EmptySheet.h"
 
@@ -61,6 +63,17 @@ void fillRow(StandingRow &row, Workspace &workspace)
         row.trace = workspace.list.traces[static_cast<size_t>(slot)];
 }
 
+// The measured runs beside the time with coasting that they are compared with.
+void compareRuns(StandingRow &row, Workspace &workspace, const std::vector<MeasuredRun> &runs)
+{
+    if (runs.empty())
+        return;
+    row.measuredRuns = static_cast<int>(runs.size());
+    row.measuredTime = MeanTimeAt(runs, CourseFt);
+    if (const std::optional<CoastedRun> coasted = RunWorkspaceCoast(workspace))
+        row.coastTime = TimeAtDistance(*coasted, CourseFt);
+}
+
 } // namespace
 
 bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning)
@@ -100,10 +113,14 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     row.name = workspace.list.current().DesignName;
     if (row.name.isEmpty())
         row.name = QFileInfo(source).completeBaseName();
+    const DesignRuns logged =
+        options.logbooks ? LoggedRunsOf(*options.logbooks, source, workspace.list.current().DesignName) : DesignRuns{};
+    row.calibration = ApplyTrackCalibration(logged, workspace);
     workspace.scale = HeadlessSheetScale();
     PrepareEntireCycle(workspace);
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     fillRow(row, workspace);
+    compareRuns(row, workspace, logged.runs);
     if (options.sideViews) {
         QBuffer png(&row.sideViewPng);
         png.open(QIODevice::WriteOnly);

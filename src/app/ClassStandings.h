@@ -7,6 +7,7 @@
 // and how they rank are in physics/Standings.h.
 
 #include "app/DesignSources.h"
+#include "app/LoggedRuns.h"
 #include "app/WorkerPool.h"
 #include "app/Workspace.h"
 #include "physics/Standings.h"
@@ -28,6 +29,8 @@ struct StandingsOptions {
     // Called on the calling thread after each design, and at least every 20 ms while designs
     // run on other threads (count completed so far, total).
     std::function<void(int done, int total)> progress;
+    // The measured runs and a track's calibration (ReadFolderLogbooks); none: neither.
+    const FolderLogbooks *logbooks = nullptr;
 };
 
 // Loads a design the way the command line's DESIGN argument does (a built-in design's name or
@@ -35,7 +38,8 @@ struct StandingsOptions {
 // reader's message in `error`; `warning` receives what was read but ignored.
 bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning);
 
-// One design: read, then the Simulate refresh of the entire cycle with the headless scale.
+// One design: read, then the Simulate refresh of the entire cycle with the headless scale (with
+// the track's calibration when the logbook has one), then its measured runs.
 StandingRow RunStandingDesign(const QString &source, const StandingsOptions &options = {});
 
 // Every design (in parallel on `workers` as the options allow), ranked; a source refused when it

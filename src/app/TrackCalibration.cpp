@@ -70,6 +70,19 @@ void SetTrackFactors(Workspace &workspace, const ModelFactors &factors)
         entry.DesignSimulated = false;
 }
 
+QStringList LogbookTracks(const Logbook &logbook)
+{
+    QStringList tracks;
+    for (const LoggedDesign &design : logbook.designs)
+        for (const LoggedRun &logged : design.runs)
+            tracks << logged.run.track.trimmed();
+    for (const LoggedCalibration &calibration : logbook.calibrations)
+        tracks << calibration.track.trimmed();
+    tracks.removeDuplicates();
+    tracks.sort();
+    return tracks;
+}
+
 LoggedCalibration ToLogged(const QString &track, const Calibration &calibration, const QDate &date)
 {
     LoggedCalibration logged;

@@ -36,6 +36,9 @@ QString CalibratedForText(const LoggedCalibration &calibration);
 // simulated since: a race or a chart must not set a calibrated run beside an uncalibrated one.
 void SetTrackFactors(Workspace &workspace, const ModelFactors &factors);
 
+// Every track of the logbook, of its runs and its calibrations, each once, sorted.
+QStringList LogbookTracks(const Logbook &logbook);
+
 LoggedCalibration ToLogged(const QString &track, const Calibration &calibration, const QDate &date);
 Calibration FromLogged(const LoggedCalibration &logged);
 

@@ -8,14 +8,15 @@
 #include "PhysicsOutput.h"
 #include "Interrupt.h"
 #include "files/PathText.h"
+#include "physics/RunComparison.h"
 
 #include <QJsonArray>
 
 namespace zindle::cli {
 
 const char *const LeagueHelp =
-    "Usage: zindle-cli league FILE|FOLDER... [--csv OUT] [--json] [--html OUT] [--pdf OUT]\n"
-    "                         [--heats] [--threads N]\n"
+    "Usage: zindle-cli league FILE|FOLDER... [--track T] [--csv OUT] [--json] [--html OUT]\n"
+    "                         [--pdf OUT] [--heats] [--threads N]\n"
     "Ranks a whole class's designs. Every design (a FOLDER stands for every .zndl file below\n"
     "it, in path order; a built-in design's name is taken too) is read and simulated as\n"
     "'simulate' does, each on its own, over all cores. Cars that reach 15 ft rank by time\n"
@@ -24,7 +25,16 @@ const char *const LeagueHelp =
     "peak speed (the highest of the run), powered distance (where the spring's drive ended),\n"
     "total mass and advisories; files that cannot be read are listed with the\n"
     "reason and do not stop the others.\n"
-    "  --csv OUT     the standings as CSV, the values as the result fields hold them\n"
+    "Where the class's logbook zindle-log.json beside the designs holds runs, two columns\n"
+    "follow the time: Measured, the mean of the design's times at the 15 ft mark (s), and\n"
+    "Error, measured minus the predicted time to 15 ft with coasting, in s and in percent\n"
+    "of the measured time (\"-\" where either is missing). Without runs they are left out.\n"
+    "A damaged logbook is reported and left as it is; its designs are ranked without runs.\n"
+    "  --track T     only the runs on track T count, and every design is predicted with the\n"
+    "                track's calibration from its logbook ('zindle-cli calibrate'), which a\n"
+    "                line before the table names; the ranking stays by the prediction\n"
+    "  --csv OUT     the standings as CSV, the values as the result fields hold them (the\n"
+    "                runs' as MeasuredTime, TimeError and TimeErrorPercent)\n"
     "  --json        one JSON object instead of the table\n"
     "  --html OUT    a page that needs nothing else (pictures inline): the table, the\n"
     "                distance-time chart of the first eight and each car's side view\n"
@@ -56,7 +66,22 @@ QJsonObject rowJson(const StandingRow &row)
                        {QStringLiteral("Advisories"), QJsonArray::fromStringList(row.advisories)}};
     if (!row.warning.isEmpty())
         object.insert(QStringLiteral("Warning"), row.warning);
+    if (!row.calibration.isEmpty())
+        object.insert(QStringLiteral("Calibrated"), row.calibration);
     return object;
+}
+
+// Only where some design has runs, as the table shows the columns; null where there is none.
+void addMeasuredJson(QJsonObject &object, const StandingRow &row)
+{
+    const auto number = [](const std::optional<double> &value) { return value ? QJsonValue(*value) : QJsonValue(); };
+    const bool compared = row.measuredTime && row.coastTime;
+    object.insert(QStringLiteral("MeasuredRuns"), row.measuredRuns);
+    object.insert(QStringLiteral("MeasuredTime"), number(row.measuredTime));
+    object.insert(QStringLiteral("CoastTime"), number(row.coastTime));
+    object.insert(QStringLiteral("TimeError"), compared ? QJsonValue(*row.measuredTime - *row.coastTime) : QJsonValue());
+    object.insert(QStringLiteral("TimeErrorPercent"),
+                  compared ? QJsonValue(ErrorPercent(*row.measuredTime, *row.coastTime)) : QJsonValue());
 }
 
 QJsonArray heatsJson(const std::vector<Heat> &heats, const std::vector<StandingRow> &rows)
@@ -87,10 +112,14 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const QString csv = QStringLiteral("--csv"), html = QStringLiteral("--html"), pdf = QStringLiteral("--pdf"),
                   json = QStringLiteral("--json"), heatsFlag = QStringLiteral("--heats"),
-                  threadsOption = QStringLiteral("--threads");
+                  threadsOption = QStringLiteral("--threads"), trackOption = QStringLiteral("--track");
     ParsedArguments parsed;
     QString error;
-    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption}, parsed, error);
+    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption, trackOption}, parsed, error);
+    if (usable && parsed.hasValue(trackOption) && parsed.value(trackOption).trimmed().isEmpty()) {
+        error = QStringLiteral("--track needs the name of a track");
+        usable = false;
+    }
     int threads = 0;
     if (usable && parsed.hasValue(threadsOption)) {
         bool number = false;
@@ -120,7 +149,13 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "zindle-cli league: no design files found\n";
         return FileFailure;
     }
+    // Each folder's logbook once, before any design runs; a damaged one only costs its runs.
+    FolderLogbooks logbooks = ReadFolderLogbooks(sources);
+    const QStringList uncalibrated = ChooseTrack(logbooks, parsed.value(trackOption));
+    for (const QString &line : logbooks.errors + uncalibrated)
+        err << "zindle-cli league: " << line << '\n';
     StandingsOptions options;
+    options.logbooks = &logbooks;
     options.threads = threads;
     options.sideViews = parsed.hasValue(html) || parsed.hasValue(pdf);
     std::atomic<bool> stop{false};
@@ -158,15 +193,22 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 
     if (parsed.has(json)) {
         QJsonArray standings, unreadable;
+        const bool measured = anyMeasured(rows);
         for (const StandingRow &row : rows) {
-            if (row.readable())
-                standings.append(rowJson(row));
-            else
+            if (row.readable()) {
+                QJsonObject object = rowJson(row);
+                if (measured)
+                    addMeasuredJson(object, row);
+                standings.append(object);
+            } else {
                 unreadable.append(QJsonObject{{QStringLiteral("File"), row.source}, {QStringLiteral("Error"), row.error}});
+            }
         }
         QJsonObject object{{QStringLiteral("Standings"), standings}, {QStringLiteral("Unreadable"), unreadable}};
         if (parsed.has(heatsFlag))
             object.insert(QStringLiteral("Heats"), heatsJson(heats, rows));
+        if (!logbooks.track.isEmpty())
+            object.insert(QStringLiteral("Track"), logbooks.track);
         printJson(object, out);
     } else if (toStandardOutput == 0) {
         out << standingsTable(rows);

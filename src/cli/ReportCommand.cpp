@@ -5,29 +5,73 @@
 #include "files/PathText.h"
 #include "PhysicsOutput.h"
 #include "TemplatesCommand.h"
+#include "app/LoggedRuns.h"
+#include "app/WorkspaceCoast.h"
+#include "output/Templates.h"
+#include "output/TestRunsReport.h"
 
 namespace zindle::cli {
 
 const char *const ReportHelp =
-    "Usage: zindle-cli report DESIGN OUT.pdf [--page a4|letter]\n"
+    "Usage: zindle-cli report DESIGN OUT.pdf [--track T] [--page a4|letter]\n"
     "Simulates DESIGN over the whole cycle (Simulate mode, element size 9), then prints its\n"
-    "one-page design report (portrait) into OUT.pdf. Prints Pages=1.\n"
+    "one-page design report (portrait) into OUT.pdf. Prints Pages=<number of pages>.\n"
+    "Where the class's logbook zindle-log.json beside the design file holds runs of the\n"
+    "design, \"Test runs\" pages follow: each run's marks with the measured time beside the\n"
+    "predicted time with coasting and the error (measured minus predicted, in s and in %\n"
+    "of the measured time), the resting distance measured and predicted, and the RMS\n"
+    "error on each track over the marks the prediction reaches. A damaged logbook is\n"
+    "reported and left as it is, and the report has no test runs.\n"
+    "--track T keeps only the runs on track T and predicts them with the track's\n"
+    "calibration from the logbook ('zindle-cli calibrate'), which the pages name; the\n"
+    "design report itself stays the design's own.\n"
     ZINDLE_PAGE_OPTION_HELP
     ZINDLE_HEADLESS_SCALE_HELP;
+
+namespace {
+
+// The design's runs from its logbook, beside the prediction, as pages after the report.
+std::vector<std::vector<ReportLine>> testRunsPages(Workspace &workspace, const QString &track, QTextStream &err)
+{
+    const QString path = workspace.list.current().DesignPath;
+    if (path.isEmpty())
+        return {}; // a built-in design has no class folder
+    FolderLogbooks logbooks = ReadFolderLogbooks(DesignSources({path}));
+    const QStringList uncalibrated = ChooseTrack(logbooks, track);
+    for (const QString &line : logbooks.errors)
+        err << "zindle-cli report: " << line << '\n';
+    const DesignRuns logged = LoggedRunsOf(logbooks, path, workspace.list.current().DesignName);
+    if (logged.runs.empty())
+        return {};
+    for (const QString &line : uncalibrated)
+        err << "zindle-cli report: " << line << '\n';
+    const QString calibration = ApplyTrackCalibration(logged, workspace);
+    const std::optional<CoastedRun> prediction = RunWorkspaceCoast(workspace);
+    if (!prediction) {
+        err << "zindle-cli report: the model cannot run the design, so its test runs are not compared\n";
+        return {};
+    }
+    return TestRunsPages(TemplateDesignName(workspace.list), *prediction, logged.runs, calibration);
+}
+
+} // namespace
 
 int reportCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     ParsedArguments parsed;
     QString error;
     QPageSize::PageSizeId paper = QPageSize::Letter;
-    if (!parseArguments(args, {}, {QStringLiteral("--page")}, parsed, error) || parsed.positional.size() != 2
+    const QString trackOption = QStringLiteral("--track");
+    if (!parseArguments(args, {}, {QStringLiteral("--page"), trackOption}, parsed, error) || parsed.positional.size() != 2
         || !pageOption(parsed, paper, error)) {
         if (!error.isEmpty())
             err << "zindle-cli report: " << printableText(error) << '\n';
         err << ReportHelp;
         return UsageFailure;
     }
-    return printDesignToPdf(parsed.positional[0], parsed.positional[1], PrintJobKind::Report, paper, out, err);
+    const QString track = parsed.value(trackOption);
+    return printDesignToPdf(parsed.positional[0], parsed.positional[1], PrintJobKind::Report, paper, out, err,
+                            [&](Workspace &workspace) { return testRunsPages(workspace, track, err); });
 }
 
 } // namespace zindle::cli

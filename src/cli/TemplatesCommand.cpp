@@ -76,7 +76,7 @@ bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QSt
 }
 
 int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind job,
-                     QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err)
+                     QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err, const MoreReportPages &more)
 {
     Workspace workspace;
     if (!loadHeadless(workspace, design, err))
@@ -92,10 +92,27 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     document.open(QIODevice::WriteOnly);
     PdfPageSink sink(document, 600, QPageSize(paper));
     PrintState state;
-    const PrintOutcome outcome = RunPrintJob(workspace, sink, job, state);
+    PrintOutcome outcome = RunPrintJob(workspace, sink, job, state);
     if (!outcome.error.isEmpty()) {
         err << outcome.error << '\n';
         return FileFailure;
+    }
+    if (more && outcome.ok) {
+        for (const std::vector<ReportLine> &page : more(workspace)) {
+            QPainter *painter = sink.beginItem(QPageLayout::Portrait);
+            if (!painter) {
+                outcome.ok = false;
+                break;
+            }
+            const QPaintDevice *device = painter->device();
+            PaintReportLines(*painter, page, static_cast<float>(device->logicalDpiX()) / 72.0f,
+                             static_cast<float>(device->logicalDpiY()) / 72.0f);
+            if (!sink.endItem()) {
+                outcome.ok = false;
+                break;
+            }
+            ++outcome.itemsPrinted;
+        }
     }
     if (!sink.close() || !outcome.ok) {
         err << "Cannot write the PDF file \"" << printableText(pdfPath) << "\".\n";

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/Workspace.h"
+#include "output/DesignReport.h"
 #include "output/PaperSize.h"
 #include "output/PrintJobs.h"
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
+#include <vector>
 
 namespace zindle::cli {
 
@@ -25,10 +29,15 @@ struct ParsedArguments;
 // for an unknown name.
 bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error);
 
+// Pages of report lines printed after the job's own, made from the simulated workspace.
+using MoreReportPages = std::function<std::vector<std::vector<ReportLine>>(Workspace &)>;
+
 // Loads DESIGN, simulates it as the Print button does for a design not yet simulated, and
-// prints `job` into OUT.pdf on `paper`, one page per printed item. Returns the exit status.
+// prints `job` into OUT.pdf on `paper`, one page per printed item, then `more`. Returns the
+// exit status.
 int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind job,
-                     QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err);
+                     QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err,
+                     const MoreReportPages &more = {});
 
 // Whether the command line draws text (fonts need a GUI application object).
 bool commandPaints(const QStringList &arguments);

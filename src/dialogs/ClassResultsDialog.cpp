@@ -6,9 +6,11 @@
 #include "files/PathText.h"
 #include "files/ReplaceQuestion.h"
 #include "model/Prompter.h"
+#include "output/LeagueColumns.h"
 #include "output/LeaguePages.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QDir>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -47,6 +49,7 @@ QStandardItem *cell(const QString &text, const QVariant &sortKey, Qt::Alignment 
 // What the worker and the window share while a class is ranked.
 struct ClassResultsDialog::Ranking {
     QString folder;
+    FolderLogbooks logbooks;
     int total = 0;
     std::atomic<int> done{0};
     std::atomic<bool> stop{false};
@@ -61,11 +64,30 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, 
     auto *layout = new QVBoxLayout(this);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("ClassResultsSummary"));
-    layout->addWidget(summary_);
+    auto *top = new QHBoxLayout;
+    top->addWidget(summary_, 1);
+    top->addWidget(new QLabel(QStringLiteral("Predict for track:"), this));
+    track_ = new QComboBox(this);
+    track_->setObjectName(QStringLiteral("ClassResultsTrack"));
+    track_->setToolTip(QStringLiteral("Only the runs on this track are compared, and every design is predicted with "
+                                      "the track's calibration from the class's logbook."));
+    showTracks({});
+    top->addWidget(track_);
+    layout->addLayout(top);
+    connect(track_, &QComboBox::activated, this, [this] {
+        if (!folder_.isEmpty())
+            showFolder(folder_);
+    });
+    notes_ = new QLabel(this);
+    notes_->setObjectName(QStringLiteral("ClassResultsNotes"));
+    notes_->setWordWrap(true);
+    notes_->hide();
+    layout->addWidget(notes_);
 
     model_ = new QStandardItemModel(0, ColumnCount, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Place"), QStringLiteral("Design"),
-                                       QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Peak speed (ft/sec)"),
+                                       QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Measured (sec)"),
+                                       QStringLiteral("Error"), QStringLiteral("Peak speed (ft/sec)"),
                                        QStringLiteral("Powered distance (ft)"), QStringLiteral("Total Car Mass (lbm)"),
                                        QStringLiteral("Advisories"), QStringLiteral("File")});
     sorted_ = new QSortFilterProxyModel(this);
@@ -121,16 +143,22 @@ void ClassResultsDialog::showFolder(const QString &folder)
         ranking_->stop.store(true);
         result_.wait();
     }
-    // The files are listed here, on the window's thread; the worker gets the list and nothing else.
+    // The files and the logbooks are read here, on the window's thread; the worker gets them and
+    // nothing else.
     DesignSources sources = CollectDesignSources({folder});
     auto ranking = std::make_shared<Ranking>();
     ranking->folder = folder;
+    ranking->logbooks = ReadFolderLogbooks(sources);
+    showTracks(FolderTracks(ranking->logbooks));
+    logbookNotes_ = ranking->logbooks.errors + ChooseTrack(ranking->logbooks, track());
+    folder_ = folder;
     ranking->total = static_cast<int>(sources.size());
     ranking_ = ranking;
     rows_.clear();
     model_->removeRows(0, model_->rowCount());
     export_->setEnabled(false);
     summary_->setText(QStringLiteral("%1: ranking %2 design files...").arg(folder).arg(ranking->total));
+    showNotes();
     progress_->setRange(0, std::max(1, ranking->total));
     progress_->setValue(0);
     progress_->show();
@@ -143,6 +171,7 @@ void ClassResultsDialog::showFolder(const QString &folder)
             // The pages carry each car's side view, as the command line's do.
             options.sideViews = true;
             options.progress = [counter = &ranking->done](int done, int) { counter->store(done); };
+            options.logbooks = &ranking->logbooks;
             return RunStandings(workers, sources, options);
         });
     result_.watch(
@@ -195,11 +224,15 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
         const double speedKey = readable && !row.PeakSpeedEF.isEmpty() ? row.peakSpeed : -Last;
         const double distanceKey = readable && !row.PoweredDistanceEF.isEmpty() ? row.distance : -Last;
         const double massKey = readable && !row.ProjectedMassEF.isEmpty() ? row.mass : Last;
+        const double measuredKey = row.measuredTime ? *row.measuredTime : Last;
+        const double errorKey = row.measuredTime && row.coastTime ? *row.measuredTime - *row.coastTime : Last;
         QList<QStandardItem *> items{
             cell(t.place, placeKey, right),
             // A file that could not be read is known by its file name.
             cell(readable ? row.name : QFileInfo(row.source).fileName(), row.name.toLower()),
             cell(t.time, timeKey, right),
+            cell(t.measured, measuredKey, right),
+            cell(t.error, errorKey, right),
             cell(t.peakSpeed, speedKey, right),
             cell(t.distance, distanceKey, right),
             cell(t.mass, massKey, right),
@@ -213,6 +246,9 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
                 item->setForeground(QColor(160, 0, 0));
         model_->appendRow(items);
     }
+    const bool measured = anyMeasured(rows_);
+    table_->setColumnHidden(MeasuredColumn, !measured);
+    table_->setColumnHidden(ErrorColumn, !measured);
     table_->setSortingEnabled(true);
     table_->sortByColumn(PlaceColumn, Qt::AscendingOrder);
     table_->resizeColumnsToContents();
@@ -227,6 +263,34 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
     if (rows_.empty())
         text = QStringLiteral("%1: no design files (.zndl) in this folder").arg(folder);
     summary_->setText(text);
+    showNotes();
+}
+
+void ClassResultsDialog::showTracks(const QStringList &tracks)
+{
+    const QString chosen = track();
+    track_->clear();
+    track_->addItem(QStringLiteral("(none)"), QString());
+    for (const QString &name : tracks)
+        track_->addItem(name, name);
+    // A track the folder's logbooks do not know is not kept.
+    track_->setCurrentIndex(std::max(0, track_->findData(chosen)));
+}
+
+void ClassResultsDialog::showNotes()
+{
+    const QStringList lines = calibrationNotes(rows_) + logbookNotes_;
+    notes_->setText(lines.join(QLatin1Char('\n')));
+    notes_->setVisible(!lines.isEmpty());
+}
+
+QString ClassResultsDialog::track() const { return track_->currentData().toString(); }
+
+void ClassResultsDialog::chooseTrack(const QString &track)
+{
+    track_->setCurrentIndex(std::max(0, track_->findData(track)));
+    if (!folder_.isEmpty())
+        showFolder(folder_);
 }
 
 void ClassResultsDialog::ExportClick()

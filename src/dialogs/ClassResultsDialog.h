@@ -8,6 +8,10 @@
 // chosen, with one result handed back; meanwhile a bar shows the designs run and Stop ranks
 // those already started. The window stays usable throughout. Export writes the standings as the
 // command line's league does: a web page or a PDF with the chart and each car's side view, or CSV.
+//
+// Where the class's logbooks hold runs, the measured time and its error join the table; a track
+// chosen from the logbooks' tracks counts only its runs and predicts every design with its
+// calibration, which a line above the table names. A damaged logbook is named there too.
 
 #include "app/ClassStandings.h"
 #include "app/FutureWatch.h"
@@ -17,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -52,9 +57,13 @@ public:
     // The file of the row the view shows at `viewRow` (after sorting); empty for a file that
     // could not be read.
     QString fileAt(int viewRow) const;
+    // The track chosen, empty for "(none)".
+    QString track() const;
+    // Chooses `track` (empty: none) and ranks the folder again for it.
+    void chooseTrack(const QString &track);
 
-    enum Column { PlaceColumn, NameColumn, TimeColumn, SpeedColumn, DistanceColumn, MassColumn,
-                  AdvisoriesColumn, FileColumn, ColumnCount };
+    enum Column { PlaceColumn, NameColumn, TimeColumn, MeasuredColumn, ErrorColumn, SpeedColumn, DistanceColumn,
+                  MassColumn, AdvisoriesColumn, FileColumn, ColumnCount };
 
 signals:
     void openRequested(const QString &path);
@@ -64,6 +73,8 @@ private:
     struct Ranking;
     void showProgress();
     void rankingEnded(std::vector<StandingRow> rows);
+    void showTracks(const QStringList &tracks);
+    void showNotes();
 
     WorkerPool &workers_;
     Prompter &prompter_;
@@ -71,6 +82,9 @@ private:
     std::shared_ptr<Ranking> ranking_;
     FutureWatch<std::vector<StandingRow>> result_;
     QLabel *summary_ = nullptr;
+    QComboBox *track_ = nullptr;
+    QLabel *notes_ = nullptr;
+    QStringList logbookNotes_; // damaged logbooks, and those without the track's calibration
     QProgressBar *progress_ = nullptr;
     QPushButton *stop_ = nullptr;
     QPushButton *export_ = nullptr;

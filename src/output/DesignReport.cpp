@@ -146,12 +146,17 @@ int ReportColumnX(ReportColumn column, float printerScaleX)
 
 void PaintDesignReport(QPainter &painter, const PhysicsState &workspace)
 {
-    const float px = workspace.scale.PrinterScaleX, py = workspace.scale.PrinterScaleY;
+    PaintReportLines(painter, DesignReportLines(workspace), workspace.scale.PrinterScaleX,
+                     workspace.scale.PrinterScaleY);
+}
+
+void PaintReportLines(QPainter &painter, const std::vector<ReportLine> &lines, float px, float py)
+{
     painter.save();
     painter.setBrush(Qt::NoBrush);
     painter.setPen(Qt::black);
     QFont font = painter.font();
-    for (const ReportLine &line : DesignReportLines(workspace)) {
+    for (const ReportLine &line : lines) {
         font.setPointSize(line.fontSize);
         painter.setFont(font);
         painter.drawText(QPoint(ReportColumnX(line.column, px),

@@ -46,5 +46,8 @@ int ReportColumnX(ReportColumn column, float printerScaleX);
 // Paints the report with the workspace's printer scale (clear brush, black pen; each line's
 // top at its y).
 void PaintDesignReport(QPainter &painter, const PhysicsState &workspace);
+// The same for any page of report lines, at the given printer scale (device dots per point).
+void PaintReportLines(QPainter &painter, const std::vector<ReportLine> &lines, float printerScaleX,
+                      float printerScaleY);
 
 } // namespace zindle

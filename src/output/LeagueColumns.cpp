@@ -3,26 +3,76 @@
 
 #include "files/PathText.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace zindle {
 
-const char *const StandingColumnCaptions[StandingColumnCount] = {"Place", "Design", "File", "Time to 15 ft (sec)",
-                                                 "Peak speed (ft/sec)", "Powered distance (ft)",
-                                                 "Total Car Mass (lbm)",
-                                                 "Advisories"};
+namespace {
 
-QStringList rowCells(const StandingRow &row)
+// Where the measured columns go in: after the predicted time.
+constexpr int MeasuredAt = 4;
+
+} // namespace
+
+std::vector<StandingColumn> standingColumns(bool measured)
+{
+    std::vector<StandingColumn> columns{{QStringLiteral("Place"), QStringLiteral("Place"), true},
+                                        {QStringLiteral("Design"), QStringLiteral("Design"), false},
+                                        {QStringLiteral("File"), QStringLiteral("File"), false},
+                                        {QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Time (sec)"), true},
+                                        {QStringLiteral("Peak speed (ft/sec)"), QStringLiteral("Peak speed"), true},
+                                        {QStringLiteral("Powered distance (ft)"), QStringLiteral("Powered distance"), true},
+                                        {QStringLiteral("Total Car Mass (lbm)"), QStringLiteral("Mass (lbm)"), true},
+                                        {QStringLiteral("Advisories"), QStringLiteral("Advisories"), false}};
+    if (measured)
+        columns.insert(columns.begin() + MeasuredAt,
+                       {{QStringLiteral("Measured (sec)"), QStringLiteral("Measured"), true},
+                        {QStringLiteral("Error"), QStringLiteral("Error"), true}});
+    return columns;
+}
+
+QStringList rowCells(const StandingRow &row, bool measured)
 {
     const StandingTexts t = standingTexts(row);
-    return {t.place,
-            row.readable() ? printableText(row.name) : QStringLiteral("-"),
-            printableText(row.source),
-            t.time,
-            t.peakSpeed,
-            t.distance,
-            t.mass,
-            printableText(t.advisories)};
+    QStringList cells{t.place,
+                      row.readable() ? printableText(row.name) : QStringLiteral("-"),
+                      printableText(row.source),
+                      t.time,
+                      t.peakSpeed,
+                      t.distance,
+                      t.mass,
+                      printableText(t.advisories)};
+    if (measured) {
+        cells.insert(MeasuredAt, t.error);
+        cells.insert(MeasuredAt, t.measured);
+    }
+    return cells;
+}
+
+QStringList calibrationNotes(const std::vector<StandingRow> &rows)
+{
+    QStringList texts;
+    QStringList folders;
+    bool everyDesign = true;
+    for (const StandingRow &row : rows) {
+        if (!row.readable())
+            continue;
+        if (row.calibration.isEmpty())
+            everyDesign = false;
+        else if (!texts.contains(row.calibration)) {
+            texts << row.calibration;
+            folders << QFileInfo(row.source).path();
+        }
+    }
+    QStringList notes;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QString note = QStringLiteral("Predictions ") + printableText(texts[i]);
+        if (!everyDesign || texts.size() > 1)
+            note += QStringLiteral(" (designs in ") + printableText(folders[i]) + QLatin1Char(')');
+        notes << note;
+    }
+    return notes;
 }
 
 QString summaryLine(const std::vector<StandingRow> &rows)

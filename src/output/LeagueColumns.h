@@ -13,11 +13,19 @@
 
 namespace zindle {
 
-// The captions the window's fields carry, in the order of the columns.
-constexpr int StandingColumnCount = 8;
-extern const char *const StandingColumnCaptions[StandingColumnCount];
+// The columns in their order: the captions the window's fields carry, the PDF's narrower ones,
+// and whether the column holds numbers (right-aligned). The measured time and its error come
+// after the predicted time, and only where `measured` (anyMeasured) says some design has runs.
+struct StandingColumn {
+    QString caption, pdfCaption;
+    bool number = false;
+};
+std::vector<StandingColumn> standingColumns(bool measured);
 
-QStringList rowCells(const StandingRow &row);
+QStringList rowCells(const StandingRow &row, bool measured);
+// One line for each calibration the predictions were made with, "Predictions calibrated for
+// <track>: ..."; a line names the folder of its designs when not every design shares it.
+QStringList calibrationNotes(const std::vector<StandingRow> &rows);
 // "12 designs, 1 file could not be read".
 QString summaryLine(const std::vector<StandingRow> &rows);
 // "Round 1, heat 2 of 3 (8 cars)" or "Final (5 cars)".

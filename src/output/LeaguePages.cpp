@@ -84,6 +84,8 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         ".heat{margin:8px 0 12px 0}\n.heat pre{margin:2px 0;font-size:13px}\n"
         "</style>\n</head>\n<body>\n<h1>Class standings</h1>\n");
     h += "<p class=\"summary\">" + esc(summaryLine(rows)) + "</p>\n";
+    for (const QString &note : calibrationNotes(rows))
+        h += "<p class=\"summary\">" + esc(note) + "</p>\n";
 
     if (!chartedRows(rows).empty()) {
         h += "<h2>Distance and time of the first eight</h2>\n<img class=\"chart\" alt=\"Distance "
@@ -92,19 +94,19 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         h += "\">\n";
     }
 
+    const bool measured = anyMeasured(rows);
+    const std::vector<StandingColumn> columns = standingColumns(measured);
     h += "<h2>Standings</h2>\n<table>\n<tr>";
-    for (int c = 0; c < StandingColumnCount; ++c)
-        h += "<th>" + esc(QString::fromLatin1(StandingColumnCaptions[c])) + "</th>";
+    for (const StandingColumn &column : columns)
+        h += "<th>" + esc(column.caption) + "</th>";
     h += "</tr>\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
             continue;
-        const QStringList cells = rowCells(row);
+        const QStringList cells = rowCells(row, measured);
         h += !row.ran ? "<tr class=\"norun\">" : !row.finished ? "<tr class=\"short\">" : "<tr>";
-        for (int c = 0; c < StandingColumnCount; ++c) {
-            const bool number = c == 0 || (c >= 3 && c <= 6);
-            h += (number ? "<td class=\"n\">" : "<td>") + esc(cells[c]) + "</td>";
-        }
+        for (size_t c = 0; c < columns.size(); ++c)
+            h += (columns[c].number ? "<td class=\"n\">" : "<td>") + esc(cells[static_cast<qsizetype>(c)]) + "</td>";
         h += "</tr>\n";
     }
     h += "</table>\n";
@@ -229,7 +231,12 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         pages.y += 22;
         pages.setFont(9);
         pages.text(left, usable, summaryLine(rows));
-        pages.y += 16;
+        pages.y += 12;
+        for (const QString &note : calibrationNotes(rows)) {
+            pages.text(left, usable, note);
+            pages.y += 12;
+        }
+        pages.y += 4;
 
         if (!chartedRows(rows).empty()) {
             const QRectF area(left, pages.y, usable, usable * 0.5);
@@ -238,17 +245,21 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
             pages.y += area.height() + 14;
         }
 
-        // The table: fixed column widths (points) that add up to the usable width.
-        const double widths[StandingColumnCount] = {28, 100, 112, 46, 46, 42, 48, 118};
-        const bool right[StandingColumnCount] = {true, false, false, true, true, true, true, false};
+        // The table: fixed column widths (points) that add up to the usable width; the measured
+        // columns take their room from the texts'.
+        const bool measured = anyMeasured(rows);
+        const std::vector<StandingColumn> tableColumns = standingColumns(measured);
+        const std::vector<double> widths = measured
+                                               ? std::vector<double>{28, 84, 92, 40, 40, 64, 40, 40, 40, 72}
+                                               : std::vector<double>{28, 100, 112, 46, 46, 42, 48, 118};
         const double rowHeight = 10.5;
         auto tableRow = [&](const QStringList &cells, bool bold) {
             pages.setFont(7, bold);
             double x = left;
-            for (int c = 0; c < StandingColumnCount; ++c) {
+            for (size_t c = 0; c < tableColumns.size(); ++c) {
                 // A file keeps its name: a long folder gives way in the middle.
-                pages.text(x + 2, widths[c] - 4, cells[c], right[c] ? Qt::AlignRight : Qt::AlignLeft,
-                           c == 2 ? Qt::ElideMiddle : Qt::ElideRight);
+                pages.text(x + 2, widths[c] - 4, cells[static_cast<qsizetype>(c)],
+                           tableColumns[c].number ? Qt::AlignRight : Qt::AlignLeft, c == 2 ? Qt::ElideMiddle : Qt::ElideRight);
                 x += widths[c];
             }
             pages.painter()->setPen(QColor(190, 190, 190));
@@ -257,13 +268,8 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
             pages.y += rowHeight;
         };
         QStringList header;
-        for (const char *caption : StandingColumnCaptions)
-            header << QString::fromLatin1(caption);
-        header[3] = QStringLiteral("Time (sec)");
-        header[4] = QStringLiteral("Peak speed");
-        header[5] = QStringLiteral("Powered distance");
-        header[6] = QStringLiteral("Mass (lbm)");
-        header[7] = QStringLiteral("Advisories");
+        for (const StandingColumn &column : tableColumns)
+            header << column.pdfCaption;
         pages.room(3 * rowHeight);
         tableRow(header, true);
         for (const StandingRow &row : rows) {
@@ -273,7 +279,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             if (pages.y == PdfPages::Margin)
                 tableRow(header, true);
-            tableRow(rowCells(row), false);
+            tableRow(rowCells(row, measured), false);
         }
         for (const StandingRow &row : rows) {
             if (row.readable())

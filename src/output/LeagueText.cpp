@@ -5,6 +5,8 @@
 #include "LeaguePages.h"
 #include "files/PathText.h"
 #include "model/CsvCell.h"
+#include "model/NumberText.h"
+#include "physics/RunComparison.h"
 
 #include <algorithm>
 
@@ -27,32 +29,39 @@ QString timeNumber(const StandingRow &row)
 
 QString standingsTable(const std::vector<StandingRow> &rows)
 {
+    const bool measured = anyMeasured(rows);
+    const std::vector<StandingColumn> columns = standingColumns(measured);
+    const int count = static_cast<int>(columns.size());
     std::vector<QStringList> lines;
     QStringList header;
-    for (int c = 0; c < StandingColumnCount; ++c)
-        header << QString::fromLatin1(StandingColumnCaptions[c]);
+    for (const StandingColumn &column : columns)
+        header << column.caption;
     lines.push_back(header);
     for (const StandingRow &row : rows)
         if (row.readable())
-            lines.push_back(rowCells(row));
-    // Numbers right-aligned; the name, file and advisories left.
-    const bool rightAligned[StandingColumnCount] = {true, false, false, true, true, true, true, false};
-    int widths[StandingColumnCount] = {};
+            lines.push_back(rowCells(row, measured));
+    std::vector<int> widths(static_cast<size_t>(count), 0);
     for (const QStringList &cells : lines)
-        for (int c = 0; c < StandingColumnCount; ++c)
-            widths[c] = std::max(widths[c], static_cast<int>(cells[c].size()));
+        for (int c = 0; c < count; ++c)
+            widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], static_cast<int>(cells[c].size()));
     QString out;
+    // Said before the table: its numbers are not the designs' own model.
+    const QStringList notes = calibrationNotes(rows);
+    for (const QString &note : notes)
+        out += note + QLatin1Char('\n');
+    if (!notes.isEmpty())
+        out += QLatin1Char('\n');
     for (const QStringList &cells : lines) {
         QString line;
-        for (int c = 0; c < StandingColumnCount; ++c) {
+        for (int c = 0; c < count; ++c) {
             if (c > 0)
                 line += QStringLiteral("  ");
-            if (c == StandingColumnCount - 1)
+            if (c == count - 1)
                 line += cells[c]; // no padding after the last column
-            else if (rightAligned[c])
-                line += cells[c].rightJustified(widths[c]);
+            else if (columns[static_cast<size_t>(c)].number)
+                line += cells[c].rightJustified(widths[static_cast<size_t>(c)]);
             else
-                line += cells[c].leftJustified(widths[c]);
+                line += cells[c].leftJustified(widths[static_cast<size_t>(c)]);
         }
         out += line + QLatin1Char('\n');
     }
@@ -89,9 +98,17 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
 {
     // Time is the time as a number (also for a car short of the line); TimeEF the field's text.
     QString out = QStringLiteral(
-        "Place,Design,File,Time,TimeEF,TopSpeedEF,PeakSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error\r\n");
+        "Place,Design,File,Time,TimeEF,TopSpeedEF,PeakSpeedEF,PoweredDistanceEF,ProjectedMassEF,Advisories,Error");
+    // After the columns a reader of the older file knows, so that they stay where they were.
+    const bool measured = anyMeasured(rows);
+    const bool calibrated = !calibrationNotes(rows).isEmpty();
+    if (measured)
+        out += QStringLiteral(",MeasuredTime,TimeError,TimeErrorPercent");
+    if (calibrated)
+        out += QStringLiteral(",Calibrated");
+    out += QStringLiteral("\r\n");
     for (const StandingRow &row : rows) {
-        const QStringList cells{csvNumberCell(row.place > 0 ? QString::number(row.place) : QString()),
+        QStringList cells{csvNumberCell(row.place > 0 ? QString::number(row.place) : QString()),
                                 csvTextCell(row.name),
                                 csvTextCell(row.source),
                                 csvNumberCell(timeNumber(row)),
@@ -102,6 +119,14 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
                                 csvNumberCell(row.ProjectedMassEF),
                                 csvTextCell(row.advisories.join(QStringLiteral("; "))),
                                 csvTextCell(row.error)};
+        if (measured) {
+            const bool compared = row.measuredTime && row.coastTime;
+            cells << csvNumberCell(row.measuredTime ? doubleText(*row.measuredTime) : QString())
+                  << csvNumberCell(compared ? doubleText(*row.measuredTime - *row.coastTime) : QString())
+                  << csvNumberCell(compared ? doubleText(ErrorPercent(*row.measuredTime, *row.coastTime)) : QString());
+        }
+        if (calibrated)
+            cells << csvTextCell(row.calibration);
         out += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return out.toUtf8();

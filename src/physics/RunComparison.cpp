@@ -7,6 +7,22 @@
 
 namespace zindle {
 
+namespace {
+
+QString errorText(double errorS, double percent)
+{
+    const auto signedText = [](double value, int decimals) {
+        // A rounded zero keeps no sign: "+0.00 s" would claim a direction there is none of.
+        const QString text = fixedText(std::fabs(value), decimals);
+        if (text.toDouble() == 0.0)
+            return text;
+        return (value < 0.0 ? QStringLiteral("-") : QStringLiteral("+")) + text;
+    };
+    return QStringLiteral("%1 s (%2 %)").arg(signedText(errorS, 2), signedText(percent, 0));
+}
+
+} // namespace
+
 RunComparison CompareRun(const CoastedRun &prediction, const MeasuredRun &run)
 {
     RunComparison comparison;
@@ -14,7 +30,7 @@ RunComparison CompareRun(const CoastedRun &prediction, const MeasuredRun &run)
         comparison.marks.push_back({mark, TimeAtDistance(prediction, mark.distanceFt)});
         if (const auto predicted = comparison.marks.back().predictedS) {
             comparison.errorS = mark.timeS - *predicted;
-            comparison.errorPercent = *comparison.errorS / mark.timeS * 100.0;
+            comparison.errorPercent = ErrorPercent(mark.timeS, *predicted);
         }
     }
     if (prediction.rests)
@@ -42,15 +58,32 @@ QString ErrorText(const RunComparison &comparison)
 {
     if (!comparison.errorS)
         return QStringLiteral("-");
-    const auto signedText = [](double value, int decimals) {
-        // A rounded zero keeps no sign: "+0.00 s" would claim a direction there is none of.
-        const QString text = fixedText(std::fabs(value), decimals);
-        if (text.toDouble() == 0.0)
-            return text;
-        return (value < 0.0 ? QStringLiteral("-") : QStringLiteral("+")) + text;
-    };
-    return QStringLiteral("%1 s (%2 %)").arg(signedText(*comparison.errorS, 2),
-                                             signedText(comparison.errorPercent.value_or(0.0), 0));
+    return errorText(*comparison.errorS, comparison.errorPercent.value_or(0.0));
+}
+
+QString TimeErrorText(double measuredS, double predictedS)
+{
+    return errorText(measuredS - predictedS, ErrorPercent(measuredS, predictedS));
+}
+
+double ErrorPercent(double measuredS, double predictedS)
+{
+    return (measuredS - predictedS) / measuredS * 100.0;
+}
+
+std::optional<double> MeanTimeAt(const std::vector<MeasuredRun> &runs, double feet)
+{
+    double sum = 0.0;
+    int count = 0;
+    for (const MeasuredRun &run : runs)
+        for (const RunMark &mark : run.marks)
+            if (mark.distanceFt == feet) {
+                sum += mark.timeS;
+                ++count;
+            }
+    if (count == 0)
+        return std::nullopt;
+    return sum / count;
 }
 
 } // namespace zindle

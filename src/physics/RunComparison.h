@@ -34,4 +34,11 @@ std::optional<double> RmsMarkError(const std::vector<RunComparison> &runs);
 // "+0.05 s (+3 %)"; "-" for none.
 QString ErrorText(const RunComparison &comparison);
 
+// The same for one measured time against its prediction, and the share alone, percent.
+QString TimeErrorText(double measuredS, double predictedS);
+double ErrorPercent(double measuredS, double predictedS);
+
+// The mean of the runs' times at the mark `feet`; none when no run was timed there.
+std::optional<double> MeanTimeAt(const std::vector<MeasuredRun> &runs, double feet);
+
 } // namespace zindle

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Standings.h"
 
+#include "RunComparison.h"
 #include "model/NumberText.h"
 
 #include <algorithm>
@@ -59,6 +60,8 @@ StandingTexts standingTexts(const StandingRow &row)
     const QString none = QStringLiteral("-");
     StandingTexts texts;
     texts.place = row.place > 0 ? QString::number(row.place) : none;
+    texts.measured = row.measuredTime ? text00(*row.measuredTime) : none;
+    texts.error = row.measuredTime && row.coastTime ? TimeErrorText(*row.measuredTime, *row.coastTime) : none;
     if (!row.readable()) {
         texts.time = texts.peakSpeed = texts.distance = texts.mass = none;
         texts.advisories = row.error;
@@ -71,6 +74,11 @@ StandingTexts standingTexts(const StandingRow &row)
     texts.mass = row.ProjectedMassEF.isEmpty() ? none : fixedText(row.mass, 3);
     texts.advisories = row.advisories.join(QStringLiteral("; "));
     return texts;
+}
+
+bool anyMeasured(const std::vector<StandingRow> &rows)
+{
+    return std::any_of(rows.begin(), rows.end(), [](const StandingRow &row) { return row.measuredRuns > 0; });
 }
 
 } // namespace zindle

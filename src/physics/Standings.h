@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace zindle {
@@ -38,6 +39,15 @@ struct StandingRow {
     QByteArray sideViewPng;
     int place = 0;     // 1, 2, ...; 0 for a design that did not run or could not be read
 
+    // The runs the class measured with the built car (the logbook beside the design; on the
+    // track asked for, or on every track): how many count, the mean of their times at the
+    // 15 ft mark, and the prediction that is compared with, the time to 15 ft with coasting.
+    int measuredRuns = 0;
+    std::optional<double> measuredTime, coastTime;
+    // How the design was predicted when a track's calibration was applied ("calibrated for
+    // ..."); empty for the design's own model.
+    QString calibration;
+
     bool readable() const { return error.isEmpty(); }
 };
 
@@ -47,10 +57,15 @@ void RankStandings(std::vector<StandingRow> &rows);
 // A row's values as the standings show them, on the terminal, on the pages and in the window:
 // the time to two decimals (an unfinished run's time in brackets, as TimeEF has it), the peak
 // speed as PeakSpeedEF, distance to two decimals, mass to three, advisories joined by "; "
-// (the reason for a file that could not be read). "-" where there is nothing.
+// (the reason for a file that could not be read). The measured time to two decimals and its
+// error against the time with coasting, "+0.12 s (+8 %)". "-" where there is nothing.
 struct StandingTexts {
-    QString place, time, peakSpeed, distance, mass, advisories;
+    QString place, time, peakSpeed, distance, mass, advisories, measured, error;
 };
 StandingTexts standingTexts(const StandingRow &row);
+
+// Whether any design of the standings has measured runs: only then do they show the measured
+// time and its error, so that a class without a logbook sees its standings as before.
+bool anyMeasured(const std::vector<StandingRow> &rows);
 
 } // namespace zindle

@@ -5,9 +5,11 @@
 
 #include "dialogs/ClassResultsDialog.h"
 #include "support/ClassFolder.h"
+#include "support/LoggedClass.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -166,4 +168,35 @@ TEST(ClassResultsDialog, ExportsThePageWithEveryCarsSideViewAndRefusesOtherKinds
     EXPECT_EQ(prompter.shown.back().text,
               "Class results are exported as .html, .pdf or .csv, not as \"standings.txt\".");
     EXPECT_FALSE(QFile::exists(dir.filePath("standings.txt")));
+}
+
+TEST(ClassResultsDialog, ComparesWithTheLogbooksRunsAndPredictsForAChosenTrack)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeLoggedClass(dir.path()));
+    WorkerPool workers;
+    ScriptedPrompter prompter;
+    ClassResultsDialog dialog(workers, prompter);
+    ASSERT_TRUE(ranked(dialog, dir.path()));
+    auto *track = dialog.findChild<QComboBox *>("ClassResultsTrack");
+    ASSERT_NE(track, nullptr);
+    ASSERT_EQ(track->count(), 3);
+    EXPECT_EQ(track->itemText(0), "(none)");
+    EXPECT_EQ(track->itemText(1), "Gym");
+    EXPECT_EQ(track->itemText(2), "Room 12 tile");
+    EXPECT_FALSE(dialog.table()->isColumnHidden(ClassResultsDialog::MeasuredColumn));
+    // Sorted by the error, the racer (the one design timed at 15 ft) comes first.
+    dialog.table()->sortByColumn(ClassResultsDialog::ErrorColumn, Qt::AscendingOrder);
+    EXPECT_EQ(column(dialog, ClassResultsDialog::ErrorColumn), QStringList({"+0.38 s (+21 %)", "-", "-"}));
+    auto *notes = dialog.findChild<QLabel *>("ClassResultsNotes");
+    EXPECT_TRUE(notes->isHidden());
+
+    QSignalSpy shown(&dialog, &ClassResultsDialog::standingsShown);
+    dialog.chooseTrack("Room 12 tile");
+    ASSERT_TRUE(shown.wait(60000));
+    EXPECT_EQ(dialog.track(), "Room 12 tile");
+    EXPECT_EQ(notes->text(), "Predictions calibrated for Room 12 tile: friction 0.05 lb, springs at 90 % of their "
+                             "rated torque");
+    dialog.table()->sortByColumn(ClassResultsDialog::MeasuredColumn, Qt::AscendingOrder);
+    EXPECT_EQ(column(dialog, ClassResultsDialog::MeasuredColumn), QStringList({"1.64", "-", "-"}));
 }
