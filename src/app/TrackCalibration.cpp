@@ -55,8 +55,9 @@ QString FrictionOnlyNote(const Calibration &calibration)
 
 QString CalibratedForText(const LoggedCalibration &calibration)
 {
+    // A thousandth of a pound is finer than any classroom track can tell apart.
     return QStringLiteral("calibrated for %1: friction %2 lb, springs at %3 % of their rated torque")
-        .arg(calibration.track, doubleText(calibration.friction),
+        .arg(calibration.track, doubleText(std::round(calibration.friction * 1000.0) / 1000.0),
              QString::number(std::lround(calibration.springEfficiency * 100.0)));
 }
 
