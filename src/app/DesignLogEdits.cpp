@@ -3,6 +3,7 @@
 
 #include "model/DesignList.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace zindle {
@@ -32,7 +33,46 @@ bool runIs(const LoggedDesign &design, int index, const std::optional<MeasuredRu
            design.runs[static_cast<size_t>(index)].run == *expected;
 }
 
+LogEditOutcome written(const DesignLogSubject &subject, Logbook logbook)
+{
+    LogEditOutcome outcome;
+    const WriteOutcome write = WriteLogbook(subject.logbookPath, logbook);
+    if (!write.ok) {
+        outcome.error = write.error;
+        return outcome;
+    }
+    outcome.ok = true;
+    outcome.logbook = std::move(logbook);
+    return outcome;
+}
+
+LogEditOutcome adopt(const DesignLogSubject &subject, Logbook logbook, const LogEdit &edit, bool undo)
+{
+    const QString fromName = undo ? subject.designName : edit.formerName;
+    const QString fromFile = undo ? subject.fileName : edit.formerFile;
+    for (LoggedDesign &design : logbook.designs)
+        if (design.name == fromName && design.file == fromFile) {
+            design.name = undo ? edit.formerName : subject.designName;
+            design.file = undo ? edit.formerFile : subject.fileName;
+            return written(subject, std::move(logbook));
+        }
+    LogEditOutcome outcome;
+    outcome.error = ChangedElsewhere.arg(subject.logbookPath);
+    return outcome;
+}
+
 } // namespace
+
+std::vector<const LoggedDesign *> UnmatchedEntries(const Logbook &logbook, const DesignLogSubject &subject)
+{
+    std::vector<const LoggedDesign *> unmatched;
+    if (FindLoggedDesign(logbook, subject.folder, subject.designName, subject.fileName).index >= 0)
+        return unmatched;
+    for (const LoggedDesign &design : logbook.designs)
+        if (design.file.isEmpty() || !QFileInfo::exists(QDir(subject.folder).filePath(design.file)))
+            unmatched.push_back(&design);
+    return unmatched;
+}
 
 std::optional<DesignLogSubject> LogSubjectOf(const DesignSlot &entry)
 {
@@ -53,6 +93,8 @@ LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &asked, boo
         return outcome;
     }
     Logbook logbook = read.logbook;
+    if (edit.kind == LogEdit::Adopt)
+        return adopt(subject, logbook, edit, undo);
     DesignMatch match = FindLoggedDesign(logbook, subject.folder, subject.designName, subject.fileName);
     if (match.index < 0) {
         logbook.designs.push_back({subject.designName, subject.fileName, {}, std::nullopt, {}});
@@ -94,6 +136,8 @@ LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &asked, boo
         // Fields a later release wrote on the run stay with it.
         design.runs[static_cast<size_t>(edit.index)].run = *edit.after;
         break;
+    case LogEdit::Adopt:
+        break;
     case LogEdit::Predict:
         if (design.predictionS != edit.predictionBefore) {
             outcome.error = changed;
@@ -102,15 +146,11 @@ LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &asked, boo
         design.predictionS = edit.predictionAfter;
         break;
     }
-    const WriteOutcome written = WriteLogbook(subject.logbookPath, logbook);
-    if (!written.ok) {
-        outcome.error = written.error;
-        return outcome;
+    outcome = written(subject, std::move(logbook));
+    if (outcome.ok) {
+        asked.index = edit.index;
+        asked.runUnknown = edit.runUnknown;
     }
-    outcome.ok = true;
-    outcome.logbook = std::move(logbook);
-    asked.index = edit.index;
-    asked.runUnknown = edit.runUnknown;
     return outcome;
 }
 

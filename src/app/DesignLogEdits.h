@@ -22,14 +22,21 @@ struct DesignLogSubject {
 std::optional<DesignLogSubject> LogSubjectOf(const DesignSlot &entry);
 
 struct LogEdit {
-    enum Kind { Add, Change, Delete, Predict } kind = Add;
+    // Adopt: the entry of a design that was both renamed and moved in, which the logbook could
+    // not match by either, becomes this design's, as the student said.
+    enum Kind { Add, Change, Delete, Predict, Adopt } kind = Add;
     int index = -1; // the run among the design's runs (Change, Delete; Add appends)
     std::optional<MeasuredRun> before, after;
     std::optional<double> predictionBefore, predictionAfter;
     // Fields of the run this release does not know: taken along when the run is deleted, so that
     // taking the deletion back restores them too.
     QJsonObject runUnknown;
+    QString formerName, formerFile; // Adopt: the entry as the logbook knew it
 };
+
+// Entries whose file is no longer in the folder and which match the subject by neither name nor
+// file: the student may say one of them is this design (LogEdit::Adopt).
+std::vector<const LoggedDesign *> UnmatchedEntries(const Logbook &logbook, const DesignLogSubject &subject);
 
 struct LogEditOutcome {
     bool ok = false;

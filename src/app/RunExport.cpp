@@ -46,6 +46,7 @@ QByteArray RunExportBytes(const Workspace &workspace, const QString &fileName, Q
     const DesignList &list = copy.list;
     if (list.CurrentDesign >= 0 && list.CurrentDesign < list.DesignCount())
         options.designName = list.current().DesignName;
+    options.calibrated = copy.trackFactors.friction.has_value();
     const QByteArray bytes = renderChart(*chart, QSize(900, 1050), options.designName + QStringLiteral(" run"),
                                          [&](QPainter &painter, const QRectF &area) {
                                              paintRunCharts(painter, area, copy.run, options);

@@ -54,12 +54,9 @@ OverlayExtent overlayExtent(const MeasuredOverlay &overlay)
 QString overlayTitle(const MeasuredOverlay &overlay)
 {
     QString title = QStringLiteral("and measured runs");
-    QStringList said;
     if (const auto rms = RmsMarkError(comparisons(overlay)))
-        said << QStringLiteral("RMS error %1 s").arg(text00(*rms));
-    if (overlay.calibrated)
-        said << QStringLiteral("calibrated");
-    return said.isEmpty() ? title : title + QStringLiteral(" (") + said.join(QStringLiteral(", ")) + QLatin1Char(')');
+        title += QStringLiteral(", RMS error %1 s").arg(text00(*rms));
+    return title;
 }
 
 void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const MeasuredOverlay &overlay,

@@ -28,7 +28,7 @@ struct OverlayExtent {
 };
 OverlayExtent overlayExtent(const MeasuredOverlay &overlay);
 
-// "and measured runs (RMS error 0.04 s, calibrated)", for the chart's title.
+// "and measured runs, RMS error 0.04 s", for the chart's title.
 QString overlayTitle(const MeasuredOverlay &overlay);
 
 // Draws the coasting curve and the points, and appends the legend's entries.

@@ -174,8 +174,9 @@ void paintMark(QPainter &painter, const PlotFrame &frame, const RunTrace &run, R
 
 QString titled(const QString &what, const RunChartOptions &options)
 {
+    const QString shown = options.calibrated ? what + QStringLiteral(" (calibrated)") : what;
     // A name's control characters shown escaped: drawn raw they vanish or break an SVG file.
-    return options.designName.isEmpty() ? what : printableText(options.designName) + QStringLiteral(": ") + what;
+    return options.designName.isEmpty() ? shown : printableText(options.designName) + QStringLiteral(": ") + shown;
 }
 
 } // namespace

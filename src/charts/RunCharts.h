@@ -23,6 +23,8 @@ struct RunChartOptions {
     int markedTimeIndex = -1;  // hundredths of a second; -1 marks nothing
     // Runs measured with the built car, on the distance chart; its time axis then reaches them.
     std::optional<MeasuredOverlay> measured;
+    // The run was predicted with a track's calibration: every chart's title says so.
+    bool calibrated = false;
 };
 
 // The plot ranges a chart of `kind` uses for `run` (also what the tests check).

@@ -134,6 +134,7 @@ int simulateCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         options.designName = slot >= 0 && slot < workspace.list.DesignCount()
                                  ? workspace.list.entries[static_cast<size_t>(slot)].DesignName
                                  : QString();
+        options.calibrated = forTrack;
         const RunTrace &run = workspace.run;
         const bool written = writeChartFile(
             chartName, *chartFormat, QSize(900, 1050), options.designName + QStringLiteral(" run"),

@@ -26,7 +26,6 @@ namespace zindle {
 
 namespace {
 
-const QString Caption = QStringLiteral("Test runs");
 const QString OwnModel = QStringLiteral("the design's own model");
 
 QString optionalText(const std::optional<double> &value) { return value ? doubleText(*value) : QString(); }
@@ -41,145 +40,18 @@ QString predictedMarks(const RunComparison &comparison)
     return pairs.join(QLatin1Char(','));
 }
 
-QLineEdit *lineEdit(QWidget *parent, const char *name, const QString &placeholder, int width)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setPlaceholderText(placeholder);
-    if (width > 0)
-        edit->setMinimumWidth(width);
-    return edit;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
-{
-    auto *pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(QLatin1String(name));
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
 } // namespace
 
 TestRunsWindow::TestRunsWindow(WorkerPool &workers, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Tool), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TestRunsWin"));
-    setWindowTitle(Caption);
+    setWindowTitle(TestRunsCaption);
     build();
     resize(900, 460);
 }
 
 TestRunsWindow::~TestRunsWindow() { fit_.wait(); }
-
-void TestRunsWindow::build()
-{
-    auto *column = new QVBoxLayout(this);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("TestRunsStatus"));
-    status_->setWordWrap(true);
-    status_->setTextFormat(Qt::PlainText);
-    column->addWidget(status_);
-
-    auto *predictionRow = new QHBoxLayout;
-    predictionRow->addWidget(new QLabel(QStringLiteral("Your prediction, time to 15 ft (s):"), this));
-    prediction_ = lineEdit(this, "PredictionEdit", QStringLiteral("before you simulate"), 90);
-    prediction_->setMaximumWidth(160);
-    predictionRow->addWidget(prediction_);
-    predictionRow->addStretch();
-    column->addLayout(predictionRow);
-    connect(prediction_, &QLineEdit::editingFinished, this, &TestRunsWindow::predictionEdited);
-
-    // The new run's fields, in the order a stopwatch sheet gives them.
-    auto *entry = new QGridLayout;
-    const QString captions[] = {QStringLiteral("Date"), QStringLiteral("Track"), QStringLiteral("Marks (ft:s)"),
-                                QStringLiteral("Rest (ft)"), QStringLiteral("Mass (lb)"), QStringLiteral("Note")};
-    for (int i = 0; i < 6; ++i)
-        entry->addWidget(new QLabel(captions[i], this), 0, i);
-    date_ = lineEdit(this, "RunDateEdit", QStringLiteral("YYYY-MM-DD"), 90);
-    track_ = new QComboBox(this);
-    track_->setObjectName(QStringLiteral("RunTrackCombo"));
-    track_->setEditable(true);
-    track_->setMinimumWidth(150);
-    track_->lineEdit()->setPlaceholderText(QStringLiteral("Room 12 corridor, tile"));
-    marks_ = lineEdit(this, "RunMarksEdit", QStringLiteral("5:0.71,10:1.20,15:1.62"), 150);
-    rest_ = lineEdit(this, "RunRestEdit", QString(), 50);
-    mass_ = lineEdit(this, "RunMassEdit", QString(), 50);
-    note_ = lineEdit(this, "RunNoteEdit", QString(), 80);
-    add_ = button(this, "AddRunBtn", QStringLiteral("Add Run"));
-    QWidget *fields[] = {date_, track_, marks_, rest_, mass_, note_, add_};
-    for (int i = 0; i < 7; ++i)
-        entry->addWidget(fields[i], 1, i);
-    entry->setColumnStretch(2, 2);
-    entry->setColumnStretch(5, 1);
-    column->addLayout(entry);
-    connect(add_, &QPushButton::clicked, this, &TestRunsWindow::AddClick);
-    for (QLineEdit *edit : {date_, marks_, rest_, mass_, note_})
-        connect(edit, &QLineEdit::returnPressed, this, &TestRunsWindow::AddClick);
-
-    table_ = new QTableWidget(0, ColumnCount, this);
-    table_->setObjectName(QStringLiteral("TestRunsTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Track"), QStringLiteral("Marks (ft:s)"),
-                                       QStringLiteral("Predicted (ft:s)"), QStringLiteral("Error"),
-                                       QStringLiteral("Rest (ft)"), QStringLiteral("Mass (lb)"), QStringLiteral("Note")});
-    table_->setWordWrap(false);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setMinimumHeight(120);
-    column->addWidget(table_, 1);
-    connect(table_, &QTableWidget::cellChanged, this, &TestRunsWindow::cellEdited);
-    connect(table_, &QTableWidget::itemSelectionChanged, this, &TestRunsWindow::setEnabledState);
-
-    rms_ = new QLabel(this);
-    rms_->setObjectName(QStringLiteral("TestRunsRms"));
-    rms_->setWordWrap(true);
-    rms_->setTextFormat(Qt::PlainText);
-    column->addWidget(rms_);
-
-    auto *buttons = new QHBoxLayout;
-    delete_ = button(this, "DeleteRunBtn", QStringLiteral("Delete Run"));
-    undoButton_ = button(this, "UndoRunBtn", QStringLiteral("Undo"));
-    redoButton_ = button(this, "RedoRunBtn", QStringLiteral("Redo"));
-    for (QPushButton *pushButton : {delete_, undoButton_, redoButton_})
-        buttons->addWidget(pushButton);
-    buttons->addStretch();
-    calibrateTrack_ = new QComboBox(this);
-    calibrateTrack_->setObjectName(QStringLiteral("CalibrateTrackCombo"));
-    calibrate_ = button(this, "CalibrateBtn", QStringLiteral("Calibrate"));
-    buttons->addWidget(new QLabel(QStringLiteral("Fit the model to the runs on"), this));
-    buttons->addWidget(calibrateTrack_);
-    buttons->addWidget(calibrate_);
-    column->addLayout(buttons);
-    connect(delete_, &QPushButton::clicked, this, &TestRunsWindow::DeleteClick);
-    connect(undoButton_, &QPushButton::clicked, this, &TestRunsWindow::Undo);
-    connect(redoButton_, &QPushButton::clicked, this, &TestRunsWindow::Redo);
-    connect(calibrate_, &QPushButton::clicked, this, &TestRunsWindow::CalibrateClick);
-    // The window's own undo: the design's Undo in the main window is for the design.
-    auto *undoKey = new QShortcut(QKeySequence::Undo, this);
-    connect(undoKey, &QShortcut::activated, this, &TestRunsWindow::Undo);
-    auto *redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
-    connect(redoKey, &QShortcut::activated, this, &TestRunsWindow::Redo);
-
-    calibration_ = new QLabel(this);
-    calibration_->setObjectName(QStringLiteral("CalibrationSentence"));
-    calibration_->setWordWrap(true);
-    calibration_->setTextFormat(Qt::PlainText);
-    column->addWidget(calibration_);
-
-    auto *predictRow = new QHBoxLayout;
-    predictRow->addWidget(new QLabel(QStringLiteral("Predict for track:"), this));
-    predictFor_ = new QComboBox(this);
-    predictFor_->setObjectName(QStringLiteral("PredictForTrackCombo"));
-    predictFor_->setMinimumWidth(200);
-    predictRow->addWidget(predictFor_);
-    predictRow->addStretch();
-    column->addLayout(predictRow);
-    connect(predictFor_, &QComboBox::activated, this, [this](int index) {
-        emit predictForTrack(index <= 0 ? QString() : predictFor_->itemText(index));
-    });
-}
 
 QLineEdit *TestRunsWindow::field(const char *name) const { return findChild<QLineEdit *>(QLatin1String(name)); }
 QString TestRunsWindow::statusText() const { return status_->text(); }
@@ -316,6 +188,7 @@ void TestRunsWindow::setEnabledState()
     undoButton_->setEnabled(writable && !undo_.empty());
     redoButton_->setEnabled(writable && !redo_.empty());
     calibrate_->setEnabled(writable && calibrateTrack_->count() > 0 && !fit_.watching());
+    earlier_->setVisible(writable && !UnmatchedEntries(logbook_, *subject_.log).empty());
 }
 
 bool TestRunsWindow::apply(LogEdit edit, bool undo)
@@ -324,7 +197,7 @@ bool TestRunsWindow::apply(LogEdit edit, bool undo)
         return false;
     const LogEditOutcome outcome = ApplyLogEdit(*subject_.log, edit, undo);
     if (!outcome.ok) {
-        prompter_.message(outcome.error, Caption);
+        prompter_.message(outcome.error, TestRunsCaption);
         readLogbook();
         return false;
     }
@@ -349,7 +222,7 @@ void TestRunsWindow::AddClick()
     QString error;
     const std::optional<MeasuredRun> run = runFromFields(error);
     if (!run) {
-        prompter_.message(error, Caption);
+        prompter_.message(error, TestRunsCaption);
         return;
     }
     LogEdit edit;
@@ -391,7 +264,7 @@ void TestRunsWindow::cellEdited(int row, int column)
     const std::optional<MeasuredRun> after =
         parseRunTexts(texts, {QStringLiteral("Date"), QStringLiteral("Rest"), QStringLiteral("Mass")}, error);
     if (!after) {
-        prompter_.message(error, Caption);
+        prompter_.message(error, TestRunsCaption);
         fillTable(); // the cell shows the run as it is kept
         return;
     }
@@ -420,7 +293,7 @@ void TestRunsWindow::predictionEdited()
         if (after && !(*after > 0.0 && *after <= MaxMarkTimeS))
             error = QStringLiteral("Your prediction is a time above 0 and up to 100 s.");
         if (!error.isEmpty()) {
-            prompter_.message(error, Caption);
+            prompter_.message(error, TestRunsCaption);
             prediction_->setText(optionalText(before));
             return;
         }
@@ -455,46 +328,31 @@ void TestRunsWindow::Redo()
         redo_.clear();
 }
 
-void TestRunsWindow::CalibrateClick()
+void TestRunsWindow::EarlierRunsClick()
 {
-    if (!subject_.log || fit_.watching() || calibrateTrack_->currentText().isEmpty())
+    if (!subject_.log)
         return;
-    const QString track = calibrateTrack_->currentText();
-    calibration_->setText(QStringLiteral("Fitting the model to the runs on %1...").arg(printableText(track)));
-    fit_.watch(workers_.run([folder = subject_.log->folder, track] { return FitTrack(folder, track); }),
-               [this, track](std::future<TrackFit> &done) {
-                   TrackFit fit = done.get();
-                   setEnabledState();
-                   if (!fit.ok()) {
-                       calibration_->clear();
-                       prompter_.message(fit.error, Caption);
-                       return;
-                   }
-                   // The fit read the logbook before it ran; runs written since are kept.
-                   LogbookRead now = ReadLogbook(fit.logbookPath);
-                   if (!now.ok) {
-                       calibration_->clear();
-                       prompter_.message(now.error, Caption);
-                       return;
-                   }
-                   now.logbook.storeCalibration(ToLogged(track, fit.calibration, QDate::currentDate()));
-                   const WriteOutcome written = WriteLogbook(fit.logbookPath, now.logbook);
-                   if (!written.ok) {
-                       calibration_->clear();
-                       prompter_.message(written.error, Caption);
-                       return;
-                   }
-                   QString text = CalibrationSentence(track, fit.calibration) + QLatin1Char('.');
-                   const QString note = FrictionOnlyNote(fit.calibration);
-                   if (!note.isEmpty())
-                       text += QLatin1Char(' ') + note;
-                   for (const QString &leftOut : fit.leftOut)
-                       text += QStringLiteral("\nNote: ") + leftOut + QLatin1Char('.');
-                   calibration_->setText(text);
-                   readLogbook();
-                   emit logbookChanged();
-               });
-    setEnabledState();
+    const Logbook shown = logbook_;
+    for (const LoggedDesign *entry : UnmatchedEntries(shown, *subject_.log)) {
+        const Answer answer = prompter_.confirm(
+            QStringLiteral("The logbook holds %1 run%2 of \"%3\" in %4, a file no longer in this folder. Are they "
+                           "the runs of %5, renamed and moved?")
+                .arg(entry->runs.size())
+                .arg(entry->runs.size() == 1 ? QString() : QStringLiteral("s"))
+                .arg(printableText(entry->name), printableText(entry->file), printableText(subject_.designName)),
+            TestRunsCaption);
+        if (answer == Answer::Cancel)
+            return;
+        if (answer == Answer::No)
+            continue;
+        LogEdit edit;
+        edit.kind = LogEdit::Adopt;
+        edit.formerName = entry->name;
+        edit.formerFile = entry->file;
+        redo_.clear();
+        apply(edit, false);
+        return;
+    }
 }
 
 } // namespace zindle

@@ -30,6 +30,9 @@ namespace zindle {
 class Prompter;
 class WorkerPool;
 
+// The window's title and its messages' caption.
+inline const QString TestRunsCaption = QStringLiteral("Test runs");
+
 // What the window is shown for.
 struct TestRunsSubject {
     QString designName;
@@ -53,6 +56,8 @@ public:
     void Undo();
     void Redo();
     void CalibrateClick();
+    // Asks, entry by entry, whether runs the logbook could not match are this design's.
+    void EarlierRunsClick();
     bool calibrating() const { return fit_.watching(); }
 
     // For the tests and the screenshots.
@@ -100,7 +105,7 @@ private:
     QComboBox *track_ = nullptr, *calibrateTrack_ = nullptr, *predictFor_ = nullptr;
     QTableWidget *table_ = nullptr;
     QPushButton *add_ = nullptr, *delete_ = nullptr, *undoButton_ = nullptr, *redoButton_ = nullptr,
-                *calibrate_ = nullptr;
+                *calibrate_ = nullptr, *earlier_ = nullptr;
 };
 
 } // namespace zindle

@@ -107,6 +107,7 @@ void ChartViews::showRun(int markedTimeIndex)
     options.designName = ws.list.current().DesignName;
     options.markedTimeIndex = markedTimeIndex;
     options.measured = measured_;
+    options.calibrated = ws.trackFactors.friction.has_value();
     // The painter keeps its own copy: the workspace's run is rewritten by the next refresh.
     runCharts_->showChart(options.designName,
                           [run = ws.run, options](QPainter &painter, const QRectF &area) {

@@ -3,6 +3,8 @@
 
 #include "ChartViews.h"
 #include "MainWindow.h"
+#include "WindowRefreshHooks.h"
+#include "dialogs/PowerDesignerDialog.h"
 #include "app/ResultsOwner.h"
 #include "app/TrackCalibration.h"
 #include "app/WorkspaceCoast.h"
@@ -71,6 +73,10 @@ void TestRunsView::PredictForTrack(const QString &track)
     }
     SetTrackFactors(ws, factors);
     showNote();
+    // The sweep's times are predictions for the track as well.
+    window_.views().powerDesigner()->setWindowTitle(
+        track_.isEmpty() ? QStringLiteral("Power Designer")
+                         : QStringLiteral("Power Designer (calibrated for %1)").arg(track_));
     window_.RefreshMode(0, 0, window_.CurrentMode());
     follow();
 }

@@ -35,6 +35,16 @@ MeasuredRun gymRun()
     return run;
 }
 
+LogEdit runEdit(LogEdit::Kind kind, int index, std::optional<MeasuredRun> before, std::optional<MeasuredRun> after)
+{
+    LogEdit edit;
+    edit.kind = kind;
+    edit.index = index;
+    edit.before = std::move(before);
+    edit.after = std::move(after);
+    return edit;
+}
+
 } // namespace
 
 TEST(DesignLogEdits, EveryEditIsWrittenAndTakenBackToTheBytesItStartedFrom)
@@ -42,23 +52,25 @@ TEST(DesignLogEdits, EveryEditIsWrittenAndTakenBackToTheBytesItStartedFrom)
     LoggedFolder folder;
     const MeasuredRun first = DecodeLogbook(folder.original, {}).logbook.designs[0].runs[0].run;
 
-    LogEdit add{LogEdit::Add, -1, std::nullopt, gymRun(), {}, {}, {}};
+    LogEdit add = runEdit(LogEdit::Add, -1, std::nullopt, gymRun());
     ASSERT_TRUE(folder.apply(add).ok);
     EXPECT_EQ(add.index, 1);
 
     MeasuredRun renoted = first;
     renoted.note = QStringLiteral("wheel rubbed");
-    LogEdit change{LogEdit::Change, 0, first, renoted, {}, {}, {}};
+    LogEdit change = runEdit(LogEdit::Change, 0, first, renoted);
     const LogEditOutcome changed = folder.apply(change);
     ASSERT_TRUE(changed.ok);
     EXPECT_EQ(folder.runs(changed)[0].run.note, "wheel rubbed");
     // What a later release wrote on the run stays with it.
     EXPECT_EQ(folder.runs(changed)[0].unknown.value(QStringLiteral("timer")).toString(), "phone video");
 
-    LogEdit predict{LogEdit::Predict, -1, std::nullopt, std::nullopt, 1.5, 1.4, {}};
+    LogEdit predict = runEdit(LogEdit::Predict, -1, std::nullopt, std::nullopt);
+    predict.predictionBefore = 1.5;
+    predict.predictionAfter = 1.4;
     ASSERT_TRUE(folder.apply(predict).ok);
     // The first run goes, with the fields this release does not know.
-    LogEdit remove{LogEdit::Delete, 0, renoted, std::nullopt, {}, {}, {}};
+    LogEdit remove = runEdit(LogEdit::Delete, 0, renoted, std::nullopt);
     const LogEditOutcome removed = folder.apply(remove);
     ASSERT_TRUE(removed.ok);
     EXPECT_EQ(removed.logbook.designs[0].predictionS, 1.4);
@@ -72,7 +84,7 @@ TEST(DesignLogEdits, EveryEditIsWrittenAndTakenBackToTheBytesItStartedFrom)
 TEST(DesignLogEdits, ARunChangedElsewhereIsNotTakenForTheOneTheWindowShowed)
 {
     LoggedFolder folder;
-    LogEdit add{LogEdit::Add, -1, std::nullopt, gymRun(), {}, {}, {}};
+    LogEdit add = runEdit(LogEdit::Add, -1, std::nullopt, gymRun());
     ASSERT_TRUE(folder.apply(add).ok);
     // The command line removes the run meanwhile and adds another one in its place.
     MeasuredRun other = gymRun();
@@ -88,4 +100,27 @@ TEST(DesignLogEdits, ARunChangedElsewhereIsNotTakenForTheOneTheWindowShowed)
                                 " was changed by another program since it was shown here, so nothing was changed; "
                                 "close and open the Test runs window to see it as it is now");
     EXPECT_EQ(contentOf(folder.racer.logbookPath), before);
+}
+
+TEST(DesignLogEdits, ADesignRenamedAndMovedTakesOverItsRunsOnlyWhenTheStudentSaysSo)
+{
+    LoggedFolder folder; // racer.zndl is not in the folder: Racer's file went
+    const DesignLogSubject speedy{QStringLiteral("Speedy"), QStringLiteral("speedy.zndl"), folder.dir.path(),
+                                  folder.racer.logbookPath};
+    const LogbookRead read = ReadLogbook(speedy.logbookPath);
+    const std::vector<const LoggedDesign *> unmatched = UnmatchedEntries(read.logbook, speedy);
+    ASSERT_EQ(unmatched.size(), 1u);
+    EXPECT_EQ(unmatched[0]->name, "Racer");
+    EXPECT_TRUE(UnmatchedEntries(read.logbook, folder.racer).empty());
+
+    LogEdit adopt;
+    adopt.kind = LogEdit::Adopt;
+    adopt.formerName = QStringLiteral("Racer");
+    adopt.formerFile = QStringLiteral("racer.zndl");
+    const LogEditOutcome adopted = ApplyLogEdit(speedy, adopt, false);
+    ASSERT_TRUE(adopted.ok);
+    EXPECT_EQ(adopted.logbook.designs[0].name, "Speedy");
+    EXPECT_EQ(adopted.logbook.designs[0].runs.size(), 1u);
+    ASSERT_TRUE(ApplyLogEdit(speedy, adopt, true).ok);
+    EXPECT_EQ(contentOf(speedy.logbookPath), folder.original);
 }
