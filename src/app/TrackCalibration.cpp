@@ -84,35 +84,39 @@ QStringList LogbookTracks(const Logbook &logbook)
     return tracks;
 }
 
+namespace {
+
+// The logbook holds the fit's numbers in a type of its own (files lie below physics); both
+// carry the same fields.
+template <class To, class From>
+void copyFit(To &to, const From &from)
+{
+    to.friction = from.friction;
+    to.springEfficiency = from.springEfficiency;
+    to.frictionFitted = from.frictionFitted;
+    to.efficiencyFitted = from.efficiencyFitted;
+    to.rmsBefore = from.rmsBefore;
+    to.rmsAfter = from.rmsAfter;
+    to.runs = from.runs;
+    to.marks = from.marks;
+    to.observations = from.observations;
+}
+
+} // namespace
+
 LoggedCalibration ToLogged(const QString &track, const Calibration &calibration, const QDate &date)
 {
     LoggedCalibration logged;
     logged.track = track.trimmed();
     logged.date = date;
-    logged.friction = calibration.friction;
-    logged.springEfficiency = calibration.springEfficiency;
-    logged.frictionFitted = calibration.frictionFitted;
-    logged.efficiencyFitted = calibration.efficiencyFitted;
-    logged.rmsBefore = calibration.rmsBefore;
-    logged.rmsAfter = calibration.rmsAfter;
-    logged.runs = calibration.runs;
-    logged.marks = calibration.marks;
-    logged.observations = calibration.observations;
+    copyFit(logged, calibration);
     return logged;
 }
 
 Calibration FromLogged(const LoggedCalibration &logged)
 {
     Calibration calibration;
-    calibration.friction = logged.friction;
-    calibration.springEfficiency = logged.springEfficiency;
-    calibration.frictionFitted = logged.frictionFitted;
-    calibration.efficiencyFitted = logged.efficiencyFitted;
-    calibration.rmsBefore = logged.rmsBefore;
-    calibration.rmsAfter = logged.rmsAfter;
-    calibration.runs = logged.runs;
-    calibration.marks = logged.marks;
-    calibration.observations = logged.observations;
+    copyFit(calibration, logged);
     return calibration;
 }
 
