@@ -6,6 +6,7 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 #include "model/Prompter.h"
+#include "physics/Race.h"
 #include "physics/RunComparison.h"
 
 #include <QComboBox>
@@ -56,6 +57,7 @@ TestRunsWindow::~TestRunsWindow() { fit_.wait(); }
 QLineEdit *TestRunsWindow::field(const char *name) const { return findChild<QLineEdit *>(QLatin1String(name)); }
 QString TestRunsWindow::statusText() const { return status_->text(); }
 QString TestRunsWindow::calibrationText() const { return calibration_->text(); }
+QString TestRunsWindow::besideText() const { return beside_->text(); }
 
 void TestRunsWindow::showSubject(const TestRunsSubject &subject)
 {
@@ -176,6 +178,20 @@ void TestRunsWindow::fillTable()
                          .arg(comparisons.size() == 1 ? QString() : QStringLiteral("s"))
                          .arg(text00(*rms));
     rms_->setText(lines.join(QLatin1Char('\n')));
+
+    // Hypothesis, model, experiment: the three times to 15 ft side by side.
+    QStringList beside;
+    if (subject_.prediction) {
+        const std::optional<double> model = TimeAtDistance(*subject_.prediction, CourseFt);
+        beside << QStringLiteral("the model with coasting: %1")
+                      .arg(model ? text00(*model) + QStringLiteral(" s") : QStringLiteral("does not reach 15 ft"));
+    }
+    std::vector<MeasuredRun> measured;
+    for (int row = 0; row < rows; ++row)
+        measured.push_back(design->runs[static_cast<size_t>(row)].run);
+    if (const std::optional<double> mean = MeanTimeAt(measured, CourseFt))
+        beside << QStringLiteral("your runs: %1 s").arg(text00(*mean));
+    beside_->setText(beside.join(QStringLiteral("; ")));
 }
 
 void TestRunsWindow::setEnabledState()

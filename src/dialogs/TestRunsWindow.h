@@ -66,6 +66,8 @@ public:
     QComboBox *predictFor() const { return predictFor_; }
     QString statusText() const;
     QString calibrationText() const;
+    // The model's and the runs' times beside the student's prediction.
+    QString besideText() const;
     const Logbook &logbook() const { return logbook_; }
 
     // The prediction stands beside the marks it is compared with.
@@ -99,7 +101,7 @@ private:
     bool filling_ = false;
     FutureWatch<TrackFit> fit_;
 
-    QLabel *status_ = nullptr, *rms_ = nullptr, *calibration_ = nullptr;
+    QLabel *status_ = nullptr, *beside_ = nullptr, *rms_ = nullptr, *calibration_ = nullptr;
     QLineEdit *prediction_ = nullptr, *date_ = nullptr, *marks_ = nullptr, *rest_ = nullptr, *mass_ = nullptr,
               *note_ = nullptr;
     QComboBox *track_ = nullptr, *calibrateTrack_ = nullptr, *predictFor_ = nullptr;

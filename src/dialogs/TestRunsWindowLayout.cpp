@@ -52,7 +52,10 @@ void TestRunsWindow::build()
     prediction_ = lineEdit(this, "PredictionEdit", QStringLiteral("before you simulate"), 90);
     prediction_->setMaximumWidth(160);
     predictionRow->addWidget(prediction_);
-    predictionRow->addStretch();
+    beside_ = new QLabel(this);
+    beside_->setObjectName(QStringLiteral("PredictionBeside"));
+    beside_->setTextFormat(Qt::PlainText);
+    predictionRow->addWidget(beside_, 1);
     column->addLayout(predictionRow);
     connect(prediction_, &QLineEdit::editingFinished, this, &TestRunsWindow::predictionEdited);
 

@@ -65,6 +65,7 @@ TEST(TestRunsWindow, RunsAreAddedChangedAndDeletedAndUndoGivesBackTheLogbookItWa
     EXPECT_EQ(table->item(0, TestRunsWindow::MarksColumn)->text(), "5:0.71,10:1.2,15:1.62");
     EXPECT_EQ(table->item(0, TestRunsWindow::ErrorColumn)->text(), "-"); // not simulated
     EXPECT_EQ(f.window.field("PredictionEdit")->text(), "1.5");
+    EXPECT_EQ(f.window.besideText(), "your runs: 1.62 s");
 
     f.window.findChild<QComboBox *>("RunTrackCombo")->setCurrentText(QStringLiteral("Gym"));
     f.type("RunMarksEdit", QStringLiteral("5:0.8,10:abc"));
