@@ -3,6 +3,7 @@
 
 #include "AnalyzeCommand.h"
 #include "CalibrateCommand.h"
+#include "EnergyCommand.h"
 #include "DesignArgument.h"
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
@@ -37,6 +38,7 @@ const char *const UsageText =
     "                            and write it as a design file of this release\n"
     "  analyze DESIGN            build, weigh and balance the car; print the results\n"
     "  simulate DESIGN           simulate the run over the 15 ft course\n"
+    "  energy DESIGN             where the spring's energy goes in the run\n"
     "  race DESIGN...            simulate up to 16 designs and race them\n"
     "  league FILE|FOLDER...     rank a whole class's designs; heats, CSV, HTML and PDF\n"
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
@@ -166,6 +168,7 @@ const Command Commands[] = {
     {"convert", ConvertHelp, convertCommand},
     {"analyze", AnalyzeHelp, analyzeCommand},
     {"simulate", SimulateHelp, simulateCommand},
+    {"energy", EnergyHelp, energyCommand},
     {"race", RaceHelp, raceCommand},
     {"league", LeagueHelp, leagueCommand},
     {"sweep", SweepHelp, sweepCommand},

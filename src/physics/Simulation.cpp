@@ -60,6 +60,9 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
     std::vector<SimulationFrame> *recorded = context.frames;
     if (recorded)
         recorded->clear();
+    EnergyTrace *energy = context.energy;
+    if (energy)
+        energy->clear();
 
     const RunInputs in = ReadRunInputs(context);
     Balance balance = context.balance;
@@ -94,6 +97,7 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         float forceLeft = propulsionAt(revsLeft);
         float forceRight = in.allWheel ? propulsionAt(revsRight) : 0.0f;
         const float demanded = forceLeft + forceRight;
+        const float springLeft = forceLeft, springRight = forceRight;
 
         const AxleLoad load = AxleLoads(context.design.Drive, balance, forceLeft);
         const float tractionLeft = TractionCapacity(in.mu, load.drive);
@@ -123,15 +127,17 @@ SimulationOutcome RunSimulation(SimulationContext &context, int frame, const Sim
         // Friction resists motion but cannot drive the car backwards: a car at rest that the
         // spring cannot move stays at rest, and a car that slows down stops rather than
         // reversing. Runs that keep moving take neither branch and are computed as before.
-        if (startedAtRest && !(net > 0.0f))
-            v2 = 0.0f;
-        else if (v2 < 0.0f)
+        const bool stopped = (startedAtRest && !(net > 0.0f)) || v2 < 0.0f;
+        if (stopped)
             v2 = 0.0f;
         const bool atRest = startedAtRest && v2 == 0.0f;
         float dx = (v + v2) / 2.0f * StepSeconds;
         if (!std::isfinite(distance + dx))
             dx = 0.0f;
         distance += dx;
+        if (energy)
+            AddEnergyStep(*energy, {timeIndex, springLeft, springRight, forceLeft, forceRight, skidLeft, skidRight,
+                                    in.inertiaShare, in.friction, inertiaMass, v, v2, dx, stopped});
         v = v2;
         peak = std::max(peak, v);
 

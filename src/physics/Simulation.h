@@ -17,6 +17,7 @@
 #include "model/DesignNumbers.h"
 #include "physics/Forces.h"
 #include "physics/ModelFactors.h"
+#include "physics/RunEnergy.h"
 #include "physics/ResultFields.h"
 #include "physics/RunTrace.h"
 
@@ -84,6 +85,8 @@ struct SimulationContext {
     std::vector<SimulationFrame> *frames = nullptr;
     // A track's calibration; the default leaves every number of the run as the design gives it.
     ModelFactors factors = {};
+    // When set, receives where the spring's energy went at every step.
+    EnergyTrace *energy = nullptr;
 };
 
 // Runs the simulation of the current design and shows `frame` (SimulateStep, FrameEntireCycle
