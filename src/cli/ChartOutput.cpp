@@ -32,7 +32,8 @@ bool argumentsAskForChart(const QStringList &arguments)
     if (arguments.isEmpty())
         return false;
     const QString &command = arguments[0];
-    if (command != QLatin1String("simulate") && command != QLatin1String("race") && command != QLatin1String("sweep"))
+    if (command != QLatin1String("simulate") && command != QLatin1String("race") && command != QLatin1String("sweep")
+        && command != QLatin1String("energy"))
         return false;
     for (const QString &argument : arguments) {
         if (argument == QLatin1String("--"))

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EnergyCommand.h"
 
+#include "ChartOutput.h"
 #include "Cli.h"
+#include "charts/EnergyChart.h"
 #include "PhysicsOutput.h"
 #include "app/RefreshChain.h"
 #include "app/WorkspaceEnergy.h"
@@ -13,7 +15,7 @@
 namespace zindle::cli {
 
 const char *const EnergyHelp =
-    "Usage: zindle-cli energy DESIGN [--json]\n"
+    "Usage: zindle-cli energy DESIGN [--json] [--chart F]\n"
     "Simulates DESIGN over the whole run, as 'simulate' does, and says where the spring's\n"
     "energy went, in ft.lb: what the spring delivered (its force over the ground it drives,\n"
     "twice that ground while its axle skids), the car's kinetic energy at the end, the\n"
@@ -21,17 +23,27 @@ const char *const EnergyHelp =
     "rolling friction, what skidding wasted and what stopping the car took. Prints one\n"
     "sentence on the largest loss, then Key=Value lines; --json prints one JSON object with\n"
     "the totals as top-level numbers under springDelivered, carKinetic, wheelRotation,\n"
-    "friction, skid and stopped.\n" ZINDLE_HEADLESS_SCALE_HELP;
+    "friction, skid and stopped. --chart writes the energy over time, stacked, with the\n"
+    "terms at the end of the run as bars, to F (.png, .svg or .pdf by its extension).\n"
+    ZINDLE_HEADLESS_SCALE_HELP;
 
 int energyCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     ParsedArguments parsed;
     QString error;
-    if (!parseArguments(args, {QStringLiteral("--json")}, {}, parsed, error) || parsed.positional.size() != 1) {
+    if (!parseArguments(args, {QStringLiteral("--json")}, {QStringLiteral("--chart")}, parsed, error) ||
+        parsed.positional.size() != 1) {
         if (!error.isEmpty())
             err << "zindle-cli energy: " << printableText(error) << '\n';
         err << EnergyHelp;
         return UsageFailure;
+    }
+    std::optional<ChartFormat> chartFormat;
+    const QString chartName = parsed.value(QStringLiteral("--chart"));
+    if (parsed.hasValue(QStringLiteral("--chart"))) {
+        chartFormat = chartFileFormat(QStringLiteral("energy"), QStringLiteral("--chart"), chartName, err);
+        if (!chartFormat)
+            return UsageFailure;
     }
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
@@ -44,6 +56,18 @@ int energyCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageFailure;
     }
     const EnergyTotals t = energy->totals();
+    // After the numbers, so that a chart that cannot be written still leaves them printed.
+    const auto writeChart = [&] {
+        if (!chartFormat)
+            return Success;
+        EnergyChartOptions options;
+        options.designName = workspace.list.current().DesignName;
+        const bool written = writeChartFile(
+            chartName, *chartFormat, QSize(900, 800), options.designName + QStringLiteral(" energy"),
+            [&](QPainter &painter, const QRectF &area) { paintEnergyChart(painter, area, *energy, options); }, out,
+            err);
+        return written ? Success : FileFailure;
+    };
     const QString sentence = LargestLossSentence(t);
     const std::pair<const char *, double> terms[] = {{"springDelivered", t.springDelivered},
                                                      {"carKinetic", t.carKinetic},
@@ -58,7 +82,7 @@ int energyCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         object.insert(QStringLiteral("unit"), QStringLiteral("ft.lb"));
         object.insert(QStringLiteral("sentence"), sentence);
         printJson(object, out);
-        return Success;
+        return writeChart();
     }
     if (!sentence.isEmpty())
         out << sentence << ".\n";
@@ -71,7 +95,7 @@ int energyCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         fields.emplace_back(name, fixedText(shown == 0.0 ? 0.0 : shown, 4) + QStringLiteral(" ft.lb"));
     }
     printFields(fields, out);
-    return Success;
+    return writeChart();
 }
 
 } // namespace zindle::cli

@@ -4,8 +4,10 @@
 
 #include "support/CliRunner.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using zindle::test::CliResult;
@@ -32,4 +34,12 @@ TEST(CliEnergy, TheTotalsAddUpAndTheLargestLossIsNamed)
     EXPECT_GT(object.value("skid").toDouble(), 0.0);
     EXPECT_NEAR(accounted, object.value("springDelivered").toDouble(), 1e-3 * accounted);
     EXPECT_EQ(runCli({"energy"}).status, 2);
+
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("energy.svg");
+    ASSERT_EQ(runCli({"energy", "Racer", "--chart", svg}).status, 0);
+    QFile chart(svg);
+    ASSERT_TRUE(chart.open(QIODevice::ReadOnly));
+    const QByteArray drawn = chart.readAll();
+    EXPECT_TRUE(drawn.contains("Where the spring") && drawn.contains("Rolling friction")) << drawn.left(200).toStdString();
 }
