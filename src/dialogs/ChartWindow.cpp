@@ -51,8 +51,14 @@ ChartWindow::ChartWindow(const QString &title, Prompter &prompter, QWidget *pare
     text_->setWordWrap(true);
     text_->setMinimumSize(320, 300);
     text_->setStyleSheet(QStringLiteral("background: white; color: #444;"));
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("ChartCaption"));
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setWordWrap(true);
+    caption_->hide();
     column->addWidget(canvas_, 1);
     column->addWidget(text_, 1);
+    column->addWidget(caption_);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     save_ = new QPushButton(QStringLiteral("Save Chart..."), this);
@@ -86,10 +92,19 @@ void ChartWindow::showText(const QString &text)
     painter_ = nullptr;
     setWindowTitle(title_);
     text_->setText(text);
+    setCaption(QString());
     canvas_->hide();
     text_->show();
     save_->setEnabled(false);
 }
+
+void ChartWindow::setCaption(const QString &caption)
+{
+    caption_->setText(caption);
+    caption_->setVisible(!caption.isEmpty());
+}
+
+QString ChartWindow::caption() const { return caption_->text(); }
 
 QString ChartWindow::text() const
 {

@@ -23,6 +23,9 @@ public:
     // `name` heads the window title and names the saved file.
     void showChart(const QString &name, ChartPainter painter);
     void showText(const QString &text);
+    // A line under the chart in plain words (what it says, for a student); cleared by showText.
+    void setCaption(const QString &caption);
+    QString caption() const;
 
     bool showsChart() const { return static_cast<bool>(painter_); }
     QString text() const;
@@ -37,6 +40,7 @@ private:
     ChartPainter painter_;
     Canvas *canvas_ = nullptr;
     QLabel *text_ = nullptr;
+    QLabel *caption_ = nullptr;
     QPushButton *save_ = nullptr;
 };
 

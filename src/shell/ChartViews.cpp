@@ -4,6 +4,8 @@
 #include "MainWindow.h"
 #include "TestRunsView.h"
 #include "app/Workspace.h"
+#include "app/WorkspaceEnergy.h"
+#include "charts/EnergyChart.h"
 #include "charts/RaceChart.h"
 #include "charts/RunCharts.h"
 #include "dialogs/ChartWindow.h"
@@ -15,6 +17,7 @@ namespace {
 
 const QString NotSimulatedText = QStringLiteral("Simulate the design to see the charts of its run.");
 const QString CannotRunText = QStringLiteral("This car cannot be run, so there is no run to chart.");
+const QString NotSimulatedEnergyText = QStringLiteral("Simulate the design to see where its spring's energy went.");
 const QString NoRaceText = QStringLiteral("A car design appears on the race chart if it has been Simulated "
                                           "since its last design change.");
 
@@ -22,6 +25,8 @@ bool hasDesign(const Workspace &ws)
 {
     return ws.list.CurrentDesign >= 0 && ws.list.CurrentDesign < ws.list.DesignCount();
 }
+
+bool isOpen(const ChartWindow *window) { return window && window->isVisible(); }
 
 } // namespace
 
@@ -49,6 +54,19 @@ void ChartViews::ShowRaceChart()
     followRace();
 }
 
+void ChartViews::ShowEnergy()
+{
+    if (!energy_) {
+        energy_ = new ChartWindow(QStringLiteral("Energy"), window_.prompter(), &window_);
+        energy_->setObjectName(QStringLiteral("EnergyWin"));
+        energy_->resize(640, 620);
+        energy_->showText(NotSimulatedEnergyText);
+    }
+    energy_->show();
+    energy_->raise();
+    followRun(window_.CurrentMode());
+}
+
 void ChartViews::follow(SheetMode mode)
 {
     followRun(mode);
@@ -65,39 +83,57 @@ void ChartViews::measuredRunsChanged()
 
 void ChartViews::followFrame(const SimulationFrame &frame)
 {
-    if (runCharts_ && runCharts_->isVisible() && chartedSlot_ == window_.workspace().list.CurrentDesign)
+    if (chartedSlot_ != window_.workspace().list.CurrentDesign)
+        return;
+    if (isOpen(runCharts_))
         showRun(frame.final ? -1 : frame.timeIndex);
+    if (isOpen(energy_))
+        showEnergy(frame.final ? -1 : frame.timeIndex);
 }
+
+bool ChartViews::anyRunWindowOpen() const { return isOpen(runCharts_) || isOpen(energy_); }
 
 void ChartViews::followRun(SheetMode mode)
 {
-    if (!runCharts_ || !runCharts_->isVisible())
+    if (!anyRunWindowOpen())
         return;
     const Workspace &ws = window_.workspace();
-    if (!hasDesign(ws)) {
+    const auto showText = [&](const QString &text) {
         chartedSlot_ = -1;
-        runCharts_->showText(NotSimulatedText);
+        energyTrace_.reset();
+        if (runCharts_)
+            runCharts_->showText(text);
+        if (energy_)
+            energy_->showText(text == NotSimulatedText ? NotSimulatedEnergyText : text);
+    };
+    if (!hasDesign(ws)) {
+        showText(NotSimulatedText);
         return;
     }
     // Simulate and Race have just run the current design; every other mode keeps the run shown
     // as long as it is still this design's, unchanged since.
     if (mode == SheetMode::Simulate || mode == SheetMode::Race) {
         if (ws.checks.cannotRun() || ws.run.samples.empty()) {
-            chartedSlot_ = -1;
-            runCharts_->showText(CannotRunText);
+            showText(CannotRunText);
             return;
         }
         chartedSlot_ = ws.list.CurrentDesign;
         measured_ = window_.testRuns().overlay();
+        // Taken now, from the refresh just made: the frames played later only draw it.
+        energyTrace_ = isOpen(energy_) ? RunWorkspaceEnergy(ws) : std::nullopt;
         const SimulationState &state = ws.simulation;
         const bool stepping = mode == SheetMode::Simulate && state.frameShown && !state.shownFrame.final;
-        showRun(stepping ? state.shownFrame.timeIndex : -1);
+        const int marked = stepping ? state.shownFrame.timeIndex : -1;
+        if (isOpen(runCharts_))
+            showRun(marked);
+        if (isOpen(energy_))
+            showEnergy(marked);
         return;
     }
-    if (chartedSlot_ != ws.list.CurrentDesign || !ws.list.current().DesignSimulated) {
-        chartedSlot_ = -1;
-        runCharts_->showText(NotSimulatedText);
-    }
+    if (chartedSlot_ != ws.list.CurrentDesign || !ws.list.current().DesignSimulated)
+        showText(NotSimulatedText);
+    else if (isOpen(energy_) && !energyTrace_)
+        energy_->showText(NotSimulatedEnergyText); // opened after the run was charted
 }
 
 void ChartViews::showRun(int markedTimeIndex)
@@ -113,6 +149,23 @@ void ChartViews::showRun(int markedTimeIndex)
                           [run = ws.run, options](QPainter &painter, const QRectF &area) {
                               paintRunCharts(painter, area, run, options);
                           });
+}
+
+void ChartViews::showEnergy(int markedTimeIndex)
+{
+    if (!energyTrace_) {
+        energy_->showText(CannotRunText);
+        return;
+    }
+    EnergyChartOptions options;
+    options.designName = window_.workspace().list.current().DesignName;
+    options.markedTimeIndex = markedTimeIndex;
+    energy_->showChart(options.designName, [trace = *energyTrace_, options](QPainter &painter, const QRectF &area) {
+        paintEnergyChart(painter, area, trace, options);
+    });
+    // The whole run's largest loss, whatever frame is shown: the sentence is about the car.
+    const QString sentence = LargestLossSentence(energyTrace_->totals());
+    energy_->setCaption(sentence.isEmpty() ? sentence : sentence + QLatin1Char('.'));
 }
 
 void ChartViews::followRace()

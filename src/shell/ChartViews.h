@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window's chart windows: the charts of the current design's run (following the frame shown
-// while stepping through Simulate) and the race chart of every simulated design. Each is made
-// when first shown and redrawn only while it is open.
+// The window's chart windows: the charts of the current design's run and where its spring's
+// energy went (both following the frame shown while stepping through Simulate or playing the
+// entire cycle) and the race chart of every simulated design. Each is made when first shown and
+// redrawn only while it is open.
 
 #include "charts/MeasuredOverlay.h"
 #include "model/Modes.h"
+#include "physics/RunEnergy.h"
 
 #include <optional>
 
@@ -21,7 +23,9 @@ public:
 
     void ShowRunCharts();
     void ShowRaceChart();
+    void ShowEnergy();
     ChartWindow *runCharts() const { return runCharts_; }
+    ChartWindow *energyChart() const { return energy_; }
     ChartWindow *raceChart() const { return raceChart_; }
 
     // After a refresh of `mode` or a press of Simulate's buttons.
@@ -33,13 +37,18 @@ public:
 
 private:
     void showRun(int markedTimeIndex);
+    void showEnergy(int markedTimeIndex);
     void followRun(SheetMode mode);
+    bool anyRunWindowOpen() const;
     void followRace();
 
     MainWindow &window_;
     ChartWindow *runCharts_ = nullptr;
     ChartWindow *raceChart_ = nullptr;
-    int chartedSlot_ = -1; // the list entry whose run the run charts show
+    ChartWindow *energy_ = nullptr;
+    int chartedSlot_ = -1; // the list entry whose run the run and energy charts show
+    // Its energy, taken when the run was charted, so that a frame played only draws.
+    std::optional<EnergyTrace> energyTrace_;
     // Its measured runs, read when the run was charted: a frame played must not read a file.
     std::optional<MeasuredOverlay> measured_;
 };

@@ -5,6 +5,8 @@
 
 #include "GuiTestSupport.h"
 
+#include "app/WorkspaceEnergy.h"
+#include "charts/EnergyChart.h"
 #include "charts/RaceChart.h"
 #include "charts/RunCharts.h"
 #include "dialogs/ChartWindow.h"
@@ -90,6 +92,48 @@ TEST(ChartWindows, RunChartsNeverShowTheRunOfAnotherOrAChangedDesign)
     s.workspace.list.current().DesignSimulated = false;
     w.RefreshMode(0, 0, SheetMode::Design);
     EXPECT_FALSE(charts->showsChart());
+}
+
+QImage expectedEnergy(const Workspace &ws, int marked)
+{
+    QImage image(PictureSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    EnergyChartOptions options;
+    options.designName = ws.list.current().DesignName;
+    options.markedTimeIndex = marked;
+    paintEnergyChart(painter, QRectF(QPointF(0, 0), QSizeF(PictureSize)), *RunWorkspaceEnergy(ws), options);
+    return image;
+}
+
+TEST(ChartWindows, EnergyFollowsTheFrameShownAndBelongsToTheDesignItNames)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPDynamic();
+    w.action(QStringLiteral("EnergyPos"))->trigger();
+    ChartWindow *energy = w.charts().energyChart();
+    ASSERT_NE(energy, nullptr);
+    ASSERT_TRUE(energy->showsChart());
+    EXPECT_EQ(energy->caption(), LargestLossSentence(RunWorkspaceEnergy(s.workspace)->totals()) + QLatin1Char('.'));
+
+    w.views().StepDynamicBtnClick();
+    w.views().StepDynamicBtnClick();
+    const int shown = s.workspace.simulation.shownFrame.timeIndex;
+    ASSERT_GT(shown, 0);
+    EXPECT_EQ(energy->picture(PictureSize), expectedEnergy(s.workspace, shown));
+    // The entire cycle's player hands its frames over one by one.
+    SimulationFrame later = s.workspace.simulation.shownFrame;
+    later.timeIndex = shown + 10;
+    w.charts().followFrame(later);
+    EXPECT_EQ(energy->picture(PictureSize), expectedEnergy(s.workspace, shown + 10));
+    w.views().ToEndDynamicBtnClick();
+    EXPECT_EQ(energy->picture(PictureSize), expectedEnergy(s.workspace, -1));
+
+    w.DesignListClick(1);
+    EXPECT_FALSE(energy->showsChart());
+    EXPECT_TRUE(energy->caption().isEmpty());
 }
 
 TEST(ChartWindows, RaceChartShowsEverySimulatedDesignWithThePlacesOfTheFinishedRace)
