@@ -186,7 +186,15 @@ RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind, const RunC
     RunChartRanges ranges;
     double low = 0.0, high = 0.0;
     int last = 0;
-    for (const RunSample &sample : run.samples) {
+    std::vector<const RunSample *> samples;
+    for (const RunSample &sample : run.samples)
+        samples.push_back(&sample);
+    // The earlier run stays in view whole, so that the two can be read against each other.
+    if (options.compared && kind != RunChartKind::Forces)
+        for (const RunSample &sample : options.compared->samples)
+            samples.push_back(&sample);
+    for (const RunSample *each : samples) {
+        const RunSample &sample = *each;
         last = std::max(last, sample.timeIndex);
         for (const bool traction : {false, true}) {
             if (traction && kind != RunChartKind::Forces)
@@ -246,14 +254,25 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
     paintSkidShading(painter, frame, run);
 
     std::vector<LegendEntry> legend;
+    const auto paintCompared = [&](const QColor &colour) {
+        if (!options.compared)
+            return;
+        const QColor faded = QColor::fromRgbF(colour.redF() * 0.35 + 0.65, colour.greenF() * 0.35 + 0.65,
+                                              colour.blueF() * 0.35 + 0.65);
+        paintCurve(painter, frame, *options.compared, kind, false, faded, true);
+        legend.push_back({options.runName.isEmpty() ? QStringLiteral("Now") : options.runName, colour});
+        legend.push_back({options.comparedName, faded});
+    };
     switch (kind) {
     case RunChartKind::Distance:
         paintCourseLine(painter, frame, run);
+        paintCompared(DistanceColour);
         paintCurve(painter, frame, run, kind, false, DistanceColour, true);
         if (options.measured)
             paintMeasuredOverlay(painter, frame, *options.measured, DistanceColour, legend);
         break;
     case RunChartKind::Speed:
+        paintCompared(SpeedColour);
         paintCurve(painter, frame, run, kind, false, SpeedColour, true);
         break;
     case RunChartKind::Forces:

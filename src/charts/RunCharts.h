@@ -25,6 +25,11 @@ struct RunChartOptions {
     std::optional<MeasuredOverlay> measured;
     // The run was predicted with a track's calibration: every chart's title says so.
     bool calibrated = false;
+    // An earlier run drawn faded under this one on the distance and speed charts (what the
+    // car did before the last what-if change), named in the legends.
+    std::optional<RunTrace> compared = {};
+    QString comparedName = QStringLiteral("Before");
+    QString runName = {}; // the legend's name of this run when a compared run is drawn
 };
 
 // The plot ranges a chart of `kind` uses for `run` (also what the tests check).

@@ -6,6 +6,7 @@
 
 #include "ChartViews.h"
 #include "MainWindow.h"
+#include "WhatIfView.h"
 #include "TestRunsView.h"
 #include "WindowRefreshHooks.h"
 
@@ -111,6 +112,12 @@ void buildMainMenus(MainWindow &window)
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [&window] { window.charts().ShowRaceChart(); });
     add(modes, QStringLiteral("TestRunsPos"), QStringLiteral("Test Runs..."), QKeySequence(Qt::CTRL | Qt::Key_T),
         [&window] { window.testRuns().ShowTestRuns(); });
+    // Why the car is as fast as it is, and what a change would do.
+    modes->addSeparator();
+    add(modes, QStringLiteral("EnergyPos"), QStringLiteral("Energy..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+        [&window] { window.charts().ShowEnergy(); });
+    add(modes, QStringLiteral("WhatIfPos"), QStringLiteral("What If..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+        [&window] { window.whatIf().ShowWhatIf(); });
 
     QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));

@@ -21,6 +21,7 @@
 #include "dialogs/ResultDetailsWindow.h"
 #include "ChartViews.h"
 #include "TestRunsView.h"
+#include "WhatIfView.h"
 #include "app/LiveResults.h"
 #include "files/ReplaceQuestion.h"
 #include "app/RunExport.h"
@@ -121,6 +122,7 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     views_ = std::make_unique<PhysicsViews>(*this);
     charts_ = std::make_unique<ChartViews>(*this);
     testRuns_ = std::make_unique<TestRunsView>(*this);
+    whatIf_ = std::make_unique<WhatIfView>(*this);
 
     listBar_->sync();
     design_->syncMaterialCombos();
@@ -331,6 +333,8 @@ void MainWindow::settleBeforeModal()
 
 void MainWindow::liveInputsMayHaveChanged()
 {
+    if (whatIf_ && started_ && !closing_)
+        whatIf_->follow();
     if (live_ && started_ && !closing_ && currentMode_ == SheetMode::Design)
         live_->designMayHaveChanged();
 }

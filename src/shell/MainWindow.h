@@ -49,6 +49,7 @@ class ResultFieldsView;
 class ResultDetailsWindow;
 class ChartViews;
 class TestRunsView;
+class WhatIfView;
 class SheetImage;
 class WindowDialogs;
 
@@ -178,6 +179,7 @@ public:
     ChartViews &charts() { return *charts_; }
     // The Test runs window and the track the window predicts for.
     TestRunsView &testRuns() { return *testRuns_; }
+    WhatIfView &whatIf() { return *whatIf_; }
     // The Design mode's live results of the design as it stands, computed in the background.
     LiveResults &liveResults() { return *live_; }
     QAction *action(const QString &objectName) const;
@@ -260,6 +262,7 @@ private:
     std::unique_ptr<PhysicsViews> views_;
     std::unique_ptr<ChartViews> charts_;
     std::unique_ptr<TestRunsView> testRuns_;
+    std::unique_ptr<WhatIfView> whatIf_;
 };
 
 } // namespace zindle
