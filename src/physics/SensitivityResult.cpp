@@ -45,7 +45,7 @@ QString stepText(const SensitivityEntry &entry)
 QString changeWords(const SensitivityEntry &entry)
 {
     if (entry.stepFallsShort)
-        return QStringLiteral("and the car no longer reaches 15 ft");
+        return QStringLiteral("the car no longer reaches 15 ft");
     if (entry.timeChange) {
         if (*entry.timeChange == 0.0)
             return QStringLiteral("changes nothing");
@@ -83,7 +83,8 @@ QString LargestEffectSentence(const SensitivityResult &result)
     QString caption = top.caption;
     caption[0] = caption[0].toLower();
     return QStringLiteral("The ") + caption + QStringLiteral(" matters most: ") + stepText(top) + QStringLiteral(" ")
-           + (top.delta < 0.0 ? top.downWord : top.upWord) + QStringLiteral(" ") + changeWords(top);
+           + (top.delta < 0.0 ? top.downWord : top.upWord) + (top.stepFallsShort ? QStringLiteral(" and ") : QStringLiteral(" "))
+           + changeWords(top);
 }
 
 std::optional<double> SmoothTimeAtDistance(const RunTrace &run, double feet)
