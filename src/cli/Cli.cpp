@@ -8,6 +8,7 @@
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
 #include "ReportCommand.h"
+#include "SensitivityCommand.h"
 #include "RunsCommand.h"
 #include "ShowCommand.h"
 #include "SimulateCommand.h"
@@ -39,6 +40,7 @@ const char *const UsageText =
     "  analyze DESIGN            build, weigh and balance the car; print the results\n"
     "  simulate DESIGN           simulate the run over the 15 ft course\n"
     "  energy DESIGN             where the spring's energy goes in the run\n"
+    "  sensitivity DESIGN        which small change of one input saves most time\n"
     "  race DESIGN...            simulate up to 16 designs and race them\n"
     "  league FILE|FOLDER...     rank a whole class's designs; heats, CSV, HTML and PDF\n"
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
@@ -169,6 +171,7 @@ const Command Commands[] = {
     {"analyze", AnalyzeHelp, analyzeCommand},
     {"simulate", SimulateHelp, simulateCommand},
     {"energy", EnergyHelp, energyCommand},
+    {"sensitivity", SensitivityHelp, sensitivityCommand},
     {"race", RaceHelp, raceCommand},
     {"league", LeagueHelp, leagueCommand},
     {"sweep", SweepHelp, sweepCommand},
