@@ -4,6 +4,7 @@
 #include "AnalyzeCommand.h"
 #include "CalibrateCommand.h"
 #include "EnergyCommand.h"
+#include "TolerancesCommand.h"
 #include "DesignArgument.h"
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
@@ -39,6 +40,8 @@ const char *const UsageText =
     "  analyze DESIGN            build, weigh and balance the car; print the results\n"
     "  simulate DESIGN           simulate the run over the 15 ft course\n"
     "  energy DESIGN             where the spring's energy goes in the run\n"
+    "  tolerances DESIGN         how sure the time is when the car is built within\n"
+    "                            a class's tolerances (seeded builds on all cores)\n"
     "  race DESIGN...            simulate up to 16 designs and race them\n"
     "  league FILE|FOLDER...     rank a whole class's designs; heats, CSV, HTML and PDF\n"
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
@@ -169,6 +172,7 @@ const Command Commands[] = {
     {"analyze", AnalyzeHelp, analyzeCommand},
     {"simulate", SimulateHelp, simulateCommand},
     {"energy", EnergyHelp, energyCommand},
+    {"tolerances", TolerancesHelp, tolerancesCommand},
     {"race", RaceHelp, raceCommand},
     {"league", LeagueHelp, leagueCommand},
     {"sweep", SweepHelp, sweepCommand},
