@@ -153,4 +153,15 @@ double chanceToBeat(const BuildTimes &a, const BuildTimes &b)
     return wins / (static_cast<double>(ra.size()) * static_cast<double>(rb.size()));
 }
 
+std::vector<std::vector<double>> raceChances(const std::vector<BuildTimes> &designs)
+{
+    std::vector<std::vector<double>> chances(designs.size(), std::vector<double>(designs.size(), 0.5));
+    for (size_t a = 0; a < designs.size(); ++a)
+        for (size_t b = a + 1; b < designs.size(); ++b) {
+            chances[a][b] = chanceToBeat(designs[a], designs[b]);
+            chances[b][a] = 1.0 - chances[a][b];
+        }
+    return chances;
+}
+
 } // namespace zindle

@@ -63,5 +63,8 @@ struct ToleranceBand {
 // build of each (so the two are independent builds whatever the seeds): a tie, or both falling
 // short, counts one half; reaching beats falling short.
 double chanceToBeat(const BuildTimes &a, const BuildTimes &b);
+// For a race of several designs: entry [a][b] is the chance that design a beats design b (one
+// half on the diagonal).
+std::vector<std::vector<double>> raceChances(const std::vector<BuildTimes> &designs);
 
 } // namespace zindle

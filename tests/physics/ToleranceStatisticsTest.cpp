@@ -49,6 +49,8 @@ TEST(ToleranceStatistics, ChanceToBeatCountsEveryPairAndHalfTheTies)
     EXPECT_EQ(chanceToBeat(b, a), 0.25);
     EXPECT_EQ(chanceToBeat(a, a), 0.5);
     EXPECT_EQ(chanceToBeat(BuildTimes{std::nullopt}, BuildTimes{std::nullopt}), 0.5);
+    const std::vector<std::vector<double>> race = raceChances({a, b});
+    EXPECT_EQ(race, (std::vector<std::vector<double>>{{0.5, 0.75}, {0.25, 0.5}}));
 }
 
 TEST(ToleranceStatistics, SharesFollowTheQuantityTheTimeDependsOn)
