@@ -33,7 +33,8 @@ bool argumentsAskForChart(const QStringList &arguments)
         return false;
     const QString &command = arguments[0];
     if (command != QLatin1String("simulate") && command != QLatin1String("race") && command != QLatin1String("sweep")
-        && command != QLatin1String("energy") && command != QLatin1String("sensitivity"))
+        && command != QLatin1String("energy") && command != QLatin1String("sensitivity")
+        && command != QLatin1String("tolerances"))
         return false;
     for (const QString &argument : arguments) {
         if (argument == QLatin1String("--"))

@@ -4,6 +4,7 @@
 #include "AnalyzeCommand.h"
 #include "CalibrateCommand.h"
 #include "EnergyCommand.h"
+#include "TolerancesCommand.h"
 #include "DesignArgument.h"
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
@@ -41,6 +42,8 @@ const char *const UsageText =
     "  simulate DESIGN           simulate the run over the 15 ft course\n"
     "  energy DESIGN             where the spring's energy goes in the run\n"
     "  sensitivity DESIGN        which small change of one input saves most time\n"
+    "  tolerances DESIGN         how sure the time is when the car is built within\n"
+    "                            a class's tolerances (seeded builds on all cores)\n"
     "  race DESIGN...            simulate up to 16 designs and race them\n"
     "  league FILE|FOLDER...     rank a whole class's designs; heats, CSV, HTML and PDF\n"
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
@@ -172,6 +175,7 @@ const Command Commands[] = {
     {"simulate", SimulateHelp, simulateCommand},
     {"energy", EnergyHelp, energyCommand},
     {"sensitivity", SensitivityHelp, sensitivityCommand},
+    {"tolerances", TolerancesHelp, tolerancesCommand},
     {"race", RaceHelp, raceCommand},
     {"league", LeagueHelp, leagueCommand},
     {"sweep", SweepHelp, sweepCommand},
