@@ -179,6 +179,30 @@ QString titled(const QString &what, const RunChartOptions &options)
     return options.designName.isEmpty() ? shown : printableText(options.designName) + QStringLiteral(": ") + shown;
 }
 
+void paintBand(QPainter &painter, const PlotFrame &frame, const ToleranceBand &band, const QColor &colour,
+               std::vector<LegendEntry> &legend)
+{
+    const size_t count = std::min({band.times.size(), band.low.size(), band.high.size()});
+    if (count < 2)
+        return;
+    QPainterPath path;
+    path.moveTo(frame.map(band.times[0], finiteOr0(band.high[0])));
+    for (size_t i = 1; i < count; ++i)
+        path.lineTo(frame.map(band.times[i], finiteOr0(band.high[i])));
+    for (size_t i = count; i-- > 0;)
+        path.lineTo(frame.map(band.times[i], finiteOr0(band.low[i])));
+    path.closeSubpath();
+    QColor shade = colour;
+    shade.setAlphaF(0.18);
+    painter.save();
+    painter.setClipRect(frame.plot());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shade);
+    painter.drawPath(path);
+    painter.restore();
+    legend.push_back({QStringLiteral("9 in 10 builds"), shade, LegendEntry::Swatch});
+}
+
 } // namespace
 
 RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind, const RunChartOptions &options)
@@ -207,6 +231,11 @@ RunChartRanges runChartRanges(const RunTrace &run, RunChartKind kind, const RunC
     ranges.timeHigh = last > 0 ? seconds(last) : 1.0;
     if (kind == RunChartKind::Distance) {
         high = std::max(high, static_cast<double>(CourseFt)); // the line is always in view
+        // The builds coast on past the spring's end: the band is shown as far as the run is.
+        if (options.band)
+            for (size_t i = 0; i < options.band->times.size() && i < options.band->high.size(); ++i)
+                if (options.band->times[i] <= ranges.timeHigh + 1e-9)
+                    high = std::max(high, static_cast<double>(options.band->high[i]));
         if (options.measured) {
             const OverlayExtent extent = overlayExtent(*options.measured);
             ranges.timeHigh = std::max(ranges.timeHigh, extent.timeHigh);
@@ -265,6 +294,8 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
     };
     switch (kind) {
     case RunChartKind::Distance:
+        if (options.band)
+            paintBand(painter, frame, *options.band, DistanceColour, legend);
         paintCourseLine(painter, frame, run);
         paintCompared(DistanceColour);
         paintCurve(painter, frame, run, kind, false, DistanceColour, true);

@@ -8,6 +8,7 @@
 #include "charts/ChartFrame.h"
 #include "charts/MeasuredOverlay.h"
 #include "physics/RunTrace.h"
+#include "physics/ToleranceStatistics.h"
 
 #include <QPainter>
 #include <QRectF>
@@ -30,6 +31,9 @@ struct RunChartOptions {
     std::optional<RunTrace> compared = {};
     QString comparedName = QStringLiteral("Before");
     QString runName = {}; // the legend's name of this run when a compared run is drawn
+    // Where 9 in 10 builds within the class's tolerances are at each moment (the distance
+    // chart shades it under the curve).
+    std::optional<ToleranceBand> band = {};
 };
 
 // The plot ranges a chart of `kind` uses for `run` (also what the tests check).

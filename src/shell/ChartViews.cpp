@@ -3,6 +3,7 @@
 
 #include "MainWindow.h"
 #include "TestRunsView.h"
+#include "TolerancesView.h"
 #include "app/Workspace.h"
 #include "app/WorkspaceEnergy.h"
 #include "charts/EnergyChart.h"
@@ -81,6 +82,12 @@ void ChartViews::measuredRunsChanged()
     showRun(-1);
 }
 
+void ChartViews::bandChanged()
+{
+    if (isOpen(runCharts_) && chartedSlot_ == window_.workspace().list.CurrentDesign)
+        showRun(-1);
+}
+
 void ChartViews::followFrame(const SimulationFrame &frame)
 {
     if (chartedSlot_ != window_.workspace().list.CurrentDesign)
@@ -144,6 +151,7 @@ void ChartViews::showRun(int markedTimeIndex)
     options.markedTimeIndex = markedTimeIndex;
     options.measured = measured_;
     options.calibrated = ws.trackFactors.friction.has_value();
+    options.band = window_.tolerances().band();
     // The painter keeps its own copy: the workspace's run is rewritten by the next refresh.
     runCharts_->showChart(options.designName,
                           [run = ws.run, options](QPainter &painter, const QRectF &area) {

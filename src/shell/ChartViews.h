@@ -32,6 +32,8 @@ public:
     void follow(SheetMode mode);
     // The current design's measured runs were added, changed or deleted.
     void measuredRunsChanged();
+    // A build-tolerance study of the design came or went: the run charts' band.
+    void bandChanged();
     // While "View the entire cycle" plays: the frame being shown.
     void followFrame(const SimulationFrame &frame);
 

@@ -7,6 +7,8 @@
 #include "ChartViews.h"
 #include "MainWindow.h"
 #include "WhatIfView.h"
+#include "SensitivityView.h"
+#include "TolerancesView.h"
 #include "TestRunsView.h"
 #include "WindowRefreshHooks.h"
 
@@ -118,6 +120,10 @@ void buildMainMenus(MainWindow &window)
         [&window] { window.charts().ShowEnergy(); });
     add(modes, QStringLiteral("WhatIfPos"), QStringLiteral("What If..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
         [&window] { window.whatIf().ShowWhatIf(); });
+    add(modes, QStringLiteral("SensitivityPos"), QStringLiteral("Sensitivity..."), {},
+        [&window] { window.sensitivity().ShowSensitivity(); });
+    add(modes, QStringLiteral("TolerancesPos"), QStringLiteral("Build Tolerances..."), {},
+        [&window] { window.tolerances().ShowTolerances(); });
 
     QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));

@@ -22,6 +22,8 @@
 #include "ChartViews.h"
 #include "TestRunsView.h"
 #include "WhatIfView.h"
+#include "SensitivityView.h"
+#include "TolerancesView.h"
 #include "app/LiveResults.h"
 #include "files/ReplaceQuestion.h"
 #include "app/RunExport.h"
@@ -123,6 +125,8 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     charts_ = std::make_unique<ChartViews>(*this);
     testRuns_ = std::make_unique<TestRunsView>(*this);
     whatIf_ = std::make_unique<WhatIfView>(*this);
+    sensitivity_ = std::make_unique<SensitivityView>(*this);
+    tolerances_ = std::make_unique<TolerancesView>(*this);
 
     listBar_->sync();
     design_->syncMaterialCombos();
@@ -333,8 +337,11 @@ void MainWindow::settleBeforeModal()
 
 void MainWindow::liveInputsMayHaveChanged()
 {
-    if (whatIf_ && started_ && !closing_)
+    if (whatIf_ && started_ && !closing_) {
         whatIf_->follow();
+        sensitivity_->follow();
+        tolerances_->follow();
+    }
     if (live_ && started_ && !closing_ && currentMode_ == SheetMode::Design)
         live_->designMayHaveChanged();
 }

@@ -50,6 +50,8 @@ class ResultDetailsWindow;
 class ChartViews;
 class TestRunsView;
 class WhatIfView;
+class SensitivityView;
+class TolerancesView;
 class SheetImage;
 class WindowDialogs;
 
@@ -180,6 +182,8 @@ public:
     // The Test runs window and the track the window predicts for.
     TestRunsView &testRuns() { return *testRuns_; }
     WhatIfView &whatIf() { return *whatIf_; }
+    SensitivityView &sensitivity() { return *sensitivity_; }
+    TolerancesView &tolerances() { return *tolerances_; }
     // The Design mode's live results of the design as it stands, computed in the background.
     LiveResults &liveResults() { return *live_; }
     QAction *action(const QString &objectName) const;
@@ -263,6 +267,8 @@ private:
     std::unique_ptr<ChartViews> charts_;
     std::unique_ptr<TestRunsView> testRuns_;
     std::unique_ptr<WhatIfView> whatIf_;
+    std::unique_ptr<SensitivityView> sensitivity_;
+    std::unique_ptr<TolerancesView> tolerances_;
 };
 
 } // namespace zindle

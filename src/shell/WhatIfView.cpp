@@ -2,7 +2,7 @@
 #include "WhatIfView.h"
 
 #include "MainWindow.h"
-#include "app/LiveResults.h"
+#include "DesignKey.h"
 #include "dialogs/WhatIfWindow.h"
 
 namespace zindle {
@@ -29,8 +29,7 @@ void WhatIfView::follow()
         return;
     // The sliders start again only when the design (or the one current) really changed, not
     // on every refresh: a student comparing two values keeps the faded run.
-    QByteArray key = liveInputKey(ws) + ws.list.shownName(ws.list.CurrentDesign).toUtf8() +
-                     QByteArray::number(ws.list.CurrentDesign);
+    QByteArray key = currentDesignKey(ws);
     if (key == shownKey_)
         return;
     shownKey_ = std::move(key);

@@ -281,7 +281,7 @@ TEST(Menus, ItemsKeysAndSeparators)
     EXPECT_EQ(layout.value(3), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
                                               "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer... | Results in Detail...[Ctrl+I] | "
               "Run Charts...[Ctrl+R] | Race Chart...[Ctrl+Shift+R] | Test Runs...[Ctrl+T] | - | "
-                                              "Energy...[Ctrl+E] | What If...[Ctrl+Shift+W]"));
+                                              "Energy...[Ctrl+E] | What If...[Ctrl+Shift+W] | Sensitivity... | Build Tolerances..."));
     EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help in your web browser | Zindle Home Page | - | "
                                               "About Zindle 4.1... | Check for latest version..."));
 }
