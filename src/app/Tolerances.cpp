@@ -22,7 +22,7 @@ const std::array<ToleranceKind, ToleranceCount> ToleranceKinds = {{
     {"outline", "outline", true, &BuildTolerances::outline},
     {"wheel", "wheel diameter", true, &BuildTolerances::wheelDiameter},
     {"torque", "spring torque", false, &BuildTolerances::springTorque},
-    {"friction", "friction", false, &BuildTolerances::friction},
+    {"friction", "rolling friction", false, &BuildTolerances::friction},
     {"weights", "weight mass", false, &BuildTolerances::weightMass},
 }};
 
