@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "Interrupt.h"
 #include "PhysicsOutput.h"
+#include "app/ToleranceTexts.h"
 #include "app/Tolerances.h"
 #include "files/PathText.h"
 #include "model/NumberText.h"
@@ -45,26 +46,6 @@ constexpr int InterruptedStatus = 130;
 constexpr int MaxSamples = 100000;
 constexpr double MaxSeed = 9007199254740991.0; // JSON numbers stay exact below 2^53
 
-// "0.0625", "1/16"; percent values may end in '%'.
-std::optional<double> toleranceNumber(QString text, bool inches)
-{
-    text = text.trimmed();
-    if (!inches && text.endsWith(QLatin1Char('%')))
-        text.chop(1);
-    std::optional<double> value;
-    const int slash = text.indexOf(QLatin1Char('/'));
-    if (inches && slash > 0) {
-        const std::optional<double> top = parseDouble(text.left(slash)), bottom = parseDouble(text.mid(slash + 1));
-        if (top && bottom && *bottom > 0.0)
-            value = *top / *bottom;
-    } else {
-        value = parseDouble(text);
-    }
-    if (!value || !std::isfinite(*value) || *value < 0.0 || *value > (inches ? 0.5 : 50.0))
-        return std::nullopt;
-    return inches ? *value : *value / 100.0;
-}
-
 bool readTolerance(const QString &setting, BuildTolerances &tolerances, QString &error)
 {
     const int equals = setting.indexOf(QLatin1Char('='));
@@ -72,7 +53,7 @@ bool readTolerance(const QString &setting, BuildTolerances &tolerances, QString 
     for (const ToleranceKind &kind : ToleranceKinds) {
         if (equals <= 0 || name != QLatin1String(kind.name))
             continue;
-        const std::optional<double> value = toleranceNumber(setting.mid(equals + 1), kind.inches);
+        const std::optional<double> value = ParseToleranceValue(setting.mid(equals + 1), kind.inches);
         if (!value) {
             error = kind.inches ? QStringLiteral("--tolerance %1 takes inches from 0 to 0.5 (0.0625 or 1/16)").arg(name)
                                 : QStringLiteral("--tolerance %1 takes a percentage from 0 to 50").arg(name);
@@ -107,39 +88,6 @@ bool readWhole(const ParsedArguments &parsed, const char *option, double low, do
 QString seconds(const std::optional<double> &t)
 {
     return t ? fixedText(*t, 3) : QStringLiteral("none");
-}
-
-QString toleranceText(const ToleranceKind &kind, const BuildTolerances &tolerances)
-{
-    const double value = tolerances.*kind.value;
-    return kind.inches ? fixedText(value, 4) + QStringLiteral(" in") : fixedText(value * 100.0, 1) + QStringLiteral(" %");
-}
-
-QString studySentence(const ToleranceStudy &study)
-{
-    const int reachPercent = static_cast<int>(std::lround(study.reachProbability * 100.0));
-    QString sentence;
-    if (study.p5 && study.p95 && *study.p5 == *study.p95) {
-        sentence = QStringLiteral("Built within these tolerances, your car reaches 15 ft in %1 s every time")
-                       .arg(text00(*study.p50));
-    } else if (study.p5 && study.p95) {
-        sentence = QStringLiteral("Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), "
-                                  "typically %3 s")
-                       .arg(text00(*study.p5), text00(*study.p95), text00(*study.p50));
-    } else if (study.p50) {
-        sentence = QStringLiteral("Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all "
-                                  "builds by %2 s")
-                       .arg(reachPercent)
-                       .arg(text00(*study.p50));
-    } else {
-        sentence = QStringLiteral("Built within these tolerances, only %1 in 100 of your cars reach 15 ft").arg(reachPercent);
-    }
-    if (study.largestShare >= 0) {
-        const size_t q = static_cast<size_t>(study.largestShare);
-        sentence += QStringLiteral("; the %1 matters most (%2 % of the spread)")
-                        .arg(QLatin1String(ToleranceKinds[q].caption), fixedText(study.shares[q], 0));
-    }
-    return sentence + QLatin1Char('.');
 }
 
 QJsonValue jsonSeconds(const std::optional<double> &t)
@@ -205,7 +153,7 @@ int tolerancesCommand(const QStringList &args, QTextStream &out, QTextStream &er
         err << "zindle-cli tolerances: the model cannot run this design (see 'zindle-cli analyze')\n";
         return UsageFailure;
     }
-    const QString sentence = studySentence(study);
+    const QString sentence = ToleranceSentence(study);
     int status = Success;
     if (parsed.has(QStringLiteral("--json"))) {
         QJsonObject object, shares, given, histogram;
@@ -244,7 +192,7 @@ int tolerancesCommand(const QStringList &args, QTextStream &out, QTextStream &er
         for (size_t q = 0; q < ToleranceCount; ++q) {
             QString name = QLatin1String(ToleranceKinds[q].name);
             name[0] = name[0].toUpper();
-            fields.emplace_back(QStringLiteral("Tolerance") + name, toleranceText(ToleranceKinds[q], tolerances));
+            fields.emplace_back(QStringLiteral("Tolerance") + name, ToleranceValueText(ToleranceKinds[q], tolerances));
             fields.emplace_back(QStringLiteral("Share") + name, fixedText(study.shares[q], 1) + QStringLiteral(" %"));
         }
         printFields(fields, out);
