@@ -82,16 +82,23 @@ void paintSensitivityChart(QPainter &painter, const QRectF &area, const Sensitiv
         painter.drawRect(bar);
         painter.setPen(QColor(60, 60, 60));
         const QString text = SensitivityChangeText(entry);
-        const double textWidth = metrics.horizontalAdvance(text) + pad;
         // The label goes beyond the bar's end, or on the other side of the zero line when that
-        // is where the room is.
-        const bool right = helps || entry.effect() == 0.0 ? zero + length + textWidth <= area.right() : zero - length - textWidth < barsLeft;
+        // is where the room is; a label longer than either side is cut short at its end
+        // rather than at its start, where the step's sign and size are.
+        const double besideBar = helps || entry.effect() == 0.0 ? area.right() - (zero + length) - pad * 0.4
+                                                                : (zero - length) - barsLeft - pad * 0.4;
+        const double otherSide = helps || entry.effect() == 0.0 ? zero - barsLeft - pad * 0.4 : area.right() - zero - pad * 0.4;
+        const double textWidth = metrics.horizontalAdvance(text);
+        const bool onBarSide = textWidth <= besideBar || besideBar >= otherSide;
+        const bool right = (helps || entry.effect() == 0.0) == onBarSide;
+        const double room = std::max(0.0, onBarSide ? besideBar : otherSide);
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, room);
         if (right)
-            painter.drawText(QRectF(helps ? bar.right() + pad * 0.4 : zero + pad * 0.4, y, area.right() - zero, line),
-                             Qt::AlignLeft | Qt::AlignVCenter, text);
+            painter.drawText(QRectF(helps ? bar.right() + pad * 0.4 : zero + pad * 0.4, y, room, line),
+                             Qt::AlignLeft | Qt::AlignVCenter, shown);
         else
-            painter.drawText(QRectF(barsLeft, y, (helps ? zero : bar.left()) - barsLeft - pad * 0.4, line),
-                             Qt::AlignRight | Qt::AlignVCenter, text);
+            painter.drawText(QRectF((helps ? zero : bar.left()) - pad * 0.4 - room, y, room, line),
+                             Qt::AlignRight | Qt::AlignVCenter, shown);
     }
     painter.setPen(QPen(QColor(90, 90, 90), 1.0));
     painter.drawLine(QPointF(zero, rowsTop), QPointF(zero, rowsTop + rows * line));

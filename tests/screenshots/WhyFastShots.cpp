@@ -5,7 +5,10 @@
 #include "ShotSupport.h"
 
 #include "dialogs/ChartWindow.h"
+#include "dialogs/TolerancesWindow.h"
 #include "dialogs/WhatIfWindow.h"
+#include "shell/SensitivityView.h"
+#include "shell/TolerancesView.h"
 #include "shell/ChartViews.h"
 #include "shell/WhatIfView.h"
 #include "shell/WindowRefreshHooks.h"
@@ -45,6 +48,30 @@ TEST(WhyFastShots, EnergyMidRunAndWhatIfWithTheRunBefore)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !whatIf->computing(); }, 20000));
     QApplication::processEvents();
     saveShot(whatIf, QStringLiteral("what-if-") + size);
+    whatIf->hide();
+    energy->hide();
+
+    w.sensitivity().ShowSensitivity();
+    ChartWindow *sensitivity = w.sensitivity().sensitivity();
+    sensitivity->setGeometry(free.left() + 20, free.top() + 40, 640, std::min(600, free.height() - 80));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.sensitivity().computing() && sensitivity->showsChart(); }, 20000));
+    QApplication::processEvents();
+    saveShot(sensitivity, QStringLiteral("sensitivity-") + size);
+    sensitivity->hide();
+
+    w.tolerances().ShowTolerances();
+    TolerancesWindow *tolerances = w.tolerances().tolerances();
+    tolerances->setGeometry(free.left() + 20, free.top() + 40, 620, std::min(720, free.height() - 80));
+    QTest::qWait(300);
+    tolerances->RunClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tolerances->running(); }, 60000));
+    QApplication::processEvents();
+    saveShot(tolerances, QStringLiteral("tolerances-") + size);
+    w.views().ToEndDynamicBtnClick();
+    w.charts().ShowRunCharts();
+    w.charts().runCharts()->setGeometry(free.right() - 560, free.top() + 40, 540, std::min(700, free.height() - 80));
+    QApplication::processEvents();
+    saveShot(w.charts().runCharts(), QStringLiteral("run-charts-band-") + size);
 }
 
 } // namespace
