@@ -75,6 +75,13 @@ bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QSt
     return true;
 }
 
+ExtraPage reportLinesPage(std::vector<ReportLine> lines)
+{
+    return [lines = std::move(lines)](QPainter &painter, const QRectF &, float dotsX, float dotsY) {
+        PaintReportLines(painter, lines, dotsX, dotsY);
+    };
+}
+
 int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind job,
                      QPageSize::PageSizeId paper, QTextStream &out, QTextStream &err, const MoreReportPages &more)
 {
@@ -98,15 +105,15 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
         return FileFailure;
     }
     if (more && outcome.ok) {
-        for (const std::vector<ReportLine> &page : more(workspace)) {
+        for (const ExtraPage &page : more(workspace)) {
             QPainter *painter = sink.beginItem(QPageLayout::Portrait);
             if (!painter) {
                 outcome.ok = false;
                 break;
             }
             const QPaintDevice *device = painter->device();
-            PaintReportLines(*painter, page, static_cast<float>(device->logicalDpiX()) / 72.0f,
-                             static_cast<float>(device->logicalDpiY()) / 72.0f);
+            page(*painter, QRectF(0, 0, device->width(), device->height()), static_cast<float>(device->logicalDpiX()) / 72.0f,
+                 static_cast<float>(device->logicalDpiY()) / 72.0f);
             if (!sink.endItem()) {
                 outcome.ok = false;
                 break;

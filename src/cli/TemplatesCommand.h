@@ -29,8 +29,13 @@ struct ParsedArguments;
 // for an unknown name.
 bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QString &error);
 
-// Pages of report lines printed after the job's own, made from the simulated workspace.
-using MoreReportPages = std::function<std::vector<std::vector<ReportLine>>(Workspace &)>;
+// A page printed after the job's own: it paints the whole page (device units, with the
+// device's dots per point across and down).
+using ExtraPage = std::function<void(QPainter &, const QRectF &page, float dotsPerPointX, float dotsPerPointY)>;
+// The pages printed after the job's own, made from the simulated workspace.
+using MoreReportPages = std::function<std::vector<ExtraPage>(Workspace &)>;
+// A page of report lines as such a page.
+ExtraPage reportLinesPage(std::vector<ReportLine> lines);
 
 // Loads DESIGN, simulates it as the Print button does for a design not yet simulated, and
 // prints `job` into OUT.pdf on `paper`, one page per printed item, then `more`. Returns the

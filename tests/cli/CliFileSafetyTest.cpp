@@ -180,7 +180,7 @@ TEST(OutputNames, DevicesPipesAndFoldersAreNeverReplacedAndDashMeansStandardOutp
     ASSERT_EQ(pdf.status, 0) << pdf.err.toStdString();
     EXPECT_TRUE(pdf.outBytes.startsWith("%PDF"));
     EXPECT_TRUE(pdf.outBytes.trimmed().endsWith("%%EOF"));
-    EXPECT_EQ(pdf.err, "Pages=1\n");
+    EXPECT_EQ(pdf.err, "Pages=2\n");
 
     // What `save -` writes reads back as the same design.
     const QString copy = dir.filePath("copy.zndl");

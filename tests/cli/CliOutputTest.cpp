@@ -86,7 +86,7 @@ TEST(CliReport, PdfCarriesTheReportLines)
     const QString pdf = dir.filePath("report.pdf");
     const CliResult result = runCli({"report", "Default Design", pdf});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(pdfPages(pdf), 1);
+    EXPECT_EQ(pdfPages(pdf), 2);
 
     const QStringList text = pdfText(pdf).split('\n');
     auto lineWith = [&](const QString &needle) {
@@ -108,6 +108,12 @@ TEST(CliReport, PdfCarriesTheReportLines)
     const QString row = lineWith(time);
     EXPECT_TRUE(row.trimmed().startsWith("Revolutions: ")) << row.toStdString();
     EXPECT_GT(row.indexOf(time), row.indexOf("turns"));
+
+    // The second page: where the energy went and how sure the time is, in words a reader finds.
+    EXPECT_FALSE(lineWith("Default design: why it is fast, and how sure").isEmpty());
+    EXPECT_FALSE(lineWith("took").isEmpty() && lineWith("wasted").isEmpty());
+    EXPECT_FALSE(lineWith("Built within these tolerances, your car reaches 15 ft in").isEmpty());
+    EXPECT_FALSE(lineWith("9 in 10 builds").isEmpty());
 }
 
 TEST(CliTemplates, EntireSetIsOnePagePerPrintedItem)
