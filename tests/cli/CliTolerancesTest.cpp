@@ -5,7 +5,9 @@
 #include "support/CliRunner.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -55,4 +57,21 @@ TEST(CliTolerances, LinesSayTheSpreadAndBadValuesAreRefused)
     ASSERT_TRUE(chart.open(QIODevice::ReadOnly));
     const QByteArray drawn = chart.readAll();
     EXPECT_TRUE(drawn.contains("Time to 15 ft over the builds") && drawn.contains("spring torque"));
+}
+
+TEST(CliTolerances, RaceChancesOfEveryTwoDesignsAddUpToOne)
+{
+    const CliResult race = runCli({"race", "Racer", "Pickup", "Default Design", "--chances", "--json"});
+    ASSERT_EQ(race.status, 0) << race.err.toStdString();
+    const QJsonArray chances = QJsonDocument::fromJson(race.out.toUtf8()).object().value("Chances").toArray();
+    ASSERT_EQ(chances.size(), 6); // every ordered pair of three
+    QMap<QString, double> chance;
+    for (const QJsonValue entry : chances)
+        chance[entry["design"].toString() + '>' + entry["beats"].toString()] = entry["chance"].toDouble();
+    EXPECT_NEAR(chance["Racer>Pickup"] + chance["Pickup>Racer"], 1.0, 1e-12);
+    EXPECT_NEAR(chance["Racer>Default Design"] + chance["Default Design>Racer"], 1.0, 1e-12);
+    // The Pickup is slower than the Racer in every build.
+    EXPECT_EQ(chance["Racer>Pickup"], 1.0);
+    const CliResult lines = runCli({"race", "Racer", "Pickup", "--chances"});
+    EXPECT_TRUE(lines.out.contains("Racer beats Pickup in 100 % of builds\n")) << lines.out.toStdString();
 }
