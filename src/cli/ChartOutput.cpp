@@ -2,9 +2,21 @@
 #include "ChartOutput.h"
 
 #include "OutputFile.h"
+#include "PhysicsOutput.h"
 #include "files/PathText.h"
 
 namespace zindle::cli {
+
+bool chartOption(const ParsedArguments &parsed, const QString &command, std::optional<ChartFormat> &format,
+                 QString &name, QTextStream &err)
+{
+    const QString option = QStringLiteral("--chart");
+    name = parsed.value(option);
+    if (!parsed.hasValue(option))
+        return true;
+    format = chartFileFormat(command, option, name, err);
+    return format.has_value();
+}
 
 std::optional<ChartFormat> chartFileFormat(const QString &command, const QString &option, const QString &name,
                                            QTextStream &err)

@@ -13,10 +13,17 @@
 
 namespace zindle::cli {
 
+struct ParsedArguments;
+
 // The format of a chart file name given to `option`; on a name without a known extension
 // (standard output included, which has none) one line on `err` and nothing.
 std::optional<ChartFormat> chartFileFormat(const QString &command, const QString &option, const QString &name,
                                            QTextStream &err);
+
+// The command's --chart option: false after one line on `err` for a name of no known format;
+// true with `format` set when given, left empty when not.
+bool chartOption(const ParsedArguments &parsed, const QString &command, std::optional<ChartFormat> &format,
+                 QString &name, QTextStream &err);
 
 // Paints and writes the chart; false after one line on `err`.
 bool writeChartFile(const QString &name, ChartFormat format, QSize size, const QString &title,

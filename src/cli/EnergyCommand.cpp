@@ -39,12 +39,9 @@ int energyCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageFailure;
     }
     std::optional<ChartFormat> chartFormat;
-    const QString chartName = parsed.value(QStringLiteral("--chart"));
-    if (parsed.hasValue(QStringLiteral("--chart"))) {
-        chartFormat = chartFileFormat(QStringLiteral("energy"), QStringLiteral("--chart"), chartName, err);
-        if (!chartFormat)
-            return UsageFailure;
-    }
+    QString chartName;
+    if (!chartOption(parsed, QStringLiteral("energy"), chartFormat, chartName, err))
+        return UsageFailure;
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;

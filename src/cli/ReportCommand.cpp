@@ -6,9 +6,8 @@
 #include "PhysicsOutput.h"
 #include "TemplatesCommand.h"
 #include "app/LoggedRuns.h"
-#include "app/ToleranceTexts.h"
+#include "app/WhyFastReport.h"
 #include "app/WorkspaceCoast.h"
-#include "app/WorkspaceEnergy.h"
 #include "output/WhyFastPage.h"
 #include "output/Templates.h"
 #include "output/TestRunsReport.h"
@@ -35,8 +34,6 @@ const char *const ReportHelp =
     ZINDLE_HEADLESS_SCALE_HELP;
 
 namespace {
-
-constexpr int ReportToleranceBuilds = 200;
 
 // The design's runs from its logbook, beside the prediction, as pages after the report.
 std::vector<std::vector<ReportLine>> testRunsLines(Workspace &workspace, const QString &track, QTextStream &err)
@@ -65,22 +62,8 @@ std::vector<std::vector<ReportLine>> testRunsLines(Workspace &workspace, const Q
 // Where the energy went and how sure the time is, from the design's own model (the report's).
 ExtraPage whyFastPage(Workspace &workspace)
 {
-    WhyFastPage page;
-    page.designName = TemplateDesignName(workspace.list);
-    if (std::optional<EnergyTrace> energy = RunWorkspaceEnergy(workspace))
-        page.energy = std::move(*energy);
-    page.run = workspace.run;
-    WorkerPool workers;
-    // A band on paper needs fewer builds than a histogram: 200 keep the report fast on any
-    // design, the most hostile outline included.
-    ToleranceOptions options;
-    options.samples = ReportToleranceBuilds;
-    const ToleranceStudy study = RunTolerances(workers, workspace, BuildTolerances{}, options);
-    if (study.message.isEmpty()) {
-        page.band = study.band;
-        page.toleranceSentence = ToleranceSentence(study);
-    }
-    return [page = std::move(page)](QPainter &painter, const QRectF &area, float dotsX, float) {
+    return [page = MakeWhyFastPage(workspace, TemplateDesignName(workspace.list))](QPainter &painter, const QRectF &area,
+                                                                                  float dotsX, float) {
         PaintWhyFastPage(painter, area, dotsX, page);
     };
 }

@@ -54,12 +54,9 @@ int sensitivityCommand(const QStringList &args, QTextStream &out, QTextStream &e
         return UsageFailure;
     }
     std::optional<ChartFormat> chartFormat;
-    const QString chartName = parsed.value(QStringLiteral("--chart"));
-    if (parsed.hasValue(QStringLiteral("--chart"))) {
-        chartFormat = chartFileFormat(QStringLiteral("sensitivity"), QStringLiteral("--chart"), chartName, err);
-        if (!chartFormat)
-            return UsageFailure;
-    }
+    QString chartName;
+    if (!chartOption(parsed, QStringLiteral("sensitivity"), chartFormat, chartName, err))
+        return UsageFailure;
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;

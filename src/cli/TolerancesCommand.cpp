@@ -133,12 +133,9 @@ int tolerancesCommand(const QStringList &args, QTextStream &out, QTextStream &er
         return UsageFailure;
     }
     std::optional<ChartFormat> chartFormat;
-    const QString chartName = parsed.value(QStringLiteral("--chart"));
-    if (parsed.hasValue(QStringLiteral("--chart"))) {
-        chartFormat = chartFileFormat(QStringLiteral("tolerances"), QStringLiteral("--chart"), chartName, err);
-        if (!chartFormat)
-            return UsageFailure;
-    }
+    QString chartName;
+    if (!chartOption(parsed, QStringLiteral("tolerances"), chartFormat, chartName, err))
+        return UsageFailure;
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaperPrototypeDialog.h"
 
+#include "app/WhyFastReport.h"
+#include "output/Templates.h"
+
 #include <QHideEvent>
 
 #include "PrinterPageSink.h"
@@ -136,6 +139,13 @@ void PaperPrototypeDialog::PPPrintBtnClick()
     if (!sink)
         return;
     lastOutcome_ = RunPrintJob(workspace_, *sink, job, printState);
+    // The report is followed by why the car is fast and how sure its time is.
+    if (job == PrintJobKind::Report && lastOutcome_.ok && lastOutcome_.error.isEmpty()) {
+        if (PrintWhyFastPage(*sink, MakeWhyFastPage(workspace_, TemplateDesignName(workspace_.list))))
+            ++lastOutcome_.itemsPrinted;
+        else
+            lastOutcome_.ok = false;
+    }
     ++jobsRun_;
     if (auto *printer = dynamic_cast<PrinterPageSink *>(sink.get()); printer && !printer->finish())
         lastOutcome_.ok = false;

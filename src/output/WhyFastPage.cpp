@@ -4,6 +4,7 @@
 #include "charts/EnergyChart.h"
 #include "charts/RunCharts.h"
 #include "files/PathText.h"
+#include "output/PrintJobs.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -76,6 +77,16 @@ void PaintWhyFastPage(QPainter &painter, const QRectF &page, double dotsPerPoint
                                : QStringLiteral("The builds within the class's tolerances could not be run."),
                   10.0, dotsPerPoint);
     painter.restore();
+}
+
+bool PrintWhyFastPage(PageSink &sink, const WhyFastPage &content)
+{
+    QPainter *painter = sink.beginItem(QPageLayout::Portrait);
+    if (!painter)
+        return false;
+    const QPaintDevice *device = painter->device();
+    PaintWhyFastPage(*painter, QRectF(0, 0, device->width(), device->height()), device->logicalDpiX() / 72.0, content);
+    return sink.endItem();
 }
 
 } // namespace zindle

@@ -27,4 +27,8 @@ struct WhyFastPage {
 // `page` is the printable page in device units; `dotsPerPoint` the device's resolution.
 void PaintWhyFastPage(QPainter &painter, const QRectF &page, double dotsPerPoint, const WhyFastPage &content);
 
+class PageSink;
+// Prints the page as one more portrait item of `sink`; false when it could not be printed.
+bool PrintWhyFastPage(PageSink &sink, const WhyFastPage &content);
+
 } // namespace zindle

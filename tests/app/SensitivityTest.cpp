@@ -10,20 +10,15 @@
 #include "model/Modes.h"
 
 #include <QStringList>
+#include "support/BuiltInWorkspace.h"
+
 #include <gtest/gtest.h>
 
 using namespace zindle;
 
 namespace {
 
-Workspace builtIn(int slot)
-{
-    Workspace workspace;
-    workspace.list.CurrentDesign = slot;
-    BuildBuiltInDesign(workspace, slot);
-    workspace.scale = HeadlessSheetScale();
-    return workspace;
-}
+Workspace builtIn(int slot) { return test::builtInWorkspace(slot); }
 
 // A 0.05 lb weight in the middle of the body's outline.
 void addWeight(Workspace &workspace)

@@ -8,20 +8,15 @@
 #include "model/BuiltInDesigns.h"
 #include "model/Modes.h"
 
+#include "support/BuiltInWorkspace.h"
+
 #include <gtest/gtest.h>
 
 using namespace zindle;
 
 namespace {
 
-Workspace builtIn(int slot)
-{
-    Workspace workspace;
-    workspace.list.CurrentDesign = slot;
-    BuildBuiltInDesign(workspace, slot);
-    workspace.scale = HeadlessSheetScale();
-    return workspace;
-}
+Workspace builtIn(int slot) { return test::builtInWorkspace(slot); }
 
 BuildTolerances none()
 {

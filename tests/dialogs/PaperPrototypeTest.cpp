@@ -115,8 +115,8 @@ TEST(PaperPrototype, EachOptionPrintsItsItems)
     MainWindow &w = s.w();
     w.VPPrint();
     using O = QPageLayout::Orientation;
-    s.print(PrintJobKind::Report);
-    EXPECT_EQ(s.items, (std::vector<O>{QPageLayout::Portrait}));
+    s.print(PrintJobKind::Report); // the report, then why the car is fast
+    EXPECT_EQ(s.items, (std::vector<O>{QPageLayout::Portrait, QPageLayout::Portrait}));
     EXPECT_TRUE(s.dialog()->lastOutcome().ok);
 
     s.print(PrintJobKind::OneInnerLayer);
@@ -162,7 +162,7 @@ TEST(PaperPrototype, AnUnsimulatedDesignIsSimulatedBeforePrintingAndDesignIsRedr
     ASSERT_EQ(refreshLog(w).size(), refreshes + 2);
     EXPECT_EQ(refreshLog(w)[refreshes], SheetMode::Simulate);
     EXPECT_EQ(refreshLog(w).back(), SheetMode::Design);
-    EXPECT_EQ(s.items.size(), 1u);
+    EXPECT_EQ(s.items.size(), 2u); // the report and why the car is fast
 
     // Simulated now: the next print goes straight to the print dialog.
     w.VPPrint();
