@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace zindle {
@@ -112,12 +114,17 @@ TolerancesWindow::TolerancesWindow(WorkerPool &workers, Prompter &prompter, QWid
     stop_->setEnabled(false);
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("ToleranceProgress"));
+    race_ = new QPushButton(QStringLiteral("Race Chances"), this);
+    race_->setObjectName(QStringLiteral("RaceChancesBtn"));
+    race_->setToolTip(QStringLiteral("How often each design that raced beats each other, every car built within these tolerances"));
     buttons->addWidget(run_);
     buttons->addWidget(stop_);
+    buttons->addWidget(race_);
     buttons->addWidget(progress_, 1);
     column->addLayout(buttons);
     connect(run_, &QPushButton::clicked, this, [this] { RunClick(); });
     connect(stop_, &QPushButton::clicked, this, [this] { StopClick(); });
+    connect(race_, &QPushButton::clicked, this, [this] { emit raceChancesAsked(); });
 
     canvas_ = new Canvas(*this);
     column->addWidget(canvas_, 1);
@@ -126,6 +133,12 @@ TolerancesWindow::TolerancesWindow(WorkerPool &workers, Prompter &prompter, QWid
     sentence_->setTextFormat(Qt::PlainText);
     sentence_->setWordWrap(true);
     column->addWidget(sentence_);
+    chances_ = new QTableWidget(this);
+    chances_->setObjectName(QStringLiteral("RaceChancesTable"));
+    chances_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    chances_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    chances_->hide();
+    column->addWidget(chances_);
     resize(620, 700);
     if (const QScreen *shownOn = screen())
         resize(size().boundedTo(shownOn->availableGeometry().size() - QSize(16, 64)).expandedTo(minimumSizeHint()));
@@ -136,6 +149,7 @@ TolerancesWindow::~TolerancesWindow()
     if (stopFlag_)
         stopFlag_->store(true);
     watch_.wait();
+    chancesWatch_.wait();
 }
 
 void TolerancesWindow::showDesign(const Workspace &workspace, const QString &name, const QByteArray &key)
@@ -145,6 +159,8 @@ void TolerancesWindow::showDesign(const Workspace &workspace, const QString &nam
     design_ = std::make_shared<const Workspace>(workspace);
     name_ = name;
     key_ = key;
+    // The chances were of the race as it stood; a change of the design changes the race.
+    chances_->hide();
     setWindowTitle(name + QStringLiteral(" - Build Tolerances"));
     // What is shown belongs to the design it names: another design's study goes.
     if (study_ && studyKey_ != key_) {
@@ -158,11 +174,8 @@ void TolerancesWindow::showDesign(const Workspace &workspace, const QString &nam
     }
 }
 
-void TolerancesWindow::RunClick()
+bool TolerancesWindow::readSettings(BuildTolerances &tolerances, ToleranceOptions &options)
 {
-    if (running() || !design_)
-        return;
-    BuildTolerances tolerances;
     for (int i = 0; i < ToleranceCount; ++i) {
         const ToleranceKind &kind = ToleranceKinds[static_cast<size_t>(i)];
         const std::optional<double> value = ParseToleranceValue(field(i)->text(), kind.inches);
@@ -174,7 +187,7 @@ void TolerancesWindow::RunClick()
                                                 .arg(QLatin1String(kind.caption)),
                               Caption);
             field(i)->setFocus();
-            return;
+            return false;
         }
         tolerances.*kind.value = *value;
     }
@@ -184,9 +197,8 @@ void TolerancesWindow::RunClick()
         prompter_.message(!builds ? QStringLiteral("The number of builds is a whole number from 1 to 100000.")
                                   : QStringLiteral("The seed is a whole number from 0 up."),
                           Caption);
-        return;
+        return false;
     }
-    ToleranceOptions options;
     options.samples = static_cast<int>(*builds);
     options.seed = static_cast<std::uint64_t>(*seed);
     stopFlag_ = std::make_shared<std::atomic<bool>>(false);
@@ -194,8 +206,25 @@ void TolerancesWindow::RunClick()
     options.stopFlag = stopFlag_.get();
     options.progress = [completed = completed_](qint64 done, qint64) { completed->store(done); };
     total_ = *builds;
+    return true;
+}
+
+void TolerancesWindow::startWatching()
+{
     run_->setEnabled(false);
+    race_->setEnabled(false);
     stop_->setEnabled(true);
+}
+
+void TolerancesWindow::RunClick()
+{
+    if (running() || chancesWatch_.watching() || !design_)
+        return;
+    BuildTolerances tolerances;
+    ToleranceOptions options;
+    if (!readSettings(tolerances, options))
+        return;
+    startWatching();
     progress_->setText(QStringLiteral("0 of %1 builds").arg(total_));
     // The worker holds the copy, the flag and the counter it reports to; the window only reads.
     WorkerPool &workers = workers_;
@@ -207,6 +236,66 @@ void TolerancesWindow::RunClick()
         [this] { progress_->setText(QStringLiteral("%1 of %2 builds").arg(completed_->load()).arg(total_)); });
 }
 
+void TolerancesWindow::runRaceChances(RaceChanceDesigns designs)
+{
+    if (running() || chancesWatch_.watching())
+        return;
+    if (designs.designs.size() < 2) {
+        prompter_.message(QStringLiteral("At least two designs must have raced (been simulated since their last "
+                                         "change) to say who beats whom."),
+                          Caption);
+        return;
+    }
+    BuildTolerances tolerances;
+    ToleranceOptions options;
+    if (!readSettings(tolerances, options))
+        return;
+    startWatching();
+    const qint64 perDesign = total_;
+    const int count = static_cast<int>(designs.designs.size());
+    progress_->setText(QStringLiteral("Building %1 designs").arg(count));
+    WorkerPool &workers = workers_;
+    auto shared = std::make_shared<RaceChanceDesigns>(std::move(designs));
+    chancesWatch_.watch(
+        workers.run([shared, tolerances, options, stop = stopFlag_, &workers] {
+            return ComputeRaceChances(workers, *shared, tolerances, options);
+        }),
+        [this](std::future<RaceChancesResult> &done) { showChances(done.get()); },
+        [this, perDesign, count] {
+            progress_->setText(QStringLiteral("Building %1 designs, %2 builds each").arg(count).arg(perDesign));
+        });
+}
+
+void TolerancesWindow::showChances(const RaceChancesResult &result)
+{
+    run_->setEnabled(true);
+    race_->setEnabled(true);
+    stop_->setEnabled(false);
+    if (result.names.isEmpty()) {
+        progress_->setText(QStringLiteral("Stopped"));
+        return;
+    }
+    progress_->setText(result.skipped.isEmpty() ? QStringLiteral("Row beats column in this share of builds")
+                                                : QStringLiteral("Not built: ") + result.skipped.join(QStringLiteral("; ")));
+    const int n = static_cast<int>(result.names.size());
+    chances_->clear();
+    chances_->setRowCount(n);
+    chances_->setColumnCount(n);
+    chances_->setHorizontalHeaderLabels(result.names);
+    chances_->setVerticalHeaderLabels(result.names);
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b) {
+            const double chance = result.chance[static_cast<size_t>(a)][static_cast<size_t>(b)];
+            auto *cell = new QTableWidgetItem(a == b ? QStringLiteral("-") : fixedText(chance * 100.0, 0) + QStringLiteral(" %"));
+            cell->setTextAlignment(Qt::AlignCenter);
+            if (a != b)
+                cell->setToolTip(QStringLiteral("%1 beats %2 in %3 % of builds")
+                                     .arg(result.names[a], result.names[b], fixedText(chance * 100.0, 0)));
+            chances_->setItem(a, b, cell);
+        }
+    chances_->show();
+}
+
 void TolerancesWindow::StopClick()
 {
     if (stopFlag_)
@@ -216,6 +305,7 @@ void TolerancesWindow::StopClick()
 void TolerancesWindow::finished(ToleranceStudy study, const QByteArray &key, const QString &name)
 {
     run_->setEnabled(true);
+    race_->setEnabled(true);
     stop_->setEnabled(false);
     if (!study.message.isEmpty()) {
         progress_->setText(QString());

@@ -7,6 +7,7 @@
 // most. The run charts then draw the band 9 in 10 builds stay in.
 
 #include "app/FutureWatch.h"
+#include "app/RaceChances.h"
 #include "app/Tolerances.h"
 
 #include <QWidget>
@@ -18,6 +19,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 
 namespace zindle {
 
@@ -35,6 +37,9 @@ public:
 
     void RunClick();
     void StopClick();
+    // Builds every design that raced as Run builds this one and shows who beats whom how often.
+    void runRaceChances(RaceChanceDesigns designs);
+    QTableWidget *raceChances() const { return chances_; }
     bool running() const { return watch_.watching(); }
     QLineEdit *field(int tolerance) const { return fields_[static_cast<size_t>(tolerance)]; }
     QLineEdit *samplesField() const { return samples_; }
@@ -47,10 +52,15 @@ public:
 signals:
     // A study finished for the design of `key` (the run charts draw its band).
     void studied();
+    // Race Chances was pressed: the window's side hands over the designs that raced.
+    void raceChancesAsked();
 
 private:
     class Canvas;
     void finished(ToleranceStudy study, const QByteArray &key, const QString &name);
+    bool readSettings(BuildTolerances &tolerances, ToleranceOptions &options);
+    void startWatching();
+    void showChances(const RaceChancesResult &result);
 
     WorkerPool &workers_;
     Prompter &prompter_;
@@ -59,7 +69,9 @@ private:
     QByteArray key_;
     std::array<QLineEdit *, ToleranceCount> fields_{};
     QLineEdit *samples_ = nullptr, *seed_ = nullptr;
-    QPushButton *run_ = nullptr, *stop_ = nullptr;
+    QPushButton *run_ = nullptr, *stop_ = nullptr, *race_ = nullptr;
+    QTableWidget *chances_ = nullptr;
+    FutureWatch<RaceChancesResult> chancesWatch_;
     QLabel *progress_ = nullptr, *sentence_ = nullptr;
     Canvas *canvas_ = nullptr;
     std::optional<ToleranceStudy> study_;

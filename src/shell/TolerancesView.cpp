@@ -15,6 +15,8 @@ void TolerancesView::ShowTolerances()
         // The run charts draw the band of the study just made, or stop drawing one now gone.
         QObject::connect(tolerances_, &TolerancesWindow::studied, &window_,
                          [this] { window_.charts().bandChanged(); });
+        QObject::connect(tolerances_, &TolerancesWindow::raceChancesAsked, &window_,
+                         [this] { tolerances_->runRaceChances(RaceChanceDesignsOf(window_.workspace())); });
     }
     tolerances_->show();
     tolerances_->raise();

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 namespace zindle::test {
@@ -61,6 +63,32 @@ TEST(UncertaintyWindows, ToleranceStudyBelongsToItsDesignAndBadValuesAreRefused)
     EXPECT_FALSE(window->study());
     EXPECT_FALSE(w.tolerances().band());
     EXPECT_TRUE(window->sentence().contains(QStringLiteral("Racer")));
+}
+
+TEST(UncertaintyWindows, RaceChancesOfTheDesignsThatRaced)
+{
+    StartedWindow s;
+    MainWindow &w = s.w();
+    w.VPDynamic();
+    w.action(QStringLiteral("TolerancesPos"))->trigger();
+    TolerancesWindow *window = w.tolerances().tolerances();
+    window->samplesField()->setText(QStringLiteral("100"));
+    window->findChild<QPushButton *>(QStringLiteral("RaceChancesBtn"))->click();
+    EXPECT_EQ(s.prompter.messages().size(), 1); // one design has raced: nobody to beat
+
+    w.DesignListClick(1);
+    w.VPDynamic();
+    window->findChild<QPushButton *>(QStringLiteral("RaceChancesBtn"))->click();
+    QTableWidget *table = window->raceChances();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->isVisible(); }, 60000));
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->verticalHeaderItem(0)->text(), QStringLiteral("Default design"));
+    EXPECT_EQ(table->verticalHeaderItem(1)->text(), QStringLiteral("Racer"));
+    const double ab = table->item(0, 1)->text().chopped(2).toDouble(), ba = table->item(1, 0)->text().chopped(2).toDouble();
+    EXPECT_NEAR(ab + ba, 100.0, 1.0);
+    // A change of the design changes the race: the chances go.
+    w.DesignListClick(0);
+    EXPECT_FALSE(table->isVisible());
 }
 
 } // namespace
