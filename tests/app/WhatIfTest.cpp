@@ -56,6 +56,21 @@ TEST(WhatIf, EverySliderValueOfTheBuiltInsPassesTheFieldsCheck)
     }
 }
 
+TEST(WhatIf, AWeightStaysOnItsSideOfZeroAndOnTheSheet)
+{
+    DesignRecord design;
+    design.Weights[3] = {700, 100, -0.02f, {}};
+    const WhatIfRange mass = whatIfRange(design, WhatIfKnob::WeightMass, 3);
+    ASSERT_TRUE(mass.available);
+    EXPECT_LT(mass.valueAt(mass.steps), 0.0); // never through zero, which the weight tool refuses
+    EXPECT_GE(mass.valueAt(0), -1.0 - 1e-9);
+    const WhatIfRange position = whatIfRange(design, WhatIfKnob::WeightPosition, 3);
+    EXPECT_LE(position.valueAt(position.steps), 10.0 + 1e-9);
+    setWhatIfValue(design, WhatIfKnob::WeightPosition, 3, position, position.valueAt(position.steps));
+    EXPECT_EQ(design.Weights[3].X, 720);
+    EXPECT_FALSE(whatIfRange(design, WhatIfKnob::WeightMass, 4).available); // a free slot
+}
+
 TEST(WhatIf, TheRunOfAValueIsTheRunSimulateGivesWithItInTheDesign)
 {
     Workspace ws;

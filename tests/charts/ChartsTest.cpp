@@ -202,6 +202,44 @@ TEST(RunCharts, MeasuredRunsWidenTheDistanceChartAndAreDrawnAsPoints)
     EXPECT_TRUE(qRed(mark) > 150 && qGreen(mark) < 100 && qBlue(mark) < 100) << std::hex << mark;
 }
 
+TEST(RunCharts, AnEarlierRunStaysInViewAndTheBuildsBandIsShadedOnlyAsFarAsTheRun)
+{
+    const RunTrace run = sampleRun(); // 1.4 s, to 19.74 ft
+    RunChartOptions options;
+    RunTrace longer = run;
+    for (int i = 141; i <= 200; ++i)
+        longer.samples.push_back({i, 20.0f + (i - 140) * 0.1f, 10.0f, 0.0f, 0.0f, false});
+    options.compared = longer;
+    EXPECT_DOUBLE_EQ(runChartRanges(run, RunChartKind::Distance, options).timeHigh, 2.0);
+    EXPECT_DOUBLE_EQ(runChartRanges(run, RunChartKind::Distance, options).valueHigh, 26.0);
+    EXPECT_DOUBLE_EQ(runChartRanges(run, RunChartKind::Forces, options).timeHigh, 1.4); // forces are this run's
+
+    // A band from 2 ft below to 2 ft above the run, going on to 3 s and 40 ft as the builds coast.
+    RunChartOptions banded;
+    ToleranceBand band;
+    for (int i = 0; i <= 300; ++i) {
+        const float at = i <= 140 ? (i == 0 ? 0.0f : run.samples[static_cast<size_t>(i - 1)].distance) : 20.0f + (i - 140) * 0.125f;
+        band.times.push_back(i / 100.0);
+        band.low.push_back(std::max(0.0f, at - 2.0f));
+        band.high.push_back(at + 2.0f);
+    }
+    banded.band = band;
+    const RunChartRanges ranges = runChartRanges(run, RunChartKind::Distance, banded);
+    EXPECT_DOUBLE_EQ(ranges.timeHigh, 1.4);
+    EXPECT_NEAR(ranges.valueHigh, run.samples.back().distance + 2.0, 1e-5);
+    const QSize size(800, 400);
+    const QImage image = paint(size, [&](QPainter &p, const QRectF &a) {
+        paintRunChart(p, a, run, RunChartKind::Distance, banded);
+    });
+    const PlotFrame frame = runChartFrame(QRectF(QPointF(0, 0), QSizeF(size)), run, RunChartKind::Distance, banded);
+    const double t = 1.0;
+    const double at = run.samples[99].distance;
+    const QRgb inside = image.pixel(frame.map(t, at + 1.5).toPoint());
+    const QRgb outside = image.pixel(frame.map(t, at + 3.0).toPoint());
+    EXPECT_NE(inside, qRgb(255, 255, 255)) << std::hex << inside;
+    EXPECT_EQ(outside, qRgb(255, 255, 255)) << std::hex << outside;
+}
+
 TEST(RaceChart, LanesAreTheSimulatedDesignsWithTheirTracesAndPlaces)
 {
     DesignList list;
