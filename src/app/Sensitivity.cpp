@@ -16,7 +16,7 @@ namespace {
 
 enum class StepCheck { Parameters, Sheet, None };
 
-struct InputSpec {
+struct InputDefinition {
     QString id, caption, unit;
     double step = 0.0;     // in the unit, or a fraction of the value when relative
     bool relative = false;
@@ -28,10 +28,10 @@ constexpr double WeightStepPt = 9.0;
 
 // The inputs in their fixed order: the part sizes, the front axle, the weights in slot order,
 // then the preference and the materials.
-std::vector<InputSpec> inputSpecs(const DesignRecord &design)
+std::vector<InputDefinition> inputSpecs(const DesignRecord &design)
 {
     const QString in = QStringLiteral("in");
-    std::vector<InputSpec> specs = {
+    std::vector<InputDefinition> definitions = {
         {QStringLiteral("springLength"), QStringLiteral("Spring length"), in, 1.0},
         {QStringLiteral("springWidth"), QStringLiteral("Spring width"), in, 0.1},
         {QStringLiteral("driveWheelDiameter"), QStringLiteral("Drive wheel diameter"), in, 0.1},
@@ -45,21 +45,21 @@ std::vector<InputSpec> inputSpecs(const DesignRecord &design)
         if (design.Weights[static_cast<size_t>(slot)].isFree())
             continue;
         const QString n = QString::number(slot + 1);
-        specs.push_back({QStringLiteral("weight%1Mass").arg(n), QStringLiteral("Weight %1 mass").arg(n),
+        definitions.push_back({QStringLiteral("weight%1Mass").arg(n), QStringLiteral("Weight %1 mass").arg(n),
                          QStringLiteral("lb"), 0.01, false, StepCheck::None, QStringLiteral("heavier"),
                          QStringLiteral("lighter")});
-        specs.push_back({QStringLiteral("weight%1Position").arg(n), QStringLiteral("Weight %1 position").arg(n), in,
+        definitions.push_back({QStringLiteral("weight%1Position").arg(n), QStringLiteral("Weight %1 position").arg(n), in,
                          WeightStepPt / 72.0, false, StepCheck::Sheet, QStringLiteral("farther forward"),
                          QStringLiteral("farther back")});
     }
-    specs.push_back({QStringLiteral("friction"), QStringLiteral("Friction"), QStringLiteral("lb"), 0.01});
-    specs.push_back({QStringLiteral("boardDensity"), QStringLiteral("Board density"), QStringLiteral("lb/in³"), 0.05,
+    definitions.push_back({QStringLiteral("friction"), QStringLiteral("Friction"), QStringLiteral("lb"), 0.01});
+    definitions.push_back({QStringLiteral("boardDensity"), QStringLiteral("Board density"), QStringLiteral("lb/in³"), 0.05,
                      true, StepCheck::None, QStringLiteral("denser"), QStringLiteral("lighter")});
-    specs.push_back({QStringLiteral("boardThickness"), QStringLiteral("Board thickness"), in, 0.05, true,
+    definitions.push_back({QStringLiteral("boardThickness"), QStringLiteral("Board thickness"), in, 0.05, true,
                      StepCheck::None, QStringLiteral("thicker"), QStringLiteral("thinner")});
-    specs.push_back({QStringLiteral("treadFriction"), QStringLiteral("Tread friction"), QString(), 0.05, true,
+    definitions.push_back({QStringLiteral("treadFriction"), QStringLiteral("Tread friction"), QString(), 0.05, true,
                      StepCheck::None, QStringLiteral("grippier"), QStringLiteral("slipperier")});
-    return specs;
+    return definitions;
 }
 
 // The slot of "weightNMass" / "weightNPosition" and which of the two; -1 for other ids.
@@ -118,10 +118,10 @@ public:
     void beep() override {}
 };
 
-bool stepAccepted(const Workspace &stepped, const InputSpec &spec, const QString &caseOuterD)
+bool stepAccepted(const Workspace &stepped, const InputDefinition &definition, const QString &caseOuterD)
 {
     const DesignRecord &d = stepped.design;
-    switch (spec.check) {
+    switch (definition.check) {
     case StepCheck::Parameters: {
         SilentPrompter silent;
         return ValidateParameters({d.DriveWhlDia, d.OtherWhlDia, d.DriveAxleDia, d.DriveAxleLength, d.OtherAxleDia,
@@ -130,7 +130,7 @@ bool stepAccepted(const Workspace &stepped, const InputSpec &spec, const QString
                                   silent);
     }
     case StepCheck::Sheet: {
-        const double value = SensitivityInputValue(stepped, spec.id).value_or(-1.0) * 72.0;
+        const double value = SensitivityInputValue(stepped, definition.id).value_or(-1.0) * 72.0;
         return value >= 0.0 && value <= SheetRightPt;
     }
     case StepCheck::None:
@@ -217,7 +217,7 @@ SensitivityResult ComputeSensitivity(WorkerPool &workers, const Workspace &works
 {
     // Everything the runs read is copied here, on the calling thread; the workers copy this.
     const Workspace snapshot = workspace;
-    const std::vector<InputSpec> specs = inputSpecs(snapshot.design);
+    const std::vector<InputDefinition> definitions = inputSpecs(snapshot.design);
 
     // The case the build makes, for the drive wheel's limit in the part fields' checks.
     DesignRecord built = snapshot.design;
@@ -227,22 +227,22 @@ SensitivityResult ComputeSensitivity(WorkerPool &workers, const Workspace &works
 
     SensitivityResult result;
     std::vector<Job> jobs{Job{}};
-    for (const InputSpec &spec : specs) {
+    for (const InputDefinition &definition : definitions) {
         SensitivityEntry entry;
-        entry.input = spec.id;
-        entry.caption = spec.caption;
-        entry.unit = spec.unit;
-        entry.upWord = spec.upWord;
-        entry.downWord = spec.downWord;
-        entry.baseValue = SensitivityInputValue(snapshot, spec.id).value_or(0.0);
-        const double step = spec.relative ? spec.step * std::fabs(entry.baseValue) : spec.step;
+        entry.input = definition.id;
+        entry.caption = definition.caption;
+        entry.unit = definition.unit;
+        entry.upWord = definition.upWord;
+        entry.downWord = definition.downWord;
+        entry.baseValue = SensitivityInputValue(snapshot, definition.id).value_or(0.0);
+        const double step = definition.relative ? definition.step * std::fabs(entry.baseValue) : definition.step;
         Workspace stepped = snapshot;
-        SetSensitivityInput(stepped, spec.id, entry.baseValue + step);
-        entry.delta = stepAccepted(stepped, spec, builtFields.CaseOuterDEF) ? step : -step;
-        if (spec.id == QLatin1String("friction") && snapshot.trackFactors.friction)
+        SetSensitivityInput(stepped, definition.id, entry.baseValue + step);
+        entry.delta = stepAccepted(stepped, definition, builtFields.CaseOuterDEF) ? step : -step;
+        if (definition.id == QLatin1String("friction") && snapshot.trackFactors.friction)
             entry.held = SensitivityHeld::Calibration;
         result.inputs.push_back(entry);
-        jobs.push_back({spec.id, entry.baseValue + entry.delta});
+        jobs.push_back({definition.id, entry.baseValue + entry.delta});
     }
 
     // Each thread runs jobs one after the other in its own copy, started afresh from the
