@@ -14,7 +14,7 @@ using namespace zindle;
 
 namespace {
 
-Workspace builtIn(int slot)
+Workspace builtInAtDefaultScale(int slot)
 {
     Workspace workspace;
     workspace.list.CurrentDesign = slot;
@@ -26,7 +26,7 @@ Workspace builtIn(int slot)
 
 TEST(RunExport, TheSamplesAreTheWholeRunOfTheEntireCycleAndTheWorkspaceIsLeftAlone)
 {
-    Workspace workspace = builtIn(3); // the Tow Truck reaches 15 ft
+    Workspace workspace = builtInAtDefaultScale(3); // the Tow Truck reaches 15 ft
     workspace.simulation.SimulateStep = 7;
     QString error;
     const QList<QByteArray> lines = RunExportBytes(workspace, QStringLiteral("run.CSV"), error).split('\n');
@@ -35,7 +35,7 @@ TEST(RunExport, TheSamplesAreTheWholeRunOfTheEntireCycleAndTheWorkspaceIsLeftAlo
     ASSERT_GT(lines.size(), 100);
 
     // The same run as the window's entire cycle: its last step is the run's end.
-    Workspace shown = builtIn(3);
+    Workspace shown = builtInAtDefaultScale(3);
     PrepareEntireCycle(shown);
     RefreshPhysicsMode(shown, SheetMode::Simulate);
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(shown.run.samples.size()) + 2); // header, final newline
@@ -52,7 +52,7 @@ TEST(RunExport, TheSamplesAreTheWholeRunOfTheEntireCycleAndTheWorkspaceIsLeftAlo
 
 TEST(RunExport, ChartsByExtensionAndClearRefusals)
 {
-    const Workspace workspace = builtIn(0);
+    const Workspace workspace = builtInAtDefaultScale(0);
     QString error;
     EXPECT_TRUE(RunExportBytes(workspace, QStringLiteral("r.png"), error).startsWith("\x89PNG"));
     EXPECT_TRUE(RunExportBytes(workspace, QStringLiteral("r.svg"), error).contains("<svg"));
@@ -62,7 +62,7 @@ TEST(RunExport, ChartsByExtensionAndClearRefusals)
     EXPECT_TRUE(RunExportBytes(workspace, QStringLiteral("r.txt"), error).isEmpty());
     EXPECT_EQ(error, "A run is exported as .csv, .png, .svg or .pdf, not as \"r.txt\".");
 
-    Workspace bodiless = builtIn(0);
+    Workspace bodiless = builtInAtDefaultScale(0);
     bodiless.design.OuterPts.clear();
     error.clear();
     EXPECT_TRUE(RunExportBytes(bodiless, QStringLiteral("r.csv"), error).isEmpty());

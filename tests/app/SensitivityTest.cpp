@@ -18,8 +18,6 @@ using namespace zindle;
 
 namespace {
 
-Workspace builtIn(int slot) { return test::builtInWorkspace(slot); }
-
 // A 0.05 lb weight in the middle of the body's outline.
 void addWeight(Workspace &workspace)
 {
@@ -61,7 +59,7 @@ TEST(Sensitivity, EveryChangeIsTheDifferenceOfTwoWholeSimulateRuns)
     WorkerPool workers;
     bool timed = false, measuredByDistance = false, fellShort = false;
     for (int slot = 0; slot < BuiltInDesignCount; ++slot) {
-        Workspace workspace = builtIn(slot);
+        Workspace workspace = test::builtInWorkspace(slot);
         if (slot == 1)
             addWeight(workspace);
         const SensitivityResult result = ComputeSensitivity(workers, workspace);
@@ -105,7 +103,7 @@ TEST(Sensitivity, EveryChangeIsTheDifferenceOfTwoWholeSimulateRuns)
 TEST(Sensitivity, StepsAndSentenceOfTheDefaultDesign)
 {
     WorkerPool workers;
-    Workspace workspace = builtIn(0);
+    Workspace workspace = test::builtInWorkspace(0);
     addWeight(workspace);
     const SensitivityResult result = ComputeSensitivity(workers, workspace);
     const QStringList expectedOrder = {"springLength", "springWidth", "driveWheelDiameter", "otherWheelDiameter",
@@ -133,7 +131,7 @@ TEST(Sensitivity, StepsAndSentenceOfTheDefaultDesign)
 TEST(Sensitivity, InputsTheBuildOrTheCalibrationHoldChangeNothingAndSaySo)
 {
     WorkerPool workers;
-    Workspace workspace = builtIn(0);
+    Workspace workspace = test::builtInWorkspace(0);
     // Too small for the spring's case: the build runs a larger wheel whatever is typed.
     workspace.design.DriveWhlDia = QStringLiteral("2");
     workspace.trackFactors.friction = 0.1f;

@@ -16,8 +16,6 @@ using namespace zindle;
 
 namespace {
 
-Workspace builtIn(int slot) { return test::builtInWorkspace(slot); }
-
 BuildTolerances none()
 {
     BuildTolerances t;
@@ -30,7 +28,7 @@ BuildTolerances none()
 
 TEST(Tolerances, SameSeedGivesTheSameBuildsOnAnyNumberOfThreads)
 {
-    const Workspace start = builtIn(0);
+    const Workspace start = test::builtInWorkspace(0);
     WorkerPool workers;
     ToleranceOptions options;
     options.samples = 150;
@@ -58,7 +56,7 @@ TEST(Tolerances, SameSeedGivesTheSameBuildsOnAnyNumberOfThreads)
 
 TEST(Tolerances, NoToleranceBuildsTheDesignAsDrawn)
 {
-    Workspace start = builtIn(0);
+    Workspace start = test::builtInWorkspace(0);
     WorkerPool workers;
     ToleranceOptions options;
     options.samples = 20;
@@ -80,7 +78,7 @@ TEST(Tolerances, NoToleranceBuildsTheDesignAsDrawn)
 
 TEST(Tolerances, OneToleranceAloneTakesTheWholeSpread)
 {
-    Workspace start = builtIn(0);
+    Workspace start = test::builtInWorkspace(0);
     // A weight, so that the weights' tolerance has something to vary.
     start.design.Weights[0].X = 300;
     start.design.Weights[0].Y = 480;
@@ -101,7 +99,7 @@ TEST(Tolerances, OneToleranceAloneTakesTheWholeSpread)
 
 TEST(Tolerances, StrongerSpringBeatsTheDefaultMostOfTheTime)
 {
-    Workspace start = builtIn(0);
+    Workspace start = test::builtInWorkspace(0);
     WorkerPool workers;
     ToleranceOptions options;
     options.samples = 100;

@@ -8,19 +8,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include "support/FolderFiles.h"
+
 #include <gtest/gtest.h>
 
 using namespace zindle::test;
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(CliCharts, SimulateAndRaceWriteTheirChartsBesideTheUsualLines)
 {
@@ -30,20 +22,20 @@ TEST(CliCharts, SimulateAndRaceWriteTheirChartsBesideTheUsualLines)
     ASSERT_EQ(simulate.status, 0) << qPrintable(simulate.err);
     EXPECT_NE(simulate.value("TimeEF"), "<missing>");
     QImage image;
-    ASSERT_TRUE(image.loadFromData(contents(png), "PNG"));
+    ASSERT_TRUE(image.loadFromData(test::contentOf(png), "PNG"));
     EXPECT_EQ(image.size(), QSize(900, 1050));
 
     const QString svg = dir.filePath("race.SVG");
     const CliResult race = runCli({"race", "Default Design", "Tow Truck", "--chart", svg});
     ASSERT_EQ(race.status, 0) << qPrintable(race.err);
     EXPECT_TRUE(race.out.contains("3 Tow Truck: 15 ft in")) << qPrintable(race.out);
-    const QByteArray drawn = contents(svg);
+    const QByteArray drawn = test::contentOf(svg);
     EXPECT_TRUE(drawn.contains("<svg"));
     EXPECT_TRUE(drawn.contains("Tow Truck (1st)"));
 
     const QString pdf = dir.filePath("run.pdf");
     ASSERT_EQ(runCli({"simulate", "Pickup", "--json", "--chart", pdf}).status, 0);
-    EXPECT_TRUE(contents(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(test::contentOf(pdf).startsWith("%PDF"));
 }
 
 TEST(CliCharts, NamesWithoutAChartExtensionAreRefusedBeforeAnythingRuns)
@@ -77,8 +69,8 @@ TEST(CliCharts, SweepDrawsItsMapAndWritesItsGrid)
     ASSERT_EQ(sweep.status, 0) << qPrintable(sweep.err);
     EXPECT_EQ(sweep.value("Combinations"), "40");
     EXPECT_NE(sweep.value("BestYet"), "-");
-    EXPECT_TRUE(contents(map).contains("<svg"));
-    const QStringList rows = QString::fromUtf8(contents(csv)).split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(test::contentOf(map).contains("<svg"));
+    const QStringList rows = QString::fromUtf8(test::contentOf(csv)).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 6); // header and five lengths
     EXPECT_EQ(rows[0], "\"Spring Length (in) \\ Drive wheel dia (in)\",4,4.5,5,5.5,6,6.5,7,7.5");
     EXPECT_TRUE(rows[1].startsWith("24,"));
@@ -86,7 +78,7 @@ TEST(CliCharts, SweepDrawsItsMapAndWritesItsGrid)
         EXPECT_EQ(row.count(','), 8) << qPrintable(row);
     // The best time is one of the grid's cells.
     const QString best = QString::number(sweep.value("BestYet").toDouble(), 'f', 2);
-    EXPECT_TRUE(QString::fromUtf8(contents(csv)).contains(',' + best)) << qPrintable(best);
+    EXPECT_TRUE(QString::fromUtf8(test::contentOf(csv)).contains(',' + best)) << qPrintable(best);
 
     // The grid on standard output: the result lines make way to standard error.
     const CliResult piped = runCli({"sweep", "Default Design", "--length", "30:36:6", "--csv", "-"});

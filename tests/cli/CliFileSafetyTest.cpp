@@ -53,12 +53,6 @@ Finished runShell(const QString &setup, const QStringList &arguments, const QStr
 // program is ignored, so the write returns its error).
 const QString FullDisk = QStringLiteral("trap '' XFSZ; ulimit -f 0");
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 TEST(FullDisk, AFailedSaveKeepsTheOldFileAndSaysSo)
@@ -66,7 +60,7 @@ TEST(FullDisk, AFailedSaveKeepsTheOldFileAndSaysSo)
     QTemporaryDir dir;
     const QString target = dir.filePath("car.zndl");
     ASSERT_EQ(runCli({"save", "Pickup", target}).status, 0);
-    const QByteArray before = contents(target);
+    const QByteArray before = test::contentOf(target);
 
     for (const char *command : {"save", "convert"}) {
         const QString source = QString::fromLatin1(command) == "save" ? QStringLiteral("Racer") : QStringLiteral(ZINDLE_TEST_DATA "/wedge-v3.txt");
@@ -75,7 +69,7 @@ TEST(FullDisk, AFailedSaveKeepsTheOldFileAndSaysSo)
         // The system's own words, in the user's language.
         EXPECT_TRUE(run.err.startsWith("Cannot write \"" + target.toUtf8() + "\": " + strerror(EFBIG)))
             << run.err.constData();
-        EXPECT_EQ(contents(target), before) << command;
+        EXPECT_EQ(test::contentOf(target), before) << command;
     }
     const Finished fresh = runShell(FullDisk, {"save", "Racer", dir.filePath("new.zndl")});
     EXPECT_EQ(fresh.status, 1);
@@ -95,7 +89,7 @@ TEST(FullDisk, AFailedPdfLeavesNoPartialFileAndPrintsNoPageCount)
         EXPECT_EQ(run.status, 1) << arguments.join(' ').toStdString();
         EXPECT_FALSE(run.out.contains("Pages=")) << run.out.constData();
         EXPECT_TRUE(run.err.contains("Cannot write")) << run.err.constData();
-        EXPECT_EQ(contents(target), "%PDF-1.4 an earlier report\n");
+        EXPECT_EQ(test::contentOf(target), "%PDF-1.4 an earlier report\n");
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
 }

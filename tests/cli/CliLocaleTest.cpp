@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "support/FolderFiles.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,13 +36,7 @@ Finished runIn(const QString &locale, const QStringList &arguments)
             process.readAllStandardError()};
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QByteArray pdfText(const QString &pdf)
+QByteArray pdfTextBytes(const QString &pdf)
 {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -87,17 +83,17 @@ TEST_F(CommaDecimalLocale, PhysicsAndFilesAreTheCLocales)
     same({"sweep", "Racer", "--width", "1:2:0.5", "--csv", "OUT"}, ".csv");
 
     const auto saved = same({"save", "Racer", "OUT"}, ".zndl");
-    EXPECT_EQ(contents(saved.second), contents(saved.first));
+    EXPECT_EQ(test::contentOf(saved.second), test::contentOf(saved.first));
     // What one locale wrote, the other reads the same.
     same({"show", saved.second});
     const auto converted = same({"convert", ZINDLE_TEST_DATA "/wedge-older.txt", "OUT"}, ".zndl");
-    EXPECT_EQ(contents(converted.second), contents(converted.first));
+    EXPECT_EQ(test::contentOf(converted.second), test::contentOf(converted.first));
 
     QDir(dir.path()).mkdir(QStringLiteral("class"));
     QFile::copy(saved.first, dir.filePath(QStringLiteral("class/racer.zndl")));
     QFile::copy(converted.first, dir.filePath(QStringLiteral("class/wedge.zndl")));
     const auto standings = same({"league", dir.filePath(QStringLiteral("class")), "--csv", "OUT"}, ".csv");
-    EXPECT_EQ(contents(standings.second), contents(standings.first));
+    EXPECT_EQ(test::contentOf(standings.second), test::contentOf(standings.first));
 }
 
 TEST_F(CommaDecimalLocale, TemplatesHaveTheCLocalesPagesAndText)
@@ -107,9 +103,9 @@ TEST_F(CommaDecimalLocale, TemplatesHaveTheCLocalesPagesAndText)
     // The paper is given: it follows the locale otherwise. A PDF carries its creation time, so
     // its text is compared, which holds every page and number.
     const auto pdf = same({"templates", "Racer", "OUT", "--page", "a4"}, ".pdf");
-    const QByteArray text = pdfText(pdf.first);
+    const QByteArray text = pdfTextBytes(pdf.first);
     EXPECT_EQ(text.count('\f'), 9);
-    EXPECT_EQ(pdfText(pdf.second), text);
+    EXPECT_EQ(pdfTextBytes(pdf.second), text);
 }
 
 } // namespace

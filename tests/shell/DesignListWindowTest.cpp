@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiTestSupport.h"
+#include "support/FolderFiles.h"
 
 #include "files/DesignFile.h"
 #include "app/DesignListOps.h"
@@ -14,12 +15,6 @@
 
 namespace zindle::test {
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList comboItems(QComboBox *combo)
 {
@@ -125,7 +120,7 @@ TEST(DesignListWindow, SaveRacerUnderAnotherNameAddsAnEntryAndKeepsTheBuiltIn)
     EXPECT_EQ(s.workspace.list.DesignCount(), 6);
     EXPECT_EQ(s.workspace.list.items[5], QStringLiteral("Fast one"));
     EXPECT_EQ(s.workspace.list.CurrentDesign, 1);
-    const QByteArray bytes = fileBytes(dir.filePath(QStringLiteral("Fast one.zndl")));
+    const QByteArray bytes = test::contentOf(dir.filePath(QStringLiteral("Fast one.zndl")));
     ASSERT_FALSE(bytes.isEmpty());
     EXPECT_TRUE(bytes.contains("Racer"));
     expectComboInStep(s);
@@ -303,7 +298,7 @@ TEST(DesignListWindow, ConvertReadsAnOlderTextFileAndSavesItAgain)
     EXPECT_EQ(s.workspace.design.SpringLength, QStringLiteral("30"));
     EXPECT_EQ(s.workspace.design.InnerCount(), 4);
     EXPECT_EQ(s.workspace.list.current().DesignPath, saved);
-    const QByteArray bytes = fileBytes(saved);
+    const QByteArray bytes = test::contentOf(saved);
     EXPECT_TRUE(bytes.startsWith(QByteArray("\x1c\x00\x00\x00:::::VersionInformation:::::\x03\x00\x00\x00", 36)));
     expectComboInStep(s);
 

@@ -3,6 +3,7 @@
 // controls; Escape, the tools' hints and the hover text.
 
 #include "GuiTestSupport.h"
+#include "support/FolderFiles.h"
 #include "support/QtPrinters.h"
 
 #include "dialogs/HowHeavyDialog.h"
@@ -28,12 +29,6 @@
 
 namespace zindle::test {
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct Editor {
     StartedWindow s;
@@ -88,7 +83,7 @@ struct Editor {
     {
         s.prompter.savePaths.push_back(path);
         QTest::mouseClick(widget("SaveBtn"), Qt::LeftButton);
-        return fileBytes(path);
+        return test::contentOf(path);
     }
     // A pixel of part `part` (part-box order) on the sheet.
     QPoint pixelOfPart(int part)

@@ -5,6 +5,7 @@
 // release opens.
 
 #include "GuiTestSupport.h"
+#include "support/FolderFiles.h"
 
 #include "files/DesignFile.h"
 
@@ -17,12 +18,6 @@
 
 namespace zindle::test {
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -63,7 +58,7 @@ TEST(LostWork, SaveOverAnExistingFileAsksAndNoLeavesItAsItWas)
     s.prompter.savePaths = {dir.filePath(QStringLiteral("Racer")), QString()};
     s.prompter.confirmAnswers = {Answer::No};
     press(s, "SaveBtn");
-    EXPECT_EQ(fileBytes(other), QByteArrayLiteral("another student's car"));
+    EXPECT_EQ(test::contentOf(other), QByteArrayLiteral("another student's car"));
     ASSERT_EQ(s.prompter.shown.size(), 3u);
     EXPECT_EQ(s.prompter.shown[1].kind, QStringLiteral("confirm"));
     EXPECT_TRUE(s.prompter.shown[1].text.startsWith(QStringLiteral("\"Racer.zndl\" already exists")));
@@ -86,7 +81,7 @@ TEST(LostWork, AFailedOpenLeavesTheDesignAsItWasAndTheNextSaveWritesIt)
     const QString mine = dir.filePath(QStringLiteral("Pickup.zndl"));
     s.w().DesignListClick(2);
     ASSERT_TRUE(SaveDesign(s.workspace, mine, 2).ok);
-    const QByteArray saved = fileBytes(mine);
+    const QByteArray saved = test::contentOf(mine);
     s.prompter.openPaths = {mine};
     press(s, "OpenBtn");
     ASSERT_EQ(s.workspace.list.CurrentDesign, 5);
@@ -114,7 +109,7 @@ TEST(LostWork, AFailedOpenLeavesTheDesignAsItWasAndTheNextSaveWritesIt)
     s.prompter.savePaths = {mine};
     s.prompter.confirmAnswers = {Answer::Yes};
     press(s, "SaveBtn");
-    EXPECT_EQ(fileBytes(mine), saved);
+    EXPECT_EQ(test::contentOf(mine), saved);
 }
 
 TEST(LostWork, ADesignOfAnEarlierReleaseDroppedOnTheWindowOpens)
