@@ -4,6 +4,7 @@
 #include "AnalyzeCommand.h"
 #include "CalibrateCommand.h"
 #include "EnergyCommand.h"
+#include "EventCommand.h"
 #include "TolerancesCommand.h"
 #include "DesignArgument.h"
 #include "LeagueCommand.h"
@@ -54,6 +55,9 @@ const char *const UsageText =
     "  calibrate FOLDER          fit the model's friction and spring efficiency to the\n"
     "                            runs on one track (--track T), kept in the logbook;\n"
     "                            'simulate DESIGN --track T' predicts with it\n"
+    "  event new|schedule|record|standings|enter|withdraw\n"
+    "                            the class's race day on a real track: lane-balanced\n"
+    "                            heats, times entered, standings, runs in the logbook\n"
     "\n"
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
@@ -183,6 +187,7 @@ const Command Commands[] = {
     {"templates", TemplatesHelp, templatesCommand},
     {"runs", RunsHelp, runsCommand},
     {"calibrate", CalibrateHelp, calibrateCommand},
+    {"event", EventHelp, eventCommand},
 };
 
 // Options that stand in place of a command.

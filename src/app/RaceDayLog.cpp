@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RaceDayLog.h"
+
+#include "app/DesignFileOpen.h"
+#include "files/Logbook.h"
+#include "model/DesignState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zindle {
+
+QString RosterFolder(const RaceEvent &event, const QString &eventPath)
+{
+    if (QDir::isAbsolutePath(event.roster))
+        return QDir::cleanPath(event.roster);
+    return QDir::cleanPath(QFileInfo(eventPath).absoluteDir().filePath(event.roster));
+}
+
+QStringList RosterFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.zndl")}, QDir::Files, QDir::Name);
+}
+
+QString EventRunTag(const RaceEvent &event)
+{
+    return QStringLiteral("Race day \"%1\"").arg(event.title);
+}
+
+EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath)
+{
+    EventRunsOutcome outcome;
+    const QString folder = RosterFolder(event, eventPath);
+    const QString logbookPath = QDir(folder).filePath(LogbookFileName);
+    const LogbookRead read = ReadLogbook(logbookPath);
+    if (!read.ok) {
+        outcome.error = read.error + QStringLiteral("; the logbook is left as it is");
+        return outcome;
+    }
+    Logbook logbook = read.logbook;
+    const QString tag = EventRunTag(event) + QStringLiteral(", heat ");
+    for (LoggedDesign &design : logbook.designs)
+        std::erase_if(design.runs, [&](const LoggedRun &logged) { return logged.run.note.startsWith(tag); });
+
+    // The logbook knows a design by its name and its file, so each car's design is read once.
+    std::vector<QString> names(event.cars.size());
+    for (size_t heatIndex = 0; heatIndex < event.heats.size(); ++heatIndex) {
+        const EventHeat &heat = event.heats[heatIndex];
+        if (!heat.recorded)
+            continue;
+        for (size_t lane = 0; lane < heat.lanes.size() && lane < heat.times.size(); ++lane) {
+            const int car = heat.lanes[lane];
+            if (car < 0 || !heat.times[lane])
+                continue;
+            const QString &file = event.cars[static_cast<size_t>(car)].file;
+            QString &name = names[static_cast<size_t>(car)];
+            if (name.isEmpty()) {
+                DesignState state;
+                const ReadOutcome design = ReadDesignFileOfAnyLayout(state, QDir(folder).filePath(file));
+                if (!design.ok()) {
+                    outcome.error = design.error + QStringLiteral("; the logbook is left as it is");
+                    return outcome;
+                }
+                name = design.name;
+            }
+            MeasuredRun run;
+            run.date = event.date.isValid() ? event.date : QDate::currentDate();
+            run.track = event.track;
+            run.marks = {RunMark{event.trackFt, *heat.times[lane]}};
+            run.note = tag + QStringLiteral("%1, lane %2").arg(heatIndex + 1).arg(lane + 1);
+            const DesignMatch match = FindLoggedDesign(logbook, folder, name, file);
+            if (match.index < 0) {
+                LoggedDesign entry;
+                entry.name = name;
+                entry.file = file;
+                logbook.designs.push_back(entry);
+            }
+            const size_t index = match.index < 0 ? logbook.designs.size() - 1 : static_cast<size_t>(match.index);
+            logbook.designs[index].runs.push_back(LoggedRun{run, {}});
+            ++outcome.runs;
+        }
+    }
+    if (!read.existed && outcome.runs == 0) {
+        outcome.ok = true;
+        return outcome;
+    }
+    const WriteOutcome written = WriteLogbook(logbookPath, logbook);
+    outcome.ok = written.ok;
+    outcome.error = written.error;
+    return outcome;
+}
+
+} // namespace zindle

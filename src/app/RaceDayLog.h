@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A race day and the class folder it races: the roster read from the folder, and every measured
+// time put into the class's logbook as a run of that design on the event's track, so that the
+// model can be fitted to the race (calibrate FOLDER --track T) straight after it.
+
+#include "model/RaceEvent.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace zindle {
+
+// The roster folder of an event: as given when absolute, else beside the event file.
+QString RosterFolder(const RaceEvent &event, const QString &eventPath);
+
+// The design files of a class folder (*.zndl), by name.
+QStringList RosterFiles(const QString &folder);
+
+// What the event's runs are noted as in the logbook; runs noted so are the event's own.
+QString EventRunTag(const RaceEvent &event);
+
+struct EventRunsOutcome {
+    bool ok = false;
+    QString error; // the logbook or a design that could not be read or written
+    int runs = 0;  // the event's runs in the logbook now
+};
+
+// Puts one run per recorded time (DNFs give none) into the logbook of the roster folder,
+// replacing the runs the event put there before: a heat recorded again leaves its new times
+// only. Nothing is written when the logbook cannot be read.
+EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath);
+
+} // namespace zindle
