@@ -133,7 +133,7 @@ check "hardening of zindle and zindle-cli (no control-flow protection on Debian 
   hardening-check --nocfprotection "${programs[@]}"
 check "no RUNPATH and no .comment in the programs" elf_clean "${programs[@]}"
 check "debug symbols in zindle-dbgsym" debug_symbols_split "${programs[@]}"
-check "package declares its libraries" depends_on libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libdxflib3 libnlopt0
+check "package declares its libraries" depends_on libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6httpserver6 libdxflib3 libnlopt0
 check "package holds every installed file" contains_all bin/zindle bin/zindle-cli share/zindle/help/index.html \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" "share/mime/packages/$id.xml" \
   "share/icons/hicolor/scalable/apps/$id.svg" "share/icons/hicolor/256x256/apps/$id.png" \

@@ -4,6 +4,8 @@
 #include "Cli.h"
 #include "EventOutput.h"
 #include "PhysicsOutput.h"
+#include "Interrupt.h"
+#include "app/EventServer.h"
 #include "app/RaceDayLog.h"
 #include "files/EventFile.h"
 #include "files/PathText.h"
@@ -12,7 +14,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QRandomGenerator>
+#include <QTimer>
 
 namespace zindle::cli {
 
@@ -26,6 +30,7 @@ const char *const EventHelp =
     "       zindle-cli event record EVENT --heat N --times T,...\n"
     "       zindle-cli event standings EVENT [--json] [--csv OUT]\n"
     "       zindle-cli event enter|withdraw EVENT FILE\n"
+    "       zindle-cli event serve EVENT --port P [--code C] [--address A]\n"
     "Runs a class's race day on a real track from an event file (JSON, described in\n"
     "docs/event.md), which every command that changes it writes whole before it ends.\n"
     "  new        makes EVENT (never over an existing file) with every .zndl file of FOLDER\n"
@@ -51,6 +56,13 @@ const char *const EventHelp =
     "  enter      enters a late car (a design file of the roster folder): it runs every\n"
     "             open lane once in heats of its own at the end.\n"
     "  withdraw   takes a car out: its times stay, its heats to come run without it.\n"
+    "  serve      serves the event's page to the classroom's network on port P (until\n"
+    "             Ctrl+C) and prints its address and the join code: every phone sees the\n"
+    "             chart and the standings; times are entered there with the join code (--code\n"
+    "             for this serving, the event's own otherwise). --address 127.0.0.1 keeps it\n"
+    "             to this machine. Requests over 64 kB, malformed or slower than 10 s are\n"
+    "             refused; nothing but EVENT is written, and 'zindle-cli event record' puts\n"
+    "             the times entered there into the logbook with the next heat.\n"
     "A period is the decimal point.\n";
 
 namespace {
@@ -256,6 +268,40 @@ int changeRoster(const ParsedArguments &parsed, bool enter, QTextStream &out, QT
     return Success;
 }
 
+int serveEvent(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
+{
+    const QString path = parsed.positional[1];
+    RaceEvent event;
+    if (!readEvent(path, event, err))
+        return FileFailure;
+    bool ok = false;
+    const int port = parsed.value(QStringLiteral("--port")).toInt(&ok);
+    if (!ok || port < 1 || port > 65535)
+        return usage(QStringLiteral("serve needs --port, a number from 1 to 65535"), err);
+    QHostAddress address(QHostAddress::Any);
+    if (parsed.hasValue(QStringLiteral("--address")) && !address.setAddress(parsed.value(QStringLiteral("--address"))))
+        return refused(QStringLiteral("--address is an IP address such as 127.0.0.1"), err);
+    EventServer server(path, parsed.value(QStringLiteral("--code")));
+    if (server.joinCode().isEmpty())
+        return refused(QStringLiteral("the event has no join code; give one with --code"), err);
+    QString error;
+    if (!server.listen(address, static_cast<quint16>(port), error))
+        return refused(error, err);
+    out << "Serving " << printableText(path) << " at " << server.address() << "; join code "
+        << printableText(server.joinCode()) << '\n';
+    out.flush();
+    installInterruptHandler();
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        if (interruptRequested())
+            QCoreApplication::quit();
+    });
+    watch.start(100);
+    QCoreApplication::exec();
+    out << "Stopped serving " << printableText(path) << '\n';
+    return Success;
+}
+
 } // namespace
 
 int eventCommand(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -267,13 +313,16 @@ int eventCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                              QStringLiteral("--format"), QStringLiteral("--rounds"), QStringLiteral("--scoring"),
                              QStringLiteral("--title"), QStringLiteral("--track"), QStringLiteral("--track-ft"),
                              QStringLiteral("--date"), QStringLiteral("--code"), QStringLiteral("--heat"),
-                             QStringLiteral("--times"), QStringLiteral("--csv")};
+                             QStringLiteral("--times"), QStringLiteral("--csv"), QStringLiteral("--port"),
+                             QStringLiteral("--address")};
     if (!parseArguments(args, flags, valued, parsed, error))
         return usage(error, err);
     const QString action = parsed.positional.value(0);
     const qsizetype count = parsed.positional.size();
     if (action == QLatin1String("new") && count == 2)
         return newEvent(parsed, out, err);
+    if (action == QLatin1String("serve") && count == 2)
+        return serveEvent(parsed, out, err);
     if (action == QLatin1String("record") && count == 2)
         return recordHeat(parsed, out, err);
     if ((action == QLatin1String("enter") || action == QLatin1String("withdraw")) && count == 3)

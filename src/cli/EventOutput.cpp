@@ -4,12 +4,11 @@
 #include "Cli.h"
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
+#include "app/EventJson.h"
 #include "files/PathText.h"
 #include "model/CsvCell.h"
 #include "physics/RaceDay.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 
 namespace zindle::cli {
 
@@ -24,11 +23,6 @@ QString carFile(const RaceEvent &event, int car)
 {
     return car >= 0 && static_cast<size_t>(car) < event.cars.size() ? event.cars[static_cast<size_t>(car)].file
                                                                    : QString();
-}
-
-QJsonValue jsonTime(const std::optional<double> &time)
-{
-    return time ? QJsonValue(*time) : QJsonValue();
 }
 
 } // namespace
@@ -69,14 +63,7 @@ QString heatLine(const RaceEvent &event, int index)
 int printSchedule(const RaceEvent &event, bool json, QTextStream &out)
 {
     if (json) {
-        QJsonArray heats;
-        for (const EventHeat &heat : event.heats) {
-            QJsonArray lanes;
-            for (int car : heat.lanes)
-                lanes.append(car >= 0 ? QJsonValue(carFile(event, car)) : QJsonValue());
-            heats.append(QJsonObject{{QStringLiteral("lanes"), lanes}});
-        }
-        printJson(QJsonObject{{QStringLiteral("heats"), heats}}, out);
+        printJson(ScheduleJson(event), out);
         return Success;
     }
     out << printableText(event.title) << ": " << event.cars.size() << " cars, " << trackText(event) << ", "
@@ -107,22 +94,7 @@ int printStandings(const RaceEvent &event, const ParsedArguments &parsed, QTextS
             return FileFailure;
     }
     if (parsed.has(QStringLiteral("--json"))) {
-        QJsonArray rows;
-        for (const EventStanding &s : standings) {
-            const EventCar &car = event.cars[static_cast<size_t>(s.car)];
-            rows.append(QJsonObject{{QStringLiteral("place"), s.place},
-                                    {QStringLiteral("car"), car.file},
-                                    {QStringLiteral("runs"), s.runs},
-                                    {QStringLiteral("finished"), s.finished},
-                                    {QStringLiteral("average"), jsonTime(s.average)},
-                                    {QStringLiteral("best"), jsonTime(s.best)},
-                                    {QStringLiteral("points"), s.points},
-                                    {QStringLiteral("withdrawn"), car.withdrawn}});
-        }
-        printJson(QJsonObject{{QStringLiteral("scoring"), scoringName(event.scoring)},
-                              {QStringLiteral("dropSlowest"), event.dropSlowest},
-                              {QStringLiteral("standings"), rows}},
-                  out);
+        printJson(StandingsJson(event), out);
         return Success;
     }
     if (parsed.hasValue(QStringLiteral("--csv")))
