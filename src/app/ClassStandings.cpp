@@ -121,6 +121,9 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     fillRow(row, workspace);
     compareRuns(row, workspace, logged.runs);
+    if (options.coastMarkFt && row.ran)
+        if (const std::optional<CoastedRun> coasted = RunWorkspaceCoast(workspace))
+            row.markCoastTime = TimeAtDistance(*coasted, *options.coastMarkFt);
     if (options.sideViews) {
         QBuffer png(&row.sideViewPng);
         png.open(QIODevice::WriteOnly);

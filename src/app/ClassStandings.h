@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zindle {
@@ -31,6 +32,9 @@ struct StandingsOptions {
     std::function<void(int done, int total)> progress;
     // The measured runs and a track's calibration (ReadFolderLogbooks); none: neither.
     const FolderLogbooks *logbooks = nullptr;
+    // Also reads each design's time with coasting at this distance (StandingRow::markCoastTime):
+    // a real track need not be the course's 15 ft.
+    std::optional<double> coastMarkFt;
 };
 
 // Loads a design the way the command line's DESIGN argument does (a built-in design's name or

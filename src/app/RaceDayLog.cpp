@@ -4,9 +4,11 @@
 #include "app/DesignFileOpen.h"
 #include "files/Logbook.h"
 #include "model/DesignState.h"
+#include "physics/RaceDay.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace zindle {
 
@@ -20,6 +22,26 @@ QString RosterFolder(const RaceEvent &event, const QString &eventPath)
 QStringList RosterFiles(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.zndl")}, QDir::Files, QDir::Name);
+}
+
+QString EnterRoster(RaceEvent &event, const QString &eventPath)
+{
+    const QString folder = RosterFolder(event, eventPath);
+    const QStringList files = RosterFiles(folder);
+    if (files.isEmpty())
+        return QStringLiteral("%1 holds no design file (*.zndl) to race").arg(folder);
+    if (files.size() > MaxEventCars)
+        return QStringLiteral("an event holds at most %1 cars").arg(MaxEventCars);
+    event.cars.clear();
+    for (const QString &file : files)
+        event.cars.push_back(EventCar{file, false, false});
+    ScheduleEvent(event);
+    return {};
+}
+
+QString RandomJoinCode()
+{
+    return QString::number(QRandomGenerator::system()->bounded(1000, 10000));
 }
 
 QString EventRunTag(const RaceEvent &event)

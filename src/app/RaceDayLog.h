@@ -17,6 +17,11 @@ QString RosterFolder(const RaceEvent &event, const QString &eventPath);
 // The design files of a class folder (*.zndl), by name.
 QStringList RosterFiles(const QString &folder);
 
+// Enters every design file of the roster folder as a car and makes the chart; the broken rule
+// (an empty folder, too many cars) as a sentence, with the event unchanged, or empty.
+QString EnterRoster(RaceEvent &event, const QString &eventPath);
+// Four random digits: what a phone must send to enter times, unless the teacher chose a code.
+QString RandomJoinCode();
 // What the event's runs are noted as in the logbook; runs noted so are the event's own.
 QString EventRunTag(const RaceEvent &event);
 

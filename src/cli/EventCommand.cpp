@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QCoreApplication>
-#include <QRandomGenerator>
 #include <QTimer>
 
 namespace zindle::cli {
@@ -178,18 +177,12 @@ int newEvent(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
         return refused(QStringLiteral("--date is a day as YYYY-MM-DD"), err);
     event.joinCode = parsed.hasValue(QStringLiteral("--code"))
                          ? parsed.value(QStringLiteral("--code"))
-                         : QString::number(QRandomGenerator::system()->bounded(1000, 10000));
+                         : RandomJoinCode();
     if (event.joinCode.trimmed().isEmpty() || event.joinCode.size() > 64)
         return refused(QStringLiteral("--code must be 1 to 64 characters"), err);
-    const QString folder = RosterFolder(event, path);
-    const QStringList files = RosterFiles(folder);
-    if (files.isEmpty())
-        return refused(QStringLiteral("%1 holds no design file (*.zndl) to race").arg(folder), err);
-    if (files.size() > MaxEventCars)
-        return refused(QStringLiteral("an event holds at most %1 cars").arg(MaxEventCars), err);
-    for (const QString &file : files)
-        event.cars.push_back(EventCar{file, false, false});
-    ScheduleEvent(event);
+    error = EnterRoster(event, path);
+    if (!error.isEmpty())
+        return refused(error, err);
     const int written = saveEvent(path, event, err);
     if (written != Success)
         return written;

@@ -44,6 +44,8 @@ struct StandingRow {
     // 15 ft mark, and the prediction that is compared with, the time to 15 ft with coasting.
     int measuredRuns = 0;
     std::optional<double> measuredTime, coastTime;
+    // The time with coasting at StandingsOptions::coastMarkFt, for every design that ran.
+    std::optional<double> markCoastTime;
     // How the design was predicted when a track's calibration was applied ("calibrated for
     // ..."); empty for the design's own model.
     QString calibration;
