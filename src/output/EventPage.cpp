@@ -19,7 +19,7 @@ section { padding: 8px 16px; border-bottom: 1px solid #ccc; }
 h2 { font-size: 1.05em; margin: 8px 0; }
 table { border-collapse: collapse; width: 100%; }
 td, th { text-align: left; padding: 4px 6px; border-bottom: 1px solid #eee; font-size: 0.95em; }
-td.num, th.num { text-align: right; font-variant-numeric: tabular-nums; }
+td.num, th.num { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
 .lane { color: #555; width: 3.5em; }
 form label { display: block; margin: 6px 0; }
 input { font-size: 1.1em; width: 7em; padding: 4px; }

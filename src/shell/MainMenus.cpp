@@ -3,6 +3,7 @@
 
 #include "dialogs/ClassResultsDialog.h"
 #include "dialogs/PaperPrototypeDialog.h"
+#include "dialogs/RaceDayWindow.h"
 
 #include "ChartViews.h"
 #include "MainWindow.h"
@@ -64,6 +65,17 @@ void buildMainMenus(MainWindow &window)
                          [&window](const QString &path) { window.OpenDesignFile(path); });
         dialog->showFolder(folder);
         dialog->show();
+    });
+    // One race day at a time: the menu brings back the window of the race being run.
+    add(file, QStringLiteral("RaceDayPos"), QStringLiteral("Race Day..."), {}, [&window] {
+        auto *raceDay = window.findChild<RaceDayWindow *>();
+        if (!raceDay) {
+            raceDay = new RaceDayWindow(window.workers(), window.prompter(), &window);
+            raceDay->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        raceDay->show();
+        raceDay->raise();
+        raceDay->activateWindow();
     });
     file->addSeparator();
     add(file, QStringLiteral("RenamePos"), QStringLiteral("Rename..."), {}, [&window] { window.RenameBtnClick(); });

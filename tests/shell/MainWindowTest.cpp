@@ -273,7 +273,7 @@ TEST(Menus, ItemsKeysAndSeparators)
         layout << menuAction->text() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
     }
     EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Open Recent | Convert file... | Close[Ctrl+W] | "
-                                              "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Export run... | Class results... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
+                                              "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Export run... | Class results... | Race Day... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
     EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z]"));
     EXPECT_EQ(s.w().action(QStringLiteral("RedoPos"))->shortcuts(),
               QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));

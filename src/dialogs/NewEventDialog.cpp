@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "NewEventDialog.h"
+
+#include "app/RaceDayLog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace zindle {
+
+namespace {
+
+// "2, 4": the lanes not raced, counted from 1; none when a lane named is not on the track.
+std::optional<std::vector<bool>> blockedLanes(const QString &text, int lanes)
+{
+    std::vector<bool> blocked(static_cast<size_t>(lanes), false);
+    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int lane = item.trimmed().toInt(&ok);
+        if (!ok || lane < 1 || lane > lanes)
+            return std::nullopt;
+        blocked[static_cast<size_t>(lane - 1)] = true;
+    }
+    return blocked;
+}
+
+} // namespace
+
+NewEventDialog::NewEventDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("NewEventDialog"));
+    setWindowTitle(QStringLiteral("New Event"));
+    auto *form = new QFormLayout(this);
+    title_ = new QLineEdit(QStringLiteral("Race day"), this);
+    form->addRow(QStringLiteral("&Title:"), title_);
+    auto *rosterRow = new QHBoxLayout;
+    roster_ = new QLineEdit(this);
+    roster_->setObjectName(QStringLiteral("RosterFolder"));
+    auto *browse = new QPushButton(QStringLiteral("Choose..."), this);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Class folder"));
+        if (!folder.isEmpty())
+            roster_->setText(folder);
+    });
+    rosterRow->addWidget(roster_, 1);
+    rosterRow->addWidget(browse);
+    form->addRow(QStringLiteral("&Class folder:"), rosterRow);
+    track_ = new QLineEdit(this);
+    track_->setPlaceholderText(QStringLiteral("as the logbook names it, for example Gym, lane tape"));
+    form->addRow(QStringLiteral("T&rack:"), track_);
+    lanes_ = new QSpinBox(this);
+    lanes_->setRange(1, MaxEventLanes);
+    lanes_->setValue(4);
+    form->addRow(QStringLiteral("&Lanes:"), lanes_);
+    blocked_ = new QLineEdit(this);
+    blocked_->setPlaceholderText(QStringLiteral("none, or for example 2"));
+    form->addRow(QStringLiteral("&Blocked lanes:"), blocked_);
+    format_ = new QComboBox(this);
+    format_->addItem(QStringLiteral("Lane-balanced chart"), formatName(EventFormat::Balanced));
+    format_->addItem(QStringLiteral("Every car in every lane in turn"), formatName(EventFormat::Rotation));
+    format_->addItem(QStringLiteral("Fastest time rounds"), formatName(EventFormat::FastestTime));
+    form->addRow(QStringLiteral("&Format:"), format_);
+    rounds_ = new QSpinBox(this);
+    rounds_->setRange(1, MaxEventRounds);
+    form->addRow(QStringLiteral("R&ounds (fastest time):"), rounds_);
+    scoring_ = new QComboBox(this);
+    scoring_->addItem(QStringLiteral("Average time"), scoringName(EventScoring::AverageTime));
+    scoring_->addItem(QStringLiteral("Best time"), scoringName(EventScoring::BestTime));
+    scoring_->addItem(QStringLiteral("Points"), scoringName(EventScoring::Points));
+    form->addRow(QStringLiteral("&Scoring:"), scoring_);
+    dropSlowest_ = new QCheckBox(QStringLiteral("&Drop each car's slowest heat"), this);
+    form->addRow(QString(), dropSlowest_);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &NewEventDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &NewEventDialog::reject);
+    form->addRow(buttons);
+}
+
+void NewEventDialog::accept()
+{
+    QString refusal;
+    const std::optional<std::vector<bool>> blocked = blockedLanes(blocked_->text(), lanes_->value());
+    if (roster_->text().trimmed().isEmpty() || !QDir(roster_->text().trimmed()).exists())
+        refusal = QStringLiteral("Choose the class folder whose designs race.");
+    else if (!blocked)
+        refusal = QStringLiteral("Blocked lanes are lane numbers from 1 to %1, separated by commas.").arg(lanes_->value());
+    else if (std::all_of(blocked->begin(), blocked->end(), [](bool b) { return b; }))
+        refusal = QStringLiteral("Every lane is blocked: leave at least one open.");
+    if (!refusal.isEmpty()) {
+        QMessageBox::information(this, windowTitle(), refusal);
+        return;
+    }
+    QDialog::accept();
+}
+
+RaceEvent NewEventDialog::event() const
+{
+    RaceEvent event;
+    event.title = title_->text().trimmed().isEmpty() ? QStringLiteral("Race day") : title_->text().trimmed();
+    event.roster = QDir(roster_->text().trimmed()).absolutePath();
+    event.track = track_->text().trimmed().isEmpty() ? event.title : track_->text().trimmed();
+    event.lanes = lanes_->value();
+    event.blocked = blockedLanes(blocked_->text(), event.lanes).value_or(std::vector<bool>(size_t(event.lanes), false));
+    event.format = formatNamed(format_->currentData().toString()).value_or(EventFormat::Balanced);
+    event.rounds = rounds_->value();
+    event.scoring = scoringNamed(scoring_->currentData().toString()).value_or(EventScoring::AverageTime);
+    event.dropSlowest = dropSlowest_->isChecked();
+    event.date = QDate::currentDate();
+    event.joinCode = RandomJoinCode();
+    return event;
+}
+
+QString NewEventDialog::suggestedFileName() const
+{
+    QString name = title_->text().trimmed();
+    for (QChar &c : name)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    return (name.isEmpty() ? QStringLiteral("race-day") : name) + QStringLiteral(".zevent");
+}
+
+} // namespace zindle
