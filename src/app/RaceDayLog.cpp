@@ -7,6 +7,7 @@
 #include "physics/RaceDay.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -37,6 +38,24 @@ QString EnterRoster(RaceEvent &event, const QString &eventPath)
         event.cars.push_back(EventCar{file, false, false});
     ScheduleEvent(event);
     return {};
+}
+
+std::optional<std::vector<bool>> BlockedLanesNamed(const QString &text, int lanes, QString &badItem)
+{
+    std::vector<bool> blocked(static_cast<size_t>(std::max(lanes, 0)), false);
+    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int lane = item.trimmed().toInt(&ok);
+        if (!ok || lane < 1 || lane > lanes) {
+            badItem = item;
+            return std::nullopt;
+        }
+        blocked[static_cast<size_t>(lane - 1)] = true;
+    }
+    badItem.clear();
+    if (std::all_of(blocked.begin(), blocked.end(), [](bool b) { return b; }))
+        return std::nullopt;
+    return blocked;
 }
 
 QString RandomJoinCode()

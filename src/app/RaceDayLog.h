@@ -8,6 +8,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 namespace zindle {
 
@@ -20,6 +22,9 @@ QStringList RosterFiles(const QString &folder);
 // Enters every design file of the roster folder as a car and makes the chart; the broken rule
 // (an empty folder, too many cars) as a sentence, with the event unchanged, or empty.
 QString EnterRoster(RaceEvent &event, const QString &eventPath);
+// "2,4": the lanes not raced, counted from 1, as one flag per lane of the track. None when an
+// item is not a lane of the track (`badItem` then holds it) or when every lane would be blocked.
+std::optional<std::vector<bool>> BlockedLanesNamed(const QString &text, int lanes, QString &badItem);
 // Four random digits: what a phone must send to enter times, unless the teacher chose a code.
 QString RandomJoinCode();
 // What the event's runs are noted as in the logbook; runs noted so are the event's own.

@@ -108,20 +108,11 @@ int saveEvent(const QString &path, const RaceEvent &event, QTextStream &err)
 
 std::optional<std::vector<bool>> blockedOption(const QString &text, int lanes, QString &error)
 {
-    std::vector<bool> blocked(static_cast<size_t>(lanes), false);
-    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int lane = item.trimmed().toInt(&ok);
-        if (!ok || lane < 1 || lane > lanes) {
-            error = QStringLiteral("--blocked names lanes from 1 to %1, not \"%2\"").arg(lanes).arg(item);
-            return std::nullopt;
-        }
-        blocked[static_cast<size_t>(lane - 1)] = true;
-    }
-    if (std::all_of(blocked.begin(), blocked.end(), [](bool b) { return b; })) {
-        error = QStringLiteral("every lane is blocked");
-        return std::nullopt;
-    }
+    QString badItem;
+    const std::optional<std::vector<bool>> blocked = BlockedLanesNamed(text, lanes, badItem);
+    if (!blocked)
+        error = badItem.isEmpty() ? QStringLiteral("every lane is blocked")
+                                  : QStringLiteral("--blocked names lanes from 1 to %1, not \"%2\"").arg(lanes).arg(badItem);
     return blocked;
 }
 

@@ -17,24 +17,6 @@
 
 namespace zindle {
 
-namespace {
-
-// "2, 4": the lanes not raced, counted from 1; none when a lane named is not on the track.
-std::optional<std::vector<bool>> blockedLanes(const QString &text, int lanes)
-{
-    std::vector<bool> blocked(static_cast<size_t>(lanes), false);
-    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int lane = item.trimmed().toInt(&ok);
-        if (!ok || lane < 1 || lane > lanes)
-            return std::nullopt;
-        blocked[static_cast<size_t>(lane - 1)] = true;
-    }
-    return blocked;
-}
-
-} // namespace
-
 NewEventDialog::NewEventDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NewEventDialog"));
@@ -88,12 +70,13 @@ NewEventDialog::NewEventDialog(QWidget *parent) : QDialog(parent)
 void NewEventDialog::accept()
 {
     QString refusal;
-    const std::optional<std::vector<bool>> blocked = blockedLanes(blocked_->text(), lanes_->value());
+    QString badItem;
+    const std::optional<std::vector<bool>> blocked = BlockedLanesNamed(blocked_->text(), lanes_->value(), badItem);
     if (roster_->text().trimmed().isEmpty() || !QDir(roster_->text().trimmed()).exists())
         refusal = QStringLiteral("Choose the class folder whose designs race.");
-    else if (!blocked)
+    else if (!blocked && !badItem.isEmpty())
         refusal = QStringLiteral("Blocked lanes are lane numbers from 1 to %1, separated by commas.").arg(lanes_->value());
-    else if (std::all_of(blocked->begin(), blocked->end(), [](bool b) { return b; }))
+    else if (!blocked)
         refusal = QStringLiteral("Every lane is blocked: leave at least one open.");
     if (!refusal.isEmpty()) {
         QMessageBox::information(this, windowTitle(), refusal);
@@ -109,7 +92,9 @@ RaceEvent NewEventDialog::event() const
     event.roster = QDir(roster_->text().trimmed()).absolutePath();
     event.track = track_->text().trimmed().isEmpty() ? event.title : track_->text().trimmed();
     event.lanes = lanes_->value();
-    event.blocked = blockedLanes(blocked_->text(), event.lanes).value_or(std::vector<bool>(size_t(event.lanes), false));
+    QString badItem;
+    event.blocked = BlockedLanesNamed(blocked_->text(), event.lanes, badItem)
+                        .value_or(std::vector<bool>(static_cast<size_t>(event.lanes), false));
     event.format = formatNamed(format_->currentData().toString()).value_or(EventFormat::Balanced);
     event.rounds = rounds_->value();
     event.scoring = scoringNamed(scoring_->currentData().toString()).value_or(EventScoring::AverageTime);

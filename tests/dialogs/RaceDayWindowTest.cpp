@@ -150,3 +150,32 @@ TEST_F(RaceDayWindowTest, APhonesHeatShowsHereAndTheModelsAndStudentsTimesStandB
     window.stopServing();
     EXPECT_EQ(window.server(), nullptr);
 }
+
+TEST_F(RaceDayWindowTest, ALateCarComesFromTheClassFolderAndAWithdrawnCarKeepsItsTimes)
+{
+    type(QStringLiteral("150151152153"));
+    enter();
+    QTemporaryDir elsewhere;
+    prompter.openPaths.push_back(test::writeClassDesign(elsewhere.path(), QStringLiteral("stray.zndl"), QStringLiteral("Stray"), 3));
+    window.LateEntryClick();
+    EXPECT_TRUE(prompter.messages().last().startsWith("A late car races from the event's class folder, "));
+    prompter.openPaths.push_back(
+        test::writeClassDesign(dir.filePath(QStringLiteral("class")), QStringLiteral("late.zndl"), QStringLiteral("Late"), 4));
+    window.LateEntryClick();
+    ASSERT_EQ(saved().cars.size(), 9u);
+    EXPECT_TRUE(saved().cars[8].late);
+    EXPECT_EQ(saved().heats.size(), 12u);
+
+    const RaceEvent before = saved();
+    const int car = before.heats[0].lanes[0];
+    const QString name = window.heatsTable()->item(0, 1)->text().section(QStringLiteral("  "), 0, 0);
+    for (int row = 0; row < window.standingsTable()->rowCount(); ++row)
+        if (window.standingsTable()->item(row, 1)->text() == name)
+            window.standingsTable()->setCurrentCell(row, 0);
+    prompter.confirmAnswers.push_back(Answer::Yes);
+    window.WithdrawClick();
+    EXPECT_TRUE(saved().cars[static_cast<size_t>(car)].withdrawn);
+    EXPECT_EQ(saved().heats[0].times, before.heats[0].times);
+    EXPECT_EQ(standingsCell(name + QStringLiteral(" (withdrawn)"), 4), "1.50 s");
+    EXPECT_EQ(loggedRuns(), 4);
+}
