@@ -61,4 +61,31 @@ TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
     return fit;
 }
 
+KeptFit KeepTrackFit(const TrackFit &fit, const QString &track)
+{
+    KeptFit kept;
+    if (!fit.ok()) {
+        kept.error = fit.error;
+        return kept;
+    }
+    LogbookRead now = ReadLogbook(fit.logbookPath);
+    if (!now.ok) {
+        kept.error = now.error;
+        return kept;
+    }
+    now.logbook.storeCalibration(ToLogged(track, fit.calibration, QDate::currentDate()));
+    const WriteOutcome written = WriteLogbook(fit.logbookPath, now.logbook);
+    if (!written.ok) {
+        kept.error = written.error;
+        return kept;
+    }
+    kept.report = CalibrationSentence(track, fit.calibration) + QLatin1Char('.');
+    const QString note = FrictionOnlyNote(fit.calibration);
+    if (!note.isEmpty())
+        kept.report += QLatin1Char(' ') + note;
+    for (const QString &leftOut : fit.leftOut)
+        kept.report += QStringLiteral("\nNote: ") + leftOut + QLatin1Char('.');
+    return kept;
+}
+
 } // namespace zindle

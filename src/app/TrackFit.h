@@ -25,5 +25,14 @@ struct TrackFit {
 };
 
 TrackFit FitTrack(const QString &folder, const QString &track);
+// Keeps a fit the student asked for in the logbook as it is now (the fit read it before it ran,
+// and runs written since stay), and says what it found: the calibration's sentence, the
+// friction-only note, the designs left out. `error` says why nothing was kept.
+struct KeptFit {
+    QString error;
+    QString report;
+    bool ok() const { return error.isEmpty(); }
+};
+KeptFit KeepTrackFit(const TrackFit &fit, const QString &track);
 
 } // namespace zindle

@@ -129,6 +129,7 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     carButtons->addWidget(new QLabel(QStringLiteral("Heats (choose a recorded heat to run it again)"), right), 1);
     late_ = button(right, carButtons, QStringLiteral("LateEntry"), QStringLiteral("Late Entry..."));
     withdraw_ = button(right, carButtons, QStringLiteral("Withdraw"), QStringLiteral("Withdraw Car"));
+    calibrate_ = button(right, carButtons, QStringLiteral("CalibrateTrack"), QStringLiteral("Calibrate Track"));
     heats_ = table(right, QStringLiteral("Heats"));
     rightLayout->addLayout(carButtons);
     rightLayout->addWidget(heats_, 2);
@@ -143,6 +144,7 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     connect(rerun_, &QPushButton::clicked, this, &RaceDayWindow::RerunClick);
     connect(late_, &QPushButton::clicked, this, &RaceDayWindow::LateEntryClick);
     connect(withdraw_, &QPushButton::clicked, this, &RaceDayWindow::WithdrawClick);
+    connect(calibrate_, &QPushButton::clicked, this, &RaceDayWindow::CalibrateClick);
     resize(1180, 760);
     showRace();
 }
@@ -152,6 +154,7 @@ RaceDayWindow::~RaceDayWindow()
     if (forecastStop_)
         forecastStop_->store(true);
     forecastWatch_.wait();
+    fitWatch_.wait();
 }
 
 bool RaceDayWindow::openEvent(const QString &path)
@@ -397,6 +400,7 @@ void RaceDayWindow::showRace()
         title_->setText(QStringLiteral("%1, %2 cars, %3 heats").arg(event_.title).arg(event_.cars.size()).arg(event_.heats.size()));
     for (QPushButton *b : {record_, rerun_, serve_, late_, withdraw_})
         b->setEnabled(open);
+    calibrate_->setEnabled(open && !fitWatch_.watching());
     const int next = open ? NextHeat(event_) : -1;
     if (next >= 0)
         showHeatToRun(next, QStringLiteral("Heat %1 of %2").arg(next + 1).arg(event_.heats.size()));

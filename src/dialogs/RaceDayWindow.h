@@ -9,12 +9,13 @@
 //
 // The page for phones (app/EventServer.h) is served only while the teacher has started it;
 // heats entered there are read back from the event file and shown here. The projector view
-// follows the event full-screen.
+// follows the event full-screen. Calibrate Track fits the model to the race's runs in one click.
 //
 // The simulated times are run on the window's workers from the design files, one result handed
 // back; until they are in, the table shows the measured times alone.
 #include "app/FutureWatch.h"
 #include "app/RaceDayForecast.h"
+#include "app/TrackFit.h"
 #include "model/RaceEvent.h"
 #include "output/ProjectorPage.h"
 
@@ -55,6 +56,10 @@ public:
     bool startServing(quint16 port);
     void stopServing();
     void ProjectorClick();
+    // Fits the model to every run on the event's track in the class's logbook (the race's
+    // included) on a worker, keeps the calibration there and predicts with it from then on.
+    void CalibrateClick();
+    bool calibrating() const { return fitWatch_.watching(); }
 
     const RaceEvent &event() const { return event_; }
     const QString &eventPath() const { return path_; }
@@ -89,6 +94,7 @@ private:
     RaceDayForecast forecast_;
     std::shared_ptr<std::atomic<bool>> forecastStop_;
     FutureWatch<RaceDayForecast> forecastWatch_;
+    FutureWatch<TrackFit> fitWatch_;
     std::unique_ptr<EventServer> server_;
     ProjectorWindow *projector_ = nullptr;
 
@@ -104,6 +110,7 @@ private:
     QPushButton *serve_ = nullptr;
     QPushButton *late_ = nullptr;
     QPushButton *withdraw_ = nullptr;
+    QPushButton *calibrate_ = nullptr;
 };
 
 } // namespace zindle

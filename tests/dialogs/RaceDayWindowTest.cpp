@@ -149,6 +149,13 @@ TEST_F(RaceDayWindowTest, APhonesHeatShowsHereAndTheModelsAndStudentsTimesStandB
         EXPECT_TRUE(window.standingsTable()->item(row, 6)->text().endsWith(" s"));
     window.stopServing();
     EXPECT_EQ(window.server(), nullptr);
+
+    // The race's runs are the logbook's runs on the event's track: one click calibrates.
+    window.CalibrateClick();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.calibrating(), 60000);
+    EXPECT_TRUE(window.statusLine()->text().startsWith("On Gym your cars behave as if")) << qPrintable(window.statusLine()->text());
+    EXPECT_NE(ReadLogbook(dir.filePath(QStringLiteral("class/zindle-log.json"))).logbook.calibrationOf("Gym"), nullptr);
+    EXPECT_TRUE(window.forecasting());
 }
 
 TEST_F(RaceDayWindowTest, ALateCarComesFromTheClassFolderAndAWithdrawnCarKeepsItsTimes)
