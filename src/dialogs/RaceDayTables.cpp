@@ -101,6 +101,10 @@ void RaceDayWindow::fillStandings()
     const QStringList headers{QStringLiteral("Place"),     QStringLiteral("Car"),        QStringLiteral("Runs"),
                               QStringLiteral("Average"),   QStringLiteral("Best"),       QStringLiteral("Points"),
                               QStringLiteral("Simulated"), QStringLiteral("Prediction")};
+    // A simulated time computed with a track's calibration says so wherever it is shown.
+    standingsCaption_->setText(forecast_.calibration.isEmpty()
+                                   ? QStringLiteral("Standings")
+                                   : QStringLiteral("Standings (simulated times %1)").arg(forecast_.calibration));
     standings_->clear();
     standings_->setColumnCount(static_cast<int>(headers.size()));
     standings_->setHorizontalHeaderLabels(headers);

@@ -122,7 +122,10 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     auto *right = new QWidget(splitter);
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(new QLabel(QStringLiteral("Standings"), right));
+    standingsCaption_ = new QLabel(QStringLiteral("Standings"), right);
+    standingsCaption_->setTextFormat(Qt::PlainText);
+    standingsCaption_->setWordWrap(true);
+    rightLayout->addWidget(standingsCaption_);
     standings_ = table(right, QStringLiteral("Standings"));
     rightLayout->addWidget(standings_, 3);
     auto *carButtons = new QHBoxLayout;

@@ -68,6 +68,7 @@ public:
     QTableWidget *heatsTable() const { return heats_; }
     QLabel *statusLine() const { return status_; }
     QLabel *awardsText() const { return awards_; }
+    QLabel *standingsCaption() const { return standingsCaption_; }
     EventServer *server() const { return server_.get(); }
     bool forecasting() const { return forecastWatch_.watching(); }
     ProjectorState projectorState() const;
@@ -102,6 +103,7 @@ private:
     QLabel *status_ = nullptr;
     QLabel *deck_ = nullptr;
     QLabel *awards_ = nullptr;
+    QLabel *standingsCaption_ = nullptr;
     HeatEntryPanel *entry_ = nullptr;
     QTableWidget *standings_ = nullptr;
     QTableWidget *heats_ = nullptr;
