@@ -192,17 +192,19 @@ TEST(CliTemplates, PaperIsChosenWithPageOrTakenFromTheLocale)
     EXPECT_TRUE(wrong.err.contains("a5"));
     EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
 
-    // Without --page the locale's measurement system decides; the C locale says nothing.
+    // Without --page the locale's paper decides (Letter in Canada and Mexico too); the C locale
+    // says nothing.
     const std::pair<QStringList, QSize> locales[] = {
         {{"LC_ALL=C"}, QSize(170, 220)},
         {{"LANG=de_DE.UTF-8"}, QSize(166, 234)},
         {{"LANG=en_US.UTF-8"}, QSize(170, 220)},
-        {{"LANG=en_US.UTF-8", "LC_MEASUREMENT=fr_FR.UTF-8"}, QSize(166, 234)},
+        {{"LANG=en_US.UTF-8", "LC_PAPER=fr_FR.UTF-8"}, QSize(166, 234)},
+        {{"LANG=fr_CA.UTF-8"}, QSize(170, 220)},
     };
     int n = 0;
     for (const auto &[settings, size] : locales) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"LC_ALL", "LC_MEASUREMENT", "LANG"})
+        for (const char *name : {"LC_ALL", "LC_PAPER", "LANG"})
             environment.remove(name);
         for (const QString &setting : settings)
             environment.insert(setting.section('=', 0, 0), setting.section('=', 1));

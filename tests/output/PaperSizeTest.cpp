@@ -16,15 +16,16 @@ TEST(PaperSize, NamesOnTheCommandLine)
     EXPECT_FALSE(PaperSizeFromName(""));
 }
 
-TEST(PaperSize, TheLocaleMeasurementSystemDecidesAndSilenceMeansLetter)
+TEST(PaperSize, TheLocalesPaperDecidesAndSilenceMeansLetter)
 {
     // Locales that say nothing about measurement.
     for (const char *silent : {"", "C", "POSIX", "C.UTF-8", "C.utf8"})
         EXPECT_EQ(PaperSizeForLocale(QString::fromLatin1(silent)), QPageSize::Letter) << silent;
-    // US customary units.
-    EXPECT_EQ(PaperSizeForLocale("en_US.UTF-8"), QPageSize::Letter);
-    EXPECT_EQ(PaperSizeForLocale("en_US"), QPageSize::Letter);
+    // The United States and the countries of the Americas whose locales print on Letter,
+    // though they measure in metric units.
+    for (const char *letter : {"en_US.UTF-8", "en_US", "en_CA.UTF-8", "fr_CA.UTF-8", "es_MX.UTF-8", "es_CO", "en_PH"})
+        EXPECT_EQ(PaperSizeForLocale(QString::fromLatin1(letter)), QPageSize::Letter) << letter;
     // Metric, and the British imperial system, which prints on A4.
-    for (const char *metric : {"de_DE.UTF-8", "fr_FR@euro", "en_GB.UTF-8", "ja_JP.eucJP", "pt_BR"})
+    for (const char *metric : {"de_DE.UTF-8", "fr_FR@euro", "en_GB.UTF-8", "ja_JP.eucJP", "pt_BR", "es_ES.UTF-8", "es_AR"})
         EXPECT_EQ(PaperSizeForLocale(QString::fromLatin1(metric)), QPageSize::A4) << metric;
 }
