@@ -34,7 +34,9 @@ void buildMainMenus(MainWindow &window)
         return action;
     };
 
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    // Each title has its Alt key (Alt+F opens File), so the whole menu bar works without a mouse.
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
     add(file, QStringLiteral("OpenPos"), QStringLiteral("Open Car File..."), QKeySequence(Qt::CTRL | Qt::Key_O),
         [&window] { window.OpenBtnClick(); });
     // The design files used last; listed afresh each time the menu opens.
@@ -84,7 +86,7 @@ void buildMainMenus(MainWindow &window)
     add(file, QStringLiteral("QuitPos"), QStringLiteral("Quit"), QKeySequence(Qt::ALT | Qt::Key_F4),
         [&window] { window.Quit(); });
 
-    QMenu *editMenu = bar->addMenu(QStringLiteral("Edit"));
+    QMenu *editMenu = bar->addMenu(QStringLiteral("&Edit"));
     editMenu->setObjectName(QStringLiteral("EditMenu"));
     QAction *undo = add(editMenu, QStringLiteral("UndoPos"), QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                         [&window] { window.Undo(); });
@@ -93,7 +95,8 @@ void buildMainMenus(MainWindow &window)
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     redo->setEnabled(false);
 
-    QMenu *setup = bar->addMenu(QStringLiteral("Setup"));
+    QMenu *setup = bar->addMenu(QStringLiteral("&Setup"));
+    setup->setObjectName(QStringLiteral("SetupMenu"));
     add(setup, QStringLiteral("DefineMaterialsPos"), QStringLiteral("Define Materials..."),
         QKeySequence(Qt::CTRL | Qt::Key_M), [&window] { window.DefineMaterials(); });
     setup->addSeparator();
@@ -101,7 +104,8 @@ void buildMainMenus(MainWindow &window)
     add(setup, QStringLiteral("ChooseBackgroundColor1"), QStringLiteral("Choose Background Color..."), {},
         [&window] { window.ChooseBackgroundColor(); });
 
-    QMenu *modes = bar->addMenu(QStringLiteral("Modes"));
+    QMenu *modes = bar->addMenu(QStringLiteral("&Modes"));
+    modes->setObjectName(QStringLiteral("ModesMenu"));
     add(modes, QStringLiteral("DesignPos"), QStringLiteral("Design"), QKeySequence(Qt::Key_F1), [&window] { window.VPSet(); });
     modes->addSeparator();
     add(modes, QStringLiteral("BuildPos"), QStringLiteral("Build"), QKeySequence(Qt::Key_F2), [&window] { window.VPBuild(); });
@@ -137,7 +141,7 @@ void buildMainMenus(MainWindow &window)
     add(modes, QStringLiteral("TolerancesPos"), QStringLiteral("Build Tolerances..."), {},
         [&window] { window.tolerances().ShowTolerances(); });
 
-    QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
+    QMenu *helpMenu = bar->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("AboutMenu"));
     add(helpMenu, QStringLiteral("OnlineDiscussionForum1"), QStringLiteral("Zindle Discussion Forum"), {},
         [&window] { window.help().open(QStringLiteral("/forum/")); });

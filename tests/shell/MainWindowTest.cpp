@@ -261,7 +261,7 @@ TEST(Menus, ItemsKeysAndSeparators)
 {
     StartedWindow s;
     QMenuBar *bar = s.w().menuBar();
-    QStringList layout;
+    QStringList layout, mnemonics;
     for (QAction *menuAction : bar->actions()) {
         QStringList items;
         for (QAction *item : menuAction->menu()->actions()) {
@@ -270,8 +270,15 @@ TEST(Menus, ItemsKeysAndSeparators)
                 text += QLatin1Char('[') + item->shortcut().toString() + QLatin1Char(']');
             items << text;
         }
-        layout << menuAction->text() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
+        layout << QString(menuAction->text()).remove(QLatin1Char('&')) + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
+        mnemonics << QKeySequence::mnemonic(menuAction->text()).toString();
     }
+    EXPECT_EQ(mnemonics, QStringList({"Alt+F", "Alt+E", "Alt+S", "Alt+M", "Alt+H"}));
+    s.w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s.w()));
+    QTest::keyClick(&s.w(), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(bar->actions().value(0)->menu()->isVisible());
+    bar->actions().value(0)->menu()->close();
     EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Open Recent | Convert file... | Close[Ctrl+W] | "
                                               "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Export run... | Class results... | Race Day... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
     EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z]"));
