@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeatEntryPanel.h"
 
+#include "LocalDecimalComma.h"
+
 #include "model/LaneTimeText.h"
 
 #include <QEvent>
@@ -76,6 +78,7 @@ void HeatEntryPanel::showHeat(int heat, const QString &caption, const std::vecto
         else if (lane.time)
             field->setText(QString::number(*lane.time, 'f', 2));
         field->installEventFilter(this);
+        acceptLocalDecimalComma(field);
         connect(field, &QLineEdit::textEdited, this, [this, row](const QString &text) {
             if (laneTimeComplete(text))
                 moveOn(row);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PreferencesDialog.h"
 
+#include "LocalDecimalComma.h"
+
 #include "model/NumberText.h"
 
 #include <QEvent>
@@ -65,6 +67,7 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     auto *stepLabel = new QLabel(QStringLiteral("Finite element size (pixels)"), this);
     stepLabel->setToolTip(QStringLiteral("Size of the squares used to estimate mass of the car (smaller values are more accurate but take more time to compute)"));
     stepSize_ = new QLineEdit(this);
+    acceptLocalDecimalComma(stepSize_);
     stepSize_->setObjectName(QStringLiteral("StepSizeEF"));
     stepSize_->setToolTip(QStringLiteral("Size of the squares used to estimate mass of the car (smaller is more accurate)"));
     auto *stepDefault = greyLabel(QStringLiteral("(8)"), this);
@@ -79,6 +82,7 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     auto *caseLabel = new QLabel(QStringLiteral("Spring to Case Area Ratio (%)"), this);
     caseLabel->setToolTip(QStringLiteral("Percent of the spring chamber that is occupied by the spring.  Larger values lead to a smaller spring chamber but fewer revolutions."));
     caseRatio_ = new QLineEdit(this);
+    acceptLocalDecimalComma(caseRatio_);
     caseRatio_->setObjectName(QStringLiteral("CaseRatioEF"));
     caseRatio_->setToolTip(QStringLiteral("Ratio of spring area to case area.  Larger --> smaller spring case but fewer revolutions"));
     grid->addWidget(caseLabel, 2, 0);
@@ -89,6 +93,7 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     auto *frictionLabel = new QLabel(QStringLiteral("Friction force (lb)"), this);
     frictionLabel->setToolTip(frictionHint);
     friction_ = new QLineEdit(this);
+    acceptLocalDecimalComma(friction_);
     friction_->setObjectName(QStringLiteral("FrictionEF"));
     friction_->setToolTip(frictionHint);
     grid->addWidget(frictionLabel, 3, 0);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartSizeFields.h"
 
+#include "dialogs/LocalDecimalComma.h"
+
 #include "MainWindow.h"
 #include "app/ParameterCheck.h"
 
@@ -51,6 +53,7 @@ PartSizeFields::PartSizeFields(MainWindow &window, QWidget *panel, QGridLayout *
         edit->setObjectName(QLatin1String(f.name));
         edit->setFixedWidth(64);
         edit->installEventFilter(this);
+        acceptLocalDecimalComma(edit);
         (f.bottom ? bottomStack : topStack)->addWidget(edit, 0, 0);
         fields_.push_back(edit);
         const int slot = f.slot;

@@ -101,10 +101,10 @@ TEST_F(RaceDayWindowTest, AHeatTakesItsDigitsAndOneEnterAndIsSavedAndLoggedAtOnc
     EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("OnDeck"))->text().startsWith("Heat 3, lanes 1 to 4: "));
 
     // What is not a time is refused and nothing is written.
-    type(QStringLiteral("1,5"));
+    type(QStringLiteral("1-5"));
     enter();
     ASSERT_FALSE(prompter.messages().isEmpty());
-    EXPECT_EQ(prompter.messages().last(), "Lane 1: \"1,5\" is no time: type the seconds with a period (1.55), or three "
+    EXPECT_EQ(prompter.messages().last(), "Lane 1: \"1-5\" is no time: type the seconds with a period (1.55), or three "
                                           "digits for hundredths (155), or D for a car that did not finish.");
     EXPECT_FALSE(saved().heats[1].recorded);
 

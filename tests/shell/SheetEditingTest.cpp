@@ -489,5 +489,23 @@ TEST(SheetPictures, BuiltInDesignsAndAllWheelDriveWithWeights)
     t.w.grab().save(shotFolder() + QStringLiteral("/edit-window-awd.png"));
 }
 
+TEST(SheetParts, TheCommaKeyTypesTheDecimalPointWhereTheDesktopWritesNumbersWithAComma)
+{
+    Sheet t;
+    t.w.SelectPart(5);
+    auto *springWidth = static_cast<QLineEdit *>(t.widget("SpringWidthEF"));
+    springWidth->selectAll();
+    QTest::keyClicks(springWidth, QStringLiteral("1,75"));
+    QTest::keyClick(springWidth, Qt::Key_Return);
+    if (QLocale::system().decimalPoint() == QLatin1String(",")) {
+        EXPECT_EQ(t.design().SpringWidth, QStringLiteral("1.75"));
+    } else {
+        EXPECT_EQ(t.design().SpringWidth, QStringLiteral("1.5"));
+        EXPECT_EQ(t.s.prompter.messages().back(),
+                  QStringLiteral("\"1,75\" is not a number (a period is the decimal point). The spring width must be "
+                                 "positive, no less than 0.1 inch, and no more than 6 inches."));
+    }
+}
+
 } // namespace
 } // namespace zindle::test
