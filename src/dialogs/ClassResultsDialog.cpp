@@ -95,6 +95,7 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, 
     sorted_->setSortRole(SortRole);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("ClassResultsTable"));
+    table_->setAccessibleName(QStringLiteral("Class results"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -247,6 +247,7 @@ MaterialsDialog::MaterialsDialog(Workspace &workspace, Prompter &prompter, QWidg
         auto *column = new QVBoxLayout(group);
         auto *list = new QListWidget(group);
         list->setObjectName(QLatin1String(listNames[k]));
+        list->setAccessibleName(QLatin1String(groupTitles[k]));
         list->setMinimumWidth(150);
         column->addWidget(list);
         auto *row = new QHBoxLayout;

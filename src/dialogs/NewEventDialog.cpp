@@ -27,6 +27,7 @@ NewEventDialog::NewEventDialog(QWidget *parent) : QDialog(parent)
     auto *rosterRow = new QHBoxLayout;
     roster_ = new QLineEdit(this);
     roster_->setObjectName(QStringLiteral("RosterFolder"));
+    roster_->setAccessibleName(QStringLiteral("Class folder"));
     auto *browse = new QPushButton(QStringLiteral("Choose..."), this);
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Class folder"));

@@ -71,6 +71,8 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     stepSize_->setObjectName(QStringLiteral("StepSizeEF"));
     stepSize_->setToolTip(QStringLiteral("Size of the squares used to estimate mass of the car (smaller is more accurate)"));
     auto *stepDefault = greyLabel(QStringLiteral("(8)"), this);
+    // The caption names the field for a screen reader too.
+    stepLabel->setBuddy(stepSize_);
     grid->addWidget(stepLabel, 1, 0);
     grid->addWidget(stepSize_, 1, 1);
     grid->addWidget(stepDefault, 1, 2);
@@ -85,6 +87,7 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     acceptLocalDecimalComma(caseRatio_);
     caseRatio_->setObjectName(QStringLiteral("CaseRatioEF"));
     caseRatio_->setToolTip(QStringLiteral("Ratio of spring area to case area.  Larger --> smaller spring case but fewer revolutions"));
+    caseLabel->setBuddy(caseRatio_);
     grid->addWidget(caseLabel, 2, 0);
     grid->addWidget(caseRatio_, 2, 1);
     grid->addWidget(greyLabel(QStringLiteral("(4.0)"), this), 2, 2);
@@ -96,6 +99,7 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     acceptLocalDecimalComma(friction_);
     friction_->setObjectName(QStringLiteral("FrictionEF"));
     friction_->setToolTip(frictionHint);
+    frictionLabel->setBuddy(friction_);
     grid->addWidget(frictionLabel, 3, 0);
     grid->addWidget(friction_, 3, 1);
     grid->addWidget(greyLabel(QStringLiteral("(0.05)"), this), 3, 2);

@@ -41,6 +41,7 @@ QTableWidget *table(QWidget *parent, const QString &name)
 {
     auto *t = new QTableWidget(parent);
     t->setObjectName(name);
+    t->setAccessibleName(name);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,6 +86,7 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setAccessibleName(QStringLiteral("Race day status"));
     layout->addWidget(status_);
 
     auto *splitter = new QSplitter(this);

@@ -22,16 +22,17 @@ struct SizeField {
     int item;
     bool bottom;
     int slot;
+    const char *spoken; // what a screen reader says for the field, whichever part shows it
 };
 const SizeField sizeFieldTable[] = {
-    {"SpringWidthEF", &DesignRecord::SpringWidth, 5, false, 14},
-    {"SpringLengthEF", &DesignRecord::SpringLength, 5, true, 15},
-    {"DriveAxleDiaEF", &DesignRecord::DriveAxleDia, 6, false, 16},
-    {"OtherAxleDiaEF", &DesignRecord::OtherAxleDia, 7, false, 17},
-    {"DriveWhlDiaEF", &DesignRecord::DriveWhlDia, 3, false, 18},
-    {"OtherWhlDiaEF", &DesignRecord::OtherWhlDia, 4, false, 19},
-    {"OtherAxleLengthEF", &DesignRecord::OtherAxleLength, 7, true, 20},
-    {"DriveAxleLengthEF", &DesignRecord::DriveAxleLength, 6, true, 21},
+    {"SpringWidthEF", &DesignRecord::SpringWidth, 5, false, 14, "Spring width (in)"},
+    {"SpringLengthEF", &DesignRecord::SpringLength, 5, true, 15, "Spring length (in)"},
+    {"DriveAxleDiaEF", &DesignRecord::DriveAxleDia, 6, false, 16, "Drive axle diameter (in)"},
+    {"OtherAxleDiaEF", &DesignRecord::OtherAxleDia, 7, false, 17, "Non-drive axle diameter (in)"},
+    {"DriveWhlDiaEF", &DesignRecord::DriveWhlDia, 3, false, 18, "Drive wheel diameter (in)"},
+    {"OtherWhlDiaEF", &DesignRecord::OtherWhlDia, 4, false, 19, "Non-drive wheel diameter (in)"},
+    {"OtherAxleLengthEF", &DesignRecord::OtherAxleLength, 7, true, 20, "Non-drive axle length (in)"},
+    {"DriveAxleLengthEF", &DesignRecord::DriveAxleLength, 6, true, 21, "Drive axle length (in)"},
 };
 
 ParameterTexts textsOf(const DesignRecord &d, const QString &caseOuterD)
@@ -52,6 +53,7 @@ PartSizeFields::PartSizeFields(MainWindow &window, QWidget *panel, QGridLayout *
         auto *edit = new QLineEdit(panel);
         edit->setObjectName(QLatin1String(f.name));
         edit->setFixedWidth(64);
+        edit->setAccessibleName(QLatin1String(f.spoken));
         edit->installEventFilter(this);
         acceptLocalDecimalComma(edit);
         (f.bottom ? bottomStack : topStack)->addWidget(edit, 0, 0);

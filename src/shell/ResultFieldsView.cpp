@@ -29,6 +29,9 @@ QLineEdit *ResultFieldsView::addField(QWidget *parent, QGridLayout *grid, int ro
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(fieldName);
     edit->setReadOnly(true);
+    // A screen reader says the caption, then the value the field holds, then what it means.
+    edit->setAccessibleName(caption);
+    edit->setAccessibleDescription(QString::fromLatin1(field->hint));
     // A narrow window takes the room from the numbers' trailing digits, never from a caption.
     edit->setMinimumWidth(56);
     edit->setMaximumWidth(96);

@@ -44,6 +44,8 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
         auto *b = new QToolButton(dynamicPanel_);
         b->setObjectName(QLatin1String(name));
         b->setToolTip(QLatin1String(hint));
+        // An icon alone says nothing to a screen reader.
+        b->setAccessibleName(QLatin1String(hint));
         b->setIcon(style()->standardIcon(icon));
         connect(b, &QToolButton::clicked, this, [&window, click] { (window.views().*click)(); });
         dyn->addWidget(b, 0, column, 4, 1);

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears in the dialogs: every control a student can reach has a name.
+
+#include "dialogs/ClassResultsDialog.h"
+#include "dialogs/MaterialDialogs.h"
+#include "dialogs/NewEventDialog.h"
+#include "dialogs/PreferencesDialog.h"
+#include "dialogs/RaceDayWindow.h"
+#include "support/AccessibleAudit.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace zindle;
+
+TEST(AccessibilityAudit, EveryControlOfTheDialogsHasAName)
+{
+    Workspace workspace;
+    WorkerPool workers;
+    test::ScriptedPrompter prompter;
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.push_back(std::make_unique<PreferencesDialog>(workspace, prompter));
+    dialogs.push_back(std::make_unique<MaterialsDialog>(workspace, prompter));
+    dialogs.push_back(std::make_unique<ClassResultsDialog>(workers, prompter));
+    dialogs.push_back(std::make_unique<RaceDayWindow>(workers, prompter));
+    dialogs.push_back(std::make_unique<NewEventDialog>());
+    for (const std::unique_ptr<QWidget> &dialog : dialogs) {
+        dialog->show();
+        const QStringList unnamed = test::unnamedControls(*dialog);
+        EXPECT_TRUE(unnamed.isEmpty()) << qPrintable(dialog->objectName()) << ": "
+                                       << qPrintable(unnamed.join(QStringLiteral(", ")));
+        dialog->hide();
+    }
+}
