@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "app/DesignInWords.h"
+
 #include "BuildPanel.h"
 #include "DesignListBar.h"
 #include "DesignPanel.h"
@@ -349,6 +351,8 @@ void MainWindow::liveInputsMayHaveChanged()
 void MainWindow::showResults()
 {
     results_->show(workspace_.design, workspace_.results);
+    image_->setAccessibleDescription(
+        DesignInWords(workspace_.design, workspace_.list.shownName(workspace_.list.CurrentDesign)));
     if (details_ && details_->isVisible())
         showResultDetailsValues();
 }

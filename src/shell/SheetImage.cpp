@@ -9,6 +9,7 @@ namespace zindle {
 SheetImage::SheetImage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Image"));
+    setAccessibleName(QStringLiteral("Drawing sheet"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(1, 1);

@@ -3,6 +3,7 @@
 // every result field says its caption and its value.
 
 #include "GuiTestSupport.h"
+#include "shell/SheetImage.h"
 #include "support/AccessibleAudit.h"
 
 #include <QComboBox>
@@ -25,6 +26,8 @@ TEST(AccessibilityAudit, EveryControlOfEveryModeHasANameAndEveryResultItsCaption
         const QStringList muted = mutedResultFields(w);
         EXPECT_TRUE(muted.isEmpty()) << mode << ": " << qPrintable(muted.join(QStringLiteral(", ")));
     }
+    // The sheet is described in words after each refresh.
+    EXPECT_TRUE(w.image()->accessibleDescription().startsWith("Side view of \"")) << qPrintable(w.image()->accessibleDescription());
     // Each part's size fields, as the part list shows them one part at a time.
     w.VPSet();
     auto *parts = w.findChild<QComboBox *>(QStringLiteral("PartNameBox"));
