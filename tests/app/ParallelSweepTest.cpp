@@ -3,6 +3,7 @@
 // every combination's time, the best fields, the count, the design left behind, STOP, and the
 // design map's cells against single Simulate runs.
 
+#include "support/BuiltInWorkspace.h"
 #include "app/ParallelSweep.h"
 #include "app/RefreshChain.h"
 #include "model/BuiltInDesigns.h"
@@ -17,13 +18,6 @@
 using namespace zindle;
 
 namespace {
-
-void load(Workspace &workspace, int slot)
-{
-    workspace.list.CurrentDesign = slot;
-    BuildBuiltInDesign(workspace, slot);
-    workspace.scale = HeadlessSheetScale();
-}
 
 struct Serial {
     SweepBest best;
@@ -74,7 +68,7 @@ TEST(ParallelSweep, EqualsTheSerialSweepBitForBitOnEveryBuiltInAndAllWheelDrive)
     for (int slot = 0; slot < BuiltInDesignCount + 1; ++slot) {
         SCOPED_TRACE(slot);
         Workspace start;
-        load(start, slot % BuiltInDesignCount);
+        test::loadBuiltIn(start, slot % BuiltInDesignCount);
         if (slot == BuiltInDesignCount)
             ApplyDrive(start.design, DriveKind::AllWD);
         const SweepRanges ranges = enlargingRanges();
@@ -123,7 +117,7 @@ TEST(ParallelSweep, TheEnlargedWheelCarriesOverAsInTheSerialSweep)
     // Without the replay of the builds, the combinations after an enlargement would start from
     // the loop's diameter: this grid is one where that changes what the design holds.
     Workspace start;
-    load(start, 0);
+    test::loadBuiltIn(start, 0);
     const Serial serial = serialSweep(start, enlargingRanges());
     int carried = 0;
     for (const SweepCell &cell : serial.cells)
@@ -135,7 +129,7 @@ TEST(ParallelSweep, KeepsTheBestFieldsWhenNothingFinishesAndRefusesInvalidRanges
 {
     WorkerPool workers;
     Workspace start;
-    load(start, 0);
+    test::loadBuiltIn(start, 0);
     SweepBest before;
     before.BestYet = QStringLiteral("1.5");
     SweepRanges tooShort;
@@ -157,7 +151,7 @@ TEST(ParallelSweep, StopEndsAtACombinationBoundaryAndCountsInSweepOrder)
 {
     WorkerPool workers;
     Workspace start;
-    load(start, 1);
+    test::loadBuiltIn(start, 1);
     // Large enough that the sweep cannot end before the stop asked for after 10 arrives.
     SweepRanges ranges = enlargingRanges();
     ranges.wheel = {QStringLiteral("3"), QStringLiteral("7.5"), QStringLiteral("0.1")};
@@ -224,7 +218,7 @@ TEST(ParallelSweep, MapCellsEqualSingleSimulateRunsOfTheirCombinations)
 {
     WorkerPool workers;
     Workspace start;
-    load(start, 0);
+    test::loadBuiltIn(start, 0);
     SweepRanges ranges;
     ranges.wheel = {QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};
     ranges.length = {QStringLiteral("24"), QStringLiteral("48"), QStringLiteral("6")};
@@ -277,7 +271,7 @@ TEST(ParallelSweep, MapsTwoVaryingRangesAtMost)
 {
     WorkerPool workers;
     Workspace start;
-    load(start, 0);
+    test::loadBuiltIn(start, 0);
     SweepRanges three = enlargingRanges();
     const ParallelSweepResult all = RunParallelSweep(workers, start, SweepBest{}, three);
     EXPECT_FALSE(sweepDesignMap(all, QString()));
@@ -298,7 +292,7 @@ TEST(ParallelSweep, MapCellsOfAnEnlargedWheelCarryTheSizeTheCarHad)
 {
     WorkerPool workers;
     Workspace start;
-    load(start, 0);
+    test::loadBuiltIn(start, 0);
     SweepRanges ranges;
     ranges.wheel = {QStringLiteral("3"), QStringLiteral("6"), QStringLiteral("1")};
     ranges.length = {QStringLiteral("36"), QStringLiteral("60"), QStringLiteral("12")};
@@ -330,7 +324,7 @@ TEST(ParallelSweep, EveryMapCellLeadsBackToItsCombination)
 {
     WorkerPool workers;
     Workspace start;
-    load(start, 0);
+    test::loadBuiltIn(start, 0);
     // Length and width vary, the wheel is fixed: x is the length, y the width.
     SweepRanges ranges;
     ranges.wheel = {QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("1")};
@@ -374,7 +368,7 @@ TEST(ParallelSweep, RunsRecordTheStepsTheRaceTracesKeep)
     for (int slot = 0; slot < BuiltInDesignCount; ++slot) {
         SCOPED_TRACE(slot);
         Workspace workspace;
-        load(workspace, slot);
+        test::loadBuiltIn(workspace, slot);
         PrepareEntireCycle(workspace);
         RefreshPhysicsMode(workspace, SheetMode::Simulate);
         const RunTrace &run = workspace.run;

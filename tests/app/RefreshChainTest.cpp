@@ -2,6 +2,7 @@
 // The refresh of every mode, and above all the Analyze, Simulate and Race refreshes on real designs: the order in which the window's
 // hooks are called, what each refresh leaves behind, and a design without a body.
 
+#include "support/BuiltInWorkspace.h"
 #include "model/BuiltInDesigns.h"
 #include "app/Workspace.h"
 #include "app/RefreshChain.h"
@@ -42,13 +43,6 @@ public:
     }
 };
 
-void load(Workspace &workspace, int slot)
-{
-    workspace.list.CurrentDesign = slot;
-    BuildBuiltInDesign(workspace, slot);
-    workspace.scale = HeadlessSheetScale();
-}
-
 bool allFinite(const ResultFields &r)
 {
     for (const QString *text : {&r.MaxRealTorqueEF, &r.PropulsionLeftEF, &r.SpringMassEF, &r.RevsEF,
@@ -63,7 +57,7 @@ bool allFinite(const ResultFields &r)
 TEST(RefreshChain, EachModeCallsItsStepsInItsOrder)
 {
     Workspace workspace;
-    load(workspace, 2); // the Pickup: front-wheel drive
+    test::loadBuiltIn(workspace, 2); // the Pickup: front-wheel drive
     Recorder analyze;
     analyze.elements = true;
     RefreshPhysicsMode(workspace, SheetMode::Analyze, analyze);
@@ -84,7 +78,7 @@ TEST(RefreshChain, EachModeCallsItsStepsInItsOrder)
 TEST(RefreshChain, SimulateShowsTheRequestedFrameAndRecordsTheTrace)
 {
     Workspace workspace;
-    load(workspace, 0);
+    test::loadBuiltIn(workspace, 0);
     workspace.simulation.SimulateStep = 1;
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     ASSERT_TRUE(workspace.simulation.frameShown);
@@ -105,7 +99,7 @@ TEST(RefreshChain, SimulateShowsTheRequestedFrameAndRecordsTheTrace)
 TEST(RefreshChain, TheSkidAdvisoryShowsOnlyFromSimulateOn)
 {
     Workspace workspace;
-    load(workspace, 1); // the Racer skids
+    test::loadBuiltIn(workspace, 1); // the Racer skids
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     ASSERT_TRUE(workspace.forces.SkidOccurred);
     EXPECT_TRUE(workspace.advisories.shownTexts().contains(SkidAdvisoryText));
@@ -117,11 +111,11 @@ TEST(RefreshChain, RaceRunsTheCurrentDesignAgainstTheOthersSimulated)
 {
     Workspace workspace;
     for (int slot : {3, 0}) {
-        load(workspace, slot);
+        test::loadBuiltIn(workspace, slot);
         RefreshPhysicsMode(workspace, SheetMode::Simulate);
     }
     workspace.list.MarkDesignChanged(3); // the Tow Truck changed since: its lane stays empty
-    load(workspace, 4);
+    test::loadBuiltIn(workspace, 4);
     RefreshPhysicsMode(workspace, SheetMode::Race);
     const auto results = RaceResults(workspace.race, workspace.list);
     ASSERT_EQ(results.size(), 2u);
@@ -133,7 +127,7 @@ TEST(RefreshChain, RaceRunsTheCurrentDesignAgainstTheOthersSimulated)
 TEST(RefreshChain, ADesignWithoutABodyStillGivesFiniteResults)
 {
     Workspace workspace;
-    load(workspace, 0);
+    test::loadBuiltIn(workspace, 0);
     ClearOuterShape(workspace.design);
     ClearInnerShape(workspace.design);
     for (SheetMode mode : {SheetMode::Analyze, SheetMode::Simulate, SheetMode::Race})
@@ -146,7 +140,7 @@ TEST(RefreshChain, ADesignWithoutABodyStillGivesFiniteResults)
 TEST(RefreshChain, TheDynamicPanelsButtons)
 {
     Workspace workspace;
-    load(workspace, 0);
+    test::loadBuiltIn(workspace, 0);
     workspace.design.StepSize = QStringLiteral("4");
     EnterSimulateMode(workspace);
     EXPECT_EQ(workspace.design.StepSize, "9");
@@ -170,7 +164,7 @@ TEST(RefreshChain, TheDynamicPanelsButtons)
 TEST(RefreshChain, StepShowsTheRecordedFramesWithoutRunningAgain)
 {
     Workspace stepped;
-    load(stepped, 0);
+    test::loadBuiltIn(stepped, 0);
     EnterSimulateMode(stepped);
     RefreshHooks none;
     RewindSimulation(stepped, none);
@@ -200,7 +194,7 @@ TEST(RefreshChain, StepShowsTheRecordedFramesWithoutRunningAgain)
 TEST(RefreshChain, SheetModesPaintOverBuiltRegionsAndLeaveTheAdvisoriesOfTheCarAsItIs)
 {
     Workspace workspace;
-    load(workspace, 0);
+    test::loadBuiltIn(workspace, 0);
     Recorder design, build, preview, print;
     RefreshMode(workspace, SheetMode::Design, design);
     EXPECT_EQ(design.calls, QStringList({"clear1", "design"}));
@@ -228,11 +222,11 @@ TEST(RefreshChain, TheKeptOutlineRegionsNeverOutliveTheOutlinesOrTheElementSize)
     // A refreshed workspace that keeps its outline regions between refreshes must weigh every
     // change as a fresh workspace does.
     Workspace kept;
-    load(kept, 0);
+    test::loadBuiltIn(kept, 0);
     RefreshPhysicsMode(kept, SheetMode::Analyze);
     const auto sameAsFresh = [&](const char *what) {
         Workspace fresh;
-        load(fresh, 0);
+        test::loadBuiltIn(fresh, 0);
         fresh.design = kept.design;
         RefreshPhysicsMode(kept, SheetMode::Analyze);
         RefreshPhysicsMode(fresh, SheetMode::Analyze);

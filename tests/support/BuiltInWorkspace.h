@@ -9,12 +9,18 @@
 
 namespace zindle::test {
 
-inline Workspace builtInWorkspace(int slot)
+// Makes built-in design `slot` the current design of `workspace`, at the command line's scale.
+inline void loadBuiltIn(Workspace &workspace, int slot)
 {
-    Workspace workspace;
     workspace.list.CurrentDesign = slot;
     BuildBuiltInDesign(workspace, slot);
     workspace.scale = HeadlessSheetScale();
+}
+
+inline Workspace builtInWorkspace(int slot)
+{
+    Workspace workspace;
+    loadBuiltIn(workspace, slot);
     return workspace;
 }
 
