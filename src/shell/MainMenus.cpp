@@ -94,6 +94,8 @@ void buildMainMenus(MainWindow &window)
     QAction *redo = add(editMenu, QStringLiteral("RedoPos"), QStringLiteral("Redo"), {}, [&window] { window.Redo(); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     redo->setEnabled(false);
+    editMenu->addSeparator();
+    add(editMenu, QStringLiteral("PointsPos"), QStringLiteral("&Points..."), {}, [&window] { window.EditPoints(); });
 
     QMenu *setup = bar->addMenu(QStringLiteral("&Setup"));
     setup->setObjectName(QStringLiteral("SetupMenu"));

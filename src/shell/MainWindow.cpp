@@ -571,6 +571,16 @@ void MainWindow::Redo()
         history_.redo();
 }
 
+void MainWindow::EditPoints()
+{
+    if (!mayEdit())
+        return;
+    // The points are the Design mode's drawing; the sheet shows what they become there.
+    if (currentMode_ != SheetMode::Design)
+        VPSet();
+    design_->sheetEditing().EditPoints();
+}
+
 void MainWindow::updateTitle()
 {
     if (!started_) {

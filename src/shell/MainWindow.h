@@ -117,6 +117,7 @@ public:
     // Edit menu. Each refuses while a sheet tool or an action is in progress.
     void Undo();
     void Redo();
+    void EditPoints();
     DesignHistory &history() { return history_; }
     WindowMemory &memory() { return *memory_; }
     // The title names the design and marks it changed: "Racer* - Zindle 4.1".

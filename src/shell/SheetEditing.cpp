@@ -4,6 +4,7 @@
 #include "DesignPanel.h"
 #include "MainWindow.h"
 #include "dialogs/HowHeavyDialog.h"
+#include "dialogs/PointsDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "model/NumberText.h"
 #include "sheet/CarRenderer.h"

@@ -21,6 +21,7 @@ namespace zindle {
 
 class DesignPanel;
 class HowHeavyDialog;
+class PointsDialog;
 class MainWindow;
 
 class SheetEditing : public SheetMouse {
@@ -46,6 +47,8 @@ public:
     void ImageMouseLeave() override;
     // Escape: whatever tool is in use ends without a change, as Cancel ends a drawing.
     void EscapePressed();
+    // Edit > Points...: the outlines as typed inches; what OK gives is drawn as the tool would.
+    void EditPoints();
 
     // Outlines the part under the mouse (part-box index, -1 for none) and describes it.
     void HighlightPart(int partNameIndex);
@@ -99,6 +102,7 @@ private:
     OutlineTool outlines_;
     std::unique_ptr<ToolLock> lock_;
     std::unique_ptr<HowHeavyDialog> howHeavy_;
+    std::unique_ptr<PointsDialog> points_;
     bool placingFrontAxle_ = false, addingWeight_ = false, removingWeight_ = false;
     int LastGuideX = 0;
     std::optional<TentativeMark> toolMark_;

@@ -281,7 +281,7 @@ TEST(Menus, ItemsKeysAndSeparators)
     bar->actions().value(0)->menu()->close();
     EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Open Recent | Convert file... | Close[Ctrl+W] | "
                                               "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Export run... | Class results... | Race Day... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
-    EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z]"));
+    EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z] | - | &Points..."));
     EXPECT_EQ(s.w().action(QStringLiteral("RedoPos"))->shortcuts(),
               QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color..."));
