@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing and running Zindle need.
 set -euo pipefail
+# qt6-tools-dev and qt6-l10n-tools (Qt Linguist's lupdate and lrelease) keep the German, Spanish
+# and French translations and build them; qt6-translations-l10n translates Qt's own buttons;
 # qt6-svg-dev writes SVG cut files and renders the icon's PNG sizes at build time;
 # qt6-httpserver-dev serves the race day's page to the classroom's phones (its CMake files need
 # qt6-websockets-dev, which the package does not pull in); libdxflib-dev
@@ -15,7 +17,7 @@ set -euo pipefail
 # brings the sources that the tests compile a comma-decimal locale from. chromium opens the
 # class standings page and the SVG charts of hostile design names, to see that no script in a
 # name runs.
-packages=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-svg-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-svg-dev qt6-httpserver-dev qt6-websockets-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth poppler-utils libdxflib-dev libnlopt-dev python3-ezdxf python3-matplotlib librsvg2-bin
           fonts-dejavu-core build-essential debhelper dpkg-dev ccache lintian devscripts debootstrap
           desktop-file-utils appstream appstream-util libxml2-utils shared-mime-info groff-base locales chromium)

@@ -6,6 +6,7 @@
 #include "dialogs/RaceDayWindow.h"
 
 #include "ChartViews.h"
+#include "LanguageMenu.h"
 #include "MainWindow.h"
 #include "WhatIfView.h"
 #include "SensitivityView.h"
@@ -105,6 +106,8 @@ void buildMainMenus(MainWindow &window)
     add(setup, QStringLiteral("PreferencesPos"), QStringLiteral("Preferences..."), {}, [&window] { window.ShowPreferences(); });
     add(setup, QStringLiteral("ChooseBackgroundColor1"), QStringLiteral("Choose Background Color..."), {},
         [&window] { window.ChooseBackgroundColor(); });
+    setup->addSeparator();
+    addLanguageMenu(*setup, window);
 
     QMenu *modes = bar->addMenu(QStringLiteral("&Modes"));
     modes->setObjectName(QStringLiteral("ModesMenu"));

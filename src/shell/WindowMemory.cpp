@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowMemory.h"
 
+#include "app/Language.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -73,6 +75,14 @@ QByteArray WindowMemory::windowGeometry() const { return settings_->value(Geomet
 void WindowMemory::setWindowGeometry(const QByteArray &geometry)
 {
     settings_->setValue(GeometryKey, geometry);
+    settings_->sync();
+}
+
+QString WindowMemory::language() const { return settings_->value(QLatin1String(LanguageSettingKey)).toString(); }
+
+void WindowMemory::setLanguage(const QString &code)
+{
+    settings_->setValue(QLatin1String(LanguageSettingKey), code);
     settings_->sync();
 }
 

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "dialogs/HelpLinks.h"
 #include "dialogs/QtPrompter.h"
+#include "app/Language.h"
 #include "app/WorkerPool.h"
 #include "app/Workspace.h"
 #include "model/NumberText.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
+#include <QSettings>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -17,9 +20,11 @@
 namespace {
 
 const char *const UsageText =
-    "Usage: zindle [FILE.zndl...] | --version | --help | --help-folder\n"
+    "Usage: zindle [--lang en|de|es|fr] [FILE.zndl...] | --version | --help | --help-folder\n"
     "Starts Zindle, the designer of spring-powered model cars, in its window,\n"
     "and opens the design files named after the start-up window.\n"
+    "  --lang CODE    speak English, German, Spanish or French instead of the\n"
+    "                 language chosen in Setup or the desktop's\n"
     "  --version      print the program's name and release\n"
     "  --help-folder  print the folder the help pages are opened from\n";
 
@@ -73,6 +78,21 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     zindle::keepNumbersFreeOfLocale();
+    // Qt's own options are gone from the arguments by now.
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    QString problem;
+    const QString asked = zindle::takeLanguageOption(arguments, &problem);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "zindle: %s\n", problem.toLocal8Bit().constData());
+        return 2;
+    }
+    const QString stored = QSettings(QStringLiteral("Zindle"), QStringLiteral("zindle"))
+                               .value(QLatin1String(zindle::LanguageSettingKey))
+                               .toString();
+    const QString language = zindle::chooseLanguage(asked, stored, QLocale::system().uiLanguages());
+    problem = zindle::installLanguage(app, language, zindle::findTranslationsFolder(QCoreApplication::applicationDirPath()));
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
     // Lets the desktop match the window with the installed entry and icon.
     zindle::presentToDesktop(QString::fromLatin1(zindle::DesktopId));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zindle::ProgramVersion));
@@ -86,7 +106,6 @@ int main(int argc, char *argv[])
     window.ShowStartUpWindow();
     if (!window.started())
         return 0;
-    // Qt's own options are gone from the arguments by now.
-    window.OpenNamedFiles(QCoreApplication::arguments().mid(1));
+    window.OpenNamedFiles(arguments);
     return app.exec();
 }

@@ -217,5 +217,17 @@ TEST(WindowMemory, TheTitleNamesTheDesignAndMarksItChanged)
     EXPECT_EQ(s.w().windowTitle(), QStringLiteral("Racer* - Zindle 4.1"));
 }
 
+// The language chosen in Setup is kept for the next start, which is when it takes over.
+TEST(WindowMemory, TheLanguageChosenInSetupIsKeptForTheNextStart)
+{
+    StartedWindow s;
+    EXPECT_TRUE(s.w().action(QStringLiteral("Language_desktop"))->isChecked());
+    s.w().action(QStringLiteral("Language_es"))->trigger();
+    EXPECT_EQ(WindowMemory().language(), QStringLiteral("es"));
+    EXPECT_EQ(s.prompter.messages(), QStringList{QString::fromUtf8("Zindle speaks Espa\u00f1ol from its next start.")});
+    s.w().action(QStringLiteral("Language_desktop"))->trigger();
+    EXPECT_EQ(WindowMemory().language(), QString());
+}
+
 } // namespace
 } // namespace zindle::test
