@@ -52,7 +52,7 @@ TEST(ProgramOptions, VersionAndHelpNeedNoDisplay)
 
     const Finished help = runWithoutDisplay({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: zindle [FILE.zndl...]")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.startsWith("Usage: zindle [--lang en|de|es|fr] [FILE.zndl...]")) << help.out.toStdString();
 }
 
 TEST(ProgramOptions, HelpFolderFromTheBuildIsTheSourceTreesPages)
