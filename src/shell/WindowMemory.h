@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program remembers between runs, in the platform's settings store: the design files
-// used last (newest first, at most ten) and the main window's size and place. The designs
+// used last (newest first, at most ten), the main window's size and place, and whether the sheet
+// is painted in high contrast. The designs
 // themselves and their list are not remembered.
 
 #include <QByteArray>
@@ -30,6 +31,10 @@ public:
     // Empty until a window was closed once.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
+
+    // Off until chosen once.
+    bool highContrastSheet() const;
+    void setHighContrastSheet(bool on);
 
 private:
     void storeRecent(const QStringList &files);
