@@ -75,8 +75,17 @@ void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const D
         if (bar.lane == last || bar.lane >= list.DesignCount())
             continue;
         last = bar.lane;
-        painter.drawText(QPoint(truncToInt(p - 0.8333 * p), laneTop(geometry, bar.lane) + painter.fontMetrics().ascent()),
-                         list.shownName(bar.lane));
+        const QString name = list.shownName(bar.lane);
+        const QPoint at(truncToInt(p - 0.8333 * p), laneTop(geometry, bar.lane) + painter.fontMetrics().ascent());
+        // Black text does not read through the black hatch: under the name a skid shows its
+        // colour alone.
+        const QRect nameBox(at.x(), at.y() - painter.fontMetrics().ascent(), painter.fontMetrics().horizontalAdvance(name),
+                            painter.fontMetrics().height());
+        for (const RaceBar &skid : bars)
+            if (skid.lane == bar.lane && skid.brush == RaceBrush::Skidding)
+                painter.fillRect(nameBox & QRect(skid.left, skid.top, skid.right - skid.left, skid.bottom - skid.top),
+                                 RaceSkidColor);
+        painter.drawText(at, name);
     }
     painter.restore();
 }
