@@ -22,6 +22,9 @@ struct Workspace : PhysicsState {
     // The calibration of the track the predictions are for; the default is the model as the
     // design gives it. Runs read it; the design's texts never take it.
     ModelFactors trackFactors;
+    // The sheet is painted in its high-contrast colours (a setting of the window, kept between
+    // runs); a change shows from the next refresh.
+    bool highContrastSheet = false;
     // Draws the names of new designs.
     std::mt19937 random{std::random_device{}()};
 };

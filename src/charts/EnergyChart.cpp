@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EnergyChart.h"
+#include "SeriesPalette.h"
 
 #include "files/PathText.h"
 #include "model/NumberText.h"
@@ -13,8 +14,8 @@ namespace zindle {
 
 namespace {
 
-const std::array<QColor, EnergyTermCount> TermColours{QColor(31, 90, 180), QColor(120, 170, 230), QColor(220, 110, 20),
-                                                      QColor(214, 60, 160), QColor(120, 120, 120)};
+const std::array<QColor, EnergyTermCount> TermColours{SeriesBlue, SeriesSkyBlue, SeriesOrange, SeriesReddishPurple,
+                                                      SeriesBluishGreen};
 const std::array<const char *, EnergyTermCount> TermNames{"Car's motion", "Wheels' share", "Rolling friction",
                                                           "Skidding", "Stopping"};
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MeasuredOverlay.h"
+#include "SeriesPalette.h"
 
 #include "files/PathText.h"
 #include "model/NumberText.h"
@@ -14,9 +15,9 @@ namespace zindle {
 
 namespace {
 
-// Told apart on a projector and by most colour-blind eyes.
-const std::array<QColor, 6> RunColours{QColor(200, 40, 40), QColor(230, 140, 0), QColor(120, 40, 160),
-                                       QColor(0, 150, 160), QColor(90, 90, 90), QColor(170, 90, 40)};
+// The series colours but the prediction's blue, which the curve under the marks keeps.
+const std::array<QColor, 6> RunColours{SeriesVermillion,    SeriesOrange,  SeriesBluishGreen,
+                                       SeriesReddishPurple, SeriesSkyBlue, SeriesBlack};
 // More runs than this are drawn but not each named: the legend would cover the plot.
 constexpr size_t NamedRuns = 6;
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunCharts.h"
+#include "SeriesPalette.h"
 
 #include "charts/ChartFrame.h"
 #include "files/PathText.h"
@@ -16,10 +17,10 @@ namespace zindle {
 
 namespace {
 
-const QColor DistanceColour(31, 90, 180);
-const QColor SpeedColour(20, 130, 70);
-const QColor PropulsionColour(220, 110, 20);
-const QColor TractionColour(40, 120, 200);
+const QColor DistanceColour = SeriesBlue;
+const QColor SpeedColour = SeriesBluishGreen;
+const QColor PropulsionColour = SeriesOrange;
+const QColor TractionColour = SeriesSkyBlue;
 const QColor CourseLineColour(210, 30, 30);
 const QColor MarkColour(90, 90, 90);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SensitivityChart.h"
+#include "SeriesPalette.h"
 
 #include "files/PathText.h"
 #include "model/NumberText.h"
@@ -22,7 +23,7 @@ double benefit(const SensitivityEntry &entry)
 
 } // namespace
 
-QColor sensitivityColour(bool helps) { return helps ? QColor(40, 150, 70) : QColor(200, 60, 50); }
+QColor sensitivityColour(bool helps) { return helps ? SeriesBluishGreen : SeriesVermillion; }
 
 void paintSensitivityChart(QPainter &painter, const QRectF &area, const SensitivityResult &result,
                            const SensitivityChartOptions &options)

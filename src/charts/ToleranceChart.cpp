@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToleranceChart.h"
+#include "SeriesPalette.h"
 
 #include "files/PathText.h"
 #include "model/NumberText.h"
@@ -12,8 +13,8 @@ namespace zindle {
 
 namespace {
 
-const QColor BarColour(120, 170, 230), MarkColour(31, 90, 180), NominalColour(220, 110, 20),
-    ShareColour(31, 90, 180), TextColour(30, 30, 30);
+const QColor BarColour = SeriesSkyBlue, MarkColour = SeriesBlue, NominalColour = SeriesOrange,
+             ShareColour = SeriesBlue, TextColour(30, 30, 30);
 
 QString reachWords(const ToleranceChartData &data)
 {

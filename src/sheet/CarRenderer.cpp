@@ -19,8 +19,6 @@ namespace {
 const QColor SpringGreen(0, 255, 0);
 const QColor SpringFrame(85, 221, 85);
 const QColor AxleFill(255, 204, 170);
-const QColor AxleFrame(238, 187, 153);
-const QColor TreadFrame(255, 153, 153);
 
 const RegionSet &regionsFor(const PhysicsState &workspace, PaintTarget target)
 {
@@ -34,7 +32,7 @@ CoordSystem systemFor(PaintTarget target)
 
 bool allWheel(const PhysicsState &workspace) { return workspace.design.Drive == DriveKind::AllWD; }
 
-void paintAxle(QPainter &painter, const QRegion &region, PaintTarget target)
+void paintAxle(QPainter &painter, const QRegion &region, PaintTarget target, const QColor &frame)
 {
     if (target == PaintTarget::Printer) {
         fillRegion(painter, region, QBrush(Qt::white));
@@ -42,7 +40,7 @@ void paintAxle(QPainter &painter, const QRegion &region, PaintTarget target)
         return;
     }
     fillRegion(painter, region, QBrush(AxleFill));
-    paintFrame(painter, region, AxleFrame, 2, 2);
+    paintFrame(painter, region, frame, 2, 2);
 }
 
 void paintLayer(QPainter &painter, const QRegion &region, PaintTarget target, const QColor &color,
@@ -79,18 +77,18 @@ void PaintGroundBand(QPainter &painter, const SheetScale &scale, PaintTarget tar
         fillRegion(painter, scale.GroundBandRegionPrinter, QBrush(Qt::white));
 }
 
-void PaintDriveWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintDriveWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const SheetPalette &palette)
 {
-    paintFrame(painter, regionsFor(workspace, target).driveWheels, Qt::white, 3, 3);
+    paintFrame(painter, regionsFor(workspace, target).driveWheels, palette.wheelFrame, 3, 3);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter.setBrush(Qt::SolidPattern);
 }
 
-void PaintOtherWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintOtherWheels(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const SheetPalette &palette)
 {
     if (allWheel(workspace))
         return;
-    paintFrame(painter, regionsFor(workspace, target).otherWheels, Qt::white, 2, 2);
+    paintFrame(painter, regionsFor(workspace, target).otherWheels, palette.wheelFrame, 2, 2);
 }
 
 void PaintSpring(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
@@ -100,7 +98,7 @@ void PaintSpring(QPainter &painter, const PhysicsState &workspace, PaintTarget t
     paintFrame(painter, spring, SpringFrame, 2, 2);
 }
 
-void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const SheetPalette &palette)
 {
     const PartRegions &regions = workspace.regions;
     const CoordSystem system = systemFor(target);
@@ -138,33 +136,33 @@ void PaintSpringStrap(QPainter &painter, const PhysicsState &workspace, PaintTar
     // Wherever the car is drawn on screen its drive is shown too: a front-wheel-drive car
     // otherwise looks like a rear-wheel-drive one.
     if (target == PaintTarget::Screen)
-        DrawDriveArrow(painter, workspace.scale, workspace.design.Drive);
+        DrawDriveArrow(painter, workspace.scale, workspace.design.Drive, palette);
 }
 
-void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintDriveAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const SheetPalette &palette)
 {
-    paintAxle(painter, regionsFor(workspace, target).driveAxle, target);
+    paintAxle(painter, regionsFor(workspace, target).driveAxle, target, palette.axleFrame);
 }
 
-void PaintTread(QPainter &painter, const PartRegions &regions)
+void PaintTread(QPainter &painter, const PartRegions &regions, const SheetPalette &palette)
 {
-    paintFrame(painter, regions.screen().tread, TreadFrame, 3, 3);
+    paintFrame(painter, regions.screen().tread, palette.treadFrame, 3, 3);
     painter.setPen(QPen(Qt::black, 1));
 }
 
-void PaintOtherAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintOtherAxle(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const SheetPalette &palette)
 {
     if (allWheel(workspace))
         return;
-    paintAxle(painter, regionsFor(workspace, target).otherAxle, target);
+    paintAxle(painter, regionsFor(workspace, target).otherAxle, target, palette.axleFrame);
 }
 
-void PaintMarks(QPainter &painter, const PhysicsState &workspace, PaintTarget target)
+void PaintMarks(QPainter &painter, const PhysicsState &workspace, PaintTarget target, const SheetPalette &palette)
 {
-    paintFrame(painter, regionsFor(workspace, target).marks, Qt::black, 1, 1);
+    paintFrame(painter, regionsFor(workspace, target).marks, palette.marks, 1, 1);
 }
 
-void PaintWeights(QPainter &painter, DesignRecord &design, const SheetScale &scale)
+void PaintWeights(QPainter &painter, DesignRecord &design, const SheetScale &scale, const SheetPalette &palette)
 {
     const float s = scale.ScreenScale;
     painter.save();
@@ -194,7 +192,7 @@ void PaintWeights(QPainter &painter, DesignRecord &design, const SheetScale &sca
         painter.drawRect(QRect(QPoint(slot.Rect.left, slot.Rect.top),
                                QPoint(slot.Rect.right - 1, slot.Rect.bottom - 1)));
 
-        painter.setPen(Qt::black);
+        painter.setPen(palette.weightText);
         painter.drawText(QPoint(px + 5, py - truncToInt(30 * k * s) + painter.fontMetrics().ascent()),
                          floatText(m).left(5) + QStringLiteral(" lb"));
     }
@@ -202,14 +200,14 @@ void PaintWeights(QPainter &painter, DesignRecord &design, const SheetScale &sca
 }
 
 void RedrawDesign(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
-                  const std::function<void(QPainter &)> &templateLabels)
+                  const std::function<void(QPainter &)> &templateLabels, const SheetPalette &palette)
 {
     RebuildPartRegions(workspace, target == PaintTarget::Printer);
-    PaintDesignParts(painter, workspace, target, outerOnPaper, templateLabels);
+    PaintDesignParts(painter, workspace, target, outerOnPaper, templateLabels, palette);
 }
 
 void PaintDesignParts(QPainter &painter, PhysicsState &workspace, PaintTarget target, bool outerOnPaper,
-                      const std::function<void(QPainter &)> &templateLabels)
+                      const std::function<void(QPainter &)> &templateLabels, const SheetPalette &palette)
 {
     if (target == PaintTarget::Printer) {
         if (outerOnPaper)
@@ -217,23 +215,23 @@ void PaintDesignParts(QPainter &painter, PhysicsState &workspace, PaintTarget ta
         else
             PaintInnerLayer(painter, workspace, target, SilverColor);
     } else {
-        PaintInnerLayer(painter, workspace, target, SilverColor);
-        PaintOuterLayer(painter, workspace, target, Qt::white);
+        PaintInnerLayer(painter, workspace, target, palette.innerLayer);
+        PaintOuterLayer(painter, workspace, target, palette.outerLayer);
     }
     PaintGroundBand(painter, workspace.scale, target);
-    PaintDriveWheels(painter, workspace, target);
-    PaintOtherWheels(painter, workspace, target);
+    PaintDriveWheels(painter, workspace, target, palette);
+    PaintOtherWheels(painter, workspace, target, palette);
     PaintSpring(painter, workspace, target);
-    PaintSpringStrap(painter, workspace, target);
-    PaintDriveAxle(painter, workspace, target);
+    PaintSpringStrap(painter, workspace, target, palette);
+    PaintDriveAxle(painter, workspace, target, palette);
     if (templateLabels)
         templateLabels(painter);
     if (target == PaintTarget::Screen)
-        PaintTread(painter, workspace.regions);
-    PaintOtherAxle(painter, workspace, target);
-    PaintMarks(painter, workspace, target);
+        PaintTread(painter, workspace.regions, palette);
+    PaintOtherAxle(painter, workspace, target, palette);
+    PaintMarks(painter, workspace, target, palette);
     if (target == PaintTarget::Screen)
-        PaintWeights(painter, workspace.design, workspace.scale);
+        PaintWeights(painter, workspace.design, workspace.scale, palette);
 }
 
 } // namespace zindle

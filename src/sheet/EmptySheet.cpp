@@ -9,15 +9,10 @@ namespace zindle {
 
 namespace {
 
-const QColor HalfInchGridColor(204, 187, 238);
-const QColor DrawingGridColor(238, 221, 255);
-const QColor PaperEdgeColor(192, 192, 192);
-const QColor GroundColor(238, 187, 153);
-
-void paintHalfInchGrid(QPainter &painter, const QSize &size, const SheetScale &scale)
+void paintHalfInchGrid(QPainter &painter, const QSize &size, const SheetScale &scale, const QColor &colour)
 {
     const int step = truncToInt(scale.ScreenScale * 72.0f / 2.0f);
-    painter.setPen(QPen(HalfInchGridColor, 1, Qt::SolidLine));
+    painter.setPen(QPen(colour, 1, Qt::SolidLine));
     painter.drawLine(0, 0, size.width(), 0);
     if (step <= 0)
         return; // a degenerate scale would never reach the edge
@@ -27,7 +22,7 @@ void paintHalfInchGrid(QPainter &painter, const QSize &size, const SheetScale &s
         painter.drawLine(0, y, size.width(), y);
 }
 
-void paintRaceCourse(QPainter &painter, const QSize &size, int windowWidth)
+void paintRaceCourse(QPainter &painter, const QSize &size, int windowWidth, const SheetPalette &palette)
 {
     QFont font = painter.font();
     font.setPointSize(9);
@@ -37,15 +32,16 @@ void paintRaceCourse(QPainter &painter, const QSize &size, int windowWidth)
         return;
     for (int k = 1; k * h < size.width(); ++k) {
         const int x = k * h;
-        const QColor colour = (k == 1 || k == 16) ? QColor(Qt::red) : HalfInchGridColor;
-        painter.setPen(QPen(colour, 1, Qt::SolidLine));
+        const bool startOrFinish = k == 1 || k == 16;
+        painter.setPen(QPen(startOrFinish ? palette.startFinishLine : palette.footLine, 1, Qt::SolidLine));
         painter.drawLine(x, 0, x, size.height());
+        painter.setPen(QPen(startOrFinish ? palette.startFinishText : palette.footText, 1, Qt::SolidLine));
         painter.drawText(x, painter.fontMetrics().ascent(),
                          QString::number(k - 1) + QStringLiteral(" ft"));
     }
 }
 
-void paintPaper(QPainter &painter, const SheetScale &scale, const QColor &fill)
+void paintPaper(QPainter &painter, const SheetScale &scale, const QColor &fill, const QColor &edge)
 {
     const float s = scale.ScreenScale;
     const int left = scale.SheetOffsetX + 1;
@@ -54,18 +50,18 @@ void paintPaper(QPainter &painter, const SheetScale &scale, const QColor &fill)
     const int foldBottom = truncToInt(31.0f * s);
     const QPolygon paper({QPoint(left, 1), QPoint(fold, 1), QPoint(right, foldBottom),
                           QPoint(right, scale.DrawPxHeight), QPoint(left, scale.DrawPxHeight)});
-    painter.setPen(QPen(PaperEdgeColor, 2, Qt::SolidLine));
+    painter.setPen(QPen(edge, 2, Qt::SolidLine));
     painter.setBrush(fill);
     painter.drawPolygon(paper);
     // The turned-down corner.
     painter.setBrush(Qt::white);
     painter.drawPolygon(QPolygon({QPoint(fold, 1), QPoint(right, foldBottom), QPoint(fold, foldBottom)}));
-    painter.setPen(QPen(PaperEdgeColor, 1, Qt::SolidLine));
+    painter.setPen(QPen(edge, 1, Qt::SolidLine));
 }
 
-void paintDrawingGrid(QPainter &painter, const SheetScale &scale)
+void paintDrawingGrid(QPainter &painter, const SheetScale &scale, const QColor &colour)
 {
-    painter.setPen(QPen(DrawingGridColor, 1, Qt::SolidLine));
+    painter.setPen(QPen(colour, 1, Qt::SolidLine));
     const int w = scale.DrawPxWidth, h = scale.DrawPxHeight, offset = scale.SheetOffsetX;
     for (int i = 1; i <= 19; ++i) {
         const int x = i * w / 20 + offset;
@@ -80,8 +76,9 @@ void paintDrawingGrid(QPainter &painter, const SheetScale &scale)
 } // namespace
 
 void PaintEmptySheet(QPainter &painter, const QSize &size, SheetMode mode, const SheetScale &scale,
-                     const QColor &background, int windowWidth)
+                     const QColor &chosenBackground, int windowWidth, const SheetPalette &palette)
 {
+    const QColor background = palette.sheetBackground(chosenBackground);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
@@ -90,27 +87,28 @@ void PaintEmptySheet(QPainter &painter, const QSize &size, SheetMode mode, const
     painter.setBrush(Qt::NoBrush);
 
     if (mode != SheetMode::Design && mode != SheetMode::Race && mode != SheetMode::Print)
-        paintHalfInchGrid(painter, size, scale);
+        paintHalfInchGrid(painter, size, scale, palette.halfInchGrid);
     if (mode == SheetMode::Race)
-        paintRaceCourse(painter, size, windowWidth);
+        paintRaceCourse(painter, size, windowWidth, palette);
     if (mode == SheetMode::Design || mode == SheetMode::Preview)
-        paintPaper(painter, scale, mode == SheetMode::Design ? background : QColor(Qt::white));
+        paintPaper(painter, scale, mode == SheetMode::Design ? palette.paperFill(chosenBackground) : QColor(Qt::white),
+                   palette.paperEdge);
     if (mode == SheetMode::Design)
-        paintDrawingGrid(painter, scale);
+        paintDrawingGrid(painter, scale, palette.drawingGrid);
     if (mode == SheetMode::Analyze || mode == SheetMode::Simulate) {
         const int top = truncToInt(scale.ScreenScale * 72.0f * 0.5f) + scale.DrawPxHeight;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(GroundColor);
+        painter.setBrush(palette.ground);
         painter.drawRect(QRect(QPoint(0, top), QPoint(size.width(), size.height())));
     }
     painter.restore();
 }
 
 void PaintEmptySheet(QImage &image, SheetMode mode, const SheetScale &scale, const QColor &background,
-                     int windowWidth)
+                     int windowWidth, const SheetPalette &palette)
 {
     QPainter painter(&image);
-    PaintEmptySheet(painter, image.size(), mode, scale, background, windowWidth);
+    PaintEmptySheet(painter, image.size(), mode, scale, background, windowWidth, palette);
 }
 
 } // namespace zindle

@@ -5,6 +5,7 @@
 
 #include "geometry/SheetScale.h"
 #include "model/Modes.h"
+#include "SheetPalette.h"
 
 #include <QColor>
 #include <QImage>
@@ -18,8 +19,9 @@ inline const QColor DefaultBackgroundColor = QColor(0, 170, 255);
 // Paints the empty sheet of `mode` over the whole of `size` (the picture's pixel size).
 // `windowWidth` is the main window's width, which spaces the race course's foot marks.
 void PaintEmptySheet(QPainter &painter, const QSize &size, SheetMode mode, const SheetScale &scale,
-                     const QColor &background, int windowWidth);
+                     const QColor &background, int windowWidth,
+                     const SheetPalette &palette = DefaultSheetPalette());
 void PaintEmptySheet(QImage &image, SheetMode mode, const SheetScale &scale, const QColor &background,
-                     int windowWidth);
+                     int windowWidth, const SheetPalette &palette = DefaultSheetPalette());
 
 } // namespace zindle

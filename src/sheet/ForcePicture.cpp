@@ -102,7 +102,7 @@ ForceAnchors forceAnchors(const DesignRecord &d, const ResultFields &results, co
 }
 
 void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, float mass, float otherLoad,
-                      float driveLoad)
+                      float driveLoad, const SheetPalette &palette)
 {
     const ForceAnchors a = forceAnchors(workspace.design, workspace.results, workspace.scale);
     // A car without mass has nothing to scale the bars by; they shrink to nothing.
@@ -114,13 +114,14 @@ void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, floa
     picture.NormalForceRightShape = {standingBar(a.otherX, a.otherLine, length(otherLoad)), NormalForceGreen,
                                      NormalForceGreen, true};
     picture.NFLeftLabel = {QPoint(a.driveX + BarThickness + 5, a.driveLine - 40), forceText(driveLoad, 5),
-                           Qt::black, true};
+                           palette.forceText, true};
     picture.NFRightLabel = {QPoint(a.otherX + BarThickness + 5, a.otherLine - 30), forceText(otherLoad, 5),
-                            Qt::black, true};
+                            palette.forceText, true};
 }
 
 void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidLeft, bool skidRight, float scale,
-                float tractionRight, float propulsionRight, float tractionLeft, float propulsionLeft)
+                float tractionRight, float propulsionRight, float tractionLeft, float propulsionLeft,
+                const SheetPalette &palette)
 {
     picture.PropulsionRightShape.visible = picture.TractionRightShape.visible = false;
     picture.PropRightLabel.visible = picture.TracRightLabel.visible = false;
@@ -136,13 +137,14 @@ void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidL
                           ForceShape &tracShape, ForceLabel &propLabel, ForceLabel &tracLabel, int propLeft,
                           int tracLeft) {
         const QColor outline = skids ? SkidFuchsia : PropulsionBlue;
-        propShape = {lyingBar(x, a.driveLine, length(propulsion), direction), PropulsionBlue, outline, true};
+        propShape = {lyingBar(x, a.driveLine, length(propulsion), direction), PropulsionBlue, outline, true, skids};
         const int tractionTop = a.driveLine + BarThickness + 6;
         tracShape = {lyingBar(x, tractionTop, length(traction), direction), TractionRed, TractionRed, true};
         // The label's text ends 20 pixels above the bar, clear of the normal-force label.
-        propLabel = {QPoint(x - propLeft, a.driveLine - 20 - LabelHeight), forceText(propulsion, 6), outline, true};
-        tracLabel = {QPoint(x - tracLeft, tractionTop + BarThickness + 10), forceText(traction, 6), Qt::black,
-                     true};
+        propLabel = {QPoint(x - propLeft, a.driveLine - 20 - LabelHeight), forceText(propulsion, 6),
+                     skids ? palette.skidText : palette.propulsionText, true};
+        tracLabel = {QPoint(x - tracLeft, tractionTop + BarThickness + 10), forceText(traction, 6),
+                     palette.forceText, true};
     };
     axle(a.driveX, skidLeft, propulsionLeft, tractionLeft, picture.PropulsionLeftShape, picture.TractionLeftShape,
          picture.PropLeftLabel, picture.TracLeftLabel, 50, 20);
@@ -151,11 +153,12 @@ void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidL
              picture.TractionRightShape, picture.PropRightLabel, picture.TracRightLabel, 40, 20);
 }
 
-void ShowSimulationFrame(ForcePicture &picture, const PhysicsState &workspace, const SimulationFrame &frame)
+void ShowSimulationFrame(ForcePicture &picture, const PhysicsState &workspace, const SimulationFrame &frame,
+                         const SheetPalette &palette)
 {
     ShowForces(picture, workspace, frame.skidLeft, frame.skidRight, frame.scale, frame.tractionRight,
-               frame.propulsionRight, frame.tractionLeft, frame.propulsionLeft);
-    ShowNormalForces(picture, workspace, frame.massScale, frame.loadOther, frame.loadDrive);
+               frame.propulsionRight, frame.tractionLeft, frame.propulsionLeft, palette);
+    ShowNormalForces(picture, workspace, frame.massScale, frame.loadOther, frame.loadDrive, palette);
 }
 
 void PaintForcePicture(QPainter &painter, const ForcePicture &picture)
@@ -170,6 +173,12 @@ void PaintForcePicture(QPainter &painter, const ForcePicture &picture)
         painter.setPen(QPen(shape->outline, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(shape->rect.adjusted(0, 0, -1, -1));
+        if (shape->skidding) {
+            QPen dashes(Qt::black, 1, Qt::CustomDashLine);
+            dashes.setDashPattern({2, 2});
+            painter.setPen(dashes);
+            painter.drawRect(shape->rect.adjusted(0, 0, -1, -1));
+        }
     }
     QFont font = painter.font();
     font.setPixelSize(LabelHeight - 1);
@@ -216,7 +225,7 @@ void DrawCentroidMarker(QPainter &painter, const SheetScale &scale, float centro
     painter.restore();
 }
 
-void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive)
+void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive, const SheetPalette &palette)
 {
     static const int rightward[8][2] = {{250, 70}, {415, 70}, {415, 55}, {450, 75},
                                         {415, 95}, {415, 80}, {250, 80}, {250, 70}};
@@ -229,9 +238,10 @@ void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive)
     for (int i = 0; i < 8; ++i)
         line << QPoint(truncToInt(points[i][0] * s) + scale.SheetOffsetX, truncToInt(points[i][1] * s));
     painter.save();
-    painter.setPen(QPen(QColor(255, 0, 0), 2));
+    painter.setPen(QPen(palette.driveArrow, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
+    painter.setPen(QPen(palette.driveCaption, 2));
     QFont font = painter.font();
     font.setPointSize(std::max(1, truncToInt(16.0f * s)));
     painter.setFont(font);

@@ -9,6 +9,7 @@
 // window keeps that picture without them and repaints the shapes on a copy for every frame.
 
 #include "model/DesignRecord.h"
+#include "SheetPalette.h"
 
 #include <QColor>
 #include <QPainter>
@@ -26,6 +27,9 @@ struct ForceShape {
     QRect rect; // pixels, relative to the sheet picture
     QColor fill, outline;
     bool visible = false;
+    // A skidding axle's bar: its outline is dashed in black as well as tinged, so the skid
+    // reads without telling the colours apart.
+    bool skidding = false;
 };
 
 struct ForceLabel {
@@ -56,18 +60,18 @@ ForceAnchors forceAnchors(const DesignRecord &design, const ResultFields &result
 
 // The normal-force bars and labels for `mass` and the two loads.
 void ShowNormalForces(ForcePicture &picture, const PhysicsState &workspace, float mass, float otherLoad,
-                      float driveLoad);
+                      float driveLoad, const SheetPalette &palette = DefaultSheetPalette());
 // The propulsion and traction bars and labels (forces after the skid rule).
 void ShowForces(ForcePicture &picture, const PhysicsState &workspace, bool skidLeft, bool skidRight, float scale,
-                float tractionRight, float propulsionRight, float tractionLeft, float propulsionLeft);
+                float tractionRight, float propulsionRight, float tractionLeft, float propulsionLeft, const SheetPalette &palette = DefaultSheetPalette());
 // Both, for one frame of the simulation.
-void ShowSimulationFrame(ForcePicture &picture, const PhysicsState &workspace, const SimulationFrame &frame);
+void ShowSimulationFrame(ForcePicture &picture, const PhysicsState &workspace, const SimulationFrame &frame, const SheetPalette &palette = DefaultSheetPalette());
 
 void PaintForcePicture(QPainter &painter, const ForcePicture &picture);
 
 // The centroid marker at (x, y) inches from the sheet's top-left corner.
 void DrawCentroidMarker(QPainter &painter, const SheetScale &scale, float centroidX, float centroidY);
 // The drive arrow and its caption, pointing left for front-wheel drive.
-void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive);
+void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive, const SheetPalette &palette = DefaultSheetPalette());
 
 } // namespace zindle

@@ -11,13 +11,13 @@ namespace zindle {
 
 namespace {
 
-void setRaceFont(QPainter &painter, const RaceGeometry &geometry)
+void setRaceFont(QPainter &painter, const RaceGeometry &geometry, const QColor &colour)
 {
     QFont font = painter.font();
     font.setPointSize(raceTextSize(geometry));
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(colour);
     painter.setBrush(Qt::NoBrush);
 }
 
@@ -43,19 +43,25 @@ int raceTextSize(const RaceGeometry &geometry)
     return std::max(1, std::min(14, truncToInt(geometry.laneHeight / 3.0)));
 }
 
+void PaintRaceBrush(QPainter &painter, const QRect &rect, RaceBrush brush)
+{
+    painter.fillRect(rect, raceBrushColor(brush));
+    if (brush == RaceBrush::Skidding)
+        painter.fillRect(rect, QBrush(RaceSkidHatchColor, Qt::DiagCrossPattern));
+}
+
 void PaintRaceBars(QPainter &painter, const std::vector<RaceBar> &bars)
 {
     for (const RaceBar &bar : bars)
         if (bar.right > bar.left && bar.bottom > bar.top)
-            painter.fillRect(QRect(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top),
-                             raceBrushColor(bar.brush));
+            PaintRaceBrush(painter, QRect(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top), bar.brush);
 }
 
 void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const DesignList &list,
-                    const RaceGeometry &geometry, bool firstTick)
+                    const RaceGeometry &geometry, bool firstTick, const SheetPalette &palette)
 {
     painter.save();
-    setRaceFont(painter, geometry);
+    setRaceFont(painter, geometry, palette.raceText);
     if (!firstTick) {
         QRegion painted;
         for (const RaceBar &bar : bars)
@@ -69,17 +75,26 @@ void PaintLaneNames(QPainter &painter, const std::vector<RaceBar> &bars, const D
         if (bar.lane == last || bar.lane >= list.DesignCount())
             continue;
         last = bar.lane;
-        painter.drawText(QPoint(truncToInt(p - 0.8333 * p), laneTop(geometry, bar.lane) + painter.fontMetrics().ascent()),
-                         list.shownName(bar.lane));
+        const QString name = list.shownName(bar.lane);
+        const QPoint at(truncToInt(p - 0.8333 * p), laneTop(geometry, bar.lane) + painter.fontMetrics().ascent());
+        // Black text does not read through the black hatch: under the name a skid shows its
+        // colour alone.
+        const QRect nameBox(at.x(), at.y() - painter.fontMetrics().ascent(), painter.fontMetrics().horizontalAdvance(name),
+                            painter.fontMetrics().height());
+        for (const RaceBar &skid : bars)
+            if (skid.lane == bar.lane && skid.brush == RaceBrush::Skidding)
+                painter.fillRect(nameBox & QRect(skid.left, skid.top, skid.right - skid.left, skid.bottom - skid.top),
+                                 RaceSkidColor);
+        painter.drawText(at, name);
     }
     painter.restore();
 }
 
 void PaintRaceResults(QPainter &painter, const RaceState &race, const DesignList &list,
-                      const RaceGeometry &geometry)
+                      const RaceGeometry &geometry, const SheetPalette &palette)
 {
     painter.save();
-    setRaceFont(painter, geometry);
+    setRaceFont(painter, geometry, palette.raceText);
     const double p = geometry.footWidth;
     const int x = truncToInt(16.0 * p - 0.8333 * p) - truncToInt(3.0 * p);
     for (const RaceResult &result : RaceResults(race, list))

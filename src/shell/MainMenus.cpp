@@ -106,6 +106,15 @@ void buildMainMenus(MainWindow &window)
     add(setup, QStringLiteral("PreferencesPos"), QStringLiteral("Preferences..."), {}, [&window] { window.ShowPreferences(); });
     add(setup, QStringLiteral("ChooseBackgroundColor1"), QStringLiteral("Choose Background Color..."), {},
         [&window] { window.ChooseBackgroundColor(); });
+    // Like the background colour, the choice shows on the sheet from its next redraw.
+    QAction *highContrast = add(setup, QStringLiteral("HighContrastSheetPos"), QStringLiteral("&High-Contrast Sheet"),
+                                {}, [&window](bool on) {
+                                    window.workspace().highContrastSheet = on;
+                                    window.memory().setHighContrastSheet(on);
+                                });
+    highContrast->setCheckable(true);
+    window.workspace().highContrastSheet = window.memory().highContrastSheet();
+    highContrast->setChecked(window.workspace().highContrastSheet);
     setup->addSeparator();
     addLanguageMenu(*setup, window);
 

@@ -264,7 +264,8 @@ QPoint MainWindow::imageOrigin() const { return image_->mapTo(centralWidget(), Q
 void MainWindow::paintEmptySheet(SheetMode mode)
 {
     image_->fitCanvas();
-    PaintEmptySheet(image_->canvas(), mode, workspace_.scale, background_, width());
+    PaintEmptySheet(image_->canvas(), mode, workspace_.scale, background_, width(),
+                    sheetPalette(workspace_.highContrastSheet));
     image_->update();
 }
 

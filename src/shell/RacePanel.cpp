@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 
@@ -22,6 +24,22 @@ QLabel *swatch(const QColor &colour, QWidget *parent)
     auto *label = new QLabel(parent);
     label->setFixedSize(24, 10);
     label->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(colour.name()));
+    return label;
+}
+
+// The skid swatch shows the hatch as well as the colour, as the lanes do.
+QLabel *skidSwatch(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setFixedSize(24, 10);
+    QPixmap picture(label->size());
+    {
+        QPainter painter(&picture);
+        PaintRaceBrush(painter, picture.rect(), RaceBrush::Skidding);
+        painter.setPen(Qt::black);
+        painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    }
+    label->setPixmap(picture);
     return label;
 }
 
@@ -50,7 +68,7 @@ RacePanel::RacePanel(MainWindow &window, QWidget *parent) : ModePanel(parent)
     auto *legend = new QGridLayout;
     legend->addWidget(swatch(RaceSelectedColor, this), 0, 0);
     legend->addWidget(new QLabel(QStringLiteral("indicates the selected design."), this), 0, 1);
-    legend->addWidget(swatch(RaceSkidColor, this), 1, 0);
+    legend->addWidget(skidSwatch(this), 1, 0);
     legend->addWidget(new QLabel(QStringLiteral("indicates skidding."), this), 1, 1);
     row->addSpacing(12);
     row->addLayout(legend);

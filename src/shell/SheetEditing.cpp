@@ -213,16 +213,18 @@ void SheetEditing::startDrawing(OutlineTarget which)
     Workspace &workspace = window_.workspace();
     SheetImage *image = window_.image();
     image->fitCanvas();
-    PaintEmptySheet(image->canvas(), SheetMode::Design, workspace.scale, window_.backgroundColor(), window_.width());
+    PaintEmptySheet(image->canvas(), SheetMode::Design, workspace.scale, window_.backgroundColor(), window_.width(),
+                    sheetPalette(workspace.highContrastSheet));
     setSheetCursor(SheetCursor::HandPoint);
     {
         // Magenta marks the outline about to be replaced.
         QPainter painter(&image->canvas());
+        const SheetPalette &palette = sheetPalette(workspace.highContrastSheet);
         if (outer) {
-            PaintInnerLayer(painter, workspace, PaintTarget::Screen, SilverColor);
+            PaintInnerLayer(painter, workspace, PaintTarget::Screen, palette.innerLayer);
             PaintOuterLayer(painter, workspace, PaintTarget::Screen, MagentaColor);
         } else {
-            PaintOuterLayer(painter, workspace, PaintTarget::Screen, Qt::white);
+            PaintOuterLayer(painter, workspace, PaintTarget::Screen, palette.outerLayer);
             PaintInnerLayer(painter, workspace, PaintTarget::Screen, MagentaColor);
         }
     }
@@ -322,7 +324,7 @@ void SheetEditing::ClearOuterBtnClick()
             tool->setEnabled(true);
     window_.image()->fitCanvas();
     PaintEmptySheet(window_.image()->canvas(), window_.CurrentMode(), window_.workspace().scale,
-                    window_.backgroundColor(), window_.width());
+                    window_.backgroundColor(), window_.width(), sheetPalette(window_.workspace().highContrastSheet));
     window_.image()->update();
 }
 
@@ -336,7 +338,7 @@ void SheetEditing::ClearInnerBtnClick()
         tool->setEnabled(true);
     window_.image()->fitCanvas();
     PaintEmptySheet(window_.image()->canvas(), window_.CurrentMode(), window_.workspace().scale,
-                    window_.backgroundColor(), window_.width());
+                    window_.backgroundColor(), window_.width(), sheetPalette(window_.workspace().highContrastSheet));
     window_.image()->update();
 }
 
@@ -355,7 +357,7 @@ void SheetEditing::ClearAllCustomBtnClick()
         tool->setEnabled(false);
     window_.image()->fitCanvas();
     PaintEmptySheet(window_.image()->canvas(), window_.CurrentMode(), window_.workspace().scale,
-                    window_.backgroundColor(), window_.width());
+                    window_.backgroundColor(), window_.width(), sheetPalette(window_.workspace().highContrastSheet));
     window_.image()->update();
 }
 

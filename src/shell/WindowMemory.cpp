@@ -12,6 +12,7 @@ namespace {
 
 const QString RecentKey = QStringLiteral("RecentFiles");
 const QString GeometryKey = QStringLiteral("MainWindow/Geometry");
+const QString HighContrastKey = QStringLiteral("Sheet/HighContrast");
 
 // One spelling per file: absolute, with links resolved when the file exists.
 QString fileKey(const QString &path)
@@ -75,6 +76,14 @@ QByteArray WindowMemory::windowGeometry() const { return settings_->value(Geomet
 void WindowMemory::setWindowGeometry(const QByteArray &geometry)
 {
     settings_->setValue(GeometryKey, geometry);
+    settings_->sync();
+}
+
+bool WindowMemory::highContrastSheet() const { return settings_->value(HighContrastKey, false).toBool(); }
+
+void WindowMemory::setHighContrastSheet(bool on)
+{
+    settings_->setValue(HighContrastKey, on);
     settings_->sync();
 }
 

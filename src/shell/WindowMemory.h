@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program remembers between runs, in the platform's settings store: the design files
-// used last (newest first, at most ten), the main window's size and place, and the language
-// chosen in the window. The designs
+// used last (newest first, at most ten), the main window's size and place, whether the sheet
+// is painted in high contrast, and the language chosen in the window. The designs
 // themselves and their list are not remembered.
 
 #include <QByteArray>
@@ -31,6 +31,10 @@ public:
     // Empty until a window was closed once.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
+
+    // Off until chosen once.
+    bool highContrastSheet() const;
+    void setHighContrastSheet(bool on);
 
     // The language chosen in Setup, a code such as "de"; empty follows the desktop.
     QString language() const;

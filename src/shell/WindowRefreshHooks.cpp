@@ -18,6 +18,7 @@
 #include "sheet/ElementGridPainter.h"
 #include "sheet/EmptySheet.h"
 #include "sheet/RaceTrackPainter.h"
+#include "sheet/SheetPalette.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -239,7 +240,7 @@ void WindowRefreshHooks::paintDesign(Workspace &workspace)
 {
     paint([&window = window_, &views = views_, &workspace] {
         QPainter painter(&window.image_->canvas());
-        PaintDesignParts(painter, workspace, PaintTarget::Screen, false);
+        PaintDesignParts(painter, workspace, PaintTarget::Screen, false, {}, sheetPalette(workspace.highContrastSheet));
     });
 }
 
@@ -255,15 +256,16 @@ void WindowRefreshHooks::paintBodyRegions(Workspace &workspace)
 {
     paint([&window = window_, &views = views_, &workspace] {
         QPainter painter(&window.image_->canvas());
+        const SheetPalette &palette = sheetPalette(workspace.highContrastSheet);
         // Silver body, so that the white and grey element edges of the analysis show on it.
         PaintOuterLayer(painter, workspace, PaintTarget::Screen, SilverColor);
         PaintInnerLayer(painter, workspace, PaintTarget::Screen, QColor(160, 160, 160));
         PaintGroundBand(painter, workspace.scale, PaintTarget::Screen);
-        PaintDriveWheels(painter, workspace, PaintTarget::Screen);
-        PaintOtherWheels(painter, workspace, PaintTarget::Screen);
+        PaintDriveWheels(painter, workspace, PaintTarget::Screen, palette);
+        PaintOtherWheels(painter, workspace, PaintTarget::Screen, palette);
         PaintSpring(painter, workspace, PaintTarget::Screen);
-        PaintDriveAxle(painter, workspace, PaintTarget::Screen);
-        PaintOtherAxle(painter, workspace, PaintTarget::Screen);
+        PaintDriveAxle(painter, workspace, PaintTarget::Screen, palette);
+        PaintOtherAxle(painter, workspace, PaintTarget::Screen, palette);
     });
 }
 
@@ -305,7 +307,7 @@ void WindowRefreshHooks::drawDriveArrow(Workspace &workspace, int)
     const DriveKind drive = workspace.design.Drive;
     paint([&window = window_, &views = views_, &workspace, drive] {
         QPainter painter(&window.image_->canvas());
-        DrawDriveArrow(painter, workspace.scale, drive);
+        DrawDriveArrow(painter, workspace.scale, drive, sheetPalette(workspace.highContrastSheet));
     });
 }
 
@@ -313,7 +315,8 @@ void WindowRefreshHooks::showNormalForces(Workspace &workspace, float mass, floa
 {
     paint([&window = window_, &views = views_, &workspace, mass, otherLoad, driveLoad] {
         saveBase(window, views);
-        ShowNormalForces(views.forces, workspace, mass, otherLoad, driveLoad);
+        ShowNormalForces(views.forces, workspace, mass, otherLoad, driveLoad,
+                         sheetPalette(workspace.highContrastSheet));
         views.presentForces();
     });
 }
@@ -333,7 +336,7 @@ void WindowRefreshHooks::presentFrame(MainWindow &window, PhysicsViews &views, W
                                       const SimulationFrame &frame)
 {
     saveBase(window, views);
-    ShowSimulationFrame(views.forces, workspace, frame);
+    ShowSimulationFrame(views.forces, workspace, frame, sheetPalette(workspace.highContrastSheet));
     views.presentForces();
     if (auto *panel = window.findChild<SimulatePanel *>())
         panel->showFrame(frame);
@@ -380,7 +383,8 @@ void WindowRefreshHooks::runRace(Workspace &workspace)
                          const std::vector<RaceBar> &bars = (*ticks)[(*next)++];
                          QPainter painter(&window.image_->canvas());
                          PaintRaceBars(painter, bars);
-                         PaintLaneNames(painter, bars, workspace.list, geometry, firstTick);
+                         PaintLaneNames(painter, bars, workspace.list, geometry, firstTick,
+                                        sheetPalette(workspace.highContrastSheet));
                      }
                      window.image_->update();
                      return *next < ticks->size();
@@ -391,7 +395,8 @@ void WindowRefreshHooks::runRace(Workspace &workspace)
                      if (!completed)
                          return;
                      QPainter painter(&window.image_->canvas());
-                     PaintRaceResults(painter, workspace.race, workspace.list, geometry);
+                     PaintRaceResults(painter, workspace.race, workspace.list, geometry,
+                                      sheetPalette(workspace.highContrastSheet));
                      window.image_->update();
                  },
                  [&window = window_, &views = views_] { return views.raceInterval(); }});

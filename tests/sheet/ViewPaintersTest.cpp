@@ -10,6 +10,7 @@
 #include "sheet/RaceTrackPainter.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace zindle;
 
@@ -81,6 +82,7 @@ TEST(ForcePicture, BarsPointAgainstTheDirectionOfTravel)
     EXPECT_FALSE(picture.PropulsionRightShape.visible); // only in all-wheel drive
     EXPECT_EQ(picture.PropLeftLabel.text, QStringLiteral("0.25 lb"));
     EXPECT_EQ(picture.PropLeftLabel.color, QColor(0, 0, 255));
+    EXPECT_FALSE(picture.PropulsionLeftShape.skidding);
 
     // Front-wheel drive travels left: to the right of the contact point; a skid tinges the bar.
     ws.design.Drive = DriveKind::FrontWD;
@@ -88,6 +90,7 @@ TEST(ForcePicture, BarsPointAgainstTheDirectionOfTravel)
     EXPECT_EQ(picture.PropulsionLeftShape.rect.left(), a.driveX);
     EXPECT_EQ(picture.PropulsionLeftShape.outline, QColor(255, 0, 255));
     EXPECT_EQ(picture.PropLeftLabel.color, QColor(255, 0, 255));
+    EXPECT_TRUE(picture.PropulsionLeftShape.skidding); // and dashed in black, not only tinged
 
     // All-wheel drive adds the right axle at the mirror position.
     ws.design.Drive = DriveKind::AllWD;
@@ -126,9 +129,38 @@ TEST(RaceTrackPainter, ColoursAndTextSize)
     QPainter painter(&image);
     PaintRaceBars(painter, {RaceBar{0, 10, 5, 20, 15, RaceBrush::Skidding}});
     painter.end();
-    EXPECT_EQ(image.pixelColor(10, 5), QColor(255, 0, 255));
-    EXPECT_EQ(image.pixelColor(19, 14), QColor(255, 0, 255));
+    // The skid's fuchsia or its black hatch.
+    const auto skidPixel = [&image](int x, int y) {
+        return image.pixel(x, y) == qRgb(255, 0, 255) || image.pixel(x, y) == qRgb(0, 0, 0);
+    };
+    EXPECT_TRUE(skidPixel(10, 5));
+    EXPECT_TRUE(skidPixel(19, 14));
     EXPECT_EQ(image.pixelColor(20, 14), QColor(Qt::white)); // right edge exclusive
+}
+
+TEST(RaceTrackPainter, ASkidIsHatchedInBlackOverItsFuchsiaAndOtherBarsAreNot)
+{
+    QImage image(120, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // Two ticks of one skid side by side, then a plain bar of the selected design.
+    PaintRaceBars(painter, {RaceBar{0, 0, 0, 30, 20, RaceBrush::Skidding}, RaceBar{0, 30, 0, 60, 20, RaceBrush::Skidding},
+                            RaceBar{1, 0, 30, 60, 50, RaceBrush::SelectedDesign}});
+    painter.end();
+    const auto colours = [&image](const QRect &area) {
+        std::set<QRgb> found;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found.insert(image.pixel(x, y));
+        return found;
+    };
+    const std::set<QRgb> skid{qRgb(255, 0, 255), qRgb(0, 0, 0)};
+    EXPECT_EQ(colours(QRect(0, 0, 30, 20)), skid);
+    EXPECT_EQ(colours(QRect(30, 0, 30, 20)), skid);
+    // The hatch runs on across the ticks' seam: the same pattern as one bar would have.
+    for (int y = 0; y < 20; ++y)
+        EXPECT_EQ(image.pixel(29, y) == qRgb(0, 0, 0), image.pixel(37, y) == qRgb(0, 0, 0)) << y;
+    EXPECT_EQ(colours(QRect(0, 30, 60, 20)), std::set<QRgb>{RaceSelectedColor.rgb()});
 }
 
 TEST(RaceTrackPainter, LaneNamesAreDrawnOnceOverEachBackground)

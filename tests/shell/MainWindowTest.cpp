@@ -284,7 +284,8 @@ TEST(Menus, ItemsKeysAndSeparators)
     EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z] | - | &Points..."));
     EXPECT_EQ(s.w().action(QStringLiteral("RedoPos"))->shortcuts(),
               QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
-    EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color... | - | &Language"));
+    EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color... | "
+                                              "&High-Contrast Sheet | - | &Language"));
     EXPECT_EQ(layout.value(3), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
                                               "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer... | Results in Detail...[Ctrl+I] | "
               "Run Charts...[Ctrl+R] | Race Chart...[Ctrl+Shift+R] | Test Runs...[Ctrl+T] | - | "

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window keeps between runs and how files reach it: the recent files, the window's
-// place, files dropped on it or named to it, and the title with the design's name.
+// place and the sheet's colours, files dropped on it or named to it, and the title with the
+// design's name.
 
 #include "GuiTestSupport.h"
 
 #include "files/DesignFile.h"
 #include "model/BuiltInDesigns.h"
+#include "shell/SheetImage.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -192,6 +194,31 @@ TEST(WindowMemory, TheFirstStartFillsTheScreenAndLaterOnesComeBackWhereTheWindow
     EXPECT_EQ(window.geometry().size(), left.size());
     EXPECT_EQ(window.geometry().topLeft(), left.topLeft());
     window.hide();
+}
+
+TEST(WindowMemory, TheHighContrastSheetPaintsFromTheNextRefreshAndIsKeptForTheNextRun)
+{
+    {
+        StartedWindow s;
+        QImage &sheet = s.w().image()->canvas();
+        const QPoint corner(2, sheet.height() - 2); // background, beside the paper
+        EXPECT_EQ(sheet.pixelColor(corner), QColor(0, 170, 255));
+        QAction *item = s.w().action(QStringLiteral("HighContrastSheetPos"));
+        ASSERT_TRUE(item->isCheckable());
+        item->trigger();
+        EXPECT_EQ(sheet.pixelColor(corner), QColor(0, 170, 255)); // nothing repainted yet
+        s.w().RefreshMode(0, 0, SheetMode::Design);
+        EXPECT_EQ(s.w().image()->canvas().pixelColor(corner), QColor(Qt::white));
+    }
+    // The next run starts with it, the item checked.
+    Workspace workspace;
+    WorkerPool workers;
+    ScriptedPrompter prompter;
+    MainWindow window(workspace, workers, prompter);
+    EXPECT_TRUE(workspace.highContrastSheet);
+    EXPECT_TRUE(window.action(QStringLiteral("HighContrastSheetPos"))->isChecked());
+    window.action(QStringLiteral("HighContrastSheetPos"))->trigger();
+    EXPECT_FALSE(WindowMemory().highContrastSheet());
 }
 
 TEST(WindowMemory, TheTitleNamesTheDesignAndMarksItChanged)
