@@ -6,9 +6,34 @@
 #include "model/NumberText.h"
 #include "geometry/RegionMapping.h"
 
+#include <array>
+
 namespace zindle {
 
 namespace {
+
+// Every refresh rebuilds the outlines of every coordinate system, and printing rebuilds them for
+// each page, while the outline itself has mostly not moved. Rasterising one at 600 dots per inch
+// costs thousands of rows, so each thread keeps the last few outline regions it made; a region
+// is shared, not copied.
+QRegion outlineRegion(const QPolygon &polygon, const QRect &clip)
+{
+    struct Remembered {
+        QPolygon polygon;
+        QRect clip;
+        QRegion region;
+    };
+    thread_local std::array<Remembered, 8> remembered;
+    thread_local size_t nextSlot = 0;
+    for (const Remembered &r : remembered) {
+        if (r.clip == clip && r.polygon == polygon && !r.polygon.isEmpty())
+            return r.region;
+    }
+    Remembered &slot = remembered[nextSlot];
+    nextSlot = (nextSlot + 1) % remembered.size();
+    slot = {polygon, clip, polygonRegion(polygon, clip)};
+    return slot.region;
+}
 
 QPolygon polygonOf(const std::vector<QPoint> &points, int dx = 0)
 {
@@ -100,7 +125,7 @@ void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const Sheet
         if (!regions.OuterLayerBuilt)
             continue;
         shapes.outerPolygon = outlinePolygon(system, design.OuterPts, outerCopies, scale);
-        const QRegion outline = polygonRegion(shapes.outerPolygon, regionMapping(system, scale).clip);
+        const QRegion outline = outlineRegion(shapes.outerPolygon, regionMapping(system, scale).clip);
         set.outerOutline = outline;
         QRegion layer = outline + set.caseShape[0];
         if (awd)
@@ -137,7 +162,7 @@ void BuildLayers(PartRegions &regions, const PartGeometry &geometry, const Sheet
         PartShapes &shapes = regions.shapes[c];
         shapes.innerPolygon = outlinePolygon(system, design.InnerPts, innerCopies, scale);
         const QRegion outline = design.InnerCount() >= 2
-                                    ? polygonRegion(shapes.innerPolygon, regionMapping(system, scale).clip)
+                                    ? outlineRegion(shapes.innerPolygon, regionMapping(system, scale).clip)
                                     : QRegion();
         set.innerOutline = outline;
         QRegion layer = outline + set.caseShape[0] - set.chamberShape[0];
