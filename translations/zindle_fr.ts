@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DesignListBar</name>
+    <message>
+        <source>Select an existing car design, or edit the name of a custom design.</source>
+        <translation>Choisis un modèle de voiture existant ou modifie le nom d’un modèle personnel.</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Start a new design.  New designs start with the default shape.</source>
+        <translation>Commencer un nouveau modèle.  Les nouveaux modèles commencent avec la forme par défaut.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Load a previously saved design from disk</source>
+        <translation>Charger un modèle enregistré auparavant</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the currently selected design to disk</source>
+        <translation>Enregistrer le modèle sélectionné</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove the currently selected design from the list (can reload later if saved).  The five standard designs cannot be removed.</source>
+        <translation>Retirer de la liste le modèle sélectionné (s’il est enregistré, il pourra être rechargé).  Les cinq modèles standard ne peuvent pas être retirés.</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Rename the selected design</source>
+        <translation>Renommer le modèle sélectionné</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Matériaux</translation>
+    </message>
+    <message>
+        <source>Define your own materials</source>
+        <translation>Définir tes propres matériaux</translation>
+    </message>
+</context>
+<context>
+    <name>DriveCaption</name>
+    <message>
+        <source>All wheel drive</source>
+        <translation>Quatre roues motrices</translation>
+    </message>
+    <message>
+        <source>Front wheel drive</source>
+        <translation>Traction avant</translation>
+    </message>
+    <message>
+        <source>Rear wheel drive</source>
+        <translation>Propulsion arrière</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -22,6 +92,585 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>La langue du bureau</translation>
+    </message>
+</context>
+<context>
+    <name>LiveReadout</name>
+    <message>
+        <source>no advisories</source>
+        <translation>aucun avertissement</translation>
+    </message>
+    <message>
+        <source>1 advisory</source>
+        <translation>1 avertissement</translation>
+    </message>
+    <message>
+        <source>%1 advisories</source>
+        <translation>%1 avertissements</translation>
+    </message>
+    <message>
+        <source>15 ft in %1 s</source>
+        <translation>15 ft en %1 s</translation>
+    </message>
+    <message>
+        <source>15 ft not reached in %1 s</source>
+        <translation>15 ft non atteints en %1 s</translation>
+    </message>
+    <message>
+        <source>peak %1 ft/s</source>
+        <translation>pointe %1 ft/s</translation>
+    </message>
+    <message>
+        <source>%1 lb</source>
+        <translation>%1 lb</translation>
+    </message>
+    <message>
+        <source>Cannot run: %1</source>
+        <translation>Ne peut pas rouler : %1</translation>
+    </message>
+    <message>
+        <source>As Simulate will show the design, computed while you edit it:</source>
+        <translation>Ce que « Simuler » montrera du modèle, calculé pendant que tu le modifies :</translation>
+    </message>
+    <message>
+        <source> (in brackets: 15 ft not reached, the time the run ended)</source>
+        <translation> (entre crochets : 15 ft non atteints, le temps où la course s’est arrêtée)</translation>
+    </message>
+    <message>
+        <source>No advisories.</source>
+        <translation>Aucun avertissement.</translation>
+    </message>
+    <message>
+        <source>Advisories:</source>
+        <translation>Avertissements :</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Mise à jour…</translation>
+    </message>
+    <message>
+        <source>Live:</source>
+        <translation>En direct :</translation>
+    </message>
+    <message>
+        <source>computing…</source>
+        <translation>calcul en cours…</translation>
+    </message>
+    <message>
+        <source>(updating)</source>
+        <translation>(mise à jour)</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Car File...</source>
+        <translation>&amp;Ouvrir un fichier de voiture...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert file...</source>
+        <translation>&amp;Convertir un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Export templates...</source>
+        <translation>E&amp;xporter les gabarits...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport run...</source>
+        <translation>Exporter la co&amp;urse...</translation>
+    </message>
+    <message>
+        <source>C&amp;lass results...</source>
+        <translation>Résultats de la c&amp;lasse...</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Race &amp;Day...</source>
+        <translation>&amp;Jour de course...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name...</source>
+        <translation>Re&amp;nommer...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <translation>Re&amp;tirer...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Points...</source>
+        <translation>&amp;Points...</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>Define &amp;Materials...</source>
+        <translation>Définir les &amp;matériaux...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Background Color...</source>
+        <translation>Choisir la couleur de &amp;fond...</translation>
+    </message>
+    <message>
+        <source>&amp;High-Contrast Sheet</source>
+        <translation>Feuille à &amp;contraste élevé</translation>
+    </message>
+    <message>
+        <source>&amp;Modes</source>
+        <translation>&amp;Modes</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>&amp;Conception</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>Cons&amp;truire</translation>
+    </message>
+    <message>
+        <source>&amp;Analyze</source>
+        <translation>&amp;Analyser</translation>
+    </message>
+    <message>
+        <source>&amp;Simulate</source>
+        <translation>&amp;Simuler</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <translation>Cou&amp;rse</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Templates</source>
+        <translation>A&amp;perçu des gabarits</translation>
+    </message>
+    <message>
+        <source>&amp;Print Templates...</source>
+        <translation>Imprimer les &amp;gabarits...</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer Designer...</source>
+        <translation>Concepteur de p&amp;uissance...</translation>
+    </message>
+    <message>
+        <source>Results &amp;in Detail...</source>
+        <translation>Résultats en &amp;détail...</translation>
+    </message>
+    <message>
+        <source>R&amp;un Charts...</source>
+        <translation>Grap&amp;hiques de la course...</translation>
+    </message>
+    <message>
+        <source>Race &amp;Chart...</source>
+        <translation>Graphique de la c&amp;ompétition...</translation>
+    </message>
+    <message>
+        <source>&amp;Test Runs...</source>
+        <translation>&amp;Essais sur piste...</translation>
+    </message>
+    <message>
+        <source>&amp;Energy...</source>
+        <translation>É&amp;nergie...</translation>
+    </message>
+    <message>
+        <source>W&amp;hat If...</source>
+        <translation>Et s&amp;i...</translation>
+    </message>
+    <message>
+        <source>Se&amp;nsitivity...</source>
+        <translation>Sensi&amp;bilité...</translation>
+    </message>
+    <message>
+        <source>Build T&amp;olerances...</source>
+        <translation>To&amp;lérances de construction...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Zindle Discussion &amp;Forum</source>
+        <translation>&amp;Forum de discussion Zindle</translation>
+    </message>
+    <message>
+        <source>Zindle &amp;Help in your web browser</source>
+        <translation>&amp;Aide de Zindle dans le navigateur (en anglais)</translation>
+    </message>
+    <message>
+        <source>Zindle Home &amp;Page</source>
+        <translation>&amp;Page d’accueil de Zindle</translation>
+    </message>
+    <message>
+        <source>&amp;About Zindle 4.1...</source>
+        <translation>À pr&amp;opos de Zindle 4.1...</translation>
+    </message>
+    <message>
+        <source>&amp;Check for latest version...</source>
+        <translation>Rechercher la dernière &amp;version...</translation>
+    </message>
+</context>
+<context>
+    <name>ModeButtons</name>
+    <message>
+        <source>Design</source>
+        <translation>Conception</translation>
+    </message>
+    <message>
+        <source>Edit the car design</source>
+        <translation>Modifier le modèle de la voiture</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Construire</translation>
+    </message>
+    <message>
+        <source>&quot;Build&quot; a virtual prototype</source>
+        <translation>« Construire » un prototype virtuel</translation>
+    </message>
+    <message>
+        <source>Analyze</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Compute the physical properties of the design</source>
+        <translation>Calculer les propriétés physiques du modèle</translation>
+    </message>
+    <message>
+        <source>Simulate</source>
+        <translation>Simuler</translation>
+    </message>
+    <message>
+        <source>Dynamically simulate the design</source>
+        <translation>Simuler le modèle en mouvement</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Race against other designs</source>
+        <translation>Courir contre d’autres modèles</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Inspect the parts-cutting templates for the main car body, before printing them</source>
+        <translation>Examiner les gabarits de découpe de la carrosserie avant de les imprimer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print parts-cutting templates to help you build the car</source>
+        <translation>Imprimer les gabarits de découpe qui t’aident à construire la voiture</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DesignPanel</name>
+    <message>
+        <source>Inner layers</source>
+        <translation>Couches intérieures</translation>
+    </message>
+    <message>
+        <source>Outer layer</source>
+        <translation>Couche extérieure</translation>
+    </message>
+    <message>
+        <source>Wheel tread</source>
+        <translation>Bande de roulement</translation>
+    </message>
+    <message>
+        <source>Drive wheels</source>
+        <translation>Roues motrices</translation>
+    </message>
+    <message>
+        <source>Other wheels</source>
+        <translation>Autres roues</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Ressort</translation>
+    </message>
+    <message>
+        <source>Drive axle</source>
+        <translation>Essieu moteur</translation>
+    </message>
+    <message>
+        <source>Other axle</source>
+        <translation>Autre essieu</translation>
+    </message>
+    <message>
+        <source>Inner layer</source>
+        <translation>Couche intérieure</translation>
+    </message>
+    <message>
+        <source>Drive wheel</source>
+        <translation>Roue motrice</translation>
+    </message>
+    <message>
+        <source>Other wheel</source>
+        <translation>Autre roue</translation>
+    </message>
+    <message>
+        <source>Change outer layer material</source>
+        <translation>Changer le matériau de la couche extérieure</translation>
+    </message>
+    <message>
+        <source>Change inner layers material</source>
+        <translation>Changer le matériau des couches intérieures</translation>
+    </message>
+    <message>
+        <source>Change drive wheel material</source>
+        <translation>Changer le matériau de la roue motrice</translation>
+    </message>
+    <message>
+        <source>Change other wheel material</source>
+        <translation>Changer le matériau de l’autre roue</translation>
+    </message>
+    <message>
+        <source>Change drive axle material</source>
+        <translation>Changer le matériau de l’essieu moteur</translation>
+    </message>
+    <message>
+        <source>Change other axle material</source>
+        <translation>Changer le matériau de l’autre essieu</translation>
+    </message>
+    <message>
+        <source>Change spring material</source>
+        <translation>Changer le matériau du ressort</translation>
+    </message>
+    <message>
+        <source>Change wheel tread material</source>
+        <translation>Changer le matériau de la bande de roulement</translation>
+    </message>
+    <message>
+        <source>Choose rear wheel drive</source>
+        <translation>Choisir la propulsion arrière</translation>
+    </message>
+    <message>
+        <source>Choose front wheel drive</source>
+        <translation>Choisir la traction avant</translation>
+    </message>
+    <message>
+        <source>Choose four wheel drive</source>
+        <translation>Choisir les quatre roues motrices</translation>
+    </message>
+    <message>
+        <source>Outer</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Draw outer layer shape</source>
+        <translation>Dessiner la forme de la couche extérieure</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Clear the outer layer shape</source>
+        <translation>Effacer la forme de la couche extérieure</translation>
+    </message>
+    <message>
+        <source>Inner</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Draw inner layer shape</source>
+        <translation>Dessiner la forme de la couche intérieure</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Clear the inner layer shape</source>
+        <translation>Effacer la forme de la couche intérieure</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Essieu</translation>
+    </message>
+    <message>
+        <source>Place the front axle</source>
+        <translation>Placer l’essieu avant</translation>
+    </message>
+    <message>
+        <source>+Wt</source>
+        <translation>+Poids</translation>
+    </message>
+    <message>
+        <source>Add a weight</source>
+        <translation>Ajouter un poids</translation>
+    </message>
+    <message>
+        <source>-Wt</source>
+        <translation>-Poids</translation>
+    </message>
+    <message>
+        <source>Remove a weight</source>
+        <translation>Retirer un poids</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Clear the shapes and the weights</source>
+        <translation>Effacer les formes et les poids</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>RWD</source>
+        <translation>Prop.</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Tract.</translation>
+    </message>
+    <message>
+        <source>AWD</source>
+        <translation>4x4</translation>
+    </message>
+    <message>
+        <source>Rear wheel drive</source>
+        <translation>Propulsion arrière</translation>
+    </message>
+    <message>
+        <source>Front wheel drive</source>
+        <translation>Traction avant</translation>
+    </message>
+    <message>
+        <source>Four wheel drive</source>
+        <translation>Quatre roues motrices</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).</source>
+        <translation>Pour dessiner une forme, clique des points sur la feuille.  Double-clique pour finir (ou appuie sur « Annuler » pour abandonner).</translation>
+    </message>
+    <message>
+        <source>Currently selected:</source>
+        <translation>Sélection :</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Matériau :</translation>
+    </message>
+    <message>
+        <source>Width (in):</source>
+        <translation>Largeur (in) :</translation>
+    </message>
+    <message>
+        <source>Length (in):</source>
+        <translation>Longueur (in) :</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Select parts to edit their attributes. Click &quot;Apply&quot; to apply your changes.</source>
+        <translation>Sélectionne des pièces pour modifier leurs attributs. Clique sur « Appliquer » pour appliquer tes changements.</translation>
+    </message>
+    <message>
+        <source>Dia (in):</source>
+        <translation>Diam. (in) :</translation>
+    </message>
+    <message>
+        <source>Highlighted: %1 (%2, %3 inches dia).</source>
+        <translation>En surbrillance : %1 (%2, %3 pouces de diamètre).</translation>
+    </message>
+    <message>
+        <source>Highlighted: %1 (%2, %3 inches wide, %4 inches long).</source>
+        <translation>En surbrillance : %1 (%2, %3 pouces de large, %4 pouces de long).</translation>
+    </message>
+    <message>
+        <source>Highlighted: %1 (%2, %3 inches dia, %4 inches long).</source>
+        <translation>En surbrillance : %1 (%2, %3 pouces de diamètre, %4 pouces de long).</translation>
+    </message>
+    <message>
+        <source>Highlighted: %1 (%2).</source>
+        <translation>En surbrillance : %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Drive wheel enlarged to %1 in to fit the spring case</source>
+        <translation>Roue motrice agrandie à %1 in pour loger le boîtier du ressort</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::MainWindow</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Aucun fichier récent</translation>
     </message>
 </context>
 </TS>

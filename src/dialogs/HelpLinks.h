@@ -40,7 +40,5 @@ private:
 
 // The name the start-up window and the Help menu give the help site.
 inline const QString HelpSiteName = QStringLiteral("the Zindle help pages");
-// The pages come with the program: the menu says where they open, not a site name.
-inline const QString HelpSiteShortName = QStringLiteral("your web browser");
 
 } // namespace zindle

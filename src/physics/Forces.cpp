@@ -69,11 +69,11 @@ void ComputeAtRestLoads(DriveKind drive, const Balance &balance, ForcePictureSta
 const char *driveCaption(DriveKind drive)
 {
     switch (drive) {
-    case DriveKind::AllWD: return "All wheel drive";
-    case DriveKind::FrontWD: return "Front wheel drive";
+    case DriveKind::AllWD: return QT_TRANSLATE_NOOP("DriveCaption", "All wheel drive");
+    case DriveKind::FrontWD: return QT_TRANSLATE_NOOP("DriveCaption", "Front wheel drive");
     case DriveKind::RearWD: break;
     }
-    return "Rear wheel drive";
+    return QT_TRANSLATE_NOOP("DriveCaption", "Rear wheel drive");
 }
 
 } // namespace zindle

@@ -7,6 +7,7 @@
 #include "physics/Simulation.h"
 #include "geometry/SheetScale.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPolygon>
@@ -251,7 +252,7 @@ void DrawDriveArrow(QPainter &painter, const SheetScale &scale, DriveKind drive,
     // whatever height the font comes out at.
     const int arrowTop = truncToInt(55.0f * s);
     const int baseline = std::min(y + painter.fontMetrics().ascent(), arrowTop - 2);
-    painter.drawText(QPoint(x, baseline), QString::fromLatin1(driveCaption(drive)));
+    painter.drawText(QPoint(x, baseline), QCoreApplication::translate("DriveCaption", driveCaption(drive)));
     painter.restore();
 }
 

@@ -6,16 +6,25 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QToolButton>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesignListBar)
+};
+
+} // namespace
 
 DesignListBar::DesignListBar(MainWindow &window, QWidget *panel, QBoxLayout *row) : window_(window)
 {
     auto *listBox = new QVBoxLayout;
     designList_ = new QComboBox(panel);
     designList_->setObjectName(QStringLiteral("DesignList"));
-    designList_->setToolTip(QStringLiteral("Select an existing car design, or edit the name of a custom design."));
+    designList_->setToolTip(Texts::tr("Select an existing car design, or edit the name of a custom design."));
     designList_->setToolTipDuration(HintDuration);
     designList_->setMinimumWidth(200);
     designList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -29,17 +38,22 @@ DesignListBar::DesignListBar(MainWindow &window, QWidget *panel, QBoxLayout *row
         void (MainWindow::*slot)();
     };
     const ListButton listButtonTable[] = {
-        {"NewBtn", "New", "Start a new design.  New designs start with the default shape.", &MainWindow::NewBtnClick},
-        {"OpenBtn", "Open", "Load a previously saved design from disk", &MainWindow::OpenBtnClick},
-        {"SaveBtn", "Save", "Save the currently selected design to disk", &MainWindow::SaveBtnClick},
-        {"RemoveBtn", "Remove",
-         "Remove the currently selected design from the list (can reload later if saved).  The five standard designs cannot be removed.",
+        {"NewBtn", QT_TRANSLATE_NOOP("DesignListBar", "New"),
+         QT_TRANSLATE_NOOP("DesignListBar", "Start a new design.  New designs start with the default shape."), &MainWindow::NewBtnClick},
+        {"OpenBtn", QT_TRANSLATE_NOOP("DesignListBar", "Open"),
+         QT_TRANSLATE_NOOP("DesignListBar", "Load a previously saved design from disk"), &MainWindow::OpenBtnClick},
+        {"SaveBtn", QT_TRANSLATE_NOOP("DesignListBar", "Save"),
+         QT_TRANSLATE_NOOP("DesignListBar", "Save the currently selected design to disk"), &MainWindow::SaveBtnClick},
+        {"RemoveBtn", QT_TRANSLATE_NOOP("DesignListBar", "Remove"),
+         QT_TRANSLATE_NOOP("DesignListBar", "Remove the currently selected design from the list (can reload later if saved).  The five standard designs cannot be removed."),
          &MainWindow::RemoveBtnClick},
-        {"RenameBtn", "Rename", "Rename the selected design", &MainWindow::RenameBtnClick},
-        {"DefineMatlBtn", "Materials", "Define your own materials", &MainWindow::DefineMaterials},
+        {"RenameBtn", QT_TRANSLATE_NOOP("DesignListBar", "Rename"),
+         QT_TRANSLATE_NOOP("DesignListBar", "Rename the selected design"), &MainWindow::RenameBtnClick},
+        {"DefineMatlBtn", QT_TRANSLATE_NOOP("DesignListBar", "Materials"),
+         QT_TRANSLATE_NOOP("DesignListBar", "Define your own materials"), &MainWindow::DefineMaterials},
     };
     for (const ListButton &b : listButtonTable) {
-        QToolButton *button = speedButton(QLatin1String(b.name), QLatin1String(b.text), QLatin1String(b.hint), panel);
+        QToolButton *button = speedButton(QLatin1String(b.name), Texts::tr(b.text), Texts::tr(b.hint), panel);
         QObject::connect(button, &QToolButton::clicked, &window, b.slot);
         listButtons->addWidget(button);
     }

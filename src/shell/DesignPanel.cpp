@@ -26,22 +26,45 @@
 namespace zindle {
 
 const std::array<const char *, PartCount> PartNameItems = {
-    "Inner layers", "Outer layer", "Wheel tread", "Drive wheels",
-    "Other wheels", "Spring", "Drive axle", "Other axle"};
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Inner layers"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Outer layer"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Wheel tread"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Drive wheels"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Other wheels"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Spring"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Drive axle"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Other axle"),
+};
 
 const std::array<const char *, PartCount> PartLabelTexts = {
-    "Inner layer", "Outer layer", "Wheel tread", "Drive wheel",
-    "Other wheel", "Spring", "Drive axle", "Other axle"};
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Inner layer"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Outer layer"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Wheel tread"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Drive wheel"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Other wheel"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Spring"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Drive axle"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Other axle"),
+};
 
 namespace {
 
 // How the Edit menu names a material choice, by Part (MatIndex order).
 const char *const MaterialStepNames[PartCount] = {
-    "Change outer layer material", "Change inner layers material", "Change drive wheel material",
-    "Change other wheel material", "Change drive axle material",   "Change other axle material",
-    "Change spring material",      "Change wheel tread material"};
-const char *const DriveStepNames[3] = {"Choose rear wheel drive", "Choose front wheel drive",
-                                       "Choose four wheel drive"};
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change outer layer material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change inner layers material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change drive wheel material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change other wheel material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change drive axle material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change other axle material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change spring material"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Change wheel tread material"),
+};
+const char *const DriveStepNames[3] = {
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Choose rear wheel drive"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Choose front wheel drive"),
+    QT_TRANSLATE_NOOP("zindle::DesignPanel", "Choose four wheel drive"),
+};
 
 } // namespace
 
@@ -78,19 +101,27 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
         bool shown;
     };
     const Tool toolTable[] = {
-        {"DrawOuterBtn", "Outer", "Draw outer layer shape", &SheetEditing::DrawOuterBtnClick, true},
-        {"ClearOuterBtn", "X", "Clear the outer layer shape", &SheetEditing::ClearOuterBtnClick, false},
-        {"DrawInnerBtn", "Inner", "Draw inner layer shape", &SheetEditing::DrawInnerBtnClick, true},
-        {"ClearInnerBtn", "A", "Clear the inner layer shape", &SheetEditing::ClearInnerBtnClick, false},
-        {"FrontAxleBtn", "Axle", "Place the front axle", &SheetEditing::SetFrontAxleBtnClick, true},
-        {"AddWeightBtn", "+Wt", "Add a weight", &SheetEditing::AddWtBtnClick, true},
-        {"RemoveWeightBtn", "-Wt", "Remove a weight", &SheetEditing::RemoveWtBtnClick, true},
-        {"ClearAllCustomBtn", "Clear", "Clear the shapes and the weights", &SheetEditing::ClearAllCustomBtnClick,
+        {"DrawOuterBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "Outer"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Draw outer layer shape"), &SheetEditing::DrawOuterBtnClick, true},
+        {"ClearOuterBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "X"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Clear the outer layer shape"), &SheetEditing::ClearOuterBtnClick, false},
+        {"DrawInnerBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "Inner"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Draw inner layer shape"), &SheetEditing::DrawInnerBtnClick, true},
+        {"ClearInnerBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "A"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Clear the inner layer shape"), &SheetEditing::ClearInnerBtnClick, false},
+        {"FrontAxleBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "Axle"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Place the front axle"), &SheetEditing::SetFrontAxleBtnClick, true},
+        {"AddWeightBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "+Wt"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Add a weight"), &SheetEditing::AddWtBtnClick, true},
+        {"RemoveWeightBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "-Wt"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Remove a weight"), &SheetEditing::RemoveWtBtnClick, true},
+        {"ClearAllCustomBtn", QT_TRANSLATE_NOOP("zindle::DesignPanel", "Clear"),
+         QT_TRANSLATE_NOOP("zindle::DesignPanel", "Clear the shapes and the weights"), &SheetEditing::ClearAllCustomBtnClick,
          false},
     };
     editing_ = std::make_unique<SheetEditing>(window, *this);
     for (const Tool &t : toolTable) {
-        QToolButton *button = speedButton(QLatin1String(t.name), QLatin1String(t.text), QLatin1String(t.hint),
+        QToolButton *button = speedButton(QLatin1String(t.name), tr(t.text), tr(t.hint),
                                           toolPanel_);
         // A tool's button stays down while the tool is in use.
         button->setCheckable(true);
@@ -102,17 +133,17 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     }
     toolLine->addWidget(toolPanel_);
 
-    driveBox_ = new QGroupBox(QStringLiteral("Drive"), this);
+    driveBox_ = new QGroupBox(tr("Drive"), this);
     driveBox_->setObjectName(QStringLiteral("DriveBox"));
     auto *drives = new QHBoxLayout(driveBox_);
     drives->setContentsMargins(4, 0, 4, 0);
     auto *driveGroup = new QButtonGroup(this);
     const char *driveNames[] = {"RWDBtn", "FWDBtn", "AWDBtn"};
-    const char *driveTexts[] = {"RWD", "FWD", "AWD"};
-    const char *driveHints[] = {"Rear wheel drive", "Front wheel drive", "Four wheel drive"};
+    const char *driveTexts[] = {QT_TR_NOOP("RWD"), QT_TR_NOOP("FWD"), QT_TR_NOOP("AWD")};
+    const char *driveHints[] = {QT_TR_NOOP("Rear wheel drive"), QT_TR_NOOP("Front wheel drive"),
+                                QT_TR_NOOP("Four wheel drive")};
     for (int i = 0; i < 3; ++i) {
-        QToolButton *button = speedButton(QLatin1String(driveNames[i]), QLatin1String(driveTexts[i]),
-                                          QLatin1String(driveHints[i]), driveBox_);
+        QToolButton *button = speedButton(QLatin1String(driveNames[i]), tr(driveTexts[i]), tr(driveHints[i]), driveBox_);
         button->setCheckable(true);
         driveGroup->addButton(button, i);
         drives->addWidget(button);
@@ -139,13 +170,13 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     stateLines_->addLayout(sizeRow);
     stateLines_->addStretch();
     stateLine->addWidget(setStatePanel_, 1);
-    drawCancelBtn_ = new QPushButton(QStringLiteral("Cancel"), this);
+    drawCancelBtn_ = new QPushButton(tr("Cancel"), this);
     drawCancelBtn_->setObjectName(QStringLiteral("DrawCancelBtn"));
     drawCancelBtn_->hide();
     connect(drawCancelBtn_, &QPushButton::clicked, this, [this] { editing_->DrawCancelBtnClick(); });
     stateLine->addWidget(drawCancelBtn_);
-    drawHintLabel_ = new QLabel(QStringLiteral("To draw a shape, click points on the drawing sheet.  "
-                                               "Double-click to finish (or press Cancel to abort)."),
+    drawHintLabel_ = new QLabel(tr("To draw a shape, click points on the drawing sheet.  "
+                                    "Double-click to finish (or press Cancel to abort)."),
                                 this);
     drawHintLabel_->setObjectName(QStringLiteral("DrawHintLabel"));
     drawHintLabel_->setWordWrap(true);
@@ -156,17 +187,17 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     stateLine->addStretch();
     QWidget *const panel = setStatePanel_;
 
-    partNameLabel_ = helpCaption(QStringLiteral("Currently selected:"), QStringLiteral("/help/h-part.html"), help, panel);
+    partNameLabel_ = helpCaption(tr("Currently selected:"), QStringLiteral("/help/h-part.html"), help, panel);
     partNameLabel_->setObjectName(QStringLiteral("PartNameLabel"));
     stateRow->addWidget(partNameLabel_);
     partNameBox_ = new QComboBox(panel);
     partNameBox_->setObjectName(QStringLiteral("PartNameBox"));
     for (const char *item : PartNameItems)
-        partNameBox_->addItem(QLatin1String(item));
+        partNameBox_->addItem(tr(item));
     connect(partNameBox_, &QComboBox::activated, this, [this](int index) { SelectPart(index); });
     stateRow->addWidget(partNameBox_);
 
-    materialLabel_ = helpCaption(QStringLiteral("Material:"), QStringLiteral("/help/h-material.html"), help, panel);
+    materialLabel_ = helpCaption(tr("Material:"), QStringLiteral("/help/h-material.html"), help, panel);
     materialLabel_->setObjectName(QStringLiteral("MaterialLabel"));
     stateRow->addWidget(materialLabel_);
     const char *comboNames[] = {"OuterBodyList", "InnerBodyList", "DriveWheelList", "OtherWheelList",
@@ -182,10 +213,10 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     }
     stateRow->addLayout(comboStack);
 
-    topParameterLabel_ = helpCaption(QStringLiteral("Width (in):"), QStringLiteral("/help/h-diawidth.html"), help, panel);
+    topParameterLabel_ = helpCaption(tr("Width (in):"), QStringLiteral("/help/h-diawidth.html"), help, panel);
     topParameterLabel_->setObjectName(QStringLiteral("TopParameterLabel"));
     bottomParameterLabel_ =
-        helpCaption(QStringLiteral("Length (in):"), QStringLiteral("/help/h-lengths.html"), help, panel);
+        helpCaption(tr("Length (in):"), QStringLiteral("/help/h-lengths.html"), help, panel);
     bottomParameterLabel_->setObjectName(QStringLiteral("BottomParameterLabel"));
     auto *topStack = new QGridLayout;
     auto *bottomStack = new QGridLayout;
@@ -204,7 +235,7 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     sizeRow->addWidget(bottomParameterLabel_);
     sizeRow->addLayout(bottomStack);
 
-    applyBtn_ = new QPushButton(QStringLiteral("Apply"), panel);
+    applyBtn_ = new QPushButton(tr("Apply"), panel);
     applyBtn_->setObjectName(QStringLiteral("ApplyBtn"));
     applyBtn_->setEnabled(false);
     connect(applyBtn_, &QPushButton::clicked, this, &DesignPanel::ApplyBtnClick);
@@ -213,7 +244,7 @@ DesignPanel::DesignPanel(MainWindow &window, QWidget *parent) : ModePanel(parent
     sizeRow->addStretch();
 
     partAttributesLabel_ = new QLabel(
-        QStringLiteral("Select parts to edit their attributes. Click \"Apply\" to apply your changes."), panel);
+        tr("Select parts to edit their attributes. Click \"Apply\" to apply your changes."), panel);
     partAttributesLabel_->setObjectName(QStringLiteral("PartAttributesLabel"));
     attributesLine_ = new QBoxLayout(QBoxLayout::LeftToRight);
     attributesLine_->setSpacing(12);
@@ -244,9 +275,9 @@ int DesignPanel::fitToWidth(int width)
     const int part = partNameLabel_->sizeHint().width() + partNameBox_->sizeHint().width()
                      + materialLabel_->sizeHint().width() + widestCombo + 3 * stateRow->spacing();
     const QFontMetrics captions = topParameterLabel_->fontMetrics();
-    const int topCaption = std::max(captions.horizontalAdvance(QStringLiteral("Width (in):")),
-                                    captions.horizontalAdvance(QStringLiteral("Dia (in):")));
-    const int bottomCaption = captions.horizontalAdvance(QStringLiteral("Length (in):"));
+    const int topCaption = std::max(captions.horizontalAdvance(tr("Width (in):")),
+                                    captions.horizontalAdvance(tr("Dia (in):")));
+    const int bottomCaption = captions.horizontalAdvance(tr("Length (in):"));
     int widestField = 0;
     for (int p = 0; p < PartCount; ++p)
         for (const bool bottom : {false, true})
@@ -416,13 +447,13 @@ void DesignPanel::SelectPart(int index)
     QLineEdit *top = parameterField(index, false);
     QLineEdit *bottom = parameterField(index, true);
     if (top) {
-        topParameterLabel_->setText(kind == MaterialKind::Spring ? QStringLiteral("Width (in):")
-                                                                  : QStringLiteral("Dia (in):"));
+        topParameterLabel_->setText(kind == MaterialKind::Spring ? tr("Width (in):")
+                                                                  : tr("Dia (in):"));
         topParameterLabel_->show();
         top->show();
     }
     if (bottom) {
-        bottomParameterLabel_->setText(QStringLiteral("Length (in):"));
+        bottomParameterLabel_->setText(tr("Length (in):"));
         bottomParameterLabel_->show();
         bottom->show();
     }
@@ -431,30 +462,26 @@ void DesignPanel::SelectPart(int index)
 QString DesignPanel::partDescription(int index) const
 {
     if (index < 0 || index >= PartCount)
-        return QStringLiteral("Select parts to edit their attributes. Click \"Apply\" to apply your changes.");
+        return tr("Select parts to edit their attributes. Click \"Apply\" to apply your changes.");
     const Workspace &workspace = window_.workspace();
     const DesignRecord &d = workspace.design;
     const Part part = partOfItem(index);
     const QString material =
         workspace.catalogue.name(partKind(part), d.MatIndex[static_cast<size_t>(part)]);
-    const QString head = QStringLiteral("Highlighted: ") + QLatin1String(PartLabelTexts[static_cast<size_t>(index)]);
+    const QString label = tr(PartLabelTexts[static_cast<size_t>(index)]);
     switch (index) {
     case 3:
     case 4:
-        return head + QStringLiteral(" (") + material + QStringLiteral(", ") +
-               (index == 3 ? d.DriveWhlDia : d.OtherWhlDia) + QStringLiteral(" inches dia") + QStringLiteral(").");
+        return tr("Highlighted: %1 (%2, %3 inches dia).").arg(label, material, index == 3 ? d.DriveWhlDia : d.OtherWhlDia);
     case 5:
-        return QStringLiteral("Highlighted: ") + QStringLiteral("Spring") + QStringLiteral(" (") + material +
-               QStringLiteral(", ") + d.SpringWidth + QStringLiteral(" inches wide, ") + d.SpringLength +
-               QStringLiteral(" inches long") + QStringLiteral(").");
+        return tr("Highlighted: %1 (%2, %3 inches wide, %4 inches long).").arg(label, material, d.SpringWidth, d.SpringLength);
     case 6:
     case 7:
-        return head + QStringLiteral(" (") + material + QStringLiteral(", ") +
-               (index == 6 ? d.DriveAxleDia : d.OtherAxleDia) + QStringLiteral(" inches dia, ") +
-               (index == 6 ? d.DriveAxleLength : d.OtherAxleLength) + QStringLiteral(" inches long") +
-               QStringLiteral(").");
+        return tr("Highlighted: %1 (%2, %3 inches dia, %4 inches long).")
+            .arg(label, material, index == 6 ? d.DriveAxleDia : d.OtherAxleDia,
+                 index == 6 ? d.DriveAxleLength : d.OtherAxleLength);
     default:
-        return head + QStringLiteral(" (") + material + QStringLiteral(").");
+        return tr("Highlighted: %1 (%2).").arg(label, material);
     }
 }
 
@@ -468,7 +495,7 @@ void DesignPanel::MaterialComboChange(int part, int index)
     materialPending_[static_cast<size_t>(part) + 1] = true;
     pendingChange();
     workspace.MarkDesignChanged();
-    edit.commit(QLatin1String(MaterialStepNames[part]));
+    edit.commit(tr(MaterialStepNames[part]));
 }
 
 void DesignPanel::ApplyBtnClick()
@@ -488,10 +515,10 @@ void DesignPanel::ApplyBtnClick()
     const QString asked =
         std::find(taken.begin(), taken.end(), &DesignRecord::DriveWhlDia) != taken.end() ? wheelTyped : wheelBefore;
     const QString used = window_.workspace().design.DriveWhlDia;
-    const QString note = QStringLiteral("Drive wheel enlarged to ");
+    const QString note = tr("Drive wheel enlarged to %1 in to fit the spring case");
     if (used != asked && parseFloat(used).value_or(0.0f) > parseFloat(asked).value_or(0.0f))
-        partAttributesLabel_->setText(note + used + QStringLiteral(" in to fit the spring case"));
-    else if (partAttributesLabel_->text().startsWith(note))
+        partAttributesLabel_->setText(note.arg(used));
+    else if (partAttributesLabel_->text().startsWith(note.left(note.indexOf(QLatin1String("%1")))))
         partAttributesLabel_->setText(partDescription(-1)); // an older note no longer holds
 }
 
@@ -510,7 +537,7 @@ void DesignPanel::DriveButtonClick(DriveKind drive)
     showDriveControls(drive);
     workspace.MarkDesignChanged();
     window_.RefreshMode(0, 0, window_.CurrentMode());
-    edit.commit(QLatin1String(DriveStepNames[static_cast<int>(drive)]));
+    edit.commit(tr(DriveStepNames[static_cast<int>(drive)]));
 }
 
 void DesignPanel::ResetParameters()

@@ -5,11 +5,16 @@
 #include "model/NumberText.h"
 #include "physics/ResultFieldTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(LiveReadout)
+};
 
 const QString Dot = QStringLiteral(" \u00b7 ");
 const QString AdvisoryColour = QStringLiteral("#c00000");
@@ -18,8 +23,8 @@ const QString UpdatingColour = QStringLiteral("#4a4a4a");
 QString advisoryCount(qsizetype count)
 {
     if (count == 0)
-        return QStringLiteral("no advisories");
-    return count == 1 ? QStringLiteral("1 advisory") : QStringLiteral("%1 advisories").arg(count);
+        return Texts::tr("no advisories");
+    return count == 1 ? Texts::tr("1 advisory") : Texts::tr("%1 advisories").arg(count);
 }
 
 QString unbracketed(const QString &time)
@@ -33,14 +38,14 @@ QStringList valueParts(const LiveResult &r)
 {
     QStringList parts;
     if (r.finished())
-        parts << QStringLiteral("15 ft in ") + text00(floatOr(r.TimeEF, 0.0f)) + QStringLiteral(" s");
+        parts << Texts::tr("15 ft in %1 s").arg(text00(floatOr(r.TimeEF, 0.0f)));
     else // Simulate's "[1.35]" said in words: the run ended there, short of the line
-        parts << QStringLiteral("15 ft not reached in ") + unbracketed(r.TimeEF) + QStringLiteral(" s");
+        parts << Texts::tr("15 ft not reached in %1 s").arg(unbracketed(r.TimeEF));
     // The highest speed: the end speed of a car that has coasted to the end of its run says
     // little about how fast it was.
-    parts << QStringLiteral("peak ") + r.PeakSpeedEF + QStringLiteral(" ft/s");
+    parts << Texts::tr("peak %1 ft/s").arg(r.PeakSpeedEF);
     if (!r.ProjectedMassEF.isEmpty())
-        parts << fixedText(floatOr(r.ProjectedMassEF, 0.0f), 3) + QStringLiteral(" lb");
+        parts << Texts::tr("%1 lb").arg(fixedText(floatOr(r.ProjectedMassEF, 0.0f), 3));
     return parts;
 }
 
@@ -55,14 +60,14 @@ QString caption(const char *field)
 QString liveReadoutText(const LiveResult &r)
 {
     if (!r.runs)
-        return QStringLiteral("Cannot run: ") + r.cannotRun;
+        return Texts::tr("Cannot run: %1").arg(r.cannotRun);
     return (valueParts(r) << advisoryCount(r.advisories.size())).join(Dot);
 }
 
 QString liveReadoutHint(const LiveResult &r)
 {
     QStringList lines;
-    lines << QStringLiteral("As Simulate will show the design, computed while you edit it:");
+    lines << Texts::tr("As Simulate will show the design, computed while you edit it:");
     const std::pair<const char *, const QString *> fields[] = {
         {"TimeEF", &r.TimeEF},
         {"PeakSpeedEF", &r.PeakSpeedEF},
@@ -74,13 +79,13 @@ QString liveReadoutHint(const LiveResult &r)
         if (value == &r.ProjectedMassEF && !value->isEmpty())
             shown = fixedText(floatOr(*value, 0.0f), 3);
         if (value == &r.TimeEF && value->startsWith(QLatin1Char('[')))
-            shown += QStringLiteral(" (in brackets: 15 ft not reached, the time the run ended)");
+            shown += Texts::tr(" (in brackets: 15 ft not reached, the time the run ended)");
         lines << caption(name) + QStringLiteral(": ") + shown;
     }
     if (r.advisories.isEmpty()) {
-        lines << QStringLiteral("No advisories.");
+        lines << Texts::tr("No advisories.");
     } else {
-        lines << QStringLiteral("Advisories:");
+        lines << Texts::tr("Advisories:");
         for (const QString &text : r.advisories)
             lines << QStringLiteral("  ") + text;
     }
@@ -106,22 +111,22 @@ int LiveReadout::usualWidth() const
     usual.PeakSpeedEF = QStringLiteral("15.3");
     usual.ProjectedMassEF = QStringLiteral("0.231");
     usual.advisories = QStringList{QString(), QString()};
-    return fontMetrics().horizontalAdvance(QStringLiteral("Updating\u2026 ") + liveReadoutText(usual)) + 4;
+    return fontMetrics().horizontalAdvance(Texts::tr("Updating\u2026") + QLatin1Char(' ') + liveReadoutText(usual)) + 4;
 }
 
 void LiveReadout::refresh()
 {
     const std::optional<LiveResult> &shown = live_.current() ? live_.current() : live_.lastShown();
     current_ = live_.current().has_value();
-    const QString head = current_ || !shown ? QStringLiteral("<b>Live:</b> ") : QStringLiteral("<b>Updating\u2026</b> ");
+    const QString head = QStringLiteral("<b>%1</b> ").arg((current_ || !shown ? Texts::tr("Live:") : Texts::tr("Updating\u2026")).toHtmlEscaped());
     QString body;
     if (!shown) {
-        body = QStringLiteral("computing\u2026");
+        body = Texts::tr("computing\u2026").toHtmlEscaped();
     } else if (!shown->runs) {
-        body = (QStringLiteral("Cannot run: ") + shown->cannotRun).toHtmlEscaped();
+        body = Texts::tr("Cannot run: %1").arg(shown->cannotRun).toHtmlEscaped();
     } else {
         body = valueParts(*shown).join(Dot).toHtmlEscaped() + Dot;
-        const QString count = advisoryCount(shown->advisories.size());
+        const QString count = advisoryCount(shown->advisories.size()).toHtmlEscaped();
         // Red as the Advisories window's own lines, while the values are current.
         body += shown->advisories.isEmpty() || !current_
                     ? count
@@ -130,7 +135,7 @@ void LiveReadout::refresh()
     if (!current_)
         body = QStringLiteral("<span style=\"color:%1\">%2</span>").arg(UpdatingColour, body);
     setText(head + body);
-    setToolTip(shown ? liveReadoutHint(*shown) + (current_ ? QString() : QStringLiteral("\n(updating)"))
+    setToolTip(shown ? liveReadoutHint(*shown) + (current_ ? QString() : QLatin1Char('\n') + Texts::tr("(updating)"))
                      : QString());
 }
 

@@ -599,12 +599,12 @@ void MainWindow::editStateChanged()
     if (QAction *undo = action(QStringLiteral("UndoPos"))) {
         const bool can = free && history_.canUndo();
         undo->setEnabled(can);
-        undo->setText(can ? QStringLiteral("Undo ") + history_.undoText() : QStringLiteral("Undo"));
+        undo->setText(can ? tr("Undo %1").arg(history_.undoText()) : tr("Undo"));
     }
     if (QAction *redo = action(QStringLiteral("RedoPos"))) {
         const bool can = free && history_.canRedo();
         redo->setEnabled(can);
-        redo->setText(can ? QStringLiteral("Redo ") + history_.redoText() : QStringLiteral("Redo"));
+        redo->setText(can ? tr("Redo %1").arg(history_.redoText()) : tr("Redo"));
     }
     updateTitle();
 }
@@ -658,7 +658,7 @@ void MainWindow::fillRecentMenu(QMenu *menu)
         });
     }
     if (files.isEmpty()) {
-        QAction *none = menu->addAction(QStringLiteral("No recent files"));
+        QAction *none = menu->addAction(tr("No recent files"));
         none->setEnabled(false);
         return;
     }

@@ -367,7 +367,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
         if (a->objectName() == QStringLiteral("ExportTemplatesPos"))
             item = a;
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), QStringLiteral("Export templates..."));
+    EXPECT_EQ(item->text(), QStringLiteral("&Export templates..."));
     const size_t shown = s.prompter.messages().size();
     s.prompter.savePaths.push_back(QString());
     item->trigger();

@@ -279,19 +279,19 @@ TEST(Menus, ItemsKeysAndSeparators)
     QTest::keyClick(&s.w(), Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(bar->actions().value(0)->menu()->isVisible());
     bar->actions().value(0)->menu()->close();
-    EXPECT_EQ(layout.value(0), QStringLiteral("File: Open Car File...[Ctrl+O] | Open Recent | Convert file... | Close[Ctrl+W] | "
-                                              "Save...[Ctrl+S] | Print...\tCtrl+P | Export templates... | Export run... | Class results... | Race Day... | - | Rename... | Remove... | - | Quit[Alt+F4]"));
+    EXPECT_EQ(layout.value(0), QStringLiteral("File: &Open Car File...[Ctrl+O] | Open &Recent | Con&vert file... | &Close[Ctrl+W] | "
+                                              "&Save...[Ctrl+S] | &Print...\tCtrl+P | &Export templates... | E&xport run... | C&lass results... | Race &Day... | - | Re&name... | Re&move... | - | &Quit[Alt+F4]"));
     EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z] | - | &Points..."));
     EXPECT_EQ(s.w().action(QStringLiteral("RedoPos"))->shortcuts(),
               QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
-    EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define Materials...[Ctrl+M] | - | Preferences... | Choose Background Color... | "
+    EXPECT_EQ(layout.value(2), QStringLiteral("Setup: Define &Materials...[Ctrl+M] | - | &Preferences... | Choose &Background Color... | "
                                               "&High-Contrast Sheet | - | &Language"));
-    EXPECT_EQ(layout.value(3), QStringLiteral("Modes: Design[F1] | - | Build[F2] | Analyze[F3] | Simulate[F4] | Race[F5] | - | "
-                                              "Preview Templates[F6] | Print Templates...[Ctrl+P] | - | Power Designer... | Results in Detail...[Ctrl+I] | "
-              "Run Charts...[Ctrl+R] | Race Chart...[Ctrl+Shift+R] | Test Runs...[Ctrl+T] | - | "
-                                              "Energy...[Ctrl+E] | What If...[Ctrl+Shift+W] | Sensitivity... | Build Tolerances..."));
-    EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion Forum | Zindle Help in your web browser | Zindle Home Page | - | "
-                                              "About Zindle 4.1... | Check for latest version..."));
+    EXPECT_EQ(layout.value(3), QStringLiteral("Modes: &Design[F1] | - | &Build[F2] | &Analyze[F3] | &Simulate[F4] | &Race[F5] | - | "
+                                              "Pre&view Templates[F6] | &Print Templates...[Ctrl+P] | - | Po&wer Designer... | Results &in Detail...[Ctrl+I] | "
+              "R&un Charts...[Ctrl+R] | Race &Chart...[Ctrl+Shift+R] | &Test Runs...[Ctrl+T] | - | "
+                                              "&Energy...[Ctrl+E] | W&hat If...[Ctrl+Shift+W] | Se&nsitivity... | Build T&olerances..."));
+    EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion &Forum | Zindle &Help in your web browser | Zindle Home &Page | - | "
+                                              "&About Zindle 4.1... | &Check for latest version..."));
 }
 
 TEST(Menus, HelpItemsOpenTheirPagesAndAFailedLaunchSaysNothing)

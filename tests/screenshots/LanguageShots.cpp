@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window in German and in Spanish, whose words run longer than the English ones: the Design
+// mode with a part selected and the Modes menu, at a large window and at a small laptop screen,
+// to be checked by eye for clipped captions.
+
+#include "ShotSupport.h"
+#include "app/Language.h"
+#include "shell/DesignPanel.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTranslator>
+
+namespace zindle::test {
+namespace {
+
+TEST(Screenshots, TheWindowInGermanAndSpanish)
+{
+    const QString folder = findTranslationsFolder(QCoreApplication::applicationDirPath());
+    ASSERT_FALSE(folder.isEmpty());
+    for (const char *code : {"de", "es"}) {
+        ASSERT_EQ(installLanguage(*qApp, QLatin1String(code), folder), QString()) << code;
+        {
+            StartedWindow s;
+            MainWindow &w = s.w();
+            w.setWindowState(Qt::WindowNoState);
+            w.findChild<DesignPanel *>()->SelectPart(5);
+            for (const QSize size : {QSize(1600, 1000), QSize(1024, 700)}) {
+                w.resize(size);
+                QApplication::processEvents();
+                saveShot(&w, QStringLiteral("language-%1-design-%2x%3").arg(QLatin1String(code)).arg(size.width()).arg(size.height()));
+            }
+            QMenu *modes = w.menuBar()->actions().value(3)->menu();
+            modes->popup(w.mapToGlobal(QPoint(0, 0)));
+            saveShot(modes, QStringLiteral("language-%1-modes-menu").arg(QLatin1String(code)));
+            modes->close();
+        }
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+}
+
+} // namespace
+} // namespace zindle::test
