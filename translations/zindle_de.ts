@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BuildView3D</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>DesignListBar</name>
     <message>
         <source>Select an existing car design, or edit the name of a custom design.</source>
@@ -412,6 +419,516 @@
     </message>
 </context>
 <context>
+    <name>RaceLabels</name>
+    <message>
+        <source>0.25x</source>
+        <translation>0.25x</translation>
+    </message>
+    <message>
+        <source>1x</source>
+        <translation>1x</translation>
+    </message>
+    <message>
+        <source>0.5x</source>
+        <translation>0.5x</translation>
+    </message>
+</context>
+<context>
+    <name>ResultFields</name>
+    <message>
+        <source>Inner Layers</source>
+        <translation>Innenlagen</translation>
+    </message>
+    <message>
+        <source>Number of inner layers in the car body</source>
+        <translation>Anzahl der Innenlagen der Karosserie</translation>
+    </message>
+    <message>
+        <source>Cored layers: </source>
+        <translation>Ausgeschnittene Lagen: </translation>
+    </message>
+    <message>
+        <source>Outer Layers</source>
+        <translation>Außenlagen</translation>
+    </message>
+    <message>
+        <source>Number of outer layers in the car body (always 2)</source>
+        <translation>Anzahl der Außenlagen der Karosserie (immer 2)</translation>
+    </message>
+    <message>
+        <source>Non-cored layers: </source>
+        <translation>Volle Lagen: </translation>
+    </message>
+    <message>
+        <source>Number of Layers</source>
+        <translation>Anzahl der Lagen</translation>
+    </message>
+    <message>
+        <source>= CarWidth/BoardThickness</source>
+        <translation>= Fahrzeugbreite/Plattendicke</translation>
+    </message>
+    <message>
+        <source>Total number of layers: </source>
+        <translation>Anzahl aller Lagen: </translation>
+    </message>
+    <message>
+        <source> layers</source>
+        <translation> Lagen</translation>
+    </message>
+    <message>
+        <source>Case width (in)</source>
+        <translation>Gehäusebreite (in)</translation>
+    </message>
+    <message>
+        <source>Width of the stack of cored layers</source>
+        <translation>Breite des Stapels ausgeschnittener Lagen</translation>
+    </message>
+    <message>
+        <source>Chamber width: </source>
+        <translation>Kammerbreite: </translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source>Body width (in)</source>
+        <translation>Karosseriebreite (in)</translation>
+    </message>
+    <message>
+        <source>Width of body (inches)</source>
+        <translation>Breite der Karosserie (Zoll)</translation>
+    </message>
+    <message>
+        <source>Car width: </source>
+        <translation>Fahrzeugbreite: </translation>
+    </message>
+    <message>
+        <source>Case inner dia (in)</source>
+        <translation>Gehäuse innen Ø (in)</translation>
+    </message>
+    <message>
+        <source>Necessary inner diameter of the spring chamber, to accommodate the spring</source>
+        <translation>Nötiger Innendurchmesser der Federkammer, damit die Feder hineinpasst</translation>
+    </message>
+    <message>
+        <source>Chamber inner diameter: </source>
+        <translation>Innendurchmesser der Kammer: </translation>
+    </message>
+    <message>
+        <source>Case outer dia (in)</source>
+        <translation>Gehäuse außen Ø (in)</translation>
+    </message>
+    <message>
+        <source>The diameter of the drive wheel(s) must be equal to or larger than the outer diameter of the spring chamber.</source>
+        <translation>Der Durchmesser der Antriebsräder muss mindestens so groß sein wie der Außendurchmesser der Federkammer.</translation>
+    </message>
+    <message>
+        <source>Chamber outer diameter: </source>
+        <translation>Außendurchmesser der Kammer: </translation>
+    </message>
+    <message>
+        <source>Bottles needed</source>
+        <translation>Benötigte Flaschen</translation>
+    </message>
+    <message>
+        <source>= (SpringLength/12.)/(6/SpringWidth)</source>
+        <translation>= (Federlänge/12.)/(6/Federbreite)</translation>
+    </message>
+    <message>
+        <source>Bottles needed: </source>
+        <translation>Benötigte Flaschen: </translation>
+    </message>
+    <message>
+        <source>Dia (in):</source>
+        <translation>Durchm. (in):</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Durchmesser des Antriebsrads</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Antriebsrad Ø (in)</translation>
+    </message>
+    <message>
+        <source>Other (non-drive) wheel diameter</source>
+        <translation>Durchmesser des anderen (nicht angetriebenen) Rads</translation>
+    </message>
+    <message>
+        <source>Other wheel dia (in)</source>
+        <translation>Anderes Rad Ø (in)</translation>
+    </message>
+    <message>
+        <source>Width (in):</source>
+        <translation>Breite (in):</translation>
+    </message>
+    <message>
+        <source>Width of the spring strip</source>
+        <translation>Breite des Federstreifens</translation>
+    </message>
+    <message>
+        <source>Spring width (in)</source>
+        <translation>Federbreite (in)</translation>
+    </message>
+    <message>
+        <source>Length (in):</source>
+        <translation>Länge (in):</translation>
+    </message>
+    <message>
+        <source>Length of the spring strip</source>
+        <translation>Länge des Federstreifens</translation>
+    </message>
+    <message>
+        <source>Spring length (in)</source>
+        <translation>Federlänge (in)</translation>
+    </message>
+    <message>
+        <source>Max Torque (in-lb)</source>
+        <translation>Max. Drehmoment (in-lb)</translation>
+    </message>
+    <message>
+        <source>Maximum torque of the spring</source>
+        <translation>Größtes Drehmoment der Feder</translation>
+    </message>
+    <message>
+        <source>Predicted Max Torque: </source>
+        <translation>Vorhergesagtes max. Drehmoment: </translation>
+    </message>
+    <message>
+        <source> in-lb</source>
+        <translation> in-lb</translation>
+    </message>
+    <message>
+        <source>Propulsion, left (lb)</source>
+        <translation>Vortrieb, links (lb)</translation>
+    </message>
+    <message>
+        <source>Static propulsive force of the drive axle</source>
+        <translation>Vortriebskraft der Antriebsachse im Stand</translation>
+    </message>
+    <message>
+        <source>Predicted propulsive force: </source>
+        <translation>Vorhergesagte Vortriebskraft: </translation>
+    </message>
+    <message>
+        <source> lb</source>
+        <translation> lb</translation>
+    </message>
+    <message>
+        <source>Propulsion, right (lb)</source>
+        <translation>Vortrieb, rechts (lb)</translation>
+    </message>
+    <message>
+        <source>Static propulsive force of the second drive axle (all-wheel drive)</source>
+        <translation>Vortriebskraft der zweiten Antriebsachse im Stand (Allradantrieb)</translation>
+    </message>
+    <message>
+        <source>Spring Mass (lbm)</source>
+        <translation>Federmasse (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the spring(s)</source>
+        <translation>Masse der Feder(n)</translation>
+    </message>
+    <message>
+        <source>Spring Mass: </source>
+        <translation>Federmasse: </translation>
+    </message>
+    <message>
+        <source> lbm</source>
+        <translation> lbm</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Gesamtmasse (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the whole car</source>
+        <translation>Masse des ganzen Fahrzeugs</translation>
+    </message>
+    <message>
+        <source>Total Car Mass: </source>
+        <translation>Gesamtmasse des Fahrzeugs: </translation>
+    </message>
+    <message>
+        <source>Board Mass (lbm)</source>
+        <translation>Plattenmasse (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the body and all four wheels</source>
+        <translation>Masse der Karosserie und aller vier Räder</translation>
+    </message>
+    <message>
+        <source>Board Mass: </source>
+        <translation>Plattenmasse: </translation>
+    </message>
+    <message>
+        <source>Axle Mass (lbm)</source>
+        <translation>Achsmasse (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of both axles</source>
+        <translation>Masse beider Achsen</translation>
+    </message>
+    <message>
+        <source>Axle Mass: </source>
+        <translation>Achsmasse: </translation>
+    </message>
+    <message>
+        <source>x-centroid (in)</source>
+        <translation>x-Schwerpunkt (in)</translation>
+    </message>
+    <message>
+        <source>Measured from left edge, in inches</source>
+        <translation>Vom linken Rand gemessen, in Zoll</translation>
+    </message>
+    <message>
+        <source>x-centroid: </source>
+        <translation>x-Schwerpunkt: </translation>
+    </message>
+    <message>
+        <source>y-centroid (in)</source>
+        <translation>y-Schwerpunkt (in)</translation>
+    </message>
+    <message>
+        <source>Measured down from top edge, in inches</source>
+        <translation>Von der Oberkante nach unten gemessen, in Zoll</translation>
+    </message>
+    <message>
+        <source>y-centroid: </source>
+        <translation>y-Schwerpunkt: </translation>
+    </message>
+    <message>
+        <source>Normal force static (lb)</source>
+        <translation>Normalkraft im Stand (lb)</translation>
+    </message>
+    <message>
+        <source>Force on rear wheels when spring is not wound</source>
+        <translation>Kraft auf die Hinterräder bei entspannter Feder</translation>
+    </message>
+    <message>
+        <source>Normal force on drive wheel, unwound: </source>
+        <translation>Normalkraft am Antriebsrad, entspannt: </translation>
+    </message>
+    <message>
+        <source>Normal force, left (lb)</source>
+        <translation>Normalkraft, links (lb)</translation>
+    </message>
+    <message>
+        <source>Force acting on rear wheels when spring is wound</source>
+        <translation>Kraft auf die Hinterräder bei gespannter Feder</translation>
+    </message>
+    <message>
+        <source>Normal force on drive wheel, wound: </source>
+        <translation>Normalkraft am Antriebsrad, gespannt: </translation>
+    </message>
+    <message>
+        <source>Normal force, right (lb)</source>
+        <translation>Normalkraft, rechts (lb)</translation>
+    </message>
+    <message>
+        <source>= (BodyMass*CentroidInX/DistanceBetweenWheels) - (MaxTorque/DistanceBetweenWheels)</source>
+        <translation>= (Karosseriemasse*SchwerpunktX/Radabstand) - (MaxDrehmoment/Radabstand)</translation>
+    </message>
+    <message>
+        <source>Normal force, other wheel: </source>
+        <translation>Normalkraft, anderes Rad: </translation>
+    </message>
+    <message>
+        <source>Traction, left (lb)</source>
+        <translation>Traktion, links (lb)</translation>
+    </message>
+    <message>
+        <source>= CoeffofFriction * NormalForceWound</source>
+        <translation>= Reibungszahl * NormalkraftGespannt</translation>
+    </message>
+    <message>
+        <source>Predicted traction, left: </source>
+        <translation>Vorhergesagte Traktion, links: </translation>
+    </message>
+    <message>
+        <source>Traction, right (lb)</source>
+        <translation>Traktion, rechts (lb)</translation>
+    </message>
+    <message>
+        <source>= CoeffofFriction * NormalForceFront (0 when the front lifts)</source>
+        <translation>= Reibungszahl * NormalkraftVorne (0, wenn vorne abhebt)</translation>
+    </message>
+    <message>
+        <source>Predicted traction, right: </source>
+        <translation>Vorhergesagte Traktion, rechts: </translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Revolutions the spring delivers</source>
+        <translation>Umdrehungen, die die Feder liefert</translation>
+    </message>
+    <message>
+        <source>Revolutions: </source>
+        <translation>Umdrehungen: </translation>
+    </message>
+    <message>
+        <source> turns</source>
+        <translation> Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Strecke (ft)</translation>
+    </message>
+    <message>
+        <source>Predicted powered distance</source>
+        <translation>Vorhergesagte angetriebene Strecke</translation>
+    </message>
+    <message>
+        <source>Projected Distance: </source>
+        <translation>Vorhergesagte Strecke: </translation>
+    </message>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft; in brackets the time of a car that stopped short</source>
+        <translation>Zeit bis 15 ft; in Klammern die Zeit eines Fahrzeugs, das vorher stehen blieb</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft: </source>
+        <translation>Zeit bis 15 ft: </translation>
+    </message>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Top speed (ft/sec)</source>
+        <translation>Endgeschw. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Speed at the end of the run, when the spring ran out or the time ran out</source>
+        <translation>Geschwindigkeit am Ende der Fahrt, als die Feder abgelaufen oder die Zeit um war</translation>
+    </message>
+    <message>
+        <source>Speed at 15 ft: </source>
+        <translation>Geschwindigkeit bei 15 ft: </translation>
+    </message>
+    <message>
+        <source> ft/sec</source>
+        <translation> ft/s</translation>
+    </message>
+    <message>
+        <source>Speed at the end of the run (ft/sec)</source>
+        <translation>Geschwindigkeit am Ende der Fahrt (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Spitzengeschw. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Highest speed of the run</source>
+        <translation>Höchste Geschwindigkeit der Fahrt</translation>
+    </message>
+    <message>
+        <source>The prediction a run fell short of</source>
+        <translation>Die Vorhersage, die eine Fahrt nicht erreicht hat</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationLabels</name>
+    <message>
+        <source>%1 of %2 ft</source>
+        <translation>%1 von %2 ft</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rev %1 of %2: Front</source>
+        <translation>U. %1 von %2: vorne</translation>
+    </message>
+    <message>
+        <source>Rev %1 of %2: Rear</source>
+        <translation>U. %1 von %2: hinten</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::AnalyzePanel</name>
+    <message>
+        <source>Element size (in)</source>
+        <translation>Elementgröße (in)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::BuildPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Von vorn beginnen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Draw the next layer</source>
+        <translation>Die nächste Lage zeichnen</translation>
+    </message>
+    <message>
+        <source>To end</source>
+        <translation>Zum Ende</translation>
+    </message>
+    <message>
+        <source>Draw the whole car</source>
+        <translation>Das ganze Fahrzeug zeichnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Lage</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>Size of 3D image (smaller is faster).  Press Build button to redraw.</source>
+        <translation>Größe des 3D-Bilds (kleiner ist schneller).  Drücke „Bauen“, um neu zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Med</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+</context>
+<context>
     <name>zindle::DesignPanel</name>
     <message>
         <source>Inner layers</source>
@@ -671,6 +1188,95 @@
     <message>
         <source>No recent files</source>
         <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PreviewPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Preview the first template</source>
+        <translation>Vorschau der ersten Schablone</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Preview the next template</source>
+        <translation>Vorschau der nächsten Schablone</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::RacePanel</name>
+    <message>
+        <source>Race playback speed</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Race playback speed (0.25x is slow motion, 1x is real time).</source>
+        <translation>Wiedergabegeschwindigkeit des Rennens (0.25x ist Zeitlupe, 1x ist Echtzeit).</translation>
+    </message>
+    <message>
+        <source>indicates the selected design.</source>
+        <translation>zeigt den ausgewählten Entwurf.</translation>
+    </message>
+    <message>
+        <source>indicates skidding.</source>
+        <translation>zeigt Durchdrehen an.</translation>
+    </message>
+    <message>
+        <source>A car design appears on the racetrack if it has been Simulated since its last design change.</source>
+        <translation>Ein Entwurf erscheint auf der Rennstrecke, wenn er seit seiner letzten Änderung simuliert wurde.</translation>
+    </message>
+    <message>
+        <source>Race Chart</source>
+        <translation>Renndiagramm</translation>
+    </message>
+    <message>
+        <source>Distance against time for every raced design</source>
+        <translation>Strecke über der Zeit für jeden Entwurf im Rennen</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::SimulatePanel</name>
+    <message>
+        <source>Wind up the spring</source>
+        <translation>Die Feder spannen</translation>
+    </message>
+    <message>
+        <source>Step forward in time</source>
+        <translation>In der Zeit vorwärts gehen</translation>
+    </message>
+    <message>
+        <source>View the entire cycle</source>
+        <translation>Den ganzen Ablauf ansehen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Revs (left)</source>
+        <translation>Umdr. (links)</translation>
+    </message>
+    <message>
+        <source>Revs (right)</source>
+        <translation>Umdr. (rechts)</translation>
+    </message>
+    <message>
+        <source>Run Charts</source>
+        <translation>Fahrtdiagramme</translation>
+    </message>
+    <message>
+        <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
+        <translation>Strecke, Geschwindigkeit und Vortrieb gegen Traktion über die ganze Fahrt (Ctrl+R)</translation>
     </message>
 </context>
 </TS>

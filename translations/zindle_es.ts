@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BuildView3D</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>DesignListBar</name>
     <message>
         <source>Select an existing car design, or edit the name of a custom design.</source>
@@ -412,6 +419,516 @@
     </message>
 </context>
 <context>
+    <name>RaceLabels</name>
+    <message>
+        <source>0.25x</source>
+        <translation>0.25x</translation>
+    </message>
+    <message>
+        <source>1x</source>
+        <translation>1x</translation>
+    </message>
+    <message>
+        <source>0.5x</source>
+        <translation>0.5x</translation>
+    </message>
+</context>
+<context>
+    <name>ResultFields</name>
+    <message>
+        <source>Inner Layers</source>
+        <translation>Capas interiores</translation>
+    </message>
+    <message>
+        <source>Number of inner layers in the car body</source>
+        <translation>Número de capas interiores de la carrocería</translation>
+    </message>
+    <message>
+        <source>Cored layers: </source>
+        <translation>Capas huecas: </translation>
+    </message>
+    <message>
+        <source>Outer Layers</source>
+        <translation>Capas exteriores</translation>
+    </message>
+    <message>
+        <source>Number of outer layers in the car body (always 2)</source>
+        <translation>Número de capas exteriores de la carrocería (siempre 2)</translation>
+    </message>
+    <message>
+        <source>Non-cored layers: </source>
+        <translation>Capas macizas: </translation>
+    </message>
+    <message>
+        <source>Number of Layers</source>
+        <translation>Número de capas</translation>
+    </message>
+    <message>
+        <source>= CarWidth/BoardThickness</source>
+        <translation>= AnchoCoche/GrosorCartón</translation>
+    </message>
+    <message>
+        <source>Total number of layers: </source>
+        <translation>Número total de capas: </translation>
+    </message>
+    <message>
+        <source> layers</source>
+        <translation> capas</translation>
+    </message>
+    <message>
+        <source>Case width (in)</source>
+        <translation>Ancho de la caja (in)</translation>
+    </message>
+    <message>
+        <source>Width of the stack of cored layers</source>
+        <translation>Ancho de la pila de capas huecas</translation>
+    </message>
+    <message>
+        <source>Chamber width: </source>
+        <translation>Ancho de la cámara: </translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source>Body width (in)</source>
+        <translation>Ancho de la carrocería (in)</translation>
+    </message>
+    <message>
+        <source>Width of body (inches)</source>
+        <translation>Ancho de la carrocería (pulgadas)</translation>
+    </message>
+    <message>
+        <source>Car width: </source>
+        <translation>Ancho del coche: </translation>
+    </message>
+    <message>
+        <source>Case inner dia (in)</source>
+        <translation>Diám. interior de la caja (in)</translation>
+    </message>
+    <message>
+        <source>Necessary inner diameter of the spring chamber, to accommodate the spring</source>
+        <translation>Diámetro interior necesario de la cámara para que quepa el resorte</translation>
+    </message>
+    <message>
+        <source>Chamber inner diameter: </source>
+        <translation>Diámetro interior de la cámara: </translation>
+    </message>
+    <message>
+        <source>Case outer dia (in)</source>
+        <translation>Diám. exterior de la caja (in)</translation>
+    </message>
+    <message>
+        <source>The diameter of the drive wheel(s) must be equal to or larger than the outer diameter of the spring chamber.</source>
+        <translation>El diámetro de las ruedas motrices debe ser igual o mayor que el diámetro exterior de la cámara del resorte.</translation>
+    </message>
+    <message>
+        <source>Chamber outer diameter: </source>
+        <translation>Diámetro exterior de la cámara: </translation>
+    </message>
+    <message>
+        <source>Bottles needed</source>
+        <translation>Botellas necesarias</translation>
+    </message>
+    <message>
+        <source>= (SpringLength/12.)/(6/SpringWidth)</source>
+        <translation>= (LargoResorte/12.)/(6/AnchoResorte)</translation>
+    </message>
+    <message>
+        <source>Bottles needed: </source>
+        <translation>Botellas necesarias: </translation>
+    </message>
+    <message>
+        <source>Dia (in):</source>
+        <translation>Diám. (in):</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Diámetro de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Diám. rueda motriz (in)</translation>
+    </message>
+    <message>
+        <source>Other (non-drive) wheel diameter</source>
+        <translation>Diámetro de la otra rueda (no motriz)</translation>
+    </message>
+    <message>
+        <source>Other wheel dia (in)</source>
+        <translation>Diám. otra rueda (in)</translation>
+    </message>
+    <message>
+        <source>Width (in):</source>
+        <translation>Ancho (in):</translation>
+    </message>
+    <message>
+        <source>Width of the spring strip</source>
+        <translation>Ancho de la tira del resorte</translation>
+    </message>
+    <message>
+        <source>Spring width (in)</source>
+        <translation>Ancho del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Length (in):</source>
+        <translation>Largo (in):</translation>
+    </message>
+    <message>
+        <source>Length of the spring strip</source>
+        <translation>Largo de la tira del resorte</translation>
+    </message>
+    <message>
+        <source>Spring length (in)</source>
+        <translation>Largo del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Max Torque (in-lb)</source>
+        <translation>Par máx. (in-lb)</translation>
+    </message>
+    <message>
+        <source>Maximum torque of the spring</source>
+        <translation>Par máximo del resorte</translation>
+    </message>
+    <message>
+        <source>Predicted Max Torque: </source>
+        <translation>Par máx. previsto: </translation>
+    </message>
+    <message>
+        <source> in-lb</source>
+        <translation> in-lb</translation>
+    </message>
+    <message>
+        <source>Propulsion, left (lb)</source>
+        <translation>Propulsión, izquierda (lb)</translation>
+    </message>
+    <message>
+        <source>Static propulsive force of the drive axle</source>
+        <translation>Fuerza de propulsión del eje motriz en reposo</translation>
+    </message>
+    <message>
+        <source>Predicted propulsive force: </source>
+        <translation>Fuerza de propulsión prevista: </translation>
+    </message>
+    <message>
+        <source> lb</source>
+        <translation> lb</translation>
+    </message>
+    <message>
+        <source>Propulsion, right (lb)</source>
+        <translation>Propulsión, derecha (lb)</translation>
+    </message>
+    <message>
+        <source>Static propulsive force of the second drive axle (all-wheel drive)</source>
+        <translation>Fuerza de propulsión del segundo eje motriz en reposo (tracción total)</translation>
+    </message>
+    <message>
+        <source>Spring Mass (lbm)</source>
+        <translation>Masa del resorte (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the spring(s)</source>
+        <translation>Masa del resorte o los resortes</translation>
+    </message>
+    <message>
+        <source>Spring Mass: </source>
+        <translation>Masa del resorte: </translation>
+    </message>
+    <message>
+        <source> lbm</source>
+        <translation> lbm</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Masa total del coche (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the whole car</source>
+        <translation>Masa del coche entero</translation>
+    </message>
+    <message>
+        <source>Total Car Mass: </source>
+        <translation>Masa total del coche: </translation>
+    </message>
+    <message>
+        <source>Board Mass (lbm)</source>
+        <translation>Masa del cartón (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the body and all four wheels</source>
+        <translation>Masa de la carrocería y de las cuatro ruedas</translation>
+    </message>
+    <message>
+        <source>Board Mass: </source>
+        <translation>Masa del cartón: </translation>
+    </message>
+    <message>
+        <source>Axle Mass (lbm)</source>
+        <translation>Masa de los ejes (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of both axles</source>
+        <translation>Masa de los dos ejes</translation>
+    </message>
+    <message>
+        <source>Axle Mass: </source>
+        <translation>Masa de los ejes: </translation>
+    </message>
+    <message>
+        <source>x-centroid (in)</source>
+        <translation>Centroide x (in)</translation>
+    </message>
+    <message>
+        <source>Measured from left edge, in inches</source>
+        <translation>Medido desde el borde izquierdo, en pulgadas</translation>
+    </message>
+    <message>
+        <source>x-centroid: </source>
+        <translation>Centroide x: </translation>
+    </message>
+    <message>
+        <source>y-centroid (in)</source>
+        <translation>Centroide y (in)</translation>
+    </message>
+    <message>
+        <source>Measured down from top edge, in inches</source>
+        <translation>Medido hacia abajo desde el borde superior, en pulgadas</translation>
+    </message>
+    <message>
+        <source>y-centroid: </source>
+        <translation>Centroide y: </translation>
+    </message>
+    <message>
+        <source>Normal force static (lb)</source>
+        <translation>Fuerza normal en reposo (lb)</translation>
+    </message>
+    <message>
+        <source>Force on rear wheels when spring is not wound</source>
+        <translation>Fuerza sobre las ruedas traseras con el resorte sin tensar</translation>
+    </message>
+    <message>
+        <source>Normal force on drive wheel, unwound: </source>
+        <translation>Fuerza normal en la rueda motriz, sin tensar: </translation>
+    </message>
+    <message>
+        <source>Normal force, left (lb)</source>
+        <translation>Fuerza normal, izquierda (lb)</translation>
+    </message>
+    <message>
+        <source>Force acting on rear wheels when spring is wound</source>
+        <translation>Fuerza sobre las ruedas traseras con el resorte tensado</translation>
+    </message>
+    <message>
+        <source>Normal force on drive wheel, wound: </source>
+        <translation>Fuerza normal en la rueda motriz, tensado: </translation>
+    </message>
+    <message>
+        <source>Normal force, right (lb)</source>
+        <translation>Fuerza normal, derecha (lb)</translation>
+    </message>
+    <message>
+        <source>= (BodyMass*CentroidInX/DistanceBetweenWheels) - (MaxTorque/DistanceBetweenWheels)</source>
+        <translation>= (MasaCarrocería*CentroideX/DistanciaEntreRuedas) - (ParMáx/DistanciaEntreRuedas)</translation>
+    </message>
+    <message>
+        <source>Normal force, other wheel: </source>
+        <translation>Fuerza normal, otra rueda: </translation>
+    </message>
+    <message>
+        <source>Traction, left (lb)</source>
+        <translation>Adherencia, izquierda (lb)</translation>
+    </message>
+    <message>
+        <source>= CoeffofFriction * NormalForceWound</source>
+        <translation>= CoefRozamiento * FuerzaNormalTensado</translation>
+    </message>
+    <message>
+        <source>Predicted traction, left: </source>
+        <translation>Adherencia prevista, izquierda: </translation>
+    </message>
+    <message>
+        <source>Traction, right (lb)</source>
+        <translation>Adherencia, derecha (lb)</translation>
+    </message>
+    <message>
+        <source>= CoeffofFriction * NormalForceFront (0 when the front lifts)</source>
+        <translation>= CoefRozamiento * FuerzaNormalDelantera (0 si la parte delantera se levanta)</translation>
+    </message>
+    <message>
+        <source>Predicted traction, right: </source>
+        <translation>Adherencia prevista, derecha: </translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Vueltas</translation>
+    </message>
+    <message>
+        <source>Revolutions the spring delivers</source>
+        <translation>Vueltas que da el resorte</translation>
+    </message>
+    <message>
+        <source>Revolutions: </source>
+        <translation>Vueltas: </translation>
+    </message>
+    <message>
+        <source> turns</source>
+        <translation> vueltas</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distancia (ft)</translation>
+    </message>
+    <message>
+        <source>Predicted powered distance</source>
+        <translation>Distancia con propulsión prevista</translation>
+    </message>
+    <message>
+        <source>Projected Distance: </source>
+        <translation>Distancia prevista: </translation>
+    </message>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Tiempo hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft; in brackets the time of a car that stopped short</source>
+        <translation>Tiempo hasta 15 ft; entre corchetes, el tiempo de un coche que se paró antes</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft: </source>
+        <translation>Tiempo hasta 15 ft: </translation>
+    </message>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Top speed (ft/sec)</source>
+        <translation>Velocidad final (ft/s)</translation>
+    </message>
+    <message>
+        <source>Speed at the end of the run, when the spring ran out or the time ran out</source>
+        <translation>Velocidad al final de la carrera, cuando se acabó el resorte o el tiempo</translation>
+    </message>
+    <message>
+        <source>Speed at 15 ft: </source>
+        <translation>Velocidad a 15 ft: </translation>
+    </message>
+    <message>
+        <source> ft/sec</source>
+        <translation> ft/s</translation>
+    </message>
+    <message>
+        <source>Speed at the end of the run (ft/sec)</source>
+        <translation>Velocidad al final de la carrera (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Velocidad máx. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Highest speed of the run</source>
+        <translation>Velocidad máxima de la carrera</translation>
+    </message>
+    <message>
+        <source>The prediction a run fell short of</source>
+        <translation>La previsión que una carrera no alcanzó</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationLabels</name>
+    <message>
+        <source>%1 of %2 ft</source>
+        <translation>%1 de %2 ft</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rev %1 of %2: Front</source>
+        <translation>Vuelta %1 de %2: delante</translation>
+    </message>
+    <message>
+        <source>Rev %1 of %2: Rear</source>
+        <translation>Vuelta %1 de %2: detrás</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::AnalyzePanel</name>
+    <message>
+        <source>Element size (in)</source>
+        <translation>Tamaño del elemento (in)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::BuildPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>Rebobinar</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Draw the next layer</source>
+        <translation>Dibujar la capa siguiente</translation>
+    </message>
+    <message>
+        <source>To end</source>
+        <translation>Al final</translation>
+    </message>
+    <message>
+        <source>Draw the whole car</source>
+        <translation>Dibujar el coche entero</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Tamaño de la imagen</translation>
+    </message>
+    <message>
+        <source>Size of 3D image (smaller is faster).  Press Build button to redraw.</source>
+        <translation>Tamaño de la imagen 3D (más pequeña es más rápida).  Pulsa «Construir» para redibujar.</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeña</translation>
+    </message>
+    <message>
+        <source>Med</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+</context>
+<context>
     <name>zindle::DesignPanel</name>
     <message>
         <source>Inner layers</source>
@@ -671,6 +1188,95 @@
     <message>
         <source>No recent files</source>
         <translation>No hay archivos recientes</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PreviewPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>Rebobinar</translation>
+    </message>
+    <message>
+        <source>Preview the first template</source>
+        <translation>Ver la primera plantilla</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Preview the next template</source>
+        <translation>Ver la plantilla siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::RacePanel</name>
+    <message>
+        <source>Race playback speed</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>Race playback speed (0.25x is slow motion, 1x is real time).</source>
+        <translation>Velocidad de reproducción de la carrera (0.25x es cámara lenta, 1x es tiempo real).</translation>
+    </message>
+    <message>
+        <source>indicates the selected design.</source>
+        <translation>indica el diseño seleccionado.</translation>
+    </message>
+    <message>
+        <source>indicates skidding.</source>
+        <translation>indica que patina.</translation>
+    </message>
+    <message>
+        <source>A car design appears on the racetrack if it has been Simulated since its last design change.</source>
+        <translation>Un diseño aparece en la pista si se ha simulado desde su último cambio.</translation>
+    </message>
+    <message>
+        <source>Race Chart</source>
+        <translation>Gráfica de competición</translation>
+    </message>
+    <message>
+        <source>Distance against time for every raced design</source>
+        <translation>Distancia frente al tiempo de cada diseño de la carrera</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::SimulatePanel</name>
+    <message>
+        <source>Wind up the spring</source>
+        <translation>Tensar el resorte</translation>
+    </message>
+    <message>
+        <source>Step forward in time</source>
+        <translation>Avanzar en el tiempo</translation>
+    </message>
+    <message>
+        <source>View the entire cycle</source>
+        <translation>Ver el ciclo completo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Revs (left)</source>
+        <translation>Vueltas (izq.)</translation>
+    </message>
+    <message>
+        <source>Revs (right)</source>
+        <translation>Vueltas (der.)</translation>
+    </message>
+    <message>
+        <source>Run Charts</source>
+        <translation>Gráficas de la carrera</translation>
+    </message>
+    <message>
+        <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
+        <translation>Distancia, velocidad y propulsión frente a adherencia en toda la carrera (Ctrl+R)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BuildView3D</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>DesignListBar</name>
     <message>
         <source>Select an existing car design, or edit the name of a custom design.</source>
@@ -412,6 +419,516 @@
     </message>
 </context>
 <context>
+    <name>RaceLabels</name>
+    <message>
+        <source>0.25x</source>
+        <translation>0.25x</translation>
+    </message>
+    <message>
+        <source>1x</source>
+        <translation>1x</translation>
+    </message>
+    <message>
+        <source>0.5x</source>
+        <translation>0.5x</translation>
+    </message>
+</context>
+<context>
+    <name>ResultFields</name>
+    <message>
+        <source>Inner Layers</source>
+        <translation>Couches intérieures</translation>
+    </message>
+    <message>
+        <source>Number of inner layers in the car body</source>
+        <translation>Nombre de couches intérieures de la caisse</translation>
+    </message>
+    <message>
+        <source>Cored layers: </source>
+        <translation>Couches évidées : </translation>
+    </message>
+    <message>
+        <source>Outer Layers</source>
+        <translation>Couches extérieures</translation>
+    </message>
+    <message>
+        <source>Number of outer layers in the car body (always 2)</source>
+        <translation>Nombre de couches extérieures de la caisse (toujours 2)</translation>
+    </message>
+    <message>
+        <source>Non-cored layers: </source>
+        <translation>Couches pleines : </translation>
+    </message>
+    <message>
+        <source>Number of Layers</source>
+        <translation>Nombre de couches</translation>
+    </message>
+    <message>
+        <source>= CarWidth/BoardThickness</source>
+        <translation>= LargeurVoiture/ÉpaisseurCarton</translation>
+    </message>
+    <message>
+        <source>Total number of layers: </source>
+        <translation>Nombre total de couches : </translation>
+    </message>
+    <message>
+        <source> layers</source>
+        <translation> couches</translation>
+    </message>
+    <message>
+        <source>Case width (in)</source>
+        <translation>Largeur du boîtier (in)</translation>
+    </message>
+    <message>
+        <source>Width of the stack of cored layers</source>
+        <translation>Largeur de la pile de couches évidées</translation>
+    </message>
+    <message>
+        <source>Chamber width: </source>
+        <translation>Largeur de la chambre : </translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source>Body width (in)</source>
+        <translation>Largeur de la caisse (in)</translation>
+    </message>
+    <message>
+        <source>Width of body (inches)</source>
+        <translation>Largeur de la caisse (pouces)</translation>
+    </message>
+    <message>
+        <source>Car width: </source>
+        <translation>Largeur de la voiture : </translation>
+    </message>
+    <message>
+        <source>Case inner dia (in)</source>
+        <translation>Diam. intérieur du boîtier (in)</translation>
+    </message>
+    <message>
+        <source>Necessary inner diameter of the spring chamber, to accommodate the spring</source>
+        <translation>Diamètre intérieur nécessaire de la chambre pour loger le ressort</translation>
+    </message>
+    <message>
+        <source>Chamber inner diameter: </source>
+        <translation>Diamètre intérieur de la chambre : </translation>
+    </message>
+    <message>
+        <source>Case outer dia (in)</source>
+        <translation>Diam. extérieur du boîtier (in)</translation>
+    </message>
+    <message>
+        <source>The diameter of the drive wheel(s) must be equal to or larger than the outer diameter of the spring chamber.</source>
+        <translation>Le diamètre des roues motrices doit être égal ou supérieur au diamètre extérieur de la chambre du ressort.</translation>
+    </message>
+    <message>
+        <source>Chamber outer diameter: </source>
+        <translation>Diamètre extérieur de la chambre : </translation>
+    </message>
+    <message>
+        <source>Bottles needed</source>
+        <translation>Bouteilles nécessaires</translation>
+    </message>
+    <message>
+        <source>= (SpringLength/12.)/(6/SpringWidth)</source>
+        <translation>= (LongueurRessort/12.)/(6/LargeurRessort)</translation>
+    </message>
+    <message>
+        <source>Bottles needed: </source>
+        <translation>Bouteilles nécessaires : </translation>
+    </message>
+    <message>
+        <source>Dia (in):</source>
+        <translation>Diam. (in) :</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Diamètre de la roue motrice</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Diam. roue motrice (in)</translation>
+    </message>
+    <message>
+        <source>Other (non-drive) wheel diameter</source>
+        <translation>Diamètre de l’autre roue (non motrice)</translation>
+    </message>
+    <message>
+        <source>Other wheel dia (in)</source>
+        <translation>Diam. autre roue (in)</translation>
+    </message>
+    <message>
+        <source>Width (in):</source>
+        <translation>Largeur (in) :</translation>
+    </message>
+    <message>
+        <source>Width of the spring strip</source>
+        <translation>Largeur de la bande du ressort</translation>
+    </message>
+    <message>
+        <source>Spring width (in)</source>
+        <translation>Largeur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Length (in):</source>
+        <translation>Longueur (in) :</translation>
+    </message>
+    <message>
+        <source>Length of the spring strip</source>
+        <translation>Longueur de la bande du ressort</translation>
+    </message>
+    <message>
+        <source>Spring length (in)</source>
+        <translation>Longueur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Max Torque (in-lb)</source>
+        <translation>Couple max. (in-lb)</translation>
+    </message>
+    <message>
+        <source>Maximum torque of the spring</source>
+        <translation>Couple maximal du ressort</translation>
+    </message>
+    <message>
+        <source>Predicted Max Torque: </source>
+        <translation>Couple max. prévu : </translation>
+    </message>
+    <message>
+        <source> in-lb</source>
+        <translation> in-lb</translation>
+    </message>
+    <message>
+        <source>Propulsion, left (lb)</source>
+        <translation>Poussée, gauche (lb)</translation>
+    </message>
+    <message>
+        <source>Static propulsive force of the drive axle</source>
+        <translation>Force de poussée de l’essieu moteur au repos</translation>
+    </message>
+    <message>
+        <source>Predicted propulsive force: </source>
+        <translation>Force de poussée prévue : </translation>
+    </message>
+    <message>
+        <source> lb</source>
+        <translation> lb</translation>
+    </message>
+    <message>
+        <source>Propulsion, right (lb)</source>
+        <translation>Poussée, droite (lb)</translation>
+    </message>
+    <message>
+        <source>Static propulsive force of the second drive axle (all-wheel drive)</source>
+        <translation>Force de poussée du second essieu moteur au repos (quatre roues motrices)</translation>
+    </message>
+    <message>
+        <source>Spring Mass (lbm)</source>
+        <translation>Masse du ressort (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the spring(s)</source>
+        <translation>Masse du ou des ressorts</translation>
+    </message>
+    <message>
+        <source>Spring Mass: </source>
+        <translation>Masse du ressort : </translation>
+    </message>
+    <message>
+        <source> lbm</source>
+        <translation> lbm</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Masse totale (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the whole car</source>
+        <translation>Masse de toute la voiture</translation>
+    </message>
+    <message>
+        <source>Total Car Mass: </source>
+        <translation>Masse totale de la voiture : </translation>
+    </message>
+    <message>
+        <source>Board Mass (lbm)</source>
+        <translation>Masse du carton (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of the body and all four wheels</source>
+        <translation>Masse de la caisse et des quatre roues</translation>
+    </message>
+    <message>
+        <source>Board Mass: </source>
+        <translation>Masse du carton : </translation>
+    </message>
+    <message>
+        <source>Axle Mass (lbm)</source>
+        <translation>Masse des essieux (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass of both axles</source>
+        <translation>Masse des deux essieux</translation>
+    </message>
+    <message>
+        <source>Axle Mass: </source>
+        <translation>Masse des essieux : </translation>
+    </message>
+    <message>
+        <source>x-centroid (in)</source>
+        <translation>Centroïde x (in)</translation>
+    </message>
+    <message>
+        <source>Measured from left edge, in inches</source>
+        <translation>Mesuré depuis le bord gauche, en pouces</translation>
+    </message>
+    <message>
+        <source>x-centroid: </source>
+        <translation>Centroïde x : </translation>
+    </message>
+    <message>
+        <source>y-centroid (in)</source>
+        <translation>Centroïde y (in)</translation>
+    </message>
+    <message>
+        <source>Measured down from top edge, in inches</source>
+        <translation>Mesuré vers le bas depuis le bord supérieur, en pouces</translation>
+    </message>
+    <message>
+        <source>y-centroid: </source>
+        <translation>Centroïde y : </translation>
+    </message>
+    <message>
+        <source>Normal force static (lb)</source>
+        <translation>Force normale au repos (lb)</translation>
+    </message>
+    <message>
+        <source>Force on rear wheels when spring is not wound</source>
+        <translation>Force sur les roues arrière quand le ressort n’est pas remonté</translation>
+    </message>
+    <message>
+        <source>Normal force on drive wheel, unwound: </source>
+        <translation>Force normale sur la roue motrice, non remonté : </translation>
+    </message>
+    <message>
+        <source>Normal force, left (lb)</source>
+        <translation>Force normale, gauche (lb)</translation>
+    </message>
+    <message>
+        <source>Force acting on rear wheels when spring is wound</source>
+        <translation>Force sur les roues arrière quand le ressort est remonté</translation>
+    </message>
+    <message>
+        <source>Normal force on drive wheel, wound: </source>
+        <translation>Force normale sur la roue motrice, remonté : </translation>
+    </message>
+    <message>
+        <source>Normal force, right (lb)</source>
+        <translation>Force normale, droite (lb)</translation>
+    </message>
+    <message>
+        <source>= (BodyMass*CentroidInX/DistanceBetweenWheels) - (MaxTorque/DistanceBetweenWheels)</source>
+        <translation>= (MasseCaisse*CentroïdeX/DistanceEntreRoues) - (CoupleMax/DistanceEntreRoues)</translation>
+    </message>
+    <message>
+        <source>Normal force, other wheel: </source>
+        <translation>Force normale, autre roue : </translation>
+    </message>
+    <message>
+        <source>Traction, left (lb)</source>
+        <translation>Adhérence, gauche (lb)</translation>
+    </message>
+    <message>
+        <source>= CoeffofFriction * NormalForceWound</source>
+        <translation>= CoeffFrottement * ForceNormaleRemonté</translation>
+    </message>
+    <message>
+        <source>Predicted traction, left: </source>
+        <translation>Adhérence prévue, gauche : </translation>
+    </message>
+    <message>
+        <source>Traction, right (lb)</source>
+        <translation>Adhérence, droite (lb)</translation>
+    </message>
+    <message>
+        <source>= CoeffofFriction * NormalForceFront (0 when the front lifts)</source>
+        <translation>= CoeffFrottement * ForceNormaleAvant (0 quand l’avant se soulève)</translation>
+    </message>
+    <message>
+        <source>Predicted traction, right: </source>
+        <translation>Adhérence prévue, droite : </translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Revolutions the spring delivers</source>
+        <translation>Tours que donne le ressort</translation>
+    </message>
+    <message>
+        <source>Revolutions: </source>
+        <translation>Tours : </translation>
+    </message>
+    <message>
+        <source> turns</source>
+        <translation> tours</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distance (ft)</translation>
+    </message>
+    <message>
+        <source>Predicted powered distance</source>
+        <translation>Distance motorisée prévue</translation>
+    </message>
+    <message>
+        <source>Projected Distance: </source>
+        <translation>Distance prévue : </translation>
+    </message>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Temps jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft; in brackets the time of a car that stopped short</source>
+        <translation>Temps jusqu’à 15 ft ; entre crochets, le temps d’une voiture arrêtée avant</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft: </source>
+        <translation>Temps jusqu’à 15 ft : </translation>
+    </message>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Top speed (ft/sec)</source>
+        <translation>Vitesse finale (ft/s)</translation>
+    </message>
+    <message>
+        <source>Speed at the end of the run, when the spring ran out or the time ran out</source>
+        <translation>Vitesse à la fin de la course, quand le ressort ou le temps s’est épuisé</translation>
+    </message>
+    <message>
+        <source>Speed at 15 ft: </source>
+        <translation>Vitesse à 15 ft : </translation>
+    </message>
+    <message>
+        <source> ft/sec</source>
+        <translation> ft/s</translation>
+    </message>
+    <message>
+        <source>Speed at the end of the run (ft/sec)</source>
+        <translation>Vitesse à la fin de la course (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Vitesse de pointe (ft/s)</translation>
+    </message>
+    <message>
+        <source>Highest speed of the run</source>
+        <translation>Vitesse la plus haute de la course</translation>
+    </message>
+    <message>
+        <source>The prediction a run fell short of</source>
+        <translation>La prévision qu’une course n’a pas atteinte</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationLabels</name>
+    <message>
+        <source>%1 of %2 ft</source>
+        <translation>%1 sur %2 ft</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rev %1 of %2: Front</source>
+        <translation>Tour %1 sur %2 : avant</translation>
+    </message>
+    <message>
+        <source>Rev %1 of %2: Rear</source>
+        <translation>Tour %1 sur %2 : arrière</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::AnalyzePanel</name>
+    <message>
+        <source>Element size (in)</source>
+        <translation>Taille de l’élément (in)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::BuildPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>Revenir</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Draw the next layer</source>
+        <translation>Dessiner la couche suivante</translation>
+    </message>
+    <message>
+        <source>To end</source>
+        <translation>À la fin</translation>
+    </message>
+    <message>
+        <source>Draw the whole car</source>
+        <translation>Dessiner toute la voiture</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Couche</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Taille de l’image</translation>
+    </message>
+    <message>
+        <source>Size of 3D image (smaller is faster).  Press Build button to redraw.</source>
+        <translation>Taille de l’image 3D (plus petite, plus rapide).  Appuie sur « Construire » pour redessiner.</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Med</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grand</translation>
+    </message>
+</context>
+<context>
     <name>zindle::DesignPanel</name>
     <message>
         <source>Inner layers</source>
@@ -671,6 +1188,95 @@
     <message>
         <source>No recent files</source>
         <translation>Aucun fichier récent</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PreviewPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>Revenir</translation>
+    </message>
+    <message>
+        <source>Preview the first template</source>
+        <translation>Aperçu du premier gabarit</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Preview the next template</source>
+        <translation>Aperçu du gabarit suivant</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::RacePanel</name>
+    <message>
+        <source>Race playback speed</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>Race playback speed (0.25x is slow motion, 1x is real time).</source>
+        <translation>Vitesse de lecture de la course (0.25x est le ralenti, 1x le temps réel).</translation>
+    </message>
+    <message>
+        <source>indicates the selected design.</source>
+        <translation>indique le modèle sélectionné.</translation>
+    </message>
+    <message>
+        <source>indicates skidding.</source>
+        <translation>indique un patinage.</translation>
+    </message>
+    <message>
+        <source>A car design appears on the racetrack if it has been Simulated since its last design change.</source>
+        <translation>Un modèle apparaît sur la piste s’il a été simulé depuis sa dernière modification.</translation>
+    </message>
+    <message>
+        <source>Race Chart</source>
+        <translation>Graphique de la compétition</translation>
+    </message>
+    <message>
+        <source>Distance against time for every raced design</source>
+        <translation>Distance en fonction du temps pour chaque modèle de la course</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::SimulatePanel</name>
+    <message>
+        <source>Wind up the spring</source>
+        <translation>Remonter le ressort</translation>
+    </message>
+    <message>
+        <source>Step forward in time</source>
+        <translation>Avancer dans le temps</translation>
+    </message>
+    <message>
+        <source>View the entire cycle</source>
+        <translation>Voir tout le cycle</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Revs (left)</source>
+        <translation>Tours (gauche)</translation>
+    </message>
+    <message>
+        <source>Revs (right)</source>
+        <translation>Tours (droite)</translation>
+    </message>
+    <message>
+        <source>Run Charts</source>
+        <translation>Graphiques de la course</translation>
+    </message>
+    <message>
+        <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
+        <translation>Distance, vitesse et poussée face à l’adhérence sur toute la course (Ctrl+R)</translation>
     </message>
 </context>
 </TS>

@@ -7,10 +7,19 @@
 #include "geometry/PartRegions.h"
 #include "sheet/RegionPainting.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(BuildView3D)
+};
+
+} // namespace
 
 using namespace build3d;
 
@@ -270,7 +279,7 @@ int BuildView3D::drawNextStage(QPainter &painter, const std::function<void()> &a
     }
     if (paint)
         Built3DStage = stage.number;
-    m_progress = QString::number(stage.number) + QStringLiteral(" of ") + QString::number(m_stageCount);
+    m_progress = Texts::tr("%1 of %2").arg(stage.number).arg(m_stageCount);
     return stage.number;
 }
 

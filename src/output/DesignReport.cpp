@@ -96,7 +96,7 @@ std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
             return std::pair(a->report.rightColumn, a->report.y) < std::pair(b->report.rightColumn, b->report.y);
         });
         for (const ResultFieldRow *row : rows)
-            lines.push_back({QString::fromLatin1(row->report.label) + f(row->value(d, r)) + QString::fromLatin1(row->report.suffix),
+            lines.push_back({resultFieldText(row->report.label) + f(row->value(d, r)) + resultFieldText(row->report.suffix),
                              row->report.rightColumn ? R : L, row->report.y, 9});
     };
     lines.push_back({QStringLiteral("Predicted Performance and Physical Characteristics:"), L, 2550, 14});

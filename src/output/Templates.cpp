@@ -11,11 +11,16 @@
 #include "physics/SheetPreparation.h"
 
 #include <QFont>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Templates)
+};
 
 int countOf(const QString &text) { return std::max(truncToInt(floatOr(text, 0.0f)), 0); }
 
@@ -75,8 +80,7 @@ QString TemplateDesignName(const DesignList &list)
 
 QString TemplatePreviewText(int n, int templateCount)
 {
-    return floatText(static_cast<float>(n)) + QStringLiteral(" of ")
-           + floatText(static_cast<float>(templateCount));
+    return Texts::tr("%1 of %2").arg(floatText(static_cast<float>(n)), floatText(static_cast<float>(templateCount)));
 }
 
 QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const PhysicsState &workspace,

@@ -3,9 +3,15 @@
 
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RaceLabels)
+};
 
 constexpr float NoSample = -1.0f;
 
@@ -46,9 +52,9 @@ int raceTimerInterval(int sliderPosition)
 QString raceSpeedLabel(int sliderPosition)
 {
     switch (sliderPosition) {
-    case 0: return QStringLiteral("0.25x");
-    case 2: return QStringLiteral("1x");
-    default: return QStringLiteral("0.5x");
+    case 0: return Texts::tr("0.25x");
+    case 2: return Texts::tr("1x");
+    default: return Texts::tr("0.5x");
     }
 }
 

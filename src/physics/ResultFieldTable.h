@@ -31,6 +31,10 @@ struct ReportPlacement {
     int y = 0; // report units: 100 units are 12 points
 };
 
+// One of the table's English texts (a caption, a hint, a report's label) in the language the
+// program speaks.
+QString resultFieldText(const char *english);
+
 struct ResultFieldRow {
     const char *name; // as the field is named: "CaseIDEF"
     // Exactly one of the two is set: a computed result, or the design's own text for the
@@ -48,6 +52,10 @@ struct ResultFieldRow {
     const char *listCaption = nullptr;
 
     const char *shownCaption() const { return listCaption ? listCaption : caption; }
+    // The texts as the program speaks them to a person; the table holds them in English.
+    QString captionText() const { return resultFieldText(caption); }
+    QString shownCaptionText() const { return resultFieldText(shownCaption()); }
+    QString hintText() const { return resultFieldText(hint); }
 
     QString value(const DesignRecord &design, const ResultFields &results) const;
 };

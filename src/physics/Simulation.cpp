@@ -8,6 +8,7 @@
 #include "physics/SpringTorque.h"
 #include "model/Modes.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -15,21 +16,24 @@ namespace zindle {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SimulationLabels)
+};
+
 constexpr float StepSeconds = RunStepSeconds;
 constexpr int TimeLimitIndex = RunTimeLimitIndex;
 constexpr int StepsPerFrame = 2;
 
 QString distanceLabel(float distance, float predicted)
 {
-    return text00(distance) + QStringLiteral(" of ") + text00(predicted) + QStringLiteral(" ft");
+    return Texts::tr("%1 of %2 ft").arg(text00(distance), text00(predicted));
 }
 
-QString timeLabel(int timeIndex) { return text00(timeIndex / 100.0) + QStringLiteral(" sec"); }
+QString timeLabel(int timeIndex) { return Texts::tr("%1 sec").arg(text00(timeIndex / 100.0)); }
 
-QString revsLabel(float turned, float total, const char *axle)
+QString revsLabel(float turned, float total, bool front)
 {
-    return QStringLiteral("Rev ") + text0(turned) + QStringLiteral(" of ") + text0(total)
-           + QLatin1String(axle);
+    return (front ? Texts::tr("Rev %1 of %2: Front") : Texts::tr("Rev %1 of %2: Rear")).arg(text0(turned), text0(total));
 }
 
 void fillLabels(SimulationFrame &frame, const RunInputs &in, float distance, float revsLeft,
@@ -37,8 +41,8 @@ void fillLabels(SimulationFrame &frame, const RunInputs &in, float distance, flo
 {
     frame.DynamicDistanceLabel = distanceLabel(distance, in.predicted);
     frame.DynamicTimeLabel = timeLabel(frame.timeIndex);
-    frame.DynamicRevsLeftLabel = revsLabel(revsLeft, in.totalRevs, ": Rear");
-    frame.DynamicRevsRightLabel = in.allWheel ? revsLabel(revsRight, in.totalRevs, ": Front") : QString();
+    frame.DynamicRevsLeftLabel = revsLabel(revsLeft, in.totalRevs, false);
+    frame.DynamicRevsRightLabel = in.allWheel ? revsLabel(revsRight, in.totalRevs, true) : QString();
 }
 
 } // namespace

@@ -29,7 +29,7 @@ AnalyzePanel::AnalyzePanel(MainWindow &window, ResultFieldsView &results, QWidge
     results.addField(this, grid, 0, 4, QStringLiteral("MaxRealTorqueEF"), QStringLiteral("MaxTorqueLabel"));
     results.addField(this, grid, 1, 4, QStringLiteral("RevsEF"), QStringLiteral("Label22"));
     row->addLayout(grid);
-    elementSizeGroupBox_ = new QGroupBox(QStringLiteral("Element size (in)"), this);
+    elementSizeGroupBox_ = new QGroupBox(tr("Element size (in)"), this);
     elementSizeGroupBox_->setObjectName(QStringLiteral("ElementSizeGroupBox"));
     // The strip above the sheet is low: slider and captions are packed tight.
     auto *sizeColumn = new QVBoxLayout(elementSizeGroupBox_);

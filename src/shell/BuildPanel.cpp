@@ -38,17 +38,17 @@ BuildPanel::BuildPanel(MainWindow &window, ResultFieldsView &results, QWidget *p
     play3DPanel_->setObjectName(QStringLiteral("Play3DPanel"));
     auto *play = new QHBoxLayout(play3DPanel_);
     play->setContentsMargins(6, 0, 6, 0);
-    rewind3DBtn_ = speedButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("Rewind"),
-                               QStringLiteral("Start again"), play3DPanel_);
-    stepForward3DBtn_ = speedButton(QStringLiteral("StepForward3DBtn"), QStringLiteral("Step"),
-                                    QStringLiteral("Draw the next layer"), play3DPanel_);
-    toEnd3DBtn_ = speedButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral("To end"),
-                              QStringLiteral("Draw the whole car"), play3DPanel_);
-    drawCancelBtn_ = speedButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"), QString(), play3DPanel_);
+    rewind3DBtn_ = speedButton(QStringLiteral("Rewind3DBtn"), tr("Rewind"),
+                               tr("Start again"), play3DPanel_);
+    stepForward3DBtn_ = speedButton(QStringLiteral("StepForward3DBtn"), tr("Step"),
+                                    tr("Draw the next layer"), play3DPanel_);
+    toEnd3DBtn_ = speedButton(QStringLiteral("ToEnd3DBtn"), tr("To end"),
+                              tr("Draw the whole car"), play3DPanel_);
+    drawCancelBtn_ = speedButton(QStringLiteral("DrawCancelBtn"), tr("Cancel"), QString(), play3DPanel_);
     drawCancelBtn_->hide();
     progress3DLabel_ = new QLabel(QString(), play3DPanel_);
     progress3DLabel_->setObjectName(QStringLiteral("Progress3DLabel"));
-    progress3DLabel_->setToolTip(QStringLiteral("Layer"));
+    progress3DLabel_->setToolTip(tr("Layer"));
     progress3DLabel_->setMinimumWidth(70);
     play->addWidget(rewind3DBtn_);
     play->addWidget(stepForward3DBtn_);
@@ -56,7 +56,7 @@ BuildPanel::BuildPanel(MainWindow &window, ResultFieldsView &results, QWidget *p
     play->addWidget(drawCancelBtn_);
     play->addWidget(progress3DLabel_);
 
-    auto *size = new QGroupBox(QStringLiteral("Picture Size"), play3DPanel_);
+    auto *size = new QGroupBox(tr("Picture Size"), play3DPanel_);
     size->setObjectName(QStringLiteral("PictureSizeGroup"));
     // The strip above the sheet is low: slider and captions are packed tight.
     auto *sizeLayout = new QGridLayout(size);
@@ -68,14 +68,14 @@ BuildPanel::BuildPanel(MainWindow &window, ResultFieldsView &results, QWidget *p
     slider3D_->setPageStep(1);
     slider3D_->setMinimumWidth(130);
     slider3D_->setFixedHeight(16);
-    slider3D_->setToolTip(QStringLiteral("Size of 3D image (smaller is faster).  Press Build button to redraw."));
+    slider3D_->setToolTip(tr("Size of 3D image (smaller is faster).  Press Build button to redraw."));
     slider3D_->setToolTipDuration(HintDuration);
     sizeLayout->addWidget(slider3D_, 0, 0, 1, 3);
     const std::pair<const char *, Qt::Alignment> captions[] = {
-        {"Small", Qt::AlignLeft}, {"Med", Qt::AlignHCenter}, {"Large", Qt::AlignRight}};
+        {QT_TR_NOOP("Small"), Qt::AlignLeft}, {QT_TR_NOOP("Med"), Qt::AlignHCenter}, {QT_TR_NOOP("Large"), Qt::AlignRight}};
     int column = 0;
     for (const auto &[caption, alignment] : captions) {
-        auto *label = new QLabel(QLatin1String(caption), size);
+        auto *label = new QLabel(tr(caption), size);
         QFont font = label->font();
         font.setPointSizeF(font.pointSizeF() * 0.85);
         label->setFont(font);

@@ -52,7 +52,7 @@ QStringList valueParts(const LiveResult &r)
 QString caption(const char *field)
 {
     const ResultFieldRow *row = resultFieldRow(QString::fromLatin1(field));
-    return row ? QString::fromLatin1(row->shownCaption()) : QString::fromLatin1(field);
+    return row ? row->shownCaptionText() : QString::fromLatin1(field);
 }
 
 } // namespace

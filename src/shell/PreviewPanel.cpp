@@ -15,10 +15,10 @@ PreviewPanel::PreviewPanel(MainWindow &window, QWidget *parent) : ModePanel(pare
 {
     setObjectName(QStringLiteral("PreviewStatePanel"));
     auto *row = new QHBoxLayout(this);
-    rewindPvBtn_ = speedButton(QStringLiteral("RewindPvBtn"), QStringLiteral("Rewind"),
-                               QStringLiteral("Preview the first template"), this);
-    stepPVBtn_ = speedButton(QStringLiteral("StepPVBtn"), QStringLiteral("Next"),
-                             QStringLiteral("Preview the next template"), this);
+    rewindPvBtn_ = speedButton(QStringLiteral("RewindPvBtn"), tr("Rewind"),
+                               tr("Preview the first template"), this);
+    stepPVBtn_ = speedButton(QStringLiteral("StepPVBtn"), tr("Next"),
+                             tr("Preview the next template"), this);
     row->addWidget(rewindPvBtn_);
     row->addWidget(stepPVBtn_);
     previewLabel_ = new QLabel(QString(), this);

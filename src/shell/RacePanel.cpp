@@ -49,7 +49,7 @@ RacePanel::RacePanel(MainWindow &window, QWidget *parent) : ModePanel(parent)
 {
     setObjectName(QStringLiteral("RaceStatePanel"));
     auto *row = new QHBoxLayout(this);
-    auto *bevel = new QGroupBox(QStringLiteral("Race playback speed"), this);
+    auto *bevel = new QGroupBox(tr("Race playback speed"), this);
     bevel->setObjectName(QStringLiteral("RaceStateBevel"));
     auto *bevelRow = new QHBoxLayout(bevel);
     auto *slider = new QSlider(Qt::Horizontal, bevel);
@@ -57,7 +57,7 @@ RacePanel::RacePanel(MainWindow &window, QWidget *parent) : ModePanel(parent)
     slider->setRange(0, 2);
     slider->setValue(1);
     slider->setFixedWidth(100);
-    slider->setToolTip(QStringLiteral("Race playback speed (0.25x is slow motion, 1x is real time)."));
+    slider->setToolTip(tr("Race playback speed (0.25x is slow motion, 1x is real time)."));
     bevelRow->addWidget(slider);
     speed_ = new QLabel(raceSpeedLabel(1), bevel);
     speed_->setObjectName(QStringLiteral("RaceSpeedLabel"));
@@ -67,23 +67,24 @@ RacePanel::RacePanel(MainWindow &window, QWidget *parent) : ModePanel(parent)
 
     auto *legend = new QGridLayout;
     legend->addWidget(swatch(RaceSelectedColor, this), 0, 0);
-    legend->addWidget(new QLabel(QStringLiteral("indicates the selected design."), this), 0, 1);
+    legend->addWidget(new QLabel(tr("indicates the selected design."), this), 0, 1);
     legend->addWidget(skidSwatch(this), 1, 0);
-    legend->addWidget(new QLabel(QStringLiteral("indicates skidding."), this), 1, 1);
+    legend->addWidget(new QLabel(tr("indicates skidding."), this), 1, 1);
     row->addSpacing(12);
     row->addLayout(legend);
     row->addSpacing(12);
     // The note wraps rather than being cut off where the strip is narrower than its one line.
     auto *note = new QLabel(
-        QStringLiteral("A car design appears on the racetrack if it has been Simulated since its last design change."),
+        tr("A car design appears on the racetrack if it has been Simulated since its last design change."),
         this);
     note->setObjectName(QStringLiteral("RaceNoteLabel"));
     note->setWordWrap(true);
-    note->setMinimumWidth(note->fontMetrics().horizontalAdvance(QStringLiteral("A car design appears on the")));
+    // A few words a line at the narrowest, in whatever language the note is written.
+    note->setMinimumWidth(note->fontMetrics().horizontalAdvance(note->text()) / 3);
     row->addWidget(note, 1);
-    auto *chart = new QPushButton(QStringLiteral("Race Chart"), this);
+    auto *chart = new QPushButton(tr("Race Chart"), this);
     chart->setObjectName(QStringLiteral("RaceChartBtn"));
-    chart->setToolTip(QStringLiteral("Distance against time for every raced design"));
+    chart->setToolTip(tr("Distance against time for every raced design"));
     connect(chart, &QPushButton::clicked, this, [&window] { window.charts().ShowRaceChart(); });
     row->addSpacing(12);
     row->addWidget(chart);

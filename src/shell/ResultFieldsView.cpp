@@ -15,7 +15,7 @@ QLineEdit *ResultFieldsView::addField(QWidget *parent, QGridLayout *grid, int ro
 {
     const ResultFieldRow *field = resultFieldRow(fieldName);
     Q_ASSERT(field);
-    const QString caption = QString::fromLatin1(field->caption);
+    const QString caption = field->captionText();
     const QString helpPath = QString::fromLatin1(field->helpPath);
     QLabel *label;
     if (helpPath.isEmpty()) {
@@ -31,7 +31,7 @@ QLineEdit *ResultFieldsView::addField(QWidget *parent, QGridLayout *grid, int ro
     edit->setReadOnly(true);
     // A screen reader says the caption, then the value the field holds, then what it means.
     edit->setAccessibleName(caption);
-    edit->setAccessibleDescription(QString::fromLatin1(field->hint));
+    edit->setAccessibleDescription(field->hintText());
     // A narrow window takes the room from the numbers' trailing digits, never from a caption.
     edit->setMinimumWidth(56);
     edit->setMaximumWidth(96);

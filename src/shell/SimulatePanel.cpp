@@ -43,19 +43,19 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
                             void (PhysicsViews::*click)()) {
         auto *b = new QToolButton(dynamicPanel_);
         b->setObjectName(QLatin1String(name));
-        b->setToolTip(QLatin1String(hint));
+        b->setToolTip(tr(hint));
         // An icon alone says nothing to a screen reader.
-        b->setAccessibleName(QLatin1String(hint));
+        b->setAccessibleName(tr(hint));
         b->setIcon(style()->standardIcon(icon));
         connect(b, &QToolButton::clicked, this, [&window, click] { (window.views().*click)(); });
         dyn->addWidget(b, 0, column, 4, 1);
         return b;
     };
-    rewind_ = button("RewindDynamicBtn", "Wind up the spring", QStyle::SP_MediaSkipBackward, 0,
+    rewind_ = button("RewindDynamicBtn", QT_TR_NOOP("Wind up the spring"), QStyle::SP_MediaSkipBackward, 0,
                      &PhysicsViews::RewindDynamicBtnClick);
-    step_ = button("StepDynamicBtn", "Step forward in time", QStyle::SP_MediaSeekForward, 1,
+    step_ = button("StepDynamicBtn", QT_TR_NOOP("Step forward in time"), QStyle::SP_MediaSeekForward, 1,
                    &PhysicsViews::StepDynamicBtnClick);
-    toEnd_ = button("ToEndDynamicBtn", "View the entire cycle", QStyle::SP_MediaSkipForward, 2,
+    toEnd_ = button("ToEndDynamicBtn", QT_TR_NOOP("View the entire cycle"), QStyle::SP_MediaSkipForward, 2,
                     &PhysicsViews::ToEndDynamicBtnClick);
     rewind_->setEnabled(false);
     struct Live {
@@ -64,18 +64,18 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
         const char *widest; // the widest text a usual run gives it
     };
     const Live live[] = {
-        {"DynamicTimeCaption", "DynamicTimeLabel", "Time", "/help/h-elapsedtime.html", &time_, "100.00 sec"},
-        {"DynamicDistanceCaption", "DynamicDistanceLabel", "Distance", "/help/h-elapseddistance.html", &distance_,
+        {"DynamicTimeCaption", "DynamicTimeLabel", QT_TR_NOOP("Time"), "/help/h-elapsedtime.html", &time_, "100.00 sec"},
+        {"DynamicDistanceCaption", "DynamicDistanceLabel", QT_TR_NOOP("Distance"), "/help/h-elapseddistance.html", &distance_,
          "-99.99 of 999.99 ft"},
-        {"DynamicRevsLeftCaption", "DynamicRevsLeftLabel", "Revs (left)", "/help/h-elapsedrevsleft.html", &revsLeft_,
+        {"DynamicRevsLeftCaption", "DynamicRevsLeftLabel", QT_TR_NOOP("Revs (left)"), "/help/h-elapsedrevsleft.html", &revsLeft_,
          "Rev 999.9 of 999.9: Rear"},
-        {"DynamicRevsRightCaption", "DynamicRevsRightLabel", "Revs (right)", "/help/h-elapsedrevsright.html",
+        {"DynamicRevsRightCaption", "DynamicRevsRightLabel", QT_TR_NOOP("Revs (right)"), "/help/h-elapsedrevsright.html",
          &revsRight_, "Rev 999.9 of 999.9: Front"},
     };
     liveGrid_ = dyn;
     int c = 0;
     for (const Live &l : live) {
-        ClickLabel *label = helpCaption(QLatin1String(l.text), QLatin1String(l.path), window.help(), dynamicPanel_);
+        ClickLabel *label = helpCaption(tr(l.text), QLatin1String(l.path), window.help(), dynamicPanel_);
         label->setObjectName(QLatin1String(l.caption));
         label->setCursor(Qt::PointingHandCursor);
         label->setStyleSheet(QStringLiteral("color: #0000aa;"));
@@ -94,9 +94,9 @@ SimulatePanel::SimulatePanel(MainWindow &window, ResultFieldsView &results, std:
     dynamicLabel_ = new QLabel(QString(), this);
     dynamicLabel_->setObjectName(QStringLiteral("DynamicLabel"));
     row->addWidget(dynamicLabel_);
-    charts_ = new QPushButton(QStringLiteral("Run Charts"), this);
+    charts_ = new QPushButton(tr("Run Charts"), this);
     charts_->setObjectName(QStringLiteral("RunChartsBtn"));
-    charts_->setToolTip(QStringLiteral("Distance, speed, and propulsion against traction over the whole run (Ctrl+R)"));
+    charts_->setToolTip(tr("Distance, speed, and propulsion against traction over the whole run (Ctrl+R)"));
     connect(charts_, &QPushButton::clicked, this, [&window] { window.charts().ShowRunCharts(); });
     row->addWidget(charts_, 0, Qt::AlignVCenter);
     row->addStretch();

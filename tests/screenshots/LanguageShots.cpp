@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window in German and in Spanish, whose words run longer than the English ones: the Design
-// mode with a part selected and the Modes menu, at a large window and at a small laptop screen,
+// mode with a part selected, the Analyze and Simulate strips and the Modes menu, at a large window and at a small laptop screen,
 // to be checked by eye for clipped captions.
 
 #include "ShotSupport.h"
@@ -25,15 +25,23 @@ TEST(Screenshots, TheWindowInGermanAndSpanish)
             MainWindow &w = s.w();
             w.setWindowState(Qt::WindowNoState);
             w.findChild<DesignPanel *>()->SelectPart(5);
+            const std::pair<void (MainWindow::*)(), const char *> modes[] = {
+                {&MainWindow::VPSet, "design"}, {&MainWindow::VPProperties, "analyze"}, {&MainWindow::VPDynamic, "simulate"}};
             for (const QSize size : {QSize(1600, 1000), QSize(1024, 700)}) {
                 w.resize(size);
-                QApplication::processEvents();
-                saveShot(&w, QStringLiteral("language-%1-design-%2x%3").arg(QLatin1String(code)).arg(size.width()).arg(size.height()));
+                for (const auto &[enter, mode] : modes) {
+                    (w.*enter)();
+                    QApplication::processEvents();
+                    saveShot(&w, QStringLiteral("language-%1-%2-%3x%4")
+                                     .arg(QLatin1String(code), QLatin1String(mode))
+                                     .arg(size.width())
+                                     .arg(size.height()));
+                }
             }
-            QMenu *modes = w.menuBar()->actions().value(3)->menu();
-            modes->popup(w.mapToGlobal(QPoint(0, 0)));
-            saveShot(modes, QStringLiteral("language-%1-modes-menu").arg(QLatin1String(code)));
-            modes->close();
+            QMenu *modesMenu = w.menuBar()->actions().value(3)->menu();
+            modesMenu->popup(w.mapToGlobal(QPoint(0, 0)));
+            saveShot(modesMenu, QStringLiteral("language-%1-modes-menu").arg(QLatin1String(code)));
+            modesMenu->close();
         }
         for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
             QCoreApplication::removeTranslator(translator);

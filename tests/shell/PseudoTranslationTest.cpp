@@ -11,7 +11,7 @@
 namespace zindle::test {
 namespace {
 
-TEST(PseudoTranslation, TheMenusAndTheDesignModeAreTranslated)
+TEST(PseudoTranslation, TheMenusAndEveryModesStripAreTranslated)
 {
     const BracketedTexts bracketed;
     StartedWindow s;
@@ -28,6 +28,15 @@ TEST(PseudoTranslation, TheMenusAndTheDesignModeAreTranslated)
     const auto *parts = w.findChild<QComboBox *>(QStringLiteral("PartNameBox"));
     for (int i = 0; i < parts->count(); ++i)
         walk.check(QStringLiteral("PartNameBox item"), parts->itemText(i));
+    // Each mode's strip, with the result fields' captions, as the mode shows it.
+    const std::pair<void (MainWindow::*)(), const char *> modes[] = {
+        {&MainWindow::VPBuild, "BuildStatePanel"},      {&MainWindow::VPProperties, "PropStatePanel"},
+        {&MainWindow::VPDynamic, "DynamicStatePanel"}, {&MainWindow::VPRace, "RaceStatePanel"},
+        {&MainWindow::VPPreview, "PreviewStatePanel"}};
+    for (const auto &[enter, panel] : modes) {
+        (w.*enter)();
+        walk.visibleWidgets(w.findChild<QWidget *>(QLatin1String(panel)));
+    }
     EXPECT_EQ(walk.failures.join(QLatin1Char('\n')).toStdString(), "");
 }
 

@@ -44,7 +44,7 @@ inline QStringList mutedResultFields(QWidget &window)
         if (!row || !field->isVisible() || !field->isReadOnly())
             continue;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
-        if (!accessible || accessible->text(QAccessible::Name) != QLatin1String(row->caption) ||
+        if (!accessible || accessible->text(QAccessible::Name) != row->captionText() ||
             accessible->text(QAccessible::Value) != field->text())
             muted << describe(field);
     }
