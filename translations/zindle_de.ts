@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>ChartViews</name>
+    <message>
+        <source>Simulate the design to see the charts of its run.</source>
+        <translation>Simuliere den Entwurf, um die Diagramme seiner Fahrt zu sehen.</translation>
+    </message>
+    <message>
+        <source>This car cannot be run, so there is no run to chart.</source>
+        <translation>Dieses Fahrzeug kann nicht fahren, also gibt es keine Fahrt für ein Diagramm.</translation>
+    </message>
+    <message>
+        <source>Simulate the design to see where its spring&apos;s energy went.</source>
+        <translation>Simuliere den Entwurf, um zu sehen, wohin die Energie seiner Feder ging.</translation>
+    </message>
+    <message>
+        <source>A car design appears on the race chart if it has been Simulated since its last design change.</source>
+        <translation>Ein Entwurf erscheint im Renndiagramm, wenn er seit seiner letzten Änderung simuliert wurde.</translation>
+    </message>
+    <message>
+        <source>Run Charts</source>
+        <translation>Fahrtdiagramme</translation>
+    </message>
+    <message>
+        <source>Race Chart</source>
+        <translation>Renndiagramm</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+</context>
+<context>
     <name>DesignListBar</name>
     <message>
         <source>Select an existing car design, or edit the name of a custom design.</source>
@@ -841,6 +872,61 @@
     </message>
 </context>
 <context>
+    <name>SheetEditing</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).</source>
+        <translation>Um eine Form zu zeichnen, klicke Punkte auf das Zeichenblatt.  Doppelklicke zum Beenden (oder drücke „Abbrechen“).</translation>
+    </message>
+    <message>
+        <source>Click where the front axle goes, right of the drive axle.  A click anywhere else, Cancel or Esc leaves it where it is.</source>
+        <translation>Klicke dorthin, wo die Vorderachse hin soll, rechts von der Antriebsachse.  Ein Klick woanders, „Abbrechen“ oder Esc lässt sie, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Click where the weight goes on the drawing sheet, then say how heavy it is.  Cancel or Esc adds none.</source>
+        <translation>Klicke auf dem Zeichenblatt dorthin, wo das Gewicht hin soll, und gib dann an, wie schwer es ist.  „Abbrechen“ oder Esc fügt keins hinzu.</translation>
+    </message>
+    <message>
+        <source>Click the weight to remove.  Cancel or Esc removes none.</source>
+        <translation>Klicke auf das Gewicht, das weg soll.  „Abbrechen“ oder Esc entfernt keins.</translation>
+    </message>
+    <message>
+        <source>Clear outer layer</source>
+        <translation>Außenlage löschen</translation>
+    </message>
+    <message>
+        <source>Clear inner layer</source>
+        <translation>Innenlage löschen</translation>
+    </message>
+    <message>
+        <source>Clear shapes and weights</source>
+        <translation>Formen und Gewichte löschen</translation>
+    </message>
+    <message>
+        <source>Move front axle</source>
+        <translation>Vorderachse verschieben</translation>
+    </message>
+    <message>
+        <source>Add weight</source>
+        <translation>Gewicht hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove weight</source>
+        <translation>Gewicht entfernen</translation>
+    </message>
+    <message>
+        <source>Draw outer layer</source>
+        <translation>Außenlage zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw inner layer</source>
+        <translation>Innenlage zeichnen</translation>
+    </message>
+</context>
+<context>
     <name>SimulationLabels</name>
     <message>
         <source>%1 of %2 ft</source>
@@ -864,6 +950,36 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunsView</name>
+    <message>
+        <source>Test runs</source>
+        <translation>Testfahrten</translation>
+    </message>
+    <message>
+        <source>Power Designer</source>
+        <translation>Antriebsplaner</translation>
+    </message>
+    <message>
+        <source>Power Designer (calibrated for %1)</source>
+        <translation>Antriebsplaner (kalibriert für %1)</translation>
+    </message>
+    <message>
+        <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
+        <translation>Vorhersagen %1 (die Werte des Entwurfs selbst bleiben unverändert).</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>Define materials</source>
+        <translation>Materialien festlegen</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Voreinstellungen ändern</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1304,53 @@
     <message>
         <source>No recent files</source>
         <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+    <message>
+        <source>The sweep stopped when a dialog opened.</source>
+        <translation>Der Durchlauf hielt an, als sich ein Dialog öffnete.</translation>
+    </message>
+    <message>
+        <source>Export run</source>
+        <translation>Fahrt exportieren</translation>
+    </message>
+    <message>
+        <source>Samples of every step (CSV)|*.csv</source>
+        <translation>Werte jedes Schritts (CSV)|*.csv</translation>
+    </message>
+    <message>
+        <source>Charts (PNG picture)|*.png</source>
+        <translation>Diagramme (PNG-Bild)|*.png</translation>
+    </message>
+    <message>
+        <source>Charts (SVG drawing)|*.svg</source>
+        <translation>Diagramme (SVG-Zeichnung)|*.svg</translation>
+    </message>
+    <message>
+        <source>Charts (PDF document)|*.pdf</source>
+        <translation>Diagramme (PDF-Dokument)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design file %1 is no longer there.</source>
+        <translation>Die Entwurfsdatei %1 ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Clear Recent Files</source>
+        <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PhysicsViews</name>
+    <message>
+        <source>Power Designer sweep</source>
+        <translation>Durchlauf des Antriebsplaners</translation>
+    </message>
+    <message>
+        <source>The sweep stopped when the window left Simulate.</source>
+        <translation>Der Durchlauf hielt an, als das Fenster „Simulieren“ verließ.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>ChartViews</name>
+    <message>
+        <source>Simulate the design to see the charts of its run.</source>
+        <translation>Simula el diseño para ver las gráficas de su carrera.</translation>
+    </message>
+    <message>
+        <source>This car cannot be run, so there is no run to chart.</source>
+        <translation>Este coche no puede correr, así que no hay carrera que representar.</translation>
+    </message>
+    <message>
+        <source>Simulate the design to see where its spring&apos;s energy went.</source>
+        <translation>Simula el diseño para ver adónde fue la energía de su resorte.</translation>
+    </message>
+    <message>
+        <source>A car design appears on the race chart if it has been Simulated since its last design change.</source>
+        <translation>Un diseño aparece en la gráfica de competición si se ha simulado desde su último cambio.</translation>
+    </message>
+    <message>
+        <source>Run Charts</source>
+        <translation>Gráficas de la carrera</translation>
+    </message>
+    <message>
+        <source>Race Chart</source>
+        <translation>Gráfica de competición</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+</context>
+<context>
     <name>DesignListBar</name>
     <message>
         <source>Select an existing car design, or edit the name of a custom design.</source>
@@ -841,6 +872,61 @@
     </message>
 </context>
 <context>
+    <name>SheetEditing</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).</source>
+        <translation>Para dibujar una forma, haz clic en puntos de la hoja.  Haz doble clic para terminar (o pulsa «Cancelar» para abandonar).</translation>
+    </message>
+    <message>
+        <source>Click where the front axle goes, right of the drive axle.  A click anywhere else, Cancel or Esc leaves it where it is.</source>
+        <translation>Haz clic donde va el eje delantero, a la derecha del eje motriz.  Un clic en otro sitio, «Cancelar» o Esc lo deja donde está.</translation>
+    </message>
+    <message>
+        <source>Click where the weight goes on the drawing sheet, then say how heavy it is.  Cancel or Esc adds none.</source>
+        <translation>Haz clic en la hoja donde va el peso y después di cuánto pesa.  «Cancelar» o Esc no añade ninguno.</translation>
+    </message>
+    <message>
+        <source>Click the weight to remove.  Cancel or Esc removes none.</source>
+        <translation>Haz clic en el peso que quieres quitar.  «Cancelar» o Esc no quita ninguno.</translation>
+    </message>
+    <message>
+        <source>Clear outer layer</source>
+        <translation>Borrar capa exterior</translation>
+    </message>
+    <message>
+        <source>Clear inner layer</source>
+        <translation>Borrar capa interior</translation>
+    </message>
+    <message>
+        <source>Clear shapes and weights</source>
+        <translation>Borrar formas y pesos</translation>
+    </message>
+    <message>
+        <source>Move front axle</source>
+        <translation>Mover eje delantero</translation>
+    </message>
+    <message>
+        <source>Add weight</source>
+        <translation>Añadir peso</translation>
+    </message>
+    <message>
+        <source>Remove weight</source>
+        <translation>Quitar peso</translation>
+    </message>
+    <message>
+        <source>Draw outer layer</source>
+        <translation>Dibujar capa exterior</translation>
+    </message>
+    <message>
+        <source>Draw inner layer</source>
+        <translation>Dibujar capa interior</translation>
+    </message>
+</context>
+<context>
     <name>SimulationLabels</name>
     <message>
         <source>%1 of %2 ft</source>
@@ -864,6 +950,36 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunsView</name>
+    <message>
+        <source>Test runs</source>
+        <translation>Carreras de prueba</translation>
+    </message>
+    <message>
+        <source>Power Designer</source>
+        <translation>Diseñador de potencia</translation>
+    </message>
+    <message>
+        <source>Power Designer (calibrated for %1)</source>
+        <translation>Diseñador de potencia (calibrado para %1)</translation>
+    </message>
+    <message>
+        <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
+        <translation>Previsiones %1 (los valores del propio diseño no cambian).</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>Define materials</source>
+        <translation>Definir materiales</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Cambiar preferencias</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1304,53 @@
     <message>
         <source>No recent files</source>
         <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>The sweep stopped when a dialog opened.</source>
+        <translation>El barrido se detuvo al abrirse un diálogo.</translation>
+    </message>
+    <message>
+        <source>Export run</source>
+        <translation>Exportar carrera</translation>
+    </message>
+    <message>
+        <source>Samples of every step (CSV)|*.csv</source>
+        <translation>Valores de cada paso (CSV)|*.csv</translation>
+    </message>
+    <message>
+        <source>Charts (PNG picture)|*.png</source>
+        <translation>Gráficas (imagen PNG)|*.png</translation>
+    </message>
+    <message>
+        <source>Charts (SVG drawing)|*.svg</source>
+        <translation>Gráficas (dibujo SVG)|*.svg</translation>
+    </message>
+    <message>
+        <source>Charts (PDF document)|*.pdf</source>
+        <translation>Gráficas (documento PDF)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design file %1 is no longer there.</source>
+        <translation>El archivo de diseño %1 ya no está.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Clear Recent Files</source>
+        <translation>Borrar la lista</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PhysicsViews</name>
+    <message>
+        <source>Power Designer sweep</source>
+        <translation>Barrido del diseñador de potencia</translation>
+    </message>
+    <message>
+        <source>The sweep stopped when the window left Simulate.</source>
+        <translation>El barrido se detuvo cuando la ventana salió de «Simular».</translation>
     </message>
 </context>
 <context>

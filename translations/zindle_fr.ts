@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>ChartViews</name>
+    <message>
+        <source>Simulate the design to see the charts of its run.</source>
+        <translation>Simule le modèle pour voir les graphiques de sa course.</translation>
+    </message>
+    <message>
+        <source>This car cannot be run, so there is no run to chart.</source>
+        <translation>Cette voiture ne peut pas rouler : il n’y a pas de course à tracer.</translation>
+    </message>
+    <message>
+        <source>Simulate the design to see where its spring&apos;s energy went.</source>
+        <translation>Simule le modèle pour voir où est passée l’énergie de son ressort.</translation>
+    </message>
+    <message>
+        <source>A car design appears on the race chart if it has been Simulated since its last design change.</source>
+        <translation>Un modèle apparaît sur le graphique de la compétition s’il a été simulé depuis sa dernière modification.</translation>
+    </message>
+    <message>
+        <source>Run Charts</source>
+        <translation>Graphiques de la course</translation>
+    </message>
+    <message>
+        <source>Race Chart</source>
+        <translation>Graphique de la compétition</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+</context>
+<context>
     <name>DesignListBar</name>
     <message>
         <source>Select an existing car design, or edit the name of a custom design.</source>
@@ -841,6 +872,61 @@
     </message>
 </context>
 <context>
+    <name>SheetEditing</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).</source>
+        <translation>Pour dessiner une forme, clique des points sur la feuille.  Double-clique pour finir (ou appuie sur « Annuler » pour abandonner).</translation>
+    </message>
+    <message>
+        <source>Click where the front axle goes, right of the drive axle.  A click anywhere else, Cancel or Esc leaves it where it is.</source>
+        <translation>Clique là où va l’essieu avant, à droite de l’essieu moteur.  Un clic ailleurs, « Annuler » ou Échap le laisse où il est.</translation>
+    </message>
+    <message>
+        <source>Click where the weight goes on the drawing sheet, then say how heavy it is.  Cancel or Esc adds none.</source>
+        <translation>Clique sur la feuille là où va le poids, puis indique sa masse.  « Annuler » ou Échap n’en ajoute aucun.</translation>
+    </message>
+    <message>
+        <source>Click the weight to remove.  Cancel or Esc removes none.</source>
+        <translation>Clique sur le poids à retirer.  « Annuler » ou Échap n’en retire aucun.</translation>
+    </message>
+    <message>
+        <source>Clear outer layer</source>
+        <translation>Effacer la couche extérieure</translation>
+    </message>
+    <message>
+        <source>Clear inner layer</source>
+        <translation>Effacer la couche intérieure</translation>
+    </message>
+    <message>
+        <source>Clear shapes and weights</source>
+        <translation>Effacer les formes et les poids</translation>
+    </message>
+    <message>
+        <source>Move front axle</source>
+        <translation>Déplacer l’essieu avant</translation>
+    </message>
+    <message>
+        <source>Add weight</source>
+        <translation>Ajouter un poids</translation>
+    </message>
+    <message>
+        <source>Remove weight</source>
+        <translation>Retirer un poids</translation>
+    </message>
+    <message>
+        <source>Draw outer layer</source>
+        <translation>Dessiner la couche extérieure</translation>
+    </message>
+    <message>
+        <source>Draw inner layer</source>
+        <translation>Dessiner la couche intérieure</translation>
+    </message>
+</context>
+<context>
     <name>SimulationLabels</name>
     <message>
         <source>%1 of %2 ft</source>
@@ -864,6 +950,36 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunsView</name>
+    <message>
+        <source>Test runs</source>
+        <translation>Essais sur piste</translation>
+    </message>
+    <message>
+        <source>Power Designer</source>
+        <translation>Concepteur de puissance</translation>
+    </message>
+    <message>
+        <source>Power Designer (calibrated for %1)</source>
+        <translation>Concepteur de puissance (étalonné pour %1)</translation>
+    </message>
+    <message>
+        <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
+        <translation>Prévisions %1 (les valeurs du modèle lui-même ne changent pas).</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>Define materials</source>
+        <translation>Définir les matériaux</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Changer les préférences</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1304,53 @@
     <message>
         <source>No recent files</source>
         <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>The sweep stopped when a dialog opened.</source>
+        <translation>Le balayage s’est arrêté à l’ouverture d’une boîte de dialogue.</translation>
+    </message>
+    <message>
+        <source>Export run</source>
+        <translation>Exporter la course</translation>
+    </message>
+    <message>
+        <source>Samples of every step (CSV)|*.csv</source>
+        <translation>Valeurs de chaque pas (CSV)|*.csv</translation>
+    </message>
+    <message>
+        <source>Charts (PNG picture)|*.png</source>
+        <translation>Graphiques (image PNG)|*.png</translation>
+    </message>
+    <message>
+        <source>Charts (SVG drawing)|*.svg</source>
+        <translation>Graphiques (dessin SVG)|*.svg</translation>
+    </message>
+    <message>
+        <source>Charts (PDF document)|*.pdf</source>
+        <translation>Graphiques (document PDF)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design file %1 is no longer there.</source>
+        <translation>Le fichier de modèle %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Clear Recent Files</source>
+        <translation>Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PhysicsViews</name>
+    <message>
+        <source>Power Designer sweep</source>
+        <translation>Balayage du concepteur de puissance</translation>
+    </message>
+    <message>
+        <source>The sweep stopped when the window left Simulate.</source>
+        <translation>Le balayage s’est arrêté quand la fenêtre a quitté « Simuler ».</translation>
     </message>
 </context>
 <context>

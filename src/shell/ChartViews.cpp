@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartViews.h"
 
+#include <QCoreApplication>
+
 #include "MainWindow.h"
 #include "TestRunsView.h"
 #include "TolerancesView.h"
@@ -16,11 +18,18 @@ namespace zindle {
 
 namespace {
 
-const QString NotSimulatedText = QStringLiteral("Simulate the design to see the charts of its run.");
-const QString CannotRunText = QStringLiteral("This car cannot be run, so there is no run to chart.");
-const QString NotSimulatedEnergyText = QStringLiteral("Simulate the design to see where its spring's energy went.");
-const QString NoRaceText = QStringLiteral("A car design appears on the race chart if it has been Simulated "
-                                          "since its last design change.");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartViews)
+};
+
+QString NotSimulatedText() { return Texts::tr("Simulate the design to see the charts of its run."); }
+QString CannotRunText() { return Texts::tr("This car cannot be run, so there is no run to chart."); }
+QString NotSimulatedEnergyText() { return Texts::tr("Simulate the design to see where its spring's energy went."); }
+QString NoRaceText()
+{
+    return Texts::tr("A car design appears on the race chart if it has been Simulated "
+                     "since its last design change.");
+}
 
 bool hasDesign(const Workspace &ws)
 {
@@ -34,9 +43,9 @@ bool isOpen(const ChartWindow *window) { return window && window->isVisible(); }
 void ChartViews::ShowRunCharts()
 {
     if (!runCharts_) {
-        runCharts_ = new ChartWindow(QStringLiteral("Run Charts"), window_.prompter(), &window_);
+        runCharts_ = new ChartWindow(Texts::tr("Run Charts"), window_.prompter(), &window_);
         runCharts_->setObjectName(QStringLiteral("RunChartsWin"));
-        runCharts_->showText(NotSimulatedText);
+        runCharts_->showText(NotSimulatedText());
     }
     runCharts_->show();
     runCharts_->raise();
@@ -46,7 +55,7 @@ void ChartViews::ShowRunCharts()
 void ChartViews::ShowRaceChart()
 {
     if (!raceChart_) {
-        raceChart_ = new ChartWindow(QStringLiteral("Race Chart"), window_.prompter(), &window_);
+        raceChart_ = new ChartWindow(Texts::tr("Race Chart"), window_.prompter(), &window_);
         raceChart_->setObjectName(QStringLiteral("RaceChartWin"));
         raceChart_->resize(720, 480);
     }
@@ -58,10 +67,10 @@ void ChartViews::ShowRaceChart()
 void ChartViews::ShowEnergy()
 {
     if (!energy_) {
-        energy_ = new ChartWindow(QStringLiteral("Energy"), window_.prompter(), &window_);
+        energy_ = new ChartWindow(Texts::tr("Energy"), window_.prompter(), &window_);
         energy_->setObjectName(QStringLiteral("EnergyWin"));
         energy_->resize(640, 620);
-        energy_->showText(NotSimulatedEnergyText);
+        energy_->showText(NotSimulatedEnergyText());
     }
     energy_->show();
     energy_->raise();
@@ -111,17 +120,17 @@ void ChartViews::followRun(SheetMode mode)
         if (runCharts_)
             runCharts_->showText(text);
         if (energy_)
-            energy_->showText(text == NotSimulatedText ? NotSimulatedEnergyText : text);
+            energy_->showText(text == NotSimulatedText() ? NotSimulatedEnergyText() : text);
     };
     if (!hasDesign(ws)) {
-        showText(NotSimulatedText);
+        showText(NotSimulatedText());
         return;
     }
     // Simulate and Race have just run the current design; every other mode keeps the run shown
     // as long as it is still this design's, unchanged since.
     if (mode == SheetMode::Simulate || mode == SheetMode::Race) {
         if (ws.checks.cannotRun() || ws.run.samples.empty()) {
-            showText(CannotRunText);
+            showText(CannotRunText());
             return;
         }
         chartedSlot_ = ws.list.CurrentDesign;
@@ -138,9 +147,9 @@ void ChartViews::followRun(SheetMode mode)
         return;
     }
     if (chartedSlot_ != ws.list.CurrentDesign || !ws.list.current().DesignSimulated)
-        showText(NotSimulatedText);
+        showText(NotSimulatedText());
     else if (isOpen(energy_) && !energyTrace_)
-        energy_->showText(NotSimulatedEnergyText); // opened after the run was charted
+        energy_->showText(NotSimulatedEnergyText()); // opened after the run was charted
 }
 
 void ChartViews::showRun(int markedTimeIndex)
@@ -162,7 +171,7 @@ void ChartViews::showRun(int markedTimeIndex)
 void ChartViews::showEnergy(int markedTimeIndex)
 {
     if (!energyTrace_) {
-        energy_->showText(CannotRunText);
+        energy_->showText(CannotRunText());
         return;
     }
     EnergyChartOptions options;
@@ -186,7 +195,7 @@ void ChartViews::followRace()
     RunRaceToEnd(race, ws.list);
     std::vector<RaceChartLane> lanes = raceChartLanes(ws.list, race);
     if (lanes.empty()) {
-        raceChart_->showText(NoRaceText);
+        raceChart_->showText(NoRaceText());
         return;
     }
     raceChart_->showChart(QString(), [lanes = std::move(lanes)](QPainter &painter, const QRectF &area) {

@@ -335,7 +335,7 @@ int MainWindow::runModalDialog(QDialog &dialog)
 void MainWindow::settleBeforeModal()
 {
     player_.stop();
-    views_->powerDesigner()->stopWatchedSweep(QStringLiteral("The sweep stopped when a dialog opened."));
+    views_->powerDesigner()->stopWatchedSweep(tr("The sweep stopped when a dialog opened."));
 }
 
 void MainWindow::liveInputsMayHaveChanged()
@@ -378,11 +378,11 @@ void MainWindow::ExportRunFile()
     QString initial = entry.DesignName + QStringLiteral(" run.csv");
     if (!entry.DesignPath.isEmpty())
         initial = QDir(QFileInfo(entry.DesignPath).absolutePath()).filePath(initial);
-    const QString path = AskPathToWrite(prompter_, QStringLiteral("Export run"),
-                                        {QStringLiteral("Samples of every step (CSV)|*.csv"),
-                                         QStringLiteral("Charts (PNG picture)|*.png"),
-                                         QStringLiteral("Charts (SVG drawing)|*.svg"),
-                                         QStringLiteral("Charts (PDF document)|*.pdf")},
+    const QString path = AskPathToWrite(prompter_, tr("Export run"),
+                                        {tr("Samples of every step (CSV)|*.csv"),
+                                         tr("Charts (PNG picture)|*.png"),
+                                         tr("Charts (SVG drawing)|*.svg"),
+                                         tr("Charts (PDF document)|*.pdf")},
                                         initial);
     if (path.isEmpty())
         return;
@@ -648,9 +648,8 @@ void MainWindow::fillRecentMenu(QMenu *menu)
         connect(item, &QAction::triggered, this, [this, file] {
             if (!QFileInfo::exists(file)) {
                 // A file moved or deleted since is no use in the list.
-                prompter_.message(QStringLiteral("The design file ") + QDir::toNativeSeparators(file) +
-                                      QStringLiteral(" is no longer there."),
-                                  QStringLiteral("File not found"));
+                prompter_.message(tr("The design file %1 is no longer there.").arg(QDir::toNativeSeparators(file)),
+                                  tr("File not found"));
                 memory_->removeRecentFile(file);
                 return;
             }
@@ -663,7 +662,7 @@ void MainWindow::fillRecentMenu(QMenu *menu)
         return;
     }
     menu->addSeparator();
-    QAction *clear = menu->addAction(QStringLiteral("Clear Recent Files"));
+    QAction *clear = menu->addAction(tr("Clear Recent Files"));
     clear->setObjectName(QStringLiteral("ClearRecentPos"));
     connect(clear, &QAction::triggered, this, [this] { memory_->clearRecentFiles(); });
 }

@@ -13,6 +13,7 @@
 #include "sheet/RegionPainting.h"
 #include "sheet/WeightTools.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -26,15 +27,28 @@ namespace zindle {
 
 namespace {
 
-const QString TryAgain = QStringLiteral("Please try again.");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SheetEditing)
+};
 
-const QString DrawHint = QStringLiteral("To draw a shape, click points on the drawing sheet.  "
-                                        "Double-click to finish (or press Cancel to abort).");
-const QString FrontAxleHint = QStringLiteral("Click where the front axle goes, right of the drive axle.  "
-                                             "A click anywhere else, Cancel or Esc leaves it where it is.");
-const QString AddWeightHint = QStringLiteral("Click where the weight goes on the drawing sheet, then say how "
-                                             "heavy it is.  Cancel or Esc adds none.");
-const QString RemoveWeightHint = QStringLiteral("Click the weight to remove.  Cancel or Esc removes none.");
+QString TryAgain() { return Texts::tr("Please try again."); }
+
+QString DrawHint()
+{
+    return Texts::tr("To draw a shape, click points on the drawing sheet.  "
+                     "Double-click to finish (or press Cancel to abort).");
+}
+QString FrontAxleHint()
+{
+    return Texts::tr("Click where the front axle goes, right of the drive axle.  "
+                     "A click anywhere else, Cancel or Esc leaves it where it is.");
+}
+QString AddWeightHint()
+{
+    return Texts::tr("Click where the weight goes on the drawing sheet, then say how "
+                     "heavy it is.  Cancel or Esc adds none.");
+}
+QString RemoveWeightHint() { return Texts::tr("Click the weight to remove.  Cancel or Esc removes none."); }
 
 } // namespace
 
@@ -207,7 +221,7 @@ void SheetEditing::startDrawing(OutlineTarget which)
     lockTools(outer ? QStringLiteral("DrawOuterBtn") : QStringLiteral("DrawInnerBtn"));
     panel_.setStatePanel()->hide();
     enableFileItems(false);
-    showToolHint(DrawHint);
+    showToolHint(DrawHint());
     window_.SwitchMode(window_.CurrentMode(), SheetMode::Design);
 
     Workspace &workspace = window_.workspace();
@@ -318,7 +332,7 @@ void SheetEditing::ClearOuterBtnClick()
     DesignEdit edit = window_.history().begin();
     ClearOuterShape(window_.workspace().design);
     window_.workspace().MarkDesignChanged();
-    edit.commit(QStringLiteral("Clear outer layer"));
+    edit.commit(Texts::tr("Clear outer layer"));
     for (const char *name : {"DrawOuterBtn", "DrawInnerBtn"})
         if (QToolButton *tool = panel_.toolButton(name))
             tool->setEnabled(true);
@@ -333,7 +347,7 @@ void SheetEditing::ClearInnerBtnClick()
     DesignEdit edit = window_.history().begin();
     ClearInnerShape(window_.workspace().design);
     window_.workspace().MarkDesignChanged();
-    edit.commit(QStringLiteral("Clear inner layer"));
+    edit.commit(Texts::tr("Clear inner layer"));
     if (QToolButton *tool = panel_.toolButton("DrawInnerBtn"))
         tool->setEnabled(true);
     window_.image()->fitCanvas();
@@ -350,7 +364,7 @@ void SheetEditing::ClearAllCustomBtnClick()
     ClearInnerShape(design);
     ClearWeights(design);
     window_.workspace().MarkDesignChanged();
-    edit.commit(QStringLiteral("Clear shapes and weights"));
+    edit.commit(Texts::tr("Clear shapes and weights"));
     if (QToolButton *tool = panel_.toolButton("DrawOuterBtn"))
         tool->setEnabled(true);
     if (QToolButton *tool = panel_.toolButton("DrawInnerBtn"))
@@ -389,7 +403,7 @@ void SheetEditing::SetFrontAxleBtnClick()
 {
     Workspace &workspace = window_.workspace();
     if (workspace.design.Drive == DriveKind::AllWD) {
-        window_.prompter().message(NoFrontAxleMessage, TryAgain);
+        window_.prompter().message(NoFrontAxleMessage, TryAgain());
         if (QToolButton *tool = panel_.toolButton("FrontAxleBtn"))
             tool->setChecked(false);
         return;
@@ -397,7 +411,7 @@ void SheetEditing::SetFrontAxleBtnClick()
     markChangedByTool();
     lockTools();
     panel_.setStatePanel()->hide();
-    showToolHint(FrontAxleHint);
+    showToolHint(FrontAxleHint());
     placingFrontAxle_ = true;
     LastGuideX = 0;
     if (QToolButton *tool = panel_.toolButton("FrontAxleBtn"))
@@ -419,7 +433,7 @@ void SheetEditing::AddWtBtnClick()
     addingWeight_ = true;
     lockTools();
     panel_.setStatePanel()->hide();
-    showToolHint(AddWeightHint);
+    showToolHint(AddWeightHint());
     if (QToolButton *tool = panel_.toolButton("AddWeightBtn"))
         tool->setChecked(true);
 }
@@ -431,7 +445,7 @@ void SheetEditing::RemoveWtBtnClick()
     removingWeight_ = true;
     lockTools();
     panel_.setStatePanel()->hide();
-    showToolHint(RemoveWeightHint);
+    showToolHint(RemoveWeightHint());
     if (QToolButton *tool = panel_.toolButton("RemoveWeightBtn"))
         tool->setChecked(true);
 }
@@ -506,7 +520,7 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
         Q_UNUSED(moved);
         // Even when the axle stays, the refresh takes the guide lines off the sheet.
         designRefresh();
-        edit.commit(QStringLiteral("Move front axle"));
+        edit.commit(Texts::tr("Move front axle"));
         return;
     }
     if (addingWeight_) {
@@ -521,7 +535,7 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
             endTool("AddWeightBtn");
             if (dialog.added())
                 designRefresh();
-            edit.commit(QStringLiteral("Add weight"));
+            edit.commit(Texts::tr("Add weight"));
         } else {
             endTool("AddWeightBtn");
             designRefresh();
@@ -535,7 +549,7 @@ void SheetEditing::ImageMouseDown(QPoint pixel)
         designRefresh();
         removingWeight_ = false;
         setSheetCursor(SheetCursor::Arrow);
-        edit.commit(QStringLiteral("Remove weight"));
+        edit.commit(Texts::tr("Remove weight"));
         return;
     }
     if (window_.CurrentMode() != SheetMode::Design)
@@ -600,7 +614,7 @@ void SheetEditing::ImageDblClick(QPoint)
     outlines_.doubleClick(window_.workspace().design, committed);
     finishDrawing();
     designRefresh();
-    edit.commit(outer ? QStringLiteral("Draw outer layer") : QStringLiteral("Draw inner layer"));
+    edit.commit(outer ? Texts::tr("Draw outer layer") : Texts::tr("Draw inner layer"));
 }
 
 void SheetEditing::ImageMouseLeave()

@@ -10,12 +10,17 @@
 #include "app/WorkspaceCoast.h"
 #include "dialogs/TestRunsWindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TestRunsView)
+};
 
 // The current design's run with coasting, when its results are its own as it stands.
 std::optional<CoastedRun> currentPrediction(Workspace &workspace)
@@ -64,7 +69,7 @@ void TestRunsView::PredictForTrack(const QString &track)
     if (!track.isEmpty() && log) {
         const LogbookRead read = ReadLogbook(log->logbookPath);
         if (!read.ok) {
-            window_.prompter().message(read.error, QStringLiteral("Test runs"));
+            window_.prompter().message(read.error, Texts::tr("Test runs"));
         } else if (const LoggedCalibration *calibration = read.logbook.calibrationOf(track)) {
             factors = FactorsOf(FromLogged(*calibration));
             track_ = calibration->track;
@@ -75,8 +80,7 @@ void TestRunsView::PredictForTrack(const QString &track)
     showNote();
     // The sweep's times are predictions for the track as well.
     window_.views().powerDesigner()->setWindowTitle(
-        track_.isEmpty() ? QStringLiteral("Power Designer")
-                         : QStringLiteral("Power Designer (calibrated for %1)").arg(track_));
+        track_.isEmpty() ? Texts::tr("Power Designer") : Texts::tr("Power Designer (calibrated for %1)").arg(track_));
     window_.RefreshMode(0, 0, window_.CurrentMode());
     follow();
 }
@@ -85,7 +89,7 @@ QString TestRunsView::calibrationNote() const
 {
     if (said_.isEmpty())
         return {};
-    return QStringLiteral("Predictions %1 (the design's own texts are unchanged).").arg(said_);
+    return Texts::tr("Predictions %1 (the design's own texts are unchanged).").arg(said_);
 }
 
 void TestRunsView::showNote()

@@ -11,11 +11,20 @@
 #include "dialogs/PreferencesDialog.h"
 #include "sheet/EmptySheet.h"
 
+#include <QCoreApplication>
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WindowDialogs)
+};
+
+} // namespace
 
 WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
 {
@@ -67,7 +76,7 @@ void WindowDialogs::DefineMaterials()
     materials_->Reload();
     window_.runModalDialog(*materials_);
     window_.design_->syncMaterialCombos();
-    edit.commit(QStringLiteral("Define materials"));
+    edit.commit(Texts::tr("Define materials"));
 }
 
 void WindowDialogs::ShowPreferences()
@@ -83,7 +92,7 @@ void WindowDialogs::ShowPreferences()
         if (!window_.leavePrintTemplates())
             window_.RefreshMode(0, 0, window_.CurrentMode());
     }
-    edit.commit(QStringLiteral("Change preferences"));
+    edit.commit(Texts::tr("Change preferences"));
 }
 
 void WindowDialogs::ChooseBackgroundColor()

@@ -41,7 +41,7 @@ PhysicsViews::PhysicsViews(MainWindow &window) : window_(window)
     powerDesigner_->watchedSweepStarting = [this] { sweepEdit_.emplace(window_.history().begin()); };
     powerDesigner_->afterSweep = [this] {
         if (sweepEdit_)
-            sweepEdit_->commit(QStringLiteral("Power Designer sweep"));
+            sweepEdit_->commit(tr("Power Designer sweep"));
         sweepEdit_.reset();
     };
     powerDesigner_->runSimulateChain = [this] { window_.RefreshMode(0, 0, SheetMode::Simulate); };
@@ -106,7 +106,7 @@ int PhysicsViews::raceInterval() const
 
 void PhysicsViews::modeSwitched()
 {
-    powerDesigner_->stopWatchedSweep(QStringLiteral("The sweep stopped when the window left Simulate."));
+    powerDesigner_->stopWatchedSweep(tr("The sweep stopped when the window left Simulate."));
     // The force picture is painted onto the sheet; a mode that does not redraw the sheet
     // (Print Templates) would keep showing it. The sheet as it was under the forces stays.
     const SheetMode leaving = window_.CurrentMode();
