@@ -73,6 +73,8 @@ QToolButton *speedButton(const QString &name, const QString &text, const QString
 ClickLabel *helpCaption(const QString &text, const QString &helpPath, HelpLinks &help, QWidget *parent)
 {
     auto *link = new ClickLabel(text, parent);
+    // Reached by Tab, not taken by a click: a click opens the page, it does not move the focus.
+    link->setFocusPolicy(Qt::TabFocus);
     QObject::connect(link, &ClickLabel::clicked, link, [&help, helpPath] { help.open(helpPath); });
     return link;
 }

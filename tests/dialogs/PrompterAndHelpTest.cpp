@@ -187,6 +187,25 @@ TEST(HelpPages, ClickingACaptionOpensItsPageAndAFailedLaunchChangesNothing)
     EXPECT_TRUE(s.prompter.shown.empty());
 }
 
+TEST(HelpPages, TabReachesACaptionAndEnterOrSpaceOpensItsPage)
+{
+    StartedWindow s;
+    s.w().VPProperties();
+    auto *label = s.w().findChild<ClickLabel *>(QStringLiteral("ProjectedMassLabel"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->focusPolicy(), Qt::TabFocus);
+    QWidget *before = label->previousInFocusChain();
+    before->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), label);
+    EXPECT_TRUE(label->font().underline());
+    QTest::keyClick(label, Qt::Key_Return);
+    QTest::keyClick(label, Qt::Key_Space);
+    QTest::keyClick(label, Qt::Key_A);
+    ASSERT_EQ(s.urls.size(), 2u);
+    EXPECT_TRUE(s.urls[1].endsWith(QStringLiteral("help/help/h-totalmass.html")));
+}
+
 TEST(HelpPages, TheStartUpWindowLinksOpenTheSiteAndTheDownloadPage)
 {
     StartedWindow s;
