@@ -16,14 +16,15 @@
 
 namespace zindle {
 
+// The captions are translated where the Build Tolerances window shows them.
 const std::array<ToleranceKind, ToleranceCount> ToleranceKinds = {{
-    {"thickness", "board thickness", false, &BuildTolerances::boardThickness},
-    {"density", "board density", false, &BuildTolerances::boardDensity},
-    {"outline", "outline", true, &BuildTolerances::outline},
-    {"wheel", "wheel diameter", true, &BuildTolerances::wheelDiameter},
-    {"torque", "spring torque", false, &BuildTolerances::springTorque},
-    {"friction", "rolling friction", false, &BuildTolerances::friction},
-    {"weights", "weight mass", false, &BuildTolerances::weightMass},
+    {"thickness", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "board thickness"), false, &BuildTolerances::boardThickness},
+    {"density", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "board density"), false, &BuildTolerances::boardDensity},
+    {"outline", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "outline"), true, &BuildTolerances::outline},
+    {"wheel", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "wheel diameter"), true, &BuildTolerances::wheelDiameter},
+    {"torque", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "spring torque"), false, &BuildTolerances::springTorque},
+    {"friction", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "rolling friction"), false, &BuildTolerances::friction},
+    {"weights", QT_TRANSLATE_NOOP("zindle::TolerancesWindow", "weight mass"), false, &BuildTolerances::weightMass},
 }};
 
 namespace {

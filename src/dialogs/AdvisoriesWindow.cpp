@@ -21,44 +21,45 @@ AdvisoriesWindow::AdvisoriesWindow(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TADWin"));
-    setWindowTitle(QStringLiteral("Advisories"));
+    setWindowTitle(tr("Advisories"));
     setFixedSize(WindowWidth, WindowHeight);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(1);
     // Designs the model cannot run, above the advisories about building the car.
     addLabel("NoBodyLabel",
-             "Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the "
-             "outer layer of the body.");
+             tr("Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the "
+                "outer layer of the body."));
     addLabel("NotNumberLabel",
-             "Indicates that a value read from the design file is not a number, so the car cannot be analysed "
-             "or run. Type a number into that field.");
+             tr("Indicates that a value read from the design file is not a number, so the car cannot be analysed "
+                "or run. Type a number into that field."));
     addLabel("NoRevolutionsLabel",
-             "Indicates that the spring delivers no revolutions: it is too short for its drive axle and "
-             "chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.");
+             tr("Indicates that the spring delivers no revolutions: it is too short for its drive axle and "
+                "chamber. Use a longer spring, a thinner drive axle or a smaller case ratio."));
     addLabel("TooLightLabel",
-             "Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so "
-             "its balance cannot be found and it cannot be run. Remove or lighten negative weights.");
+             tr("Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so "
+                "its balance cannot be found and it cannot be run. Remove or lighten negative weights."));
     addLabel("AxlesTooCloseLabel",
-             "Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car "
-             "cannot be shared between its wheels and it cannot be run. Move the front axle.");
-    addLabel("SkidAdvisoryLabel", "Indicates that the drive wheels are likely to lose traction while accelerating.");
+             tr("Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car "
+                "cannot be shared between its wheels and it cannot be run. Move the front axle."));
+    addLabel("SkidAdvisoryLabel",
+             tr("Indicates that the drive wheels are likely to lose traction while accelerating."));
     addLabel("CarTooBigLabel",
-             "Indicates that part of the car body will exceed the dimensions of the paper and will be clipped.");
-    addLabel("AxleFreeLabel", "Indicates that the non-drive axle is not connected to the rest of the car.");
+             tr("Indicates that part of the car body will exceed the dimensions of the paper and will be clipped."));
+    addLabel("AxleFreeLabel", tr("Indicates that the non-drive axle is not connected to the rest of the car."));
     addLabel("CaseFreeLabel",
-             "Indicates that the spring case/drive axle assembly is not connected to the rest of the car.");
+             tr("Indicates that the spring case/drive axle assembly is not connected to the rest of the car."));
     addLabel("CoreInterfereLabel",
-             "Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.");
-    addLabel("FloatingLabel", "Indicates that some parts of the body are not connected to anything.");
+             tr("Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other."));
+    addLabel("FloatingLabel", tr("Indicates that some parts of the body are not connected to anything."));
     column->addStretch();
 }
 
-QLabel *AdvisoriesWindow::addLabel(const char *name, const char *hint)
+QLabel *AdvisoriesWindow::addLabel(const char *name, const QString &hint)
 {
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
-    label->setToolTip(QLatin1String(hint));
+    label->setToolTip(hint);
     QFont font = label->font();
     font.setPointSize(8);
     font.setBold(true);

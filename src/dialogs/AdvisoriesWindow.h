@@ -22,7 +22,7 @@ public:
     QLabel *label(const QString &objectName) const;
 
 private:
-    QLabel *addLabel(const char *name, const char *hint);
+    QLabel *addLabel(const char *name, const QString &hint);
     // Puts the window over the main window's sheet, clear of its fields.
     void placeBesideTheFields();
 };

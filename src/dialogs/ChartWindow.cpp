@@ -61,7 +61,7 @@ ChartWindow::ChartWindow(const QString &title, Prompter &prompter, QWidget *pare
     column->addWidget(caption_);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    save_ = new QPushButton(QStringLiteral("Save Chart..."), this);
+    save_ = new QPushButton(tr("Save Chart..."), this);
     save_->setObjectName(QStringLiteral("SaveChartBtn"));
     save_->setAutoDefault(false);
     buttons->addWidget(save_);
@@ -79,7 +79,7 @@ void ChartWindow::showChart(const QString &name, ChartPainter painter)
 {
     name_ = name;
     painter_ = std::move(painter);
-    setWindowTitle(name.isEmpty() ? title_ : name + QStringLiteral(" - ") + title_);
+    setWindowTitle(name.isEmpty() ? title_ : tr("%1 - %2").arg(name, title_));
     text_->hide();
     canvas_->show();
     save_->setEnabled(true);
@@ -130,15 +130,16 @@ void ChartWindow::SaveClick()
     // The painter may be replaced by a refresh while the file prompt waits.
     const ChartPainter painter = painter_;
     const QString title = name_.isEmpty() ? title_ : name_ + QLatin1Char(' ') + title_;
-    const QString path = AskPathToWrite(prompter_, QStringLiteral("Save Chart"),
-                                        {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
-                                         QStringLiteral("PDF document|*.pdf")},
+    const QString path = AskPathToWrite(prompter_, tr("Save Chart"),
+                                        {tr("PNG picture") + QStringLiteral("|*.png"),
+                                         tr("SVG drawing") + QStringLiteral("|*.svg"),
+                                         tr("PDF document") + QStringLiteral("|*.pdf")},
                                         title + QStringLiteral(".png"));
     if (path.isEmpty())
         return;
     const std::optional<ChartFormat> format = chartFormatOf(path);
     if (!format) {
-        prompter_.message(QStringLiteral("A chart is saved as .png, .svg or .pdf."), FileErrorCaption);
+        prompter_.message(tr("A chart is saved as .png, .svg or .pdf."), FileErrorCaption);
         return;
     }
     // The file gets the window's proportions, at least as large as a printed page's chart.
@@ -146,7 +147,7 @@ void ChartWindow::SaveClick()
     const double grow = std::max(1.0, 900.0 / std::max(1.0, shown.width()));
     const QSize size = (shown * grow).toSize();
     const QByteArray bytes = renderChart(*format, size, title, painter);
-    const WriteOutcome outcome = bytes.isEmpty() ? WriteOutcome{false, QStringLiteral("The chart could not be drawn.")}
+    const WriteOutcome outcome = bytes.isEmpty() ? WriteOutcome{false, tr("The chart could not be drawn.")}
                                                  : WriteFileAtomically(path, bytes);
     if (!outcome.ok)
         prompter_.message(outcome.error, FileErrorCaption);

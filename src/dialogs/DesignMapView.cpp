@@ -10,15 +10,6 @@
 
 namespace zindle {
 
-namespace {
-
-QString sizeLine(const char *caption, const QString &text)
-{
-    return QLatin1String(caption) + text.left(6) + QStringLiteral(" in");
-}
-
-} // namespace
-
 DesignMapView::DesignMapView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DesignMapView"));
@@ -59,24 +50,29 @@ QString DesignMapView::toolTipAt(const QPointF &point) const
         return {};
     const std::optional<int> combination = sweepCellOfMapCell(*sweep_, *cell);
     if (!combination)
-        return QStringLiteral("Not run: the sweep stopped before this combination");
+        return tr("Not run: the sweep stopped before this combination");
     const SweepCell &run = sweep_->cells[static_cast<size_t>(*combination)];
-    QString wheel = sizeLine("Drive wheel dia ", run.wheel);
+    const QString wheel = run.wheel.left(6);
+    QStringList lines;
     if (builtWheel(*sweep_, *combination)) {
         const size_t asked = static_cast<size_t>(sweepCellIndex(*sweep_, *combination).wheel);
-        wheel += QStringLiteral(" (%1 in asked: enlarged to fit the spring)")
-                     .arg(floatText(sweep_->wheelValues[asked]).left(6));
+        lines << tr("Drive wheel dia %1 in (%2 in asked: enlarged to fit the spring)")
+                     .arg(wheel, floatText(sweep_->wheelValues[asked]).left(6));
+    } else {
+        lines << tr("Drive wheel dia %1 in").arg(wheel);
     }
-    QStringList lines{wheel, sizeLine("Spring length ", run.length), sizeLine("Spring width ", run.width)};
+    lines << tr("Spring length %1 in").arg(run.length.left(6)) << tr("Spring width %1 in").arg(run.width.left(6));
     const DesignMapCell &shown = grid_->cells[static_cast<size_t>(*cell)];
-    if (shown.kind == DesignMapCell::Finished)
-        lines << QStringLiteral("Time to 15 ft ") + QString::number(double(shown.time), 'f', 2) + QStringLiteral(" s")
-                     + (*cell == grid_->best ? QStringLiteral(" (best)") : QString());
+    const QString time = QString::number(double(shown.time), 'f', 2);
+    if (shown.kind != DesignMapCell::Finished)
+        lines << tr("Does not reach 15 ft %1").arg(run.time);
+    else if (*cell == grid_->best)
+        lines << tr("Time to 15 ft %1 s (best)").arg(time);
     else
-        lines << QStringLiteral("Does not reach 15 ft ") + run.time;
+        lines << tr("Time to 15 ft %1 s").arg(time);
     // A disabled map is another design's, or of this one before a change.
     if (isEnabled())
-        lines << QStringLiteral("Click to put these sizes into the design");
+        lines << tr("Click to put these sizes into the design");
     return lines.join(QLatin1Char('\n'));
 }
 

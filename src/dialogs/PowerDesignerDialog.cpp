@@ -51,7 +51,7 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
     : QDialog(parent, Qt::Tool), workspace_(workspace), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TPDWin"));
-    setWindowTitle(QStringLiteral("Power Designer"));
+    setWindowTitle(tr("Power Designer"));
     setModal(false);
     auto *column = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
@@ -61,42 +61,48 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
         const SweepRange *range;
     };
     const Row rows[] = {
-        {"Spring Width (in)", "Width of the spring", "SWFromEF", "SWToEF", "SWStepEF", &defaults.width},
-        {"Spring Length (in)", "Length of the spring", "SLFromEF", "SLToEF", "SLStepEF", &defaults.length},
-        {"Drive wheel dia (in)", "Diameter of rear (drive) wheel.  Set to 0 for minimum allowable", "DWFromEF",
-         "DWToEF", "DWStepEF", &defaults.wheel},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Spring Width (in)"),
+         QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Width of the spring"), "SWFromEF", "SWToEF", "SWStepEF",
+         &defaults.width},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Spring Length (in)"),
+         QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Length of the spring"), "SLFromEF", "SLToEF", "SLStepEF",
+         &defaults.length},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Drive wheel dia (in)"),
+         QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog",
+                           "Diameter of rear (drive) wheel.  Set to 0 for minimum allowable"),
+         "DWFromEF", "DWToEF", "DWStepEF", &defaults.wheel},
     };
     int r = 0;
     for (const Row &row : rows) {
-        auto *caption = new QLabel(QLatin1String(row.label), this);
-        caption->setToolTip(QLatin1String(row.hint));
+        const QString hint = tr(row.hint);
+        auto *caption = new QLabel(tr(row.label), this);
+        caption->setToolTip(hint);
         grid->addWidget(caption, r, 0);
-        addEdit(this, grid, r, 1, row.from, row.range->from)->setToolTip(QLatin1String(row.hint));
-        grid->addWidget(new QLabel(QStringLiteral("to"), this), r, 2);
-        addEdit(this, grid, r, 3, row.to, row.range->to)->setToolTip(QLatin1String(row.hint));
-        grid->addWidget(new QLabel(QStringLiteral("step"), this), r, 4);
-        addEdit(this, grid, r, 5, row.step, row.range->step)->setToolTip(QLatin1String(row.hint));
+        addEdit(this, grid, r, 1, row.from, row.range->from)->setToolTip(hint);
+        grid->addWidget(new QLabel(tr("to"), this), r, 2);
+        addEdit(this, grid, r, 3, row.to, row.range->to)->setToolTip(hint);
+        grid->addWidget(new QLabel(tr("step"), this), r, 4);
+        addEdit(this, grid, r, 5, row.step, row.range->step)->setToolTip(hint);
         ++r;
     }
     grid->setColumnStretch(6, 1);
     column->addLayout(grid);
 
-    watch_ = new QCheckBox(QStringLiteral("Show every combination"), this);
+    watch_ = new QCheckBox(tr("Show every combination"), this);
     watch_->setObjectName(QStringLiteral("ShowEveryCombination"));
-    watch_->setToolTip(QStringLiteral("Run the combinations one after the other in the window, drawing each car "
-                                      "(much slower)"));
+    watch_->setToolTip(tr("Run the combinations one after the other in the window, drawing each car (much slower)"));
     column->addWidget(watch_);
 
     auto *result = new QGridLayout;
     const std::pair<const char *, const char *> bests[] = {
-        {"Best Time to 15 ft", "BestYet"},
-        {"at Spring Width = ", "BestSWYet"},
-        {"Spring Length = ", "BestSLYet"},
-        {"Drive Wheel Diameter = ", "BestDWYet"},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Best Time to 15 ft"), "BestYet"},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "at Spring Width = "), "BestSWYet"},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Spring Length = "), "BestSLYet"},
+        {QT_TRANSLATE_NOOP("zindle::PowerDesignerDialog", "Drive Wheel Diameter = "), "BestDWYet"},
     };
     r = 0;
     for (const auto &[caption, name] : bests) {
-        result->addWidget(new QLabel(QLatin1String(caption), this), r, 0, Qt::AlignRight);
+        result->addWidget(new QLabel(tr(caption), this), r, 0, Qt::AlignRight);
         auto *edit = new QLineEdit(QStringLiteral("-"), this);
         edit->setObjectName(QLatin1String(name));
         edit->setEnabled(false);
@@ -106,10 +112,10 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
         ++r;
     }
     // The design keeps the last combination tried, which students take for the best.
-    useBest_ = new QPushButton(QStringLiteral("Use best"), this);
+    useBest_ = new QPushButton(tr("Use best"), this);
     useBest_->setObjectName(QStringLiteral("UseBestBtn"));
     useBest_->setAutoDefault(false);
-    useBest_->setToolTip(QStringLiteral("Put the sizes of the best time into the design"));
+    useBest_->setToolTip(tr("Put the sizes of the best time into the design"));
     useBest_->setEnabled(false);
     result->addWidget(useBest_, 0, 2, Qt::AlignLeft);
     result->setColumnStretch(3, 1);
@@ -119,7 +125,7 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
     progress_->setObjectName(QStringLiteral("SweepProgressBar"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    progress_->setFormat(QStringLiteral("%v of %m combinations"));
+    progress_->setFormat(tr("%v of %m combinations"));
     column->addWidget(progress_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("SweepStatus"));
@@ -127,28 +133,28 @@ PowerDesignerDialog::PowerDesignerDialog(Workspace &workspace, WorkerPool &worke
     column->addWidget(status_);
 
     auto *buttons = new QHBoxLayout;
-    go_ = new QPushButton(QStringLiteral("GO"), this);
+    go_ = new QPushButton(tr("GO"), this);
     go_->setObjectName(QStringLiteral("PDGoBtn"));
     go_->setAutoDefault(false);
-    auto *stop = new QPushButton(QStringLiteral("STOP"), this);
+    auto *stop = new QPushButton(tr("STOP"), this);
     stop->setObjectName(QStringLiteral("Button1"));
     stop->setAutoDefault(false);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("PDCancelBtn"));
     cancel->setAutoDefault(false);
     buttons->addWidget(go_);
     buttons->addWidget(stop);
     buttons->addWidget(cancel);
-    saveMap_ = new QPushButton(QStringLiteral("Save map..."), this);
+    saveMap_ = new QPushButton(tr("Save map..."), this);
     saveMap_->setObjectName(QStringLiteral("SaveMapBtn"));
     saveMap_->setAutoDefault(false);
-    saveMap_->setToolTip(QStringLiteral("Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)"));
+    saveMap_->setToolTip(tr("Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)"));
     saveMap_->hide();
     buttons->addWidget(saveMap_);
-    showInSimulate_ = new QPushButton(QStringLiteral("Show in Simulate"), this);
+    showInSimulate_ = new QPushButton(tr("Show in Simulate"), this);
     showInSimulate_->setObjectName(QStringLiteral("ShowInSimulateBtn"));
     showInSimulate_->setAutoDefault(false);
-    showInSimulate_->setToolTip(QStringLiteral("Show the design with the sweep's sizes in Simulate mode"));
+    showInSimulate_->setToolTip(tr("Show the design with the sweep's sizes in Simulate mode"));
     showInSimulate_->hide();
     buttons->addWidget(showInSimulate_);
     column->addLayout(buttons);
@@ -223,11 +229,11 @@ void PowerDesignerDialog::showCombinationCount()
         return;
     const SweepRanges r = ranges();
     if (!ValidateSweepRanges(r).isEmpty()) {
-        progress_->setFormat(QStringLiteral("The ranges are not valid yet"));
+        progress_->setFormat(tr("The ranges are not valid yet"));
         progress_->setValue(0);
         return;
     }
-    progress_->setFormat(QStringLiteral("%v of %m combinations"));
+    progress_->setFormat(tr("%v of %m combinations"));
     showProgress(0, progressMaximum(CountSweepCombinations(r)));
 }
 
@@ -236,11 +242,11 @@ void PowerDesignerDialog::startNewSweep()
     best_ = SweepBest{};
     showBest(best_);
     offerSimulate_ = false;
-    progress_->setFormat(QStringLiteral("%v of %m combinations"));
+    progress_->setFormat(tr("%v of %m combinations"));
     status_->setText(QString());
     if (map_->hasMap()) {
         map_->setEnabled(false);
-        mapNote_->setText(QStringLiteral("This map is of the previous sweep; the new sweep's map shows when it ends."));
+        mapNote_->setText(tr("This map is of the previous sweep; the new sweep's map shows when it ends."));
         mapNote_->show();
     } else {
         mapNote_->hide();
@@ -334,7 +340,7 @@ void PowerDesignerDialog::threadedSweepEnded()
     held_ = false;
     QStringList notes;
     if (result->combinations > 0 && result->cells.empty())
-        notes << QStringLiteral("%1 combinations are too many for the design map.").arg(result->total);
+        notes << tr("%1 combinations are too many for the design map.").arg(result->total);
     // A student who went to another mode meanwhile stays there.
     const bool elsewhere = showsSimulate && !showsSimulate();
     if (result->combinations > 0) {
@@ -342,15 +348,15 @@ void PowerDesignerDialog::threadedSweepEnded()
         // brought in, would get sizes chosen for something else.
         const bool same = workspace_.list.CurrentDesign == sweptSlot_ && sameDesign(sweptDesign_, takeSnapshot(workspace_));
         if (!same)
-            notes << QStringLiteral("The design changed during the sweep, so it keeps its own sizes; the map and the best "
-                                  "show the design as it was swept.");
+            notes << tr("The design changed during the sweep, so it keeps its own sizes; the map and the best show "
+                           "the design as it was swept.");
         else if (changeDesign && changeDesign(
-                                     QStringLiteral("Power Designer sweep"),
+                                     tr("Power Designer sweep"),
                                      [result](DesignRecord &design) { HoldLastCombination(design, *result); },
                                      elsewhere ? ShowChange::InCurrentMode : ShowChange::InSimulate))
             held_ = true;
         else
-            notes << QStringLiteral("The design was being edited when the sweep ended, so it keeps its own sizes.");
+            notes << tr("The design was being edited when the sweep ended, so it keeps its own sizes.");
     }
     offerSimulate_ = held_ && elsewhere;
     setSweeping(false);

@@ -42,8 +42,8 @@ void PowerDesignerDialog::showMap(const QString &note)
     QStringList lines;
     if (last_ && last_->total > 0) {
         const qint64 total = last_->total;
-        lines << (outcome_.stopped ? QStringLiteral("Stopped after %1 of %2 combinations.").arg(outcome_.combinations).arg(total)
-                                   : QStringLiteral("%1 combinations.").arg(outcome_.combinations));
+        lines << (outcome_.stopped ? tr("Stopped after %1 of %2 combinations.").arg(outcome_.combinations).arg(total)
+                                   : tr("%1 combinations.").arg(outcome_.combinations));
     }
     if (!note.isEmpty())
         lines << note;
@@ -53,8 +53,8 @@ void PowerDesignerDialog::showMap(const QString &note)
     if (last_ && !last_->cells.empty() && !last_->wheelValues.empty())
         grid = sweepDesignMap(*last_, sweptName_);
     const bool allThree = last_ && !last_->cells.empty() && !last_->wheelValues.empty() && !grid;
-    mapNote_->setText(allThree ? QStringLiteral("The design map shows two sizes against each other: this sweep varied "
-                                                "all three. Give one of them the same from and to value for a map.")
+    mapNote_->setText(allThree ? tr("The design map shows two sizes against each other: this sweep varied all three. "
+                                    "Give one of them the same from and to value for a map.")
                                : QString());
     mapNote_->setVisible(allThree);
     saveMap_->setVisible(grid.has_value());
@@ -82,10 +82,12 @@ void PowerDesignerDialog::SaveMapClick()
     const DesignMapGrid *grid = map_->grid();
     if (!grid)
         return;
-    const QString path = AskPathToWrite(prompter_, QStringLiteral("Save design map"),
-                                        {QStringLiteral("PNG picture|*.png"), QStringLiteral("SVG drawing|*.svg"),
-                                         QStringLiteral("PDF document|*.pdf"),
-                                         QStringLiteral("Times of the cells (CSV)|*.csv")},
+    // The suggested name is a file's, so it stays English whatever the window speaks.
+    const QString path = AskPathToWrite(prompter_, tr("Save design map"),
+                                        {tr("PNG picture") + QStringLiteral("|*.png"),
+                                         tr("SVG drawing") + QStringLiteral("|*.svg"),
+                                         tr("PDF document") + QStringLiteral("|*.pdf"),
+                                         tr("Times of the cells (CSV)") + QStringLiteral("|*.csv")},
                                         sweptName_ + QStringLiteral(" map.png"));
     if (path.isEmpty())
         return;
@@ -96,12 +98,12 @@ void PowerDesignerDialog::SaveMapClick()
         bytes = renderChart(*format, QSize(900, 600), grid->title,
                             [grid](QPainter &painter, const QRectF &area) { paintDesignMap(painter, area, *grid); });
         if (bytes.isEmpty()) {
-            prompter_.message(QStringLiteral("The design map could not be drawn."), FileErrorCaption);
+            prompter_.message(tr("The design map could not be drawn."), FileErrorCaption);
             return;
         }
     } else {
-        prompter_.message(QStringLiteral("A design map is saved as .png, .svg, .pdf or .csv, not as \"")
-                              + printableText(QFileInfo(path).fileName()) + QStringLiteral("\"."),
+        prompter_.message(tr("A design map is saved as .png, .svg, .pdf or .csv, not as \"%1\".")
+                              .arg(printableText(QFileInfo(path).fileName())),
                           FileErrorCaption);
         return;
     }
@@ -137,11 +139,11 @@ void PowerDesignerDialog::followDesign()
         return;
     }
     mapNote_->setText(workspace_.list.CurrentDesign == mapSlot_
-                          ? QStringLiteral("This map is of %1 as it was swept; the design has changed since, so its "
-                                           "sizes cannot go into it. Press GO for a map of the design as it is.")
+                          ? tr("This map is of %1 as it was swept; the design has changed since, so its sizes "
+                               "cannot go into it. Press GO for a map of the design as it is.")
                                 .arg(sweptName_)
-                          : QStringLiteral("This map is of %1, not of the design now in the window, so its sizes "
-                                           "cannot go into it. Press GO for a map of this design.")
+                          : tr("This map is of %1, not of the design now in the window, so its sizes cannot go "
+                               "into it. Press GO for a map of this design.")
                                 .arg(sweptName_));
     mapNote_->show();
 }
@@ -155,7 +157,7 @@ bool PowerDesignerDialog::applyCombination(int combination)
         return false;
     }
     const SweepCell &cell = last_->cells[static_cast<size_t>(combination)];
-    return putSizes(QStringLiteral("Apply design map cell"), cell.width, cell.length, cell.wheel);
+    return putSizes(tr("Apply design map cell"), cell.width, cell.length, cell.wheel);
 }
 
 bool PowerDesignerDialog::putSizes(const QString &step, QString width, QString length, QString wheel)
@@ -185,7 +187,7 @@ bool PowerDesignerDialog::UseBestClick()
 {
     if (!bestApplies() || !changeDesign)
         return false;
-    return putSizes(QStringLiteral("Use best combination"), best_.BestSWYet, best_.BestSLYet, best_.BestDWYet);
+    return putSizes(tr("Use best combination"), best_.BestSWYet, best_.BestSLYet, best_.BestDWYet);
 }
 
 void PowerDesignerDialog::ShowInSimulateClick()

@@ -78,8 +78,8 @@ void PowerDesignerDialog::watchedTick()
     }
     if (workspace_.list.CurrentDesign != w.slot || !sameDesign(w.expected, takeSnapshot(workspace_))) {
         w.outcome.stopped = true;
-        w.why = QStringLiteral("The design changed during the sweep, so the sweep stopped there: every combination "
-                               "shown ran with the design as it was at GO.");
+        w.why = tr("The design changed during the sweep, so the sweep stopped there: every combination shown "
+                   "ran with the design as it was at GO.");
         finishWatched();
         return;
     }

@@ -22,7 +22,7 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
       help_(help)
 {
     setObjectName(QStringLiteral("ResultDetailsWindow"));
-    setWindowTitle(QStringLiteral("Results in Detail"));
+    setWindowTitle(tr("Results in Detail"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     notice_ = new QLabel(this);
@@ -33,7 +33,7 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("ResultDetailsTable"));
     table_->setColumnCount(ColumnCount);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Result"), QStringLiteral("Value"), QStringLiteral("Meaning")});
+    table_->setHorizontalHeaderLabels({tr("Result"), tr("Value"), tr("Meaning")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,7 +54,7 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
             font.setUnderline(true);
             caption->setFont(font);
             caption->setForeground(QColor(0, 0, 170));
-            caption->setToolTip(caption->toolTip() + QStringLiteral(": activate for its help page"));
+            caption->setToolTip(tr("%1: activate for its help page").arg(caption->toolTip()));
         }
         table_->setItem(i, CaptionColumn, caption);
         auto *value = new QTableWidgetItem;
@@ -87,17 +87,17 @@ void ResultDetailsWindow::showValues(const DesignRecord &design, const ResultFie
                                   && design.DriveWhlDia == enlargedDriveWheelText(*caseInner);
             QString meaning = QString::fromUtf8(row.hint);
             if (enlarged)
-                meaning += QStringLiteral(", enlarged to fit the spring case");
+                meaning = tr("%1, enlarged to fit the spring case").arg(meaning);
             table_->item(i, MeaningColumn)->setText(meaning);
             table_->item(i, MeaningColumn)->setToolTip(meaning);
         }
     }
     QString text;
     if (coverage == ResultsCoverage::None)
-        text = QStringLiteral("No results of %1 as it stands yet: press Analyze or Simulate to compute them.")
+        text = tr("No results of %1 as it stands yet: press Analyze or Simulate to compute them.")
                    .arg(designName);
     else if (coverage == ResultsCoverage::WithoutRun)
-        text = QStringLiteral("%1 has not been run as it stands: press Simulate for its time and speed.")
+        text = tr("%1 has not been run as it stands: press Simulate for its time and speed.")
                    .arg(designName);
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty());

@@ -22,7 +22,6 @@ namespace zindle {
 
 namespace {
 
-const QString Caption = QStringLiteral("Build tolerances");
 constexpr qint64 MaxBuilds = 100000;
 
 QString typedText(const ToleranceKind &kind, const BuildTolerances &tolerances)
@@ -68,14 +67,14 @@ TolerancesWindow::TolerancesWindow(WorkerPool &workers, Prompter &prompter, QWid
     : QWidget(parent, Qt::Tool), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TolerancesWin"));
-    setWindowTitle(QStringLiteral("Build Tolerances"));
+    setWindowTitle(tr("Build Tolerances"));
     auto *column = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     const BuildTolerances defaults;
     // Two columns of fields leave the chart the room on a small screen.
     for (int i = 0; i < ToleranceCount; ++i) {
         const ToleranceKind &kind = ToleranceKinds[static_cast<size_t>(i)];
-        QString caption = QLatin1String(kind.caption);
+        QString caption = tr(kind.caption);
         caption[0] = caption[0].toUpper();
         auto *label = new QLabel(caption + QStringLiteral(" ±"), this);
         QLineEdit *field = fields_[static_cast<size_t>(i)] = new QLineEdit(typedText(kind, defaults), this);
@@ -85,15 +84,15 @@ TolerancesWindow::TolerancesWindow(WorkerPool &workers, Prompter &prompter, QWid
         const int row = i / 2, col = (i % 2) * 3;
         grid->addWidget(label, row, col);
         grid->addWidget(field, row, col + 1);
-        grid->addWidget(new QLabel(kind.inches ? QStringLiteral("in") : QStringLiteral("%"), this), row, col + 2);
+        grid->addWidget(new QLabel(kind.inches ? tr("in") : QStringLiteral("%"), this), row, col + 2);
     }
     const int lastRow = (ToleranceCount + 1) / 2;
-    auto *buildsLabel = new QLabel(QStringLiteral("Builds"), this);
+    auto *buildsLabel = new QLabel(tr("Builds"), this);
     samples_ = new QLineEdit(QStringLiteral("1000"), this);
     samples_->setObjectName(QStringLiteral("ToleranceBuilds"));
     samples_->setMaximumWidth(90);
     buildsLabel->setBuddy(samples_);
-    auto *seedLabel = new QLabel(QStringLiteral("Seed"), this);
+    auto *seedLabel = new QLabel(tr("Seed"), this);
     seed_ = new QLineEdit(QStringLiteral("1"), this);
     seed_->setObjectName(QStringLiteral("ToleranceSeed"));
     seed_->setMaximumWidth(90);
@@ -107,16 +106,16 @@ TolerancesWindow::TolerancesWindow(WorkerPool &workers, Prompter &prompter, QWid
     column->addLayout(grid);
 
     auto *buttons = new QHBoxLayout;
-    run_ = new QPushButton(QStringLiteral("Run"), this);
+    run_ = new QPushButton(tr("Run"), this);
     run_->setObjectName(QStringLiteral("RunTolerancesBtn"));
-    stop_ = new QPushButton(QStringLiteral("Stop"), this);
+    stop_ = new QPushButton(tr("Stop"), this);
     stop_->setObjectName(QStringLiteral("StopTolerancesBtn"));
     stop_->setEnabled(false);
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("ToleranceProgress"));
-    race_ = new QPushButton(QStringLiteral("Race Chances"), this);
+    race_ = new QPushButton(tr("Race Chances"), this);
     race_->setObjectName(QStringLiteral("RaceChancesBtn"));
-    race_->setToolTip(QStringLiteral("How often each design that raced beats each other, every car built within these tolerances"));
+    race_->setToolTip(tr("How often each design that raced beats each other, every car built within these tolerances"));
     buttons->addWidget(run_);
     buttons->addWidget(stop_);
     buttons->addWidget(race_);
@@ -161,16 +160,16 @@ void TolerancesWindow::showDesign(const Workspace &workspace, const QString &nam
     key_ = key;
     // The chances were of the race as it stood; a change of the design changes the race.
     chances_->hide();
-    setWindowTitle(name + QStringLiteral(" - Build Tolerances"));
+    setWindowTitle(tr("%1 - Build Tolerances").arg(name));
     // What is shown belongs to the design it names: another design's study goes.
     if (study_ && studyKey_ != key_) {
         study_.reset();
         studyKey_.clear();
-        sentence_->setText(QStringLiteral("Press Run to build %1 within these tolerances.").arg(name));
+        sentence_->setText(tr("Press Run to build %1 within these tolerances.").arg(name));
         canvas_->update();
         emit studied();
     } else if (!study_) {
-        sentence_->setText(QStringLiteral("Press Run to build %1 within these tolerances.").arg(name));
+        sentence_->setText(tr("Press Run to build %1 within these tolerances.").arg(name));
     }
 }
 
@@ -180,12 +179,11 @@ bool TolerancesWindow::readSettings(BuildTolerances &tolerances, ToleranceOption
         const ToleranceKind &kind = ToleranceKinds[static_cast<size_t>(i)];
         const std::optional<double> value = ParseToleranceValue(field(i)->text(), kind.inches);
         if (!value) {
-            prompter_.message(kind.inches ? QStringLiteral("The %1 tolerance is a number of inches from 0 to 0.5, "
-                                                           "such as 0.0625 or 1/16.")
-                                                .arg(QLatin1String(kind.caption))
-                                          : QStringLiteral("The %1 tolerance is a percentage from 0 to 50.")
-                                                .arg(QLatin1String(kind.caption)),
-                              Caption);
+            prompter_.message(kind.inches ? tr("The %1 tolerance is a number of inches from 0 to 0.5, such as 0.0625 "
+                                               "or 1/16.")
+                                                .arg(tr(kind.caption))
+                                          : tr("The %1 tolerance is a percentage from 0 to 50.").arg(tr(kind.caption)),
+                              tr("Build tolerances"));
             field(i)->setFocus();
             return false;
         }
@@ -194,9 +192,9 @@ bool TolerancesWindow::readSettings(BuildTolerances &tolerances, ToleranceOption
     const std::optional<qint64> builds = wholeNumber(samples_->text(), 1, MaxBuilds);
     const std::optional<qint64> seed = wholeNumber(seed_->text(), 0, 9007199254740991LL);
     if (!builds || !seed) {
-        prompter_.message(!builds ? QStringLiteral("The number of builds is a whole number from 1 to 100000.")
-                                  : QStringLiteral("The seed is a whole number from 0 up."),
-                          Caption);
+        prompter_.message(!builds ? tr("The number of builds is a whole number from 1 to 100000.")
+                                  : tr("The seed is a whole number from 0 up."),
+                          tr("Build tolerances"));
         return false;
     }
     options.samples = static_cast<int>(*builds);
@@ -225,7 +223,7 @@ void TolerancesWindow::RunClick()
     if (!readSettings(tolerances, options))
         return;
     startWatching();
-    progress_->setText(QStringLiteral("0 of %1 builds").arg(total_));
+    progress_->setText(tr("%1 of %2 builds").arg(0).arg(total_));
     // The worker holds the copy, the flag and the counter it reports to; the window only reads.
     WorkerPool &workers = workers_;
     watch_.watch(
@@ -233,7 +231,7 @@ void TolerancesWindow::RunClick()
             return RunTolerances(workers, *design, tolerances, options);
         }),
         [this, key = key_, name = name_](std::future<ToleranceStudy> &done) { finished(done.get(), key, name); },
-        [this] { progress_->setText(QStringLiteral("%1 of %2 builds").arg(completed_->load()).arg(total_)); });
+        [this] { progress_->setText(tr("%1 of %2 builds").arg(completed_->load()).arg(total_)); });
 }
 
 void TolerancesWindow::runRaceChances(RaceChanceDesigns designs)
@@ -241,9 +239,9 @@ void TolerancesWindow::runRaceChances(RaceChanceDesigns designs)
     if (running() || chancesWatch_.watching())
         return;
     if (designs.designs.size() < 2) {
-        prompter_.message(QStringLiteral("At least two designs must have raced (been simulated since their last "
-                                         "change) to say who beats whom."),
-                          Caption);
+        prompter_.message(tr("At least two designs must have raced (been simulated since their last change) to say "
+                             "who beats whom."),
+                          tr("Build tolerances"));
         return;
     }
     BuildTolerances tolerances;
@@ -253,7 +251,7 @@ void TolerancesWindow::runRaceChances(RaceChanceDesigns designs)
     startWatching();
     const qint64 perDesign = total_;
     const int count = static_cast<int>(designs.designs.size());
-    progress_->setText(QStringLiteral("Building %1 designs").arg(count));
+    progress_->setText(tr("Building %1 designs").arg(count));
     WorkerPool &workers = workers_;
     auto shared = std::make_shared<RaceChanceDesigns>(std::move(designs));
     chancesWatch_.watch(
@@ -262,7 +260,7 @@ void TolerancesWindow::runRaceChances(RaceChanceDesigns designs)
         }),
         [this](std::future<RaceChancesResult> &done) { showChances(done.get()); },
         [this, perDesign, count] {
-            progress_->setText(QStringLiteral("Building %1 designs, %2 builds each").arg(count).arg(perDesign));
+            progress_->setText(tr("Building %1 designs, %2 builds each").arg(count).arg(perDesign));
         });
 }
 
@@ -272,11 +270,11 @@ void TolerancesWindow::showChances(const RaceChancesResult &result)
     race_->setEnabled(true);
     stop_->setEnabled(false);
     if (result.names.isEmpty()) {
-        progress_->setText(QStringLiteral("Stopped"));
+        progress_->setText(tr("Stopped"));
         return;
     }
-    progress_->setText(result.skipped.isEmpty() ? QStringLiteral("Row beats column in this share of builds")
-                                                : QStringLiteral("Not built: ") + result.skipped.join(QStringLiteral("; ")));
+    progress_->setText(result.skipped.isEmpty() ? tr("Row beats column in this share of builds")
+                                                : tr("Not built: %1").arg(result.skipped.join(QStringLiteral("; "))));
     const int n = static_cast<int>(result.names.size());
     chances_->clear();
     chances_->setRowCount(n);
@@ -289,7 +287,7 @@ void TolerancesWindow::showChances(const RaceChancesResult &result)
             auto *cell = new QTableWidgetItem(a == b ? QStringLiteral("-") : fixedText(chance * 100.0, 0) + QStringLiteral(" %"));
             cell->setTextAlignment(Qt::AlignCenter);
             if (a != b)
-                cell->setToolTip(QStringLiteral("%1 beats %2 in %3 % of builds")
+                cell->setToolTip(tr("%1 beats %2 in %3 % of builds")
                                      .arg(result.names[a], result.names[b], fixedText(chance * 100.0, 0)));
             chances_->setItem(a, b, cell);
         }
@@ -312,8 +310,8 @@ void TolerancesWindow::finished(ToleranceStudy study, const QByteArray &key, con
         sentence_->setText(study.message);
         return;
     }
-    progress_->setText(study.stopped ? QStringLiteral("Stopped after %1 of %2 builds").arg(study.builds.size()).arg(total_)
-                                     : QStringLiteral("%1 builds").arg(study.builds.size()));
+    progress_->setText(study.stopped ? tr("Stopped after %1 of %2 builds").arg(study.builds.size()).arg(total_)
+                                     : tr("%1 builds").arg(study.builds.size()));
     if (key != key_)
         return; // the design changed meanwhile: this study is of a design no longer shown
     study_ = std::move(study);

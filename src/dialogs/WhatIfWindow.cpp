@@ -17,28 +17,27 @@
 
 namespace zindle {
 
-namespace {
-
 // "1.52 s"; a car that falls short carries its stopping time in brackets.
-QString timeWords(const WhatIfRun &run)
+QString WhatIfWindow::timeWords(const WhatIfRun &run)
 {
+    // The run's own reason is the model's English.
     if (!run.runs)
-        return run.cannotRun;
+        return tr("The car cannot run with this value.");
     if (run.TimeEF.startsWith(QLatin1Char('[')))
-        return QStringLiteral("falls short of 15 ft (its run ends at %1 s)").arg(run.TimeEF.mid(1).chopped(1));
+        return tr("falls short of 15 ft (its run ends at %1 s)").arg(run.TimeEF.mid(1).chopped(1));
     const std::optional<float> time = parseFloat(run.TimeEF);
-    return (time ? text00(*time) : run.TimeEF) + QStringLiteral(" s to 15 ft");
+    return tr("%1 s to 15 ft").arg(time ? text00(*time) : run.TimeEF);
 }
 
-void paintRuns(QPainter &painter, const QRectF &area, const WhatIfRun *shown, const WhatIfRun *faded,
-               const QString &name)
+void WhatIfWindow::paintRuns(QPainter &painter, const QRectF &area, const WhatIfRun *shown, const WhatIfRun *faded,
+                             const QString &name)
 {
     const RunTrace none;
     RunChartOptions options;
     options.designName = name;
     if (faded && faded->runs) {
         options.compared = faded->run;
-        options.runName = QStringLiteral("What if");
+        options.runName = tr("What if");
     }
     const RunTrace &run = shown && shown->runs ? shown->run : none;
     const double half = area.height() / 2.0;
@@ -47,7 +46,45 @@ void paintRuns(QPainter &painter, const QRectF &area, const WhatIfRun *shown, co
                   options);
 }
 
-} // namespace
+QString WhatIfWindow::knobCaption(WhatIfKnob knob, int weight)
+{
+    switch (knob) {
+    case WhatIfKnob::SpringLength:
+        return tr("Spring length");
+    case WhatIfKnob::SpringWidth:
+        return tr("Spring width");
+    case WhatIfKnob::DriveWheel:
+        return tr("Drive wheel diameter");
+    case WhatIfKnob::WeightMass:
+        return weight < 0 ? tr("Weight mass") : tr("Weight %1 mass").arg(weight + 1);
+    case WhatIfKnob::WeightPosition:
+        return weight < 0 ? tr("Weight position") : tr("Weight %1 position").arg(weight + 1);
+    case WhatIfKnob::Friction:
+        return tr("Friction");
+    }
+    return {};
+}
+
+// Whole sentences rather than the caption set into one: its first letter made small would
+// be wrong for a German noun, and each language orders the words its own way.
+QString WhatIfWindow::applyText(WhatIfKnob knob, int weight, const QString &value)
+{
+    switch (knob) {
+    case WhatIfKnob::SpringLength:
+        return tr("Apply spring length %1 to the design").arg(value);
+    case WhatIfKnob::SpringWidth:
+        return tr("Apply spring width %1 to the design").arg(value);
+    case WhatIfKnob::DriveWheel:
+        return tr("Apply drive wheel diameter %1 to the design").arg(value);
+    case WhatIfKnob::WeightMass:
+        return tr("Apply weight %1 mass %2 to the design").arg(QString::number(weight + 1), value);
+    case WhatIfKnob::WeightPosition:
+        return tr("Apply weight %1 position %2 to the design").arg(QString::number(weight + 1), value);
+    case WhatIfKnob::Friction:
+        return tr("Apply friction %1 to the design").arg(value);
+    }
+    return {};
+}
 
 class WhatIfWindow::Canvas : public QWidget {
 public:
@@ -74,10 +111,10 @@ private:
 WhatIfWindow::WhatIfWindow(WorkerPool &workers, QWidget *parent) : QWidget(parent, Qt::Tool), workers_(workers)
 {
     setObjectName(QStringLiteral("WhatIfWin"));
-    setWindowTitle(QStringLiteral("What If"));
+    setWindowTitle(tr("What If"));
     auto *column = new QVBoxLayout(this);
     auto *weightRow = new QHBoxLayout;
-    weightRow->addWidget(new QLabel(QStringLiteral("Weight:"), this));
+    weightRow->addWidget(new QLabel(tr("Weight:"), this));
     weights_ = new QComboBox(this);
     weights_->setObjectName(QStringLiteral("WhatIfWeight"));
     weightRow->addWidget(weights_, 1);
@@ -142,14 +179,14 @@ void WhatIfWindow::showDesign(const Workspace &workspace, const QString &name)
 {
     base_ = std::make_shared<const Workspace>(workspace);
     name_ = name;
-    setWindowTitle(name + QStringLiteral(" - What If"));
+    setWindowTitle(tr("%1 - What If").arg(name));
     syncing_ = true;
     weights_->clear();
     for (int slot = 0; slot < WeightSlotCount; ++slot)
         if (const WeightSlot &weight = workspace.design.Weights[static_cast<size_t>(slot)]; !weight.isFree())
-            weights_->addItem(QStringLiteral("Weight %1 (%2 lb)").arg(slot + 1).arg(floatText(weight.Mass)), slot);
+            weights_->addItem(tr("Weight %1 (%2 lb)").arg(QString::number(slot + 1), floatText(weight.Mass)), slot);
     if (weights_->count() == 0)
-        weights_->addItem(QStringLiteral("The design has no added weight"), -1);
+        weights_->addItem(tr("The design has no added weight"), -1);
     weights_->setEnabled(weights_->count() > 1 || weights_->itemData(0).toInt() >= 0);
     syncing_ = false;
     resetSliders();
@@ -171,10 +208,10 @@ void WhatIfWindow::resetSliders()
         Row &row = rows_[i];
         row.range = whatIfRange(base_->design, WhatIfKnobs[i], weight);
         const bool weightKnob = WhatIfKnobs[i] == WhatIfKnob::WeightMass || WhatIfKnobs[i] == WhatIfKnob::WeightPosition;
-        row.caption->setText(row.range.available ? row.range.caption
-                             : weightKnob ? (WhatIfKnobs[i] == WhatIfKnob::WeightMass ? QStringLiteral("Weight mass")
-                                                                                        : QStringLiteral("Weight position"))
-                                          : QString());
+        // A weight's knobs name no weight while there is none to move.
+        row.caption->setText(row.range.available ? knobCaption(WhatIfKnobs[i], weight)
+                             : weightKnob        ? knobCaption(WhatIfKnobs[i], -1)
+                                                 : QString());
         row.slider->setEnabled(row.range.available && row.range.steps > 0);
         row.slider->setRange(0, row.range.steps);
         row.slider->setPageStep(std::max(1, row.range.steps / 10));
@@ -230,9 +267,7 @@ void WhatIfWindow::moveKnob(WhatIfKnob knob, int index, bool released)
     apply_->hide();
     if (asked.changed) {
         offered_ = asked;
-        QString caption = row.range.caption;
-        caption[0] = caption[0].toLower();
-        apply_->setText(QStringLiteral("Apply %1 %2 to the design").arg(caption, whatIfValueText(row.range, value)));
+        apply_->setText(applyText(knob, asked.weight, whatIfValueText(row.range, value)));
         apply_->show();
     }
 }
@@ -284,14 +319,12 @@ QString WhatIfWindow::timeText() const
 {
     if (!shown_)
         return {};
-    QString text = QStringLiteral("Now: ") + timeWords(*shown_);
+    QString now = timeWords(*shown_);
     // The build makes a drive wheel too small for the spring's case larger; the run is of that car.
     if (shownAsked_.changed && shownAsked_.knob == WhatIfKnob::DriveWheel &&
         parseFloat(shown_->DriveWhlDia).value_or(0.0f) > static_cast<float>(shownAsked_.value) + 1e-4f)
-        text += QStringLiteral(" (built with a %1 in drive wheel, to fit the spring's case)").arg(shown_->DriveWhlDia);
-    if (faded_)
-        text += QStringLiteral("; before: ") + timeWords(*faded_);
-    return text;
+        now = tr("%1 (built with a %2 in drive wheel, to fit the spring's case)").arg(now, shown_->DriveWhlDia);
+    return faded_ ? tr("Now: %1; before: %2").arg(now, timeWords(*faded_)) : tr("Now: %1").arg(now);
 }
 
 QString WhatIfWindow::offerText() const { return offered_ ? apply_->text() : QString(); }

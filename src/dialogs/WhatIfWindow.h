@@ -17,6 +17,7 @@
 class QComboBox;
 class QLayout;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QSlider;
 
@@ -58,6 +59,12 @@ private:
         double value = 0.0;
     };
     class Canvas;
+    static QString timeWords(const WhatIfRun &run);
+    static void paintRuns(QPainter &painter, const QRectF &area, const WhatIfRun *shown, const WhatIfRun *faded,
+                          const QString &name);
+    // `weight` is the slot of the weight the two weight knobs move, -1 for none.
+    static QString knobCaption(WhatIfKnob knob, int weight);
+    static QString applyText(WhatIfKnob knob, int weight, const QString &value);
     QLayout *buildSliders();
     void resetSliders();
     void weightChosen();
