@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>Drive wheel dia (in)</source>
-        <translation>Antriebsrad Ø (in)</translation>
+        <translation>Antriebsrad-Durchm. (in)</translation>
     </message>
     <message>
         <source>Other (non-drive) wheel diameter</source>
@@ -983,6 +983,57 @@
     </message>
 </context>
 <context>
+    <name>zindle::AdvisoriesWindow</name>
+    <message>
+        <source>Advisories</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the outer layer of the body.</source>
+        <translation>Zeigt an, dass die Außenlage keinen Umriss hat; das Auto kann deshalb weder gewogen werden noch fahren. Zeichne die Außenlage der Karosserie.</translation>
+    </message>
+    <message>
+        <source>Indicates that a value read from the design file is not a number, so the car cannot be analysed or run. Type a number into that field.</source>
+        <translation>Zeigt an, dass ein Wert aus der Entwurfsdatei keine Zahl ist; das Auto kann deshalb weder analysiert werden noch fahren. Gib in dieses Feld eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Indicates that the spring delivers no revolutions: it is too short for its drive axle and chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.</source>
+        <translation>Zeigt an, dass die Feder keine Umdrehungen liefert: Sie ist zu kurz für ihre Antriebsachse und ihre Kammer. Nimm eine längere Feder, eine dünnere Antriebsachse oder ein kleineres Gehäuseverhältnis.</translation>
+    </message>
+    <message>
+        <source>Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so its balance cannot be found and it cannot be run. Remove or lighten negative weights.</source>
+        <translation>Zeigt an, dass das ganze Auto weniger als 0.01 lb wiegt (negative Gewichte können das bewirken); sein Gleichgewicht lässt sich deshalb nicht finden, und es kann nicht fahren. Entferne negative Gewichte oder mach sie leichter.</translation>
+    </message>
+    <message>
+        <source>Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car cannot be shared between its wheels and it cannot be run. Move the front axle.</source>
+        <translation>Zeigt an, dass Antriebs- und Vorderachse weniger als 0.1 Zoll auseinander sind; das Gewicht des Autos lässt sich deshalb nicht auf seine Räder verteilen, und es kann nicht fahren. Verschiebe die Vorderachse.</translation>
+    </message>
+    <message>
+        <source>Indicates that the drive wheels are likely to lose traction while accelerating.</source>
+        <translation>Zeigt an, dass die Antriebsräder beim Beschleunigen wahrscheinlich durchdrehen.</translation>
+    </message>
+    <message>
+        <source>Indicates that part of the car body will exceed the dimensions of the paper and will be clipped.</source>
+        <translation>Zeigt an, dass ein Teil der Karosserie über das Papier hinausragt und abgeschnitten wird.</translation>
+    </message>
+    <message>
+        <source>Indicates that the non-drive axle is not connected to the rest of the car.</source>
+        <translation>Zeigt an, dass die nicht angetriebene Achse nicht mit dem Rest des Autos verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Indicates that the spring case/drive axle assembly is not connected to the rest of the car.</source>
+        <translation>Zeigt an, dass die Einheit aus Federgehäuse und Antriebsachse nicht mit dem Rest des Autos verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.</source>
+        <translation>Zeigt an, dass sich die beiden Federkammern eines Autos mit Allradantrieb gegenseitig stören.</translation>
+    </message>
+    <message>
+        <source>Indicates that some parts of the body are not connected to anything.</source>
+        <translation>Zeigt an, dass manche Teile der Karosserie mit nichts verbunden sind.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::AnalyzePanel</name>
     <message>
         <source>Element size (in)</source>
@@ -1042,6 +1093,80 @@
     <message>
         <source>Large</source>
         <translation>Groß</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ChartWindow</name>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Diagramm speichern...</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>A chart is saved as .png, .svg or .pdf.</source>
+        <translation>Ein Diagramm wird als .png, .svg oder .pdf gespeichert.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DesignMapView</name>
+    <message>
+        <source>Not run: the sweep stopped before this combination</source>
+        <translation>Nicht gefahren: Der Durchlauf hat vor dieser Kombination angehalten</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia %1 in (%2 in asked: enlarged to fit the spring)</source>
+        <translation>Antriebsrad-Durchm. %1 in (%2 in gewünscht: vergrößert, damit die Feder passt)</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia %1 in</source>
+        <translation>Antriebsrad-Durchm. %1 in</translation>
+    </message>
+    <message>
+        <source>Spring length %1 in</source>
+        <translation>Federlänge %1 in</translation>
+    </message>
+    <message>
+        <source>Spring width %1 in</source>
+        <translation>Federbreite %1 in</translation>
+    </message>
+    <message>
+        <source>Does not reach 15 ft %1</source>
+        <translation>Erreicht 15 ft nicht %1</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft %1 s (best)</source>
+        <translation>Zeit bis 15 ft %1 s (beste)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft %1 s</source>
+        <translation>Zeit bis 15 ft %1 s</translation>
+    </message>
+    <message>
+        <source>Click to put these sizes into the design</source>
+        <translation>Klicke, um diese Maße in den Entwurf zu übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1479,193 @@
     </message>
 </context>
 <context>
+    <name>zindle::PowerDesignerDialog</name>
+    <message>
+        <source>Power Designer</source>
+        <translation>Antriebsplaner</translation>
+    </message>
+    <message>
+        <source>Spring Width (in)</source>
+        <translation>Federbreite (in)</translation>
+    </message>
+    <message>
+        <source>Width of the spring</source>
+        <translation>Breite der Feder</translation>
+    </message>
+    <message>
+        <source>Spring Length (in)</source>
+        <translation>Federlänge (in)</translation>
+    </message>
+    <message>
+        <source>Length of the spring</source>
+        <translation>Länge der Feder</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Antriebsrad-Durchm. (in)</translation>
+    </message>
+    <message>
+        <source>Diameter of rear (drive) wheel.  Set to 0 for minimum allowable</source>
+        <translation>Durchmesser des hinteren (Antriebs-)Rads.  Setze 0 für den kleinsten erlaubten Wert</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Show every combination</source>
+        <translation>Jede Kombination zeigen</translation>
+    </message>
+    <message>
+        <source>Run the combinations one after the other in the window, drawing each car (much slower)</source>
+        <translation>Die Kombinationen nacheinander im Fenster fahren und jedes Auto zeichnen (viel langsamer)</translation>
+    </message>
+    <message>
+        <source>Best Time to 15 ft</source>
+        <translation>Beste Zeit bis 15 ft</translation>
+    </message>
+    <message>
+        <source>at Spring Width = </source>
+        <translation>bei Federbreite = </translation>
+    </message>
+    <message>
+        <source>Spring Length = </source>
+        <translation>Federlänge = </translation>
+    </message>
+    <message>
+        <source>Drive Wheel Diameter = </source>
+        <translation>Antriebsrad-Durchmesser = </translation>
+    </message>
+    <message>
+        <source>Use best</source>
+        <translation>Beste verwenden</translation>
+    </message>
+    <message>
+        <source>Put the sizes of the best time into the design</source>
+        <translation>Die Maße der besten Zeit in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>%v of %m combinations</source>
+        <translation>%v von %m Kombinationen</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Karte speichern...</translation>
+    </message>
+    <message>
+        <source>Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)</source>
+        <translation>Die Entwurfskarte als Bild (PNG, SVG, PDF) oder ihre Zeiten (CSV) speichern</translation>
+    </message>
+    <message>
+        <source>Show in Simulate</source>
+        <translation>In „Simulieren“ zeigen</translation>
+    </message>
+    <message>
+        <source>Show the design with the sweep&apos;s sizes in Simulate mode</source>
+        <translation>Den Entwurf mit den Maßen des Durchlaufs im Modus „Simulieren“ zeigen</translation>
+    </message>
+    <message>
+        <source>The ranges are not valid yet</source>
+        <translation>Die Bereiche sind noch nicht gültig</translation>
+    </message>
+    <message>
+        <source>This map is of the previous sweep; the new sweep&apos;s map shows when it ends.</source>
+        <translation>Diese Karte ist vom vorigen Durchlauf; die Karte des neuen Durchlaufs erscheint, wenn er endet.</translation>
+    </message>
+    <message>
+        <source>%1 combinations are too many for the design map.</source>
+        <translation>%1 Kombinationen sind zu viele für die Entwurfskarte.</translation>
+    </message>
+    <message>
+        <source>The design changed during the sweep, so it keeps its own sizes; the map and the best show the design as it was swept.</source>
+        <translation>Der Entwurf hat sich während des Durchlaufs geändert und behält deshalb seine eigenen Maße; Karte und Bestwerte zeigen den Entwurf, wie er beim Durchlauf war.</translation>
+    </message>
+    <message>
+        <source>Power Designer sweep</source>
+        <translation>Durchlauf des Antriebsplaners</translation>
+    </message>
+    <message>
+        <source>The design was being edited when the sweep ended, so it keeps its own sizes.</source>
+        <translation>Der Entwurf wurde gerade bearbeitet, als der Durchlauf endete; er behält deshalb seine eigenen Maße.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 combinations.</source>
+        <translation>Gestoppt nach %1 von %2 Kombinationen.</translation>
+    </message>
+    <message>
+        <source>%1 combinations.</source>
+        <translation>%1 Kombinationen.</translation>
+    </message>
+    <message>
+        <source>The design map shows two sizes against each other: this sweep varied all three. Give one of them the same from and to value for a map.</source>
+        <translation>Die Entwurfskarte zeigt zwei Maße gegeneinander: Dieser Durchlauf hat alle drei verändert. Gib einem davon denselben Von- und Bis-Wert, um eine Karte zu bekommen.</translation>
+    </message>
+    <message>
+        <source>Save design map</source>
+        <translation>Entwurfskarte speichern</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Times of the cells (CSV)</source>
+        <translation>Zeiten der Felder (CSV)</translation>
+    </message>
+    <message>
+        <source>The design map could not be drawn.</source>
+        <translation>Die Entwurfskarte konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>A design map is saved as .png, .svg, .pdf or .csv, not as &quot;%1&quot;.</source>
+        <translation>Eine Entwurfskarte wird als .png, .svg, .pdf oder .csv gespeichert, nicht als „%1“.</translation>
+    </message>
+    <message>
+        <source>This map is of %1 as it was swept; the design has changed since, so its sizes cannot go into it. Press GO for a map of the design as it is.</source>
+        <translation>Diese Karte zeigt %1 zum Zeitpunkt des Durchlaufs; der Entwurf hat sich seitdem geändert, deshalb können ihre Maße nicht in ihn übernommen werden. Drücke LOS für eine Karte des Entwurfs, wie er jetzt ist.</translation>
+    </message>
+    <message>
+        <source>This map is of %1, not of the design now in the window, so its sizes cannot go into it. Press GO for a map of this design.</source>
+        <translation>Diese Karte ist von %1, nicht vom Entwurf, der jetzt im Fenster ist; deshalb können ihre Maße nicht in ihn übernommen werden. Drücke LOS für eine Karte dieses Entwurfs.</translation>
+    </message>
+    <message>
+        <source>Apply design map cell</source>
+        <translation>Feld der Entwurfskarte übernehmen</translation>
+    </message>
+    <message>
+        <source>Use best combination</source>
+        <translation>Beste Kombination verwenden</translation>
+    </message>
+    <message>
+        <source>The design changed during the sweep, so the sweep stopped there: every combination shown ran with the design as it was at GO.</source>
+        <translation>Der Entwurf hat sich während des Durchlaufs geändert, deshalb hat der Durchlauf dort angehalten: Jede gezeigte Kombination fuhr mit dem Entwurf, wie er bei LOS war.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::PreviewPanel</name>
     <message>
         <source>Rewind</source>
@@ -1404,6 +1716,41 @@
     </message>
 </context>
 <context>
+    <name>zindle::ResultDetailsWindow</name>
+    <message>
+        <source>Results in Detail</source>
+        <translation>Ergebnisse im Detail</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>%1: activate for its help page</source>
+        <translation>%1: aktiviere es für seine Hilfeseite</translation>
+    </message>
+    <message>
+        <source>%1, enlarged to fit the spring case</source>
+        <translation>%1, vergrößert, damit das Federgehäuse passt</translation>
+    </message>
+    <message>
+        <source>No results of %1 as it stands yet: press Analyze or Simulate to compute them.</source>
+        <translation>Noch keine Ergebnisse von %1 im jetzigen Zustand: Drücke „Analysieren“ oder „Simulieren“, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>%1 has not been run as it stands: press Simulate for its time and speed.</source>
+        <translation>%1 ist im jetzigen Zustand noch nicht gefahren: Drücke „Simulieren“ für Zeit und Geschwindigkeit.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::SimulatePanel</name>
     <message>
         <source>Wind up the spring</source>
@@ -1440,6 +1787,240 @@
     <message>
         <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
         <translation>Strecke, Geschwindigkeit und Vortrieb gegen Traktion über die ganze Fahrt (Ctrl+R)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::TolerancesWindow</name>
+    <message>
+        <source>board thickness</source>
+        <translation>Plattendicke</translation>
+    </message>
+    <message>
+        <source>board density</source>
+        <translation>Plattendichte</translation>
+    </message>
+    <message>
+        <source>outline</source>
+        <translation>Umriss</translation>
+    </message>
+    <message>
+        <source>wheel diameter</source>
+        <translation>Raddurchmesser</translation>
+    </message>
+    <message>
+        <source>spring torque</source>
+        <translation>Federdrehmoment</translation>
+    </message>
+    <message>
+        <source>rolling friction</source>
+        <translation>Rollreibung</translation>
+    </message>
+    <message>
+        <source>weight mass</source>
+        <translation>Masse der Gewichte</translation>
+    </message>
+    <message>
+        <source>Build Tolerances</source>
+        <translation>Bautoleranzen</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Builds</source>
+        <translation>Bauten</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Race Chances</source>
+        <translation>Rennchancen</translation>
+    </message>
+    <message>
+        <source>How often each design that raced beats each other, every car built within these tolerances</source>
+        <translation>Wie oft jeder Entwurf, der im Rennen war, jeden anderen schlägt, wenn jedes Auto innerhalb dieser Toleranzen gebaut wird</translation>
+    </message>
+    <message>
+        <source>%1 - Build Tolerances</source>
+        <translation>%1 - Bautoleranzen</translation>
+    </message>
+    <message>
+        <source>Press Run to build %1 within these tolerances.</source>
+        <translation>Drücke „Starten“, um %1 innerhalb dieser Toleranzen zu bauen.</translation>
+    </message>
+    <message>
+        <source>The %1 tolerance is a number of inches from 0 to 0.5, such as 0.0625 or 1/16.</source>
+        <translation>Die Toleranz „%1“ ist eine Anzahl Zoll von 0 bis 0.5, zum Beispiel 0.0625 oder 1/16.</translation>
+    </message>
+    <message>
+        <source>The %1 tolerance is a percentage from 0 to 50.</source>
+        <translation>Die Toleranz „%1“ ist ein Prozentwert von 0 bis 50.</translation>
+    </message>
+    <message>
+        <source>Build tolerances</source>
+        <translation>Bautoleranzen</translation>
+    </message>
+    <message>
+        <source>The number of builds is a whole number from 1 to 100000.</source>
+        <translation>Die Anzahl der Bauten ist eine ganze Zahl von 1 bis 100000.</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 up.</source>
+        <translation>Der Startwert ist eine ganze Zahl ab 0.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 builds</source>
+        <translation>%1 von %2 Bauten</translation>
+    </message>
+    <message>
+        <source>At least two designs must have raced (been simulated since their last change) to say who beats whom.</source>
+        <translation>Mindestens zwei Entwürfe müssen im Rennen gewesen sein (seit ihrer letzten Änderung simuliert), um zu sagen, wer wen schlägt.</translation>
+    </message>
+    <message>
+        <source>Building %1 designs</source>
+        <translation>%1 Entwürfe werden gebaut</translation>
+    </message>
+    <message>
+        <source>Building %1 designs, %2 builds each</source>
+        <translation>%1 Entwürfe werden gebaut, je %2 Bauten</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Row beats column in this share of builds</source>
+        <translation>Zeile schlägt Spalte in diesem Anteil der Bauten</translation>
+    </message>
+    <message>
+        <source>Not built: %1</source>
+        <translation>Nicht gebaut: %1</translation>
+    </message>
+    <message>
+        <source>%1 beats %2 in %3 % of builds</source>
+        <translation>%1 schlägt %2 in %3 % der Bauten</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 builds</source>
+        <translation>Gestoppt nach %1 von %2 Bauten</translation>
+    </message>
+    <message>
+        <source>%1 builds</source>
+        <translation>%1 Bauten</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::WhatIfWindow</name>
+    <message>
+        <source>falls short of 15 ft (its run ends at %1 s)</source>
+        <translation>schafft keine 15 ft (die Fahrt endet nach %1 s)</translation>
+    </message>
+    <message>
+        <source>%1 s to 15 ft</source>
+        <translation>%1 s bis 15 ft</translation>
+    </message>
+    <message>
+        <source>What if</source>
+        <translation>Was wäre wenn</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Federlänge</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Federbreite</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Durchmesser des Antriebsrads</translation>
+    </message>
+    <message>
+        <source>Weight mass</source>
+        <translation>Masse des Gewichts</translation>
+    </message>
+    <message>
+        <source>Weight %1 mass</source>
+        <translation>Masse von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>Weight position</source>
+        <translation>Position des Gewichts</translation>
+    </message>
+    <message>
+        <source>Weight %1 position</source>
+        <translation>Position von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <source>Apply spring length %1 to the design</source>
+        <translation>Federlänge %1 in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply spring width %1 to the design</source>
+        <translation>Federbreite %1 in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply drive wheel diameter %1 to the design</source>
+        <translation>Antriebsrad-Durchmesser %1 in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply weight %1 mass %2 to the design</source>
+        <translation>Masse %2 von Gewicht %1 in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply weight %1 position %2 to the design</source>
+        <translation>Position %2 von Gewicht %1 in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply friction %1 to the design</source>
+        <translation>Reibung %1 in den Entwurf übernehmen</translation>
+    </message>
+    <message>
+        <source>What If</source>
+        <translation>Was wäre wenn</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewicht:</translation>
+    </message>
+    <message>
+        <source>%1 - What If</source>
+        <translation>%1 - Was wäre wenn</translation>
+    </message>
+    <message>
+        <source>Weight %1 (%2 lb)</source>
+        <translation>Gewicht %1 (%2 lb)</translation>
+    </message>
+    <message>
+        <source>The design has no added weight</source>
+        <translation>Der Entwurf hat kein Gewicht</translation>
+    </message>
+    <message>
+        <source>%1 (built with a %2 in drive wheel, to fit the spring&apos;s case)</source>
+        <translation>%1 (gebaut mit einem Antriebsrad von %2 in, passend zum Federgehäuse)</translation>
+    </message>
+    <message>
+        <source>Now: %1; before: %2</source>
+        <translation>Jetzt: %1; vorher: %2</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Jetzt: %1</translation>
     </message>
 </context>
 </TS>

@@ -983,6 +983,57 @@
     </message>
 </context>
 <context>
+    <name>zindle::AdvisoriesWindow</name>
+    <message>
+        <source>Advisories</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the outer layer of the body.</source>
+        <translation>Indica que la capa exterior no tiene contorno, así que el coche no se puede pesar ni correr. Dibuja la capa exterior de la carrocería.</translation>
+    </message>
+    <message>
+        <source>Indicates that a value read from the design file is not a number, so the car cannot be analysed or run. Type a number into that field.</source>
+        <translation>Indica que un valor leído del archivo del diseño no es un número, así que el coche no se puede analizar ni correr. Escribe un número en ese campo.</translation>
+    </message>
+    <message>
+        <source>Indicates that the spring delivers no revolutions: it is too short for its drive axle and chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.</source>
+        <translation>Indica que el resorte no da ninguna vuelta: es demasiado corto para su eje motriz y su cámara. Usa un resorte más largo, un eje motriz más fino o una proporción de caja más pequeña.</translation>
+    </message>
+    <message>
+        <source>Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so its balance cannot be found and it cannot be run. Remove or lighten negative weights.</source>
+        <translation>Indica que el coche entero pesa menos de 0.01 lb (los pesos negativos pueden causarlo), así que no se puede hallar su equilibrio y no puede correr. Quita los pesos negativos o hazlos más ligeros.</translation>
+    </message>
+    <message>
+        <source>Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car cannot be shared between its wheels and it cannot be run. Move the front axle.</source>
+        <translation>Indica que el eje motriz y el delantero están a menos de 0.1 pulgadas, así que el peso del coche no se puede repartir entre sus ruedas y no puede correr. Mueve el eje delantero.</translation>
+    </message>
+    <message>
+        <source>Indicates that the drive wheels are likely to lose traction while accelerating.</source>
+        <translation>Indica que las ruedas motrices probablemente perderán tracción al acelerar.</translation>
+    </message>
+    <message>
+        <source>Indicates that part of the car body will exceed the dimensions of the paper and will be clipped.</source>
+        <translation>Indica que parte de la carrocería se saldrá del papel y quedará recortada.</translation>
+    </message>
+    <message>
+        <source>Indicates that the non-drive axle is not connected to the rest of the car.</source>
+        <translation>Indica que el eje no motriz no está unido al resto del coche.</translation>
+    </message>
+    <message>
+        <source>Indicates that the spring case/drive axle assembly is not connected to the rest of the car.</source>
+        <translation>Indica que el conjunto de caja del resorte y eje motriz no está unido al resto del coche.</translation>
+    </message>
+    <message>
+        <source>Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.</source>
+        <translation>Indica que las dos cámaras de resorte de un coche con tracción a las cuatro ruedas chocan entre sí.</translation>
+    </message>
+    <message>
+        <source>Indicates that some parts of the body are not connected to anything.</source>
+        <translation>Indica que algunas partes de la carrocería no están unidas a nada.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::AnalyzePanel</name>
     <message>
         <source>Element size (in)</source>
@@ -1042,6 +1093,80 @@
     <message>
         <source>Large</source>
         <translation>Grande</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ChartWindow</name>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Guardar gráfica...</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Guardar gráfica</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dibujo SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source>A chart is saved as .png, .svg or .pdf.</source>
+        <translation>Una gráfica se guarda como .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>No se pudo dibujar la gráfica.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DesignMapView</name>
+    <message>
+        <source>Not run: the sweep stopped before this combination</source>
+        <translation>Sin correr: el barrido se detuvo antes de esta combinación</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia %1 in (%2 in asked: enlarged to fit the spring)</source>
+        <translation>Diám. rueda motriz %1 in (%2 in pedidas: agrandada para que quepa el resorte)</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia %1 in</source>
+        <translation>Diám. rueda motriz %1 in</translation>
+    </message>
+    <message>
+        <source>Spring length %1 in</source>
+        <translation>Largo del resorte %1 in</translation>
+    </message>
+    <message>
+        <source>Spring width %1 in</source>
+        <translation>Ancho del resorte %1 in</translation>
+    </message>
+    <message>
+        <source>Does not reach 15 ft %1</source>
+        <translation>No llega a 15 ft %1</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft %1 s (best)</source>
+        <translation>Tiempo hasta 15 ft %1 s (el mejor)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft %1 s</source>
+        <translation>Tiempo hasta 15 ft %1 s</translation>
+    </message>
+    <message>
+        <source>Click to put these sizes into the design</source>
+        <translation>Haz clic para poner estas medidas en el diseño</translation>
     </message>
 </context>
 <context>
@@ -1346,11 +1471,198 @@
     <name>zindle::PhysicsViews</name>
     <message>
         <source>Power Designer sweep</source>
-        <translation>Barrido del diseñador de potencia</translation>
+        <translation>Barrido del Diseñador de potencia</translation>
     </message>
     <message>
         <source>The sweep stopped when the window left Simulate.</source>
         <translation>El barrido se detuvo cuando la ventana salió de «Simular».</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PowerDesignerDialog</name>
+    <message>
+        <source>Power Designer</source>
+        <translation>Diseñador de potencia</translation>
+    </message>
+    <message>
+        <source>Spring Width (in)</source>
+        <translation>Ancho del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Width of the spring</source>
+        <translation>Ancho del resorte</translation>
+    </message>
+    <message>
+        <source>Spring Length (in)</source>
+        <translation>Largo del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Length of the spring</source>
+        <translation>Largo del resorte</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Diám. rueda motriz (in)</translation>
+    </message>
+    <message>
+        <source>Diameter of rear (drive) wheel.  Set to 0 for minimum allowable</source>
+        <translation>Diámetro de la rueda trasera (motriz).  Pon 0 para el mínimo permitido</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>Show every combination</source>
+        <translation>Mostrar cada combinación</translation>
+    </message>
+    <message>
+        <source>Run the combinations one after the other in the window, drawing each car (much slower)</source>
+        <translation>Correr las combinaciones una tras otra en la ventana, dibujando cada coche (mucho más lento)</translation>
+    </message>
+    <message>
+        <source>Best Time to 15 ft</source>
+        <translation>Mejor tiempo hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>at Spring Width = </source>
+        <translation>con ancho del resorte = </translation>
+    </message>
+    <message>
+        <source>Spring Length = </source>
+        <translation>Largo del resorte = </translation>
+    </message>
+    <message>
+        <source>Drive Wheel Diameter = </source>
+        <translation>Diámetro de la rueda motriz = </translation>
+    </message>
+    <message>
+        <source>Use best</source>
+        <translation>Usar la mejor</translation>
+    </message>
+    <message>
+        <source>Put the sizes of the best time into the design</source>
+        <translation>Poner las medidas del mejor tiempo en el diseño</translation>
+    </message>
+    <message>
+        <source>%v of %m combinations</source>
+        <translation>%v de %m combinaciones</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>INICIAR</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>PARAR</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Guardar mapa...</translation>
+    </message>
+    <message>
+        <source>Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)</source>
+        <translation>Guardar el mapa de diseños como imagen (PNG, SVG, PDF) o sus tiempos (CSV)</translation>
+    </message>
+    <message>
+        <source>Show in Simulate</source>
+        <translation>Mostrar en «Simular»</translation>
+    </message>
+    <message>
+        <source>Show the design with the sweep&apos;s sizes in Simulate mode</source>
+        <translation>Mostrar el diseño con las medidas del barrido en el modo «Simular»</translation>
+    </message>
+    <message>
+        <source>The ranges are not valid yet</source>
+        <translation>Los intervalos aún no son válidos</translation>
+    </message>
+    <message>
+        <source>This map is of the previous sweep; the new sweep&apos;s map shows when it ends.</source>
+        <translation>Este mapa es del barrido anterior; el mapa del nuevo barrido aparece cuando termine.</translation>
+    </message>
+    <message>
+        <source>%1 combinations are too many for the design map.</source>
+        <translation>%1 combinaciones son demasiadas para el mapa de diseños.</translation>
+    </message>
+    <message>
+        <source>The design changed during the sweep, so it keeps its own sizes; the map and the best show the design as it was swept.</source>
+        <translation>El diseño cambió durante el barrido, así que conserva sus propias medidas; el mapa y los mejores valores muestran el diseño tal como era en el barrido.</translation>
+    </message>
+    <message>
+        <source>Power Designer sweep</source>
+        <translation>Barrido del Diseñador de potencia</translation>
+    </message>
+    <message>
+        <source>The design was being edited when the sweep ended, so it keeps its own sizes.</source>
+        <translation>El diseño se estaba editando cuando terminó el barrido, así que conserva sus propias medidas.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 combinations.</source>
+        <translation>Detenido tras %1 de %2 combinaciones.</translation>
+    </message>
+    <message>
+        <source>%1 combinations.</source>
+        <translation>%1 combinaciones.</translation>
+    </message>
+    <message>
+        <source>The design map shows two sizes against each other: this sweep varied all three. Give one of them the same from and to value for a map.</source>
+        <translation>El mapa de diseños muestra dos medidas una frente a otra: este barrido varió las tres. Da a una de ellas el mismo valor inicial y final para tener un mapa.</translation>
+    </message>
+    <message>
+        <source>Save design map</source>
+        <translation>Guardar mapa de diseños</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dibujo SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source>Times of the cells (CSV)</source>
+        <translation>Tiempos de las casillas (CSV)</translation>
+    </message>
+    <message>
+        <source>The design map could not be drawn.</source>
+        <translation>No se pudo dibujar el mapa de diseños.</translation>
+    </message>
+    <message>
+        <source>A design map is saved as .png, .svg, .pdf or .csv, not as &quot;%1&quot;.</source>
+        <translation>Un mapa de diseños se guarda como .png, .svg, .pdf o .csv, no como «%1».</translation>
+    </message>
+    <message>
+        <source>This map is of %1 as it was swept; the design has changed since, so its sizes cannot go into it. Press GO for a map of the design as it is.</source>
+        <translation>Este mapa es de %1 tal como era en el barrido; el diseño ha cambiado desde entonces, así que sus medidas no pueden pasar a él. Pulsa INICIAR para tener un mapa del diseño tal como está.</translation>
+    </message>
+    <message>
+        <source>This map is of %1, not of the design now in the window, so its sizes cannot go into it. Press GO for a map of this design.</source>
+        <translation>Este mapa es de %1, no del diseño que ahora está en la ventana, así que sus medidas no pueden pasar a él. Pulsa INICIAR para tener un mapa de este diseño.</translation>
+    </message>
+    <message>
+        <source>Apply design map cell</source>
+        <translation>Aplicar casilla del mapa de diseños</translation>
+    </message>
+    <message>
+        <source>Use best combination</source>
+        <translation>Usar la mejor combinación</translation>
+    </message>
+    <message>
+        <source>The design changed during the sweep, so the sweep stopped there: every combination shown ran with the design as it was at GO.</source>
+        <translation>El diseño cambió durante el barrido, así que el barrido se detuvo ahí: cada combinación mostrada corrió con el diseño tal como era al pulsar INICIAR.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1716,41 @@
     </message>
 </context>
 <context>
+    <name>zindle::ResultDetailsWindow</name>
+    <message>
+        <source>Results in Detail</source>
+        <translation>Resultados en detalle</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>%1: activate for its help page</source>
+        <translation>%1: actívalo para ver su página de ayuda</translation>
+    </message>
+    <message>
+        <source>%1, enlarged to fit the spring case</source>
+        <translation>%1, agrandado para que quepa la caja del resorte</translation>
+    </message>
+    <message>
+        <source>No results of %1 as it stands yet: press Analyze or Simulate to compute them.</source>
+        <translation>Aún no hay resultados de %1 tal como está: pulsa «Analizar» o «Simular» para calcularlos.</translation>
+    </message>
+    <message>
+        <source>%1 has not been run as it stands: press Simulate for its time and speed.</source>
+        <translation>%1 no ha corrido tal como está: pulsa «Simular» para ver su tiempo y su velocidad.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::SimulatePanel</name>
     <message>
         <source>Wind up the spring</source>
@@ -1440,6 +1787,240 @@
     <message>
         <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
         <translation>Distancia, velocidad y propulsión frente a adherencia en toda la carrera (Ctrl+R)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::TolerancesWindow</name>
+    <message>
+        <source>board thickness</source>
+        <translation>grosor de la placa</translation>
+    </message>
+    <message>
+        <source>board density</source>
+        <translation>densidad de la placa</translation>
+    </message>
+    <message>
+        <source>outline</source>
+        <translation>contorno</translation>
+    </message>
+    <message>
+        <source>wheel diameter</source>
+        <translation>diámetro de rueda</translation>
+    </message>
+    <message>
+        <source>spring torque</source>
+        <translation>par del resorte</translation>
+    </message>
+    <message>
+        <source>rolling friction</source>
+        <translation>fricción de rodadura</translation>
+    </message>
+    <message>
+        <source>weight mass</source>
+        <translation>masa de los pesos</translation>
+    </message>
+    <message>
+        <source>Build Tolerances</source>
+        <translation>Tolerancias de construcción</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Builds</source>
+        <translation>Construcciones</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Race Chances</source>
+        <translation>Posibilidades en carrera</translation>
+    </message>
+    <message>
+        <source>How often each design that raced beats each other, every car built within these tolerances</source>
+        <translation>Cuántas veces cada diseño que corrió gana a cada uno de los otros, con cada coche construido dentro de estas tolerancias</translation>
+    </message>
+    <message>
+        <source>%1 - Build Tolerances</source>
+        <translation>%1 - Tolerancias de construcción</translation>
+    </message>
+    <message>
+        <source>Press Run to build %1 within these tolerances.</source>
+        <translation>Pulsa «Ejecutar» para construir %1 dentro de estas tolerancias.</translation>
+    </message>
+    <message>
+        <source>The %1 tolerance is a number of inches from 0 to 0.5, such as 0.0625 or 1/16.</source>
+        <translation>La tolerancia «%1» es un número de pulgadas de 0 a 0.5, como 0.0625 o 1/16.</translation>
+    </message>
+    <message>
+        <source>The %1 tolerance is a percentage from 0 to 50.</source>
+        <translation>La tolerancia «%1» es un porcentaje de 0 a 50.</translation>
+    </message>
+    <message>
+        <source>Build tolerances</source>
+        <translation>Tolerancias de construcción</translation>
+    </message>
+    <message>
+        <source>The number of builds is a whole number from 1 to 100000.</source>
+        <translation>El número de construcciones es un número entero de 1 a 100000.</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 up.</source>
+        <translation>La semilla es un número entero desde 0.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 builds</source>
+        <translation>%1 de %2 construcciones</translation>
+    </message>
+    <message>
+        <source>At least two designs must have raced (been simulated since their last change) to say who beats whom.</source>
+        <translation>Al menos dos diseños deben haber corrido (haber sido simulados desde su último cambio) para decir quién gana a quién.</translation>
+    </message>
+    <message>
+        <source>Building %1 designs</source>
+        <translation>Construyendo %1 diseños</translation>
+    </message>
+    <message>
+        <source>Building %1 designs, %2 builds each</source>
+        <translation>Construyendo %1 diseños, %2 construcciones cada uno</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Row beats column in this share of builds</source>
+        <translation>La fila gana a la columna en esta proporción de construcciones</translation>
+    </message>
+    <message>
+        <source>Not built: %1</source>
+        <translation>No construidos: %1</translation>
+    </message>
+    <message>
+        <source>%1 beats %2 in %3 % of builds</source>
+        <translation>%1 gana a %2 en el %3 % de las construcciones</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 builds</source>
+        <translation>Detenido tras %1 de %2 construcciones</translation>
+    </message>
+    <message>
+        <source>%1 builds</source>
+        <translation>%1 construcciones</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::WhatIfWindow</name>
+    <message>
+        <source>falls short of 15 ft (its run ends at %1 s)</source>
+        <translation>no llega a 15 ft (la carrera termina a los %1 s)</translation>
+    </message>
+    <message>
+        <source>%1 s to 15 ft</source>
+        <translation>%1 s hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>What if</source>
+        <translation>¿Qué pasaría si?</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Largo del resorte</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Ancho del resorte</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Diámetro de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>Weight mass</source>
+        <translation>Masa del peso</translation>
+    </message>
+    <message>
+        <source>Weight %1 mass</source>
+        <translation>Masa del peso %1</translation>
+    </message>
+    <message>
+        <source>Weight position</source>
+        <translation>Posición del peso</translation>
+    </message>
+    <message>
+        <source>Weight %1 position</source>
+        <translation>Posición del peso %1</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Fricción</translation>
+    </message>
+    <message>
+        <source>Apply spring length %1 to the design</source>
+        <translation>Aplicar el largo del resorte %1 al diseño</translation>
+    </message>
+    <message>
+        <source>Apply spring width %1 to the design</source>
+        <translation>Aplicar el ancho del resorte %1 al diseño</translation>
+    </message>
+    <message>
+        <source>Apply drive wheel diameter %1 to the design</source>
+        <translation>Aplicar el diámetro de la rueda motriz %1 al diseño</translation>
+    </message>
+    <message>
+        <source>Apply weight %1 mass %2 to the design</source>
+        <translation>Aplicar la masa %2 del peso %1 al diseño</translation>
+    </message>
+    <message>
+        <source>Apply weight %1 position %2 to the design</source>
+        <translation>Aplicar la posición %2 del peso %1 al diseño</translation>
+    </message>
+    <message>
+        <source>Apply friction %1 to the design</source>
+        <translation>Aplicar la fricción %1 al diseño</translation>
+    </message>
+    <message>
+        <source>What If</source>
+        <translation>¿Qué pasaría si?</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Peso:</translation>
+    </message>
+    <message>
+        <source>%1 - What If</source>
+        <translation>%1 - ¿Qué pasaría si?</translation>
+    </message>
+    <message>
+        <source>Weight %1 (%2 lb)</source>
+        <translation>Peso %1 (%2 lb)</translation>
+    </message>
+    <message>
+        <source>The design has no added weight</source>
+        <translation>El diseño no tiene ningún peso</translation>
+    </message>
+    <message>
+        <source>%1 (built with a %2 in drive wheel, to fit the spring&apos;s case)</source>
+        <translation>%1 (construido con una rueda motriz de %2 in, para que quepa la caja del resorte)</translation>
+    </message>
+    <message>
+        <source>Now: %1; before: %2</source>
+        <translation>Ahora: %1; antes: %2</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Ahora: %1</translation>
     </message>
 </context>
 </TS>

@@ -983,6 +983,57 @@
     </message>
 </context>
 <context>
+    <name>zindle::AdvisoriesWindow</name>
+    <message>
+        <source>Advisories</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the outer layer of the body.</source>
+        <translation>Indique que la couche extérieure n’a pas de contour : la voiture ne peut donc être ni pesée ni rouler. Dessine la couche extérieure de la carrosserie.</translation>
+    </message>
+    <message>
+        <source>Indicates that a value read from the design file is not a number, so the car cannot be analysed or run. Type a number into that field.</source>
+        <translation>Indique qu’une valeur lue dans le fichier du modèle n’est pas un nombre : la voiture ne peut donc être ni analysée ni rouler. Tape un nombre dans ce champ.</translation>
+    </message>
+    <message>
+        <source>Indicates that the spring delivers no revolutions: it is too short for its drive axle and chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.</source>
+        <translation>Indique que le ressort ne donne aucun tour : il est trop court pour son essieu moteur et sa chambre. Utilise un ressort plus long, un essieu moteur plus fin ou un rapport de boîtier plus petit.</translation>
+    </message>
+    <message>
+        <source>Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so its balance cannot be found and it cannot be run. Remove or lighten negative weights.</source>
+        <translation>Indique que la voiture entière pèse moins de 0.01 lb (des poids négatifs peuvent en être la cause) : son équilibre ne peut donc pas être trouvé et elle ne peut pas rouler. Retire ou allège les poids négatifs.</translation>
+    </message>
+    <message>
+        <source>Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car cannot be shared between its wheels and it cannot be run. Move the front axle.</source>
+        <translation>Indique que l’essieu moteur et l’essieu avant sont à moins de 0.1 pouce l’un de l’autre : le poids de la voiture ne peut donc pas se répartir entre ses roues et elle ne peut pas rouler. Déplace l’essieu avant.</translation>
+    </message>
+    <message>
+        <source>Indicates that the drive wheels are likely to lose traction while accelerating.</source>
+        <translation>Indique que les roues motrices risquent de patiner en accélérant.</translation>
+    </message>
+    <message>
+        <source>Indicates that part of the car body will exceed the dimensions of the paper and will be clipped.</source>
+        <translation>Indique qu’une partie de la carrosserie dépassera du papier et sera coupée.</translation>
+    </message>
+    <message>
+        <source>Indicates that the non-drive axle is not connected to the rest of the car.</source>
+        <translation>Indique que l’essieu non moteur n’est pas relié au reste de la voiture.</translation>
+    </message>
+    <message>
+        <source>Indicates that the spring case/drive axle assembly is not connected to the rest of the car.</source>
+        <translation>Indique que l’ensemble boîtier du ressort/essieu moteur n’est pas relié au reste de la voiture.</translation>
+    </message>
+    <message>
+        <source>Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.</source>
+        <translation>Indique que les deux chambres de ressort d’une voiture à quatre roues motrices se gênent l’une l’autre.</translation>
+    </message>
+    <message>
+        <source>Indicates that some parts of the body are not connected to anything.</source>
+        <translation>Indique que certaines parties de la carrosserie ne sont reliées à rien.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::AnalyzePanel</name>
     <message>
         <source>Element size (in)</source>
@@ -1042,6 +1093,80 @@
     <message>
         <source>Large</source>
         <translation>Grand</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ChartWindow</name>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Enregistrer le graphique...</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dessin SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>A chart is saved as .png, .svg or .pdf.</source>
+        <translation>Un graphique s’enregistre en .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>Le graphique n’a pas pu être dessiné.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DesignMapView</name>
+    <message>
+        <source>Not run: the sweep stopped before this combination</source>
+        <translation>Pas roulé : le balayage s’est arrêté avant cette combinaison</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia %1 in (%2 in asked: enlarged to fit the spring)</source>
+        <translation>Diam. roue motrice %1 in (%2 in demandés : agrandie pour loger le ressort)</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia %1 in</source>
+        <translation>Diam. roue motrice %1 in</translation>
+    </message>
+    <message>
+        <source>Spring length %1 in</source>
+        <translation>Longueur du ressort %1 in</translation>
+    </message>
+    <message>
+        <source>Spring width %1 in</source>
+        <translation>Largeur du ressort %1 in</translation>
+    </message>
+    <message>
+        <source>Does not reach 15 ft %1</source>
+        <translation>N’atteint pas 15 ft %1</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft %1 s (best)</source>
+        <translation>Temps jusqu’à 15 ft %1 s (le meilleur)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft %1 s</source>
+        <translation>Temps jusqu’à 15 ft %1 s</translation>
+    </message>
+    <message>
+        <source>Click to put these sizes into the design</source>
+        <translation>Clique pour mettre ces dimensions dans le modèle</translation>
     </message>
 </context>
 <context>
@@ -1346,11 +1471,198 @@
     <name>zindle::PhysicsViews</name>
     <message>
         <source>Power Designer sweep</source>
-        <translation>Balayage du concepteur de puissance</translation>
+        <translation>Balayage du Concepteur de puissance</translation>
     </message>
     <message>
         <source>The sweep stopped when the window left Simulate.</source>
         <translation>Le balayage s’est arrêté quand la fenêtre a quitté « Simuler ».</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PowerDesignerDialog</name>
+    <message>
+        <source>Power Designer</source>
+        <translation>Concepteur de puissance</translation>
+    </message>
+    <message>
+        <source>Spring Width (in)</source>
+        <translation>Largeur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Width of the spring</source>
+        <translation>Largeur du ressort</translation>
+    </message>
+    <message>
+        <source>Spring Length (in)</source>
+        <translation>Longueur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Length of the spring</source>
+        <translation>Longueur du ressort</translation>
+    </message>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Diam. roue motrice (in)</translation>
+    </message>
+    <message>
+        <source>Diameter of rear (drive) wheel.  Set to 0 for minimum allowable</source>
+        <translation>Diamètre de la roue arrière (motrice).  Mets 0 pour le minimum permis</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Show every combination</source>
+        <translation>Montrer chaque combinaison</translation>
+    </message>
+    <message>
+        <source>Run the combinations one after the other in the window, drawing each car (much slower)</source>
+        <translation>Faire rouler les combinaisons l’une après l’autre dans la fenêtre, en dessinant chaque voiture (beaucoup plus lent)</translation>
+    </message>
+    <message>
+        <source>Best Time to 15 ft</source>
+        <translation>Meilleur temps jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>at Spring Width = </source>
+        <translation>avec largeur du ressort = </translation>
+    </message>
+    <message>
+        <source>Spring Length = </source>
+        <translation>Longueur du ressort = </translation>
+    </message>
+    <message>
+        <source>Drive Wheel Diameter = </source>
+        <translation>Diamètre de la roue motrice = </translation>
+    </message>
+    <message>
+        <source>Use best</source>
+        <translation>Utiliser la meilleure</translation>
+    </message>
+    <message>
+        <source>Put the sizes of the best time into the design</source>
+        <translation>Mettre les dimensions du meilleur temps dans le modèle</translation>
+    </message>
+    <message>
+        <source>%v of %m combinations</source>
+        <translation>%v sur %m combinaisons</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LANCER</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Enregistrer la carte...</translation>
+    </message>
+    <message>
+        <source>Save the design map as a picture (PNG, SVG, PDF) or its times (CSV)</source>
+        <translation>Enregistrer la carte des modèles en image (PNG, SVG, PDF) ou ses temps (CSV)</translation>
+    </message>
+    <message>
+        <source>Show in Simulate</source>
+        <translation>Montrer dans « Simuler »</translation>
+    </message>
+    <message>
+        <source>Show the design with the sweep&apos;s sizes in Simulate mode</source>
+        <translation>Montrer le modèle avec les dimensions du balayage en mode « Simuler »</translation>
+    </message>
+    <message>
+        <source>The ranges are not valid yet</source>
+        <translation>Les plages ne sont pas encore valides</translation>
+    </message>
+    <message>
+        <source>This map is of the previous sweep; the new sweep&apos;s map shows when it ends.</source>
+        <translation>Cette carte est celle du balayage précédent ; la carte du nouveau balayage s’affiche quand il se termine.</translation>
+    </message>
+    <message>
+        <source>%1 combinations are too many for the design map.</source>
+        <translation>%1 combinaisons, c’est trop pour la carte des modèles.</translation>
+    </message>
+    <message>
+        <source>The design changed during the sweep, so it keeps its own sizes; the map and the best show the design as it was swept.</source>
+        <translation>Le modèle a changé pendant le balayage, il garde donc ses propres dimensions ; la carte et les meilleures valeurs montrent le modèle tel qu’il était pendant le balayage.</translation>
+    </message>
+    <message>
+        <source>Power Designer sweep</source>
+        <translation>Balayage du Concepteur de puissance</translation>
+    </message>
+    <message>
+        <source>The design was being edited when the sweep ended, so it keeps its own sizes.</source>
+        <translation>Le modèle était en cours de modification quand le balayage s’est terminé, il garde donc ses propres dimensions.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 combinations.</source>
+        <translation>Arrêté après %1 sur %2 combinaisons.</translation>
+    </message>
+    <message>
+        <source>%1 combinations.</source>
+        <translation>%1 combinaisons.</translation>
+    </message>
+    <message>
+        <source>The design map shows two sizes against each other: this sweep varied all three. Give one of them the same from and to value for a map.</source>
+        <translation>La carte des modèles montre deux dimensions l’une contre l’autre : ce balayage a fait varier les trois. Donne à l’une d’elles la même valeur de départ et d’arrivée pour avoir une carte.</translation>
+    </message>
+    <message>
+        <source>Save design map</source>
+        <translation>Enregistrer la carte des modèles</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dessin SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>Times of the cells (CSV)</source>
+        <translation>Temps des cases (CSV)</translation>
+    </message>
+    <message>
+        <source>The design map could not be drawn.</source>
+        <translation>La carte des modèles n’a pas pu être dessinée.</translation>
+    </message>
+    <message>
+        <source>A design map is saved as .png, .svg, .pdf or .csv, not as &quot;%1&quot;.</source>
+        <translation>Une carte des modèles s’enregistre en .png, .svg, .pdf ou .csv, pas en « %1 ».</translation>
+    </message>
+    <message>
+        <source>This map is of %1 as it was swept; the design has changed since, so its sizes cannot go into it. Press GO for a map of the design as it is.</source>
+        <translation>Cette carte est celle de %1 au moment du balayage ; le modèle a changé depuis, donc ses dimensions ne peuvent pas y aller. Appuie sur LANCER pour une carte du modèle tel qu’il est.</translation>
+    </message>
+    <message>
+        <source>This map is of %1, not of the design now in the window, so its sizes cannot go into it. Press GO for a map of this design.</source>
+        <translation>Cette carte est celle de %1, pas du modèle qui est maintenant dans la fenêtre, donc ses dimensions ne peuvent pas y aller. Appuie sur LANCER pour une carte de ce modèle.</translation>
+    </message>
+    <message>
+        <source>Apply design map cell</source>
+        <translation>Appliquer une case de la carte des modèles</translation>
+    </message>
+    <message>
+        <source>Use best combination</source>
+        <translation>Utiliser la meilleure combinaison</translation>
+    </message>
+    <message>
+        <source>The design changed during the sweep, so the sweep stopped there: every combination shown ran with the design as it was at GO.</source>
+        <translation>Le modèle a changé pendant le balayage, donc le balayage s’est arrêté là : chaque combinaison montrée a roulé avec le modèle tel qu’il était au moment de LANCER.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1716,41 @@
     </message>
 </context>
 <context>
+    <name>zindle::ResultDetailsWindow</name>
+    <message>
+        <source>Results in Detail</source>
+        <translation>Résultats en détail</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Signification</translation>
+    </message>
+    <message>
+        <source>%1: activate for its help page</source>
+        <translation>%1 : active-le pour voir sa page d’aide</translation>
+    </message>
+    <message>
+        <source>%1, enlarged to fit the spring case</source>
+        <translation>%1, agrandi pour loger le boîtier du ressort</translation>
+    </message>
+    <message>
+        <source>No results of %1 as it stands yet: press Analyze or Simulate to compute them.</source>
+        <translation>Pas encore de résultats de %1 dans son état actuel : appuie sur « Analyser » ou « Simuler » pour les calculer.</translation>
+    </message>
+    <message>
+        <source>%1 has not been run as it stands: press Simulate for its time and speed.</source>
+        <translation>%1 n’a pas encore roulé dans son état actuel : appuie sur « Simuler » pour son temps et sa vitesse.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::SimulatePanel</name>
     <message>
         <source>Wind up the spring</source>
@@ -1440,6 +1787,240 @@
     <message>
         <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
         <translation>Distance, vitesse et poussée face à l’adhérence sur toute la course (Ctrl+R)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::TolerancesWindow</name>
+    <message>
+        <source>board thickness</source>
+        <translation>épaisseur de la plaque</translation>
+    </message>
+    <message>
+        <source>board density</source>
+        <translation>densité de la plaque</translation>
+    </message>
+    <message>
+        <source>outline</source>
+        <translation>contour</translation>
+    </message>
+    <message>
+        <source>wheel diameter</source>
+        <translation>diamètre de roue</translation>
+    </message>
+    <message>
+        <source>spring torque</source>
+        <translation>couple du ressort</translation>
+    </message>
+    <message>
+        <source>rolling friction</source>
+        <translation>frottement de roulement</translation>
+    </message>
+    <message>
+        <source>weight mass</source>
+        <translation>masse des poids</translation>
+    </message>
+    <message>
+        <source>Build Tolerances</source>
+        <translation>Tolérances de construction</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Builds</source>
+        <translation>Constructions</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Graine</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Race Chances</source>
+        <translation>Chances en course</translation>
+    </message>
+    <message>
+        <source>How often each design that raced beats each other, every car built within these tolerances</source>
+        <translation>Combien de fois chaque modèle qui a couru bat chacun des autres, chaque voiture étant construite dans ces tolérances</translation>
+    </message>
+    <message>
+        <source>%1 - Build Tolerances</source>
+        <translation>%1 - Tolérances de construction</translation>
+    </message>
+    <message>
+        <source>Press Run to build %1 within these tolerances.</source>
+        <translation>Appuie sur « Lancer » pour construire %1 dans ces tolérances.</translation>
+    </message>
+    <message>
+        <source>The %1 tolerance is a number of inches from 0 to 0.5, such as 0.0625 or 1/16.</source>
+        <translation>La tolérance « %1 » est un nombre de pouces de 0 à 0.5, par exemple 0.0625 ou 1/16.</translation>
+    </message>
+    <message>
+        <source>The %1 tolerance is a percentage from 0 to 50.</source>
+        <translation>La tolérance « %1 » est un pourcentage de 0 à 50.</translation>
+    </message>
+    <message>
+        <source>Build tolerances</source>
+        <translation>Tolérances de construction</translation>
+    </message>
+    <message>
+        <source>The number of builds is a whole number from 1 to 100000.</source>
+        <translation>Le nombre de constructions est un nombre entier de 1 à 100000.</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 up.</source>
+        <translation>La graine est un nombre entier à partir de 0.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 builds</source>
+        <translation>%1 sur %2 constructions</translation>
+    </message>
+    <message>
+        <source>At least two designs must have raced (been simulated since their last change) to say who beats whom.</source>
+        <translation>Au moins deux modèles doivent avoir couru (avoir été simulés depuis leur dernière modification) pour dire qui bat qui.</translation>
+    </message>
+    <message>
+        <source>Building %1 designs</source>
+        <translation>Construction de %1 modèles</translation>
+    </message>
+    <message>
+        <source>Building %1 designs, %2 builds each</source>
+        <translation>Construction de %1 modèles, %2 constructions chacun</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Row beats column in this share of builds</source>
+        <translation>La ligne bat la colonne dans cette part des constructions</translation>
+    </message>
+    <message>
+        <source>Not built: %1</source>
+        <translation>Non construits : %1</translation>
+    </message>
+    <message>
+        <source>%1 beats %2 in %3 % of builds</source>
+        <translation>%1 bat %2 dans %3 % des constructions</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 builds</source>
+        <translation>Arrêté après %1 sur %2 constructions</translation>
+    </message>
+    <message>
+        <source>%1 builds</source>
+        <translation>%1 constructions</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::WhatIfWindow</name>
+    <message>
+        <source>falls short of 15 ft (its run ends at %1 s)</source>
+        <translation>n’atteint pas 15 ft (la course s’arrête à %1 s)</translation>
+    </message>
+    <message>
+        <source>%1 s to 15 ft</source>
+        <translation>%1 s jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>What if</source>
+        <translation>Et si</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Longueur du ressort</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Largeur du ressort</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Diamètre de la roue motrice</translation>
+    </message>
+    <message>
+        <source>Weight mass</source>
+        <translation>Masse du poids</translation>
+    </message>
+    <message>
+        <source>Weight %1 mass</source>
+        <translation>Masse du poids %1</translation>
+    </message>
+    <message>
+        <source>Weight position</source>
+        <translation>Position du poids</translation>
+    </message>
+    <message>
+        <source>Weight %1 position</source>
+        <translation>Position du poids %1</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Frottement</translation>
+    </message>
+    <message>
+        <source>Apply spring length %1 to the design</source>
+        <translation>Appliquer la longueur du ressort %1 au modèle</translation>
+    </message>
+    <message>
+        <source>Apply spring width %1 to the design</source>
+        <translation>Appliquer la largeur du ressort %1 au modèle</translation>
+    </message>
+    <message>
+        <source>Apply drive wheel diameter %1 to the design</source>
+        <translation>Appliquer le diamètre de la roue motrice %1 au modèle</translation>
+    </message>
+    <message>
+        <source>Apply weight %1 mass %2 to the design</source>
+        <translation>Appliquer la masse %2 du poids %1 au modèle</translation>
+    </message>
+    <message>
+        <source>Apply weight %1 position %2 to the design</source>
+        <translation>Appliquer la position %2 du poids %1 au modèle</translation>
+    </message>
+    <message>
+        <source>Apply friction %1 to the design</source>
+        <translation>Appliquer le frottement %1 au modèle</translation>
+    </message>
+    <message>
+        <source>What If</source>
+        <translation>Et si</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Poids :</translation>
+    </message>
+    <message>
+        <source>%1 - What If</source>
+        <translation>%1 - Et si</translation>
+    </message>
+    <message>
+        <source>Weight %1 (%2 lb)</source>
+        <translation>Poids %1 (%2 lb)</translation>
+    </message>
+    <message>
+        <source>The design has no added weight</source>
+        <translation>Le modèle n’a aucun poids</translation>
+    </message>
+    <message>
+        <source>%1 (built with a %2 in drive wheel, to fit the spring&apos;s case)</source>
+        <translation>%1 (construite avec une roue motrice de %2 in, pour loger le boîtier du ressort)</translation>
+    </message>
+    <message>
+        <source>Now: %1; before: %2</source>
+        <translation>Maintenant : %1 ; avant : %2</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Maintenant : %1</translation>
     </message>
 </context>
 </TS>

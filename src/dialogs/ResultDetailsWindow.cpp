@@ -46,7 +46,7 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < table_->rowCount(); ++i) {
         const ResultFieldRow &row = rows[static_cast<size_t>(i)];
-        auto *caption = new QTableWidgetItem(QString::fromUtf8(row.shownCaption()));
+        auto *caption = new QTableWidgetItem(row.shownCaptionText());
         // The name the command line and the files use, for those who meet it there.
         caption->setToolTip(QString::fromLatin1(row.name));
         if (*row.helpPath) {
@@ -60,7 +60,7 @@ ResultDetailsWindow::ResultDetailsWindow(const HelpLinks &help, QWidget *parent)
         auto *value = new QTableWidgetItem;
         value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table_->setItem(i, ValueColumn, value);
-        auto *meaning = new QTableWidgetItem(QString::fromUtf8(row.hint));
+        auto *meaning = new QTableWidgetItem(row.hintText());
         meaning->setToolTip(meaning->text());
         table_->setItem(i, MeaningColumn, meaning);
     }
@@ -85,7 +85,7 @@ void ResultDetailsWindow::showValues(const DesignRecord &design, const ResultFie
             const auto caseInner = parseFloat(results.CaseIDEF);
             const bool enlarged = coverage != ResultsCoverage::None && caseInner
                                   && design.DriveWhlDia == enlargedDriveWheelText(*caseInner);
-            QString meaning = QString::fromUtf8(row.hint);
+            QString meaning = row.hintText();
             if (enlarged)
                 meaning = tr("%1, enlarged to fit the spring case").arg(meaning);
             table_->item(i, MeaningColumn)->setText(meaning);

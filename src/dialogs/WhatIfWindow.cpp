@@ -20,9 +20,9 @@ namespace zindle {
 // "1.52 s"; a car that falls short carries its stopping time in brackets.
 QString WhatIfWindow::timeWords(const WhatIfRun &run)
 {
-    // The run's own reason is the model's English.
+    // The model's own reason, which says what to change; it is not translated yet.
     if (!run.runs)
-        return tr("The car cannot run with this value.");
+        return run.cannotRun;
     if (run.TimeEF.startsWith(QLatin1Char('[')))
         return tr("falls short of 15 ft (its run ends at %1 s)").arg(run.TimeEF.mid(1).chopped(1));
     const std::optional<float> time = parseFloat(run.TimeEF);
