@@ -63,7 +63,7 @@ QPixmap AboutPicture()
 AboutDialog::AboutDialog(const HelpLinks &help, QWidget *parent) : QDialog(parent), help_(help)
 {
     setObjectName(QStringLiteral("TAbout"));
-    setWindowTitle(QStringLiteral("About Zindle"));
+    setWindowTitle(tr("About Zindle"));
     // No border icons: the window is left only through its own clicks.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -78,7 +78,7 @@ AboutDialog::AboutDialog(const HelpLinks &help, QWidget *parent) : QDialog(paren
     connect(image, &ClickLabel::clicked, this, &AboutDialog::Dismiss);
     layout->addWidget(image, 0, Qt::AlignHCenter);
 
-    auto *version = new ClickLabel(QStringLiteral("Version 4.1"), this);
+    auto *version = new ClickLabel(tr("Version 4.1"), this);
     version->setObjectName(QStringLiteral("Label1"));
     QFont big = version->font();
     big.setPointSize(big.pointSize() + 4);
@@ -95,15 +95,15 @@ AboutDialog::AboutDialog(const HelpLinks &help, QWidget *parent) : QDialog(paren
         connect(label, &ClickLabel::clicked, this, [this, path] { help_.open(path); });
         layout->addWidget(label, 0, Qt::AlignHCenter);
     };
-    link(QStringLiteral("Label4"), QStringLiteral("Visit ") + HelpSiteName, QStringLiteral("/"));
-    link(QStringLiteral("Label2"), QStringLiteral("Download latest version"), QStringLiteral("/download.html"));
+    link(QStringLiteral("Label4"), tr("Visit the Zindle help pages"), QStringLiteral("/"));
+    link(QStringLiteral("Label2"), tr("Download latest version"), QStringLiteral("/download.html"));
 
-    auto *date = new QLabel(QStringLiteral("20 Oct 03"), this);
+    auto *date = new QLabel(tr("20 Oct 03"), this);
     date->setObjectName(QStringLiteral("Label3"));
     layout->addWidget(date, 0, Qt::AlignHCenter);
 
     startButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                   QStringLiteral("Start designing"), this);
+                                   tr("Start designing"), this);
     startButton_->setObjectName(QStringLiteral("StartDesigningBtn"));
     startButton_->setCursor(Qt::PointingHandCursor);
     startButton_->setDefault(true);

@@ -11,23 +11,21 @@ namespace zindle {
 ConvertDialog::ConvertDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCVWin"));
-    setWindowTitle(QStringLiteral("Convert to 4.1 file format"));
+    setWindowTitle(tr("Convert to 4.1 file format"));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
-    const QStringList lines = {
-        QStringLiteral("This feature converts old car files to a new format for"),
-        QStringLiteral("use with Zindle 4.1.  You will first be asked to locate"),
-        QStringLiteral("a .zndl file from a previous version of Zindle.  Then,"),
-        QStringLiteral("you will be asked to resave it.  To proceed, press \"Convert\"."),
-    };
-    for (const QString &line : lines)
-        layout->addWidget(new QLabel(line, this));
+    // One text, so that a translation breaks its lines where its own language needs them.
+    layout->addWidget(new QLabel(tr("This feature converts old car files to a new format for\n"
+                                    "use with Zindle 4.1.  You will first be asked to locate\n"
+                                    "a .zndl file from a previous version of Zindle.  Then,\n"
+                                    "you will be asked to resave it.  To proceed, press \"Convert\"."),
+                                 this));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *convert = new QPushButton(QStringLiteral("Convert"), this);
+    auto *convert = new QPushButton(tr("Convert"), this);
     convert->setObjectName(QStringLiteral("ConvertBtn"));
     convert->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CVCancelBtn"));
     buttons->addWidget(convert);
     buttons->addWidget(cancel);

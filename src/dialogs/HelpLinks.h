@@ -38,7 +38,4 @@ private:
     QString folder_;
 };
 
-// The name the start-up window and the Help menu give the help site.
-inline const QString HelpSiteName = QStringLiteral("the Zindle help pages");
-
 } // namespace zindle

@@ -17,21 +17,21 @@ HowHeavyDialog::HowHeavyDialog(DesignRecord &design, Prompter &prompter, QWidget
     : QDialog(parent), design_(design), prompter_(prompter)
 {
     setObjectName(QStringLiteral("THHWin"));
-    setWindowTitle(QStringLiteral("How heavy?"));
+    setWindowTitle(tr("How heavy?"));
     setModal(true);
     auto *grid = new QGridLayout(this);
-    auto *question = new QLabel(QStringLiteral("How heavy is this weight?"), this);
+    auto *question = new QLabel(tr("How heavy is this weight?"), this);
     question->setObjectName(QStringLiteral("HowHeavyLabel"));
     grid->addWidget(question, 0, 0, 1, 2);
     howHeavy_ = new QLineEdit(QStringLiteral("0.125"), this);
     howHeavy_->setObjectName(QStringLiteral("HowHeavyEF"));
     grid->addWidget(howHeavy_, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("lb"), this), 1, 1);
+    grid->addWidget(new QLabel(tr("lb"), this), 1, 1);
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("HHOKBtn"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("HHCancelBtn"));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -50,7 +50,7 @@ void HowHeavyDialog::HHOKBtnClick()
 {
     const std::optional<float> mass = AcceptWeightMass(howHeavy_->text());
     if (!mass) {
-        prompter_.message(WeightLimitMessage, QStringLiteral("Please try again."));
+        prompter_.message(WeightLimitMessage, tr("Please try again."));
         return;
     }
     if (AddWeight(design_, pending_, *mass) < 0) {

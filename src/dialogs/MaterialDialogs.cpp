@@ -21,15 +21,13 @@ struct KindTexts {
 };
 
 const KindTexts kindTexts[] = {
-    {"TDBWin", "Define a Board Material", "DBDoneBtn", "Board"},
-    {"TDAWin", "Define an Axle Material", "DADoneBtn", "Axle"},
-    {"TDSWin", "Define a Spring Material", "DSDoneBtn", "Spring"},
-    {"TDTWin", "Define a Tread Material", "DTDoneBtn", "Tread"},
+    {"TDBWin", QT_TRANSLATE_NOOP("zindle::DefineMaterialDialog", "Define a Board Material"), "DBDoneBtn", "Board"},
+    {"TDAWin", QT_TRANSLATE_NOOP("zindle::DefineMaterialDialog", "Define an Axle Material"), "DADoneBtn", "Axle"},
+    {"TDSWin", QT_TRANSLATE_NOOP("zindle::DefineMaterialDialog", "Define a Spring Material"), "DSDoneBtn", "Spring"},
+    {"TDTWin", QT_TRANSLATE_NOOP("zindle::DefineMaterialDialog", "Define a Tread Material"), "DTDoneBtn", "Tread"},
 };
 
 const KindTexts &textsOf(MaterialKind kind) { return kindTexts[static_cast<int>(kind)]; }
-
-const QString TryAgainDot = QStringLiteral("Please try again.");
 
 QTableWidgetItem *fixedCell(const QString &text)
 {
@@ -47,7 +45,7 @@ DefineMaterialDialog::DefineMaterialDialog(MaterialKind kind, MaterialCatalogue 
 {
     const KindTexts &texts = textsOf(kind);
     setObjectName(QLatin1String(texts.windowName));
-    setWindowTitle(QLatin1String(texts.caption));
+    setWindowTitle(tr(texts.caption));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -58,36 +56,36 @@ DefineMaterialDialog::DefineMaterialDialog(MaterialKind kind, MaterialCatalogue 
     formColumn->addLayout(form_);
     formColumn->addStretch();
     body->addLayout(formColumn);
-    auto *defaultsHeading = new QLabel(QStringLiteral("Defaults"), this);
+    auto *defaultsHeading = new QLabel(tr("Defaults"), this);
     defaultsHeading->setStyleSheet(QStringLiteral("color: grey;"));
     form_->addWidget(defaultsHeading, 0, 2);
 
     switch (kind) {
     case MaterialKind::Board:
-        addField(QStringLiteral("BoardNameEF"), QStringLiteral("Board Name"), QStringLiteral("Foamcore"));
-        addField(QStringLiteral("BoardThicknessEF"), QStringLiteral("Board thickness (inches)"), QStringLiteral("0.50"));
-        addField(QStringLiteral("BoardDensityEF"), QStringLiteral("Board density (lbm/cu in)"), QStringLiteral("0.0023"));
+        addField(QStringLiteral("BoardNameEF"), tr("Board Name"), QStringLiteral("Foamcore"));
+        addField(QStringLiteral("BoardThicknessEF"), tr("Board thickness (inches)"), QStringLiteral("0.50"));
+        addField(QStringLiteral("BoardDensityEF"), tr("Board density (lbm/cu in)"), QStringLiteral("0.0023"));
         break;
     case MaterialKind::Axle:
-        addField(QStringLiteral("AxleNameEF"), QStringLiteral("Name of axle material"), QStringLiteral("Oak"));
-        addField(QStringLiteral("AxleDensityEF"), QStringLiteral("Density (lbm/cu in)"), QStringLiteral("0.027"));
+        addField(QStringLiteral("AxleNameEF"), tr("Name of axle material"), QStringLiteral("Oak"));
+        addField(QStringLiteral("AxleDensityEF"), tr("Density (lbm/cu in)"), QStringLiteral("0.027"));
         break;
     case MaterialKind::Spring:
-        addField(QStringLiteral("SpringNameEF"), QStringLiteral("Name of spring material"), QStringLiteral("Plastic"));
-        addField(QStringLiteral("SpringThicknessEF"), QStringLiteral("Thickness (in)"), QStringLiteral("0.0125"));
-        addField(QStringLiteral("SpringDensityEF"), QStringLiteral("Density (lbm/cu in)"), QStringLiteral("0.045"));
-        addField(QStringLiteral("SpringSampleWidthEF"), QStringLiteral("Width of test sample (in)"), QStringLiteral("1.5"));
+        addField(QStringLiteral("SpringNameEF"), tr("Name of spring material"), QStringLiteral("Plastic"));
+        addField(QStringLiteral("SpringThicknessEF"), tr("Thickness (in)"), QStringLiteral("0.0125"));
+        addField(QStringLiteral("SpringDensityEF"), tr("Density (lbm/cu in)"), QStringLiteral("0.045"));
+        addField(QStringLiteral("SpringSampleWidthEF"), tr("Width of test sample (in)"), QStringLiteral("1.5"));
         break;
     case MaterialKind::Tread:
-        addField(QStringLiteral("TreadNameEF"), QStringLiteral("Name of tread material"), QStringLiteral("Ideal rubber"));
-        addField(QStringLiteral("TreadFrictionEF"), QStringLiteral("Coefficient of static friction"), QStringLiteral("1.0"));
+        addField(QStringLiteral("TreadNameEF"), tr("Name of tread material"), QStringLiteral("Ideal rubber"));
+        addField(QStringLiteral("TreadFrictionEF"), tr("Coefficient of static friction"), QStringLiteral("1.0"));
         break;
     }
 
     if (kind == MaterialKind::Spring) {
         auto *curve = new QVBoxLayout;
         body->addLayout(curve);
-        curve->addWidget(new QLabel(QStringLiteral("Experimental Torque Curve"), this));
+        curve->addWidget(new QLabel(tr("Experimental Torque Curve"), this));
         auto *gridRow = new QHBoxLayout;
         curve->addLayout(gridRow);
         grid_ = new QTableWidget(TorqueCurveCells + 1, 2, this);
@@ -95,10 +93,10 @@ DefineMaterialDialog::DefineMaterialDialog(MaterialKind kind, MaterialCatalogue 
         grid_->horizontalHeader()->hide();
         grid_->horizontalHeader()->setStretchLastSection(true);
         grid_->verticalHeader()->hide();
-        grid_->setItem(0, 0, fixedCell(QStringLiteral("Revs Unwound")));
-        grid_->setItem(0, 1, fixedCell(QStringLiteral("Torque (in-lb)")));
+        grid_->setItem(0, 0, fixedCell(tr("Revs Unwound")));
+        grid_->setItem(0, 1, fixedCell(tr("Torque (in-lb)")));
         for (int row = 1; row <= TorqueCurveCells; ++row) {
-            grid_->setItem(row, 0, fixedCell(row == 1 ? QStringLiteral("0 (fully wound):")
+            grid_->setItem(row, 0, fixedCell(row == 1 ? tr("0 (fully wound):")
                                                       : QString::number(row - 1)));
             grid_->setItem(row, 1, new QTableWidgetItem(QString()));
         }
@@ -111,20 +109,20 @@ DefineMaterialDialog::DefineMaterialDialog(MaterialKind kind, MaterialCatalogue 
         maxDefault->setStyleSheet(QStringLiteral("color: grey;"));
         notes->addSpacing(grid_->rowHeight(0));
         notes->addWidget(maxDefault);
-        notes->addWidget(new QLabel(QStringLiteral("(remaining cells"), this));
-        notes->addWidget(new QLabel(QStringLiteral("are optional)"), this));
+        // One text, broken where the narrow column beside the grid needs it.
+        notes->addWidget(new QLabel(tr("(remaining cells\nare optional)"), this));
         notes->addStretch();
         gridRow->addLayout(notes);
     }
 
     auto *buttons = new QHBoxLayout;
-    auto *color = new QPushButton(QStringLiteral("Choose color..."), this);
+    auto *color = new QPushButton(tr("Choose color..."), this);
     buttons->addWidget(color);
     buttons->addStretch();
-    auto *done = new QPushButton(QStringLiteral("Done"), this);
+    auto *done = new QPushButton(tr("Done"), this);
     done->setObjectName(QLatin1String(texts.doneName));
     done->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     buttons->addWidget(done);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
@@ -141,6 +139,7 @@ void DefineMaterialDialog::addField(const QString &objectName, const QString &la
     edit->setObjectName(objectName);
     edit->setMinimumWidth(160);
     auto *defaults = new QLabel(defaultText, this);
+    defaults->setObjectName(objectName + QStringLiteral("Default"));
     defaults->setStyleSheet(QStringLiteral("color: grey;"));
     form_->addWidget(new QLabel(label, this), row, 0);
     form_->addWidget(edit, row, 1);
@@ -229,11 +228,16 @@ MaterialsDialog::MaterialsDialog(Workspace &workspace, Prompter &prompter, QWidg
     : QDialog(parent), workspace_(workspace), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TMSWin"));
-    setWindowTitle(QStringLiteral("Material Definitions"));
+    setWindowTitle(tr("Material Definitions"));
     setModal(true);
 
     static const char *const listNames[] = {"BoardListbox", "AxleListbox", "SpringListbox", "TreadListbox"};
-    static const char *const groupTitles[] = {"Boards", "Axles", "Springs", "Treads"};
+    static const char *const groupTitles[] = {
+        QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "Boards"),
+        QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "Axles"),
+        QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "Springs"),
+        QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "Treads"),
+    };
     static const char *const buttonKinds[] = {"Board", "Axle", "Spring", "Tread"};
 
     auto *layout = new QVBoxLayout(this);
@@ -243,16 +247,19 @@ MaterialsDialog::MaterialsDialog(Workspace &workspace, Prompter &prompter, QWidg
     layout->addLayout(groups);
     for (int k = 0; k < 4; ++k) {
         const auto kind = static_cast<MaterialKind>(k);
-        auto *group = new QGroupBox(QLatin1String(groupTitles[k]), this);
+        auto *group = new QGroupBox(tr(groupTitles[k]), this);
         auto *column = new QVBoxLayout(group);
         auto *list = new QListWidget(group);
         list->setObjectName(QLatin1String(listNames[k]));
-        list->setAccessibleName(QLatin1String(groupTitles[k]));
+        list->setAccessibleName(tr(groupTitles[k]));
         list->setMinimumWidth(150);
         column->addWidget(list);
         auto *row = new QHBoxLayout;
-        for (const char *verb : {"New", "Edit", "Delete"}) {
-            auto *button = new QPushButton(QLatin1String(verb), group);
+        // The English verb names the button's object and its click; only its text is translated.
+        for (const char *verb : {QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "New"),
+                                 QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "Edit"),
+                                 QT_TRANSLATE_NOOP("zindle::MaterialsDialog", "Delete")}) {
+            auto *button = new QPushButton(tr(verb), group);
             button->setObjectName(QLatin1String(verb) + QLatin1String(buttonKinds[k]) + QStringLiteral("Btn"));
             row->addWidget(button);
             const QString v = QLatin1String(verb);
@@ -274,9 +281,9 @@ MaterialsDialog::MaterialsDialog(Workspace &workspace, Prompter &prompter, QWidg
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *done = new QPushButton(QStringLiteral("Done"), this);
+    auto *done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("MSDoneBtn"));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("MSCancelBtn"));
     buttons->addWidget(done);
     buttons->addWidget(cancel);
@@ -326,27 +333,30 @@ void MaterialsDialog::showDefine(MaterialKind kind, int editedIndex)
 
 void MaterialsDialog::NewClick(MaterialKind kind) { showDefine(kind, -1); }
 
-bool MaterialsDialog::userEntrySelected(MaterialKind kind, const QString &verb)
+bool MaterialsDialog::userEntrySelected(MaterialKind kind, bool editing)
 {
     const int selected = list(kind)->currentRow();
     if (selected >= 1)
         return true;
     // A press that does nothing looks like a broken button: say why.
+    const QString tryAgain = tr("Please try again.");
     if (selected < 0)
-        prompter_.message(QStringLiteral("Select the material to %1 in the list first.").arg(verb), TryAgainDot);
+        prompter_.message(editing ? tr("Select the material to edit in the list first.")
+                                  : tr("Select the material to delete in the list first."),
+                          tryAgain);
     else
-        prompter_.message(QStringLiteral("\"%1\" is built in and cannot be %2. Press New to define a material "
-                                         "of your own.")
-                              .arg(list(kind)->item(0)->text(), verb == QLatin1String("edit")
-                                                                    ? QStringLiteral("edited")
-                                                                    : QStringLiteral("deleted")),
-                          TryAgainDot);
+        prompter_.message((editing ? tr("\"%1\" is built in and cannot be edited. Press New to define a material "
+                                        "of your own.")
+                                   : tr("\"%1\" is built in and cannot be deleted. Press New to define a material "
+                                        "of your own."))
+                              .arg(list(kind)->item(0)->text()),
+                          tryAgain);
     return false;
 }
 
 void MaterialsDialog::EditClick(MaterialKind kind)
 {
-    if (!userEntrySelected(kind, QStringLiteral("edit")))
+    if (!userEntrySelected(kind, true))
         return;
     const int selected = list(kind)->currentRow();
     defineDialog(kind)->LoadEntry(selected);
@@ -355,13 +365,12 @@ void MaterialsDialog::EditClick(MaterialKind kind)
 
 void MaterialsDialog::DeleteClick(MaterialKind kind)
 {
-    if (!userEntrySelected(kind, QStringLiteral("delete")))
+    if (!userEntrySelected(kind, false))
         return;
     const int selected = list(kind)->currentRow();
-    if (prompter_.confirm(QStringLiteral("Delete the material \"%1\"? Parts made of it go back to the "
-                                         "built-in material.")
+    if (prompter_.confirm(tr("Delete the material \"%1\"? Parts made of it go back to the built-in material.")
                               .arg(list(kind)->item(selected)->text()),
-                          QStringLiteral("Confirm")) != Answer::Yes)
+                          tr("Confirm")) != Answer::Yes)
         return;
     if (!DeleteMaterial(workspace_, kind, selected))
         return;

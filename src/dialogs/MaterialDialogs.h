@@ -83,8 +83,8 @@ public:
 private:
     // Shows the kind's define dialog for a new material (`editedIndex` -1) or for that entry.
     void showDefine(MaterialKind kind, int editedIndex);
-    // Whether a user entry of the kind is selected; if not, says why `verb` cannot be done.
-    bool userEntrySelected(MaterialKind kind, const QString &verb);
+    // Whether a user entry of the kind is selected; if not, says why it cannot be edited (or deleted).
+    bool userEntrySelected(MaterialKind kind, bool editing);
     void reloadList(MaterialKind kind);
 
     Workspace &workspace_;

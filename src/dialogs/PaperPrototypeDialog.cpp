@@ -31,11 +31,13 @@ struct Option {
 };
 // In the order the window lists them; the first is the default.
 constexpr Option Options[5] = {
-    {"PPSummaryBtn", "Print Report Only", PrintJobKind::Report},
-    {"PPOneCoredBtn", "Print One Inner Layer Template", PrintJobKind::OneInnerLayer},
-    {"PPOneFullBtn", "Print One Outer Layer Template", PrintJobKind::OneOuterLayer},
-    {"PPWheelBtn", "Print Wheel Templates", PrintJobKind::Wheels},
-    {"PPAllBtn", "Print Entire Set ", PrintJobKind::EntireSet},
+    {"PPSummaryBtn", QT_TRANSLATE_NOOP("zindle::PaperPrototypeDialog", "Print Report Only"), PrintJobKind::Report},
+    {"PPOneCoredBtn", QT_TRANSLATE_NOOP("zindle::PaperPrototypeDialog", "Print One Inner Layer Template"),
+     PrintJobKind::OneInnerLayer},
+    {"PPOneFullBtn", QT_TRANSLATE_NOOP("zindle::PaperPrototypeDialog", "Print One Outer Layer Template"),
+     PrintJobKind::OneOuterLayer},
+    {"PPWheelBtn", QT_TRANSLATE_NOOP("zindle::PaperPrototypeDialog", "Print Wheel Templates"), PrintJobKind::Wheels},
+    {"PPAllBtn", QT_TRANSLATE_NOOP("zindle::PaperPrototypeDialog", "Print Entire Set "), PrintJobKind::EntireSet},
 };
 } // namespace
 
@@ -43,15 +45,15 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
     : QDialog(parent), workspace_(workspace), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TPPWin"));
-    setWindowTitle(QStringLiteral("Paper Prototype"));
+    setWindowTitle(tr("Paper Prototype"));
     setModal(false);
     auto *layout = new QVBoxLayout(this);
-    auto *group = new QGroupBox(QStringLiteral("Print Options"), this);
+    auto *group = new QGroupBox(tr("Print Options"), this);
     group->setObjectName(QStringLiteral("PrintOptionsGroup"));
     auto *groupLayout = new QVBoxLayout(group);
     auto *exclusive = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
-        auto *button = new QRadioButton(QString::fromLatin1(Options[i].caption), group);
+        auto *button = new QRadioButton(tr(Options[i].caption), group);
         button->setObjectName(QString::fromLatin1(Options[i].name));
         exclusive->addButton(button, i);
         groupLayout->addWidget(button);
@@ -61,15 +63,15 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
     layout->addWidget(group);
 
     auto *row = new QHBoxLayout;
-    auto *exportCut = new QPushButton(QStringLiteral("Export Cut Files..."), this);
+    auto *exportCut = new QPushButton(tr("Export Cut Files..."), this);
     exportCut->setObjectName(QStringLiteral("PPExportBtn"));
-    exportCut->setToolTip(QStringLiteral("Save every part as SVG or DXF for a laser cutter or cutting plotter"));
+    exportCut->setToolTip(tr("Save every part as SVG or DXF for a laser cutter or cutting plotter"));
     row->addWidget(exportCut);
     row->addStretch();
-    auto *print = new QPushButton(QStringLiteral("Print"), this);
+    auto *print = new QPushButton(tr("Print"), this);
     print->setObjectName(QStringLiteral("PPPrintBtn"));
     print->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("PPCancelBtn"));
     row->addWidget(print);
     row->addWidget(cancel);
@@ -157,38 +159,39 @@ void PaperPrototypeDialog::PPPrintBtnClick()
         lastOutcome_.ok = false;
         prompter_.message(written.error, FileErrorCaption);
     } else if (!lastOutcome_.error.isEmpty()) {
-        prompter_.message(lastOutcome_.error, QStringLiteral("Paper Prototype"));
+        prompter_.message(lastOutcome_.error, tr("Paper Prototype"));
     } else if (!lastOutcome_.ok)
-        prompter_.message(QStringLiteral("The printer could not print every page."),
-                          QStringLiteral("Paper Prototype"));
+        prompter_.message(tr("The printer could not print every page."), tr("Paper Prototype"));
     if (afterPrint)
         afterPrint();
 }
 
 void PaperPrototypeDialog::ExportCutFiles()
 {
-    const QString caption = QStringLiteral("Export Cut Files");
+    const QString caption = tr("Export Cut Files");
     // The first board has the name given; the question before replacing it covers the set.
+    // Only the words before the bar are the student's to read: the patterns after it pick the files.
     const QString path = AskPathToWrite(prompter_, caption,
-                                        {QStringLiteral("SVG cut files|*.svg"), QStringLiteral("DXF cut files|*.dxf")},
+                                        {tr("SVG cut files") + QStringLiteral("|*.svg"),
+                                         tr("DXF cut files") + QStringLiteral("|*.dxf")},
                                         QStringLiteral("templates.svg"));
     if (path.isEmpty())
         return;
     if (!CutFileFormatOf(path)) {
-        prompter_.message(QStringLiteral("Cut files are saved as .svg or .dxf files."), caption);
+        prompter_.message(tr("Cut files are saved as .svg or .dxf files."), caption);
         return;
     }
     std::optional<BoardSize> board;
     while (!board) {
         const std::optional<QString> text = prompter_.input(
-            caption, QStringLiteral("Board size, width x height in inches (add mm for millimetres):"), boardText);
+            caption, tr("Board size, width x height in inches (add mm for millimetres):"), boardText);
         if (!text)
             return;
         board = ParseBoardSize(*text);
         if (board)
             boardText = text->trimmed();
         else
-            prompter_.message(QStringLiteral("\"") + *text + QStringLiteral("\" is not a board size; write it as 20x30 or 500x750mm."), caption);
+            prompter_.message(tr("\"%1\" is not a board size; write it as 20x30 or 500x750mm.").arg(*text), caption);
     }
     const auto mayReplace = [&](const QStringList &others) {
         return prompter_.confirm(replaceSetFilesQuestionText(others), caption) == Answer::Yes;
@@ -201,10 +204,12 @@ void PaperPrototypeDialog::ExportCutFiles()
     else {
         const QString files = outcome.paths.join(QStringLiteral(", "));
         QString text = outcome.boards == 1
-                           ? QStringLiteral("The templates fit on 1 board, written to %1.").arg(files)
-                           : QStringLiteral("The templates fit on %1 boards, written to %2.").arg(outcome.boards).arg(files);
+                           ? tr("The templates fit on 1 board, written to %1.").arg(files)
+                           : tr("The templates fit on %1 boards, written to %2.")
+                                 .arg(QString::number(outcome.boards), files);
         if (!outcome.removed.isEmpty())
-            text += QStringLiteral("\nRemoved the boards of an earlier export: %1").arg(outcome.removed.join(QStringLiteral(", ")));
+            text += QLatin1Char('\n')
+                    + tr("Removed the boards of an earlier export: %1").arg(outcome.removed.join(QStringLiteral(", ")));
         if (!outcome.warning.isEmpty())
             text += QLatin1Char('\n') + outcome.warning;
         prompter_.message(text, caption);

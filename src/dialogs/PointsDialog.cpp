@@ -5,6 +5,7 @@
 #include "model/Prompter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,7 +22,11 @@ namespace zindle {
 
 namespace {
 
-const QString Caption = QStringLiteral("Points");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PointsDialog)
+};
+
+QString caption() { return Texts::tr("Points"); }
 
 // The table's editor takes the desktop's decimal comma as the period the design stores.
 class InchDelegate : public QStyledItemDelegate {
@@ -32,7 +37,7 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *field = qobject_cast<QLineEdit *>(editor)) {
             acceptLocalDecimalComma(field);
-            field->setAccessibleName(index.column() == 0 ? QStringLiteral("Across (in)") : QStringLiteral("Down (in)"));
+            field->setAccessibleName(index.column() == 0 ? Texts::tr("Across (in)") : Texts::tr("Down (in)"));
         }
         return editor;
     }
@@ -49,32 +54,32 @@ QString cellText(const QTableWidget *table, int row, int column)
 PointsDialog::PointsDialog(Prompter &prompter, QWidget *parent) : QDialog(parent), prompter_(prompter)
 {
     setObjectName(QStringLiteral("PointsDialog"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     auto *layout = new QVBoxLayout(this);
 
     auto *layerRow = new QHBoxLayout;
-    auto *layerLabel = new QLabel(QStringLiteral("&Layer:"), this);
+    auto *layerLabel = new QLabel(Texts::tr("&Layer:"), this);
     layerBox_ = new QComboBox(this);
     layerBox_->setObjectName(QStringLiteral("PointsLayerBox"));
-    layerBox_->addItems({QStringLiteral("Outer layer"), QStringLiteral("Inner layer")});
-    layerBox_->setAccessibleName(QStringLiteral("Layer"));
+    layerBox_->addItems({Texts::tr("Outer layer"), Texts::tr("Inner layer")});
+    layerBox_->setAccessibleName(Texts::tr("Layer"));
     layerLabel->setBuddy(layerBox_);
     layerRow->addWidget(layerLabel);
     layerRow->addWidget(layerBox_, 1);
     layout->addLayout(layerRow);
 
-    auto *hint = new QLabel(QStringLiteral("Inches from the sheet's top left corner. Insert adds a point "
-                                           "after the current one, Delete removes it."),
+    auto *hint = new QLabel(Texts::tr("Inches from the sheet's top left corner. Insert adds a point "
+                                      "after the current one, Delete removes it."),
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     table_ = new QTableWidget(0, 2, this);
     table_->setObjectName(QStringLiteral("PointsTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Across (in)"), QStringLiteral("Down (in)")});
+    table_->setHorizontalHeaderLabels({Texts::tr("Across (in)"), Texts::tr("Down (in)")});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->setItemDelegate(new InchDelegate(table_));
-    table_->setAccessibleName(QStringLiteral("Outline points"));
+    table_->setAccessibleName(Texts::tr("Outline points"));
     table_->setAccessibleDescription(hint->text());
     // Typing starts editing the current cell, as in a spreadsheet.
     table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
@@ -84,8 +89,8 @@ PointsDialog::PointsDialog(Prompter &prompter, QWidget *parent) : QDialog(parent
     layout->addWidget(table_, 1);
 
     auto *rowButtons = new QHBoxLayout;
-    addButton_ = new QPushButton(QStringLiteral("&Add Point"), this);
-    removeButton_ = new QPushButton(QStringLiteral("&Remove Point"), this);
+    addButton_ = new QPushButton(Texts::tr("&Add Point"), this);
+    removeButton_ = new QPushButton(Texts::tr("&Remove Point"), this);
     for (QPushButton *button : {addButton_, removeButton_}) {
         button->setAutoDefault(false);
         rowButtons->addWidget(button);
@@ -200,7 +205,7 @@ void PointsDialog::accept()
         table_->setFocus();
     const TypedOutline outline = OutlineFromInches(typedRows());
     if (!outline.error.isEmpty()) {
-        prompter_.message(outline.error, Caption);
+        prompter_.message(outline.error, caption());
         return;
     }
     accepted_ = outline.points;

@@ -5,6 +5,7 @@
 
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -20,7 +21,9 @@ namespace zindle {
 
 namespace {
 
-const QString TryAgainDot = QStringLiteral("Please try again.");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PreferencesDialog)
+};
 
 bool inRange(const QString &text, float low, float high)
 {
@@ -40,13 +43,15 @@ QLabel *greyLabel(const QString &text, QWidget *parent)
 bool ValidatePreferenceTexts(Prompter &prompter, const QString &caseRatio, const QString &friction)
 {
     if (!inRange(caseRatio, 4.0f, 99.0f)) {
-        prompter.message(QStringLiteral("The case ratio must be positive, no less than 4 percent, and no more than 99 percent."),
-                         TryAgainDot);
+        prompter.message(Texts::tr("The case ratio must be positive, no less than 4 percent, and no more than 99 "
+                                   "percent."),
+                         Texts::tr("Please try again."));
         return false;
     }
     if (!inRange(friction, 0.01f, 0.25f)) {
-        prompter.message(QStringLiteral("The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb."),
-                         TryAgainDot);
+        prompter.message(Texts::tr("The friction force must be positive, greater than 0.01 lb, and no more than "
+                                   "0.25 lb."),
+                         Texts::tr("Please try again."));
         return false;
     }
     return true;
@@ -56,20 +61,21 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     : QDialog(parent), workspace_(workspace), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TPFWin"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     layout->addLayout(grid);
-    grid->addWidget(greyLabel(QStringLiteral("Defaults"), this), 0, 2);
+    grid->addWidget(greyLabel(tr("Defaults"), this), 0, 2);
 
-    auto *stepLabel = new QLabel(QStringLiteral("Finite element size (pixels)"), this);
-    stepLabel->setToolTip(QStringLiteral("Size of the squares used to estimate mass of the car (smaller values are more accurate but take more time to compute)"));
+    auto *stepLabel = new QLabel(tr("Finite element size (pixels)"), this);
+    stepLabel->setToolTip(tr("Size of the squares used to estimate mass of the car (smaller values are more accurate "
+                             "but take more time to compute)"));
     stepSize_ = new QLineEdit(this);
     acceptLocalDecimalComma(stepSize_);
     stepSize_->setObjectName(QStringLiteral("StepSizeEF"));
-    stepSize_->setToolTip(QStringLiteral("Size of the squares used to estimate mass of the car (smaller is more accurate)"));
+    stepSize_->setToolTip(tr("Size of the squares used to estimate mass of the car (smaller is more accurate)"));
     auto *stepDefault = greyLabel(QStringLiteral("(8)"), this);
     // The caption names the field for a screen reader too.
     stepLabel->setBuddy(stepSize_);
@@ -81,19 +87,21 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     stepSize_->hide();
     stepDefault->hide();
 
-    auto *caseLabel = new QLabel(QStringLiteral("Spring to Case Area Ratio (%)"), this);
-    caseLabel->setToolTip(QStringLiteral("Percent of the spring chamber that is occupied by the spring.  Larger values lead to a smaller spring chamber but fewer revolutions."));
+    auto *caseLabel = new QLabel(tr("Spring to Case Area Ratio (%)"), this);
+    caseLabel->setToolTip(tr("Percent of the spring chamber that is occupied by the spring.  Larger values lead to a "
+                             "smaller spring chamber but fewer revolutions."));
     caseRatio_ = new QLineEdit(this);
     acceptLocalDecimalComma(caseRatio_);
     caseRatio_->setObjectName(QStringLiteral("CaseRatioEF"));
-    caseRatio_->setToolTip(QStringLiteral("Ratio of spring area to case area.  Larger --> smaller spring case but fewer revolutions"));
+    caseRatio_->setToolTip(
+        tr("Ratio of spring area to case area.  Larger --> smaller spring case but fewer revolutions"));
     caseLabel->setBuddy(caseRatio_);
     grid->addWidget(caseLabel, 2, 0);
     grid->addWidget(caseRatio_, 2, 1);
     grid->addWidget(greyLabel(QStringLiteral("(4.0)"), this), 2, 2);
 
-    const QString frictionHint = QStringLiteral("An assumed friction force that represents the rolling friction of your car");
-    auto *frictionLabel = new QLabel(QStringLiteral("Friction force (lb)"), this);
+    const QString frictionHint = tr("An assumed friction force that represents the rolling friction of your car");
+    auto *frictionLabel = new QLabel(tr("Friction force (lb)"), this);
     frictionLabel->setToolTip(frictionHint);
     friction_ = new QLineEdit(this);
     acceptLocalDecimalComma(friction_);
@@ -104,14 +112,15 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
     grid->addWidget(friction_, 3, 1);
     grid->addWidget(greyLabel(QStringLiteral("(0.05)"), this), 3, 2);
 
-    auto *chamber = new QGroupBox(QStringLiteral("Chamber"), this);
-    chamber->setToolTip(QStringLiteral("Shape of spring chamber"));
+    auto *chamber = new QGroupBox(tr("Chamber"), this);
+    chamber->setToolTip(tr("Shape of spring chamber"));
     auto *chamberLayout = new QHBoxLayout(chamber);
-    const QString shapeHint = QStringLiteral("Shape for the spring chamber and its outer surface (an octagonal shape may be easier to cut by hand)");
-    octagonal_ = new QRadioButton(QStringLiteral("Octagonal"), chamber);
+    const QString shapeHint = tr("Shape for the spring chamber and its outer surface (an octagonal shape may be easier "
+                                 "to cut by hand)");
+    octagonal_ = new QRadioButton(tr("Octagonal"), chamber);
     octagonal_->setObjectName(QStringLiteral("OctBtn"));
     octagonal_->setToolTip(shapeHint);
-    circular_ = new QRadioButton(QStringLiteral("Circular"), chamber);
+    circular_ = new QRadioButton(tr("Circular"), chamber);
     circular_->setObjectName(QStringLiteral("CircBtn"));
     circular_->setToolTip(shapeHint);
     chamberLayout->addWidget(octagonal_);
@@ -122,10 +131,10 @@ PreferencesDialog::PreferencesDialog(Workspace &workspace, Prompter &prompter, Q
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("PrefOKBtn"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("PFCancelBtn"));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -215,18 +224,19 @@ void PreferencesDialog::ChamberClick()
 bool PreferencesDialog::PrefOKBtnClick()
 {
     if (!inRange(stepSize_->text(), 2.0f, 72.0f)) {
-        prompter_.message(QStringLiteral("The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. "),
-                          TryAgainDot);
+        prompter_.message(tr("The finite element size must be positive, greater than 2 pixels, and not more than 72 "
+                             "pixels. "),
+                          tr("Please try again."));
         return false;
     }
     if (!inRange(caseRatio_->text(), 4.0f, 99.0f)) {
-        prompter_.message(QStringLiteral("The case ratio must be positive, not less than 4 percent, and less than 99 percent. "),
-                          TryAgainDot);
+        prompter_.message(tr("The case ratio must be positive, not less than 4 percent, and less than 99 percent. "),
+                          tr("Please try again."));
         return false;
     }
     if (!inRange(friction_->text(), 0.01f, 0.25f)) {
-        prompter_.message(QStringLiteral("The friction force must be positive, greater than 0.01 lb, and not more than 0.25 lb. "),
-                          TryAgainDot);
+        prompter_.message(tr("The friction force must be positive, greater than 0.01 lb, and not more than 0.25 lb. "),
+                          tr("Please try again."));
         return false;
     }
     // The computations read the settings from the design, so what OK accepts must reach it even
