@@ -450,6 +450,68 @@
     </message>
 </context>
 <context>
+    <name>PointsDialog</name>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Across (in)</source>
+        <translation>Nach rechts (in)</translation>
+    </message>
+    <message>
+        <source>Down (in)</source>
+        <translation>Nach unten (in)</translation>
+    </message>
+    <message>
+        <source>&amp;Layer:</source>
+        <translation>&amp;Lage:</translation>
+    </message>
+    <message>
+        <source>Outer layer</source>
+        <translation>Außenlage</translation>
+    </message>
+    <message>
+        <source>Inner layer</source>
+        <translation>Innenlage</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Lage</translation>
+    </message>
+    <message>
+        <source>Inches from the sheet&apos;s top left corner. Insert adds a point after the current one, Delete removes it.</source>
+        <translation>Zoll ab der linken oberen Ecke des Blatts. Einfg fügt einen Punkt nach dem aktuellen ein, Entf entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Outline points</source>
+        <translation>Punkte der Umrisslinie</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point</source>
+        <translation>Punkt &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Point</source>
+        <translation>Punkt &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
+        <translation>Das Gehäuseverhältnis muss positiv sein, nicht weniger als 4 Prozent und nicht mehr als 99 Prozent.</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
+        <translation>Die Reibungskraft muss positiv sein, größer als 0.01 lb und nicht mehr als 0.25 lb.</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -875,7 +937,7 @@
     <name>SheetEditing</name>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuche es noch einmal.</translation>
+        <translation>Bitte versuch es noch einmal.</translation>
     </message>
     <message>
         <source>To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).</source>
@@ -980,6 +1042,33 @@
     <message>
         <source>Change preferences</source>
         <translation>Voreinstellungen ändern</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::AboutDialog</name>
+    <message>
+        <source>About Zindle</source>
+        <translation>Über Zindle</translation>
+    </message>
+    <message>
+        <source>Version 4.1</source>
+        <translation>Version 4.1</translation>
+    </message>
+    <message>
+        <source>Visit the Zindle help pages</source>
+        <translation>Die Zindle-Hilfeseiten besuchen (auf Englisch)</translation>
+    </message>
+    <message>
+        <source>Download latest version</source>
+        <translation>Neueste Version herunterladen</translation>
+    </message>
+    <message>
+        <source>20 Oct 03</source>
+        <translation>20. Okt. 03</translation>
+    </message>
+    <message>
+        <source>Start designing</source>
+        <translation>Mit dem Entwerfen beginnen</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1217,128 @@
     <message>
         <source>The chart could not be drawn.</source>
         <translation>Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ConvertDialog</name>
+    <message>
+        <source>Convert to 4.1 file format</source>
+        <translation>In das Dateiformat 4.1 umwandeln</translation>
+    </message>
+    <message>
+        <source>This feature converts old car files to a new format for
+use with Zindle 4.1.  You will first be asked to locate
+a .zndl file from a previous version of Zindle.  Then,
+you will be asked to resave it.  To proceed, press &quot;Convert&quot;.</source>
+        <translation>Hiermit wandelst du alte Fahrzeugdateien in ein neues Format
+für Zindle 4.1 um.  Zuerst wirst du nach einer .zndl-Datei
+aus einer früheren Version von Zindle gefragt.  Danach
+speicherst du sie neu.  Klicke zum Weitermachen auf „Umwandeln“.</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DefineMaterialDialog</name>
+    <message>
+        <source>Define a Board Material</source>
+        <translation>Plattenmaterial festlegen</translation>
+    </message>
+    <message>
+        <source>Define an Axle Material</source>
+        <translation>Achsmaterial festlegen</translation>
+    </message>
+    <message>
+        <source>Define a Spring Material</source>
+        <translation>Federmaterial festlegen</translation>
+    </message>
+    <message>
+        <source>Define a Tread Material</source>
+        <translation>Laufflächenmaterial festlegen</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Board Name</source>
+        <translation>Name der Platte</translation>
+    </message>
+    <message>
+        <source>Board thickness (inches)</source>
+        <translation>Dicke der Platte (Zoll)</translation>
+    </message>
+    <message>
+        <source>Board density (lbm/cu in)</source>
+        <translation>Dichte der Platte (lbm/cu in)</translation>
+    </message>
+    <message>
+        <source>Name of axle material</source>
+        <translation>Name des Achsmaterials</translation>
+    </message>
+    <message>
+        <source>Density (lbm/cu in)</source>
+        <translation>Dichte (lbm/cu in)</translation>
+    </message>
+    <message>
+        <source>Name of spring material</source>
+        <translation>Name des Federmaterials</translation>
+    </message>
+    <message>
+        <source>Thickness (in)</source>
+        <translation>Dicke (in)</translation>
+    </message>
+    <message>
+        <source>Width of test sample (in)</source>
+        <translation>Breite der Probe (in)</translation>
+    </message>
+    <message>
+        <source>Name of tread material</source>
+        <translation>Name des Laufflächenmaterials</translation>
+    </message>
+    <message>
+        <source>Coefficient of static friction</source>
+        <translation>Haftreibungszahl</translation>
+    </message>
+    <message>
+        <source>Experimental Torque Curve</source>
+        <translation>Gemessene Drehmomentkurve</translation>
+    </message>
+    <message>
+        <source>Revs Unwound</source>
+        <translation>Abgewickelte Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Torque (in-lb)</source>
+        <translation>Drehmoment (in-lb)</translation>
+    </message>
+    <message>
+        <source>0 (fully wound):</source>
+        <translation>0 (ganz aufgezogen):</translation>
+    </message>
+    <message>
+        <source>(remaining cells
+are optional)</source>
+        <translation>(die übrigen Zellen
+sind freiwillig)</translation>
+    </message>
+    <message>
+        <source>Choose color...</source>
+        <translation>Farbe wählen...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1620,33 @@
     </message>
 </context>
 <context>
+    <name>zindle::HowHeavyDialog</name>
+    <message>
+        <source>How heavy?</source>
+        <translation>Wie schwer?</translation>
+    </message>
+    <message>
+        <source>How heavy is this weight?</source>
+        <translation>Wie schwer ist dieses Gewicht?</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuch es noch einmal.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::MainWindow</name>
     <message>
         <source>Undo %1</source>
@@ -1465,6 +1703,164 @@
     <message>
         <source>Clear Recent Files</source>
         <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::MaterialsDialog</name>
+    <message>
+        <source>Material Definitions</source>
+        <translation>Materialien festlegen</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Platten</translation>
+    </message>
+    <message>
+        <source>Axles</source>
+        <translation>Achsen</translation>
+    </message>
+    <message>
+        <source>Springs</source>
+        <translation>Federn</translation>
+    </message>
+    <message>
+        <source>Treads</source>
+        <translation>Laufflächen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Select the material to edit in the list first.</source>
+        <translation>Wähle zuerst in der Liste das Material aus, das du bearbeiten willst.</translation>
+    </message>
+    <message>
+        <source>Select the material to delete in the list first.</source>
+        <translation>Wähle zuerst in der Liste das Material aus, das du löschen willst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is built in and cannot be edited. Press New to define a material of your own.</source>
+        <translation>„%1“ ist eingebaut und kann nicht bearbeitet werden. Klicke auf „Neu“, um ein eigenes Material festzulegen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is built in and cannot be deleted. Press New to define a material of your own.</source>
+        <translation>„%1“ ist eingebaut und kann nicht gelöscht werden. Klicke auf „Neu“, um ein eigenes Material festzulegen.</translation>
+    </message>
+    <message>
+        <source>Delete the material &quot;%1&quot;? Parts made of it go back to the built-in material.</source>
+        <translation>Das Material „%1“ löschen? Teile aus diesem Material bekommen wieder das eingebaute Material.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PaperPrototypeDialog</name>
+    <message>
+        <source>Print Report Only</source>
+        <translation>Nur den Bericht drucken</translation>
+    </message>
+    <message>
+        <source>Print One Inner Layer Template</source>
+        <translation>Eine Schablone der Innenlage drucken</translation>
+    </message>
+    <message>
+        <source>Print One Outer Layer Template</source>
+        <translation>Eine Schablone der Außenlage drucken</translation>
+    </message>
+    <message>
+        <source>Print Wheel Templates</source>
+        <translation>Radschablonen drucken</translation>
+    </message>
+    <message>
+        <source>Print Entire Set </source>
+        <translation>Den ganzen Satz drucken </translation>
+    </message>
+    <message>
+        <source>Paper Prototype</source>
+        <translation>Papiermodell</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Export Cut Files...</source>
+        <translation>Schneidedateien exportieren...</translation>
+    </message>
+    <message>
+        <source>Save every part as SVG or DXF for a laser cutter or cutting plotter</source>
+        <translation>Jedes Teil als SVG oder DXF für einen Laserschneider oder Schneideplotter speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The printer could not print every page.</source>
+        <translation>Der Drucker konnte nicht alle Seiten drucken.</translation>
+    </message>
+    <message>
+        <source>Export Cut Files</source>
+        <translation>Schneidedateien exportieren</translation>
+    </message>
+    <message>
+        <source>SVG cut files</source>
+        <translation>SVG-Schneidedateien</translation>
+    </message>
+    <message>
+        <source>DXF cut files</source>
+        <translation>DXF-Schneidedateien</translation>
+    </message>
+    <message>
+        <source>Cut files are saved as .svg or .dxf files.</source>
+        <translation>Schneidedateien werden als .svg- oder .dxf-Dateien gespeichert.</translation>
+    </message>
+    <message>
+        <source>Board size, width x height in inches (add mm for millimetres):</source>
+        <translation>Plattengröße, Breite x Höhe in Zoll (hänge mm an für Millimeter):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
+        <translation>„%1“ ist keine Plattengröße; schreib sie als 20x30 oder 500x750mm.</translation>
+    </message>
+    <message>
+        <source>The templates fit on 1 board, written to %1.</source>
+        <translation>Die Schablonen passen auf 1 Platte, gespeichert in %1.</translation>
+    </message>
+    <message>
+        <source>The templates fit on %1 boards, written to %2.</source>
+        <translation>Die Schablonen passen auf %1 Platten, gespeichert in %2.</translation>
+    </message>
+    <message>
+        <source>Removed the boards of an earlier export: %1</source>
+        <translation>Die Platten eines früheren Exports wurden entfernt: %1</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +2059,93 @@
     <message>
         <source>The design changed during the sweep, so the sweep stopped there: every combination shown ran with the design as it was at GO.</source>
         <translation>Der Entwurf hat sich während des Durchlaufs geändert, deshalb hat der Durchlauf dort angehalten: Jede gezeigte Kombination fuhr mit dem Entwurf, wie er bei LOS war.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Finite element size (pixels)</source>
+        <translation>Größe der finiten Elemente (Pixel)</translation>
+    </message>
+    <message>
+        <source>Size of the squares used to estimate mass of the car (smaller values are more accurate but take more time to compute)</source>
+        <translation>Größe der Quadrate, mit denen die Masse des Fahrzeugs geschätzt wird (kleinere Werte sind genauer, brauchen aber mehr Rechenzeit)</translation>
+    </message>
+    <message>
+        <source>Size of the squares used to estimate mass of the car (smaller is more accurate)</source>
+        <translation>Größe der Quadrate, mit denen die Masse des Fahrzeugs geschätzt wird (kleiner ist genauer)</translation>
+    </message>
+    <message>
+        <source>Spring to Case Area Ratio (%)</source>
+        <translation>Flächenverhältnis Feder zu Gehäuse (%)</translation>
+    </message>
+    <message>
+        <source>Percent of the spring chamber that is occupied by the spring.  Larger values lead to a smaller spring chamber but fewer revolutions.</source>
+        <translation>Anteil der Federkammer in Prozent, den die Feder ausfüllt.  Größere Werte ergeben eine kleinere Federkammer, aber weniger Umdrehungen.</translation>
+    </message>
+    <message>
+        <source>Ratio of spring area to case area.  Larger --&gt; smaller spring case but fewer revolutions</source>
+        <translation>Verhältnis der Federfläche zur Gehäusefläche.  Größer --&gt; kleineres Federgehäuse, aber weniger Umdrehungen</translation>
+    </message>
+    <message>
+        <source>An assumed friction force that represents the rolling friction of your car</source>
+        <translation>Eine angenommene Reibungskraft, die für die Rollreibung deines Fahrzeugs steht</translation>
+    </message>
+    <message>
+        <source>Friction force (lb)</source>
+        <translation>Reibungskraft (lb)</translation>
+    </message>
+    <message>
+        <source>Chamber</source>
+        <translation>Kammer</translation>
+    </message>
+    <message>
+        <source>Shape of spring chamber</source>
+        <translation>Form der Federkammer</translation>
+    </message>
+    <message>
+        <source>Shape for the spring chamber and its outer surface (an octagonal shape may be easier to cut by hand)</source>
+        <translation>Form der Federkammer und ihrer Außenfläche (eine achteckige Form lässt sich von Hand oft leichter schneiden)</translation>
+    </message>
+    <message>
+        <source>Octagonal</source>
+        <translation>Achteckig</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. </source>
+        <translation>Die Größe der finiten Elemente muss positiv sein, größer als 2 Pixel und nicht mehr als 72 Pixel. </translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The case ratio must be positive, not less than 4 percent, and less than 99 percent. </source>
+        <translation>Das Gehäuseverhältnis muss positiv sein, nicht weniger als 4 Prozent und weniger als 99 Prozent. </translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and not more than 0.25 lb. </source>
+        <translation>Die Reibungskraft muss positiv sein, größer als 0.01 lb und nicht mehr als 0.25 lb. </translation>
     </message>
 </context>
 <context>

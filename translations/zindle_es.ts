@@ -450,6 +450,68 @@
     </message>
 </context>
 <context>
+    <name>PointsDialog</name>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Across (in)</source>
+        <translation>Hacia la derecha (in)</translation>
+    </message>
+    <message>
+        <source>Down (in)</source>
+        <translation>Hacia abajo (in)</translation>
+    </message>
+    <message>
+        <source>&amp;Layer:</source>
+        <translation>&amp;Capa:</translation>
+    </message>
+    <message>
+        <source>Outer layer</source>
+        <translation>Capa exterior</translation>
+    </message>
+    <message>
+        <source>Inner layer</source>
+        <translation>Capa interior</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Inches from the sheet&apos;s top left corner. Insert adds a point after the current one, Delete removes it.</source>
+        <translation>Pulgadas desde la esquina superior izquierda de la hoja. Insert añade un punto después del actual, Supr lo quita.</translation>
+    </message>
+    <message>
+        <source>Outline points</source>
+        <translation>Puntos del contorno</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point</source>
+        <translation>&amp;Añadir punto</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Point</source>
+        <translation>&amp;Quitar punto</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
+        <translation>La relación de la caja debe ser positiva, no menor que el 4 por ciento y no mayor que el 99 por ciento.</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
+        <translation>La fuerza de rozamiento debe ser positiva, mayor que 0.01 lb y no más de 0.25 lb.</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -983,6 +1045,33 @@
     </message>
 </context>
 <context>
+    <name>zindle::AboutDialog</name>
+    <message>
+        <source>About Zindle</source>
+        <translation>Acerca de Zindle</translation>
+    </message>
+    <message>
+        <source>Version 4.1</source>
+        <translation>Versión 4.1</translation>
+    </message>
+    <message>
+        <source>Visit the Zindle help pages</source>
+        <translation>Visitar las páginas de ayuda de Zindle (en inglés)</translation>
+    </message>
+    <message>
+        <source>Download latest version</source>
+        <translation>Descargar la última versión</translation>
+    </message>
+    <message>
+        <source>20 Oct 03</source>
+        <translation>20 oct. 03</translation>
+    </message>
+    <message>
+        <source>Start designing</source>
+        <translation>Empezar a diseñar</translation>
+    </message>
+</context>
+<context>
     <name>zindle::AdvisoriesWindow</name>
     <message>
         <source>Advisories</source>
@@ -1128,6 +1217,128 @@
     <message>
         <source>The chart could not be drawn.</source>
         <translation>No se pudo dibujar la gráfica.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ConvertDialog</name>
+    <message>
+        <source>Convert to 4.1 file format</source>
+        <translation>Convertir al formato de archivo 4.1</translation>
+    </message>
+    <message>
+        <source>This feature converts old car files to a new format for
+use with Zindle 4.1.  You will first be asked to locate
+a .zndl file from a previous version of Zindle.  Then,
+you will be asked to resave it.  To proceed, press &quot;Convert&quot;.</source>
+        <translation>Esta función convierte archivos de coche antiguos a un formato
+nuevo para Zindle 4.1.  Primero se te pedirá que busques
+un archivo .zndl de una versión anterior de Zindle.  Después,
+se te pedirá que lo vuelvas a guardar.  Para seguir, pulsa «Convertir».</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DefineMaterialDialog</name>
+    <message>
+        <source>Define a Board Material</source>
+        <translation>Definir un material de cartón pluma</translation>
+    </message>
+    <message>
+        <source>Define an Axle Material</source>
+        <translation>Definir un material de eje</translation>
+    </message>
+    <message>
+        <source>Define a Spring Material</source>
+        <translation>Definir un material de resorte</translation>
+    </message>
+    <message>
+        <source>Define a Tread Material</source>
+        <translation>Definir un material de banda de rodadura</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Valores por defecto</translation>
+    </message>
+    <message>
+        <source>Board Name</source>
+        <translation>Nombre del cartón pluma</translation>
+    </message>
+    <message>
+        <source>Board thickness (inches)</source>
+        <translation>Grosor del cartón pluma (pulgadas)</translation>
+    </message>
+    <message>
+        <source>Board density (lbm/cu in)</source>
+        <translation>Densidad del cartón pluma (lbm/cu in)</translation>
+    </message>
+    <message>
+        <source>Name of axle material</source>
+        <translation>Nombre del material del eje</translation>
+    </message>
+    <message>
+        <source>Density (lbm/cu in)</source>
+        <translation>Densidad (lbm/cu in)</translation>
+    </message>
+    <message>
+        <source>Name of spring material</source>
+        <translation>Nombre del material del resorte</translation>
+    </message>
+    <message>
+        <source>Thickness (in)</source>
+        <translation>Grosor (in)</translation>
+    </message>
+    <message>
+        <source>Width of test sample (in)</source>
+        <translation>Ancho de la muestra de prueba (in)</translation>
+    </message>
+    <message>
+        <source>Name of tread material</source>
+        <translation>Nombre del material de la banda de rodadura</translation>
+    </message>
+    <message>
+        <source>Coefficient of static friction</source>
+        <translation>Coeficiente de rozamiento estático</translation>
+    </message>
+    <message>
+        <source>Experimental Torque Curve</source>
+        <translation>Curva de par medida</translation>
+    </message>
+    <message>
+        <source>Revs Unwound</source>
+        <translation>Vueltas desenrolladas</translation>
+    </message>
+    <message>
+        <source>Torque (in-lb)</source>
+        <translation>Par (in-lb)</translation>
+    </message>
+    <message>
+        <source>0 (fully wound):</source>
+        <translation>0 (cargado del todo):</translation>
+    </message>
+    <message>
+        <source>(remaining cells
+are optional)</source>
+        <translation>(las demás celdas
+son opcionales)</translation>
+    </message>
+    <message>
+        <source>Choose color...</source>
+        <translation>Elegir color...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1620,33 @@
     </message>
 </context>
 <context>
+    <name>zindle::HowHeavyDialog</name>
+    <message>
+        <source>How heavy?</source>
+        <translation>¿Cuánto pesa?</translation>
+    </message>
+    <message>
+        <source>How heavy is this weight?</source>
+        <translation>¿Cuánto pesa este peso?</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::MainWindow</name>
     <message>
         <source>Undo %1</source>
@@ -1465,6 +1703,164 @@
     <message>
         <source>Clear Recent Files</source>
         <translation>Borrar la lista</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::MaterialsDialog</name>
+    <message>
+        <source>Material Definitions</source>
+        <translation>Definiciones de materiales</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Cartón pluma</translation>
+    </message>
+    <message>
+        <source>Axles</source>
+        <translation>Ejes</translation>
+    </message>
+    <message>
+        <source>Springs</source>
+        <translation>Resortes</translation>
+    </message>
+    <message>
+        <source>Treads</source>
+        <translation>Bandas de rodadura</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Select the material to edit in the list first.</source>
+        <translation>Primero elige en la lista el material que quieres editar.</translation>
+    </message>
+    <message>
+        <source>Select the material to delete in the list first.</source>
+        <translation>Primero elige en la lista el material que quieres borrar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is built in and cannot be edited. Press New to define a material of your own.</source>
+        <translation>«%1» viene incluido y no se puede editar. Pulsa «Nuevo» para definir un material propio.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is built in and cannot be deleted. Press New to define a material of your own.</source>
+        <translation>«%1» viene incluido y no se puede borrar. Pulsa «Nuevo» para definir un material propio.</translation>
+    </message>
+    <message>
+        <source>Delete the material &quot;%1&quot;? Parts made of it go back to the built-in material.</source>
+        <translation>¿Borrar el material «%1»? Las piezas hechas de él vuelven al material incluido.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PaperPrototypeDialog</name>
+    <message>
+        <source>Print Report Only</source>
+        <translation>Imprimir solo el informe</translation>
+    </message>
+    <message>
+        <source>Print One Inner Layer Template</source>
+        <translation>Imprimir una plantilla de capa interior</translation>
+    </message>
+    <message>
+        <source>Print One Outer Layer Template</source>
+        <translation>Imprimir una plantilla de capa exterior</translation>
+    </message>
+    <message>
+        <source>Print Wheel Templates</source>
+        <translation>Imprimir las plantillas de las ruedas</translation>
+    </message>
+    <message>
+        <source>Print Entire Set </source>
+        <translation>Imprimir el juego completo </translation>
+    </message>
+    <message>
+        <source>Paper Prototype</source>
+        <translation>Prototipo de papel</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Opciones de impresión</translation>
+    </message>
+    <message>
+        <source>Export Cut Files...</source>
+        <translation>Exportar archivos de corte...</translation>
+    </message>
+    <message>
+        <source>Save every part as SVG or DXF for a laser cutter or cutting plotter</source>
+        <translation>Guardar cada pieza como SVG o DXF para una cortadora láser o un plóter de corte</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The printer could not print every page.</source>
+        <translation>La impresora no pudo imprimir todas las páginas.</translation>
+    </message>
+    <message>
+        <source>Export Cut Files</source>
+        <translation>Exportar archivos de corte</translation>
+    </message>
+    <message>
+        <source>SVG cut files</source>
+        <translation>Archivos de corte SVG</translation>
+    </message>
+    <message>
+        <source>DXF cut files</source>
+        <translation>Archivos de corte DXF</translation>
+    </message>
+    <message>
+        <source>Cut files are saved as .svg or .dxf files.</source>
+        <translation>Los archivos de corte se guardan como archivos .svg o .dxf.</translation>
+    </message>
+    <message>
+        <source>Board size, width x height in inches (add mm for millimetres):</source>
+        <translation>Tamaño del cartón pluma, ancho x alto en pulgadas (añade mm para milímetros):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
+        <translation>«%1» no es un tamaño de cartón pluma; escríbelo como 20x30 o 500x750mm.</translation>
+    </message>
+    <message>
+        <source>The templates fit on 1 board, written to %1.</source>
+        <translation>Las plantillas caben en 1 cartón pluma, guardadas en %1.</translation>
+    </message>
+    <message>
+        <source>The templates fit on %1 boards, written to %2.</source>
+        <translation>Las plantillas caben en %1 cartones pluma, guardadas en %2.</translation>
+    </message>
+    <message>
+        <source>Removed the boards of an earlier export: %1</source>
+        <translation>Se quitaron los cartones pluma de una exportación anterior: %1</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +2059,93 @@
     <message>
         <source>The design changed during the sweep, so the sweep stopped there: every combination shown ran with the design as it was at GO.</source>
         <translation>El diseño cambió durante el barrido, así que el barrido se detuvo ahí: cada combinación mostrada corrió con el diseño tal como era al pulsar INICIAR.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Valores por defecto</translation>
+    </message>
+    <message>
+        <source>Finite element size (pixels)</source>
+        <translation>Tamaño de los elementos finitos (píxeles)</translation>
+    </message>
+    <message>
+        <source>Size of the squares used to estimate mass of the car (smaller values are more accurate but take more time to compute)</source>
+        <translation>Tamaño de los cuadrados con que se estima la masa del coche (los valores pequeños son más precisos, pero tardan más en calcularse)</translation>
+    </message>
+    <message>
+        <source>Size of the squares used to estimate mass of the car (smaller is more accurate)</source>
+        <translation>Tamaño de los cuadrados con que se estima la masa del coche (más pequeño es más preciso)</translation>
+    </message>
+    <message>
+        <source>Spring to Case Area Ratio (%)</source>
+        <translation>Relación de área resorte/caja (%)</translation>
+    </message>
+    <message>
+        <source>Percent of the spring chamber that is occupied by the spring.  Larger values lead to a smaller spring chamber but fewer revolutions.</source>
+        <translation>Porcentaje de la cámara del resorte que ocupa el resorte.  Los valores grandes dan una cámara más pequeña, pero menos vueltas.</translation>
+    </message>
+    <message>
+        <source>Ratio of spring area to case area.  Larger --&gt; smaller spring case but fewer revolutions</source>
+        <translation>Relación entre el área del resorte y el área de la caja.  Mayor --&gt; caja del resorte más pequeña, pero menos vueltas</translation>
+    </message>
+    <message>
+        <source>An assumed friction force that represents the rolling friction of your car</source>
+        <translation>Una fuerza de rozamiento supuesta que representa el rozamiento de rodadura de tu coche</translation>
+    </message>
+    <message>
+        <source>Friction force (lb)</source>
+        <translation>Fuerza de rozamiento (lb)</translation>
+    </message>
+    <message>
+        <source>Chamber</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Shape of spring chamber</source>
+        <translation>Forma de la cámara del resorte</translation>
+    </message>
+    <message>
+        <source>Shape for the spring chamber and its outer surface (an octagonal shape may be easier to cut by hand)</source>
+        <translation>Forma de la cámara del resorte y de su superficie exterior (una forma octogonal puede ser más fácil de cortar a mano)</translation>
+    </message>
+    <message>
+        <source>Octagonal</source>
+        <translation>Octogonal</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. </source>
+        <translation>El tamaño de los elementos finitos debe ser positivo, mayor que 2 píxeles y no más de 72 píxeles. </translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The case ratio must be positive, not less than 4 percent, and less than 99 percent. </source>
+        <translation>La relación de la caja debe ser positiva, no menor que el 4 por ciento y menor que el 99 por ciento. </translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and not more than 0.25 lb. </source>
+        <translation>La fuerza de rozamiento debe ser positiva, mayor que 0.01 lb y no más de 0.25 lb. </translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,68 @@
     </message>
 </context>
 <context>
+    <name>PointsDialog</name>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Across (in)</source>
+        <translation>Vers la droite (in)</translation>
+    </message>
+    <message>
+        <source>Down (in)</source>
+        <translation>Vers le bas (in)</translation>
+    </message>
+    <message>
+        <source>&amp;Layer:</source>
+        <translation>&amp;Couche :</translation>
+    </message>
+    <message>
+        <source>Outer layer</source>
+        <translation>Couche extérieure</translation>
+    </message>
+    <message>
+        <source>Inner layer</source>
+        <translation>Couche intérieure</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Couche</translation>
+    </message>
+    <message>
+        <source>Inches from the sheet&apos;s top left corner. Insert adds a point after the current one, Delete removes it.</source>
+        <translation>Pouces depuis le coin supérieur gauche de la feuille. Inser ajoute un point après le point actuel, Suppr le retire.</translation>
+    </message>
+    <message>
+        <source>Outline points</source>
+        <translation>Points du contour</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point</source>
+        <translation>&amp;Ajouter un point</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Point</source>
+        <translation>&amp;Retirer le point</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
+        <translation>Le rapport du boîtier doit être positif, pas moins de 4 pour cent et pas plus de 99 pour cent.</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
+        <translation>La force de frottement doit être positive, supérieure à 0.01 lb et pas plus de 0.25 lb.</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -983,6 +1045,33 @@
     </message>
 </context>
 <context>
+    <name>zindle::AboutDialog</name>
+    <message>
+        <source>About Zindle</source>
+        <translation>À propos de Zindle</translation>
+    </message>
+    <message>
+        <source>Version 4.1</source>
+        <translation>Version 4.1</translation>
+    </message>
+    <message>
+        <source>Visit the Zindle help pages</source>
+        <translation>Consulter les pages d’aide de Zindle (en anglais)</translation>
+    </message>
+    <message>
+        <source>Download latest version</source>
+        <translation>Télécharger la dernière version</translation>
+    </message>
+    <message>
+        <source>20 Oct 03</source>
+        <translation>20 oct. 03</translation>
+    </message>
+    <message>
+        <source>Start designing</source>
+        <translation>Commencer la conception</translation>
+    </message>
+</context>
+<context>
     <name>zindle::AdvisoriesWindow</name>
     <message>
         <source>Advisories</source>
@@ -1128,6 +1217,128 @@
     <message>
         <source>The chart could not be drawn.</source>
         <translation>Le graphique n’a pas pu être dessiné.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ConvertDialog</name>
+    <message>
+        <source>Convert to 4.1 file format</source>
+        <translation>Convertir au format de fichier 4.1</translation>
+    </message>
+    <message>
+        <source>This feature converts old car files to a new format for
+use with Zindle 4.1.  You will first be asked to locate
+a .zndl file from a previous version of Zindle.  Then,
+you will be asked to resave it.  To proceed, press &quot;Convert&quot;.</source>
+        <translation>Cette fonction convertit les anciens fichiers de voiture au nouveau
+format de Zindle 4.1.  On te demandera d’abord de trouver
+un fichier .zndl d’une version précédente de Zindle.  Ensuite,
+tu devras l’enregistrer à nouveau.  Pour continuer, clique sur « Convertir ».</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::DefineMaterialDialog</name>
+    <message>
+        <source>Define a Board Material</source>
+        <translation>Définir un matériau de carton-plume</translation>
+    </message>
+    <message>
+        <source>Define an Axle Material</source>
+        <translation>Définir un matériau d’essieu</translation>
+    </message>
+    <message>
+        <source>Define a Spring Material</source>
+        <translation>Définir un matériau de ressort</translation>
+    </message>
+    <message>
+        <source>Define a Tread Material</source>
+        <translation>Définir un matériau de bande de roulement</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Board Name</source>
+        <translation>Nom du carton-plume</translation>
+    </message>
+    <message>
+        <source>Board thickness (inches)</source>
+        <translation>Épaisseur du carton-plume (pouces)</translation>
+    </message>
+    <message>
+        <source>Board density (lbm/cu in)</source>
+        <translation>Densité du carton-plume (lbm/cu in)</translation>
+    </message>
+    <message>
+        <source>Name of axle material</source>
+        <translation>Nom du matériau de l’essieu</translation>
+    </message>
+    <message>
+        <source>Density (lbm/cu in)</source>
+        <translation>Densité (lbm/cu in)</translation>
+    </message>
+    <message>
+        <source>Name of spring material</source>
+        <translation>Nom du matériau du ressort</translation>
+    </message>
+    <message>
+        <source>Thickness (in)</source>
+        <translation>Épaisseur (in)</translation>
+    </message>
+    <message>
+        <source>Width of test sample (in)</source>
+        <translation>Largeur de l’échantillon (in)</translation>
+    </message>
+    <message>
+        <source>Name of tread material</source>
+        <translation>Nom du matériau de la bande de roulement</translation>
+    </message>
+    <message>
+        <source>Coefficient of static friction</source>
+        <translation>Coefficient de frottement statique</translation>
+    </message>
+    <message>
+        <source>Experimental Torque Curve</source>
+        <translation>Courbe de couple mesurée</translation>
+    </message>
+    <message>
+        <source>Revs Unwound</source>
+        <translation>Tours déroulés</translation>
+    </message>
+    <message>
+        <source>Torque (in-lb)</source>
+        <translation>Couple (in-lb)</translation>
+    </message>
+    <message>
+        <source>0 (fully wound):</source>
+        <translation>0 (remonté à fond) :</translation>
+    </message>
+    <message>
+        <source>(remaining cells
+are optional)</source>
+        <translation>(les autres cases
+sont facultatives)</translation>
+    </message>
+    <message>
+        <source>Choose color...</source>
+        <translation>Choisir la couleur...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1620,33 @@
     </message>
 </context>
 <context>
+    <name>zindle::HowHeavyDialog</name>
+    <message>
+        <source>How heavy?</source>
+        <translation>Quel poids ?</translation>
+    </message>
+    <message>
+        <source>How heavy is this weight?</source>
+        <translation>Combien pèse ce poids ?</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::MainWindow</name>
     <message>
         <source>Undo %1</source>
@@ -1465,6 +1703,164 @@
     <message>
         <source>Clear Recent Files</source>
         <translation>Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::MaterialsDialog</name>
+    <message>
+        <source>Material Definitions</source>
+        <translation>Définitions des matériaux</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Carton-plume</translation>
+    </message>
+    <message>
+        <source>Axles</source>
+        <translation>Essieux</translation>
+    </message>
+    <message>
+        <source>Springs</source>
+        <translation>Ressorts</translation>
+    </message>
+    <message>
+        <source>Treads</source>
+        <translation>Bandes de roulement</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>Select the material to edit in the list first.</source>
+        <translation>Choisis d’abord dans la liste le matériau à modifier.</translation>
+    </message>
+    <message>
+        <source>Select the material to delete in the list first.</source>
+        <translation>Choisis d’abord dans la liste le matériau à supprimer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is built in and cannot be edited. Press New to define a material of your own.</source>
+        <translation>« %1 » est intégré et ne peut pas être modifié. Clique sur « Nouveau » pour définir ton propre matériau.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is built in and cannot be deleted. Press New to define a material of your own.</source>
+        <translation>« %1 » est intégré et ne peut pas être supprimé. Clique sur « Nouveau » pour définir ton propre matériau.</translation>
+    </message>
+    <message>
+        <source>Delete the material &quot;%1&quot;? Parts made of it go back to the built-in material.</source>
+        <translation>Supprimer le matériau « %1 » ? Les pièces faites de ce matériau reprennent le matériau intégré.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PaperPrototypeDialog</name>
+    <message>
+        <source>Print Report Only</source>
+        <translation>Imprimer le rapport seulement</translation>
+    </message>
+    <message>
+        <source>Print One Inner Layer Template</source>
+        <translation>Imprimer un gabarit de couche intérieure</translation>
+    </message>
+    <message>
+        <source>Print One Outer Layer Template</source>
+        <translation>Imprimer un gabarit de couche extérieure</translation>
+    </message>
+    <message>
+        <source>Print Wheel Templates</source>
+        <translation>Imprimer les gabarits des roues</translation>
+    </message>
+    <message>
+        <source>Print Entire Set </source>
+        <translation>Imprimer le jeu complet </translation>
+    </message>
+    <message>
+        <source>Paper Prototype</source>
+        <translation>Prototype en papier</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Options d’impression</translation>
+    </message>
+    <message>
+        <source>Export Cut Files...</source>
+        <translation>Exporter les fichiers de découpe...</translation>
+    </message>
+    <message>
+        <source>Save every part as SVG or DXF for a laser cutter or cutting plotter</source>
+        <translation>Enregistrer chaque pièce en SVG ou DXF pour une découpeuse laser ou un traceur de découpe</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The printer could not print every page.</source>
+        <translation>L’imprimante n’a pas pu imprimer toutes les pages.</translation>
+    </message>
+    <message>
+        <source>Export Cut Files</source>
+        <translation>Exporter les fichiers de découpe</translation>
+    </message>
+    <message>
+        <source>SVG cut files</source>
+        <translation>Fichiers de découpe SVG</translation>
+    </message>
+    <message>
+        <source>DXF cut files</source>
+        <translation>Fichiers de découpe DXF</translation>
+    </message>
+    <message>
+        <source>Cut files are saved as .svg or .dxf files.</source>
+        <translation>Les fichiers de découpe sont enregistrés en fichiers .svg ou .dxf.</translation>
+    </message>
+    <message>
+        <source>Board size, width x height in inches (add mm for millimetres):</source>
+        <translation>Taille du carton-plume, largeur x hauteur en pouces (ajoute mm pour des millimètres) :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
+        <translation>« %1 » n’est pas une taille de carton-plume ; écris-la sous la forme 20x30 ou 500x750mm.</translation>
+    </message>
+    <message>
+        <source>The templates fit on 1 board, written to %1.</source>
+        <translation>Les gabarits tiennent sur 1 carton-plume, enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>The templates fit on %1 boards, written to %2.</source>
+        <translation>Les gabarits tiennent sur %1 cartons-plume, enregistrés dans %2.</translation>
+    </message>
+    <message>
+        <source>Removed the boards of an earlier export: %1</source>
+        <translation>Les cartons-plume d’un export précédent ont été retirés : %1</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +2059,93 @@
     <message>
         <source>The design changed during the sweep, so the sweep stopped there: every combination shown ran with the design as it was at GO.</source>
         <translation>Le modèle a changé pendant le balayage, donc le balayage s’est arrêté là : chaque combinaison montrée a roulé avec le modèle tel qu’il était au moment de LANCER.</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Finite element size (pixels)</source>
+        <translation>Taille des éléments finis (pixels)</translation>
+    </message>
+    <message>
+        <source>Size of the squares used to estimate mass of the car (smaller values are more accurate but take more time to compute)</source>
+        <translation>Taille des carrés qui servent à estimer la masse de la voiture (les petites valeurs sont plus précises mais plus longues à calculer)</translation>
+    </message>
+    <message>
+        <source>Size of the squares used to estimate mass of the car (smaller is more accurate)</source>
+        <translation>Taille des carrés qui servent à estimer la masse de la voiture (plus petit est plus précis)</translation>
+    </message>
+    <message>
+        <source>Spring to Case Area Ratio (%)</source>
+        <translation>Rapport de surface ressort/boîtier (%)</translation>
+    </message>
+    <message>
+        <source>Percent of the spring chamber that is occupied by the spring.  Larger values lead to a smaller spring chamber but fewer revolutions.</source>
+        <translation>Pourcentage de la chambre du ressort occupé par le ressort.  Une grande valeur donne une chambre plus petite, mais moins de tours.</translation>
+    </message>
+    <message>
+        <source>Ratio of spring area to case area.  Larger --&gt; smaller spring case but fewer revolutions</source>
+        <translation>Rapport entre la surface du ressort et celle du boîtier.  Plus grand --&gt; boîtier du ressort plus petit, mais moins de tours</translation>
+    </message>
+    <message>
+        <source>An assumed friction force that represents the rolling friction of your car</source>
+        <translation>Une force de frottement supposée qui représente le frottement de roulement de ta voiture</translation>
+    </message>
+    <message>
+        <source>Friction force (lb)</source>
+        <translation>Force de frottement (lb)</translation>
+    </message>
+    <message>
+        <source>Chamber</source>
+        <translation>Chambre</translation>
+    </message>
+    <message>
+        <source>Shape of spring chamber</source>
+        <translation>Forme de la chambre du ressort</translation>
+    </message>
+    <message>
+        <source>Shape for the spring chamber and its outer surface (an octagonal shape may be easier to cut by hand)</source>
+        <translation>Forme de la chambre du ressort et de sa surface extérieure (une forme octogonale peut être plus facile à découper à la main)</translation>
+    </message>
+    <message>
+        <source>Octagonal</source>
+        <translation>Octogonale</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circulaire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. </source>
+        <translation>La taille des éléments finis doit être positive, supérieure à 2 pixels et pas plus de 72 pixels. </translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>The case ratio must be positive, not less than 4 percent, and less than 99 percent. </source>
+        <translation>Le rapport du boîtier doit être positif, pas moins de 4 pour cent et moins de 99 pour cent. </translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and not more than 0.25 lb. </source>
+        <translation>La force de frottement doit être positive, supérieure à 0.01 lb et pas plus de 0.25 lb. </translation>
     </message>
 </context>
 <context>
