@@ -391,6 +391,97 @@
     </message>
 </context>
 <context>
+    <name>MaterialEditing</name>
+    <message>
+        <source>Please try again</source>
+        <translation>Bitte versuche es noch einmal</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this board.</source>
+        <translation>Bitte gib einen Namen für diese Platte ein.</translation>
+    </message>
+    <message>
+        <source>The thickness must be positive, greater than 0.05 inches, and less than 6 inches. </source>
+        <translation>Die Dicke muss positiv, größer als 0.05 Zoll und kleiner als 6 Zoll sein. </translation>
+    </message>
+    <message>
+        <source>The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch.</source>
+        <translation>Die Dichte muss positiv, größer als 0.0001 und höchstens 0.5 Pfund pro Kubikzoll sein.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this axle material.</source>
+        <translation>Bitte gib einen Namen für dieses Achsmaterial ein.</translation>
+    </message>
+    <message>
+        <source>The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. </source>
+        <translation>Die Dichte der Achse muss positiv, größer als null und höchstens 0.5 Pfund pro Kubikzoll sein. </translation>
+    </message>
+    <message>
+        <source>Please enter a name for this spring material.</source>
+        <translation>Bitte gib einen Namen für dieses Federmaterial ein.</translation>
+    </message>
+    <message>
+        <source>The thickness must be positive, greater than zero, and no more than 0.125 inches. </source>
+        <translation>Die Dicke muss positiv, größer als null und höchstens 0.125 Zoll sein. </translation>
+    </message>
+    <message>
+        <source>The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch.</source>
+        <translation>Die Dichte muss positiv, größer als null und höchstens 0.5 Pfund pro Kubikzoll sein.</translation>
+    </message>
+    <message>
+        <source>The width of your test sample must be positive, greater than zero, and no more than 6 inches.</source>
+        <translation>Die Breite deiner Probe muss positiv, größer als null und höchstens 6 Zoll sein.</translation>
+    </message>
+    <message>
+        <source>The maximum torque must be positive, greater than zero, and no more than 10 lb-inches.</source>
+        <translation>Das größte Drehmoment muss positiv, größer als null und höchstens 10 lb-in sein.</translation>
+    </message>
+    <message>
+        <source>All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid.</source>
+        <translation>Alle Drehmomentwerte müssen positiv, größer als null und höchstens 3 lb-in sein -- einige Werte sind ungültig.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this tread material.</source>
+        <translation>Bitte gib einen Namen für dieses Laufflächenmaterial ein.</translation>
+    </message>
+    <message>
+        <source>The coefficient of static friction must be positive, greater than zero, and less than 2. </source>
+        <translation>Die Haftreibungszahl muss positiv, größer als null und kleiner als 2 sein. </translation>
+    </message>
+    <message>
+        <source>There is already a material named &quot;%1&quot;. Type another name, or select &quot;%1&quot; in the list and press Edit to change it.</source>
+        <translation>Es gibt schon ein Material namens „%1“. Gib einen anderen Namen ein, oder wähle „%1“ in der Liste und drücke „Bearbeiten“, um es zu ändern.</translation>
+    </message>
+    <message>
+        <source>The list of board materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>Die Liste der Plattenmaterialien ist voll (100 Materialien).  Lösche ein Material, bevor du ein neues festlegst.</translation>
+    </message>
+    <message>
+        <source>The list of axle materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>Die Liste der Achsmaterialien ist voll (100 Materialien).  Lösche ein Material, bevor du ein neues festlegst.</translation>
+    </message>
+    <message>
+        <source>The list of spring materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>Die Liste der Federmaterialien ist voll (100 Materialien).  Lösche ein Material, bevor du ein neues festlegst.</translation>
+    </message>
+    <message>
+        <source>The list of tread materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>Die Liste der Laufflächenmaterialien ist voll (100 Materialien).  Lösche ein Material, bevor du ein neues festlegst.</translation>
+    </message>
+    <message>
+        <source>Sorry, this computer does not have the ColorPicker component installed.  A default color will be used instead.</source>
+        <translation>Auf diesem Computer ist keine Farbauswahl installiert.  Stattdessen wird eine Standardfarbe verwendet.</translation>
+    </message>
+    <message>
+        <source>Colors not available</source>
+        <translation>Keine Farben verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>ModeButtons</name>
     <message>
         <source>Design</source>
@@ -447,6 +538,36 @@
     <message>
         <source>Print parts-cutting templates to help you build the car</source>
         <translation>Schneideschablonen drucken, die beim Bau des Fahrzeugs helfen</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>No number was typed (a period is the decimal point). </source>
+        <translation>Es wurde keine Zahl eingegeben (Dezimalzeichen ist der Punkt). </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (a period is the decimal point). </source>
+        <translation>„%1“ ist keine Zahl (Dezimalzeichen ist der Punkt). </translation>
+    </message>
+</context>
+<context>
+    <name>OutlinePoints</name>
+    <message>
+        <source>An outline needs at least 5 points; this one has %1.</source>
+        <translation>Ein Umriss braucht mindestens 5 Punkte; dieser hat %1.</translation>
+    </message>
+    <message>
+        <source>An outline holds at most %1 points; this one has %2.</source>
+        <translation>Ein Umriss hat höchstens %1 Punkte; dieser hat %2.</translation>
+    </message>
+    <message>
+        <source>Point %1: %2Its place is two numbers of inches, across and down.</source>
+        <translation>Punkt %1: %2Seine Lage sind zwei Zahlen in Zoll, nach rechts und nach unten.</translation>
+    </message>
+    <message>
+        <source>Point %1 is off the sheet: it must lie 0 to 10 in across and 0 to 7.5 in down.</source>
+        <translation>Punkt %1 liegt außerhalb des Blatts: Er muss 0 bis 10 in nach rechts und 0 bis 7.5 in nach unten liegen.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1152,17 @@
     <message>
         <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
         <translation>Vorhersagen %1 (die Werte des Entwurfs selbst bleiben unverändert).</translation>
+    </message>
+</context>
+<context>
+    <name>WeightTools</name>
+    <message>
+        <source>Added weights must be nonzero and are limited to 1 pound (positive or negative).  If you need to add more than that, you may use multiple weights.</source>
+        <translation>Zusätzliche Gewichte dürfen nicht null sein und höchstens 1 Pfund betragen (positiv oder negativ).  Wenn du mehr brauchst, nimm mehrere Gewichte.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle cannot be placed, because a four-wheel drive car does not have one.</source>
+        <translation>Die nicht angetriebene Achse kann nicht gesetzt werden, weil ein Fahrzeug mit Allradantrieb keine hat.</translation>
     </message>
 </context>
 <context>

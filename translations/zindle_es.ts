@@ -391,6 +391,97 @@
     </message>
 </context>
 <context>
+    <name>MaterialEditing</name>
+    <message>
+        <source>Please try again</source>
+        <translation>Inténtalo de nuevo</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this board.</source>
+        <translation>Escribe un nombre para este cartón.</translation>
+    </message>
+    <message>
+        <source>The thickness must be positive, greater than 0.05 inches, and less than 6 inches. </source>
+        <translation>El grosor debe ser positivo, mayor que 0.05 pulgadas y menor que 6 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch.</source>
+        <translation>La densidad debe ser positiva, mayor que 0.0001 y de 0.5 libras por pulgada cúbica como máximo.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this axle material.</source>
+        <translation>Escribe un nombre para este material de eje.</translation>
+    </message>
+    <message>
+        <source>The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. </source>
+        <translation>La densidad del eje debe ser positiva, mayor que cero y de 0.5 libras por pulgada cúbica como máximo. </translation>
+    </message>
+    <message>
+        <source>Please enter a name for this spring material.</source>
+        <translation>Escribe un nombre para este material de resorte.</translation>
+    </message>
+    <message>
+        <source>The thickness must be positive, greater than zero, and no more than 0.125 inches. </source>
+        <translation>El grosor debe ser positivo, mayor que cero y de 0.125 pulgadas como máximo. </translation>
+    </message>
+    <message>
+        <source>The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch.</source>
+        <translation>La densidad debe ser positiva, mayor que cero y de 0.5 libras por pulgada cúbica como máximo.</translation>
+    </message>
+    <message>
+        <source>The width of your test sample must be positive, greater than zero, and no more than 6 inches.</source>
+        <translation>El ancho de tu muestra debe ser positivo, mayor que cero y de 6 pulgadas como máximo.</translation>
+    </message>
+    <message>
+        <source>The maximum torque must be positive, greater than zero, and no more than 10 lb-inches.</source>
+        <translation>El par máximo debe ser positivo, mayor que cero y de 10 lb-in como máximo.</translation>
+    </message>
+    <message>
+        <source>All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid.</source>
+        <translation>Todos los valores de par deben ser positivos, mayores que cero y de 3 lb-in como máximo -- algunos valores no son válidos.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this tread material.</source>
+        <translation>Escribe un nombre para este material de banda de rodadura.</translation>
+    </message>
+    <message>
+        <source>The coefficient of static friction must be positive, greater than zero, and less than 2. </source>
+        <translation>El coeficiente de rozamiento estático debe ser positivo, mayor que cero y menor que 2. </translation>
+    </message>
+    <message>
+        <source>There is already a material named &quot;%1&quot;. Type another name, or select &quot;%1&quot; in the list and press Edit to change it.</source>
+        <translation>Ya hay un material llamado «%1». Escribe otro nombre, o elige «%1» en la lista y pulsa «Editar» para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>The list of board materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La lista de materiales de cartón está llena (100 materiales).  Borra un material antes de definir uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The list of axle materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La lista de materiales de eje está llena (100 materiales).  Borra un material antes de definir uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The list of spring materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La lista de materiales de resorte está llena (100 materiales).  Borra un material antes de definir uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The list of tread materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La lista de materiales de banda de rodadura está llena (100 materiales).  Borra un material antes de definir uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Sorry, this computer does not have the ColorPicker component installed.  A default color will be used instead.</source>
+        <translation>Este ordenador no tiene instalado el selector de color.  Se usará un color predeterminado.</translation>
+    </message>
+    <message>
+        <source>Colors not available</source>
+        <translation>Colores no disponibles</translation>
+    </message>
+</context>
+<context>
     <name>ModeButtons</name>
     <message>
         <source>Design</source>
@@ -447,6 +538,36 @@
     <message>
         <source>Print parts-cutting templates to help you build the car</source>
         <translation>Imprimir plantillas de corte que te ayudan a construir el coche</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>No number was typed (a period is the decimal point). </source>
+        <translation>No se ha escrito ningún número (el separador decimal es el punto). </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (a period is the decimal point). </source>
+        <translation>«%1» no es un número (el separador decimal es el punto). </translation>
+    </message>
+</context>
+<context>
+    <name>OutlinePoints</name>
+    <message>
+        <source>An outline needs at least 5 points; this one has %1.</source>
+        <translation>Un contorno necesita al menos 5 puntos; este tiene %1.</translation>
+    </message>
+    <message>
+        <source>An outline holds at most %1 points; this one has %2.</source>
+        <translation>Un contorno tiene como máximo %1 puntos; este tiene %2.</translation>
+    </message>
+    <message>
+        <source>Point %1: %2Its place is two numbers of inches, across and down.</source>
+        <translation>Punto %1: %2Su posición son dos números en pulgadas, a lo ancho y hacia abajo.</translation>
+    </message>
+    <message>
+        <source>Point %1 is off the sheet: it must lie 0 to 10 in across and 0 to 7.5 in down.</source>
+        <translation>El punto %1 está fuera de la hoja: debe estar entre 0 y 10 in a lo ancho y entre 0 y 7.5 in hacia abajo.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1152,17 @@
     <message>
         <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
         <translation>Previsiones %1 (los valores del propio diseño no cambian).</translation>
+    </message>
+</context>
+<context>
+    <name>WeightTools</name>
+    <message>
+        <source>Added weights must be nonzero and are limited to 1 pound (positive or negative).  If you need to add more than that, you may use multiple weights.</source>
+        <translation>Los pesos añadidos no pueden ser cero y están limitados a 1 libra (positiva o negativa).  Si necesitas más, usa varios pesos.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle cannot be placed, because a four-wheel drive car does not have one.</source>
+        <translation>El eje no motriz no se puede colocar, porque un coche con tracción total no tiene ninguno.</translation>
     </message>
 </context>
 <context>

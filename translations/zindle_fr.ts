@@ -391,6 +391,97 @@
     </message>
 </context>
 <context>
+    <name>MaterialEditing</name>
+    <message>
+        <source>Please try again</source>
+        <translation>Réessaie</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this board.</source>
+        <translation>Saisis un nom pour ce carton.</translation>
+    </message>
+    <message>
+        <source>The thickness must be positive, greater than 0.05 inches, and less than 6 inches. </source>
+        <translation>L’épaisseur doit être positive, supérieure à 0.05 pouce et inférieure à 6 pouces. </translation>
+    </message>
+    <message>
+        <source>The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch.</source>
+        <translation>La densité doit être positive, supérieure à 0.0001 et d’au plus 0.5 livre par pouce cube.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this axle material.</source>
+        <translation>Saisis un nom pour ce matériau d’essieu.</translation>
+    </message>
+    <message>
+        <source>The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. </source>
+        <translation>La densité de l’essieu doit être positive, supérieure à zéro et d’au plus 0.5 livre par pouce cube. </translation>
+    </message>
+    <message>
+        <source>Please enter a name for this spring material.</source>
+        <translation>Saisis un nom pour ce matériau de ressort.</translation>
+    </message>
+    <message>
+        <source>The thickness must be positive, greater than zero, and no more than 0.125 inches. </source>
+        <translation>L’épaisseur doit être positive, supérieure à zéro et d’au plus 0.125 pouce. </translation>
+    </message>
+    <message>
+        <source>The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch.</source>
+        <translation>La densité doit être positive, supérieure à zéro et d’au plus 0.5 livre par pouce cube.</translation>
+    </message>
+    <message>
+        <source>The width of your test sample must be positive, greater than zero, and no more than 6 inches.</source>
+        <translation>La largeur de ton échantillon doit être positive, supérieure à zéro et d’au plus 6 pouces.</translation>
+    </message>
+    <message>
+        <source>The maximum torque must be positive, greater than zero, and no more than 10 lb-inches.</source>
+        <translation>Le couple maximal doit être positif, supérieur à zéro et d’au plus 10 lb-in.</translation>
+    </message>
+    <message>
+        <source>All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid.</source>
+        <translation>Toutes les valeurs de couple doivent être positives, supérieures à zéro et d’au plus 3 lb-in -- certaines valeurs ne sont pas valables.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this tread material.</source>
+        <translation>Saisis un nom pour ce matériau de bande de roulement.</translation>
+    </message>
+    <message>
+        <source>The coefficient of static friction must be positive, greater than zero, and less than 2. </source>
+        <translation>Le coefficient de frottement statique doit être positif, supérieur à zéro et inférieur à 2. </translation>
+    </message>
+    <message>
+        <source>There is already a material named &quot;%1&quot;. Type another name, or select &quot;%1&quot; in the list and press Edit to change it.</source>
+        <translation>Il existe déjà un matériau nommé « %1 ». Saisis un autre nom, ou choisis « %1 » dans la liste et appuie sur « Modifier » pour le changer.</translation>
+    </message>
+    <message>
+        <source>The list of board materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La liste des matériaux de carton est pleine (100 matériaux).  Supprime un matériau avant d’en définir un nouveau.</translation>
+    </message>
+    <message>
+        <source>The list of axle materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La liste des matériaux d’essieu est pleine (100 matériaux).  Supprime un matériau avant d’en définir un nouveau.</translation>
+    </message>
+    <message>
+        <source>The list of spring materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La liste des matériaux de ressort est pleine (100 matériaux).  Supprime un matériau avant d’en définir un nouveau.</translation>
+    </message>
+    <message>
+        <source>The list of tread materials is full (100 materials).  Delete a material before you define a new one.</source>
+        <translation>La liste des matériaux de bande de roulement est pleine (100 matériaux).  Supprime un matériau avant d’en définir un nouveau.</translation>
+    </message>
+    <message>
+        <source>Sorry, this computer does not have the ColorPicker component installed.  A default color will be used instead.</source>
+        <translation>Cet ordinateur n’a pas de sélecteur de couleur installé.  Une couleur par défaut sera utilisée.</translation>
+    </message>
+    <message>
+        <source>Colors not available</source>
+        <translation>Couleurs non disponibles</translation>
+    </message>
+</context>
+<context>
     <name>ModeButtons</name>
     <message>
         <source>Design</source>
@@ -447,6 +538,36 @@
     <message>
         <source>Print parts-cutting templates to help you build the car</source>
         <translation>Imprimer les gabarits de découpe qui t’aident à construire la voiture</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>No number was typed (a period is the decimal point). </source>
+        <translation>Aucun nombre n’a été saisi (le séparateur décimal est le point). </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (a period is the decimal point). </source>
+        <translation>« %1 » n’est pas un nombre (le séparateur décimal est le point). </translation>
+    </message>
+</context>
+<context>
+    <name>OutlinePoints</name>
+    <message>
+        <source>An outline needs at least 5 points; this one has %1.</source>
+        <translation>Un contour a besoin d’au moins 5 points ; celui-ci en a %1.</translation>
+    </message>
+    <message>
+        <source>An outline holds at most %1 points; this one has %2.</source>
+        <translation>Un contour a au plus %1 points ; celui-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>Point %1: %2Its place is two numbers of inches, across and down.</source>
+        <translation>Point %1 : %2Sa place est donnée par deux nombres en pouces, en largeur et vers le bas.</translation>
+    </message>
+    <message>
+        <source>Point %1 is off the sheet: it must lie 0 to 10 in across and 0 to 7.5 in down.</source>
+        <translation>Le point %1 est hors de la feuille : il doit être entre 0 et 10 in en largeur et entre 0 et 7.5 in vers le bas.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1152,17 @@
     <message>
         <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
         <translation>Prévisions %1 (les valeurs du modèle lui-même ne changent pas).</translation>
+    </message>
+</context>
+<context>
+    <name>WeightTools</name>
+    <message>
+        <source>Added weights must be nonzero and are limited to 1 pound (positive or negative).  If you need to add more than that, you may use multiple weights.</source>
+        <translation>Les poids ajoutés doivent être non nuls et sont limités à 1 livre (positive ou négative).  S’il t’en faut plus, utilise plusieurs poids.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle cannot be placed, because a four-wheel drive car does not have one.</source>
+        <translation>L’essieu non moteur ne peut pas être placé, car une voiture à quatre roues motrices n’en a pas.</translation>
     </message>
 </context>
 <context>

@@ -50,7 +50,7 @@ void HowHeavyDialog::HHOKBtnClick()
 {
     const std::optional<float> mass = AcceptWeightMass(howHeavy_->text());
     if (!mass) {
-        prompter_.message(WeightLimitMessage, tr("Please try again."));
+        prompter_.message(WeightLimitMessage(), tr("Please try again."));
         return;
     }
     if (AddWeight(design_, pending_, *mass) < 0) {

@@ -3,12 +3,18 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 namespace zindle {
 
 namespace {
 
-const QString TryAgain = QStringLiteral("Please try again");
-const QString TryAgainDot = QStringLiteral("Please try again.");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MaterialEditing)
+};
+
+QString TryAgain() { return Texts::tr("Please try again"); }
+QString TryAgainDot() { return Texts::tr("Please try again."); }
 
 // The typed value is held in single precision and compared with bounds that are not: a typed
 // 0.0001 becomes a single just below the bound 0.0001 and is refused, while 0.05, 0.5, 6 and the
@@ -69,47 +75,47 @@ DefineResult store(std::vector<Entry> &entries, const MaterialCatalogue &catalog
 std::optional<Refusal> ValidateBoard(const BoardMaterial &typed)
 {
     if (typed.BoardName.isEmpty())
-        return Refusal{QStringLiteral("Please enter a name for this board."), TryAgain};
+        return Refusal{Texts::tr("Please enter a name for this board."), TryAgain()};
     if (!inRange(typed.BoardThickness, 0.05, 6.0))
-        return rangeRefusal(typed.BoardThickness, QStringLiteral("The thickness must be positive, greater than 0.05 inches, and less than 6 inches. "),
-                            TryAgainDot);
+        return rangeRefusal(typed.BoardThickness, Texts::tr("The thickness must be positive, greater than 0.05 inches, and less than 6 inches. "),
+                            TryAgainDot());
     if (!inRange(typed.BoardDensity, 0.0001, 0.5))
-        return rangeRefusal(typed.BoardDensity, QStringLiteral("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."),
-                            TryAgain);
+        return rangeRefusal(typed.BoardDensity, Texts::tr("The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch."),
+                            TryAgain());
     return std::nullopt;
 }
 
 std::optional<Refusal> ValidateAxle(const AxleMaterial &typed)
 {
     if (typed.AxleName.isEmpty())
-        return Refusal{QStringLiteral("Please enter a name for this axle material."), TryAgain};
+        return Refusal{Texts::tr("Please enter a name for this axle material."), TryAgain()};
     if (!inRange(typed.AxleDensity, 0.0001, 0.5))
-        return rangeRefusal(typed.AxleDensity, QStringLiteral("The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. "),
-                            TryAgainDot);
+        return rangeRefusal(typed.AxleDensity, Texts::tr("The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. "),
+                            TryAgainDot());
     return std::nullopt;
 }
 
 std::optional<Refusal> ValidateSpring(const SpringMaterial &typed)
 {
     if (typed.SpringName.isEmpty())
-        return Refusal{QStringLiteral("Please enter a name for this spring material."), TryAgain};
+        return Refusal{Texts::tr("Please enter a name for this spring material."), TryAgain()};
     if (!inRange(typed.SpringThickness, 0.0001, 0.125))
-        return rangeRefusal(typed.SpringThickness, QStringLiteral("The thickness must be positive, greater than zero, and no more than 0.125 inches. "),
-                            TryAgainDot);
+        return rangeRefusal(typed.SpringThickness, Texts::tr("The thickness must be positive, greater than zero, and no more than 0.125 inches. "),
+                            TryAgainDot());
     if (!inRange(typed.SpringDensity, 0.0001, 0.5))
-        return rangeRefusal(typed.SpringDensity, QStringLiteral("The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch."),
-                            TryAgain);
+        return rangeRefusal(typed.SpringDensity, Texts::tr("The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch."),
+                            TryAgain());
     if (!inRange(typed.SpringSampleWidth, 0.0001, 6.0))
-        return rangeRefusal(typed.SpringSampleWidth, QStringLiteral("The width of your test sample must be positive, greater than zero, and no more than 6 inches."),
-                            TryAgain);
+        return rangeRefusal(typed.SpringSampleWidth, Texts::tr("The width of your test sample must be positive, greater than zero, and no more than 6 inches."),
+                            TryAgain());
     if (!inRange(typed.SpringTorqueCurve[0], 0.0001, 10.0))
-        return rangeRefusal(typed.SpringTorqueCurve[0], QStringLiteral("The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."),
-                            TryAgain);
+        return rangeRefusal(typed.SpringTorqueCurve[0], Texts::tr("The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."),
+                            TryAgain());
     for (size_t cell = 1; cell < typed.SpringTorqueCurve.size(); ++cell) {
         const QString &text = typed.SpringTorqueCurve[cell];
         if (!text.trimmed().isEmpty() && !parseFloat(text))
-            return Refusal{QStringLiteral("All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid."),
-                           TryAgain};
+            return Refusal{Texts::tr("All torque values must be positive, greater than zero, and no more than 3 lb-inches -- some values are not valid."),
+                           TryAgain()};
     }
     return std::nullopt;
 }
@@ -117,28 +123,35 @@ std::optional<Refusal> ValidateSpring(const SpringMaterial &typed)
 std::optional<Refusal> ValidateTread(const TreadMaterial &typed)
 {
     if (typed.TreadName.isEmpty())
-        return Refusal{QStringLiteral("Please enter a name for this tread material."), TryAgain};
+        return Refusal{Texts::tr("Please enter a name for this tread material."), TryAgain()};
     if (!inRange(typed.TreadFriction, 0.0001, 2.0))
-        return rangeRefusal(typed.TreadFriction, QStringLiteral("The coefficient of static friction must be positive, greater than zero, and less than 2. "),
-                            TryAgainDot);
+        return rangeRefusal(typed.TreadFriction, Texts::tr("The coefficient of static friction must be positive, greater than zero, and less than 2. "),
+                            TryAgainDot());
     return std::nullopt;
 }
 
 Refusal nameTakenRefusal(const QString &name)
 {
-    return {QStringLiteral("There is already a material named \"%1\". Type another name, or select "
+    return {Texts::tr("There is already a material named \"%1\". Type another name, or select "
                            "\"%1\" in the list and press Edit to change it.")
                 .arg(name),
-            TryAgainDot};
+            TryAgainDot()};
 }
 
 Refusal catalogueFullRefusal(MaterialKind kind)
 {
-    static const char *const kinds[] = {"board", "axle", "spring", "tread"};
-    return {QStringLiteral("The list of %1 materials is full (100 materials).  Delete a material "
-                           "before you define a new one.")
-                .arg(QLatin1String(kinds[static_cast<int>(kind)])),
-            TryAgainDot};
+    // Whole sentences: a kind's word set into one sentence would not agree with it in every
+    // language.
+    static const char *const full[] = {
+        QT_TRANSLATE_NOOP("MaterialEditing", "The list of board materials is full (100 materials).  Delete a material "
+                                             "before you define a new one."),
+        QT_TRANSLATE_NOOP("MaterialEditing", "The list of axle materials is full (100 materials).  Delete a material "
+                                             "before you define a new one."),
+        QT_TRANSLATE_NOOP("MaterialEditing", "The list of spring materials is full (100 materials).  Delete a material "
+                                             "before you define a new one."),
+        QT_TRANSLATE_NOOP("MaterialEditing", "The list of tread materials is full (100 materials).  Delete a material "
+                                             "before you define a new one.")};
+    return {Texts::tr(full[static_cast<int>(kind)]), TryAgainDot()};
 }
 
 DefineResult DefineBoard(MaterialCatalogue &catalogue, const BoardMaterial &typed, int selectedIndex)
@@ -205,9 +218,9 @@ bool DeleteMaterial(DesignState &workspace, MaterialKind kind, int index)
 
 Refusal colorPickerRefusal(MaterialKind kind)
 {
-    return {QStringLiteral("Sorry, this computer does not have the ColorPicker component installed.  "
+    return {Texts::tr("Sorry, this computer does not have the ColorPicker component installed.  "
                            "A default color will be used instead."),
-            kind == MaterialKind::Axle ? QStringLiteral("Colors not available") : TryAgainDot};
+            kind == MaterialKind::Axle ? Texts::tr("Colors not available") : TryAgainDot()};
 }
 
 } // namespace zindle

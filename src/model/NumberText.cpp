@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <climits>
 #include <clocale>
@@ -328,8 +329,8 @@ QString notANumberNote(const QString &text)
     if (parseFloat(text))
         return {};
     if (text.trimmed().isEmpty())
-        return QStringLiteral("No number was typed (a period is the decimal point). ");
-    return QStringLiteral("\"") + text.trimmed() + QStringLiteral("\" is not a number (a period is the decimal point). ");
+        return QCoreApplication::translate("NumberText", "No number was typed (a period is the decimal point). ");
+    return QCoreApplication::translate("NumberText", "\"%1\" is not a number (a period is the decimal point). ").arg(text.trimmed());
 }
 
 std::optional<int> parseInteger(const QString &text)

@@ -5,11 +5,16 @@
 #include "model/DesignRecord.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(OutlinePoints)
+};
 
 constexpr double PointsPerInch = 72.0;
 
@@ -40,9 +45,9 @@ TypedOutline OutlineFromInches(const std::vector<InchTexts> &typed)
 {
     const int count = static_cast<int>(typed.size());
     if (count < 5)
-        return {{}, QStringLiteral("An outline needs at least 5 points; this one has %1.").arg(count)};
+        return {{}, Texts::tr("An outline needs at least 5 points; this one has %1.").arg(count)};
     if (count > MaxOutlinePoints)
-        return {{}, QStringLiteral("An outline holds at most %1 points; this one has %2.").arg(MaxOutlinePoints).arg(count)};
+        return {{}, Texts::tr("An outline holds at most %1 points; this one has %2.").arg(MaxOutlinePoints).arg(count)};
     TypedOutline outline;
     outline.points.reserve(typed.size());
     for (int i = 0; i < count; ++i) {
@@ -51,13 +56,13 @@ TypedOutline OutlineFromInches(const std::vector<InchTexts> &typed)
         const auto down = parseDouble(typed[i].down.trimmed());
         if (!across || !down) {
             const QString &bad = across ? typed[i].down : typed[i].across;
-            return {{}, QStringLiteral("Point ") + number + QStringLiteral(": ") + notANumberNote(bad) +
-                            QStringLiteral("Its place is two numbers of inches, across and down.")};
+            return {{}, Texts::tr("Point %1: %2Its place is two numbers of inches, across and down.")
+                            .arg(number, notANumberNote(bad))};
         }
         const double x = std::round(*across * PointsPerInch), y = std::round(*down * PointsPerInch);
         if (!(x >= 0 && x <= SheetRightPt && y >= 0 && y <= SheetBottomPt))
-            return {{}, QStringLiteral("Point ") + number +
-                            QStringLiteral(" is off the sheet: it must lie 0 to 10 in across and 0 to 7.5 in down.")};
+            return {{}, Texts::tr("Point %1 is off the sheet: it must lie 0 to 10 in across and 0 to 7.5 in down.")
+                            .arg(number)};
         outline.points.push_back({static_cast<int>(x), static_cast<int>(y)});
     }
     return outline;

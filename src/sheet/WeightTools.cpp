@@ -3,7 +3,28 @@
 
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WeightTools)
+};
+
+} // namespace
+
+QString WeightLimitMessage()
+{
+    return Texts::tr("Added weights must be nonzero and are limited to 1 pound (positive or negative).  "
+                     "If you need to add more than that, you may use multiple weights.");
+}
+
+QString NoFrontAxleMessage()
+{
+    return Texts::tr("The non-drive axle cannot be placed, because a four-wheel drive car does not have one.");
+}
 
 std::optional<float> AcceptWeightMass(const QString &text)
 {

@@ -13,11 +13,9 @@
 
 namespace zindle {
 
-inline const QString WeightLimitMessage = QStringLiteral(
-    "Added weights must be nonzero and are limited to 1 pound (positive or negative).  "
-    "If you need to add more than that, you may use multiple weights.");
-inline const QString NoFrontAxleMessage = QStringLiteral(
-    "The non-drive axle cannot be placed, because a four-wheel drive car does not have one.");
+// What the tools say to a person, in the language the program speaks.
+QString WeightLimitMessage();
+QString NoFrontAxleMessage();
 
 // The mass typed into "How heavy?", or nothing when it must be refused. The limits are compared
 // in single precision, so 1, -1, 0.0001 and -0.0001 pass while 0.00009 and 1.01 do not.

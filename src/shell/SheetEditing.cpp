@@ -403,7 +403,7 @@ void SheetEditing::SetFrontAxleBtnClick()
 {
     Workspace &workspace = window_.workspace();
     if (workspace.design.Drive == DriveKind::AllWD) {
-        window_.prompter().message(NoFrontAxleMessage, TryAgain());
+        window_.prompter().message(NoFrontAxleMessage(), TryAgain());
         if (QToolButton *tool = panel_.toolButton("FrontAxleBtn"))
             tool->setChecked(false);
         return;

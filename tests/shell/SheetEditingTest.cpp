@@ -226,7 +226,7 @@ TEST(SheetFrontAxle, PlacedRightOfTheDriveAxleOnlyAndNeverWithAllWheelDrive)
     t.tool("AWDBtn")->click();
     t.tool("FrontAxleBtn")->click();
     EXPECT_FALSE(t.editing().placingFrontAxle());
-    EXPECT_EQ(t.s.prompter.messages().back(), NoFrontAxleMessage);
+    EXPECT_EQ(t.s.prompter.messages().back(), NoFrontAxleMessage());
     EXPECT_EQ(t.s.prompter.shown.back().caption, QStringLiteral("Please try again."));
     EXPECT_TRUE(t.widget("VPBuildBtn")->isEnabled());
 }
@@ -261,7 +261,7 @@ TEST(SheetWeights, LimitsOfHowHeavyAndRemovalByDrawnRectangle)
         addWeight(QLatin1String(refused), {300, 300});
     EXPECT_EQ(t.design().usedWeightCount(), 4);
     EXPECT_EQ(t.s.prompter.messages().size(), 5);
-    EXPECT_EQ(t.s.prompter.messages().front(), WeightLimitMessage);
+    EXPECT_EQ(t.s.prompter.messages().front(), WeightLimitMessage());
     EXPECT_TRUE(t.widget("VPBuildBtn")->isEnabled());
 
     // Slots 0 (1 lb) and 2 (0.0001 lb) hang at the same point; their rectangles overlap just
