@@ -4,6 +4,7 @@
 #include "dialogs/ClassResultsDialog.h"
 #include "dialogs/MaterialDialogs.h"
 #include "dialogs/NewEventDialog.h"
+#include "dialogs/PointsDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/RaceDayWindow.h"
 #include "support/AccessibleAudit.h"
@@ -25,6 +26,10 @@ TEST(AccessibilityAudit, EveryControlOfTheDialogsHasAName)
     dialogs.push_back(std::make_unique<ClassResultsDialog>(workers, prompter));
     dialogs.push_back(std::make_unique<RaceDayWindow>(workers, prompter));
     dialogs.push_back(std::make_unique<NewEventDialog>());
+    auto points = std::make_unique<PointsDialog>(prompter);
+    points->prepare({QPoint(36, 200), QPoint(684, 200), QPoint(684, 400), QPoint(36, 400), QPoint(36, 250)}, {},
+                    false, PointsLayer::Outer);
+    dialogs.push_back(std::move(points));
     for (const std::unique_ptr<QWidget> &dialog : dialogs) {
         dialog->show();
         const QStringList unnamed = test::unnamedControls(*dialog);
