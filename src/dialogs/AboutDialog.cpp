@@ -91,7 +91,11 @@ AboutDialog::AboutDialog(const HelpLinks &help, QWidget *parent) : QDialog(paren
         auto *label = new ClickLabel(text, this);
         label->setObjectName(name);
         label->setCursor(Qt::PointingHandCursor);
-        label->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
+        // Tab reaches the links and Enter opens them; the one with the focus is framed, as it is
+        // underlined already.
+        label->setFocusPolicy(Qt::TabFocus);
+        label->setStyleSheet(QStringLiteral("QLabel { color: #0000cc; text-decoration: underline; }"
+                                            "QLabel:focus { border: 1px dotted #0000cc; }"));
         connect(label, &ClickLabel::clicked, this, [this, path] { help_.open(path); });
         layout->addWidget(label, 0, Qt::AlignHCenter);
     };

@@ -212,7 +212,9 @@ TEST(HelpPages, TheStartUpWindowLinksOpenTheSiteAndTheDownloadPage)
     StartedWindow s;
     AboutDialog *about = s.w().aboutDialog();
     emit about->findChild<ClickLabel *>(QStringLiteral("Label4"))->clicked();
-    emit about->findChild<ClickLabel *>(QStringLiteral("Label2"))->clicked();
+    auto *download = about->findChild<ClickLabel *>(QStringLiteral("Label2"));
+    EXPECT_EQ(download->focusPolicy(), Qt::TabFocus);
+    QTest::keyClick(download, Qt::Key_Return);
     ASSERT_EQ(s.urls.size(), 2u);
     EXPECT_TRUE(s.urls[0].endsWith(QStringLiteral("help/index.html")));
     EXPECT_TRUE(s.urls[1].endsWith(QStringLiteral("help/download.html")));
