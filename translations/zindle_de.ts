@@ -95,6 +95,125 @@
     </message>
 </context>
 <context>
+    <name>DesignReport</name>
+    <message>
+        <source>%1 (t= %2 in, dens= %3 lb/cu in)</source>
+        <translation>%1 (d= %2 in, Dichte= %3 lb/in³)</translation>
+    </message>
+    <message>
+        <source>%1 (t= %2 in, dens=%3 lb/cu in)</source>
+        <translation>%1 (d= %2 in, Dichte= %3 lb/in³)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lbm/cu in)</source>
+        <translation>%1 (%2 lbm/in³)</translation>
+    </message>
+    <message>
+        <source>ZINDLE Design Report for %1</source>
+        <translation>ZINDLE-Entwurfsbericht für %1</translation>
+    </message>
+    <message>
+        <source>Design Parameters:</source>
+        <translation>Entwurfsmaße:</translation>
+    </message>
+    <message>
+        <source>Spring Width: %1 in</source>
+        <translation>Federbreite: %1 in</translation>
+    </message>
+    <message>
+        <source>Spring Length: %1 in</source>
+        <translation>Federlänge: %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Axle Length: %1 in</source>
+        <translation>Länge der Antriebsachse: %1 in</translation>
+    </message>
+    <message>
+        <source>Other Axle Length: %1 in</source>
+        <translation>Länge der anderen Achse: %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Wheel Dia: %1 in</source>
+        <translation>Antriebsrad Ø: %1 in</translation>
+    </message>
+    <message>
+        <source>Other Wheel Dia: %1 in</source>
+        <translation>Anderes Rad Ø: %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Axle Dia: %1 in</source>
+        <translation>Antriebsachse Ø: %1 in</translation>
+    </message>
+    <message>
+        <source>Other Axle Dia: %1 in</source>
+        <translation>Andere Achse Ø: %1 in</translation>
+    </message>
+    <message>
+        <source>Materials and Assumptions: </source>
+        <translation>Materialien und Annahmen: </translation>
+    </message>
+    <message>
+        <source>Outer layers: %1</source>
+        <translation>Außenlagen: %1</translation>
+    </message>
+    <message>
+        <source>Inner layers: %1</source>
+        <translation>Innenlagen: %1</translation>
+    </message>
+    <message>
+        <source>Drive wheels: %1</source>
+        <translation>Antriebsräder: %1</translation>
+    </message>
+    <message>
+        <source>Other wheels: %1</source>
+        <translation>Andere Räder: %1</translation>
+    </message>
+    <message>
+        <source>Drive axle: %1</source>
+        <translation>Antriebsachse: %1</translation>
+    </message>
+    <message>
+        <source>Other axle: %1</source>
+        <translation>Andere Achse: %1</translation>
+    </message>
+    <message>
+        <source>Spring: %1 (t=%2 in)</source>
+        <translation>Feder: %1 (d=%2 in)</translation>
+    </message>
+    <message>
+        <source>Tread: %1 (mu=%2)</source>
+        <translation>Lauffläche: %1 (µ=%2)</translation>
+    </message>
+    <message>
+        <source>Maximum torque: %1 in-lb (width= %2 in)</source>
+        <translation>Größtes Drehmoment: %1 in-lb (Breite= %2 in)</translation>
+    </message>
+    <message>
+        <source>Finite element size: %1 pixels</source>
+        <translation>Elementgröße: %1 Pixel</translation>
+    </message>
+    <message>
+        <source>Predicted Performance and Physical Characteristics:</source>
+        <translation>Vorhergesagte Leistung und physikalische Eigenschaften:</translation>
+    </message>
+    <message>
+        <source>ADVISORIES: </source>
+        <translation>HINWEISE: </translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Einzelheiten:</translation>
+    </message>
+    <message>
+        <source>Skid advisory!</source>
+        <translation>Hinweis: Durchdrehen!</translation>
+    </message>
+    <message>
+        <source>No advisories</source>
+        <translation>Keine Hinweise</translation>
+    </message>
+</context>
+<context>
     <name>DriveCaption</name>
     <message>
         <source>All wheel drive</source>

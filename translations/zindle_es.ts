@@ -95,6 +95,125 @@
     </message>
 </context>
 <context>
+    <name>DesignReport</name>
+    <message>
+        <source>%1 (t= %2 in, dens= %3 lb/cu in)</source>
+        <translation>%1 (e= %2 in, dens.= %3 lb/in³)</translation>
+    </message>
+    <message>
+        <source>%1 (t= %2 in, dens=%3 lb/cu in)</source>
+        <translation>%1 (e= %2 in, dens.= %3 lb/in³)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lbm/cu in)</source>
+        <translation>%1 (%2 lbm/in³)</translation>
+    </message>
+    <message>
+        <source>ZINDLE Design Report for %1</source>
+        <translation>Informe de diseño ZINDLE de %1</translation>
+    </message>
+    <message>
+        <source>Design Parameters:</source>
+        <translation>Parámetros del diseño:</translation>
+    </message>
+    <message>
+        <source>Spring Width: %1 in</source>
+        <translation>Ancho del resorte: %1 in</translation>
+    </message>
+    <message>
+        <source>Spring Length: %1 in</source>
+        <translation>Largo del resorte: %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Axle Length: %1 in</source>
+        <translation>Largo del eje motriz: %1 in</translation>
+    </message>
+    <message>
+        <source>Other Axle Length: %1 in</source>
+        <translation>Largo del otro eje: %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Wheel Dia: %1 in</source>
+        <translation>Diám. rueda motriz: %1 in</translation>
+    </message>
+    <message>
+        <source>Other Wheel Dia: %1 in</source>
+        <translation>Diám. otra rueda: %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Axle Dia: %1 in</source>
+        <translation>Diám. eje motriz: %1 in</translation>
+    </message>
+    <message>
+        <source>Other Axle Dia: %1 in</source>
+        <translation>Diám. otro eje: %1 in</translation>
+    </message>
+    <message>
+        <source>Materials and Assumptions: </source>
+        <translation>Materiales y supuestos: </translation>
+    </message>
+    <message>
+        <source>Outer layers: %1</source>
+        <translation>Capas exteriores: %1</translation>
+    </message>
+    <message>
+        <source>Inner layers: %1</source>
+        <translation>Capas interiores: %1</translation>
+    </message>
+    <message>
+        <source>Drive wheels: %1</source>
+        <translation>Ruedas motrices: %1</translation>
+    </message>
+    <message>
+        <source>Other wheels: %1</source>
+        <translation>Otras ruedas: %1</translation>
+    </message>
+    <message>
+        <source>Drive axle: %1</source>
+        <translation>Eje motriz: %1</translation>
+    </message>
+    <message>
+        <source>Other axle: %1</source>
+        <translation>Otro eje: %1</translation>
+    </message>
+    <message>
+        <source>Spring: %1 (t=%2 in)</source>
+        <translation>Resorte: %1 (e=%2 in)</translation>
+    </message>
+    <message>
+        <source>Tread: %1 (mu=%2)</source>
+        <translation>Banda de rodadura: %1 (µ=%2)</translation>
+    </message>
+    <message>
+        <source>Maximum torque: %1 in-lb (width= %2 in)</source>
+        <translation>Par máximo: %1 in-lb (ancho= %2 in)</translation>
+    </message>
+    <message>
+        <source>Finite element size: %1 pixels</source>
+        <translation>Tamaño del elemento: %1 píxeles</translation>
+    </message>
+    <message>
+        <source>Predicted Performance and Physical Characteristics:</source>
+        <translation>Rendimiento previsto y características físicas:</translation>
+    </message>
+    <message>
+        <source>ADVISORIES: </source>
+        <translation>AVISOS: </translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Detalles:</translation>
+    </message>
+    <message>
+        <source>Skid advisory!</source>
+        <translation>¡Aviso de patinaje!</translation>
+    </message>
+    <message>
+        <source>No advisories</source>
+        <translation>Ningún aviso</translation>
+    </message>
+</context>
+<context>
     <name>DriveCaption</name>
     <message>
         <source>All wheel drive</source>

@@ -95,6 +95,125 @@
     </message>
 </context>
 <context>
+    <name>DesignReport</name>
+    <message>
+        <source>%1 (t= %2 in, dens= %3 lb/cu in)</source>
+        <translation>%1 (ép.= %2 in, dens.= %3 lb/in³)</translation>
+    </message>
+    <message>
+        <source>%1 (t= %2 in, dens=%3 lb/cu in)</source>
+        <translation>%1 (ép.= %2 in, dens.= %3 lb/in³)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lbm/cu in)</source>
+        <translation>%1 (%2 lbm/in³)</translation>
+    </message>
+    <message>
+        <source>ZINDLE Design Report for %1</source>
+        <translation>Rapport de conception ZINDLE pour %1</translation>
+    </message>
+    <message>
+        <source>Design Parameters:</source>
+        <translation>Paramètres du modèle :</translation>
+    </message>
+    <message>
+        <source>Spring Width: %1 in</source>
+        <translation>Largeur du ressort : %1 in</translation>
+    </message>
+    <message>
+        <source>Spring Length: %1 in</source>
+        <translation>Longueur du ressort : %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Axle Length: %1 in</source>
+        <translation>Longueur de l’essieu moteur : %1 in</translation>
+    </message>
+    <message>
+        <source>Other Axle Length: %1 in</source>
+        <translation>Longueur de l’autre essieu : %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Wheel Dia: %1 in</source>
+        <translation>Diam. roue motrice : %1 in</translation>
+    </message>
+    <message>
+        <source>Other Wheel Dia: %1 in</source>
+        <translation>Diam. autre roue : %1 in</translation>
+    </message>
+    <message>
+        <source>Drive Axle Dia: %1 in</source>
+        <translation>Diam. essieu moteur : %1 in</translation>
+    </message>
+    <message>
+        <source>Other Axle Dia: %1 in</source>
+        <translation>Diam. autre essieu : %1 in</translation>
+    </message>
+    <message>
+        <source>Materials and Assumptions: </source>
+        <translation>Matériaux et hypothèses : </translation>
+    </message>
+    <message>
+        <source>Outer layers: %1</source>
+        <translation>Couches extérieures : %1</translation>
+    </message>
+    <message>
+        <source>Inner layers: %1</source>
+        <translation>Couches intérieures : %1</translation>
+    </message>
+    <message>
+        <source>Drive wheels: %1</source>
+        <translation>Roues motrices : %1</translation>
+    </message>
+    <message>
+        <source>Other wheels: %1</source>
+        <translation>Autres roues : %1</translation>
+    </message>
+    <message>
+        <source>Drive axle: %1</source>
+        <translation>Essieu moteur : %1</translation>
+    </message>
+    <message>
+        <source>Other axle: %1</source>
+        <translation>Autre essieu : %1</translation>
+    </message>
+    <message>
+        <source>Spring: %1 (t=%2 in)</source>
+        <translation>Ressort : %1 (ép.=%2 in)</translation>
+    </message>
+    <message>
+        <source>Tread: %1 (mu=%2)</source>
+        <translation>Bande de roulement : %1 (µ=%2)</translation>
+    </message>
+    <message>
+        <source>Maximum torque: %1 in-lb (width= %2 in)</source>
+        <translation>Couple maximal : %1 in-lb (largeur= %2 in)</translation>
+    </message>
+    <message>
+        <source>Finite element size: %1 pixels</source>
+        <translation>Taille de l’élément : %1 pixels</translation>
+    </message>
+    <message>
+        <source>Predicted Performance and Physical Characteristics:</source>
+        <translation>Performances prévues et caractéristiques physiques :</translation>
+    </message>
+    <message>
+        <source>ADVISORIES: </source>
+        <translation>AVERTISSEMENTS : </translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Détails :</translation>
+    </message>
+    <message>
+        <source>Skid advisory!</source>
+        <translation>Avertissement : patinage !</translation>
+    </message>
+    <message>
+        <source>No advisories</source>
+        <translation>Aucun avertissement</translation>
+    </message>
+</context>
+<context>
     <name>DriveCaption</name>
     <message>
         <source>All wheel drive</source>

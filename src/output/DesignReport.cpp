@@ -8,10 +8,19 @@
 #include "model/PartMaterials.h"
 #include "physics/ResultFieldTable.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <algorithm>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesignReport)
+};
+
+} // namespace
 
 QString ReportValue(const QString &fieldText)
 {
@@ -41,49 +50,44 @@ std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
     auto f = [cannotRun](const QString &text) {
         return cannotRun && text.isEmpty() ? QStringLiteral("-") : ReportValue(text);
     };
-    auto board = [&](Part part, const char *density) {
+    // The density's "dens=" keeps the spacing each line has always printed with.
+    auto board = [&](Part part, bool spaced) {
         const BoardMaterial &m = boardOf(d, c, part);
-        return m.BoardName + QStringLiteral(" (t= ") + m.BoardThickness + QStringLiteral(" in, ")
-               + QLatin1String(density) + m.BoardDensity + QStringLiteral(" lb/cu in)");
+        return (spaced ? Texts::tr("%1 (t= %2 in, dens= %3 lb/cu in)") : Texts::tr("%1 (t= %2 in, dens=%3 lb/cu in)"))
+            .arg(m.BoardName, m.BoardThickness, m.BoardDensity);
     };
     auto axle = [&](Part part) {
         const AxleMaterial &m = axleOf(d, c, part);
-        return m.AxleName + QStringLiteral(" (") + m.AxleDensity + QStringLiteral(" lbm/cu in)");
+        return Texts::tr("%1 (%2 lbm/cu in)").arg(m.AxleName, m.AxleDensity);
     };
     const SpringMaterial &spring = springOf(d, c);
     const TreadMaterial &tread = treadOf(d, c);
     const ReportColumn L = ReportColumn::Left, R = ReportColumn::Right;
 
     std::vector<ReportLine> lines = {
-        {QStringLiteral("ZINDLE Design Report for ") + TemplateDesignName(workspace.list), L, 50, 16},
-        {QStringLiteral("Design Parameters:"), L, 200, 16},
-        {QStringLiteral("Spring Width: ") + d.SpringWidth + QStringLiteral(" in"), L, 350, 9},
-        {QStringLiteral("Spring Length: ") + d.SpringLength + QStringLiteral(" in"), L, 450, 9},
-        {QStringLiteral("Drive Axle Length: ") + d.DriveAxleLength + QStringLiteral(" in"), L, 550, 9},
-        {QStringLiteral("Other Axle Length: ") + d.OtherAxleLength + QStringLiteral(" in"), L, 650, 9},
-        {QStringLiteral("Drive Wheel Dia: ") + d.DriveWhlDia + QStringLiteral(" in"), L, 750, 9},
-        {QStringLiteral("Other Wheel Dia: ") + d.OtherWhlDia + QStringLiteral(" in"), L, 850, 9},
-        {QStringLiteral("Drive Axle Dia: ") + d.DriveAxleDia + QStringLiteral(" in"), L, 950, 9},
-        {awd ? QStringLiteral("Drive Axle Dia: ") + d.DriveAxleDia + QStringLiteral(" in")
-             : QStringLiteral("Other Axle Dia: ") + d.OtherAxleDia + QStringLiteral(" in"),
+        {Texts::tr("ZINDLE Design Report for %1").arg(TemplateDesignName(workspace.list)), L, 50, 16},
+        {Texts::tr("Design Parameters:"), L, 200, 16},
+        {Texts::tr("Spring Width: %1 in").arg(d.SpringWidth), L, 350, 9},
+        {Texts::tr("Spring Length: %1 in").arg(d.SpringLength), L, 450, 9},
+        {Texts::tr("Drive Axle Length: %1 in").arg(d.DriveAxleLength), L, 550, 9},
+        {Texts::tr("Other Axle Length: %1 in").arg(d.OtherAxleLength), L, 650, 9},
+        {Texts::tr("Drive Wheel Dia: %1 in").arg(d.DriveWhlDia), L, 750, 9},
+        {Texts::tr("Other Wheel Dia: %1 in").arg(d.OtherWhlDia), L, 850, 9},
+        {Texts::tr("Drive Axle Dia: %1 in").arg(d.DriveAxleDia), L, 950, 9},
+        {awd ? Texts::tr("Drive Axle Dia: %1 in").arg(d.DriveAxleDia) : Texts::tr("Other Axle Dia: %1 in").arg(d.OtherAxleDia),
          L, 1050, 9},
-        {QStringLiteral("Materials and Assumptions: "), L, 1150, 14},
-        {QStringLiteral("Outer layers: ") + board(OuterBodyPart, "dens= "), L, 1350, 9},
-        {QStringLiteral("Inner layers: ") + board(InnerBodyPart, "dens= "), L, 1450, 9},
-        {QStringLiteral("Drive wheels: ") + board(DriveWheelPart, "dens= "), L, 1550, 9},
-        {QStringLiteral("Other wheels: ") + board(OtherWheelPart, "dens="), L, 1650, 9},
-        {QStringLiteral("Drive axle: ") + axle(DriveAxlePart), L, 1750, 9},
-        {QStringLiteral("Other axle: ") + axle(OtherAxlePart), L, 1850, 9},
-        {QStringLiteral("Spring: ") + spring.SpringName + QStringLiteral(" (t=") + spring.SpringThickness
-             + QStringLiteral(" in)"),
-         L, 1950, 9},
-        {QStringLiteral("Tread: ") + tread.TreadName + QStringLiteral(" (mu=") + tread.TreadFriction
-             + QStringLiteral(")"),
-         L, 2050, 9},
-        {QStringLiteral("Maximum torque: ") + spring.SpringTorqueCurve[0] + QStringLiteral(" in-lb (width= ")
-             + spring.SpringSampleWidth + QStringLiteral(" in)"),
+        {Texts::tr("Materials and Assumptions: "), L, 1150, 14},
+        {Texts::tr("Outer layers: %1").arg(board(OuterBodyPart, true)), L, 1350, 9},
+        {Texts::tr("Inner layers: %1").arg(board(InnerBodyPart, true)), L, 1450, 9},
+        {Texts::tr("Drive wheels: %1").arg(board(DriveWheelPart, true)), L, 1550, 9},
+        {Texts::tr("Other wheels: %1").arg(board(OtherWheelPart, false)), L, 1650, 9},
+        {Texts::tr("Drive axle: %1").arg(axle(DriveAxlePart)), L, 1750, 9},
+        {Texts::tr("Other axle: %1").arg(axle(OtherAxlePart)), L, 1850, 9},
+        {Texts::tr("Spring: %1 (t=%2 in)").arg(spring.SpringName, spring.SpringThickness), L, 1950, 9},
+        {Texts::tr("Tread: %1 (mu=%2)").arg(tread.TreadName, tread.TreadFriction), L, 2050, 9},
+        {Texts::tr("Maximum torque: %1 in-lb (width= %2 in)").arg(spring.SpringTorqueCurve[0], spring.SpringSampleWidth),
          L, 2150, 9},
-        {QStringLiteral("Finite element size: ") + d.StepSize + QStringLiteral(" pixels"), L, 2250, 9},
+        {Texts::tr("Finite element size: %1 pixels").arg(d.StepSize), L, 2250, 9},
     };
 
     // The results, block by block from the field table, each under its heading.
@@ -99,11 +103,12 @@ std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
             lines.push_back({resultFieldText(row->report.label) + f(row->value(d, r)) + resultFieldText(row->report.suffix),
                              row->report.rightColumn ? R : L, row->report.y, 9});
     };
-    lines.push_back({QStringLiteral("Predicted Performance and Physical Characteristics:"), L, 2550, 14});
+    lines.push_back({Texts::tr("Predicted Performance and Physical Characteristics:"), L, 2550, 14});
     addBlock(ReportBlock::Performance);
-    lines.push_back({QStringLiteral("ADVISORIES: "), R, 3150, 9});
+    lines.push_back({Texts::tr("ADVISORIES: "), R, 3150, 9});
+    const size_t advisoriesHeading = lines.size() - 1;
     addBlock(ReportBlock::ForcesAndMasses);
-    lines.push_back({QStringLiteral("Details:"), L, 3800, 14});
+    lines.push_back({Texts::tr("Details:"), L, 3800, 14});
     addBlock(ReportBlock::Details);
 
     // Under the heading, one advisory a line in the space above "Details:" (3250 to 3650 at
@@ -115,15 +120,14 @@ std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
     const int size = step < 100 ? 7 : 9;
     for (int i = 0; i < count; ++i) {
         const QString &text = advisories[i];
-        advisoryLines.push_back({text == SkidAdvisoryText ? QStringLiteral("Skid advisory!") : text,
+        advisoryLines.push_back({text == SkidAdvisoryText ? Texts::tr("Skid advisory!") : text,
                                  ReportColumn::LeftPlusRight, 3250 + i * step, size});
     }
     if (advisoryLines.empty())
-        advisoryLines.push_back({QStringLiteral("No advisories"), ReportColumn::LeftPlusRight, 3250, 9});
+        advisoryLines.push_back({Texts::tr("No advisories"), ReportColumn::LeftPlusRight, 3250, 9});
     // In the table's order: right after the heading.
-    const auto heading = std::find_if(lines.begin(), lines.end(),
-                                      [](const ReportLine &line) { return line.text == QLatin1String("ADVISORIES: "); });
-    lines.insert(heading + 1, advisoryLines.begin(), advisoryLines.end());
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(advisoriesHeading) + 1, advisoryLines.begin(),
+                 advisoryLines.end());
     return lines;
 }
 
