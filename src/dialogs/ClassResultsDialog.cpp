@@ -59,18 +59,18 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, 
     : QDialog(parent), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("ClassResultsDialog"));
-    setWindowTitle(QStringLiteral("Class results"));
+    setWindowTitle(tr("Class results"));
     resize(900, 520);
     auto *layout = new QVBoxLayout(this);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("ClassResultsSummary"));
     auto *top = new QHBoxLayout;
     top->addWidget(summary_, 1);
-    top->addWidget(new QLabel(QStringLiteral("Predict for track:"), this));
+    top->addWidget(new QLabel(tr("Predict for track:"), this));
     track_ = new QComboBox(this);
     track_->setObjectName(QStringLiteral("ClassResultsTrack"));
-    track_->setToolTip(QStringLiteral("Only the runs on this track are compared, and every design is predicted with "
-                                      "the track's calibration from the class's logbook."));
+    track_->setToolTip(tr("Only the runs on this track are compared, and every design is predicted with "
+                          "the track's calibration from the class's logbook."));
     showTracks({});
     top->addWidget(track_);
     layout->addLayout(top);
@@ -85,17 +85,17 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, 
     layout->addWidget(notes_);
 
     model_ = new QStandardItemModel(0, ColumnCount, this);
-    model_->setHorizontalHeaderLabels({QStringLiteral("Place"), QStringLiteral("Design"),
-                                       QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Measured (sec)"),
-                                       QStringLiteral("Error"), QStringLiteral("Peak speed (ft/sec)"),
-                                       QStringLiteral("Powered distance (ft)"), QStringLiteral("Total Car Mass (lbm)"),
-                                       QStringLiteral("Advisories"), QStringLiteral("File")});
+    model_->setHorizontalHeaderLabels({tr("Place"), tr("Design"),
+                                       tr("Time to 15 ft (sec)"), tr("Measured (sec)"),
+                                       tr("Error"), tr("Peak speed (ft/sec)"),
+                                       tr("Powered distance (ft)"), tr("Total Car Mass (lbm)"),
+                                       tr("Advisories"), tr("File")});
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(SortRole);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("ClassResultsTable"));
-    table_->setAccessibleName(QStringLiteral("Class results"));
+    table_->setAccessibleName(tr("Class results"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -104,7 +104,7 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, 
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setToolTip(QStringLiteral("Double-click a design to open it."));
+    table_->setToolTip(tr("Double-click a design to open it."));
     layout->addWidget(table_);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         const QString path = fileAt(index.row());
@@ -118,11 +118,11 @@ ClassResultsDialog::ClassResultsDialog(WorkerPool &workers, Prompter &prompter, 
     progress_->hide();
     bottom->addWidget(progress_, 1);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    stop_ = buttons->addButton(QStringLiteral("Stop"), QDialogButtonBox::ActionRole);
+    stop_ = buttons->addButton(tr("Stop"), QDialogButtonBox::ActionRole);
     stop_->setObjectName(QStringLiteral("ClassResultsStop"));
     stop_->hide();
     connect(stop_, &QPushButton::clicked, this, [this] { StopClick(); });
-    export_ = buttons->addButton(QStringLiteral("Export..."), QDialogButtonBox::ActionRole);
+    export_ = buttons->addButton(tr("Export..."), QDialogButtonBox::ActionRole);
     export_->setObjectName(QStringLiteral("ClassResultsExport"));
     export_->setEnabled(false);
     connect(export_, &QPushButton::clicked, this, [this] { ExportClick(); });
@@ -158,7 +158,7 @@ void ClassResultsDialog::showFolder(const QString &folder)
     rows_.clear();
     model_->removeRows(0, model_->rowCount());
     export_->setEnabled(false);
-    summary_->setText(QStringLiteral("%1: ranking %2 design files...").arg(folder).arg(ranking->total));
+    summary_->setText(tr("%1: ranking %2 design files...").arg(folder).arg(ranking->total));
     showNotes();
     progress_->setRange(0, std::max(1, ranking->total));
     progress_->setValue(0);
@@ -202,7 +202,8 @@ void ClassResultsDialog::rankingEnded(std::vector<StandingRow> rows)
     showStandings(ranking->folder, std::move(rows));
     if (ranking->stop.load() && static_cast<int>(rows_.size()) < ranking->total)
         summary_->setText(summary_->text()
-                          + QStringLiteral(" (stopped: %1 of %2 files ranked)").arg(rows_.size()).arg(ranking->total));
+                          + QLatin1Char(' ')
+                          + tr("(stopped: %1 of %2 files ranked)").arg(rows_.size()).arg(ranking->total));
     emit standingsShown();
 }
 
@@ -258,11 +259,16 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
     table_->setColumnWidth(AdvisoriesColumn,
                            std::min(table_->columnWidth(AdvisoriesColumn), table_->fontMetrics().averageCharWidth() * 36));
     const int unreadable = static_cast<int>(rows_.size()) - read;
-    QString text = QStringLiteral("%1: %2 design%3").arg(folder).arg(read).arg(read == 1 ? "" : "s");
-    if (unreadable > 0)
-        text += QStringLiteral(", %1 file%2 could not be read").arg(unreadable).arg(unreadable == 1 ? "" : "s");
+    // Whole sentences for one and for more, so that each language words its own number.
+    QString text = (read == 1 ? tr("%1: %2 design") : tr("%1: %2 designs")).arg(folder).arg(read);
+    if (unreadable == 1)
+        text = (read == 1 ? tr("%1: %2 design, %3 file could not be read")
+                          : tr("%1: %2 designs, %3 file could not be read")).arg(folder).arg(read).arg(unreadable);
+    else if (unreadable > 1)
+        text = (read == 1 ? tr("%1: %2 design, %3 files could not be read")
+                          : tr("%1: %2 designs, %3 files could not be read")).arg(folder).arg(read).arg(unreadable);
     if (rows_.empty())
-        text = QStringLiteral("%1: no design files (.zndl) in this folder").arg(folder);
+        text = tr("%1: no design files (.zndl) in this folder").arg(folder);
     summary_->setText(text);
     showNotes();
 }
@@ -271,7 +277,7 @@ void ClassResultsDialog::showTracks(const QStringList &tracks)
 {
     const QString chosen = track();
     track_->clear();
-    track_->addItem(QStringLiteral("(none)"), QString());
+    track_->addItem(tr("(none)"), QString());
     for (const QString &name : tracks)
         track_->addItem(name, name);
     // A track the folder's logbooks do not know is not kept.
@@ -298,9 +304,9 @@ void ClassResultsDialog::ExportClick()
 {
     if (rows_.empty() || ranking())
         return;
-    const QString path = AskPathToWrite(prompter_, QStringLiteral("Export class results"),
-                                        {QStringLiteral("Web page|*.html"), QStringLiteral("PDF document|*.pdf"),
-                                         QStringLiteral("Table (CSV)|*.csv")},
+    const QString path = AskPathToWrite(prompter_, tr("Export class results"),
+                                        {tr("Web page|*.html"), tr("PDF document|*.pdf"),
+                                         tr("Table (CSV)|*.csv")},
                                         QDir(folder_).filePath(QStringLiteral("standings.html")));
     if (path.isEmpty())
         return;
@@ -312,12 +318,12 @@ void ClassResultsDialog::ExportClick()
         bytes = standingsHtml(rows_, {});
     } else if (suffix == QLatin1String("pdf")) {
         if (!standingsPdf(rows_, {}, bytes)) {
-            prompter_.message(QStringLiteral("The PDF of the class results could not be made."), FileErrorCaption);
+            prompter_.message(tr("The PDF of the class results could not be made."), FileErrorCaption);
             return;
         }
     } else {
-        prompter_.message(QStringLiteral("Class results are exported as .html, .pdf or .csv, not as \"")
-                              + printableText(QFileInfo(path).fileName()) + QStringLiteral("\"."),
+        prompter_.message(tr("Class results are exported as .html, .pdf or .csv, not as \"%1\".")
+                              .arg(printableText(QFileInfo(path).fileName())),
                           FileErrorCaption);
         return;
     }

@@ -53,8 +53,8 @@ void HeatEntryPanel::showHeat(int heat, const QString &caption, const std::vecto
     for (size_t i = 0; i < lanes.size(); ++i) {
         const Lane &lane = lanes[i];
         const int row = static_cast<int>(i);
-        auto *number = new QLabel(QStringLiteral("Lane %1").arg(i + 1), this);
-        QString carText = lane.blocked ? QStringLiteral("(blocked)") : lane.car.isEmpty() ? QStringLiteral("(empty)") : lane.car;
+        auto *number = new QLabel(tr("Lane %1").arg(i + 1), this);
+        QString carText = lane.blocked ? tr("(blocked)") : lane.car.isEmpty() ? tr("(empty)") : lane.car;
         if (!lane.expected.isEmpty())
             carText += QStringLiteral("\n") + lane.expected;
         auto *car = new QLabel(carText, this);
@@ -69,8 +69,8 @@ void HeatEntryPanel::showHeat(int heat, const QString &caption, const std::vecto
         }
         auto *field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("LaneTime%1").arg(i + 1));
-        field->setAccessibleName(QStringLiteral("Lane %1 time, %2").arg(i + 1).arg(lane.car));
-        field->setPlaceholderText(QStringLiteral("s, or D"));
+        field->setAccessibleName(tr("Lane %1 time, %2").arg(i + 1).arg(lane.car));
+        field->setPlaceholderText(tr("s, or D"));
         field->setMaxLength(9);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("000.000 s")) + 16);
         if (lane.dnf)
@@ -150,12 +150,12 @@ bool HeatEntryPanel::readTimes(std::vector<std::optional<double>> &times, QStrin
             continue;
         const QString text = fields_[lane]->text().trimmed();
         if (text.isEmpty()) {
-            error = QStringLiteral("Lane %1 has no time yet: type it, or D for a car that did not finish.").arg(lane + 1);
+            error = tr("Lane %1 has no time yet: type it, or D for a car that did not finish.").arg(lane + 1);
             return false;
         }
         const LaneTime time = parseLaneTime(text);
         if (!time.ok) {
-            error = QStringLiteral("Lane %1: %2.").arg(lane + 1).arg(time.error);
+            error = tr("Lane %1: %2.").arg(lane + 1).arg(time.error);
             return false;
         }
         times[lane] = time.seconds;

@@ -20,47 +20,47 @@ namespace zindle {
 NewEventDialog::NewEventDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NewEventDialog"));
-    setWindowTitle(QStringLiteral("New Event"));
+    setWindowTitle(tr("New Event"));
     auto *form = new QFormLayout(this);
     title_ = new QLineEdit(QStringLiteral("Race day"), this);
-    form->addRow(QStringLiteral("&Title:"), title_);
+    form->addRow(tr("&Title:"), title_);
     auto *rosterRow = new QHBoxLayout;
     roster_ = new QLineEdit(this);
     roster_->setObjectName(QStringLiteral("RosterFolder"));
-    roster_->setAccessibleName(QStringLiteral("Class folder"));
-    auto *browse = new QPushButton(QStringLiteral("Choose..."), this);
+    roster_->setAccessibleName(tr("Class folder"));
+    auto *browse = new QPushButton(tr("Choose..."), this);
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Class folder"));
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Class folder"));
         if (!folder.isEmpty())
             roster_->setText(folder);
     });
     rosterRow->addWidget(roster_, 1);
     rosterRow->addWidget(browse);
-    form->addRow(QStringLiteral("&Class folder:"), rosterRow);
+    form->addRow(tr("&Class folder:"), rosterRow);
     track_ = new QLineEdit(this);
-    track_->setPlaceholderText(QStringLiteral("as the logbook names it, for example Gym, lane tape"));
-    form->addRow(QStringLiteral("T&rack:"), track_);
+    track_->setPlaceholderText(tr("as the logbook names it, for example Gym, lane tape"));
+    form->addRow(tr("T&rack:"), track_);
     lanes_ = new QSpinBox(this);
     lanes_->setRange(1, MaxEventLanes);
     lanes_->setValue(4);
-    form->addRow(QStringLiteral("&Lanes:"), lanes_);
+    form->addRow(tr("&Lanes:"), lanes_);
     blocked_ = new QLineEdit(this);
-    blocked_->setPlaceholderText(QStringLiteral("none, or for example 2"));
-    form->addRow(QStringLiteral("&Blocked lanes:"), blocked_);
+    blocked_->setPlaceholderText(tr("none, or for example 2"));
+    form->addRow(tr("&Blocked lanes:"), blocked_);
     format_ = new QComboBox(this);
-    format_->addItem(QStringLiteral("Lane-balanced chart"), formatName(EventFormat::Balanced));
-    format_->addItem(QStringLiteral("Every car in every lane in turn"), formatName(EventFormat::Rotation));
-    format_->addItem(QStringLiteral("Fastest time rounds"), formatName(EventFormat::FastestTime));
-    form->addRow(QStringLiteral("&Format:"), format_);
+    format_->addItem(tr("Lane-balanced chart"), formatName(EventFormat::Balanced));
+    format_->addItem(tr("Every car in every lane in turn"), formatName(EventFormat::Rotation));
+    format_->addItem(tr("Fastest time rounds"), formatName(EventFormat::FastestTime));
+    form->addRow(tr("&Format:"), format_);
     rounds_ = new QSpinBox(this);
     rounds_->setRange(1, MaxEventRounds);
-    form->addRow(QStringLiteral("R&ounds (fastest time):"), rounds_);
+    form->addRow(tr("R&ounds (fastest time):"), rounds_);
     scoring_ = new QComboBox(this);
-    scoring_->addItem(QStringLiteral("Average time"), scoringName(EventScoring::AverageTime));
-    scoring_->addItem(QStringLiteral("Best time"), scoringName(EventScoring::BestTime));
-    scoring_->addItem(QStringLiteral("Points"), scoringName(EventScoring::Points));
-    form->addRow(QStringLiteral("&Scoring:"), scoring_);
-    dropSlowest_ = new QCheckBox(QStringLiteral("&Drop each car's slowest heat"), this);
+    scoring_->addItem(tr("Average time"), scoringName(EventScoring::AverageTime));
+    scoring_->addItem(tr("Best time"), scoringName(EventScoring::BestTime));
+    scoring_->addItem(tr("Points"), scoringName(EventScoring::Points));
+    form->addRow(tr("&Scoring:"), scoring_);
+    dropSlowest_ = new QCheckBox(tr("&Drop each car's slowest heat"), this);
     form->addRow(QString(), dropSlowest_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &NewEventDialog::accept);
@@ -74,11 +74,11 @@ void NewEventDialog::accept()
     QString badItem;
     const std::optional<std::vector<bool>> blocked = BlockedLanesNamed(blocked_->text(), lanes_->value(), badItem);
     if (roster_->text().trimmed().isEmpty() || !QDir(roster_->text().trimmed()).exists())
-        refusal = QStringLiteral("Choose the class folder whose designs race.");
+        refusal = tr("Choose the class folder whose designs race.");
     else if (!blocked && !badItem.isEmpty())
-        refusal = QStringLiteral("Blocked lanes are lane numbers from 1 to %1, separated by commas.").arg(lanes_->value());
+        refusal = tr("Blocked lanes are lane numbers from 1 to %1, separated by commas.").arg(lanes_->value());
     else if (!blocked)
-        refusal = QStringLiteral("Every lane is blocked: leave at least one open.");
+        refusal = tr("Every lane is blocked: leave at least one open.");
     if (!refusal.isEmpty()) {
         QMessageBox::information(this, windowTitle(), refusal);
         return;

@@ -14,6 +14,7 @@ class QSpinBox;
 namespace zindle {
 
 class NewEventDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit NewEventDialog(QWidget *parent = nullptr);
     // The settings as a race without cars: the window enters the roster and makes the chart.

@@ -11,7 +11,7 @@ namespace zindle {
 ProjectorWindow::ProjectorWindow(QWidget *owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("ProjectorWindow"));
-    setWindowTitle(QStringLiteral("Race Day - Projector"));
+    setWindowTitle(tr("Race Day - Projector"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(1280, 720);
 }

@@ -8,6 +8,7 @@
 namespace zindle {
 
 class ProjectorWindow : public QWidget {
+    Q_OBJECT
 public:
     explicit ProjectorWindow(QWidget *owner);
     void show(const ProjectorState &state);

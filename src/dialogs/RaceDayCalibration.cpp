@@ -18,7 +18,7 @@ void RaceDayWindow::CalibrateClick()
     if (path_.isEmpty() || fitWatch_.watching())
         return;
     const QString track = event_.track;
-    status_->setText(QStringLiteral("Fitting the model to the runs on %1...").arg(printableText(track)));
+    status_->setText(tr("Fitting the model to the runs on %1...").arg(printableText(track)));
     calibrate_->setEnabled(false);
     fitWatch_.watch(workers_.run([folder = RosterFolder(event_, path_), track] { return FitTrack(folder, track); }),
                     [this, track](std::future<TrackFit> &done) {

@@ -61,9 +61,9 @@ QString RaceDayWindow::expectedText(int car) const
     const CarForecast &forecast = forecast_.cars[static_cast<size_t>(car)];
     QStringList parts;
     if (forecast.expected.simulatedS)
-        parts << QStringLiteral("simulated %1").arg(seconds(*forecast.expected.simulatedS));
+        parts << tr("simulated %1").arg(seconds(*forecast.expected.simulatedS));
     if (forecast.expected.predictionS)
-        parts << QStringLiteral("predicted %1").arg(seconds(*forecast.expected.predictionS));
+        parts << tr("predicted %1").arg(seconds(*forecast.expected.predictionS));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -91,20 +91,23 @@ void RaceDayWindow::showHeatToRun(int heat, const QString &caption)
         QStringList cars;
         for (int car : next.lanes)
             cars << (car >= 0 ? carName(car) : QStringLiteral("-"));
-        deckLines << QStringLiteral("Heat %1, lanes 1 to %2: %3").arg(deck + 1).arg(next.lanes.size()).arg(cars.join(QStringLiteral(", ")));
+        deckLines << tr("Heat %1, lanes 1 to %2: %3")
+                         .arg(deck + 1)
+                         .arg(next.lanes.size())
+                         .arg(cars.join(QStringLiteral(", ")));
     }
-    deck_->setText(deckLines.isEmpty() ? QStringLiteral("No heat after this one.") : deckLines.join(QLatin1Char('\n')));
+    deck_->setText(deckLines.isEmpty() ? tr("No heat after this one.") : deckLines.join(QLatin1Char('\n')));
 }
 
 void RaceDayWindow::fillStandings()
 {
-    const QStringList headers{QStringLiteral("Place"),     QStringLiteral("Car"),        QStringLiteral("Runs"),
-                              QStringLiteral("Average"),   QStringLiteral("Best"),       QStringLiteral("Points"),
-                              QStringLiteral("Simulated"), QStringLiteral("Prediction")};
+    const QStringList headers{tr("Place"),     tr("Car"),        tr("Runs"),
+                              tr("Average"),   tr("Best"),       tr("Points"),
+                              tr("Simulated"), tr("Prediction")};
     // A simulated time computed with a track's calibration says so wherever it is shown.
     standingsCaption_->setText(forecast_.calibration.isEmpty()
-                                   ? QStringLiteral("Standings")
-                                   : QStringLiteral("Standings (simulated times %1)").arg(forecast_.calibration));
+                                   ? tr("Standings")
+                                   : tr("Standings (simulated times %1)").arg(forecast_.calibration));
     standings_->clear();
     standings_->setColumnCount(static_cast<int>(headers.size()));
     standings_->setHorizontalHeaderLabels(headers);
@@ -119,7 +122,7 @@ void RaceDayWindow::fillStandings()
         standings_->setItem(r, 0, place);
         QString name = carName(s.car);
         if (event_.cars[static_cast<size_t>(s.car)].withdrawn)
-            name += QStringLiteral(" (withdrawn)");
+            name = tr("%1 (withdrawn)").arg(name);
         standings_->setItem(r, 1, cell(name));
         standings_->setItem(r, 2, cell(QString::number(s.runs), number));
         standings_->setItem(r, 3, cell(optionalSeconds(s.average), number));
@@ -137,9 +140,9 @@ void RaceDayWindow::fillStandings()
 void RaceDayWindow::fillHeats()
 {
     heats_->clear();
-    QStringList headers{QStringLiteral("Heat")};
+    QStringList headers{tr("Heat")};
     for (int lane = 1; lane <= event_.lanes && !path_.isEmpty(); ++lane)
-        headers << QStringLiteral("Lane %1").arg(lane);
+        headers << tr("Lane %1").arg(lane);
     heats_->setColumnCount(static_cast<int>(headers.size()));
     heats_->setHorizontalHeaderLabels(headers);
     heats_->setRowCount(path_.isEmpty() ? 0 : static_cast<int>(event_.heats.size()));
@@ -147,12 +150,12 @@ void RaceDayWindow::fillHeats()
         const EventHeat &heat = event_.heats[i];
         QString label = QString::number(i + 1);
         if (heat.reruns > 0)
-            label += QStringLiteral(" (re-run)");
+            label = tr("%1 (re-run)").arg(label);
         heats_->setItem(static_cast<int>(i), 0, cell(label));
         for (size_t lane = 0; lane < heat.lanes.size(); ++lane) {
             QString text = heat.lanes[lane] >= 0 ? carName(heat.lanes[lane]) : QStringLiteral("-");
             if (heat.recorded && heat.lanes[lane] >= 0 && lane < heat.times.size())
-                text += QStringLiteral("  ") + (heat.times[lane] ? seconds(*heat.times[lane]) : QStringLiteral("DNF"));
+                text += QStringLiteral("  ") + (heat.times[lane] ? seconds(*heat.times[lane]) : tr("DNF"));
             heats_->setItem(static_cast<int>(i), static_cast<int>(lane) + 1, cell(text));
         }
     }
@@ -168,11 +171,11 @@ void RaceDayWindow::fillAwards()
     for (const AwardWinner &winner : RaceAwards(event_, expected)) {
         const QString value = winner.award == RaceAward::Fastest ? seconds(winner.value)
                               : winner.award == RaceAward::BestImprovement
-                                  ? QStringLiteral("%1 faster").arg(seconds(winner.value))
-                                  : QStringLiteral("%1 off").arg(seconds(winner.value));
+                                  ? tr("%1 faster").arg(seconds(winner.value))
+                                  : tr("%1 off").arg(seconds(winner.value));
         lines << QStringLiteral("%1: %2 (%3)").arg(awardTitle(winner.award), carName(winner.car), value);
     }
-    awards_->setText(lines.isEmpty() ? QStringLiteral("No heat recorded yet.") : lines.join(QLatin1Char('\n')));
+    awards_->setText(lines.isEmpty() ? tr("No heat recorded yet.") : lines.join(QLatin1Char('\n')));
 }
 
 ProjectorState RaceDayWindow::projectorState() const
@@ -192,19 +195,19 @@ ProjectorState RaceDayWindow::projectorState() const
     };
     const int next = NextHeat(event_);
     if (next >= 0) {
-        state.nowCaption = QStringLiteral("Now racing: heat %1 of %2").arg(next + 1).arg(event_.heats.size());
+        state.nowCaption = tr("Now racing: heat %1 of %2").arg(next + 1).arg(event_.heats.size());
         state.now = lanesOf(next);
         const int deck = heatOnDeck(event_, next);
         if (deck >= 0) {
-            state.deckCaption = QStringLiteral("On deck: heat %1").arg(deck + 1);
+            state.deckCaption = tr("On deck: heat %1").arg(deck + 1);
             state.deck = lanesOf(deck);
         }
     } else {
-        state.nowCaption = QStringLiteral("Every heat is run");
+        state.nowCaption = tr("Every heat is run");
     }
     for (const EventStanding &s : EventStandings(event_)) {
         const std::optional<double> shown = event_.scoring == EventScoring::BestTime ? s.best : s.average;
-        const QString value = event_.scoring == EventScoring::Points ? QStringLiteral("%1 points").arg(s.points)
+        const QString value = event_.scoring == EventScoring::Points ? tr("%1 points").arg(s.points)
                                                                       : optionalSeconds(shown);
         state.leaders << QStringLiteral("%1.\t%2\t%3")
                              .arg(s.place > 0 ? QString::number(s.place) : QStringLiteral("-"), carName(s.car), value);

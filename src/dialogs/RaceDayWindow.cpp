@@ -26,7 +26,11 @@ namespace zindle {
 
 namespace {
 
-const QString Caption = QStringLiteral("Race Day");
+// Asked when shown, so that it speaks the language chosen after start-up.
+QString caption()
+{
+    return RaceDayWindow::tr("Race Day");
+}
 
 QPushButton *button(QWidget *parent, QLayout *layout, const QString &name, const QString &text)
 {
@@ -57,23 +61,23 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     : QDialog(parent), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("RaceDayWindow"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    title_ = new QLabel(QStringLiteral("No event open: open one, or make a new one from a class folder."), this);
+    title_ = new QLabel(tr("No event open: open one, or make a new one from a class folder."), this);
     title_->setTextFormat(Qt::PlainText);
     QFont big = title_->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
     title_->setFont(big);
     top->addWidget(title_, 1);
-    connect(button(this, top, QStringLiteral("OpenEvent"), QStringLiteral("Open Event...")), &QPushButton::clicked,
+    connect(button(this, top, QStringLiteral("OpenEvent"), tr("Open Event...")), &QPushButton::clicked,
             this, &RaceDayWindow::OpenClick);
-    connect(button(this, top, QStringLiteral("NewEvent"), QStringLiteral("New Event...")), &QPushButton::clicked, this,
+    connect(button(this, top, QStringLiteral("NewEvent"), tr("New Event...")), &QPushButton::clicked, this,
             &RaceDayWindow::NewClick);
-    auto *projector = button(this, top, QStringLiteral("ProjectorView"), QStringLiteral("Projector View"));
+    auto *projector = button(this, top, QStringLiteral("ProjectorView"), tr("Projector View"));
     connect(projector, &QPushButton::clicked, this, &RaceDayWindow::ProjectorClick);
-    serve_ = button(this, top, QStringLiteral("ServePage"), QStringLiteral("Start Page for Phones"));
+    serve_ = button(this, top, QStringLiteral("ServePage"), tr("Start Page for Phones"));
     connect(serve_, &QPushButton::clicked, this, [this] {
         if (server_)
             stopServing();
@@ -86,33 +90,33 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_->setAccessibleName(QStringLiteral("Race day status"));
+    status_->setAccessibleName(tr("Race day status"));
     layout->addWidget(status_);
 
     auto *splitter = new QSplitter(this);
     auto *left = new QWidget(splitter);
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    auto *now = new QGroupBox(QStringLiteral("Now racing"), left);
+    auto *now = new QGroupBox(tr("Now racing"), left);
     auto *nowLayout = new QVBoxLayout(now);
     entry_ = new HeatEntryPanel(now);
     nowLayout->addWidget(entry_);
     auto *heatButtons = new QHBoxLayout;
-    record_ = button(now, heatButtons, QStringLiteral("RecordHeat"), QStringLiteral("Record Heat"));
-    rerun_ = button(now, heatButtons, QStringLiteral("RerunHeat"), QStringLiteral("Re-run Heat"));
+    record_ = button(now, heatButtons, QStringLiteral("RecordHeat"), tr("Record Heat"));
+    rerun_ = button(now, heatButtons, QStringLiteral("RerunHeat"), tr("Re-run Heat"));
     nowLayout->addLayout(heatButtons);
-    auto *help = new QLabel(QStringLiteral("Type each lane's time (155 is 1.55 s; D: did not finish), then Enter."), now);
+    auto *help = new QLabel(tr("Type each lane's time (155 is 1.55 s; D: did not finish), then Enter."), now);
     help->setWordWrap(true);
     nowLayout->addWidget(help);
     leftLayout->addWidget(now);
-    auto *deckBox = new QGroupBox(QStringLiteral("On deck"), left);
+    auto *deckBox = new QGroupBox(tr("On deck"), left);
     deck_ = new QLabel(deckBox);
     deck_->setObjectName(QStringLiteral("OnDeck"));
     deck_->setTextFormat(Qt::PlainText);
     deck_->setWordWrap(true);
     (new QVBoxLayout(deckBox))->addWidget(deck_);
     leftLayout->addWidget(deckBox);
-    auto *awardsBox = new QGroupBox(QStringLiteral("Awards"), left);
+    auto *awardsBox = new QGroupBox(tr("Awards"), left);
     awards_ = new QLabel(awardsBox);
     awards_->setObjectName(QStringLiteral("Awards"));
     awards_->setTextFormat(Qt::PlainText);
@@ -124,17 +128,17 @@ RaceDayWindow::RaceDayWindow(WorkerPool &workers, Prompter &prompter, QWidget *p
     auto *right = new QWidget(splitter);
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    standingsCaption_ = new QLabel(QStringLiteral("Standings"), right);
+    standingsCaption_ = new QLabel(tr("Standings"), right);
     standingsCaption_->setTextFormat(Qt::PlainText);
     standingsCaption_->setWordWrap(true);
     rightLayout->addWidget(standingsCaption_);
     standings_ = table(right, QStringLiteral("Standings"));
     rightLayout->addWidget(standings_, 3);
     auto *carButtons = new QHBoxLayout;
-    carButtons->addWidget(new QLabel(QStringLiteral("Heats (choose a recorded heat to run it again)"), right), 1);
-    late_ = button(right, carButtons, QStringLiteral("LateEntry"), QStringLiteral("Late Entry..."));
-    withdraw_ = button(right, carButtons, QStringLiteral("Withdraw"), QStringLiteral("Withdraw Car"));
-    calibrate_ = button(right, carButtons, QStringLiteral("CalibrateTrack"), QStringLiteral("Calibrate Track"));
+    carButtons->addWidget(new QLabel(tr("Heats (choose a recorded heat to run it again)"), right), 1);
+    late_ = button(right, carButtons, QStringLiteral("LateEntry"), tr("Late Entry..."));
+    withdraw_ = button(right, carButtons, QStringLiteral("Withdraw"), tr("Withdraw Car"));
+    calibrate_ = button(right, carButtons, QStringLiteral("CalibrateTrack"), tr("Calibrate Track"));
     heats_ = table(right, QStringLiteral("Heats"));
     rightLayout->addLayout(carButtons);
     rightLayout->addWidget(heats_, 2);
@@ -166,7 +170,7 @@ bool RaceDayWindow::openEvent(const QString &path)
 {
     const EventRead read = ReadEvent(path);
     if (!read.ok) {
-        prompter_.message(read.error, Caption);
+        prompter_.message(read.error, caption());
         return false;
     }
     stopServing();
@@ -181,8 +185,8 @@ bool RaceDayWindow::openEvent(const QString &path)
 bool RaceDayWindow::createEvent(const QString &path, RaceEvent event)
 {
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        prompter_.message(QStringLiteral("%1 exists already; an event file is made once and never over another file.")
-                              .arg(QDir::toNativeSeparators(path)), Caption);
+        prompter_.message(tr("%1 exists already; an event file is made once and never over another file.")
+                              .arg(QDir::toNativeSeparators(path)), caption());
         return false;
     }
     // Kept beside the event file, the roster moves with it to another computer.
@@ -191,12 +195,12 @@ bool RaceDayWindow::createEvent(const QString &path, RaceEvent event)
         event.roster = QStringLiteral(".");
     const QString refused = EnterRoster(event, path);
     if (!refused.isEmpty()) {
-        prompter_.message(refused + QLatin1Char('.'), Caption);
+        prompter_.message(refused + QLatin1Char('.'), caption());
         return false;
     }
     const WriteOutcome written = WriteEvent(path, event);
     if (!written.ok) {
-        prompter_.message(written.error, Caption);
+        prompter_.message(written.error, caption());
         return false;
     }
     return openEvent(path);
@@ -208,13 +212,13 @@ bool RaceDayWindow::saveRecorded(const RaceEvent &changed, const QString &what)
 {
     const WriteOutcome written = WriteEvent(path_, changed);
     if (!written.ok) {
-        prompter_.message(QStringLiteral("%1 was not saved, so it is not recorded: %2").arg(what, written.error), Caption);
+        prompter_.message(tr("%1 was not saved, so it is not recorded: %2").arg(what, written.error), caption());
         return false;
     }
     event_ = changed;
     const EventRunsOutcome runs = SyncEventRuns(event_, path_);
-    status_->setText(runs.ok ? QStringLiteral("%1 saved; the logbook holds the event's %2 runs.").arg(what).arg(runs.runs)
-                             : QStringLiteral("%1 saved in the event file, but not in the logbook: %2").arg(what, runs.error));
+    status_->setText(runs.ok ? tr("%1 saved; the logbook holds the event's %2 runs.").arg(what).arg(runs.runs)
+                             : tr("%1 saved in the event file, but not in the logbook: %2").arg(what, runs.error));
     return true;
 }
 
@@ -226,16 +230,16 @@ void RaceDayWindow::RecordClick()
     std::vector<std::optional<double>> times;
     QString error;
     if (!entry_->readTimes(times, error)) {
-        prompter_.message(error, Caption);
+        prompter_.message(error, caption());
         return;
     }
     RaceEvent changed = event_;
     error = RecordHeat(changed, heat, times);
     if (!error.isEmpty()) {
-        prompter_.message(error + QLatin1Char('.'), Caption);
+        prompter_.message(error + QLatin1Char('.'), caption());
         return;
     }
-    if (saveRecorded(changed, QStringLiteral("Heat %1").arg(heat + 1)))
+    if (saveRecorded(changed, tr("Heat %1").arg(heat + 1)))
         showRace();
 }
 
@@ -243,15 +247,15 @@ void RaceDayWindow::RerunClick()
 {
     const int row = heats_->currentRow();
     if (row < 0 || static_cast<size_t>(row) >= event_.heats.size() || !event_.heats[static_cast<size_t>(row)].recorded) {
-        prompter_.message(QStringLiteral("Choose a recorded heat in the chart to run it again."), Caption);
+        prompter_.message(tr("Choose a recorded heat in the chart to run it again."), caption());
         return;
     }
-    showHeatToRun(row, QStringLiteral("Re-run of heat %1: its new times replace the old").arg(row + 1));
+    showHeatToRun(row, tr("Re-run of heat %1: its new times replace the old").arg(row + 1));
 }
 
 void RaceDayWindow::OpenClick()
 {
-    const QString path = prompter_.openPath(QStringLiteral("Open Event"), {QStringLiteral("Race day events|*.zevent")});
+    const QString path = prompter_.openPath(tr("Open Event"), {tr("Race day events|*.zevent")});
     if (!path.isEmpty())
         openEvent(path);
 }
@@ -261,7 +265,7 @@ void RaceDayWindow::NewClick()
     NewEventDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString path = prompter_.savePath(QStringLiteral("New Event"), {QStringLiteral("Race day events|*.zevent")},
+    const QString path = prompter_.savePath(tr("New Event"), {tr("Race day events|*.zevent")},
                                             dialog.suggestedFileName());
     if (!path.isEmpty())
         createEvent(path, dialog.event());
@@ -271,23 +275,23 @@ void RaceDayWindow::LateEntryClick()
 {
     if (path_.isEmpty())
         return;
-    const QString path = prompter_.openPath(QStringLiteral("Late Entry"), {QStringLiteral("Zindle designs|*.zndl")});
+    const QString path = prompter_.openPath(tr("Late Entry"), {tr("Zindle designs|*.zndl")});
     if (path.isEmpty())
         return;
     const QString folder = QFileInfo(RosterFolder(event_, path_)).absoluteFilePath();
     if (QFileInfo(path).absolutePath() != folder) {
-        prompter_.message(QStringLiteral("A late car races from the event's class folder, %1: copy its design there first.")
-                              .arg(QDir::toNativeSeparators(folder)), Caption);
+        prompter_.message(tr("A late car races from the event's class folder, %1: copy its design there first.")
+                              .arg(QDir::toNativeSeparators(folder)), caption());
         return;
     }
     RaceEvent changed = event_;
     const QString file = QFileInfo(path).fileName();
     const QString error = AddLateEntry(changed, file);
     if (!error.isEmpty()) {
-        prompter_.message(error + QLatin1Char('.'), Caption);
+        prompter_.message(error + QLatin1Char('.'), caption());
         return;
     }
-    if (saveRecorded(changed, QStringLiteral("The late entry of %1").arg(file))) {
+    if (saveRecorded(changed, tr("The late entry of %1").arg(file))) {
         showRace();
         startForecast();
     }
@@ -300,16 +304,16 @@ void RaceDayWindow::WithdrawClick()
         return;
     const int car = standings_->item(row, 0)->data(Qt::UserRole).toInt();
     const QString file = event_.cars[static_cast<size_t>(car)].file;
-    if (prompter_.confirm(QStringLiteral("Withdraw %1? Its times stay; it runs no more heats.").arg(carName(car)), Caption) !=
+    if (prompter_.confirm(tr("Withdraw %1? Its times stay; it runs no more heats.").arg(carName(car)), caption()) !=
         Answer::Yes)
         return;
     RaceEvent changed = event_;
     const QString error = WithdrawCar(changed, file);
     if (!error.isEmpty()) {
-        prompter_.message(error + QLatin1Char('.'), Caption);
+        prompter_.message(error + QLatin1Char('.'), caption());
         return;
     }
-    if (saveRecorded(changed, QStringLiteral("The withdrawal of %1").arg(carName(car))))
+    if (saveRecorded(changed, tr("The withdrawal of %1").arg(carName(car))))
         showRace();
 }
 
@@ -320,16 +324,16 @@ bool RaceDayWindow::startServing(quint16 port)
     auto server = std::make_unique<EventServer>(path_, QString());
     QString error;
     if (!server->listen(QHostAddress::Any, port, error)) {
-        prompter_.message(QStringLiteral("The page for phones could not be served: %1").arg(error), Caption);
+        prompter_.message(tr("The page for phones could not be served: %1").arg(error), caption());
         return false;
     }
     connect(server.get(), &EventServer::heatRecorded, this, [this](int heat) {
         reloadFromFile();
-        status_->setText(QStringLiteral("Heat %1 was entered from a phone. %2").arg(heat + 1).arg(status_->text()));
+        status_->setText(tr("Heat %1 was entered from a phone. %2").arg(heat + 1).arg(status_->text()));
     });
     server_ = std::move(server);
-    serve_->setText(QStringLiteral("Stop Page for Phones"));
-    status_->setText(QStringLiteral("Phones follow the race at %1; the timekeeper enters times there with the join code %2.")
+    serve_->setText(tr("Stop Page for Phones"));
+    status_->setText(tr("Phones follow the race at %1; the timekeeper enters times there with the join code %2.")
                          .arg(server_->address(), server_->joinCode()));
     if (projector_)
         projector_->show(projectorState());
@@ -341,8 +345,8 @@ void RaceDayWindow::stopServing()
     if (!server_)
         return;
     server_.reset();
-    serve_->setText(QStringLiteral("Start Page for Phones"));
-    status_->setText(QStringLiteral("The page for phones is no longer served."));
+    serve_->setText(tr("Start Page for Phones"));
+    status_->setText(tr("The page for phones is no longer served."));
     if (projector_)
         projector_->show(projectorState());
 }
@@ -360,7 +364,7 @@ void RaceDayWindow::reloadFromFile()
     event_ = read.event;
     const EventRunsOutcome runs = SyncEventRuns(event_, path_);
     if (!runs.ok)
-        status_->setText(QStringLiteral("The logbook was not updated: %1").arg(runs.error));
+        status_->setText(tr("The logbook was not updated: %1").arg(runs.error));
     // Times half typed for the heat still to run are kept.
     if (!typing)
         showRace();
@@ -402,15 +406,15 @@ void RaceDayWindow::showRace()
 {
     const bool open = !path_.isEmpty();
     if (open)
-        title_->setText(QStringLiteral("%1, %2 cars, %3 heats").arg(event_.title).arg(event_.cars.size()).arg(event_.heats.size()));
+        title_->setText(tr("%1, %2 cars, %3 heats").arg(event_.title).arg(event_.cars.size()).arg(event_.heats.size()));
     for (QPushButton *b : {record_, rerun_, serve_, late_, withdraw_})
         b->setEnabled(open);
     calibrate_->setEnabled(open && !fitWatch_.watching());
     const int next = open ? NextHeat(event_) : -1;
     if (next >= 0)
-        showHeatToRun(next, QStringLiteral("Heat %1 of %2").arg(next + 1).arg(event_.heats.size()));
+        showHeatToRun(next, tr("Heat %1 of %2").arg(next + 1).arg(event_.heats.size()));
     else
-        entry_->showNone(open ? QStringLiteral("Every heat is run: the standings are final.") : QString());
+        entry_->showNone(open ? tr("Every heat is run: the standings are final.") : QString());
     fillStandings();
     fillHeats();
     fillAwards();
