@@ -1471,6 +1471,137 @@
     </message>
 </context>
 <context>
+    <name>zindle::ClassResultsDialog</name>
+    <message>
+        <source>Class results</source>
+        <translation>Klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>Predict for track:</source>
+        <translation>Vorhersage für Strecke:</translation>
+    </message>
+    <message>
+        <source>Only the runs on this track are compared, and every design is predicted with the track&apos;s calibration from the class&apos;s logbook.</source>
+        <translation>Nur die Fahrten auf dieser Strecke werden verglichen, und jeder Entwurf wird mit der Kalibrierung der Strecke aus dem Fahrtenbuch der Klasse vorhergesagt.</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Measured (sec)</source>
+        <translation>Gemessen (s)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Spitzengeschw. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Powered distance (ft)</source>
+        <translation>Strecke mit Antrieb (ft)</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Gesamtmasse (lbm)</translation>
+    </message>
+    <message>
+        <source>Advisories</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Double-click a design to open it.</source>
+        <translation>Doppelklicke auf einen Entwurf, um ihn zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>%1: ranking %2 design files...</source>
+        <translation>%1: %2 Entwurfsdateien werden gereiht...</translation>
+    </message>
+    <message>
+        <source>(stopped: %1 of %2 files ranked)</source>
+        <translation>(gestoppt: %1 von %2 Dateien gereiht)</translation>
+    </message>
+    <message>
+        <source>%1: %2 design</source>
+        <translation>%1: %2 Entwurf</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs</source>
+        <translation>%1: %2 Entwürfe</translation>
+    </message>
+    <message>
+        <source>%1: %2 design, %3 file could not be read</source>
+        <translation>%1: %2 Entwurf, %3 Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs, %3 file could not be read</source>
+        <translation>%1: %2 Entwürfe, %3 Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 design, %3 files could not be read</source>
+        <translation>%1: %2 Entwurf, %3 Dateien konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs, %3 files could not be read</source>
+        <translation>%1: %2 Entwürfe, %3 Dateien konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: no design files (.zndl) in this folder</source>
+        <translation>%1: keine Entwurfsdateien (.zndl) in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Export class results</source>
+        <translation>Klassenergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>Web page|*.html</source>
+        <translation>Webseite|*.html</translation>
+    </message>
+    <message>
+        <source>PDF document|*.pdf</source>
+        <translation>PDF-Dokument|*.pdf</translation>
+    </message>
+    <message>
+        <source>Table (CSV)|*.csv</source>
+        <translation>Tabelle (CSV)|*.csv</translation>
+    </message>
+    <message>
+        <source>The PDF of the class results could not be made.</source>
+        <translation>Das PDF der Klassenergebnisse konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Class results are exported as .html, .pdf or .csv, not as &quot;%1&quot;.</source>
+        <translation>Klassenergebnisse werden als .html, .pdf oder .csv exportiert, nicht als „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::ConvertDialog</name>
     <message>
         <source>Convert to 4.1 file format</source>
@@ -1871,6 +2002,37 @@ sind freiwillig)</translation>
     </message>
 </context>
 <context>
+    <name>zindle::HeatEntryPanel</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>(blocked)</source>
+        <translation>(gesperrt)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>Lane %1 time, %2</source>
+        <translation>Zeit Bahn %1, %2</translation>
+    </message>
+    <message>
+        <source>s, or D</source>
+        <translation>s, oder D</translation>
+    </message>
+    <message>
+        <source>Lane %1 has no time yet: type it, or D for a car that did not finish.</source>
+        <translation>Bahn %1 hat noch keine Zeit: tippe sie ein, oder D für ein Fahrzeug, das nicht angekommen ist.</translation>
+    </message>
+    <message>
+        <source>Lane %1: %2.</source>
+        <translation>Bahn %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::HowHeavyDialog</name>
     <message>
         <source>How heavy?</source>
@@ -2025,6 +2187,101 @@ sind freiwillig)</translation>
     <message>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::NewEventDialog</name>
+    <message>
+        <source>New Event</source>
+        <translation>Neuer Wettbewerb</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Class folder</source>
+        <translation>Klassenordner</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Class folder:</source>
+        <translation>&amp;Klassenordner:</translation>
+    </message>
+    <message>
+        <source>as the logbook names it, for example Gym, lane tape</source>
+        <translation>wie im Fahrtenbuch, zum Beispiel Turnhalle, Klebeband-Bahn</translation>
+    </message>
+    <message>
+        <source>T&amp;rack:</source>
+        <translation>St&amp;recke:</translation>
+    </message>
+    <message>
+        <source>&amp;Lanes:</source>
+        <translation>&amp;Bahnen:</translation>
+    </message>
+    <message>
+        <source>none, or for example 2</source>
+        <translation>keine, oder zum Beispiel 2</translation>
+    </message>
+    <message>
+        <source>&amp;Blocked lanes:</source>
+        <translation>&amp;Gesperrte Bahnen:</translation>
+    </message>
+    <message>
+        <source>Lane-balanced chart</source>
+        <translation>Plan mit ausgeglichenen Bahnen</translation>
+    </message>
+    <message>
+        <source>Every car in every lane in turn</source>
+        <translation>Jedes Fahrzeug nacheinander auf jeder Bahn</translation>
+    </message>
+    <message>
+        <source>Fastest time rounds</source>
+        <translation>Runden nach schnellster Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>R&amp;ounds (fastest time):</source>
+        <translation>R&amp;unden (schnellste Zeit):</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Beste Zeit</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring:</source>
+        <translation>&amp;Wertung:</translation>
+    </message>
+    <message>
+        <source>&amp;Drop each car&apos;s slowest heat</source>
+        <translation>Langsamsten Lauf jedes Fahrzeugs &amp;streichen</translation>
+    </message>
+    <message>
+        <source>Choose the class folder whose designs race.</source>
+        <translation>Wähle den Klassenordner, dessen Entwürfe fahren.</translation>
+    </message>
+    <message>
+        <source>Blocked lanes are lane numbers from 1 to %1, separated by commas.</source>
+        <translation>Gesperrte Bahnen sind Bahnnummern von 1 bis %1, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>Every lane is blocked: leave at least one open.</source>
+        <translation>Alle Bahnen sind gesperrt: lass mindestens eine frei.</translation>
     </message>
 </context>
 <context>
@@ -2416,6 +2673,292 @@ sind freiwillig)</translation>
     <message>
         <source>Preview the next template</source>
         <translation>Vorschau der nächsten Schablone</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ProjectorWindow</name>
+    <message>
+        <source>Race Day - Projector</source>
+        <translation>Renntag - Beamer</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::RaceDayWindow</name>
+    <message>
+        <source>Fitting the model to the runs on %1...</source>
+        <translation>Das Modell wird an die Fahrten auf %1 angepasst...</translation>
+    </message>
+    <message>
+        <source>simulated %1</source>
+        <translation>simuliert %1</translation>
+    </message>
+    <message>
+        <source>predicted %1</source>
+        <translation>vorhergesagt %1</translation>
+    </message>
+    <message>
+        <source>Heat %1, lanes 1 to %2: %3</source>
+        <translation>Lauf %1, Bahnen 1 bis %2: %3</translation>
+    </message>
+    <message>
+        <source>No heat after this one.</source>
+        <translation>Nach diesem kommt kein Lauf mehr.</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simuliert</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Vorhersage</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Standings (simulated times %1)</source>
+        <translation>Wertung (simulierte Zeiten %1)</translation>
+    </message>
+    <message>
+        <source>%1 (withdrawn)</source>
+        <translation>%1 (zurückgezogen)</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>%1 (re-run)</source>
+        <translation>%1 (wiederholt)</translation>
+    </message>
+    <message>
+        <source>DNF</source>
+        <translation>DNF</translation>
+    </message>
+    <message>
+        <source>%1 faster</source>
+        <translation>%1 schneller</translation>
+    </message>
+    <message>
+        <source>%1 off</source>
+        <translation>%1 daneben</translation>
+    </message>
+    <message>
+        <source>No heat recorded yet.</source>
+        <translation>Noch kein Lauf eingetragen.</translation>
+    </message>
+    <message>
+        <source>Now racing: heat %1 of %2</source>
+        <translation>Jetzt am Start: Lauf %1 von %2</translation>
+    </message>
+    <message>
+        <source>On deck: heat %1</source>
+        <translation>Als Nächstes: Lauf %1</translation>
+    </message>
+    <message>
+        <source>Every heat is run</source>
+        <translation>Alle Läufe sind gefahren</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>Race Day</source>
+        <translation>Renntag</translation>
+    </message>
+    <message>
+        <source>No event open: open one, or make a new one from a class folder.</source>
+        <translation>Kein Wettbewerb offen: Öffne einen oder erstelle einen neuen aus einem Klassenordner.</translation>
+    </message>
+    <message>
+        <source>Open Event...</source>
+        <translation>Wettbewerb öffnen...</translation>
+    </message>
+    <message>
+        <source>New Event...</source>
+        <translation>Neuer Wettbewerb...</translation>
+    </message>
+    <message>
+        <source>Projector View</source>
+        <translation>Beameransicht</translation>
+    </message>
+    <message>
+        <source>Start Page for Phones</source>
+        <translation>Seite für Handys starten</translation>
+    </message>
+    <message>
+        <source>Race day status</source>
+        <translation>Stand des Renntags</translation>
+    </message>
+    <message>
+        <source>Now racing</source>
+        <translation>Jetzt am Start</translation>
+    </message>
+    <message>
+        <source>Record Heat</source>
+        <translation>Lauf eintragen</translation>
+    </message>
+    <message>
+        <source>Re-run Heat</source>
+        <translation>Lauf wiederholen</translation>
+    </message>
+    <message>
+        <source>Type each lane&apos;s time (155 is 1.55 s; D: did not finish), then Enter.</source>
+        <translation>Tippe die Zeit jeder Bahn ein (155 ist 1.55 s; D: nicht angekommen), dann Enter.</translation>
+    </message>
+    <message>
+        <source>On deck</source>
+        <translation>Als Nächstes</translation>
+    </message>
+    <message>
+        <source>Awards</source>
+        <translation>Auszeichnungen</translation>
+    </message>
+    <message>
+        <source>Heats (choose a recorded heat to run it again)</source>
+        <translation>Läufe (wähle einen eingetragenen Lauf, um ihn zu wiederholen)</translation>
+    </message>
+    <message>
+        <source>Late Entry...</source>
+        <translation>Nachmeldung...</translation>
+    </message>
+    <message>
+        <source>Withdraw Car</source>
+        <translation>Fahrzeug zurückziehen</translation>
+    </message>
+    <message>
+        <source>Calibrate Track</source>
+        <translation>Strecke kalibrieren</translation>
+    </message>
+    <message>
+        <source>%1 exists already; an event file is made once and never over another file.</source>
+        <translation>%1 gibt es schon; eine Wettbewerbsdatei wird einmal erstellt und nie über eine andere Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, so it is not recorded: %2</source>
+        <translation>%1 wurde nicht gespeichert, also ist es nicht eingetragen: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved; the logbook holds the event&apos;s %2 runs.</source>
+        <translation>%1 gespeichert; das Fahrtenbuch enthält die %2 Fahrten des Wettbewerbs.</translation>
+    </message>
+    <message>
+        <source>%1 saved in the event file, but not in the logbook: %2</source>
+        <translation>%1 in der Wettbewerbsdatei gespeichert, aber nicht im Fahrtenbuch: %2</translation>
+    </message>
+    <message>
+        <source>Heat %1</source>
+        <translation>Lauf %1</translation>
+    </message>
+    <message>
+        <source>Choose a recorded heat in the chart to run it again.</source>
+        <translation>Wähle in der Tabelle einen eingetragenen Lauf, um ihn zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Re-run of heat %1: its new times replace the old</source>
+        <translation>Wiederholung von Lauf %1: die neuen Zeiten ersetzen die alten</translation>
+    </message>
+    <message>
+        <source>Open Event</source>
+        <translation>Wettbewerb öffnen</translation>
+    </message>
+    <message>
+        <source>Race day events|*.zevent</source>
+        <translation>Renntag-Wettbewerbe|*.zevent</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Neuer Wettbewerb</translation>
+    </message>
+    <message>
+        <source>Late Entry</source>
+        <translation>Nachmeldung</translation>
+    </message>
+    <message>
+        <source>Zindle designs|*.zndl</source>
+        <translation>Zindle-Entwürfe|*.zndl</translation>
+    </message>
+    <message>
+        <source>A late car races from the event&apos;s class folder, %1: copy its design there first.</source>
+        <translation>Ein nachgemeldetes Fahrzeug fährt aus dem Klassenordner des Wettbewerbs, %1: kopiere seinen Entwurf zuerst dorthin.</translation>
+    </message>
+    <message>
+        <source>The late entry of %1</source>
+        <translation>Die Nachmeldung von %1</translation>
+    </message>
+    <message>
+        <source>Withdraw %1? Its times stay; it runs no more heats.</source>
+        <translation>%1 zurückziehen? Seine Zeiten bleiben; es fährt keine Läufe mehr.</translation>
+    </message>
+    <message>
+        <source>The withdrawal of %1</source>
+        <translation>Das Zurückziehen von %1</translation>
+    </message>
+    <message>
+        <source>The page for phones could not be served: %1</source>
+        <translation>Die Seite für Handys konnte nicht bereitgestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Heat %1 was entered from a phone. %2</source>
+        <translation>Lauf %1 wurde auf einem Handy eingetragen. %2</translation>
+    </message>
+    <message>
+        <source>Stop Page for Phones</source>
+        <translation>Seite für Handys beenden</translation>
+    </message>
+    <message>
+        <source>Phones follow the race at %1; the timekeeper enters times there with the join code %2.</source>
+        <translation>Handys verfolgen das Rennen unter %1; die Zeitnehmerin oder der Zeitnehmer trägt dort die Zeiten mit dem Code %2 ein.</translation>
+    </message>
+    <message>
+        <source>The page for phones is no longer served.</source>
+        <translation>Die Seite für Handys wird nicht mehr bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>The logbook was not updated: %1</source>
+        <translation>Das Fahrtenbuch wurde nicht aktualisiert: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 cars, %3 heats</source>
+        <translation>%1, %2 Fahrzeuge, %3 Läufe</translation>
+    </message>
+    <message>
+        <source>Heat %1 of %2</source>
+        <translation>Lauf %1 von %2</translation>
+    </message>
+    <message>
+        <source>Every heat is run: the standings are final.</source>
+        <translation>Alle Läufe sind gefahren: die Wertung steht fest.</translation>
     </message>
 </context>
 <context>

@@ -1471,6 +1471,137 @@
     </message>
 </context>
 <context>
+    <name>zindle::ClassResultsDialog</name>
+    <message>
+        <source>Class results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Predict for track:</source>
+        <translation>Predecir para la pista:</translation>
+    </message>
+    <message>
+        <source>Only the runs on this track are compared, and every design is predicted with the track&apos;s calibration from the class&apos;s logbook.</source>
+        <translation>Solo se comparan las carreras en esta pista, y cada diseño se predice con la calibración de la pista del cuaderno de carreras de la clase.</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Tiempo hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Measured (sec)</source>
+        <translation>Medido (s)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Desviación</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Velocidad máx. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Powered distance (ft)</source>
+        <translation>Distancia con impulso (ft)</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Masa total del coche (lbm)</translation>
+    </message>
+    <message>
+        <source>Advisories</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Double-click a design to open it.</source>
+        <translation>Haz doble clic en un diseño para abrirlo.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>%1: ranking %2 design files...</source>
+        <translation>%1: clasificando %2 archivos de diseño...</translation>
+    </message>
+    <message>
+        <source>(stopped: %1 of %2 files ranked)</source>
+        <translation>(detenido: %1 de %2 archivos clasificados)</translation>
+    </message>
+    <message>
+        <source>%1: %2 design</source>
+        <translation>%1: %2 diseño</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs</source>
+        <translation>%1: %2 diseños</translation>
+    </message>
+    <message>
+        <source>%1: %2 design, %3 file could not be read</source>
+        <translation>%1: %2 diseño, %3 archivo no se pudo leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs, %3 file could not be read</source>
+        <translation>%1: %2 diseños, %3 archivo no se pudo leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 design, %3 files could not be read</source>
+        <translation>%1: %2 diseño, %3 archivos no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs, %3 files could not be read</source>
+        <translation>%1: %2 diseños, %3 archivos no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>%1: no design files (.zndl) in this folder</source>
+        <translation>%1: no hay archivos de diseño (.zndl) en esta carpeta</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Export class results</source>
+        <translation>Exportar resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Web page|*.html</source>
+        <translation>Página web|*.html</translation>
+    </message>
+    <message>
+        <source>PDF document|*.pdf</source>
+        <translation>Documento PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>Table (CSV)|*.csv</source>
+        <translation>Tabla (CSV)|*.csv</translation>
+    </message>
+    <message>
+        <source>The PDF of the class results could not be made.</source>
+        <translation>No se pudo crear el PDF de los resultados de la clase.</translation>
+    </message>
+    <message>
+        <source>Class results are exported as .html, .pdf or .csv, not as &quot;%1&quot;.</source>
+        <translation>Los resultados de la clase se exportan como .html, .pdf o .csv, no como «%1».</translation>
+    </message>
+</context>
+<context>
     <name>zindle::ConvertDialog</name>
     <message>
         <source>Convert to 4.1 file format</source>
@@ -1871,6 +2002,37 @@ son opcionales)</translation>
     </message>
 </context>
 <context>
+    <name>zindle::HeatEntryPanel</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Carril %1</translation>
+    </message>
+    <message>
+        <source>(blocked)</source>
+        <translation>(bloqueado)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>Lane %1 time, %2</source>
+        <translation>Tiempo del carril %1, %2</translation>
+    </message>
+    <message>
+        <source>s, or D</source>
+        <translation>s, o D</translation>
+    </message>
+    <message>
+        <source>Lane %1 has no time yet: type it, or D for a car that did not finish.</source>
+        <translation>El carril %1 aún no tiene tiempo: escríbelo, o D para un coche que no llegó.</translation>
+    </message>
+    <message>
+        <source>Lane %1: %2.</source>
+        <translation>Carril %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::HowHeavyDialog</name>
     <message>
         <source>How heavy?</source>
@@ -2025,6 +2187,101 @@ son opcionales)</translation>
     <message>
         <source>Confirm</source>
         <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::NewEventDialog</name>
+    <message>
+        <source>New Event</source>
+        <translation>Nueva competición</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Class folder</source>
+        <translation>Carpeta de la clase</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>&amp;Class folder:</source>
+        <translation>&amp;Carpeta de la clase:</translation>
+    </message>
+    <message>
+        <source>as the logbook names it, for example Gym, lane tape</source>
+        <translation>como la llama el cuaderno de carreras, por ejemplo Gimnasio, cinta</translation>
+    </message>
+    <message>
+        <source>T&amp;rack:</source>
+        <translation>&amp;Pista:</translation>
+    </message>
+    <message>
+        <source>&amp;Lanes:</source>
+        <translation>Ca&amp;rriles:</translation>
+    </message>
+    <message>
+        <source>none, or for example 2</source>
+        <translation>ninguno, o por ejemplo 2</translation>
+    </message>
+    <message>
+        <source>&amp;Blocked lanes:</source>
+        <translation>Carriles &amp;bloqueados:</translation>
+    </message>
+    <message>
+        <source>Lane-balanced chart</source>
+        <translation>Tabla equilibrada por carriles</translation>
+    </message>
+    <message>
+        <source>Every car in every lane in turn</source>
+        <translation>Cada coche en cada carril por turnos</translation>
+    </message>
+    <message>
+        <source>Fastest time rounds</source>
+        <translation>Rondas de tiempo más rápido</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>R&amp;ounds (fastest time):</source>
+        <translation>R&amp;ondas (tiempo más rápido):</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Tiempo medio</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring:</source>
+        <translation>Puntuació&amp;n:</translation>
+    </message>
+    <message>
+        <source>&amp;Drop each car&apos;s slowest heat</source>
+        <translation>&amp;Descartar la manga más lenta de cada coche</translation>
+    </message>
+    <message>
+        <source>Choose the class folder whose designs race.</source>
+        <translation>Elige la carpeta de clase cuyos diseños corren.</translation>
+    </message>
+    <message>
+        <source>Blocked lanes are lane numbers from 1 to %1, separated by commas.</source>
+        <translation>Los carriles bloqueados son números de carril del 1 al %1, separados por comas.</translation>
+    </message>
+    <message>
+        <source>Every lane is blocked: leave at least one open.</source>
+        <translation>Todos los carriles están bloqueados: deja al menos uno libre.</translation>
     </message>
 </context>
 <context>
@@ -2416,6 +2673,292 @@ son opcionales)</translation>
     <message>
         <source>Preview the next template</source>
         <translation>Ver la plantilla siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ProjectorWindow</name>
+    <message>
+        <source>Race Day - Projector</source>
+        <translation>Día de carrera - Proyector</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::RaceDayWindow</name>
+    <message>
+        <source>Fitting the model to the runs on %1...</source>
+        <translation>Ajustando el modelo a las carreras en %1...</translation>
+    </message>
+    <message>
+        <source>simulated %1</source>
+        <translation>simulado %1</translation>
+    </message>
+    <message>
+        <source>predicted %1</source>
+        <translation>previsto %1</translation>
+    </message>
+    <message>
+        <source>Heat %1, lanes 1 to %2: %3</source>
+        <translation>Manga %1, carriles 1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>No heat after this one.</source>
+        <translation>No hay ninguna manga después de esta.</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Coche</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Carreras</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simulado</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Predicción</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Standings (simulated times %1)</source>
+        <translation>Clasificación (tiempos simulados %1)</translation>
+    </message>
+    <message>
+        <source>%1 (withdrawn)</source>
+        <translation>%1 (retirado)</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Manga</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Carril %1</translation>
+    </message>
+    <message>
+        <source>%1 (re-run)</source>
+        <translation>%1 (repetida)</translation>
+    </message>
+    <message>
+        <source>DNF</source>
+        <translation>DNF</translation>
+    </message>
+    <message>
+        <source>%1 faster</source>
+        <translation>%1 más rápido</translation>
+    </message>
+    <message>
+        <source>%1 off</source>
+        <translation>%1 de diferencia</translation>
+    </message>
+    <message>
+        <source>No heat recorded yet.</source>
+        <translation>Todavía no hay ninguna manga registrada.</translation>
+    </message>
+    <message>
+        <source>Now racing: heat %1 of %2</source>
+        <translation>Ahora en carrera: manga %1 de %2</translation>
+    </message>
+    <message>
+        <source>On deck: heat %1</source>
+        <translation>A continuación: manga %1</translation>
+    </message>
+    <message>
+        <source>Every heat is run</source>
+        <translation>Todas las mangas están corridas</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>Race Day</source>
+        <translation>Día de carrera</translation>
+    </message>
+    <message>
+        <source>No event open: open one, or make a new one from a class folder.</source>
+        <translation>No hay ninguna competición abierta: abre una o crea una nueva a partir de una carpeta de clase.</translation>
+    </message>
+    <message>
+        <source>Open Event...</source>
+        <translation>Abrir competición...</translation>
+    </message>
+    <message>
+        <source>New Event...</source>
+        <translation>Nueva competición...</translation>
+    </message>
+    <message>
+        <source>Projector View</source>
+        <translation>Vista de proyector</translation>
+    </message>
+    <message>
+        <source>Start Page for Phones</source>
+        <translation>Iniciar página para móviles</translation>
+    </message>
+    <message>
+        <source>Race day status</source>
+        <translation>Estado del día de carrera</translation>
+    </message>
+    <message>
+        <source>Now racing</source>
+        <translation>Ahora en carrera</translation>
+    </message>
+    <message>
+        <source>Record Heat</source>
+        <translation>Registrar manga</translation>
+    </message>
+    <message>
+        <source>Re-run Heat</source>
+        <translation>Repetir manga</translation>
+    </message>
+    <message>
+        <source>Type each lane&apos;s time (155 is 1.55 s; D: did not finish), then Enter.</source>
+        <translation>Escribe el tiempo de cada carril (155 es 1.55 s; D: no llegó), luego Intro.</translation>
+    </message>
+    <message>
+        <source>On deck</source>
+        <translation>A continuación</translation>
+    </message>
+    <message>
+        <source>Awards</source>
+        <translation>Premios</translation>
+    </message>
+    <message>
+        <source>Heats (choose a recorded heat to run it again)</source>
+        <translation>Mangas (elige una manga registrada para repetirla)</translation>
+    </message>
+    <message>
+        <source>Late Entry...</source>
+        <translation>Inscripción tardía...</translation>
+    </message>
+    <message>
+        <source>Withdraw Car</source>
+        <translation>Retirar coche</translation>
+    </message>
+    <message>
+        <source>Calibrate Track</source>
+        <translation>Calibrar pista</translation>
+    </message>
+    <message>
+        <source>%1 exists already; an event file is made once and never over another file.</source>
+        <translation>%1 ya existe; un archivo de competición se crea una vez y nunca encima de otro archivo.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, so it is not recorded: %2</source>
+        <translation>%1 no se guardó, así que no está registrado: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved; the logbook holds the event&apos;s %2 runs.</source>
+        <translation>%1 guardado; el cuaderno de carreras tiene las %2 carreras de la competición.</translation>
+    </message>
+    <message>
+        <source>%1 saved in the event file, but not in the logbook: %2</source>
+        <translation>%1 guardado en el archivo de competición, pero no en el cuaderno de carreras: %2</translation>
+    </message>
+    <message>
+        <source>Heat %1</source>
+        <translation>Manga %1</translation>
+    </message>
+    <message>
+        <source>Choose a recorded heat in the chart to run it again.</source>
+        <translation>Elige una manga registrada en la tabla para repetirla.</translation>
+    </message>
+    <message>
+        <source>Re-run of heat %1: its new times replace the old</source>
+        <translation>Repetición de la manga %1: los nuevos tiempos sustituyen a los antiguos</translation>
+    </message>
+    <message>
+        <source>Open Event</source>
+        <translation>Abrir competición</translation>
+    </message>
+    <message>
+        <source>Race day events|*.zevent</source>
+        <translation>Competiciones de día de carrera|*.zevent</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nueva competición</translation>
+    </message>
+    <message>
+        <source>Late Entry</source>
+        <translation>Inscripción tardía</translation>
+    </message>
+    <message>
+        <source>Zindle designs|*.zndl</source>
+        <translation>Diseños de Zindle|*.zndl</translation>
+    </message>
+    <message>
+        <source>A late car races from the event&apos;s class folder, %1: copy its design there first.</source>
+        <translation>Un coche tardío corre desde la carpeta de clase de la competición, %1: copia allí su diseño primero.</translation>
+    </message>
+    <message>
+        <source>The late entry of %1</source>
+        <translation>La inscripción tardía de %1</translation>
+    </message>
+    <message>
+        <source>Withdraw %1? Its times stay; it runs no more heats.</source>
+        <translation>¿Retirar %1? Sus tiempos se quedan; no corre más mangas.</translation>
+    </message>
+    <message>
+        <source>The withdrawal of %1</source>
+        <translation>La retirada de %1</translation>
+    </message>
+    <message>
+        <source>The page for phones could not be served: %1</source>
+        <translation>No se pudo ofrecer la página para móviles: %1</translation>
+    </message>
+    <message>
+        <source>Heat %1 was entered from a phone. %2</source>
+        <translation>La manga %1 se registró desde un móvil. %2</translation>
+    </message>
+    <message>
+        <source>Stop Page for Phones</source>
+        <translation>Detener página para móviles</translation>
+    </message>
+    <message>
+        <source>Phones follow the race at %1; the timekeeper enters times there with the join code %2.</source>
+        <translation>Los móviles siguen la carrera en %1; el cronometrador registra allí los tiempos con el código %2.</translation>
+    </message>
+    <message>
+        <source>The page for phones is no longer served.</source>
+        <translation>La página para móviles ya no se ofrece.</translation>
+    </message>
+    <message>
+        <source>The logbook was not updated: %1</source>
+        <translation>El cuaderno de carreras no se actualizó: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 cars, %3 heats</source>
+        <translation>%1, %2 coches, %3 mangas</translation>
+    </message>
+    <message>
+        <source>Heat %1 of %2</source>
+        <translation>Manga %1 de %2</translation>
+    </message>
+    <message>
+        <source>Every heat is run: the standings are final.</source>
+        <translation>Todas las mangas están corridas: la clasificación es final.</translation>
     </message>
 </context>
 <context>

@@ -1471,6 +1471,137 @@
     </message>
 </context>
 <context>
+    <name>zindle::ClassResultsDialog</name>
+    <message>
+        <source>Class results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Predict for track:</source>
+        <translation>Prévoir pour la piste :</translation>
+    </message>
+    <message>
+        <source>Only the runs on this track are compared, and every design is predicted with the track&apos;s calibration from the class&apos;s logbook.</source>
+        <translation>Seules les courses sur cette piste sont comparées, et chaque modèle est prévu avec l’étalonnage de la piste tiré du carnet de la classe.</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Conception</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Temps jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Measured (sec)</source>
+        <translation>Mesuré (s)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Vitesse de pointe (ft/s)</translation>
+    </message>
+    <message>
+        <source>Powered distance (ft)</source>
+        <translation>Distance propulsée (ft)</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Masse totale (lbm)</translation>
+    </message>
+    <message>
+        <source>Advisories</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Double-click a design to open it.</source>
+        <translation>Double-clique sur un modèle pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>%1: ranking %2 design files...</source>
+        <translation>%1 : classement de %2 fichiers de modèle...</translation>
+    </message>
+    <message>
+        <source>(stopped: %1 of %2 files ranked)</source>
+        <translation>(arrêté : %1 fichiers sur %2 classés)</translation>
+    </message>
+    <message>
+        <source>%1: %2 design</source>
+        <translation>%1 : %2 modèle</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs</source>
+        <translation>%1 : %2 modèles</translation>
+    </message>
+    <message>
+        <source>%1: %2 design, %3 file could not be read</source>
+        <translation>%1 : %2 modèle, %3 fichier n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs, %3 file could not be read</source>
+        <translation>%1 : %2 modèles, %3 fichier n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1: %2 design, %3 files could not be read</source>
+        <translation>%1 : %2 modèle, %3 fichiers n’ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>%1: %2 designs, %3 files could not be read</source>
+        <translation>%1 : %2 modèles, %3 fichiers n’ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>%1: no design files (.zndl) in this folder</source>
+        <translation>%1 : aucun fichier de modèle (.zndl) dans ce dossier</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Export class results</source>
+        <translation>Exporter les résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Web page|*.html</source>
+        <translation>Page web|*.html</translation>
+    </message>
+    <message>
+        <source>PDF document|*.pdf</source>
+        <translation>Document PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>Table (CSV)|*.csv</source>
+        <translation>Tableau (CSV)|*.csv</translation>
+    </message>
+    <message>
+        <source>The PDF of the class results could not be made.</source>
+        <translation>Le PDF des résultats de la classe n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Class results are exported as .html, .pdf or .csv, not as &quot;%1&quot;.</source>
+        <translation>Les résultats de la classe s’exportent en .html, .pdf ou .csv, pas en « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>zindle::ConvertDialog</name>
     <message>
         <source>Convert to 4.1 file format</source>
@@ -1871,6 +2002,37 @@ sont facultatives)</translation>
     </message>
 </context>
 <context>
+    <name>zindle::HeatEntryPanel</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Couloir %1</translation>
+    </message>
+    <message>
+        <source>(blocked)</source>
+        <translation>(bloqué)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>Lane %1 time, %2</source>
+        <translation>Temps du couloir %1, %2</translation>
+    </message>
+    <message>
+        <source>s, or D</source>
+        <translation>s, ou D</translation>
+    </message>
+    <message>
+        <source>Lane %1 has no time yet: type it, or D for a car that did not finish.</source>
+        <translation>Le couloir %1 n’a pas encore de temps : tape-le, ou D pour une voiture qui n’est pas arrivée.</translation>
+    </message>
+    <message>
+        <source>Lane %1: %2.</source>
+        <translation>Couloir %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::HowHeavyDialog</name>
     <message>
         <source>How heavy?</source>
@@ -2025,6 +2187,101 @@ sont facultatives)</translation>
     <message>
         <source>Confirm</source>
         <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::NewEventDialog</name>
+    <message>
+        <source>New Event</source>
+        <translation>Nouvelle compétition</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Class folder</source>
+        <translation>Dossier de la classe</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;Class folder:</source>
+        <translation>&amp;Dossier de la classe :</translation>
+    </message>
+    <message>
+        <source>as the logbook names it, for example Gym, lane tape</source>
+        <translation>comme le carnet la nomme, par exemple Gymnase, ruban adhésif</translation>
+    </message>
+    <message>
+        <source>T&amp;rack:</source>
+        <translation>&amp;Piste :</translation>
+    </message>
+    <message>
+        <source>&amp;Lanes:</source>
+        <translation>&amp;Couloirs :</translation>
+    </message>
+    <message>
+        <source>none, or for example 2</source>
+        <translation>aucun, ou par exemple 2</translation>
+    </message>
+    <message>
+        <source>&amp;Blocked lanes:</source>
+        <translation>Couloirs &amp;bloqués :</translation>
+    </message>
+    <message>
+        <source>Lane-balanced chart</source>
+        <translation>Tableau équilibré par couloir</translation>
+    </message>
+    <message>
+        <source>Every car in every lane in turn</source>
+        <translation>Chaque voiture dans chaque couloir à tour de rôle</translation>
+    </message>
+    <message>
+        <source>Fastest time rounds</source>
+        <translation>Tours au temps le plus rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
+    </message>
+    <message>
+        <source>R&amp;ounds (fastest time):</source>
+        <translation>T&amp;ours (temps le plus rapide) :</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Temps moyen</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring:</source>
+        <translation>Mode de c&amp;lassement :</translation>
+    </message>
+    <message>
+        <source>&amp;Drop each car&apos;s slowest heat</source>
+        <translation>&amp;Retirer la manche la plus lente de chaque voiture</translation>
+    </message>
+    <message>
+        <source>Choose the class folder whose designs race.</source>
+        <translation>Choisis le dossier de classe dont les modèles courent.</translation>
+    </message>
+    <message>
+        <source>Blocked lanes are lane numbers from 1 to %1, separated by commas.</source>
+        <translation>Les couloirs bloqués sont des numéros de couloir de 1 à %1, séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>Every lane is blocked: leave at least one open.</source>
+        <translation>Tous les couloirs sont bloqués : laisse-en au moins un libre.</translation>
     </message>
 </context>
 <context>
@@ -2416,6 +2673,292 @@ sont facultatives)</translation>
     <message>
         <source>Preview the next template</source>
         <translation>Aperçu du gabarit suivant</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::ProjectorWindow</name>
+    <message>
+        <source>Race Day - Projector</source>
+        <translation>Jour de course - Projecteur</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::RaceDayWindow</name>
+    <message>
+        <source>Fitting the model to the runs on %1...</source>
+        <translation>Ajustement du modèle aux courses sur %1...</translation>
+    </message>
+    <message>
+        <source>simulated %1</source>
+        <translation>simulé %1</translation>
+    </message>
+    <message>
+        <source>predicted %1</source>
+        <translation>prévu %1</translation>
+    </message>
+    <message>
+        <source>Heat %1, lanes 1 to %2: %3</source>
+        <translation>Manche %1, couloirs 1 à %2 : %3</translation>
+    </message>
+    <message>
+        <source>No heat after this one.</source>
+        <translation>Aucune manche après celle-ci.</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Courses</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simulé</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Prévision</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Standings (simulated times %1)</source>
+        <translation>Classement (temps simulés %1)</translation>
+    </message>
+    <message>
+        <source>%1 (withdrawn)</source>
+        <translation>%1 (retirée)</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Couloir %1</translation>
+    </message>
+    <message>
+        <source>%1 (re-run)</source>
+        <translation>%1 (refaite)</translation>
+    </message>
+    <message>
+        <source>DNF</source>
+        <translation>DNF</translation>
+    </message>
+    <message>
+        <source>%1 faster</source>
+        <translation>%1 plus rapide</translation>
+    </message>
+    <message>
+        <source>%1 off</source>
+        <translation>%1 d’écart</translation>
+    </message>
+    <message>
+        <source>No heat recorded yet.</source>
+        <translation>Aucune manche enregistrée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Now racing: heat %1 of %2</source>
+        <translation>En course : manche %1 sur %2</translation>
+    </message>
+    <message>
+        <source>On deck: heat %1</source>
+        <translation>Ensuite : manche %1</translation>
+    </message>
+    <message>
+        <source>Every heat is run</source>
+        <translation>Toutes les manches sont courues</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Race Day</source>
+        <translation>Jour de course</translation>
+    </message>
+    <message>
+        <source>No event open: open one, or make a new one from a class folder.</source>
+        <translation>Aucune compétition ouverte : ouvres-en une ou crées-en une nouvelle à partir d’un dossier de classe.</translation>
+    </message>
+    <message>
+        <source>Open Event...</source>
+        <translation>Ouvrir une compétition...</translation>
+    </message>
+    <message>
+        <source>New Event...</source>
+        <translation>Nouvelle compétition...</translation>
+    </message>
+    <message>
+        <source>Projector View</source>
+        <translation>Vue projecteur</translation>
+    </message>
+    <message>
+        <source>Start Page for Phones</source>
+        <translation>Lancer la page pour téléphones</translation>
+    </message>
+    <message>
+        <source>Race day status</source>
+        <translation>État du jour de course</translation>
+    </message>
+    <message>
+        <source>Now racing</source>
+        <translation>En course</translation>
+    </message>
+    <message>
+        <source>Record Heat</source>
+        <translation>Enregistrer la manche</translation>
+    </message>
+    <message>
+        <source>Re-run Heat</source>
+        <translation>Refaire la manche</translation>
+    </message>
+    <message>
+        <source>Type each lane&apos;s time (155 is 1.55 s; D: did not finish), then Enter.</source>
+        <translation>Tape le temps de chaque couloir (155 vaut 1.55 s ; D : pas arrivée), puis Entrée.</translation>
+    </message>
+    <message>
+        <source>On deck</source>
+        <translation>Ensuite</translation>
+    </message>
+    <message>
+        <source>Awards</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Heats (choose a recorded heat to run it again)</source>
+        <translation>Manches (choisis une manche enregistrée pour la refaire)</translation>
+    </message>
+    <message>
+        <source>Late Entry...</source>
+        <translation>Inscription tardive...</translation>
+    </message>
+    <message>
+        <source>Withdraw Car</source>
+        <translation>Retirer la voiture</translation>
+    </message>
+    <message>
+        <source>Calibrate Track</source>
+        <translation>Étalonner la piste</translation>
+    </message>
+    <message>
+        <source>%1 exists already; an event file is made once and never over another file.</source>
+        <translation>%1 existe déjà ; un fichier de compétition est créé une seule fois et jamais par-dessus un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, so it is not recorded: %2</source>
+        <translation>%1 n’a pas été enregistré, donc ce n’est pas noté : %2</translation>
+    </message>
+    <message>
+        <source>%1 saved; the logbook holds the event&apos;s %2 runs.</source>
+        <translation>%1 enregistré ; le carnet contient les %2 courses de la compétition.</translation>
+    </message>
+    <message>
+        <source>%1 saved in the event file, but not in the logbook: %2</source>
+        <translation>%1 enregistré dans le fichier de compétition, mais pas dans le carnet : %2</translation>
+    </message>
+    <message>
+        <source>Heat %1</source>
+        <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Choose a recorded heat in the chart to run it again.</source>
+        <translation>Choisis une manche enregistrée dans le tableau pour la refaire.</translation>
+    </message>
+    <message>
+        <source>Re-run of heat %1: its new times replace the old</source>
+        <translation>Nouvelle manche %1 : ses nouveaux temps remplacent les anciens</translation>
+    </message>
+    <message>
+        <source>Open Event</source>
+        <translation>Ouvrir une compétition</translation>
+    </message>
+    <message>
+        <source>Race day events|*.zevent</source>
+        <translation>Compétitions de jour de course|*.zevent</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation>Nouvelle compétition</translation>
+    </message>
+    <message>
+        <source>Late Entry</source>
+        <translation>Inscription tardive</translation>
+    </message>
+    <message>
+        <source>Zindle designs|*.zndl</source>
+        <translation>Modèles Zindle|*.zndl</translation>
+    </message>
+    <message>
+        <source>A late car races from the event&apos;s class folder, %1: copy its design there first.</source>
+        <translation>Une voiture tardive court depuis le dossier de classe de la compétition, %1 : copie d’abord son modèle là-bas.</translation>
+    </message>
+    <message>
+        <source>The late entry of %1</source>
+        <translation>L’inscription tardive de %1</translation>
+    </message>
+    <message>
+        <source>Withdraw %1? Its times stay; it runs no more heats.</source>
+        <translation>Retirer %1 ? Ses temps restent ; elle ne court plus aucune manche.</translation>
+    </message>
+    <message>
+        <source>The withdrawal of %1</source>
+        <translation>Le retrait de %1</translation>
+    </message>
+    <message>
+        <source>The page for phones could not be served: %1</source>
+        <translation>La page pour téléphones n’a pas pu être proposée : %1</translation>
+    </message>
+    <message>
+        <source>Heat %1 was entered from a phone. %2</source>
+        <translation>La manche %1 a été saisie depuis un téléphone. %2</translation>
+    </message>
+    <message>
+        <source>Stop Page for Phones</source>
+        <translation>Arrêter la page pour téléphones</translation>
+    </message>
+    <message>
+        <source>Phones follow the race at %1; the timekeeper enters times there with the join code %2.</source>
+        <translation>Les téléphones suivent la course sur %1 ; le chronométreur y saisit les temps avec le code %2.</translation>
+    </message>
+    <message>
+        <source>The page for phones is no longer served.</source>
+        <translation>La page pour téléphones n’est plus proposée.</translation>
+    </message>
+    <message>
+        <source>The logbook was not updated: %1</source>
+        <translation>Le carnet n’a pas été mis à jour : %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 cars, %3 heats</source>
+        <translation>%1, %2 voitures, %3 manches</translation>
+    </message>
+    <message>
+        <source>Heat %1 of %2</source>
+        <translation>Manche %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Every heat is run: the standings are final.</source>
+        <translation>Toutes les manches sont courues : le classement est définitif.</translation>
     </message>
 </context>
 <context>
