@@ -18,14 +18,14 @@ void TestRunsWindow::CalibrateClick()
     if (!subject_.log || fit_.watching() || calibrateTrack_->currentText().isEmpty())
         return;
     const QString track = calibrateTrack_->currentText();
-    calibration_->setText(QStringLiteral("Fitting the model to the runs on %1...").arg(printableText(track)));
+    calibration_->setText(tr("Fitting the model to the runs on %1...").arg(printableText(track)));
     fit_.watch(workers_.run([folder = subject_.log->folder, track] { return FitTrack(folder, track); }),
                [this, track](std::future<TrackFit> &done) {
                    const KeptFit kept = KeepTrackFit(done.get(), track);
                    setEnabledState();
                    if (!kept.ok()) {
                        calibration_->clear();
-                       prompter_.message(kept.error, TestRunsCaption);
+                       prompter_.message(kept.error, TestRunsCaption());
                        return;
                    }
                    calibration_->setText(kept.report);

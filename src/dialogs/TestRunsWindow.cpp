@@ -27,8 +27,6 @@ namespace zindle {
 
 namespace {
 
-const QString OwnModel = QStringLiteral("the design's own model");
-
 QString optionalText(const std::optional<double> &value) { return value ? doubleText(*value) : QString(); }
 
 // The predicted time at each of the run's marks, as the marks are written.
@@ -43,11 +41,13 @@ QString predictedMarks(const RunComparison &comparison)
 
 } // namespace
 
+QString TestRunsCaption() { return TestRunsWindow::tr("Test runs"); }
+
 TestRunsWindow::TestRunsWindow(WorkerPool &workers, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Tool), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TestRunsWin"));
-    setWindowTitle(TestRunsCaption);
+    setWindowTitle(TestRunsCaption());
     build();
     resize(900, 460);
 }
@@ -81,17 +81,17 @@ void TestRunsWindow::readLogbook()
         if (read.ok)
             logbook_ = read.logbook;
         else
-            logbookError_ = read.error + QStringLiteral("; it is left as it is until it is mended.");
+            logbookError_ = tr("%1; it is left as it is until it is mended.").arg(read.error);
     }
     const QString name = printableText(subject_.designName);
     if (!subject_.log)
-        status_->setText(QStringLiteral("%1 has no design file yet. Save it in its class folder, and its runs are "
-                                        "kept in the class's logbook beside it.")
+        status_->setText(tr("%1 has no design file yet. Save it in its class folder, and its runs are "
+                            "kept in the class's logbook beside it.")
                              .arg(name));
     else if (!logbookError_.isEmpty())
         status_->setText(logbookError_);
     else
-        status_->setText(QStringLiteral("Runs of %1, kept in %2.").arg(name, printableText(subject_.log->logbookPath)));
+        status_->setText(tr("Runs of %1, kept in %2.").arg(name, printableText(subject_.log->logbookPath)));
     fillTracks();
     fillTable();
     const LoggedDesign *design = entry();
@@ -127,7 +127,7 @@ void TestRunsWindow::fillTracks()
         calibrateTrack_->setCurrentText(toCalibrate);
 
     predictFor_->clear();
-    predictFor_->addItem(OwnModel);
+    predictFor_->addItem(tr("the design's own model"));
     for (const LoggedCalibration &calibration : logbook_.calibrations)
         predictFor_->addItem(calibration.track);
     const int shown = subject_.predictedFor.isEmpty() ? 0 : predictFor_->findText(subject_.predictedFor);
@@ -148,7 +148,7 @@ void TestRunsWindow::fillTable()
             const RunComparison comparison = CompareRun(*subject_.prediction, run);
             predicted = predictedMarks(comparison);
             if (comparison.predictedRestFt)
-                predicted += QStringLiteral(", rest %1").arg(text0(*comparison.predictedRestFt));
+                predicted = tr("%1, rest %2").arg(predicted, text0(*comparison.predictedRestFt));
             error = ErrorText(comparison);
             byTrack[run.track.trimmed()].push_back(comparison);
         }
@@ -165,33 +165,47 @@ void TestRunsWindow::fillTable()
 
     QStringList lines;
     if (!subject_.prediction && rows > 0)
-        lines << QStringLiteral("Simulate the design to compare its runs with the prediction with coasting.");
+        lines << tr("Simulate the design to compare its runs with the prediction with coasting.");
     for (const auto &[track, comparisons] : byTrack)
         if (const auto rms = RmsMarkError(comparisons))
-            lines << QStringLiteral("On %1 the prediction with coasting%2 differs from %3 run%4 by %5 s (RMS).")
-                         .arg(printableText(track),
-                              subject_.predictedFor.isEmpty()          ? QString()
-                              : subject_.predictedFor == track ? QStringLiteral(" (calibrated)")
-                                                               : QStringLiteral(" (calibrated for %1)")
-                                                                     .arg(printableText(subject_.predictedFor)))
-                         .arg(comparisons.size())
-                         .arg(comparisons.size() == 1 ? QString() : QStringLiteral("s"))
-                         .arg(text00(*rms));
+            lines << rmsSentence(track, comparisons.size(), *rms);
     rms_->setText(lines.join(QLatin1Char('\n')));
 
     // Hypothesis, model, experiment: the three times to 15 ft side by side.
     QStringList beside;
     if (subject_.prediction) {
         const std::optional<double> model = TimeAtDistance(*subject_.prediction, CourseFt);
-        beside << QStringLiteral("the model with coasting: %1")
-                      .arg(model ? text00(*model) + QStringLiteral(" s") : QStringLiteral("does not reach 15 ft"));
+        beside << (model ? tr("the model with coasting: %1 s").arg(text00(*model))
+                         : tr("the model with coasting: does not reach 15 ft"));
     }
     std::vector<MeasuredRun> measured;
     for (int row = 0; row < rows; ++row)
         measured.push_back(design->runs[static_cast<size_t>(row)].run);
     if (const std::optional<double> mean = MeanTimeAt(measured, CourseFt))
-        beside << QStringLiteral("your runs: %1 s").arg(text00(*mean));
+        beside << tr("your runs: %1 s").arg(text00(*mean));
     beside_->setText(beside.join(QStringLiteral("; ")));
+}
+
+// Whether the prediction is calibrated, and for which track, and how many runs it is compared
+// with change the sentence's words, so each is a whole sentence of its own.
+QString TestRunsWindow::rmsSentence(const QString &track, size_t runs, double rms) const
+{
+    const QString shown = printableText(track), count = QString::number(runs), error = text00(rms);
+    const QString calibratedFor = printableText(subject_.predictedFor);
+    const bool one = runs == 1;
+    if (subject_.predictedFor.isEmpty())
+        return one ? tr("On %1 the prediction with coasting differs from 1 run by %2 s (RMS).").arg(shown, error)
+                   : tr("On %1 the prediction with coasting differs from %2 runs by %3 s (RMS).")
+                         .arg(shown, count, error);
+    if (subject_.predictedFor == track)
+        return one ? tr("On %1 the prediction with coasting (calibrated) differs from 1 run by %2 s (RMS).")
+                         .arg(shown, error)
+                   : tr("On %1 the prediction with coasting (calibrated) differs from %2 runs by %3 s (RMS).")
+                         .arg(shown, count, error);
+    return one ? tr("On %1 the prediction with coasting (calibrated for %2) differs from 1 run by %3 s (RMS).")
+                     .arg(shown, calibratedFor, error)
+               : tr("On %1 the prediction with coasting (calibrated for %2) differs from %3 runs by %4 s (RMS).")
+                     .arg(shown, calibratedFor, count, error);
 }
 
 void TestRunsWindow::setEnabledState()
@@ -213,7 +227,7 @@ bool TestRunsWindow::apply(LogEdit edit, bool undo)
         return false;
     const LogEditOutcome outcome = ApplyLogEdit(*subject_.log, edit, undo);
     if (!outcome.ok) {
-        prompter_.message(outcome.error, TestRunsCaption);
+        prompter_.message(outcome.error, TestRunsCaption());
         readLogbook();
         return false;
     }
@@ -238,7 +252,7 @@ void TestRunsWindow::AddClick()
     QString error;
     const std::optional<MeasuredRun> run = runFromFields(error);
     if (!run) {
-        prompter_.message(error, TestRunsCaption);
+        prompter_.message(error, TestRunsCaption());
         return;
     }
     LogEdit edit;
@@ -280,7 +294,7 @@ void TestRunsWindow::cellEdited(int row, int column)
     const std::optional<MeasuredRun> after =
         parseRunTexts(texts, {QStringLiteral("Date"), QStringLiteral("Rest"), QStringLiteral("Mass")}, error);
     if (!after) {
-        prompter_.message(error, TestRunsCaption);
+        prompter_.message(error, TestRunsCaption());
         fillTable(); // the cell shows the run as it is kept
         return;
     }
@@ -307,9 +321,9 @@ void TestRunsWindow::predictionEdited()
         QString error;
         after = parseRunNumber(text, QStringLiteral("Your prediction"), error);
         if (after && !(*after > 0.0 && *after <= MaxMarkTimeS))
-            error = QStringLiteral("Your prediction is a time above 0 and up to 100 s.");
+            error = tr("Your prediction is a time above 0 and up to 100 s.");
         if (!error.isEmpty()) {
-            prompter_.message(error, TestRunsCaption);
+            prompter_.message(error, TestRunsCaption());
             prediction_->setText(optionalText(before));
             return;
         }
@@ -350,13 +364,16 @@ void TestRunsWindow::EarlierRunsClick()
         return;
     const Logbook shown = logbook_;
     for (const LoggedDesign *entry : UnmatchedEntries(shown, *subject_.log)) {
-        const Answer answer = prompter_.confirm(
-            QStringLiteral("The logbook holds %1 run%2 of \"%3\" in %4, a file no longer in this folder. Are they "
-                           "the runs of %5, renamed and moved?")
-                .arg(entry->runs.size())
-                .arg(entry->runs.size() == 1 ? QString() : QStringLiteral("s"))
-                .arg(printableText(entry->name), printableText(entry->file), printableText(subject_.designName)),
-            TestRunsCaption);
+        const QString question =
+            entry->runs.size() == 1
+                ? tr("The logbook holds 1 run of \"%1\" in %2, a file no longer in this folder. Are they the runs of "
+                     "%3, renamed and moved?")
+                      .arg(printableText(entry->name), printableText(entry->file), printableText(subject_.designName))
+                : tr("The logbook holds %1 runs of \"%2\" in %3, a file no longer in this folder. Are they the runs "
+                     "of %4, renamed and moved?")
+                      .arg(QString::number(entry->runs.size()), printableText(entry->name), printableText(entry->file),
+                           printableText(subject_.designName));
+        const Answer answer = prompter_.confirm(question, TestRunsCaption());
         if (answer == Answer::Cancel)
             return;
         if (answer == Answer::No)

@@ -30,8 +30,8 @@ namespace zindle {
 class Prompter;
 class WorkerPool;
 
-// The window's title and its messages' caption.
-inline const QString TestRunsCaption = QStringLiteral("Test runs");
+// The window's title and its messages' caption, in the language shown when it is asked for.
+QString TestRunsCaption();
 
 // What the window is shown for.
 struct TestRunsSubject {
@@ -85,6 +85,7 @@ private:
     void readLogbook();
     void fillTable();
     void fillTracks();
+    QString rmsSentence(const QString &track, size_t runs, double rms) const;
     void cellEdited(int row, int column);
     void predictionEdited();
     bool apply(LogEdit edit, bool undo);

@@ -48,8 +48,8 @@ void TestRunsWindow::build()
     column->addWidget(status_);
 
     auto *predictionRow = new QHBoxLayout;
-    predictionRow->addWidget(new QLabel(QStringLiteral("Your prediction, time to 15 ft (s):"), this));
-    prediction_ = lineEdit(this, "PredictionEdit", QStringLiteral("before you simulate"), 90);
+    predictionRow->addWidget(new QLabel(tr("Your prediction, time to 15 ft (s):"), this));
+    prediction_ = lineEdit(this, "PredictionEdit", tr("before you simulate"), 90);
     prediction_->setMaximumWidth(160);
     predictionRow->addWidget(prediction_);
     beside_ = new QLabel(this);
@@ -61,21 +61,21 @@ void TestRunsWindow::build()
 
     // The new run's fields, in the order a stopwatch sheet gives them.
     auto *entry = new QGridLayout;
-    const QString captions[] = {QStringLiteral("Date"), QStringLiteral("Track"), QStringLiteral("Marks (ft:s)"),
-                                QStringLiteral("Rest (ft)"), QStringLiteral("Mass (lb)"), QStringLiteral("Note")};
+    const QString captions[] = {tr("Date"), tr("Track"), tr("Marks (ft:s)"),
+                                tr("Rest (ft)"), tr("Mass (lb)"), tr("Note")};
     for (int i = 0; i < 6; ++i)
         entry->addWidget(new QLabel(captions[i], this), 0, i);
-    date_ = lineEdit(this, "RunDateEdit", QStringLiteral("YYYY-MM-DD"), 90);
+    date_ = lineEdit(this, "RunDateEdit", tr("YYYY-MM-DD"), 90);
     track_ = new QComboBox(this);
     track_->setObjectName(QStringLiteral("RunTrackCombo"));
     track_->setEditable(true);
     track_->setMinimumWidth(150);
-    track_->lineEdit()->setPlaceholderText(QStringLiteral("Room 12 corridor, tile"));
+    track_->lineEdit()->setPlaceholderText(tr("Room 12 corridor, tile"));
     marks_ = lineEdit(this, "RunMarksEdit", QStringLiteral("5:0.71,10:1.20,15:1.62"), 150);
     rest_ = lineEdit(this, "RunRestEdit", QString(), 50);
     mass_ = lineEdit(this, "RunMassEdit", QString(), 50);
     note_ = lineEdit(this, "RunNoteEdit", QString(), 80);
-    add_ = button(this, "AddRunBtn", QStringLiteral("Add Run"));
+    add_ = button(this, "AddRunBtn", tr("Add Run"));
     QWidget *fields[] = {date_, track_, marks_, rest_, mass_, note_, add_};
     for (int i = 0; i < 7; ++i)
         entry->addWidget(fields[i], 1, i);
@@ -88,9 +88,9 @@ void TestRunsWindow::build()
 
     table_ = new QTableWidget(0, ColumnCount, this);
     table_->setObjectName(QStringLiteral("TestRunsTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Track"), QStringLiteral("Marks (ft:s)"),
-                                       QStringLiteral("Predicted (ft:s)"), QStringLiteral("Error"),
-                                       QStringLiteral("Rest (ft)"), QStringLiteral("Mass (lb)"), QStringLiteral("Note")});
+    table_->setHorizontalHeaderLabels({tr("Date"), tr("Track"), tr("Marks (ft:s)"),
+                                       tr("Predicted (ft:s)"), tr("Error"),
+                                       tr("Rest (ft)"), tr("Mass (lb)"), tr("Note")});
     table_->setWordWrap(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -108,18 +108,18 @@ void TestRunsWindow::build()
     column->addWidget(rms_);
 
     auto *buttons = new QHBoxLayout;
-    delete_ = button(this, "DeleteRunBtn", QStringLiteral("Delete Run"));
-    undoButton_ = button(this, "UndoRunBtn", QStringLiteral("Undo"));
-    redoButton_ = button(this, "RedoRunBtn", QStringLiteral("Redo"));
-    earlier_ = button(this, "EarlierRunsBtn", QStringLiteral("Earlier Runs..."));
-    earlier_->setToolTip(QStringLiteral("Runs in the logbook of a design whose name and file both changed"));
+    delete_ = button(this, "DeleteRunBtn", tr("Delete Run"));
+    undoButton_ = button(this, "UndoRunBtn", tr("Undo"));
+    redoButton_ = button(this, "RedoRunBtn", tr("Redo"));
+    earlier_ = button(this, "EarlierRunsBtn", tr("Earlier Runs..."));
+    earlier_->setToolTip(tr("Runs in the logbook of a design whose name and file both changed"));
     for (QPushButton *pushButton : {delete_, undoButton_, redoButton_, earlier_})
         buttons->addWidget(pushButton);
     buttons->addStretch();
     calibrateTrack_ = new QComboBox(this);
     calibrateTrack_->setObjectName(QStringLiteral("CalibrateTrackCombo"));
-    calibrate_ = button(this, "CalibrateBtn", QStringLiteral("Calibrate"));
-    buttons->addWidget(new QLabel(QStringLiteral("Fit the model to the runs on"), this));
+    calibrate_ = button(this, "CalibrateBtn", tr("Calibrate"));
+    buttons->addWidget(new QLabel(tr("Fit the model to the runs on"), this));
     buttons->addWidget(calibrateTrack_);
     buttons->addWidget(calibrate_);
     column->addLayout(buttons);
@@ -141,7 +141,7 @@ void TestRunsWindow::build()
     column->addWidget(calibration_);
 
     auto *predictRow = new QHBoxLayout;
-    predictRow->addWidget(new QLabel(QStringLiteral("Predict for track:"), this));
+    predictRow->addWidget(new QLabel(tr("Predict for track:"), this));
     predictFor_ = new QComboBox(this);
     predictFor_->setObjectName(QStringLiteral("PredictForTrackCombo"));
     predictFor_->setMinimumWidth(200);

@@ -7,16 +7,25 @@
 #include "charts/SensitivityChart.h"
 #include "dialogs/ChartWindow.h"
 
+#include <QCoreApplication>
+
 namespace zindle {
 
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SensitivityView)
+};
+
+} // namespace
 
 void SensitivityView::ShowSensitivity()
 {
     if (!chart_) {
-        chart_ = new ChartWindow(QStringLiteral("Sensitivity"), window_.prompter(), &window_);
+        chart_ = new ChartWindow(Texts::tr("Sensitivity"), window_.prompter(), &window_);
         chart_->setObjectName(QStringLiteral("SensitivityWin"));
         chart_->resize(640, 600);
-        chart_->showText(QStringLiteral("Working out which change matters most..."));
+        chart_->showText(Texts::tr("Working out which change matters most..."));
     }
     chart_->show();
     chart_->raise();
