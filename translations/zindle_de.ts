@@ -1174,6 +1174,17 @@
     </message>
 </context>
 <context>
+    <name>SensitivityView</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Working out which change matters most...</source>
+        <translation>Es wird ermittelt, welche Änderung am meisten ausmacht...</translation>
+    </message>
+</context>
+<context>
     <name>SheetEditing</name>
     <message>
         <source>Please try again.</source>
@@ -1502,7 +1513,7 @@
     </message>
     <message>
         <source>Error</source>
-        <translation>Abweichung</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Peak speed (ft/sec)</source>
@@ -3064,6 +3075,173 @@ sind freiwillig)</translation>
     <message>
         <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
         <translation>Strecke, Geschwindigkeit und Vortrieb gegen Traktion über die ganze Fahrt (Ctrl+R)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::TestRunsWindow</name>
+    <message>
+        <source>Fitting the model to the runs on %1...</source>
+        <translation>Das Modell wird an die Fahrten auf %1 angepasst...</translation>
+    </message>
+    <message>
+        <source>Test runs</source>
+        <translation>Testfahrten</translation>
+    </message>
+    <message>
+        <source>%1; it is left as it is until it is mended.</source>
+        <translation>%1; es bleibt unverändert, bis es repariert ist.</translation>
+    </message>
+    <message>
+        <source>%1 has no design file yet. Save it in its class folder, and its runs are kept in the class&apos;s logbook beside it.</source>
+        <translation>%1 hat noch keine Entwurfsdatei. Speichere den Entwurf im Ordner deiner Klasse, dann werden seine Fahrten im Fahrtenbuch der Klasse daneben aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Runs of %1, kept in %2.</source>
+        <translation>Fahrten von %1, aufbewahrt in %2.</translation>
+    </message>
+    <message>
+        <source>the design&apos;s own model</source>
+        <translation>das eigene Modell des Entwurfs</translation>
+    </message>
+    <message>
+        <source>%1, rest %2</source>
+        <translation>%1, Halt %2</translation>
+    </message>
+    <message>
+        <source>Simulate the design to compare its runs with the prediction with coasting.</source>
+        <translation>Simuliere den Entwurf, um seine Fahrten mit der Vorhersage mit Ausrollen zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>the model with coasting: %1 s</source>
+        <translation>das Modell mit Ausrollen: %1 s</translation>
+    </message>
+    <message>
+        <source>the model with coasting: does not reach 15 ft</source>
+        <translation>das Modell mit Ausrollen: erreicht 15 ft nicht</translation>
+    </message>
+    <message>
+        <source>your runs: %1 s</source>
+        <translation>deine Fahrten: %1 s</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting differs from 1 run by %2 s (RMS).</source>
+        <translation>Auf %1 weicht die Vorhersage mit Ausrollen um %2 s (RMS) von 1 Fahrt ab.</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting differs from %2 runs by %3 s (RMS).</source>
+        <translation>Auf %1 weicht die Vorhersage mit Ausrollen um %3 s (RMS) von %2 Fahrten ab.</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated) differs from 1 run by %2 s (RMS).</source>
+        <translation>Auf %1 weicht die Vorhersage mit Ausrollen (kalibriert) um %2 s (RMS) von 1 Fahrt ab.</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated) differs from %2 runs by %3 s (RMS).</source>
+        <translation>Auf %1 weicht die Vorhersage mit Ausrollen (kalibriert) um %3 s (RMS) von %2 Fahrten ab.</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated for %2) differs from 1 run by %3 s (RMS).</source>
+        <translation>Auf %1 weicht die Vorhersage mit Ausrollen (kalibriert für %2) um %3 s (RMS) von 1 Fahrt ab.</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated for %2) differs from %3 runs by %4 s (RMS).</source>
+        <translation>Auf %1 weicht die Vorhersage mit Ausrollen (kalibriert für %2) um %4 s (RMS) von %3 Fahrten ab.</translation>
+    </message>
+    <message>
+        <source>Your prediction is a time above 0 and up to 100 s.</source>
+        <translation>Deine Vorhersage ist eine Zeit über 0 und bis zu 100 s.</translation>
+    </message>
+    <message>
+        <source>The logbook holds 1 run of &quot;%1&quot; in %2, a file no longer in this folder. Are they the runs of %3, renamed and moved?</source>
+        <translation>Das Fahrtenbuch enthält 1 Fahrt von „%1“ in %2, einer Datei, die nicht mehr in diesem Ordner ist. Ist das eine Fahrt von %3, umbenannt und verschoben?</translation>
+    </message>
+    <message>
+        <source>The logbook holds %1 runs of &quot;%2&quot; in %3, a file no longer in this folder. Are they the runs of %4, renamed and moved?</source>
+        <translation>Das Fahrtenbuch enthält %1 Fahrten von „%2“ in %3, einer Datei, die nicht mehr in diesem Ordner ist. Sind das die Fahrten von %4, umbenannt und verschoben?</translation>
+    </message>
+    <message>
+        <source>Your prediction, time to 15 ft (s):</source>
+        <translation>Deine Vorhersage, Zeit bis 15 ft (s):</translation>
+    </message>
+    <message>
+        <source>before you simulate</source>
+        <translation>bevor du simulierst</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Marks (ft:s)</source>
+        <translation>Marken (ft:s)</translation>
+    </message>
+    <message>
+        <source>Rest (ft)</source>
+        <translation>Halt (ft)</translation>
+    </message>
+    <message>
+        <source>Mass (lb)</source>
+        <translation>Masse (lb)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>Room 12 corridor, tile</source>
+        <translation>Flur bei Raum 12, Fliesen</translation>
+    </message>
+    <message>
+        <source>Add Run</source>
+        <translation>Fahrt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Predicted (ft:s)</source>
+        <translation>Vorhergesagt (ft:s)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Delete Run</source>
+        <translation>Fahrt löschen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Earlier Runs...</source>
+        <translation>Frühere Fahrten...</translation>
+    </message>
+    <message>
+        <source>Runs in the logbook of a design whose name and file both changed</source>
+        <translation>Fahrten im Fahrtenbuch von einem Entwurf, dessen Name und Datei sich beide geändert haben</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Kalibrieren</translation>
+    </message>
+    <message>
+        <source>Fit the model to the runs on</source>
+        <translation>Modell an die Fahrten anpassen auf</translation>
+    </message>
+    <message>
+        <source>Predict for track:</source>
+        <translation>Vorhersage für Strecke:</translation>
     </message>
 </context>
 <context>

@@ -1174,6 +1174,17 @@
     </message>
 </context>
 <context>
+    <name>SensitivityView</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilidad</translation>
+    </message>
+    <message>
+        <source>Working out which change matters most...</source>
+        <translation>Calculando qué cambio importa más...</translation>
+    </message>
+</context>
+<context>
     <name>SheetEditing</name>
     <message>
         <source>Please try again.</source>
@@ -1478,7 +1489,7 @@
     </message>
     <message>
         <source>Predict for track:</source>
-        <translation>Predecir para la pista:</translation>
+        <translation>Prever para la pista:</translation>
     </message>
     <message>
         <source>Only the runs on this track are compared, and every design is predicted with the track&apos;s calibration from the class&apos;s logbook.</source>
@@ -1502,7 +1513,7 @@
     </message>
     <message>
         <source>Error</source>
-        <translation>Desviación</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Peak speed (ft/sec)</source>
@@ -3064,6 +3075,173 @@ son opcionales)</translation>
     <message>
         <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
         <translation>Distancia, velocidad y propulsión frente a adherencia en toda la carrera (Ctrl+R)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::TestRunsWindow</name>
+    <message>
+        <source>Fitting the model to the runs on %1...</source>
+        <translation>Ajustando el modelo a las carreras en %1...</translation>
+    </message>
+    <message>
+        <source>Test runs</source>
+        <translation>Carreras de prueba</translation>
+    </message>
+    <message>
+        <source>%1; it is left as it is until it is mended.</source>
+        <translation>%1; se deja como está hasta que se arregle.</translation>
+    </message>
+    <message>
+        <source>%1 has no design file yet. Save it in its class folder, and its runs are kept in the class&apos;s logbook beside it.</source>
+        <translation>%1 todavía no tiene archivo de diseño. Guárdalo en la carpeta de tu clase y sus carreras se guardarán en el cuaderno de registro de la clase, a su lado.</translation>
+    </message>
+    <message>
+        <source>Runs of %1, kept in %2.</source>
+        <translation>Carreras de %1, guardadas en %2.</translation>
+    </message>
+    <message>
+        <source>the design&apos;s own model</source>
+        <translation>el modelo propio del diseño</translation>
+    </message>
+    <message>
+        <source>%1, rest %2</source>
+        <translation>%1, parada %2</translation>
+    </message>
+    <message>
+        <source>Simulate the design to compare its runs with the prediction with coasting.</source>
+        <translation>Simula el diseño para comparar sus carreras con la previsión con rodaje libre.</translation>
+    </message>
+    <message>
+        <source>the model with coasting: %1 s</source>
+        <translation>el modelo con rodaje libre: %1 s</translation>
+    </message>
+    <message>
+        <source>the model with coasting: does not reach 15 ft</source>
+        <translation>el modelo con rodaje libre: no llega a 15 ft</translation>
+    </message>
+    <message>
+        <source>your runs: %1 s</source>
+        <translation>tus carreras: %1 s</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting differs from 1 run by %2 s (RMS).</source>
+        <translation>En %1 la previsión con rodaje libre difiere de 1 carrera en %2 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting differs from %2 runs by %3 s (RMS).</source>
+        <translation>En %1 la previsión con rodaje libre difiere de %2 carreras en %3 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated) differs from 1 run by %2 s (RMS).</source>
+        <translation>En %1 la previsión con rodaje libre (calibrada) difiere de 1 carrera en %2 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated) differs from %2 runs by %3 s (RMS).</source>
+        <translation>En %1 la previsión con rodaje libre (calibrada) difiere de %2 carreras en %3 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated for %2) differs from 1 run by %3 s (RMS).</source>
+        <translation>En %1 la previsión con rodaje libre (calibrada para %2) difiere de 1 carrera en %3 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated for %2) differs from %3 runs by %4 s (RMS).</source>
+        <translation>En %1 la previsión con rodaje libre (calibrada para %2) difiere de %3 carreras en %4 s (RMS).</translation>
+    </message>
+    <message>
+        <source>Your prediction is a time above 0 and up to 100 s.</source>
+        <translation>Tu previsión es un tiempo mayor que 0 y de hasta 100 s.</translation>
+    </message>
+    <message>
+        <source>The logbook holds 1 run of &quot;%1&quot; in %2, a file no longer in this folder. Are they the runs of %3, renamed and moved?</source>
+        <translation>El cuaderno de registro tiene 1 carrera de «%1» en %2, un archivo que ya no está en esta carpeta. ¿Es una carrera de %3, con otro nombre y en otro sitio?</translation>
+    </message>
+    <message>
+        <source>The logbook holds %1 runs of &quot;%2&quot; in %3, a file no longer in this folder. Are they the runs of %4, renamed and moved?</source>
+        <translation>El cuaderno de registro tiene %1 carreras de «%2» en %3, un archivo que ya no está en esta carpeta. ¿Son las carreras de %4, con otro nombre y en otro sitio?</translation>
+    </message>
+    <message>
+        <source>Your prediction, time to 15 ft (s):</source>
+        <translation>Tu previsión, tiempo hasta 15 ft (s):</translation>
+    </message>
+    <message>
+        <source>before you simulate</source>
+        <translation>antes de simular</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Marks (ft:s)</source>
+        <translation>Marcas (ft:s)</translation>
+    </message>
+    <message>
+        <source>Rest (ft)</source>
+        <translation>Parada (ft)</translation>
+    </message>
+    <message>
+        <source>Mass (lb)</source>
+        <translation>Masa (lb)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>Room 12 corridor, tile</source>
+        <translation>Pasillo del aula 12, baldosa</translation>
+    </message>
+    <message>
+        <source>Add Run</source>
+        <translation>Añadir carrera</translation>
+    </message>
+    <message>
+        <source>Predicted (ft:s)</source>
+        <translation>Prevista (ft:s)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Delete Run</source>
+        <translation>Borrar carrera</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Earlier Runs...</source>
+        <translation>Carreras anteriores...</translation>
+    </message>
+    <message>
+        <source>Runs in the logbook of a design whose name and file both changed</source>
+        <translation>Carreras del cuaderno de registro de un diseño que cambió de nombre y de archivo</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Calibrar</translation>
+    </message>
+    <message>
+        <source>Fit the model to the runs on</source>
+        <translation>Ajustar el modelo a las carreras en</translation>
+    </message>
+    <message>
+        <source>Predict for track:</source>
+        <translation>Prever para la pista:</translation>
     </message>
 </context>
 <context>

@@ -1174,6 +1174,17 @@
     </message>
 </context>
 <context>
+    <name>SensitivityView</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilité</translation>
+    </message>
+    <message>
+        <source>Working out which change matters most...</source>
+        <translation>Calcul du changement qui compte le plus...</translation>
+    </message>
+</context>
+<context>
     <name>SheetEditing</name>
     <message>
         <source>Please try again.</source>
@@ -1502,7 +1513,7 @@
     </message>
     <message>
         <source>Error</source>
-        <translation>Écart</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Peak speed (ft/sec)</source>
@@ -3064,6 +3075,173 @@ sont facultatives)</translation>
     <message>
         <source>Distance, speed, and propulsion against traction over the whole run (Ctrl+R)</source>
         <translation>Distance, vitesse et poussée face à l’adhérence sur toute la course (Ctrl+R)</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::TestRunsWindow</name>
+    <message>
+        <source>Fitting the model to the runs on %1...</source>
+        <translation>Ajustement du modèle aux courses sur %1...</translation>
+    </message>
+    <message>
+        <source>Test runs</source>
+        <translation>Essais sur piste</translation>
+    </message>
+    <message>
+        <source>%1; it is left as it is until it is mended.</source>
+        <translation>%1 ; il reste tel quel jusqu’à ce qu’il soit réparé.</translation>
+    </message>
+    <message>
+        <source>%1 has no design file yet. Save it in its class folder, and its runs are kept in the class&apos;s logbook beside it.</source>
+        <translation>%1 n’a pas encore de fichier de modèle. Enregistre-le dans le dossier de ta classe : ses courses seront gardées dans le carnet de bord de la classe, à côté.</translation>
+    </message>
+    <message>
+        <source>Runs of %1, kept in %2.</source>
+        <translation>Courses de %1, gardées dans %2.</translation>
+    </message>
+    <message>
+        <source>the design&apos;s own model</source>
+        <translation>le modèle de calcul propre au modèle</translation>
+    </message>
+    <message>
+        <source>%1, rest %2</source>
+        <translation>%1, arrêt %2</translation>
+    </message>
+    <message>
+        <source>Simulate the design to compare its runs with the prediction with coasting.</source>
+        <translation>Simule le modèle pour comparer ses courses à la prévision avec roue libre.</translation>
+    </message>
+    <message>
+        <source>the model with coasting: %1 s</source>
+        <translation>le modèle avec roue libre : %1 s</translation>
+    </message>
+    <message>
+        <source>the model with coasting: does not reach 15 ft</source>
+        <translation>le modèle avec roue libre : n’atteint pas 15 ft</translation>
+    </message>
+    <message>
+        <source>your runs: %1 s</source>
+        <translation>tes courses : %1 s</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting differs from 1 run by %2 s (RMS).</source>
+        <translation>Sur %1, la prévision avec roue libre s’écarte de 1 course de %2 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting differs from %2 runs by %3 s (RMS).</source>
+        <translation>Sur %1, la prévision avec roue libre s’écarte de %2 courses de %3 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated) differs from 1 run by %2 s (RMS).</source>
+        <translation>Sur %1, la prévision avec roue libre (étalonnée) s’écarte de 1 course de %2 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated) differs from %2 runs by %3 s (RMS).</source>
+        <translation>Sur %1, la prévision avec roue libre (étalonnée) s’écarte de %2 courses de %3 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated for %2) differs from 1 run by %3 s (RMS).</source>
+        <translation>Sur %1, la prévision avec roue libre (étalonnée pour %2) s’écarte de 1 course de %3 s (RMS).</translation>
+    </message>
+    <message>
+        <source>On %1 the prediction with coasting (calibrated for %2) differs from %3 runs by %4 s (RMS).</source>
+        <translation>Sur %1, la prévision avec roue libre (étalonnée pour %2) s’écarte de %3 courses de %4 s (RMS).</translation>
+    </message>
+    <message>
+        <source>Your prediction is a time above 0 and up to 100 s.</source>
+        <translation>Ta prévision est un temps supérieur à 0 et jusqu’à 100 s.</translation>
+    </message>
+    <message>
+        <source>The logbook holds 1 run of &quot;%1&quot; in %2, a file no longer in this folder. Are they the runs of %3, renamed and moved?</source>
+        <translation>Le carnet de bord contient 1 course de « %1 » dans %2, un fichier qui n’est plus dans ce dossier. Est-ce une course de %3, renommé et déplacé ?</translation>
+    </message>
+    <message>
+        <source>The logbook holds %1 runs of &quot;%2&quot; in %3, a file no longer in this folder. Are they the runs of %4, renamed and moved?</source>
+        <translation>Le carnet de bord contient %1 courses de « %2 » dans %3, un fichier qui n’est plus dans ce dossier. Sont-ce les courses de %4, renommé et déplacé ?</translation>
+    </message>
+    <message>
+        <source>Your prediction, time to 15 ft (s):</source>
+        <translation>Ta prévision, temps jusqu’à 15 ft (s) :</translation>
+    </message>
+    <message>
+        <source>before you simulate</source>
+        <translation>avant de simuler</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Piste</translation>
+    </message>
+    <message>
+        <source>Marks (ft:s)</source>
+        <translation>Repères (ft:s)</translation>
+    </message>
+    <message>
+        <source>Rest (ft)</source>
+        <translation>Arrêt (ft)</translation>
+    </message>
+    <message>
+        <source>Mass (lb)</source>
+        <translation>Masse (lb)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>Room 12 corridor, tile</source>
+        <translation>Couloir de la salle 12, carrelage</translation>
+    </message>
+    <message>
+        <source>Add Run</source>
+        <translation>Ajouter la course</translation>
+    </message>
+    <message>
+        <source>Predicted (ft:s)</source>
+        <translation>Prévue (ft:s)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Delete Run</source>
+        <translation>Supprimer la course</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Earlier Runs...</source>
+        <translation>Courses précédentes...</translation>
+    </message>
+    <message>
+        <source>Runs in the logbook of a design whose name and file both changed</source>
+        <translation>Courses du carnet de bord d’un modèle dont le nom et le fichier ont tous deux changé</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Étalonner</translation>
+    </message>
+    <message>
+        <source>Fit the model to the runs on</source>
+        <translation>Ajuster le modèle aux courses sur</translation>
+    </message>
+    <message>
+        <source>Predict for track:</source>
+        <translation>Prévoir pour la piste :</translation>
     </message>
 </context>
 <context>
