@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Advisories</name>
+    <message>
+        <source>Front axle not connected.</source>
+        <translation>Vorderachse nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Some parts are floating.</source>
+        <translation>Einige Teile schweben frei.</translation>
+    </message>
+    <message>
+        <source>Spring case is not connected.</source>
+        <translation>Federgehäuse ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Spring case not connected.</source>
+        <translation>Federgehäuse nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Spring cases interfere.</source>
+        <translation>Federgehäuse überschneiden sich.</translation>
+    </message>
+    <message>
+        <source>Car overlaps paper edge.</source>
+        <translation>Fahrzeug ragt über den Blattrand.</translation>
+    </message>
+    <message>
+        <source>Skid advisory.</source>
+        <translation>Hinweis: Räder drehen durch.</translation>
+    </message>
+    <message>
+        <source>No car body drawn.</source>
+        <translation>Keine Karosserie gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Spring gives no revolutions.</source>
+        <translation>Feder liefert keine Umdrehungen.</translation>
+    </message>
+    <message>
+        <source>Car weighs less than 0.01 lb.</source>
+        <translation>Fahrzeug wiegt weniger als 0.01 lb.</translation>
+    </message>
+    <message>
+        <source>Axles less than 0.1 in apart.</source>
+        <translation>Achsen weniger als 0.1 in voneinander entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>BuildView3D</name>
     <message>
         <source>%1 of %2</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Advisories</name>
+    <message>
+        <source>Front axle not connected.</source>
+        <translation>Eje delantero no conectado.</translation>
+    </message>
+    <message>
+        <source>Some parts are floating.</source>
+        <translation>Algunas piezas están sueltas.</translation>
+    </message>
+    <message>
+        <source>Spring case is not connected.</source>
+        <translation>La caja del resorte no está conectada.</translation>
+    </message>
+    <message>
+        <source>Spring case not connected.</source>
+        <translation>Caja del resorte no conectada.</translation>
+    </message>
+    <message>
+        <source>Spring cases interfere.</source>
+        <translation>Las cajas de los resortes se solapan.</translation>
+    </message>
+    <message>
+        <source>Car overlaps paper edge.</source>
+        <translation>El coche se sale del borde de la hoja.</translation>
+    </message>
+    <message>
+        <source>Skid advisory.</source>
+        <translation>Aviso: las ruedas patinan.</translation>
+    </message>
+    <message>
+        <source>No car body drawn.</source>
+        <translation>No hay carrocería dibujada.</translation>
+    </message>
+    <message>
+        <source>Spring gives no revolutions.</source>
+        <translation>El resorte no da ninguna vuelta.</translation>
+    </message>
+    <message>
+        <source>Car weighs less than 0.01 lb.</source>
+        <translation>El coche pesa menos de 0.01 lb.</translation>
+    </message>
+    <message>
+        <source>Axles less than 0.1 in apart.</source>
+        <translation>Ejes a menos de 0.1 in uno de otro.</translation>
+    </message>
+</context>
+<context>
     <name>BuildView3D</name>
     <message>
         <source>%1 of %2</source>

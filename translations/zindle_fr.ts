@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Advisories</name>
+    <message>
+        <source>Front axle not connected.</source>
+        <translation>Essieu avant non relié.</translation>
+    </message>
+    <message>
+        <source>Some parts are floating.</source>
+        <translation>Certaines pièces flottent.</translation>
+    </message>
+    <message>
+        <source>Spring case is not connected.</source>
+        <translation>Le boîtier du ressort n’est pas relié.</translation>
+    </message>
+    <message>
+        <source>Spring case not connected.</source>
+        <translation>Boîtier du ressort non relié.</translation>
+    </message>
+    <message>
+        <source>Spring cases interfere.</source>
+        <translation>Les boîtiers des ressorts se chevauchent.</translation>
+    </message>
+    <message>
+        <source>Car overlaps paper edge.</source>
+        <translation>La voiture dépasse du bord de la feuille.</translation>
+    </message>
+    <message>
+        <source>Skid advisory.</source>
+        <translation>Avertissement : les roues patinent.</translation>
+    </message>
+    <message>
+        <source>No car body drawn.</source>
+        <translation>Aucune caisse dessinée.</translation>
+    </message>
+    <message>
+        <source>Spring gives no revolutions.</source>
+        <translation>Le ressort ne donne aucun tour.</translation>
+    </message>
+    <message>
+        <source>Car weighs less than 0.01 lb.</source>
+        <translation>La voiture pèse moins de 0.01 lb.</translation>
+    </message>
+    <message>
+        <source>Axles less than 0.1 in apart.</source>
+        <translation>Essieux à moins de 0.1 in l’un de l’autre.</translation>
+    </message>
+</context>
+<context>
     <name>BuildView3D</name>
     <message>
         <source>%1 of %2</source>

@@ -98,7 +98,7 @@ void AdvisoriesWindow::sync(const AdvisoryState &state)
     };
     for (const auto &[name, advisory] : labels) {
         QLabel *shown = label(QLatin1String(name));
-        shown->setText(advisory->caption);
+        shown->setText(advisoryText(advisory->caption));
         shown->setVisible(advisory->visible);
     }
     // The window keeps its width; it grows downwards when more lines are shown than its usual

@@ -120,7 +120,7 @@ std::vector<ReportLine> DesignReportLines(const PhysicsState &workspace)
     const int size = step < 100 ? 7 : 9;
     for (int i = 0; i < count; ++i) {
         const QString &text = advisories[i];
-        advisoryLines.push_back({text == SkidAdvisoryText ? Texts::tr("Skid advisory!") : text,
+        advisoryLines.push_back({text == SkidAdvisoryText ? Texts::tr("Skid advisory!") : advisoryText(text),
                                  ReportColumn::LeftPlusRight, 3250 + i * step, size});
     }
     if (advisoryLines.empty())

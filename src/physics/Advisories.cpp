@@ -9,6 +9,8 @@
 #include "model/Modes.h"
 #include "geometry/PartRegions.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zindle {
@@ -53,6 +55,11 @@ QString notNumbersText(const QStringList &names)
 {
     return (names.size() == 1 ? QStringLiteral("Not a number: ") : QStringLiteral("Not numbers: "))
            + names.join(QStringLiteral(", ")) + QLatin1Char('.');
+}
+
+QString advisoryText(const QString &english)
+{
+    return QCoreApplication::translate("Advisories", english.toUtf8().constData());
 }
 
 QStringList AdvisoryState::shownTexts() const

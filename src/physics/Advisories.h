@@ -56,20 +56,23 @@ RunChecks CheckRunnable(const PhysicsState &workspace, const DesignNumbers &numb
 // The mass check once the analysis has found total mass `mass`.
 void CheckMass(RunChecks &checks, float mass);
 
-// The advisory texts.
-inline const QString AxleFreeText = QStringLiteral("Front axle not connected.");
-inline const QString FloatingText = QStringLiteral("Some parts are floating.");
-inline const QString CaseFreeText = QStringLiteral("Spring case is not connected.");
-inline const QString CaseFreeAllWheelText = QStringLiteral("Spring case not connected.");
-inline const QString CoreInterfereText = QStringLiteral("Spring cases interfere.");
-inline const QString CarTooBigText = QStringLiteral("Car overlaps paper edge.");
-inline const QString SkidAdvisoryText = QStringLiteral("Skid advisory.");
-inline const QString NoBodyText = QStringLiteral("No car body drawn.");
-inline const QString NoRevolutionsText = QStringLiteral("Spring gives no revolutions.");
-inline const QString TooLightText = QStringLiteral("Car weighs less than 0.01 lb.");
-inline const QString AxlesTooCloseText = QStringLiteral("Axles less than 0.1 in apart.");
+// The advisory texts. They stay English in the results, where the program compares them and
+// the command line prints them; advisoryText says one to a person.
+inline const QString AxleFreeText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Front axle not connected."));
+inline const QString FloatingText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Some parts are floating."));
+inline const QString CaseFreeText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Spring case is not connected."));
+inline const QString CaseFreeAllWheelText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Spring case not connected."));
+inline const QString CoreInterfereText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Spring cases interfere."));
+inline const QString CarTooBigText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Car overlaps paper edge."));
+inline const QString SkidAdvisoryText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Skid advisory."));
+inline const QString NoBodyText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "No car body drawn."));
+inline const QString NoRevolutionsText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Spring gives no revolutions."));
+inline const QString TooLightText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Car weighs less than 0.01 lb."));
+inline const QString AxlesTooCloseText = QStringLiteral(QT_TRANSLATE_NOOP("Advisories", "Axles less than 0.1 in apart."));
 // "Not a number: Spring length." or "Not numbers: Spring length, Friction force."
 QString notNumbersText(const QStringList &names);
+// An advisory as it is shown: translated when it is one of the texts above, else as it is.
+QString advisoryText(const QString &english);
 
 // One label of the Advisories window: its caption and whether it is shown.
 struct AdvisoryLabel {

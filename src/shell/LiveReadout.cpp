@@ -2,6 +2,7 @@
 #include "LiveReadout.h"
 
 #include "app/LiveResults.h"
+#include "physics/Advisories.h"
 #include "model/NumberText.h"
 #include "physics/ResultFieldTable.h"
 
@@ -87,7 +88,7 @@ QString liveReadoutHint(const LiveResult &r)
     } else {
         lines << Texts::tr("Advisories:");
         for (const QString &text : r.advisories)
-            lines << QStringLiteral("  ") + text;
+            lines << QStringLiteral("  ") + advisoryText(text);
     }
     return lines.join(QLatin1Char('\n'));
 }
