@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window in German and in Spanish, whose words run longer than the English ones: the Design
+// The window in German, Spanish and French, whose words run longer than the English ones: the Design
 // mode with a part selected, the Analyze and Simulate strips and the Modes menu, at a large window and at a small laptop screen,
 // to be checked by eye for clipped captions.
 
@@ -14,11 +14,11 @@
 namespace zindle::test {
 namespace {
 
-TEST(Screenshots, TheWindowInGermanAndSpanish)
+TEST(Screenshots, TheWindowInEachTranslation)
 {
     const QString folder = findTranslationsFolder(QCoreApplication::applicationDirPath());
     ASSERT_FALSE(folder.isEmpty());
-    for (const char *code : {"de", "es"}) {
+    for (const char *code : {"de", "es", "fr"}) {
         ASSERT_EQ(installLanguage(*qApp, QLatin1String(code), folder), QString()) << code;
         {
             StartedWindow s;

@@ -28,6 +28,8 @@ void selectTestLocale(const QByteArray &path)
     const QFileInfo locale(QString::fromLocal8Bit(path));
     setenv("LOCPATH", QFile::encodeName(locale.absolutePath()).constData(), 1);
     setenv("LC_ALL", QFile::encodeName(locale.fileName()).constData(), 1);
+    // The desktop's language is then the locale's alone, whatever the machine's LANGUAGE says.
+    unsetenv("LANGUAGE");
 }
 
 bool commaDecimalLocaleActive()
