@@ -7,6 +7,7 @@
 #include "files/TextDesignFile.h"
 #include "model/BuiltInDesigns.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,14 +15,21 @@ namespace zindle {
 
 namespace {
 
-const QStringList OpenFilters = {QStringLiteral("Zindle|*.zndl")};
-const QStringList SaveFilters = {QStringLiteral("Zindle|*.zndl"), QStringLiteral("All Files|*.*"),
-                                 QStringLiteral("Zindle Design Portfolio|*.zddp")};
-const QString OpenTitle = QStringLiteral("Choose a .zndl file");
-const QString SaveTitle = QStringLiteral("Save car as:");
-const QString Sorry = QStringLiteral("Sorry");
-const QString TryAgainDot = QStringLiteral("Please try again.");
-const QString Confirm = QStringLiteral("Confirm");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesignListOps)
+};
+
+// Made when asked, so that they speak the language installed by then.
+QStringList openFilters() { return {QStringLiteral("Zindle|*.zndl")}; }
+QStringList saveFilters()
+{
+    return {QStringLiteral("Zindle|*.zndl"), Texts::tr("All Files|*.*"), Texts::tr("Zindle Design Portfolio|*.zddp")};
+}
+QString openTitle() { return Texts::tr("Choose a .zndl file"); }
+QString saveTitle() { return Texts::tr("Save car as:"); }
+QString sorry() { return Texts::tr("Sorry"); }
+QString tryAgainDot() { return Texts::tr("Please try again."); }
+QString confirmCaption() { return Texts::tr("Confirm"); }
 
 // Whatever extension the chosen name has becomes ".zndl".
 QString withDesignExtension(const QString &path)
@@ -60,13 +68,13 @@ void DesignListOps::rebuilt()
         designRebuilt_();
 }
 
-void DesignListOps::reportFileError(const QString &text) { prompter_.message(text, FileErrorCaption); }
+void DesignListOps::reportFileError(const QString &text) { prompter_.message(text, FileErrorCaption()); }
 
 bool DesignListOps::refuseWhenFull()
 {
     if (!workspace_.list.isFull())
         return false;
-    prompter_.message(ListMessages::ListFull, TryAgainDot);
+    prompter_.message(ListMessages::ListFull(), tryAgainDot());
     return true;
 }
 
@@ -104,7 +112,7 @@ QString DesignListOps::proposedSavePath() const
 
 QString DesignListOps::AskSavePath()
 {
-    return AskPathToWrite(prompter_, SaveTitle, SaveFilters, proposedSavePath(), withDesignExtension);
+    return AskPathToWrite(prompter_, saveTitle(), saveFilters(), proposedSavePath(), withDesignExtension);
 }
 
 PromptAnswer DesignListOps::PromptUnsaved()
@@ -112,7 +120,7 @@ PromptAnswer DesignListOps::PromptUnsaved()
     DesignList &list = workspace_.list;
     if (list.current().DesignSaved)
         return PromptAnswer::AlreadySaved;
-    const Answer answer = prompter_.confirm(ListMessages::NotSaved(list.current().DesignName), Confirm);
+    const Answer answer = prompter_.confirm(ListMessages::NotSaved(list.current().DesignName), confirmCaption());
     if (answer == Answer::Cancel)
         return PromptAnswer::PromptCancelled;
     if (answer == Answer::No) {
@@ -148,7 +156,7 @@ bool DesignListOps::SaveCurrent()
         list.current().DesignPath = path;
     } else if (list.currentIsBuiltIn()) {
         if (list.append(base, path, true) < 0)
-            prompter_.message(ListMessages::ListFull, TryAgainDot);
+            prompter_.message(ListMessages::ListFull(), tryAgainDot());
     } else {
         list.current().DesignName = base;
         list.items[list.CurrentDesign] = base;
@@ -234,7 +242,7 @@ bool DesignListOps::OpenDesign()
 {
     if (refuseWhenFull())
         return false;
-    const QString path = prompter_.openPath(OpenTitle, OpenFilters);
+    const QString path = prompter_.openPath(openTitle(), openFilters());
     if (path.isEmpty())
         return false;
     return OpenDesignFile(path);
@@ -262,26 +270,26 @@ void DesignListOps::RenameDesign()
 {
     DesignList &list = workspace_.list;
     if (list.currentIsBuiltIn()) {
-        prompter_.message(ListMessages::CannotRename, Sorry);
+        prompter_.message(ListMessages::CannotRename(), sorry());
         return;
     }
     const QString current = list.current().DesignName;
     // After a refusal the box shows what was typed, to be shortened rather than typed again.
     QString proposal = current;
     for (;;) {
-        const auto answer = prompter_.input(QStringLiteral("Input Box"),
-                                            QStringLiteral("Please type a new name for ") + current,
+        const auto answer = prompter_.input(Texts::tr("Input Box"),
+                                            Texts::tr("Please type a new name for %1").arg(current),
                                             proposal);
         if (!answer)
             return;
         QString name = *answer;
         name.remove(QLatin1Char(',')).remove(QLatin1Char('/')).remove(QLatin1Char('\\')).remove(QLatin1Char(':'));
         if (name != *answer)
-            prompter_.message(ListMessages::NameRevised, QStringLiteral("Name revised"));
+            prompter_.message(ListMessages::NameRevised(), Texts::tr("Name revised"));
         if (name.isEmpty() || name == current)
             return;
         if (name.size() > 32) {
-            prompter_.message(ListMessages::NameTooLong, TryAgainDot);
+            prompter_.message(ListMessages::NameTooLong(), tryAgainDot());
             proposal = *answer;
             continue;
         }
@@ -296,7 +304,7 @@ void DesignListOps::RemoveDesign()
 {
     DesignList &list = workspace_.list;
     if (list.currentIsBuiltIn()) {
-        prompter_.message(ListMessages::CannotRemove, Sorry);
+        prompter_.message(ListMessages::CannotRemove(), sorry());
         return;
     }
     const PromptAnswer answer = PromptUnsaved();
@@ -308,7 +316,7 @@ void DesignListOps::RemoveDesign()
     if (answer != PromptAnswer::SavedAsNew && answer != PromptAnswer::SavedInPlace &&
         answer != PromptAnswer::AlreadySaved)
         return;
-    if (prompter_.confirm(ListMessages::SureToRemove, Confirm) != Answer::Yes)
+    if (prompter_.confirm(ListMessages::SureToRemove(), confirmCaption()) != Answer::Yes)
         return;
     list.RemoveSlot(list.CurrentDesign);
     // The list now selects the first entry; the sheet, the fields and the design in memory
@@ -320,7 +328,7 @@ void DesignListOps::ConvertDesign()
 {
     if (!goesOn(PromptUnsaved()))
         return;
-    const QString path = prompter_.openPath(OpenTitle, OpenFilters);
+    const QString path = prompter_.openPath(openTitle(), openFilters());
     if (path.isEmpty())
         return;
     if (refuseWhenFull())

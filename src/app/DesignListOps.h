@@ -9,6 +9,7 @@
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -70,25 +71,44 @@ private:
     std::function<void()> designRebuilt_;
 };
 
-// Message texts of the design list, shared with the tests.
+// Message texts of the design list, shared with the tests; made when asked, in the language
+// installed by then.
 namespace ListMessages {
 // The question names the design: a student with several open is otherwise unsure which one.
 inline QString NotSaved(const QString &designName)
 {
-    return QStringLiteral("Current design \"") + designName + QStringLiteral("\" is not saved. Save it?");
+    return QCoreApplication::translate("ListMessages", "Current design \"%1\" is not saved. Save it?").arg(designName);
 }
-inline const QString CannotRename = QStringLiteral(
-    "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.\n"
-    "However, you may save this design under a different name.");
-inline const QString CannotRemove = QStringLiteral(
-    "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list.");
-inline const QString NameRevised = QStringLiteral(
-    "The name you suggested has been revised to eliminate any commas (,), slashes (\\ or /), or colons (:).");
-inline const QString NameTooLong = QStringLiteral("The car name must be 32 characters or less. ");
-inline const QString SureToRemove =
-    QStringLiteral("Are you sure that you wish to remove this design from the list?");
-inline const QString ListFull = QStringLiteral(
-    "The design list is full (257 designs).  Remove a design from the list before you add another.");
+inline QString CannotRename()
+{
+    return QCoreApplication::translate("ListMessages",
+                                       "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.\n"
+                                       "However, you may save this design under a different name.");
+}
+inline QString CannotRemove()
+{
+    return QCoreApplication::translate(
+        "ListMessages", "Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list.");
+}
+inline QString NameRevised()
+{
+    return QCoreApplication::translate(
+        "ListMessages",
+        "The name you suggested has been revised to eliminate any commas (,), slashes (\\ or /), or colons (:).");
+}
+inline QString NameTooLong()
+{
+    return QCoreApplication::translate("ListMessages", "The car name must be 32 characters or less. ");
+}
+inline QString SureToRemove()
+{
+    return QCoreApplication::translate("ListMessages", "Are you sure that you wish to remove this design from the list?");
+}
+inline QString ListFull()
+{
+    return QCoreApplication::translate(
+        "ListMessages", "The design list is full (257 designs).  Remove a design from the list before you add another.");
+}
 } // namespace ListMessages
 
 } // namespace zindle

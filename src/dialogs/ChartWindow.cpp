@@ -139,7 +139,7 @@ void ChartWindow::SaveClick()
         return;
     const std::optional<ChartFormat> format = chartFormatOf(path);
     if (!format) {
-        prompter_.message(tr("A chart is saved as .png, .svg or .pdf."), FileErrorCaption);
+        prompter_.message(tr("A chart is saved as .png, .svg or .pdf."), FileErrorCaption());
         return;
     }
     // The file gets the window's proportions, at least as large as a printed page's chart.
@@ -150,7 +150,7 @@ void ChartWindow::SaveClick()
     const WriteOutcome outcome = bytes.isEmpty() ? WriteOutcome{false, tr("The chart could not be drawn.")}
                                                  : WriteFileAtomically(path, bytes);
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption);
+        prompter_.message(outcome.error, FileErrorCaption());
 }
 
 } // namespace zindle

@@ -318,18 +318,18 @@ void ClassResultsDialog::ExportClick()
         bytes = standingsHtml(rows_, {});
     } else if (suffix == QLatin1String("pdf")) {
         if (!standingsPdf(rows_, {}, bytes)) {
-            prompter_.message(tr("The PDF of the class results could not be made."), FileErrorCaption);
+            prompter_.message(tr("The PDF of the class results could not be made."), FileErrorCaption());
             return;
         }
     } else {
         prompter_.message(tr("Class results are exported as .html, .pdf or .csv, not as \"%1\".")
                               .arg(printableText(QFileInfo(path).fileName())),
-                          FileErrorCaption);
+                          FileErrorCaption());
         return;
     }
     const WriteOutcome outcome = WriteFileAtomically(path, bytes);
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption);
+        prompter_.message(outcome.error, FileErrorCaption());
 }
 
 QString ClassResultsDialog::fileAt(int viewRow) const

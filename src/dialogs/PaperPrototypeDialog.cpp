@@ -157,7 +157,7 @@ void PaperPrototypeDialog::PPPrintBtnClick()
     sink.reset();
     if (!written.ok) {
         lastOutcome_.ok = false;
-        prompter_.message(written.error, FileErrorCaption);
+        prompter_.message(written.error, FileErrorCaption());
     } else if (!lastOutcome_.error.isEmpty()) {
         prompter_.message(lastOutcome_.error, tr("Paper Prototype"));
     } else if (!lastOutcome_.ok)

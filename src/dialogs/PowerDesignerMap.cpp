@@ -98,18 +98,18 @@ void PowerDesignerDialog::SaveMapClick()
         bytes = renderChart(*format, QSize(900, 600), grid->title,
                             [grid](QPainter &painter, const QRectF &area) { paintDesignMap(painter, area, *grid); });
         if (bytes.isEmpty()) {
-            prompter_.message(tr("The design map could not be drawn."), FileErrorCaption);
+            prompter_.message(tr("The design map could not be drawn."), FileErrorCaption());
             return;
         }
     } else {
         prompter_.message(tr("A design map is saved as .png, .svg, .pdf or .csv, not as \"%1\".")
                               .arg(printableText(QFileInfo(path).fileName())),
-                          FileErrorCaption);
+                          FileErrorCaption());
         return;
     }
     const WriteOutcome outcome = WriteFileAtomically(path, bytes);
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption);
+        prompter_.message(outcome.error, FileErrorCaption());
 }
 
 void PowerDesignerDialog::takeMapOwner()

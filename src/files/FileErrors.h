@@ -3,6 +3,7 @@
 // How reading and writing design files report trouble: one outcome value that names the file
 // and says what is wrong, never an exception across the layer boundary.
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -35,7 +36,7 @@ public:
 };
 
 // The caption of every message box that reports a file that could not be read or written.
-inline const QString FileErrorCaption = QStringLiteral("Error");
+inline QString FileErrorCaption() { return QCoreApplication::translate("FileErrors", "Error"); }
 
 // Design files are small; anything larger than this is not one (a file with 100 user materials
 // of every kind and full torque curves runs to about 100 kB). It also bounds what a hostile

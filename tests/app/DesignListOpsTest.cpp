@@ -138,7 +138,7 @@ TEST_F(ListFixture, RenameRevisesRefusesAndRetries)
     prompter.inputAnswers = {QString(33, 'x'), QString("a/b:c")};
     ops.RenameDesign();
     EXPECT_EQ(prompter.messages(),
-              QStringList({ListMessages::NameTooLong, ListMessages::NameRevised}));
+              QStringList({ListMessages::NameTooLong(), ListMessages::NameRevised()}));
     EXPECT_EQ(prompter.lastInputInitial, QString(33, 'x')); // the refused name, to be shortened
     EXPECT_EQ(workspace.list.current().DesignName, "abc");
     EXPECT_EQ(workspace.list.items[workspace.list.CurrentDesign], "abc");
@@ -149,7 +149,7 @@ TEST_F(ListFixture, RenameRevisesRefusesAndRetries)
 TEST_F(ListFixture, RemoveAsksAndRefusesBuiltIns)
 {
     ops.RemoveDesign();
-    EXPECT_EQ(prompter.messages(), QStringList({ListMessages::CannotRemove}));
+    EXPECT_EQ(prompter.messages(), QStringList({ListMessages::CannotRemove()}));
 
     ops.NewDesign();
     prompter.confirmAnswers = {Answer::No}; // the unsaved prompt: removes it already
@@ -298,7 +298,7 @@ TEST_F(ListFixture, AFullListRefusesNewDesigns)
     while (!workspace.list.isFull())
         workspace.list.append("x", "", true);
     EXPECT_FALSE(ops.NewDesign());
-    EXPECT_EQ(prompter.messages(), QStringList({ListMessages::ListFull}));
+    EXPECT_EQ(prompter.messages(), QStringList({ListMessages::ListFull()}));
     EXPECT_EQ(workspace.list.DesignCount(), MaxDesigns);
 }
 

@@ -199,8 +199,8 @@ TEST(DesignListWindow, RenameRevisesRefusesAndRenames)
     EXPECT_EQ(s.workspace.list.current().DesignName, QStringLiteral("abc"));
     EXPECT_EQ(s.w().designList()->currentText(), QStringLiteral("abc"));
     const QStringList messages = s.prompter.messages();
-    EXPECT_EQ(messages.value(1), ListMessages::NameTooLong);
-    EXPECT_EQ(messages.value(2), ListMessages::NameRevised);
+    EXPECT_EQ(messages.value(1), ListMessages::NameTooLong());
+    EXPECT_EQ(messages.value(2), ListMessages::NameRevised());
 }
 
 TEST(DesignListWindow, RemoveAsksAndRemoves)
@@ -208,7 +208,7 @@ TEST(DesignListWindow, RemoveAsksAndRemoves)
     QTemporaryDir dir;
     StartedWindow s;
     s.w().RemoveBtnClick();
-    EXPECT_EQ(s.prompter.messages().value(0), ListMessages::CannotRemove);
+    EXPECT_EQ(s.prompter.messages().value(0), ListMessages::CannotRemove());
 
     s.w().NewBtnClick();
     s.prompter.confirmAnswers = {Answer::Yes, Answer::No};

@@ -223,7 +223,7 @@ TEST(Modes, CloseInTheFileMenuClosesTheDesignAsRemoveDoes)
 {
     StartedWindow s;
     s.w().action(QStringLiteral("ClosePos"))->trigger(); // a built-in design stays
-    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::CannotRemove);
+    EXPECT_EQ(s.prompter.shown.back().text, ListMessages::CannotRemove());
     s.w().NewBtnClick();
     s.prompter.confirmAnswers = {Answer::No}; // not saved: it goes
     s.w().action(QStringLiteral("ClosePos"))->trigger();
