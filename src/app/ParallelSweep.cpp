@@ -6,6 +6,8 @@
 #include "model/NumberText.h"
 #include "physics/BuildGeometry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -17,6 +19,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ParallelSweep)
+};
 
 // The texts a combination starts with: those the loops write, and the drive wheel as earlier
 // combinations' builds left it.
@@ -249,8 +255,9 @@ namespace {
 
 struct MapAxis {
     const std::vector<float> *values;
-    const char *title;
-    int which; // 0 wheel, 1 length, 2 width
+    const char *title; // English, as the map's CSV file writes it; the map translates it where drawn
+    const char *name;  // in the title, when the axis is fixed
+    int which;         // 0 wheel, 1 length, 2 width
 };
 
 struct MapAxes {
@@ -261,9 +268,12 @@ struct MapAxes {
 // x is the first range that varies in loop order, y the second (or the first fixed one).
 std::optional<MapAxes> mapAxes(const ParallelSweepResult &result)
 {
-    const MapAxes axes{{MapAxis{&result.wheelValues, "Drive wheel dia (in)", 0},
-                        MapAxis{&result.lengthValues, "Spring Length (in)", 1},
-                        MapAxis{&result.widthValues, "Spring Width (in)", 2}}};
+    const MapAxes axes{{MapAxis{&result.wheelValues, QT_TRANSLATE_NOOP("DesignMap", "Drive wheel dia (in)"),
+                                QT_TRANSLATE_NOOP("ParallelSweep", "Drive wheel dia"), 0},
+                        MapAxis{&result.lengthValues, QT_TRANSLATE_NOOP("DesignMap", "Spring Length (in)"),
+                                QT_TRANSLATE_NOOP("ParallelSweep", "Spring Length"), 1},
+                        MapAxis{&result.widthValues, QT_TRANSLATE_NOOP("DesignMap", "Spring Width (in)"),
+                                QT_TRANSLATE_NOOP("ParallelSweep", "Spring Width"), 2}}};
     std::vector<int> chosen;
     for (int i = 0; i < 3; ++i)
         if (axes.all[static_cast<size_t>(i)].values->size() > 1)
@@ -309,13 +319,11 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
     grid.yTitle = QString::fromLatin1(yAxis.title);
     grid.xValues = *xAxis.values;
     grid.yValues = *yAxis.values;
-    QString fixed;
+    QString title = Texts::tr("time to 15 ft");
     for (const MapAxis &axis : axes->all)
         if (&axis != &xAxis && &axis != &yAxis && !axis.values->empty())
-            fixed = QString::fromLatin1(axis.title).replace(QStringLiteral(" (in)"), QString()) + QStringLiteral(" ")
-                    + floatText(axis.values->front()).left(6) + QStringLiteral(" in");
-    grid.title = (designName.isEmpty() ? QString() : designName + QStringLiteral(": "))
-                 + QStringLiteral("time to 15 ft") + (fixed.isEmpty() ? QString() : QStringLiteral(", ") + fixed);
+            title = Texts::tr("time to 15 ft, %1 %2 in").arg(Texts::tr(axis.name), floatText(axis.values->front()).left(6));
+    grid.title = designName.isEmpty() ? title : Texts::tr("%1: %2").arg(designName, title);
     const size_t nx = grid.xValues.size();
     grid.cells.assign(nx * grid.yValues.size(), DesignMapCell{});
     const auto place = [&](qint64 cell) {
@@ -334,7 +342,7 @@ std::optional<DesignMapGrid> sweepDesignMap(const ParallelSweepResult &result, c
         if (const std::optional<QString> built = builtWheel(result, i))
             cell.asBuilt = *built;
     }
-    grid.asBuiltKey = QStringLiteral("wheel enlarged (size shown)");
+    grid.asBuiltKey = QString::fromLatin1(QT_TRANSLATE_NOOP("DesignMap", "wheel enlarged (size shown)"));
     if (result.bestIndex >= 0)
         grid.best = static_cast<int>(place(result.bestIndex));
     return grid;

@@ -6,6 +6,7 @@
 #include "model/CsvCell.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLinearGradient>
@@ -15,6 +16,13 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesignMap)
+};
+
+// The grid keeps its axis titles and key in English, as the CSV file writes them.
+QString shown(const QString &english) { return Texts::tr(english.toUtf8().constData()); }
 
 // Fast is green-yellow, slow is deep purple (a perceptually ordered scale, readable in grey).
 const QColor ScaleStops[] = {QColor(253, 231, 37), QColor(94, 201, 98), QColor(33, 145, 140),
@@ -231,12 +239,12 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.setPen(QColor(30, 30, 30));
     painter.drawText(QRectF(plot.left(), plot.bottom() + layout.font * 0.4 + metrics.height() + 2.0, plot.width(),
                             metrics.height() * 1.3),
-                     Qt::AlignHCenter | Qt::AlignTop, grid.xTitle);
+                     Qt::AlignHCenter | Qt::AlignTop, shown(grid.xTitle));
     painter.save();
     painter.translate(area.left() + metrics.height() * 0.2, plot.center().y());
     painter.rotate(-90.0);
     painter.drawText(QRectF(-plot.height() / 2.0, 0.0, plot.height(), metrics.height() * 1.3),
-                     Qt::AlignHCenter | Qt::AlignTop, grid.yTitle);
+                     Qt::AlignHCenter | Qt::AlignTop, shown(grid.yTitle));
     painter.restore();
     // The title ends before the colour scale's caption, shortened on a narrow chart.
     const QRectF &bar = layout.scale;
@@ -272,7 +280,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
         }
         painter.drawText(QRectF(bar.left() - layout.font, bar.top() - metrics.height() * 1.5, layout.font * 9.0,
                                 metrics.height() * 1.3),
-                         Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Time (s)"));
+                         Qt::AlignLeft | Qt::AlignBottom, Texts::tr("Time (s)"));
     }
     // Key of the cells that are not times, its texts wrapped within the chart's right edge.
     double keyY = bar.bottom() + layout.font * 1.2;
@@ -283,7 +291,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
     painter.drawRect(box);
     painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, keyTextWidth,
                             metrics.height() * 2.4),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("no 15 ft"));
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Texts::tr("no 15 ft"));
     keyY += metrics.height() * 2.0;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(QColor(200, 0, 0), 1.8));
@@ -291,7 +299,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
                         box.width() / 2.0);
     painter.setPen(QColor(30, 30, 30));
     painter.drawText(QRectF(box.right() + layout.font * 0.4, keyY, keyTextWidth, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("best"));
+                     Qt::AlignLeft | Qt::AlignVCenter, Texts::tr("best"));
     const bool anyAsBuilt = std::any_of(grid.cells.begin(), grid.cells.end(),
                                         [](const DesignMapCell &cell) { return !cell.asBuilt.isEmpty(); });
     if (anyAsBuilt && !grid.asBuiltKey.isEmpty()) {
@@ -305,7 +313,7 @@ void paintDesignMap(QPainter &painter, const QRectF &area, const DesignMapGrid &
         painter.setPen(QColor(30, 30, 30));
         painter.drawText(QRectF(mark.right() + layout.font * 0.4, keyY - metrics.height() * 0.1, keyTextWidth,
                                 metrics.height() * 4.8),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, grid.asBuiltKey);
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown(grid.asBuiltKey));
     }
     painter.restore();
 }

@@ -29,11 +29,11 @@ struct DesignMapCell {
 
 struct DesignMapGrid {
     QString title;
-    QString xTitle, yTitle;             // "Drive wheel dia (in)"
+    QString xTitle, yTitle;             // "Drive wheel dia (in)", English: the map translates it
     std::vector<float> xValues, yValues; // the values swept, in order
     std::vector<DesignMapCell> cells;    // x fastest: cell (x, y) is cells[y * xValues.size() + x]
     int best = -1;                       // index into cells, -1 for none
-    QString asBuiltKey;                  // the key of the marked cells ("wheel enlarged to ...")
+    QString asBuiltKey;                  // the key of the marked cells ("wheel enlarged ..."), English too
 
     const DesignMapCell &at(size_t x, size_t y) const { return cells[y * xValues.size() + x]; }
 };

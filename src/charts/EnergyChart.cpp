@@ -5,6 +5,7 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
@@ -14,10 +15,18 @@ namespace zindle {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EnergyChart)
+};
+
 const std::array<QColor, EnergyTermCount> TermColours{SeriesBlue, SeriesSkyBlue, SeriesOrange, SeriesReddishPurple,
                                                       SeriesBluishGreen};
-const std::array<const char *, EnergyTermCount> TermNames{"Car's motion", "Wheels' share", "Rolling friction",
-                                                          "Skidding", "Stopping"};
+const std::array<const char *, EnergyTermCount> TermNames{
+    QT_TRANSLATE_NOOP("EnergyChart", "Car's motion"), QT_TRANSLATE_NOOP("EnergyChart", "Wheels' share"),
+    QT_TRANSLATE_NOOP("EnergyChart", "Rolling friction"), QT_TRANSLATE_NOOP("EnergyChart", "Skidding"),
+    QT_TRANSLATE_NOOP("EnergyChart", "Stopping")};
+
+QString termName(int term) { return Texts::tr(TermNames[static_cast<size_t>(term)]); }
 
 std::array<double, EnergyTermCount> termsOf(const EnergyTotals &t)
 {
@@ -47,10 +56,10 @@ void paintStack(QPainter &painter, const QRectF &area, const EnergyTrace &trace,
         timeHigh = std::max(timeHigh, step.timeIndex / 100.0);
     }
     const PlotFrame frame(area, niceAxis(0.0, timeHigh, 8), niceAxis(0.0, std::max(high, 0.01) * 1.04, 6));
-    const QString title = QStringLiteral("Where the spring's energy went");
+    const QString title = Texts::tr("Where the spring's energy went");
     frame.paintAxes(painter,
-                    options.designName.isEmpty() ? title : printableText(options.designName) + QStringLiteral(": ") + title,
-                    QStringLiteral("Time (s)"), QStringLiteral("Energy (ft.lb)"));
+                    options.designName.isEmpty() ? title : Texts::tr("%1: %2").arg(printableText(options.designName), title),
+                    Texts::tr("Time (s)"), Texts::tr("Energy (ft.lb)"));
     painter.save();
     painter.setClipRect(frame.plot());
     painter.setPen(Qt::NoPen);
@@ -79,7 +88,7 @@ void paintStack(QPainter &painter, const QRectF &area, const EnergyTrace &trace,
     painter.restore();
     std::vector<LegendEntry> legend;
     for (int term = EnergyTermCount - 1; term >= 0; --term)
-        legend.push_back({QLatin1String(TermNames[static_cast<size_t>(term)]), TermColours[static_cast<size_t>(term)],
+        legend.push_back({termName(term), TermColours[static_cast<size_t>(term)],
                           LegendEntry::Swatch});
     frame.paintLegend(painter, legend);
 }
@@ -96,21 +105,21 @@ void paintBars(QPainter &painter, const QRectF &area, const QFont &font, const E
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height() * 1.4;
     double labelWidth = 0.0;
-    for (const char *name : TermNames)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QLatin1String(name)));
+    for (int term = 0; term < EnergyTermCount; ++term)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(termName(term)));
     const double barLeft = area.left() + labelWidth + metrics.height();
     const double barWidth = std::max(10.0, area.right() - barLeft - metrics.horizontalAdvance(QStringLiteral("0.000 ft.lb (100 %)")) - metrics.height());
     double y = area.top() + metrics.height() * 0.5;
     painter.setPen(QColor(30, 30, 30));
     painter.drawText(QRectF(area.left(), y, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("At %1 s: the spring has delivered %2 ft.lb")
+                     Texts::tr("At %1 s: the spring has delivered %2 ft.lb")
                          .arg(text00((step ? step->timeIndex : 0) / 100.0), fixedText(totals.springDelivered, 3)));
     y += line;
     for (int term = 0; term < EnergyTermCount; ++term) {
         const double value = terms[static_cast<size_t>(term)];
         painter.setPen(QColor(30, 30, 30));
         painter.drawText(QRectF(area.left(), y, labelWidth, line), Qt::AlignRight | Qt::AlignVCenter,
-                         QLatin1String(TermNames[static_cast<size_t>(term)]));
+                         termName(term));
         painter.setPen(Qt::NoPen);
         painter.setBrush(TermColours[static_cast<size_t>(term)]);
         const double width = barWidth * std::clamp(value / delivered, 0.0, 1.0);

@@ -7,6 +7,7 @@
 #include "physics/Race.h"
 #include "physics/RunComparison.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <algorithm>
 #include <array>
@@ -14,6 +15,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MeasuredOverlay)
+};
 
 // The series colours but the prediction's blue, which the curve under the marks keeps.
 const std::array<QColor, 6> RunColours{SeriesVermillion,    SeriesOrange,  SeriesBluishGreen,
@@ -52,12 +57,11 @@ OverlayExtent overlayExtent(const MeasuredOverlay &overlay)
     return extent;
 }
 
-QString overlayTitle(const MeasuredOverlay &overlay)
+QString overlayTitle(const MeasuredOverlay &overlay, const QString &chartTitle)
 {
-    QString title = QStringLiteral("and measured runs");
     if (const auto rms = RmsMarkError(comparisons(overlay)))
-        title += QStringLiteral(", RMS error %1 s").arg(text00(*rms));
-    return title;
+        return Texts::tr("%1 and measured runs, RMS error %2 s").arg(chartTitle, text00(*rms));
+    return Texts::tr("%1 and measured runs").arg(chartTitle);
 }
 
 void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const MeasuredOverlay &overlay,
@@ -85,10 +89,10 @@ void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const Measu
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(coast);
-    legend.push_back({QStringLiteral("With coasting"), curveColour, LegendEntry::DashedLine});
+    legend.push_back({Texts::tr("With coasting"), curveColour, LegendEntry::DashedLine});
     // The track goes in the legend: in the title a long name would push the numbers out.
     if (!overlay.track.isEmpty())
-        legend.push_back({QStringLiteral("Runs on %1:").arg(printableText(overlay.track)), Qt::transparent,
+        legend.push_back({Texts::tr("Runs on %1:").arg(printableText(overlay.track)), Qt::transparent,
                           LegendEntry::Swatch});
 
     const std::vector<RunComparison> compared = comparisons(overlay);
@@ -100,11 +104,11 @@ void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const Measu
         for (const RunMark &mark : overlay.runs[i].marks)
             painter.drawEllipse(frame.map(mark.timeS, mark.distanceFt), radius, radius);
         if (i < NamedRuns)
-            legend.push_back({QStringLiteral("Run %1: %2").arg(i + 1).arg(ErrorText(compared[i])), colour,
+            legend.push_back({Texts::tr("Run %1: %2").arg(i + 1).arg(ErrorText(compared[i])), colour,
                               LegendEntry::Swatch});
     }
     if (overlay.runs.size() > NamedRuns)
-        legend.push_back({QStringLiteral("and %1 more runs").arg(overlay.runs.size() - NamedRuns), Qt::gray,
+        legend.push_back({Texts::tr("and %1 more runs").arg(overlay.runs.size() - NamedRuns), Qt::gray,
                           LegendEntry::Swatch});
     painter.restore();
 }

@@ -28,8 +28,8 @@ struct OverlayExtent {
 };
 OverlayExtent overlayExtent(const MeasuredOverlay &overlay);
 
-// "and measured runs, RMS error 0.04 s", for the chart's title.
-QString overlayTitle(const MeasuredOverlay &overlay);
+// The chart's title with the runs: "Distance and measured runs, RMS error 0.04 s".
+QString overlayTitle(const MeasuredOverlay &overlay, const QString &chartTitle);
 
 // Draws the coasting curve and the points, and appends the legend's entries.
 void paintMeasuredOverlay(QPainter &painter, const PlotFrame &frame, const MeasuredOverlay &overlay,

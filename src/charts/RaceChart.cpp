@@ -5,6 +5,7 @@
 #include "files/PathText.h"
 #include "sheet/RaceTrackPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
@@ -13,6 +14,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RaceChart)
+};
 
 const QColor FinishLineColour(210, 30, 30);
 const QColor WinnerColour(230, 170, 0);
@@ -24,10 +29,10 @@ QColor edgeOf(const QColor &colour) { return colour.darker(150); }
 QString placeText(int place)
 {
     switch (place) {
-    case 1: return QStringLiteral("1st");
-    case 2: return QStringLiteral("2nd");
-    case 3: return QStringLiteral("3rd");
-    default: return QString::number(place) + QStringLiteral("th");
+    case 1: return Texts::tr("1st");
+    case 2: return Texts::tr("2nd");
+    case 3: return Texts::tr("3rd");
+    default: return Texts::tr("%1th").arg(place);
     }
 }
 
@@ -88,7 +93,7 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
         timeHigh = 1.0;
     // Room right of the lines for their names.
     const PlotFrame frame(area, niceAxis(0.0, timeHigh * 1.15, 8), niceAxis(0.0, distanceHigh * 1.04, 6));
-    frame.paintAxes(painter, QStringLiteral("Race"), QStringLiteral("Time (s)"), QStringLiteral("Distance (ft)"));
+    frame.paintAxes(painter, Texts::tr("Race"), Texts::tr("Time (s)"), Texts::tr("Distance (ft)"));
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -106,7 +111,7 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
         const QFontMetricsF metrics(painter.font());
         painter.drawText(QRectF(frame.plot().left() + 4.0, y - metrics.height() * 1.2, metrics.height() * 10,
                                 metrics.height()),
-                         Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Finish 15 ft"));
+                         Qt::AlignLeft | Qt::AlignBottom, Texts::tr("Finish 15 ft"));
     }
 
     painter.setClipRect(frame.plot().adjusted(-2, -2, 2, 2));
@@ -219,7 +224,7 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
         painter.drawPolygon(star);
         painter.setPen(QColor(30, 30, 30));
         painter.setFont(chartFont(area, 0.9, true));
-        const QString text = QStringLiteral("Winner ") + QString::number(lane.finishIndex / 100.0, 'f', 2) + QStringLiteral(" s");
+        const QString text = Texts::tr("Winner %1 s").arg(QString::number(lane.finishIndex / 100.0, 'f', 2));
         const double w = QFontMetricsF(painter.font()).horizontalAdvance(text) + 4.0;
         const QRectF textBox(at.x() - w - r * 0.5, at.y() + r * 0.8, w, metrics.height() * 1.3);
         painter.fillRect(textBox, QColor(255, 255, 255, 230));
@@ -228,15 +233,15 @@ void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<Rac
     painter.restore();
 
     frame.paintLegend(painter,
-                      {{highlighted, RaceSelectedColor, LegendEntry::Swatch},
-                       {QStringLiteral("Other designs"), RaceOtherColor, LegendEntry::Swatch},
-                       {QStringLiteral("Skidding"), RaceSkidColor, LegendEntry::Swatch}},
+                      {{highlighted.isEmpty() ? Texts::tr("Selected design") : highlighted, RaceSelectedColor, LegendEntry::Swatch},
+                       {Texts::tr("Other designs"), RaceOtherColor, LegendEntry::Swatch},
+                       {Texts::tr("Skidding"), RaceSkidColor, LegendEntry::Swatch}},
                       true, true); // bottom right: below every line, where no name stands
     if (lanes.empty()) {
         painter.save();
         painter.setFont(chartFont(area));
         painter.setPen(QColor(120, 120, 120));
-        painter.drawText(frame.plot(), Qt::AlignCenter, QStringLiteral("No simulated design"));
+        painter.drawText(frame.plot(), Qt::AlignCenter, Texts::tr("No simulated design"));
         painter.restore();
     }
 }

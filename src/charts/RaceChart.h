@@ -32,8 +32,8 @@ void fillLaneFromTrace(RaceChartLane &lane, const RaceTrace &trace);
 std::vector<RaceChartLane> raceChartLanes(const DesignList &list, const RaceState &race);
 
 // `highlighted` names the lanes drawn in the selected design's colour in the legend: the race
-// view's current design, or the class standings' leader.
+// view's current design (empty: "Selected design"), or the class standings' leader.
 void paintRaceChart(QPainter &painter, const QRectF &area, const std::vector<RaceChartLane> &lanes,
-                    const QString &highlighted = QStringLiteral("Selected design"));
+                    const QString &highlighted = {});
 
 } // namespace zindle

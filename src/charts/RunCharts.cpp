@@ -8,6 +8,7 @@
 #include "physics/Simulation.h"
 #include "sheet/RaceTrackPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
@@ -16,6 +17,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RunCharts)
+};
 
 const QColor DistanceColour = SeriesBlue;
 const QColor SpeedColour = SeriesBluishGreen;
@@ -175,9 +180,9 @@ void paintMark(QPainter &painter, const PlotFrame &frame, const RunTrace &run, R
 
 QString titled(const QString &what, const RunChartOptions &options)
 {
-    const QString shown = options.calibrated ? what + QStringLiteral(" (calibrated)") : what;
+    const QString shown = options.calibrated ? Texts::tr("%1 (calibrated)").arg(what) : what;
     // A name's control characters shown escaped: drawn raw they vanish or break an SVG file.
-    return options.designName.isEmpty() ? shown : printableText(options.designName) + QStringLiteral(": ") + shown;
+    return options.designName.isEmpty() ? shown : Texts::tr("%1: %2").arg(printableText(options.designName), shown);
 }
 
 void paintBand(QPainter &painter, const PlotFrame &frame, const ToleranceBand &band, const QColor &colour,
@@ -201,7 +206,7 @@ void paintBand(QPainter &painter, const PlotFrame &frame, const ToleranceBand &b
     painter.setBrush(shade);
     painter.drawPath(path);
     painter.restore();
-    legend.push_back({QStringLiteral("9 in 10 builds"), shade, LegendEntry::Swatch});
+    legend.push_back({Texts::tr("9 in 10 builds"), shade, LegendEntry::Swatch});
 }
 
 } // namespace
@@ -266,21 +271,21 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
     QString title, yTitle;
     switch (kind) {
     case RunChartKind::Distance:
-        title = titled(QStringLiteral("Distance"), options);
+        title = titled(Texts::tr("Distance"), options);
         if (options.measured)
-            title += QLatin1Char(' ') + overlayTitle(*options.measured);
-        yTitle = QStringLiteral("Distance (ft)");
+            title = overlayTitle(*options.measured, title);
+        yTitle = Texts::tr("Distance (ft)");
         break;
     case RunChartKind::Speed:
-        title = titled(QStringLiteral("Speed"), options);
-        yTitle = QStringLiteral("Speed (ft/s)");
+        title = titled(Texts::tr("Speed"), options);
+        yTitle = Texts::tr("Speed (ft/s)");
         break;
     case RunChartKind::Forces:
-        title = titled(QStringLiteral("Propulsion and traction"), options);
-        yTitle = QStringLiteral("Force (lb)");
+        title = titled(Texts::tr("Propulsion and traction"), options);
+        yTitle = Texts::tr("Force (lb)");
         break;
     }
-    frame.paintAxes(painter, title, QStringLiteral("Time (s)"), yTitle);
+    frame.paintAxes(painter, title, Texts::tr("Time (s)"), yTitle);
     paintSkidShading(painter, frame, run);
 
     std::vector<LegendEntry> legend;
@@ -290,8 +295,8 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
         const QColor faded = QColor::fromRgbF(colour.redF() * 0.35 + 0.65, colour.greenF() * 0.35 + 0.65,
                                               colour.blueF() * 0.35 + 0.65);
         paintCurve(painter, frame, *options.compared, kind, false, faded, true);
-        legend.push_back({options.runName.isEmpty() ? QStringLiteral("Now") : options.runName, colour});
-        legend.push_back({options.comparedName, faded});
+        legend.push_back({options.runName.isEmpty() ? Texts::tr("Now") : options.runName, colour});
+        legend.push_back({options.comparedName.isEmpty() ? Texts::tr("Before") : options.comparedName, faded});
     };
     switch (kind) {
     case RunChartKind::Distance:
@@ -310,16 +315,16 @@ void paintRunChart(QPainter &painter, const QRectF &area, const RunTrace &run, R
     case RunChartKind::Forces:
         paintCurve(painter, frame, run, kind, true, TractionColour, false);
         paintCurve(painter, frame, run, kind, false, PropulsionColour, false);
-        legend = {{QStringLiteral("Propulsion"), PropulsionColour},
-                  {QStringLiteral("Traction"), TractionColour},
-                  {QStringLiteral("Skidding"), skidShade(), LegendEntry::Swatch}};
+        legend = {{Texts::tr("Propulsion"), PropulsionColour},
+                  {Texts::tr("Traction"), TractionColour},
+                  {Texts::tr("Skidding"), skidShade(), LegendEntry::Swatch}};
         break;
     }
     paintMark(painter, frame, run, kind, options.markedTimeIndex);
     if (run.samples.empty()) {
         painter.setFont(chartFont(area));
         painter.setPen(QColor(120, 120, 120));
-        painter.drawText(frame.plot(), Qt::AlignCenter, QStringLiteral("No run"));
+        painter.drawText(frame.plot(), Qt::AlignCenter, Texts::tr("No run"));
     }
     // A distance curve rises to the right, leaving the top-left corner free.
     frame.paintLegend(painter, legend, kind != RunChartKind::Distance);

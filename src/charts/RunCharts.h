@@ -29,8 +29,8 @@ struct RunChartOptions {
     // An earlier run drawn faded under this one on the distance and speed charts (what the
     // car did before the last what-if change), named in the legends.
     std::optional<RunTrace> compared = {};
-    QString comparedName = QStringLiteral("Before");
-    QString runName = {}; // the legend's name of this run when a compared run is drawn
+    QString comparedName = {}; // the legend's name of the earlier run; empty is "Before"
+    QString runName = {};      // the legend's name of this run when a compared run is drawn; empty is "Now"
     // Where 9 in 10 builds within the class's tolerances are at each moment (the distance
     // chart shades it under the curve).
     std::optional<ToleranceBand> band = {};

@@ -5,6 +5,7 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SensitivityChart)
+};
 
 // Positive when the step helps: less time, or more distance.
 double benefit(const SensitivityEntry &entry)
@@ -31,9 +36,10 @@ void paintSensitivityChart(QPainter &painter, const QRectF &area, const Sensitiv
     painter.save();
     painter.fillRect(area, Qt::white);
     const bool time = result.measure == SensitivityMeasure::Time;
-    const QString what = time ? QStringLiteral("What a small change does to the time to 15 ft")
-                              : QStringLiteral("What a small change does to the distance reached");
-    const QString title = options.designName.isEmpty() ? what : printableText(options.designName) + QStringLiteral(": ") + what;
+    const QString what = time ? Texts::tr("What a small change does to the time to 15 ft")
+                              : Texts::tr("What a small change does to the distance reached");
+    const QString title =
+        options.designName.isEmpty() ? what : Texts::tr("%1: %2").arg(printableText(options.designName), what);
     const double pad = chartFontPixels(area);
     painter.setFont(chartFont(area, 1.1, true));
     painter.setPen(QColor(30, 30, 30));
@@ -106,8 +112,8 @@ void paintSensitivityChart(QPainter &painter, const QRectF &area, const Sensitiv
 
     // The legend: a swatch of each side's colour under the bars.
     const double legendY = rowsTop + rows * line + legendHeight * 0.25;
-    const QString helpsText = time ? QStringLiteral("saves time") : QStringLiteral("goes farther");
-    const QString hurtsText = time ? QStringLiteral("costs time") : QStringLiteral("falls shorter");
+    const QString helpsText = time ? Texts::tr("The step saves time") : Texts::tr("The step goes farther");
+    const QString hurtsText = time ? Texts::tr("The step costs time") : Texts::tr("The step falls shorter");
     double x = barsLeft;
     for (const auto &[text, helps] : {std::pair{helpsText, true}, std::pair{hurtsText, false}}) {
         const double swatch = metrics.height() * 0.8;
@@ -115,9 +121,8 @@ void paintSensitivityChart(QPainter &painter, const QRectF &area, const Sensitiv
         painter.setBrush(sensitivityColour(helps));
         painter.drawRect(QRectF(x, legendY + (metrics.height() - swatch) / 2.0, swatch, swatch));
         painter.setPen(QColor(30, 30, 30));
-        const QString shown = QStringLiteral("The step ") + text;
-        painter.drawText(QPointF(x + swatch * 1.4, legendY + metrics.ascent()), shown);
-        x += swatch * 1.4 + metrics.horizontalAdvance(shown) + pad * 2.0;
+        painter.drawText(QPointF(x + swatch * 1.4, legendY + metrics.ascent()), text);
+        x += swatch * 1.4 + metrics.horizontalAdvance(text) + pad * 2.0;
     }
     painter.restore();
 }

@@ -5,6 +5,7 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,10 @@ namespace zindle {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ToleranceChart)
+};
+
 const QColor BarColour = SeriesSkyBlue, MarkColour = SeriesBlue, NominalColour = SeriesOrange,
              ShareColour = SeriesBlue, TextColour(30, 30, 30);
 
@@ -20,10 +25,10 @@ QString reachWords(const ToleranceChartData &data)
 {
     const double percent = std::round(data.reachProbability * 100.0);
     if (data.builds == 0)
-        return QStringLiteral("No builds were run.");
+        return Texts::tr("No builds were run.");
     if (percent >= 100.0 && data.histogram.fallShort == 0)
-        return QStringLiteral("Every one of %1 builds reaches 15 ft.").arg(data.builds);
-    return QStringLiteral("%1 % of %2 builds reach 15 ft.").arg(fixedText(percent, 0)).arg(data.builds);
+        return Texts::tr("Every one of %1 builds reaches 15 ft.").arg(data.builds);
+    return Texts::tr("%1 % of %2 builds reach 15 ft.").arg(fixedText(percent, 0)).arg(data.builds);
 }
 
 void paintHistogram(QPainter &painter, const QRectF &area, const ToleranceChartData &data)
@@ -47,10 +52,10 @@ void paintHistogram(QPainter &painter, const QRectF &area, const ToleranceChartD
     for (const int count : h.counts)
         most = std::max(most, count);
     const PlotFrame frame(area, niceAxis(low, high, 7), niceAxis(0.0, most * 1.15, 5));
-    const QString title = QStringLiteral("Time to 15 ft over the builds");
+    const QString title = Texts::tr("Time to 15 ft over the builds");
     frame.paintAxes(painter,
-                    data.designName.isEmpty() ? title : printableText(data.designName) + QStringLiteral(": ") + title,
-                    QStringLiteral("Time to 15 ft (s)"), QStringLiteral("Builds"));
+                    data.designName.isEmpty() ? title : Texts::tr("%1: %2").arg(printableText(data.designName), title),
+                    Texts::tr("Time to 15 ft (s)"), Texts::tr("Builds"));
     painter.save();
     painter.setClipRect(frame.plot());
     painter.setPen(QPen(Qt::white, 0.5));
@@ -73,14 +78,14 @@ void paintHistogram(QPainter &painter, const QRectF &area, const ToleranceChartD
     mark(data.nominal, NominalColour, Qt::SolidLine);
     painter.restore();
     const auto seconds = [](const std::optional<double> &t) {
-        return t ? text00(*t) + QStringLiteral(" s") : QStringLiteral("not reached");
+        return t ? text00(*t) + QStringLiteral(" s") : Texts::tr("not reached");
     };
     frame.paintLegend(painter,
-                      {{QStringLiteral("Builds per time"), BarColour, LegendEntry::Swatch},
-                       {QStringLiteral("9 in 10 builds: %1 to %2").arg(seconds(data.p5), seconds(data.p95)), MarkColour,
+                      {{Texts::tr("Builds per time"), BarColour, LegendEntry::Swatch},
+                       {Texts::tr("9 in 10 builds: %1 to %2").arg(seconds(data.p5), seconds(data.p95)), MarkColour,
                         LegendEntry::DashedLine},
-                       {QStringLiteral("Half the builds: %1").arg(seconds(data.p50)), MarkColour, LegendEntry::Line},
-                       {QStringLiteral("As drawn: %1").arg(seconds(data.nominal)), NominalColour, LegendEntry::Line},
+                       {Texts::tr("Half the builds: %1").arg(seconds(data.p50)), MarkColour, LegendEntry::Line},
+                       {Texts::tr("As drawn: %1").arg(seconds(data.nominal)), NominalColour, LegendEntry::Line},
                        {reachWords(data), QColor(0, 0, 0, 0), LegendEntry::Swatch}},
                       true);
 }
@@ -100,7 +105,7 @@ void paintShares(QPainter &painter, const QRectF &area, const QFont &font, const
     double y = area.top() + metrics.height() * 0.3;
     painter.setPen(TextColour);
     painter.drawText(QRectF(area.left(), y, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("What makes the time spread (share of the spread)"));
+                     Texts::tr("What makes the time spread (share of the spread)"));
     y += line;
     for (const ToleranceShare &share : data.shares) {
         painter.setPen(TextColour);

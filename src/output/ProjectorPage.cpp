@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/ProjectorPage.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <algorithm>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProjectorPage)
+};
 
 const QColor Ink(255, 255, 255);
 const QColor Accent(255, 214, 10); // yellow on black reads across a lit room
@@ -38,11 +43,11 @@ int lanes(QPainter &painter, const QRect &column, int y, const std::vector<Proje
     const QFont laneFont = sized(painter, unit * 0.9, true);
     const QFont carFont = sized(painter, unit * 0.9, false);
     const QFontMetrics metrics(carFont);
-    const int laneWidth = QFontMetrics(laneFont).horizontalAdvance(QStringLiteral("Lane 8  "));
+    const int laneWidth = QFontMetrics(laneFont).horizontalAdvance(Texts::tr("Lane %1").arg(8) + QStringLiteral("  "));
     for (const ProjectorLane &row : rows) {
         if (y + metrics.height() > bottom)
             break;
-        line(painter, column, y, QStringLiteral("Lane %1").arg(row.lane), laneFont, Accent);
+        line(painter, column, y, Texts::tr("Lane %1").arg(row.lane), laneFont, Accent);
         QRect rest = column.adjusted(laneWidth, 0, 0, 0);
         QString text = row.car.isEmpty() ? QStringLiteral("-") : row.car;
         if (!row.result.isEmpty()) {
@@ -87,12 +92,12 @@ void paintProjectorPage(QPainter &painter, const QRect &area, const ProjectorSta
             if (ly + QFontMetrics(deckFont).height() > left.bottom())
                 break;
             ly = line(painter, left, ly,
-                      QStringLiteral("Lane %1   %2").arg(row.lane).arg(row.car.isEmpty() ? QStringLiteral("-") : row.car),
+                      Texts::tr("Lane %1   %2").arg(QString::number(row.lane), row.car.isEmpty() ? QStringLiteral("-") : row.car),
                       deckFont, Quiet);
         }
     }
 
-    int ry = line(painter, right, right.top() + static_cast<int>(unit * 0.3), QStringLiteral("Standings"),
+    int ry = line(painter, right, right.top() + static_cast<int>(unit * 0.3), Texts::tr("Standings"),
                   sized(painter, unit, true), Accent);
     // Place, name and result in columns: "1.\tPocket\t1.47 s".
     const QFont leaderFont = sized(painter, unit * 0.7, false);
@@ -113,10 +118,10 @@ void paintProjectorPage(QPainter &painter, const QRect &area, const ProjectorSta
     const QFont joinFont = sized(painter, unit * 0.7, true);
     const int joinY = footer + static_cast<int>(unit * 0.2);
     if (state.address.isEmpty()) {
-        line(painter, inner, joinY, QStringLiteral("Times are entered at the teacher's computer."), joinFont, Quiet);
+        line(painter, inner, joinY, Texts::tr("Times are entered at the teacher's computer."), joinFont, Quiet);
     } else {
-        const int next = line(painter, inner, joinY, QStringLiteral("Follow on your phone: %1").arg(state.address), joinFont, Accent);
-        line(painter, inner, next, QStringLiteral("Join code for the timekeeper: %1").arg(state.joinCode), joinFont, Accent);
+        const int next = line(painter, inner, joinY, Texts::tr("Follow on your phone: %1").arg(state.address), joinFont, Accent);
+        line(painter, inner, next, Texts::tr("Join code for the timekeeper: %1").arg(state.joinCode), joinFont, Accent);
     }
     painter.restore();
 }

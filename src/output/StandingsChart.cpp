@@ -3,9 +3,19 @@
 
 #include "charts/RaceChart.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StandingsChart)
+};
+
+} // namespace
 
 void paintStandingsChart(QPainter &painter, const QRectF &area, const std::vector<const StandingRow *> &cars)
 {
@@ -21,7 +31,7 @@ void paintStandingsChart(QPainter &painter, const QRectF &area, const std::vecto
         lane.finishIndex = car->finished ? static_cast<int>(std::lround(car->time * 100.0f)) : -1;
         lanes.push_back(std::move(lane));
     }
-    paintRaceChart(painter, area, lanes, QStringLiteral("Leader"));
+    paintRaceChart(painter, area, lanes, Texts::tr("Leader"));
 }
 
 } // namespace zindle
