@@ -126,11 +126,9 @@ TEST(TestRunsWindow, TheCommaKeyTypesTheDecimalPointInTheNumbersWhereTheDesktopW
     const LoggedDesign design = ReadLogbook(f.logbookPath).logbook.designs[0];
     if (QLocale::system().decimalPoint() == QLatin1String(",")) {
         ASSERT_EQ(design.runs.size(), 2U);
-        EXPECT_EQ(design.runs[1].run.marks, (std::vector<RunMark>{{5.0, 0.8}, {10.0, 1.5}}));
         EXPECT_EQ(design.runs[1].run.restFt, 12.5);
         EXPECT_EQ(design.runs[1].run.massLbm, 0.25);
         EXPECT_EQ(design.predictionS, 1.4);
-        EXPECT_TRUE(contentOf(f.logbookPath).contains("12.5"));
     } else {
         EXPECT_EQ(design.runs.size(), 1U);
         EXPECT_EQ(design.predictionS, 1.5);
