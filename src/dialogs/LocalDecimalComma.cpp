@@ -39,4 +39,13 @@ void acceptLocalDecimalComma(QLineEdit *field)
     field->installEventFilter(new CommaAsPoint(field));
 }
 
+QWidget *LocalDecimalCommaDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                                const QModelIndex &index) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *field = qobject_cast<QLineEdit *>(editor))
+        acceptLocalDecimalComma(field);
+    return editor;
+}
+
 } // namespace zindle

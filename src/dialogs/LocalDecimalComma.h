@@ -5,10 +5,19 @@
 // Madrid or Munich types "1,5" and the field holds "1.5". Elsewhere the key types a comma, which
 // the field's check refuses by name. Only the keyboard follows the locale; the text, the files
 // and every computation stay as they are everywhere.
+#include <QStyledItemDelegate>
+
 class QLineEdit;
 
 namespace zindle {
 
 void acceptLocalDecimalComma(QLineEdit *field);
+
+// The same for the cells of a table of numbers.
+class LocalDecimalCommaDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+};
 
 } // namespace zindle

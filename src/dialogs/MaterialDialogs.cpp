@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MaterialDialogs.h"
 
+#include "LocalDecimalComma.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -93,6 +95,8 @@ DefineMaterialDialog::DefineMaterialDialog(MaterialKind kind, MaterialCatalogue 
         grid_->horizontalHeader()->hide();
         grid_->horizontalHeader()->setStretchLastSection(true);
         grid_->verticalHeader()->hide();
+        // The materials file keeps the period whatever the desktop writes.
+        grid_->setItemDelegate(new LocalDecimalCommaDelegate(grid_));
         grid_->setItem(0, 0, fixedCell(tr("Revs Unwound")));
         grid_->setItem(0, 1, fixedCell(tr("Torque (in-lb)")));
         for (int row = 1; row <= TorqueCurveCells; ++row) {
@@ -138,6 +142,9 @@ void DefineMaterialDialog::addField(const QString &objectName, const QString &la
     auto *edit = new QLineEdit(this);
     edit->setObjectName(objectName);
     edit->setMinimumWidth(160);
+    // Every field after the name is a number; a name keeps the comma it is typed with.
+    if (fieldCount_ > 0)
+        acceptLocalDecimalComma(edit);
     auto *defaults = new QLabel(defaultText, this);
     defaults->setObjectName(objectName + QStringLiteral("Default"));
     defaults->setStyleSheet(QStringLiteral("color: grey;"));

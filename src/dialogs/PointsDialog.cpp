@@ -11,10 +11,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,16 +27,14 @@ struct Texts {
 QString caption() { return Texts::tr("Points"); }
 
 // The table's editor takes the desktop's decimal comma as the period the design stores.
-class InchDelegate : public QStyledItemDelegate {
+class InchDelegate : public LocalDecimalCommaDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using LocalDecimalCommaDelegate::LocalDecimalCommaDelegate;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto *field = qobject_cast<QLineEdit *>(editor)) {
-            acceptLocalDecimalComma(field);
-            field->setAccessibleName(index.column() == 0 ? Texts::tr("Across (in)") : Texts::tr("Down (in)"));
-        }
+        QWidget *editor = LocalDecimalCommaDelegate::createEditor(parent, option, index);
+        if (editor)
+            editor->setAccessibleName(index.column() == 0 ? Texts::tr("Across (in)") : Texts::tr("Down (in)"));
         return editor;
     }
 };

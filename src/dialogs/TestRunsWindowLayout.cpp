@@ -2,6 +2,8 @@
 // The Test runs window's widgets and how they are laid out and connected.
 #include "TestRunsWindow.h"
 
+#include "LocalDecimalComma.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -75,6 +77,9 @@ void TestRunsWindow::build()
     rest_ = lineEdit(this, "RunRestEdit", QString(), 50);
     mass_ = lineEdit(this, "RunMassEdit", QString(), 50);
     note_ = lineEdit(this, "RunNoteEdit", QString(), 80);
+    // The marks keep the comma key: it is what parts one mark from the next.
+    for (QLineEdit *number : {prediction_, rest_, mass_})
+        acceptLocalDecimalComma(number);
     add_ = button(this, "AddRunBtn", tr("Add Run"));
     QWidget *fields[] = {date_, track_, marks_, rest_, mass_, note_, add_};
     for (int i = 0; i < 7; ++i)
@@ -92,6 +97,8 @@ void TestRunsWindow::build()
                                        tr("Predicted (ft:s)"), tr("Error"),
                                        tr("Rest (ft)"), tr("Mass (lb)"), tr("Note")});
     table_->setWordWrap(false);
+    for (int number : {RestColumn, MassColumn})
+        table_->setItemDelegateForColumn(number, new LocalDecimalCommaDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -5,7 +5,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -259,6 +261,47 @@ TEST(MaterialDialogs, DefineDialogsShowTheirLabelsAndDefaults)
         EXPECT_TRUE(texts.contains(QLatin1String(expected))) << expected;
     EXPECT_EQ(s.w().materialsDialog()->defineDialog(MaterialKind::Tread)->field(1)->objectName(),
               QStringLiteral("TreadFrictionEF"));
+}
+
+TEST(MaterialDialogs, TheCommaKeyTypesTheDecimalPointInTheNumbersWhereTheDesktopWritesACommaButNotInTheName)
+{
+    StartedWindow s;
+    bool closed = false;
+    withMaterials(s, [&closed](MaterialsDialog &m) {
+        m.modalRunner = [&closed](QDialog &dialog) {
+            auto &define = static_cast<DefineMaterialDialog &>(dialog);
+            define.show();
+            const QStringList texts = {QStringLiteral("Steel, thin"), QStringLiteral("0,01"), QStringLiteral("0.28"),
+                                       QStringLiteral("1")};
+            for (int i = 0; i < 4; ++i) {
+                define.field(i)->clear();
+                QTest::keyClicks(define.field(i), texts[i]);
+            }
+            QTableWidget *grid = define.torqueGrid();
+            grid->editItem(grid->item(1, 1));
+            auto *cell = qobject_cast<QLineEdit *>(grid->indexWidget(grid->model()->index(1, 1)));
+            EXPECT_NE(cell, nullptr);
+            if (cell) {
+                QTest::keyClicks(cell, QStringLiteral("2,5"));
+                QTest::keyClick(cell, Qt::Key_Tab);
+            }
+            closed = define.DoneClick();
+            return closed ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+        m.NewClick(MaterialKind::Spring);
+    });
+    if (QLocale::system().decimalPoint() == QLatin1String(",")) {
+        ASSERT_TRUE(closed);
+        const SpringMaterial &steel = s.workspace.catalogue.springs[1];
+        EXPECT_EQ(steel.SpringName, QStringLiteral("Steel, thin"));
+        EXPECT_EQ(steel.SpringThickness, QStringLiteral("0.01"));
+        EXPECT_EQ(steel.SpringTorqueCurve[0], QStringLiteral("2.5"));
+    } else {
+        EXPECT_FALSE(closed);
+        EXPECT_EQ(s.prompter.messages().value(0),
+                  QStringLiteral("\"0,01\" is not a number (a period is the decimal point). "
+                                 "The thickness must be positive, greater than zero, and no more than 0.125 inches. "));
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -109,6 +110,32 @@ TEST(TestRunsWindow, RunsAreAddedChangedAndDeletedAndUndoGivesBackTheLogbookItWa
     EXPECT_FALSE(f.window.findChild<QPushButton *>("UndoRunBtn")->isEnabled());
     f.click("RedoRunBtn");
     EXPECT_EQ(f.runs(), 2);
+}
+
+TEST(TestRunsWindow, TheCommaKeyTypesTheDecimalPointInTheNumbersWhereTheDesktopWritesACommaButNotInTheMarks)
+{
+    RunsWindowFixture f;
+    f.window.findChild<QComboBox *>("RunTrackCombo")->setCurrentText(QStringLiteral("Gym"));
+    f.type("RunMarksEdit", QStringLiteral("5:0.8,10:1.5"));
+    f.type("RunRestEdit", QStringLiteral("12,5"));
+    f.type("RunMassEdit", QStringLiteral("0,25"));
+    f.type("RunDateEdit", QStringLiteral("2026-05-11"));
+    f.click("AddRunBtn");
+    f.type("PredictionEdit", QStringLiteral("1,4"));
+    QTest::keyClick(f.window.field("PredictionEdit"), Qt::Key_Return);
+    const LoggedDesign design = ReadLogbook(f.logbookPath).logbook.designs[0];
+    if (QLocale::system().decimalPoint() == QLatin1String(",")) {
+        ASSERT_EQ(design.runs.size(), 2U);
+        EXPECT_EQ(design.runs[1].run.restFt, 12.5);
+        EXPECT_EQ(design.runs[1].run.massLbm, 0.25);
+        EXPECT_EQ(design.predictionS, 1.4);
+    } else {
+        EXPECT_EQ(design.runs.size(), 1U);
+        EXPECT_EQ(design.predictionS, 1.5);
+        EXPECT_EQ(f.prompter.messages(),
+                  (QStringList{"Rest: \"12,5\" is not a number (a period is the decimal point).",
+                               "Your prediction: \"1,4\" is not a number (a period is the decimal point)."}));
+    }
 }
 
 TEST(TestRunsWindow, ATrackIsCalibratedOnAWorkerAndOfferedToPredictFor)
