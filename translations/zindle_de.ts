@@ -142,6 +142,80 @@
     </message>
 </context>
 <context>
+    <name>DesignListOps</name>
+    <message>
+        <source>All Files|*.*</source>
+        <translation>Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Zindle Design Portfolio|*.zddp</source>
+        <translation>Zindle-Entwurfsmappe|*.zddp</translation>
+    </message>
+    <message>
+        <source>Choose a .zndl file</source>
+        <translation>Wähle eine .zndl-Datei</translation>
+    </message>
+    <message>
+        <source>Save car as:</source>
+        <translation>Fahrzeug speichern unter:</translation>
+    </message>
+    <message>
+        <source>Sorry</source>
+        <translation>Leider nicht</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Input Box</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Please type a new name for %1</source>
+        <translation>Gib einen neuen Namen für %1 ein</translation>
+    </message>
+    <message>
+        <source>Name revised</source>
+        <translation>Name geändert</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMap</name>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Antriebsrad-Durchm. (in)</translation>
+    </message>
+    <message>
+        <source>Spring Length (in)</source>
+        <translation>Federlänge (in)</translation>
+    </message>
+    <message>
+        <source>Spring Width (in)</source>
+        <translation>Federbreite (in)</translation>
+    </message>
+    <message>
+        <source>wheel enlarged (size shown)</source>
+        <translation>Rad vergrößert (Größe steht da)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>no 15 ft</source>
+        <translation>keine 15 ft</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>beste</translation>
+    </message>
+</context>
+<context>
     <name>DesignReport</name>
     <message>
         <source>%1 (t= %2 in, dens= %3 lb/cu in)</source>
@@ -276,6 +350,56 @@
     </message>
 </context>
 <context>
+    <name>EnergyChart</name>
+    <message>
+        <source>Car&apos;s motion</source>
+        <translation>Bewegung des Fahrzeugs</translation>
+    </message>
+    <message>
+        <source>Wheels&apos; share</source>
+        <translation>Anteil der Räder</translation>
+    </message>
+    <message>
+        <source>Rolling friction</source>
+        <translation>Rollreibung</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Durchdrehen</translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Where the spring&apos;s energy went</source>
+        <translation>Wohin die Energie der Feder ging</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Energy (ft.lb)</source>
+        <translation>Energie (ft.lb)</translation>
+    </message>
+    <message>
+        <source>At %1 s: the spring has delivered %2 ft.lb</source>
+        <translation>Bei %1 s: Die Feder hat %2 ft.lb abgegeben</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -296,6 +420,39 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>Sprache des Desktops</translation>
+    </message>
+</context>
+<context>
+    <name>ListMessages</name>
+    <message>
+        <source>Current design &quot;%1&quot; is not saved. Save it?</source>
+        <translation>Der aktuelle Entwurf „%1“ ist nicht gespeichert. Speichern?</translation>
+    </message>
+    <message>
+        <source>Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.
+However, you may save this design under a different name.</source>
+        <translation>Default design, Racer, Pickup, Tow Truck und Wheelie können nicht umbenannt werden.
+Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
+    </message>
+    <message>
+        <source>Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list.</source>
+        <translation>Default design, Racer, Pickup, Tow Truck und Wheelie können nicht aus der Liste entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The name you suggested has been revised to eliminate any commas (,), slashes (\ or /), or colons (:).</source>
+        <translation>Aus dem vorgeschlagenen Namen wurden Kommas (,), Schrägstriche (\ oder /) und Doppelpunkte (:) entfernt.</translation>
+    </message>
+    <message>
+        <source>The car name must be 32 characters or less. </source>
+        <translation>Der Name des Fahrzeugs darf höchstens 32 Zeichen lang sein. </translation>
+    </message>
+    <message>
+        <source>Are you sure that you wish to remove this design from the list?</source>
+        <translation>Willst du diesen Entwurf wirklich aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>The design list is full (257 designs).  Remove a design from the list before you add another.</source>
+        <translation>Die Entwurfsliste ist voll (257 Entwürfe).  Entferne einen Entwurf aus der Liste, bevor du einen neuen hinzufügst.</translation>
     </message>
 </context>
 <context>
@@ -564,7 +721,7 @@
     </message>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuch es noch einmal.</translation>
+        <translation>Bitte versuche es noch einmal.</translation>
     </message>
     <message>
         <source>Please enter a name for this board.</source>
@@ -645,6 +802,33 @@
     <message>
         <source>Colors not available</source>
         <translation>Keine Farben verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredOverlay</name>
+    <message>
+        <source>%1 and measured runs, RMS error %2 s</source>
+        <translation>%1 und gemessene Fahrten, RMS-Fehler %2 s</translation>
+    </message>
+    <message>
+        <source>%1 and measured runs</source>
+        <translation>%1 und gemessene Fahrten</translation>
+    </message>
+    <message>
+        <source>With coasting</source>
+        <translation>Mit Ausrollen</translation>
+    </message>
+    <message>
+        <source>Runs on %1:</source>
+        <translation>Fahrten auf %1:</translation>
+    </message>
+    <message>
+        <source>Run %1: %2</source>
+        <translation>Fahrt %1: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more runs</source>
+        <translation>und %1 weitere Fahrten</translation>
     </message>
 </context>
 <context>
@@ -737,6 +921,33 @@
     </message>
 </context>
 <context>
+    <name>ParallelSweep</name>
+    <message>
+        <source>Drive wheel dia</source>
+        <translation>Antriebsrad-Durchm.</translation>
+    </message>
+    <message>
+        <source>Spring Length</source>
+        <translation>Federlänge</translation>
+    </message>
+    <message>
+        <source>Spring Width</source>
+        <translation>Federbreite</translation>
+    </message>
+    <message>
+        <source>time to 15 ft</source>
+        <translation>Zeit bis 15 ft</translation>
+    </message>
+    <message>
+        <source>time to 15 ft, %1 %2 in</source>
+        <translation>Zeit bis 15 ft, %1 %2 in</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PointsDialog</name>
     <message>
         <source>Points</source>
@@ -791,11 +1002,93 @@
     </message>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuch es noch einmal.</translation>
+        <translation>Bitte versuche es noch einmal.</translation>
     </message>
     <message>
         <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
         <translation>Die Reibungskraft muss positiv sein, größer als 0.01 lb und nicht mehr als 0.25 lb.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectorPage</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>Lane %1   %2</source>
+        <translation>Bahn %1   %2</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Times are entered at the teacher&apos;s computer.</source>
+        <translation>Die Zeiten werden am Computer der Lehrkraft eingetragen.</translation>
+    </message>
+    <message>
+        <source>Follow on your phone: %1</source>
+        <translation>Verfolge es auf deinem Handy: %1</translation>
+    </message>
+    <message>
+        <source>Join code for the timekeeper: %1</source>
+        <translation>Beitrittscode für die Zeitnahme: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceChart</name>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Rennen</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Strecke (ft)</translation>
+    </message>
+    <message>
+        <source>Finish 15 ft</source>
+        <translation>Ziel 15 ft</translation>
+    </message>
+    <message>
+        <source>Winner %1 s</source>
+        <translation>Sieger %1 s</translation>
+    </message>
+    <message>
+        <source>Selected design</source>
+        <translation>Gewählter Entwurf</translation>
+    </message>
+    <message>
+        <source>Other designs</source>
+        <translation>Andere Entwürfe</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Durchdrehen</translation>
+    </message>
+    <message>
+        <source>No simulated design</source>
+        <translation>Kein simulierter Entwurf</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1514,104 @@
     </message>
 </context>
 <context>
+    <name>RunCharts</name>
+    <message>
+        <source>%1 (calibrated)</source>
+        <translation>%1 (kalibriert)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>9 in 10 builds</source>
+        <translation>9 von 10 Bauten</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Strecke (ft)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Speed (ft/s)</source>
+        <translation>Geschwindigkeit (ft/s)</translation>
+    </message>
+    <message>
+        <source>Propulsion and traction</source>
+        <translation>Vortrieb und Traktion</translation>
+    </message>
+    <message>
+        <source>Force (lb)</source>
+        <translation>Kraft (lb)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Propulsion</source>
+        <translation>Vortrieb</translation>
+    </message>
+    <message>
+        <source>Traction</source>
+        <translation>Traktion</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Durchdrehen</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Keine Fahrt</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityChart</name>
+    <message>
+        <source>What a small change does to the time to 15 ft</source>
+        <translation>Was eine kleine Änderung an der Zeit bis 15 ft bewirkt</translation>
+    </message>
+    <message>
+        <source>What a small change does to the distance reached</source>
+        <translation>Was eine kleine Änderung an der erreichten Strecke bewirkt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The step saves time</source>
+        <translation>Der Schritt spart Zeit</translation>
+    </message>
+    <message>
+        <source>The step goes farther</source>
+        <translation>Der Schritt bringt weiter</translation>
+    </message>
+    <message>
+        <source>The step costs time</source>
+        <translation>Der Schritt kostet Zeit</translation>
+    </message>
+    <message>
+        <source>The step falls shorter</source>
+        <translation>Der Schritt bleibt kürzer</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityView</name>
     <message>
         <source>Sensitivity</source>
@@ -1235,7 +1626,7 @@
     <name>SheetEditing</name>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuch es noch einmal.</translation>
+        <translation>Bitte versuche es noch einmal.</translation>
     </message>
     <message>
         <source>To draw a shape, click points on the drawing sheet.  Double-click to finish (or press Cancel to abort).</source>
@@ -1306,6 +1697,13 @@
     </message>
 </context>
 <context>
+    <name>StandingsChart</name>
+    <message>
+        <source>Leader</source>
+        <translation>Spitze</translation>
+    </message>
+</context>
+<context>
     <name>Templates</name>
     <message>
         <source>%1 of %2</source>
@@ -1329,6 +1727,61 @@
     <message>
         <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
         <translation>Vorhersagen %1 (die Werte des Entwurfs selbst bleiben unverändert).</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceChart</name>
+    <message>
+        <source>No builds were run.</source>
+        <translation>Es wurden keine Bauten gerechnet.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 builds reaches 15 ft.</source>
+        <translation>Jeder der %1 Bauten erreicht 15 ft.</translation>
+    </message>
+    <message>
+        <source>%1 % of %2 builds reach 15 ft.</source>
+        <translation>%1 % von %2 Bauten erreichen 15 ft.</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft over the builds</source>
+        <translation>Zeit bis 15 ft über die Bauten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Builds</source>
+        <translation>Bauten</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Builds per time</source>
+        <translation>Bauten je Zeit</translation>
+    </message>
+    <message>
+        <source>9 in 10 builds: %1 to %2</source>
+        <translation>9 von 10 Bauten: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Half the builds: %1</source>
+        <translation>Die Hälfte der Bauten: %1</translation>
+    </message>
+    <message>
+        <source>As drawn: %1</source>
+        <translation>Wie gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>What makes the time spread (share of the spread)</source>
+        <translation>Was die Zeit streuen lässt (Anteil an der Streuung)</translation>
     </message>
 </context>
 <context>
@@ -2114,7 +2567,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuch es noch einmal.</translation>
+        <translation>Bitte versuche es noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -2220,7 +2673,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuch es noch einmal.</translation>
+        <translation>Bitte versuche es noch einmal.</translation>
     </message>
     <message>
         <source>Select the material to edit in the list first.</source>
@@ -2703,7 +3156,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>Please try again.</source>
-        <translation>Bitte versuch es noch einmal.</translation>
+        <translation>Bitte versuche es noch einmal.</translation>
     </message>
     <message>
         <source>The case ratio must be positive, not less than 4 percent, and less than 99 percent. </source>

@@ -142,6 +142,80 @@
     </message>
 </context>
 <context>
+    <name>DesignListOps</name>
+    <message>
+        <source>All Files|*.*</source>
+        <translation>Todos los archivos|*.*</translation>
+    </message>
+    <message>
+        <source>Zindle Design Portfolio|*.zddp</source>
+        <translation>Portafolio de diseños de Zindle|*.zddp</translation>
+    </message>
+    <message>
+        <source>Choose a .zndl file</source>
+        <translation>Elige un archivo .zndl</translation>
+    </message>
+    <message>
+        <source>Save car as:</source>
+        <translation>Guardar coche como:</translation>
+    </message>
+    <message>
+        <source>Sorry</source>
+        <translation>Lo siento</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Input Box</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Please type a new name for %1</source>
+        <translation>Escribe un nombre nuevo para %1</translation>
+    </message>
+    <message>
+        <source>Name revised</source>
+        <translation>Nombre corregido</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMap</name>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Diám. rueda motriz (in)</translation>
+    </message>
+    <message>
+        <source>Spring Length (in)</source>
+        <translation>Largo del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Spring Width (in)</source>
+        <translation>Ancho del resorte (in)</translation>
+    </message>
+    <message>
+        <source>wheel enlarged (size shown)</source>
+        <translation>rueda agrandada (se ve el tamaño)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>no 15 ft</source>
+        <translation>sin 15 ft</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>mejor</translation>
+    </message>
+</context>
+<context>
     <name>DesignReport</name>
     <message>
         <source>%1 (t= %2 in, dens= %3 lb/cu in)</source>
@@ -276,6 +350,56 @@
     </message>
 </context>
 <context>
+    <name>EnergyChart</name>
+    <message>
+        <source>Car&apos;s motion</source>
+        <translation>Movimiento del coche</translation>
+    </message>
+    <message>
+        <source>Wheels&apos; share</source>
+        <translation>Parte de las ruedas</translation>
+    </message>
+    <message>
+        <source>Rolling friction</source>
+        <translation>Fricción de rodadura</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Patinaje</translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation>Frenado</translation>
+    </message>
+    <message>
+        <source>Where the spring&apos;s energy went</source>
+        <translation>Adónde fue la energía del resorte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Energy (ft.lb)</source>
+        <translation>Energía (ft.lb)</translation>
+    </message>
+    <message>
+        <source>At %1 s: the spring has delivered %2 ft.lb</source>
+        <translation>A los %1 s: el resorte ha entregado %2 ft.lb</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -296,6 +420,39 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>El idioma del escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>ListMessages</name>
+    <message>
+        <source>Current design &quot;%1&quot; is not saved. Save it?</source>
+        <translation>El diseño actual «%1» no está guardado. ¿Guardarlo?</translation>
+    </message>
+    <message>
+        <source>Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.
+However, you may save this design under a different name.</source>
+        <translation>Default design, Racer, Pickup, Tow Truck y Wheelie no se pueden renombrar.
+Pero puedes guardar este diseño con otro nombre.</translation>
+    </message>
+    <message>
+        <source>Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list.</source>
+        <translation>Default design, Racer, Pickup, Tow Truck y Wheelie no se pueden quitar de la lista.</translation>
+    </message>
+    <message>
+        <source>The name you suggested has been revised to eliminate any commas (,), slashes (\ or /), or colons (:).</source>
+        <translation>Se han quitado del nombre propuesto las comas (,), las barras (\ o /) y los dos puntos (:).</translation>
+    </message>
+    <message>
+        <source>The car name must be 32 characters or less. </source>
+        <translation>El nombre del coche debe tener 32 caracteres o menos. </translation>
+    </message>
+    <message>
+        <source>Are you sure that you wish to remove this design from the list?</source>
+        <translation>¿Seguro que quieres quitar este diseño de la lista?</translation>
+    </message>
+    <message>
+        <source>The design list is full (257 designs).  Remove a design from the list before you add another.</source>
+        <translation>La lista de diseños está llena (257 diseños).  Quita un diseño de la lista antes de añadir otro.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +805,33 @@
     </message>
 </context>
 <context>
+    <name>MeasuredOverlay</name>
+    <message>
+        <source>%1 and measured runs, RMS error %2 s</source>
+        <translation>%1 y carreras medidas, error RMS %2 s</translation>
+    </message>
+    <message>
+        <source>%1 and measured runs</source>
+        <translation>%1 y carreras medidas</translation>
+    </message>
+    <message>
+        <source>With coasting</source>
+        <translation>Con rodadura libre</translation>
+    </message>
+    <message>
+        <source>Runs on %1:</source>
+        <translation>Carreras en %1:</translation>
+    </message>
+    <message>
+        <source>Run %1: %2</source>
+        <translation>Carrera %1: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more runs</source>
+        <translation>y %1 carreras más</translation>
+    </message>
+</context>
+<context>
     <name>ModeButtons</name>
     <message>
         <source>Design</source>
@@ -737,6 +921,33 @@
     </message>
 </context>
 <context>
+    <name>ParallelSweep</name>
+    <message>
+        <source>Drive wheel dia</source>
+        <translation>Diám. rueda motriz</translation>
+    </message>
+    <message>
+        <source>Spring Length</source>
+        <translation>Largo del resorte</translation>
+    </message>
+    <message>
+        <source>Spring Width</source>
+        <translation>Ancho del resorte</translation>
+    </message>
+    <message>
+        <source>time to 15 ft</source>
+        <translation>tiempo hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>time to 15 ft, %1 %2 in</source>
+        <translation>tiempo hasta 15 ft, %1 %2 in</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PointsDialog</name>
     <message>
         <source>Points</source>
@@ -796,6 +1007,88 @@
     <message>
         <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
         <translation>La fuerza de rozamiento debe ser positiva, mayor que 0.01 lb y no más de 0.25 lb.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectorPage</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Carril %1</translation>
+    </message>
+    <message>
+        <source>Lane %1   %2</source>
+        <translation>Carril %1   %2</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Times are entered at the teacher&apos;s computer.</source>
+        <translation>Los tiempos se anotan en el ordenador del profesor.</translation>
+    </message>
+    <message>
+        <source>Follow on your phone: %1</source>
+        <translation>Síguelo en tu móvil: %1</translation>
+    </message>
+    <message>
+        <source>Join code for the timekeeper: %1</source>
+        <translation>Código de acceso para el cronometrador: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceChart</name>
+    <message>
+        <source>1st</source>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Carrera</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distancia (ft)</translation>
+    </message>
+    <message>
+        <source>Finish 15 ft</source>
+        <translation>Meta 15 ft</translation>
+    </message>
+    <message>
+        <source>Winner %1 s</source>
+        <translation>Ganador %1 s</translation>
+    </message>
+    <message>
+        <source>Selected design</source>
+        <translation>Diseño elegido</translation>
+    </message>
+    <message>
+        <source>Other designs</source>
+        <translation>Otros diseños</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Patinaje</translation>
+    </message>
+    <message>
+        <source>No simulated design</source>
+        <translation>Ningún diseño simulado</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1514,104 @@
     </message>
 </context>
 <context>
+    <name>RunCharts</name>
+    <message>
+        <source>%1 (calibrated)</source>
+        <translation>%1 (calibrado)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>9 in 10 builds</source>
+        <translation>9 de cada 10 construcciones</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distancia (ft)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Speed (ft/s)</source>
+        <translation>Velocidad (ft/s)</translation>
+    </message>
+    <message>
+        <source>Propulsion and traction</source>
+        <translation>Propulsión y adherencia</translation>
+    </message>
+    <message>
+        <source>Force (lb)</source>
+        <translation>Fuerza (lb)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Propulsion</source>
+        <translation>Propulsión</translation>
+    </message>
+    <message>
+        <source>Traction</source>
+        <translation>Adherencia</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Patinaje</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Sin carrera</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityChart</name>
+    <message>
+        <source>What a small change does to the time to 15 ft</source>
+        <translation>Qué hace un pequeño cambio al tiempo hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>What a small change does to the distance reached</source>
+        <translation>Qué hace un pequeño cambio a la distancia alcanzada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The step saves time</source>
+        <translation>El paso ahorra tiempo</translation>
+    </message>
+    <message>
+        <source>The step goes farther</source>
+        <translation>El paso llega más lejos</translation>
+    </message>
+    <message>
+        <source>The step costs time</source>
+        <translation>El paso cuesta tiempo</translation>
+    </message>
+    <message>
+        <source>The step falls shorter</source>
+        <translation>El paso se queda más corto</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityView</name>
     <message>
         <source>Sensitivity</source>
@@ -1306,6 +1697,13 @@
     </message>
 </context>
 <context>
+    <name>StandingsChart</name>
+    <message>
+        <source>Leader</source>
+        <translation>Líder</translation>
+    </message>
+</context>
+<context>
     <name>Templates</name>
     <message>
         <source>%1 of %2</source>
@@ -1329,6 +1727,61 @@
     <message>
         <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
         <translation>Previsiones %1 (los valores del propio diseño no cambian).</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceChart</name>
+    <message>
+        <source>No builds were run.</source>
+        <translation>No se simuló ninguna construcción.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 builds reaches 15 ft.</source>
+        <translation>Cada una de las %1 construcciones llega a 15 ft.</translation>
+    </message>
+    <message>
+        <source>%1 % of %2 builds reach 15 ft.</source>
+        <translation>El %1 % de %2 construcciones llega a 15 ft.</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft over the builds</source>
+        <translation>Tiempo hasta 15 ft en las construcciones</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Tiempo hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Builds</source>
+        <translation>Construcciones</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>no alcanzado</translation>
+    </message>
+    <message>
+        <source>Builds per time</source>
+        <translation>Construcciones por tiempo</translation>
+    </message>
+    <message>
+        <source>9 in 10 builds: %1 to %2</source>
+        <translation>9 de cada 10 construcciones: %1 a %2</translation>
+    </message>
+    <message>
+        <source>Half the builds: %1</source>
+        <translation>La mitad de las construcciones: %1</translation>
+    </message>
+    <message>
+        <source>As drawn: %1</source>
+        <translation>Como está dibujado: %1</translation>
+    </message>
+    <message>
+        <source>What makes the time spread (share of the spread)</source>
+        <translation>Qué hace variar el tiempo (parte de la variación)</translation>
     </message>
 </context>
 <context>

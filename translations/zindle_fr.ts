@@ -142,6 +142,80 @@
     </message>
 </context>
 <context>
+    <name>DesignListOps</name>
+    <message>
+        <source>All Files|*.*</source>
+        <translation>Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>Zindle Design Portfolio|*.zddp</source>
+        <translation>Portfolio de modèles Zindle|*.zddp</translation>
+    </message>
+    <message>
+        <source>Choose a .zndl file</source>
+        <translation>Choisis un fichier .zndl</translation>
+    </message>
+    <message>
+        <source>Save car as:</source>
+        <translation>Enregistrer la voiture sous :</translation>
+    </message>
+    <message>
+        <source>Sorry</source>
+        <translation>Désolé</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Input Box</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Please type a new name for %1</source>
+        <translation>Tape un nouveau nom pour %1</translation>
+    </message>
+    <message>
+        <source>Name revised</source>
+        <translation>Nom corrigé</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMap</name>
+    <message>
+        <source>Drive wheel dia (in)</source>
+        <translation>Diam. roue motrice (in)</translation>
+    </message>
+    <message>
+        <source>Spring Length (in)</source>
+        <translation>Longueur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Spring Width (in)</source>
+        <translation>Largeur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>wheel enlarged (size shown)</source>
+        <translation>roue agrandie (taille indiquée)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>no 15 ft</source>
+        <translation>pas 15 ft</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>meilleur</translation>
+    </message>
+</context>
+<context>
     <name>DesignReport</name>
     <message>
         <source>%1 (t= %2 in, dens= %3 lb/cu in)</source>
@@ -276,6 +350,56 @@
     </message>
 </context>
 <context>
+    <name>EnergyChart</name>
+    <message>
+        <source>Car&apos;s motion</source>
+        <translation>Mouvement de la voiture</translation>
+    </message>
+    <message>
+        <source>Wheels&apos; share</source>
+        <translation>Part des roues</translation>
+    </message>
+    <message>
+        <source>Rolling friction</source>
+        <translation>Frottement de roulement</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Patinage</translation>
+    </message>
+    <message>
+        <source>Stopping</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Where the spring&apos;s energy went</source>
+        <translation>Où est allée l’énergie du ressort</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Energy (ft.lb)</source>
+        <translation>Énergie (ft.lb)</translation>
+    </message>
+    <message>
+        <source>At %1 s: the spring has delivered %2 ft.lb</source>
+        <translation>À %1 s : le ressort a fourni %2 ft.lb</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -296,6 +420,39 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>La langue du bureau</translation>
+    </message>
+</context>
+<context>
+    <name>ListMessages</name>
+    <message>
+        <source>Current design &quot;%1&quot; is not saved. Save it?</source>
+        <translation>Le modèle actuel « %1 » n’est pas enregistré. L’enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be renamed.
+However, you may save this design under a different name.</source>
+        <translation>Default design, Racer, Pickup, Tow Truck et Wheelie ne peuvent pas être renommés.
+Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list.</source>
+        <translation>Default design, Racer, Pickup, Tow Truck et Wheelie ne peuvent pas être retirés de la liste.</translation>
+    </message>
+    <message>
+        <source>The name you suggested has been revised to eliminate any commas (,), slashes (\ or /), or colons (:).</source>
+        <translation>Les virgules (,), les barres obliques (\ ou /) et les deux-points (:) ont été retirés du nom proposé.</translation>
+    </message>
+    <message>
+        <source>The car name must be 32 characters or less. </source>
+        <translation>Le nom de la voiture doit faire 32 caractères au plus. </translation>
+    </message>
+    <message>
+        <source>Are you sure that you wish to remove this design from the list?</source>
+        <translation>Veux-tu vraiment retirer ce modèle de la liste ?</translation>
+    </message>
+    <message>
+        <source>The design list is full (257 designs).  Remove a design from the list before you add another.</source>
+        <translation>La liste des modèles est pleine (257 modèles).  Retire un modèle de la liste avant d’en ajouter un autre.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +805,33 @@
     </message>
 </context>
 <context>
+    <name>MeasuredOverlay</name>
+    <message>
+        <source>%1 and measured runs, RMS error %2 s</source>
+        <translation>%1 et courses mesurées, erreur RMS %2 s</translation>
+    </message>
+    <message>
+        <source>%1 and measured runs</source>
+        <translation>%1 et courses mesurées</translation>
+    </message>
+    <message>
+        <source>With coasting</source>
+        <translation>Avec roue libre</translation>
+    </message>
+    <message>
+        <source>Runs on %1:</source>
+        <translation>Courses sur %1 :</translation>
+    </message>
+    <message>
+        <source>Run %1: %2</source>
+        <translation>Course %1 : %2</translation>
+    </message>
+    <message>
+        <source>and %1 more runs</source>
+        <translation>et %1 autres courses</translation>
+    </message>
+</context>
+<context>
     <name>ModeButtons</name>
     <message>
         <source>Design</source>
@@ -737,6 +921,33 @@
     </message>
 </context>
 <context>
+    <name>ParallelSweep</name>
+    <message>
+        <source>Drive wheel dia</source>
+        <translation>Diam. roue motrice</translation>
+    </message>
+    <message>
+        <source>Spring Length</source>
+        <translation>Longueur du ressort</translation>
+    </message>
+    <message>
+        <source>Spring Width</source>
+        <translation>Largeur du ressort</translation>
+    </message>
+    <message>
+        <source>time to 15 ft</source>
+        <translation>temps jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>time to 15 ft, %1 %2 in</source>
+        <translation>temps jusqu’à 15 ft, %1 %2 in</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>PointsDialog</name>
     <message>
         <source>Points</source>
@@ -796,6 +1007,88 @@
     <message>
         <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
         <translation>La force de frottement doit être positive, supérieure à 0.01 lb et pas plus de 0.25 lb.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectorPage</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Couloir %1</translation>
+    </message>
+    <message>
+        <source>Lane %1   %2</source>
+        <translation>Couloir %1   %2</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Times are entered at the teacher&apos;s computer.</source>
+        <translation>Les temps sont saisis sur l’ordinateur de l’enseignant.</translation>
+    </message>
+    <message>
+        <source>Follow on your phone: %1</source>
+        <translation>Suis-la sur ton téléphone : %1</translation>
+    </message>
+    <message>
+        <source>Join code for the timekeeper: %1</source>
+        <translation>Code d’accès pour le chronométreur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceChart</name>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distance (ft)</translation>
+    </message>
+    <message>
+        <source>Finish 15 ft</source>
+        <translation>Arrivée 15 ft</translation>
+    </message>
+    <message>
+        <source>Winner %1 s</source>
+        <translation>Gagnant %1 s</translation>
+    </message>
+    <message>
+        <source>Selected design</source>
+        <translation>Modèle choisi</translation>
+    </message>
+    <message>
+        <source>Other designs</source>
+        <translation>Autres modèles</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Patinage</translation>
+    </message>
+    <message>
+        <source>No simulated design</source>
+        <translation>Aucun modèle simulé</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1514,104 @@
     </message>
 </context>
 <context>
+    <name>RunCharts</name>
+    <message>
+        <source>%1 (calibrated)</source>
+        <translation>%1 (étalonné)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>9 in 10 builds</source>
+        <translation>9 constructions sur 10</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distance (ft)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Speed (ft/s)</source>
+        <translation>Vitesse (ft/s)</translation>
+    </message>
+    <message>
+        <source>Propulsion and traction</source>
+        <translation>Poussée et adhérence</translation>
+    </message>
+    <message>
+        <source>Force (lb)</source>
+        <translation>Force (lb)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Propulsion</source>
+        <translation>Poussée</translation>
+    </message>
+    <message>
+        <source>Traction</source>
+        <translation>Adhérence</translation>
+    </message>
+    <message>
+        <source>Skidding</source>
+        <translation>Patinage</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Pas de course</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityChart</name>
+    <message>
+        <source>What a small change does to the time to 15 ft</source>
+        <translation>Ce que change un petit pas sur le temps jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>What a small change does to the distance reached</source>
+        <translation>Ce que change un petit pas sur la distance atteinte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The step saves time</source>
+        <translation>Le pas fait gagner du temps</translation>
+    </message>
+    <message>
+        <source>The step goes farther</source>
+        <translation>Le pas va plus loin</translation>
+    </message>
+    <message>
+        <source>The step costs time</source>
+        <translation>Le pas fait perdre du temps</translation>
+    </message>
+    <message>
+        <source>The step falls shorter</source>
+        <translation>Le pas s’arrête plus court</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityView</name>
     <message>
         <source>Sensitivity</source>
@@ -1306,6 +1697,13 @@
     </message>
 </context>
 <context>
+    <name>StandingsChart</name>
+    <message>
+        <source>Leader</source>
+        <translation>En tête</translation>
+    </message>
+</context>
+<context>
     <name>Templates</name>
     <message>
         <source>%1 of %2</source>
@@ -1329,6 +1727,61 @@
     <message>
         <source>Predictions %1 (the design&apos;s own texts are unchanged).</source>
         <translation>Prévisions %1 (les valeurs du modèle lui-même ne changent pas).</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceChart</name>
+    <message>
+        <source>No builds were run.</source>
+        <translation>Aucune construction n’a été simulée.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 builds reaches 15 ft.</source>
+        <translation>Chacune des %1 constructions atteint 15 ft.</translation>
+    </message>
+    <message>
+        <source>%1 % of %2 builds reach 15 ft.</source>
+        <translation>%1 % de %2 constructions atteignent 15 ft.</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft over the builds</source>
+        <translation>Temps jusqu’à 15 ft selon les constructions</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Temps jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Builds</source>
+        <translation>Constructions</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>non atteint</translation>
+    </message>
+    <message>
+        <source>Builds per time</source>
+        <translation>Constructions par temps</translation>
+    </message>
+    <message>
+        <source>9 in 10 builds: %1 to %2</source>
+        <translation>9 constructions sur 10 : %1 à %2</translation>
+    </message>
+    <message>
+        <source>Half the builds: %1</source>
+        <translation>La moitié des constructions : %1</translation>
+    </message>
+    <message>
+        <source>As drawn: %1</source>
+        <translation>Comme dessiné : %1</translation>
+    </message>
+    <message>
+        <source>What makes the time spread (share of the spread)</source>
+        <translation>Ce qui disperse le temps (part de la dispersion)</translation>
     </message>
 </context>
 <context>
