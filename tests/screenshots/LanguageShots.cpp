@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window in German, Spanish and French, whose words run longer than the English ones: the Design
-// mode with a part selected, the Analyze and Simulate strips and the Modes menu, at a large window and at a small laptop screen,
+// mode with a part selected, the Analyze and Simulate strips, the run charts and the Modes menu, at a large window and at a small laptop screen,
 // to be checked by eye for clipped captions.
 
 #include "ShotSupport.h"
 #include "app/Language.h"
+#include "dialogs/ChartWindow.h"
+#include "shell/ChartViews.h"
 #include "shell/DesignPanel.h"
 
 #include <QMenu>
@@ -38,6 +40,13 @@ TEST(Screenshots, TheWindowInEachTranslation)
                                      .arg(size.height()));
                 }
             }
+            // The charts' titles, axes and legends, where a longer word may overrun the plot.
+            w.resize(1180, 800);
+            w.VPDynamic();
+            w.charts().ShowRunCharts();
+            QApplication::processEvents();
+            saveShot(w.charts().runCharts(), QStringLiteral("language-%1-run-charts").arg(QLatin1String(code)));
+            w.charts().runCharts()->close();
             QMenu *modesMenu = w.menuBar()->actions().value(3)->menu();
             modesMenu->popup(w.mapToGlobal(QPoint(0, 0)));
             saveShot(modesMenu, QStringLiteral("language-%1-modes-menu").arg(QLatin1String(code)));
