@@ -6,6 +6,7 @@
 #include "geometry/SheetScale.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 #include <mutex>
@@ -13,6 +14,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Sensitivity)
+};
 
 enum class StepCheck { Parameters, Sheet, None };
 
@@ -288,7 +293,7 @@ SensitivityResult ComputeSensitivity(WorkerPool &workers, const Workspace &works
     const Evaluation &base = evaluations.front();
     if (!base.runs) {
         result.inputs.clear();
-        result.message = QStringLiteral("The model cannot run this design.");
+        result.message = Texts::tr("The model cannot run this design.");
         return result;
     }
     result.measure = base.time ? SensitivityMeasure::Time : SensitivityMeasure::Distance;

@@ -3,6 +3,9 @@
 
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <cmath>
 
 namespace zindle {
@@ -32,31 +35,62 @@ QString ToleranceValueText(const ToleranceKind &kind, const BuildTolerances &tol
     return kind.inches ? fixedText(value, 4) + QStringLiteral(" in") : fixedText(value * 100.0, 1) + QStringLiteral(" %");
 }
 
-QString ToleranceSentence(const ToleranceStudy &study)
+namespace {
+
+// Whole sentences, with and without the size that matters most, so that each language words
+// them its own way. They stay English where the command line writes them as data.
+constexpr const char *Context = "ToleranceTexts";
+enum Outcome { EveryTime, Spread, FewReachHalfBy, FewReach };
+const char *const Sentences[4][2] = {
+    {QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, your car reaches 15 ft in %1 s every time."),
+     QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, your car reaches 15 ft in %1 s every time; "
+                                         "the %2 matters most (%3 % of the spread).")},
+    {QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 "
+                                         "builds), typically %3 s."),
+     QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 "
+                                         "builds), typically %3 s; the %4 matters most (%5 % of the spread).")},
+    {QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half "
+                                         "of all builds by %2 s."),
+     QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half "
+                                         "of all builds by %2 s; the %3 matters most (%4 % of the spread).")},
+    {QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, only %1 in 100 of your cars reach 15 ft."),
+     QT_TRANSLATE_NOOP("ToleranceTexts", "Built within these tolerances, only %1 in 100 of your cars reach 15 ft; the "
+                                         "%2 matters most (%3 % of the spread).")},
+};
+
+QString sentence(const ToleranceStudy &study, bool translated)
 {
-    const int reachPercent = static_cast<int>(std::lround(study.reachProbability * 100.0));
-    QString sentence;
+    const auto say = [translated](const char *context, const char *source) {
+        return translated ? QCoreApplication::translate(context, source) : QString::fromUtf8(source);
+    };
+    const bool matters = study.largestShare >= 0;
+    const size_t q = matters ? static_cast<size_t>(study.largestShare) : 0;
+    QStringList values;
+    Outcome outcome = FewReach;
     if (study.p5 && study.p95 && *study.p5 == *study.p95) {
-        sentence = QStringLiteral("Built within these tolerances, your car reaches 15 ft in %1 s every time")
-                       .arg(text00(*study.p50));
+        outcome = EveryTime;
+        values << text00(*study.p50);
     } else if (study.p5 && study.p95) {
-        sentence = QStringLiteral("Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), "
-                                  "typically %3 s")
-                       .arg(text00(*study.p5), text00(*study.p95), text00(*study.p50));
-    } else if (study.p50) {
-        sentence = QStringLiteral("Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all "
-                                  "builds by %2 s")
-                       .arg(reachPercent)
-                       .arg(text00(*study.p50));
+        outcome = Spread;
+        values << text00(*study.p5) << text00(*study.p95) << text00(*study.p50);
     } else {
-        sentence = QStringLiteral("Built within these tolerances, only %1 in 100 of your cars reach 15 ft").arg(reachPercent);
+        outcome = study.p50 ? FewReachHalfBy : FewReach;
+        values << QString::number(std::lround(study.reachProbability * 100.0));
+        if (study.p50)
+            values << text00(*study.p50);
     }
-    if (study.largestShare >= 0) {
-        const size_t q = static_cast<size_t>(study.largestShare);
-        sentence += QStringLiteral("; the %1 matters most (%2 % of the spread)")
-                        .arg(QLatin1String(ToleranceKinds[q].caption), fixedText(study.shares[q], 0));
-    }
-    return sentence + QLatin1Char('.');
+    if (matters)
+        values << say("zindle::TolerancesWindow", ToleranceKinds[q].caption) << fixedText(study.shares[q], 0);
+    QString said = say(Context, Sentences[outcome][matters ? 1 : 0]);
+    for (const QString &value : values)
+        said = said.arg(value);
+    return said;
 }
+
+} // namespace
+
+QString ToleranceSentence(const ToleranceStudy &study) { return sentence(study, false); }
+
+QString ShownToleranceSentence(const ToleranceStudy &study) { return sentence(study, true); }
 
 } // namespace zindle

@@ -18,7 +18,10 @@ std::optional<double> ParseToleranceValue(QString text, bool inches);
 QString ToleranceValueText(const ToleranceKind &kind, const BuildTolerances &tolerances);
 
 // "Built within these tolerances, your car reaches 15 ft in 1.41 to 1.52 s (9 in 10 builds),
-// typically 1.46 s; the friction matters most (62 % of the spread)."
+// typically 1.46 s; the friction matters most (62 % of the spread)." In English, as the command
+// line prints and writes it.
 QString ToleranceSentence(const ToleranceStudy &study);
+// The same sentence in the window's language, for a person to read.
+QString ShownToleranceSentence(const ToleranceStudy &study);
 
 } // namespace zindle

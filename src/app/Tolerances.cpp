@@ -8,6 +8,8 @@
 #include "physics/Coast.h"
 #include "physics/Simulation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -28,6 +30,10 @@ const std::array<ToleranceKind, ToleranceCount> ToleranceKinds = {{
 }};
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Tolerances)
+};
 
 enum Draw { Thickness, Density, Outline, Wheel, Torque, Friction, Weights };
 
@@ -199,7 +205,7 @@ ToleranceStudy RunTolerances(WorkerPool &workers, const Workspace &start, const 
         Workspace nominal = snapshot;
         const ToleranceBuild build = runBuild(nominal, study.nominalDistances);
         if (nominal.checks.cannotRun()) {
-            study.message = QStringLiteral("The model cannot run this design.");
+            study.message = Texts::tr("The model cannot run this design.");
             return study;
         }
         study.nominalTime = build.time;

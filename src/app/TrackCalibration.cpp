@@ -4,6 +4,8 @@
 #include "RefreshChain.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zindle {
@@ -35,31 +37,76 @@ std::optional<CalibrationDesign> PrepareCalibrationDesign(Workspace &workspace, 
                              std::move(runs)};
 }
 
-QString CalibrationSentence(const QString &track, const Calibration &calibration)
+namespace {
+
+// The English texts are what the command line prints and writes as data; the window shows the
+// translated ones. The window's sentence carries its own full stop.
+constexpr const char *Context = "TrackCalibration";
+const char *const Sentence = "On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of "
+                             "their rated torque; predictions now differ from your runs by %4 s on average";
+const char *const ShownSentence = QT_TRANSLATE_NOOP("TrackCalibration",
+                                                    "On %1 your cars behave as if rolling friction were %2 lb and "
+                                                    "springs gave %3 % of their rated torque; predictions now differ "
+                                                    "from your runs by %4 s on average.");
+const char *const OneObservation = QT_TRANSLATE_NOOP("TrackCalibration",
+                                                     "Only the rolling friction was fitted: 1 timed mark and resting "
+                                                     "distance are too few for two factors, so the springs are taken "
+                                                     "at their rated torque.");
+const char *const Observations = QT_TRANSLATE_NOOP("TrackCalibration",
+                                                   "Only the rolling friction was fitted: %1 timed marks and resting "
+                                                   "distances are too few for two factors, so the springs are taken at "
+                                                   "their rated torque.");
+const char *const CalibratedFor =
+    QT_TRANSLATE_NOOP("TrackCalibration", "calibrated for %1: friction %2 lb, springs at %3 % of their rated torque");
+
+QString say(const char *source, bool translated)
+{
+    return translated ? QCoreApplication::translate(Context, source) : QString::fromUtf8(source);
+}
+
+QString sentence(const char *source, bool translated, const QString &track, const Calibration &calibration)
 {
     const int percent = static_cast<int>(std::lround(calibration.springEfficiency * 100.0));
-    return QStringLiteral("On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of "
-                          "their rated torque; predictions now differ from your runs by %4 s on average")
+    return say(source, translated)
         .arg(track.trimmed(), text00(calibration.friction), QString::number(percent), text00(calibration.rmsAfter));
 }
 
-QString FrictionOnlyNote(const Calibration &calibration)
+QString frictionOnlyNote(const Calibration &calibration, bool translated)
 {
     if (calibration.efficiencyFitted)
         return {};
-    return QStringLiteral("Only the rolling friction was fitted: %1 timed mark%2 and resting distance%2 are too few "
-                          "for two factors, so the springs are taken at their rated torque.")
-        .arg(calibration.observations)
-        .arg(calibration.observations == 1 ? QString() : QStringLiteral("s"));
+    if (calibration.observations == 1)
+        return say(OneObservation, translated);
+    return say(Observations, translated).arg(calibration.observations);
 }
 
-QString CalibratedForText(const LoggedCalibration &calibration)
+QString calibratedFor(const LoggedCalibration &calibration, bool translated)
 {
     // A thousandth of a pound is finer than any classroom track can tell apart.
-    return QStringLiteral("calibrated for %1: friction %2 lb, springs at %3 % of their rated torque")
+    return say(CalibratedFor, translated)
         .arg(calibration.track, doubleText(std::round(calibration.friction * 1000.0) / 1000.0),
              QString::number(std::lround(calibration.springEfficiency * 100.0)));
 }
+
+} // namespace
+
+QString CalibrationSentence(const QString &track, const Calibration &calibration)
+{
+    return sentence(Sentence, false, track, calibration);
+}
+
+QString ShownCalibrationSentence(const QString &track, const Calibration &calibration)
+{
+    return sentence(ShownSentence, true, track, calibration);
+}
+
+QString FrictionOnlyNote(const Calibration &calibration) { return frictionOnlyNote(calibration, false); }
+
+QString ShownFrictionOnlyNote(const Calibration &calibration) { return frictionOnlyNote(calibration, true); }
+
+QString CalibratedForText(const LoggedCalibration &calibration) { return calibratedFor(calibration, false); }
+
+QString ShownCalibratedForText(const LoggedCalibration &calibration) { return calibratedFor(calibration, true); }
 
 void SetTrackFactors(Workspace &workspace, const ModelFactors &factors)
 {

@@ -23,14 +23,21 @@ std::vector<MeasuredRun> RunsOnTrack(const LoggedDesign &design, const QString &
 std::optional<CalibrationDesign> PrepareCalibrationDesign(Workspace &workspace, std::vector<MeasuredRun> runs);
 
 // "On Room 12 tile your cars behave as if rolling friction were 0.11 lb and springs gave 86 % of
-// their rated torque; predictions now differ from your runs by 0.04 s on average"
+// their rated torque; predictions now differ from your runs by 0.04 s on average", in English
+// as the command line prints and writes it.
 QString CalibrationSentence(const QString &track, const Calibration &calibration);
-// Said beside the sentence when the runs held too few numbers for the spring efficiency.
+// The sentence with its full stop, in the window's language.
+QString ShownCalibrationSentence(const QString &track, const Calibration &calibration);
+// Said beside the sentence when the runs held too few numbers for the spring efficiency; in
+// English, and in the window's language.
 QString FrictionOnlyNote(const Calibration &calibration);
+QString ShownFrictionOnlyNote(const Calibration &calibration);
 
 // "calibrated for Room 12 tile: friction 0.11 lb, springs at 86 % of their rated torque", said
-// wherever a number computed with the calibration is shown.
+// wherever a number computed with the calibration is shown. In English, as files and the
+// command line keep it; the Shown one in the window's language.
 QString CalibratedForText(const LoggedCalibration &calibration);
+QString ShownCalibratedForText(const LoggedCalibration &calibration);
 
 // Predictions from now on use `factors`. Designs simulated with other factors count as not
 // simulated since: a race or a chart must not set a calibrated run beside an uncalibrated one.

@@ -79,8 +79,8 @@ KeptFit KeepTrackFit(const TrackFit &fit, const QString &track)
         kept.error = written.error;
         return kept;
     }
-    kept.report = CalibrationSentence(track, fit.calibration) + QLatin1Char('.');
-    const QString note = FrictionOnlyNote(fit.calibration);
+    kept.report = ShownCalibrationSentence(track, fit.calibration);
+    const QString note = ShownFrictionOnlyNote(fit.calibration);
     if (!note.isEmpty())
         kept.report += QLatin1Char(' ') + note;
     for (const QString &leftOut : fit.leftOut)

@@ -5,12 +5,18 @@
 #include "app/RefreshChain.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WhatIf)
+};
 
 struct KnobLimits {
     double low, high, step;
@@ -139,17 +145,17 @@ QString whatIfStepName(WhatIfKnob knob)
 {
     switch (knob) {
     case WhatIfKnob::SpringLength:
-        return QStringLiteral("Change spring length");
+        return Texts::tr("Change spring length");
     case WhatIfKnob::SpringWidth:
-        return QStringLiteral("Change spring width");
+        return Texts::tr("Change spring width");
     case WhatIfKnob::DriveWheel:
-        return QStringLiteral("Change drive wheel diameter");
+        return Texts::tr("Change drive wheel diameter");
     case WhatIfKnob::WeightMass:
-        return QStringLiteral("Change weight");
+        return Texts::tr("Change weight");
     case WhatIfKnob::WeightPosition:
-        return QStringLiteral("Move weight");
+        return Texts::tr("Move weight");
     case WhatIfKnob::Friction:
-        return QStringLiteral("Change friction");
+        return Texts::tr("Change friction");
     }
     return {};
 }
@@ -161,7 +167,7 @@ WhatIfRun RunWhatIf(Workspace &copy)
     WhatIfRun result;
     result.runs = !copy.checks.cannotRun();
     if (!result.runs)
-        result.cannotRun = QStringLiteral("The car cannot run with this value.");
+        result.cannotRun = Texts::tr("The car cannot run with this value.");
     result.run = std::move(copy.run);
     result.TimeEF = copy.results.TimeEF;
     result.DriveWhlDia = copy.design.DriveWhlDia;

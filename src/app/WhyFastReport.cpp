@@ -21,7 +21,7 @@ WhyFastPage MakeWhyFastPage(const Workspace &workspace, const QString &designNam
     const ToleranceStudy study = RunTolerances(workers, workspace, BuildTolerances{}, options);
     if (study.message.isEmpty()) {
         page.band = study.band;
-        page.toleranceSentence = ToleranceSentence(study);
+        page.toleranceSentence = ShownToleranceSentence(study);
     }
     return page;
 }

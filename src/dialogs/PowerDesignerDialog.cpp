@@ -279,7 +279,7 @@ void PowerDesignerDialog::GoClick()
     if (!message.isEmpty()) {
         outcome_ = SweepOutcome{};
         outcome_.message = message;
-        prompter_.message(message, SweepMessageCaption);
+        prompter_.message(message, SweepMessageCaption());
         return;
     }
     const qint64 total = CountSweepCombinations(r);

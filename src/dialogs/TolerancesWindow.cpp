@@ -317,7 +317,7 @@ void TolerancesWindow::finished(ToleranceStudy study, const QByteArray &key, con
     study_ = std::move(study);
     studyKey_ = key;
     studyName_ = name;
-    sentence_->setText(ToleranceSentence(*study_));
+    sentence_->setText(ShownToleranceSentence(*study_));
     canvas_->update();
     emit studied();
 }

@@ -20,7 +20,7 @@ namespace zindle {
 // "1.52 s"; a car that falls short carries its stopping time in brackets.
 QString WhatIfWindow::timeWords(const WhatIfRun &run)
 {
-    // The model's own reason, which says what to change; it is not translated yet.
+    // The model's own reason, which says what to change.
     if (!run.runs)
         return run.cannotRun;
     if (run.TimeEF.startsWith(QLatin1Char('[')))

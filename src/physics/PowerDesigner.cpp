@@ -3,6 +3,8 @@
 
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace zindle {
@@ -26,38 +28,59 @@ Parsed parsedRange(const SweepRange &range)
 
 } // namespace
 
+QString SweepMessageCaption() { return QCoreApplication::translate("PowerDesigner", "Please try again."); }
+
 QString ValidateSweepRanges(const SweepRanges &r)
 {
     const std::array<FieldRule, 9> rules{{
         {&r.width.from, 0.1f, 6.0f,
-         "The starting spring width must be positive, greater than 0.1 inch, and not more than 6 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The starting spring width must be positive, greater than 0.1 inch, "
+                           "and not more than 6 inches. ")},
         {&r.width.to, 0.1f, 6.0f,
-         "The ending spring width must be positive, not less than 0.1 inch, and not more than 6 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The ending spring width must be positive, not less than 0.1 inch, "
+                           "and not more than 6 inches. ")},
         {&r.width.step, 0.01f, 6.0f,
-         "The spring width step size must be positive, greater than 0.01 inch, and not more than 6 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The spring width step size must be positive, greater than 0.01 inch, "
+                           "and not more than 6 inches. ")},
         {&r.length.from, 1.0f, 240.0f,
-         "The starting spring length must be positive, no less than 1 inch, and not more than 240 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The starting spring length must be positive, no less than 1 inch, "
+                           "and not more than 240 inches. ")},
         {&r.length.to, 1.0f, 240.0f,
-         "The ending spring length must be positive, not less than 1 inch, and not more than 240 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The ending spring length must be positive, not less than 1 inch, "
+                           "and not more than 240 inches. ")},
         {&r.length.step, 0.01f, 120.0f,
-         "The spring length step size must be positive, greater than 0.01 inch, and not more than 120 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The spring length step size must be positive, greater than 0.01 inch, "
+                           "and not more than 120 inches. ")},
         {&r.wheel.from, 0.1f, 7.5f,
-         "The starting drive wheel diameter must be positive, greater than 0.1 inch, and not more than 7.5 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The starting drive wheel diameter must be positive, greater than 0.1 inch, "
+                           "and not more than 7.5 inches. ")},
         {&r.wheel.to, 0.1f, 7.5f,
-         "The ending drive wheel diameter must be positive, not less than 0.1 inch, and not more than 7.5 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The ending drive wheel diameter must be positive, not less than 0.1 inch, "
+                           "and not more than 7.5 inches. ")},
         {&r.wheel.step, 0.01f, 7.5f,
-         "The drive wheel diameter step size must be positive, greater than 0.01 inch, and not more than 7.5 inches. "},
+         QT_TRANSLATE_NOOP("PowerDesigner",
+                           "The drive wheel diameter step size must be positive, greater than 0.01 inch, "
+                           "and not more than 7.5 inches. ")},
     }};
     for (const FieldRule &rule : rules) {
         const auto value = parseFloat(*rule.text);
         if (!value || *value < rule.low || *value > rule.high)
-            return QString::fromLatin1(rule.message);
+            return QCoreApplication::translate("PowerDesigner", rule.message);
     }
     for (const SweepRange *range : {&r.width, &r.length, &r.wheel}) {
         const Parsed p = parsedRange(*range);
         if (p.to < p.from)
-            return QStringLiteral("All ending values must be greater than their corresponding "
-                                  "starting values.  Please double-check all of the ranges. ");
+            return QCoreApplication::translate("PowerDesigner", "All ending values must be greater than their "
+                                                                "corresponding starting values.  Please "
+                                                                "double-check all of the ranges. ");
     }
     return {};
 }

@@ -38,7 +38,8 @@ struct SweepBest {
     QString BestDWYet = QStringLiteral("-");
 };
 
-inline const QString SweepMessageCaption = QStringLiteral("Please try again.");
+// The caption of the box that shows ValidateSweepRanges's message.
+QString SweepMessageCaption();
 
 // The first message the nine fields fail with, or an empty text when the sweep may run.
 QString ValidateSweepRanges(const SweepRanges &ranges);

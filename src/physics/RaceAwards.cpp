@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "physics/RaceAwards.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RaceAwards)
+};
 
 // Each car's finished times in the order its heats were run.
 std::vector<std::vector<double>> finishedTimes(const RaceEvent &event)
@@ -87,15 +93,15 @@ QString awardTitle(RaceAward award)
 {
     switch (award) {
     case RaceAward::ClosestToPrediction:
-        return QStringLiteral("Closest to its prediction");
+        return Texts::tr("Closest to its prediction");
     case RaceAward::ClosestToSimulation:
-        return QStringLiteral("Closest to its simulation");
+        return Texts::tr("Closest to its simulation");
     case RaceAward::BestImprovement:
-        return QStringLiteral("Best improvement");
+        return Texts::tr("Best improvement");
     case RaceAward::Fastest:
         break;
     }
-    return QStringLiteral("Fastest run");
+    return Texts::tr("Fastest run");
 }
 
 } // namespace zindle

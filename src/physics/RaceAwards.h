@@ -28,7 +28,8 @@ struct AwardWinner {
 
 std::vector<AwardWinner> RaceAwards(const RaceEvent &event, const std::vector<CarExpectation> &expected);
 
-// "Fastest run", "Closest to its prediction", "Closest to its simulation", "Best improvement".
+// "Fastest run", "Closest to its prediction", "Closest to its simulation", "Best improvement", in
+// the window's language.
 QString awardTitle(RaceAward award);
 
 } // namespace zindle

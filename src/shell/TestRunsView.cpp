@@ -73,7 +73,7 @@ void TestRunsView::PredictForTrack(const QString &track)
         } else if (const LoggedCalibration *calibration = read.logbook.calibrationOf(track)) {
             factors = FactorsOf(FromLogged(*calibration));
             track_ = calibration->track;
-            said_ = CalibratedForText(*calibration);
+            said_ = ShownCalibratedForText(*calibration);
         }
     }
     SetTrackFactors(ws, factors);

@@ -5,6 +5,7 @@
 #include "model/DesignRecord.h"
 #include "model/NumberText.h"
 #include "physics/PowerDesigner.h"
+#include "support/PseudoTranslation.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -117,4 +118,10 @@ TEST(PowerDesigner, InvalidFieldsAreRefusedInOrderBeforeAnythingRuns)
     EXPECT_EQ(ValidateSweepRanges(ranges), "All ending values must be greater than their "
                                            "corresponding starting values.  Please double-check "
                                            "all of the ranges. ");
+    // The dialog shows the refusal in the student's language.
+    const test::BracketedTexts bracketed;
+    ranges.wheel.to = QStringLiteral("7.51");
+    EXPECT_EQ(ValidateSweepRanges(ranges), "\u27e6The ending drive wheel diameter must be positive, not less than 0.1 "
+                                           "inch, and not more than 7.5 inches. \u27e7");
+    EXPECT_EQ(SweepMessageCaption(), "\u27e6Please try again.\u27e7");
 }

@@ -2,6 +2,7 @@
 // The race day's awards from the recorded times and what each car was expected to do.
 
 #include "physics/RaceAwards.h"
+#include "support/PseudoTranslation.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,9 @@ TEST(RaceAwards, EachAwardGoesToTheCarThatEarnedItFromFinishedRunsOnly)
     EXPECT_EQ(awards[3].car, 0);
     EXPECT_NEAR(awards[3].value, 0.20, 1e-12);
     EXPECT_EQ(awardTitle(RaceAward::ClosestToSimulation), "Closest to its simulation");
+    // The race day window shows the titles in the student's language.
+    const test::BracketedTexts bracketed;
+    EXPECT_EQ(awardTitle(RaceAward::BestImprovement), "\u27e6Best improvement\u27e7");
 }
 
 TEST(RaceAwards, AnAwardNoCarCanWinIsLeftOutAndTiesGoToTheFirstCarEntered)
