@@ -948,6 +948,61 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterCheck</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter must be positive, greater than the spring chamber outer diameter, and no more than 7.5 inches.</source>
+        <translation>Der Durchmesser des Antriebsrads muss positiv sein, größer als der Außendurchmesser der Federkammer und nicht mehr als 7.5 Zoll.</translation>
+    </message>
+    <message>
+        <source>The non-drive wheel diameter must be positive, greater than 0.25 inches, no more than 7.5 inches, and greater than the axle diameter.</source>
+        <translation>Der Durchmesser des nicht angetriebenen Rads muss positiv sein, größer als 0.25 Zoll, nicht mehr als 7.5 Zoll und größer als der Achsdurchmesser.</translation>
+    </message>
+    <message>
+        <source>The drive axle diameter must be positive, greater than zero, and no more than 2 inches.</source>
+        <translation>Der Durchmesser der Antriebsachse muss positiv sein, größer als null und nicht mehr als 2 Zoll.</translation>
+    </message>
+    <message>
+        <source>The drive axle length must be positive, greater than zero, and no more than 36 inches.</source>
+        <translation>Die Länge der Antriebsachse muss positiv sein, größer als null und nicht mehr als 36 Zoll.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle diameter must be positive, greater than zero, no more than 1 inch, and less than the wheel diameter.</source>
+        <translation>Der Durchmesser der nicht angetriebenen Achse muss positiv sein, größer als null, nicht mehr als 1 Zoll und kleiner als der Raddurchmesser.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle length must be positive, greater than zero, and no more than 36 inches.</source>
+        <translation>Die Länge der nicht angetriebenen Achse muss positiv sein, größer als null und nicht mehr als 36 Zoll.</translation>
+    </message>
+    <message>
+        <source>The spring width must be positive, no less than 0.1 inch, and no more than 6 inches.</source>
+        <translation>Die Federbreite muss positiv sein, nicht weniger als 0.1 Zoll und nicht mehr als 6 Zoll.</translation>
+    </message>
+    <message>
+        <source>The spring length must be positive, no less than 3 inches, and no more than 240 inches.</source>
+        <translation>Die Federlänge muss positiv sein, nicht weniger als 3 Zoll und nicht mehr als 240 Zoll.</translation>
+    </message>
+    <message>
+        <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
+        <translation>Das Gehäuseverhältnis muss positiv sein, nicht weniger als 4 Prozent und nicht mehr als 99 Prozent.</translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
+        <translation>Die Reibungskraft muss positiv sein, größer als 0.01 lb und nicht mehr als 0.25 lb.</translation>
+    </message>
+    <message>
+        <source>The diameter of the drive wheel must be larger than the diameter of the drive axle.</source>
+        <translation>Der Durchmesser des Antriebsrads muss größer sein als der Durchmesser der Antriebsachse.</translation>
+    </message>
+    <message>
+        <source>The diameter of the non-drive wheel must be larger than the diameter of the non-drive axle.</source>
+        <translation>Der Durchmesser des nicht angetriebenen Rads muss größer sein als der Durchmesser der nicht angetriebenen Achse.</translation>
+    </message>
+</context>
+<context>
     <name>PointsDialog</name>
     <message>
         <source>Points</source>
@@ -995,6 +1050,53 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>PowerDesigner</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Bitte versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The starting spring width must be positive, greater than 0.1 inch, and not more than 6 inches. </source>
+        <translation>Die Anfangsbreite der Feder muss positiv sein, größer als 0.1 Zoll und nicht mehr als 6 Zoll. </translation>
+    </message>
+    <message>
+        <source>The ending spring width must be positive, not less than 0.1 inch, and not more than 6 inches. </source>
+        <translation>Die Endbreite der Feder muss positiv sein, nicht weniger als 0.1 Zoll und nicht mehr als 6 Zoll. </translation>
+    </message>
+    <message>
+        <source>The spring width step size must be positive, greater than 0.01 inch, and not more than 6 inches. </source>
+        <translation>Die Schrittweite der Federbreite muss positiv sein, größer als 0.01 Zoll und nicht mehr als 6 Zoll. </translation>
+    </message>
+    <message>
+        <source>The starting spring length must be positive, no less than 1 inch, and not more than 240 inches. </source>
+        <translation>Die Anfangslänge der Feder muss positiv sein, nicht weniger als 1 Zoll und nicht mehr als 240 Zoll. </translation>
+    </message>
+    <message>
+        <source>The ending spring length must be positive, not less than 1 inch, and not more than 240 inches. </source>
+        <translation>Die Endlänge der Feder muss positiv sein, nicht weniger als 1 Zoll und nicht mehr als 240 Zoll. </translation>
+    </message>
+    <message>
+        <source>The spring length step size must be positive, greater than 0.01 inch, and not more than 120 inches. </source>
+        <translation>Die Schrittweite der Federlänge muss positiv sein, größer als 0.01 Zoll und nicht mehr als 120 Zoll. </translation>
+    </message>
+    <message>
+        <source>The starting drive wheel diameter must be positive, greater than 0.1 inch, and not more than 7.5 inches. </source>
+        <translation>Der Anfangsdurchmesser des Antriebsrads muss positiv sein, größer als 0.1 Zoll und nicht mehr als 7.5 Zoll. </translation>
+    </message>
+    <message>
+        <source>The ending drive wheel diameter must be positive, not less than 0.1 inch, and not more than 7.5 inches. </source>
+        <translation>Der Enddurchmesser des Antriebsrads muss positiv sein, nicht weniger als 0.1 Zoll und nicht mehr als 7.5 Zoll. </translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter step size must be positive, greater than 0.01 inch, and not more than 7.5 inches. </source>
+        <translation>Die Schrittweite des Antriebsrad-Durchmessers muss positiv sein, größer als 0.01 Zoll und nicht mehr als 7.5 Zoll. </translation>
+    </message>
+    <message>
+        <source>All ending values must be greater than their corresponding starting values.  Please double-check all of the ranges. </source>
+        <translation>Jeder Endwert muss größer sein als sein Anfangswert. Bitte prüfe alle Bereiche noch einmal. </translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
@@ -1034,6 +1136,25 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>Join code for the timekeeper: %1</source>
         <translation>Beitrittscode für die Zeitnahme: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceAwards</name>
+    <message>
+        <source>Closest to its prediction</source>
+        <translation>Am nächsten an der eigenen Vorhersage</translation>
+    </message>
+    <message>
+        <source>Closest to its simulation</source>
+        <translation>Am nächsten an der eigenen Simulation</translation>
+    </message>
+    <message>
+        <source>Best improvement</source>
+        <translation>Größte Verbesserung</translation>
+    </message>
+    <message>
+        <source>Fastest run</source>
+        <translation>Schnellste Fahrt</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1702,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>Sensitivity</name>
+    <message>
+        <source>The model cannot run this design.</source>
+        <translation>Das Modell kann diesen Entwurf nicht fahren lassen.</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityChart</name>
     <message>
         <source>What a small change does to the time to 15 ft</source>
@@ -1785,6 +1913,67 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>ToleranceTexts</name>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 s every time.</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreicht dein Fahrzeug 15 ft jedes Mal in %1 s.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 s every time; the %2 matters most (%3 % of the spread).</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreicht dein Fahrzeug 15 ft jedes Mal in %1 s. Am meisten zählt: %2 (%3 % der Streuung).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), typically %3 s.</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreicht dein Fahrzeug 15 ft in %1 bis %2 s (9 von 10 Bauten), meist in %3 s.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), typically %3 s; the %4 matters most (%5 % of the spread).</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreicht dein Fahrzeug 15 ft in %1 bis %2 s (9 von 10 Bauten), meist in %3 s. Am meisten zählt: %4 (%5 % der Streuung).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds by %2 s.</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreichen nur %1 von 100 deiner Fahrzeuge 15 ft, die Hälfte aller Bauten bis %2 s.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds by %2 s; the %3 matters most (%4 % of the spread).</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreichen nur %1 von 100 deiner Fahrzeuge 15 ft, die Hälfte aller Bauten bis %2 s. Am meisten zählt: %3 (%4 % der Streuung).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft.</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreichen nur %1 von 100 deiner Fahrzeuge 15 ft.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft; the %2 matters most (%3 % of the spread).</source>
+        <translation>Innerhalb dieser Toleranzen gebaut, erreichen nur %1 von 100 deiner Fahrzeuge 15 ft. Am meisten zählt: %2 (%3 % der Streuung).</translation>
+    </message>
+</context>
+<context>
+    <name>Tolerances</name>
+    <message>
+        <source>The model cannot run this design.</source>
+        <translation>Das Modell kann diesen Entwurf nicht fahren lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackCalibration</name>
+    <message>
+        <source>On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of their rated torque; predictions now differ from your runs by %4 s on average.</source>
+        <translation>Auf %1 verhalten sich deine Fahrzeuge so, als wäre die Rollreibung %2 lb und als gäben die Federn %3 % ihres Nenndrehmoments; die Vorhersagen weichen jetzt im Mittel um %4 s von deinen Fahrten ab.</translation>
+    </message>
+    <message>
+        <source>Only the rolling friction was fitted: 1 timed mark and resting distance are too few for two factors, so the springs are taken at their rated torque.</source>
+        <translation>Nur die Rollreibung wurde angepasst: 1 gestoppte Marke und Ruhestrecke sind zu wenig für zwei Faktoren, deshalb gelten die Federn mit ihrem Nenndrehmoment.</translation>
+    </message>
+    <message>
+        <source>Only the rolling friction was fitted: %1 timed marks and resting distances are too few for two factors, so the springs are taken at their rated torque.</source>
+        <translation>Nur die Rollreibung wurde angepasst: %1 gestoppte Marken und Ruhestrecken sind zu wenig für zwei Faktoren, deshalb gelten die Federn mit ihrem Nenndrehmoment.</translation>
+    </message>
+    <message>
+        <source>calibrated for %1: friction %2 lb, springs at %3 % of their rated torque</source>
+        <translation>kalibriert für %1: Reibung %2 lb, Federn bei %3 % ihres Nenndrehmoments</translation>
+    </message>
+</context>
+<context>
     <name>WeightTools</name>
     <message>
         <source>Added weights must be nonzero and are limited to 1 pound (positive or negative).  If you need to add more than that, you may use multiple weights.</source>
@@ -1793,6 +1982,37 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>The non-drive axle cannot be placed, because a four-wheel drive car does not have one.</source>
         <translation>Die nicht angetriebene Achse kann nicht gesetzt werden, weil ein Fahrzeug mit Allradantrieb keine hat.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIf</name>
+    <message>
+        <source>Change spring length</source>
+        <translation>Federlänge ändern</translation>
+    </message>
+    <message>
+        <source>Change spring width</source>
+        <translation>Federbreite ändern</translation>
+    </message>
+    <message>
+        <source>Change drive wheel diameter</source>
+        <translation>Durchmesser des Antriebsrads ändern</translation>
+    </message>
+    <message>
+        <source>Change weight</source>
+        <translation>Gewicht ändern</translation>
+    </message>
+    <message>
+        <source>Move weight</source>
+        <translation>Gewicht verschieben</translation>
+    </message>
+    <message>
+        <source>Change friction</source>
+        <translation>Reibung ändern</translation>
+    </message>
+    <message>
+        <source>The car cannot run with this value.</source>
+        <translation>Mit diesem Wert kann das Fahrzeug nicht fahren.</translation>
     </message>
 </context>
 <context>
@@ -1841,11 +2061,11 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the outer layer of the body.</source>
-        <translation>Zeigt an, dass die Außenlage keinen Umriss hat; das Auto kann deshalb weder gewogen werden noch fahren. Zeichne die Außenlage der Karosserie.</translation>
+        <translation>Zeigt an, dass die Außenlage keinen Umriss hat; das Fahrzeug kann deshalb weder gewogen werden noch fahren. Zeichne die Außenlage der Karosserie.</translation>
     </message>
     <message>
         <source>Indicates that a value read from the design file is not a number, so the car cannot be analysed or run. Type a number into that field.</source>
-        <translation>Zeigt an, dass ein Wert aus der Entwurfsdatei keine Zahl ist; das Auto kann deshalb weder analysiert werden noch fahren. Gib in dieses Feld eine Zahl ein.</translation>
+        <translation>Zeigt an, dass ein Wert aus der Entwurfsdatei keine Zahl ist; das Fahrzeug kann deshalb weder analysiert werden noch fahren. Gib in dieses Feld eine Zahl ein.</translation>
     </message>
     <message>
         <source>Indicates that the spring delivers no revolutions: it is too short for its drive axle and chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.</source>
@@ -1853,11 +2073,11 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so its balance cannot be found and it cannot be run. Remove or lighten negative weights.</source>
-        <translation>Zeigt an, dass das ganze Auto weniger als 0.01 lb wiegt (negative Gewichte können das bewirken); sein Gleichgewicht lässt sich deshalb nicht finden, und es kann nicht fahren. Entferne negative Gewichte oder mach sie leichter.</translation>
+        <translation>Zeigt an, dass das ganze Fahrzeug weniger als 0.01 lb wiegt (negative Gewichte können das bewirken); sein Gleichgewicht lässt sich deshalb nicht finden, und es kann nicht fahren. Entferne negative Gewichte oder mach sie leichter.</translation>
     </message>
     <message>
         <source>Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car cannot be shared between its wheels and it cannot be run. Move the front axle.</source>
-        <translation>Zeigt an, dass Antriebs- und Vorderachse weniger als 0.1 Zoll auseinander sind; das Gewicht des Autos lässt sich deshalb nicht auf seine Räder verteilen, und es kann nicht fahren. Verschiebe die Vorderachse.</translation>
+        <translation>Zeigt an, dass Antriebs- und Vorderachse weniger als 0.1 Zoll auseinander sind; das Gewicht des Fahrzeugs lässt sich deshalb nicht auf seine Räder verteilen, und es kann nicht fahren. Verschiebe die Vorderachse.</translation>
     </message>
     <message>
         <source>Indicates that the drive wheels are likely to lose traction while accelerating.</source>
@@ -1869,15 +2089,15 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Indicates that the non-drive axle is not connected to the rest of the car.</source>
-        <translation>Zeigt an, dass die nicht angetriebene Achse nicht mit dem Rest des Autos verbunden ist.</translation>
+        <translation>Zeigt an, dass die nicht angetriebene Achse nicht mit dem Rest des Fahrzeugs verbunden ist.</translation>
     </message>
     <message>
         <source>Indicates that the spring case/drive axle assembly is not connected to the rest of the car.</source>
-        <translation>Zeigt an, dass die Einheit aus Federgehäuse und Antriebsachse nicht mit dem Rest des Autos verbunden ist.</translation>
+        <translation>Zeigt an, dass die Einheit aus Federgehäuse und Antriebsachse nicht mit dem Rest des Fahrzeugs verbunden ist.</translation>
     </message>
     <message>
         <source>Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.</source>
-        <translation>Zeigt an, dass sich die beiden Federkammern eines Autos mit Allradantrieb gegenseitig stören.</translation>
+        <translation>Zeigt an, dass sich die beiden Federkammern eines Fahrzeugs mit Allradantrieb gegenseitig stören.</translation>
     </message>
     <message>
         <source>Indicates that some parts of the body are not connected to anything.</source>
@@ -2937,7 +3157,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>Run the combinations one after the other in the window, drawing each car (much slower)</source>
-        <translation>Die Kombinationen nacheinander im Fenster fahren und jedes Auto zeichnen (viel langsamer)</translation>
+        <translation>Die Kombinationen nacheinander im Fenster fahren und jedes Fahrzeug zeichnen (viel langsamer)</translation>
     </message>
     <message>
         <source>Best Time to 15 ft</source>
@@ -3804,7 +4024,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>How often each design that raced beats each other, every car built within these tolerances</source>
-        <translation>Wie oft jeder Entwurf, der im Rennen war, jeden anderen schlägt, wenn jedes Auto innerhalb dieser Toleranzen gebaut wird</translation>
+        <translation>Wie oft jeder Entwurf, der im Rennen war, jeden anderen schlägt, wenn jedes Fahrzeug innerhalb dieser Toleranzen gebaut wird</translation>
     </message>
     <message>
         <source>%1 - Build Tolerances</source>

@@ -948,6 +948,61 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterCheck</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter must be positive, greater than the spring chamber outer diameter, and no more than 7.5 inches.</source>
+        <translation>El diámetro de la rueda motriz debe ser positivo, mayor que el diámetro exterior de la cámara del resorte y no más de 7.5 pulgadas.</translation>
+    </message>
+    <message>
+        <source>The non-drive wheel diameter must be positive, greater than 0.25 inches, no more than 7.5 inches, and greater than the axle diameter.</source>
+        <translation>El diámetro de la rueda no motriz debe ser positivo, mayor que 0.25 pulgadas, no más de 7.5 pulgadas y mayor que el diámetro del eje.</translation>
+    </message>
+    <message>
+        <source>The drive axle diameter must be positive, greater than zero, and no more than 2 inches.</source>
+        <translation>El diámetro del eje motriz debe ser positivo, mayor que cero y no más de 2 pulgadas.</translation>
+    </message>
+    <message>
+        <source>The drive axle length must be positive, greater than zero, and no more than 36 inches.</source>
+        <translation>El largo del eje motriz debe ser positivo, mayor que cero y no más de 36 pulgadas.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle diameter must be positive, greater than zero, no more than 1 inch, and less than the wheel diameter.</source>
+        <translation>El diámetro del eje no motriz debe ser positivo, mayor que cero, no más de 1 pulgada y menor que el diámetro de la rueda.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle length must be positive, greater than zero, and no more than 36 inches.</source>
+        <translation>El largo del eje no motriz debe ser positivo, mayor que cero y no más de 36 pulgadas.</translation>
+    </message>
+    <message>
+        <source>The spring width must be positive, no less than 0.1 inch, and no more than 6 inches.</source>
+        <translation>El ancho del resorte debe ser positivo, no menos de 0.1 pulgadas y no más de 6 pulgadas.</translation>
+    </message>
+    <message>
+        <source>The spring length must be positive, no less than 3 inches, and no more than 240 inches.</source>
+        <translation>El largo del resorte debe ser positivo, no menos de 3 pulgadas y no más de 240 pulgadas.</translation>
+    </message>
+    <message>
+        <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
+        <translation>La relación de la caja debe ser positiva, no menor que el 4 por ciento y no mayor que el 99 por ciento.</translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
+        <translation>La fuerza de rozamiento debe ser positiva, mayor que 0.01 lb y no más de 0.25 lb.</translation>
+    </message>
+    <message>
+        <source>The diameter of the drive wheel must be larger than the diameter of the drive axle.</source>
+        <translation>El diámetro de la rueda motriz debe ser mayor que el diámetro del eje motriz.</translation>
+    </message>
+    <message>
+        <source>The diameter of the non-drive wheel must be larger than the diameter of the non-drive axle.</source>
+        <translation>El diámetro de la rueda no motriz debe ser mayor que el diámetro del eje no motriz.</translation>
+    </message>
+</context>
+<context>
     <name>PointsDialog</name>
     <message>
         <source>Points</source>
@@ -995,6 +1050,53 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>PowerDesigner</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The starting spring width must be positive, greater than 0.1 inch, and not more than 6 inches. </source>
+        <translation>El ancho inicial del resorte debe ser positivo, mayor que 0.1 pulgadas y no más de 6 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The ending spring width must be positive, not less than 0.1 inch, and not more than 6 inches. </source>
+        <translation>El ancho final del resorte debe ser positivo, no menos de 0.1 pulgadas y no más de 6 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The spring width step size must be positive, greater than 0.01 inch, and not more than 6 inches. </source>
+        <translation>El paso del ancho del resorte debe ser positivo, mayor que 0.01 pulgadas y no más de 6 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The starting spring length must be positive, no less than 1 inch, and not more than 240 inches. </source>
+        <translation>El largo inicial del resorte debe ser positivo, no menos de 1 pulgada y no más de 240 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The ending spring length must be positive, not less than 1 inch, and not more than 240 inches. </source>
+        <translation>El largo final del resorte debe ser positivo, no menos de 1 pulgada y no más de 240 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The spring length step size must be positive, greater than 0.01 inch, and not more than 120 inches. </source>
+        <translation>El paso del largo del resorte debe ser positivo, mayor que 0.01 pulgadas y no más de 120 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The starting drive wheel diameter must be positive, greater than 0.1 inch, and not more than 7.5 inches. </source>
+        <translation>El diámetro inicial de la rueda motriz debe ser positivo, mayor que 0.1 pulgadas y no más de 7.5 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The ending drive wheel diameter must be positive, not less than 0.1 inch, and not more than 7.5 inches. </source>
+        <translation>El diámetro final de la rueda motriz debe ser positivo, no menos de 0.1 pulgadas y no más de 7.5 pulgadas. </translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter step size must be positive, greater than 0.01 inch, and not more than 7.5 inches. </source>
+        <translation>El paso del diámetro de la rueda motriz debe ser positivo, mayor que 0.01 pulgadas y no más de 7.5 pulgadas. </translation>
+    </message>
+    <message>
+        <source>All ending values must be greater than their corresponding starting values.  Please double-check all of the ranges. </source>
+        <translation>Cada valor final debe ser mayor que su valor inicial. Revisa todos los rangos otra vez. </translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
@@ -1034,6 +1136,25 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>Join code for the timekeeper: %1</source>
         <translation>Código de acceso para el cronometrador: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceAwards</name>
+    <message>
+        <source>Closest to its prediction</source>
+        <translation>Más cerca de su previsión</translation>
+    </message>
+    <message>
+        <source>Closest to its simulation</source>
+        <translation>Más cerca de su simulación</translation>
+    </message>
+    <message>
+        <source>Best improvement</source>
+        <translation>Mayor mejora</translation>
+    </message>
+    <message>
+        <source>Fastest run</source>
+        <translation>Carrera más rápida</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1702,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>Sensitivity</name>
+    <message>
+        <source>The model cannot run this design.</source>
+        <translation>El modelo no puede hacer correr este diseño.</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityChart</name>
     <message>
         <source>What a small change does to the time to 15 ft</source>
@@ -1785,6 +1913,67 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>ToleranceTexts</name>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 s every time.</source>
+        <translation>Construido dentro de estas tolerancias, tu coche llega a 15 ft en %1 s cada vez.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 s every time; the %2 matters most (%3 % of the spread).</source>
+        <translation>Construido dentro de estas tolerancias, tu coche llega a 15 ft en %1 s cada vez. Lo que más importa: %2 (%3 % de la dispersión).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), typically %3 s.</source>
+        <translation>Construido dentro de estas tolerancias, tu coche llega a 15 ft en %1 a %2 s (9 de cada 10 construcciones), normalmente en %3 s.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), typically %3 s; the %4 matters most (%5 % of the spread).</source>
+        <translation>Construido dentro de estas tolerancias, tu coche llega a 15 ft en %1 a %2 s (9 de cada 10 construcciones), normalmente en %3 s. Lo que más importa: %4 (%5 % de la dispersión).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds by %2 s.</source>
+        <translation>Construidos dentro de estas tolerancias, solo %1 de cada 100 de tus coches llegan a 15 ft, la mitad de todas las construcciones antes de %2 s.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds by %2 s; the %3 matters most (%4 % of the spread).</source>
+        <translation>Construidos dentro de estas tolerancias, solo %1 de cada 100 de tus coches llegan a 15 ft, la mitad de todas las construcciones antes de %2 s. Lo que más importa: %3 (%4 % de la dispersión).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft.</source>
+        <translation>Construidos dentro de estas tolerancias, solo %1 de cada 100 de tus coches llegan a 15 ft.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft; the %2 matters most (%3 % of the spread).</source>
+        <translation>Construidos dentro de estas tolerancias, solo %1 de cada 100 de tus coches llegan a 15 ft. Lo que más importa: %2 (%3 % de la dispersión).</translation>
+    </message>
+</context>
+<context>
+    <name>Tolerances</name>
+    <message>
+        <source>The model cannot run this design.</source>
+        <translation>El modelo no puede hacer correr este diseño.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackCalibration</name>
+    <message>
+        <source>On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of their rated torque; predictions now differ from your runs by %4 s on average.</source>
+        <translation>En %1 tus coches se comportan como si la fricción de rodadura fuera %2 lb y los resortes dieran el %3 % de su par nominal; ahora las previsiones se apartan de tus carreras %4 s de media.</translation>
+    </message>
+    <message>
+        <source>Only the rolling friction was fitted: 1 timed mark and resting distance are too few for two factors, so the springs are taken at their rated torque.</source>
+        <translation>Solo se ajustó la fricción de rodadura: 1 marca cronometrada y distancia de parada son muy pocas para dos factores, así que los resortes se toman con su par nominal.</translation>
+    </message>
+    <message>
+        <source>Only the rolling friction was fitted: %1 timed marks and resting distances are too few for two factors, so the springs are taken at their rated torque.</source>
+        <translation>Solo se ajustó la fricción de rodadura: %1 marcas cronometradas y distancias de parada son muy pocas para dos factores, así que los resortes se toman con su par nominal.</translation>
+    </message>
+    <message>
+        <source>calibrated for %1: friction %2 lb, springs at %3 % of their rated torque</source>
+        <translation>calibrado para %1: fricción %2 lb, resortes al %3 % de su par nominal</translation>
+    </message>
+</context>
+<context>
     <name>WeightTools</name>
     <message>
         <source>Added weights must be nonzero and are limited to 1 pound (positive or negative).  If you need to add more than that, you may use multiple weights.</source>
@@ -1793,6 +1982,37 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>The non-drive axle cannot be placed, because a four-wheel drive car does not have one.</source>
         <translation>El eje no motriz no se puede colocar, porque un coche con tracción total no tiene ninguno.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIf</name>
+    <message>
+        <source>Change spring length</source>
+        <translation>Cambiar el largo del resorte</translation>
+    </message>
+    <message>
+        <source>Change spring width</source>
+        <translation>Cambiar el ancho del resorte</translation>
+    </message>
+    <message>
+        <source>Change drive wheel diameter</source>
+        <translation>Cambiar el diámetro de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>Change weight</source>
+        <translation>Cambiar el peso</translation>
+    </message>
+    <message>
+        <source>Move weight</source>
+        <translation>Mover el peso</translation>
+    </message>
+    <message>
+        <source>Change friction</source>
+        <translation>Cambiar la fricción</translation>
+    </message>
+    <message>
+        <source>The car cannot run with this value.</source>
+        <translation>El coche no puede correr con este valor.</translation>
     </message>
 </context>
 <context>

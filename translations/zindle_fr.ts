@@ -948,6 +948,61 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterCheck</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter must be positive, greater than the spring chamber outer diameter, and no more than 7.5 inches.</source>
+        <translation>Le diamètre de la roue motrice doit être positif, supérieur au diamètre extérieur de la chambre du ressort et pas plus de 7.5 pouces.</translation>
+    </message>
+    <message>
+        <source>The non-drive wheel diameter must be positive, greater than 0.25 inches, no more than 7.5 inches, and greater than the axle diameter.</source>
+        <translation>Le diamètre de la roue non motrice doit être positif, supérieur à 0.25 pouce, pas plus de 7.5 pouces et supérieur au diamètre de l’essieu.</translation>
+    </message>
+    <message>
+        <source>The drive axle diameter must be positive, greater than zero, and no more than 2 inches.</source>
+        <translation>Le diamètre de l’essieu moteur doit être positif, supérieur à zéro et pas plus de 2 pouces.</translation>
+    </message>
+    <message>
+        <source>The drive axle length must be positive, greater than zero, and no more than 36 inches.</source>
+        <translation>La longueur de l’essieu moteur doit être positive, supérieure à zéro et pas plus de 36 pouces.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle diameter must be positive, greater than zero, no more than 1 inch, and less than the wheel diameter.</source>
+        <translation>Le diamètre de l’essieu non moteur doit être positif, supérieur à zéro, pas plus de 1 pouce et inférieur au diamètre de la roue.</translation>
+    </message>
+    <message>
+        <source>The non-drive axle length must be positive, greater than zero, and no more than 36 inches.</source>
+        <translation>La longueur de l’essieu non moteur doit être positive, supérieure à zéro et pas plus de 36 pouces.</translation>
+    </message>
+    <message>
+        <source>The spring width must be positive, no less than 0.1 inch, and no more than 6 inches.</source>
+        <translation>La largeur du ressort doit être positive, pas moins de 0.1 pouce et pas plus de 6 pouces.</translation>
+    </message>
+    <message>
+        <source>The spring length must be positive, no less than 3 inches, and no more than 240 inches.</source>
+        <translation>La longueur du ressort doit être positive, pas moins de 3 pouces et pas plus de 240 pouces.</translation>
+    </message>
+    <message>
+        <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
+        <translation>Le rapport du boîtier doit être positif, pas moins de 4 pour cent et pas plus de 99 pour cent.</translation>
+    </message>
+    <message>
+        <source>The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.</source>
+        <translation>La force de frottement doit être positive, supérieure à 0.01 lb et pas plus de 0.25 lb.</translation>
+    </message>
+    <message>
+        <source>The diameter of the drive wheel must be larger than the diameter of the drive axle.</source>
+        <translation>Le diamètre de la roue motrice doit être plus grand que le diamètre de l’essieu moteur.</translation>
+    </message>
+    <message>
+        <source>The diameter of the non-drive wheel must be larger than the diameter of the non-drive axle.</source>
+        <translation>Le diamètre de la roue non motrice doit être plus grand que le diamètre de l’essieu non moteur.</translation>
+    </message>
+</context>
+<context>
     <name>PointsDialog</name>
     <message>
         <source>Points</source>
@@ -995,6 +1050,53 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>PowerDesigner</name>
+    <message>
+        <source>Please try again.</source>
+        <translation>Réessaie, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>The starting spring width must be positive, greater than 0.1 inch, and not more than 6 inches. </source>
+        <translation>La largeur de départ du ressort doit être positive, supérieure à 0.1 pouce et pas plus de 6 pouces. </translation>
+    </message>
+    <message>
+        <source>The ending spring width must be positive, not less than 0.1 inch, and not more than 6 inches. </source>
+        <translation>La largeur de fin du ressort doit être positive, pas moins de 0.1 pouce et pas plus de 6 pouces. </translation>
+    </message>
+    <message>
+        <source>The spring width step size must be positive, greater than 0.01 inch, and not more than 6 inches. </source>
+        <translation>Le pas de la largeur du ressort doit être positif, supérieur à 0.01 pouce et pas plus de 6 pouces. </translation>
+    </message>
+    <message>
+        <source>The starting spring length must be positive, no less than 1 inch, and not more than 240 inches. </source>
+        <translation>La longueur de départ du ressort doit être positive, pas moins de 1 pouce et pas plus de 240 pouces. </translation>
+    </message>
+    <message>
+        <source>The ending spring length must be positive, not less than 1 inch, and not more than 240 inches. </source>
+        <translation>La longueur de fin du ressort doit être positive, pas moins de 1 pouce et pas plus de 240 pouces. </translation>
+    </message>
+    <message>
+        <source>The spring length step size must be positive, greater than 0.01 inch, and not more than 120 inches. </source>
+        <translation>Le pas de la longueur du ressort doit être positif, supérieur à 0.01 pouce et pas plus de 120 pouces. </translation>
+    </message>
+    <message>
+        <source>The starting drive wheel diameter must be positive, greater than 0.1 inch, and not more than 7.5 inches. </source>
+        <translation>Le diamètre de départ de la roue motrice doit être positif, supérieur à 0.1 pouce et pas plus de 7.5 pouces. </translation>
+    </message>
+    <message>
+        <source>The ending drive wheel diameter must be positive, not less than 0.1 inch, and not more than 7.5 inches. </source>
+        <translation>Le diamètre de fin de la roue motrice doit être positif, pas moins de 0.1 pouce et pas plus de 7.5 pouces. </translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter step size must be positive, greater than 0.01 inch, and not more than 7.5 inches. </source>
+        <translation>Le pas du diamètre de la roue motrice doit être positif, supérieur à 0.01 pouce et pas plus de 7.5 pouces. </translation>
+    </message>
+    <message>
+        <source>All ending values must be greater than their corresponding starting values.  Please double-check all of the ranges. </source>
+        <translation>Chaque valeur de fin doit être plus grande que sa valeur de départ. Vérifie encore toutes les plages. </translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>The case ratio must be positive, no less than 4 percent, and no more than 99 percent.</source>
@@ -1034,6 +1136,25 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>Join code for the timekeeper: %1</source>
         <translation>Code d’accès pour le chronométreur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceAwards</name>
+    <message>
+        <source>Closest to its prediction</source>
+        <translation>Au plus près de sa prévision</translation>
+    </message>
+    <message>
+        <source>Closest to its simulation</source>
+        <translation>Au plus près de sa simulation</translation>
+    </message>
+    <message>
+        <source>Best improvement</source>
+        <translation>Meilleure progression</translation>
+    </message>
+    <message>
+        <source>Fastest run</source>
+        <translation>Course la plus rapide</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1702,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>Sensitivity</name>
+    <message>
+        <source>The model cannot run this design.</source>
+        <translation>La simulation ne peut pas faire rouler ce modèle.</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityChart</name>
     <message>
         <source>What a small change does to the time to 15 ft</source>
@@ -1785,6 +1913,67 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>ToleranceTexts</name>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 s every time.</source>
+        <translation>Construite dans ces tolérances, ta voiture atteint 15 ft en %1 s à chaque fois.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 s every time; the %2 matters most (%3 % of the spread).</source>
+        <translation>Construite dans ces tolérances, ta voiture atteint 15 ft en %1 s à chaque fois. Ce qui compte le plus : %2 (%3 % de la dispersion).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), typically %3 s.</source>
+        <translation>Construite dans ces tolérances, ta voiture atteint 15 ft en %1 à %2 s (9 constructions sur 10), en général en %3 s.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, your car reaches 15 ft in %1 to %2 s (9 in 10 builds), typically %3 s; the %4 matters most (%5 % of the spread).</source>
+        <translation>Construite dans ces tolérances, ta voiture atteint 15 ft en %1 à %2 s (9 constructions sur 10), en général en %3 s. Ce qui compte le plus : %4 (%5 % de la dispersion).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds by %2 s.</source>
+        <translation>Construites dans ces tolérances, seules %1 de tes voitures sur 100 atteignent 15 ft, la moitié de toutes les constructions en %2 s au plus.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds by %2 s; the %3 matters most (%4 % of the spread).</source>
+        <translation>Construites dans ces tolérances, seules %1 de tes voitures sur 100 atteignent 15 ft, la moitié de toutes les constructions en %2 s au plus. Ce qui compte le plus : %3 (%4 % de la dispersion).</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft.</source>
+        <translation>Construites dans ces tolérances, seules %1 de tes voitures sur 100 atteignent 15 ft.</translation>
+    </message>
+    <message>
+        <source>Built within these tolerances, only %1 in 100 of your cars reach 15 ft; the %2 matters most (%3 % of the spread).</source>
+        <translation>Construites dans ces tolérances, seules %1 de tes voitures sur 100 atteignent 15 ft. Ce qui compte le plus : %2 (%3 % de la dispersion).</translation>
+    </message>
+</context>
+<context>
+    <name>Tolerances</name>
+    <message>
+        <source>The model cannot run this design.</source>
+        <translation>La simulation ne peut pas faire rouler ce modèle.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackCalibration</name>
+    <message>
+        <source>On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of their rated torque; predictions now differ from your runs by %4 s on average.</source>
+        <translation>Sur %1, tes voitures se comportent comme si le frottement de roulement était de %2 lb et si les ressorts donnaient %3 % de leur couple nominal ; les prévisions s’écartent maintenant de tes courses de %4 s en moyenne.</translation>
+    </message>
+    <message>
+        <source>Only the rolling friction was fitted: 1 timed mark and resting distance are too few for two factors, so the springs are taken at their rated torque.</source>
+        <translation>Seul le frottement de roulement a été ajusté : 1 repère chronométré et distance d’arrêt, c’est trop peu pour deux facteurs, donc les ressorts sont pris à leur couple nominal.</translation>
+    </message>
+    <message>
+        <source>Only the rolling friction was fitted: %1 timed marks and resting distances are too few for two factors, so the springs are taken at their rated torque.</source>
+        <translation>Seul le frottement de roulement a été ajusté : %1 repères chronométrés et distances d’arrêt, c’est trop peu pour deux facteurs, donc les ressorts sont pris à leur couple nominal.</translation>
+    </message>
+    <message>
+        <source>calibrated for %1: friction %2 lb, springs at %3 % of their rated torque</source>
+        <translation>étalonné pour %1 : frottement %2 lb, ressorts à %3 % de leur couple nominal</translation>
+    </message>
+</context>
+<context>
     <name>WeightTools</name>
     <message>
         <source>Added weights must be nonzero and are limited to 1 pound (positive or negative).  If you need to add more than that, you may use multiple weights.</source>
@@ -1793,6 +1982,37 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>The non-drive axle cannot be placed, because a four-wheel drive car does not have one.</source>
         <translation>L’essieu non moteur ne peut pas être placé, car une voiture à quatre roues motrices n’en a pas.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIf</name>
+    <message>
+        <source>Change spring length</source>
+        <translation>Changer la longueur du ressort</translation>
+    </message>
+    <message>
+        <source>Change spring width</source>
+        <translation>Changer la largeur du ressort</translation>
+    </message>
+    <message>
+        <source>Change drive wheel diameter</source>
+        <translation>Changer le diamètre de la roue motrice</translation>
+    </message>
+    <message>
+        <source>Change weight</source>
+        <translation>Changer le poids</translation>
+    </message>
+    <message>
+        <source>Move weight</source>
+        <translation>Déplacer le poids</translation>
+    </message>
+    <message>
+        <source>Change friction</source>
+        <translation>Changer le frottement</translation>
+    </message>
+    <message>
+        <source>The car cannot run with this value.</source>
+        <translation>La voiture ne peut pas rouler avec cette valeur.</translation>
     </message>
 </context>
 <context>
