@@ -14,23 +14,9 @@
 
 using namespace zindle;
 
-namespace {
-
-class RecordingTranslator : public test::BracketingTranslator {
-public:
-    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
-    {
-        asked.insert(QString::fromUtf8(context) + QStringLiteral(": ") + QString::fromUtf8(source));
-        return BracketingTranslator::translate(context, source, disambiguation, n);
-    }
-    mutable QSet<QString> asked;
-};
-
-} // namespace
-
 TEST(AppTextsTranslation, ShownTextsAreAskedForAndTheDataSentenceStaysEnglish)
 {
-    RecordingTranslator translator;
+    test::RecordingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     ToleranceStudy study;
     study.p50 = 1.391;

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QSet>
 #include <QStringList>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
@@ -24,6 +25,18 @@ public:
         return QStringLiteral("\u27e6") + QString::fromUtf8(source) + QStringLiteral("\u27e7");
     }
     bool isEmpty() const override { return false; }
+};
+
+// Also notes which texts were asked for, as "context: source", so that a test can tell that a
+// drawing asks under the context lupdate files the text in.
+class RecordingTranslator : public BracketingTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
+    {
+        asked.insert(QString::fromUtf8(context) + QStringLiteral(": ") + QString::fromUtf8(source));
+        return BracketingTranslator::translate(context, source, disambiguation, n);
+    }
+    mutable QSet<QString> asked;
 };
 
 // A translated text may hold another (an undo step's name in "Undo %1"), so brackets nest. Rich
