@@ -15,7 +15,7 @@
 
 using namespace zindle;
 
-TEST(AccessibilityAudit, EveryControlOfTheDialogsHasAName)
+TEST(AccessibilityAudit, EveryControlOfTheDialogsHasANameAndTabReachesIt)
 {
     Workspace workspace;
     WorkerPool workers;
@@ -35,6 +35,9 @@ TEST(AccessibilityAudit, EveryControlOfTheDialogsHasAName)
         const QStringList unnamed = test::unnamedControls(*dialog);
         EXPECT_TRUE(unnamed.isEmpty()) << qPrintable(dialog->objectName()) << ": "
                                        << qPrintable(unnamed.join(QStringLiteral(", ")));
+        const QStringList unreached = test::controlsTabNeverReaches(*dialog);
+        EXPECT_TRUE(unreached.isEmpty()) << qPrintable(dialog->objectName()) << ": "
+                                         << qPrintable(unreached.join(QStringLiteral(", ")));
         dialog->hide();
     }
 }

@@ -23,6 +23,8 @@ TEST(AccessibilityAudit, EveryControlOfEveryModeHasANameAndEveryResultItsCaption
         enter();
         const QStringList unnamed = unnamedControls(w);
         EXPECT_TRUE(unnamed.isEmpty()) << mode << ": " << qPrintable(unnamed.join(QStringLiteral(", ")));
+        const QStringList unreached = controlsTabNeverReaches(w);
+        EXPECT_TRUE(unreached.isEmpty()) << mode << ": " << qPrintable(unreached.join(QStringLiteral(", ")));
         const QStringList muted = mutedResultFields(w);
         EXPECT_TRUE(muted.isEmpty()) << mode << ": " << qPrintable(muted.join(QStringLiteral(", ")));
     }

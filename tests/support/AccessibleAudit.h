@@ -5,7 +5,17 @@
 
 #include "physics/ResultFieldTable.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QStringList>
@@ -49,6 +59,62 @@ inline QStringList mutedResultFields(QWidget &window)
             muted << describe(field);
     }
     return muted;
+}
+
+// The controls shown that a student using only the keyboard never reaches: Tab is pressed round
+// the whole focus chain from the window's first control, and whatever operable control it did
+// not stop at is named. Tool bar buttons are left out: each repeats a menu item, which Alt reaches.
+inline QStringList controlsTabNeverReaches(QWidget &window)
+{
+    QList<QWidget *> controls;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisible() || !widget->isEnabled() || qobject_cast<QAbstractSpinBox *>(widget->parentWidget()))
+            continue;
+        // A table's headers, scroll bars and corner are the table's own: its keys move through it.
+        if (qobject_cast<QHeaderView *>(widget) || widget->inherits("QTableCornerButton") ||
+            (qobject_cast<QScrollBar *>(widget) && widget->parentWidget() &&
+             qobject_cast<QAbstractScrollArea *>(widget->parentWidget()->parentWidget())))
+            continue;
+        const auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (button && button->inherits("QToolButton") && widget->parentWidget()->inherits("QToolBar"))
+            continue;
+        const auto *field = qobject_cast<QLineEdit *>(widget);
+        if (button || (field && !field->isReadOnly()) || qobject_cast<QComboBox *>(widget) ||
+            qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QAbstractItemView *>(widget) ||
+            qobject_cast<QAbstractSlider *>(widget))
+            controls << widget;
+    }
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    window.setFocus(Qt::TabFocusReason);
+    QSet<QWidget *> reached;
+    for (int press = 0; press < 2 * controls.size() + 20; ++press) {
+        QWidget *focused = QApplication::focusWidget();
+        if (!focused)
+            break;
+        reached.insert(focused);
+        // A table or a text field could take Tab for itself; Ctrl+Tab is how a student leaves one.
+        QTest::keyClick(focused, Qt::Key_Tab);
+        if (QApplication::focusWidget() == focused)
+            QTest::keyClick(focused, Qt::Key_Tab, Qt::ControlModifier);
+    }
+    // In a group of which one button is chosen, Tab stops at one and the arrows move among them.
+    const auto groupReached = [&reached](QWidget *control) {
+        const auto *button = qobject_cast<QAbstractButton *>(control);
+        if (!button)
+            return false;
+        QList<QAbstractButton *> members;
+        if (button->group() && button->group()->exclusive())
+            members = button->group()->buttons();
+        else if (button->autoExclusive())
+            members = button->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+        return std::any_of(members.begin(), members.end(), [&reached](QAbstractButton *b) { return reached.contains(b); });
+    };
+    QStringList unreached;
+    for (QWidget *control : controls)
+        if (!reached.contains(control) && !reached.contains(control->focusProxy()) && !groupReached(control))
+            unreached << describe(control);
+    return unreached;
 }
 
 } // namespace zindle::test
