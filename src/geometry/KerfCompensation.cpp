@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KerfCompensation.h"
 
-#include <clipper.hpp>
+#include "ClipperPaths.h"
 
 #include <cmath>
 
@@ -9,27 +9,9 @@ namespace zindle {
 
 namespace {
 
-// Clipper works on integers: a millionth of an inch is far finer than any cutter.
-constexpr double UnitsPerInch = 1.0e6;
-
-ClipperLib::Path toPath(const QPolygonF &polygon)
-{
-    ClipperLib::Path path;
-    path.reserve(static_cast<size_t>(polygon.size()));
-    for (const QPointF &p : polygon)
-        path.emplace_back(static_cast<ClipperLib::cInt>(std::llround(p.x() * UnitsPerInch)),
-                          static_cast<ClipperLib::cInt>(std::llround(p.y() * UnitsPerInch)));
-    return path;
-}
-
-QPolygonF toPolygon(const ClipperLib::Path &path)
-{
-    QPolygonF polygon;
-    polygon.reserve(static_cast<int>(path.size()));
-    for (const ClipperLib::IntPoint &p : path)
-        polygon << QPointF(double(p.X) / UnitsPerInch, double(p.Y) / UnitsPerInch);
-    return polygon;
-}
+using clipper::toPath;
+using clipper::toPolygon;
+using clipper::UnitsPerInch;
 
 // How many of the shape's other boundaries enclose `point`: even for a boundary of material,
 // odd for a hole's.

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ShapeNesting.h"
+
+#include "ClipperPaths.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+
+namespace zindle {
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// The cells a part covers, row by row, as runs [begin, end) of columns.
+struct Footprint {
+    int width = 0, height = 0;
+    std::vector<std::vector<std::pair<int, int>>> rows;
+    QPointF corner; // the turned part's point at the grid's cell (0, 0) corner
+    double turnDeg = 0.0;
+};
+
+// Cells whose centres lie in the material grown by `reach`: with reach half the gap plus half a
+// cell's diagonal, every cell the material grown by half the gap touches.
+Footprint footprintOf(const ClipperLib::Paths &grown, double turnDeg, double cell)
+{
+    QTransform turn;
+    turn.rotate(turnDeg);
+    std::vector<QPolygonF> polygons;
+    QRectF bounds;
+    for (const ClipperLib::Path &path : grown) {
+        polygons.push_back(turn.map(clipper::toPolygon(path)));
+        bounds = bounds.united(polygons.back().boundingRect());
+    }
+    Footprint f;
+    f.turnDeg = turnDeg;
+    f.corner = bounds.topLeft();
+    f.width = std::max(1, int(std::ceil(bounds.width() / cell)));
+    f.height = std::max(1, int(std::ceil(bounds.height() / cell)));
+    f.rows.resize(static_cast<size_t>(f.height));
+    std::vector<double> crossings;
+    for (int row = 0; row < f.height; ++row) {
+        const double y = f.corner.y() + (row + 0.5) * cell;
+        crossings.clear();
+        for (const QPolygonF &polygon : polygons)
+            for (int i = 0, n = int(polygon.size()); i < n; ++i) {
+                const QPointF a = polygon[i], b = polygon[(i + 1) % n];
+                if ((a.y() <= y) != (b.y() <= y))
+                    crossings.push_back(a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
+            }
+        std::sort(crossings.begin(), crossings.end());
+        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const int begin = std::max(0, int(std::ceil((crossings[i] - f.corner.x()) / cell - 0.5)));
+            const int end = std::min(f.width, int(std::floor((crossings[i + 1] - f.corner.x()) / cell - 0.5)) + 1);
+            if (begin < end)
+                f.rows[static_cast<size_t>(row)].emplace_back(begin, end);
+        }
+    }
+    return f;
+}
+
+class Board {
+public:
+    Board(int width, int height) : width_(width), height_(height), words_((width + 63) / 64),
+        bits_(static_cast<size_t>(words_) * static_cast<size_t>(height), 0) {}
+
+    // The first taken cell in [begin, end) of `row`, or -1.
+    int firstTaken(int row, int begin, int end) const
+    {
+        const uint64_t *line = &bits_[static_cast<size_t>(row) * static_cast<size_t>(words_)];
+        for (int c = begin; c < end;) {
+            const int w = c / 64, offset = c % 64;
+            uint64_t word = line[w] >> offset;
+            const int span = std::min(64 - offset, end - c);
+            if (span < 64)
+                word &= (uint64_t(1) << span) - 1;
+            if (word)
+                return c + std::countr_zero(word);
+            c += span;
+        }
+        return -1;
+    }
+    void take(int row, int begin, int end)
+    {
+        uint64_t *line = &bits_[static_cast<size_t>(row) * static_cast<size_t>(words_)];
+        for (int c = begin; c < end; ++c)
+            line[c / 64] |= uint64_t(1) << (c % 64);
+    }
+    // The highest place (then leftmost) where `f` covers no taken cell, as (column, row).
+    bool firstPlace(const Footprint &f, int &column, int &row) const
+    {
+        for (int y = 0; y + f.height <= height_; ++y) {
+            int x = 0;
+            while (x + f.width <= width_) {
+                int jump = 0;
+                for (int r = 0; r < f.height && !jump; ++r)
+                    for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)]) {
+                        const int taken = firstTaken(y + r, x + begin, x + end);
+                        // Every place up to this one would cover the same taken cell.
+                        if (taken >= 0) {
+                            jump = taken - (x + begin) + 1;
+                            break;
+                        }
+                    }
+                if (!jump) {
+                    column = x;
+                    row = y;
+                    return true;
+                }
+                x += jump;
+            }
+        }
+        return false;
+    }
+    // The leftmost place (then highest) where `f` covers no taken cell.
+    bool firstPlaceLeftmost(const Footprint &f, int &column, int &row) const
+    {
+        for (int x = 0; x + f.width <= width_; ++x)
+            for (int y = 0; y + f.height <= height_; ++y)
+                if (fitsAt(f, x, y)) {
+                    column = x;
+                    row = y;
+                    return true;
+                }
+        return false;
+    }
+    bool fitsAt(const Footprint &f, int x, int y) const
+    {
+        for (int r = 0; r < f.height; ++r)
+            for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)])
+                if (firstTaken(y + r, x + begin, x + end) >= 0)
+                    return false;
+        return true;
+    }
+    void place(const Footprint &f, int column, int row)
+    {
+        for (int r = 0; r < f.height; ++r)
+            for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)])
+                take(row + r, column + begin, column + end);
+    }
+
+private:
+    int width_, height_, words_;
+    std::vector<uint64_t> bits_;
+};
+
+double materialArea(const ClipperLib::Paths &paths)
+{
+    double area = 0.0;
+    for (const ClipperLib::Path &path : paths)
+        area += ClipperLib::Area(path);
+    return std::abs(area);
+}
+
+} // namespace
+
+namespace {
+
+// Which way parts fall: towards the top (each where its bottom edge ends highest) or towards
+// the left (where its right edge ends leftmost). Long layers pack better one way or the other.
+enum class Gravity { Up, Left };
+
+struct Prepared {
+    std::vector<std::vector<Footprint>> turns; // per shape; empty for a shape with no material
+    std::vector<size_t> order;                 // largest first
+    int columns = 0, rows = 0;
+    double inset = 0.0, cell = 0.0;
+};
+
+ShapeNesting nestWith(const Prepared &in, Gravity gravity)
+{
+    ShapeNesting nesting;
+    nesting.placements.resize(in.turns.size());
+    struct Used {
+        int right = 0, bottom = 0;
+    };
+    std::vector<Board> boards;
+    std::vector<Used> used;
+    for (size_t index : in.order) {
+        const std::vector<Footprint> &turns = in.turns[index];
+        if (turns.empty())
+            continue;
+        const auto better = [gravity](int x, int y, const Footprint &f, int bx, int by, const Footprint &b) {
+            if (gravity == Gravity::Up)
+                return y + f.height < by + b.height || (y + f.height == by + b.height && x < bx);
+            return x + f.width < bx + b.width || (x + f.width == bx + b.width && y < by);
+        };
+        const auto bestOn = [&](const Board &board, const Footprint *&best, int &column, int &row) {
+            best = nullptr;
+            for (const Footprint &f : turns) {
+                int x = 0, y = 0;
+                if ((gravity == Gravity::Up ? board.firstPlace(f, x, y) : board.firstPlaceLeftmost(f, x, y)) &&
+                    (!best || better(x, y, f, column, row, *best))) {
+                    best = &f;
+                    column = x;
+                    row = y;
+                }
+            }
+            return best != nullptr;
+        };
+        const Footprint *best = nullptr;
+        int column = 0, row = 0;
+        size_t b = 0;
+        while (b < boards.size() && !bestOn(boards[b], best, column, row))
+            ++b;
+        if (b == boards.size()) {
+            boards.emplace_back(in.columns, in.rows);
+            used.emplace_back();
+            if (in.columns <= 0 || in.rows <= 0 || !bestOn(boards.back(), best, column, row)) {
+                ShapeNesting refused;
+                refused.placements.resize(in.turns.size());
+                refused.unplaced = int(index);
+                return refused;
+            }
+        }
+        boards[b].place(*best, column, row);
+        used[b].right = std::max(used[b].right, column + best->width);
+        used[b].bottom = std::max(used[b].bottom, row + best->height);
+        ShapePlacement &p = nesting.placements[index];
+        p.board = int(b);
+        p.turnDeg = best->turnDeg;
+        const QPointF at(in.inset + column * in.cell, in.inset + row * in.cell);
+        QTransform turn;
+        turn.rotate(best->turnDeg);
+        p.toBoard = turn * QTransform::fromTranslate(at.x() - best->corner.x(), at.y() - best->corner.y());
+    }
+    nesting.boards = int(boards.size());
+    for (const Used &u : used)
+        nesting.usedAreaIn2 += (in.inset + u.right * in.cell) * (in.inset + u.bottom * in.cell);
+    return nesting;
+}
+
+} // namespace
+
+ShapeNesting NestShapes(const std::vector<CutShape> &shapes, const NestingSheet &sheet)
+{
+    Prepared in;
+    in.cell = sheet.cellIn;
+    // The grid holds the parts grown by half the gap, so it reaches that far into the margin.
+    in.inset = sheet.marginIn - sheet.gapIn / 2.0;
+    in.columns = int(std::floor((sheet.widthIn - 2.0 * in.inset) / in.cell + 1e-9));
+    in.rows = int(std::floor((sheet.heightIn - 2.0 * in.inset) / in.cell + 1e-9));
+    const double reach = sheet.gapIn / 2.0 + in.cell * std::sqrt(0.5);
+    const int step = std::clamp(sheet.turnStepDeg, 1, 360);
+
+    std::vector<double> areas(shapes.size());
+    in.turns.resize(shapes.size());
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        const ClipperLib::Paths material = clipper::materialPaths(shapes[i], 0.002);
+        areas[i] = materialArea(material);
+        ClipperLib::ClipperOffset offset(2.0, 0.002 * clipper::UnitsPerInch);
+        offset.AddPaths(material, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+        ClipperLib::Paths grown;
+        offset.Execute(grown, reach * clipper::UnitsPerInch);
+        if (!grown.empty())
+            for (int deg = 0; deg < 360; deg += step)
+                in.turns[i].push_back(footprintOf(grown, deg, in.cell));
+    }
+    in.order.resize(shapes.size());
+    std::iota(in.order.begin(), in.order.end(), size_t(0));
+    std::stable_sort(in.order.begin(), in.order.end(), [&](size_t a, size_t b) { return areas[a] > areas[b]; });
+
+    ShapeNesting up = nestWith(in, Gravity::Up);
+    if (up.unplaced >= 0)
+        return up;
+    ShapeNesting left = nestWith(in, Gravity::Left);
+    const bool leftBetter = left.boards < up.boards || (left.boards == up.boards && left.usedAreaIn2 < up.usedAreaIn2);
+    return leftBetter ? left : up;
+}
+
+} // namespace zindle
