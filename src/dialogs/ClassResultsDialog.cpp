@@ -286,7 +286,7 @@ void ClassResultsDialog::showTracks(const QStringList &tracks)
 
 void ClassResultsDialog::showNotes()
 {
-    const QStringList lines = calibrationNotes(rows_) + logbookNotes_;
+    const QStringList lines = calibrationNotes(rows_, Wording::Shown) + logbookNotes_;
     notes_->setText(lines.join(QLatin1Char('\n')));
     notes_->setVisible(!lines.isEmpty());
 }

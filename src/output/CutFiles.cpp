@@ -6,11 +6,20 @@
 #include "files/PathText.h"
 #include "physics/PhysicsState.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <limits>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CutFiles)
+};
+
+} // namespace
 
 std::optional<CutFileFormat> CutFileFormatOf(const QString &path)
 {
@@ -61,7 +70,7 @@ void removeLeftoverBoards(const QString &path, int boards, CutFilesOutcome &outc
     for (int number = boards + 1; number < std::numeric_limits<int>::max(); ++number) {
         const QString leftover = CutBoardPath(path, number);
         if (QFileInfo(leftover).isFile() && !isEarlierBoard(leftover, CutSetMark(path))) {
-            outcome.warning = QStringLiteral("\"%1\" was kept: it is named like a board but was not written as one.")
+            outcome.warning = Texts::tr("\"%1\" was kept: it is named like a board but was not written as one.")
                                   .arg(printableText(leftover));
             return;
         }
@@ -71,7 +80,7 @@ void removeLeftoverBoards(const QString &path, int boards, CutFilesOutcome &outc
             outcome.removed << leftover;
             continue;
         case RemoveResult::Failed:
-            outcome.warning = QStringLiteral("Cannot remove \"%1\", a board of an earlier export: %2")
+            outcome.warning = Texts::tr("Cannot remove \"%1\", a board of an earlier export: %2")
                                   .arg(printableText(leftover), printableText(reason));
             return;
         case RemoveResult::Missing:
@@ -98,7 +107,7 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
         return outcome;
     }
     if (parts.parts.empty()) {
-        outcome.error = QStringLiteral("The design has no parts to cut; draw the body's outline first.");
+        outcome.error = Texts::tr("The design has no parts to cut; draw the body's outline first.");
         return outcome;
     }
     const NestOutcome nested = NestParts(parts.parts, board);

@@ -7,6 +7,7 @@
 #include "model/NumberText.h"
 #include "physics/PhysicsState.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
@@ -15,6 +16,10 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CutSheets)
+};
 
 constexpr double MillimetresPerInch = 25.4;
 // A side longer than this (25 m) is no board; it also keeps every coordinate of the files in
@@ -179,7 +184,7 @@ CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set, const BoardSize &board)
     CutPartsOutcome outcome;
     const int cored = countOf(ws.results.LayersCoredEF), full = countOf(ws.results.LayersFullEF);
     if (set != CutSet::Wheels && cored + full > MaxLayerTemplates) {
-        outcome.error = QStringLiteral("The design has %1 layers; at most %2 layers can be cut.")
+        outcome.error = Texts::tr("The design has %1 layers; at most %2 layers can be cut.")
                             .arg(cored + full)
                             .arg(MaxLayerTemplates);
         return outcome;
@@ -254,7 +259,7 @@ NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, 
             items.push_back({i, b, turned && ((preferTurned && !round) || !upright)});
         else {
             const double f = board.metric ? MillimetresPerInch : 1.0;
-            outcome.error = QStringLiteral("The part \"%1\" (%2) does not fit on the board (%3, with %4 kept free along each edge).")
+            outcome.error = Texts::tr("The part \"%1\" (%2) does not fit on the board (%3, with %4 kept free along each edge).")
                                 .arg(parts[i].label, sizeText(b.width(), b.height(), board.metric),
                                      BoardSizeText(board),
                                      QString::number(BoardMarginIn * f, 'g', 3)

@@ -2,7 +2,9 @@
 #include "LeagueColumns.h"
 
 #include "files/PathText.h"
+#include "physics/Advisories.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -13,28 +15,51 @@ namespace {
 // Where the measured columns go in: after the predicted time.
 constexpr int MeasuredAt = 4;
 
+QString worded(const char *english, Wording wording)
+{
+    return wording == Wording::Shown ? QCoreApplication::translate("LeaguePages", english) : QString::fromUtf8(english);
+}
+
 } // namespace
+
+QString StandingColumn::worded(Wording wording) const { return zindle::worded(caption, wording); }
+
+QString StandingColumn::pdfWorded(Wording wording) const { return zindle::worded(pdfCaption, wording); }
 
 std::vector<StandingColumn> standingColumns(bool measured)
 {
-    std::vector<StandingColumn> columns{{QStringLiteral("Place"), QStringLiteral("Place"), true},
-                                        {QStringLiteral("Design"), QStringLiteral("Design"), false},
-                                        {QStringLiteral("File"), QStringLiteral("File"), false},
-                                        {QStringLiteral("Time to 15 ft (sec)"), QStringLiteral("Time (sec)"), true},
-                                        {QStringLiteral("Peak speed (ft/sec)"), QStringLiteral("Peak speed"), true},
-                                        {QStringLiteral("Powered distance (ft)"), QStringLiteral("Powered distance"), true},
-                                        {QStringLiteral("Total Car Mass (lbm)"), QStringLiteral("Mass (lbm)"), true},
-                                        {QStringLiteral("Advisories"), QStringLiteral("Advisories"), false}};
+    std::vector<StandingColumn> columns{
+        {QT_TRANSLATE_NOOP("LeaguePages", "Place"), QT_TRANSLATE_NOOP("LeaguePages", "Place"), true},
+        {QT_TRANSLATE_NOOP("LeaguePages", "Design"), QT_TRANSLATE_NOOP("LeaguePages", "Design"), false},
+        {QT_TRANSLATE_NOOP("LeaguePages", "File"), QT_TRANSLATE_NOOP("LeaguePages", "File"), false},
+        {QT_TRANSLATE_NOOP("LeaguePages", "Time to 15 ft (sec)"), QT_TRANSLATE_NOOP("LeaguePages", "Time (sec)"),
+         true},
+        {QT_TRANSLATE_NOOP("LeaguePages", "Peak speed (ft/sec)"), QT_TRANSLATE_NOOP("LeaguePages", "Peak speed"),
+         true},
+        {QT_TRANSLATE_NOOP("LeaguePages", "Powered distance (ft)"),
+         QT_TRANSLATE_NOOP("LeaguePages", "Powered distance"), true},
+        {QT_TRANSLATE_NOOP("LeaguePages", "Total Car Mass (lbm)"), QT_TRANSLATE_NOOP("LeaguePages", "Mass (lbm)"),
+         true},
+        {QT_TRANSLATE_NOOP("LeaguePages", "Advisories"), QT_TRANSLATE_NOOP("LeaguePages", "Advisories"), false}};
     if (measured)
         columns.insert(columns.begin() + MeasuredAt,
-                       {{QStringLiteral("Measured (sec)"), QStringLiteral("Measured"), true},
-                        {QStringLiteral("Error"), QStringLiteral("Error"), true}});
+                       {{QT_TRANSLATE_NOOP("LeaguePages", "Measured (sec)"), QT_TRANSLATE_NOOP("LeaguePages", "Measured"),
+                         true},
+                        {QT_TRANSLATE_NOOP("LeaguePages", "Error"), QT_TRANSLATE_NOOP("LeaguePages", "Error"), true}});
     return columns;
 }
 
-QStringList rowCells(const StandingRow &row, bool measured)
+QStringList rowCells(const StandingRow &row, bool measured, Wording wording)
 {
-    const StandingTexts t = standingTexts(row);
+    StandingTexts t = standingTexts(row);
+    // The rows keep their advisories in English, as the CSV writes them; a page shows them as the
+    // window does.
+    if (wording == Wording::Shown && row.readable()) {
+        QStringList shown;
+        for (const QString &advisory : row.advisories)
+            shown << advisoryText(advisory);
+        t.advisories = shown.join(QStringLiteral("; "));
+    }
     QStringList cells{t.place,
                       row.readable() ? printableText(row.name) : QStringLiteral("-"),
                       printableText(row.source),
@@ -50,7 +75,7 @@ QStringList rowCells(const StandingRow &row, bool measured)
     return cells;
 }
 
-QStringList calibrationNotes(const std::vector<StandingRow> &rows)
+QStringList calibrationNotes(const std::vector<StandingRow> &rows, Wording wording)
 {
     QStringList texts;
     QStringList folders;
@@ -67,33 +92,50 @@ QStringList calibrationNotes(const std::vector<StandingRow> &rows)
     }
     QStringList notes;
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        QString note = QStringLiteral("Predictions ") + printableText(texts[i]);
         if (!everyDesign || texts.size() > 1)
-            note += QStringLiteral(" (designs in ") + printableText(folders[i]) + QLatin1Char(')');
-        notes << note;
+            notes << worded(QT_TRANSLATE_NOOP("LeaguePages", "Predictions %1 (designs in %2)"), wording)
+                         .arg(printableText(texts[i]), printableText(folders[i]));
+        else
+            notes << worded(QT_TRANSLATE_NOOP("LeaguePages", "Predictions %1"), wording).arg(printableText(texts[i]));
     }
     return notes;
 }
 
-QString summaryLine(const std::vector<StandingRow> &rows)
+QString summaryLine(const std::vector<StandingRow> &rows, Wording wording)
 {
     const int read = static_cast<int>(
         std::count_if(rows.begin(), rows.end(), [](const StandingRow &r) { return r.readable(); }));
     const int unreadable = static_cast<int>(rows.size()) - read;
-    QString line = QStringLiteral("%1 design%2").arg(read).arg(read == 1 ? "" : "s");
-    if (unreadable > 0)
-        line += QStringLiteral(", %1 file%2 could not be read").arg(unreadable).arg(unreadable == 1 ? "" : "s");
-    return line;
+    const QString designs = QString::number(read), files = QString::number(unreadable);
+    const char *line = nullptr;
+    if (unreadable == 0)
+        line = read == 1 ? QT_TRANSLATE_NOOP("LeaguePages", "1 design") : QT_TRANSLATE_NOOP("LeaguePages", "%1 designs");
+    else if (read == 1)
+        line = unreadable == 1 ? QT_TRANSLATE_NOOP("LeaguePages", "1 design, 1 file could not be read")
+                               : QT_TRANSLATE_NOOP("LeaguePages", "1 design, %1 files could not be read");
+    else
+        line = unreadable == 1 ? QT_TRANSLATE_NOOP("LeaguePages", "%1 designs, 1 file could not be read")
+                               : QT_TRANSLATE_NOOP("LeaguePages", "%1 designs, %2 files could not be read");
+    // Each count goes where the sentence has room for it.
+    if (read != 1 && unreadable > 1)
+        return worded(line, wording).arg(designs, files);
+    if (read != 1)
+        return worded(line, wording).arg(designs);
+    if (unreadable > 1)
+        return worded(line, wording).arg(files);
+    return worded(line, wording);
 }
 
-QString heatTitle(const Heat &heat, const std::vector<Heat> &heats)
+QString heatTitle(const Heat &heat, const std::vector<Heat> &heats, Wording wording)
 {
     const int cars = static_cast<int>(heat.lanes.size());
-    const QString size = QStringLiteral("%1 car%2").arg(cars).arg(cars == 1 ? "" : "s");
+    const QString size = cars == 1 ? worded(QT_TRANSLATE_NOOP("LeaguePages", "1 car"), wording)
+                                   : worded(QT_TRANSLATE_NOOP("LeaguePages", "%1 cars"), wording).arg(cars);
     if (heat.final)
-        return QStringLiteral("Final (%1)").arg(size);
+        return worded(QT_TRANSLATE_NOOP("LeaguePages", "Final (%1)"), wording).arg(size);
     const auto inRound = std::count_if(heats.begin(), heats.end(), [&heat](const Heat &h) { return h.round == heat.round; });
-    return QStringLiteral("Round %1, heat %2 of %3 (%4)").arg(heat.round).arg(heat.number).arg(inRound).arg(size);
+    return worded(QT_TRANSLATE_NOOP("LeaguePages", "Round %1, heat %2 of %3 (%4)"), wording)
+        .arg(QString::number(heat.round), QString::number(heat.number), QString::number(inRound), size);
 }
 
 QString laneLine(const HeatLane &lane)
@@ -101,12 +143,13 @@ QString laneLine(const HeatLane &lane)
     return QStringLiteral("%1 %2: %3").arg(lane.lane).arg(printableText(lane.name), lane.text);
 }
 
-QString winnerLine(const Heat &heat)
+QString winnerLine(const Heat &heat, Wording wording)
 {
     if (heat.winnerLane < 0)
         return {};
-    return (heat.final ? QStringLiteral("Winner: ") : QStringLiteral("Goes on: "))
-           + printableText(heat.lanes[static_cast<size_t>(heat.winnerLane)].name);
+    const char *line = heat.final ? QT_TRANSLATE_NOOP("LeaguePages", "Winner: %1")
+                                  : QT_TRANSLATE_NOOP("LeaguePages", "Goes on: %1");
+    return worded(line, wording).arg(printableText(heat.lanes[static_cast<size_t>(heat.winnerLane)].name));
 }
 
 } // namespace zindle

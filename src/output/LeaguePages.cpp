@@ -7,6 +7,7 @@
 #include "output/PrintJobs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -14,6 +15,12 @@
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(LeaguePages)
+};
+
+constexpr Wording Shown = Wording::Shown;
 
 QByteArray pngBytes(const QImage &image)
 {
@@ -68,9 +75,12 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
     // second copy of them in UTF-16 would double what the page costs.
     QByteArray h;
     h.reserve(pictureBytes(rows) / 3 * 4 * 5 / 4 + static_cast<qsizetype>(rows.size()) * 2048 + (1 << 20));
+    // The page is read by people, in the window's language; its markup is the same in every one.
+    const QByteArray title = esc(Texts::tr("Class standings"));
+    const QByteArray language = esc(Texts::tr("en", "the language code of the page, as in <html lang=\"en\">"));
+    h += "<!DOCTYPE html>\n<html lang=\"" + language + "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title + "</title>\n";
     h += QByteArrayLiteral(
-        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<title>Class standings</title>\n<style>\n"
+        "<style>\n"
         "body{font-family:sans-serif;margin:24px;color:#222;background:#fff}\n"
         "h1{margin:0 0 4px 0}\n.summary{color:#555;margin:0 0 16px 0}\n"
         "table{border-collapse:collapse;font-size:14px}\n"
@@ -82,28 +92,29 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         ".car{border:1px solid #bbb;padding:6px;background:#f7f7f7}\n.car img{width:100%;display:block}\n"
         ".car .cap{font-size:13px;margin-top:4px}\n.bad{color:#a00}\n"
         ".heat{margin:8px 0 12px 0}\n.heat pre{margin:2px 0;font-size:13px}\n"
-        "</style>\n</head>\n<body>\n<h1>Class standings</h1>\n");
-    h += "<p class=\"summary\">" + esc(summaryLine(rows)) + "</p>\n";
-    for (const QString &note : calibrationNotes(rows))
+        "</style>\n</head>\n<body>\n");
+    h += "<h1>" + title + "</h1>\n";
+    h += "<p class=\"summary\">" + esc(summaryLine(rows, Shown)) + "</p>\n";
+    for (const QString &note : calibrationNotes(rows, Shown))
         h += "<p class=\"summary\">" + esc(note) + "</p>\n";
 
     if (!chartedRows(rows).empty()) {
-        h += "<h2>Distance and time of the first eight</h2>\n<img class=\"chart\" alt=\"Distance "
-             "against time of the first eight cars\" src=\"";
+        h += "<h2>" + esc(Texts::tr("Distance and time of the first eight")) + "</h2>\n<img class=\"chart\" alt=\""
+             + esc(Texts::tr("Distance against time of the first eight cars")) + "\" src=\"";
         h += dataUri(pngBytes(standingsChartImage(rows, QSize(960, 540))));
         h += "\">\n";
     }
 
     const bool measured = anyMeasured(rows);
     const std::vector<StandingColumn> columns = standingColumns(measured);
-    h += "<h2>Standings</h2>\n<table>\n<tr>";
+    h += "<h2>" + esc(Texts::tr("Standings")) + "</h2>\n<table>\n<tr>";
     for (const StandingColumn &column : columns)
-        h += "<th>" + esc(column.caption) + "</th>";
+        h += "<th>" + esc(column.worded(Shown)) + "</th>";
     h += "</tr>\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
             continue;
-        const QStringList cells = rowCells(row, measured);
+        const QStringList cells = rowCells(row, measured, Shown);
         h += !row.ran ? "<tr class=\"norun\">" : !row.finished ? "<tr class=\"short\">" : "<tr>";
         for (size_t c = 0; c < columns.size(); ++c)
             h += (columns[c].number ? "<td class=\"n\">" : "<td>") + esc(cells[static_cast<qsizetype>(c)]) + "</td>";
@@ -116,7 +127,7 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         if (row.readable())
             continue;
         if (!headed)
-            h += "<h2>Not read</h2>\n<ul>\n";
+            h += "<h2>" + esc(Texts::tr("Not read")) + "</h2>\n<ul>\n";
         headed = true;
         h += "<li class=\"bad\">" + esc(row.source) + ": " + esc(row.error) + "</li>\n";
     }
@@ -124,24 +135,25 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         h += "</ul>\n";
 
     if (!heats.empty()) {
-        h += "<h2>Heats</h2>\n";
+        h += "<h2>" + esc(Texts::tr("Heats")) + "</h2>\n";
         for (const Heat &heat : heats) {
-            h += "<div class=\"heat\"><b>" + esc(heatTitle(heat, heats)) + "</b>\n<pre>";
+            h += "<div class=\"heat\"><b>" + esc(heatTitle(heat, heats, Shown)) + "</b>\n<pre>";
             for (const HeatLane &lane : heat.lanes)
                 h += esc(laneLine(lane)) + '\n';
-            h += esc(winnerLine(heat));
+            h += esc(winnerLine(heat, Shown));
             h += "</pre></div>\n";
         }
     }
 
-    h += "<h2>The cars</h2>\n<div class=\"cars\">\n";
+    h += "<h2>" + esc(Texts::tr("The cars")) + "</h2>\n<div class=\"cars\">\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
             continue;
         const StandingTexts t = standingTexts(row);
         h += "<div class=\"car\">";
         if (!row.sideViewPng.isEmpty())
-            h += "<img alt=\"Side view of " + esc(row.name) + "\" src=\"" + dataUri(row.sideViewPng) + "\">";
+            h += "<img alt=\"" + esc(Texts::tr("Side view of %1").arg(row.name)) + "\" src=\"" + dataUri(row.sideViewPng)
+                 + "\">";
         h += "<div class=\"cap\"><b>" + esc(t.place) + ". " + esc(row.name) + "</b> &ndash; " + esc(t.time)
              + " sec<br>" + esc(row.source) + "</div></div>\n";
     }
@@ -227,12 +239,12 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         if (!pages.newPage())
             return false;
         pages.setFont(16, true);
-        pages.text(left, usable, QStringLiteral("Class standings"));
+        pages.text(left, usable, Texts::tr("Class standings"));
         pages.y += 22;
         pages.setFont(9);
-        pages.text(left, usable, summaryLine(rows));
+        pages.text(left, usable, summaryLine(rows, Shown));
         pages.y += 12;
-        for (const QString &note : calibrationNotes(rows)) {
+        for (const QString &note : calibrationNotes(rows, Shown)) {
             pages.text(left, usable, note);
             pages.y += 12;
         }
@@ -269,7 +281,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         };
         QStringList header;
         for (const StandingColumn &column : tableColumns)
-            header << column.pdfCaption;
+            header << column.pdfWorded(Shown);
         pages.room(3 * rowHeight);
         tableRow(header, true);
         for (const StandingRow &row : rows) {
@@ -279,7 +291,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             if (pages.y == PdfPages::Margin)
                 tableRow(header, true);
-            tableRow(rowCells(row, measured), false);
+            tableRow(rowCells(row, measured, Shown), false);
         }
         for (const StandingRow &row : rows) {
             if (row.readable())
@@ -288,9 +300,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             pages.setFont(7);
             pages.painter()->setPen(QColor(160, 0, 0));
-            pages.text(left, usable,
-                       QStringLiteral("Not read: ") + printableText(row.source) + QStringLiteral(": ")
-                           + printableText(row.error));
+            pages.text(left, usable, Texts::tr("Not read: %1: %2").arg(printableText(row.source), printableText(row.error)));
             pages.painter()->setPen(Qt::black);
             pages.y += rowHeight;
         }
@@ -301,7 +311,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 if (!pages.room(14 + 10 * static_cast<double>(heat.lanes.size() + 1)))
                     return false;
                 pages.setFont(9, true);
-                pages.text(left, usable, heatTitle(heat, heats));
+                pages.text(left, usable, heatTitle(heat, heats, Shown));
                 pages.y += 13;
                 pages.setFont(8);
                 for (const HeatLane &lane : heat.lanes) {
@@ -309,7 +319,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                     pages.y += 10;
                 }
                 if (heat.winnerLane >= 0) {
-                    pages.text(left + 8, usable - 8, winnerLine(heat));
+                    pages.text(left + 8, usable - 8, winnerLine(heat, Shown));
                     pages.y += 10;
                 }
                 pages.y += 4;
@@ -328,7 +338,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
             if (first) {
                 pages.newPage();
                 pages.setFont(12, true);
-                pages.text(left, usable, QStringLiteral("The cars"));
+                pages.text(left, usable, Texts::tr("The cars"));
                 pages.y += 20;
                 first = false;
             }

@@ -35,7 +35,7 @@ QString standingsTable(const std::vector<StandingRow> &rows)
     std::vector<QStringList> lines;
     QStringList header;
     for (const StandingColumn &column : columns)
-        header << column.caption;
+        header << column.worded(Wording::English);
     lines.push_back(header);
     for (const StandingRow &row : rows)
         if (row.readable())

@@ -11,11 +11,20 @@
 #include "geometry/PartRegions.h"
 #include "physics/SheetPreparation.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPolygon>
 
 namespace zindle {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PrintJobs)
+};
+
+} // namespace
 
 // ---- PDF sink ---------------------------------------------------------------------------------
 
@@ -203,7 +212,7 @@ PrintOutcome RunPrintJob(PhysicsState &workspace, PageSink &sink, PrintJobKind j
         state.TemplateLayerNumber = 0;
         if (const int layers = TemplateCount(workspace.results); layers > MaxLayerTemplates) {
             outcome.ok = false;
-            outcome.error = QStringLiteral("The design has %1 layers; at most %2 layer templates can be printed.")
+            outcome.error = Texts::tr("The design has %1 layers; at most %2 layer templates can be printed.")
                                 .arg(layers)
                                 .arg(MaxLayerTemplates);
             break;

@@ -39,6 +39,8 @@ void setPointSize(QPainter &painter, int size)
 
 } // namespace
 
+QString SpringAccessNote() { return Texts::tr("This layer should remain unglued to provide spring access."); }
+
 void PrepareTemplates(PhysicsState &workspace, bool withPrinter)
 {
     RescaleDesign(workspace, withPrinter);
@@ -144,24 +146,26 @@ TemplateLabelLines TemplateLabels(const PhysicsState &workspace, const TemplateL
     const DesignRecord &d = workspace.design;
     const MaterialCatalogue &c = workspace.catalogue;
     const QString name = TemplateDesignName(workspace.list);
-    const QString number =
-        templateLayerNumber == 0 ? QStringLiteral("template") : QString::number(templateLayerNumber);
-    auto board = [&](Part part, const char *tail) {
+    const QString number = QString::number(templateLayerNumber);
+    // The board's name and thickness are data: they go in by arg() as they are.
+    auto board = [&](Part part) {
         const BoardMaterial &m = boardOf(d, c, part);
-        return m.BoardName + QStringLiteral(" (") + m.BoardThickness + QLatin1String(tail);
+        return Texts::tr("%1 (%2 in)").arg(m.BoardName, m.BoardThickness);
     };
 
     TemplateLabelLines lines;
     if (page.wheelPage) {
-        lines.top = name + QStringLiteral(": Wheels ");
-        lines.middle = QStringLiteral("Drive wheels: ") + board(DriveWheelPart, " in)");
-        lines.bottom = QStringLiteral("Other wheels: ") + board(OtherWheelPart, " in)");
+        lines.top = Texts::tr("%1: Wheels ").arg(name);
+        lines.middle = Texts::tr("Drive wheels: %1").arg(board(DriveWheelPart));
+        lines.bottom = Texts::tr("Other wheels: %1").arg(board(OtherWheelPart));
     } else if (page.outerLayer) {
-        lines.top = name + QStringLiteral(": Outer Layer ") + number;
-        lines.middle = board(OuterBodyPart, " in) ");
+        lines.top = templateLayerNumber == 0 ? Texts::tr("%1: Outer Layer template").arg(name)
+                                             : Texts::tr("%1: Outer Layer %2").arg(name, number);
+        lines.middle = board(OuterBodyPart) + QLatin1Char(' ');
     } else {
-        lines.top = name + QStringLiteral(": Inner Layer ") + number;
-        lines.middle = board(InnerBodyPart, " in) ");
+        lines.top = templateLayerNumber == 0 ? Texts::tr("%1: Inner Layer template").arg(name)
+                                             : Texts::tr("%1: Inner Layer %2").arg(name, number);
+        lines.middle = board(InnerBodyPart) + QLatin1Char(' ');
     }
     lines.springNote = templateLayerNumber == countOf(workspace.results.LayersWideEF) / 2;
     return lines;
@@ -185,7 +189,7 @@ void PrintTemplateLabels(QPainter &painter, const PhysicsState &workspace, Paint
     if (lines.springNote) {
         setPointSize(painter, 12);
         textAt(painter, truncToInt(page.noteXPt * px),
-               truncToInt((540.0f - workspace.build.DriveAxleHeightPt) * py), SpringAccessNote);
+               truncToInt((540.0f - workspace.build.DriveAxleHeightPt) * py), SpringAccessNote());
     }
     painter.restore();
 }

@@ -76,8 +76,8 @@ struct TemplateLabelPage {
     float noteXPt = 0.0f; // where the spring-access note starts, points
 };
 
-inline const QString SpringAccessNote =
-    QStringLiteral("This layer should remain unglued to provide spring access.");
+// Printed on the layer the spring passes through.
+QString SpringAccessNote();
 
 // The three label lines of a page (line at 0.5 in, 6 in, 7 in; the last may be empty).
 struct TemplateLabelLines {

@@ -4,9 +4,15 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TestRunsReport)
+};
 
 // Report units (100 to 12 points): the last line's top still leaves a margin on A4 and Letter.
 constexpr int FirstLineY = 250, LastLineY = 6200, LineHeight = 100, RunGap = 60;
@@ -31,7 +37,7 @@ public:
 private:
     void newPage()
     {
-        const QString title = pages.empty() ? title_ : title_ + QStringLiteral(" (continued)");
+        const QString title = pages.empty() ? title_ : Texts::tr("%1 (continued)").arg(title_);
         pages.push_back({{title, ReportColumn::Left, 50, 16}});
         y_ = FirstLineY;
     }
@@ -42,41 +48,38 @@ private:
 
 QString markLine(const MarkComparison &mark)
 {
-    const QString measured = QStringLiteral("%1 ft: measured %2 s")
-                                 .arg(doubleText(mark.measured.distanceFt), text00(mark.measured.timeS));
+    const QString feet = doubleText(mark.measured.distanceFt), measured = text00(mark.measured.timeS);
     if (!mark.predictedS)
-        return Indent + measured + QStringLiteral("; the prediction comes to rest before it");
-    return Indent + measured
-           + QStringLiteral(", predicted %1 s, error %2")
-                 .arg(text00(*mark.predictedS), TimeErrorText(mark.measured.timeS, *mark.predictedS));
+        return Indent + Texts::tr("%1 ft: measured %2 s; the prediction comes to rest before it").arg(feet, measured);
+    return Indent
+           + Texts::tr("%1 ft: measured %2 s, predicted %3 s, error %4")
+                 .arg(feet, measured, text00(*mark.predictedS), TimeErrorText(mark.measured.timeS, *mark.predictedS));
 }
 
 QString restLine(double measuredFt, const RunComparison &comparison)
 {
-    return Indent + QStringLiteral("Rest: measured %1 ft, predicted %2")
-                        .arg(text00(measuredFt), comparison.predictedRestFt
-                                                     ? text00(*comparison.predictedRestFt) + QStringLiteral(" ft")
-                                                     : QStringLiteral("still rolling when the run's time ends"));
+    const QString measured = text00(measuredFt);
+    if (!comparison.predictedRestFt)
+        return Indent + Texts::tr("Rest: measured %1 ft, predicted still rolling when the run's time ends").arg(measured);
+    return Indent + Texts::tr("Rest: measured %1 ft, predicted %2 ft").arg(measured, text00(*comparison.predictedRestFt));
 }
 
-// "Room 12 tile: RMS error 0.10 s over 2 marks (1 run)"; the track's name is joined on rather
-// than put in by arg(), so that a "%1" typed in it stays.
+// "Room 12 tile: RMS error 0.10 s over 2 marks (1 run)"; every value goes in by one arg(), so
+// that a "%1" typed in the track's name stays.
 QString trackLine(const QString &track, const std::vector<RunComparison> &runs)
 {
     int marks = 0;
     for (const RunComparison &run : runs)
         for (const MarkComparison &mark : run.marks)
             marks += mark.predictedS ? 1 : 0;
-    const QString count = QStringLiteral("%1 run%2").arg(runs.size()).arg(runs.size() == 1 ? "" : "s");
+    const QString count = runs.size() == 1 ? Texts::tr("1 run") : Texts::tr("%1 runs").arg(runs.size());
     const std::optional<double> rms = RmsMarkError(runs);
     if (!rms)
-        return printableText(track) + QStringLiteral(": no timed mark the prediction reaches (%1)").arg(count);
-    return printableText(track)
-           + QStringLiteral(": RMS error %1 s over %2 mark%3 (%4)")
-                 .arg(text00(*rms))
-                 .arg(marks)
-                 .arg(marks == 1 ? "" : "s")
-                 .arg(count);
+        return Texts::tr("%1: no timed mark the prediction reaches (%2)").arg(printableText(track), count);
+    if (marks == 1)
+        return Texts::tr("%1: RMS error %2 s over 1 mark (%3)").arg(printableText(track), text00(*rms), count);
+    return Texts::tr("%1: RMS error %2 s over %3 marks (%4)")
+        .arg(printableText(track), text00(*rms), QString::number(marks), count);
 }
 
 } // namespace
@@ -84,13 +87,12 @@ QString trackLine(const QString &track, const std::vector<RunComparison> &runs)
 std::vector<std::vector<ReportLine>> TestRunsPages(const QString &designName, const CoastedRun &prediction,
                                                    const std::vector<MeasuredRun> &runs, const QString &calibration)
 {
-    Pages pages(QStringLiteral("Test runs of ") + printableText(designName));
+    Pages pages(Texts::tr("Test runs of %1").arg(printableText(designName)));
     if (calibration.isEmpty()) {
-        pages.add(QStringLiteral("Predicted with coasting by the design's own model; an error is measured minus "
-                                 "predicted."));
+        pages.add(Texts::tr("Predicted with coasting by the design's own model; an error is measured minus predicted."));
     } else {
-        pages.add(QStringLiteral("Predicted with coasting; an error is measured minus predicted."));
-        pages.add(QStringLiteral("Predictions ") + printableText(calibration));
+        pages.add(Texts::tr("Predicted with coasting; an error is measured minus predicted."));
+        pages.add(Texts::tr("Predictions %1").arg(printableText(calibration)));
     }
     pages.gap(RunGap);
     QStringList tracks;
@@ -117,7 +119,7 @@ std::vector<std::vector<ReportLine>> TestRunsPages(const QString &designName, co
         byTrack[static_cast<size_t>(tracks.indexOf(track))].push_back(compared);
     }
     pages.gap(RunGap);
-    pages.add(QStringLiteral("Error by track"), 14, LineHeight);
+    pages.add(Texts::tr("Error by track"), 14, LineHeight);
     for (qsizetype t = 0; t < tracks.size(); ++t)
         pages.add(trackLine(tracks[t], byTrack[static_cast<size_t>(t)]));
     return pages.pages;

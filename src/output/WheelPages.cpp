@@ -6,6 +6,7 @@
 #include "physics/PhysicsState.h"
 #include "sheet/CarRenderer.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 namespace zindle {
@@ -19,10 +20,15 @@ WheelLayout WheelPageLayout(float diameterIn)
     return WheelLayout::OneBelowOther;
 }
 
-QString HoleLabel(const QString &axleDiaText)
-{
-    return QStringLiteral("hole: ") + axleDiaText + QStringLiteral(" in dia");
-}
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WheelPages)
+};
+
+} // namespace
+
+QString HoleLabel(const QString &axleDiaText) { return Texts::tr("hole: %1 in dia").arg(axleDiaText); }
 
 namespace {
 

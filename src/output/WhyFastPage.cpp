@@ -6,12 +6,17 @@
 #include "files/PathText.h"
 #include "output/PrintJobs.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 
 namespace zindle {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WhyFastPage)
+};
 
 // A sentence across the page, wrapped; returns the height it took.
 double paintSentence(QPainter &painter, const QRectF &area, const QString &text, double points, double dotsPerPoint)
@@ -47,7 +52,7 @@ void PaintWhyFastPage(QPainter &painter, const QRectF &page, double dotsPerPoint
     title.setBold(true);
     painter.setFont(title);
     y += paintSentence(painter, QRectF(area.left(), y, area.width(), area.height()),
-                       printableText(content.designName) + QStringLiteral(": why it is fast, and how sure"), 14.0,
+                       Texts::tr("%1: why it is fast, and how sure").arg(printableText(content.designName)), 14.0,
                        dotsPerPoint);
     title.setBold(false);
     painter.setFont(title);
@@ -74,7 +79,7 @@ void PaintWhyFastPage(QPainter &painter, const QRectF &page, double dotsPerPoint
     painter.setPen(Qt::black);
     paintSentence(painter, QRectF(area.left(), y + half - bandText + 4.0 * dotsPerPoint, area.width(), bandText),
                   content.band ? content.toleranceSentence
-                               : QStringLiteral("The builds within the class's tolerances could not be run."),
+                               : Texts::tr("The builds within the class's tolerances could not be run."),
                   10.0, dotsPerPoint);
     painter.restore();
 }

@@ -132,7 +132,7 @@ TEST(CliTemplates, EntireSetIsOnePagePerPrintedItem)
     EXPECT_TRUE(pages[2].contains("Racer: Inner Layer 2"));
     EXPECT_TRUE(pages[6].contains("Racer: Outer Layer 6"));
     for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(pages[i].contains(SpringAccessNote), i == 3) << "layer " << i;
+        EXPECT_EQ(pages[i].contains(SpringAccessNote()), i == 3) << "layer " << i;
     EXPECT_TRUE(pages[7].contains("Racer: Wheels"));
     EXPECT_TRUE(pages[7].contains("hole: 0.5 in dia"));
     EXPECT_TRUE(pages[8].contains("hole: 0.25 in dia"));
