@@ -8,7 +8,17 @@
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 
+#include <QCoreApplication>
+
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AnalyzeCommand)
+};
+
+} // namespace
 
 const char *const AnalyzeHelp =
     "Usage: zindle-cli analyze DESIGN [--element-size N] [--json]\n"
@@ -31,7 +41,7 @@ int analyzeCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     const QString size = parsed.value(QStringLiteral("--element-size"));
     if (!size.isEmpty() && !parseInteger(size)) {
-        err << "zindle-cli analyze: the element size must be a whole number of points\n";
+        err << "zindle-cli analyze: " << Texts::tr("the element size must be a whole number of points") << '\n';
         return UsageFailure;
     }
 

@@ -8,11 +8,20 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CalibrateCommand)
+};
+
+} // namespace
 
 const char *const CalibrateHelp =
     "Usage: zindle-cli calibrate FOLDER --track T [--json]\n"
@@ -47,11 +56,11 @@ int calibrateCommand(const QStringList &args, QTextStream &out, QTextStream &err
     if (!parseArguments(args, {QStringLiteral("--json")}, {QStringLiteral("--track")}, parsed, error))
         return usage(error, err);
     if (parsed.positional.size() != 1 || !parsed.hasValue(QStringLiteral("--track")))
-        return usage(QStringLiteral("calibrate needs FOLDER and --track"), err);
+        return usage(Texts::tr("calibrate needs FOLDER and --track"), err);
     const QString folder = parsed.positional[0];
     const QString track = parsed.value(QStringLiteral("--track")).trimmed();
     if (!QFileInfo(folder).isDir())
-        return usage(QStringLiteral("\"%1\" is not a folder").arg(folder), err);
+        return usage(Texts::tr("\"%1\" is not a folder").arg(folder), err);
     TrackFit trackFit = FitTrack(folder, track);
     for (const QString &leftOut : trackFit.leftOut)
         err << "zindle-cli calibrate: " << leftOut << '\n';

@@ -5,7 +5,17 @@
 #include "PhysicsOutput.h"
 #include "files/PathText.h"
 
+#include <QCoreApplication>
+
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+} // namespace
 
 bool chartOption(const ParsedArguments &parsed, const QString &command, std::optional<ChartFormat> &format,
                  QString &name, QTextStream &err)
@@ -23,8 +33,9 @@ std::optional<ChartFormat> chartFileFormat(const QString &command, const QString
 {
     const auto format = chartFormatOf(name);
     if (!format || isStandardOutput(name))
-        err << "zindle-cli " << command << ": " << option
-            << " needs a file name ending in .png, .svg or .pdf, not \"" << printableText(name) << "\"\n";
+        err << "zindle-cli " << command << ": "
+            << Texts::tr("%1 needs a file name ending in .png, .svg or .pdf, not \"%2\"").arg(option, printableText(name))
+            << '\n';
     return isStandardOutput(name) ? std::nullopt : format;
 }
 
@@ -33,7 +44,7 @@ bool writeChartFile(const QString &name, ChartFormat format, QSize size, const Q
 {
     const QByteArray bytes = renderChart(format, size, title, paint);
     if (bytes.isEmpty()) {
-        err << "Cannot draw the chart for \"" << printableText(name) << "\"\n";
+        err << Texts::tr("Cannot draw the chart for \"%1\"").arg(printableText(name)) << '\n';
         return false;
     }
     return writeOutputFile(name, bytes, out, err);

@@ -25,14 +25,19 @@
 #include "PhysicsOutput.h"
 #include "ZindleVersion.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zindle::cli {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
 const char *const UsageText =
-    "Usage: zindle-cli COMMAND [ARGUMENTS]\n"
+    "Usage: zindle-cli [--lang en|de|es|fr] COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
     "  show DESIGN               print the whole design, one Key=Value line per item\n"
@@ -63,6 +68,9 @@ const char *const UsageText =
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
     "'zindle-cli COMMAND --help' describes one command; 'zindle-cli --version' prints the\n"
     "release.\n"
+    "--lang says the messages in English, German, Spanish or French instead of the\n"
+    "desktop's language; what is printed as data and the files written are the same in\n"
+    "every language.\n"
     "Exit status: 0 success, 1 a file could not be read or written (standard output\n"
     "too), 2 bad usage, 130 stopped by Ctrl+C.\n";
 
@@ -190,10 +198,12 @@ const Command Commands[] = {
     {"event", EventHelp, eventCommand},
 };
 
-// Options that stand in place of a command.
+// The program's own options: the first two stand in place of a command.
 const char *const OptionsHelp =
     "  --help, -h    print the list of commands\n"
-    "  --version     print the program's name and release\n";
+    "  --version     print the program's name and release\n"
+    "  --lang CODE   speak English (en), German (de), Spanish (es) or French (fr) to a\n"
+    "                person instead of the desktop's language\n";
 
 } // namespace
 
@@ -208,8 +218,9 @@ QString manualPage()
     source.program = QStringLiteral("zindle-cli");
     source.version = QLatin1String(ProgramVersion);
     source.summary = QStringLiteral("analyse, simulate, race and print Zindle model car designs without a window");
-    source.synopsis = {QStringLiteral("zindle-cli COMMAND [ARGUMENTS]"), QStringLiteral("zindle-cli COMMAND --help"),
-                       QStringLiteral("zindle-cli --help"), QStringLiteral("zindle-cli --version")};
+    source.synopsis = {QStringLiteral("zindle-cli [--lang en|de|es|fr] COMMAND [ARGUMENTS]"),
+                       QStringLiteral("zindle-cli COMMAND --help"), QStringLiteral("zindle-cli --help"),
+                       QStringLiteral("zindle-cli --version")};
     // The usage text without its own usage line, which the synopsis already gives.
     source.description = QString::fromLatin1(UsageText).section(QLatin1Char('\n'), 1);
     source.options = QString::fromLatin1(OptionsHelp);
@@ -249,7 +260,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
         return command.handler(rest, out, err);
     }
-    err << "zindle-cli: unknown command '" << printableText(name) << "'\n" << UsageText;
+    err << "zindle-cli: " << Texts::tr("unknown command '%1'").arg(printableText(name)) << '\n' << UsageText;
     return UsageFailure;
 }
 

@@ -12,7 +12,17 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EnergyCommand)
+};
+
+} // namespace
 
 const char *const EnergyHelp =
     "Usage: zindle-cli energy DESIGN [--json] [--chart F]\n"
@@ -49,7 +59,7 @@ int energyCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     const std::optional<EnergyTrace> energy = RunWorkspaceEnergy(workspace);
     if (!energy) {
-        err << "zindle-cli energy: the model cannot run this design (see 'zindle-cli analyze')\n";
+        err << "zindle-cli energy: " << Texts::tr("the model cannot run this design (see 'zindle-cli analyze')") << '\n';
         return UsageFailure;
     }
     const EnergyTotals t = energy->totals();

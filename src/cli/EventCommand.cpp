@@ -19,6 +19,14 @@
 
 namespace zindle::cli {
 
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EventCommand)
+};
+
+} // namespace
+
 const char *const EventHelp =
     "Usage: zindle-cli event new EVENT --roster FOLDER --lanes L [--blocked K,...]\n"
     "                            [--format balanced|rotation|fastest] [--rounds R]\n"
@@ -111,8 +119,8 @@ std::optional<std::vector<bool>> blockedOption(const QString &text, int lanes, Q
     QString badItem;
     const std::optional<std::vector<bool>> blocked = BlockedLanesNamed(text, lanes, badItem);
     if (!blocked)
-        error = badItem.isEmpty() ? QStringLiteral("every lane is blocked")
-                                  : QStringLiteral("--blocked names lanes from 1 to %1, not \"%2\"").arg(lanes).arg(badItem);
+        error = badItem.isEmpty() ? Texts::tr("every lane is blocked")
+                                  : Texts::tr("--blocked names lanes from 1 to %1, not \"%2\"").arg(lanes).arg(badItem);
     return blocked;
 }
 
@@ -120,16 +128,16 @@ int newEvent(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
 {
     const QString path = parsed.positional[1];
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-        return refused(QStringLiteral("%1 exists already; an event file is made once and never over another file")
+        return refused(Texts::tr("%1 exists already; an event file is made once and never over another file")
                            .arg(path), err);
     if (!parsed.hasValue(QStringLiteral("--roster")) || !parsed.hasValue(QStringLiteral("--lanes")))
-        return usage(QStringLiteral("new needs --roster and --lanes"), err);
+        return usage(Texts::tr("new needs --roster and --lanes"), err);
     RaceEvent event;
     event.roster = parsed.value(QStringLiteral("--roster"));
     bool ok = false;
     event.lanes = parsed.value(QStringLiteral("--lanes")).toInt(&ok);
     if (!ok || event.lanes < 1 || event.lanes > MaxEventLanes)
-        return refused(QStringLiteral("--lanes must be a whole number from 1 to %1").arg(MaxEventLanes), err);
+        return refused(Texts::tr("--lanes must be a whole number from 1 to %1").arg(MaxEventLanes), err);
     QString error;
     const std::optional<std::vector<bool>> blocked = blockedOption(parsed.value(QStringLiteral("--blocked")), event.lanes, error);
     if (!blocked)
@@ -138,17 +146,17 @@ int newEvent(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
     const QString format = parsed.hasValue(QStringLiteral("--format")) ? parsed.value(QStringLiteral("--format"))
                                                                        : QStringLiteral("balanced");
     if (!formatNamed(format))
-        return refused(QStringLiteral("--format is balanced, rotation or fastest"), err);
+        return refused(Texts::tr("--format is balanced, rotation or fastest"), err);
     event.format = *formatNamed(format);
     if (parsed.hasValue(QStringLiteral("--rounds"))) {
         event.rounds = parsed.value(QStringLiteral("--rounds")).toInt(&ok);
         if (!ok || event.rounds < 1 || event.rounds > MaxEventRounds)
-            return refused(QStringLiteral("--rounds must be a whole number from 1 to %1").arg(MaxEventRounds), err);
+            return refused(Texts::tr("--rounds must be a whole number from 1 to %1").arg(MaxEventRounds), err);
     }
     const QString scoring = parsed.hasValue(QStringLiteral("--scoring")) ? parsed.value(QStringLiteral("--scoring"))
                                                                          : QStringLiteral("average");
     if (!scoringNamed(scoring))
-        return refused(QStringLiteral("--scoring is average, best or points"), err);
+        return refused(Texts::tr("--scoring is average, best or points"), err);
     event.scoring = *scoringNamed(scoring);
     event.dropSlowest = parsed.has(QStringLiteral("--drop-slowest"));
     event.title = parsed.hasValue(QStringLiteral("--title")) ? parsed.value(QStringLiteral("--title"))
@@ -158,19 +166,19 @@ int newEvent(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
         const std::optional<double> feet =
             parseRunNumber(parsed.value(QStringLiteral("--track-ft")), QStringLiteral("--track-ft"), error);
         if (!feet || *feet <= 0.0 || *feet > MaxTrackFt)
-            return refused(feet ? QStringLiteral("--track-ft must lie above 0 and up to 100 ft") : error, err);
+            return refused(feet ? Texts::tr("--track-ft must lie above 0 and up to 100 ft") : error, err);
         event.trackFt = *feet;
     }
     event.date = parsed.hasValue(QStringLiteral("--date"))
                      ? QDate::fromString(parsed.value(QStringLiteral("--date")), Qt::ISODate)
                      : QDate::currentDate();
     if (!event.date.isValid())
-        return refused(QStringLiteral("--date is a day as YYYY-MM-DD"), err);
+        return refused(Texts::tr("--date is a day as YYYY-MM-DD"), err);
     event.joinCode = parsed.hasValue(QStringLiteral("--code"))
                          ? parsed.value(QStringLiteral("--code"))
                          : RandomJoinCode();
     if (event.joinCode.trimmed().isEmpty() || event.joinCode.size() > 64)
-        return refused(QStringLiteral("--code must be 1 to 64 characters"), err);
+        return refused(Texts::tr("--code must be 1 to 64 characters"), err);
     error = EnterRoster(event, path);
     if (!error.isEmpty())
         return refused(error, err);
@@ -205,14 +213,14 @@ int recordHeat(const ParsedArguments &parsed, QTextStream &out, QTextStream &err
 {
     const QString path = parsed.positional[1];
     if (!parsed.hasValue(QStringLiteral("--heat")) || !parsed.hasValue(QStringLiteral("--times")))
-        return usage(QStringLiteral("record needs --heat and --times"), err);
+        return usage(Texts::tr("record needs --heat and --times"), err);
     RaceEvent event;
     if (!readEvent(path, event, err))
         return FileFailure;
     bool ok = false;
     const int heat = parsed.value(QStringLiteral("--heat")).toInt(&ok);
     if (!ok)
-        return refused(QStringLiteral("--heat is a heat's number, counted from 1"), err);
+        return refused(Texts::tr("--heat is a heat's number, counted from 1"), err);
     QString error;
     const auto times = timesOption(parsed.value(QStringLiteral("--times")), error);
     if (!times)
@@ -240,7 +248,7 @@ int changeRoster(const ParsedArguments &parsed, bool enter, QTextStream &out, QT
     if (!readEvent(path, event, err))
         return FileFailure;
     if (enter && !QFileInfo(QDir(RosterFolder(event, path)).filePath(file)).isFile())
-        return refused(QStringLiteral("%1 is not a design file of the roster folder").arg(file), err);
+        return refused(Texts::tr("%1 is not a design file of the roster folder").arg(file), err);
     const QString error = enter ? AddLateEntry(event, file) : WithdrawCar(event, file);
     if (!error.isEmpty())
         return refused(error, err);
@@ -261,13 +269,13 @@ int serveEvent(const ParsedArguments &parsed, QTextStream &out, QTextStream &err
     bool ok = false;
     const int port = parsed.value(QStringLiteral("--port")).toInt(&ok);
     if (!ok || port < 1 || port > 65535)
-        return usage(QStringLiteral("serve needs --port, a number from 1 to 65535"), err);
+        return usage(Texts::tr("serve needs --port, a number from 1 to 65535"), err);
     QHostAddress address(QHostAddress::Any);
     if (parsed.hasValue(QStringLiteral("--address")) && !address.setAddress(parsed.value(QStringLiteral("--address"))))
-        return refused(QStringLiteral("--address is an IP address such as 127.0.0.1"), err);
+        return refused(Texts::tr("--address is an IP address such as 127.0.0.1"), err);
     EventServer server(path, parsed.value(QStringLiteral("--code")));
     if (server.joinCode().isEmpty())
-        return refused(QStringLiteral("the event has no join code; give one with --code"), err);
+        return refused(Texts::tr("the event has no join code; give one with --code"), err);
     QString error;
     if (!server.listen(address, static_cast<quint16>(port), error))
         return refused(error, err);
@@ -319,8 +327,8 @@ int eventCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             return printSchedule(event, parsed.has(QStringLiteral("--json")), out);
         return printStandings(event, parsed, out, err);
     }
-    return usage(action.isEmpty() ? QStringLiteral("no action given")
-                                  : QStringLiteral("\"%1\" with %2 arguments is not an action").arg(action).arg(count - 1),
+    return usage(action.isEmpty() ? Texts::tr("no action given")
+                                  : Texts::tr("\"%1\" with %2 arguments is not an action").arg(action).arg(count - 1),
                  err);
 }
 

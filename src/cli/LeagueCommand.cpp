@@ -10,9 +10,18 @@
 #include "files/PathText.h"
 #include "physics/RunComparison.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(LeagueCommand)
+};
+
+} // namespace
 
 const char *const LeagueHelp =
     "Usage: zindle-cli league FILE|FOLDER... [--track T] [--csv OUT] [--json] [--html OUT]\n"
@@ -117,7 +126,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     QString error;
     bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption, trackOption}, parsed, error);
     if (usable && parsed.hasValue(trackOption) && parsed.value(trackOption).trimmed().isEmpty()) {
-        error = QStringLiteral("--track needs the name of a track");
+        error = Texts::tr("--track needs the name of a track");
         usable = false;
     }
     int threads = 0;
@@ -125,7 +134,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         bool number = false;
         threads = parsed.value(threadsOption).toInt(&number);
         if (!number || threads < 1 || threads > 256) {
-            error = QStringLiteral("--threads takes a number from 1 to 256");
+            error = Texts::tr("--threads takes a number from 1 to 256");
             usable = false;
         }
     }
@@ -134,7 +143,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (parsed.hasValue(option) && isStandardOutput(parsed.value(option)))
             ++toStandardOutput;
     if (usable && toStandardOutput > 1) {
-        error = QStringLiteral("only one output can go to standard output");
+        error = Texts::tr("only one output can go to standard output");
         usable = false;
     }
     if (!usable || parsed.positional.isEmpty()) {
@@ -146,7 +155,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 
     const DesignSources sources = CollectDesignSources(parsed.positional);
     if (sources.isEmpty()) {
-        err << "zindle-cli league: no design files found\n";
+        err << "zindle-cli league: " << Texts::tr("no design files found") << '\n';
         return FileFailure;
     }
     // Each folder's logbook once, before any design runs; a damaged one only costs its runs.
@@ -168,8 +177,8 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     WorkerPool workers;
     const std::vector<StandingRow> rows = RunStandings(workers, sources, options);
     if (stop) {
-        err << "zindle-cli league: stopped by Ctrl+C after " << rows.size() << " of " << sources.size()
-            << " designs\n";
+        err << "zindle-cli league: "
+            << Texts::tr("stopped by Ctrl+C after %1 of %2 designs").arg(rows.size()).arg(sources.size()) << '\n';
     }
     const std::vector<Heat> heats = parsed.has(heatsFlag) ? RunHeats(rows) : std::vector<Heat>{};
     for (const StandingRow &row : rows)
@@ -186,7 +195,8 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (standingsPdf(rows, heats, document))
             written = writeOutputFile(parsed.value(pdf), document, out, err) && written;
         else {
-            err << "Cannot write \"" << printableText(parsed.value(pdf)) << "\": the PDF could not be made\n";
+            err << Texts::tr("Cannot write \"%1\": the PDF could not be made").arg(printableText(parsed.value(pdf)))
+                << '\n';
             written = false;
         }
     }
@@ -218,7 +228,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 
     const bool anyRead = std::any_of(rows.begin(), rows.end(), [](const StandingRow &r) { return r.readable(); });
     if (!anyRead)
-        err << "zindle-cli league: no design could be read\n";
+        err << "zindle-cli league: " << Texts::tr("no design could be read") << '\n';
     if (stop)
         return InterruptedStatus;
     return written && anyRead ? Success : FileFailure;

@@ -3,9 +3,18 @@
 
 #include "files/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+} // namespace
 
 bool isStandardOutput(const QString &name) { return name == QLatin1String("-"); }
 
@@ -21,7 +30,7 @@ bool writeOutputFile(const QString &name, const QByteArray &bytes, QTextStream &
     if (isStandardOutput(name)) {
         if (writeRaw(bytes, out))
             return true;
-        err << "Cannot write to standard output\n";
+        err << Texts::tr("Cannot write to standard output") << '\n';
         return false;
     }
     const WriteOutcome written = WriteFileAtomically(name, bytes);

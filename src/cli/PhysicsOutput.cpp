@@ -5,10 +5,19 @@
 #include "files/PathText.h"
 #include "physics/ResultFieldTable.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+} // namespace
 
 bool loadHeadless(Workspace &workspace, const QString &design, QTextStream &err)
 {
@@ -82,18 +91,18 @@ bool parseArguments(const QStringList &args, const QStringList &flags, const QSt
             optionsEnded = true; // what follows are names, even when they begin with --
         } else if (parsed.has(arg) || parsed.hasValue(arg)) {
             // A second value would silently win or lose; the user meant one of them.
-            error = QStringLiteral("option %1 is given twice").arg(arg);
+            error = Texts::tr("option %1 is given twice").arg(arg);
             return false;
         } else if (flags.contains(arg)) {
             parsed.flags << arg;
         } else if (valued.contains(arg)) {
             if (i + 1 >= args.size()) {
-                error = QStringLiteral("option %1 needs a value").arg(arg);
+                error = Texts::tr("option %1 needs a value").arg(arg);
                 return false;
             }
             parsed.values.emplace_back(arg, args[++i]);
         } else {
-            error = QStringLiteral("unknown option %1").arg(arg);
+            error = Texts::tr("unknown option %1").arg(arg);
             return false;
         }
     }

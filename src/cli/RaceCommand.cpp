@@ -13,11 +13,20 @@
 #include "charts/RaceChart.h"
 #include "sheet/EmptySheet.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 #include <array>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RaceCommand)
+};
+
+} // namespace
 
 const char *const RaceHelp =
     "Usage: zindle-cli race DESIGN... [--json] [--chart FILE] [--chances]\n"
@@ -106,7 +115,7 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     const bool chances = parsed.has(QStringLiteral("--chances"));
     WorkerPool workers;
     if (usable && parsed.positional.size() > RaceSlots)
-        error = QStringLiteral("at most %1 designs can race, %2 were given").arg(RaceSlots).arg(parsed.positional.size());
+        error = Texts::tr("at most %1 designs can race, %2 were given").arg(RaceSlots).arg(parsed.positional.size());
     if (!usable || parsed.positional.isEmpty() || parsed.positional.size() > RaceSlots) {
         if (!error.isEmpty())
             err << "zindle-cli race: " << printableText(error) << '\n';
@@ -150,9 +159,11 @@ int raceCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         const bool raced = std::any_of(results.begin(), results.end(),
                                        [&](const RaceResult &result) { return result.lane == lanes[i]; });
         if (lanes[i] < 0)
-            err << "zindle-cli race: " << printableText(entrants[i].name) << " is named twice and races once\n";
+            err << "zindle-cli race: " << Texts::tr("%1 is named twice and races once").arg(printableText(entrants[i].name))
+                << '\n';
         else if (!raced)
-            err << "zindle-cli race: " << printableText(entrants[i].name) << " cannot race: it has no run\n";
+            err << "zindle-cli race: " << Texts::tr("%1 cannot race: it has no run").arg(printableText(entrants[i].name))
+                << '\n';
     }
     const auto writeChart = [&] {
         if (!chartFormat)

@@ -12,7 +12,17 @@
 #include "output/Templates.h"
 #include "output/TestRunsReport.h"
 
+#include <QCoreApplication>
+
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportCommand)
+};
+
+} // namespace
 
 const char *const ReportHelp =
     "Usage: zindle-cli report DESIGN OUT.pdf [--track T] [--page a4|letter]\n"
@@ -53,7 +63,8 @@ std::vector<std::vector<ReportLine>> testRunsLines(Workspace &workspace, const Q
     const QString calibration = ApplyTrackCalibration(logged, workspace);
     const std::optional<CoastedRun> prediction = RunWorkspaceCoast(workspace);
     if (!prediction) {
-        err << "zindle-cli report: the model cannot run the design, so its test runs are not compared\n";
+        err << "zindle-cli report: " << Texts::tr("the model cannot run the design, so its test runs are not compared")
+            << '\n';
         return {};
     }
     return TestRunsPages(TemplateDesignName(workspace.list), *prediction, logged.runs, calibration);

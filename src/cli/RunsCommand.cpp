@@ -9,11 +9,20 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RunsCommand)
+};
+
+} // namespace
 
 const char *const RunsHelp =
     "Usage: zindle-cli runs add DESIGN --track T [--marks D:T,...] [--rest FT] [--mass LBM]\n"
@@ -58,8 +67,10 @@ bool loadSubject(const QString &argument, DesignLogSubject &subject, QTextStream
         return false;
     const QString path = workspace.list.current().DesignPath;
     if (path.isEmpty()) {
-        err << "zindle-cli runs: \"" << printableText(argument)
-            << "\" is a built-in design, which has no class folder; save it as a design file first\n";
+        err << "zindle-cli runs: "
+            << Texts::tr("\"%1\" is a built-in design, which has no class folder; save it as a design file first")
+                   .arg(printableText(argument))
+            << '\n';
         return false;
     }
     subject = *LogSubjectOf(workspace.list.current());
@@ -71,7 +82,7 @@ bool readLogbook(const QString &path, Logbook &logbook, QTextStream &err)
 {
     const LogbookRead read = ReadLogbook(path);
     if (!read.ok) {
-        err << read.error << "; the logbook is left as it is\n";
+        err << Texts::tr("%1; the logbook is left as it is").arg(read.error) << '\n';
         return false;
     }
     logbook = read.logbook;
@@ -214,7 +225,7 @@ int removeRun(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
     const QString track = parsed.value(QStringLiteral("--track")).trimmed();
     const std::optional<int> index = parseInteger(parsed.value(QStringLiteral("--index")));
     if (!index || *index < 1)
-        return refused(QStringLiteral("--index: \"%1\" is not a run number (1, 2, ...)")
+        return refused(Texts::tr("--index: \"%1\" is not a run number (1, 2, ...)")
                            .arg(parsed.value(QStringLiteral("--index"))),
                        err);
     DesignLogSubject subject;
@@ -238,7 +249,7 @@ int removeRun(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
             return Success;
         }
     }
-    return refused(QStringLiteral("%1 has no run #%2 on \"%3\" (it has %4 there)")
+    return refused(Texts::tr("%1 has no run #%2 on \"%3\" (it has %4 there)")
                        .arg(subject.designName)
                        .arg(*index)
                        .arg(track)
@@ -260,14 +271,14 @@ int runsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                             parsed, error))
             return usage(error, err);
         if (parsed.positional.size() != 2 || !parsed.hasValue(QStringLiteral("--track")))
-            return usage(QStringLiteral("add needs DESIGN and --track"), err);
+            return usage(Texts::tr("add needs DESIGN and --track"), err);
         return addRun(parsed, out, err);
     }
     if (action == QLatin1String("list")) {
         if (!parseArguments(args, {QStringLiteral("--json")}, {}, parsed, error))
             return usage(error, err);
         if (parsed.positional.size() != 2)
-            return usage(QStringLiteral("list needs one DESIGN or FOLDER"), err);
+            return usage(Texts::tr("list needs one DESIGN or FOLDER"), err);
         return listRuns(parsed, out, err);
     }
     if (action == QLatin1String("remove")) {
@@ -275,11 +286,11 @@ int runsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             return usage(error, err);
         if (parsed.positional.size() != 2 || !parsed.hasValue(QStringLiteral("--track"))
             || !parsed.hasValue(QStringLiteral("--index")))
-            return usage(QStringLiteral("remove needs DESIGN, --track and --index"), err);
+            return usage(Texts::tr("remove needs DESIGN, --track and --index"), err);
         return removeRun(parsed, out, err);
     }
-    return usage(action.isEmpty() ? QStringLiteral("add, list or remove?")
-                                  : QStringLiteral("unknown action '%1'").arg(action),
+    return usage(action.isEmpty() ? Texts::tr("add, list or remove?")
+                                  : Texts::tr("unknown action '%1'").arg(action),
                  err);
 }
 

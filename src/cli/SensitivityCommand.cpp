@@ -9,10 +9,19 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <cmath>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SensitivityCommand)
+};
+
+} // namespace
 
 const char *const SensitivityHelp =
     "Usage: zindle-cli sensitivity DESIGN [--json] [--chart F]\n"
@@ -63,7 +72,7 @@ int sensitivityCommand(const QStringList &args, QTextStream &out, QTextStream &e
     WorkerPool workers;
     const SensitivityResult result = ComputeSensitivity(workers, workspace);
     if (!result.message.isEmpty()) {
-        err << "zindle-cli sensitivity: the model cannot run this design (see 'zindle-cli analyze')\n";
+        err << "zindle-cli sensitivity: " << Texts::tr("the model cannot run this design (see 'zindle-cli analyze')") << '\n';
         return UsageFailure;
     }
     const bool time = result.measure == SensitivityMeasure::Time;

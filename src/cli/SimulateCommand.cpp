@@ -12,12 +12,21 @@
 #include "app/TrackCalibration.h"
 #include "app/WorkspaceCoast.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cmath>
 
 #include <QJsonArray>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SimulateCommand)
+};
+
+} // namespace
 
 const char *const SimulateHelp =
     "Usage: zindle-cli simulate DESIGN [--track T] [--trace] [--json] [--chart FILE]\n"
@@ -57,18 +66,21 @@ bool applyTrack(Workspace &workspace, const QString &track, QString &said, QText
 {
     const QString path = workspace.list.current().DesignPath;
     if (path.isEmpty()) {
-        err << "zindle-cli simulate: --track needs a design file, whose folder holds the class's logbook\n";
+        err << "zindle-cli simulate: " << Texts::tr("--track needs a design file, whose folder holds the class's logbook")
+            << '\n';
         return false;
     }
     const LogbookRead read = ReadLogbook(LogbookPathBeside(path));
     if (!read.ok) {
-        err << read.error << "; the logbook is left as it is\n";
+        err << Texts::tr("%1; the logbook is left as it is").arg(read.error) << '\n';
         return false;
     }
     const LoggedCalibration *calibration = read.logbook.calibrationOf(track);
     if (!calibration) {
-        err << "zindle-cli simulate: " << printableText(LogbookPathBeside(path)) << " holds no calibration for \""
-            << printableText(track.trimmed()) << "\" (see 'zindle-cli calibrate')\n";
+        err << "zindle-cli simulate: "
+            << Texts::tr("%1 holds no calibration for \"%2\" (see 'zindle-cli calibrate')")
+                   .arg(printableText(LogbookPathBeside(path)), printableText(track.trimmed()))
+            << '\n';
         return false;
     }
     workspace.trackFactors = FactorsOf(FromLogged(*calibration));

@@ -12,9 +12,18 @@
 #include "charts/DesignMap.h"
 #include "sheet/EmptySheet.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SweepCommand)
+};
+
+} // namespace
 
 const char *const SweepHelp =
     "Usage: zindle-cli sweep DESIGN [--width F:T:S] [--length F:T:S] [--wheel F:T:S] [--json]\n"
@@ -81,7 +90,7 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         bool ok = false;
         threads = parsed.value(QStringLiteral("--threads")).toInt(&ok);
         if (!ok || threads < 1 || threads > 256) {
-            err << "zindle-cli sweep: --threads takes a whole number from 1 to 256\n";
+            err << "zindle-cli sweep: " << Texts::tr("--threads takes a whole number from 1 to 256") << '\n';
             return UsageFailure;
         }
     }
@@ -103,14 +112,17 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if ((wantsMap || wantsCsv) && SweepValues(ranges.wheel).size() > 1 && SweepValues(ranges.length).size() > 1
         && SweepValues(ranges.width).size() > 1) {
-        err << "zindle-cli sweep: a map shows two ranges; fix the third (give it F:F:S)\n";
+        err << "zindle-cli sweep: " << Texts::tr("a map shows two ranges; fix the third (give it F:F:S)") << '\n';
         return UsageFailure;
     }
 
     const qint64 total = CountSweepCombinations(ranges);
     if (total > MaxCombinationsWithoutForce && !parsed.has(QStringLiteral("--force"))) {
-        err << "zindle-cli sweep: these ranges make " << total << " simulations, more than "
-            << MaxCombinationsWithoutForce << "; narrow them or add --force\n";
+        err << "zindle-cli sweep: "
+            << Texts::tr("these ranges make %1 simulations, more than %2; narrow them or add --force")
+                   .arg(total)
+                   .arg(MaxCombinationsWithoutForce)
+            << '\n';
         return UsageFailure;
     }
 
@@ -131,14 +143,14 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (clock.elapsed() - lastReport < ProgressIntervalMs)
             return;
         lastReport = clock.elapsed();
-        err << "Sweep: " << completed << " of " << total << " simulated\n";
+        err << Texts::tr("Sweep: %1 of %2 simulated").arg(completed).arg(total) << '\n';
         err.flush();
     };
     // The command's own workers: one command runs per process.
     WorkerPool workers;
     const ParallelSweepResult outcome = RunParallelSweep(workers, workspace, best, ranges, options);
     if (outcome.combinations == 0 && !outcome.stopped) {
-        err << "zindle-cli sweep: no combination was simulated\n";
+        err << "zindle-cli sweep: " << Texts::tr("no combination was simulated") << '\n';
         return FileFailure;
     }
     best = outcome.best;
@@ -175,8 +187,9 @@ int sweepCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             status = FileFailure;
     }
     if (outcome.stopped) {
-        err << "zindle-cli sweep: stopped after " << outcome.combinations << " of " << total
-            << " simulations; the best so far is printed\n";
+        err << "zindle-cli sweep: "
+            << Texts::tr("stopped after %1 of %2 simulations; the best so far is printed").arg(outcome.combinations).arg(total)
+            << '\n';
         return InterruptedStatus;
     }
     return status;

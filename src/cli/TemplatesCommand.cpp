@@ -11,10 +11,19 @@
 #include "sheet/EmptySheet.h"
 #include "output/CutFiles.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <algorithm>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TemplatesCommand)
+};
+
+} // namespace
 
 const char *const TemplatesHelp =
     "Usage: zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels]\n"
@@ -68,7 +77,7 @@ bool pageOption(const ParsedArguments &parsed, QPageSize::PageSizeId &paper, QSt
     const QString name = parsed.value(option);
     const std::optional<QPageSize::PageSizeId> chosen = PaperSizeFromName(name);
     if (!chosen) {
-        error = QStringLiteral("unknown page size '") + name + QStringLiteral("' (a4 or letter)");
+        error = Texts::tr("unknown page size '%1' (a4 or letter)").arg(name);
         return false;
     }
     paper = *chosen;
@@ -122,7 +131,7 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
         }
     }
     if (!sink.close() || !outcome.ok) {
-        err << "Cannot write the PDF file \"" << printableText(pdfPath) << "\".\n";
+        err << Texts::tr("Cannot write the PDF file \"%1\".").arg(printableText(pdfPath)) << '\n';
         return FileFailure;
     }
     if (!writeOutputFile(pdfPath, document.data(), out, err))
@@ -144,7 +153,7 @@ int usage(const QString &error, QTextStream &err)
 int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
 {
     if (parsed.hasValue(QStringLiteral("--page")))
-        return usage(QStringLiteral("--page is an option of PDF files; cut files take --board"), err);
+        return usage(Texts::tr("--page is an option of PDF files; cut files take --board"), err);
     const QString set = parsed.value(QStringLiteral("--set"));
     CutSet parts;
     if (set.isEmpty() || set == QLatin1String("all"))
@@ -156,17 +165,17 @@ int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream
     else if (set == QLatin1String("wheels"))
         parts = CutSet::Wheels;
     else if (set == QLatin1String("report"))
-        return usage(QStringLiteral("the report is not a cut part (cut files take all, inner, outer or wheels)"), err);
+        return usage(Texts::tr("the report is not a cut part (cut files take all, inner, outer or wheels)"), err);
     else
-        return usage(QStringLiteral("unknown set '") + set + QLatin1Char('\''), err);
+        return usage(Texts::tr("unknown set '%1'").arg(set), err);
     BoardSize board;
     if (parsed.hasValue(QStringLiteral("--board"))) {
         const QString text = parsed.value(QStringLiteral("--board"));
         const std::optional<BoardSize> given = ParseBoardSize(text);
         if (!given)
-            return usage(QStringLiteral("bad board size '") + text
-                             + QStringLiteral("' (WxH in inches, or WxHmm; each side above 0 and up to 1000 in)"),
-                         err);
+            return usage(
+                Texts::tr("bad board size '%1' (WxH in inches, or WxHmm; each side above 0 and up to 1000 in)").arg(text),
+                err);
         board = *given;
     }
 
@@ -197,7 +206,7 @@ int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err
         && CutFileFormatOf(parsed.positional[1]))
         return cutFilesCommand(parsed, out, err);
     if (error.isEmpty() && parsed.hasValue(QStringLiteral("--board")))
-        error = QStringLiteral("--board is an option of .svg and .dxf cut files");
+        error = Texts::tr("--board is an option of .svg and .dxf cut files");
     if (!error.isEmpty() || parsed.positional.size() != 2 || !pageOption(parsed, paper, error)) {
         if (!error.isEmpty())
             err << "zindle-cli templates: " << error << '\n';
@@ -217,7 +226,7 @@ int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err
     else if (set == QLatin1String("wheels"))
         job = PrintJobKind::Wheels;
     else {
-        err << "zindle-cli templates: unknown set '" << set << "'\n" << TemplatesHelp;
+        err << "zindle-cli templates: " << Texts::tr("unknown set '%1'").arg(set) << '\n' << TemplatesHelp;
         return UsageFailure;
     }
     return printDesignToPdf(parsed.positional[0], parsed.positional[1], job, paper, out, err);

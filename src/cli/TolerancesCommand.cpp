@@ -10,10 +10,19 @@
 #include "files/PathText.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <cmath>
 
 namespace zindle::cli {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TolerancesCommand)
+};
+
+} // namespace
 
 const char *const TolerancesHelp =
     "Usage: zindle-cli tolerances DESIGN [--samples N] [--seed S] [--threads N]\n"
@@ -55,15 +64,15 @@ bool readTolerance(const QString &setting, BuildTolerances &tolerances, QString 
             continue;
         const std::optional<double> value = ParseToleranceValue(setting.mid(equals + 1), kind.inches);
         if (!value) {
-            error = kind.inches ? QStringLiteral("--tolerance %1 takes inches from 0 to 0.5 (0.0625 or 1/16)").arg(name)
-                                : QStringLiteral("--tolerance %1 takes a percentage from 0 to 50").arg(name);
+            error = kind.inches ? Texts::tr("--tolerance %1 takes inches from 0 to 0.5 (0.0625 or 1/16)").arg(name)
+                                : Texts::tr("--tolerance %1 takes a percentage from 0 to 50").arg(name);
             return false;
         }
         tolerances.*kind.value = *value;
         return true;
     }
-    error = QStringLiteral("--tolerance takes NAME=VALUE with NAME one of thickness, density, outline, wheel, "
-                           "torque, friction, weights (not '%1')")
+    error = Texts::tr("--tolerance takes NAME=VALUE with NAME one of thickness, density, outline, wheel, "
+                      "torque, friction, weights (not '%1')")
                 .arg(printableText(setting));
     return false;
 }
@@ -78,7 +87,7 @@ bool readWhole(const ParsedArguments &parsed, const char *option, double low, do
     bool ok = false;
     const qulonglong whole = text.toULongLong(&ok);
     if (!ok || static_cast<double>(whole) < low || static_cast<double>(whole) > high) {
-        error = QStringLiteral("%1 takes a whole number from %2 to %3").arg(name, fixedText(low, 0), fixedText(high, 0));
+        error = Texts::tr("%1 takes a whole number from %2 to %3").arg(name, fixedText(low, 0), fixedText(high, 0));
         return false;
     }
     value = static_cast<double>(whole);
@@ -121,7 +130,7 @@ int tolerancesCommand(const QStringList &args, QTextStream &out, QTextStream &er
                   && readWhole(parsed, "--seed", 0, MaxSeed, seed, error)
                   && readWhole(parsed, "--threads", 1, 256, threads, error);
     if (usable && parsed.hasValue(QStringLiteral("--tolerance"))) {
-        error = QStringLiteral("option --tolerance needs a value");
+        error = Texts::tr("option %1 needs a value").arg(QStringLiteral("--tolerance"));
         usable = false;
     }
     for (const QString &setting : settings)
@@ -147,7 +156,7 @@ int tolerancesCommand(const QStringList &args, QTextStream &out, QTextStream &er
     options.stopRequested = interruptRequested;
     const ToleranceStudy study = RunTolerances(workers, workspace, tolerances, options);
     if (!study.message.isEmpty()) {
-        err << "zindle-cli tolerances: the model cannot run this design (see 'zindle-cli analyze')\n";
+        err << "zindle-cli tolerances: " << Texts::tr("the model cannot run this design (see 'zindle-cli analyze')") << '\n';
         return UsageFailure;
     }
     const QString sentence = ToleranceSentence(study);
@@ -202,8 +211,9 @@ int tolerancesCommand(const QStringList &args, QTextStream &out, QTextStream &er
             status = FileFailure;
     }
     if (study.stopped) {
-        err << "zindle-cli tolerances: stopped after " << study.builds.size() << " of " << options.samples
-            << " builds; what they show is printed\n";
+        err << "zindle-cli tolerances: "
+            << Texts::tr("stopped after %1 of %2 builds; what they show is printed").arg(study.builds.size()).arg(options.samples)
+            << '\n';
         return InterruptedStatus;
     }
     return status;

@@ -3,6 +3,7 @@
 // the kernel refuse writes (as a full disk does), /dev/full refuses standard output, /dev/zero
 // never ends. Nothing a student had may be lost, and no failure may pass for success.
 
+#include "EnglishProcess.h"
 #include "support/CliRunner.h"
 #include "support/FolderFiles.h"
 
@@ -22,6 +23,7 @@
 
 using zindle::test::CliResult;
 using zindle::test::runCli;
+using zindle::test::speakEnglish;
 
 namespace {
 
@@ -39,6 +41,7 @@ Finished runShell(const QString &setup, const QStringList &arguments, const QStr
         line += QStringLiteral(" \"${%1}\"").arg(i + 1);
     line += QLatin1Char(' ') + redirect;
     QProcess process;
+    speakEnglish(process);
     process.start(QStringLiteral("bash"), QStringList{QStringLiteral("-c"), line, QStringLiteral(ZINDLE_CLI_PATH)} + arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -102,6 +105,7 @@ TEST(FileSizeLimit, AWriteOverTheLimitFailsWithTheMessageAndLeavesNoTemporary)
     QTemporaryDir dir;
     const QString target = dir.filePath("templates.pdf");
     QProcess process;
+    speakEnglish(process);
     process.start(QStringLiteral("prlimit"), {QStringLiteral("--fsize=8192"), QStringLiteral(ZINDLE_CLI_PATH),
                                               QStringLiteral("templates"), QStringLiteral("Racer"), target});
     ASSERT_TRUE(process.waitForFinished(60000));
@@ -129,6 +133,7 @@ TEST(FullDevice, EveryPrintingCommandNoticesAFailedStandardOutput)
     // A reader that has gone (head, a closed pager) is a failed write too, not a signal.
     // The signal's default comes back first: an ignored signal would be inherited from here.
     QProcess piped;
+    speakEnglish(piped);
     piped.start("bash", {"-c", "env --default-signal=PIPE \"$0\" report Racer - | (exec 0<&-; sleep 1); "
                                "exit ${PIPESTATUS[0]}",
                          ZINDLE_CLI_PATH});
@@ -274,6 +279,7 @@ TEST(LongSweeps, HugeGridsAreRefusedAndCtrlCPrintsTheBestSoFar)
 
     // About 15,000 simulations on one thread: long enough to report progress and to be interrupted.
     QProcess sweep;
+    speakEnglish(sweep);
     sweep.start(ZINDLE_CLI_PATH,
                 {"sweep", "Default Design", "--length", "10:200:0.1", "--wheel", "4:7.5:0.5", "--threads", "1"});
     ASSERT_TRUE(sweep.waitForStarted());
@@ -300,6 +306,7 @@ TEST(LongSweeps, AForcedGridOfBillionsRunsAtOnceInLittleMemory)
     // About ten billion combinations: more than an int counts. They are handed out as they run,
     // so the first progress line comes within a second or two and memory stays that of a few.
     QProcess sweep;
+    speakEnglish(sweep);
     sweep.start(ZINDLE_CLI_PATH, {"sweep", "Racer", "--width", "0.1:6:0.01", "--length", "1:240:0.01", "--wheel",
                                   "0.1:7.5:0.01", "--force", "--threads", "1"});
     ASSERT_TRUE(sweep.waitForStarted());

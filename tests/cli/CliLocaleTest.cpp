@@ -27,6 +27,8 @@ Finished runIn(const QString &locale, const QStringList &arguments)
     for (const char *name : {"LANG", "LANGUAGE", "LC_NUMERIC", "LC_MESSAGES", "LC_MEASUREMENT"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("LC_ALL"), QFileInfo(locale).fileName());
+    // Both in English: standard error is compared as well, and only the locale may differ.
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     environment.insert(QStringLiteral("LOCPATH"), QFileInfo(CommaLocale).absolutePath());
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -106,6 +108,30 @@ TEST_F(CommaDecimalLocale, TemplatesHaveTheCLocalesPagesAndText)
     const QByteArray text = pdfTextBytes(pdf.first);
     EXPECT_EQ(text.count('\f'), 9);
     EXPECT_EQ(pdfTextBytes(pdf.second), text);
+}
+
+// --lang outdoes the desktop's language (English here) for the messages alone: the results and
+// the chart written are the same in every language, though the window translates the chart.
+TEST(CliLanguage, GermanSaysTheRefusalAndLeavesResultsAndChartsAsInEnglish)
+{
+    const Finished refused = runIn(QStringLiteral("C"), {"--lang", "de", "analyze", "Racer", "--element-size", "nine"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.startsWith("zindle-cli analyze: die Elementgröße muss eine ganze Zahl von Punkten sein\n"))
+        << refused.err.constData();
+
+    QTemporaryDir dir;
+    const Finished german = runIn(QStringLiteral("C"), {"simulate", "Racer", "--lang=de", "--chart", dir.filePath("de.svg")});
+    const Finished english = runIn(QStringLiteral("C"), {"simulate", "Racer", "--chart", dir.filePath("en.svg")});
+    ASSERT_EQ(german.status, 0) << german.err.constData();
+    EXPECT_TRUE(german.out.contains("\nTimeEF=")) << german.out.constData();
+    EXPECT_EQ(german.out, english.out);
+    EXPECT_EQ(german.err, english.err);
+    EXPECT_TRUE(test::contentOf(dir.filePath("de.svg")) == test::contentOf(dir.filePath("en.svg")));
+
+    const Finished twice = runIn(QStringLiteral("C"), {"--lang", "de", "show", "Racer", "--lang", "fr"});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_EQ(twice.err, "zindle-cli: --lang is given more than once.\n");
+    EXPECT_TRUE(twice.out.isEmpty());
 }
 
 } // namespace
