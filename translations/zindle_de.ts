@@ -49,10 +49,28 @@
     </message>
 </context>
 <context>
+    <name>AnalyzeCommand</name>
+    <message>
+        <source>the element size must be a whole number of points</source>
+        <translation>die Elementgröße muss eine ganze Zahl von Punkten sein</translation>
+    </message>
+</context>
+<context>
     <name>BuildView3D</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateCommand</name>
+    <message>
+        <source>calibrate needs FOLDER and --track</source>
+        <translation>calibrate braucht FOLDER und --track</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
     </message>
 </context>
 <context>
@@ -84,6 +102,67 @@
     <message>
         <source>Energy</source>
         <translation>Energie</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>%1 needs a file name ending in .png, .svg or .pdf, not &quot;%2&quot;</source>
+        <translation>%1 braucht einen Dateinamen mit .png, .svg oder .pdf am Ende, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>Cannot draw the chart for &quot;%1&quot;</source>
+        <translation>Das Diagramm für „%1“ kann nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output</source>
+        <translation>Kann nicht in die Standardausgabe schreiben</translation>
+    </message>
+    <message>
+        <source>option %1 is given twice</source>
+        <translation>die Option %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kann nicht in die Standardausgabe schreiben: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CutFiles</name>
+    <message>
+        <source>&quot;%1&quot; was kept: it is named like a board but was not written as one.</source>
+        <translation>„%1“ wurde behalten: Die Datei heißt wie eine Platte, wurde aber nicht als eine geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, a board of an earlier export: %2</source>
+        <translation>„%1“, eine Platte eines früheren Exports, kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>The design has no parts to cut; draw the body&apos;s outline first.</source>
+        <translation>Der Entwurf hat keine Teile zum Schneiden; zeichne zuerst den Umriss der Karosserie.</translation>
+    </message>
+</context>
+<context>
+    <name>CutSheets</name>
+    <message>
+        <source>The design has %1 layers; at most %2 layers can be cut.</source>
+        <translation>Der Entwurf hat %1 Lagen; höchstens %2 Lagen können geschnitten werden.</translation>
+    </message>
+    <message>
+        <source>The part &quot;%1&quot; (%2) does not fit on the board (%3, with %4 kept free along each edge).</source>
+        <translation>Das Teil „%1“ (%2) passt nicht auf die Platte (%3, mit %4 frei an jedem Rand).</translation>
     </message>
 </context>
 <context>
@@ -188,7 +267,7 @@
     <name>DesignMap</name>
     <message>
         <source>Drive wheel dia (in)</source>
-        <translation>Antriebsrad-Durchm. (in)</translation>
+        <translation>Antriebsrad Ø (in)</translation>
     </message>
     <message>
         <source>Spring Length (in)</source>
@@ -393,6 +472,180 @@
     </message>
 </context>
 <context>
+    <name>EnergyCommand</name>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>das Modell kann diesen Entwurf nicht fahren lassen (siehe &apos;zindle-cli analyze&apos;)</translation>
+    </message>
+</context>
+<context>
+    <name>EventCommand</name>
+    <message>
+        <source>every lane is blocked</source>
+        <translation>jede Bahn ist gesperrt</translation>
+    </message>
+    <message>
+        <source>--blocked names lanes from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--blocked nennt Bahnen von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 exists already; an event file is made once and never over another file</source>
+        <translation>%1 gibt es schon; eine Wettbewerbsdatei wird einmal erstellt und nie über eine andere Datei geschrieben</translation>
+    </message>
+    <message>
+        <source>new needs --roster and --lanes</source>
+        <translation>new braucht --roster und --lanes</translation>
+    </message>
+    <message>
+        <source>--lanes must be a whole number from 1 to %1</source>
+        <translation>--lanes muss eine ganze Zahl von 1 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>--format is balanced, rotation or fastest</source>
+        <translation>--format ist balanced, rotation oder fastest</translation>
+    </message>
+    <message>
+        <source>--rounds must be a whole number from 1 to %1</source>
+        <translation>--rounds muss eine ganze Zahl von 1 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>--scoring is average, best or points</source>
+        <translation>--scoring ist average, best oder points</translation>
+    </message>
+    <message>
+        <source>--track-ft must lie above 0 and up to 100 ft</source>
+        <translation>--track-ft muss über 0 und höchstens 100 ft sein</translation>
+    </message>
+    <message>
+        <source>--date is a day as YYYY-MM-DD</source>
+        <translation>--date ist ein Tag als YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--code must be 1 to 64 characters</source>
+        <translation>--code muss 1 bis 64 Zeichen lang sein</translation>
+    </message>
+    <message>
+        <source>record needs --heat and --times</source>
+        <translation>record braucht --heat und --times</translation>
+    </message>
+    <message>
+        <source>--heat is a heat&apos;s number, counted from 1</source>
+        <translation>--heat ist die Nummer eines Laufs, ab 1 gezählt</translation>
+    </message>
+    <message>
+        <source>%1 is not a design file of the roster folder</source>
+        <translation>%1 ist keine Entwurfsdatei des Teilnehmerordners</translation>
+    </message>
+    <message>
+        <source>serve needs --port, a number from 1 to 65535</source>
+        <translation>serve braucht --port, eine Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>--address is an IP address such as 127.0.0.1</source>
+        <translation>--address ist eine IP-Adresse wie 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>the event has no join code; give one with --code</source>
+        <translation>der Wettbewerb hat keinen Code; gib einen mit --code an</translation>
+    </message>
+    <message>
+        <source>no action given</source>
+        <translation>keine Aktion angegeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; with %2 arguments is not an action</source>
+        <translation>„%1“ mit %2 Argumenten ist keine Aktion</translation>
+    </message>
+</context>
+<context>
+    <name>EventPage</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in &lt;html lang=&quot;en&quot;&gt;</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Race day</source>
+        <translation>Renntag</translation>
+    </message>
+    <message>
+        <source>Now racing</source>
+        <translation>Jetzt am Start</translation>
+    </message>
+    <message>
+        <source>On deck</source>
+        <translation>Als Nächstes</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Enter times</source>
+        <translation>Zeiten eingeben</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Beitrittscode</translation>
+    </message>
+    <message>
+        <source>Record heat</source>
+        <translation>Lauf eintragen</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>s or DNF</source>
+        <translation>s oder DNF</translation>
+    </message>
+    <message>
+        <source>Now racing: heat %1</source>
+        <translation>Jetzt am Start: Lauf %1</translation>
+    </message>
+    <message>
+        <source>Every heat is recorded</source>
+        <translation>Jeder Lauf ist eingetragen</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>%1 (withdrawn)</source>
+        <translation>%1 (zurückgezogen)</translation>
+    </message>
+    <message>
+        <source>No heat to record.</source>
+        <translation>Kein Lauf zum Eintragen.</translation>
+    </message>
+    <message>
+        <source>Type a time in seconds or DNF.</source>
+        <translation>Gib eine Zeit in Sekunden oder DNF ein.</translation>
+    </message>
+    <message>
+        <source>Heat %1 recorded.</source>
+        <translation>Lauf %1 eingetragen.</translation>
+    </message>
+    <message>
+        <source>Not recorded.</source>
+        <translation>Nicht eingetragen.</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>Error</source>
@@ -420,6 +673,197 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>Sprache des Desktops</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueCommand</name>
+    <message>
+        <source>--track needs the name of a track</source>
+        <translation>--track braucht den Namen einer Strecke</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to 256</source>
+        <translation>--threads nimmt eine Zahl von 1 bis 256</translation>
+    </message>
+    <message>
+        <source>only one output can go to standard output</source>
+        <translation>nur eine Ausgabe kann in die Standardausgabe gehen</translation>
+    </message>
+    <message>
+        <source>no design files found</source>
+        <translation>keine Entwurfsdateien gefunden</translation>
+    </message>
+    <message>
+        <source>stopped by Ctrl+C after %1 of %2 designs</source>
+        <translation>mit Strg+C nach %1 von %2 Entwürfen angehalten</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the PDF could not be made</source>
+        <translation>„%1“ kann nicht geschrieben werden: Das PDF konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>no design could be read</source>
+        <translation>kein Entwurf konnte gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>LeaguePages</name>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Time (sec)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Spitzengeschw. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Spitzengeschw.</translation>
+    </message>
+    <message>
+        <source>Powered distance (ft)</source>
+        <translation>Strecke mit Antrieb (ft)</translation>
+    </message>
+    <message>
+        <source>Powered distance</source>
+        <translation>Strecke mit Antrieb</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Gesamtmasse (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass (lbm)</source>
+        <translation>Masse (lbm)</translation>
+    </message>
+    <message>
+        <source>Advisories</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Measured (sec)</source>
+        <translation>Gemessen (s)</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Predictions %1 (designs in %2)</source>
+        <translation>Vorhersagen %1 (Entwürfe in %2)</translation>
+    </message>
+    <message>
+        <source>Predictions %1</source>
+        <translation>Vorhersagen %1</translation>
+    </message>
+    <message>
+        <source>1 design</source>
+        <translation>1 Entwurf</translation>
+    </message>
+    <message>
+        <source>%1 designs</source>
+        <translation>%1 Entwürfe</translation>
+    </message>
+    <message>
+        <source>1 design, 1 file could not be read</source>
+        <translation>1 Entwurf, 1 Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>1 design, %1 files could not be read</source>
+        <translation>1 Entwurf, %1 Dateien konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 designs, 1 file could not be read</source>
+        <translation>%1 Entwürfe, 1 Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 designs, %2 files could not be read</source>
+        <translation>%1 Entwürfe, %2 Dateien konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>1 car</source>
+        <translation>1 Fahrzeug</translation>
+    </message>
+    <message>
+        <source>%1 cars</source>
+        <translation>%1 Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>Final (%1)</source>
+        <translation>Finale (%1)</translation>
+    </message>
+    <message>
+        <source>Round %1, heat %2 of %3 (%4)</source>
+        <translation>Runde %1, Lauf %2 von %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Sieger: %1</translation>
+    </message>
+    <message>
+        <source>Goes on: %1</source>
+        <translation>Kommt weiter: %1</translation>
+    </message>
+    <message>
+        <source>Class standings</source>
+        <translation>Wertung der Klasse</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in &lt;html lang=&quot;en&quot;&gt;</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Distance and time of the first eight</source>
+        <translation>Strecke und Zeit der ersten acht</translation>
+    </message>
+    <message>
+        <source>Distance against time of the first eight cars</source>
+        <translation>Strecke über der Zeit der ersten acht Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Heats</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>The cars</source>
+        <translation>Die Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>Side view of %1</source>
+        <translation>Seitenansicht von %1</translation>
+    </message>
+    <message>
+        <source>Not read: %1: %2</source>
+        <translation>Nicht gelesen: %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1556,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>PrintJobs</name>
+    <message>
+        <source>The design has %1 layers; at most %2 layer templates can be printed.</source>
+        <translation>Der Entwurf hat %1 Lagen; höchstens %2 Schablonen für Lagen können gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectorPage</name>
     <message>
         <source>Lane %1</source>
@@ -1213,6 +1664,21 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>RaceCommand</name>
+    <message>
+        <source>at most %1 designs can race, %2 were given</source>
+        <translation>höchstens %1 Entwürfe können ein Rennen fahren, %2 wurden angegeben</translation>
+    </message>
+    <message>
+        <source>%1 is named twice and races once</source>
+        <translation>%1 ist doppelt genannt und fährt einmal</translation>
+    </message>
+    <message>
+        <source>%1 cannot race: it has no run</source>
+        <translation>%1 kann nicht mitfahren: Es hat keine Fahrt</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -1225,6 +1691,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>0.5x</source>
         <translation>0.5x</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>the model cannot run the design, so its test runs are not compared</source>
+        <translation>das Modell kann den Entwurf nicht fahren lassen, deshalb werden seine Testfahrten nicht verglichen</translation>
     </message>
 </context>
 <context>
@@ -1343,7 +1816,7 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Drive wheel dia (in)</source>
-        <translation>Antriebsrad-Durchm. (in)</translation>
+        <translation>Antriebsrad Ø (in)</translation>
     </message>
     <message>
         <source>Other (non-drive) wheel diameter</source>
@@ -1702,6 +2175,45 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>RunsCommand</name>
+    <message>
+        <source>&quot;%1&quot; is a built-in design, which has no class folder; save it as a design file first</source>
+        <translation>„%1“ ist ein eingebauter Entwurf und hat keinen Klassenordner; speichere ihn zuerst als Entwurfsdatei</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>--index: &quot;%1&quot; is not a run number (1, 2, ...)</source>
+        <translation>--index: „%1“ ist keine Nummer einer Fahrt (1, 2, ...)</translation>
+    </message>
+    <message>
+        <source>%1 has no run #%2 on &quot;%3&quot; (it has %4 there)</source>
+        <translation>%1 hat keine Fahrt #%2 auf „%3“ (dort hat es %4)</translation>
+    </message>
+    <message>
+        <source>add needs DESIGN and --track</source>
+        <translation>add braucht DESIGN und --track</translation>
+    </message>
+    <message>
+        <source>list needs one DESIGN or FOLDER</source>
+        <translation>list braucht ein DESIGN oder einen FOLDER</translation>
+    </message>
+    <message>
+        <source>remove needs DESIGN, --track and --index</source>
+        <translation>remove braucht DESIGN, --track und --index</translation>
+    </message>
+    <message>
+        <source>add, list or remove?</source>
+        <translation>add, list oder remove?</translation>
+    </message>
+    <message>
+        <source>unknown action &apos;%1&apos;</source>
+        <translation>unbekannte Aktion „%1“</translation>
+    </message>
+</context>
+<context>
     <name>Sensitivity</name>
     <message>
         <source>The model cannot run this design.</source>
@@ -1737,6 +2249,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>The step falls shorter</source>
         <translation>Der Schritt bleibt kürzer</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityCommand</name>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>das Modell kann diesen Entwurf nicht fahren lassen (siehe &apos;zindle-cli analyze&apos;)</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +2325,21 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>--track needs a design file, whose folder holds the class&apos;s logbook</source>
+        <translation>--track braucht eine Entwurfsdatei, in deren Ordner das Fahrtenbuch der Klasse liegt</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>%1 holds no calibration for &quot;%2&quot; (see &apos;zindle-cli calibrate&apos;)</source>
+        <translation>%1 enthält keine Kalibrierung für „%2“ (siehe &apos;zindle-cli calibrate&apos;)</translation>
+    </message>
+</context>
+<context>
     <name>SimulationLabels</name>
     <message>
         <source>%1 of %2 ft</source>
@@ -1832,10 +2366,167 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>SweepCommand</name>
+    <message>
+        <source>--threads takes a whole number from 1 to 256</source>
+        <translation>--threads nimmt eine ganze Zahl von 1 bis 256</translation>
+    </message>
+    <message>
+        <source>a map shows two ranges; fix the third (give it F:F:S)</source>
+        <translation>eine Karte zeigt zwei Bereiche; leg den dritten fest (gib ihm F:F:S)</translation>
+    </message>
+    <message>
+        <source>these ranges make %1 simulations, more than %2; narrow them or add --force</source>
+        <translation>diese Bereiche ergeben %1 Simulationen, mehr als %2; grenze sie ein oder füge --force hinzu</translation>
+    </message>
+    <message>
+        <source>Sweep: %1 of %2 simulated</source>
+        <translation>Durchlauf: %1 von %2 simuliert</translation>
+    </message>
+    <message>
+        <source>no combination was simulated</source>
+        <translation>keine Kombination wurde simuliert</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 simulations; the best so far is printed</source>
+        <translation>nach %1 von %2 Simulationen angehalten; das bisher Beste wird ausgegeben</translation>
+    </message>
+</context>
+<context>
     <name>Templates</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>This layer should remain unglued to provide spring access.</source>
+        <translation>Diese Lage bleibt unverklebt, damit du an die Feder kommst.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 in)</source>
+        <translation>%1 (%2 in)</translation>
+    </message>
+    <message>
+        <source>%1: Wheels </source>
+        <translation>%1: Räder </translation>
+    </message>
+    <message>
+        <source>Drive wheels: %1</source>
+        <translation>Antriebsräder: %1</translation>
+    </message>
+    <message>
+        <source>Other wheels: %1</source>
+        <translation>Andere Räder: %1</translation>
+    </message>
+    <message>
+        <source>%1: Outer Layer template</source>
+        <translation>%1: Schablone der Außenlage</translation>
+    </message>
+    <message>
+        <source>%1: Outer Layer %2</source>
+        <translation>%1: Außenlage %2</translation>
+    </message>
+    <message>
+        <source>%1: Inner Layer template</source>
+        <translation>%1: Schablone der Innenlage</translation>
+    </message>
+    <message>
+        <source>%1: Inner Layer %2</source>
+        <translation>%1: Innenlage %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplatesCommand</name>
+    <message>
+        <source>unknown page size &apos;%1&apos; (a4 or letter)</source>
+        <translation>unbekanntes Papierformat &apos;%1&apos; (a4 oder letter)</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF file &quot;%1&quot;.</source>
+        <translation>Die PDF-Datei „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>--page is an option of PDF files; cut files take --board</source>
+        <translation>--page ist eine Option für PDF-Dateien; Schneidedateien nehmen --board</translation>
+    </message>
+    <message>
+        <source>the report is not a cut part (cut files take all, inner, outer or wheels)</source>
+        <translation>der Bericht ist kein Schneideteil (Schneidedateien nehmen all, inner, outer oder wheels)</translation>
+    </message>
+    <message>
+        <source>unknown set &apos;%1&apos;</source>
+        <translation>unbekannter Satz &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>bad board size &apos;%1&apos; (WxH in inches, or WxHmm; each side above 0 and up to 1000 in)</source>
+        <translation>ungültige Plattengröße &apos;%1&apos; (BxH in Zoll oder BxHmm; jede Seite über 0 und höchstens 1000 in)</translation>
+    </message>
+    <message>
+        <source>--board is an option of .svg and .dxf cut files</source>
+        <translation>--board ist eine Option für .svg- und .dxf-Schneidedateien</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunsReport</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>%1 ft: measured %2 s; the prediction comes to rest before it</source>
+        <translation>%1 ft: gemessen %2 s; die Vorhersage kommt vorher zum Stehen</translation>
+    </message>
+    <message>
+        <source>%1 ft: measured %2 s, predicted %3 s, error %4</source>
+        <translation>%1 ft: gemessen %2 s, vorhergesagt %3 s, Fehler %4</translation>
+    </message>
+    <message>
+        <source>Rest: measured %1 ft, predicted still rolling when the run&apos;s time ends</source>
+        <translation>Halt: gemessen %1 ft, vorhergesagt noch rollend, wenn die Zeit der Fahrt endet</translation>
+    </message>
+    <message>
+        <source>Rest: measured %1 ft, predicted %2 ft</source>
+        <translation>Halt: gemessen %1 ft, vorhergesagt %2 ft</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 Fahrt</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 Fahrten</translation>
+    </message>
+    <message>
+        <source>%1: no timed mark the prediction reaches (%2)</source>
+        <translation>%1: keine gestoppte Marke, die die Vorhersage erreicht (%2)</translation>
+    </message>
+    <message>
+        <source>%1: RMS error %2 s over 1 mark (%3)</source>
+        <translation>%1: RMS-Fehler %2 s über 1 Marke (%3)</translation>
+    </message>
+    <message>
+        <source>%1: RMS error %2 s over %3 marks (%4)</source>
+        <translation>%1: RMS-Fehler %2 s über %3 Marken (%4)</translation>
+    </message>
+    <message>
+        <source>Test runs of %1</source>
+        <translation>Testfahrten von %1</translation>
+    </message>
+    <message>
+        <source>Predicted with coasting by the design&apos;s own model; an error is measured minus predicted.</source>
+        <translation>Vorhergesagt mit Ausrollen nach dem eigenen Modell des Entwurfs; ein Fehler ist gemessen minus vorhergesagt.</translation>
+    </message>
+    <message>
+        <source>Predicted with coasting; an error is measured minus predicted.</source>
+        <translation>Vorhergesagt mit Ausrollen; ein Fehler ist gemessen minus vorhergesagt.</translation>
+    </message>
+    <message>
+        <source>Predictions %1</source>
+        <translation>Vorhersagen %1</translation>
+    </message>
+    <message>
+        <source>Error by track</source>
+        <translation>Fehler nach Strecke</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2646,37 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>TolerancesCommand</name>
+    <message>
+        <source>--tolerance %1 takes inches from 0 to 0.5 (0.0625 or 1/16)</source>
+        <translation>--tolerance %1 nimmt Zoll von 0 bis 0.5 (0.0625 oder 1/16)</translation>
+    </message>
+    <message>
+        <source>--tolerance %1 takes a percentage from 0 to 50</source>
+        <translation>--tolerance %1 nimmt einen Prozentwert von 0 bis 50</translation>
+    </message>
+    <message>
+        <source>--tolerance takes NAME=VALUE with NAME one of thickness, density, outline, wheel, torque, friction, weights (not &apos;%1&apos;)</source>
+        <translation>--tolerance nimmt NAME=VALUE, wobei NAME eines von thickness, density, outline, wheel, torque, friction, weights ist (nicht &apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 nimmt eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>das Modell kann diesen Entwurf nicht fahren lassen (siehe &apos;zindle-cli analyze&apos;)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 builds; what they show is printed</source>
+        <translation>nach %1 von %2 Bauten angehalten; was sie zeigen, wird ausgegeben</translation>
+    </message>
+</context>
+<context>
     <name>TrackCalibration</name>
     <message>
         <source>On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of their rated torque; predictions now differ from your runs by %4 s on average.</source>
@@ -2012,7 +2734,25 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>The car cannot run with this value.</source>
-        <translation>Mit diesem Wert kann das Fahrzeug nicht fahren.</translation>
+        <translation>Mit diesem Wert kann das Auto nicht fahren.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelPages</name>
+    <message>
+        <source>hole: %1 in dia</source>
+        <translation>Loch: %1 in Durchm.</translation>
+    </message>
+</context>
+<context>
+    <name>WhyFastPage</name>
+    <message>
+        <source>%1: why it is fast, and how sure</source>
+        <translation>%1: warum es schnell ist, und wie sicher</translation>
+    </message>
+    <message>
+        <source>The builds within the class&apos;s tolerances could not be run.</source>
+        <translation>Die Bauten innerhalb der Toleranzen der Klasse konnten nicht fahren.</translation>
     </message>
 </context>
 <context>
@@ -2061,11 +2801,11 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Indicates that the outer layer has no outline, so the car cannot be weighed or run. Draw the outer layer of the body.</source>
-        <translation>Zeigt an, dass die Außenlage keinen Umriss hat; das Fahrzeug kann deshalb weder gewogen werden noch fahren. Zeichne die Außenlage der Karosserie.</translation>
+        <translation>Zeigt an, dass die Außenlage keinen Umriss hat; das Auto kann deshalb weder gewogen werden noch fahren. Zeichne die Außenlage der Karosserie.</translation>
     </message>
     <message>
         <source>Indicates that a value read from the design file is not a number, so the car cannot be analysed or run. Type a number into that field.</source>
-        <translation>Zeigt an, dass ein Wert aus der Entwurfsdatei keine Zahl ist; das Fahrzeug kann deshalb weder analysiert werden noch fahren. Gib in dieses Feld eine Zahl ein.</translation>
+        <translation>Zeigt an, dass ein Wert aus der Entwurfsdatei keine Zahl ist; das Auto kann deshalb weder analysiert werden noch fahren. Gib in dieses Feld eine Zahl ein.</translation>
     </message>
     <message>
         <source>Indicates that the spring delivers no revolutions: it is too short for its drive axle and chamber. Use a longer spring, a thinner drive axle or a smaller case ratio.</source>
@@ -2073,11 +2813,11 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Indicates that the whole car weighs less than 0.01 lb (negative added weights can do this), so its balance cannot be found and it cannot be run. Remove or lighten negative weights.</source>
-        <translation>Zeigt an, dass das ganze Fahrzeug weniger als 0.01 lb wiegt (negative Gewichte können das bewirken); sein Gleichgewicht lässt sich deshalb nicht finden, und es kann nicht fahren. Entferne negative Gewichte oder mach sie leichter.</translation>
+        <translation>Zeigt an, dass das ganze Auto weniger als 0.01 lb wiegt (negative Gewichte können das bewirken); sein Gleichgewicht lässt sich deshalb nicht finden, und es kann nicht fahren. Entferne negative Gewichte oder mach sie leichter.</translation>
     </message>
     <message>
         <source>Indicates that the drive and front axles are less than 0.1 inch apart, so the weight of the car cannot be shared between its wheels and it cannot be run. Move the front axle.</source>
-        <translation>Zeigt an, dass Antriebs- und Vorderachse weniger als 0.1 Zoll auseinander sind; das Gewicht des Fahrzeugs lässt sich deshalb nicht auf seine Räder verteilen, und es kann nicht fahren. Verschiebe die Vorderachse.</translation>
+        <translation>Zeigt an, dass Antriebs- und Vorderachse weniger als 0.1 Zoll auseinander sind; das Gewicht des Autos lässt sich deshalb nicht auf seine Räder verteilen, und es kann nicht fahren. Verschiebe die Vorderachse.</translation>
     </message>
     <message>
         <source>Indicates that the drive wheels are likely to lose traction while accelerating.</source>
@@ -2089,15 +2829,15 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
     <message>
         <source>Indicates that the non-drive axle is not connected to the rest of the car.</source>
-        <translation>Zeigt an, dass die nicht angetriebene Achse nicht mit dem Rest des Fahrzeugs verbunden ist.</translation>
+        <translation>Zeigt an, dass die nicht angetriebene Achse nicht mit dem Rest des Autos verbunden ist.</translation>
     </message>
     <message>
         <source>Indicates that the spring case/drive axle assembly is not connected to the rest of the car.</source>
-        <translation>Zeigt an, dass die Einheit aus Federgehäuse und Antriebsachse nicht mit dem Rest des Fahrzeugs verbunden ist.</translation>
+        <translation>Zeigt an, dass die Einheit aus Federgehäuse und Antriebsachse nicht mit dem Rest des Autos verbunden ist.</translation>
     </message>
     <message>
         <source>Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.</source>
-        <translation>Zeigt an, dass sich die beiden Federkammern eines Fahrzeugs mit Allradantrieb gegenseitig stören.</translation>
+        <translation>Zeigt an, dass sich die beiden Federkammern eines Autos mit Allradantrieb gegenseitig stören.</translation>
     </message>
     <message>
         <source>Indicates that some parts of the body are not connected to anything.</source>
@@ -3137,7 +3877,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>Drive wheel dia (in)</source>
-        <translation>Antriebsrad-Durchm. (in)</translation>
+        <translation>Antriebsrad Ø (in)</translation>
     </message>
     <message>
         <source>Diameter of rear (drive) wheel.  Set to 0 for minimum allowable</source>
@@ -3157,7 +3897,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>Run the combinations one after the other in the window, drawing each car (much slower)</source>
-        <translation>Die Kombinationen nacheinander im Fenster fahren und jedes Fahrzeug zeichnen (viel langsamer)</translation>
+        <translation>Die Kombinationen nacheinander im Fenster fahren und jedes Auto zeichnen (viel langsamer)</translation>
     </message>
     <message>
         <source>Best Time to 15 ft</source>
@@ -4024,7 +4764,7 @@ sind freiwillig)</translation>
     </message>
     <message>
         <source>How often each design that raced beats each other, every car built within these tolerances</source>
-        <translation>Wie oft jeder Entwurf, der im Rennen war, jeden anderen schlägt, wenn jedes Fahrzeug innerhalb dieser Toleranzen gebaut wird</translation>
+        <translation>Wie oft jeder Entwurf, der im Rennen war, jeden anderen schlägt, wenn jedes Auto innerhalb dieser Toleranzen gebaut wird</translation>
     </message>
     <message>
         <source>%1 - Build Tolerances</source>

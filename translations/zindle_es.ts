@@ -49,10 +49,28 @@
     </message>
 </context>
 <context>
+    <name>AnalyzeCommand</name>
+    <message>
+        <source>the element size must be a whole number of points</source>
+        <translation>el tamaño del elemento debe ser un número entero de puntos</translation>
+    </message>
+</context>
+<context>
     <name>BuildView3D</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateCommand</name>
+    <message>
+        <source>calibrate needs FOLDER and --track</source>
+        <translation>calibrate necesita FOLDER y --track</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» no es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -84,6 +102,67 @@
     <message>
         <source>Energy</source>
         <translation>Energía</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>%1 needs a file name ending in .png, .svg or .pdf, not &quot;%2&quot;</source>
+        <translation>%1 necesita un nombre de archivo que termine en .png, .svg o .pdf, no «%2»</translation>
+    </message>
+    <message>
+        <source>Cannot draw the chart for &quot;%1&quot;</source>
+        <translation>No se puede dibujar la gráfica de «%1»</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output</source>
+        <translation>No se puede escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>option %1 is given twice</source>
+        <translation>la opción %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CutFiles</name>
+    <message>
+        <source>&quot;%1&quot; was kept: it is named like a board but was not written as one.</source>
+        <translation>Se ha conservado «%1»: se llama como un cartón pluma, pero no se escribió como tal.</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, a board of an earlier export: %2</source>
+        <translation>No se puede quitar «%1», un cartón pluma de una exportación anterior: %2</translation>
+    </message>
+    <message>
+        <source>The design has no parts to cut; draw the body&apos;s outline first.</source>
+        <translation>El diseño no tiene piezas que cortar; dibuja primero el contorno de la carrocería.</translation>
+    </message>
+</context>
+<context>
+    <name>CutSheets</name>
+    <message>
+        <source>The design has %1 layers; at most %2 layers can be cut.</source>
+        <translation>El diseño tiene %1 capas; se pueden cortar como mucho %2 capas.</translation>
+    </message>
+    <message>
+        <source>The part &quot;%1&quot; (%2) does not fit on the board (%3, with %4 kept free along each edge).</source>
+        <translation>La pieza «%1» (%2) no cabe en el cartón pluma (%3, con %4 libres en cada borde).</translation>
     </message>
 </context>
 <context>
@@ -393,6 +472,180 @@
     </message>
 </context>
 <context>
+    <name>EnergyCommand</name>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>el modelo no puede hacer correr este diseño (mira &apos;zindle-cli analyze&apos;)</translation>
+    </message>
+</context>
+<context>
+    <name>EventCommand</name>
+    <message>
+        <source>every lane is blocked</source>
+        <translation>todos los carriles están bloqueados</translation>
+    </message>
+    <message>
+        <source>--blocked names lanes from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--blocked indica carriles de 1 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 exists already; an event file is made once and never over another file</source>
+        <translation>%1 ya existe; un archivo de competición se crea una vez y nunca encima de otro archivo</translation>
+    </message>
+    <message>
+        <source>new needs --roster and --lanes</source>
+        <translation>new necesita --roster y --lanes</translation>
+    </message>
+    <message>
+        <source>--lanes must be a whole number from 1 to %1</source>
+        <translation>--lanes debe ser un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>--format is balanced, rotation or fastest</source>
+        <translation>--format es balanced, rotation o fastest</translation>
+    </message>
+    <message>
+        <source>--rounds must be a whole number from 1 to %1</source>
+        <translation>--rounds debe ser un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>--scoring is average, best or points</source>
+        <translation>--scoring es average, best o points</translation>
+    </message>
+    <message>
+        <source>--track-ft must lie above 0 and up to 100 ft</source>
+        <translation>--track-ft debe ser mayor que 0 y como mucho 100 ft</translation>
+    </message>
+    <message>
+        <source>--date is a day as YYYY-MM-DD</source>
+        <translation>--date es un día en la forma YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--code must be 1 to 64 characters</source>
+        <translation>--code debe tener de 1 a 64 caracteres</translation>
+    </message>
+    <message>
+        <source>record needs --heat and --times</source>
+        <translation>record necesita --heat y --times</translation>
+    </message>
+    <message>
+        <source>--heat is a heat&apos;s number, counted from 1</source>
+        <translation>--heat es el número de una manga, contando desde 1</translation>
+    </message>
+    <message>
+        <source>%1 is not a design file of the roster folder</source>
+        <translation>%1 no es un archivo de diseño de la carpeta de participantes</translation>
+    </message>
+    <message>
+        <source>serve needs --port, a number from 1 to 65535</source>
+        <translation>serve necesita --port, un número de 1 a 65535</translation>
+    </message>
+    <message>
+        <source>--address is an IP address such as 127.0.0.1</source>
+        <translation>--address es una dirección IP como 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>the event has no join code; give one with --code</source>
+        <translation>la competición no tiene código; da uno con --code</translation>
+    </message>
+    <message>
+        <source>no action given</source>
+        <translation>no se ha indicado ninguna acción</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; with %2 arguments is not an action</source>
+        <translation>«%1» con %2 argumentos no es una acción</translation>
+    </message>
+</context>
+<context>
+    <name>EventPage</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in &lt;html lang=&quot;en&quot;&gt;</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Race day</source>
+        <translation>Día de carrera</translation>
+    </message>
+    <message>
+        <source>Now racing</source>
+        <translation>Ahora en carrera</translation>
+    </message>
+    <message>
+        <source>On deck</source>
+        <translation>A continuación</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Enter times</source>
+        <translation>Introduce los tiempos</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Record heat</source>
+        <translation>Registrar manga</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Carril %1</translation>
+    </message>
+    <message>
+        <source>s or DNF</source>
+        <translation>s o DNF</translation>
+    </message>
+    <message>
+        <source>Now racing: heat %1</source>
+        <translation>Ahora en carrera: manga %1</translation>
+    </message>
+    <message>
+        <source>Every heat is recorded</source>
+        <translation>Todas las mangas están registradas</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Coche</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>%1 (withdrawn)</source>
+        <translation>%1 (retirado)</translation>
+    </message>
+    <message>
+        <source>No heat to record.</source>
+        <translation>No hay ninguna manga que registrar.</translation>
+    </message>
+    <message>
+        <source>Type a time in seconds or DNF.</source>
+        <translation>Escribe un tiempo en segundos o DNF.</translation>
+    </message>
+    <message>
+        <source>Heat %1 recorded.</source>
+        <translation>Manga %1 registrada.</translation>
+    </message>
+    <message>
+        <source>Not recorded.</source>
+        <translation>No registrado.</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>Error</source>
@@ -420,6 +673,197 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>El idioma del escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueCommand</name>
+    <message>
+        <source>--track needs the name of a track</source>
+        <translation>--track necesita el nombre de una pista</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to 256</source>
+        <translation>--threads admite un número de 1 a 256</translation>
+    </message>
+    <message>
+        <source>only one output can go to standard output</source>
+        <translation>solo una salida puede ir a la salida estándar</translation>
+    </message>
+    <message>
+        <source>no design files found</source>
+        <translation>no se encontraron archivos de diseño</translation>
+    </message>
+    <message>
+        <source>stopped by Ctrl+C after %1 of %2 designs</source>
+        <translation>detenido con Ctrl+C tras %1 de %2 diseños</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the PDF could not be made</source>
+        <translation>No se puede escribir «%1»: no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>no design could be read</source>
+        <translation>no se pudo leer ningún diseño</translation>
+    </message>
+</context>
+<context>
+    <name>LeaguePages</name>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Tiempo hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Time (sec)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Velocidad máx. (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Velocidad máx.</translation>
+    </message>
+    <message>
+        <source>Powered distance (ft)</source>
+        <translation>Distancia con impulso (ft)</translation>
+    </message>
+    <message>
+        <source>Powered distance</source>
+        <translation>Distancia con impulso</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Masa total del coche (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass (lbm)</source>
+        <translation>Masa (lbm)</translation>
+    </message>
+    <message>
+        <source>Advisories</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>Measured (sec)</source>
+        <translation>Medido (s)</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Medido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Predictions %1 (designs in %2)</source>
+        <translation>Previsiones %1 (diseños en %2)</translation>
+    </message>
+    <message>
+        <source>Predictions %1</source>
+        <translation>Previsiones %1</translation>
+    </message>
+    <message>
+        <source>1 design</source>
+        <translation>1 diseño</translation>
+    </message>
+    <message>
+        <source>%1 designs</source>
+        <translation>%1 diseños</translation>
+    </message>
+    <message>
+        <source>1 design, 1 file could not be read</source>
+        <translation>1 diseño, 1 archivo no se pudo leer</translation>
+    </message>
+    <message>
+        <source>1 design, %1 files could not be read</source>
+        <translation>1 diseño, %1 archivos no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>%1 designs, 1 file could not be read</source>
+        <translation>%1 diseños, 1 archivo no se pudo leer</translation>
+    </message>
+    <message>
+        <source>%1 designs, %2 files could not be read</source>
+        <translation>%1 diseños, %2 archivos no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>1 car</source>
+        <translation>1 coche</translation>
+    </message>
+    <message>
+        <source>%1 cars</source>
+        <translation>%1 coches</translation>
+    </message>
+    <message>
+        <source>Final (%1)</source>
+        <translation>Final (%1)</translation>
+    </message>
+    <message>
+        <source>Round %1, heat %2 of %3 (%4)</source>
+        <translation>Ronda %1, manga %2 de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Ganador: %1</translation>
+    </message>
+    <message>
+        <source>Goes on: %1</source>
+        <translation>Pasa a la siguiente ronda: %1</translation>
+    </message>
+    <message>
+        <source>Class standings</source>
+        <translation>Clasificación de la clase</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in &lt;html lang=&quot;en&quot;&gt;</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Distance and time of the first eight</source>
+        <translation>Distancia y tiempo de los ocho primeros</translation>
+    </message>
+    <message>
+        <source>Distance against time of the first eight cars</source>
+        <translation>Distancia frente al tiempo de los ocho primeros coches</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>No leídos</translation>
+    </message>
+    <message>
+        <source>Heats</source>
+        <translation>Mangas</translation>
+    </message>
+    <message>
+        <source>The cars</source>
+        <translation>Los coches</translation>
+    </message>
+    <message>
+        <source>Side view of %1</source>
+        <translation>Vista lateral de %1</translation>
+    </message>
+    <message>
+        <source>Not read: %1: %2</source>
+        <translation>No leído: %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1556,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>PrintJobs</name>
+    <message>
+        <source>The design has %1 layers; at most %2 layer templates can be printed.</source>
+        <translation>El diseño tiene %1 capas; se pueden imprimir como mucho %2 plantillas de capa.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectorPage</name>
     <message>
         <source>Lane %1</source>
@@ -1213,6 +1664,21 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>RaceCommand</name>
+    <message>
+        <source>at most %1 designs can race, %2 were given</source>
+        <translation>como mucho %1 diseños pueden correr, se indicaron %2</translation>
+    </message>
+    <message>
+        <source>%1 is named twice and races once</source>
+        <translation>%1 aparece dos veces y corre una vez</translation>
+    </message>
+    <message>
+        <source>%1 cannot race: it has no run</source>
+        <translation>%1 no puede correr: no tiene carrera</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -1225,6 +1691,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>0.5x</source>
         <translation>0.5x</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>the model cannot run the design, so its test runs are not compared</source>
+        <translation>el modelo no puede hacer correr el diseño, así que sus carreras de prueba no se comparan</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +2175,45 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>RunsCommand</name>
+    <message>
+        <source>&quot;%1&quot; is a built-in design, which has no class folder; save it as a design file first</source>
+        <translation>«%1» es un diseño incorporado, que no tiene carpeta de clase; guárdalo primero como archivo de diseño</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; el cuaderno de carreras se queda como está</translation>
+    </message>
+    <message>
+        <source>--index: &quot;%1&quot; is not a run number (1, 2, ...)</source>
+        <translation>--index: «%1» no es un número de carrera (1, 2, ...)</translation>
+    </message>
+    <message>
+        <source>%1 has no run #%2 on &quot;%3&quot; (it has %4 there)</source>
+        <translation>%1 no tiene carrera #%2 en «%3» (allí tiene %4)</translation>
+    </message>
+    <message>
+        <source>add needs DESIGN and --track</source>
+        <translation>add necesita DESIGN y --track</translation>
+    </message>
+    <message>
+        <source>list needs one DESIGN or FOLDER</source>
+        <translation>list necesita un DESIGN o una FOLDER</translation>
+    </message>
+    <message>
+        <source>remove needs DESIGN, --track and --index</source>
+        <translation>remove necesita DESIGN, --track y --index</translation>
+    </message>
+    <message>
+        <source>add, list or remove?</source>
+        <translation>¿add, list o remove?</translation>
+    </message>
+    <message>
+        <source>unknown action &apos;%1&apos;</source>
+        <translation>acción desconocida «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Sensitivity</name>
     <message>
         <source>The model cannot run this design.</source>
@@ -1737,6 +2249,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>The step falls shorter</source>
         <translation>El paso se queda más corto</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityCommand</name>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>el modelo no puede hacer correr este diseño (mira &apos;zindle-cli analyze&apos;)</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +2325,21 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>--track needs a design file, whose folder holds the class&apos;s logbook</source>
+        <translation>--track necesita un archivo de diseño, en cuya carpeta está el cuaderno de carreras de la clase</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; el cuaderno de carreras se queda como está</translation>
+    </message>
+    <message>
+        <source>%1 holds no calibration for &quot;%2&quot; (see &apos;zindle-cli calibrate&apos;)</source>
+        <translation>%1 no tiene ninguna calibración para «%2» (mira &apos;zindle-cli calibrate&apos;)</translation>
+    </message>
+</context>
+<context>
     <name>SimulationLabels</name>
     <message>
         <source>%1 of %2 ft</source>
@@ -1832,10 +2366,167 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>SweepCommand</name>
+    <message>
+        <source>--threads takes a whole number from 1 to 256</source>
+        <translation>--threads admite un número entero de 1 a 256</translation>
+    </message>
+    <message>
+        <source>a map shows two ranges; fix the third (give it F:F:S)</source>
+        <translation>un mapa muestra dos rangos; fija el tercero (dale F:F:S)</translation>
+    </message>
+    <message>
+        <source>these ranges make %1 simulations, more than %2; narrow them or add --force</source>
+        <translation>estos rangos dan %1 simulaciones, más de %2; redúcelos o añade --force</translation>
+    </message>
+    <message>
+        <source>Sweep: %1 of %2 simulated</source>
+        <translation>Barrido: %1 de %2 simulados</translation>
+    </message>
+    <message>
+        <source>no combination was simulated</source>
+        <translation>no se simuló ninguna combinación</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 simulations; the best so far is printed</source>
+        <translation>detenido tras %1 de %2 simulaciones; se muestra lo mejor hasta ahora</translation>
+    </message>
+</context>
+<context>
     <name>Templates</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>This layer should remain unglued to provide spring access.</source>
+        <translation>Esta capa debe quedar sin pegar para poder llegar al resorte.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 in)</source>
+        <translation>%1 (%2 in)</translation>
+    </message>
+    <message>
+        <source>%1: Wheels </source>
+        <translation>%1: Ruedas </translation>
+    </message>
+    <message>
+        <source>Drive wheels: %1</source>
+        <translation>Ruedas motrices: %1</translation>
+    </message>
+    <message>
+        <source>Other wheels: %1</source>
+        <translation>Otras ruedas: %1</translation>
+    </message>
+    <message>
+        <source>%1: Outer Layer template</source>
+        <translation>%1: plantilla de capa exterior</translation>
+    </message>
+    <message>
+        <source>%1: Outer Layer %2</source>
+        <translation>%1: capa exterior %2</translation>
+    </message>
+    <message>
+        <source>%1: Inner Layer template</source>
+        <translation>%1: plantilla de capa interior</translation>
+    </message>
+    <message>
+        <source>%1: Inner Layer %2</source>
+        <translation>%1: capa interior %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplatesCommand</name>
+    <message>
+        <source>unknown page size &apos;%1&apos; (a4 or letter)</source>
+        <translation>tamaño de página desconocido &apos;%1&apos; (a4 o letter)</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF file &quot;%1&quot;.</source>
+        <translation>No se puede escribir el archivo PDF «%1».</translation>
+    </message>
+    <message>
+        <source>--page is an option of PDF files; cut files take --board</source>
+        <translation>--page es una opción de los archivos PDF; los archivos de corte admiten --board</translation>
+    </message>
+    <message>
+        <source>the report is not a cut part (cut files take all, inner, outer or wheels)</source>
+        <translation>el informe no es una pieza de corte (los archivos de corte admiten all, inner, outer o wheels)</translation>
+    </message>
+    <message>
+        <source>unknown set &apos;%1&apos;</source>
+        <translation>conjunto desconocido &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>bad board size &apos;%1&apos; (WxH in inches, or WxHmm; each side above 0 and up to 1000 in)</source>
+        <translation>tamaño de cartón no válido &apos;%1&apos; (WxH en pulgadas, o WxHmm; cada lado mayor que 0 y como mucho 1000 in)</translation>
+    </message>
+    <message>
+        <source>--board is an option of .svg and .dxf cut files</source>
+        <translation>--board es una opción de los archivos de corte .svg y .dxf</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunsReport</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>%1 ft: measured %2 s; the prediction comes to rest before it</source>
+        <translation>%1 ft: medido %2 s; la previsión se detiene antes</translation>
+    </message>
+    <message>
+        <source>%1 ft: measured %2 s, predicted %3 s, error %4</source>
+        <translation>%1 ft: medido %2 s, previsto %3 s, error %4</translation>
+    </message>
+    <message>
+        <source>Rest: measured %1 ft, predicted still rolling when the run&apos;s time ends</source>
+        <translation>Parada: medido %1 ft, previsto aún rodando cuando termina el tiempo de la carrera</translation>
+    </message>
+    <message>
+        <source>Rest: measured %1 ft, predicted %2 ft</source>
+        <translation>Parada: medido %1 ft, previsto %2 ft</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 carrera</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 carreras</translation>
+    </message>
+    <message>
+        <source>%1: no timed mark the prediction reaches (%2)</source>
+        <translation>%1: ninguna marca cronometrada que la previsión alcance (%2)</translation>
+    </message>
+    <message>
+        <source>%1: RMS error %2 s over 1 mark (%3)</source>
+        <translation>%1: error RMS %2 s en 1 marca (%3)</translation>
+    </message>
+    <message>
+        <source>%1: RMS error %2 s over %3 marks (%4)</source>
+        <translation>%1: error RMS %2 s en %3 marcas (%4)</translation>
+    </message>
+    <message>
+        <source>Test runs of %1</source>
+        <translation>Carreras de prueba de %1</translation>
+    </message>
+    <message>
+        <source>Predicted with coasting by the design&apos;s own model; an error is measured minus predicted.</source>
+        <translation>Previsto con rodadura libre según el modelo propio del diseño; un error es lo medido menos lo previsto.</translation>
+    </message>
+    <message>
+        <source>Predicted with coasting; an error is measured minus predicted.</source>
+        <translation>Previsto con rodadura libre; un error es lo medido menos lo previsto.</translation>
+    </message>
+    <message>
+        <source>Predictions %1</source>
+        <translation>Previsiones %1</translation>
+    </message>
+    <message>
+        <source>Error by track</source>
+        <translation>Error por pista</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2646,37 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>TolerancesCommand</name>
+    <message>
+        <source>--tolerance %1 takes inches from 0 to 0.5 (0.0625 or 1/16)</source>
+        <translation>--tolerance %1 admite pulgadas de 0 a 0.5 (0.0625 o 1/16)</translation>
+    </message>
+    <message>
+        <source>--tolerance %1 takes a percentage from 0 to 50</source>
+        <translation>--tolerance %1 admite un porcentaje de 0 a 50</translation>
+    </message>
+    <message>
+        <source>--tolerance takes NAME=VALUE with NAME one of thickness, density, outline, wheel, torque, friction, weights (not &apos;%1&apos;)</source>
+        <translation>--tolerance admite NAME=VALUE, donde NAME es uno de thickness, density, outline, wheel, torque, friction, weights (no &apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 admite un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>el modelo no puede hacer correr este diseño (mira &apos;zindle-cli analyze&apos;)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 builds; what they show is printed</source>
+        <translation>detenido tras %1 de %2 construcciones; se muestra lo que indican</translation>
+    </message>
+</context>
+<context>
     <name>TrackCalibration</name>
     <message>
         <source>On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of their rated torque; predictions now differ from your runs by %4 s on average.</source>
@@ -2013,6 +2735,24 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>The car cannot run with this value.</source>
         <translation>El coche no puede correr con este valor.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelPages</name>
+    <message>
+        <source>hole: %1 in dia</source>
+        <translation>agujero: %1 in de diám.</translation>
+    </message>
+</context>
+<context>
+    <name>WhyFastPage</name>
+    <message>
+        <source>%1: why it is fast, and how sure</source>
+        <translation>%1: por qué es rápido, y con qué seguridad</translation>
+    </message>
+    <message>
+        <source>The builds within the class&apos;s tolerances could not be run.</source>
+        <translation>Las construcciones dentro de las tolerancias de la clase no se pudieron correr.</translation>
     </message>
 </context>
 <context>
@@ -3106,7 +3846,7 @@ son opcionales)</translation>
     <name>zindle::PhysicsViews</name>
     <message>
         <source>Power Designer sweep</source>
-        <translation>Barrido del Diseñador de potencia</translation>
+        <translation>Barrido del diseñador de potencia</translation>
     </message>
     <message>
         <source>The sweep stopped when the window left Simulate.</source>
@@ -3233,7 +3973,7 @@ son opcionales)</translation>
     </message>
     <message>
         <source>Power Designer sweep</source>
-        <translation>Barrido del Diseñador de potencia</translation>
+        <translation>Barrido del diseñador de potencia</translation>
     </message>
     <message>
         <source>The design was being edited when the sweep ended, so it keeps its own sizes.</source>

@@ -49,10 +49,28 @@
     </message>
 </context>
 <context>
+    <name>AnalyzeCommand</name>
+    <message>
+        <source>the element size must be a whole number of points</source>
+        <translation>la taille de l’élément doit être un nombre entier de points</translation>
+    </message>
+</context>
+<context>
     <name>BuildView3D</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateCommand</name>
+    <message>
+        <source>calibrate needs FOLDER and --track</source>
+        <translation>calibrate a besoin de FOLDER et de --track</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>« %1 » n’est pas un dossier</translation>
     </message>
 </context>
 <context>
@@ -84,6 +102,67 @@
     <message>
         <source>Energy</source>
         <translation>Énergie</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>%1 needs a file name ending in .png, .svg or .pdf, not &quot;%2&quot;</source>
+        <translation>%1 a besoin d’un nom de fichier finissant par .png, .svg ou .pdf, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>Cannot draw the chart for &quot;%1&quot;</source>
+        <translation>Impossible de dessiner le graphique de « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output</source>
+        <translation>Impossible d’écrire sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>option %1 is given twice</source>
+        <translation>l’option %1 est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 a besoin d’une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d’écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CutFiles</name>
+    <message>
+        <source>&quot;%1&quot; was kept: it is named like a board but was not written as one.</source>
+        <translation>« %1 » a été gardé : il porte le nom d’un carton-plume mais n’a pas été écrit comme tel.</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, a board of an earlier export: %2</source>
+        <translation>Impossible de retirer « %1 », un carton-plume d’un export précédent : %2</translation>
+    </message>
+    <message>
+        <source>The design has no parts to cut; draw the body&apos;s outline first.</source>
+        <translation>Le modèle n’a aucune pièce à découper ; dessine d’abord le contour de la carrosserie.</translation>
+    </message>
+</context>
+<context>
+    <name>CutSheets</name>
+    <message>
+        <source>The design has %1 layers; at most %2 layers can be cut.</source>
+        <translation>Le modèle a %1 couches ; au plus %2 couches peuvent être découpées.</translation>
+    </message>
+    <message>
+        <source>The part &quot;%1&quot; (%2) does not fit on the board (%3, with %4 kept free along each edge).</source>
+        <translation>La pièce « %1 » (%2) ne tient pas sur le carton-plume (%3, avec %4 laissés libres le long de chaque bord).</translation>
     </message>
 </context>
 <context>
@@ -393,6 +472,180 @@
     </message>
 </context>
 <context>
+    <name>EnergyCommand</name>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>la simulation ne peut pas faire rouler ce modèle (vois &apos;zindle-cli analyze&apos;)</translation>
+    </message>
+</context>
+<context>
+    <name>EventCommand</name>
+    <message>
+        <source>every lane is blocked</source>
+        <translation>tous les couloirs sont bloqués</translation>
+    </message>
+    <message>
+        <source>--blocked names lanes from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--blocked nomme des couloirs de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 exists already; an event file is made once and never over another file</source>
+        <translation>%1 existe déjà ; un fichier de compétition est créé une seule fois et jamais par-dessus un autre fichier</translation>
+    </message>
+    <message>
+        <source>new needs --roster and --lanes</source>
+        <translation>new a besoin de --roster et de --lanes</translation>
+    </message>
+    <message>
+        <source>--lanes must be a whole number from 1 to %1</source>
+        <translation>--lanes doit être un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--format is balanced, rotation or fastest</source>
+        <translation>--format vaut balanced, rotation ou fastest</translation>
+    </message>
+    <message>
+        <source>--rounds must be a whole number from 1 to %1</source>
+        <translation>--rounds doit être un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--scoring is average, best or points</source>
+        <translation>--scoring vaut average, best ou points</translation>
+    </message>
+    <message>
+        <source>--track-ft must lie above 0 and up to 100 ft</source>
+        <translation>--track-ft doit être supérieur à 0 et au plus 100 ft</translation>
+    </message>
+    <message>
+        <source>--date is a day as YYYY-MM-DD</source>
+        <translation>--date est un jour au format YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--code must be 1 to 64 characters</source>
+        <translation>--code doit faire de 1 à 64 caractères</translation>
+    </message>
+    <message>
+        <source>record needs --heat and --times</source>
+        <translation>record a besoin de --heat et de --times</translation>
+    </message>
+    <message>
+        <source>--heat is a heat&apos;s number, counted from 1</source>
+        <translation>--heat est le numéro d’une manche, compté à partir de 1</translation>
+    </message>
+    <message>
+        <source>%1 is not a design file of the roster folder</source>
+        <translation>%1 n’est pas un fichier de modèle du dossier des participants</translation>
+    </message>
+    <message>
+        <source>serve needs --port, a number from 1 to 65535</source>
+        <translation>serve a besoin de --port, un nombre de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>--address is an IP address such as 127.0.0.1</source>
+        <translation>--address est une adresse IP comme 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>the event has no join code; give one with --code</source>
+        <translation>la compétition n’a pas de code ; donnes-en un avec --code</translation>
+    </message>
+    <message>
+        <source>no action given</source>
+        <translation>aucune action donnée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; with %2 arguments is not an action</source>
+        <translation>« %1 » avec %2 arguments n’est pas une action</translation>
+    </message>
+</context>
+<context>
+    <name>EventPage</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in &lt;html lang=&quot;en&quot;&gt;</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Race day</source>
+        <translation>Jour de course</translation>
+    </message>
+    <message>
+        <source>Now racing</source>
+        <translation>En course</translation>
+    </message>
+    <message>
+        <source>On deck</source>
+        <translation>Ensuite</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Enter times</source>
+        <translation>Saisis les temps</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Code d’accès</translation>
+    </message>
+    <message>
+        <source>Record heat</source>
+        <translation>Enregistrer la manche</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Couloir %1</translation>
+    </message>
+    <message>
+        <source>s or DNF</source>
+        <translation>s ou DNF</translation>
+    </message>
+    <message>
+        <source>Now racing: heat %1</source>
+        <translation>En course : manche %1</translation>
+    </message>
+    <message>
+        <source>Every heat is recorded</source>
+        <translation>Toutes les manches sont enregistrées</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>%1 (withdrawn)</source>
+        <translation>%1 (retirée)</translation>
+    </message>
+    <message>
+        <source>No heat to record.</source>
+        <translation>Aucune manche à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Type a time in seconds or DNF.</source>
+        <translation>Saisis un temps en secondes ou DNF.</translation>
+    </message>
+    <message>
+        <source>Heat %1 recorded.</source>
+        <translation>Manche %1 enregistrée.</translation>
+    </message>
+    <message>
+        <source>Not recorded.</source>
+        <translation>Non enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>Error</source>
@@ -420,6 +673,197 @@
     <message>
         <source>The Desktop&apos;s Language</source>
         <translation>La langue du bureau</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueCommand</name>
+    <message>
+        <source>--track needs the name of a track</source>
+        <translation>--track a besoin du nom d’une piste</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to 256</source>
+        <translation>--threads prend un nombre de 1 à 256</translation>
+    </message>
+    <message>
+        <source>only one output can go to standard output</source>
+        <translation>une seule sortie peut aller sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>no design files found</source>
+        <translation>aucun fichier de modèle trouvé</translation>
+    </message>
+    <message>
+        <source>stopped by Ctrl+C after %1 of %2 designs</source>
+        <translation>arrêté par Ctrl+C après %1 modèles sur %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the PDF could not be made</source>
+        <translation>Impossible d’écrire « %1 » : le PDF n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>no design could be read</source>
+        <translation>aucun modèle n’a pu être lu</translation>
+    </message>
+</context>
+<context>
+    <name>LeaguePages</name>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Conception</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (sec)</source>
+        <translation>Temps jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Time (sec)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/sec)</source>
+        <translation>Vitesse de pointe (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Vitesse de pointe</translation>
+    </message>
+    <message>
+        <source>Powered distance (ft)</source>
+        <translation>Distance propulsée (ft)</translation>
+    </message>
+    <message>
+        <source>Powered distance</source>
+        <translation>Distance propulsée</translation>
+    </message>
+    <message>
+        <source>Total Car Mass (lbm)</source>
+        <translation>Masse totale (lbm)</translation>
+    </message>
+    <message>
+        <source>Mass (lbm)</source>
+        <translation>Masse (lbm)</translation>
+    </message>
+    <message>
+        <source>Advisories</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Measured (sec)</source>
+        <translation>Mesuré (s)</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Mesuré</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Predictions %1 (designs in %2)</source>
+        <translation>Prévisions %1 (modèles dans %2)</translation>
+    </message>
+    <message>
+        <source>Predictions %1</source>
+        <translation>Prévisions %1</translation>
+    </message>
+    <message>
+        <source>1 design</source>
+        <translation>1 modèle</translation>
+    </message>
+    <message>
+        <source>%1 designs</source>
+        <translation>%1 modèles</translation>
+    </message>
+    <message>
+        <source>1 design, 1 file could not be read</source>
+        <translation>1 modèle, 1 fichier n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>1 design, %1 files could not be read</source>
+        <translation>1 modèle, %1 fichiers n’ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>%1 designs, 1 file could not be read</source>
+        <translation>%1 modèles, 1 fichier n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1 designs, %2 files could not be read</source>
+        <translation>%1 modèles, %2 fichiers n’ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>1 car</source>
+        <translation>1 voiture</translation>
+    </message>
+    <message>
+        <source>%1 cars</source>
+        <translation>%1 voitures</translation>
+    </message>
+    <message>
+        <source>Final (%1)</source>
+        <translation>Finale (%1)</translation>
+    </message>
+    <message>
+        <source>Round %1, heat %2 of %3 (%4)</source>
+        <translation>Tour %1, manche %2 sur %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gagnant : %1</translation>
+    </message>
+    <message>
+        <source>Goes on: %1</source>
+        <translation>Qualifié : %1</translation>
+    </message>
+    <message>
+        <source>Class standings</source>
+        <translation>Classement de la classe</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in &lt;html lang=&quot;en&quot;&gt;</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Distance and time of the first eight</source>
+        <translation>Distance et temps des huit premiers</translation>
+    </message>
+    <message>
+        <source>Distance against time of the first eight cars</source>
+        <translation>Distance en fonction du temps des huit premières voitures</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Non lus</translation>
+    </message>
+    <message>
+        <source>Heats</source>
+        <translation>Manches</translation>
+    </message>
+    <message>
+        <source>The cars</source>
+        <translation>Les voitures</translation>
+    </message>
+    <message>
+        <source>Side view of %1</source>
+        <translation>Vue de côté de %1</translation>
+    </message>
+    <message>
+        <source>Not read: %1: %2</source>
+        <translation>Non lu : %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1556,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>PrintJobs</name>
+    <message>
+        <source>The design has %1 layers; at most %2 layer templates can be printed.</source>
+        <translation>Le modèle a %1 couches ; au plus %2 gabarits de couche peuvent être imprimés.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectorPage</name>
     <message>
         <source>Lane %1</source>
@@ -1213,6 +1664,21 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>RaceCommand</name>
+    <message>
+        <source>at most %1 designs can race, %2 were given</source>
+        <translation>au plus %1 modèles peuvent faire la course, %2 ont été donnés</translation>
+    </message>
+    <message>
+        <source>%1 is named twice and races once</source>
+        <translation>%1 est nommé deux fois et court une fois</translation>
+    </message>
+    <message>
+        <source>%1 cannot race: it has no run</source>
+        <translation>%1 ne peut pas courir : il n’a pas de course</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -1225,6 +1691,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>0.5x</source>
         <translation>0.5x</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>the model cannot run the design, so its test runs are not compared</source>
+        <translation>la simulation ne peut pas faire rouler le modèle, donc ses essais sur piste ne sont pas comparés</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +2175,45 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>RunsCommand</name>
+    <message>
+        <source>&quot;%1&quot; is a built-in design, which has no class folder; save it as a design file first</source>
+        <translation>« %1 » est un modèle intégré, qui n’a pas de dossier de classe ; enregistre-le d’abord comme fichier de modèle</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1 ; le carnet reste tel qu’il est</translation>
+    </message>
+    <message>
+        <source>--index: &quot;%1&quot; is not a run number (1, 2, ...)</source>
+        <translation>--index : « %1 » n’est pas un numéro de course (1, 2, ...)</translation>
+    </message>
+    <message>
+        <source>%1 has no run #%2 on &quot;%3&quot; (it has %4 there)</source>
+        <translation>%1 n’a pas de course n° %2 sur « %3 » (il en a %4 là)</translation>
+    </message>
+    <message>
+        <source>add needs DESIGN and --track</source>
+        <translation>add a besoin de DESIGN et de --track</translation>
+    </message>
+    <message>
+        <source>list needs one DESIGN or FOLDER</source>
+        <translation>list a besoin d’un DESIGN ou d’un FOLDER</translation>
+    </message>
+    <message>
+        <source>remove needs DESIGN, --track and --index</source>
+        <translation>remove a besoin de DESIGN, de --track et de --index</translation>
+    </message>
+    <message>
+        <source>add, list or remove?</source>
+        <translation>add, list ou remove ?</translation>
+    </message>
+    <message>
+        <source>unknown action &apos;%1&apos;</source>
+        <translation>action inconnue « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>Sensitivity</name>
     <message>
         <source>The model cannot run this design.</source>
@@ -1737,6 +2249,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>The step falls shorter</source>
         <translation>Le pas s’arrête plus court</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityCommand</name>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>la simulation ne peut pas faire rouler ce modèle (vois &apos;zindle-cli analyze&apos;)</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +2325,21 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>--track needs a design file, whose folder holds the class&apos;s logbook</source>
+        <translation>--track a besoin d’un fichier de modèle, dont le dossier contient le carnet de la classe</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1 ; le carnet reste tel qu’il est</translation>
+    </message>
+    <message>
+        <source>%1 holds no calibration for &quot;%2&quot; (see &apos;zindle-cli calibrate&apos;)</source>
+        <translation>%1 ne contient aucun étalonnage pour « %2 » (vois &apos;zindle-cli calibrate&apos;)</translation>
+    </message>
+</context>
+<context>
     <name>SimulationLabels</name>
     <message>
         <source>%1 of %2 ft</source>
@@ -1832,10 +2366,167 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>SweepCommand</name>
+    <message>
+        <source>--threads takes a whole number from 1 to 256</source>
+        <translation>--threads prend un nombre entier de 1 à 256</translation>
+    </message>
+    <message>
+        <source>a map shows two ranges; fix the third (give it F:F:S)</source>
+        <translation>une carte montre deux plages ; fixe la troisième (donne-lui F:F:S)</translation>
+    </message>
+    <message>
+        <source>these ranges make %1 simulations, more than %2; narrow them or add --force</source>
+        <translation>ces plages donnent %1 simulations, plus de %2 ; réduis-les ou ajoute --force</translation>
+    </message>
+    <message>
+        <source>Sweep: %1 of %2 simulated</source>
+        <translation>Balayage : %1 sur %2 simulés</translation>
+    </message>
+    <message>
+        <source>no combination was simulated</source>
+        <translation>aucune combinaison n’a été simulée</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 simulations; the best so far is printed</source>
+        <translation>arrêté après %1 simulations sur %2 ; le meilleur jusqu’ici est affiché</translation>
+    </message>
+</context>
+<context>
     <name>Templates</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>This layer should remain unglued to provide spring access.</source>
+        <translation>Cette couche doit rester non collée pour laisser accès au ressort.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 in)</source>
+        <translation>%1 (%2 in)</translation>
+    </message>
+    <message>
+        <source>%1: Wheels </source>
+        <translation>%1 : Roues </translation>
+    </message>
+    <message>
+        <source>Drive wheels: %1</source>
+        <translation>Roues motrices : %1</translation>
+    </message>
+    <message>
+        <source>Other wheels: %1</source>
+        <translation>Autres roues : %1</translation>
+    </message>
+    <message>
+        <source>%1: Outer Layer template</source>
+        <translation>%1 : gabarit de couche extérieure</translation>
+    </message>
+    <message>
+        <source>%1: Outer Layer %2</source>
+        <translation>%1 : couche extérieure %2</translation>
+    </message>
+    <message>
+        <source>%1: Inner Layer template</source>
+        <translation>%1 : gabarit de couche intérieure</translation>
+    </message>
+    <message>
+        <source>%1: Inner Layer %2</source>
+        <translation>%1 : couche intérieure %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplatesCommand</name>
+    <message>
+        <source>unknown page size &apos;%1&apos; (a4 or letter)</source>
+        <translation>format de page inconnu &apos;%1&apos; (a4 ou letter)</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF file &quot;%1&quot;.</source>
+        <translation>Impossible d’écrire le fichier PDF « %1 ».</translation>
+    </message>
+    <message>
+        <source>--page is an option of PDF files; cut files take --board</source>
+        <translation>--page est une option des fichiers PDF ; les fichiers de découpe prennent --board</translation>
+    </message>
+    <message>
+        <source>the report is not a cut part (cut files take all, inner, outer or wheels)</source>
+        <translation>le rapport n’est pas une pièce à découper (les fichiers de découpe prennent all, inner, outer ou wheels)</translation>
+    </message>
+    <message>
+        <source>unknown set &apos;%1&apos;</source>
+        <translation>ensemble inconnu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>bad board size &apos;%1&apos; (WxH in inches, or WxHmm; each side above 0 and up to 1000 in)</source>
+        <translation>taille de carton invalide &apos;%1&apos; (LxH en pouces, ou LxHmm ; chaque côté supérieur à 0 et au plus 1000 in)</translation>
+    </message>
+    <message>
+        <source>--board is an option of .svg and .dxf cut files</source>
+        <translation>--board est une option des fichiers de découpe .svg et .dxf</translation>
+    </message>
+</context>
+<context>
+    <name>TestRunsReport</name>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>%1 ft: measured %2 s; the prediction comes to rest before it</source>
+        <translation>%1 ft : mesuré %2 s ; la prévision s’arrête avant</translation>
+    </message>
+    <message>
+        <source>%1 ft: measured %2 s, predicted %3 s, error %4</source>
+        <translation>%1 ft : mesuré %2 s, prévu %3 s, erreur %4</translation>
+    </message>
+    <message>
+        <source>Rest: measured %1 ft, predicted still rolling when the run&apos;s time ends</source>
+        <translation>Arrêt : mesuré %1 ft, prévu encore en train de rouler à la fin du temps de la course</translation>
+    </message>
+    <message>
+        <source>Rest: measured %1 ft, predicted %2 ft</source>
+        <translation>Arrêt : mesuré %1 ft, prévu %2 ft</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 course</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 courses</translation>
+    </message>
+    <message>
+        <source>%1: no timed mark the prediction reaches (%2)</source>
+        <translation>%1 : aucun repère chronométré que la prévision atteint (%2)</translation>
+    </message>
+    <message>
+        <source>%1: RMS error %2 s over 1 mark (%3)</source>
+        <translation>%1 : erreur RMS %2 s sur 1 repère (%3)</translation>
+    </message>
+    <message>
+        <source>%1: RMS error %2 s over %3 marks (%4)</source>
+        <translation>%1 : erreur RMS %2 s sur %3 repères (%4)</translation>
+    </message>
+    <message>
+        <source>Test runs of %1</source>
+        <translation>Essais sur piste de %1</translation>
+    </message>
+    <message>
+        <source>Predicted with coasting by the design&apos;s own model; an error is measured minus predicted.</source>
+        <translation>Prévu avec roue libre par le modèle de calcul propre au modèle ; une erreur est le mesuré moins le prévu.</translation>
+    </message>
+    <message>
+        <source>Predicted with coasting; an error is measured minus predicted.</source>
+        <translation>Prévu avec roue libre ; une erreur est le mesuré moins le prévu.</translation>
+    </message>
+    <message>
+        <source>Predictions %1</source>
+        <translation>Prévisions %1</translation>
+    </message>
+    <message>
+        <source>Error by track</source>
+        <translation>Erreur par piste</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2646,37 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>TolerancesCommand</name>
+    <message>
+        <source>--tolerance %1 takes inches from 0 to 0.5 (0.0625 or 1/16)</source>
+        <translation>--tolerance %1 prend des pouces de 0 à 0.5 (0.0625 ou 1/16)</translation>
+    </message>
+    <message>
+        <source>--tolerance %1 takes a percentage from 0 to 50</source>
+        <translation>--tolerance %1 prend un pourcentage de 0 à 50</translation>
+    </message>
+    <message>
+        <source>--tolerance takes NAME=VALUE with NAME one of thickness, density, outline, wheel, torque, friction, weights (not &apos;%1&apos;)</source>
+        <translation>--tolerance prend NAME=VALUE, où NAME est l’un de thickness, density, outline, wheel, torque, friction, weights (pas &apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 prend un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 a besoin d’une valeur</translation>
+    </message>
+    <message>
+        <source>the model cannot run this design (see &apos;zindle-cli analyze&apos;)</source>
+        <translation>la simulation ne peut pas faire rouler ce modèle (vois &apos;zindle-cli analyze&apos;)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 builds; what they show is printed</source>
+        <translation>arrêté après %1 constructions sur %2 ; ce qu’elles montrent est affiché</translation>
+    </message>
+</context>
+<context>
     <name>TrackCalibration</name>
     <message>
         <source>On %1 your cars behave as if rolling friction were %2 lb and springs gave %3 % of their rated torque; predictions now differ from your runs by %4 s on average.</source>
@@ -2013,6 +2735,24 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>The car cannot run with this value.</source>
         <translation>La voiture ne peut pas rouler avec cette valeur.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelPages</name>
+    <message>
+        <source>hole: %1 in dia</source>
+        <translation>trou : %1 in de diam.</translation>
+    </message>
+</context>
+<context>
+    <name>WhyFastPage</name>
+    <message>
+        <source>%1: why it is fast, and how sure</source>
+        <translation>%1 : pourquoi il est rapide, et avec quelle certitude</translation>
+    </message>
+    <message>
+        <source>The builds within the class&apos;s tolerances could not be run.</source>
+        <translation>Les constructions dans les tolérances de la classe n’ont pas pu rouler.</translation>
     </message>
 </context>
 <context>
@@ -3106,7 +3846,7 @@ sont facultatives)</translation>
     <name>zindle::PhysicsViews</name>
     <message>
         <source>Power Designer sweep</source>
-        <translation>Balayage du Concepteur de puissance</translation>
+        <translation>Balayage du concepteur de puissance</translation>
     </message>
     <message>
         <source>The sweep stopped when the window left Simulate.</source>
@@ -3233,7 +3973,7 @@ sont facultatives)</translation>
     </message>
     <message>
         <source>Power Designer sweep</source>
-        <translation>Balayage du Concepteur de puissance</translation>
+        <translation>Balayage du concepteur de puissance</translation>
     </message>
     <message>
         <source>The design was being edited when the sweep ended, so it keeps its own sizes.</source>

@@ -3,7 +3,6 @@
 // the kernel refuse writes (as a full disk does), /dev/full refuses standard output, /dev/zero
 // never ends. Nothing a student had may be lost, and no failure may pass for success.
 
-#include "EnglishProcess.h"
 #include "support/CliRunner.h"
 #include "support/FolderFiles.h"
 
@@ -23,7 +22,6 @@
 
 using zindle::test::CliResult;
 using zindle::test::runCli;
-using zindle::test::speakEnglish;
 
 namespace {
 
@@ -36,12 +34,11 @@ struct Finished {
 // `setup` runs first in the same shell (for example "ulimit -f 0").
 Finished runShell(const QString &setup, const QStringList &arguments, const QString &redirect = {})
 {
-    QString line = setup + QStringLiteral("; exec \"$0\"");
+    QString line = setup + QStringLiteral("; exec \"$0\" --lang en");
     for (int i = 0; i < arguments.size(); ++i)
         line += QStringLiteral(" \"${%1}\"").arg(i + 1);
     line += QLatin1Char(' ') + redirect;
     QProcess process;
-    speakEnglish(process);
     process.start(QStringLiteral("bash"), QStringList{QStringLiteral("-c"), line, QStringLiteral(ZINDLE_CLI_PATH)} + arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -105,9 +102,8 @@ TEST(FileSizeLimit, AWriteOverTheLimitFailsWithTheMessageAndLeavesNoTemporary)
     QTemporaryDir dir;
     const QString target = dir.filePath("templates.pdf");
     QProcess process;
-    speakEnglish(process);
     process.start(QStringLiteral("prlimit"), {QStringLiteral("--fsize=8192"), QStringLiteral(ZINDLE_CLI_PATH),
-                                              QStringLiteral("templates"), QStringLiteral("Racer"), target});
+                                              QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("templates"), QStringLiteral("Racer"), target});
     ASSERT_TRUE(process.waitForFinished(60000));
     const QByteArray err = process.readAllStandardError();
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -133,8 +129,7 @@ TEST(FullDevice, EveryPrintingCommandNoticesAFailedStandardOutput)
     // A reader that has gone (head, a closed pager) is a failed write too, not a signal.
     // The signal's default comes back first: an ignored signal would be inherited from here.
     QProcess piped;
-    speakEnglish(piped);
-    piped.start("bash", {"-c", "env --default-signal=PIPE \"$0\" report Racer - | (exec 0<&-; sleep 1); "
+    piped.start("bash", {"-c", "env --default-signal=PIPE \"$0\" --lang en report Racer - | (exec 0<&-; sleep 1); "
                                "exit ${PIPESTATUS[0]}",
                          ZINDLE_CLI_PATH});
     ASSERT_TRUE(piped.waitForFinished(60000));
@@ -279,9 +274,8 @@ TEST(LongSweeps, HugeGridsAreRefusedAndCtrlCPrintsTheBestSoFar)
 
     // About 15,000 simulations on one thread: long enough to report progress and to be interrupted.
     QProcess sweep;
-    speakEnglish(sweep);
     sweep.start(ZINDLE_CLI_PATH,
-                {"sweep", "Default Design", "--length", "10:200:0.1", "--wheel", "4:7.5:0.5", "--threads", "1"});
+                {"--lang", "en", "sweep", "Default Design", "--length", "10:200:0.1", "--wheel", "4:7.5:0.5", "--threads", "1"});
     ASSERT_TRUE(sweep.waitForStarted());
     QByteArray err;
     QElapsedTimer clock;
@@ -306,8 +300,7 @@ TEST(LongSweeps, AForcedGridOfBillionsRunsAtOnceInLittleMemory)
     // About ten billion combinations: more than an int counts. They are handed out as they run,
     // so the first progress line comes within a second or two and memory stays that of a few.
     QProcess sweep;
-    speakEnglish(sweep);
-    sweep.start(ZINDLE_CLI_PATH, {"sweep", "Racer", "--width", "0.1:6:0.01", "--length", "1:240:0.01", "--wheel",
+    sweep.start(ZINDLE_CLI_PATH, {"--lang", "en", "sweep", "Racer", "--width", "0.1:6:0.01", "--length", "1:240:0.01", "--wheel",
                                   "0.1:7.5:0.01", "--force", "--threads", "1"});
     ASSERT_TRUE(sweep.waitForStarted());
     QByteArray err;
