@@ -8,7 +8,8 @@ set -euo pipefail
 # qt6-httpserver-dev serves the race day's page to the classroom's phones (its CMake files need
 # qt6-websockets-dev, which the package does not pull in); libdxflib-dev
 # writes DXF cut files, which the tests read back with python3-ezdxf (drawn with matplotlib) and
-# whose SVG twins librsvg2-bin renders. The screenshots in the package are drawn in
+# whose SVG twins librsvg2-bin renders; python3-shapely checks that no two nested parts come
+# closer than the gap. The screenshots in the package are drawn in
 # fonts-dejavu-core; libnlopt-dev fits the model to the runs a class measured; libpolyclipping-dev
 # (Clipper) offsets the cut paths by the cutter's kerf. build-essential, debhelper and dpkg-dev build the Debian package (ccache
 # makes its second, reproducibility build quick); lintian, devscripts (hardening-check) and
@@ -19,7 +20,7 @@ set -euo pipefail
 # class standings page and the SVG charts of hostile design names, to see that no script in a
 # name runs.
 packages=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-svg-dev qt6-httpserver-dev qt6-websockets-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth poppler-utils libdxflib-dev libnlopt-dev libpolyclipping-dev python3-ezdxf python3-matplotlib librsvg2-bin
+          xvfb xauth poppler-utils libdxflib-dev libnlopt-dev libpolyclipping-dev python3-ezdxf python3-matplotlib python3-shapely librsvg2-bin
           fonts-dejavu-core build-essential debhelper dpkg-dev ccache lintian devscripts debootstrap
           desktop-file-utils appstream appstream-util libxml2-utils shared-mime-info groff-base locales chromium)
 missing=()

@@ -89,52 +89,28 @@ public:
         for (int c = begin; c < end; ++c)
             line[c / 64] |= uint64_t(1) << (c % 64);
     }
-    // The highest place (then leftmost) where `f` covers no taken cell, as (column, row).
-    bool firstPlace(const Footprint &f, int &column, int &row) const
+    // The leftmost column at which `f`, with its top in `y`, covers no taken cell, or -1.
+    int leftmostIn(const Footprint &f, int y) const
     {
-        for (int y = 0; y + f.height <= height_; ++y) {
-            int x = 0;
-            while (x + f.width <= width_) {
-                int jump = 0;
-                for (int r = 0; r < f.height && !jump; ++r)
-                    for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)]) {
-                        const int taken = firstTaken(y + r, x + begin, x + end);
-                        // Every place up to this one would cover the same taken cell.
-                        if (taken >= 0) {
-                            jump = taken - (x + begin) + 1;
-                            break;
-                        }
+        int x = 0;
+        while (x + f.width <= width_) {
+            int jump = 0;
+            for (int r = 0; r < f.height && !jump; ++r)
+                for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)]) {
+                    const int taken = firstTaken(y + r, x + begin, x + end);
+                    // Every place up to this one would cover the same taken cell.
+                    if (taken >= 0) {
+                        jump = taken - (x + begin) + 1;
+                        break;
                     }
-                if (!jump) {
-                    column = x;
-                    row = y;
-                    return true;
                 }
-                x += jump;
-            }
+            if (!jump)
+                return x;
+            x += jump;
         }
-        return false;
+        return -1;
     }
-    // The leftmost place (then highest) where `f` covers no taken cell.
-    bool firstPlaceLeftmost(const Footprint &f, int &column, int &row) const
-    {
-        for (int x = 0; x + f.width <= width_; ++x)
-            for (int y = 0; y + f.height <= height_; ++y)
-                if (fitsAt(f, x, y)) {
-                    column = x;
-                    row = y;
-                    return true;
-                }
-        return false;
-    }
-    bool fitsAt(const Footprint &f, int x, int y) const
-    {
-        for (int r = 0; r < f.height; ++r)
-            for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)])
-                if (firstTaken(y + r, x + begin, x + end) >= 0)
-                    return false;
-        return true;
-    }
+    int height() const { return height_; }
     void place(const Footprint &f, int column, int row)
     {
         for (int r = 0; r < f.height; ++r)
@@ -159,18 +135,17 @@ double materialArea(const ClipperLib::Paths &paths)
 
 namespace {
 
-// Which way parts fall: towards the top (each where its bottom edge ends highest) or towards
-// the left (where its right edge ends leftmost). Long layers pack better one way or the other.
-enum class Gravity { Up, Left };
-
 struct Prepared {
     std::vector<std::vector<Footprint>> turns; // per shape; empty for a shape with no material
-    std::vector<size_t> order;                 // largest first
     int columns = 0, rows = 0;
     double inset = 0.0, cell = 0.0;
 };
 
-ShapeNesting nestWith(const Prepared &in, Gravity gravity)
+// Where a part goes among the places it fits: where its bottom edge ends highest, or where the
+// rectangle the board's parts take grows least.
+enum class Rule { Bottom, Area };
+
+ShapeNesting nestWith(const Prepared &in, const std::vector<size_t> &order, Rule rule, int columns)
 {
     ShapeNesting nesting;
     nesting.placements.resize(in.turns.size());
@@ -179,37 +154,51 @@ ShapeNesting nestWith(const Prepared &in, Gravity gravity)
     };
     std::vector<Board> boards;
     std::vector<Used> used;
-    for (size_t index : in.order) {
+    for (size_t index : order) {
         const std::vector<Footprint> &turns = in.turns[index];
         if (turns.empty())
             continue;
-        const auto better = [gravity](int x, int y, const Footprint &f, int bx, int by, const Footprint &b) {
-            if (gravity == Gravity::Up)
-                return y + f.height < by + b.height || (y + f.height == by + b.height && x < bx);
-            return x + f.width < bx + b.width || (x + f.width == bx + b.width && y < by);
+        // What a place costs under the rule, lowest best; ties go to the higher, then the
+        // more left place, then the earlier turn.
+        const auto cost = [rule](const Used &u, int x, int y, const Footprint &f) {
+            if (rule == Rule::Bottom)
+                return double(y + f.height);
+            return double(std::max(u.right, x + f.width)) * double(std::max(u.bottom, y + f.height));
         };
-        const auto bestOn = [&](const Board &board, const Footprint *&best, int &column, int &row) {
+        const auto bestOn = [&](const Board &board, const Used &u, const Footprint *&best, int &column, int &row) {
             best = nullptr;
-            for (const Footprint &f : turns) {
-                int x = 0, y = 0;
-                if ((gravity == Gravity::Up ? board.firstPlace(f, x, y) : board.firstPlaceLeftmost(f, x, y)) &&
-                    (!best || better(x, y, f, column, row, *best))) {
-                    best = &f;
-                    column = x;
-                    row = y;
+            double bestCost = 0.0;
+            for (const Footprint &f : turns)
+                for (int y = 0; y + f.height <= board.height(); ++y) {
+                    // Lower rows only grow the rectangle: none can beat the best once its
+                    // smallest cost there does not.
+                    if (best && rule == Rule::Area && cost(u, 0, y, f) > bestCost)
+                        break;
+                    const int x = board.leftmostIn(f, y);
+                    if (x < 0)
+                        continue;
+                    const double c = cost(u, x, y, f);
+                    if (!best || c < bestCost || (c == bestCost && (y < row || (y == row && x < column)))) {
+                        best = &f;
+                        bestCost = c;
+                        column = x;
+                        row = y;
+                    }
+                    // Lower places cost no less by height, nor start higher.
+                    if (rule != Rule::Area)
+                        break;
                 }
-            }
             return best != nullptr;
         };
         const Footprint *best = nullptr;
         int column = 0, row = 0;
         size_t b = 0;
-        while (b < boards.size() && !bestOn(boards[b], best, column, row))
+        while (b < boards.size() && !bestOn(boards[b], used[b], best, column, row))
             ++b;
         if (b == boards.size()) {
-            boards.emplace_back(in.columns, in.rows);
+            boards.emplace_back(columns, in.rows);
             used.emplace_back();
-            if (in.columns <= 0 || in.rows <= 0 || !bestOn(boards.back(), best, column, row)) {
+            if (columns <= 0 || in.rows <= 0 || !bestOn(boards.back(), used.back(), best, column, row)) {
                 ShapeNesting refused;
                 refused.placements.resize(in.turns.size());
                 refused.unplaced = int(index);
@@ -259,16 +248,29 @@ ShapeNesting NestShapes(const std::vector<CutShape> &shapes, const NestingSheet 
             for (int deg = 0; deg < 360; deg += step)
                 in.turns[i].push_back(footprintOf(grown, deg, in.cell));
     }
-    in.order.resize(shapes.size());
-    std::iota(in.order.begin(), in.order.end(), size_t(0));
-    std::stable_sort(in.order.begin(), in.order.end(), [&](size_t a, size_t b) { return areas[a] > areas[b]; });
+    // Largest first, by area or by height: which packs closer depends on the parts.
+    std::vector<size_t> byArea(shapes.size());
+    std::iota(byArea.begin(), byArea.end(), size_t(0));
+    std::vector<size_t> byHeight = byArea;
+    std::stable_sort(byArea.begin(), byArea.end(), [&](size_t a, size_t b) { return areas[a] > areas[b]; });
+    const auto height = [&](size_t i) { return in.turns[i].empty() ? 0 : in.turns[i].front().height; };
+    std::stable_sort(byHeight.begin(), byHeight.end(), [&](size_t a, size_t b) { return height(a) > height(b); });
 
-    ShapeNesting up = nestWith(in, Gravity::Up);
-    if (up.unplaced >= 0)
-        return up;
-    ShapeNesting left = nestWith(in, Gravity::Left);
-    const bool leftBetter = left.boards < up.boards || (left.boards == up.boards && left.usedAreaIn2 < up.usedAreaIn2);
-    return leftBetter ? left : up;
+    // Parts that need less than a whole board take less of it laid out on a narrower strip:
+    // the full width first, then narrower ones while every part still finds a place.
+    ShapeNesting best = nestWith(in, byArea, Rule::Bottom, in.columns);
+    if (best.unplaced >= 0)
+        return best;
+    for (const std::vector<size_t> *order : {&byArea, &byHeight})
+        for (int tenths = 10; tenths >= 6; --tenths) {
+                const Rule rule = Rule::Area;
+                ShapeNesting tried = nestWith(in, *order, rule, in.columns * tenths / 10);
+                if (tried.unplaced >= 0 || tried.boards > best.boards)
+                    break;
+                if (tried.boards < best.boards || tried.usedAreaIn2 < best.usedAreaIn2)
+                    best = std::move(tried);
+            }
+    return best;
 }
 
 } // namespace zindle

@@ -5,9 +5,9 @@
 // part's cut-out. The board is a grid of small square cells; a part covers every cell its
 // material, grown by half the gap, could touch, so two parts whose cells differ always keep the
 // whole gap between them, whatever the grid. Parts are placed largest first on the first board
-// that takes them, each where its bottom edge ends highest (or, in a second layout, its right
-// edge leftmost), with the least turn among equals; the layout needing fewer boards, then less
-// area, is kept. The same parts give the same layout.
+// that takes them, each where its bottom edge ends highest (then leftmost, then with the least
+// turn); the layout is tried on the whole board's width and on narrower strips of it, and the
+// one needing fewest boards, then least area, is kept. The same parts give the same layout.
 
 #include "geometry/CutParts.h"
 
@@ -20,7 +20,7 @@ struct NestingSheet {
     double widthIn = 20.0, heightIn = 30.0;
     double marginIn = 0.25; // kept free along each edge
     double gapIn = 0.25;    // kept free between parts
-    int turnStepDeg = 15;   // turns tried: 0, step, 2 step, ... below 360
+    int turnStepDeg = 90;   // turns tried: 0, step, 2 step, ... below 360
     double cellIn = 0.05;   // the grid; finer packs closer and costs more
 };
 

@@ -2,6 +2,7 @@
 #include "CutSheets.h"
 
 #include "Templates.h"
+#include "geometry/ShapeNesting.h"
 #include "PrintJobs.h"
 #include "model/DesignNumbers.h"
 #include "model/NumberText.h"
@@ -326,7 +327,7 @@ NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, 
 
 } // namespace
 
-NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board)
+NestOutcome NestPartsOnShelves(const std::vector<CutPart> &parts, const BoardSize &board)
 {
     // Long layers lie across a board or along it; whichever needs fewer boards wins.
     NestOutcome upright = nestOnce(parts, board, false);
@@ -334,6 +335,56 @@ NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board)
         return upright;
     NestOutcome turned = nestOnce(parts, board, true);
     return turned.boards.size() < upright.boards.size() ? turned : upright;
+}
+
+double UsedBoardArea(const NestOutcome &nested)
+{
+    double area = 0.0;
+    for (const CutBoard &board : nested.boards) {
+        double right = 0.0, bottom = 0.0;
+        for (const CutPart &part : board.parts) {
+            const QRectF bounds = part.shape.bounds();
+            right = std::max(right, bounds.right());
+            bottom = std::max(bottom, bounds.bottom());
+        }
+        area += right * bottom;
+    }
+    return area;
+}
+
+NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board)
+{
+    NestOutcome shelves = NestPartsOnShelves(parts, board);
+    if (!shelves.error.isEmpty())
+        return shelves;
+
+    // By true shape the parts take less of the board; the boxes' shelves stay the fallback, so
+    // that no set ever needs more boards than they do.
+    std::vector<CutShape> shapes;
+    shapes.reserve(parts.size());
+    for (const CutPart &part : parts)
+        shapes.push_back(part.shape);
+    NestingSheet sheet;
+    sheet.widthIn = board.widthIn;
+    sheet.heightIn = board.heightIn;
+    sheet.marginIn = BoardMarginIn;
+    sheet.gapIn = PartGapIn;
+    const ShapeNesting nested = NestShapes(shapes, sheet);
+    if (nested.unplaced >= 0 || nested.boards > int(shelves.boards.size()))
+        return shelves;
+    NestOutcome outcome;
+    outcome.boards.resize(static_cast<size_t>(nested.boards));
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const ShapePlacement &at = nested.placements[i];
+        if (at.board < 0)
+            continue; // no material: nothing to cut
+        CutPart part = parts[i];
+        part.shape = part.shape.mapped(at.toBoard);
+        part.labelAt = at.toBoard.map(part.labelAt);
+        part.labelAngle += at.turnDeg;
+        outcome.boards[static_cast<size_t>(at.board)].parts.push_back(std::move(part));
+    }
+    return outcome;
 }
 
 } // namespace zindle

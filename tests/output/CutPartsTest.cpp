@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -168,6 +169,16 @@ CutPart boxPart(const QString &label, double w, double h)
 
 QRectF grown(const QRectF &r, double by) { return r.adjusted(-by, -by, by, by); }
 
+// The part's material and every point within just under half the gap of it, drawn by Qt's
+// own path code (not the nesting's): two parts so grown that meet are closer than the gap.
+QPainterPath grownMaterial(const CutShape &shape)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(PartGapIn - 1e-3);
+    const QPainterPath material = shape.path();
+    return material.united(stroker.createStroke(material));
+}
+
 void expectApartAndOnBoard(const NestOutcome &nested, const BoardSize &board)
 {
     const QRectF inner(BoardMarginIn, BoardMarginIn, board.widthIn - 2 * BoardMarginIn, board.heightIn - 2 * BoardMarginIn);
@@ -176,7 +187,7 @@ void expectApartAndOnBoard(const NestOutcome &nested, const BoardSize &board)
             const QRectF r = b.parts[i].shape.bounds();
             EXPECT_TRUE(grown(inner, 1e-9).contains(r)) << b.parts[i].label.toStdString();
             for (size_t j = i + 1; j < b.parts.size(); ++j)
-                EXPECT_FALSE(grown(r, PartGapIn / 2 - 1e-9).intersects(grown(b.parts[j].shape.bounds(), PartGapIn / 2 - 1e-9)))
+                EXPECT_FALSE(grownMaterial(b.parts[i].shape).intersects(grownMaterial(b.parts[j].shape)))
                     << b.parts[i].label.toStdString() << " / " << b.parts[j].label.toStdString();
         }
     }
@@ -343,18 +354,22 @@ TEST(CutBoards, APartTooLargeForTheBoardIsNamedWithTheSizes)
     EXPECT_NE(mm.error.indexOf(QStringLiteral("100 x 300 mm")), -1) << mm.error.toStdString();
 }
 
-TEST(CutBoards, TheDefaultDesignFitsOneStandardBoard)
+TEST(CutBoards, EveryBuiltInDesignNestsByShapeOnNoMoreBoardsAndATenthLessBoardThanOnShelves)
 {
-    Workspace ws;
-    BuildBuiltInDesign(ws, 0);
-    ws.list.CurrentDesign = 0;
-    ws.scale = HeadlessSheetScale();
-    const CutPartsOutcome parts = CutPartsOf(ws, CutSet::All, BoardSize());
-    ASSERT_TRUE(parts.error.isEmpty());
-    EXPECT_EQ(parts.parts.size(), static_cast<size_t>(TemplateCount(ws.results) + 4));
-    const NestOutcome nested = NestParts(parts.parts, BoardSize());
-    ASSERT_TRUE(nested.error.isEmpty());
-    EXPECT_EQ(nested.boards.size(), 1u);
-    expectApartAndOnBoard(nested, BoardSize());
-
+    for (int slot = 0; slot < BuiltInDesignCount; ++slot) {
+        Workspace ws;
+        BuildBuiltInDesign(ws, slot);
+        ws.list.CurrentDesign = slot;
+        ws.scale = HeadlessSheetScale();
+        const CutPartsOutcome parts = CutPartsOf(ws, CutSet::All, BoardSize());
+        ASSERT_TRUE(parts.error.isEmpty());
+        EXPECT_EQ(parts.parts.size(), static_cast<size_t>(TemplateCount(ws.results) + 4));
+        const NestOutcome nested = NestParts(parts.parts, BoardSize());
+        const NestOutcome shelves = NestPartsOnShelves(parts.parts, BoardSize());
+        ASSERT_TRUE(nested.error.isEmpty());
+        EXPECT_EQ(nested.boards.size(), 1u) << slot;
+        EXPECT_LE(nested.boards.size(), shelves.boards.size()) << slot;
+        EXPECT_LE(UsedBoardArea(nested), 0.9 * UsedBoardArea(shelves)) << slot;
+        expectApartAndOnBoard(nested, BoardSize());
+    }
 }

@@ -7,8 +7,10 @@
                      [--dpi N]
 
 DXF files are read with ezdxf, SVG files are rendered by rsvg-convert and measured on the
-picture. Sizes are inches; every measure must hold to within 0.01 in. Exits 0 when every check
-holds, 1 with one line per failed check otherwise.
+picture. The parts are put together from the cut paths (read from the DXF, or parsed from the
+SVG) with shapely: each must lie on the board and keep the gap (0.25 in) from every other.
+Sizes are inches; every measure must hold to within 0.01 in. Exits 0 when every check holds, 1
+with one line per failed check otherwise.
 """
 import argparse
 import os
@@ -29,31 +31,33 @@ def near(a, b):
     return abs(a - b) <= TOLERANCE
 
 
-def disjoint(a, b):
-    return a[2] <= b[0] or b[2] <= a[0] or a[3] <= b[1] or b[3] <= a[1]
+def parts_of(loops):
+    """The parts' material from closed cut paths (shapely polygons): a path inside an odd number
+    of others bounds a hole of the smallest path around it, as the cutter cuts them."""
+    loops = sorted(loops, key=lambda p: -p.area)
+    depth = [sum(1 for j in range(i) if loops[j].contains(loops[i].representative_point()))
+             for i in range(len(loops))]
+    parts = []
+    for i, loop in enumerate(loops):
+        if depth[i] % 2:
+            continue
+        material = loop
+        for j in range(i + 1, len(loops)):
+            if depth[j] == depth[i] + 1 and loop.contains(loops[j].representative_point()):
+                material = material.difference(loops[j])
+        parts.append(material)
+    return parts
 
 
-def contains(outer, inner):
-    return outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and inner[3] <= outer[3]
-
-
-def top_level(boxes):
-    """The boxes of the parts themselves: those not lying inside another box (holes do)."""
-    result = []
-    for i, b in enumerate(boxes):
-        inside = any(j != i and contains(o, b) and o != b for j, o in enumerate(boxes))
-        if not inside:
-            result.append(b)
-    return result
-
-
-def check_layout(parts, board_w, board_h):
-    for b in parts:
-        check(b[0] >= -TOLERANCE and b[1] >= -TOLERANCE and b[2] <= board_w + TOLERANCE
-              and b[3] <= board_h + TOLERANCE, "part %s lies off the board" % (b,))
+def check_layout(parts, board_w, board_h, gap):
+    for p in parts:
+        x0, y0, x1, y1 = p.bounds
+        check(x0 >= -TOLERANCE and y0 >= -TOLERANCE and x1 <= board_w + TOLERANCE
+              and y1 <= board_h + TOLERANCE, "part %s lies off the board" % (p.bounds,))
     for i in range(len(parts)):
         for j in range(i + 1, len(parts)):
-            check(disjoint(parts[i], parts[j]), "parts %s and %s overlap" % (parts[i], parts[j]))
+            d = parts[i].distance(parts[j])
+            check(d >= gap - TOLERANCE, "parts at %s and %s are %.3f in apart" % (parts[i].bounds, parts[j].bounds, d))
 
 
 def check_dxf(args):
@@ -68,7 +72,8 @@ def check_dxf(args):
             check(len(layout) == 0, "paper space %s holds entities" % layout.name)
     msp = doc.modelspace()
     scale = 1 / 25.4 if args.mm else 1.0
-    boxes, circles, polylines = [], [], []
+    from shapely.geometry import Point, Polygon
+    boxes, circles, polylines, loops = [], [], [], []
     for e in msp:
         kind = e.dxftype()
         if kind == "CIRCLE":
@@ -77,6 +82,7 @@ def check_dxf(args):
             x, y = c.x * scale, c.y * scale
             circles.append((x, y, r))
             boxes.append((x - r, y - r, x + r, y + r))
+            loops.append(Point(x, y).buffer(r, 64))
         elif kind == "LWPOLYLINE":
             check(e.dxf.layer == "CUT", "a polyline on layer %s" % e.dxf.layer)
             check(e.closed, "an open polyline")
@@ -86,17 +92,18 @@ def check_dxf(args):
             box = (min(xs), min(ys), max(xs), max(ys))
             polylines.append(box)
             boxes.append(box)
+            loops.append(Polygon(pts))
         elif kind == "TEXT":
             check(e.dxf.layer == "ENGRAVE", "text on layer %s" % e.dxf.layer)
         else:
             check(False, "unexpected entity %s" % kind)
     check(boxes, "no cut entities")
-    parts = top_level(boxes)
-    check_layout(parts, args.board[0], args.board[1])
+    # DXF's y runs up from the board's bottom edge; the board is the same either way up.
+    parts = parts_of(loops)
+    check_layout(parts, args.board[0], args.board[1], args.gap)
     for t in msp.query("TEXT"):
-        p = (t.dxf.insert.x * scale, t.dxf.insert.y * scale)
-        check(any(b[0] <= p[0] <= b[2] and b[1] <= p[1] <= b[3] for b in parts),
-              "label %r lies on no part" % t.dxf.text)
+        p = Point(t.dxf.insert.x * scale, t.dxf.insert.y * scale)
+        check(any(part.buffer(TOLERANCE).contains(p) for part in parts), "label %r lies on no part" % t.dxf.text)
     if args.wheel:
         d, hole = args.wheel
         found = False
@@ -148,6 +155,44 @@ def components(mask):
     return found
 
 
+def svg_loops(path):
+    """The closed cut paths of an SVG file, in inches: every <path> of M, L and Z commands and
+    every <circle>, through the transforms of the groups around them, from viewBox millimetres."""
+    import re
+    import xml.etree.ElementTree as ET
+    from shapely import affinity
+    from shapely.geometry import Point, Polygon
+    root = ET.parse(path).getroot()
+    ns = "{http://www.w3.org/2000/svg}"
+    loops = []
+
+    def shapely_order(m):
+        """SVG's matrix(a, b, c, d, e, f) as shapely's [a, c, b, d, e, f]."""
+        return [m[0], m[2], m[1], m[3], m[4], m[5]]
+
+    def walk(element, matrix):
+        m = re.match(r"matrix\(([^)]*)\)", element.get("transform", ""))
+        if m:
+            a, b, c, d, e, f = (float(v) for v in re.split(r"[ ,]+", m.group(1).strip()))
+            p = matrix
+            matrix = [p[0] * a + p[2] * b, p[1] * a + p[3] * b, p[0] * c + p[2] * d, p[1] * c + p[3] * d,
+                      p[0] * e + p[2] * f + p[4], p[1] * e + p[3] * f + p[5]]
+        tag = element.tag.replace(ns, "")
+        if tag == "path":
+            for run in re.split(r"[Zz]", element.get("d", "")):
+                pts = [(float(x), float(y)) for x, y in re.findall(r"[ML]\s*([-\d.e]+)[ ,]([-\d.e]+)", run)]
+                if len(pts) >= 3:
+                    loops.append(affinity.affine_transform(Polygon(pts), shapely_order(matrix)))
+        elif tag == "circle":
+            shape = Point(float(element.get("cx")), float(element.get("cy"))).buffer(float(element.get("r")), 64)
+            loops.append(affinity.affine_transform(shape, shapely_order(matrix)))
+        for child in element:
+            walk(child, matrix)
+
+    walk(root, [1 / 25.4, 0, 0, 1 / 25.4, 0, 0])
+    return loops
+
+
 def check_svg(args):
     import numpy as np
     from PIL import Image
@@ -173,7 +218,7 @@ def check_svg(args):
     comps = components(red)
     boxes = [(c[0] / dpi, c[1] / dpi, c[2] / dpi, c[3] / dpi) for c in comps]
     check(boxes, "nothing red (cut) in the picture")
-    check_layout(top_level(boxes), args.board[0], args.board[1])
+    check_layout(parts_of(svg_loops(args.file)), args.board[0], args.board[1], args.gap)
     stroke = args.stroke_mm / 25.4
 
     def run_middles(row):
@@ -235,6 +280,7 @@ def main():
     parser.add_argument("--extent", nargs=2, type=float)
     parser.add_argument("--png")
     parser.add_argument("--dpi", type=int, default=200)
+    parser.add_argument("--gap", type=float, default=0.25, help="the least distance between parts, inches")
     parser.add_argument("--stroke-mm", type=float, default=0.2)
     args = parser.parse_args()
     if args.mm:
