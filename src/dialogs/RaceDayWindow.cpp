@@ -170,7 +170,7 @@ bool RaceDayWindow::openEvent(const QString &path)
 {
     const EventRead read = ReadEvent(path);
     if (!read.ok) {
-        prompter_.message(read.error, caption());
+        prompter_.message(read.shownError(), caption());
         return false;
     }
     stopServing();
@@ -356,7 +356,7 @@ void RaceDayWindow::reloadFromFile()
 {
     const EventRead read = ReadEvent(path_);
     if (!read.ok) {
-        status_->setText(read.error);
+        status_->setText(read.shownError());
         return;
     }
     const int shown = entry_->heat();

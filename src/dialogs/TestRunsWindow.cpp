@@ -81,7 +81,7 @@ void TestRunsWindow::readLogbook()
         if (read.ok)
             logbook_ = read.logbook;
         else
-            logbookError_ = tr("%1; it is left as it is until it is mended.").arg(read.error);
+            logbookError_ = tr("%1; it is left as it is until it is mended.").arg(read.shownError());
     }
     const QString name = printableText(subject_.designName);
     if (!subject_.log)

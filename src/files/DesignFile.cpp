@@ -157,7 +157,8 @@ ReadOutcome ReadBinaryDesign(DesignState &workspace, const QByteArray &bytes, co
     try {
         BinaryItemSource source(bytes);
         if (source.readRawString() != VersionMarker.toLatin1() || source.readInteger() != FileVersion) {
-            outcome.fail(readError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a Zindle 4.1 design file"))));
+            outcome.fail(readError(path,
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a Zindle 4.1 design file"))));
             outcome.status = ReadStatus::NotADesign;
             return outcome;
         }
@@ -165,7 +166,9 @@ ReadOutcome ReadBinaryDesign(DesignState &workspace, const QByteArray &bytes, co
         outcome.status = ReadStatus::Read;
         if (source.remaining() > 0)
             outcome.warn(readWarning(
-                path, FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 bytes after the end of the design were ignored")).arg(source.remaining())));
+                path,
+                    FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 bytes after the end of the design were ignored"))
+                        .arg(source.remaining())));
     } catch (const DesignFileError &error) {
         outcome.fail(readError(path, error.text()));
     }

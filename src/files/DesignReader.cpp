@@ -10,10 +10,14 @@ namespace {
 
 // The part parameters in file order, as a message names them.
 const char *const ParameterDescriptions[8] = {
-    QT_TRANSLATE_NOOP("FileErrors", "the spring width"),         QT_TRANSLATE_NOOP("FileErrors", "the spring length"),
-    QT_TRANSLATE_NOOP("FileErrors", "the drive wheel diameter"), QT_TRANSLATE_NOOP("FileErrors", "the drive axle diameter"),
-    QT_TRANSLATE_NOOP("FileErrors", "the drive axle length"),    QT_TRANSLATE_NOOP("FileErrors", "the other wheel diameter"),
-    QT_TRANSLATE_NOOP("FileErrors", "the other axle diameter"),  QT_TRANSLATE_NOOP("FileErrors", "the other axle length")};
+    QT_TRANSLATE_NOOP("FileErrors", "the spring width"),
+    QT_TRANSLATE_NOOP("FileErrors", "the spring length"),
+    QT_TRANSLATE_NOOP("FileErrors", "the drive wheel diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the drive axle diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the drive axle length"),
+    QT_TRANSLATE_NOOP("FileErrors", "the other wheel diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the other axle diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the other axle length")};
 
 // `refusal` is the whole message with the count as %1: "it holds an impossible number of weights (%1)".
 int readCount(ItemSource &source, int maximum, const char *refusal)
@@ -96,7 +100,8 @@ void readMaterialBlock(ItemSource &source, DesignState &workspace, SpringReader 
         index = source.readInteger();
 
     const int maxUser = MaxMaterialEntries - 1;
-    const int boards = readCount(source, maxUser, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of board materials (%1)"));
+    const int boards = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of board materials (%1)"));
     for (int i = 0; i < boards; ++i) {
         BoardMaterial board;
         board.BoardName = source.readString();
@@ -104,17 +109,20 @@ void readMaterialBlock(ItemSource &source, DesignState &workspace, SpringReader 
         board.BoardDensity = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a board density")));
         catalogue.boards.push_back(board);
     }
-    const int axles = readCount(source, maxUser, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of axle materials (%1)"));
+    const int axles = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of axle materials (%1)"));
     for (int i = 0; i < axles; ++i) {
         AxleMaterial axle;
         axle.AxleName = source.readString();
         axle.AxleDensity = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "an axle density")));
         catalogue.axles.push_back(axle);
     }
-    const int springs = readCount(source, maxUser, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of spring materials (%1)"));
+    const int springs = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of spring materials (%1)"));
     for (int i = 0; i < springs; ++i)
         catalogue.springs.push_back(readSpringEntry(source));
-    const int treads = readCount(source, maxUser, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of tread materials (%1)"));
+    const int treads = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of tread materials (%1)"));
     for (int i = 0; i < treads; ++i) {
         TreadMaterial tread;
         tread.TreadName = source.readString();
@@ -147,10 +155,12 @@ void readPreferences(ItemSource &source, DesignRecord &design)
 
 void readWeights(ItemSource &source, DesignRecord &design)
 {
-    const int count = readCount(source, WeightSlotCount, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of weights (%1)"));
+    const int count = readCount(source, WeightSlotCount,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of weights (%1)"));
     for (int i = 0; i < count; ++i) {
         WeightSlot &slot = design.Weights[static_cast<size_t>(i)];
-        const QPoint at = readPoint(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "the position of weight %1")).arg(i + 1));
+        const QPoint at = readPoint(source,
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the position of weight %1")).arg(i + 1));
         slot.X = at.x();
         slot.Y = at.y();
         slot.Mass = source.readReal();
@@ -187,7 +197,8 @@ QString ReadDesign(ItemSource &source, DesignState &workspace)
     ApplyChamberCode(design, source.readInteger());
     ApplyDriveCode(design, source.readInteger());
 
-    const int outerCount = readCount(source, MaxOutlinePoints, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of outer outline points (%1)"));
+    const int outerCount = readCount(source, MaxOutlinePoints,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of outer outline points (%1)"));
     design.OuterPts = readPoints(source, outerCount, QT_TRANSLATE_NOOP("FileErrors", "outer outline point %1"));
     const int innerCount = source.readInteger();
     if (innerCount < 1) {
@@ -195,7 +206,8 @@ QString ReadDesign(ItemSource &source, DesignState &workspace)
     } else {
         if (innerCount > MaxOutlinePoints)
             throw DesignFileError(
-                FileText(QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of inner outline points (%1)")).arg(innerCount));
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of inner outline points (%1)"))
+                    .arg(innerCount));
         design.InnerPts = readPoints(source, innerCount, QT_TRANSLATE_NOOP("FileErrors", "inner outline point %1"));
     }
     readWeights(source, design);
@@ -221,7 +233,8 @@ void ReadOlderDesign(ItemSource &source, DesignState &workspace)
     ApplyDriveCode(design, source.readInteger());
     ApplyChamberCode(design, source.readInteger());
 
-    const int outerCount = readCount(source, MaxOutlinePoints, QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of outer outline points (%1)"));
+    const int outerCount = readCount(source, MaxOutlinePoints,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of outer outline points (%1)"));
     if (outerCount >= 2)
         design.OuterPts = readPoints(source, outerCount, QT_TRANSLATE_NOOP("FileErrors", "outer outline point %1"));
     // These files have no inner outline; the inner layers take the outer shape, as a version-3

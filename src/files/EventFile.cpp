@@ -41,14 +41,17 @@ QJsonValue field(const QJsonObject &object, const char *key, const FileText &whe
 
 QString text(const QJsonObject &object, const char *key, const FileText &where, bool required = true)
 {
-    return field(object, key, where, &QJsonValue::isString, QT_TRANSLATE_NOOP("FileErrors", "%1 has no text \"%2\""), required).toString();
+    return field(object, key, where, &QJsonValue::isString,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no text \"%2\""), required).toString();
 }
 
 int wholeNumber(const QJsonObject &object, const char *key, const FileText &where, int least, int most)
 {
-    const double value = field(object, key, where, &QJsonValue::isDouble, QT_TRANSLATE_NOOP("FileErrors", "%1 has no number \"%2\"")).toDouble();
+    const double value = field(object, key, where, &QJsonValue::isDouble,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no number \"%2\"")).toDouble();
     if (value != std::floor(value) || value < least || value > most)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a whole number from %3 to %4"))
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a whole number from %3 to %4"))
                          .arg(where).arg(QLatin1String(key)).arg(least).arg(most)};
     return static_cast<int>(value);
 }
@@ -60,7 +63,9 @@ std::optional<double> timeAt(const QJsonArray &times, qsizetype i, const FileTex
         return std::nullopt;
     const double time = value.toDouble(-1.0);
     if (!value.isDouble() || !(time > 0.0 && time <= MaxEventTimeS))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a time that is neither null nor above 0 and up to 100 s")).arg(where)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a time that is neither null nor above 0 and up to 100 s"))
+                .arg(where)};
     return time;
 }
 
@@ -68,9 +73,12 @@ EventHeat decodeHeat(const QJsonObject &object, const RaceEvent &event, const QH
                      const FileText &where)
 {
     EventHeat heat;
-    const QJsonArray lanes = field(object, "lanes", where, &QJsonValue::isArray, QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
+    const QJsonArray lanes = field(object, "lanes", where, &QJsonValue::isArray,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
     if (lanes.size() != event.lanes)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has %2 lanes; the track has %3")).arg(where).arg(lanes.size()).arg(event.lanes)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has %2 lanes; the track has %3"))
+                .arg(where).arg(lanes.size()).arg(event.lanes)};
     for (qsizetype lane = 0; lane < lanes.size(); ++lane) {
         const QJsonValue car = lanes.at(lane);
         if (car.isNull()) {
@@ -78,20 +86,28 @@ EventHeat decodeHeat(const QJsonObject &object, const RaceEvent &event, const QH
             continue;
         }
         if (!car.isString() || !cars.contains(car.toString()))
-            throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 names a car in lane %2 that is not entered")).arg(where).arg(lane + 1)};
+            throw Broken{
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 names a car in lane %2 that is not entered"))
+                    .arg(where).arg(lane + 1)};
         heat.lanes.push_back(cars.value(car.toString()));
     }
-    heat.recorded = field(object, "recorded", where, &QJsonValue::isBool, QT_TRANSLATE_NOOP("FileErrors", "%1 has no true or false \"%2\"")).toBool();
+    heat.recorded = field(object, "recorded", where, &QJsonValue::isBool,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no true or false \"%2\"")).toBool();
     heat.reruns = object.contains(QStringLiteral("reruns")) ? wholeNumber(object, "reruns", where, 0, 1000000) : 0;
     if (!heat.recorded)
         return heat;
-    const QJsonArray times = field(object, "times", where, &QJsonValue::isArray, QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
+    const QJsonArray times = field(object, "times", where, &QJsonValue::isArray,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
     if (times.size() != lanes.size())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has %2 times for %3 lanes")).arg(where).arg(times.size()).arg(lanes.size())};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has %2 times for %3 lanes"))
+                .arg(where).arg(times.size()).arg(lanes.size())};
     for (qsizetype lane = 0; lane < times.size(); ++lane) {
         heat.times.push_back(timeAt(times, lane, where));
         if (heat.times.back() && heat.lanes[static_cast<size_t>(lane)] < 0)
-            throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a time in lane %2, which has no car")).arg(where).arg(lane + 1)};
+            throw Broken{
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a time in lane %2, which has no car"))
+                    .arg(where).arg(lane + 1)};
     }
     return heat;
 }
@@ -107,16 +123,20 @@ RaceEvent decode(const QByteArray &bytes)
     if (!document.isObject() || top.value(QStringLiteral("format")) != QStringLiteral("zindle-event"))
         throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a race-day event"))};
     if (top.value(QStringLiteral("version")).toDouble() != EventFileVersion)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not an event of version %1, which this release reads")).arg(EventFileVersion)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not an event of version %1, which this release reads"))
+                .arg(EventFileVersion)};
     const FileText where(QT_TRANSLATE_NOOP("FileErrors", "the event"));
     RaceEvent event;
     event.title = text(top, "title", where, false);
     event.roster = text(top, "roster", where, false);
     event.track = text(top, "track", where, false);
     if (top.contains(QStringLiteral("trackFt"))) {
-        event.trackFt = field(top, "trackFt", where, &QJsonValue::isDouble, QT_TRANSLATE_NOOP("FileErrors", "%1 has no number \"%2\"")).toDouble();
+        event.trackFt = field(top, "trackFt", where, &QJsonValue::isDouble,
+            QT_TRANSLATE_NOOP("FileErrors", "%1 has no number \"%2\"")).toDouble();
         if (!(event.trackFt > 0.0 && event.trackFt <= 100.0))
-            throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the event's trackFt must lie above 0 and up to 100 ft"))};
+            throw Broken{
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "the event's trackFt must lie above 0 and up to 100 ft"))};
     }
     event.date = QDate::fromString(text(top, "date", where, false), Qt::ISODate);
     event.lanes = wholeNumber(top, "lanes", where, 1, MaxEventLanes);
@@ -129,7 +149,8 @@ RaceEvent decode(const QByteArray &bytes)
     }
     const std::optional<EventFormat> format = formatNamed(text(top, "chart", where));
     if (!format)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the event's chart is not balanced, rotation or fastest"))};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the event's chart is not balanced, rotation or fastest"))};
     event.format = *format;
     event.rounds = top.contains(QStringLiteral("rounds")) ? wholeNumber(top, "rounds", where, 1, MaxEventRounds) : 1;
     const std::optional<EventScoring> scoring = scoringNamed(text(top, "scoring", where));
@@ -139,7 +160,8 @@ RaceEvent decode(const QByteArray &bytes)
     event.dropSlowest = top.value(QStringLiteral("dropSlowest")).toBool(false);
     event.joinCode = text(top, "joinCode", where, false);
 
-    const QJsonArray cars = field(top, "cars", where, &QJsonValue::isArray, QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
+    const QJsonArray cars = field(top, "cars", where, &QJsonValue::isArray,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
     if (cars.size() > MaxEventCars)
         throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the event has more than %1 cars")).arg(MaxEventCars)};
     QHash<QString, int> index;
@@ -149,11 +171,14 @@ RaceEvent decode(const QByteArray &bytes)
         EventCar car{text(object, "file", carWhere), object.value(QStringLiteral("withdrawn")).toBool(false),
                      object.value(QStringLiteral("late")).toBool(false)};
         if (car.file.isEmpty() || index.contains(car.file))
-            throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has an empty file name or one entered before")).arg(carWhere)};
+            throw Broken{
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has an empty file name or one entered before"))
+                    .arg(carWhere)};
         index.insert(car.file, static_cast<int>(i));
         event.cars.push_back(car);
     }
-    const QJsonArray heats = field(top, "heats", where, &QJsonValue::isArray, QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
+    const QJsonArray heats = field(top, "heats", where, &QJsonValue::isArray,
+        QT_TRANSLATE_NOOP("FileErrors", "%1 has no list \"%2\"")).toArray();
     for (qsizetype i = 0; i < heats.size(); ++i) {
         const FileText heatWhere = FileText(QT_TRANSLATE_NOOP("FileErrors", "heat %1")).arg(i + 1);
         if (!heats.at(i).isObject())

@@ -78,7 +78,9 @@ bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, FileTex
     ::close(fd);
     if (bytes.size() > limit) {
         bytes.clear();
-        reason = FileText(QT_TRANSLATE_NOOP("FileErrors", "it is larger than %1 bytes, far more than any design file")).arg(limit);
+        reason =
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "it is larger than %1 bytes, far more than any design file"))
+                .arg(limit);
         return false;
     }
     return true;

@@ -27,12 +27,15 @@ ReadOutcome FailedRead(const FileText &error)
 
 FileText readError(const QString &path, const FileText &reason)
 {
-    return FileText(QT_TRANSLATE_NOOP("FileErrors", "Cannot read \"%1\": %2")).arg(printableText(path)).arg(reason.printable());
+    return
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "Cannot read \"%1\": %2"))
+            .arg(printableText(path)).arg(reason.printable());
 }
 
 FileText readWarning(const QString &path, const FileText &note)
 {
-    return FileText(QT_TRANSLATE_NOOP("FileErrors", "Read \"%1\", but %2")).arg(printableText(path)).arg(note.printable());
+    return
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "Read \"%1\", but %2")).arg(printableText(path)).arg(note.printable());
 }
 
 QString readErrorText(const QString &path, const QString &reason)

@@ -47,7 +47,8 @@ std::optional<double> numberField(const QJsonObject &object, const QString &key,
     if (value.isUndefined())
         return std::nullopt;
     if (!value.isDouble())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a number")).arg(where).arg(key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a number")).arg(where).arg(key)};
     return value.toDouble();
 }
 
@@ -57,7 +58,8 @@ QJsonArray arrayField(const QJsonObject &object, const QString &key, const FileT
     if (value.isUndefined())
         return {};
     if (!value.isArray())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a list")).arg(where).arg(key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a list")).arg(where).arg(key)};
     return value.toArray();
 }
 
@@ -109,8 +111,12 @@ LoggedDesign decodeDesign(const QJsonObject &object, qsizetype position)
     design.name = textField(object, QStringLiteral("name"), where, false);
     design.file = textField(object, QStringLiteral("file"), where, false);
     if (design.name.isEmpty() && design.file.isEmpty())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 names no design (neither \"name\" nor \"file\"), so its runs belong to none")).arg(where)};
-    const FileText named = FileText(QT_TRANSLATE_NOOP("FileErrors", "design \"%1\"")).arg(design.name.isEmpty() ? design.file : design.name);
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 names no design (neither \"name\" nor \"file\"), so its runs belong to none"))
+                .arg(where)};
+    const FileText named =
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "design \"%1\""))
+            .arg(design.name.isEmpty() ? design.file : design.name);
     const QJsonArray runs = arrayField(object, QStringLiteral("runs"), named);
     for (qsizetype i = 0; i < runs.size(); ++i) {
         const FileText runWhere = FileText(QT_TRANSLATE_NOOP("FileErrors", "run %1 of %2")).arg(i + 1).arg(named);
@@ -118,7 +124,9 @@ LoggedDesign decodeDesign(const QJsonObject &object, qsizetype position)
     }
     design.predictionS = numberField(object, QStringLiteral("predictionS"), named);
     if (design.predictionS && !(*design.predictionS > 0.0 && *design.predictionS <= MaxMarkTimeS))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a prediction that is not a time above 0 and up to 100 s")).arg(named)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a prediction that is not a time above 0 and up to 100 s"))
+                .arg(named)};
     design.unknown = unknownOf(object, {QStringLiteral("name"), QStringLiteral("file"), QStringLiteral("runs"),
                                         QStringLiteral("predictionS")});
     return design;
@@ -130,7 +138,9 @@ bool flagField(const QJsonObject &object, const QString &key, const FileText &wh
     if (value.isUndefined())
         return false;
     if (!value.isBool())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is neither true nor false")).arg(where).arg(key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is neither true nor false"))
+                .arg(where).arg(key)};
     return value.toBool();
 }
 
@@ -140,7 +150,8 @@ int countField(const QJsonObject &object, const QString &key, const FileText &wh
     if (!value)
         return 0;
     if (*value < 0 || *value > 1e9 || *value != std::floor(*value))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a count")).arg(where).arg(key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a count")).arg(where).arg(key)};
     return static_cast<int>(*value);
 }
 
@@ -156,7 +167,9 @@ LoggedCalibration decodeCalibration(const QString &track, const QJsonValue &valu
     const auto friction = numberField(object, QStringLiteral("friction"), where);
     const auto efficiency = numberField(object, QStringLiteral("springEfficiency"), where);
     if (!friction || !efficiency || !(*friction > 0.0 && *friction < 1.0) || !(*efficiency > 0.0 && *efficiency < 2.0))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2")).arg(where)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2"))
+                .arg(where)};
     calibration.friction = *friction;
     calibration.springEfficiency = *efficiency;
     calibration.frictionFitted = flagField(object, QStringLiteral("frictionFitted"), where);
@@ -204,15 +217,20 @@ Logbook decode(const QByteArray &bytes)
     const QJsonObject top = document.object();
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != LogbookVersion)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a logbook of version %1, which this release reads")).arg(LogbookVersion)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a logbook of version %1, which this release reads"))
+                .arg(LogbookVersion)};
     Logbook logbook;
-    const QJsonArray designs = arrayField(top, QStringLiteral("designs"), FileText(QT_TRANSLATE_NOOP("FileErrors", "the logbook")));
+    const QJsonArray designs = arrayField(top, QStringLiteral("designs"),
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "the logbook")));
     for (qsizetype i = 0; i < designs.size(); ++i) {
         LoggedDesign design =
-            decodeDesign(objectAt(designs, i, FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1")).arg(i + 1)), i);
+            decodeDesign(objectAt(designs, i,
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1")).arg(i + 1)), i);
         for (const LoggedDesign &earlier : logbook.designs)
             if (earlier.name == design.name && earlier.file == design.file)
-                throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1 lists \"%2\" (%3) a second time"))
+                throw Broken{
+                    FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1 lists \"%2\" (%3) a second time"))
                                  .arg(i + 1)
                                  .arg(design.name)
                                  .arg(design.file)};
@@ -220,7 +238,8 @@ Logbook decode(const QByteArray &bytes)
     }
     const QJsonValue calibrations = top.value(QStringLiteral("calibrations"));
     if (!calibrations.isUndefined() && !calibrations.isObject())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the logbook has \"calibrations\" that are not an object keyed by track"))};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the logbook has \"calibrations\" that are not an object keyed by track"))};
     const QJsonObject byTrack = calibrations.toObject();
     for (auto it = byTrack.begin(); it != byTrack.end(); ++it)
         logbook.calibrations.push_back(decodeCalibration(it.key(), it.value()));

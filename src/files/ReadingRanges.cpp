@@ -20,11 +20,15 @@ namespace {
                               .arg(limit));
 }
 
-QString limitText(float limit) { return QString::number(static_cast<double>(limit), 'g', QLocale::FloatingPointShortest); }
+QString limitText(float limit)
+{
+    return QString::number(static_cast<double>(limit), 'g', QLocale::FloatingPointShortest);
+}
 
 FileText sheetLimit()
 {
-    return FileText(QT_TRANSLATE_NOOP("FileErrors", "at most %1 points from the sheet's corner")).arg(MaxSheetCoordinate);
+    return
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "at most %1 points from the sheet's corner")).arg(MaxSheetCoordinate);
 }
 
 void checkText(const QString &text, const FileText &what, long double bound, const FileText &limit)
@@ -56,7 +60,8 @@ void CheckPositionInches(float value, const FileText &what)
 
 void CheckLengthText(const QString &text, const FileText &what)
 {
-    checkText(text, what, MaxLengthInches, FileText(QT_TRANSLATE_NOOP("FileErrors", "at most %1 in")).arg(limitText(MaxLengthInches)));
+    checkText(text, what, MaxLengthInches,
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "at most %1 in")).arg(limitText(MaxLengthInches)));
 }
 
 void CheckNumberText(const QString &text, const FileText &what)
