@@ -227,7 +227,7 @@ bool TestRunsWindow::apply(LogEdit edit, bool undo)
         return false;
     const LogEditOutcome outcome = ApplyLogEdit(*subject_.log, edit, undo);
     if (!outcome.ok) {
-        prompter_.message(outcome.error, TestRunsCaption());
+        prompter_.message(outcome.shownError(), TestRunsCaption());
         readLogbook();
         return false;
     }
