@@ -76,7 +76,8 @@ void compareRuns(StandingRow &row, Workspace &workspace, const std::vector<Measu
 
 } // namespace
 
-bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning)
+bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning,
+                      QString *shownError)
 {
     const int builtIn = builtInDesignSlot(source);
     if (builtIn >= 0) {
@@ -88,12 +89,17 @@ bool LoadDesignSource(Workspace &workspace, const QString &source, QString &erro
     const ReadOutcome outcome = ReadBinaryDesignFile(workspace, source);
     if (!outcome.ok()) {
         error = outcome.error;
+        if (shownError)
+            *shownError = outcome.shownError();
         return false;
     }
     warning = outcome.warning;
     const int slot = workspace.list.append(outcome.name, source, true);
     if (slot < 0) {
-        error = QStringLiteral("Cannot open \"%1\": the design list is full").arg(printableText(source));
+        const char *const full = QT_TRANSLATE_NOOP("ClassStandings", "Cannot open \"%1\": the design list is full");
+        error = QString::fromUtf8(full).arg(printableText(source));
+        if (shownError)
+            *shownError = QCoreApplication::translate("ClassStandings", full).arg(printableText(source));
         return false;
     }
     workspace.list.CurrentDesign = slot;

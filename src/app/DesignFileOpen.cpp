@@ -30,12 +30,12 @@ ReadOutcome readAnyLayout(DesignState &state, const QByteArray &bytes, const QSt
         // Anything that is not a design at all is read as the oldest layout too; its reason
         // alone would puzzle whoever opened a picture by mistake.
         if (outcome.status == ReadStatus::Failed && !bytes.isEmpty()) {
-            QString reason = outcome.error;
-            const QString prefix = readErrorText(path, QString());
-            if (reason.startsWith(prefix))
-                reason.remove(0, prefix.size());
-            outcome.error = readErrorText(
-                path, QStringLiteral("it is not a Zindle design file; as one of an earlier release, ") + reason);
+            // The older layout's own reason, after the name of the file.
+            const FileText *reason = outcome.errorText.part(1);
+            FileText notADesign(QT_TRANSLATE_NOOP(
+                "FileErrors", "it is not a Zindle design file; as one of an earlier release, %1"));
+            notADesign.arg(reason ? *reason : FileText::plain(outcome.error));
+            outcome.fail(readError(path, notADesign));
         }
     }
     return outcome;
@@ -60,9 +60,9 @@ ReadOutcome ReadAllOrNothing(DesignState &state, const std::function<ReadOutcome
 ReadOutcome ReadDesignFileOfAnyLayout(DesignState &state, const QString &path)
 {
     QByteArray bytes;
-    QString reason;
+    FileText reason;
     if (!ReadWholeFile(path, MaxDesignFileBytes, bytes, reason))
-        return {ReadStatus::Failed, {}, readErrorText(path, reason), {}};
+        return FailedRead(readError(path, reason));
     return ReadAllOrNothing(state, [&](DesignState &scratch) { return readAnyLayout(scratch, bytes, path); });
 }
 

@@ -211,13 +211,13 @@ void DesignListOps::ChangeDesign(int chosen)
     if (!outcome.ok()) {
         // The design in memory is still the one before; so is the list's choice, or the next
         // Save would write that design into the file that could not be read.
-        reportFileError(outcome.error);
+        reportFileError(outcome.shownError());
         if (previous >= 0 && previous < list.DesignCount())
             list.CurrentDesign = previous;
         return;
     }
     if (!outcome.warning.isEmpty())
-        reportFileError(outcome.warning);
+        reportFileError(outcome.shownWarning());
     list.CurrentDesign = chosen;
     list.current().DesignName = outcome.name;
     list.current().DesignSaved = true;
@@ -254,11 +254,11 @@ bool DesignListOps::OpenDesignFile(const QString &path)
         return false;
     const ReadOutcome outcome = ReadDesignFileOfAnyLayout(workspace_, path);
     if (!outcome.ok()) {
-        reportFileError(outcome.error);
+        reportFileError(outcome.shownError());
         return false;
     }
     if (!outcome.warning.isEmpty())
-        reportFileError(outcome.warning);
+        reportFileError(outcome.shownWarning());
     DesignList &list = workspace_.list;
     list.CurrentDesign = list.append(outcome.name, path, true);
     used(path);
@@ -338,7 +338,7 @@ void DesignListOps::ConvertDesign()
     if (!outcome.ok()) {
         // Nothing usable was read: the design in memory is as it was, and there is nothing to
         // save again.
-        reportFileError(outcome.error);
+        reportFileError(outcome.shownError());
         return;
     }
     DesignList &list = workspace_.list;

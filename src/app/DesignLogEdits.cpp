@@ -3,6 +3,7 @@
 
 #include "model/DesignList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -89,7 +90,9 @@ LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &asked, boo
     LogEditOutcome outcome;
     const LogbookRead read = ReadLogbook(subject.logbookPath);
     if (!read.ok) {
-        outcome.error = read.error + QStringLiteral("; the logbook is left as it is");
+        const char *const kept = QT_TRANSLATE_NOOP("DesignLogEdits", "%1; the logbook is left as it is");
+        outcome.error = QString::fromUtf8(kept).arg(read.error);
+        outcome.readError = QCoreApplication::translate("DesignLogEdits", kept).arg(read.shownError());
         return outcome;
     }
     Logbook logbook = read.logbook;

@@ -5,6 +5,7 @@
 #include "files/PathText.h"
 #include "model/BuiltInDesigns.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,8 +34,12 @@ FolderLogbooks ReadFolderLogbooks(const DesignSources &sources)
         LogbookRead read = ReadLogbook(QDir(folder).filePath(LogbookFileName));
         if (read.ok)
             logbooks.folders.emplace(folder, std::move(read.logbook));
-        else
-            logbooks.errors << read.error + QStringLiteral("; the logbook is left as it is, and its runs are left out");
+        else {
+            const char *const leftOut = QT_TRANSLATE_NOOP(
+                "LoggedRuns", "%1; the logbook is left as it is, and its runs are left out");
+            logbooks.errors << QString::fromUtf8(leftOut).arg(read.error);
+            logbooks.shownErrors << QCoreApplication::translate("LoggedRuns", leftOut).arg(read.shownError());
+        }
     }
     return logbooks;
 }

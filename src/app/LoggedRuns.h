@@ -19,7 +19,8 @@ namespace zindle {
 struct FolderLogbooks {
     QString track;                      // empty: the runs on every track, each design's own model
     std::map<QString, Logbook> folders; // by absolute folder: the logbooks read whole
-    QStringList errors;                 // one line per damaged logbook, naming the file
+    QStringList errors;                 // one line per damaged logbook, naming the file, in English
+    QStringList shownErrors;            // the same in the window's language
 };
 
 // The logbooks of the folders of `sources` (built-in designs have none), for no track.

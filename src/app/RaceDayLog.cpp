@@ -6,6 +6,7 @@
 #include "model/DesignState.h"
 #include "physics/RaceDay.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <QFileInfo>
@@ -68,6 +69,18 @@ QString EventRunTag(const RaceEvent &event)
     return QStringLiteral("Race day \"%1\"").arg(event.title);
 }
 
+namespace {
+
+const char *const LogbookKept = QT_TRANSLATE_NOOP("RaceDayLog", "%1; the logbook is left as it is");
+
+void keptLogbook(EventRunsOutcome &outcome, const QString &error, const QString &shownError)
+{
+    outcome.error = QString::fromUtf8(LogbookKept).arg(error);
+    outcome.readError = QCoreApplication::translate("RaceDayLog", LogbookKept).arg(shownError);
+}
+
+} // namespace
+
 EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath)
 {
     EventRunsOutcome outcome;
@@ -75,7 +88,7 @@ EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath)
     const QString logbookPath = QDir(folder).filePath(LogbookFileName);
     const LogbookRead read = ReadLogbook(logbookPath);
     if (!read.ok) {
-        outcome.error = read.error + QStringLiteral("; the logbook is left as it is");
+        keptLogbook(outcome, read.error, read.shownError());
         return outcome;
     }
     Logbook logbook = read.logbook;
@@ -99,7 +112,7 @@ EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath)
                 DesignState state;
                 const ReadOutcome design = ReadDesignFileOfAnyLayout(state, QDir(folder).filePath(file));
                 if (!design.ok()) {
-                    outcome.error = design.error + QStringLiteral("; the logbook is left as it is");
+                    keptLogbook(outcome, design.error, design.shownError());
                     return outcome;
                 }
                 name = design.name;

@@ -32,8 +32,11 @@ QString EventRunTag(const RaceEvent &event);
 
 struct EventRunsOutcome {
     bool ok = false;
-    QString error; // the logbook or a design that could not be read or written
+    QString error; // the logbook or a design that could not be read or written, in English
+    QString readError; // a read error in the window's language
     int runs = 0;  // the event's runs in the logbook now
+    // The error as the window shows it.
+    QString shownError() const { return readError.isEmpty() ? error : readError; }
 };
 
 // Puts one run per recorded time (DNFs give none) into the logbook of the roster folder,

@@ -22,11 +22,13 @@ struct Texts {
 enum class StepCheck { Parameters, Sheet, None };
 
 struct InputDefinition {
-    QString id, caption, unit;
+    QString id;
+    SensitivityWords words;
+    QString unit;
     double step = 0.0;     // in the unit, or a fraction of the value when relative
     bool relative = false;
     StepCheck check = StepCheck::Parameters;
-    QString upWord = QStringLiteral("larger"), downWord = QStringLiteral("smaller");
+    int number = 0; // a weight's
 };
 
 constexpr double WeightStepPt = 9.0;
@@ -37,33 +39,70 @@ std::vector<InputDefinition> inputSpecs(const DesignRecord &design)
 {
     const QString in = QStringLiteral("in");
     std::vector<InputDefinition> definitions = {
-        {QStringLiteral("springLength"), QStringLiteral("Spring length"), in, 1.0},
-        {QStringLiteral("springWidth"), QStringLiteral("Spring width"), in, 0.1},
-        {QStringLiteral("driveWheelDiameter"), QStringLiteral("Drive wheel diameter"), in, 0.1},
-        {QStringLiteral("otherWheelDiameter"), QStringLiteral("Other wheel diameter"), in, 0.1},
-        {QStringLiteral("driveAxleDiameter"), QStringLiteral("Drive axle diameter"), in, 0.05},
-        {QStringLiteral("otherAxleDiameter"), QStringLiteral("Other axle diameter"), in, 0.05},
-        {QStringLiteral("frontAxlePosition"), QStringLiteral("Front axle position"), in, 0.1, false, StepCheck::Sheet,
-         QStringLiteral("farther back"), QStringLiteral("farther forward")},
+        {QStringLiteral("springLength"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Spring length"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The spring length")}, in, 1.0},
+        {QStringLiteral("springWidth"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Spring width"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The spring width")}, in, 0.1},
+        {QStringLiteral("driveWheelDiameter"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Drive wheel diameter"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The drive wheel diameter")}, in, 0.1},
+        {QStringLiteral("otherWheelDiameter"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Other wheel diameter"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The other wheel diameter")}, in, 0.1},
+        {QStringLiteral("driveAxleDiameter"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Drive axle diameter"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The drive axle diameter")}, in, 0.05},
+        {QStringLiteral("otherAxleDiameter"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Other axle diameter"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The other axle diameter")}, in, 0.05},
+        {QStringLiteral("frontAxlePosition"),
+         SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Front axle position"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "The front axle position"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "%1 farther back"),
+                          QT_TRANSLATE_NOOP("Sensitivity", "%1 farther forward")}, in,
+         0.1, false, StepCheck::Sheet},
     };
     for (int slot = 0; slot < WeightSlotCount; ++slot) {
         if (design.Weights[static_cast<size_t>(slot)].isFree())
             continue;
         const QString n = QString::number(slot + 1);
-        definitions.push_back({QStringLiteral("weight%1Mass").arg(n), QStringLiteral("Weight %1 mass").arg(n),
-                         QStringLiteral("lb"), 0.01, false, StepCheck::None, QStringLiteral("heavier"),
-                         QStringLiteral("lighter")});
-        definitions.push_back({QStringLiteral("weight%1Position").arg(n), QStringLiteral("Weight %1 position").arg(n), in,
-                         WeightStepPt / 72.0, false, StepCheck::Sheet, QStringLiteral("farther forward"),
-                         QStringLiteral("farther back")});
+        definitions.push_back({QStringLiteral("weight%1Mass").arg(n),
+                               SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Weight %1 mass"),
+                                                QT_TRANSLATE_NOOP("Sensitivity", "The weight %1 mass"),
+                                                QT_TRANSLATE_NOOP("Sensitivity", "%1 heavier"),
+                                                QT_TRANSLATE_NOOP("Sensitivity", "%1 lighter")},
+                               QStringLiteral("lb"), 0.01, false, StepCheck::None, slot + 1});
+        definitions.push_back({QStringLiteral("weight%1Position").arg(n),
+                               SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Weight %1 position"),
+                                                QT_TRANSLATE_NOOP("Sensitivity", "The weight %1 position"),
+                                                QT_TRANSLATE_NOOP("Sensitivity", "%1 farther forward"),
+                                                QT_TRANSLATE_NOOP("Sensitivity", "%1 farther back")},
+                               in, WeightStepPt / 72.0, false, StepCheck::Sheet, slot + 1});
     }
-    definitions.push_back({QStringLiteral("friction"), QStringLiteral("Friction"), QStringLiteral("lb"), 0.01});
-    definitions.push_back({QStringLiteral("boardDensity"), QStringLiteral("Board density"), QStringLiteral("lb/in³"), 0.05,
-                     true, StepCheck::None, QStringLiteral("denser"), QStringLiteral("lighter")});
-    definitions.push_back({QStringLiteral("boardThickness"), QStringLiteral("Board thickness"), in, 0.05, true,
-                     StepCheck::None, QStringLiteral("thicker"), QStringLiteral("thinner")});
-    definitions.push_back({QStringLiteral("treadFriction"), QStringLiteral("Tread friction"), QString(), 0.05, true,
-                     StepCheck::None, QStringLiteral("grippier"), QStringLiteral("slipperier")});
+    definitions.push_back({QStringLiteral("friction"),
+                           SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Friction"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "The friction")},
+                           QStringLiteral("lb"), 0.01});
+    definitions.push_back({QStringLiteral("boardDensity"),
+                           SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Board density"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "The board density"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "%1 denser"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "%1 lighter")},
+                           QStringLiteral("lb/in³"), 0.05, true, StepCheck::None});
+    definitions.push_back({QStringLiteral("boardThickness"),
+                           SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Board thickness"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "The board thickness"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "%1 thicker"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "%1 thinner")}, in,
+                           0.05, true, StepCheck::None});
+    definitions.push_back({QStringLiteral("treadFriction"),
+                           SensitivityWords{QT_TRANSLATE_NOOP("Sensitivity", "Tread friction"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "The tread friction"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "%1 grippier"),
+                                            QT_TRANSLATE_NOOP("Sensitivity", "%1 slipperier")},
+                           QString(), 0.05, true, StepCheck::None});
     return definitions;
 }
 
@@ -235,10 +274,11 @@ SensitivityResult ComputeSensitivity(WorkerPool &workers, const Workspace &works
     for (const InputDefinition &definition : definitions) {
         SensitivityEntry entry;
         entry.input = definition.id;
-        entry.caption = definition.caption;
+        entry.words = definition.words;
+        entry.number = definition.number;
+        entry.caption = definition.number > 0 ? QString::fromUtf8(definition.words.caption).arg(definition.number)
+                                              : QString::fromUtf8(definition.words.caption);
         entry.unit = definition.unit;
-        entry.upWord = definition.upWord;
-        entry.downWord = definition.downWord;
         entry.baseValue = SensitivityInputValue(snapshot, definition.id).value_or(0.0);
         const double step = definition.relative ? definition.step * std::fabs(entry.baseValue) : definition.step;
         Workspace stepped = snapshot;

@@ -5,10 +5,28 @@
 #include "TrackCalibration.h"
 #include "files/PathText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace zindle {
+
+namespace {
+
+// The command line prints the English reasons; the window's report gives each as a note of its
+// own in the window's language.
+constexpr const char *Context = "TrackFit";
+const char *const NotInFolder = "the runs of %1 are left out: its file \"%2\" is not in %3";
+const char *const ShownNotInFolder =
+    QT_TRANSLATE_NOOP("TrackFit", "Note: the runs of %1 are left out: its file \"%2\" is not in %3.");
+const char *const CannotRun = "the runs of %1 are left out: the model cannot run the design";
+const char *const ShownCannotRun =
+    QT_TRANSLATE_NOOP("TrackFit", "Note: the runs of %1 are left out: the model cannot run the design.");
+const char *const LogbookKept = QT_TRANSLATE_NOOP("TrackFit", "%1; the logbook is left as it is");
+const char *const NoRuns =
+    QT_TRANSLATE_NOOP("TrackFit", "%1 holds no run on \"%2\" of a design the model can run; nothing was fitted");
+
+} // namespace
 
 TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
 {
@@ -18,7 +36,8 @@ TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
     LogbookRead read = ReadLogbook(fit.logbookPath);
     if (!read.ok) {
         fit.failure = TrackFit::File;
-        fit.error = read.error + QStringLiteral("; the logbook is left as it is");
+        fit.error = QString::fromUtf8(LogbookKept).arg(read.error);
+        fit.shownError = QCoreApplication::translate(Context, LogbookKept).arg(read.shownError());
         return fit;
     }
     fit.logbook = std::move(read.logbook);
@@ -30,21 +49,23 @@ TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
             continue;
         const QString path = QDir(folder).filePath(logged.file);
         if (logged.file.isEmpty() || !QFileInfo(path).isFile()) {
-            fit.leftOut << QStringLiteral("the runs of %1 are left out: its file \"%2\" is not in %3")
-                               .arg(printableText(logged.name), printableText(logged.file), printableText(folder));
+            const QString name = printableText(logged.name), file = printableText(logged.file);
+            fit.leftOut << QString::fromUtf8(NotInFolder).arg(name, file, printableText(folder));
+            fit.shownLeftOut << QCoreApplication::translate(Context, ShownNotInFolder)
+                                    .arg(name, file, printableText(folder));
             continue;
         }
         Workspace workspace;
         QString error, warning;
-        if (!LoadDesignSource(workspace, path, error, warning)) {
+        if (!LoadDesignSource(workspace, path, error, warning, &fit.shownError)) {
             fit.failure = TrackFit::File;
             fit.error = error;
             return fit;
         }
         std::optional<CalibrationDesign> prepared = PrepareCalibrationDesign(workspace, std::move(runs));
         if (!prepared) {
-            fit.leftOut << QStringLiteral("the runs of %1 are left out: the model cannot run the design")
-                               .arg(printableText(logged.name));
+            fit.leftOut << QString::fromUtf8(CannotRun).arg(printableText(logged.name));
+            fit.shownLeftOut << QCoreApplication::translate(Context, ShownCannotRun).arg(printableText(logged.name));
             continue;
         }
         designs.push_back(std::move(*prepared));
@@ -52,8 +73,9 @@ TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
     }
     if (designs.empty()) {
         fit.failure = TrackFit::NoRuns;
-        fit.error = QStringLiteral("%1 holds no run on \"%2\" of a design the model can run; nothing was fitted")
-                        .arg(printableText(fit.logbookPath), printableText(track));
+        const QString logbook = printableText(fit.logbookPath), shownTrack = printableText(track);
+        fit.error = QString::fromUtf8(NoRuns).arg(logbook, shownTrack);
+        fit.shownError = QCoreApplication::translate(Context, NoRuns).arg(logbook, shownTrack);
         return fit;
     }
     fit.calibration = Calibrate(designs);
@@ -65,12 +87,12 @@ KeptFit KeepTrackFit(const TrackFit &fit, const QString &track)
 {
     KeptFit kept;
     if (!fit.ok()) {
-        kept.error = fit.error;
+        kept.error = fit.shownError;
         return kept;
     }
     LogbookRead now = ReadLogbook(fit.logbookPath);
     if (!now.ok) {
-        kept.error = now.error;
+        kept.error = now.shownError();
         return kept;
     }
     now.logbook.storeCalibration(ToLogged(track, fit.calibration, QDate::currentDate()));
@@ -83,8 +105,8 @@ KeptFit KeepTrackFit(const TrackFit &fit, const QString &track)
     const QString note = ShownFrictionOnlyNote(fit.calibration);
     if (!note.isEmpty())
         kept.report += QLatin1Char(' ') + note;
-    for (const QString &leftOut : fit.leftOut)
-        kept.report += QStringLiteral("\nNote: ") + leftOut + QLatin1Char('.');
+    for (const QString &leftOut : fit.shownLeftOut)
+        kept.report += QLatin1Char('\n') + leftOut;
     return kept;
 }
 

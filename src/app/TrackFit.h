@@ -15,9 +15,11 @@ namespace zindle {
 
 struct TrackFit {
     enum Failure { None, File, NoRuns } failure = None;
-    QString error;          // why nothing was fitted
+    QString error;          // why nothing was fitted, in English
+    QString shownError;     // the same in the window's language
     QString logbookPath;
-    QStringList leftOut;    // "the runs of Racer are left out: ...", one per design
+    QStringList leftOut;    // "the runs of Racer are left out: ...", one per design, in English
+    QStringList shownLeftOut; // the same as notes in the window's language: "Note: the runs ... ."
     QStringList designs;    // the names of the designs whose runs were used
     Calibration calibration;
     Logbook logbook;        // as read, with the track's calibration stored in it
@@ -27,7 +29,8 @@ struct TrackFit {
 TrackFit FitTrack(const QString &folder, const QString &track);
 // Keeps a fit the student asked for in the logbook as it is now (the fit read it before it ran,
 // and runs written since stay), and says what it found: the calibration's sentence, the
-// friction-only note, the designs left out. `error` says why nothing was kept.
+// friction-only note, the designs left out. `error` says why nothing was kept. Both speak the
+// window's language.
 struct KeptFit {
     QString error;
     QString report;

@@ -59,8 +59,8 @@ void paintSensitivityChart(QPainter &painter, const QRectF &area, const Sensitiv
     double labelWidth = 0.0;
     for (int index : result.ranked) {
         const SensitivityEntry &entry = result.inputs[static_cast<size_t>(index)];
-        labels.push_back(entry.caption);
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(entry.caption));
+        labels.push_back(ShownSensitivityCaption(entry));
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(labels.back()));
     }
     double largest = 0.0;
     for (const SensitivityEntry &entry : result.inputs)
@@ -88,7 +88,7 @@ void paintSensitivityChart(QPainter &painter, const QRectF &area, const Sensitiv
                                               : QBrush(sensitivityColour(helps)));
         painter.drawRect(bar);
         painter.setPen(QColor(60, 60, 60));
-        const QString text = SensitivityChangeText(entry);
+        const QString text = ShownSensitivityChangeText(entry);
         // The label goes beyond the bar's end, or on the other side of the zero line when that
         // is where the room is; a label longer than either side is cut short at its end
         // rather than at its start, where the step's sign and size are.

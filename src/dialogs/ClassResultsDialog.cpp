@@ -151,7 +151,7 @@ void ClassResultsDialog::showFolder(const QString &folder)
     ranking->folder = folder;
     ranking->logbooks = ReadFolderLogbooks(sources);
     showTracks(FolderTracks(ranking->logbooks));
-    logbookNotes_ = ranking->logbooks.errors + ChooseTrack(ranking->logbooks, track());
+    logbookNotes_ = ranking->logbooks.shownErrors + ChooseTrack(ranking->logbooks, track());
     folder_ = folder;
     ranking->total = static_cast<int>(sources.size());
     ranking_ = ranking;

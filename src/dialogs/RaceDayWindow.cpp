@@ -170,7 +170,7 @@ bool RaceDayWindow::openEvent(const QString &path)
 {
     const EventRead read = ReadEvent(path);
     if (!read.ok) {
-        prompter_.message(read.error, caption());
+        prompter_.message(read.shownError(), caption());
         return false;
     }
     stopServing();
@@ -218,7 +218,7 @@ bool RaceDayWindow::saveRecorded(const RaceEvent &changed, const QString &what)
     event_ = changed;
     const EventRunsOutcome runs = SyncEventRuns(event_, path_);
     status_->setText(runs.ok ? tr("%1 saved; the logbook holds the event's %2 runs.").arg(what).arg(runs.runs)
-                             : tr("%1 saved in the event file, but not in the logbook: %2").arg(what, runs.error));
+                             : tr("%1 saved in the event file, but not in the logbook: %2").arg(what, runs.shownError()));
     return true;
 }
 
@@ -356,7 +356,7 @@ void RaceDayWindow::reloadFromFile()
 {
     const EventRead read = ReadEvent(path_);
     if (!read.ok) {
-        status_->setText(read.error);
+        status_->setText(read.shownError());
         return;
     }
     const int shown = entry_->heat();
@@ -364,7 +364,7 @@ void RaceDayWindow::reloadFromFile()
     event_ = read.event;
     const EventRunsOutcome runs = SyncEventRuns(event_, path_);
     if (!runs.ok)
-        status_->setText(tr("The logbook was not updated: %1").arg(runs.error));
+        status_->setText(tr("The logbook was not updated: %1").arg(runs.shownError()));
     // Times half typed for the heat still to run are kept.
     if (!typing)
         showRace();

@@ -81,7 +81,7 @@ void TestRunsWindow::readLogbook()
         if (read.ok)
             logbook_ = read.logbook;
         else
-            logbookError_ = tr("%1; it is left as it is until it is mended.").arg(read.error);
+            logbookError_ = tr("%1; it is left as it is until it is mended.").arg(read.shownError());
     }
     const QString name = printableText(subject_.designName);
     if (!subject_.log)
@@ -227,7 +227,7 @@ bool TestRunsWindow::apply(LogEdit edit, bool undo)
         return false;
     const LogEditOutcome outcome = ApplyLogEdit(*subject_.log, edit, undo);
     if (!outcome.ok) {
-        prompter_.message(outcome.error, TestRunsCaption());
+        prompter_.message(outcome.shownError(), TestRunsCaption());
         readLogbook();
         return false;
     }

@@ -157,18 +157,20 @@ ReadOutcome ReadBinaryDesign(DesignState &workspace, const QByteArray &bytes, co
     try {
         BinaryItemSource source(bytes);
         if (source.readRawString() != VersionMarker.toLatin1() || source.readInteger() != FileVersion) {
+            outcome.fail(readError(path,
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a Zindle 4.1 design file"))));
             outcome.status = ReadStatus::NotADesign;
-            outcome.error = readErrorText(path, QStringLiteral("it is not a Zindle 4.1 design file"));
             return outcome;
         }
         outcome.name = ReadDesign(source, workspace);
         outcome.status = ReadStatus::Read;
         if (source.remaining() > 0)
-            outcome.warning = readWarningText(
-                path, QStringLiteral("%1 bytes after the end of the design were ignored").arg(source.remaining()));
+            outcome.warn(readWarning(
+                path,
+                    FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 bytes after the end of the design were ignored"))
+                        .arg(source.remaining())));
     } catch (const DesignFileError &error) {
-        outcome.status = ReadStatus::Failed;
-        outcome.error = readErrorText(path, error.reason());
+        outcome.fail(readError(path, error.text()));
     }
     return outcome;
 }
@@ -176,9 +178,9 @@ ReadOutcome ReadBinaryDesign(DesignState &workspace, const QByteArray &bytes, co
 ReadOutcome ReadBinaryDesignFile(DesignState &workspace, const QString &path)
 {
     QByteArray bytes;
-    QString reason;
+    FileText reason;
     if (!ReadWholeFile(path, MaxDesignFileBytes, bytes, reason))
-        return {ReadStatus::Failed, {}, readErrorText(path, reason), {}};
+        return FailedRead(readError(path, reason));
     return ReadBinaryDesign(workspace, bytes, path);
 }
 

@@ -9,23 +9,26 @@ namespace zindle {
 namespace {
 
 // The part parameters in file order, as a message names them.
-const QString ParameterDescriptions[8] = {
-    QStringLiteral("the spring width"),      QStringLiteral("the spring length"),
-    QStringLiteral("the drive wheel diameter"), QStringLiteral("the drive axle diameter"),
-    QStringLiteral("the drive axle length"), QStringLiteral("the other wheel diameter"),
-    QStringLiteral("the other axle diameter"), QStringLiteral("the other axle length")};
+const char *const ParameterDescriptions[8] = {
+    QT_TRANSLATE_NOOP("FileErrors", "the spring width"),
+    QT_TRANSLATE_NOOP("FileErrors", "the spring length"),
+    QT_TRANSLATE_NOOP("FileErrors", "the drive wheel diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the drive axle diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the drive axle length"),
+    QT_TRANSLATE_NOOP("FileErrors", "the other wheel diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the other axle diameter"),
+    QT_TRANSLATE_NOOP("FileErrors", "the other axle length")};
 
-int readCount(ItemSource &source, int maximum, const char *what)
+// `refusal` is the whole message with the count as %1: "it holds an impossible number of weights (%1)".
+int readCount(ItemSource &source, int maximum, const char *refusal)
 {
     const int count = source.readInteger();
     if (count < 0 || count > maximum)
-        throw DesignFileError(QStringLiteral("it holds an impossible number of %1 (%2)")
-                                  .arg(QLatin1String(what))
-                                  .arg(count));
+        throw DesignFileError(FileText(refusal).arg(count));
     return count;
 }
 
-QPoint readPoint(ItemSource &source, const QString &what)
+QPoint readPoint(ItemSource &source, const FileText &what)
 {
     const int x = source.readInteger();
     CheckCoordinate(x, what);
@@ -34,23 +37,24 @@ QPoint readPoint(ItemSource &source, const QString &what)
     return {x, y};
 }
 
-std::vector<QPoint> readPoints(ItemSource &source, int count, const char *outline)
+// `point` names one with its number as %1: "outer outline point %1".
+std::vector<QPoint> readPoints(ItemSource &source, int count, const char *point)
 {
     std::vector<QPoint> points;
     points.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
-        points.push_back(readPoint(source, QStringLiteral("%1 outline point %2").arg(QLatin1String(outline)).arg(i + 1)));
+        points.push_back(readPoint(source, FileText(point).arg(i + 1)));
     return points;
 }
 
-QString readLength(ItemSource &source, const QString &what)
+QString readLength(ItemSource &source, const FileText &what)
 {
     QString text = source.readString();
     CheckLengthText(text, what);
     return text;
 }
 
-QString readNumber(ItemSource &source, const QString &what)
+QString readNumber(ItemSource &source, const FileText &what)
 {
     QString text = source.readString();
     CheckNumberText(text, what);
@@ -62,9 +66,9 @@ SpringMaterial readSpringTexts(ItemSource &source)
 {
     SpringMaterial spring;
     spring.SpringName = source.readString();
-    spring.SpringThickness = readLength(source, QStringLiteral("a spring thickness"));
-    spring.SpringDensity = readNumber(source, QStringLiteral("a spring density"));
-    spring.SpringSampleWidth = readLength(source, QStringLiteral("a spring sample width"));
+    spring.SpringThickness = readLength(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a spring thickness")));
+    spring.SpringDensity = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a spring density")));
+    spring.SpringSampleWidth = readLength(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a spring sample width")));
     return spring;
 }
 
@@ -73,7 +77,7 @@ SpringMaterial readSpring(ItemSource &source)
 {
     SpringMaterial spring = readSpringTexts(source);
     for (QString &cell : spring.SpringTorqueCurve)
-        cell = readNumber(source, QStringLiteral("a spring torque"));
+        cell = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a spring torque")));
     return spring;
 }
 
@@ -82,7 +86,7 @@ SpringMaterial readOlderSpring(ItemSource &source)
 {
     SpringMaterial spring = readSpringTexts(source);
     spring.SpringTorqueCurve.fill(QStringLiteral("0"));
-    spring.SpringTorqueCurve[0] = readNumber(source, QStringLiteral("a spring torque"));
+    spring.SpringTorqueCurve[0] = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a spring torque")));
     return spring;
 }
 
@@ -96,29 +100,33 @@ void readMaterialBlock(ItemSource &source, DesignState &workspace, SpringReader 
         index = source.readInteger();
 
     const int maxUser = MaxMaterialEntries - 1;
-    const int boards = readCount(source, maxUser, "board materials");
+    const int boards = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of board materials (%1)"));
     for (int i = 0; i < boards; ++i) {
         BoardMaterial board;
         board.BoardName = source.readString();
-        board.BoardThickness = readLength(source, QStringLiteral("a board thickness"));
-        board.BoardDensity = readNumber(source, QStringLiteral("a board density"));
+        board.BoardThickness = readLength(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a board thickness")));
+        board.BoardDensity = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a board density")));
         catalogue.boards.push_back(board);
     }
-    const int axles = readCount(source, maxUser, "axle materials");
+    const int axles = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of axle materials (%1)"));
     for (int i = 0; i < axles; ++i) {
         AxleMaterial axle;
         axle.AxleName = source.readString();
-        axle.AxleDensity = readNumber(source, QStringLiteral("an axle density"));
+        axle.AxleDensity = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "an axle density")));
         catalogue.axles.push_back(axle);
     }
-    const int springs = readCount(source, maxUser, "spring materials");
+    const int springs = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of spring materials (%1)"));
     for (int i = 0; i < springs; ++i)
         catalogue.springs.push_back(readSpringEntry(source));
-    const int treads = readCount(source, maxUser, "tread materials");
+    const int treads = readCount(source, maxUser,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of tread materials (%1)"));
     for (int i = 0; i < treads; ++i) {
         TreadMaterial tread;
         tread.TreadName = source.readString();
-        tread.TreadFriction = readNumber(source, QStringLiteral("a tread friction"));
+        tread.TreadFriction = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "a tread friction")));
         catalogue.treads.push_back(tread);
     }
 
@@ -130,7 +138,7 @@ void readMaterialBlock(ItemSource &source, DesignState &workspace, SpringReader 
         const int index = indices[static_cast<size_t>(part)];
         if (index < 0 || index >= catalogue.count(kinds[part]))
             throw DesignFileError(
-                QStringLiteral("part %1 names material %2, which the file does not hold")
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "part %1 names material %2, which the file does not hold"))
                     .arg(part + 1)
                     .arg(index));
     }
@@ -140,17 +148,19 @@ void readMaterialBlock(ItemSource &source, DesignState &workspace, SpringReader 
 // The three preferences that travel with the design.
 void readPreferences(ItemSource &source, DesignRecord &design)
 {
-    design.StepSize = readNumber(source, QStringLiteral("the element size"));
-    design.CaseRatio = readNumber(source, QStringLiteral("the case ratio"));
-    design.Friction = readNumber(source, QStringLiteral("the rolling friction"));
+    design.StepSize = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "the element size")));
+    design.CaseRatio = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "the case ratio")));
+    design.Friction = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "the rolling friction")));
 }
 
 void readWeights(ItemSource &source, DesignRecord &design)
 {
-    const int count = readCount(source, WeightSlotCount, "weights");
+    const int count = readCount(source, WeightSlotCount,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of weights (%1)"));
     for (int i = 0; i < count; ++i) {
         WeightSlot &slot = design.Weights[static_cast<size_t>(i)];
-        const QPoint at = readPoint(source, QStringLiteral("the position of weight %1").arg(i + 1));
+        const QPoint at = readPoint(source,
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the position of weight %1")).arg(i + 1));
         slot.X = at.x();
         slot.Y = at.y();
         slot.Mass = source.readReal();
@@ -161,13 +171,13 @@ void readWeights(ItemSource &source, DesignRecord &design)
 void readFrontAxle(ItemSource &source, DesignRecord &design)
 {
     design.FrontAxleXIn = source.readReal();
-    CheckPositionInches(design.FrontAxleXIn, QStringLiteral("the front axle's x"));
+    CheckPositionInches(design.FrontAxleXIn, FileText(QT_TRANSLATE_NOOP("FileErrors", "the front axle's x")));
     design.FrontAxleYIn = source.readReal();
-    CheckPositionInches(design.FrontAxleYIn, QStringLiteral("the front axle's y"));
+    CheckPositionInches(design.FrontAxleYIn, FileText(QT_TRANSLATE_NOOP("FileErrors", "the front axle's y")));
     design.FrontAxleXPt = source.readReal();
-    CheckPositionPoints(design.FrontAxleXPt, QStringLiteral("the front axle's x"));
+    CheckPositionPoints(design.FrontAxleXPt, FileText(QT_TRANSLATE_NOOP("FileErrors", "the front axle's x")));
     design.FrontAxleYPt = source.readReal();
-    CheckPositionPoints(design.FrontAxleYPt, QStringLiteral("the front axle's y"));
+    CheckPositionPoints(design.FrontAxleYPt, FileText(QT_TRANSLATE_NOOP("FileErrors", "the front axle's y")));
 }
 
 } // namespace
@@ -177,7 +187,7 @@ QString ReadDesign(ItemSource &source, DesignState &workspace)
     DesignRecord &design = workspace.design;
     const QString name = source.readString();
     for (int i = 0; QString *field : parameterFields(design))
-        *field = readLength(source, ParameterDescriptions[i++]);
+        *field = readLength(source, FileText(ParameterDescriptions[i++]));
     design.SavedOtherWhlDia = design.OtherWhlDia;
 
     if (source.readInteger() == 1)
@@ -187,16 +197,18 @@ QString ReadDesign(ItemSource &source, DesignState &workspace)
     ApplyChamberCode(design, source.readInteger());
     ApplyDriveCode(design, source.readInteger());
 
-    const int outerCount = readCount(source, MaxOutlinePoints, "outer outline points");
-    design.OuterPts = readPoints(source, outerCount, "outer");
+    const int outerCount = readCount(source, MaxOutlinePoints,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of outer outline points (%1)"));
+    design.OuterPts = readPoints(source, outerCount, QT_TRANSLATE_NOOP("FileErrors", "outer outline point %1"));
     const int innerCount = source.readInteger();
     if (innerCount < 1) {
         design.InnerPts = design.OuterPts;
     } else {
         if (innerCount > MaxOutlinePoints)
             throw DesignFileError(
-                QStringLiteral("it holds an impossible number of inner outline points (%1)").arg(innerCount));
-        design.InnerPts = readPoints(source, innerCount, "inner");
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of inner outline points (%1)"))
+                    .arg(innerCount));
+        design.InnerPts = readPoints(source, innerCount, QT_TRANSLATE_NOOP("FileErrors", "inner outline point %1"));
     }
     readWeights(source, design);
     readFrontAxle(source, design);
@@ -206,24 +218,25 @@ QString ReadDesign(ItemSource &source, DesignState &workspace)
 void ReadOlderDesign(ItemSource &source, DesignState &workspace)
 {
     DesignRecord &design = workspace.design;
-    design.SpringWidth = readLength(source, ParameterDescriptions[0]);
-    design.SpringLength = readLength(source, ParameterDescriptions[1]);
-    design.DriveWhlDia = readLength(source, ParameterDescriptions[2]);
-    design.DriveAxleDia = readLength(source, ParameterDescriptions[3]);
-    design.OtherWhlDia = readLength(source, ParameterDescriptions[5]);
+    design.SpringWidth = readLength(source, FileText(ParameterDescriptions[0]));
+    design.SpringLength = readLength(source, FileText(ParameterDescriptions[1]));
+    design.DriveWhlDia = readLength(source, FileText(ParameterDescriptions[2]));
+    design.DriveAxleDia = readLength(source, FileText(ParameterDescriptions[3]));
+    design.OtherWhlDia = readLength(source, FileText(ParameterDescriptions[5]));
     design.SavedOtherWhlDia = design.OtherWhlDia;
 
     if (source.readInteger() == 1)
         readMaterialBlock(source, workspace, readOlderSpring);
 
-    design.StepSize = readNumber(source, QStringLiteral("the element size"));
+    design.StepSize = readNumber(source, FileText(QT_TRANSLATE_NOOP("FileErrors", "the element size")));
     source.readInteger(); // a setting of the old releases that nothing uses any more
     ApplyDriveCode(design, source.readInteger());
     ApplyChamberCode(design, source.readInteger());
 
-    const int outerCount = readCount(source, MaxOutlinePoints, "outer outline points");
+    const int outerCount = readCount(source, MaxOutlinePoints,
+        QT_TRANSLATE_NOOP("FileErrors", "it holds an impossible number of outer outline points (%1)"));
     if (outerCount >= 2)
-        design.OuterPts = readPoints(source, outerCount, "outer");
+        design.OuterPts = readPoints(source, outerCount, QT_TRANSLATE_NOOP("FileErrors", "outer outline point %1"));
     // These files have no inner outline; the inner layers take the outer shape, as a version-3
     // file without inner points does, so that every later step has a body to work on.
     design.InnerPts = design.OuterPts;

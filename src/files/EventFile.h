@@ -19,7 +19,10 @@ inline constexpr qint64 MaxEventFileBytes = 4 * 1024 * 1024;
 struct EventRead {
     bool ok = false;
     RaceEvent event;
-    QString error; // one line naming the file and what is wrong
+    QString error; // one line naming the file and what is wrong, in English
+    FileText errorText;
+    void fail(const FileText &text) { errorText = text; error = text.english(); }
+    QString shownError() const { return errorText.isEmpty() ? error : errorText.shown(); }
 };
 
 EventRead ReadEvent(const QString &path);

@@ -36,16 +36,25 @@ auto retried(Call call)
 
 bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, QString &reason)
 {
+    FileText text;
+    const bool read = ReadWholeFile(path, limit, bytes, text);
+    if (!read)
+        reason = text.english();
+    return read;
+}
+
+bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, FileText &reason)
+{
     const QByteArray name = pathToBytes(path);
     const int fd = retried([&] { return ::open(name.constData(), O_RDONLY | O_CLOEXEC); });
     if (fd < 0) {
-        reason = systemReason(errno);
+        reason = FileText::plain(systemReason(errno));
         return false;
     }
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        reason = QStringLiteral("it is a folder, not a file");
+        reason = FileText(QT_TRANSLATE_NOOP("FileErrors", "it is a folder, not a file"));
         return false;
     }
     bytes.clear();
@@ -58,7 +67,7 @@ bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, QString
         const size_t ask = static_cast<size_t>(std::min<qint64>(sizeof chunk, wanted - bytes.size()));
         const ssize_t got = retried([&] { return ::read(fd, chunk, ask); });
         if (got < 0) {
-            reason = systemReason(errno);
+            reason = FileText::plain(systemReason(errno));
             ::close(fd);
             return false;
         }
@@ -69,7 +78,9 @@ bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, QString
     ::close(fd);
     if (bytes.size() > limit) {
         bytes.clear();
-        reason = QStringLiteral("it is larger than %1 bytes, far more than any design file").arg(limit);
+        reason =
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "it is larger than %1 bytes, far more than any design file"))
+                .arg(limit);
         return false;
     }
     return true;

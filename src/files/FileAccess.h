@@ -16,6 +16,7 @@ namespace zindle {
 // Reads at most `limit` bytes; a longer file (or an endless device) is refused as soon as the
 // limit is passed. On failure `reason` says why, without the path.
 bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, QString &reason);
+bool ReadWholeFile(const QString &path, qint64 limit, QByteArray &bytes, FileText &reason);
 
 // Writes `bytes` as the whole file at `path`, or leaves the old file as it was: the bytes go to
 // a temporary file beside the target that is flushed to the disk and checked before it is

@@ -5,14 +5,47 @@
 
 namespace zindle {
 
+void ReadOutcome::fail(const FileText &text)
+{
+    status = ReadStatus::Failed;
+    errorText = text;
+    error = text.english();
+}
+
+void ReadOutcome::warn(const FileText &text)
+{
+    warningText = text;
+    warning = text.english();
+}
+
+ReadOutcome FailedRead(const FileText &error)
+{
+    ReadOutcome outcome;
+    outcome.fail(error);
+    return outcome;
+}
+
+FileText readError(const QString &path, const FileText &reason)
+{
+    return
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "Cannot read \"%1\": %2"))
+            .arg(printableText(path)).arg(reason.printable());
+}
+
+FileText readWarning(const QString &path, const FileText &note)
+{
+    return
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "Read \"%1\", but %2")).arg(printableText(path)).arg(note.printable());
+}
+
 QString readErrorText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot read \"%1\": %2").arg(printableText(path), printableText(reason));
+    return readError(path, FileText::plain(reason)).english();
 }
 
 QString readWarningText(const QString &path, const QString &note)
 {
-    return QStringLiteral("Read \"%1\", but %2").arg(printableText(path), printableText(note));
+    return readWarning(path, FileText::plain(note)).english();
 }
 
 QString writeErrorText(const QString &path, const QString &reason)

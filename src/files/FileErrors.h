@@ -3,6 +3,8 @@
 // How reading and writing design files report trouble: one outcome value that names the file
 // and says what is wrong, never an exception across the layer boundary.
 
+#include "FileText.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
@@ -18,10 +20,18 @@ enum class ReadStatus {
 struct ReadOutcome {
     ReadStatus status = ReadStatus::Failed;
     QString name;  // the design name read from the file
-    QString error; // for Failed: one line naming the file and what is wrong
+    QString error; // for Failed: one line naming the file and what is wrong, in English
     QString warning; // for Read: what was read but ignored (bytes after the design's end)
+    FileText errorText, warningText; // the same, to be said in the window's language
     bool ok() const { return status == ReadStatus::Read; }
+    void fail(const FileText &text);
+    void warn(const FileText &text);
+    // What the window shows: the error and the warning in the window's language.
+    QString shownError() const { return errorText.isEmpty() ? error : errorText.shown(); }
+    QString shownWarning() const { return warningText.isEmpty() ? warning : warningText.shown(); }
 };
+
+ReadOutcome FailedRead(const FileText &error);
 
 struct WriteOutcome {
     bool ok = false;
@@ -31,8 +41,16 @@ struct WriteOutcome {
 // Thrown inside the readers only; the public functions turn it into an outcome.
 class DesignFileError : public std::runtime_error {
 public:
-    explicit DesignFileError(const QString &reason) : std::runtime_error(reason.toStdString()) {}
+    explicit DesignFileError(const FileText &reason)
+        : std::runtime_error(reason.english().toStdString()), text_(reason)
+    {
+    }
+    explicit DesignFileError(const QString &reason) : DesignFileError(FileText::plain(reason)) {}
     QString reason() const { return QString::fromStdString(what()); }
+    const FileText &text() const { return text_; }
+
+private:
+    FileText text_;
 };
 
 // The caption of every message box that reports a file that could not be read or written.
@@ -43,9 +61,13 @@ inline QString FileErrorCaption() { return QCoreApplication::translate("FileErro
 // file or an endless device can make a reader hold.
 inline constexpr qint64 MaxDesignFileBytes = 4 * 1024 * 1024;
 
-// One line naming the file and the trouble, with control characters shown as \xNN.
+// One line naming the file and the trouble, with control characters shown as \xNN: "Cannot
+// read "wedge.zndl": the file is empty". The text ones in English; the FileText ones keep the
+// reason's source so that the window can say it in its own language.
 QString readErrorText(const QString &path, const QString &reason);
 QString readWarningText(const QString &path, const QString &note);
+FileText readError(const QString &path, const FileText &reason);
+FileText readWarning(const QString &path, const FileText &note);
 QString writeErrorText(const QString &path, const QString &reason);
 
 } // namespace zindle

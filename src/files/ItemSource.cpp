@@ -18,7 +18,8 @@ QString decodeFileText(const QByteArray &bytes)
 int BinaryItemSource::readInteger()
 {
     if (bytes_.size() - pos_ < 4)
-        throw DesignFileError(QStringLiteral("the file ends before the design does (at byte %1)").arg(pos_));
+        throw DesignFileError(
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the file ends before the design does (at byte %1)")).arg(pos_));
     const auto value = qFromLittleEndian<qint32>(bytes_.constData() + pos_);
     pos_ += 4;
     return value;
@@ -34,7 +35,7 @@ QByteArray BinaryItemSource::readRawString()
         return {};
     if (bytes_.size() - pos_ < length)
         throw DesignFileError(
-            QStringLiteral("a text of %1 bytes at byte %2 runs past the end of the file")
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "a text of %1 bytes at byte %2 runs past the end of the file"))
                 .arg(length)
                 .arg(pos_ - 4));
     QByteArray text = bytes_.mid(pos_, length);
@@ -50,7 +51,8 @@ float BinaryItemSource::readReal()
     const QString text = readString();
     const auto value = parseFloat(text);
     if (!value)
-        throw DesignFileError(QStringLiteral("\"%1\" at byte %2 is not a number").arg(text.left(40)).arg(at));
+        throw DesignFileError(
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "\"%1\" at byte %2 is not a number")).arg(text.left(40)).arg(at));
     return *value;
 }
 
@@ -67,7 +69,9 @@ TextItemSource::TextItemSource(const QByteArray &bytes)
 QString TextItemSource::readLine()
 {
     if (next_ >= lines_.size())
-        throw DesignFileError(QStringLiteral("the file ends before the design does (after line %1)").arg(next_));
+        throw DesignFileError(
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the file ends before the design does (after line %1)"))
+                .arg(next_));
     return QString::fromLatin1(lines_[next_++]);
 }
 
@@ -76,7 +80,8 @@ int TextItemSource::readInteger()
     const QString line = readLine();
     const auto value = parseInteger(line);
     if (!value)
-        throw DesignFileError(QStringLiteral("line %1 should hold a whole number but holds \"%2\"")
+        throw DesignFileError(
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "line %1 should hold a whole number but holds \"%2\""))
                                   .arg(next_)
                                   .arg(line.left(40)));
     return *value;
@@ -93,7 +98,7 @@ float TextItemSource::readReal()
     const QString line = readLine();
     const auto value = parseFloat(line);
     if (!value)
-        throw DesignFileError(QStringLiteral("line %1 should hold a number but holds \"%2\"")
+        throw DesignFileError(FileText(QT_TRANSLATE_NOOP("FileErrors", "line %1 should hold a number but holds \"%2\""))
                                   .arg(next_)
                                   .arg(line.left(40)));
     return *value;

@@ -19,7 +19,7 @@ namespace {
 
 // The reading stops at the first thing wrong; `reason` is said after the file's name.
 struct Broken {
-    QString reason;
+    FileText reason;
 };
 
 QJsonObject unknownOf(const QJsonObject &object, const QSet<QString> &known)
@@ -31,44 +31,46 @@ QJsonObject unknownOf(const QJsonObject &object, const QSet<QString> &known)
     return unknown;
 }
 
-QString textField(const QJsonObject &object, const QString &key, const QString &where, bool required)
+QString textField(const QJsonObject &object, const QString &key, const FileText &where, bool required)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined() && !required)
         return {};
     if (!value.isString())
-        throw Broken{QStringLiteral("%1 has no text \"%2\"").arg(where, key)};
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has no text \"%2\"")).arg(where).arg(key)};
     return value.toString();
 }
 
-std::optional<double> numberField(const QJsonObject &object, const QString &key, const QString &where)
+std::optional<double> numberField(const QJsonObject &object, const QString &key, const FileText &where)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return std::nullopt;
     if (!value.isDouble())
-        throw Broken{QStringLiteral("%1 has a \"%2\" that is not a number").arg(where, key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a number")).arg(where).arg(key)};
     return value.toDouble();
 }
 
-QJsonArray arrayField(const QJsonObject &object, const QString &key, const QString &where)
+QJsonArray arrayField(const QJsonObject &object, const QString &key, const FileText &where)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return {};
     if (!value.isArray())
-        throw Broken{QStringLiteral("%1 has a \"%2\" that is not a list").arg(where, key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a list")).arg(where).arg(key)};
     return value.toArray();
 }
 
-QJsonObject objectAt(const QJsonArray &array, qsizetype i, const QString &where)
+QJsonObject objectAt(const QJsonArray &array, qsizetype i, const FileText &where)
 {
     if (!array.at(i).isObject())
-        throw Broken{QStringLiteral("%1 is not an object").arg(where)};
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 is not an object")).arg(where)};
     return array.at(i).toObject();
 }
 
-LoggedRun decodeRun(const QJsonObject &object, const QString &where)
+LoggedRun decodeRun(const QJsonObject &object, const FileText &where)
 {
     LoggedRun logged;
     MeasuredRun &run = logged.run;
@@ -78,12 +80,12 @@ LoggedRun decodeRun(const QJsonObject &object, const QString &where)
     run.note = textField(object, QStringLiteral("note"), where, false);
     const QJsonArray marks = arrayField(object, QStringLiteral("marks"), where);
     for (qsizetype i = 0; i < marks.size(); ++i) {
-        const QString markWhere = QStringLiteral("%1, mark %2,").arg(where).arg(i + 1);
+        const FileText markWhere = FileText(QT_TRANSLATE_NOOP("FileErrors", "%1, mark %2,")).arg(where).arg(i + 1);
         const QJsonObject mark = objectAt(marks, i, markWhere);
         const auto distance = numberField(mark, QStringLiteral("distanceFt"), markWhere);
         const auto time = numberField(mark, QStringLiteral("timeS"), markWhere);
         if (!distance || !time)
-            throw Broken{QStringLiteral("%1 lacks its distance or its time").arg(markWhere)};
+            throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 lacks its distance or its time")).arg(markWhere)};
         run.marks.push_back({*distance, *time});
     }
     run.restFt = numberField(object, QStringLiteral("restFt"), where);
@@ -91,11 +93,11 @@ LoggedRun decodeRun(const QJsonObject &object, const QString &where)
     const std::vector<RunMark> stored = run.marks;
     const QString broken = checkRun(run);
     if (!broken.isEmpty())
-        throw Broken{QStringLiteral("%1: %2").arg(where, broken)};
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1: %2")).arg(where).arg(broken)};
     // The file is written in order; marks found out of it were edited by hand, and put in
     // order they would be written back other than they were read.
     if (run.marks != stored)
-        throw Broken{QStringLiteral("%1 has its marks out of order of distance").arg(where)};
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has its marks out of order of distance")).arg(where)};
     logged.unknown = unknownOf(object, {QStringLiteral("date"), QStringLiteral("track"), QStringLiteral("note"),
                                         QStringLiteral("marks"), QStringLiteral("restFt"),
                                         QStringLiteral("massLbm")});
@@ -105,50 +107,59 @@ LoggedRun decodeRun(const QJsonObject &object, const QString &where)
 LoggedDesign decodeDesign(const QJsonObject &object, qsizetype position)
 {
     LoggedDesign design;
-    const QString where = QStringLiteral("design entry %1").arg(position + 1);
+    const FileText where = FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1")).arg(position + 1);
     design.name = textField(object, QStringLiteral("name"), where, false);
     design.file = textField(object, QStringLiteral("file"), where, false);
     if (design.name.isEmpty() && design.file.isEmpty())
-        throw Broken{QStringLiteral("%1 names no design (neither \"name\" nor \"file\"), so its runs belong to none").arg(where)};
-    const QString named = QStringLiteral("design \"%1\"").arg(design.name.isEmpty() ? design.file : design.name);
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 names no design (neither \"name\" nor \"file\"), so its runs belong to none"))
+                .arg(where)};
+    const FileText named =
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "design \"%1\""))
+            .arg(design.name.isEmpty() ? design.file : design.name);
     const QJsonArray runs = arrayField(object, QStringLiteral("runs"), named);
     for (qsizetype i = 0; i < runs.size(); ++i) {
-        const QString runWhere = QStringLiteral("run %1 of %2").arg(i + 1).arg(named);
+        const FileText runWhere = FileText(QT_TRANSLATE_NOOP("FileErrors", "run %1 of %2")).arg(i + 1).arg(named);
         design.runs.push_back(decodeRun(objectAt(runs, i, runWhere), runWhere));
     }
     design.predictionS = numberField(object, QStringLiteral("predictionS"), named);
     if (design.predictionS && !(*design.predictionS > 0.0 && *design.predictionS <= MaxMarkTimeS))
-        throw Broken{QStringLiteral("%1 has a prediction that is not a time above 0 and up to 100 s").arg(named)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a prediction that is not a time above 0 and up to 100 s"))
+                .arg(named)};
     design.unknown = unknownOf(object, {QStringLiteral("name"), QStringLiteral("file"), QStringLiteral("runs"),
                                         QStringLiteral("predictionS")});
     return design;
 }
 
-bool flagField(const QJsonObject &object, const QString &key, const QString &where)
+bool flagField(const QJsonObject &object, const QString &key, const FileText &where)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return false;
     if (!value.isBool())
-        throw Broken{QStringLiteral("%1 has a \"%2\" that is neither true nor false").arg(where, key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is neither true nor false"))
+                .arg(where).arg(key)};
     return value.toBool();
 }
 
-int countField(const QJsonObject &object, const QString &key, const QString &where)
+int countField(const QJsonObject &object, const QString &key, const FileText &where)
 {
     const std::optional<double> value = numberField(object, key, where);
     if (!value)
         return 0;
     if (*value < 0 || *value > 1e9 || *value != std::floor(*value))
-        throw Broken{QStringLiteral("%1 has a \"%2\" that is not a count").arg(where, key)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 has a \"%2\" that is not a count")).arg(where).arg(key)};
     return static_cast<int>(*value);
 }
 
 LoggedCalibration decodeCalibration(const QString &track, const QJsonValue &value)
 {
-    const QString where = QStringLiteral("the calibration of \"%1\"").arg(track);
+    const FileText where = FileText(QT_TRANSLATE_NOOP("FileErrors", "the calibration of \"%1\"")).arg(track);
     if (!value.isObject())
-        throw Broken{QStringLiteral("%1 is not an object").arg(where)};
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 is not an object")).arg(where)};
     const QJsonObject object = value.toObject();
     LoggedCalibration calibration;
     calibration.track = track;
@@ -156,7 +167,9 @@ LoggedCalibration decodeCalibration(const QString &track, const QJsonValue &valu
     const auto friction = numberField(object, QStringLiteral("friction"), where);
     const auto efficiency = numberField(object, QStringLiteral("springEfficiency"), where);
     if (!friction || !efficiency || !(*friction > 0.0 && *friction < 1.0) || !(*efficiency > 0.0 && *efficiency < 2.0))
-        throw Broken{QStringLiteral("%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2").arg(where)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2"))
+                .arg(where)};
     calibration.friction = *friction;
     calibration.springEfficiency = *efficiency;
     calibration.frictionFitted = flagField(object, QStringLiteral("frictionFitted"), where);
@@ -196,30 +209,37 @@ Logbook decode(const QByteArray &bytes)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        throw Broken{QStringLiteral("it is not a logbook (not JSON: %1 at byte %2)")
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a logbook (not JSON: %1 at byte %2)"))
                          .arg(parseError.errorString())
                          .arg(parseError.offset)};
     if (!document.isObject())
-        throw Broken{QStringLiteral("it is not a logbook (no JSON object)")};
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a logbook (no JSON object)"))};
     const QJsonObject top = document.object();
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != LogbookVersion)
-        throw Broken{QStringLiteral("it is not a logbook of version %1, which this release reads").arg(LogbookVersion)};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a logbook of version %1, which this release reads"))
+                .arg(LogbookVersion)};
     Logbook logbook;
-    const QJsonArray designs = arrayField(top, QStringLiteral("designs"), QStringLiteral("the logbook"));
+    const QJsonArray designs = arrayField(top, QStringLiteral("designs"),
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "the logbook")));
     for (qsizetype i = 0; i < designs.size(); ++i) {
         LoggedDesign design =
-            decodeDesign(objectAt(designs, i, QStringLiteral("design entry %1").arg(i + 1)), i);
+            decodeDesign(objectAt(designs, i,
+                FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1")).arg(i + 1)), i);
         for (const LoggedDesign &earlier : logbook.designs)
             if (earlier.name == design.name && earlier.file == design.file)
-                throw Broken{QStringLiteral("design entry %1 lists \"%2\" (%3) a second time")
+                throw Broken{
+                    FileText(QT_TRANSLATE_NOOP("FileErrors", "design entry %1 lists \"%2\" (%3) a second time"))
                                  .arg(i + 1)
-                                 .arg(design.name, design.file)};
+                                 .arg(design.name)
+                                 .arg(design.file)};
         logbook.designs.push_back(std::move(design));
     }
     const QJsonValue calibrations = top.value(QStringLiteral("calibrations"));
     if (!calibrations.isUndefined() && !calibrations.isObject())
-        throw Broken{QStringLiteral("the logbook has \"calibrations\" that are not an object keyed by track")};
+        throw Broken{
+            FileText(QT_TRANSLATE_NOOP("FileErrors", "the logbook has \"calibrations\" that are not an object keyed by track"))};
     const QJsonObject byTrack = calibrations.toObject();
     for (auto it = byTrack.begin(); it != byTrack.end(); ++it)
         logbook.calibrations.push_back(decodeCalibration(it.key(), it.value()));
@@ -260,7 +280,7 @@ LogbookRead DecodeLogbook(const QByteArray &bytes, const QString &path)
         read.logbook = decode(bytes);
         read.ok = true;
     } catch (const Broken &broken) {
-        read.error = readErrorText(path, broken.reason);
+        read.fail(readError(path, broken.reason));
     }
     return read;
 }
@@ -274,11 +294,11 @@ LogbookRead ReadLogbook(const QString &path)
         return read;
     }
     QByteArray bytes;
-    QString reason;
+    FileText reason;
     if (!ReadWholeFile(path, MaxLogbookBytes, bytes, reason)) {
         LogbookRead read;
         read.existed = true;
-        read.error = readErrorText(path, reason);
+        read.fail(readError(path, reason));
         return read;
     }
     return DecodeLogbook(bytes, path);

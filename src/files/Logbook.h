@@ -68,7 +68,10 @@ struct LogbookRead {
     bool ok = false;
     bool existed = false; // false: there was no logbook yet, and an empty one was given
     Logbook logbook;
-    QString error;        // for a failed read: one line naming the file and what is wrong
+    QString error;        // for a failed read: one line naming the file and what is wrong, in English
+    FileText errorText;
+    void fail(const FileText &text) { errorText = text; error = text.english(); }
+    QString shownError() const { return errorText.isEmpty() ? error : errorText.shown(); }
 };
 
 // The logbook of the folder a design file lies in.

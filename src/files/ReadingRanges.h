@@ -9,6 +9,8 @@
 
 #include "model/DesignRecord.h"
 
+#include "FileText.h"
+
 #include <QString>
 
 namespace zindle {
@@ -23,11 +25,11 @@ inline constexpr float MaxOtherNumber = 1.0e6f;
 
 // Each throws DesignFileError naming the value when it is out of its range. Texts that are not
 // numbers pass: they are kept as text.
-void CheckCoordinate(int value, const QString &what);
-void CheckPositionInches(float value, const QString &what);
-void CheckPositionPoints(float value, const QString &what);
-void CheckLengthText(const QString &text, const QString &what);
-void CheckNumberText(const QString &text, const QString &what);
+void CheckCoordinate(int value, const FileText &what);
+void CheckPositionInches(float value, const FileText &what);
+void CheckPositionPoints(float value, const FileText &what);
+void CheckLengthText(const QString &text, const FileText &what);
+void CheckNumberText(const QString &text, const FileText &what);
 void CheckWeightMass(float mass, int weight);
 
 } // namespace zindle

@@ -23,14 +23,14 @@ ReadOutcome ReadTextDesign(DesignState &workspace, const QByteArray &bytes, cons
 {
     ReadOutcome outcome;
     if (bytes.isEmpty())
-        return {ReadStatus::Failed, {}, readErrorText(path, QStringLiteral("the file is empty")), {}};
+        return FailedRead(readError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "the file is empty"))));
     try {
         // The lines are split once; the older layout starts again from the first line.
         TextItemSource source(bytes);
         if (source.readLine() == VersionMarker) {
             if (source.readLine().trimmed() != QStringLiteral("3")) {
+                outcome.fail(readError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "its version is not 3"))));
                 outcome.status = ReadStatus::NotADesign;
-                outcome.error = readErrorText(path, QStringLiteral("its version is not 3"));
                 return outcome;
             }
             outcome.name = ReadDesign(source, workspace);
@@ -40,8 +40,7 @@ ReadOutcome ReadTextDesign(DesignState &workspace, const QByteArray &bytes, cons
         }
         outcome.status = ReadStatus::Read;
     } catch (const DesignFileError &error) {
-        outcome.status = ReadStatus::Failed;
-        outcome.error = readErrorText(path, error.reason());
+        outcome.fail(readError(path, error.text()));
     }
     return outcome;
 }
@@ -49,9 +48,9 @@ ReadOutcome ReadTextDesign(DesignState &workspace, const QByteArray &bytes, cons
 ReadOutcome ReadTextDesignFile(DesignState &workspace, const QString &path)
 {
     QByteArray bytes;
-    QString reason;
+    FileText reason;
     if (!ReadWholeFile(path, MaxDesignFileBytes, bytes, reason))
-        return {ReadStatus::Failed, {}, readErrorText(path, reason), {}};
+        return FailedRead(readError(path, reason));
     return ReadTextDesign(workspace, bytes, path);
 }
 

@@ -3,6 +3,8 @@
 
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -29,6 +31,47 @@ std::vector<int> RankByEffect(const std::vector<SensitivityEntry> &inputs)
 
 namespace {
 
+// The English texts are what the command line prints as data; the window shows the translated
+// ones. The sentences' sources carry the window's full stop, which the English one goes without.
+constexpr const char *Context = "Sensitivity";
+
+const char *const FallsShortChange = QT_TRANSLATE_NOOP("Sensitivity", "%1: the car no longer reaches 15 ft");
+const char *const NoChange = QT_TRANSLATE_NOOP("Sensitivity", "%1: changes nothing");
+const char *const SavesChange = QT_TRANSLATE_NOOP("Sensitivity", "%1: saves %2 s");
+const char *const CostsChange = QT_TRANSLATE_NOOP("Sensitivity", "%1: costs %2 s");
+const char *const FartherChange = QT_TRANSLATE_NOOP("Sensitivity", "%1: goes %2 ft farther");
+const char *const ShorterChange = QT_TRANSLATE_NOOP("Sensitivity", "%1: falls %2 ft shorter");
+const char *const HeldByBuild = QT_TRANSLATE_NOOP("Sensitivity", "%1 (the build keeps the drive wheel as it is)");
+const char *const HeldByCalibration =
+    QT_TRANSLATE_NOOP("Sensitivity", "%1 (the track's calibrated friction is used instead)");
+
+const char *const FallsShortSentence =
+    QT_TRANSLATE_NOOP("Sensitivity", "%1 matters most: %2 and the car no longer reaches 15 ft.");
+const char *const SavesSentence = QT_TRANSLATE_NOOP("Sensitivity", "%1 matters most: %2 saves %3 s.");
+const char *const CostsSentence = QT_TRANSLATE_NOOP("Sensitivity", "%1 matters most: %2 costs %3 s.");
+const char *const FartherSentence = QT_TRANSLATE_NOOP("Sensitivity", "%1 matters most: %2 goes %3 ft farther.");
+const char *const ShorterSentence = QT_TRANSLATE_NOOP("Sensitivity", "%1 matters most: %2 falls %3 ft shorter.");
+const char *const NoTimeChange =
+    QT_TRANSLATE_NOOP("Sensitivity", "No small change of one input changes this car's time.");
+const char *const NoDistanceChange =
+    QT_TRANSLATE_NOOP("Sensitivity", "No small change of one input changes this car's distance.");
+
+QString say(const char *source, bool translated)
+{
+    return translated ? QCoreApplication::translate(Context, source) : QString::fromUtf8(source);
+}
+
+QString sentenceSay(const char *source, bool translated)
+{
+    return translated ? QCoreApplication::translate(Context, source) : QString::fromUtf8(source).chopped(1);
+}
+
+QString wordsSay(const char *source, const SensitivityEntry &entry, bool translated)
+{
+    const QString text = say(source, translated);
+    return entry.number > 0 ? text.arg(entry.number) : text;
+}
+
 // Enough decimals that a change of a few thousandths does not read as none.
 QString amountText(double value)
 {
@@ -42,50 +85,70 @@ QString stepText(const SensitivityEntry &entry)
            + (entry.unit.isEmpty() ? QString() : QStringLiteral(" ") + entry.unit);
 }
 
-QString changeWords(const SensitivityEntry &entry)
+enum class Change { FallsShort, Nothing, Saves, Costs, Farther, Shorter };
+
+Change changeOf(const SensitivityEntry &entry, double &amount)
 {
+    amount = entry.timeChange.value_or(entry.distanceChange.value_or(0.0));
     if (entry.stepFallsShort)
-        return QStringLiteral("the car no longer reaches 15 ft");
-    if (entry.timeChange) {
-        if (*entry.timeChange == 0.0)
-            return QStringLiteral("changes nothing");
-        return (*entry.timeChange < 0.0 ? QStringLiteral("saves ") : QStringLiteral("costs "))
-               + amountText(*entry.timeChange) + QStringLiteral(" s");
-    }
-    const double change = entry.distanceChange.value_or(0.0);
-    if (change == 0.0)
-        return QStringLiteral("changes nothing");
-    return (change > 0.0 ? QStringLiteral("goes ") : QStringLiteral("falls ")) + amountText(change)
-           + (change > 0.0 ? QStringLiteral(" ft farther") : QStringLiteral(" ft shorter"));
+        return Change::FallsShort;
+    if (amount == 0.0)
+        return Change::Nothing;
+    if (entry.timeChange)
+        return amount < 0.0 ? Change::Saves : Change::Costs;
+    return amount > 0.0 ? Change::Farther : Change::Shorter;
 }
 
-} // namespace
-
-QString SensitivityChangeText(const SensitivityEntry &entry)
+QString changeText(const SensitivityEntry &entry, bool translated)
 {
-    QString text = (entry.delta < 0.0 ? QStringLiteral("-") : QStringLiteral("+")) + stepText(entry)
-                   + QStringLiteral(": ") + changeWords(entry);
+    const QString step = (entry.delta < 0.0 ? QStringLiteral("-") : QStringLiteral("+")) + stepText(entry);
+    double amount = 0.0;
+    const Change change = changeOf(entry, amount);
+    const char *const sources[] = {FallsShortChange, NoChange, SavesChange, CostsChange, FartherChange, ShorterChange};
+    QString text = say(sources[static_cast<int>(change)], translated);
+    text = change == Change::FallsShort || change == Change::Nothing ? text.arg(step)
+                                                                       : text.arg(step, amountText(amount));
     if (entry.held == SensitivityHeld::Build)
-        text += QStringLiteral(" (the build keeps the drive wheel as it is)");
-    else if (entry.held == SensitivityHeld::Calibration)
-        text += QStringLiteral(" (the track's calibrated friction is used instead)");
+        return say(HeldByBuild, translated).arg(text);
+    if (entry.held == SensitivityHeld::Calibration)
+        return say(HeldByCalibration, translated).arg(text);
     return text;
 }
 
-QString LargestEffectSentence(const SensitivityResult &result)
+QString largestEffectSentence(const SensitivityResult &result, bool translated)
 {
     if (result.ranked.empty())
         return {};
     const SensitivityEntry &top = result.inputs[static_cast<size_t>(result.ranked.front())];
     if (top.effect() == 0.0)
-        return QStringLiteral("No small change of one input changes this car's ")
-               + (result.measure == SensitivityMeasure::Time ? QStringLiteral("time") : QStringLiteral("distance"));
-    QString caption = top.caption;
-    caption[0] = caption[0].toLower();
-    return QStringLiteral("The ") + caption + QStringLiteral(" matters most: ") + stepText(top) + QStringLiteral(" ")
-           + (top.delta < 0.0 ? top.downWord : top.upWord) + (top.stepFallsShort ? QStringLiteral(" and ") : QStringLiteral(" "))
-           + changeWords(top);
+        return sentenceSay(result.measure == SensitivityMeasure::Time ? NoTimeChange : NoDistanceChange, translated);
+    const QString subject = wordsSay(top.words.subject, top, translated);
+    const QString step = say(top.delta < 0.0 ? top.words.down : top.words.up, translated).arg(stepText(top));
+    double amount = 0.0;
+    const Change change = changeOf(top, amount);
+    if (change == Change::FallsShort)
+        return sentenceSay(FallsShortSentence, translated).arg(subject, step);
+    const char *const source = change == Change::Saves ? SavesSentence
+                               : change == Change::Costs ? CostsSentence
+                               : change == Change::Farther ? FartherSentence
+                                                           : ShorterSentence;
+    return sentenceSay(source, translated).arg(subject, step, amountText(amount));
 }
+
+} // namespace
+
+QString SensitivityChangeText(const SensitivityEntry &entry) { return changeText(entry, false); }
+
+QString ShownSensitivityChangeText(const SensitivityEntry &entry) { return changeText(entry, true); }
+
+QString ShownSensitivityCaption(const SensitivityEntry &entry)
+{
+    return *entry.words.caption ? wordsSay(entry.words.caption, entry, true) : entry.caption;
+}
+
+QString LargestEffectSentence(const SensitivityResult &result) { return largestEffectSentence(result, false); }
+
+QString ShownLargestEffectSentence(const SensitivityResult &result) { return largestEffectSentence(result, true); }
 
 std::optional<double> SmoothTimeAtDistance(const RunTrace &run, double feet)
 {

@@ -19,9 +19,20 @@ enum class SensitivityMeasure { Time, Distance };
 // spring's case), or a track calibration's friction stands in for the design's own.
 enum class SensitivityHeld { Nothing, Build, Calibration };
 
+// An input's texts as the translations know them (context "Sensitivity"), a weight's number
+// still a %1: its caption, its name at the head of a sentence, and its step up and down with the
+// step's size as %1 ("%1 larger", "%1 farther back").
+struct SensitivityWords {
+    const char *caption = "", *subject = "";
+    const char *up = QT_TRANSLATE_NOOP("Sensitivity", "%1 larger");
+    const char *down = QT_TRANSLATE_NOOP("Sensitivity", "%1 smaller");
+};
+
 struct SensitivityEntry {
     QString input;   // stable English key, e.g. "springLength", "weight1Mass"
-    QString caption; // for people, e.g. "Spring length", "Weight 1 mass"
+    QString caption; // in English, e.g. "Spring length", "Weight 1 mass"
+    SensitivityWords words;
+    int number = 0;  // a weight's number in its words
     QString unit;    // of delta and baseValue: "in", "lb", "lb/in³", "" for the tread's friction
     double baseValue = 0.0;
     double delta = 0.0; // the step taken; negative when the step up was refused
@@ -30,8 +41,6 @@ struct SensitivityEntry {
     std::optional<double> timeChange, distanceChange;
     bool stepFallsShort = false;
     SensitivityHeld held = SensitivityHeld::Nothing;
-    // How the sentence says the step's direction ("larger", "farther back", ...).
-    QString upWord = QStringLiteral("larger"), downWord = QStringLiteral("smaller");
 
     // What the ranking orders by: |change|, a step that loses the finish above every other.
     double effect() const;
@@ -50,12 +59,17 @@ struct SensitivityResult {
 // Largest effect first; equal effects keep the input order.
 std::vector<int> RankByEffect(const std::vector<SensitivityEntry> &inputs);
 
-// "The drive wheel diameter matters most: 0.1 in larger saves 0.03 s" (no full stop); empty
-// when nothing was computed.
+// "The drive wheel diameter matters most: 0.1 in larger saves 0.03 s" (no full stop), in English
+// as the command line prints it; empty when nothing was computed. The Shown one is in the
+// window's language and carries its full stop.
 QString LargestEffectSentence(const SensitivityResult &result);
+QString ShownLargestEffectSentence(const SensitivityResult &result);
 
-// One entry's step and change as a person reads them: "+0.1 in: saves 0.031 s".
+// One entry's step and change: "+0.1 in: saves 0.031 s", in English and in the window's language.
 QString SensitivityChangeText(const SensitivityEntry &entry);
+QString ShownSensitivityChangeText(const SensitivityEntry &entry);
+// The entry's caption in the window's language.
+QString ShownSensitivityCaption(const SensitivityEntry &entry);
 
 // When the run passes `feet`, between the two steps around it (a straight line through them,
 // the start at t = 0 and 0 ft); nothing when it never gets there. Unlike the time field, which

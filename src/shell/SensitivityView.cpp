@@ -84,7 +84,7 @@ void SensitivityView::show(const SensitivityResult &result, const QString &name)
     chart_->showChart(name, [result, options](QPainter &painter, const QRectF &area) {
         paintSensitivityChart(painter, area, result, options);
     });
-    chart_->setCaption(result.sentence.isEmpty() ? QString() : result.sentence + QLatin1Char('.'));
+    chart_->setCaption(ShownLargestEffectSentence(result));
 }
 
 } // namespace zindle

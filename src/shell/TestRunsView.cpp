@@ -69,7 +69,7 @@ void TestRunsView::PredictForTrack(const QString &track)
     if (!track.isEmpty() && log) {
         const LogbookRead read = ReadLogbook(log->logbookPath);
         if (!read.ok) {
-            window_.prompter().message(read.error, Texts::tr("Test runs"));
+            window_.prompter().message(read.shownError(), Texts::tr("Test runs"));
         } else if (const LoggedCalibration *calibration = read.logbook.calibrationOf(track)) {
             factors = FactorsOf(FromLogged(*calibration));
             track_ = calibration->track;

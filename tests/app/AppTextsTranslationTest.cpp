@@ -6,6 +6,9 @@
 #include "app/ToleranceTexts.h"
 #include "app/TrackCalibration.h"
 #include "app/WhatIf.h"
+#include "files/EventFile.h"
+#include "files/Logbook.h"
+#include "physics/SensitivityResult.h"
 #include "support/PseudoTranslation.h"
 #include "support/ScriptedPrompter.h"
 
@@ -56,5 +59,58 @@ TEST(AppTextsTranslation, ShownTextsAreAskedForAndTheDataSentenceStaysEnglish)
           "WhatIf: Move weight",
           "TrackCalibration: Only the rolling friction was fitted: 1 timed mark and resting distance are too few for "
           "two factors, so the springs are taken at their rated torque."})
+        EXPECT_TRUE(translator.asked.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST(AppTextsTranslation, SensitivityAndReadErrorsAreShownTranslatedAndPrintedEnglish)
+{
+    SensitivityResult result;
+    SensitivityEntry entry;
+    entry.caption = QStringLiteral("Weight 1 mass");
+    entry.words = {"Weight %1 mass", "The weight %1 mass", "%1 heavier", "%1 lighter"};
+    entry.number = 1;
+    entry.unit = QStringLiteral("lb");
+    entry.delta = -0.01;
+    entry.timeChange = 0.02;
+    entry.held = SensitivityHeld::Build;
+    result.inputs = {entry};
+    result.ranked = {0};
+    // A hostile name's control character is shown escaped inside the nested place.
+    const QByteArray logbook = R"({"version": 1, "designs": [{"name": "A\u0001", "predictionS": -1}]})";
+    const QByteArray event = R"({"format": "zindle-event", "version": 1, "lanes": 2, "chart": "balanced",
+                                 "scoring": "average"})";
+
+    RecordingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QString shownSentence = ShownLargestEffectSentence(result);
+    const QString shownChange = ShownSensitivityChangeText(entry);
+    const QString shownCaption = ShownSensitivityCaption(entry);
+    const LogbookRead logbookRead = DecodeLogbook(logbook, QStringLiteral("L"));
+    const EventRead eventRead = DecodeEvent(event, QStringLiteral("E"));
+    const QString shownLogbookError = logbookRead.shownError(), shownEventError = eventRead.shownError();
+    const QString sentence = LargestEffectSentence(result);
+    const QString change = SensitivityChangeText(entry);
+    QCoreApplication::removeTranslator(&translator);
+
+    EXPECT_EQ(shownSentence,
+              QStringLiteral("\u27e6\u27e6The weight 1 mass\u27e7 matters most: \u27e60.01 lb lighter\u27e7 costs 0.020 s.\u27e7"));
+    EXPECT_EQ(sentence, QStringLiteral("The weight 1 mass matters most: 0.01 lb lighter costs 0.020 s"));
+    EXPECT_EQ(shownChange,
+              QStringLiteral("\u27e6\u27e6-0.01 lb: costs 0.020 s\u27e7 (the build keeps the drive wheel as it is)\u27e7"));
+    EXPECT_EQ(change, QStringLiteral("-0.01 lb: costs 0.020 s (the build keeps the drive wheel as it is)"));
+    EXPECT_EQ(shownCaption, QStringLiteral("\u27e6Weight 1 mass\u27e7"));
+
+    EXPECT_EQ(logbookRead.error, QStringLiteral("Cannot read \"L\": design \"A\\x01\" has a prediction that is not a "
+                                                "time above 0 and up to 100 s"));
+    EXPECT_EQ(shownLogbookError,
+              QStringLiteral("\u27e6Cannot read \"L\": \u27e6\u27e6design \"A\\x01\"\u27e7 has a prediction that is "
+                             "not a time above 0 and up to 100 s\u27e7\u27e7"));
+    EXPECT_EQ(eventRead.error, QStringLiteral("Cannot read \"E\": the event has no list \"cars\""));
+    EXPECT_EQ(shownEventError,
+              QStringLiteral("\u27e6Cannot read \"E\": \u27e6\u27e6the event\u27e7 has no list \"cars\"\u27e7\u27e7"));
+    for (const char *expected : {"Sensitivity: %1 matters most: %2 costs %3 s.",
+                                 "Sensitivity: %1 (the build keeps the drive wheel as it is)",
+                                 "FileErrors: %1 has a prediction that is not a time above 0 and up to 100 s",
+                                 "FileErrors: %1 has no list \"%2\""})
         EXPECT_TRUE(translator.asked.contains(QString::fromUtf8(expected))) << expected;
 }
