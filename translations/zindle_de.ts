@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStandings</name>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the design list is full</source>
+        <translation>„%1“ kann nicht geöffnet werden: Die Entwurfsliste ist voll</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>%1 needs a file name ending in .png, .svg or .pdf, not &quot;%2&quot;</source>
@@ -261,6 +268,13 @@
     <message>
         <source>Name revised</source>
         <translation>Name geändert</translation>
+    </message>
+</context>
+<context>
+    <name>DesignLogEdits</name>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
     </message>
 </context>
 <context>
@@ -651,6 +665,394 @@
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>it is not a Zindle design file; as one of an earlier release, %1</source>
+        <translation>es ist keine Entwurfsdatei von Zindle; als Datei einer früheren Version gelesen: %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zindle 4.1 design file</source>
+        <translation>es ist keine Entwurfsdatei von Zindle 4.1</translation>
+    </message>
+    <message>
+        <source>%1 bytes after the end of the design were ignored</source>
+        <translation>%1 Bytes nach dem Ende des Entwurfs wurden übergangen</translation>
+    </message>
+    <message>
+        <source>the spring width</source>
+        <translation>die Federbreite</translation>
+    </message>
+    <message>
+        <source>the spring length</source>
+        <translation>die Federlänge</translation>
+    </message>
+    <message>
+        <source>the drive wheel diameter</source>
+        <translation>der Durchmesser des Antriebsrads</translation>
+    </message>
+    <message>
+        <source>the drive axle diameter</source>
+        <translation>der Durchmesser der Antriebsachse</translation>
+    </message>
+    <message>
+        <source>the drive axle length</source>
+        <translation>die Länge der Antriebsachse</translation>
+    </message>
+    <message>
+        <source>the other wheel diameter</source>
+        <translation>der Durchmesser des anderen Rads</translation>
+    </message>
+    <message>
+        <source>the other axle diameter</source>
+        <translation>der Durchmesser der anderen Achse</translation>
+    </message>
+    <message>
+        <source>the other axle length</source>
+        <translation>die Länge der anderen Achse</translation>
+    </message>
+    <message>
+        <source>a spring thickness</source>
+        <translation>eine Federdicke</translation>
+    </message>
+    <message>
+        <source>a spring density</source>
+        <translation>eine Federdichte</translation>
+    </message>
+    <message>
+        <source>a spring sample width</source>
+        <translation>eine Breite der Federprobe</translation>
+    </message>
+    <message>
+        <source>a spring torque</source>
+        <translation>ein Federdrehmoment</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of board materials (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Plattenmaterialien (%1)</translation>
+    </message>
+    <message>
+        <source>a board thickness</source>
+        <translation>eine Plattendicke</translation>
+    </message>
+    <message>
+        <source>a board density</source>
+        <translation>eine Plattendichte</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of axle materials (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Achsmaterialien (%1)</translation>
+    </message>
+    <message>
+        <source>an axle density</source>
+        <translation>eine Achsdichte</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of spring materials (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Federmaterialien (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of tread materials (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Laufflächenmaterialien (%1)</translation>
+    </message>
+    <message>
+        <source>a tread friction</source>
+        <translation>eine Reibung der Lauffläche</translation>
+    </message>
+    <message>
+        <source>part %1 names material %2, which the file does not hold</source>
+        <translation>Teil %1 nennt Material %2, das die Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>the element size</source>
+        <translation>die Elementgröße</translation>
+    </message>
+    <message>
+        <source>the case ratio</source>
+        <translation>das Gehäuseverhältnis</translation>
+    </message>
+    <message>
+        <source>the rolling friction</source>
+        <translation>die Rollreibung</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of weights (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Gewichten (%1)</translation>
+    </message>
+    <message>
+        <source>the position of weight %1</source>
+        <translation>die Position von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>the front axle&apos;s x</source>
+        <translation>das x der Vorderachse</translation>
+    </message>
+    <message>
+        <source>the front axle&apos;s y</source>
+        <translation>das y der Vorderachse</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of outer outline points (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Punkten des Außenumrisses (%1)</translation>
+    </message>
+    <message>
+        <source>outer outline point %1</source>
+        <translation>Punkt %1 des Außenumrisses</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of inner outline points (%1)</source>
+        <translation>es enthält eine unmögliche Zahl von Punkten des Innenumrisses (%1)</translation>
+    </message>
+    <message>
+        <source>inner outline point %1</source>
+        <translation>Punkt %1 des Innenumrisses</translation>
+    </message>
+    <message>
+        <source>%1 has no text &quot;%2&quot;</source>
+        <translation>%1 hat keinen Text „%2“</translation>
+    </message>
+    <message>
+        <source>%1 has no number &quot;%2&quot;</source>
+        <translation>%1 hat keine Zahl „%2“</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a whole number from %3 to %4</source>
+        <translation>%1 hat ein „%2“, das keine ganze Zahl von %3 bis %4 ist</translation>
+    </message>
+    <message>
+        <source>%1 has a time that is neither null nor above 0 and up to 100 s</source>
+        <translation>%1 hat eine Zeit, die weder null noch über 0 und bis 100 s ist</translation>
+    </message>
+    <message>
+        <source>%1 has no list &quot;%2&quot;</source>
+        <translation>%1 hat keine Liste „%2“</translation>
+    </message>
+    <message>
+        <source>%1 has %2 lanes; the track has %3</source>
+        <translation>%1 hat %2 Bahnen; die Strecke hat %3</translation>
+    </message>
+    <message>
+        <source>%1 names a car in lane %2 that is not entered</source>
+        <translation>%1 nennt auf Bahn %2 ein Fahrzeug, das nicht gemeldet ist</translation>
+    </message>
+    <message>
+        <source>%1 has no true or false &quot;%2&quot;</source>
+        <translation>%1 hat kein wahr oder falsch „%2“</translation>
+    </message>
+    <message>
+        <source>%1 has %2 times for %3 lanes</source>
+        <translation>%1 hat %2 Zeiten für %3 Bahnen</translation>
+    </message>
+    <message>
+        <source>%1 has a time in lane %2, which has no car</source>
+        <translation>%1 hat eine Zeit auf Bahn %2, auf der kein Fahrzeug ist</translation>
+    </message>
+    <message>
+        <source>it is not an event (not JSON: %1 at byte %2)</source>
+        <translation>es ist keine Veranstaltung (kein JSON: %1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a race-day event</source>
+        <translation>es ist keine Renntag-Veranstaltung</translation>
+    </message>
+    <message>
+        <source>it is not an event of version %1, which this release reads</source>
+        <translation>es ist keine Veranstaltung der Version %1, die diese Version liest</translation>
+    </message>
+    <message>
+        <source>the event</source>
+        <translation>die Veranstaltung</translation>
+    </message>
+    <message>
+        <source>the event&apos;s trackFt must lie above 0 and up to 100 ft</source>
+        <translation>trackFt der Veranstaltung muss über 0 und bis 100 ft liegen</translation>
+    </message>
+    <message>
+        <source>the event blocks a lane the track does not have</source>
+        <translation>die Veranstaltung sperrt eine Bahn, die die Strecke nicht hat</translation>
+    </message>
+    <message>
+        <source>the event&apos;s chart is not balanced, rotation or fastest</source>
+        <translation>der Plan der Veranstaltung ist nicht balanced, rotation oder fastest</translation>
+    </message>
+    <message>
+        <source>the event&apos;s scoring is not average, best or points</source>
+        <translation>die Wertung der Veranstaltung ist nicht average, best oder points</translation>
+    </message>
+    <message>
+        <source>the event has more than %1 cars</source>
+        <translation>die Veranstaltung hat mehr als %1 Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>car %1</source>
+        <translation>Fahrzeug %1</translation>
+    </message>
+    <message>
+        <source>%1 has an empty file name or one entered before</source>
+        <translation>%1 hat einen leeren Dateinamen oder einen, der schon gemeldet ist</translation>
+    </message>
+    <message>
+        <source>heat %1</source>
+        <translation>Lauf %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, far more than any design file</source>
+        <translation>es ist größer als %1 Bytes, viel mehr als jede Entwurfsdatei</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot;, but %2</source>
+        <translation>„%1“ gelesen, aber %2</translation>
+    </message>
+    <message>
+        <source>the file ends before the design does (at byte %1)</source>
+        <translation>die Datei endet vor dem Entwurf (bei Byte %1)</translation>
+    </message>
+    <message>
+        <source>a text of %1 bytes at byte %2 runs past the end of the file</source>
+        <translation>ein Text von %1 Bytes bei Byte %2 reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at byte %2 is not a number</source>
+        <translation>„%1“ bei Byte %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the file ends before the design does (after line %1)</source>
+        <translation>die Datei endet vor dem Entwurf (nach Zeile %1)</translation>
+    </message>
+    <message>
+        <source>line %1 should hold a whole number but holds &quot;%2&quot;</source>
+        <translation>Zeile %1 sollte eine ganze Zahl enthalten, enthält aber „%2“</translation>
+    </message>
+    <message>
+        <source>line %1 should hold a number but holds &quot;%2&quot;</source>
+        <translation>Zeile %1 sollte eine Zahl enthalten, enthält aber „%2“</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a number</source>
+        <translation>%1 hat ein „%2“, das keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a list</source>
+        <translation>%1 hat ein „%2“, das keine Liste ist</translation>
+    </message>
+    <message>
+        <source>%1, mark %2,</source>
+        <translation>%1, Marke %2,</translation>
+    </message>
+    <message>
+        <source>%1 lacks its distance or its time</source>
+        <translation>%1 fehlt die Strecke oder die Zeit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has its marks out of order of distance</source>
+        <translation>%1 hat seine Marken nicht nach Strecke geordnet</translation>
+    </message>
+    <message>
+        <source>design entry %1</source>
+        <translation>Entwurfseintrag %1</translation>
+    </message>
+    <message>
+        <source>%1 names no design (neither &quot;name&quot; nor &quot;file&quot;), so its runs belong to none</source>
+        <translation>%1 nennt keinen Entwurf (weder „name“ noch „file“), also gehören seine Fahrten zu keinem</translation>
+    </message>
+    <message>
+        <source>design &quot;%1&quot;</source>
+        <translation>Entwurf „%1“</translation>
+    </message>
+    <message>
+        <source>run %1 of %2</source>
+        <translation>Fahrt %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 has a prediction that is not a time above 0 and up to 100 s</source>
+        <translation>%1 hat eine Vorhersage, die keine Zeit über 0 und bis 100 s ist</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is neither true nor false</source>
+        <translation>%1 hat ein „%2“, das weder wahr noch falsch ist</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a count</source>
+        <translation>%1 hat ein „%2“, das keine Anzahl ist</translation>
+    </message>
+    <message>
+        <source>the calibration of &quot;%1&quot;</source>
+        <translation>die Kalibrierung von „%1“</translation>
+    </message>
+    <message>
+        <source>%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2</source>
+        <translation>%1 fehlt eine Reibung über 0 und unter 1 lb oder ein Federwirkungsgrad über 0 und unter 2</translation>
+    </message>
+    <message>
+        <source>it is not a logbook (not JSON: %1 at byte %2)</source>
+        <translation>es ist kein Fahrtenbuch (kein JSON: %1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a logbook (no JSON object)</source>
+        <translation>es ist kein Fahrtenbuch (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>it is not a logbook of version %1, which this release reads</source>
+        <translation>es ist kein Fahrtenbuch der Version %1, die diese Version liest</translation>
+    </message>
+    <message>
+        <source>the logbook</source>
+        <translation>das Fahrtenbuch</translation>
+    </message>
+    <message>
+        <source>design entry %1 lists &quot;%2&quot; (%3) a second time</source>
+        <translation>Entwurfseintrag %1 führt „%2“ (%3) ein zweites Mal auf</translation>
+    </message>
+    <message>
+        <source>the logbook has &quot;calibrations&quot; that are not an object keyed by track</source>
+        <translation>das Fahrtenbuch hat „calibrations“, die kein Objekt mit Strecken als Schlüssel sind</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what a design can hold (%3)</source>
+        <translation>%1 %2 liegt außerhalb dessen, was ein Entwurf enthalten kann (%3)</translation>
+    </message>
+    <message>
+        <source>at most %1 points from the sheet&apos;s corner</source>
+        <translation>höchstens %1 Punkte von der Ecke des Blatts</translation>
+    </message>
+    <message>
+        <source>at most %1 in</source>
+        <translation>höchstens %1 in</translation>
+    </message>
+    <message>
+        <source>at most 1000000</source>
+        <translation>höchstens 1000000</translation>
+    </message>
+    <message>
+        <source>the mass of weight %1</source>
+        <translation>die Masse von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>at most %1 lb either way</source>
+        <translation>höchstens %1 lb in jede Richtung</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>its version is not 3</source>
+        <translation>seine Version ist nicht 3</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -964,6 +1366,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>(updating)</source>
         <translation>(wird aktualisiert)</translation>
+    </message>
+</context>
+<context>
+    <name>LoggedRuns</name>
+    <message>
+        <source>%1; the logbook is left as it is, and its runs are left out</source>
+        <translation>%1; das Fahrtenbuch bleibt, wie es ist, und seine Fahrten fehlen</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +2088,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>RaceDayLog</name>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -2219,6 +2635,214 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
         <source>The model cannot run this design.</source>
         <translation>Das Modell kann diesen Entwurf nicht fahren lassen.</translation>
     </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Federlänge</translation>
+    </message>
+    <message>
+        <source>The spring length</source>
+        <translation>Die Federlänge</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Federbreite</translation>
+    </message>
+    <message>
+        <source>The spring width</source>
+        <translation>Die Federbreite</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Durchmesser des Antriebsrads</translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter</source>
+        <translation>Der Durchmesser des Antriebsrads</translation>
+    </message>
+    <message>
+        <source>Other wheel diameter</source>
+        <translation>Durchmesser des anderen Rads</translation>
+    </message>
+    <message>
+        <source>The other wheel diameter</source>
+        <translation>Der Durchmesser des anderen Rads</translation>
+    </message>
+    <message>
+        <source>Drive axle diameter</source>
+        <translation>Durchmesser der Antriebsachse</translation>
+    </message>
+    <message>
+        <source>The drive axle diameter</source>
+        <translation>Der Durchmesser der Antriebsachse</translation>
+    </message>
+    <message>
+        <source>Other axle diameter</source>
+        <translation>Durchmesser der anderen Achse</translation>
+    </message>
+    <message>
+        <source>The other axle diameter</source>
+        <translation>Der Durchmesser der anderen Achse</translation>
+    </message>
+    <message>
+        <source>Front axle position</source>
+        <translation>Position der Vorderachse</translation>
+    </message>
+    <message>
+        <source>The front axle position</source>
+        <translation>Die Position der Vorderachse</translation>
+    </message>
+    <message>
+        <source>%1 farther back</source>
+        <translation>%1 weiter hinten</translation>
+    </message>
+    <message>
+        <source>%1 farther forward</source>
+        <translation>%1 weiter vorn</translation>
+    </message>
+    <message>
+        <source>Weight %1 mass</source>
+        <translation>Masse von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>The weight %1 mass</source>
+        <translation>Die Masse von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>%1 heavier</source>
+        <translation>%1 schwerer</translation>
+    </message>
+    <message>
+        <source>%1 lighter</source>
+        <translation>%1 leichter</translation>
+    </message>
+    <message>
+        <source>Weight %1 position</source>
+        <translation>Position von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>The weight %1 position</source>
+        <translation>Die Position von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <source>The friction</source>
+        <translation>Die Reibung</translation>
+    </message>
+    <message>
+        <source>Board density</source>
+        <translation>Plattendichte</translation>
+    </message>
+    <message>
+        <source>The board density</source>
+        <translation>Die Plattendichte</translation>
+    </message>
+    <message>
+        <source>%1 denser</source>
+        <translation>%1 dichter</translation>
+    </message>
+    <message>
+        <source>Board thickness</source>
+        <translation>Plattendicke</translation>
+    </message>
+    <message>
+        <source>The board thickness</source>
+        <translation>Die Plattendicke</translation>
+    </message>
+    <message>
+        <source>%1 thicker</source>
+        <translation>%1 dicker</translation>
+    </message>
+    <message>
+        <source>%1 thinner</source>
+        <translation>%1 dünner</translation>
+    </message>
+    <message>
+        <source>Tread friction</source>
+        <translation>Reibung der Lauffläche</translation>
+    </message>
+    <message>
+        <source>The tread friction</source>
+        <translation>Die Reibung der Lauffläche</translation>
+    </message>
+    <message>
+        <source>%1 grippier</source>
+        <translation>%1 griffiger</translation>
+    </message>
+    <message>
+        <source>%1 slipperier</source>
+        <translation>%1 rutschiger</translation>
+    </message>
+    <message>
+        <source>%1: the car no longer reaches 15 ft</source>
+        <translation>%1: Das Fahrzeug erreicht 15 ft nicht mehr</translation>
+    </message>
+    <message>
+        <source>%1: changes nothing</source>
+        <translation>%1: ändert nichts</translation>
+    </message>
+    <message>
+        <source>%1: saves %2 s</source>
+        <translation>%1: spart %2 s</translation>
+    </message>
+    <message>
+        <source>%1: costs %2 s</source>
+        <translation>%1: kostet %2 s</translation>
+    </message>
+    <message>
+        <source>%1: goes %2 ft farther</source>
+        <translation>%1: fährt %2 ft weiter</translation>
+    </message>
+    <message>
+        <source>%1: falls %2 ft shorter</source>
+        <translation>%1: bleibt %2 ft früher stehen</translation>
+    </message>
+    <message>
+        <source>%1 (the build keeps the drive wheel as it is)</source>
+        <translation>%1 (der Bau lässt das Antriebsrad, wie es ist)</translation>
+    </message>
+    <message>
+        <source>%1 (the track&apos;s calibrated friction is used instead)</source>
+        <translation>%1 (stattdessen gilt die kalibrierte Reibung der Bahn)</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 and the car no longer reaches 15 ft.</source>
+        <translation>%1 zählt am meisten: Mit %2 erreicht das Fahrzeug 15 ft nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 saves %3 s.</source>
+        <translation>%1 zählt am meisten: %2 spart %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 costs %3 s.</source>
+        <translation>%1 zählt am meisten: %2 kostet %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 goes %3 ft farther.</source>
+        <translation>%1 zählt am meisten: Mit %2 fährt das Fahrzeug %3 ft weiter.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 falls %3 ft shorter.</source>
+        <translation>%1 zählt am meisten: Mit %2 bleibt das Fahrzeug %3 ft früher stehen.</translation>
+    </message>
+    <message>
+        <source>No small change of one input changes this car&apos;s time.</source>
+        <translation>Keine kleine Änderung einer einzelnen Eingabe ändert die Zeit dieses Fahrzeugs.</translation>
+    </message>
+    <message>
+        <source>No small change of one input changes this car&apos;s distance.</source>
+        <translation>Keine kleine Änderung einer einzelnen Eingabe ändert die Strecke dieses Fahrzeugs.</translation>
+    </message>
+    <message>
+        <source>%1 larger</source>
+        <translation>%1 größer</translation>
+    </message>
+    <message>
+        <source>%1 smaller</source>
+        <translation>%1 kleiner</translation>
+    </message>
 </context>
 <context>
     <name>SensitivityChart</name>
@@ -2693,6 +3317,25 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>calibrated for %1: friction %2 lb, springs at %3 % of their rated torque</source>
         <translation>kalibriert für %1: Reibung %2 lb, Federn bei %3 % ihres Nenndrehmoments</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFit</name>
+    <message>
+        <source>Note: the runs of %1 are left out: its file &quot;%2&quot; is not in %3.</source>
+        <translation>Hinweis: Die Fahrten von %1 fehlen in der Kalibrierung. Die Datei „%2“ ist nicht in %3.</translation>
+    </message>
+    <message>
+        <source>Note: the runs of %1 are left out: the model cannot run the design.</source>
+        <translation>Hinweis: Die Fahrten von %1 fehlen in der Kalibrierung. Das Modell kann den Entwurf nicht fahren lassen.</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>%1 holds no run on &quot;%2&quot; of a design the model can run; nothing was fitted</source>
+        <translation>%1 enthält keine Fahrt auf „%2“ von einem Entwurf, den das Modell fahren lassen kann. Nichts wurde angepasst</translation>
     </message>
 </context>
 <context>

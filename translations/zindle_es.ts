@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStandings</name>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the design list is full</source>
+        <translation>No se puede abrir «%1»: la lista de diseños está llena</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>%1 needs a file name ending in .png, .svg or .pdf, not &quot;%2&quot;</source>
@@ -261,6 +268,13 @@
     <message>
         <source>Name revised</source>
         <translation>Nombre corregido</translation>
+    </message>
+</context>
+<context>
+    <name>DesignLogEdits</name>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; el cuaderno de carreras se queda como está</translation>
     </message>
 </context>
 <context>
@@ -651,6 +665,394 @@
         <source>Error</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>it is not a Zindle design file; as one of an earlier release, %1</source>
+        <translation>no es un archivo de diseño de Zindle; leído como uno de una versión anterior: %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zindle 4.1 design file</source>
+        <translation>no es un archivo de diseño de Zindle 4.1</translation>
+    </message>
+    <message>
+        <source>%1 bytes after the end of the design were ignored</source>
+        <translation>se ignoraron %1 bytes después del final del diseño</translation>
+    </message>
+    <message>
+        <source>the spring width</source>
+        <translation>el ancho del resorte</translation>
+    </message>
+    <message>
+        <source>the spring length</source>
+        <translation>el largo del resorte</translation>
+    </message>
+    <message>
+        <source>the drive wheel diameter</source>
+        <translation>el diámetro de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>the drive axle diameter</source>
+        <translation>el diámetro del eje motriz</translation>
+    </message>
+    <message>
+        <source>the drive axle length</source>
+        <translation>el largo del eje motriz</translation>
+    </message>
+    <message>
+        <source>the other wheel diameter</source>
+        <translation>el diámetro de la otra rueda</translation>
+    </message>
+    <message>
+        <source>the other axle diameter</source>
+        <translation>el diámetro del otro eje</translation>
+    </message>
+    <message>
+        <source>the other axle length</source>
+        <translation>el largo del otro eje</translation>
+    </message>
+    <message>
+        <source>a spring thickness</source>
+        <translation>un grosor de resorte</translation>
+    </message>
+    <message>
+        <source>a spring density</source>
+        <translation>una densidad de resorte</translation>
+    </message>
+    <message>
+        <source>a spring sample width</source>
+        <translation>un ancho de muestra de resorte</translation>
+    </message>
+    <message>
+        <source>a spring torque</source>
+        <translation>un par del resorte</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of board materials (%1)</source>
+        <translation>tiene un número imposible de materiales de cartón (%1)</translation>
+    </message>
+    <message>
+        <source>a board thickness</source>
+        <translation>un grosor de cartón</translation>
+    </message>
+    <message>
+        <source>a board density</source>
+        <translation>una densidad de cartón</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of axle materials (%1)</source>
+        <translation>tiene un número imposible de materiales de eje (%1)</translation>
+    </message>
+    <message>
+        <source>an axle density</source>
+        <translation>una densidad de eje</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of spring materials (%1)</source>
+        <translation>tiene un número imposible de materiales de resorte (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of tread materials (%1)</source>
+        <translation>tiene un número imposible de materiales de banda de rodadura (%1)</translation>
+    </message>
+    <message>
+        <source>a tread friction</source>
+        <translation>una fricción de banda de rodadura</translation>
+    </message>
+    <message>
+        <source>part %1 names material %2, which the file does not hold</source>
+        <translation>la pieza %1 nombra el material %2, que el archivo no tiene</translation>
+    </message>
+    <message>
+        <source>the element size</source>
+        <translation>el tamaño del elemento</translation>
+    </message>
+    <message>
+        <source>the case ratio</source>
+        <translation>la proporción de la caja</translation>
+    </message>
+    <message>
+        <source>the rolling friction</source>
+        <translation>la fricción de rodadura</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of weights (%1)</source>
+        <translation>tiene un número imposible de pesos (%1)</translation>
+    </message>
+    <message>
+        <source>the position of weight %1</source>
+        <translation>la posición del peso %1</translation>
+    </message>
+    <message>
+        <source>the front axle&apos;s x</source>
+        <translation>la x del eje delantero</translation>
+    </message>
+    <message>
+        <source>the front axle&apos;s y</source>
+        <translation>la y del eje delantero</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of outer outline points (%1)</source>
+        <translation>tiene un número imposible de puntos del contorno exterior (%1)</translation>
+    </message>
+    <message>
+        <source>outer outline point %1</source>
+        <translation>el punto %1 del contorno exterior</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of inner outline points (%1)</source>
+        <translation>tiene un número imposible de puntos del contorno interior (%1)</translation>
+    </message>
+    <message>
+        <source>inner outline point %1</source>
+        <translation>el punto %1 del contorno interior</translation>
+    </message>
+    <message>
+        <source>%1 has no text &quot;%2&quot;</source>
+        <translation>%1 no tiene el texto «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has no number &quot;%2&quot;</source>
+        <translation>%1 no tiene el número «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a whole number from %3 to %4</source>
+        <translation>%1 tiene un «%2» que no es un número entero de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 has a time that is neither null nor above 0 and up to 100 s</source>
+        <translation>%1 tiene un tiempo que no es null ni está entre más de 0 y 100 s</translation>
+    </message>
+    <message>
+        <source>%1 has no list &quot;%2&quot;</source>
+        <translation>%1 no tiene la lista «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has %2 lanes; the track has %3</source>
+        <translation>%1 tiene %2 calles; la pista tiene %3</translation>
+    </message>
+    <message>
+        <source>%1 names a car in lane %2 that is not entered</source>
+        <translation>%1 nombra en la calle %2 un coche que no está inscrito</translation>
+    </message>
+    <message>
+        <source>%1 has no true or false &quot;%2&quot;</source>
+        <translation>%1 no tiene el verdadero o falso «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has %2 times for %3 lanes</source>
+        <translation>%1 tiene %2 tiempos para %3 calles</translation>
+    </message>
+    <message>
+        <source>%1 has a time in lane %2, which has no car</source>
+        <translation>%1 tiene un tiempo en la calle %2, que no tiene coche</translation>
+    </message>
+    <message>
+        <source>it is not an event (not JSON: %1 at byte %2)</source>
+        <translation>no es un evento (no es JSON: %1 en el byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a race-day event</source>
+        <translation>no es un evento de día de carreras</translation>
+    </message>
+    <message>
+        <source>it is not an event of version %1, which this release reads</source>
+        <translation>no es un evento de la versión %1, la que lee esta versión</translation>
+    </message>
+    <message>
+        <source>the event</source>
+        <translation>el evento</translation>
+    </message>
+    <message>
+        <source>the event&apos;s trackFt must lie above 0 and up to 100 ft</source>
+        <translation>el trackFt del evento debe estar entre más de 0 y 100 ft</translation>
+    </message>
+    <message>
+        <source>the event blocks a lane the track does not have</source>
+        <translation>el evento bloquea una calle que la pista no tiene</translation>
+    </message>
+    <message>
+        <source>the event&apos;s chart is not balanced, rotation or fastest</source>
+        <translation>el cuadro del evento no es balanced, rotation ni fastest</translation>
+    </message>
+    <message>
+        <source>the event&apos;s scoring is not average, best or points</source>
+        <translation>la puntuación del evento no es average, best ni points</translation>
+    </message>
+    <message>
+        <source>the event has more than %1 cars</source>
+        <translation>el evento tiene más de %1 coches</translation>
+    </message>
+    <message>
+        <source>car %1</source>
+        <translation>el coche %1</translation>
+    </message>
+    <message>
+        <source>%1 has an empty file name or one entered before</source>
+        <translation>%1 tiene un nombre de archivo vacío o uno ya inscrito antes</translation>
+    </message>
+    <message>
+        <source>heat %1</source>
+        <translation>la manga %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 no es un objeto</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, far more than any design file</source>
+        <translation>ocupa más de %1 bytes, mucho más que cualquier archivo de diseño</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot;, but %2</source>
+        <translation>Se leyó «%1», pero %2</translation>
+    </message>
+    <message>
+        <source>the file ends before the design does (at byte %1)</source>
+        <translation>el archivo termina antes que el diseño (en el byte %1)</translation>
+    </message>
+    <message>
+        <source>a text of %1 bytes at byte %2 runs past the end of the file</source>
+        <translation>un texto de %1 bytes en el byte %2 pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at byte %2 is not a number</source>
+        <translation>«%1» en el byte %2 no es un número</translation>
+    </message>
+    <message>
+        <source>the file ends before the design does (after line %1)</source>
+        <translation>el archivo termina antes que el diseño (después de la línea %1)</translation>
+    </message>
+    <message>
+        <source>line %1 should hold a whole number but holds &quot;%2&quot;</source>
+        <translation>la línea %1 debería tener un número entero, pero tiene «%2»</translation>
+    </message>
+    <message>
+        <source>line %1 should hold a number but holds &quot;%2&quot;</source>
+        <translation>la línea %1 debería tener un número, pero tiene «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a number</source>
+        <translation>%1 tiene un «%2» que no es un número</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a list</source>
+        <translation>%1 tiene un «%2» que no es una lista</translation>
+    </message>
+    <message>
+        <source>%1, mark %2,</source>
+        <translation>%1, marca %2,</translation>
+    </message>
+    <message>
+        <source>%1 lacks its distance or its time</source>
+        <translation>a %1 le falta la distancia o el tiempo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has its marks out of order of distance</source>
+        <translation>%1 tiene sus marcas desordenadas por distancia</translation>
+    </message>
+    <message>
+        <source>design entry %1</source>
+        <translation>la entrada de diseño %1</translation>
+    </message>
+    <message>
+        <source>%1 names no design (neither &quot;name&quot; nor &quot;file&quot;), so its runs belong to none</source>
+        <translation>%1 no nombra ningún diseño (ni «name» ni «file»), así que sus carreras no son de ninguno</translation>
+    </message>
+    <message>
+        <source>design &quot;%1&quot;</source>
+        <translation>el diseño «%1»</translation>
+    </message>
+    <message>
+        <source>run %1 of %2</source>
+        <translation>la carrera %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 has a prediction that is not a time above 0 and up to 100 s</source>
+        <translation>%1 tiene una predicción que no es un tiempo de más de 0 y hasta 100 s</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is neither true nor false</source>
+        <translation>%1 tiene un «%2» que no es ni verdadero ni falso</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a count</source>
+        <translation>%1 tiene un «%2» que no es un recuento</translation>
+    </message>
+    <message>
+        <source>the calibration of &quot;%1&quot;</source>
+        <translation>la calibración de «%1»</translation>
+    </message>
+    <message>
+        <source>%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2</source>
+        <translation>a %1 le falta una fricción de más de 0 y menos de 1 lb o una eficiencia del resorte de más de 0 y menos de 2</translation>
+    </message>
+    <message>
+        <source>it is not a logbook (not JSON: %1 at byte %2)</source>
+        <translation>no es un cuaderno de carreras (no es JSON: %1 en el byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a logbook (no JSON object)</source>
+        <translation>no es un cuaderno de carreras (no hay objeto JSON)</translation>
+    </message>
+    <message>
+        <source>it is not a logbook of version %1, which this release reads</source>
+        <translation>no es un cuaderno de carreras de la versión %1, la que lee esta versión</translation>
+    </message>
+    <message>
+        <source>the logbook</source>
+        <translation>el cuaderno de carreras</translation>
+    </message>
+    <message>
+        <source>design entry %1 lists &quot;%2&quot; (%3) a second time</source>
+        <translation>la entrada de diseño %1 lista «%2» (%3) por segunda vez</translation>
+    </message>
+    <message>
+        <source>the logbook has &quot;calibrations&quot; that are not an object keyed by track</source>
+        <translation>el cuaderno de carreras tiene «calibrations» que no son un objeto con las pistas como claves</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what a design can hold (%3)</source>
+        <translation>%1 %2 supera lo que un diseño puede tener (%3)</translation>
+    </message>
+    <message>
+        <source>at most %1 points from the sheet&apos;s corner</source>
+        <translation>como mucho %1 puntos desde la esquina de la hoja</translation>
+    </message>
+    <message>
+        <source>at most %1 in</source>
+        <translation>como mucho %1 in</translation>
+    </message>
+    <message>
+        <source>at most 1000000</source>
+        <translation>como mucho 1000000</translation>
+    </message>
+    <message>
+        <source>the mass of weight %1</source>
+        <translation>la masa del peso %1</translation>
+    </message>
+    <message>
+        <source>at most %1 lb either way</source>
+        <translation>como mucho %1 lb en cualquier sentido</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>its version is not 3</source>
+        <translation>su versión no es 3</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -964,6 +1366,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>(updating)</source>
         <translation>(actualizando)</translation>
+    </message>
+</context>
+<context>
+    <name>LoggedRuns</name>
+    <message>
+        <source>%1; the logbook is left as it is, and its runs are left out</source>
+        <translation>%1; el cuaderno de carreras se queda como está y sus carreras se dejan fuera</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +2088,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>RaceDayLog</name>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; el cuaderno de carreras se queda como está</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -2219,6 +2635,214 @@ Pero puedes guardar este diseño con otro nombre.</translation>
         <source>The model cannot run this design.</source>
         <translation>El modelo no puede hacer correr este diseño.</translation>
     </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Largo del resorte</translation>
+    </message>
+    <message>
+        <source>The spring length</source>
+        <translation>El largo del resorte</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Ancho del resorte</translation>
+    </message>
+    <message>
+        <source>The spring width</source>
+        <translation>El ancho del resorte</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Diámetro de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter</source>
+        <translation>El diámetro de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>Other wheel diameter</source>
+        <translation>Diámetro de la otra rueda</translation>
+    </message>
+    <message>
+        <source>The other wheel diameter</source>
+        <translation>El diámetro de la otra rueda</translation>
+    </message>
+    <message>
+        <source>Drive axle diameter</source>
+        <translation>Diámetro del eje motriz</translation>
+    </message>
+    <message>
+        <source>The drive axle diameter</source>
+        <translation>El diámetro del eje motriz</translation>
+    </message>
+    <message>
+        <source>Other axle diameter</source>
+        <translation>Diámetro del otro eje</translation>
+    </message>
+    <message>
+        <source>The other axle diameter</source>
+        <translation>El diámetro del otro eje</translation>
+    </message>
+    <message>
+        <source>Front axle position</source>
+        <translation>Posición del eje delantero</translation>
+    </message>
+    <message>
+        <source>The front axle position</source>
+        <translation>La posición del eje delantero</translation>
+    </message>
+    <message>
+        <source>%1 farther back</source>
+        <translation>%1 más atrás</translation>
+    </message>
+    <message>
+        <source>%1 farther forward</source>
+        <translation>%1 más adelante</translation>
+    </message>
+    <message>
+        <source>Weight %1 mass</source>
+        <translation>Masa del peso %1</translation>
+    </message>
+    <message>
+        <source>The weight %1 mass</source>
+        <translation>La masa del peso %1</translation>
+    </message>
+    <message>
+        <source>%1 heavier</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>%1 lighter</source>
+        <translation>%1 menos</translation>
+    </message>
+    <message>
+        <source>Weight %1 position</source>
+        <translation>Posición del peso %1</translation>
+    </message>
+    <message>
+        <source>The weight %1 position</source>
+        <translation>La posición del peso %1</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Fricción</translation>
+    </message>
+    <message>
+        <source>The friction</source>
+        <translation>La fricción</translation>
+    </message>
+    <message>
+        <source>Board density</source>
+        <translation>Densidad del cartón</translation>
+    </message>
+    <message>
+        <source>The board density</source>
+        <translation>La densidad del cartón</translation>
+    </message>
+    <message>
+        <source>%1 denser</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>Board thickness</source>
+        <translation>Grosor del cartón</translation>
+    </message>
+    <message>
+        <source>The board thickness</source>
+        <translation>El grosor del cartón</translation>
+    </message>
+    <message>
+        <source>%1 thicker</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>%1 thinner</source>
+        <translation>%1 menos</translation>
+    </message>
+    <message>
+        <source>Tread friction</source>
+        <translation>Fricción de la banda de rodadura</translation>
+    </message>
+    <message>
+        <source>The tread friction</source>
+        <translation>La fricción de la banda de rodadura</translation>
+    </message>
+    <message>
+        <source>%1 grippier</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>%1 slipperier</source>
+        <translation>%1 menos</translation>
+    </message>
+    <message>
+        <source>%1: the car no longer reaches 15 ft</source>
+        <translation>%1: el coche ya no llega a 15 ft</translation>
+    </message>
+    <message>
+        <source>%1: changes nothing</source>
+        <translation>%1: no cambia nada</translation>
+    </message>
+    <message>
+        <source>%1: saves %2 s</source>
+        <translation>%1: ahorra %2 s</translation>
+    </message>
+    <message>
+        <source>%1: costs %2 s</source>
+        <translation>%1: cuesta %2 s</translation>
+    </message>
+    <message>
+        <source>%1: goes %2 ft farther</source>
+        <translation>%1: llega %2 ft más lejos</translation>
+    </message>
+    <message>
+        <source>%1: falls %2 ft shorter</source>
+        <translation>%1: se queda %2 ft más corto</translation>
+    </message>
+    <message>
+        <source>%1 (the build keeps the drive wheel as it is)</source>
+        <translation>%1 (la construcción deja la rueda motriz como está)</translation>
+    </message>
+    <message>
+        <source>%1 (the track&apos;s calibrated friction is used instead)</source>
+        <translation>%1 (se usa la fricción calibrada de la pista)</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 and the car no longer reaches 15 ft.</source>
+        <translation>%1 es lo que más importa: con %2, el coche ya no llega a 15 ft.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 saves %3 s.</source>
+        <translation>%1 es lo que más importa: %2 ahorra %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 costs %3 s.</source>
+        <translation>%1 es lo que más importa: %2 cuesta %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 goes %3 ft farther.</source>
+        <translation>%1 es lo que más importa: con %2, el coche llega %3 ft más lejos.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 falls %3 ft shorter.</source>
+        <translation>%1 es lo que más importa: con %2, el coche se queda %3 ft más corto.</translation>
+    </message>
+    <message>
+        <source>No small change of one input changes this car&apos;s time.</source>
+        <translation>Ningún cambio pequeño de una sola entrada cambia el tiempo de este coche.</translation>
+    </message>
+    <message>
+        <source>No small change of one input changes this car&apos;s distance.</source>
+        <translation>Ningún cambio pequeño de una sola entrada cambia la distancia de este coche.</translation>
+    </message>
+    <message>
+        <source>%1 larger</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>%1 smaller</source>
+        <translation>%1 menos</translation>
+    </message>
 </context>
 <context>
     <name>SensitivityChart</name>
@@ -2693,6 +3317,25 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>calibrated for %1: friction %2 lb, springs at %3 % of their rated torque</source>
         <translation>calibrado para %1: fricción %2 lb, resortes al %3 % de su par nominal</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFit</name>
+    <message>
+        <source>Note: the runs of %1 are left out: its file &quot;%2&quot; is not in %3.</source>
+        <translation>Nota: las carreras de %1 se dejan fuera. Su archivo «%2» no está en %3.</translation>
+    </message>
+    <message>
+        <source>Note: the runs of %1 are left out: the model cannot run the design.</source>
+        <translation>Nota: las carreras de %1 se dejan fuera. El modelo no puede hacer correr el diseño.</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1; el cuaderno de carreras se queda como está</translation>
+    </message>
+    <message>
+        <source>%1 holds no run on &quot;%2&quot; of a design the model can run; nothing was fitted</source>
+        <translation>%1 no tiene ninguna carrera en «%2» de un diseño que el modelo pueda hacer correr. No se ajustó nada</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStandings</name>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the design list is full</source>
+        <translation>Impossible d’ouvrir « %1 » : la liste des modèles est pleine</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>%1 needs a file name ending in .png, .svg or .pdf, not &quot;%2&quot;</source>
@@ -261,6 +268,13 @@
     <message>
         <source>Name revised</source>
         <translation>Nom corrigé</translation>
+    </message>
+</context>
+<context>
+    <name>DesignLogEdits</name>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1 ; le carnet reste tel qu’il est</translation>
     </message>
 </context>
 <context>
@@ -651,6 +665,394 @@
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
+    <message>
+        <source>it is not a Zindle design file; as one of an earlier release, %1</source>
+        <translation>ce n’est pas un fichier de modèle de Zindle ; lu comme un fichier d’une version antérieure : %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zindle 4.1 design file</source>
+        <translation>ce n’est pas un fichier de modèle de Zindle 4.1</translation>
+    </message>
+    <message>
+        <source>%1 bytes after the end of the design were ignored</source>
+        <translation>%1 octets après la fin du modèle ont été ignorés</translation>
+    </message>
+    <message>
+        <source>the spring width</source>
+        <translation>la largeur du ressort</translation>
+    </message>
+    <message>
+        <source>the spring length</source>
+        <translation>la longueur du ressort</translation>
+    </message>
+    <message>
+        <source>the drive wheel diameter</source>
+        <translation>le diamètre de la roue motrice</translation>
+    </message>
+    <message>
+        <source>the drive axle diameter</source>
+        <translation>le diamètre de l’essieu moteur</translation>
+    </message>
+    <message>
+        <source>the drive axle length</source>
+        <translation>la longueur de l’essieu moteur</translation>
+    </message>
+    <message>
+        <source>the other wheel diameter</source>
+        <translation>le diamètre de l’autre roue</translation>
+    </message>
+    <message>
+        <source>the other axle diameter</source>
+        <translation>le diamètre de l’autre essieu</translation>
+    </message>
+    <message>
+        <source>the other axle length</source>
+        <translation>la longueur de l’autre essieu</translation>
+    </message>
+    <message>
+        <source>a spring thickness</source>
+        <translation>une épaisseur de ressort</translation>
+    </message>
+    <message>
+        <source>a spring density</source>
+        <translation>une densité de ressort</translation>
+    </message>
+    <message>
+        <source>a spring sample width</source>
+        <translation>une largeur d’échantillon de ressort</translation>
+    </message>
+    <message>
+        <source>a spring torque</source>
+        <translation>un couple de ressort</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of board materials (%1)</source>
+        <translation>il contient un nombre impossible de matériaux de carton (%1)</translation>
+    </message>
+    <message>
+        <source>a board thickness</source>
+        <translation>une épaisseur de carton</translation>
+    </message>
+    <message>
+        <source>a board density</source>
+        <translation>une densité de carton</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of axle materials (%1)</source>
+        <translation>il contient un nombre impossible de matériaux d’essieu (%1)</translation>
+    </message>
+    <message>
+        <source>an axle density</source>
+        <translation>une densité d’essieu</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of spring materials (%1)</source>
+        <translation>il contient un nombre impossible de matériaux de ressort (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of tread materials (%1)</source>
+        <translation>il contient un nombre impossible de matériaux de bande de roulement (%1)</translation>
+    </message>
+    <message>
+        <source>a tread friction</source>
+        <translation>un frottement de bande de roulement</translation>
+    </message>
+    <message>
+        <source>part %1 names material %2, which the file does not hold</source>
+        <translation>la pièce %1 nomme le matériau %2, que le fichier ne contient pas</translation>
+    </message>
+    <message>
+        <source>the element size</source>
+        <translation>la taille de l’élément</translation>
+    </message>
+    <message>
+        <source>the case ratio</source>
+        <translation>le rapport du boîtier</translation>
+    </message>
+    <message>
+        <source>the rolling friction</source>
+        <translation>le frottement de roulement</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of weights (%1)</source>
+        <translation>il contient un nombre impossible de poids (%1)</translation>
+    </message>
+    <message>
+        <source>the position of weight %1</source>
+        <translation>la position du poids %1</translation>
+    </message>
+    <message>
+        <source>the front axle&apos;s x</source>
+        <translation>le x de l’essieu avant</translation>
+    </message>
+    <message>
+        <source>the front axle&apos;s y</source>
+        <translation>le y de l’essieu avant</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of outer outline points (%1)</source>
+        <translation>il contient un nombre impossible de points du contour extérieur (%1)</translation>
+    </message>
+    <message>
+        <source>outer outline point %1</source>
+        <translation>le point %1 du contour extérieur</translation>
+    </message>
+    <message>
+        <source>it holds an impossible number of inner outline points (%1)</source>
+        <translation>il contient un nombre impossible de points du contour intérieur (%1)</translation>
+    </message>
+    <message>
+        <source>inner outline point %1</source>
+        <translation>le point %1 du contour intérieur</translation>
+    </message>
+    <message>
+        <source>%1 has no text &quot;%2&quot;</source>
+        <translation>%1 n’a pas de texte « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 has no number &quot;%2&quot;</source>
+        <translation>%1 n’a pas de nombre « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a whole number from %3 to %4</source>
+        <translation>%1 a un « %2 » qui n’est pas un nombre entier de %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1 has a time that is neither null nor above 0 and up to 100 s</source>
+        <translation>%1 a un temps qui n’est ni null ni au-dessus de 0 et jusqu’à 100 s</translation>
+    </message>
+    <message>
+        <source>%1 has no list &quot;%2&quot;</source>
+        <translation>%1 n’a pas de liste « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 has %2 lanes; the track has %3</source>
+        <translation>%1 a %2 couloirs ; la piste en a %3</translation>
+    </message>
+    <message>
+        <source>%1 names a car in lane %2 that is not entered</source>
+        <translation>%1 nomme dans le couloir %2 une voiture qui n’est pas inscrite</translation>
+    </message>
+    <message>
+        <source>%1 has no true or false &quot;%2&quot;</source>
+        <translation>%1 n’a pas de vrai ou faux « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 has %2 times for %3 lanes</source>
+        <translation>%1 a %2 temps pour %3 couloirs</translation>
+    </message>
+    <message>
+        <source>%1 has a time in lane %2, which has no car</source>
+        <translation>%1 a un temps dans le couloir %2, où il n’y a pas de voiture</translation>
+    </message>
+    <message>
+        <source>it is not an event (not JSON: %1 at byte %2)</source>
+        <translation>ce n’est pas un événement (pas du JSON : %1 à l’octet %2)</translation>
+    </message>
+    <message>
+        <source>it is not a race-day event</source>
+        <translation>ce n’est pas un événement de jour de course</translation>
+    </message>
+    <message>
+        <source>it is not an event of version %1, which this release reads</source>
+        <translation>ce n’est pas un événement de la version %1, celle que lit cette version</translation>
+    </message>
+    <message>
+        <source>the event</source>
+        <translation>l’événement</translation>
+    </message>
+    <message>
+        <source>the event&apos;s trackFt must lie above 0 and up to 100 ft</source>
+        <translation>le trackFt de l’événement doit être au-dessus de 0 et jusqu’à 100 ft</translation>
+    </message>
+    <message>
+        <source>the event blocks a lane the track does not have</source>
+        <translation>l’événement bloque un couloir que la piste n’a pas</translation>
+    </message>
+    <message>
+        <source>the event&apos;s chart is not balanced, rotation or fastest</source>
+        <translation>le tableau de l’événement n’est ni balanced, ni rotation, ni fastest</translation>
+    </message>
+    <message>
+        <source>the event&apos;s scoring is not average, best or points</source>
+        <translation>le classement de l’événement n’est ni average, ni best, ni points</translation>
+    </message>
+    <message>
+        <source>the event has more than %1 cars</source>
+        <translation>l’événement a plus de %1 voitures</translation>
+    </message>
+    <message>
+        <source>car %1</source>
+        <translation>la voiture %1</translation>
+    </message>
+    <message>
+        <source>%1 has an empty file name or one entered before</source>
+        <translation>%1 a un nom de fichier vide ou déjà inscrit</translation>
+    </message>
+    <message>
+        <source>heat %1</source>
+        <translation>la manche %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, far more than any design file</source>
+        <translation>il dépasse %1 octets, bien plus que tout fichier de modèle</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot;, but %2</source>
+        <translation>« %1 » lu, mais %2</translation>
+    </message>
+    <message>
+        <source>the file ends before the design does (at byte %1)</source>
+        <translation>le fichier se termine avant le modèle (à l’octet %1)</translation>
+    </message>
+    <message>
+        <source>a text of %1 bytes at byte %2 runs past the end of the file</source>
+        <translation>un texte de %1 octets à l’octet %2 dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at byte %2 is not a number</source>
+        <translation>« %1 » à l’octet %2 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the file ends before the design does (after line %1)</source>
+        <translation>le fichier se termine avant le modèle (après la ligne %1)</translation>
+    </message>
+    <message>
+        <source>line %1 should hold a whole number but holds &quot;%2&quot;</source>
+        <translation>la ligne %1 devrait contenir un nombre entier, mais contient « %2 »</translation>
+    </message>
+    <message>
+        <source>line %1 should hold a number but holds &quot;%2&quot;</source>
+        <translation>la ligne %1 devrait contenir un nombre, mais contient « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a number</source>
+        <translation>%1 a un « %2 » qui n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a list</source>
+        <translation>%1 a un « %2 » qui n’est pas une liste</translation>
+    </message>
+    <message>
+        <source>%1, mark %2,</source>
+        <translation>%1, repère %2,</translation>
+    </message>
+    <message>
+        <source>%1 lacks its distance or its time</source>
+        <translation>il manque à %1 sa distance ou son temps</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 has its marks out of order of distance</source>
+        <translation>%1 a ses repères dans le désordre des distances</translation>
+    </message>
+    <message>
+        <source>design entry %1</source>
+        <translation>l’entrée de modèle %1</translation>
+    </message>
+    <message>
+        <source>%1 names no design (neither &quot;name&quot; nor &quot;file&quot;), so its runs belong to none</source>
+        <translation>%1 ne nomme aucun modèle (ni « name » ni « file ») : ses courses n’appartiennent donc à aucun</translation>
+    </message>
+    <message>
+        <source>design &quot;%1&quot;</source>
+        <translation>le modèle « %1 »</translation>
+    </message>
+    <message>
+        <source>run %1 of %2</source>
+        <translation>la course %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 has a prediction that is not a time above 0 and up to 100 s</source>
+        <translation>%1 a une prévision qui n’est pas un temps au-dessus de 0 et jusqu’à 100 s</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is neither true nor false</source>
+        <translation>%1 a un « %2 » qui n’est ni vrai ni faux</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;%2&quot; that is not a count</source>
+        <translation>%1 a un « %2 » qui n’est pas un nombre d’éléments</translation>
+    </message>
+    <message>
+        <source>the calibration of &quot;%1&quot;</source>
+        <translation>la calibration de « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 lacks a friction above 0 and below 1 lb or a spring efficiency above 0 and below 2</source>
+        <translation>il manque à %1 un frottement au-dessus de 0 et en dessous de 1 lb ou un rendement du ressort au-dessus de 0 et en dessous de 2</translation>
+    </message>
+    <message>
+        <source>it is not a logbook (not JSON: %1 at byte %2)</source>
+        <translation>ce n’est pas un carnet (pas du JSON : %1 à l’octet %2)</translation>
+    </message>
+    <message>
+        <source>it is not a logbook (no JSON object)</source>
+        <translation>ce n’est pas un carnet (pas d’objet JSON)</translation>
+    </message>
+    <message>
+        <source>it is not a logbook of version %1, which this release reads</source>
+        <translation>ce n’est pas un carnet de la version %1, celle que lit cette version</translation>
+    </message>
+    <message>
+        <source>the logbook</source>
+        <translation>le carnet</translation>
+    </message>
+    <message>
+        <source>design entry %1 lists &quot;%2&quot; (%3) a second time</source>
+        <translation>l’entrée de modèle %1 cite « %2 » (%3) une deuxième fois</translation>
+    </message>
+    <message>
+        <source>the logbook has &quot;calibrations&quot; that are not an object keyed by track</source>
+        <translation>le carnet a des « calibrations » qui ne sont pas un objet indexé par piste</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what a design can hold (%3)</source>
+        <translation>%1 %2 dépasse ce qu’un modèle peut contenir (%3)</translation>
+    </message>
+    <message>
+        <source>at most %1 points from the sheet&apos;s corner</source>
+        <translation>au plus %1 points du coin de la feuille</translation>
+    </message>
+    <message>
+        <source>at most %1 in</source>
+        <translation>au plus %1 in</translation>
+    </message>
+    <message>
+        <source>at most 1000000</source>
+        <translation>au plus 1000000</translation>
+    </message>
+    <message>
+        <source>the mass of weight %1</source>
+        <translation>la masse du poids %1</translation>
+    </message>
+    <message>
+        <source>at most %1 lb either way</source>
+        <translation>au plus %1 lb dans un sens ou dans l’autre</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>its version is not 3</source>
+        <translation>sa version n’est pas 3</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -964,6 +1366,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>(updating)</source>
         <translation>(mise à jour)</translation>
+    </message>
+</context>
+<context>
+    <name>LoggedRuns</name>
+    <message>
+        <source>%1; the logbook is left as it is, and its runs are left out</source>
+        <translation>%1 ; le carnet reste tel qu’il est, et ses courses sont laissées de côté</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +2088,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>RaceDayLog</name>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1 ; le carnet reste tel qu’il est</translation>
+    </message>
+</context>
+<context>
     <name>RaceLabels</name>
     <message>
         <source>0.25x</source>
@@ -2219,6 +2635,214 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
         <source>The model cannot run this design.</source>
         <translation>La simulation ne peut pas faire rouler ce modèle.</translation>
     </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Longueur du ressort</translation>
+    </message>
+    <message>
+        <source>The spring length</source>
+        <translation>La longueur du ressort</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Largeur du ressort</translation>
+    </message>
+    <message>
+        <source>The spring width</source>
+        <translation>La largeur du ressort</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter</source>
+        <translation>Diamètre de la roue motrice</translation>
+    </message>
+    <message>
+        <source>The drive wheel diameter</source>
+        <translation>Le diamètre de la roue motrice</translation>
+    </message>
+    <message>
+        <source>Other wheel diameter</source>
+        <translation>Diamètre de l’autre roue</translation>
+    </message>
+    <message>
+        <source>The other wheel diameter</source>
+        <translation>Le diamètre de l’autre roue</translation>
+    </message>
+    <message>
+        <source>Drive axle diameter</source>
+        <translation>Diamètre de l’essieu moteur</translation>
+    </message>
+    <message>
+        <source>The drive axle diameter</source>
+        <translation>Le diamètre de l’essieu moteur</translation>
+    </message>
+    <message>
+        <source>Other axle diameter</source>
+        <translation>Diamètre de l’autre essieu</translation>
+    </message>
+    <message>
+        <source>The other axle diameter</source>
+        <translation>Le diamètre de l’autre essieu</translation>
+    </message>
+    <message>
+        <source>Front axle position</source>
+        <translation>Position de l’essieu avant</translation>
+    </message>
+    <message>
+        <source>The front axle position</source>
+        <translation>La position de l’essieu avant</translation>
+    </message>
+    <message>
+        <source>%1 farther back</source>
+        <translation>%1 plus en arrière</translation>
+    </message>
+    <message>
+        <source>%1 farther forward</source>
+        <translation>%1 plus en avant</translation>
+    </message>
+    <message>
+        <source>Weight %1 mass</source>
+        <translation>Masse du poids %1</translation>
+    </message>
+    <message>
+        <source>The weight %1 mass</source>
+        <translation>La masse du poids %1</translation>
+    </message>
+    <message>
+        <source>%1 heavier</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 lighter</source>
+        <translation>%1 de moins</translation>
+    </message>
+    <message>
+        <source>Weight %1 position</source>
+        <translation>Position du poids %1</translation>
+    </message>
+    <message>
+        <source>The weight %1 position</source>
+        <translation>La position du poids %1</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Frottement</translation>
+    </message>
+    <message>
+        <source>The friction</source>
+        <translation>Le frottement</translation>
+    </message>
+    <message>
+        <source>Board density</source>
+        <translation>Densité du carton</translation>
+    </message>
+    <message>
+        <source>The board density</source>
+        <translation>La densité du carton</translation>
+    </message>
+    <message>
+        <source>%1 denser</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>Board thickness</source>
+        <translation>Épaisseur du carton</translation>
+    </message>
+    <message>
+        <source>The board thickness</source>
+        <translation>L’épaisseur du carton</translation>
+    </message>
+    <message>
+        <source>%1 thicker</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 thinner</source>
+        <translation>%1 de moins</translation>
+    </message>
+    <message>
+        <source>Tread friction</source>
+        <translation>Frottement de la bande de roulement</translation>
+    </message>
+    <message>
+        <source>The tread friction</source>
+        <translation>Le frottement de la bande de roulement</translation>
+    </message>
+    <message>
+        <source>%1 grippier</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 slipperier</source>
+        <translation>%1 de moins</translation>
+    </message>
+    <message>
+        <source>%1: the car no longer reaches 15 ft</source>
+        <translation>%1 : la voiture n’atteint plus 15 ft</translation>
+    </message>
+    <message>
+        <source>%1: changes nothing</source>
+        <translation>%1 : ne change rien</translation>
+    </message>
+    <message>
+        <source>%1: saves %2 s</source>
+        <translation>%1 : fait gagner %2 s</translation>
+    </message>
+    <message>
+        <source>%1: costs %2 s</source>
+        <translation>%1 : fait perdre %2 s</translation>
+    </message>
+    <message>
+        <source>%1: goes %2 ft farther</source>
+        <translation>%1 : va %2 ft plus loin</translation>
+    </message>
+    <message>
+        <source>%1: falls %2 ft shorter</source>
+        <translation>%1 : s’arrête %2 ft plus tôt</translation>
+    </message>
+    <message>
+        <source>%1 (the build keeps the drive wheel as it is)</source>
+        <translation>%1 (la construction garde la roue motrice telle quelle)</translation>
+    </message>
+    <message>
+        <source>%1 (the track&apos;s calibrated friction is used instead)</source>
+        <translation>%1 (le frottement calibré de la piste est utilisé à la place)</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 and the car no longer reaches 15 ft.</source>
+        <translation>%1 compte le plus : avec %2, la voiture n’atteint plus 15 ft.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 saves %3 s.</source>
+        <translation>%1 compte le plus : %2 fait gagner %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 costs %3 s.</source>
+        <translation>%1 compte le plus : %2 fait perdre %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 goes %3 ft farther.</source>
+        <translation>%1 compte le plus : avec %2, la voiture va %3 ft plus loin.</translation>
+    </message>
+    <message>
+        <source>%1 matters most: %2 falls %3 ft shorter.</source>
+        <translation>%1 compte le plus : avec %2, la voiture s’arrête %3 ft plus tôt.</translation>
+    </message>
+    <message>
+        <source>No small change of one input changes this car&apos;s time.</source>
+        <translation>Aucun petit changement d’une seule entrée ne change le temps de cette voiture.</translation>
+    </message>
+    <message>
+        <source>No small change of one input changes this car&apos;s distance.</source>
+        <translation>Aucun petit changement d’une seule entrée ne change la distance de cette voiture.</translation>
+    </message>
+    <message>
+        <source>%1 larger</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 smaller</source>
+        <translation>%1 de moins</translation>
+    </message>
 </context>
 <context>
     <name>SensitivityChart</name>
@@ -2693,6 +3317,25 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>calibrated for %1: friction %2 lb, springs at %3 % of their rated torque</source>
         <translation>étalonné pour %1 : frottement %2 lb, ressorts à %3 % de leur couple nominal</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFit</name>
+    <message>
+        <source>Note: the runs of %1 are left out: its file &quot;%2&quot; is not in %3.</source>
+        <translation>Remarque : les courses de %1 sont laissées de côté. Son fichier « %2 » n’est pas dans %3.</translation>
+    </message>
+    <message>
+        <source>Note: the runs of %1 are left out: the model cannot run the design.</source>
+        <translation>Remarque : les courses de %1 sont laissées de côté. La simulation ne peut pas faire rouler ce modèle.</translation>
+    </message>
+    <message>
+        <source>%1; the logbook is left as it is</source>
+        <translation>%1 ; le carnet reste tel qu’il est</translation>
+    </message>
+    <message>
+        <source>%1 holds no run on &quot;%2&quot; of a design the model can run; nothing was fitted</source>
+        <translation>%1 ne contient aucune course sur « %2 » d’un modèle que la simulation sait faire rouler. Rien n’a été ajusté</translation>
     </message>
 </context>
 <context>

@@ -80,7 +80,7 @@ TEST(AppTextsTranslation, SensitivityAndReadErrorsAreShownTranslatedAndPrintedEn
     const QByteArray event = R"({"format": "zindle-event", "version": 1, "lanes": 2, "chart": "balanced",
                                  "scoring": "average"})";
 
-    RecordingTranslator translator;
+    test::RecordingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     const QString shownSentence = ShownLargestEffectSentence(result);
     const QString shownChange = ShownSensitivityChangeText(entry);
