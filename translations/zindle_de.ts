@@ -162,6 +162,13 @@
     </message>
 </context>
 <context>
+    <name>CutProfile</name>
+    <message>
+        <source>Many school labs forbid foam board on a laser cutter: cutting it gives off fumes. A knife plotter cuts it safely, or print the templates and cut them by hand.</source>
+        <translation>Viele Schulwerkstätten verbieten Schaumkarton auf dem Laserschneider: Beim Schneiden entstehen Dämpfe. Ein Messerplotter schneidet ihn sicher, oder drucke die Schablonen und schneide sie von Hand aus.</translation>
+    </message>
+</context>
+<context>
     <name>CutSheets</name>
     <message>
         <source>The design has %1 layers; at most %2 layers can be cut.</source>
@@ -3086,8 +3093,20 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
         <translation>ungültige Plattengröße &apos;%1&apos; (BxH in Zoll oder BxHmm; jede Seite über 0 und höchstens 1000 in)</translation>
     </message>
     <message>
-        <source>--board is an option of .svg and .dxf cut files</source>
-        <translation>--board ist eine Option für .svg- und .dxf-Schneidedateien</translation>
+        <source>unknown profile &apos;%1&apos; (laser, plotter or print)</source>
+        <translation>unbekanntes Profil &apos;%1&apos; (laser, plotter oder print)</translation>
+    </message>
+    <message>
+        <source>bad kerf &apos;%1&apos; (inches, from 0 to 0.25)</source>
+        <translation>ungültige Schnittbreite &apos;%1&apos; (Zoll, von 0 bis 0.25)</translation>
+    </message>
+    <message>
+        <source>unknown colour &apos;%1&apos; (a name such as red or green, or #rrggbb)</source>
+        <translation>unbekannte Farbe &apos;%1&apos; (ein Name wie red oder green, oder #rrggbb)</translation>
+    </message>
+    <message>
+        <source>%1 is an option of .svg and .dxf cut files</source>
+        <translation>%1 ist eine Option für .svg- und .dxf-Schneidedateien</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,13 @@
     </message>
 </context>
 <context>
+    <name>CutProfile</name>
+    <message>
+        <source>Many school labs forbid foam board on a laser cutter: cutting it gives off fumes. A knife plotter cuts it safely, or print the templates and cut them by hand.</source>
+        <translation>Muchos talleres escolares prohíben el cartón pluma en la cortadora láser: al cortarlo desprende humos. Un plóter de cuchilla lo corta sin peligro, o imprime las plantillas y recórtalas a mano.</translation>
+    </message>
+</context>
+<context>
     <name>CutSheets</name>
     <message>
         <source>The design has %1 layers; at most %2 layers can be cut.</source>
@@ -3086,8 +3093,20 @@ Pero puedes guardar este diseño con otro nombre.</translation>
         <translation>tamaño de cartón no válido &apos;%1&apos; (WxH en pulgadas, o WxHmm; cada lado mayor que 0 y como mucho 1000 in)</translation>
     </message>
     <message>
-        <source>--board is an option of .svg and .dxf cut files</source>
-        <translation>--board es una opción de los archivos de corte .svg y .dxf</translation>
+        <source>unknown profile &apos;%1&apos; (laser, plotter or print)</source>
+        <translation>perfil desconocido &apos;%1&apos; (laser, plotter o print)</translation>
+    </message>
+    <message>
+        <source>bad kerf &apos;%1&apos; (inches, from 0 to 0.25)</source>
+        <translation>ancho de corte no válido &apos;%1&apos; (pulgadas, de 0 a 0.25)</translation>
+    </message>
+    <message>
+        <source>unknown colour &apos;%1&apos; (a name such as red or green, or #rrggbb)</source>
+        <translation>color desconocido &apos;%1&apos; (un nombre como red o green, o #rrggbb)</translation>
+    </message>
+    <message>
+        <source>%1 is an option of .svg and .dxf cut files</source>
+        <translation>%1 es una opción de los archivos de corte .svg y .dxf</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,13 @@
     </message>
 </context>
 <context>
+    <name>CutProfile</name>
+    <message>
+        <source>Many school labs forbid foam board on a laser cutter: cutting it gives off fumes. A knife plotter cuts it safely, or print the templates and cut them by hand.</source>
+        <translation>Beaucoup d’ateliers scolaires interdisent le carton-plume sur la découpeuse laser : sa découpe dégage des fumées. Un traceur de découpe à lame le coupe sans danger, ou imprime les gabarits et découpe-les à la main.</translation>
+    </message>
+</context>
+<context>
     <name>CutSheets</name>
     <message>
         <source>The design has %1 layers; at most %2 layers can be cut.</source>
@@ -3086,8 +3093,20 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
         <translation>taille de carton invalide &apos;%1&apos; (LxH en pouces, ou LxHmm ; chaque côté supérieur à 0 et au plus 1000 in)</translation>
     </message>
     <message>
-        <source>--board is an option of .svg and .dxf cut files</source>
-        <translation>--board est une option des fichiers de découpe .svg et .dxf</translation>
+        <source>unknown profile &apos;%1&apos; (laser, plotter or print)</source>
+        <translation>profil inconnu &apos;%1&apos; (laser, plotter ou print)</translation>
+    </message>
+    <message>
+        <source>bad kerf &apos;%1&apos; (inches, from 0 to 0.25)</source>
+        <translation>largeur de coupe invalide &apos;%1&apos; (pouces, de 0 à 0.25)</translation>
+    </message>
+    <message>
+        <source>unknown colour &apos;%1&apos; (a name such as red or green, or #rrggbb)</source>
+        <translation>couleur inconnue &apos;%1&apos; (un nom comme red ou green, ou #rrggbb)</translation>
+    </message>
+    <message>
+        <source>%1 is an option of .svg and .dxf cut files</source>
+        <translation>%1 est une option des fichiers de découpe .svg et .dxf</translation>
     </message>
 </context>
 <context>

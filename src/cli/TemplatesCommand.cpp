@@ -10,6 +10,7 @@
 #include "app/RefreshChain.h"
 #include "sheet/EmptySheet.h"
 #include "output/CutFiles.h"
+#include "model/NumberText.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -29,7 +30,8 @@ const char *const TemplatesHelp =
     "Usage: zindle-cli templates DESIGN OUT.pdf [--set all|report|inner|outer|wheels]\n"
     "                            [--page a4|letter]\n"
     "       zindle-cli templates DESIGN OUT.svg|OUT.dxf [--set all|inner|outer|wheels]\n"
-    "                            [--board WxH]\n"
+    "                            [--board WxH] [--profile laser|plotter|print] [--kerf IN]\n"
+    "                            [--cut-colour C]\n"
     "Simulates DESIGN over the whole cycle (Simulate mode, element size 9), then prints the\n"
     "chosen set into OUT.pdf, one page per printed item, at full size:\n"
     "  all     the report, every layer template in stacking order (numbered), the wheel pages\n"
@@ -50,6 +52,14 @@ const char *const TemplatesHelp =
     "missing number) are removed, if this program wrote them as boards.\n"
     "Prints Boards=<number of boards>. A part larger than the board is an error and nothing\n"
     "is written.\n"
+    "The parts are nested by their true shape: layers fit into each other's bays, a small part\n"
+    "may sit in a larger one's cut-out, and each part's holes come before its outline in the\n"
+    "file. --profile names the machine: plotter (a knife; the default) and print remove\n"
+    "nothing, laser removes a 0.008 in kerf; --kerf IN sets the width the tool removes. Each\n"
+    "outline is then cut half the kerf outside and each hole half the kerf inside, so that the\n"
+    "parts come out at their drawn size. --cut-colour C (a colour name such as red or green,\n"
+    "or #rrggbb) is the colour the cutter takes for cutting; engraving stays blue. A laser on\n"
+    "a design of foam board is warned of on standard error: many school labs forbid it.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 bool commandPaints(const QStringList &arguments)
@@ -179,10 +189,34 @@ int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream
         board = *given;
     }
 
+    CutProfile profile;
+    if (parsed.hasValue(QStringLiteral("--profile"))) {
+        const QString name = parsed.value(QStringLiteral("--profile"));
+        const std::optional<CutMachine> machine = CutMachineNamed(name);
+        if (!machine)
+            return usage(Texts::tr("unknown profile '%1' (laser, plotter or print)").arg(name), err);
+        profile = DefaultCutProfile(*machine);
+    }
+    if (parsed.hasValue(QStringLiteral("--kerf"))) {
+        const QString text = parsed.value(QStringLiteral("--kerf"));
+        const std::optional<double> kerf = parseDouble(text);
+        // Wider than a quarter inch is no cutting tool, and would eat the gap between parts.
+        if (!kerf || !(*kerf >= 0.0) || *kerf > 0.25)
+            return usage(Texts::tr("bad kerf '%1' (inches, from 0 to 0.25)").arg(text), err);
+        profile.kerfIn = *kerf;
+    }
+    if (parsed.hasValue(QStringLiteral("--cut-colour"))) {
+        const QString name = parsed.value(QStringLiteral("--cut-colour"));
+        const std::optional<QColor> colour = CutColourNamed(name);
+        if (!colour)
+            return usage(Texts::tr("unknown colour '%1' (a name such as red or green, or #rrggbb)").arg(name), err);
+        profile.cutColour = *colour;
+    }
+
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;
-    const CutFilesOutcome outcome = WriteCutFiles(workspace, parsed.positional[1], parts, board);
+    const CutFilesOutcome outcome = WriteCutFiles(workspace, parsed.positional[1], parts, board, {}, profile);
     if (!outcome.ok) {
         err << outcome.error << '\n';
         return FileFailure;
@@ -201,12 +235,14 @@ int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err
     ParsedArguments parsed;
     QString error;
     QPageSize::PageSizeId paper = QPageSize::Letter;
-    const QStringList valued{QStringLiteral("--set"), QStringLiteral("--page"), QStringLiteral("--board")};
+    const QStringList valued{QStringLiteral("--set"),     QStringLiteral("--page"), QStringLiteral("--board"),
+                             QStringLiteral("--profile"), QStringLiteral("--kerf"), QStringLiteral("--cut-colour")};
     if (parseArguments(args, {}, valued, parsed, error) && parsed.positional.size() == 2
         && CutFileFormatOf(parsed.positional[1]))
         return cutFilesCommand(parsed, out, err);
-    if (error.isEmpty() && parsed.hasValue(QStringLiteral("--board")))
-        error = Texts::tr("--board is an option of .svg and .dxf cut files");
+    for (const char *cutOption : {"--board", "--profile", "--kerf", "--cut-colour"})
+        if (error.isEmpty() && parsed.hasValue(QLatin1String(cutOption)))
+            error = Texts::tr("%1 is an option of .svg and .dxf cut files").arg(QLatin1String(cutOption));
     if (!error.isEmpty() || parsed.positional.size() != 2 || !pageOption(parsed, paper, error)) {
         if (!error.isEmpty())
             err << "zindle-cli templates: " << error << '\n';

@@ -6,6 +6,7 @@
 
 #include "CutFiles.h"
 
+
 #include <dxflib/dl_dxf.h>
 
 #include <charconv>
@@ -80,7 +81,7 @@ std::string dxfText(const QString &text)
 
 } // namespace
 
-QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByteArray &setMark)
+QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByteArray &setMark, const CutProfile &profile)
 {
     const double f = size.metric ? MillimetresPerInch : 1.0;
     const double boardHeight = size.heightIn * f;
@@ -117,8 +118,10 @@ QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByte
         dw->tableEnd();
         dw->tableLayers(3);
         dxf.writeLayer(*dw, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::black, 100, "CONTINUOUS", 1.0));
-        dxf.writeLayer(*dw, DL_LayerData(CutLayerName, 0), DL_Attributes("", DL_Codes::red, 0, "CONTINUOUS", 1.0));
-        dxf.writeLayer(*dw, DL_LayerData(EngraveLayerName, 0), DL_Attributes("", DL_Codes::blue, 0, "CONTINUOUS", 1.0));
+        dxf.writeLayer(*dw, DL_LayerData(CutLayerName, 0),
+                       DL_Attributes("", DxfColourIndex(profile.cutColour), 0, "CONTINUOUS", 1.0));
+        dxf.writeLayer(*dw, DL_LayerData(EngraveLayerName, 0),
+                       DL_Attributes("", DxfColourIndex(profile.engraveColour), 0, "CONTINUOUS", 1.0));
         dw->tableEnd();
         dw->tableStyle(1);
         dxf.writeStyle(*dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 0.2, "txt", ""));
@@ -145,15 +148,16 @@ QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByte
         dw->sectionEntities();
         const DL_Attributes cut(CutLayerName, DL_Codes::bylayer, -1, "BYLAYER", 1.0);
         const DL_Attributes engrave(EngraveLayerName, DL_Codes::bylayer, -1, "BYLAYER", 1.0);
-        for (const CutPart &part : board.parts) {
-            for (const QPolygonF &contour : part.shape.contours) {
-                dxf.writePolyline(*dw, DL_PolylineData(static_cast<int>(contour.size()), 0, 0, 1), cut);
-                for (const QPointF &p : contour)
+        for (const CutPath &path : CuttingOrder(board)) {
+            if (path.contour) {
+                dxf.writePolyline(*dw, DL_PolylineData(static_cast<int>(path.contour->size()), 0, 0, 1), cut);
+                for (const QPointF &p : *path.contour)
                     dxf.writeVertex(*dw, DL_VertexData(x(p), y(p), 0.0, 0.0));
                 dxf.writePolylineEnd(*dw);
-            }
-            for (const CutCircle &c : part.shape.circles)
+            } else {
+                const CutCircle &c = *path.circle;
                 dxf.writeCircle(*dw, DL_CircleData(x(c.centre), y(c.centre), 0.0, c.radius * f), cut);
+            }
         }
         for (const CutPart &part : board.parts) {
             const QPointF at = part.labelAt;

@@ -23,8 +23,6 @@ constexpr int SvgDotsPerInch = 2540;
 constexpr double SvgDotsPerMillimetre = 100.0;
 // Cutter drivers take a stroke this thin (a thousandth of an inch) as "cut, do not engrave".
 constexpr double HairlineMm = 0.025;
-const QColor CutColour(255, 0, 0);
-const QColor EngraveColour(0, 0, 255);
 
 // Text that XML allows: control characters (which no XML 1.0 file may hold, escaped or not)
 // shown as \xNN, and the two non-characters replaced.
@@ -41,7 +39,17 @@ QString svgText(const QString &text) { return xmlCharacters(text).toHtmlEscaped(
 
 } // namespace
 
-QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title, const QByteArray &setMark)
+QString CutSvgDescriptionFor(const CutProfile &profile)
+{
+    const CutProfile usual;
+    if (profile.cutColour == usual.cutColour && profile.engraveColour == usual.engraveColour)
+        return CutSvgDescription;
+    return QStringLiteral("Full size, millimetres. Hairlines in %1: cut. Text in %2: engrave.")
+        .arg(profile.cutColour.name(), profile.engraveColour.name());
+}
+
+QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title, const QByteArray &setMark,
+                       const CutProfile &profile)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -55,24 +63,24 @@ QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QStri
     svg.setViewBox(QRectF(0.0, 0.0, dots.width() / SvgDotsPerMillimetre, dots.height() / SvgDotsPerMillimetre));
     // The generator puts title and description into the file as they are, markup and all.
     svg.setTitle(svgText(title));
-    svg.setDescription(svgText(CutSvgDescription + QLatin1Char('\n') + QString::fromLatin1(setMark)));
+    svg.setDescription(svgText(CutSvgDescriptionFor(profile) + QLatin1Char('\n') + QString::fromLatin1(setMark)));
 
     const QTransform toMm = QTransform::fromScale(MillimetresPerInch, MillimetresPerInch);
     QPainter painter(&svg);
-    QPen cut(CutColour, HairlineMm);
+    QPen cut(profile.cutColour, HairlineMm);
     cut.setCosmetic(false);
     cut.setJoinStyle(Qt::MiterJoin);
     painter.setPen(cut);
     painter.setBrush(Qt::NoBrush);
-    for (const CutPart &part : board.parts) {
-        const CutShape shape = part.shape.mapped(toMm);
-        for (const QPolygonF &contour : shape.contours)
-            painter.drawPolygon(contour);
-        for (const CutCircle &circle : shape.circles)
-            painter.drawEllipse(circle.centre, circle.radius, circle.radius);
+    for (const CutPath &path : CuttingOrder(board)) {
+        if (path.contour)
+            painter.drawPolygon(toMm.map(*path.contour));
+        else
+            painter.drawEllipse(toMm.map(path.circle->centre), path.circle->radius * MillimetresPerInch,
+                                path.circle->radius * MillimetresPerInch);
     }
 
-    painter.setPen(QPen(EngraveColour));
+    painter.setPen(QPen(profile.engraveColour));
     for (const CutPart &part : board.parts) {
         QFont font(QStringLiteral("Sans Serif"));
         // The generator writes a font's size in its dots (points x dots per inch / 72), and

@@ -4,11 +4,15 @@
 #include "Templates.h"
 #include "files/FileAccess.h"
 #include "files/PathText.h"
+#include "geometry/KerfCompensation.h"
+#include "geometry/PathDepths.h"
+#include "model/PartMaterials.h"
 #include "physics/PhysicsState.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <limits>
 
 namespace zindle {
@@ -92,8 +96,36 @@ void removeLeftoverBoards(const QString &path, int boards, CutFilesOutcome &outc
 
 } // namespace
 
+std::vector<CutPath> CuttingOrder(const CutBoard &board)
+{
+    CutShape all;
+    std::vector<CutPath> paths;
+    for (const CutPart &part : board.parts)
+        for (const QPolygonF &contour : part.shape.contours) {
+            all.contours.push_back(contour);
+            paths.push_back({&contour, nullptr});
+        }
+    for (const CutPart &part : board.parts)
+        for (const CutCircle &circle : part.shape.circles) {
+            all.circles.push_back(circle);
+            paths.push_back({nullptr, &circle});
+        }
+    const PathDepths depths = PathDepthsOf(all);
+    std::vector<int> depth = depths.contours;
+    depth.insert(depth.end(), depths.circles.begin(), depths.circles.end());
+    std::vector<size_t> order(paths.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return depth[a] > depth[b]; });
+    std::vector<CutPath> ordered;
+    ordered.reserve(paths.size());
+    for (size_t i : order)
+        ordered.push_back(paths[i]);
+    return ordered;
+}
+
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
-                              const BoardSize &board, const MayReplaceFiles &mayReplace)
+                              const BoardSize &board, const MayReplaceFiles &mayReplace, const CutProfile &profile)
 {
     CutFilesOutcome outcome;
     const std::optional<CutFileFormat> format = CutFileFormatOf(path);
@@ -101,7 +133,7 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
         outcome.error = writeErrorText(path, QStringLiteral("cut files end in .svg or .dxf"));
         return outcome;
     }
-    const CutPartsOutcome parts = CutPartsOf(workspace, set, board);
+    CutPartsOutcome parts = CutPartsOf(workspace, set, board);
     if (!parts.error.isEmpty()) {
         outcome.error = parts.error;
         return outcome;
@@ -110,7 +142,10 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
         outcome.error = Texts::tr("The design has no parts to cut; draw the body's outline first.");
         return outcome;
     }
-    const NestOutcome nested = NestParts(parts.parts, board);
+    // The tool's path, not the drawn edge, is what takes room on the board.
+    for (CutPart &part : parts.parts)
+        part.shape = KerfCompensated(part.shape, profile.kerfIn);
+    const NestOutcome nested = NestParts(parts.parts, board, profile.gapIn);
     if (!nested.error.isEmpty()) {
         outcome.error = nested.error;
         return outcome;
@@ -124,8 +159,8 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     for (size_t i = 0; i < nested.boards.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         const QString title = QStringLiteral("%1: board %2 of %3").arg(name).arg(number).arg(nested.boards.size());
-        QByteArray bytes = *format == CutFileFormat::Svg ? CutBoardSvg(nested.boards[i], board, title, mark)
-                                                         : CutBoardDxf(nested.boards[i], board, mark);
+        QByteArray bytes = *format == CutFileFormat::Svg ? CutBoardSvg(nested.boards[i], board, title, mark, profile)
+                                                         : CutBoardDxf(nested.boards[i], board, mark, profile);
         if (bytes.isEmpty()) {
             outcome.error = writeErrorText(CutBoardPath(path, number), QStringLiteral("the board could not be drawn"));
             return outcome;
@@ -152,6 +187,13 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     for (const FileToWrite &file : boardFiles)
         outcome.paths << file.path;
     removeLeftoverBoards(path, outcome.boards, outcome);
+    for (const Part part : {OuterBodyPart, InnerBodyPart, DriveWheelPart, OtherWheelPart}) {
+        const QString fumes = LaserOnFoamWarning(profile.machine, boardOf(workspace.design, workspace.catalogue, part).BoardName);
+        if (!fumes.isEmpty()) {
+            outcome.warning += (outcome.warning.isEmpty() ? QString() : QStringLiteral("\n")) + fumes;
+            break;
+        }
+    }
     outcome.ok = true;
     return outcome;
 }

@@ -8,6 +8,7 @@
 // millimetres for a board given in mm), everything in model space, closed LWPOLYLINEs for the
 // outlines, CIRCLEs for wheels and round holes, TEXT on its own layer.
 
+#include "output/CutProfile.h"
 #include "output/CutSheets.h"
 #include "files/FileErrors.h"
 
@@ -32,18 +33,33 @@ QString CutBoardPath(const QString &path, int number);
 // Layer (DXF) and colour (both) of the cut paths and of the engraving.
 inline const char *const CutLayerName = "CUT";
 inline const char *const EngraveLayerName = "ENGRAVE";
-// The description every SVG board carries.
+// The description every SVG board of the usual colours carries; other colours are named in it.
 inline const QString CutSvgDescription = QStringLiteral("Full size, millimetres. Red hairlines: cut. Blue text: engrave.");
+QString CutSvgDescriptionFor(const CutProfile &profile);
 
 // What every board of the set named by `path` (its first board's file) carries, in the SVG's
 // description and as a DXF comment: the program's name and the set's file name. Only a file
 // that carries it is ever taken for a board of an earlier export.
 QByteArray CutSetMark(const QString &path);
 
+// One cut path of a board: a contour or a circle of one of its parts.
+struct CutPath {
+    const QPolygonF *contour = nullptr;
+    const CutCircle *circle = nullptr;
+};
+// The board's cut paths in the order to cut them: every path before any path around it (a
+// part's holes before its outline, a wheel in a cut-out before the cut-out), so that nothing is
+// cut from a piece that has come loose. Among paths of one depth, the parts' own order.
+std::vector<CutPath> CuttingOrder(const CutBoard &board);
+
 // One board as a whole file, in memory. `title` names the file's content (design and board);
-// every text is escaped for the file's format.
-QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title, const QByteArray &setMark);
-QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByteArray &setMark);
+// every text is escaped for the file's format. The paths come in their cutting order, which
+// cutter software follows as the file's order. Cut and engrave take the profile's colours (DXF:
+// its layers' colours).
+QByteArray CutBoardSvg(const CutBoard &board, const BoardSize &size, const QString &title, const QByteArray &setMark,
+                       const CutProfile &profile = {});
+QByteArray CutBoardDxf(const CutBoard &board, const BoardSize &size, const QByteArray &setMark,
+                       const CutProfile &profile = {});
 
 struct CutFilesOutcome {
     bool ok = false;
@@ -67,7 +83,10 @@ using MayReplaceFiles = std::function<bool(const QStringList &paths)>;
 // removes nothing. The first board's file is the caller's to have settled; with `mayReplace`
 // given, the set's other files that are not its own earlier boards are replaced only when it
 // says yes (otherwise nothing is written and `declined` is set).
+// The profile's kerf is compensated before the parts are nested (so that the grown parts keep
+// the gap), and a laser on foam board is warned of (`warning`, the files are written).
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
-                              const BoardSize &board, const MayReplaceFiles &mayReplace = {});
+                              const BoardSize &board, const MayReplaceFiles &mayReplace = {},
+                              const CutProfile &profile = {});
 
 } // namespace zindle

@@ -237,7 +237,7 @@ QString BoardSizeText(const BoardSize &board)
 namespace {
 
 // One nesting; `preferTurned` turns every part that fits either way.
-NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, bool preferTurned)
+NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, bool preferTurned, double gapIn)
 {
     struct Item {
         size_t index;
@@ -286,8 +286,8 @@ NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, 
         bool found = false;
         for (b = 0; b < open.size() && !found; ++b) {
             for (Shelf &shelf : open[b].shelves) {
-                if (h <= shelf.height + 1e-9 && shelf.usedRight + PartGapIn + w <= right + 1e-9) {
-                    place = QPointF(shelf.usedRight + PartGapIn, shelf.top);
+                if (h <= shelf.height + 1e-9 && shelf.usedRight + gapIn + w <= right + 1e-9) {
+                    place = QPointF(shelf.usedRight + gapIn, shelf.top);
                     shelf.usedRight = place.x() + w;
                     found = true;
                     break;
@@ -296,7 +296,7 @@ NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, 
             if (!found && open[b].nextTop + h <= bottom + 1e-9) {
                 place = QPointF(BoardMarginIn, open[b].nextTop);
                 open[b].shelves.push_back({open[b].nextTop, h, BoardMarginIn + w});
-                open[b].nextTop += h + PartGapIn;
+                open[b].nextTop += h + gapIn;
                 found = true;
             }
             if (found)
@@ -308,7 +308,7 @@ NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, 
             b = open.size() - 1;
             place = QPointF(BoardMarginIn, BoardMarginIn);
             open[b].shelves.push_back({BoardMarginIn, h, BoardMarginIn + w});
-            open[b].nextTop = BoardMarginIn + h + PartGapIn;
+            open[b].nextTop = BoardMarginIn + h + gapIn;
         }
         const QRectF &r = item.bounds;
         // A quarter turn clockwise (y down) about the box's corner: (x, y) -> (bottom - y, x - left).
@@ -327,13 +327,13 @@ NestOutcome nestOnce(const std::vector<CutPart> &parts, const BoardSize &board, 
 
 } // namespace
 
-NestOutcome NestPartsOnShelves(const std::vector<CutPart> &parts, const BoardSize &board)
+NestOutcome NestPartsOnShelves(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn)
 {
     // Long layers lie across a board or along it; whichever needs fewer boards wins.
-    NestOutcome upright = nestOnce(parts, board, false);
+    NestOutcome upright = nestOnce(parts, board, false, gapIn);
     if (!upright.error.isEmpty())
         return upright;
-    NestOutcome turned = nestOnce(parts, board, true);
+    NestOutcome turned = nestOnce(parts, board, true, gapIn);
     return turned.boards.size() < upright.boards.size() ? turned : upright;
 }
 
@@ -352,9 +352,9 @@ double UsedBoardArea(const NestOutcome &nested)
     return area;
 }
 
-NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board)
+NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn)
 {
-    NestOutcome shelves = NestPartsOnShelves(parts, board);
+    NestOutcome shelves = NestPartsOnShelves(parts, board, gapIn);
     if (!shelves.error.isEmpty())
         return shelves;
 
@@ -368,7 +368,7 @@ NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board)
     sheet.widthIn = board.widthIn;
     sheet.heightIn = board.heightIn;
     sheet.marginIn = BoardMarginIn;
-    sheet.gapIn = PartGapIn;
+    sheet.gapIn = gapIn;
     const ShapeNesting nested = NestShapes(shapes, sheet);
     if (nested.unplaced >= 0 || nested.boards > int(shelves.boards.size()))
         return shelves;

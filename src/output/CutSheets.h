@@ -95,11 +95,11 @@ struct NestOutcome {
 // Nesting by true shape (NestShapes: parts turned in quarter turns, into each other's bays and
 // cut-outs), or, should that ever need more boards, shelf nesting by bounding box, tallest first
 // (parts that fit either way all upright or all turned a quarter, whichever needs fewer boards).
-// Either way no two parts come closer than PartGapIn, none closer than BoardMarginIn to an edge.
+// Either way no two parts come closer than `gapIn`, none closer than BoardMarginIn to an edge.
 // A part that fits no board is named with the sizes; the parts' order on a board is theirs.
-NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board);
+NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn = PartGapIn);
 // The shelf nesting alone.
-NestOutcome NestPartsOnShelves(const std::vector<CutPart> &parts, const BoardSize &board);
+NestOutcome NestPartsOnShelves(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn = PartGapIn);
 // The boards' area a nesting takes: on each board, the rectangle from its top left corner to
 // the furthest part's edge, square inches. What lies beside it is whole board for the next car.
 double UsedBoardArea(const NestOutcome &nested);

@@ -57,6 +57,11 @@ TEST(CliCutFiles, OptionsOfTheOtherFormatAndBadValuesAreUsageErrors)
         {"templates", "Default Design", svg, "--board", "20"},
         {"templates", "Default Design", svg, "--board", "0x30"},
         {"templates", "Default Design", pdf, "--board", "20x30"},
+        {"templates", "Default Design", svg, "--profile", "waterjet"},
+        {"templates", "Default Design", svg, "--kerf", "0,008"},
+        {"templates", "Default Design", svg, "--kerf", "0.3"},
+        {"templates", "Default Design", svg, "--cut-colour", "transparent"},
+        {"templates", "Default Design", pdf, "--kerf", "0.008"},
     };
     for (const QStringList &args : bad) {
         const CliResult r = runCli(args);

@@ -111,6 +111,36 @@ TEST(CutFiles, SvgRenderedByLibrsvgMeasuresTrueToSize)
     EXPECT_EQ(check.status, 0) << check.output.toStdString();
 }
 
+TEST(CutFiles, ALaserProfileCutsHalfItsKerfOutsideTheWheelAndInsideItsHoleInBothFormatsAndWarnsOfFoam)
+{
+    QTemporaryDir dir;
+    Workspace ws = defaultDesign();
+    const CutProfile laser = DefaultCutProfile(CutMachine::Laser);
+    for (const char *name : {"car.dxf", "car.svg"}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize(), {}, laser);
+        ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+        EXPECT_EQ(outcome.warning, QStringLiteral("Many school labs forbid foam board on a laser cutter: cutting it "
+                                                  "gives off fumes. A knife plotter cuts it safely, or print the "
+                                                  "templates and cut them by hand."));
+        const Check check = runChecker({path.endsWith(QLatin1String(".dxf")) ? QStringLiteral("dxf") : QStringLiteral("svg"),
+                                        path, QStringLiteral("--board"), QStringLiteral("20"), QStringLiteral("30"),
+                                        QStringLiteral("--wheel"), QStringLiteral("4.808"), QStringLiteral("0.492"),
+                                        QStringLiteral("--circle-tolerance"), QStringLiteral("0.0005")});
+        EXPECT_EQ(check.status, 0) << name << ": " << check.output.toStdString();
+    }
+    // A lab where green cuts.
+    CutProfile green = laser;
+    green.cutColour = *CutColourNamed(QStringLiteral("green"));
+    CutBoard board;
+    board.parts.push_back({QStringLiteral("wheel"), WheelShape(2.0, 0.5), {}, 0.1, 0.0});
+    const QByteArray bytes = CutBoardSvg(board, BoardSize(), QStringLiteral("t"), CutSetMark(QStringLiteral("car.svg")), green);
+    EXPECT_NE(bytes.indexOf("Hairlines in #008000: cut. Text in #0000ff: engrave."), -1);
+    EXPECT_NE(bytes.indexOf("stroke=\"#008000\""), -1);
+    EXPECT_EQ(DxfColourIndex(green.cutColour), 3);
+    EXPECT_TRUE(WriteCutFiles(ws, dir.filePath(QStringLiteral("knife.svg")), CutSet::All, BoardSize()).warning.isEmpty());
+}
+
 TEST(CutFiles, MillimetreBoardsSpreadOverSeveralFilesEachReadBackApart)
 {
     QTemporaryDir dir;

@@ -8,7 +8,8 @@
 
 DXF files are read with ezdxf, SVG files are rendered by rsvg-convert and measured on the
 picture. The parts are put together from the cut paths (read from the DXF, or parsed from the
-SVG) with shapely: each must lie on the board and keep the gap (0.25 in) from every other.
+SVG) with shapely: each must lie on the board and keep the gap (0.25 in) from every other, and
+every path must come in the file before the paths around it (the order of cutting).
 Sizes are inches; every measure must hold to within 0.01 in. Exits 0 when every check holds, 1
 with one line per failed check otherwise.
 """
@@ -47,6 +48,23 @@ def parts_of(loops):
                 material = material.difference(loops[j])
         parts.append(material)
     return parts
+
+
+def check_wheel(circles, wheel, tolerance):
+    """A circle of the wheel's diameter with one of the hole's at its centre, as (x, y, r)."""
+    d, hole = wheel
+    found = any(abs(2 * r - d) <= tolerance and any(abs(2 * r2 - hole) <= tolerance and abs(x2 - x) < 1e-3
+                                                   and abs(y2 - y) < 1e-3 for (x2, y2, r2) in circles)
+                for (x, y, r) in circles)
+    check(found, "no wheel of %.4f in with a %.4f in hole among %s" % (d, hole, sorted(set(round(2 * c[2], 4) for c in circles))))
+
+
+def check_order(loops):
+    """Loops in file order: each must come before every loop around it, as it is cut first."""
+    for i, inner in enumerate(loops):
+        for j in range(i):
+            if loops[j].area > inner.area and loops[j].contains(inner.representative_point()):
+                check(False, "the path at %s comes after the path around it at %s" % (inner.bounds, loops[j].bounds))
 
 
 def check_layout(parts, board_w, board_h, gap):
@@ -101,17 +119,12 @@ def check_dxf(args):
     # DXF's y runs up from the board's bottom edge; the board is the same either way up.
     parts = parts_of(loops)
     check_layout(parts, args.board[0], args.board[1], args.gap)
+    check_order(loops)
     for t in msp.query("TEXT"):
         p = Point(t.dxf.insert.x * scale, t.dxf.insert.y * scale)
         check(any(part.buffer(TOLERANCE).contains(p) for part in parts), "label %r lies on no part" % t.dxf.text)
     if args.wheel:
-        d, hole = args.wheel
-        found = False
-        for (x, y, r) in circles:
-            if near(2 * r, d):
-                found = found or any(near(2 * r2, hole) and abs(x2 - x) < 1e-3 and abs(y2 - y) < 1e-3
-                                     for (x2, y2, r2) in circles)
-        check(found, "no wheel of %.3f in with a %.3f in hole among %s" % (d, hole, sorted(set(round(2 * c[2], 4) for c in circles))))
+        check_wheel(circles, args.wheel, args.circle_tolerance)
     if args.extent:
         w, h = args.extent
         sizes = [(b[2] - b[0], b[3] - b[1]) for b in polylines]
@@ -156,7 +169,7 @@ def components(mask):
 
 
 def svg_loops(path):
-    """The closed cut paths of an SVG file, in inches: every <path> of M, L and Z commands and
+    """The closed cut paths of an SVG file, in inches, and its circles as (x, y, r): every <path> of M, L and Z commands and
     every <circle>, through the transforms of the groups around them, from viewBox millimetres."""
     import re
     import xml.etree.ElementTree as ET
@@ -164,7 +177,7 @@ def svg_loops(path):
     from shapely.geometry import Point, Polygon
     root = ET.parse(path).getroot()
     ns = "{http://www.w3.org/2000/svg}"
-    loops = []
+    loops, circles = [], []
 
     def shapely_order(m):
         """SVG's matrix(a, b, c, d, e, f) as shapely's [a, c, b, d, e, f]."""
@@ -184,13 +197,16 @@ def svg_loops(path):
                 if len(pts) >= 3:
                     loops.append(affinity.affine_transform(Polygon(pts), shapely_order(matrix)))
         elif tag == "circle":
-            shape = Point(float(element.get("cx")), float(element.get("cy"))).buffer(float(element.get("r")), 64)
-            loops.append(affinity.affine_transform(shape, shapely_order(matrix)))
+            cx, cy, r = float(element.get("cx")), float(element.get("cy")), float(element.get("r"))
+            loops.append(affinity.affine_transform(Point(cx, cy).buffer(r, 64), shapely_order(matrix)))
+            # The groups only move and scale alike in both directions: a circle stays one.
+            circles.append((matrix[0] * cx + matrix[2] * cy + matrix[4], matrix[1] * cx + matrix[3] * cy + matrix[5],
+                            r * abs(matrix[0] * matrix[3] - matrix[1] * matrix[2]) ** 0.5))
         for child in element:
             walk(child, matrix)
 
     walk(root, [1 / 25.4, 0, 0, 1 / 25.4, 0, 0])
-    return loops
+    return loops, circles
 
 
 def check_svg(args):
@@ -218,7 +234,11 @@ def check_svg(args):
     comps = components(red)
     boxes = [(c[0] / dpi, c[1] / dpi, c[2] / dpi, c[3] / dpi) for c in comps]
     check(boxes, "nothing red (cut) in the picture")
-    check_layout(parts_of(svg_loops(args.file)), args.board[0], args.board[1], args.gap)
+    loops, circles = svg_loops(args.file)
+    check_layout(parts_of(loops), args.board[0], args.board[1], args.gap)
+    check_order(loops)
+    if args.wheel:
+        check_wheel(circles, args.wheel, args.circle_tolerance)
     stroke = args.stroke_mm / 25.4
 
     def run_middles(row):
@@ -280,6 +300,8 @@ def main():
     parser.add_argument("--extent", nargs=2, type=float)
     parser.add_argument("--png")
     parser.add_argument("--dpi", type=int, default=200)
+    parser.add_argument("--circle-tolerance", type=float, default=TOLERANCE,
+                        help="how near the wheel's circles, as the file gives them, must be, inches")
     parser.add_argument("--gap", type=float, default=0.25, help="the least distance between parts, inches")
     parser.add_argument("--stroke-mm", type=float, default=0.2)
     args = parser.parse_args()
