@@ -4,10 +4,12 @@
 #include "ClipperPaths.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <thread>
 
 namespace zindle {
 
@@ -261,15 +263,40 @@ ShapeNesting NestShapes(const std::vector<CutShape> &shapes, const NestingSheet 
     ShapeNesting best = nestWith(in, byArea, Rule::Bottom, in.columns);
     if (best.unplaced >= 0)
         return best;
+    struct Layout {
+        const std::vector<size_t> *order;
+        int tenths;
+        ShapeNesting result;
+    };
+    std::vector<Layout> layouts;
     for (const std::vector<size_t> *order : {&byArea, &byHeight})
-        for (int tenths = 10; tenths >= 6; --tenths) {
-                const Rule rule = Rule::Area;
-                ShapeNesting tried = nestWith(in, *order, rule, in.columns * tenths / 10);
-                if (tried.unplaced >= 0 || tried.boards > best.boards)
-                    break;
-                if (tried.boards < best.boards || tried.usedAreaIn2 < best.usedAreaIn2)
-                    best = std::move(tried);
-            }
+        for (int tenths = 10; tenths >= 6; --tenths)
+            layouts.push_back({order, tenths, {}});
+    // Each layout reads only what is prepared, so they run side by side; the choice among them
+    // is made afterwards in their fixed order, so the result is the same on any number of cores.
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        for (size_t i = next++; i < layouts.size(); i = next++)
+            layouts[i].result = nestWith(in, *layouts[i].order, Rule::Area, in.columns * layouts[i].tenths / 10);
+    };
+    std::vector<std::thread> helpers;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    for (unsigned t = 1; t < std::min<unsigned>(cores, unsigned(layouts.size())); ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread &helper : helpers)
+        helper.join();
+    for (size_t i = 0; i < layouts.size(); ++i) {
+        ShapeNesting &tried = layouts[i].result;
+        if (tried.unplaced >= 0 || tried.boards > best.boards) {
+            // Narrower strips of this order only fare worse.
+            while (i + 1 < layouts.size() && layouts[i + 1].order == layouts[i].order)
+                ++i;
+            continue;
+        }
+        if (tried.boards < best.boards || tried.usedAreaIn2 < best.usedAreaIn2)
+            best = std::move(tried);
+    }
     return best;
 }
 
