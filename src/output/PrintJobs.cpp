@@ -175,8 +175,8 @@ private:
         };
         const int sheets = PrintOnSheets(
             [&] { return sink.beginItem(orientation); }, [&] { return sink.endItem(); },
-            [&](QPainter &probe) { at(probe, 72.0f, 72.0f); },
-            [&](QPainter &painter) {
+            [&](QPainter &probe, const QSizeF &) { at(probe, 72.0f, 72.0f); },
+            [&](QPainter &painter, const QSizeF &) {
                 const QPaintDevice *device = painter.device();
                 at(painter, static_cast<float>(device->logicalDpiX()), static_cast<float>(device->logicalDpiY()));
             });

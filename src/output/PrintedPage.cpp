@@ -253,7 +253,7 @@ void PaintSheetMarks(QPainter &painter, const PrintedSheet &sheet, double dpiX, 
 }
 
 int PrintOnSheets(const std::function<QPainter *()> &beginSheet, const std::function<bool()> &endSheet,
-                  const std::function<void(QPainter &)> &probeItem, const std::function<void(QPainter &)> &paintItem)
+                  const SheetPaint &probeItem, const SheetPaint &paintItem)
 {
     QPainter *painter = beginSheet();
     if (!painter)
@@ -263,6 +263,9 @@ int PrintOnSheets(const std::function<QPainter *()> &beginSheet, const std::func
     const double dpiY = device->logicalDpiY() > 0 ? device->logicalDpiY() : 600.0;
     const QSizeF paperIn(device->width() / dpiX, device->height() / dpiY);
 
+    const QSizeF check = CheckBlockSize(*painter, dpiX, dpiY);
+    const QSizeF room(paperIn.width() - 2 * PrinterMarginIn,
+                      paperIn.height() - 2 * PrinterMarginIn - check.height() - FooterGapIn);
     // The probe is larger than the paper: what falls off it is what the tiles must carry.
     const double probeIn = std::max({24.0, 2 * paperIn.width(), 2 * paperIn.height()});
     QImage probe(static_cast<int>(probeIn * ProbeDpi), static_cast<int>(probeIn * ProbeDpi), QImage::Format_RGB32);
@@ -271,9 +274,9 @@ int PrintOnSheets(const std::function<QPainter *()> &beginSheet, const std::func
     probe.setDotsPerMeterY(static_cast<int>(std::lround(ProbeDpi / 0.0254)));
     {
         QPainter probePainter(&probe);
-        probeItem(probePainter);
+        probeItem(probePainter, room);
     }
-    const std::vector<PrintedSheet> sheets = PlanSheets(InkMask(probe), paperIn, CheckBlockSize(*painter, dpiX, dpiY));
+    const std::vector<PrintedSheet> sheets = PlanSheets(InkMask(probe), paperIn, check);
 
     int printed = 0;
     for (const PrintedSheet &sheet : sheets) {
@@ -284,7 +287,7 @@ int PrintOnSheets(const std::function<QPainter *()> &beginSheet, const std::func
         const QPoint to = toDevice(sheet.areaIn.bottomRight(), dpiX, dpiY);
         painter->setClipRect(QRect(from, to - QPoint(1, 1)));
         painter->translate(toDevice(sheet.offsetIn, dpiX, dpiY));
-        paintItem(*painter);
+        paintItem(*painter, room);
         painter->restore();
         PaintSheetMarks(*painter, sheet, dpiX, dpiY);
         if (!endSheet())

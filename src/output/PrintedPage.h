@@ -66,9 +66,12 @@ void PaintSheetMarks(QPainter &painter, const PrintedSheet &sheet, double dpiX, 
 
 // Paints an item onto as many sheets as it needs: `beginSheet` hands out the painter of the next
 // sheet (nullptr when it cannot), `endSheet` finishes it (false on failure); `paintItem` paints
-// the item at the device's resolution, `probeItem` paints it on the 72-dpi probe. Returns the
-// number of sheets finished, or -1 when one failed.
+// the item at the device's resolution, `probeItem` the same at 72 dots per inch on the probe.
+// Both are told the room, inches, that an item laying itself out to the paper may fill from its
+// origin: the paper inside the margins above the check block. Returns the number of sheets
+// finished, or -1 when one failed.
+using SheetPaint = std::function<void(QPainter &, const QSizeF &roomIn)>;
 int PrintOnSheets(const std::function<QPainter *()> &beginSheet, const std::function<bool()> &endSheet,
-                  const std::function<void(QPainter &)> &probeItem, const std::function<void(QPainter &)> &paintItem);
+                  const SheetPaint &probeItem, const SheetPaint &paintItem);
 
 } // namespace zindle
