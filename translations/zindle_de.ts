@@ -1979,6 +1979,17 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>PrintedPage</name>
+    <message>
+        <source>Print at 100 % (actual size)</source>
+        <translation>Mit 100 % drucken (Originalgröße)</translation>
+    </message>
+    <message>
+        <source>Tile %1 of %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>ProjectorPage</name>
     <message>
         <source>Lane %1</source>

@@ -1979,6 +1979,17 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>PrintedPage</name>
+    <message>
+        <source>Print at 100 % (actual size)</source>
+        <translation>Imprime al 100 % (tamaño real)</translation>
+    </message>
+    <message>
+        <source>Tile %1 of %2</source>
+        <translation>Hoja %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>ProjectorPage</name>
     <message>
         <source>Lane %1</source>

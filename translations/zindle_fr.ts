@@ -1979,6 +1979,17 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>PrintedPage</name>
+    <message>
+        <source>Print at 100 % (actual size)</source>
+        <translation>Imprime à 100 % (taille réelle)</translation>
+    </message>
+    <message>
+        <source>Tile %1 of %2</source>
+        <translation>Feuille %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>ProjectorPage</name>
     <message>
         <source>Lane %1</source>

@@ -11,6 +11,7 @@
 #include "sheet/EmptySheet.h"
 #include "output/CutFiles.h"
 #include "model/NumberText.h"
+#include "output/PrintedPage.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -125,19 +126,19 @@ int printDesignToPdf(const QString &design, const QString &pdfPath, PrintJobKind
     }
     if (more && outcome.ok) {
         for (const ExtraPage &page : more(workspace)) {
-            QPainter *painter = sink.beginItem(QPageLayout::Portrait);
-            if (!painter) {
+            // A page laid out to the paper gets the room inside the margins above the check block.
+            auto paint = [&](QPainter &painter, const QSizeF &roomIn) {
+                const QPaintDevice *device = painter.device();
+                page(painter, QRectF(0, 0, roomIn.width() * device->logicalDpiX(), roomIn.height() * device->logicalDpiY()),
+                     static_cast<float>(device->logicalDpiX()) / 72.0f, static_cast<float>(device->logicalDpiY()) / 72.0f);
+            };
+            const int sheets = PrintOnSheets([&] { return sink.beginItem(QPageLayout::Portrait); },
+                                             [&] { return sink.endItem(); }, paint, paint);
+            if (sheets < 0) {
                 outcome.ok = false;
                 break;
             }
-            const QPaintDevice *device = painter->device();
-            page(*painter, QRectF(0, 0, device->width(), device->height()), static_cast<float>(device->logicalDpiX()) / 72.0f,
-                 static_cast<float>(device->logicalDpiY()) / 72.0f);
-            if (!sink.endItem()) {
-                outcome.ok = false;
-                break;
-            }
-            ++outcome.itemsPrinted;
+            outcome.itemsPrinted += sheets;
         }
     }
     if (!sink.close() || !outcome.ok) {

@@ -30,6 +30,8 @@ QPainter *PrinterPageSink::beginItem(QPageLayout::Orientation orientation)
         }
     } else {
         m_printer.setPageOrientation(orientation);
+        // The pages keep their own margin from the paper's edge; the printer's would be added to it.
+        m_printer.setFullPage(true);
         m_printer.setDocName(QStringLiteral("Zindle"));
         if (!m_painter.begin(&m_printer)) {
             m_failed = true;

@@ -2,6 +2,7 @@
 #include "PrintJobs.h"
 
 #include "DesignReport.h"
+#include "PrintedPage.h"
 #include "Templates.h"
 #include "WheelPages.h"
 #include "files/FileAccess.h"
@@ -160,27 +161,30 @@ private:
         ws.innerCopies = makeOutlineCopies(ws.design.InnerPts, ws.scale);
     }
 
+    // One item on as many sheets as it needs (several when it is tiled); each sheet counts.
     template <typename Paint>
     bool item(QPageLayout::Orientation orientation, Paint paint)
     {
-        QPainter *painter = sink.beginItem(orientation);
-        if (!painter) {
+        auto at = [&](QPainter &painter, float dpiX, float dpiY) {
+            ApplyPrinterResolution(ws.scale, dpiX, dpiY);
+            // Outline copies at the device's resolution; the car's renderer builds the paper regions.
+            refreshCopies();
+            painter.setBrush(Qt::white);
+            painter.setPen(Qt::black);
+            paint(painter);
+        };
+        const int sheets = PrintOnSheets(
+            [&] { return sink.beginItem(orientation); }, [&] { return sink.endItem(); },
+            [&](QPainter &probe, const QSizeF &) { at(probe, 72.0f, 72.0f); },
+            [&](QPainter &painter, const QSizeF &) {
+                const QPaintDevice *device = painter.device();
+                at(painter, static_cast<float>(device->logicalDpiX()), static_cast<float>(device->logicalDpiY()));
+            });
+        if (sheets < 0) {
             outcome.ok = false;
             return false;
         }
-        const QPaintDevice *device = painter->device();
-        ApplyPrinterResolution(ws.scale, static_cast<float>(device->logicalDpiX()),
-                               static_cast<float>(device->logicalDpiY()));
-        // Outline copies at the device's resolution; the car's renderer builds the paper regions.
-        refreshCopies();
-        painter->setBrush(Qt::white);
-        painter->setPen(Qt::black);
-        paint(*painter);
-        if (!sink.endItem()) {
-            outcome.ok = false;
-            return false;
-        }
-        ++outcome.itemsPrinted;
+        outcome.itemsPrinted += sheets;
         return true;
     }
 

@@ -6,9 +6,11 @@
 //
 // A page sink hands out one printed item at a time. The desktop program implements it over
 // QPrinter (each item its own print job, after the print dialog, on the paper chosen there);
-// PdfPageSink writes every item as one page of a PDF on the paper it is given. Every item fits
-// A4 and US Letter alike. The printer scale is taken from the item's paint device
-// (dots per inch / 72) while the job runs and the workspace's scale is restored afterwards.
+// PdfPageSink writes every item as one page of a PDF on the paper it is given. Items are placed
+// inside a margin the printer can ink, with a check square (PrintedPage.h); one that does not fit
+// the paper there is tiled onto several pages, each begun as an item of the sink. The printer
+// scale is taken from the item's paint device (dots per inch / 72) while the job runs and the
+// workspace's scale is restored afterwards.
 //
 // Reads: the whole workspace; run the Simulate chain first (the Print button does when the
 // design is not simulated). Writes: the design's corrected texts and the result fields of the
@@ -39,7 +41,7 @@ public:
     virtual bool endItem() = 0;
 };
 
-// Every item a page of one PDF document, no margins, 600 dots per inch unless told otherwise,
+// Every item a page of one PDF document, its paint device the whole paper, 600 dots per inch unless told otherwise,
 // written to `device`. Callers collect the document in memory and write the file whole once it
 // is complete (WriteFileAtomically), so a failed write never leaves half a PDF behind.
 class PdfPageSink : public PageSink {
@@ -91,7 +93,7 @@ inline constexpr int MaxLayerTemplates = 500;
 
 struct PrintOutcome {
     bool ok = true;
-    int itemsPrinted = 0;
+    int itemsPrinted = 0; // pages: a tiled item counts each of its tiles
     QString error; // why nothing was printed, when the job was refused before its first page
 };
 

@@ -93,7 +93,20 @@ QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const Phy
     const int count = TemplateCount(workspace.results);
     const RegionSet &screen = workspace.regions.screen();
     const bool outer = n == 1 || n == count;
-    fillRegion(painter, outer ? screen.outerOutline : screen.innerOutline, QBrush(SilverColor));
+    // What the page will print: the finished layer (case joined, chamber cut), the wheels, the
+    // spring and the axle holes as paper shows them, white with a black rim.
+    fillRegion(painter, outer ? screen.outerLayer : screen.innerLayer, QBrush(SilverColor));
+    PaintDriveWheels(painter, workspace, PaintTarget::Screen);
+    PaintOtherWheels(painter, workspace, PaintTarget::Screen);
+    PaintSpring(painter, workspace, PaintTarget::Screen);
+    const bool allWheel = workspace.design.Drive == DriveKind::AllWD;
+    for (const QRegion *hole : {&screen.driveAxle, allWheel ? nullptr : &screen.otherAxle}) {
+        if (!hole)
+            continue;
+        fillRegion(painter, *hole, QBrush(Qt::white));
+        paintFrame(painter, *hole, Qt::black, 2, 2);
+    }
+    PaintMarks(painter, workspace, PaintTarget::Screen);
 
     const QString text = TemplatePreviewText(n, count);
     painter.save();

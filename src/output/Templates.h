@@ -45,8 +45,9 @@ QString TemplateDesignName(const DesignList &list);
 // "n of N", as the preview label and the sheet show it.
 QString TemplatePreviewText(int n, int templateCount);
 
-// Draws template n on the Preview-mode sheet: empty sheet, the outer outline region (n = 1 or
-// TemplateCount) or the inner one filled silver, and "n of N" at (4 in, 1 in).
+// Draws template n on the Preview-mode sheet as its page prints it: empty sheet, the outer layer
+// (n = 1 or TemplateCount) or the cored inner one filled silver with the wheels, the spring and
+// the axle holes, and "n of N" at (4 in, 1 in).
 // Returns the label text for PreviewLabel.
 QString ShowTemplatePreview(QPainter &painter, const QSize &sheetSize, const PhysicsState &workspace,
                             int n, const QColor &background, int windowWidth);

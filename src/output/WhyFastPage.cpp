@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WhyFastPage.h"
 
+#include "PrintedPage.h"
+
 #include "charts/EnergyChart.h"
 #include "charts/RunCharts.h"
 #include "files/PathText.h"
@@ -86,12 +88,14 @@ void PaintWhyFastPage(QPainter &painter, const QRectF &page, double dotsPerPoint
 
 bool PrintWhyFastPage(PageSink &sink, const WhyFastPage &content)
 {
-    QPainter *painter = sink.beginItem(QPageLayout::Portrait);
-    if (!painter)
-        return false;
-    const QPaintDevice *device = painter->device();
-    PaintWhyFastPage(*painter, QRectF(0, 0, device->width(), device->height()), device->logicalDpiX() / 72.0, content);
-    return sink.endItem();
+    // The page lays itself out to the room the paper leaves inside its margins.
+    auto paint = [&](QPainter &painter, const QSizeF &roomIn) {
+        const QPaintDevice *device = painter.device();
+        PaintWhyFastPage(painter, QRectF(0, 0, roomIn.width() * device->logicalDpiX(), roomIn.height() * device->logicalDpiY()),
+                         device->logicalDpiX() / 72.0, content);
+    };
+    return PrintOnSheets([&] { return sink.beginItem(QPageLayout::Portrait); }, [&] { return sink.endItem(); }, paint,
+                         paint) > 0;
 }
 
 } // namespace zindle

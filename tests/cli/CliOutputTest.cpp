@@ -169,8 +169,9 @@ TEST(CliTemplates, LayerTemplateIsTrueToScale)
     const double expectedW = layerPt.width() * dpi / 72.0, expectedH = layerPt.height() * dpi / 72.0;
     EXPECT_NEAR(measured.width(), expectedW, expectedW * 0.005);
     EXPECT_NEAR(measured.height(), expectedH, expectedH * 0.005);
-    EXPECT_NEAR(measured.left(), layerPt.left() * dpi / 72.0, 2.0);
-    EXPECT_NEAR(measured.top(), layerPt.top() * dpi / 72.0, 2.0);
+    // Shifted by the quarter-inch margin the printer cannot ink.
+    EXPECT_NEAR(measured.left(), layerPt.left() * dpi / 72.0 + dpi / 4, 2.0);
+    EXPECT_NEAR(measured.top(), layerPt.top() * dpi / 72.0 + dpi / 4, 2.0);
 }
 
 TEST(CliTemplates, PaperIsChosenWithPageOrTakenFromTheLocale)

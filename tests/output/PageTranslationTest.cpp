@@ -5,6 +5,7 @@
 #include "output/DesignReport.h"
 #include "output/EventPage.h"
 #include "output/LeaguePages.h"
+#include "output/PrintedPage.h"
 #include "output/Templates.h"
 #include "output/TestRunsReport.h"
 #include "output/WheelPages.h"
@@ -70,7 +71,7 @@ TEST(PageTranslation, PagesAskForTheirTextsAndTheCsvStaysEnglish)
             shown << line.text;
     const TemplateLabelLines wheels = TemplateLabels(ws, {false, false, true, 0.0f}, 0);
     shown << wheels.top << wheels.middle << wheels.bottom << HoleLabel(QStringLiteral("0.25"))
-          << TemplateLabels(ws, {true, true, false, 0.0f}, 2).top;
+          << TemplateLabels(ws, {true, true, false, 0.0f}, 2).top << PrintAtActualSizeText() << TileText(2, 4);
     const QByteArray html = standingsHtml(rows, heats);
     QByteArray pdf;
     EXPECT_TRUE(standingsPdf(rows, heats, pdf));

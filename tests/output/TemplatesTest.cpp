@@ -121,8 +121,8 @@ TEST(TemplatePreview, OuterRegionForTheFirstAndLastTemplateInnerOtherwise)
 {
     const Workspace ws = templatesOf(1); // the Racer's inner outline is a strip inside the outer
     const RegionSet &screen = ws.regions.screen();
-    const QPoint outerOnly = inside(screen.outerOutline - screen.innerOutline);
-    const QPoint innerPt = inside(screen.innerOutline);
+    const QPoint outerOnly = inside(screen.outerLayer - screen.innerLayer);
+    const QPoint innerPt = inside(screen.innerLayer);
     const int count = TemplateCount(ws.results);
     ASSERT_EQ(count, 6);
     for (int n = 1; n <= count; ++n) {
