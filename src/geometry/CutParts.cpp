@@ -71,13 +71,15 @@ std::vector<QPolygonF> subpaths(const QPainterPath &path)
     for (QPolygonF polygon : path.toSubpathPolygons()) {
         if (polygon.size() > 1 && polygon.first() == polygon.last())
             polygon.removeLast();
-        // Boolean operations can leave slivers of no area where edges touch.
+        // Boolean operations can leave slivers where edges touch or cross at a shallow angle: a
+        // loop smaller than a 0.05 in square (13 square points) is no part and no hole a cutter
+        // should cut, and would lie against the outline it came from.
         double area = 0.0;
         for (qsizetype i = 0; i < polygon.size(); ++i) {
             const QPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
             area += a.x() * b.y() - b.x() * a.y();
         }
-        if (polygon.size() >= 3 && std::abs(area) > 1e-6)
+        if (polygon.size() >= 3 && std::abs(area) / 2.0 > 13.0)
             result.push_back(polygon);
     }
     return result;

@@ -3,6 +3,8 @@
 
 #include "ClipperPaths.h"
 
+#include <QRect>
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -23,6 +25,9 @@ struct Footprint {
     std::vector<std::vector<std::pair<int, int>>> rows;
     QPointF corner; // the turned part's point at the grid's cell (0, 0) corner
     double turnDeg = 0.0;
+    // The cells around each of the part's cut-outs (grown material's holes), from its corner:
+    // where a smaller part may go without taking more board.
+    std::vector<QRect> holes;
 };
 
 // Cells whose centres lie in the material grown by `reach`: with reach half the gap plus half a
@@ -33,13 +38,22 @@ Footprint footprintOf(const ClipperLib::Paths &grown, double turnDeg, double cel
     turn.rotate(turnDeg);
     std::vector<QPolygonF> polygons;
     QRectF bounds;
+    std::vector<bool> hole;
     for (const ClipperLib::Path &path : grown) {
         polygons.push_back(turn.map(clipper::toPolygon(path)));
         bounds = bounds.united(polygons.back().boundingRect());
+        // Clipper turns holes the other way from outer boundaries.
+        hole.push_back(!ClipperLib::Orientation(path));
     }
     Footprint f;
     f.turnDeg = turnDeg;
     f.corner = bounds.topLeft();
+    for (size_t i = 0; i < polygons.size(); ++i)
+        if (hole[i]) {
+            const QRectF r = polygons[i].boundingRect().translated(-f.corner);
+            f.holes.emplace_back(QPoint(int(std::floor(r.left() / cell)), int(std::floor(r.top() / cell))),
+                                 QPoint(int(std::ceil(r.right() / cell)), int(std::ceil(r.bottom() / cell))));
+        }
     f.width = std::max(1, int(std::ceil(bounds.width() / cell)));
     f.height = std::max(1, int(std::ceil(bounds.height() / cell)));
     f.rows.resize(static_cast<size_t>(f.height));
@@ -92,10 +106,11 @@ public:
             line[c / 64] |= uint64_t(1) << (c % 64);
     }
     // The leftmost column at which `f`, with its top in `y`, covers no taken cell, or -1.
-    int leftmostIn(const Footprint &f, int y) const
+    int leftmostIn(const Footprint &f, int y, int from = 0, int to = -1) const
     {
-        int x = 0;
-        while (x + f.width <= width_) {
+        int x = from;
+        const int last = to < 0 ? width_ - f.width : std::min(to, width_ - f.width);
+        while (x <= last) {
             int jump = 0;
             for (int r = 0; r < f.height && !jump; ++r)
                 for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)]) {
@@ -118,11 +133,28 @@ public:
         for (int r = 0; r < f.height; ++r)
             for (const auto &[begin, end] : f.rows[static_cast<size_t>(r)])
                 take(row + r, column + begin, column + end);
+        for (const QRect &hole : f.holes)
+            holes_.push_back(hole.translated(column, row));
+    }
+    // The highest, then leftmost place inside a placed part's cut-out where `f` fits.
+    bool placeInCutOut(const Footprint &f, int &column, int &row) const
+    {
+        for (const QRect &hole : holes_)
+            for (int y = std::max(0, hole.top()); y + f.height <= std::min(height_, hole.bottom() + 1); ++y) {
+                const int x = leftmostIn(f, y, std::max(0, hole.left()), hole.right() + 1 - f.width);
+                if (x >= 0) {
+                    column = x;
+                    row = y;
+                    return true;
+                }
+            }
+        return false;
     }
 
 private:
     int width_, height_, words_;
     std::vector<uint64_t> bits_;
+    std::vector<QRect> holes_;
 };
 
 double materialArea(const ClipperLib::Paths &paths)
@@ -168,6 +200,12 @@ ShapeNesting nestWith(const Prepared &in, const std::vector<size_t> &order, Rule
             return double(std::max(u.right, x + f.width)) * double(std::max(u.bottom, y + f.height));
         };
         const auto bestOn = [&](const Board &board, const Used &u, const Footprint *&best, int &column, int &row) {
+            // A part that fits in a cut-out takes no more board there.
+            for (const Footprint &f : turns)
+                if (board.placeInCutOut(f, column, row)) {
+                    best = &f;
+                    return true;
+                }
             best = nullptr;
             double bestCost = 0.0;
             for (const Footprint &f : turns)
