@@ -9,6 +9,7 @@
 #include "PrinterPageSink.h"
 #include "files/FileErrors.h"
 #include "files/ReplaceQuestion.h"
+#include "model/PartMaterials.h"
 #include "model/Prompter.h"
 #include "app/Workspace.h"
 #include "output/CutFiles.h"
@@ -181,22 +182,21 @@ void PaperPrototypeDialog::ExportCutFiles()
         prompter_.message(tr("Cut files are saved as .svg or .dxf files."), caption);
         return;
     }
-    std::optional<BoardSize> board;
-    while (!board) {
-        const std::optional<QString> text = prompter_.input(
-            caption, tr("Board size, width x height in inches (add mm for millimetres):"), boardText);
-        if (!text)
-            return;
-        board = ParseBoardSize(*text);
-        if (board)
-            boardText = text->trimmed();
-        else
-            prompter_.message(tr("\"%1\" is not a board size; write it as 20x30 or 500x750mm.").arg(*text), caption);
-    }
+    CutExportDialog choose(prompter_, this);
+    choose.setChoices(cutChoices);
+    QStringList materials;
+    for (const Part part : {OuterBodyPart, InnerBodyPart, DriveWheelPart, OtherWheelPart})
+        materials << boardOf(workspace_.design, workspace_.catalogue, part).BoardName;
+    choose.setBoardMaterials(materials);
+    if (runModal(modalRunner, choose) != QDialog::Accepted)
+        return;
+    cutChoices = choose.choices();
+    if (cutChoicesChosen)
+        cutChoicesChosen(cutChoices);
     const auto mayReplace = [&](const QStringList &others) {
         return prompter_.confirm(replaceSetFilesQuestionText(others), caption) == Answer::Yes;
     };
-    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, *board, mayReplace);
+    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, choose.board(), mayReplace, choose.profile());
     if (outcome.declined) {
         // The user kept their files; nothing was written, and that needs no message.
     } else if (!outcome.ok)

@@ -7,6 +7,8 @@
 // Printing goes through `openPrinter`, which shows the print dialog and hands back the pages
 // to print on (nothing when the dialog is cancelled); tests put a PDF sink there.
 
+#include "CutExportDialog.h"
+#include "ModalRunner.h"
 #include "output/PrintJobs.h"
 
 #include <QDialog>
@@ -36,7 +38,8 @@ public:
     void PPCancelBtnClick() { hide(); }
     // "Export Cut Files...": every cut part as SVG or DXF files for a laser cutter or cutting
     // plotter, on boards of the size the student gives (the File menu's "Export templates..."
-    // comes here too). Asks for the file and the board; reports the boards or what went wrong.
+    // comes here too). Asks for the file, then the machine and the board (CutExportDialog,
+    // through modalRunner); reports the boards, a warning, or what went wrong.
     void ExportCutFiles();
 
     // The print dialog and the printer; nullptr when the user cancels.
@@ -52,8 +55,10 @@ public:
     // Lives between jobs: the number on the next layer template.
     PrintState printState;
     const PrintOutcome &lastOutcome() const { return lastOutcome_; }
-    // The board size the export offers (the last one given).
-    QString boardText = QStringLiteral("20x30");
+    // What the export dialog offers: the last choices, which the window keeps between runs.
+    CutExportChoices cutChoices;
+    std::function<void(const CutExportChoices &)> cutChoicesChosen;
+    ModalRunner modalRunner;
     int jobsRun() const { return jobsRun_; }
 
 protected:

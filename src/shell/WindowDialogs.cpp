@@ -39,6 +39,11 @@ WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
     paperPrototype_->enterSimulate = [&window] { window.VPDynamic(); };
     paperPrototype_->afterPrint = [&window] { window.RefreshMode(0, 0, SheetMode::Design); };
     paperPrototype_->afterClose = [&window] { window.leavePrintTemplates(); };
+    paperPrototype_->modalRunner = [&window](QDialog &dialog) { return window.runModalDialog(dialog); };
+    paperPrototype_->cutChoices = window.memory().cutExportChoices();
+    paperPrototype_->cutChoicesChosen = [&window](const CutExportChoices &choices) {
+        window.memory().setCutExportChoices(choices);
+    };
     preferences_ = new PreferencesDialog(workspace, prompter, &window);
     preferences_->validateParameters = [&workspace, &prompter](const QString &caseRatio, const QString &friction) {
         ParameterTexts texts;

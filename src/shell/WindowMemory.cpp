@@ -2,6 +2,7 @@
 #include "WindowMemory.h"
 
 #include "app/Language.h"
+#include "model/NumberText.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -13,6 +14,11 @@ namespace {
 const QString RecentKey = QStringLiteral("RecentFiles");
 const QString GeometryKey = QStringLiteral("MainWindow/Geometry");
 const QString HighContrastKey = QStringLiteral("Sheet/HighContrast");
+const QString CutMachineKey = QStringLiteral("CutExport/Machine");
+const QString CutKerfKey = QStringLiteral("CutExport/Kerf");
+const QString CutColoursKey = QStringLiteral("CutExport/Colours");
+const QString CutBoardKey = QStringLiteral("CutExport/Board");
+const QString CutGapKey = QStringLiteral("CutExport/Gap");
 
 // One spelling per file: absolute, with links resolved when the file exists.
 QString fileKey(const QString &path)
@@ -92,6 +98,32 @@ QString WindowMemory::language() const { return settings_->value(QLatin1String(L
 void WindowMemory::setLanguage(const QString &code)
 {
     settings_->setValue(QLatin1String(LanguageSettingKey), code);
+    settings_->sync();
+}
+
+CutExportChoices WindowMemory::cutExportChoices() const
+{
+    CutExportChoices choices;
+    const auto text = [this](const QString &key) { return settings_->value(key).toString(); };
+    choices.machine = CutMachineNamed(text(CutMachineKey)).value_or(choices.machine);
+    choices.colours = cutColoursNamed(text(CutColoursKey)).value_or(choices.colours);
+    // Numbers as locale-free text: a store written under one locale reads the same under any.
+    if (const std::optional<double> kerf = parseDouble(text(CutKerfKey)); kerf && *kerf >= 0.0 && *kerf <= MaxKerfIn)
+        choices.kerfIn = *kerf;
+    if (const std::optional<double> gap = parseDouble(text(CutGapKey)); gap && *gap >= MinPartGapIn && *gap <= MaxPartGapIn)
+        choices.gapIn = *gap;
+    if (ParseBoardSize(text(CutBoardKey)))
+        choices.board = text(CutBoardKey);
+    return choices;
+}
+
+void WindowMemory::setCutExportChoices(const CutExportChoices &choices)
+{
+    settings_->setValue(CutMachineKey, cutMachineName(choices.machine));
+    settings_->setValue(CutKerfKey, doubleText(choices.kerfIn));
+    settings_->setValue(CutColoursKey, cutColoursName(choices.colours));
+    settings_->setValue(CutBoardKey, choices.board);
+    settings_->setValue(CutGapKey, doubleText(choices.gapIn));
     settings_->sync();
 }
 

@@ -2,8 +2,11 @@
 #pragma once
 // What the program remembers between runs, in the platform's settings store: the design files
 // used last (newest first, at most ten), the main window's size and place, whether the sheet
-// is painted in high contrast, and the language chosen in the window. The designs
+// is painted in high contrast, the language chosen in the window, and the last choices of the
+// cut file export (the lab's machine and board). The designs
 // themselves and their list are not remembered.
+
+#include "dialogs/CutExportDialog.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -39,6 +42,11 @@ public:
     // The language chosen in Setup, a code such as "de"; empty follows the desktop.
     QString language() const;
     void setLanguage(const QString &code);
+
+    // The defaults until exported once; a value that does not read back (another version, a
+    // hand-edited store) falls back to its default alone.
+    CutExportChoices cutExportChoices() const;
+    void setCutExportChoices(const CutExportChoices &choices);
 
 private:
     void storeRecent(const QStringList &files);

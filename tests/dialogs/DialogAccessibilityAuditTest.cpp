@@ -2,6 +2,7 @@
 // What a screen reader hears in the dialogs: every control a student can reach has a name.
 
 #include "dialogs/ClassResultsDialog.h"
+#include "dialogs/CutExportDialog.h"
 #include "dialogs/MaterialDialogs.h"
 #include "dialogs/NewEventDialog.h"
 #include "dialogs/PointsDialog.h"
@@ -26,6 +27,10 @@ TEST(AccessibilityAudit, EveryControlOfTheDialogsHasANameAndTabReachesIt)
     dialogs.push_back(std::make_unique<ClassResultsDialog>(workers, prompter));
     dialogs.push_back(std::make_unique<RaceDayWindow>(workers, prompter));
     dialogs.push_back(std::make_unique<NewEventDialog>());
+    auto cutExport = std::make_unique<CutExportDialog>(prompter);
+    cutExport->setBoardMaterials({QStringLiteral("Foam board")});
+    cutExport->machineField()->setCurrentIndex(0);
+    dialogs.push_back(std::move(cutExport));
     auto points = std::make_unique<PointsDialog>(prompter);
     points->prepare({QPoint(36, 200), QPoint(684, 200), QPoint(684, 400), QPoint(36, 400), QPoint(36, 250)}, {},
                     false, PointsLayer::Outer);

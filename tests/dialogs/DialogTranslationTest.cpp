@@ -4,6 +4,7 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ConvertDialog.h"
+#include "dialogs/CutExportDialog.h"
 #include "dialogs/HowHeavyDialog.h"
 #include "dialogs/MaterialDialogs.h"
 #include "dialogs/PaperPrototypeDialog.h"
@@ -50,6 +51,10 @@ TEST(DialogTranslation, EveryDialogTextAndMessageIsTranslated)
     dialogs.push_back(std::make_unique<HowHeavyDialog>(workspace.design, prompter));
     dialogs.push_back(std::make_unique<ConvertDialog>());
     dialogs.push_back(std::make_unique<PaperPrototypeDialog>(workspace, prompter));
+    auto cutExport = std::make_unique<CutExportDialog>(prompter);
+    cutExport->setBoardMaterials({QStringLiteral("Foam board")});
+    cutExport->machineField()->setCurrentIndex(0);
+    dialogs.push_back(std::move(cutExport));
 
     TranslationWalk walk;
     std::vector<QWidget *> shown;

@@ -61,6 +61,21 @@ struct PrintWindow : StartedWindow {
         };
     }
     PaperPrototypeDialog *dialog() { return w().paperPrototype(); }
+    // The export dialog takes these board sizes in turn (a refused one is followed by the next)
+    // and the machine and kerf given.
+    void exportDialogTakes(QStringList boards, int machine = 1, const QString &kerf = QStringLiteral("0"))
+    {
+        other = [boards, machine, kerf](QDialog &shown) mutable {
+            auto &choose = dynamic_cast<CutExportDialog &>(shown);
+            choose.machineField()->setCurrentIndex(machine);
+            choose.kerfField()->setText(kerf);
+            while (!boards.isEmpty() && choose.result() != QDialog::Accepted) {
+                choose.boardField()->setText(boards.takeFirst());
+                choose.accept();
+            }
+            return choose.result();
+        };
+    }
     void print(PrintJobKind job)
     {
         items.clear();
@@ -350,15 +365,14 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     // A board of 12 x 12 in takes the six layers and four wheels on several boards.
     const QString svg = s.dir.filePath(QStringLiteral("car.svg"));
     s.prompter.savePaths.push_back(svg);
-    s.prompter.inputAnswers.push_back(QStringLiteral("twelve"));
-    s.prompter.inputAnswers.push_back(QStringLiteral("12x12"));
+    s.exportDialogTakes({QStringLiteral("twelve"), QStringLiteral("12x12")});
     exportButton->click();
     ASSERT_GE(s.prompter.messages().size(), 2);
     EXPECT_TRUE(s.prompter.messages()[0].contains(QStringLiteral("\"twelve\" is not a board size")));
     EXPECT_TRUE(s.prompter.messages().back().startsWith(QStringLiteral("The templates fit on "))) << s.prompter.messages().back().toStdString();
     EXPECT_TRUE(QFile::exists(svg));
     EXPECT_TRUE(QFile::exists(s.dir.filePath(QStringLiteral("car-2.svg"))));
-    EXPECT_EQ(dialog->boardText, QStringLiteral("12x12"));
+    EXPECT_EQ(dialog->cutChoices.board, QStringLiteral("12x12"));
     EXPECT_EQ(refreshLog(w).back(), SheetMode::Design);
 
     // File > Export templates... asks the same; a cancelled file dialog writes nothing.
@@ -374,7 +388,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     EXPECT_EQ(s.prompter.messages().size(), shown);
     const QString dxf = s.dir.filePath(QStringLiteral("car.dxf"));
     s.prompter.savePaths.push_back(dxf);
-    s.prompter.inputAnswers.push_back(QStringLiteral("20x30"));
+    s.exportDialogTakes({QStringLiteral("20x30")});
     item->trigger();
     EXPECT_TRUE(QFile::exists(dxf));
     EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("The templates fit on 1 board, written to ") + dxf + ".");
@@ -383,15 +397,39 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     // boards after it go, and the message says so.
     s.prompter.savePaths.push_back(svg);
     s.prompter.confirmAnswers.push_back(Answer::Yes);
-    s.prompter.inputAnswers.push_back(QStringLiteral("20x30"));
+    s.exportDialogTakes({QStringLiteral("20x30")});
     item->trigger();
-    EXPECT_TRUE(s.prompter.shown[s.prompter.shown.size() - 3].text.startsWith(QStringLiteral("\"car.svg\" already exists")));
+    EXPECT_TRUE(s.prompter.shown[s.prompter.shown.size() - 2].text.startsWith(QStringLiteral("\"car.svg\" already exists")));
     const QString car2 = s.dir.filePath(QStringLiteral("car-2.svg"));
     EXPECT_TRUE(s.prompter.messages().back().startsWith(
         QStringLiteral("The templates fit on 1 board, written to ") + svg + QStringLiteral(".\nRemoved the boards of an earlier export: ") + car2))
         << s.prompter.messages().back().toStdString();
     EXPECT_FALSE(QFile::exists(car2));
     EXPECT_TRUE(QFile::exists(dxf));
+}
+
+TEST(PaperPrototype, TheExportCutsWithTheMachinesKerf)
+{
+    PrintWindow s;
+    s.w().VPPrint();
+    // The largest circle is a wheel's outline, which a kerf grows by half its width.
+    const auto wheelRadiusMm = [&s](const QString &kerf) {
+        const QString svg = s.dir.filePath(QStringLiteral("kerf-%1.svg").arg(kerf));
+        s.prompter.savePaths.push_back(svg);
+        s.exportDialogTakes({QStringLiteral("20x30")}, 0, kerf);
+        s.dialog()->ExportCutFiles();
+        QFile file(svg);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        double largest = 0;
+        const QRegularExpression radius(QStringLiteral("<circle [^>]*r=\"([0-9.]+)\""));
+        for (const QRegularExpressionMatch &m : radius.globalMatch(QString::fromUtf8(file.readAll())))
+            largest = std::max(largest, m.captured(1).toDouble());
+        return largest;
+    };
+    const double uncut = wheelRadiusMm(QStringLiteral("0"));
+    ASSERT_GT(uncut, 10);
+    EXPECT_NEAR(wheelRadiusMm(QStringLiteral("0.1")) - uncut, 0.05 * 25.4, 0.001);
+    EXPECT_EQ(s.dialog()->cutChoices.kerfIn, 0.1);
 }
 
 } // namespace zindle::test

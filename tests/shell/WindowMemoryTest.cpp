@@ -54,6 +54,22 @@ TEST(WindowMemory, TenRecentFilesNewestFirstEachOnce)
     EXPECT_TRUE(WindowMemory().recentFiles().isEmpty());
 }
 
+TEST(WindowMemory, TheCutExportChoicesAreKeptAsLocaleFreeTextAndABadValueFallsBackAlone)
+{
+    forgetWindowMemory();
+    WindowMemory().setCutExportChoices({CutMachine::Laser, 0.012, CutColours::RedCutsBlueEngraves, QStringLiteral("500x750mm"), 0.5});
+    QSettings store(QStringLiteral("Zindle"), QStringLiteral("zindle"));
+    EXPECT_EQ(store.value(QStringLiteral("CutExport/Kerf")).toString(), QStringLiteral("0.012"));
+    store.setValue(QStringLiteral("CutExport/Gap"), QStringLiteral("0,5"));
+    store.sync();
+    const CutExportChoices back = WindowMemory().cutExportChoices();
+    EXPECT_EQ(back.machine, CutMachine::Laser);
+    EXPECT_EQ(back.kerfIn, 0.012);
+    EXPECT_EQ(back.board, QStringLiteral("500x750mm"));
+    EXPECT_EQ(back.gapIn, PartGapIn);
+    forgetWindowMemory();
+}
+
 TEST(WindowMemory, FilesOpenedAndSavedAreOfferedInOpenRecentAndReopenFromThere)
 {
     StartedWindow s;
