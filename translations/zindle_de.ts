@@ -3771,6 +3771,73 @@ speicherst du sie neu.  Klicke zum Weitermachen auf „Umwandeln“.</translatio
     </message>
 </context>
 <context>
+    <name>zindle::CutExportDialog</name>
+    <message>
+        <source>Export Cut Files</source>
+        <translation>Schneidedateien exportieren</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>Knife plotter</source>
+        <translation>Messerplotter</translation>
+    </message>
+    <message>
+        <source>Printed template</source>
+        <translation>Gedruckte Schablone</translation>
+    </message>
+    <message>
+        <source>&amp;Machine:</source>
+        <translation>&amp;Maschine:</translation>
+    </message>
+    <message>
+        <source>&amp;Kerf (in):</source>
+        <translation>&amp;Schnittbreite (in):</translation>
+    </message>
+    <message>
+        <source>Red cuts, blue engraves</source>
+        <translation>Rot schneidet, Blau graviert</translation>
+    </message>
+    <message>
+        <source>Green cuts, blue engraves</source>
+        <translation>Grün schneidet, Blau graviert</translation>
+    </message>
+    <message>
+        <source>One layer per operation (DXF)</source>
+        <translation>Eine Ebene je Arbeitsgang (DXF)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Farben:</translation>
+    </message>
+    <message>
+        <source>Width x height in inches (add mm for millimetres), for example 20x30 or 500x750mm</source>
+        <translation>Breite x Höhe in Zoll (hänge mm an für Millimeter), zum Beispiel 20x30 oder 500x750mm</translation>
+    </message>
+    <message>
+        <source>&amp;Board size:</source>
+        <translation>&amp;Plattengröße:</translation>
+    </message>
+    <message>
+        <source>&amp;Gap between parts (in):</source>
+        <translation>&amp;Abstand zwischen Teilen (in):</translation>
+    </message>
+    <message>
+        <source>The kerf is a number of inches from 0 to 0.25.</source>
+        <translation>Die Schnittbreite ist eine Zahl in Zoll von 0 bis 0.25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
+        <translation>„%1“ ist keine Plattengröße; schreib sie als 20x30 oder 500x750mm.</translation>
+    </message>
+    <message>
+        <source>The gap between parts is a number of inches from 0.1 to 1.</source>
+        <translation>Der Abstand zwischen Teilen ist eine Zahl in Zoll von 0.1 bis 1.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::DefineMaterialDialog</name>
     <message>
         <source>Define a Board Material</source>
@@ -4493,14 +4560,6 @@ sind freiwillig)</translation>
     <message>
         <source>Cut files are saved as .svg or .dxf files.</source>
         <translation>Schneidedateien werden als .svg- oder .dxf-Dateien gespeichert.</translation>
-    </message>
-    <message>
-        <source>Board size, width x height in inches (add mm for millimetres):</source>
-        <translation>Plattengröße, Breite x Höhe in Zoll (hänge mm an für Millimeter):</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
-        <translation>„%1“ ist keine Plattengröße; schreib sie als 20x30 oder 500x750mm.</translation>
     </message>
     <message>
         <source>The templates fit on 1 board, written to %1.</source>

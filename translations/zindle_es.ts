@@ -3771,6 +3771,73 @@ se te pedirá que lo vuelvas a guardar.  Para seguir, pulsa «Convertir».</tran
     </message>
 </context>
 <context>
+    <name>zindle::CutExportDialog</name>
+    <message>
+        <source>Export Cut Files</source>
+        <translation>Exportar archivos de corte</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Láser</translation>
+    </message>
+    <message>
+        <source>Knife plotter</source>
+        <translation>Plóter de cuchilla</translation>
+    </message>
+    <message>
+        <source>Printed template</source>
+        <translation>Plantilla impresa</translation>
+    </message>
+    <message>
+        <source>&amp;Machine:</source>
+        <translation>&amp;Máquina:</translation>
+    </message>
+    <message>
+        <source>&amp;Kerf (in):</source>
+        <translation>&amp;Ancho de corte (in):</translation>
+    </message>
+    <message>
+        <source>Red cuts, blue engraves</source>
+        <translation>Rojo corta, azul graba</translation>
+    </message>
+    <message>
+        <source>Green cuts, blue engraves</source>
+        <translation>Verde corta, azul graba</translation>
+    </message>
+    <message>
+        <source>One layer per operation (DXF)</source>
+        <translation>Una capa por operación (DXF)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>Width x height in inches (add mm for millimetres), for example 20x30 or 500x750mm</source>
+        <translation>Ancho x alto en pulgadas (añade mm para milímetros), por ejemplo 20x30 o 500x750mm</translation>
+    </message>
+    <message>
+        <source>&amp;Board size:</source>
+        <translation>&amp;Tamaño del cartón:</translation>
+    </message>
+    <message>
+        <source>&amp;Gap between parts (in):</source>
+        <translation>&amp;Separación entre piezas (in):</translation>
+    </message>
+    <message>
+        <source>The kerf is a number of inches from 0 to 0.25.</source>
+        <translation>El ancho de corte es un número de pulgadas de 0 a 0.25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
+        <translation>«%1» no es un tamaño de cartón pluma; escríbelo como 20x30 o 500x750mm.</translation>
+    </message>
+    <message>
+        <source>The gap between parts is a number of inches from 0.1 to 1.</source>
+        <translation>La separación entre piezas es un número de pulgadas de 0.1 a 1.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::DefineMaterialDialog</name>
     <message>
         <source>Define a Board Material</source>
@@ -4493,14 +4560,6 @@ son opcionales)</translation>
     <message>
         <source>Cut files are saved as .svg or .dxf files.</source>
         <translation>Los archivos de corte se guardan como archivos .svg o .dxf.</translation>
-    </message>
-    <message>
-        <source>Board size, width x height in inches (add mm for millimetres):</source>
-        <translation>Tamaño del cartón pluma, ancho x alto en pulgadas (añade mm para milímetros):</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
-        <translation>«%1» no es un tamaño de cartón pluma; escríbelo como 20x30 o 500x750mm.</translation>
     </message>
     <message>
         <source>The templates fit on 1 board, written to %1.</source>

@@ -3771,6 +3771,73 @@ tu devras l’enregistrer à nouveau.  Pour continuer, clique sur « Convertir �
     </message>
 </context>
 <context>
+    <name>zindle::CutExportDialog</name>
+    <message>
+        <source>Export Cut Files</source>
+        <translation>Exporter les fichiers de découpe</translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>Knife plotter</source>
+        <translation>Traceur de découpe à lame</translation>
+    </message>
+    <message>
+        <source>Printed template</source>
+        <translation>Gabarit imprimé</translation>
+    </message>
+    <message>
+        <source>&amp;Machine:</source>
+        <translation>&amp;Machine :</translation>
+    </message>
+    <message>
+        <source>&amp;Kerf (in):</source>
+        <translation>&amp;Largeur de coupe (in) :</translation>
+    </message>
+    <message>
+        <source>Red cuts, blue engraves</source>
+        <translation>Rouge découpe, bleu grave</translation>
+    </message>
+    <message>
+        <source>Green cuts, blue engraves</source>
+        <translation>Vert découpe, bleu grave</translation>
+    </message>
+    <message>
+        <source>One layer per operation (DXF)</source>
+        <translation>Un calque par opération (DXF)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Couleurs :</translation>
+    </message>
+    <message>
+        <source>Width x height in inches (add mm for millimetres), for example 20x30 or 500x750mm</source>
+        <translation>Largeur x hauteur en pouces (ajoute mm pour des millimètres), par exemple 20x30 ou 500x750mm</translation>
+    </message>
+    <message>
+        <source>&amp;Board size:</source>
+        <translation>&amp;Taille du carton :</translation>
+    </message>
+    <message>
+        <source>&amp;Gap between parts (in):</source>
+        <translation>&amp;Espacement entre les pièces (in) :</translation>
+    </message>
+    <message>
+        <source>The kerf is a number of inches from 0 to 0.25.</source>
+        <translation>La largeur de coupe est un nombre de pouces de 0 à 0.25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
+        <translation>« %1 » n’est pas une taille de carton-plume ; écris-la sous la forme 20x30 ou 500x750mm.</translation>
+    </message>
+    <message>
+        <source>The gap between parts is a number of inches from 0.1 to 1.</source>
+        <translation>L’espacement entre les pièces est un nombre de pouces de 0.1 à 1.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::DefineMaterialDialog</name>
     <message>
         <source>Define a Board Material</source>
@@ -4493,14 +4560,6 @@ sont facultatives)</translation>
     <message>
         <source>Cut files are saved as .svg or .dxf files.</source>
         <translation>Les fichiers de découpe sont enregistrés en fichiers .svg ou .dxf.</translation>
-    </message>
-    <message>
-        <source>Board size, width x height in inches (add mm for millimetres):</source>
-        <translation>Taille du carton-plume, largeur x hauteur en pouces (ajoute mm pour des millimètres) :</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a board size; write it as 20x30 or 500x750mm.</source>
-        <translation>« %1 » n’est pas une taille de carton-plume ; écris-la sous la forme 20x30 ou 500x750mm.</translation>
     </message>
     <message>
         <source>The templates fit on 1 board, written to %1.</source>
