@@ -98,7 +98,8 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     CutFilesOutcome outcome;
     const std::optional<CutFileFormat> format = CutFileFormatOf(path);
     if (!format) {
-        outcome.error = writeErrorText(path, QStringLiteral("cut files end in .svg or .dxf"));
+        outcome.error = writeError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "cut files end in .svg or .dxf")))
+                            .shown();
         return outcome;
     }
     const CutPartsOutcome parts = CutPartsOf(workspace, set, board);
@@ -127,7 +128,9 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
         QByteArray bytes = *format == CutFileFormat::Svg ? CutBoardSvg(nested.boards[i], board, title, mark)
                                                          : CutBoardDxf(nested.boards[i], board, mark);
         if (bytes.isEmpty()) {
-            outcome.error = writeErrorText(CutBoardPath(path, number), QStringLiteral("the board could not be drawn"));
+            outcome.error = writeError(CutBoardPath(path, number),
+                                       FileText(QT_TRANSLATE_NOOP("FileErrors", "the board could not be drawn")))
+                                .shown();
             return outcome;
         }
         boardFiles.push_back({CutBoardPath(path, number), std::move(bytes)});
@@ -146,7 +149,7 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     }
     const WriteOutcome written = WriteFilesAtomically(boardFiles);
     if (!written.ok) {
-        outcome.error = written.error;
+        outcome.error = written.shownError();
         return outcome;
     }
     for (const FileToWrite &file : boardFiles)
