@@ -77,7 +77,7 @@ void compareRuns(StandingRow &row, Workspace &workspace, const std::vector<Measu
 } // namespace
 
 bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning,
-                      QString *shownError)
+                      QString *shownError, QString *shownWarning)
 {
     const int builtIn = builtInDesignSlot(source);
     if (builtIn >= 0) {
@@ -94,6 +94,8 @@ bool LoadDesignSource(Workspace &workspace, const QString &source, QString &erro
         return false;
     }
     warning = outcome.warning;
+    if (shownWarning)
+        *shownWarning = outcome.shownWarning();
     const int slot = workspace.list.append(outcome.name, source, true);
     if (slot < 0) {
         const char *const full = QT_TRANSLATE_NOOP("ClassStandings", "Cannot open \"%1\": the design list is full");
@@ -111,7 +113,7 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     StandingRow row;
     row.source = source;
     Workspace workspace;
-    if (!LoadDesignSource(workspace, source, row.error, row.warning)) {
+    if (!LoadDesignSource(workspace, source, row.error, row.warning, nullptr, &row.shownWarning)) {
         if (row.error.isEmpty())
             row.error = readErrorText(source, QStringLiteral("it is not a design file"));
         return row;

@@ -40,9 +40,9 @@ struct StandingsOptions {
 // Loads a design the way the command line's DESIGN argument does (a built-in design's name or
 // a design file) into `workspace` and makes it current. On failure returns false with the
 // reader's message in `error`; `warning` receives what was read but ignored.
-// `shownError`, when given, receives the error in the window's language.
+// `shownError` and `shownWarning`, when given, receive the same in the window's language.
 bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning,
-                      QString *shownError = nullptr);
+                      QString *shownError = nullptr, QString *shownWarning = nullptr);
 
 // One design: read, then the Simulate refresh of the entire cycle with the headless scale (with
 // the track's calibration when the logbook has one), then its measured runs.

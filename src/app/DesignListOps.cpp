@@ -88,7 +88,7 @@ void DesignListOps::saveTo(const QString &path, int slot)
 {
     const WriteOutcome outcome = SaveDesign(workspace_, path, slot);
     if (!outcome.ok)
-        reportFileError(outcome.error);
+        reportFileError(outcome.shownError());
     else
         used(path);
 }
@@ -164,7 +164,7 @@ bool DesignListOps::SaveCurrent()
     }
     const WriteOutcome outcome = SaveDesign(workspace_, path, list.CurrentDesign);
     if (!outcome.ok) {
-        reportFileError(outcome.error);
+        reportFileError(outcome.shownError());
         return false;
     }
     used(path);

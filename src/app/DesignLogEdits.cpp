@@ -40,6 +40,7 @@ LogEditOutcome written(const DesignLogSubject &subject, Logbook logbook)
     const WriteOutcome write = WriteLogbook(subject.logbookPath, logbook);
     if (!write.ok) {
         outcome.error = write.error;
+        outcome.readError = write.shownError();
         return outcome;
     }
     outcome.ok = true;

@@ -41,7 +41,7 @@ std::vector<const LoggedDesign *> UnmatchedEntries(const Logbook &logbook, const
 struct LogEditOutcome {
     bool ok = false;
     QString error; // names the logbook and what went wrong; the file is then as it was
-    QString readError; // a read error in the window's language
+    QString readError; // a read or write error in the window's language
     Logbook logbook; // as written
     // The error as the window shows it.
     QString shownError() const { return readError.isEmpty() ? error : readError; }

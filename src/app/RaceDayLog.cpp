@@ -141,6 +141,7 @@ EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath)
     const WriteOutcome written = WriteLogbook(logbookPath, logbook);
     outcome.ok = written.ok;
     outcome.error = written.error;
+    outcome.readError = written.shownError();
     return outcome;
 }
 

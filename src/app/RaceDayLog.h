@@ -33,7 +33,7 @@ QString EventRunTag(const RaceEvent &event);
 struct EventRunsOutcome {
     bool ok = false;
     QString error; // the logbook or a design that could not be read or written, in English
-    QString readError; // a read error in the window's language
+    QString readError; // a read or write error in the window's language
     int runs = 0;  // the event's runs in the logbook now
     // The error as the window shows it.
     QString shownError() const { return readError.isEmpty() ? error : readError; }

@@ -26,18 +26,27 @@ QByteArray RunSamplesCsv(const RunTrace &run)
 
 QByteArray RunExportBytes(const Workspace &workspace, const QString &fileName, QString &error)
 {
+    FileText text;
+    const QByteArray bytes = RunExportBytes(workspace, fileName, text);
+    error = text.english();
+    return bytes;
+}
+
+QByteArray RunExportBytes(const Workspace &workspace, const QString &fileName, FileText &error)
+{
     const bool csv = QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     const std::optional<ChartFormat> chart = chartFormatOf(fileName);
     if (!csv && !chart) {
-        error = QStringLiteral("A run is exported as .csv, .png, .svg or .pdf, not as \"")
-                + printableText(QFileInfo(fileName).fileName()) + QStringLiteral("\".");
+        error = FileText(QT_TRANSLATE_NOOP("FileErrors",
+                                           "A run is exported as .csv, .png, .svg or .pdf, not as \"%1\"."))
+                    .arg(printableText(QFileInfo(fileName).fileName()));
         return {};
     }
     Workspace copy = workspace;
     PrepareEntireCycle(copy);
     RefreshPhysicsMode(copy, SheetMode::Simulate);
     if (copy.checks.cannotRun() || copy.run.samples.empty()) {
-        error = QStringLiteral("This car cannot be run, so there is no run to export.");
+        error = FileText(QT_TRANSLATE_NOOP("FileErrors", "This car cannot be run, so there is no run to export."));
         return {};
     }
     if (csv)
@@ -52,16 +61,16 @@ QByteArray RunExportBytes(const Workspace &workspace, const QString &fileName, Q
                                              paintRunCharts(painter, area, copy.run, options);
                                          });
     if (bytes.isEmpty())
-        error = QStringLiteral("The chart could not be drawn.");
+        error = FileText(QT_TRANSLATE_NOOP("FileErrors", "The chart could not be drawn."));
     return bytes;
 }
 
 WriteOutcome ExportRun(const Workspace &workspace, const QString &path)
 {
-    QString error;
+    FileText error;
     const QByteArray bytes = RunExportBytes(workspace, path, error);
     if (bytes.isEmpty())
-        return {false, error};
+        return FailedWrite(error);
     return WriteFileAtomically(path, bytes);
 }
 

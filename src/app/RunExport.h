@@ -18,6 +18,8 @@ QByteArray RunSamplesCsv(const RunTrace &run);
 // What the export writes for `fileName`, by its extension (.csv, .png, .svg or .pdf); `error`
 // says why not when the result is empty (an unknown extension, a car the model cannot run).
 QByteArray RunExportBytes(const Workspace &workspace, const QString &fileName, QString &error);
+// The same with `error` kept as a text the window says in its own language.
+QByteArray RunExportBytes(const Workspace &workspace, const QString &fileName, FileText &error);
 
 // The same, written whole or not at all.
 WriteOutcome ExportRun(const Workspace &workspace, const QString &path);

@@ -13,13 +13,15 @@ namespace zindle {
 
 namespace {
 
-// The command line prints the English reasons; the window's report gives each as a note of its
-// own in the window's language.
+// The command line says each design left out as a reason; the window's report gives each as a
+// note of its own.
 constexpr const char *Context = "TrackFit";
-const char *const NotInFolder = "the runs of %1 are left out: its file \"%2\" is not in %3";
+const char *const NotInFolder =
+    QT_TRANSLATE_NOOP("TrackFit", "the runs of %1 are left out: its file \"%2\" is not in %3");
 const char *const ShownNotInFolder =
     QT_TRANSLATE_NOOP("TrackFit", "Note: the runs of %1 are left out: its file \"%2\" is not in %3.");
-const char *const CannotRun = "the runs of %1 are left out: the model cannot run the design";
+const char *const CannotRun =
+    QT_TRANSLATE_NOOP("TrackFit", "the runs of %1 are left out: the model cannot run the design");
 const char *const ShownCannotRun =
     QT_TRANSLATE_NOOP("TrackFit", "Note: the runs of %1 are left out: the model cannot run the design.");
 const char *const LogbookKept = QT_TRANSLATE_NOOP("TrackFit", "%1; the logbook is left as it is");
@@ -50,7 +52,7 @@ TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
         const QString path = QDir(folder).filePath(logged.file);
         if (logged.file.isEmpty() || !QFileInfo(path).isFile()) {
             const QString name = printableText(logged.name), file = printableText(logged.file);
-            fit.leftOut << QString::fromUtf8(NotInFolder).arg(name, file, printableText(folder));
+            fit.leftOut << QCoreApplication::translate(Context, NotInFolder).arg(name, file, printableText(folder));
             fit.shownLeftOut << QCoreApplication::translate(Context, ShownNotInFolder)
                                     .arg(name, file, printableText(folder));
             continue;
@@ -64,7 +66,7 @@ TrackFit FitTrack(const QString &folder, const QString &trackAsTyped)
         }
         std::optional<CalibrationDesign> prepared = PrepareCalibrationDesign(workspace, std::move(runs));
         if (!prepared) {
-            fit.leftOut << QString::fromUtf8(CannotRun).arg(printableText(logged.name));
+            fit.leftOut << QCoreApplication::translate(Context, CannotRun).arg(printableText(logged.name));
             fit.shownLeftOut << QCoreApplication::translate(Context, ShownCannotRun).arg(printableText(logged.name));
             continue;
         }
@@ -98,7 +100,7 @@ KeptFit KeepTrackFit(const TrackFit &fit, const QString &track)
     now.logbook.storeCalibration(ToLogged(track, fit.calibration, QDate::currentDate()));
     const WriteOutcome written = WriteLogbook(fit.logbookPath, now.logbook);
     if (!written.ok) {
-        kept.error = written.error;
+        kept.error = written.shownError();
         return kept;
     }
     kept.report = ShownCalibrationSentence(track, fit.calibration);

@@ -18,7 +18,7 @@ struct TrackFit {
     QString error;          // why nothing was fitted, in English
     QString shownError;     // the same in the window's language
     QString logbookPath;
-    QStringList leftOut;    // "the runs of Racer are left out: ...", one per design, in English
+    QStringList leftOut;    // "the runs of Racer are left out: ...", one per design, translated
     QStringList shownLeftOut; // the same as notes in the window's language: "Note: the runs ... ."
     QStringList designs;    // the names of the designs whose runs were used
     Calibration calibration;

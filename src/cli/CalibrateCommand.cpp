@@ -67,7 +67,7 @@ int calibrateCommand(const QStringList &args, QTextStream &out, QTextStream &err
     if (!trackFit.ok()) {
         if (trackFit.failure == TrackFit::NoRuns)
             err << "zindle-cli calibrate: ";
-        err << trackFit.error << '\n';
+        err << trackFit.shownError << '\n';
         return trackFit.failure == TrackFit::NoRuns ? UsageFailure : FileFailure;
     }
     const QString &logbookPath = trackFit.logbookPath;
@@ -75,7 +75,7 @@ int calibrateCommand(const QStringList &args, QTextStream &out, QTextStream &err
     const QStringList &used = trackFit.designs;
     const WriteOutcome written = WriteLogbook(logbookPath, trackFit.logbook);
     if (!written.ok) {
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
         return FileFailure;
     }
 

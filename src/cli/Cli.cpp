@@ -139,7 +139,7 @@ int saveCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     const WriteOutcome written = SaveDesign(workspace, target, slot);
     if (!written.ok) {
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
         return FileFailure;
     }
     return Success;
@@ -156,7 +156,7 @@ int convertCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     PrepareForFileRead(workspace);
     const ReadOutcome read = ReadTextDesignFile(workspace, source);
     if (!read.ok()) {
-        err << read.error << '\n';
+        err << read.shownError() << '\n';
         return FileFailure;
     }
     // The oldest files carry no name; the file's own name is the best the user can know it by.
@@ -173,7 +173,7 @@ int convertCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     workspace.list.CurrentDesign = slot;
     const WriteOutcome written = SaveDesign(workspace, target, slot);
     if (!written.ok) {
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
         return FileFailure;
     }
     return Success;

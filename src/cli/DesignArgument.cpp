@@ -7,13 +7,13 @@ namespace zindle::cli {
 
 bool loadDesign(Workspace &workspace, const QString &argument, QTextStream &err)
 {
-    QString error, warning;
-    if (!LoadDesignSource(workspace, argument, error, warning)) {
-        err << error << '\n';
+    QString error, warning, shownError, shownWarning;
+    if (!LoadDesignSource(workspace, argument, error, warning, &shownError, &shownWarning)) {
+        err << shownError << '\n';
         return false;
     }
     if (!warning.isEmpty())
-        err << warning << '\n';
+        err << shownWarning << '\n';
     return true;
 }
 

@@ -90,7 +90,7 @@ bool readEvent(const QString &path, RaceEvent &event, QTextStream &err)
 {
     const EventRead read = ReadEvent(path);
     if (!read.ok) {
-        err << read.error << '\n';
+        err << read.shownError() << '\n';
         return false;
     }
     event = read.event;
@@ -103,12 +103,12 @@ int saveEvent(const QString &path, const RaceEvent &event, QTextStream &err)
 {
     const WriteOutcome written = WriteEvent(path, event);
     if (!written.ok) {
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
         return FileFailure;
     }
     const EventRunsOutcome runs = SyncEventRuns(event, path);
     if (!runs.ok) {
-        err << runs.error << '\n';
+        err << runs.shownError() << '\n';
         return FileFailure;
     }
     return Success;

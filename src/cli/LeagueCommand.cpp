@@ -161,7 +161,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     // Each folder's logbook once, before any design runs; a damaged one only costs its runs.
     FolderLogbooks logbooks = ReadFolderLogbooks(sources);
     const QStringList uncalibrated = ChooseTrack(logbooks, parsed.value(trackOption));
-    for (const QString &line : logbooks.errors + uncalibrated)
+    for (const QString &line : logbooks.shownErrors + uncalibrated)
         err << "zindle-cli league: " << line << '\n';
     StandingsOptions options;
     options.logbooks = &logbooks;
@@ -183,7 +183,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     const std::vector<Heat> heats = parsed.has(heatsFlag) ? RunHeats(rows) : std::vector<Heat>{};
     for (const StandingRow &row : rows)
         if (!row.warning.isEmpty())
-            err << row.warning << '\n';
+            err << row.shownWarning << '\n';
 
     bool written = true;
     if (parsed.hasValue(csv))

@@ -24,8 +24,10 @@ bool isMessageContext(const char *context)
 {
     if (!context)
         return false;
-    // A file that cannot be read, a sweep's ranges refused, a text that is not a number.
-    for (const char *lower : {"FileErrors", "PowerDesigner", "NumberText"})
+    // A file that cannot be read or written, a sweep's ranges refused, a text that is not a
+    // number; a logbook left as it is and the runs a calibration left out.
+    for (const char *lower : {"FileErrors", "PowerDesigner", "NumberText", "TrackFit", "LoggedRuns", "RaceDayLog",
+                              "DesignLogEdits"})
         if (std::strcmp(context, lower) == 0)
             return true;
     const size_t length = std::strlen(context);

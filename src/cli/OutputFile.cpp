@@ -35,7 +35,7 @@ bool writeOutputFile(const QString &name, const QByteArray &bytes, QTextStream &
     }
     const WriteOutcome written = WriteFileAtomically(name, bytes);
     if (!written.ok)
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
     return written.ok;
 }
 

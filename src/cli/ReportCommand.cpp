@@ -53,7 +53,7 @@ std::vector<std::vector<ReportLine>> testRunsLines(Workspace &workspace, const Q
         return {}; // a built-in design has no class folder
     FolderLogbooks logbooks = ReadFolderLogbooks(DesignSources({path}));
     const QStringList uncalibrated = ChooseTrack(logbooks, track);
-    for (const QString &line : logbooks.errors)
+    for (const QString &line : logbooks.shownErrors)
         err << "zindle-cli report: " << line << '\n';
     const DesignRuns logged = LoggedRunsOf(logbooks, path, workspace.list.current().DesignName);
     if (logged.runs.empty())

@@ -82,7 +82,7 @@ bool readLogbook(const QString &path, Logbook &logbook, QTextStream &err)
 {
     const LogbookRead read = ReadLogbook(path);
     if (!read.ok) {
-        err << Texts::tr("%1; the logbook is left as it is").arg(read.error) << '\n';
+        err << Texts::tr("%1; the logbook is left as it is").arg(read.shownError()) << '\n';
         return false;
     }
     logbook = read.logbook;
@@ -93,7 +93,7 @@ bool writeLogbook(const QString &path, const Logbook &logbook, QTextStream &err)
 {
     const WriteOutcome written = WriteLogbook(path, logbook);
     if (!written.ok)
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
     return written.ok;
 }
 
@@ -162,7 +162,7 @@ int addRun(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
     edit.after = run;
     const LogEditOutcome written = ApplyLogEdit(subject, edit, false);
     if (!written.ok) {
-        err << written.error << '\n';
+        err << written.shownError() << '\n';
         return FileFailure;
     }
     const LoggedDesign &design = written.logbook.designs[static_cast<size_t>(

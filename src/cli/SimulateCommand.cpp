@@ -72,7 +72,7 @@ bool applyTrack(Workspace &workspace, const QString &track, QString &said, QText
     }
     const LogbookRead read = ReadLogbook(LogbookPathBeside(path));
     if (!read.ok) {
-        err << Texts::tr("%1; the logbook is left as it is").arg(read.error) << '\n';
+        err << Texts::tr("%1; the logbook is left as it is").arg(read.shownError()) << '\n';
         return false;
     }
     const LoggedCalibration *calibration = read.logbook.calibrationOf(track);

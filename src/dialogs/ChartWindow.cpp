@@ -147,10 +147,10 @@ void ChartWindow::SaveClick()
     const double grow = std::max(1.0, 900.0 / std::max(1.0, shown.width()));
     const QSize size = (shown * grow).toSize();
     const QByteArray bytes = renderChart(*format, size, title, painter);
-    const WriteOutcome outcome = bytes.isEmpty() ? WriteOutcome{false, tr("The chart could not be drawn.")}
+    const WriteOutcome outcome = bytes.isEmpty() ? FailedWrite(FileText::plain(tr("The chart could not be drawn.")))
                                                  : WriteFileAtomically(path, bytes);
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption());
+        prompter_.message(outcome.shownError(), FileErrorCaption());
 }
 
 } // namespace zindle

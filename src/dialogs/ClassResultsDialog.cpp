@@ -329,7 +329,7 @@ void ClassResultsDialog::ExportClick()
     }
     const WriteOutcome outcome = WriteFileAtomically(path, bytes);
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption());
+        prompter_.message(outcome.shownError(), FileErrorCaption());
 }
 
 QString ClassResultsDialog::fileAt(int viewRow) const

@@ -152,13 +152,13 @@ void PaperPrototypeDialog::PPPrintBtnClick()
     ++jobsRun_;
     if (auto *printer = dynamic_cast<PrinterPageSink *>(sink.get()); printer && !printer->finish())
         lastOutcome_.ok = false;
-    WriteOutcome written{true, {}};
+    WriteOutcome written = Written();
     if (auto *file = dynamic_cast<PdfFileSink *>(sink.get()); file && lastOutcome_.ok)
         written = file->finish();
     sink.reset();
     if (!written.ok) {
         lastOutcome_.ok = false;
-        prompter_.message(written.error, FileErrorCaption());
+        prompter_.message(written.shownError(), FileErrorCaption());
     } else if (!lastOutcome_.error.isEmpty()) {
         prompter_.message(lastOutcome_.error, tr("Paper Prototype"));
     } else if (!lastOutcome_.ok)

@@ -109,7 +109,7 @@ void PowerDesignerDialog::SaveMapClick()
     }
     const WriteOutcome outcome = WriteFileAtomically(path, bytes);
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption());
+        prompter_.message(outcome.shownError(), FileErrorCaption());
 }
 
 void PowerDesignerDialog::takeMapOwner()

@@ -200,7 +200,7 @@ bool RaceDayWindow::createEvent(const QString &path, RaceEvent event)
     }
     const WriteOutcome written = WriteEvent(path, event);
     if (!written.ok) {
-        prompter_.message(written.error, caption());
+        prompter_.message(written.shownError(), caption());
         return false;
     }
     return openEvent(path);
@@ -212,7 +212,7 @@ bool RaceDayWindow::saveRecorded(const RaceEvent &changed, const QString &what)
 {
     const WriteOutcome written = WriteEvent(path_, changed);
     if (!written.ok) {
-        prompter_.message(tr("%1 was not saved, so it is not recorded: %2").arg(what, written.error), caption());
+        prompter_.message(tr("%1 was not saved, so it is not recorded: %2").arg(what, written.shownError()), caption());
         return false;
     }
     event_ = changed;

@@ -121,7 +121,7 @@ WriteOutcome SaveDesign(DesignState &workspace, const QString &path, int slot)
         return written;
     if (slot >= 0 && slot < workspace.list.DesignCount())
         workspace.list.entries[static_cast<size_t>(slot)].DesignSaved = true;
-    return {true, {}};
+    return Written();
 }
 
 void PrepareForFileRead(DesignState &workspace)

@@ -125,7 +125,7 @@ public:
 // Writing through a link replaces the file it names, not the link. A link that leads nowhere
 // (to nothing, or round in a loop) is refused: renaming over it would put a regular file
 // where the student keeps a link.
-bool resolveTarget(const QByteArray &path, QByteArray &target, QString &reason)
+bool resolveTarget(const QByteArray &path, QByteArray &target, FileText &reason)
 {
     struct stat linkInfo {};
     if (::lstat(path.constData(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
@@ -137,8 +137,10 @@ bool resolveTarget(const QByteArray &path, QByteArray &target, QString &reason)
         target = QByteArray(resolved);
         return true;
     }
-    reason = errno == ENOENT ? QStringLiteral("it is a link to a file that does not exist")
-                             : QStringLiteral("it is a link that leads nowhere (%1)").arg(systemReason(errno));
+    reason = errno == ENOENT
+                 ? FileText(QT_TRANSLATE_NOOP("FileErrors", "it is a link to a file that does not exist"))
+                 : FileText(QT_TRANSLATE_NOOP("FileErrors", "it is a link that leads nowhere (%1)"))
+                       .arg(systemReason(errno));
     return false;
 }
 
@@ -156,10 +158,10 @@ struct PreparedFile {
 
 // Checks the target, writes the bytes to a temporary file beside it, flushes and closes it. On
 // failure the temporary file is gone again and `reason` says why.
-bool prepareFile(PreparedFile &file, const QByteArray &bytes, QString &reason)
+bool prepareFile(PreparedFile &file, const QByteArray &bytes, FileText &reason)
 {
     if (file.path.isEmpty()) {
-        reason = QStringLiteral("the file name is empty");
+        reason = FileText(QT_TRANSLATE_NOOP("FileErrors", "the file name is empty"));
         return false;
     }
     if (!resolveTarget(pathToBytes(file.path), file.target, reason))
@@ -171,11 +173,11 @@ bool prepareFile(PreparedFile &file, const QByteArray &bytes, QString &reason)
     if (::stat(file.target.constData(), &info) == 0) {
         // A device, pipe or folder must never be replaced by a regular file.
         if (S_ISDIR(info.st_mode)) {
-            reason = QStringLiteral("it is a folder");
+            reason = FileText(QT_TRANSLATE_NOOP("FileErrors", "it is a folder"));
             return false;
         }
         if (!S_ISREG(info.st_mode)) {
-            reason = QStringLiteral("it is not a regular file (a device, pipe or socket)");
+            reason = FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a regular file (a device, pipe or socket)"));
             return false;
         }
         mode = info.st_mode & 07777;
@@ -184,7 +186,7 @@ bool prepareFile(PreparedFile &file, const QByteArray &bytes, QString &reason)
 
     TemporaryFile &temporary = file.temporary;
     if (!temporary.create(file.target, mode)) {
-        reason = systemReason(errno);
+        reason = FileText::plain(systemReason(errno));
         return false;
     }
     if (keepMode)
@@ -194,28 +196,28 @@ bool prepareFile(PreparedFile &file, const QByteArray &bytes, QString &reason)
             return ::write(temporary.fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
         });
         if (done < 0) {
-            reason = systemReason(errno);
+            reason = FileText::plain(systemReason(errno));
             return false;
         }
         written += done;
     }
     // The kernel may accept data it later cannot store; only the flush to the disk tells.
     if (::fsync(temporary.fd) != 0) {
-        reason = systemReason(errno);
+        reason = FileText::plain(systemReason(errno));
         return false;
     }
     const int fd = std::exchange(temporary.fd, -1);
     if (::close(fd) != 0) {
-        reason = systemReason(errno);
+        reason = FileText::plain(systemReason(errno));
         return false;
     }
     return true;
 }
 
-bool putInPlace(PreparedFile &file, QString &reason)
+bool putInPlace(PreparedFile &file, FileText &reason)
 {
     if (::rename(file.temporary.name.constData(), file.target.constData()) != 0) {
-        reason = systemReason(errno);
+        reason = FileText::plain(systemReason(errno));
         return false;
     }
     file.temporary.name.clear();
@@ -239,10 +241,10 @@ WriteOutcome WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     PreparedFile file;
     file.path = path;
-    QString reason;
+    FileText reason;
     if (!prepareFile(file, bytes, reason) || !putInPlace(file, reason))
-        return {false, writeErrorText(path, reason)};
-    return {true, {}};
+        return FailedWrite(writeError(path, reason));
+    return Written();
 }
 
 WriteOutcome WriteFilesAtomically(const std::vector<FileToWrite> &files)
@@ -255,13 +257,13 @@ WriteOutcome WriteFilesAtomically(const std::vector<FileToWrite> &files)
     for (const FileToWrite &file : files) {
         auto next = std::make_unique<PreparedFile>();
         next->path = file.path;
-        QString reason;
+        FileText reason;
         if (!prepareFile(*next, file.bytes, reason))
-            return {false, writeErrorText(file.path, reason)};
+            return FailedWrite(writeError(file.path, reason));
         for (const auto &earlier : prepared)
             if (sameFile(*earlier, *next))
-                return {false, writeErrorText(file.path, QStringLiteral("it is the same file as \"%1\"")
-                                                              .arg(printableText(earlier->path)))};
+                return FailedWrite(writeError(file.path,
+                    FileText(QT_TRANSLATE_NOOP("FileErrors", "it is the same file as \"%1\"")).arg(earlier->path)));
         prepared.push_back(std::move(next));
     }
     // A rename needs no room for the data, so the disk filling up can no longer part the set.
@@ -270,14 +272,18 @@ WriteOutcome WriteFilesAtomically(const std::vector<FileToWrite> &files)
     // a folder put in a target's place meanwhile) or the machine stopping between two renames.
     // Then the files before it are new and the rest old; the error says so.
     for (size_t i = 0; i < prepared.size(); ++i) {
-        QString reason;
+        FileText reason;
         if (!putInPlace(*prepared[i], reason)) {
             if (i > 0)
-                reason += QStringLiteral("; %1 of the %2 files before it were replaced already").arg(i).arg(prepared.size());
-            return {false, writeErrorText(prepared[i]->path, reason)};
+                reason = FileText(QT_TRANSLATE_NOOP("FileErrors",
+                                                    "%1; %2 of the %3 files before it were replaced already"))
+                             .arg(reason)
+                             .arg(static_cast<long long>(i))
+                             .arg(static_cast<long long>(prepared.size()));
+            return FailedWrite(writeError(prepared[i]->path, reason));
         }
     }
-    return {true, {}};
+    return Written();
 }
 
 RemoveResult RemoveLeftoverFile(const QString &path, QString &reason)

@@ -38,6 +38,15 @@ FileText readWarning(const QString &path, const FileText &note)
         FileText(QT_TRANSLATE_NOOP("FileErrors", "Read \"%1\", but %2")).arg(printableText(path)).arg(note.printable());
 }
 
+WriteOutcome FailedWrite(const FileText &error) { return {false, error.english(), error}; }
+
+FileText writeError(const QString &path, const FileText &reason)
+{
+    return
+        FileText(QT_TRANSLATE_NOOP("FileErrors", "Cannot write \"%1\": %2"))
+            .arg(printableText(path)).arg(reason.printable());
+}
+
 QString readErrorText(const QString &path, const QString &reason)
 {
     return readError(path, FileText::plain(reason)).english();
@@ -46,11 +55,6 @@ QString readErrorText(const QString &path, const QString &reason)
 QString readWarningText(const QString &path, const QString &note)
 {
     return readWarning(path, FileText::plain(note)).english();
-}
-
-QString writeErrorText(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Cannot write \"%1\": %2").arg(printableText(path), printableText(reason));
 }
 
 } // namespace zindle

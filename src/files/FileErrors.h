@@ -35,8 +35,14 @@ ReadOutcome FailedRead(const FileText &error);
 
 struct WriteOutcome {
     bool ok = false;
-    QString error;
+    QString error; // names the file and what is wrong, in English
+    FileText errorText; // the same, to be said in the window's language
+    // What the window shows: the error in the window's language.
+    QString shownError() const { return errorText.isEmpty() ? error : errorText.shown(); }
 };
+
+WriteOutcome FailedWrite(const FileText &error);
+inline WriteOutcome Written() { return {true, {}, {}}; }
 
 // Thrown inside the readers only; the public functions turn it into an outcome.
 class DesignFileError : public std::runtime_error {
@@ -68,6 +74,6 @@ QString readErrorText(const QString &path, const QString &reason);
 QString readWarningText(const QString &path, const QString &note);
 FileText readError(const QString &path, const FileText &reason);
 FileText readWarning(const QString &path, const FileText &note);
-QString writeErrorText(const QString &path, const QString &reason);
+FileText writeError(const QString &path, const FileText &reason);
 
 } // namespace zindle

@@ -130,7 +130,8 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     CutFilesOutcome outcome;
     const std::optional<CutFileFormat> format = CutFileFormatOf(path);
     if (!format) {
-        outcome.error = writeErrorText(path, QStringLiteral("cut files end in .svg or .dxf"));
+        outcome.error = writeError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "cut files end in .svg or .dxf")))
+                            .shown();
         return outcome;
     }
     CutPartsOutcome parts = CutPartsOf(workspace, set, board);
@@ -162,7 +163,9 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
         QByteArray bytes = *format == CutFileFormat::Svg ? CutBoardSvg(nested.boards[i], board, title, mark, profile)
                                                          : CutBoardDxf(nested.boards[i], board, mark, profile);
         if (bytes.isEmpty()) {
-            outcome.error = writeErrorText(CutBoardPath(path, number), QStringLiteral("the board could not be drawn"));
+            outcome.error = writeError(CutBoardPath(path, number),
+                                       FileText(QT_TRANSLATE_NOOP("FileErrors", "the board could not be drawn")))
+                                .shown();
             return outcome;
         }
         boardFiles.push_back({CutBoardPath(path, number), std::move(bytes)});
@@ -181,7 +184,7 @@ CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutS
     }
     const WriteOutcome written = WriteFilesAtomically(boardFiles);
     if (!written.ok) {
-        outcome.error = written.error;
+        outcome.error = written.shownError();
         return outcome;
     }
     for (const FileToWrite &file : boardFiles)

@@ -82,7 +82,8 @@ PdfFileSink::PdfFileSink(const QString &path, int dpi, const QPageSize &pageSize
 WriteOutcome PdfFileSink::finish()
 {
     if (!m_pdf.close())
-        return {false, writeErrorText(m_path, QStringLiteral("nothing could be printed into it"))};
+        return FailedWrite(
+            writeError(m_path, FileText(QT_TRANSLATE_NOOP("FileErrors", "nothing could be printed into it"))));
     return WriteFileAtomically(m_path, m_document.data());
 }
 

@@ -22,6 +22,7 @@ struct StandingRow {
     QString name;        // the design's name
     QString error;       // why the file could not be read; empty when it was read
     QString warning;     // what was read but ignored
+    QString shownWarning; // the same in the window's language
 
     bool ran = false;      // the model could run it (see its advisories otherwise)
     bool finished = false; // it reached 15 ft

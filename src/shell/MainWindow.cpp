@@ -390,7 +390,7 @@ void MainWindow::ExportRunFile()
     const WriteOutcome outcome = ExportRun(workspace_, path);
     QApplication::restoreOverrideCursor();
     if (!outcome.ok)
-        prompter_.message(outcome.error, FileErrorCaption());
+        prompter_.message(outcome.shownError(), FileErrorCaption());
 }
 
 void MainWindow::ShowResultDetails()

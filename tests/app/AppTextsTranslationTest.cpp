@@ -7,12 +7,16 @@
 #include "app/TrackCalibration.h"
 #include "app/WhatIf.h"
 #include "files/EventFile.h"
+#include "files/FileAccess.h"
 #include "files/Logbook.h"
 #include "physics/SensitivityResult.h"
 #include "support/PseudoTranslation.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QSet>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace zindle;
@@ -113,4 +117,30 @@ TEST(AppTextsTranslation, SensitivityAndReadErrorsAreShownTranslatedAndPrintedEn
                                  "FileErrors: %1 has a prediction that is not a time above 0 and up to 100 s",
                                  "FileErrors: %1 has no list \"%2\""})
         EXPECT_TRUE(translator.asked.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST(AppTextsTranslation, WriteErrorsAreShownTranslatedWithTheSystemsReasonAsItIs)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path(), missing = dir.filePath(QStringLiteral("none/x"));
+    ASSERT_TRUE(WriteFileAtomically(dir.filePath(QStringLiteral("a")), "0").ok);
+    test::RecordingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const WriteOutcome onFolder = WriteFileAtomically(folder, "x");
+    const WriteOutcome inMissingFolder = WriteFileAtomically(missing, "x");
+    const WriteOutcome twice = WriteFilesAtomically({{dir.filePath(QStringLiteral("a")), "1"},
+                                                     {dir.filePath(QStringLiteral("./a")), "2"}});
+    const QString shownFolder = onFolder.shownError(), shownMissing = inMissingFolder.shownError(),
+                  shownTwice = twice.shownError();
+    QCoreApplication::removeTranslator(&translator);
+
+    EXPECT_EQ(onFolder.error, QStringLiteral("Cannot write \"%1\": it is a folder").arg(folder));
+    EXPECT_EQ(shownFolder, QStringLiteral("\u27e6Cannot write \"%1\": \u27e6it is a folder\u27e7\u27e7").arg(folder));
+    const QString noSuchFile = QString::fromLocal8Bit(std::strerror(ENOENT));
+    EXPECT_EQ(shownMissing, QStringLiteral("\u27e6Cannot write \"%1\": %2\u27e7").arg(missing, noSuchFile));
+    EXPECT_EQ(twice.error, QStringLiteral("Cannot write \"%1/./a\": it is the same file as \"%1/a\"").arg(folder));
+    EXPECT_EQ(shownTwice,
+              QStringLiteral("\u27e6Cannot write \"%1/./a\": \u27e6it is the same file as \"%1/a\"\u27e7\u27e7")
+                  .arg(folder));
+    EXPECT_TRUE(translator.asked.contains(QStringLiteral("FileErrors: Cannot write \"%1\": %2")));
 }

@@ -127,6 +127,11 @@ TEST(CliLanguage, GermanSaysTheRefusalAndLeavesResultsAndChartsAsInEnglish)
     EXPECT_EQ(german.out, english.out);
     EXPECT_EQ(german.err, english.err);
     EXPECT_TRUE(test::contentOf(dir.filePath("de.svg")) == test::contentOf(dir.filePath("en.svg")));
+    const Finished unreadable = runIn(QStringLiteral("C"), {"--lang", "de", "show", dir.path()});
+    EXPECT_EQ(unreadable.err,
+              QStringLiteral("\u201e%1\u201c kann nicht gelesen werden: es ist ein Ordner, keine Datei\n")
+                  .arg(dir.path())
+                  .toUtf8());
 
     const Finished twice = runIn(QStringLiteral("C"), {"--lang", "de", "show", "Racer", "--lang", "fr"});
     EXPECT_EQ(twice.status, 2);
