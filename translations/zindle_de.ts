@@ -1060,6 +1060,62 @@
         <source>its version is not 3</source>
         <translation>seine Version ist nicht 3</translation>
     </message>
+    <message>
+        <source>A run is exported as .csv, .png, .svg or .pdf, not as &quot;%1&quot;.</source>
+        <translation>Eine Fahrt wird als .csv, .png, .svg oder .pdf exportiert, nicht als „%1“.</translation>
+    </message>
+    <message>
+        <source>This car cannot be run, so there is no run to export.</source>
+        <translation>Dieses Fahrzeug kann nicht fahren, also gibt es keine Fahrt zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that does not exist</source>
+        <translation>es ist ein Verweis auf eine Datei, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere (%1)</source>
+        <translation>es ist ein Verweis, der nirgendwohin führt (%1)</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, pipe or socket)</source>
+        <translation>es ist keine normale Datei (sondern ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>it is the same file as &quot;%1&quot;</source>
+        <translation>es ist dieselbe Datei wie „%1“</translation>
+    </message>
+    <message>
+        <source>%1; %2 of the %3 files before it were replaced already</source>
+        <translation>%1; %2 der %3 Dateien davor wurden schon ersetzt</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cut files end in .svg or .dxf</source>
+        <translation>Schneidedateien enden auf .svg oder .dxf</translation>
+    </message>
+    <message>
+        <source>the board could not be drawn</source>
+        <translation>die Platte konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>nothing could be printed into it</source>
+        <translation>es konnte nichts hineingedruckt werden</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -3366,6 +3422,14 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>%1 holds no run on &quot;%2&quot; of a design the model can run; nothing was fitted</source>
         <translation>%1 enthält keine Fahrt auf „%2“ von einem Entwurf, den das Modell fahren lassen kann. Nichts wurde angepasst</translation>
+    </message>
+    <message>
+        <source>the runs of %1 are left out: its file &quot;%2&quot; is not in %3</source>
+        <translation>die Fahrten von %1 fehlen in der Kalibrierung: Die Datei „%2“ ist nicht in %3</translation>
+    </message>
+    <message>
+        <source>the runs of %1 are left out: the model cannot run the design</source>
+        <translation>die Fahrten von %1 fehlen in der Kalibrierung: Das Modell kann den Entwurf nicht fahren lassen</translation>
     </message>
 </context>
 <context>

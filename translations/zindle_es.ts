@@ -1060,6 +1060,62 @@
         <source>its version is not 3</source>
         <translation>su versión no es 3</translation>
     </message>
+    <message>
+        <source>A run is exported as .csv, .png, .svg or .pdf, not as &quot;%1&quot;.</source>
+        <translation>Una carrera se exporta como .csv, .png, .svg o .pdf, no como «%1».</translation>
+    </message>
+    <message>
+        <source>This car cannot be run, so there is no run to export.</source>
+        <translation>Este coche no puede correr, así que no hay carrera que exportar.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>No se pudo dibujar la gráfica.</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that does not exist</source>
+        <translation>es un enlace a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere (%1)</source>
+        <translation>es un enlace que no lleva a ninguna parte (%1)</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>el nombre del archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, pipe or socket)</source>
+        <translation>no es un archivo normal (es un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>it is the same file as &quot;%1&quot;</source>
+        <translation>es el mismo archivo que «%1»</translation>
+    </message>
+    <message>
+        <source>%1; %2 of the %3 files before it were replaced already</source>
+        <translation>%1; %2 de los %3 archivos anteriores ya se reemplazaron</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cut files end in .svg or .dxf</source>
+        <translation>los archivos de corte terminan en .svg o .dxf</translation>
+    </message>
+    <message>
+        <source>the board could not be drawn</source>
+        <translation>no se pudo dibujar el cartón</translation>
+    </message>
+    <message>
+        <source>nothing could be printed into it</source>
+        <translation>no se pudo imprimir nada en él</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -3366,6 +3422,14 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>%1 holds no run on &quot;%2&quot; of a design the model can run; nothing was fitted</source>
         <translation>%1 no tiene ninguna carrera en «%2» de un diseño que el modelo pueda hacer correr. No se ajustó nada</translation>
+    </message>
+    <message>
+        <source>the runs of %1 are left out: its file &quot;%2&quot; is not in %3</source>
+        <translation>las carreras de %1 se dejan fuera: su archivo «%2» no está en %3</translation>
+    </message>
+    <message>
+        <source>the runs of %1 are left out: the model cannot run the design</source>
+        <translation>las carreras de %1 se dejan fuera: el modelo no puede hacer correr el diseño</translation>
     </message>
 </context>
 <context>

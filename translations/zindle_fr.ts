@@ -1060,6 +1060,62 @@
         <source>its version is not 3</source>
         <translation>sa version n’est pas 3</translation>
     </message>
+    <message>
+        <source>A run is exported as .csv, .png, .svg or .pdf, not as &quot;%1&quot;.</source>
+        <translation>Une course s’exporte en .csv, .png, .svg ou .pdf, pas en « %1 ».</translation>
+    </message>
+    <message>
+        <source>This car cannot be run, so there is no run to export.</source>
+        <translation>Cette voiture ne peut pas rouler : il n’y a pas de course à exporter.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>Le graphique n’a pas pu être dessiné.</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that does not exist</source>
+        <translation>c’est un lien vers un fichier qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere (%1)</source>
+        <translation>c’est un lien qui ne mène nulle part (%1)</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>le nom du fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, pipe or socket)</source>
+        <translation>ce n’est pas un fichier ordinaire (c’est un périphérique, un tube ou un socket)</translation>
+    </message>
+    <message>
+        <source>it is the same file as &quot;%1&quot;</source>
+        <translation>c’est le même fichier que « %1 »</translation>
+    </message>
+    <message>
+        <source>%1; %2 of the %3 files before it were replaced already</source>
+        <translation>%1 ; %2 des %3 fichiers d’avant ont déjà été remplacés</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cut files end in .svg or .dxf</source>
+        <translation>les fichiers de découpe se terminent par .svg ou .dxf</translation>
+    </message>
+    <message>
+        <source>the board could not be drawn</source>
+        <translation>le carton n’a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>nothing could be printed into it</source>
+        <translation>rien n’a pu y être imprimé</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -3366,6 +3422,14 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>%1 holds no run on &quot;%2&quot; of a design the model can run; nothing was fitted</source>
         <translation>%1 ne contient aucune course sur « %2 » d’un modèle que la simulation sait faire rouler. Rien n’a été ajusté</translation>
+    </message>
+    <message>
+        <source>the runs of %1 are left out: its file &quot;%2&quot; is not in %3</source>
+        <translation>les courses de %1 sont laissées de côté : son fichier « %2 » n’est pas dans %3</translation>
+    </message>
+    <message>
+        <source>the runs of %1 are left out: the model cannot run the design</source>
+        <translation>les courses de %1 sont laissées de côté : la simulation ne peut pas faire rouler ce modèle</translation>
     </message>
 </context>
 <context>
