@@ -2,6 +2,7 @@
 #include "RaceDayLog.h"
 
 #include "app/DesignFileOpen.h"
+#include "files/EventFile.h"
 #include "files/Logbook.h"
 #include "model/DesignState.h"
 #include "physics/RaceDay.h"
@@ -143,6 +144,16 @@ EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath)
     outcome.error = written.error;
     outcome.readError = written.shownError();
     return outcome;
+}
+
+EventSaved SaveEventAndRuns(const QString &eventPath, const RaceEvent &changed, const RaceEvent *before)
+{
+    EventSaved saved;
+    saved.runs = SyncEventRuns(changed, eventPath);
+    saved.written = WriteEvent(eventPath, changed);
+    if (!saved.written.ok && before && saved.runs.ok)
+        SyncEventRuns(*before, eventPath);
+    return saved;
 }
 
 } // namespace zindle

@@ -4,6 +4,7 @@
 // time put into the class's logbook as a run of that design on the event's track, so that the
 // model can be fitted to the race (calibrate FOLDER --track T) straight after it.
 
+#include "files/FileErrors.h"
 #include "model/RaceEvent.h"
 
 #include <QString>
@@ -43,5 +44,16 @@ struct EventRunsOutcome {
 // replacing the runs the event put there before: a heat recorded again leaves its new times
 // only. Nothing is written when the logbook cannot be read.
 EventRunsOutcome SyncEventRuns(const RaceEvent &event, const QString &eventPath);
+
+struct EventSaved {
+    WriteOutcome written; // the event file
+    EventRunsOutcome runs; // the logbook, which never stops the event from being saved
+};
+
+// Saves the changed event and its runs. The logbook goes first: a program stopped between the
+// two writes then leaves the heat unrecorded in the event, still on deck, and entering it again
+// puts the logbook right; the other way round a recorded heat could keep its runs out of the
+// logbook for good. When the event cannot be written, the logbook goes back to `before`.
+EventSaved SaveEventAndRuns(const QString &eventPath, const RaceEvent &changed, const RaceEvent *before);
 
 } // namespace zindle

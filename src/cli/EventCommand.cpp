@@ -99,16 +99,15 @@ bool readEvent(const QString &path, RaceEvent &event, QTextStream &err)
 
 // Writes the event, then its times into the logbook; a logbook that cannot be written is said
 // but does not undo the event, which holds the times.
-int saveEvent(const QString &path, const RaceEvent &event, QTextStream &err)
+int saveEvent(const QString &path, const RaceEvent &event, QTextStream &err, const RaceEvent *before = nullptr)
 {
-    const WriteOutcome written = WriteEvent(path, event);
-    if (!written.ok) {
-        err << written.shownError() << '\n';
+    const EventSaved saved = SaveEventAndRuns(path, event, before);
+    if (!saved.written.ok) {
+        err << saved.written.shownError() << '\n';
         return FileFailure;
     }
-    const EventRunsOutcome runs = SyncEventRuns(event, path);
-    if (!runs.ok) {
-        err << runs.shownError() << '\n';
+    if (!saved.runs.ok) {
+        err << saved.runs.shownError() << '\n';
         return FileFailure;
     }
     return Success;
@@ -225,10 +224,11 @@ int recordHeat(const ParsedArguments &parsed, QTextStream &out, QTextStream &err
     const auto times = timesOption(parsed.value(QStringLiteral("--times")), error);
     if (!times)
         return refused(error, err);
+    const RaceEvent before = event;
     error = RecordHeat(event, heat - 1, *times);
     if (!error.isEmpty())
         return refused(error, err);
-    const int written = saveEvent(path, event, err);
+    const int written = saveEvent(path, event, err, &before);
     if (written != Success)
         return written;
     out << heatLine(event, heat - 1) << '\n';
@@ -249,10 +249,11 @@ int changeRoster(const ParsedArguments &parsed, bool enter, QTextStream &out, QT
         return FileFailure;
     if (enter && !QFileInfo(QDir(RosterFolder(event, path)).filePath(file)).isFile())
         return refused(Texts::tr("%1 is not a design file of the roster folder").arg(file), err);
+    const RaceEvent before = event;
     const QString error = enter ? AddLateEntry(event, file) : WithdrawCar(event, file);
     if (!error.isEmpty())
         return refused(error, err);
-    const int written = saveEvent(path, event, err);
+    const int written = saveEvent(path, event, err, &before);
     if (written != Success)
         return written;
     out << (enter ? "Entered " : "Withdrew ") << printableText(file) << "; the event has " << event.heats.size()

@@ -206,17 +206,18 @@ bool RaceDayWindow::createEvent(const QString &path, RaceEvent event)
     return openEvent(path);
 }
 
-// The event file first: it holds the times. A logbook that cannot be written is said, and the
-// next heat recorded tries it again with every time.
+// A logbook that cannot be written is said, and the next heat recorded tries it again with
+// every time; the event file, which holds the times, is saved regardless.
 bool RaceDayWindow::saveRecorded(const RaceEvent &changed, const QString &what)
 {
-    const WriteOutcome written = WriteEvent(path_, changed);
-    if (!written.ok) {
-        prompter_.message(tr("%1 was not saved, so it is not recorded: %2").arg(what, written.shownError()), caption());
+    const EventSaved saved = SaveEventAndRuns(path_, changed, &event_);
+    if (!saved.written.ok) {
+        prompter_.message(tr("%1 was not saved, so it is not recorded: %2").arg(what, saved.written.shownError()),
+                          caption());
         return false;
     }
     event_ = changed;
-    const EventRunsOutcome runs = SyncEventRuns(event_, path_);
+    const EventRunsOutcome &runs = saved.runs;
     status_->setText(runs.ok ? tr("%1 saved; the logbook holds the event's %2 runs.").arg(what).arg(runs.runs)
                              : tr("%1 saved in the event file, but not in the logbook: %2").arg(what, runs.shownError()));
     return true;
