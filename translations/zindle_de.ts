@@ -2665,6 +2665,25 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>RunEnergy</name>
+    <message>
+        <source>Skidding wasted %1 % of your spring&apos;s energy: more weight on the drive wheels or a grippier tread would help</source>
+        <translation>Durchdrehen hat %1 % der Energie deiner Feder verschwendet: mehr Gewicht auf den Antriebsrädern oder eine griffigere Lauffläche würde helfen</translation>
+    </message>
+    <message>
+        <source>Rolling friction took %1 % of your spring&apos;s energy: a smoother floor, truer axles or a lighter car would help</source>
+        <translation>Die Rollreibung hat %1 % der Energie deiner Feder gekostet: ein glatterer Boden, geradere Achsen oder ein leichteres Fahrzeug würde helfen</translation>
+    </message>
+    <message>
+        <source>Spinning the wheels up took %1 % of your spring&apos;s energy: lighter wheels would help</source>
+        <translation>Das Andrehen der Räder hat %1 % der Energie deiner Feder gekostet: leichtere Räder würden helfen</translation>
+    </message>
+    <message>
+        <source>Stopping the car took %1 % of your spring&apos;s energy: a spring that drives the car farther would help</source>
+        <translation>Das Anhalten des Fahrzeugs hat %1 % der Energie deiner Feder gekostet: eine Feder, die das Fahrzeug weiter antreibt, würde helfen</translation>
+    </message>
+</context>
+<context>
     <name>RunsCommand</name>
     <message>
         <source>&quot;%1&quot; is a built-in design, which has no class folder; save it as a design file first</source>

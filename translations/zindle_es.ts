@@ -2665,6 +2665,25 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>RunEnergy</name>
+    <message>
+        <source>Skidding wasted %1 % of your spring&apos;s energy: more weight on the drive wheels or a grippier tread would help</source>
+        <translation>El patinaje desperdició el %1 % de la energía de tu resorte: más peso sobre las ruedas de tracción o una banda de rodadura con más agarre ayudaría</translation>
+    </message>
+    <message>
+        <source>Rolling friction took %1 % of your spring&apos;s energy: a smoother floor, truer axles or a lighter car would help</source>
+        <translation>La fricción de rodadura se llevó el %1 % de la energía de tu resorte: un suelo más liso, ejes más rectos o un coche más ligero ayudaría</translation>
+    </message>
+    <message>
+        <source>Spinning the wheels up took %1 % of your spring&apos;s energy: lighter wheels would help</source>
+        <translation>Hacer girar las ruedas se llevó el %1 % de la energía de tu resorte: unas ruedas más ligeras ayudarían</translation>
+    </message>
+    <message>
+        <source>Stopping the car took %1 % of your spring&apos;s energy: a spring that drives the car farther would help</source>
+        <translation>Detener el coche se llevó el %1 % de la energía de tu resorte: un resorte que lleve el coche más lejos ayudaría</translation>
+    </message>
+</context>
+<context>
     <name>RunsCommand</name>
     <message>
         <source>&quot;%1&quot; is a built-in design, which has no class folder; save it as a design file first</source>

@@ -2665,6 +2665,25 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>RunEnergy</name>
+    <message>
+        <source>Skidding wasted %1 % of your spring&apos;s energy: more weight on the drive wheels or a grippier tread would help</source>
+        <translation>Le patinage a gaspillé %1 % de l’énergie de ton ressort : plus de poids sur les roues motrices ou une bande de roulement plus adhérente aiderait</translation>
+    </message>
+    <message>
+        <source>Rolling friction took %1 % of your spring&apos;s energy: a smoother floor, truer axles or a lighter car would help</source>
+        <translation>Le frottement de roulement a pris %1 % de l’énergie de ton ressort : un sol plus lisse, des essieux plus droits ou une voiture plus légère aiderait</translation>
+    </message>
+    <message>
+        <source>Spinning the wheels up took %1 % of your spring&apos;s energy: lighter wheels would help</source>
+        <translation>Mettre les roues en rotation a pris %1 % de l’énergie de ton ressort : des roues plus légères aideraient</translation>
+    </message>
+    <message>
+        <source>Stopping the car took %1 % of your spring&apos;s energy: a spring that drives the car farther would help</source>
+        <translation>Arrêter la voiture a pris %1 % de l’énergie de ton ressort : un ressort qui emmène la voiture plus loin aiderait</translation>
+    </message>
+</context>
+<context>
     <name>RunsCommand</name>
     <message>
         <source>&quot;%1&quot; is a built-in design, which has no class folder; save it as a design file first</source>

@@ -61,7 +61,7 @@ void PaintWhyFastPage(QPainter &painter, const QRectF &page, double dotsPerPoint
     y += 6.0 * dotsPerPoint;
 
     const double half = (area.bottom() - y) / 2.0;
-    const QString energySentence = LargestLossSentence(content.energy.totals());
+    const QString energySentence = ShownLargestLossSentence(content.energy.totals());
     const double energyText = energySentence.isEmpty() ? 0.0 : 30.0 * dotsPerPoint;
     EnergyChartOptions energy;
     inPoints(painter, QRectF(area.left(), y, area.width(), half - energyText), dotsPerPoint,

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunEnergy.h"
 
+#include <QCoreApplication>
 #include <cmath>
+#include <utility>
 
 namespace zindle {
 
@@ -26,30 +28,49 @@ void AddEnergyStep(EnergyTrace &trace, const EnergyStepValues &s)
     trace.steps.push_back({s.timeIndex, totals});
 }
 
-QString LargestLossSentence(const EnergyTotals &t)
+namespace {
+
+// The largest loss's sentence, whole, as its source text (English), and its share in percent.
+std::pair<const char *, long> largestLoss(const EnergyTotals &t)
 {
-    if (!(t.springDelivered > 0.0))
-        return {};
     struct Loss {
         double value;
-        const char *what;
-        const char *advice;
+        const char *sentence;
     };
     const Loss losses[] = {
-        {t.skid, "Skidding wasted", "more weight on the drive wheels or a grippier tread would help"},
-        {t.friction, "Rolling friction took", "a smoother floor, truer axles or a lighter car would help"},
-        {t.wheelRotation, "Spinning the wheels up took", "lighter wheels would help"},
-        {t.stopped, "Stopping the car took", "a spring that drives the car farther would help"},
+        {t.skid, QT_TRANSLATE_NOOP("RunEnergy", "Skidding wasted %1 % of your spring's energy: more weight on the "
+                                                "drive wheels or a grippier tread would help")},
+        {t.friction, QT_TRANSLATE_NOOP("RunEnergy", "Rolling friction took %1 % of your spring's energy: a smoother "
+                                                    "floor, truer axles or a lighter car would help")},
+        {t.wheelRotation,
+         QT_TRANSLATE_NOOP("RunEnergy", "Spinning the wheels up took %1 % of your spring's energy: lighter wheels "
+                                        "would help")},
+        {t.stopped, QT_TRANSLATE_NOOP("RunEnergy", "Stopping the car took %1 % of your spring's energy: a spring "
+                                                   "that drives the car farther would help")},
     };
     const Loss *largest = &losses[0];
     for (const Loss &loss : losses)
         if (loss.value > largest->value)
             largest = &loss;
-    const long percent = std::lround(largest->value / t.springDelivered * 100.0);
-    return QStringLiteral("%1 %2 % of your spring's energy: %3")
-        .arg(QLatin1String(largest->what))
-        .arg(percent)
-        .arg(QLatin1String(largest->advice));
+    return {largest->sentence, std::lround(largest->value / t.springDelivered * 100.0)};
+}
+
+} // namespace
+
+QString LargestLossSentence(const EnergyTotals &t)
+{
+    if (!(t.springDelivered > 0.0))
+        return {};
+    const auto [sentence, percent] = largestLoss(t);
+    return QString::fromLatin1(sentence).arg(percent);
+}
+
+QString ShownLargestLossSentence(const EnergyTotals &t)
+{
+    if (!(t.springDelivered > 0.0))
+        return {};
+    const auto [sentence, percent] = largestLoss(t);
+    return QCoreApplication::translate("RunEnergy", sentence).arg(percent);
 }
 
 } // namespace zindle

@@ -50,7 +50,9 @@ struct EnergyStepValues {
 void AddEnergyStep(EnergyTrace &trace, const EnergyStepValues &step);
 
 // "Skidding wasted 31 % of your spring's energy: ..." for the largest loss; empty when the
-// spring delivered nothing.
+// spring delivered nothing. English, as the command line prints it; the shown one is in the
+// window's language.
 QString LargestLossSentence(const EnergyTotals &totals);
+QString ShownLargestLossSentence(const EnergyTotals &totals);
 
 } // namespace zindle

@@ -181,7 +181,7 @@ void ChartViews::showEnergy(int markedTimeIndex)
         paintEnergyChart(painter, area, trace, options);
     });
     // The whole run's largest loss, whatever frame is shown: the sentence is about the car.
-    const QString sentence = LargestLossSentence(energyTrace_->totals());
+    const QString sentence = ShownLargestLossSentence(energyTrace_->totals());
     energy_->setCaption(sentence.isEmpty() ? sentence : sentence + QLatin1Char('.'));
 }
 

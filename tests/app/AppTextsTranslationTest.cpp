@@ -6,6 +6,7 @@
 #include "app/ToleranceTexts.h"
 #include "app/TrackCalibration.h"
 #include "app/WhatIf.h"
+#include "physics/RunEnergy.h"
 #include "files/EventFile.h"
 #include "files/FileAccess.h"
 #include "files/Logbook.h"
@@ -41,6 +42,11 @@ TEST(AppTextsTranslation, ShownTextsAreAskedForAndTheDataSentenceStaysEnglish)
     fit.observations = 1;
     const QString shownNote = ShownFrictionOnlyNote(fit);
     const QString dataNote = FrictionOnlyNote(fit);
+    EnergyTotals energy;
+    energy.springDelivered = 1.0;
+    energy.skid = 0.31;
+    const QString shownLoss = ShownLargestLossSentence(energy);
+    const QString dataLoss = LargestLossSentence(energy);
     QCoreApplication::removeTranslator(&translator);
 
     EXPECT_EQ(shown, QStringLiteral("\u27e6Built within these tolerances, only 40 in 100 of your cars reach 15 ft, half "
@@ -55,6 +61,10 @@ TEST(AppTextsTranslation, ShownTextsAreAskedForAndTheDataSentenceStaysEnglish)
     EXPECT_EQ(shownNote.front(), QChar(0x27e6));
     EXPECT_EQ(dataNote, QStringLiteral("Only the rolling friction was fitted: 1 timed mark and resting distance are too few "
                                        "for two factors, so the springs are taken at their rated torque."));
+    EXPECT_EQ(shownLoss, QStringLiteral("\u27e6Skidding wasted 31 % of your spring's energy: more weight on the drive "
+                                        "wheels or a grippier tread would help\u27e7"));
+    EXPECT_EQ(dataLoss, QStringLiteral("Skidding wasted 31 % of your spring's energy: more weight on the drive wheels or "
+                                       "a grippier tread would help"));
     for (const char *expected :
          {"ToleranceTexts: Built within these tolerances, only %1 in 100 of your cars reach 15 ft, half of all builds "
           "by %2 s; the %3 matters most (%4 % of the spread).",
