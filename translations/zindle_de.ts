@@ -283,6 +283,10 @@
         <source>%1; the logbook is left as it is</source>
         <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program since it was shown here, so nothing was changed; close and open the Test runs window to see it as it is now</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit es hier gezeigt wurde, daher wurde nichts geändert; schließe das Fenster Testfahrten und öffne es wieder, um es so zu sehen, wie es jetzt ist</translation>
+    </message>
 </context>
 <context>
     <name>DesignMap</name>
@@ -1116,6 +1120,26 @@
         <source>nothing could be printed into it</source>
         <translation>es konnte nichts hineingedruckt werden</translation>
     </message>
+    <message>
+        <source>it is not a design file</source>
+        <translation>es ist keine Entwurfsdatei</translation>
+    </message>
+    <message>
+        <source>its path is longer than the system&apos;s limit of %1 bytes</source>
+        <translation>sein Pfad ist länger als die Grenze des Systems von %1 Bytes</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read: %1</source>
+        <translation>der Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its path is longer than the system&apos;s limit of %1 bytes; the designs in it were not read</source>
+        <translation>sein Pfad ist länger als die Grenze des Systems von %1 Bytes; die Entwürfe darin wurden nicht gelesen</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1437,6 +1461,10 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
         <source>%1; the logbook is left as it is, and its runs are left out</source>
         <translation>%1; das Fahrtenbuch bleibt, wie es ist, und seine Fahrten fehlen</translation>
     </message>
+    <message>
+        <source>%1 holds no calibration for &quot;%2&quot;: its designs are predicted with their own model</source>
+        <translation>%1 enthält keine Kalibrierung für „%2“: seine Entwürfe werden mit ihrem eigenen Modell vorhergesagt</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -1745,6 +1773,69 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>and %1 more runs</source>
         <translation>und %1 weitere Fahrten</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredRun</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; is not feet:seconds (for example 5:0.71).</source>
+        <translation>Marke „%1“ ist nicht Fuß:Sekunden (zum Beispiel 5:0.71).</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; distance</source>
+        <translation>Entfernung der Marke „%1“</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; time</source>
+        <translation>Zeit der Marke „%1“</translation>
+    </message>
+    <message>
+        <source>The run has no valid date (YYYY-MM-DD).</source>
+        <translation>Die Fahrt hat kein gültiges Datum (JJJJ-MM-TT).</translation>
+    </message>
+    <message>
+        <source>The run needs the name of its track.</source>
+        <translation>Die Fahrt braucht den Namen ihrer Strecke.</translation>
+    </message>
+    <message>
+        <source>The run needs at least one mark or the distance where the car came to rest.</source>
+        <translation>Die Fahrt braucht mindestens eine Marke oder die Entfernung, bei der das Fahrzeug zum Halten kam.</translation>
+    </message>
+    <message>
+        <source>A mark at %1 is not on a track: distances lie above 0 and up to 100 ft.</source>
+        <translation>Eine Marke bei %1 liegt auf keiner Strecke: Entfernungen liegen über 0 und bis 100 ft.</translation>
+    </message>
+    <message>
+        <source>The time %1 at %2 cannot be measured: times lie above 0 and up to 100 s.</source>
+        <translation>Die Zeit %1 bei %2 kann nicht gemessen werden: Zeiten liegen über 0 und bis 100 s.</translation>
+    </message>
+    <message>
+        <source>There are two marks at %1.</source>
+        <translation>Es gibt zwei Marken bei %1.</translation>
+    </message>
+    <message>
+        <source>The car cannot reach %1 at %2 when it reached %3 at %4: times must grow with the distance.</source>
+        <translation>Das Fahrzeug kann %1 nicht bei %2 erreichen, wenn es %3 bei %4 erreicht hat: Zeiten müssen mit der Entfernung wachsen.</translation>
+    </message>
+    <message>
+        <source>The resting distance %1 is not on a track: distances lie above 0 and up to 100 ft.</source>
+        <translation>Die Halteentfernung %1 liegt auf keiner Strecke: Entfernungen liegen über 0 und bis 100 ft.</translation>
+    </message>
+    <message>
+        <source>The car cannot come to rest at %1 before its last mark at %2.</source>
+        <translation>Das Fahrzeug kann nicht bei %1 zum Halten kommen, vor seiner letzten Marke bei %2.</translation>
+    </message>
+    <message>
+        <source>A car of %1 lbm cannot be weighed: masses lie above 0 and up to 10 lbm.</source>
+        <translation>Ein Fahrzeug von %1 lbm kann nicht gewogen werden: Massen liegen über 0 und bis 10 lbm.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written YYYY-MM-DD</source>
+        <translation>%1: „%2“ ist kein Tag in der Form JJJJ-MM-TT</translation>
     </message>
 </context>
 <context>
@@ -2162,10 +2253,49 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>RaceDay</name>
+    <message>
+        <source>an event holds at most %1 cars</source>
+        <translation>ein Wettbewerb umfasst höchstens %1 Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>there is no heat %1; the event has %2</source>
+        <translation>es gibt keinen Lauf %1; der Wettbewerb hat %2</translation>
+    </message>
+    <message>
+        <source>heat %1 has %2 lanes, and %3 times were given</source>
+        <translation>Lauf %1 hat %2 Bahnen, und es wurden %3 Zeiten angegeben</translation>
+    </message>
+    <message>
+        <source>lane %1 of heat %2 has no car, so it has no time</source>
+        <translation>Bahn %1 von Lauf %2 hat kein Fahrzeug, also keine Zeit</translation>
+    </message>
+    <message>
+        <source>the time in lane %1 must lie above 0 and up to 100 s</source>
+        <translation>die Zeit auf Bahn %1 muss über 0 und bis 100 s liegen</translation>
+    </message>
+    <message>
+        <source>a car needs the file name of its design</source>
+        <translation>ein Fahrzeug braucht den Dateinamen seines Entwurfs</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already entered</source>
+        <translation>„%1“ ist schon gemeldet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not entered</source>
+        <translation>„%1“ ist nicht gemeldet</translation>
+    </message>
+</context>
+<context>
     <name>RaceDayLog</name>
     <message>
         <source>%1; the logbook is left as it is</source>
         <translation>%1; das Fahrtenbuch bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>%1 holds no design file (*.zndl) to race</source>
+        <translation>%1 enthält keine Entwurfsdatei (*.zndl) für den Wettbewerb</translation>
     </message>
 </context>
 <context>
@@ -4293,6 +4423,13 @@ sind freiwillig)</translation>
     <message>
         <source>Drive wheel enlarged to %1 in to fit the spring case</source>
         <translation>Antriebsrad auf %1 in vergrößert, damit das Federgehäuse passt</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::EventServer</name>
+    <message>
+        <source>the join code is missing or wrong</source>
+        <translation>der Beitrittscode fehlt oder ist falsch</translation>
     </message>
 </context>
 <context>

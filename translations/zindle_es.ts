@@ -283,6 +283,10 @@
         <source>%1; the logbook is left as it is</source>
         <translation>%1; el cuaderno de carreras se queda como está</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program since it was shown here, so nothing was changed; close and open the Test runs window to see it as it is now</source>
+        <translation>%1 fue cambiado por otro programa desde que se mostró aquí, así que no se cambió nada; cierra y abre la ventana Carreras de prueba para verlo como está ahora</translation>
+    </message>
 </context>
 <context>
     <name>DesignMap</name>
@@ -1116,6 +1120,26 @@
         <source>nothing could be printed into it</source>
         <translation>no se pudo imprimir nada en él</translation>
     </message>
+    <message>
+        <source>it is not a design file</source>
+        <translation>no es un archivo de diseño</translation>
+    </message>
+    <message>
+        <source>its path is longer than the system&apos;s limit of %1 bytes</source>
+        <translation>su ruta es más larga que el límite del sistema de %1 bytes</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read: %1</source>
+        <translation>la carpeta no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>its path is longer than the system&apos;s limit of %1 bytes; the designs in it were not read</source>
+        <translation>su ruta es más larga que el límite del sistema de %1 bytes; los diseños que contiene no se leyeron</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1437,6 +1461,10 @@ Pero puedes guardar este diseño con otro nombre.</translation>
         <source>%1; the logbook is left as it is, and its runs are left out</source>
         <translation>%1; el cuaderno de carreras se queda como está y sus carreras se dejan fuera</translation>
     </message>
+    <message>
+        <source>%1 holds no calibration for &quot;%2&quot;: its designs are predicted with their own model</source>
+        <translation>%1 no contiene ninguna calibración para «%2»: sus diseños se predicen con su propio modelo</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -1745,6 +1773,69 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>and %1 more runs</source>
         <translation>y %1 carreras más</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredRun</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; is not feet:seconds (for example 5:0.71).</source>
+        <translation>La marca «%1» no es pies:segundos (por ejemplo 5:0.71).</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; distance</source>
+        <translation>Distancia de la marca «%1»</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; time</source>
+        <translation>Tiempo de la marca «%1»</translation>
+    </message>
+    <message>
+        <source>The run has no valid date (YYYY-MM-DD).</source>
+        <translation>La carrera no tiene una fecha válida (AAAA-MM-DD).</translation>
+    </message>
+    <message>
+        <source>The run needs the name of its track.</source>
+        <translation>La carrera necesita el nombre de su pista.</translation>
+    </message>
+    <message>
+        <source>The run needs at least one mark or the distance where the car came to rest.</source>
+        <translation>La carrera necesita al menos una marca o la distancia a la que se detuvo el coche.</translation>
+    </message>
+    <message>
+        <source>A mark at %1 is not on a track: distances lie above 0 and up to 100 ft.</source>
+        <translation>Una marca a %1 no está en una pista: las distancias van de más de 0 hasta 100 ft.</translation>
+    </message>
+    <message>
+        <source>The time %1 at %2 cannot be measured: times lie above 0 and up to 100 s.</source>
+        <translation>El tiempo %1 a %2 no se puede medir: los tiempos van de más de 0 hasta 100 s.</translation>
+    </message>
+    <message>
+        <source>There are two marks at %1.</source>
+        <translation>Hay dos marcas a %1.</translation>
+    </message>
+    <message>
+        <source>The car cannot reach %1 at %2 when it reached %3 at %4: times must grow with the distance.</source>
+        <translation>El coche no puede llegar a %1 en %2 si llegó a %3 en %4: los tiempos deben crecer con la distancia.</translation>
+    </message>
+    <message>
+        <source>The resting distance %1 is not on a track: distances lie above 0 and up to 100 ft.</source>
+        <translation>La distancia de parada %1 no está en una pista: las distancias van de más de 0 hasta 100 ft.</translation>
+    </message>
+    <message>
+        <source>The car cannot come to rest at %1 before its last mark at %2.</source>
+        <translation>El coche no puede detenerse a %1 antes de su última marca a %2.</translation>
+    </message>
+    <message>
+        <source>A car of %1 lbm cannot be weighed: masses lie above 0 and up to 10 lbm.</source>
+        <translation>Un coche de %1 lbm no se puede pesar: las masas van de más de 0 hasta 10 lbm.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written YYYY-MM-DD</source>
+        <translation>%1: «%2» no es un día escrito AAAA-MM-DD</translation>
     </message>
 </context>
 <context>
@@ -2162,10 +2253,49 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>RaceDay</name>
+    <message>
+        <source>an event holds at most %1 cars</source>
+        <translation>una competición admite como mucho %1 coches</translation>
+    </message>
+    <message>
+        <source>there is no heat %1; the event has %2</source>
+        <translation>no hay manga %1; la competición tiene %2</translation>
+    </message>
+    <message>
+        <source>heat %1 has %2 lanes, and %3 times were given</source>
+        <translation>la manga %1 tiene %2 carriles y se dieron %3 tiempos</translation>
+    </message>
+    <message>
+        <source>lane %1 of heat %2 has no car, so it has no time</source>
+        <translation>el carril %1 de la manga %2 no tiene coche, así que no tiene tiempo</translation>
+    </message>
+    <message>
+        <source>the time in lane %1 must lie above 0 and up to 100 s</source>
+        <translation>el tiempo del carril %1 debe ser de más de 0 hasta 100 s</translation>
+    </message>
+    <message>
+        <source>a car needs the file name of its design</source>
+        <translation>un coche necesita el nombre de archivo de su diseño</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already entered</source>
+        <translation>«%1» ya está inscrito</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not entered</source>
+        <translation>«%1» no está inscrito</translation>
+    </message>
+</context>
+<context>
     <name>RaceDayLog</name>
     <message>
         <source>%1; the logbook is left as it is</source>
         <translation>%1; el cuaderno de carreras se queda como está</translation>
+    </message>
+    <message>
+        <source>%1 holds no design file (*.zndl) to race</source>
+        <translation>%1 no contiene ningún archivo de diseño (*.zndl) para correr</translation>
     </message>
 </context>
 <context>
@@ -4293,6 +4423,13 @@ son opcionales)</translation>
     <message>
         <source>Drive wheel enlarged to %1 in to fit the spring case</source>
         <translation>Rueda motriz ampliada a %1 in para que quepa la caja del resorte</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::EventServer</name>
+    <message>
+        <source>the join code is missing or wrong</source>
+        <translation>falta el código de acceso o es incorrecto</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,10 @@
         <source>%1; the logbook is left as it is</source>
         <translation>%1 ; le carnet reste tel qu’il est</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program since it was shown here, so nothing was changed; close and open the Test runs window to see it as it is now</source>
+        <translation>%1 a été modifié par un autre programme depuis son affichage ici, donc rien n’a été modifié ; ferme et rouvre la fenêtre Essais sur piste pour le voir tel qu’il est maintenant</translation>
+    </message>
 </context>
 <context>
     <name>DesignMap</name>
@@ -1116,6 +1120,26 @@
         <source>nothing could be printed into it</source>
         <translation>rien n’a pu y être imprimé</translation>
     </message>
+    <message>
+        <source>it is not a design file</source>
+        <translation>ce n’est pas un fichier de modèle</translation>
+    </message>
+    <message>
+        <source>its path is longer than the system&apos;s limit of %1 bytes</source>
+        <translation>son chemin dépasse la limite du système de %1 octets</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read: %1</source>
+        <translation>le dossier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>its path is longer than the system&apos;s limit of %1 bytes; the designs in it were not read</source>
+        <translation>son chemin dépasse la limite du système de %1 octets ; les modèles qu’il contient n’ont pas été lus</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1437,6 +1461,10 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
         <source>%1; the logbook is left as it is, and its runs are left out</source>
         <translation>%1 ; le carnet reste tel qu’il est, et ses courses sont laissées de côté</translation>
     </message>
+    <message>
+        <source>%1 holds no calibration for &quot;%2&quot;: its designs are predicted with their own model</source>
+        <translation>%1 ne contient aucun étalonnage pour « %2 » : ses modèles sont prédites avec leur propre modèle</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -1745,6 +1773,69 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>and %1 more runs</source>
         <translation>et %1 autres courses</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredRun</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; is not feet:seconds (for example 5:0.71).</source>
+        <translation>Le repère « %1 » n’est pas pieds:secondes (par exemple 5:0.71).</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; distance</source>
+        <translation>Distance du repère « %1 »</translation>
+    </message>
+    <message>
+        <source>Mark &quot;%1&quot; time</source>
+        <translation>Temps du repère « %1 »</translation>
+    </message>
+    <message>
+        <source>The run has no valid date (YYYY-MM-DD).</source>
+        <translation>L’essai n’a pas de date valide (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <source>The run needs the name of its track.</source>
+        <translation>L’essai a besoin du nom de sa piste.</translation>
+    </message>
+    <message>
+        <source>The run needs at least one mark or the distance where the car came to rest.</source>
+        <translation>L’essai a besoin d’au moins un repère ou de la distance où la voiture s’est arrêtée.</translation>
+    </message>
+    <message>
+        <source>A mark at %1 is not on a track: distances lie above 0 and up to 100 ft.</source>
+        <translation>Un repère à %1 n’est pas sur une piste : les distances sont au-dessus de 0 et jusqu’à 100 ft.</translation>
+    </message>
+    <message>
+        <source>The time %1 at %2 cannot be measured: times lie above 0 and up to 100 s.</source>
+        <translation>Le temps %1 à %2 ne peut pas être mesuré : les temps sont au-dessus de 0 et jusqu’à 100 s.</translation>
+    </message>
+    <message>
+        <source>There are two marks at %1.</source>
+        <translation>Il y a deux repères à %1.</translation>
+    </message>
+    <message>
+        <source>The car cannot reach %1 at %2 when it reached %3 at %4: times must grow with the distance.</source>
+        <translation>La voiture ne peut pas atteindre %1 à %2 alors qu’elle a atteint %3 à %4 : les temps doivent croître avec la distance.</translation>
+    </message>
+    <message>
+        <source>The resting distance %1 is not on a track: distances lie above 0 and up to 100 ft.</source>
+        <translation>La distance d’arrêt %1 n’est pas sur une piste : les distances sont au-dessus de 0 et jusqu’à 100 ft.</translation>
+    </message>
+    <message>
+        <source>The car cannot come to rest at %1 before its last mark at %2.</source>
+        <translation>La voiture ne peut pas s’arrêter à %1 avant son dernier repère à %2.</translation>
+    </message>
+    <message>
+        <source>A car of %1 lbm cannot be weighed: masses lie above 0 and up to 10 lbm.</source>
+        <translation>Une voiture de %1 lbm ne peut pas être pesée : les masses sont au-dessus de 0 et jusqu’à 10 lbm.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written YYYY-MM-DD</source>
+        <translation>%1 : « %2 » n’est pas un jour écrit AAAA-MM-JJ</translation>
     </message>
 </context>
 <context>
@@ -2162,10 +2253,49 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>RaceDay</name>
+    <message>
+        <source>an event holds at most %1 cars</source>
+        <translation>une compétition compte au plus %1 voitures</translation>
+    </message>
+    <message>
+        <source>there is no heat %1; the event has %2</source>
+        <translation>il n’y a pas de manche %1 ; la compétition en a %2</translation>
+    </message>
+    <message>
+        <source>heat %1 has %2 lanes, and %3 times were given</source>
+        <translation>la manche %1 a %2 couloirs, et %3 temps ont été donnés</translation>
+    </message>
+    <message>
+        <source>lane %1 of heat %2 has no car, so it has no time</source>
+        <translation>le couloir %1 de la manche %2 n’a pas de voiture, donc pas de temps</translation>
+    </message>
+    <message>
+        <source>the time in lane %1 must lie above 0 and up to 100 s</source>
+        <translation>le temps du couloir %1 doit être au-dessus de 0 et jusqu’à 100 s</translation>
+    </message>
+    <message>
+        <source>a car needs the file name of its design</source>
+        <translation>une voiture a besoin du nom de fichier de son modèle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already entered</source>
+        <translation>« %1 » est déjà inscrit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not entered</source>
+        <translation>« %1 » n’est pas inscrit</translation>
+    </message>
+</context>
+<context>
     <name>RaceDayLog</name>
     <message>
         <source>%1; the logbook is left as it is</source>
         <translation>%1 ; le carnet reste tel qu’il est</translation>
+    </message>
+    <message>
+        <source>%1 holds no design file (*.zndl) to race</source>
+        <translation>%1 ne contient aucun fichier de modèle (*.zndl) à faire courir</translation>
     </message>
 </context>
 <context>
@@ -4293,6 +4423,13 @@ sont facultatives)</translation>
     <message>
         <source>Drive wheel enlarged to %1 in to fit the spring case</source>
         <translation>Roue motrice agrandie à %1 in pour loger le boîtier du ressort</translation>
+    </message>
+</context>
+<context>
+    <name>zindle::EventServer</name>
+    <message>
+        <source>the join code is missing or wrong</source>
+        <translation>le code d’accès manque ou est faux</translation>
     </message>
 </context>
 <context>

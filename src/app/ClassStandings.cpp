@@ -74,6 +74,13 @@ void compareRuns(StandingRow &row, Workspace &workspace, const std::vector<Measu
         row.coastTime = TimeAtDistance(*coasted, CourseFt);
 }
 
+void setReadError(StandingRow &row, const FileText &reason)
+{
+    const FileText error = readError(row.source, reason);
+    row.error = error.english();
+    row.shownError = error.shown();
+}
+
 } // namespace
 
 bool LoadDesignSource(Workspace &workspace, const QString &source, QString &error, QString &warning,
@@ -113,9 +120,9 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     StandingRow row;
     row.source = source;
     Workspace workspace;
-    if (!LoadDesignSource(workspace, source, row.error, row.warning, nullptr, &row.shownWarning)) {
+    if (!LoadDesignSource(workspace, source, row.error, row.warning, &row.shownError, &row.shownWarning)) {
         if (row.error.isEmpty())
-            row.error = readErrorText(source, QStringLiteral("it is not a design file"));
+            setReadError(row, FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a design file")));
         return row;
     }
     row.name = workspace.list.current().DesignName;
@@ -160,7 +167,7 @@ std::vector<StandingRow> RunStandings(WorkerPool &workers, const DesignSources &
             row = RunStandingDesign(source.path, options);
         } else {
             row.source = source.path;
-            row.error = readErrorText(source.path, source.refusal);
+            setReadError(row, source.refusal);
         }
         row.sourceIndex = i;
         started[static_cast<size_t>(i)] = 1;

@@ -11,9 +11,17 @@ namespace zindle {
 
 namespace {
 
-const QString ChangedElsewhere = QStringLiteral(
-    "%1 was changed by another program since it was shown here, so nothing was changed; "
-    "close and open the Test runs window to see it as it is now");
+const char *const ChangedElsewhere = QT_TRANSLATE_NOOP(
+    "DesignLogEdits", "%1 was changed by another program since it was shown here, so nothing was changed; "
+                      "close and open the Test runs window to see it as it is now");
+
+LogEditOutcome changedElsewhere(const DesignLogSubject &subject)
+{
+    LogEditOutcome outcome;
+    outcome.error = QString::fromUtf8(ChangedElsewhere).arg(subject.logbookPath);
+    outcome.readError = QCoreApplication::translate("DesignLogEdits", ChangedElsewhere).arg(subject.logbookPath);
+    return outcome;
+}
 
 LogEdit reversed(const LogEdit &edit)
 {
@@ -58,9 +66,7 @@ LogEditOutcome adopt(const DesignLogSubject &subject, Logbook logbook, const Log
             design.file = undo ? edit.formerFile : subject.fileName;
             return written(subject, std::move(logbook));
         }
-    LogEditOutcome outcome;
-    outcome.error = ChangedElsewhere.arg(subject.logbookPath);
-    return outcome;
+    return changedElsewhere(subject);
 }
 
 } // namespace
@@ -108,45 +114,36 @@ LogEditOutcome ApplyLogEdit(const DesignLogSubject &subject, LogEdit &asked, boo
     // The design was renamed, or its file renamed or moved in: the entry follows it.
     design.name = subject.designName;
     design.file = subject.fileName;
-    const QString changed = ChangedElsewhere.arg(subject.logbookPath);
     switch (edit.kind) {
     case LogEdit::Add: {
         if (!edit.after)
             return outcome;
         // A deleted run taken back returns to its place; a new one goes last.
         const int at = undo ? edit.index : static_cast<int>(design.runs.size());
-        if (at < 0 || at > static_cast<int>(design.runs.size())) {
-            outcome.error = changed;
-            return outcome;
-        }
+        if (at < 0 || at > static_cast<int>(design.runs.size()))
+            return changedElsewhere(subject);
         design.runs.insert(design.runs.begin() + at, LoggedRun{*edit.after, edit.runUnknown});
         edit.index = at;
         break;
     }
     case LogEdit::Delete:
         // Add's own undo deletes the run it appended, wherever the edit put it.
-        if (!runIs(design, edit.index, edit.before)) {
-            outcome.error = changed;
-            return outcome;
-        }
+        if (!runIs(design, edit.index, edit.before))
+            return changedElsewhere(subject);
         edit.runUnknown = design.runs[static_cast<size_t>(edit.index)].unknown;
         design.runs.erase(design.runs.begin() + edit.index);
         break;
     case LogEdit::Change:
-        if (!runIs(design, edit.index, edit.before) || !edit.after) {
-            outcome.error = changed;
-            return outcome;
-        }
+        if (!runIs(design, edit.index, edit.before) || !edit.after)
+            return changedElsewhere(subject);
         // Fields a later release wrote on the run stay with it.
         design.runs[static_cast<size_t>(edit.index)].run = *edit.after;
         break;
     case LogEdit::Adopt:
         break;
     case LogEdit::Predict:
-        if (design.predictionS != edit.predictionBefore) {
-            outcome.error = changed;
-            return outcome;
-        }
+        if (design.predictionS != edit.predictionBefore)
+            return changedElsewhere(subject);
         design.predictionS = edit.predictionAfter;
         break;
     }

@@ -17,7 +17,7 @@ namespace {
 
 const QByteArray DesignSuffix = QByteArrayLiteral(".zndl");
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+FileText systemReason(int error) { return FileText::plain(QString::fromLocal8Bit(std::strerror(error))); }
 
 bool hasDesignSuffix(const QByteArray &name)
 {
@@ -27,10 +27,13 @@ bool hasDesignSuffix(const QByteArray &name)
 // What the system can open: a path of PATH_MAX bytes or more is refused by every call.
 bool withinPathLimit(const QByteArray &path) { return path.size() < PATH_MAX; }
 
-QString pathLimitReason()
+FileText pathLimitReason()
 {
-    return QStringLiteral("its path is longer than the system's limit of %1 bytes").arg(PATH_MAX - 1);
+    return FileText(QT_TRANSLATE_NOOP("FileErrors", "its path is longer than the system's limit of %1 bytes"))
+        .arg(PATH_MAX - 1);
 }
+
+FileText notRegular() { return FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a regular file")); }
 
 class FolderWalk {
 public:
@@ -40,7 +43,9 @@ public:
     {
         DIR *dir = ::opendir(folder.constData());
         if (!dir) {
-            refuse(folder, QStringLiteral("the folder cannot be read: %1").arg(systemReason(errno)));
+            const int error = errno;
+            refuse(folder,
+                   FileText(QT_TRANSLATE_NOOP("FileErrors", "the folder cannot be read: %1")).arg(systemReason(error)));
             return;
         }
         // Names first and the folder closed again, so that a deep tree holds one folder open.
@@ -62,7 +67,9 @@ private:
         if (!withinPathLimit(path)) {
             // Nothing can be opened there; a folder may hold designs, which the user must know of.
             if (type == DT_DIR || type == DT_UNKNOWN)
-                refuse(path, pathLimitReason() + QStringLiteral("; the designs in it were not read"));
+                refuse(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "its path is longer than the system's limit "
+                                                                      "of %1 bytes; the designs in it were not read"))
+                                 .arg(PATH_MAX - 1));
             else if (designName)
                 refuse(path, pathLimitReason());
             return;
@@ -85,12 +92,12 @@ private:
             return;
         }
         if (S_ISREG(info.st_mode))
-            found.push_back({pathFromBytes(path), QString()});
+            found.push_back({pathFromBytes(path), FileText()});
         else if (!S_ISDIR(info.st_mode))
-            refuse(path, QStringLiteral("it is not a regular file"));
+            refuse(path, notRegular());
     }
 
-    void refuse(const QByteArray &path, const QString &reason) { found.push_back({pathFromBytes(path), reason}); }
+    void refuse(const QByteArray &path, const FileText &reason) { found.push_back({pathFromBytes(path), reason}); }
 };
 
 // The file itself where it exists, so that two names of one file count once.
@@ -107,7 +114,7 @@ QString identity(const QString &path)
 DesignSources::DesignSources(const QStringList &paths)
 {
     for (const QString &path : paths)
-        entries.push_back({path, QString()});
+        entries.push_back({path, FileText()});
 }
 
 QStringList DesignSources::paths() const
@@ -134,12 +141,12 @@ DesignSources CollectDesignSources(const QStringList &arguments)
         const QByteArray bytes = pathToBytes(argument);
         struct stat info {};
         if (::stat(bytes.constData(), &info) != 0) {
-            take({argument, QString()}); // the reading says why (or it is a built-in's name)
+            take({argument, FileText()}); // the reading says why (or it is a built-in's name)
             continue;
         }
         if (!S_ISDIR(info.st_mode)) {
             // A pipe or device named here would block the reading or never end.
-            take({argument, S_ISREG(info.st_mode) ? QString() : QStringLiteral("it is not a regular file")});
+            take({argument, S_ISREG(info.st_mode) ? FileText() : notRegular()});
             continue;
         }
         FolderWalk walk;

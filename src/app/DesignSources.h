@@ -7,6 +7,8 @@
 // limit) is kept with the reason, so that the standings can say why it was not read instead of
 // leaving it out or waiting forever on it.
 
+#include "files/FileText.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -15,7 +17,7 @@ namespace zindle {
 
 struct DesignSource {
     QString path;
-    QString refusal; // why it is not opened; empty for a design to read
+    FileText refusal; // why it is not opened; empty for a design to read
 };
 
 class DesignSources {

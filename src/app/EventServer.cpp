@@ -41,7 +41,7 @@ EventServer::EventServer(const QString &eventPath, const QString &code, RequestL
     const auto withEvent = [this](const std::function<QHttpServerResponse(const RaceEvent &)> &answer) {
         const EventRead read = ReadEvent(eventPath_);
         if (!read.ok)
-            return fresh(refusal(read.error, Status::InternalServerError));
+            return fresh(refusal(read.shownError(), Status::InternalServerError));
         return fresh(answer(read.event));
     };
     http_->route(QStringLiteral("/"), QHttpServerRequest::Method::Get, [] {
@@ -66,10 +66,12 @@ EventServer::EventServer(const QString &eventPath, const QString &code, RequestL
         const QJsonDocument document = QJsonDocument::fromJson(body.size() <= MaxRequestBodyBytes ? body : QByteArray());
         const QJsonValue code = document.object().value(QStringLiteral("code"));
         if (!document.isObject() || !code.isString() || code.toString() != code_ || code_.isEmpty())
-            return fresh(refusal(QStringLiteral("the join code is missing or wrong"), Status::Forbidden));
+            return fresh(refusal(tr("the join code is missing or wrong"), Status::Forbidden));
         bool isNumber = false;
         const int heat = heatText.toInt(&isNumber);
         const QJsonValue timesValue = document.object().value(QStringLiteral("times"));
+        // The phone page always sends this shape: these two replies are for whoever writes another
+        // client, and stay English like the rest of the interface.
         if (!isNumber || !timesValue.isArray())
             return fresh(refusal(QStringLiteral("send {\"code\": ..., \"times\": [seconds or null, ...]}"),
                                  Status::BadRequest));
@@ -81,14 +83,14 @@ EventServer::EventServer(const QString &eventPath, const QString &code, RequestL
         }
         EventRead read = ReadEvent(eventPath_);
         if (!read.ok)
-            return fresh(refusal(read.error, Status::InternalServerError));
+            return fresh(refusal(read.shownError(), Status::InternalServerError));
         const QString error = RecordHeat(read.event, heat - 1, times);
         if (!error.isEmpty())
             return fresh(refusal(error, heat >= 1 && heat <= static_cast<int>(read.event.heats.size())
                                             ? Status::BadRequest : Status::NotFound));
         const WriteOutcome written = WriteEvent(eventPath_, read.event);
         if (!written.ok)
-            return fresh(refusal(written.error, Status::InternalServerError));
+            return fresh(refusal(written.shownError(), Status::InternalServerError));
         emit heatRecorded(heat - 1);
         return fresh(QHttpServerResponse(QJsonObject{{QStringLiteral("recorded"), heat},
                                                      {QStringLiteral("next"), NextHeat(read.event) + 1}}));

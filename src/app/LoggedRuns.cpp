@@ -52,8 +52,8 @@ QStringList ChooseTrack(FolderLogbooks &logbooks, const QString &track)
         return uncalibrated;
     for (const auto &[folder, logbook] : logbooks.folders)
         if (!logbook.calibrationOf(logbooks.track))
-            uncalibrated << QStringLiteral("%1 holds no calibration for \"%2\": its designs are predicted with their "
-                                           "own model")
+            uncalibrated << QCoreApplication::translate("LoggedRuns", "%1 holds no calibration for \"%2\": its designs "
+                                                                    "are predicted with their own model")
                                 .arg(printableText(QDir(folder).filePath(LogbookFileName)),
                                      printableText(logbooks.track));
     return uncalibrated;

@@ -26,7 +26,7 @@ struct FolderLogbooks {
 // The logbooks of the folders of `sources` (built-in designs have none), for no track.
 FolderLogbooks ReadFolderLogbooks(const DesignSources &sources);
 // Predicts for `track` (blanks around it do not count; empty: no track). Returns a line for each
-// logbook that holds no calibration for it.
+// logbook that holds no calibration for it, in the window's language: the lines are only said.
 QStringList ChooseTrack(FolderLogbooks &logbooks, const QString &track);
 // The tracks of every logbook read (LogbookTracks), each once, sorted.
 QStringList FolderTracks(const FolderLogbooks &logbooks);

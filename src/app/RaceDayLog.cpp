@@ -32,9 +32,9 @@ QString EnterRoster(RaceEvent &event, const QString &eventPath)
     const QString folder = RosterFolder(event, eventPath);
     const QStringList files = RosterFiles(folder);
     if (files.isEmpty())
-        return QStringLiteral("%1 holds no design file (*.zndl) to race").arg(folder);
+        return QCoreApplication::translate("RaceDayLog", "%1 holds no design file (*.zndl) to race").arg(folder);
     if (files.size() > MaxEventCars)
-        return QStringLiteral("an event holds at most %1 cars").arg(MaxEventCars);
+        return QCoreApplication::translate("RaceDay", "an event holds at most %1 cars").arg(MaxEventCars);
     event.cars.clear();
     for (const QString &file : files)
         event.cars.push_back(EventCar{file, false, false});

@@ -216,8 +216,10 @@ void ClassResultsDialog::showStandings(const QString &folder, std::vector<Standi
     model_->removeRows(0, model_->rowCount());
     int read = 0;
     for (const StandingRow &row : rows_) {
-        const StandingTexts t = standingTexts(row);
+        StandingTexts t = standingTexts(row);
         const bool readable = row.readable();
+        if (!readable)
+            t.advisories = row.shownErrorText();
         read += readable;
         const Qt::Alignment right = Qt::AlignRight;
         // Unplaced rows sort after the placed ones, unreadable files last.

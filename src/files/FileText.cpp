@@ -51,7 +51,7 @@ QString FileText::said(bool translated) const
     if (!source_)
         return plain_;
     const QString pattern =
-        translated ? QCoreApplication::translate("FileErrors", source_) : QString::fromUtf8(source_);
+        translated ? QCoreApplication::translate(context_, source_) : QString::fromUtf8(source_);
     // One pass over the pattern, so that a value holding "%2" (a file name may) stays as it is.
     QString text;
     text.reserve(pattern.size());

@@ -16,6 +16,8 @@ public:
     FileText() = default;
     // `source` is marked QT_TRANSLATE_NOOP("FileErrors", ...) and lives as long as the program.
     explicit FileText(const char *source) : source_(source) {}
+    // A sentence marked in another context, such as a rule of a model type said inside a read error.
+    FileText(const char *context, const char *source) : context_(context), source_(source) {}
     // A text that is the same in every language, e.g. the system's reason for a failed open.
     static FileText plain(const QString &text);
 
@@ -39,6 +41,7 @@ private:
     };
     QString said(bool translated) const;
 
+    const char *context_ = "FileErrors";
     const char *source_ = nullptr;
     QString plain_;
     std::vector<Value> values_;

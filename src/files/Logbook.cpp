@@ -91,9 +91,13 @@ LoggedRun decodeRun(const QJsonObject &object, const FileText &where)
     run.restFt = numberField(object, QStringLiteral("restFt"), where);
     run.massLbm = numberField(object, QStringLiteral("massLbm"), where);
     const std::vector<RunMark> stored = run.marks;
-    const QString broken = checkRun(run);
-    if (!broken.isEmpty())
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1: %2")).arg(where).arg(broken)};
+    const RunRule broken = checkRun(run);
+    if (broken.broken()) {
+        FileText rule("MeasuredRun", broken.source);
+        for (const QString &value : broken.values)
+            rule.arg(value);
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1: %2")).arg(where).arg(rule)};
+    }
     // The file is written in order; marks found out of it were edited by hand, and put in
     // order they would be written back other than they were read.
     if (run.marks != stored)

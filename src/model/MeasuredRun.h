@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -48,12 +49,24 @@ struct RunTexts {
 struct RunFieldNames {
     QString date, rest, mass;
 };
-// Parses and checks a run (checkRun); on failure `error` names the field and the rule.
+// Parses and checks a run (checkRun); on failure `error` names the field and the rule in the
+// window's language: it is only ever said to the person who typed the run.
 std::optional<MeasuredRun> parseRunTexts(const RunTexts &texts, const RunFieldNames &names, QString &error);
 
+// A broken rule of a run as its sentence, kept as marked for translation, and the values that
+// fill it (numbers with their units, the same in every language).
+struct RunRule {
+    const char *source = nullptr; // none: the run is sound
+    QStringList values;
+
+    bool broken() const { return source != nullptr; }
+    QString english() const;
+    QString shown() const; // in the window's language
+};
+
 // Checks every rule of a run and puts its marks in order of distance. Returns the first broken
-// rule as a sentence, empty when the run is sound.
-QString checkRun(MeasuredRun &run);
+// rule, none when the run is sound.
+RunRule checkRun(MeasuredRun &run);
 
 // The marks as they are typed: "5:0.71,10:1.2,15:1.62".
 QString marksText(const std::vector<RunMark> &marks);

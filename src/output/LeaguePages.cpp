@@ -129,7 +129,7 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         if (!headed)
             h += "<h2>" + esc(Texts::tr("Not read")) + "</h2>\n<ul>\n";
         headed = true;
-        h += "<li class=\"bad\">" + esc(row.source) + ": " + esc(row.error) + "</li>\n";
+        h += "<li class=\"bad\">" + esc(row.source) + ": " + esc(row.shownErrorText()) + "</li>\n";
     }
     if (headed)
         h += "</ul>\n";
@@ -300,7 +300,8 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             pages.setFont(7);
             pages.painter()->setPen(QColor(160, 0, 0));
-            pages.text(left, usable, Texts::tr("Not read: %1: %2").arg(printableText(row.source), printableText(row.error)));
+            pages.text(left, usable,
+                       Texts::tr("Not read: %1: %2").arg(printableText(row.source), printableText(row.shownErrorText())));
             pages.painter()->setPen(Qt::black);
             pages.y += rowHeight;
         }

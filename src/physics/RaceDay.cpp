@@ -3,6 +3,7 @@
 
 #include "physics/LaneSchedule.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -129,19 +130,24 @@ void ScheduleEvent(RaceEvent &event)
 QString RecordHeat(RaceEvent &event, int index, const std::vector<std::optional<double>> &times)
 {
     if (index < 0 || index >= static_cast<int>(event.heats.size()))
-        return QStringLiteral("there is no heat %1; the event has %2").arg(index + 1).arg(event.heats.size());
+        return QCoreApplication::translate("RaceDay", "there is no heat %1; the event has %2")
+            .arg(index + 1)
+            .arg(event.heats.size());
     EventHeat &heat = event.heats[static_cast<size_t>(index)];
     if (times.size() != heat.lanes.size())
-        return QStringLiteral("heat %1 has %2 lanes, and %3 times were given")
+        return QCoreApplication::translate("RaceDay", "heat %1 has %2 lanes, and %3 times were given")
             .arg(index + 1).arg(heat.lanes.size()).arg(times.size());
     for (size_t lane = 0; lane < times.size(); ++lane) {
         const std::optional<double> &time = times[lane];
         if (!time)
             continue;
         if (heat.lanes[lane] < 0)
-            return QStringLiteral("lane %1 of heat %2 has no car, so it has no time").arg(lane + 1).arg(index + 1);
+            return QCoreApplication::translate("RaceDay", "lane %1 of heat %2 has no car, so it has no time")
+                .arg(lane + 1)
+                .arg(index + 1);
         if (!std::isfinite(*time) || *time <= 0.0 || *time > MaxEventTimeS)
-            return QStringLiteral("the time in lane %1 must lie above 0 and up to 100 s").arg(lane + 1);
+            return QCoreApplication::translate("RaceDay", "the time in lane %1 must lie above 0 and up to 100 s")
+                .arg(lane + 1);
     }
     if (heat.recorded)
         ++heat.reruns;
@@ -153,11 +159,11 @@ QString RecordHeat(RaceEvent &event, int index, const std::vector<std::optional<
 QString AddLateEntry(RaceEvent &event, const QString &file)
 {
     if (file.trimmed().isEmpty())
-        return QStringLiteral("a car needs the file name of its design");
+        return QCoreApplication::translate("RaceDay", "a car needs the file name of its design");
     if (carIndex(event, file) >= 0)
-        return QStringLiteral("\"%1\" is already entered").arg(file);
+        return QCoreApplication::translate("RaceDay", "\"%1\" is already entered").arg(file);
     if (event.cars.size() >= static_cast<size_t>(MaxEventCars))
-        return QStringLiteral("an event holds at most %1 cars").arg(MaxEventCars);
+        return QCoreApplication::translate("RaceDay", "an event holds at most %1 cars").arg(MaxEventCars);
     const bool charted = !event.heats.empty();
     event.cars.push_back(EventCar{file, false, charted});
     if (!charted)
@@ -179,7 +185,7 @@ QString WithdrawCar(RaceEvent &event, const QString &file)
 {
     const int car = carIndex(event, file);
     if (car < 0)
-        return QStringLiteral("\"%1\" is not entered").arg(file);
+        return QCoreApplication::translate("RaceDay", "\"%1\" is not entered").arg(file);
     event.cars[static_cast<size_t>(car)].withdrawn = true;
     for (EventHeat &heat : event.heats)
         if (!heat.recorded)

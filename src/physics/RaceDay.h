@@ -17,7 +17,8 @@ void ScheduleEvent(RaceEvent &event);
 
 // Records heat `index` (0-based): one entry per lane, a time for a car that finished, none for
 // a car that did not and for an empty lane. Recording a heat again replaces its times (a
-// re-run). Returns the broken rule as a sentence, empty when recorded.
+// re-run). Returns the broken rule as a sentence, empty when recorded. The refusals of this
+// file are said in the window's language: they are only ever told to the person at the race.
 QString RecordHeat(RaceEvent &event, int index, const std::vector<std::optional<double>> &times);
 
 // A car entered after the chart was made runs every open lane once, in heats of its own at

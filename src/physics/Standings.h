@@ -21,6 +21,7 @@ struct StandingRow {
     QString source;      // the file as found (or the built-in design's name)
     QString name;        // the design's name
     QString error;       // why the file could not be read; empty when it was read
+    QString shownError;  // the same in the window's language
     QString warning;     // what was read but ignored
     QString shownWarning; // the same in the window's language
 
@@ -52,6 +53,7 @@ struct StandingRow {
     QString calibration;
 
     bool readable() const { return error.isEmpty(); }
+    QString shownErrorText() const { return shownError.isEmpty() ? error : shownError; }
 };
 
 // Orders the rows as described at the top and numbers the places.

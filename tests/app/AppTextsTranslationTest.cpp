@@ -2,6 +2,9 @@
 // What the analysis steps say to a person is asked of the translations under the context that
 // lupdate files it in; the sentences the command line writes as data stay English.
 
+#include "app/ClassStandings.h"
+#include "app/DesignLogEdits.h"
+#include "app/LoggedRuns.h"
 #include "app/ParameterCheck.h"
 #include "app/ToleranceTexts.h"
 #include "app/TrackCalibration.h"
@@ -10,6 +13,7 @@
 #include "files/EventFile.h"
 #include "files/FileAccess.h"
 #include "files/Logbook.h"
+#include "physics/RaceDay.h"
 #include "physics/SensitivityResult.h"
 #include "support/PseudoTranslation.h"
 #include "support/ScriptedPrompter.h"
@@ -18,6 +22,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 using namespace zindle;
@@ -153,4 +158,52 @@ TEST(AppTextsTranslation, WriteErrorsAreShownTranslatedWithTheSystemsReasonAsItI
               QStringLiteral("\u27e6Cannot write \"%1/./a\": \u27e6it is the same file as \"%1/a\"\u27e7\u27e7")
                   .arg(folder));
     EXPECT_TRUE(translator.asked.contains(QStringLiteral("FileErrors: Cannot write \"%1\": %2")));
+}
+
+TEST(AppTextsTranslation, RaceDayLogbookAndStandingsRefusalsAreShownTranslatedAndKeptEnglish)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.zndl"));
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QByteArray farMark = R"({"version": 1, "designs": [{"name": "A", "runs": [
+        {"date": "2026-05-04", "track": "Gym", "marks": [{"distanceFt": 200, "timeS": 2}]}]}]})";
+    const DesignLogSubject subject{QStringLiteral("A"), QStringLiteral("a.zndl"), dir.path(),
+                                   dir.filePath(QStringLiteral("zindle-log.json"))};
+    LogEdit gone;
+    gone.kind = LogEdit::Delete;
+    gone.index = 0;
+    gone.before = MeasuredRun{};
+    FolderLogbooks logbooks;
+    logbooks.folders.emplace(dir.path(), Logbook{});
+    RaceEvent event;
+    WorkerPool workers;
+
+    test::RecordingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const LogbookRead read = DecodeLogbook(farMark, QStringLiteral("L"));
+    const QString shownRead = read.shownError();
+    const LogEditOutcome edit = ApplyLogEdit(subject, gone, false);
+    const QStringList uncalibrated = ChooseTrack(logbooks, QStringLiteral("Gym"));
+    const QString heat = RecordHeat(event, 0, {});
+    const std::vector<StandingRow> rows = RunStandings(workers, CollectDesignSources({pipe}));
+    QCoreApplication::removeTranslator(&translator);
+
+    EXPECT_EQ(read.error, QStringLiteral("Cannot read \"L\": run 1 of design \"A\": A mark at 200 ft is not on a track: "
+                                         "distances lie above 0 and up to 100 ft."));
+    EXPECT_TRUE(shownRead.endsWith(QStringLiteral(
+        "\u27e6A mark at 200 ft is not on a track: distances lie above 0 and up to 100 ft.\u27e7\u27e7\u27e7")))
+        << qPrintable(shownRead);
+    EXPECT_TRUE(edit.error.startsWith(QStringLiteral("%1 was changed by another").arg(subject.logbookPath)));
+    EXPECT_TRUE(edit.shownError().startsWith(QStringLiteral("\u27e6%1 was changed").arg(subject.logbookPath)));
+    ASSERT_EQ(uncalibrated.size(), 1);
+    EXPECT_TRUE(uncalibrated[0].startsWith(QStringLiteral("\u27e6"))) << qPrintable(uncalibrated[0]);
+    EXPECT_EQ(heat, QStringLiteral("\u27e6there is no heat 1; the event has 0\u27e7"));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].error, QStringLiteral("Cannot read \"%1\": it is not a regular file").arg(pipe));
+    EXPECT_EQ(rows[0].shownError,
+              QStringLiteral("\u27e6Cannot read \"%1\": \u27e6it is not a regular file\u27e7\u27e7").arg(pipe));
+    for (const char *expected : {"MeasuredRun: A mark at %1 is not on a track: distances lie above 0 and up to 100 ft.",
+                                 "RaceDay: there is no heat %1; the event has %2",
+                                 "FileErrors: it is not a regular file"})
+        EXPECT_TRUE(translator.asked.contains(QString::fromUtf8(expected))) << expected;
 }

@@ -47,15 +47,15 @@ TEST(DesignSources, NamesAreReadByteExactAndNothingButFilesIsOpened)
     const DesignSources sources = CollectDesignSources({dir.path()});
     const QString latinPath = pathFromBytes(latin);
     ASSERT_NE(find(sources, latinPath), nullptr);
-    EXPECT_EQ(find(sources, latinPath)->refusal, "");
+    EXPECT_EQ(find(sources, latinPath)->refusal.english(), "");
     ASSERT_NE(find(sources, dir.filePath("pipe.zndl")), nullptr);
-    EXPECT_EQ(find(sources, dir.filePath("pipe.zndl"))->refusal, "it is not a regular file");
+    EXPECT_EQ(find(sources, dir.filePath("pipe.zndl"))->refusal.english(), "it is not a regular file");
     ASSERT_NE(find(sources, dir.filePath("link-to-pipe.zndl")), nullptr);
-    EXPECT_EQ(find(sources, dir.filePath("link-to-pipe.zndl"))->refusal, "it is not a regular file");
+    EXPECT_EQ(find(sources, dir.filePath("link-to-pipe.zndl"))->refusal.english(), "it is not a regular file");
     // Named on its own, the pipe is refused as well.
     const DesignSources named = CollectDesignSources({dir.filePath("pipe.zndl")});
     ASSERT_EQ(named.entries.size(), 1u);
-    EXPECT_EQ(named.entries[0].refusal, "it is not a regular file");
+    EXPECT_EQ(named.entries[0].refusal.english(), "it is not a regular file");
     // The link to a design is the same file, taken once.
     EXPECT_NE(find(sources, good), nullptr);
     EXPECT_EQ(find(sources, dir.filePath("link-to-good.zndl")), nullptr);
@@ -100,8 +100,8 @@ TEST(DesignSources, DesignsBeyondThePathLimitAreReported)
 
     const DesignSources sources = CollectDesignSources({dir.path()});
     ASSERT_EQ(sources.size(), 1);
-    EXPECT_TRUE(sources.entries[0].refusal.startsWith("its path is longer than the system's limit"))
-        << sources.entries[0].refusal.toStdString();
+    EXPECT_TRUE(sources.entries[0].refusal.english().startsWith("its path is longer than the system's limit"))
+        << sources.entries[0].refusal.english().toStdString();
     // QTemporaryDir cannot remove what lies past the limit; rm can.
     QProcess::execute("rm", {"-rf", dir.filePath(QString::fromLatin1(step))});
 }
