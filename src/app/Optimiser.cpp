@@ -2,6 +2,7 @@
 #include "Optimiser.h"
 
 #include "app/OptimiserRuns.h"
+#include "model/NumberText.h"
 
 #include <QCoreApplication>
 
@@ -109,7 +110,7 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
         std::optional<double> best;
         {
             const std::lock_guard<std::mutex> lock(context.bestMutex);
-            best = context.bestTime;
+            best = context.bestTimeEF;
         }
         options.progress(context.tried.load(), best);
     };
@@ -176,7 +177,9 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
     if (result.best.empty() && !result.stopped)
         result.message = Texts::tr("no design within these ranges meets the constraints");
     if (options.progress)
-        options.progress(result.evaluations, result.best.empty() ? std::nullopt : result.best.front().timeTo15Ft);
+        options.progress(result.evaluations, result.best.empty() || !result.best.front().timeTo15Ft
+                                                ? std::nullopt
+                                                : parseDouble(result.best.front().time));
     return result;
 }
 

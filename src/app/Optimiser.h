@@ -34,7 +34,7 @@ struct OptimiserOptions {
     int threads = 0;          // 0: one per core
     const std::atomic<bool> *stopFlag = nullptr;
     // Called on the calling thread, about every 50 ms while the search runs: the designs tried
-    // and the best acceptable time to 15 ft so far (none while no acceptable car reaches it).
+    // and the best acceptable car's TimeEF so far (none while no acceptable car reaches 15 ft).
     std::function<void(qint64 evaluations, std::optional<double> bestTime)> progress;
 };
 

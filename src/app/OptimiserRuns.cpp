@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptimiserRuns.h"
 
+#include "model/NumberText.h"
+
 #include <nlopt.h>
 
 #include <algorithm>
@@ -14,8 +16,10 @@ void OptimiserRunContext::note(const OptimiserDesign &design)
     if (!design.broken.isEmpty() || !design.timeTo15Ft)
         return;
     const std::lock_guard<std::mutex> lock(bestMutex);
-    if (!bestTime || *design.timeTo15Ft < *bestTime)
+    if (!bestTime || *design.timeTo15Ft < *bestTime) {
         bestTime = design.timeTo15Ft;
+        bestTimeEF = parseDouble(design.time);
+    }
 }
 
 namespace {

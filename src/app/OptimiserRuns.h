@@ -34,7 +34,8 @@ struct OptimiserRunContext {
     // For the progress report only: what has run so far, in whatever order it finished.
     std::atomic<qint64> tried{0};
     std::mutex bestMutex;
-    std::optional<double> bestTime;
+    std::optional<double> bestTime;  // between the steps around 15 ft: what ranks
+    std::optional<double> bestTimeEF; // the same design's TimeEF: what is shown
 
     bool stopping() const { return stopFlag && stopFlag->load(); }
     void note(const OptimiserDesign &design);

@@ -215,7 +215,7 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         if (clock.elapsed() - lastReport < ProgressIntervalMs)
             return;
         lastReport = clock.elapsed();
-        err << (best ? Texts::tr("%1 designs tried, best %2 s").arg(tried).arg(doubleText(*best).left(4))
+        err << (best ? Texts::tr("%1 designs tried, best %2 s").arg(tried).arg(QString::number(*best, 'f', 2))
                      : Texts::tr("%1 designs tried, none reaches 15 ft yet").arg(tried))
             << '\n';
         err.flush();

@@ -10,6 +10,7 @@
 #include "model/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
 
 using namespace zindle;
 
@@ -125,4 +126,25 @@ TEST(Optimiser, EveryAnswerIsTheBuiltCarWithinTheConstraintsOnAnyThreads)
             }
         }
     }
+}
+
+TEST(Optimiser, ReportsProgressAndStopsWhenAsked)
+{
+    const Workspace start = test::builtInWorkspace(0);
+    WorkerPool workers;
+    std::atomic<bool> stop{false};
+    OptimiserOptions options;
+    options.maxEvaluations = 1000000;
+    options.stopFlag = &stop;
+    qint64 reported = 0;
+    options.progress = [&](qint64 tried, std::optional<double>) {
+        reported = tried;
+        stop.store(true);
+    };
+    const OptimiserResult result =
+        RunOptimiser(workers, start, optimiserParameters(start, {"spring-length", "drive-wheel"}), options);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_LT(result.evaluations, 100000);
+    EXPECT_EQ(reported, result.evaluations);
+    EXPECT_FALSE(result.best.empty());
 }
