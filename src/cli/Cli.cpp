@@ -15,6 +15,7 @@
 #include "ShowCommand.h"
 #include "SimulateCommand.h"
 #include "SweepCommand.h"
+#include "OptimiseCommand.h"
 #include "TemplatesCommand.h"
 #include "files/DesignFile.h"
 #include "files/PathText.h"
@@ -53,6 +54,8 @@ const char *const UsageText =
     "  race DESIGN...            simulate up to 16 designs and race them\n"
     "  league FILE|FOLDER...     rank a whole class's designs; heats, CSV, HTML and PDF\n"
     "  sweep DESIGN              the Power Designer sweep for the best time\n"
+    "  optimise DESIGN           search the chosen sizes for the best car (seeded, on\n"
+    "                            all cores) within ranges and constraints\n"
     "  report DESIGN OUT.pdf     print the one-page design report into a PDF\n"
     "  templates DESIGN OUT.pdf  print the report, layer and wheel templates into a PDF\n"
     "  runs add|list|remove      the runs of built cars timed on a real track, kept in\n"
@@ -191,6 +194,7 @@ const Command Commands[] = {
     {"race", RaceHelp, raceCommand},
     {"league", LeagueHelp, leagueCommand},
     {"sweep", SweepHelp, sweepCommand},
+    {"optimise", OptimiseHelp, optimiseCommand},
     {"report", ReportHelp, reportCommand},
     {"templates", TemplatesHelp, templatesCommand},
     {"runs", RunsHelp, runsCommand},

@@ -26,8 +26,8 @@ bool isMessageContext(const char *context)
         return false;
     // A file that cannot be read or written, a sweep's ranges refused, a text that is not a
     // number; a logbook left as it is and the runs a calibration left out; a run or a heat
-    // refused as typed.
-    for (const char *lower : {"FileErrors", "PowerDesigner", "NumberText", "TrackFit", "LoggedRuns", "RaceDayLog",
+    // refused as typed; an optimiser's ranges refused.
+    for (const char *lower : {"FileErrors", "PowerDesigner", "Optimiser", "NumberText", "TrackFit", "LoggedRuns", "RaceDayLog",
                               "DesignLogEdits", "MeasuredRun", "RaceDay"})
         if (std::strcmp(context, lower) == 0)
             return true;
