@@ -47,14 +47,4 @@ FileText writeError(const QString &path, const FileText &reason)
             .arg(printableText(path)).arg(reason.printable());
 }
 
-QString readErrorText(const QString &path, const QString &reason)
-{
-    return readError(path, FileText::plain(reason)).english();
-}
-
-QString readWarningText(const QString &path, const QString &note)
-{
-    return readWarning(path, FileText::plain(note)).english();
-}
-
 } // namespace zindle

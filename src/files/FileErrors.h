@@ -68,10 +68,8 @@ inline QString FileErrorCaption() { return QCoreApplication::translate("FileErro
 inline constexpr qint64 MaxDesignFileBytes = 4 * 1024 * 1024;
 
 // One line naming the file and the trouble, with control characters shown as \xNN: "Cannot
-// read "wedge.zndl": the file is empty". The text ones in English; the FileText ones keep the
-// reason's source so that the window can say it in its own language.
-QString readErrorText(const QString &path, const QString &reason);
-QString readWarningText(const QString &path, const QString &note);
+// read "wedge.zndl": the file is empty". Each keeps the reason's source, so that the window can
+// say it in its own language.
 FileText readError(const QString &path, const FileText &reason);
 FileText readWarning(const QString &path, const FileText &note);
 FileText writeError(const QString &path, const FileText &reason);
