@@ -1909,6 +1909,84 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>OptimiseCommand</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--goal takes time, distance or target:T with T seconds above 0</source>
+        <translation>--goal nimmt time, distance oder target:T mit T Sekunden über 0</translation>
+    </message>
+    <message>
+        <source>--max-mass takes a mass in lb above 0</source>
+        <translation>--max-mass nimmt eine Masse in lb über 0</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0</source>
+        <translation>--seed nimmt eine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>--threads takes a whole number from 1 to 256</source>
+        <translation>--threads nimmt eine ganze Zahl von 1 bis 256</translation>
+    </message>
+    <message>
+        <source>--evaluations takes a whole number from 1 to %1</source>
+        <translation>--evaluations nimmt eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>unknown parameter %1; this design has %2</source>
+        <translation>unbekannter Parameter %1; dieser Entwurf hat %2</translation>
+    </message>
+    <message>
+        <source>parameter %1 is given twice</source>
+        <translation>der Parameter %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>--range takes P:LOW:HIGH, such as drive-wheel:2.6:7.5</source>
+        <translation>--range nimmt P:LOW:HIGH, zum Beispiel drive-wheel:2.6:7.5</translation>
+    </message>
+    <message>
+        <source>--range names %1, which --vary does not</source>
+        <translation>--range nennt %1, --vary aber nicht</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, best %2 s</source>
+        <translation>%1 Entwürfe probiert, bester %2 s</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, none reaches 15 ft yet</source>
+        <translation>%1 Entwürfe probiert, noch keiner erreicht 15 ft</translation>
+    </message>
+    <message>
+        <source>stopped before any design ran</source>
+        <translation>gestoppt, bevor ein Entwurf lief</translation>
+    </message>
+    <message>
+        <source>stopped after %1 designs; the best so far is printed</source>
+        <translation>gestoppt nach %1 Entwürfen; der bisher beste wird ausgegeben</translation>
+    </message>
+</context>
+<context>
+    <name>Optimiser</name>
+    <message>
+        <source>choose at least one size to vary</source>
+        <translation>wähle mindestens eine Größe zum Verändern</translation>
+    </message>
+    <message>
+        <source>no design within these ranges meets the constraints</source>
+        <translation>kein Entwurf in diesen Bereichen erfüllt die Bedingungen</translation>
+    </message>
+    <message>
+        <source>the range of %1 is empty: %2 is more than %3</source>
+        <translation>der Bereich von %1 ist leer: %2 ist größer als %3</translation>
+    </message>
+    <message>
+        <source>%1 takes values from %2 to %3</source>
+        <translation>%1 nimmt Werte von %2 bis %3</translation>
+    </message>
+</context>
+<context>
     <name>OutlinePoints</name>
     <message>
         <source>An outline needs at least 5 points; this one has %1.</source>

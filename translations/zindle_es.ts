@@ -1909,6 +1909,84 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>OptimiseCommand</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--goal takes time, distance or target:T with T seconds above 0</source>
+        <translation>--goal admite time, distance o target:T con T segundos mayor que 0</translation>
+    </message>
+    <message>
+        <source>--max-mass takes a mass in lb above 0</source>
+        <translation>--max-mass admite una masa en lb mayor que 0</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0</source>
+        <translation>--seed admite un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>--threads takes a whole number from 1 to 256</source>
+        <translation>--threads admite un número entero de 1 a 256</translation>
+    </message>
+    <message>
+        <source>--evaluations takes a whole number from 1 to %1</source>
+        <translation>--evaluations admite un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>unknown parameter %1; this design has %2</source>
+        <translation>parámetro desconocido %1; este diseño tiene %2</translation>
+    </message>
+    <message>
+        <source>parameter %1 is given twice</source>
+        <translation>el parámetro %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>--range takes P:LOW:HIGH, such as drive-wheel:2.6:7.5</source>
+        <translation>--range admite P:LOW:HIGH, por ejemplo drive-wheel:2.6:7.5</translation>
+    </message>
+    <message>
+        <source>--range names %1, which --vary does not</source>
+        <translation>--range nombra %1, pero --vary no</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, best %2 s</source>
+        <translation>%1 diseños probados, el mejor %2 s</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, none reaches 15 ft yet</source>
+        <translation>%1 diseños probados, ninguno llega aún a 15 ft</translation>
+    </message>
+    <message>
+        <source>stopped before any design ran</source>
+        <translation>detenido antes de probar ningún diseño</translation>
+    </message>
+    <message>
+        <source>stopped after %1 designs; the best so far is printed</source>
+        <translation>detenido tras %1 diseños; se muestra el mejor hasta ahora</translation>
+    </message>
+</context>
+<context>
+    <name>Optimiser</name>
+    <message>
+        <source>choose at least one size to vary</source>
+        <translation>elige al menos una medida para variar</translation>
+    </message>
+    <message>
+        <source>no design within these ranges meets the constraints</source>
+        <translation>ningún diseño dentro de estos rangos cumple las condiciones</translation>
+    </message>
+    <message>
+        <source>the range of %1 is empty: %2 is more than %3</source>
+        <translation>el rango de %1 está vacío: %2 es mayor que %3</translation>
+    </message>
+    <message>
+        <source>%1 takes values from %2 to %3</source>
+        <translation>%1 admite valores de %2 a %3</translation>
+    </message>
+</context>
+<context>
     <name>OutlinePoints</name>
     <message>
         <source>An outline needs at least 5 points; this one has %1.</source>

@@ -1909,6 +1909,84 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>OptimiseCommand</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 a besoin d’une valeur</translation>
+    </message>
+    <message>
+        <source>--goal takes time, distance or target:T with T seconds above 0</source>
+        <translation>--goal prend time, distance ou target:T avec T secondes au-dessus de 0</translation>
+    </message>
+    <message>
+        <source>--max-mass takes a mass in lb above 0</source>
+        <translation>--max-mass prend une masse en lb au-dessus de 0</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0</source>
+        <translation>--seed prend un nombre entier à partir de 0</translation>
+    </message>
+    <message>
+        <source>--threads takes a whole number from 1 to 256</source>
+        <translation>--threads prend un nombre entier de 1 à 256</translation>
+    </message>
+    <message>
+        <source>--evaluations takes a whole number from 1 to %1</source>
+        <translation>--evaluations prend un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>unknown parameter %1; this design has %2</source>
+        <translation>paramètre inconnu %1 ; ce modèle a %2</translation>
+    </message>
+    <message>
+        <source>parameter %1 is given twice</source>
+        <translation>le paramètre %1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>--range takes P:LOW:HIGH, such as drive-wheel:2.6:7.5</source>
+        <translation>--range prend P:LOW:HIGH, par exemple drive-wheel:2.6:7.5</translation>
+    </message>
+    <message>
+        <source>--range names %1, which --vary does not</source>
+        <translation>--range nomme %1, mais --vary ne le nomme pas</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, best %2 s</source>
+        <translation>%1 modèles essayés, le meilleur %2 s</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, none reaches 15 ft yet</source>
+        <translation>%1 modèles essayés, aucun n’atteint encore 15 ft</translation>
+    </message>
+    <message>
+        <source>stopped before any design ran</source>
+        <translation>arrêté avant qu’un modèle ne soit essayé</translation>
+    </message>
+    <message>
+        <source>stopped after %1 designs; the best so far is printed</source>
+        <translation>arrêté après %1 modèles ; le meilleur jusqu’ici est affiché</translation>
+    </message>
+</context>
+<context>
+    <name>Optimiser</name>
+    <message>
+        <source>choose at least one size to vary</source>
+        <translation>choisis au moins une taille à faire varier</translation>
+    </message>
+    <message>
+        <source>no design within these ranges meets the constraints</source>
+        <translation>aucun modèle dans ces plages ne respecte les contraintes</translation>
+    </message>
+    <message>
+        <source>the range of %1 is empty: %2 is more than %3</source>
+        <translation>la plage de %1 est vide : %2 est plus grand que %3</translation>
+    </message>
+    <message>
+        <source>%1 takes values from %2 to %3</source>
+        <translation>%1 prend des valeurs de %2 à %3</translation>
+    </message>
+</context>
+<context>
     <name>OutlinePoints</name>
     <message>
         <source>An outline needs at least 5 points; this one has %1.</source>
