@@ -17,12 +17,16 @@ QRegion frameRegion(const QRegion &region, int w, int h) { return region - erode
 
 void fillRegion(QPainter &painter, const QRegion &region, const QBrush &brush)
 {
-    if (region.isEmpty())
+    // A printed tile clips a layer larger than its paper: without the cut, every tile's page
+    // would carry (and compress) every rectangle of the whole layer.
+    const QRegion visible =
+        painter.hasClipping() ? region.intersected(painter.clipBoundingRect().toAlignedRect()) : region;
+    if (visible.isEmpty())
         return;
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(brush);
-    for (const QRect &rect : region)
+    for (const QRect &rect : visible)
         painter.drawRect(rect);
     painter.restore();
 }
