@@ -28,31 +28,18 @@ std::optional<ChallengeRule> refuse(RuleRefusal &refusal, const char *source, co
 const std::vector<RuleKind> &ruleKinds()
 {
     static const std::vector<RuleKind> kinds{
-        {"mass", RuleValue::Number, "lb", QT_TRANSLATE_NOOP("ChallengeCheck", "Mass"),
-         "the total car mass in lb (analyze's ProjectedMassEF)"},
-        {"body-length", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Body length"),
-         "the body outline from front to back, in inches"},
-        {"body-height", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Body height"),
-         "the body outline from bottom to top, in inches"},
-        {"drive-wheel", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Drive wheel"),
-         "the drive wheel's diameter as built, in inches"},
-        {"other-wheel", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Other wheel"),
-         "the other wheel's diameter, in inches"},
-        {"layers", RuleValue::Number, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Layers"),
-         "the number of board layers of the body (analyze's LayersWideEF)"},
-        {"spring-length", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Spring length"),
-         "the spring's length as built, in inches"},
-        {"spring-width", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Spring width"),
-         "the spring's width, in inches"},
-        {"drive", RuleValue::Word, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Drive"),
-         "= rear, front or all: the drive arrangement"},
-        {"material", RuleValue::Word, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Material"),
-         "= NAME: the body and wheel boards are of the material NAME (with several\n"
-         "                  material rules, of any of their materials)"},
-        {"reaches-15ft", RuleValue::Flag, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Time to 15 ft"),
-         "the simulated run reaches 15 ft"},
-        {"no-skid", RuleValue::Flag, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Skid"),
-         "the run gives no skid advisory"},
+        {"mass", RuleValue::Number, "lb", QT_TRANSLATE_NOOP("ChallengeCheck", "Mass")},
+        {"body-length", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Body length")},
+        {"body-height", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Body height")},
+        {"drive-wheel", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Drive wheel")},
+        {"other-wheel", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Other wheel")},
+        {"layers", RuleValue::Number, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Layers")},
+        {"spring-length", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Spring length")},
+        {"spring-width", RuleValue::Number, "in", QT_TRANSLATE_NOOP("ChallengeCheck", "Spring width")},
+        {"drive", RuleValue::Word, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Drive")},
+        {"material", RuleValue::Word, "", QT_TRANSLATE_NOOP("ChallengeCheck", "Material")},
+        {"reaches-15ft", RuleValue::Flag, "", nullptr},
+        {"no-skid", RuleValue::Flag, "", nullptr},
     };
     return kinds;
 }

@@ -20,8 +20,8 @@ struct RuleKind {
     const char *name;    // as written: "mass"
     RuleValue value;
     const char *unit;    // "lb", "in", "" (a count or a word)
-    const char *caption; // the quantity in a sentence, "Mass" (translated in "ChallengeCheck")
-    const char *help;    // one line of --help, English
+    const char *caption; // the quantity in a sentence, "Mass" (translated in "ChallengeCheck");
+                         // none for a flag, whose sentences are its own
 };
 
 // Every rule a challenge can set, in the order --help lists them.
