@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassStandings.h"
 
+#include "app/ChallengeCheck.h"
 #include "app/RefreshChain.h"
 #include "app/WorkspaceCoast.h"
 #include "files/DesignFile.h"
@@ -135,6 +136,10 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     PrepareEntireCycle(workspace);
     RefreshPhysicsMode(workspace, SheetMode::Simulate);
     fillRow(row, workspace);
+    if (options.challenge) {
+        row.checked = true;
+        row.ruleChecks = CheckChallenge(workspace, *options.challenge);
+    }
     compareRuns(row, workspace, logged.runs);
     if (options.coastMarkFt && row.ran)
         if (const std::optional<CoastedRun> coasted = RunWorkspaceCoast(workspace))

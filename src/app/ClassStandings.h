@@ -35,6 +35,8 @@ struct StandingsOptions {
     // Also reads each design's time with coasting at this distance (StandingRow::markCoastTime):
     // a real track need not be the course's 15 ft.
     std::optional<double> coastMarkFt;
+    // Checks every design against the challenge's rules (StandingRow::ruleChecks).
+    const Challenge *challenge = nullptr;
 };
 
 // Loads a design the way the command line's DESIGN argument does (a built-in design's name or

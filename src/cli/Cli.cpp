@@ -3,6 +3,7 @@
 
 #include "AnalyzeCommand.h"
 #include "CalibrateCommand.h"
+#include "ChallengeCommand.h"
 #include "EnergyCommand.h"
 #include "EventCommand.h"
 #include "TolerancesCommand.h"
@@ -66,6 +67,10 @@ const char *const UsageText =
     "  event new|schedule|record|standings|enter|withdraw\n"
     "                            the class's race day on a real track: lane-balanced\n"
     "                            heats, times entered, standings, runs in the logbook\n"
+    "  challenge new C.json      write a challenge: its rules on the design, scoring,\n"
+    "                            rubric and prompts\n"
+    "  check DESIGN --challenge C.json\n"
+    "                            check a design against every rule of a challenge\n"
     "\n"
     "DESIGN is the name of a built-in design (\"Default Design\", \"Racer\", \"Pickup\",\n"
     "\"Tow Truck\", \"Wheelie\") or the path of a .zndl file.\n"
@@ -200,6 +205,8 @@ const Command Commands[] = {
     {"runs", RunsHelp, runsCommand},
     {"calibrate", CalibrateHelp, calibrateCommand},
     {"event", EventHelp, eventCommand},
+    {"challenge", ChallengeHelp, challengeCommand},
+    {"check", CheckHelp, checkCommand},
 };
 
 // The program's own options: the first two stand in place of a command.

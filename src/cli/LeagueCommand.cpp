@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LeagueCommand.h"
 
+#include "ChallengeCommand.h"
 #include "Cli.h"
 #include "app/ClassStandings.h"
 #include "output/LeaguePages.h"
@@ -25,7 +26,7 @@ struct Texts {
 
 const char *const LeagueHelp =
     "Usage: zindle-cli league FILE|FOLDER... [--track T] [--csv OUT] [--json] [--html OUT]\n"
-    "                         [--pdf OUT] [--heats] [--threads N]\n"
+    "                         [--pdf OUT] [--heats] [--threads N] [--challenge C.json]\n"
     "Ranks a whole class's designs. Every design (a FOLDER stands for every .zndl file below\n"
     "it, in path order; a built-in design's name is taken too) is read and simulated as\n"
     "'simulate' does, each on its own, over all cores. Cars that reach 15 ft rank by time\n"
@@ -51,6 +52,13 @@ const char *const LeagueHelp =
     "  --heats       also race the cars in heats of at most 16 with the race's rules; each\n"
     "                heat's winner races on until one final of at most 16 remains\n"
     "  --threads N   designs run side by side (default: one per core)\n"
+    "  --challenge C.json\n"
+    "                every design is checked against the challenge's rules ('zindle-cli\n"
+    "                check'): only the cars that keep every rule are placed, the others\n"
+    "                follow without a place and are listed after the table with the rules\n"
+    "                they break. The CSV adds the columns legal (yes or no), broken (the\n"
+    "                rules broken) and one per rule, headed by the rule, with the value\n"
+    "                measured; the JSON adds legal, broken and rules to every design\n"
     "OUT is a file (replaced only once written in full) or - for standard output, which\n"
     "then carries nothing else. Exit status 1 when no design could be read. Ctrl+C stops\n"
     "before the next design; the designs run so far are ranked, with status 130.\n"
@@ -93,6 +101,17 @@ void addMeasuredJson(QJsonObject &object, const StandingRow &row)
                   compared ? QJsonValue(ErrorPercent(*row.measuredTime, *row.coastTime)) : QJsonValue());
 }
 
+void addChecksJson(QJsonObject &object, const StandingRow &row)
+{
+    QJsonArray broken;
+    for (const RuleCheck &check : row.ruleChecks)
+        if (!check.passed)
+            broken.append(check.rule);
+    object.insert(QStringLiteral("legal"), row.legal());
+    object.insert(QStringLiteral("broken"), broken);
+    object.insert(QStringLiteral("rules"), ruleChecksJson(row.ruleChecks));
+}
+
 QJsonArray heatsJson(const std::vector<Heat> &heats, const std::vector<StandingRow> &rows)
 {
     QJsonArray list;
@@ -121,10 +140,11 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const QString csv = QStringLiteral("--csv"), html = QStringLiteral("--html"), pdf = QStringLiteral("--pdf"),
                   json = QStringLiteral("--json"), heatsFlag = QStringLiteral("--heats"),
-                  threadsOption = QStringLiteral("--threads"), trackOption = QStringLiteral("--track");
+                  threadsOption = QStringLiteral("--threads"), trackOption = QStringLiteral("--track"),
+                  challengeOption = QStringLiteral("--challenge");
     ParsedArguments parsed;
     QString error;
-    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption, trackOption}, parsed, error);
+    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption, trackOption, challengeOption}, parsed, error);
     if (usable && parsed.hasValue(trackOption) && parsed.value(trackOption).trimmed().isEmpty()) {
         error = Texts::tr("--track needs the name of a track");
         usable = false;
@@ -153,6 +173,9 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageFailure;
     }
 
+    Challenge challenge;
+    if (parsed.hasValue(challengeOption) && !readChallengeOption(parsed.value(challengeOption), challenge, err))
+        return FileFailure;
     const DesignSources sources = CollectDesignSources(parsed.positional);
     if (sources.isEmpty()) {
         err << "zindle-cli league: " << Texts::tr("no design files found") << '\n';
@@ -166,6 +189,8 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     StandingsOptions options;
     options.logbooks = &logbooks;
     options.threads = threads;
+    if (parsed.hasValue(challengeOption))
+        options.challenge = &challenge;
     options.sideViews = parsed.hasValue(html) || parsed.hasValue(pdf);
     std::atomic<bool> stop{false};
     options.stop = &stop;
@@ -209,6 +234,8 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                 QJsonObject object = rowJson(row);
                 if (measured)
                     addMeasuredJson(object, row);
+                if (row.checked)
+                    addChecksJson(object, row);
                 standings.append(object);
             } else {
                 unreadable.append(QJsonObject{{QStringLiteral("File"), row.source}, {QStringLiteral("Error"), row.error}});

@@ -26,9 +26,9 @@ bool isMessageContext(const char *context)
         return false;
     // A file that cannot be read or written, a sweep's ranges refused, a text that is not a
     // number; a logbook left as it is and the runs a calibration left out; a run or a heat
-    // refused as typed; an optimiser's ranges refused.
+    // refused as typed; an optimiser's ranges refused; a challenge's rule refused or broken.
     for (const char *lower : {"FileErrors", "PowerDesigner", "Optimiser", "NumberText", "TrackFit", "LoggedRuns", "RaceDayLog",
-                              "DesignLogEdits", "MeasuredRun", "RaceDay"})
+                              "DesignLogEdits", "MeasuredRun", "RaceDay", "Challenge", "ChallengeCheck"})
         if (std::strcmp(context, lower) == 0)
             return true;
     const size_t length = std::strlen(context);

@@ -25,6 +25,33 @@ QString timeNumber(const StandingRow &row)
     return time;
 }
 
+// The rules of the challenge the rows were checked against, as written; none without one.
+QStringList challengeRules(const std::vector<StandingRow> &rows)
+{
+    QStringList rules;
+    for (const StandingRow &row : rows)
+        if (row.checked) {
+            for (const RuleCheck &check : row.ruleChecks)
+                rules << check.rule;
+            break;
+        }
+    return rules;
+}
+
+bool anyChecked(const std::vector<StandingRow> &rows)
+{
+    return std::any_of(rows.begin(), rows.end(), [](const StandingRow &row) { return row.checked; });
+}
+
+QString brokenRules(const StandingRow &row)
+{
+    QStringList broken;
+    for (const RuleCheck &check : row.ruleChecks)
+        if (!check.passed)
+            broken << check.rule;
+    return broken.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 QString standingsTable(const std::vector<StandingRow> &rows)
@@ -67,6 +94,20 @@ QString standingsTable(const std::vector<StandingRow> &rows)
     }
     bool headed = false;
     for (const StandingRow &row : rows) {
+        if (!row.readable() || !row.checked || row.legal())
+            continue;
+        if (!headed)
+            out += QStringLiteral("\nNot placed, a rule broken:\n");
+        headed = true;
+        QStringList sentences;
+        for (const RuleCheck &check : row.ruleChecks)
+            if (!check.passed)
+                sentences << check.sentence;
+        out += QStringLiteral("  ") + printableText(row.name) + QStringLiteral(": ")
+               + printableText(sentences.join(QStringLiteral("; "))) + QLatin1Char('\n');
+    }
+    headed = false;
+    for (const StandingRow &row : rows) {
         if (row.readable())
             continue;
         if (!headed)
@@ -106,6 +147,13 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
         out += QStringLiteral(",MeasuredTime,TimeError,TimeErrorPercent");
     if (calibrated)
         out += QStringLiteral(",Calibrated");
+    const bool checked = anyChecked(rows);
+    const QStringList rules = challengeRules(rows);
+    if (checked) {
+        out += QStringLiteral(",legal,broken");
+        for (const QString &rule : rules)
+            out += QLatin1Char(',') + csvTextCell(rule);
+    }
     out += QStringLiteral("\r\n");
     for (const StandingRow &row : rows) {
         QStringList cells{csvNumberCell(row.place > 0 ? QString::number(row.place) : QString()),
@@ -127,6 +175,15 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
         }
         if (calibrated)
             cells << csvTextCell(row.calibration);
+        if (checked) {
+            const bool known = row.readable() && row.checked;
+            cells << (known ? (row.legal() ? QStringLiteral("yes") : QStringLiteral("no")) : QString())
+                  << csvTextCell(known ? brokenRules(row) : QString());
+            for (qsizetype i = 0; i < rules.size(); ++i)
+                cells << (known && size_t(i) < row.ruleChecks.size()
+                              ? csvNumberCell(row.ruleChecks[size_t(i)].value)
+                              : QString());
+        }
         out += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return out.toUtf8();

@@ -64,8 +64,9 @@ Heat RaceHeat(const std::vector<StandingRow> &rows, const std::vector<int> &entr
 std::vector<Heat> RunHeats(const std::vector<StandingRow> &rows)
 {
     std::vector<int> entrants;
+    // A car that breaks a challenge's rule is not placed, so it does not race for a place either.
     for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-        if (rows[static_cast<size_t>(i)].readable() && rows[static_cast<size_t>(i)].ran)
+        if (rows[static_cast<size_t>(i)].readable() && rows[static_cast<size_t>(i)].ran && rows[static_cast<size_t>(i)].legal())
             entrants.push_back(i);
     std::stable_sort(entrants.begin(), entrants.end(), [&rows](int a, int b) {
         return rows[static_cast<size_t>(a)].sourceIndex < rows[static_cast<size_t>(b)].sourceIndex;

@@ -15,10 +15,11 @@ namespace {
 int standingGroup(const StandingRow &row)
 {
     if (!row.readable())
-        return 3;
+        return 6;
+    const int broken = row.legal() ? 0 : 3;
     if (!row.ran)
-        return 2;
-    return row.finished ? 0 : 1;
+        return broken + 2;
+    return broken + (row.finished ? 0 : 1);
 }
 
 bool ranksBefore(const StandingRow &a, const StandingRow &b)
@@ -26,13 +27,15 @@ bool ranksBefore(const StandingRow &a, const StandingRow &b)
     const int ga = standingGroup(a), gb = standingGroup(b);
     if (ga != gb)
         return ga < gb;
-    if (ga == 0 && a.time != b.time)
+    // The same order among the cars that break a rule.
+    const int g = ga % 3;
+    if (ga < 6 && g == 0 && a.time != b.time)
         return a.time < b.time;
-    if (ga == 1 && a.distance != b.distance)
+    if (ga < 6 && g == 1 && a.distance != b.distance)
         return a.distance > b.distance;
-    if (ga <= 1 && a.peakSpeed != b.peakSpeed)
+    if (ga < 6 && g <= 1 && a.peakSpeed != b.peakSpeed)
         return a.peakSpeed > b.peakSpeed;
-    if (ga <= 2) {
+    if (ga < 6) {
         int byName = a.name.compare(b.name, Qt::CaseInsensitive);
         if (byName == 0)
             byName = a.name.compare(b.name);
@@ -52,7 +55,7 @@ void RankStandings(std::vector<StandingRow> &rows)
     std::stable_sort(rows.begin(), rows.end(), ranksBefore);
     int place = 0;
     for (StandingRow &row : rows)
-        row.place = row.readable() && row.ran ? ++place : 0;
+        row.place = row.readable() && row.ran && row.legal() ? ++place : 0;
 }
 
 StandingTexts standingTexts(const StandingRow &row)

@@ -3,14 +3,17 @@
 // A class's standings: one row per design run over the course, and the order they finish in.
 // Ranking: cars that reach 15 ft by their time, ties by the higher peak speed, then by name (then
 // by file, so the order never depends on the reading order); then the cars that ran short of
-// the line, farthest first (same ties); then designs the model cannot run; files that could not
-// be read come last and have no place.
+// the line, farthest first (same ties); then designs the model cannot run; under a challenge the
+// cars that break one of its rules follow, in the same order and without a place; files that
+// could not be read come last and have no place.
 
+#include "model/Challenge.h"
 #include "model/DesignList.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -51,6 +54,15 @@ struct StandingRow {
     // How the design was predicted when a track's calibration was applied ("calibrated for
     // ..."); empty for the design's own model.
     QString calibration;
+
+    // Under a challenge: each of its rules checked on the car, in the challenge's order. Only
+    // a car that keeps every rule is placed; the others follow the placed cars.
+    bool checked = false;
+    std::vector<RuleCheck> ruleChecks;
+    bool legal() const
+    {
+        return std::all_of(ruleChecks.begin(), ruleChecks.end(), [](const RuleCheck &c) { return c.passed; });
+    }
 
     bool readable() const { return error.isEmpty(); }
     QString shownErrorText() const { return shownError.isEmpty() ? error : shownError; }

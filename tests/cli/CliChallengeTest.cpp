@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// zindle-cli challenge new, check and league --challenge: the file made and guarded, the exit
+// status a script reads, and the standings' CSV with a column per rule.
+
+#include "support/ClassFolder.h"
+#include "support/CliRunner.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zindle;
+using namespace zindle::test;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The cells of each line, quotes taken off as a spreadsheet reads them.
+std::vector<QStringList> parseCsv(const QString &text)
+{
+    std::vector<QStringList> rows(1);
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                cell += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                cell += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back() << cell;
+            cell.clear();
+        } else if (c == '\n') {
+            rows.back() << cell;
+            cell.clear();
+            rows.emplace_back();
+        } else if (c != '\r') {
+            cell += c;
+        }
+    }
+    rows.pop_back(); // after the last line end
+    return rows;
+}
+
+} // namespace
+
+TEST(CliChallenge, NewWritesTheFileOnceAndCheckSaysWhetherADesignKeepsItsRules)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("c.json");
+    const QStringList made{"challenge", "new", path, "--title", "Light", "--rule", "mass <= 0.30", "--rule",
+                           "drive=rear", "--rubric", "2:Prediction explained", "--prompt-after", "What next?"};
+    ASSERT_EQ(runCli(made).status, 0);
+    const QByteArray first = fileBytes(path);
+    const CliResult again = runCli(made);
+    EXPECT_EQ(again.status, 2);
+    EXPECT_EQ(again.err, QStringLiteral("zindle-cli challenge: %1 exists already; add --force to replace it\n").arg(path));
+    EXPECT_EQ(fileBytes(path), first);
+    const CliResult unknown = runCli({"challenge", "new", dir.filePath("d.json"), "--rule", "weight <= 3"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains("unknown rule \"weight\"; the rules are: mass,")) << unknown.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("d.json")));
+    EXPECT_EQ(runCli(made + QStringList{"--force"}).status, 0);
+
+    const CliResult legal = runCli({"check", "Racer", "--challenge", path});
+    EXPECT_EQ(legal.status, 0) << legal.err.toStdString();
+    EXPECT_EQ(legal.value("Legal"), "yes");
+    EXPECT_EQ(legal.value("Rule2"), "drive = rear");
+    EXPECT_EQ(legal.value("Rule1.Text"), "Mass 0.23 lb: within the 0.30 lb limit");
+
+    const CliResult heavy = runCli({"check", "Tow Truck", "--challenge", path, "--json"});
+    EXPECT_EQ(heavy.status, 1);
+    EXPECT_EQ(heavy.err, "zindle-cli check: Mass 0.31 lb: over the 0.30 lb limit\n");
+    const QJsonObject json = heavy.json();
+    EXPECT_EQ(json["legal"], false);
+    const QJsonObject mass = json["rules"].toArray()[0].toObject();
+    EXPECT_EQ(mass["name"], "mass");
+    EXPECT_EQ(mass["passed"], false);
+    EXPECT_EQ(mass["value"], "0.309064567089081");
+    EXPECT_EQ(mass["limit"], "0.30");
+}
+
+TEST(CliChallenge, LeaguePlacesOnlyLegalCarsAndWritesAColumnPerRule)
+{
+    QTemporaryDir dir;
+    const QString challenge = dir.filePath("c.json");
+    ASSERT_EQ(runCli({"challenge", "new", challenge, "--rule", "mass <= 0.30", "--rule", "drive = rear"}).status, 0);
+    const QString folder = dir.filePath("class");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // Built-in designs 1 to 3: Racer, Pickup (front drive), Tow Truck (too heavy with its larger drive wheel).
+    ASSERT_FALSE(writeClassDesign(folder, "a.zndl", "=HYPERLINK(\"x\")", 1).isEmpty());
+    ASSERT_FALSE(writeClassDesign(folder, "b.zndl", "Pickup", 2).isEmpty());
+    ASSERT_FALSE(writeClassDesign(folder, "c.zndl", "Tow Truck", 3).isEmpty());
+
+    const CliResult result = runCli({"league", folder, "--challenge", challenge, "--csv", "-"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const std::vector<QStringList> rows = parseCsv(result.out);
+    ASSERT_EQ(rows.size(), 4u) << result.out.toStdString();
+    const QStringList &header = rows[0];
+    const auto column = [&header](const char *name) { return header.indexOf(QString::fromUtf8(name)); };
+    ASSERT_GE(column("legal"), 0);
+    ASSERT_GE(column("mass <= 0.30"), 0);
+    EXPECT_EQ(rows[1][column("Design")], "'=HYPERLINK(\"x\")");
+    EXPECT_EQ(rows[1][column("Place")], "1");
+    EXPECT_EQ(rows[1][column("legal")], "yes");
+    for (size_t i = 2; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i][column("Place")], "");
+        EXPECT_EQ(rows[i][column("legal")], "no");
+    }
+    const QStringList &tow = rows[2][column("Design")] == "Tow Truck" ? rows[2] : rows[3];
+    EXPECT_EQ(tow[column("broken")], "mass <= 0.30");
+    EXPECT_EQ(tow[column("mass <= 0.30")], "0.324748188257217");
+}
