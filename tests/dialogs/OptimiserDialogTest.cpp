@@ -7,8 +7,11 @@
 #include "dialogs/OptimiserDialog.h"
 #include "dialogs/OptimiserMapView.h"
 #include "shell/OptimiserView.h"
+#include "support/BuiltInWorkspace.h"
+#include "support/PseudoTranslation.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -129,6 +132,33 @@ TEST(OptimiserWindow, ApplyPutsTheChosenDesignInAsOneStepAndShowsSimulate)
     EXPECT_EQ(design.DriveWhlDia, wheel);
     EXPECT_EQ(design.SpringLength, length);
     EXPECT_FALSE(f.s.w().action(QStringLiteral("UndoPos"))->isEnabled());
+}
+
+TEST(OptimiserWindow, EveryTextItShowsAfterASearchIsTranslated)
+{
+    const BracketedTexts bracketed;
+    Workspace workspace = builtInWorkspace(0);
+    WorkerPool workers;
+    OptimiserDialog dialog(workspace, workers, nullptr);
+    dialog.chooseSizes({QStringLiteral("spring-length"), QStringLiteral("drive-wheel"), QStringLiteral("spring-width")});
+    dialog.evaluationsField()->setValue(40);
+    dialog.show();
+    QSignalSpy ended(&dialog, &OptimiserDialog::searchEnded);
+    dialog.StartClick();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(60000));
+    TranslationWalk walk;
+    walk.visibleWidgets(&dialog);
+    // Beside the captions and headers the walk reads: the cells, the goals, the budget's default.
+    for (const QTableWidget *table : {dialog.sizesTable(), dialog.bestTable()})
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (!(table->item(row, column)->flags() & Qt::ItemIsEditable))
+                    walk.check(table->objectName() + QStringLiteral(" cell"), table->item(row, column)->text());
+    const auto *goal = dialog.findChild<QComboBox *>(QStringLiteral("OptimiserGoal"));
+    for (int i = 0; i < goal->count(); ++i)
+        walk.check(QStringLiteral("goal"), goal->itemText(i));
+    walk.check(QStringLiteral("evaluations"), dialog.evaluationsField()->specialValueText());
+    EXPECT_EQ(walk.failures.join(QLatin1Char('\n')).toStdString(), "");
 }
 
 } // namespace
