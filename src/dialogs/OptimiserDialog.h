@@ -71,6 +71,7 @@ protected:
 
 private:
     struct Job;
+    static constexpr int SizeNameColumn = 0; // then From and To
     // The rows of the sizes the design has, keeping the checks and ranges of those it had.
     void listSizes();
     // The chosen sizes with their ranges, or the refusal in `error`.
