@@ -177,8 +177,8 @@ void OptimiserDialog::StartClick()
 {
     if (searching())
         return;
-    if (OptimiserParameterNames(workspace_.design).size() != sizes_->rowCount())
-        listSizes();
+    // The design may have gained or lost a weight since the list was made.
+    listSizes();
     QString error;
     std::vector<OptimiserParameter> parameters = chosenParameters(error);
     OptimiserOptions options;
