@@ -118,9 +118,13 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
                               ? options.maxEvaluations
                               : static_cast<qint64>(EvaluationsPerParameter) * static_cast<qint64>(parameters.size());
     std::vector<OptimiserDesign> tried;
-    const auto keep = [&](std::vector<OptimiserDesign> designs) {
+    int searches = 0;
+    const auto keep = [&](std::vector<OptimiserDesign> designs, int search) {
         for (OptimiserDesign &design : designs) {
             design.index = static_cast<qint64>(tried.size());
+            result.tried.push_back({design.values,
+                                    design.timeTo15Ft ? parseDouble(design.time) : std::nullopt, design.score,
+                                    design.broken.isEmpty(), search});
             tried.push_back(std::move(design));
         }
     };
@@ -133,7 +137,7 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
     for (const std::vector<double> &point :
          latinHypercube(random, parameters, static_cast<size_t>(std::min(firstSamples, budget) - 1)))
         points.push_back(point);
-    keep(EvaluateOptimiserBatch(context, points));
+    keep(EvaluateOptimiserBatch(context, points), -1);
 
     std::vector<std::vector<double>> started;
     double step = 0.1;
@@ -152,14 +156,14 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
             if (static_cast<qint64>(starts.size()) > remaining())
                 starts.resize(static_cast<size_t>(remaining()));
             for (std::vector<OptimiserDesign> &run : RefineOptimiserStarts(context, starts, perStart, step))
-                keep(std::move(run));
+                keep(std::move(run), searches++);
             started.insert(started.end(), starts.begin(), starts.end());
         }
         if (remaining() <= 0 || context.stopping())
             break;
         // A restart: fresh samples over the whole ranges, and later starts take smaller first steps.
         const qint64 samples = std::min(remaining(), std::max<qint64>(MinSamples, std::llround(budget * RestartSampleShare)));
-        keep(EvaluateOptimiserBatch(context, latinHypercube(random, parameters, static_cast<size_t>(samples))));
+        keep(EvaluateOptimiserBatch(context, latinHypercube(random, parameters, static_cast<size_t>(samples))), -1);
         step = std::max(0.02, step * 0.7);
     }
     result.evaluations = static_cast<qint64>(tried.size());

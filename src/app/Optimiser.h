@@ -41,6 +41,15 @@ struct OptimiserOptions {
 inline constexpr int EvaluationsPerParameter = 250;
 inline constexpr int OptimiserBestCount = 5;
 
+// One design the search tried, in the order it was tried: enough to draw where it looked.
+struct OptimiserTrial {
+    std::vector<double> values;
+    std::optional<double> time; // TimeEF in seconds; none for a car short of 15 ft
+    double score = 0.0;
+    bool acceptable = false;    // breaks no constraint
+    int search = -1;            // the local search it was a step of, counted from 0; -1 for a sample
+};
+
 struct OptimiserResult {
     QString message;  // why nothing ran
     // The best distinct designs that break no constraint, best first (at most five): cars that
@@ -48,6 +57,9 @@ struct OptimiserResult {
     std::vector<OptimiserDesign> best;
     qint64 evaluations = 0;
     bool stopped = false;
+    // Every design tried, in the order of the search (the same on any number of threads): at
+    // most the budget, a few thousand small entries.
+    std::vector<OptimiserTrial> tried;
 };
 
 OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,

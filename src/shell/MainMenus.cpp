@@ -8,6 +8,7 @@
 #include "ChartViews.h"
 #include "LanguageMenu.h"
 #include "MainWindow.h"
+#include "OptimiserView.h"
 #include "WhatIfView.h"
 #include "SensitivityView.h"
 #include "TolerancesView.h"
@@ -145,6 +146,8 @@ void buildMainMenus(MainWindow &window)
     modes->addSeparator();
     add(modes, QStringLiteral("PowerDesignerPos"), Texts::tr("Po&wer Designer..."), {},
         [&window] { window.views().ShowPowerDesigner(); });
+    add(modes, QStringLiteral("OptimiserPos"), Texts::tr("Opti&miser..."), {},
+        [&window] { window.optimiser().ShowOptimiser(); });
     add(modes, QStringLiteral("ResultDetailsPos"), Texts::tr("Results &in Detail..."),
         QKeySequence(Qt::CTRL | Qt::Key_I), [&window] { window.ShowResultDetails(); });
     add(modes, QStringLiteral("RunChartsPos"), Texts::tr("R&un Charts..."), QKeySequence(Qt::CTRL | Qt::Key_R),

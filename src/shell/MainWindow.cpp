@@ -25,6 +25,7 @@
 #include "TestRunsView.h"
 #include "WhatIfView.h"
 #include "SensitivityView.h"
+#include "OptimiserView.h"
 #include "TolerancesView.h"
 #include "app/LiveResults.h"
 #include "files/ReplaceQuestion.h"
@@ -129,6 +130,7 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     whatIf_ = std::make_unique<WhatIfView>(*this);
     sensitivity_ = std::make_unique<SensitivityView>(*this);
     tolerances_ = std::make_unique<TolerancesView>(*this);
+    optimiser_ = std::make_unique<OptimiserView>(*this);
 
     listBar_->sync();
     design_->syncMaterialCombos();

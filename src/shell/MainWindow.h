@@ -51,6 +51,7 @@ class ChartViews;
 class TestRunsView;
 class WhatIfView;
 class SensitivityView;
+class OptimiserView;
 class TolerancesView;
 class SheetImage;
 class WindowDialogs;
@@ -185,6 +186,7 @@ public:
     WhatIfView &whatIf() { return *whatIf_; }
     SensitivityView &sensitivity() { return *sensitivity_; }
     TolerancesView &tolerances() { return *tolerances_; }
+    OptimiserView &optimiser() { return *optimiser_; }
     // The Design mode's live results of the design as it stands, computed in the background.
     LiveResults &liveResults() { return *live_; }
     QAction *action(const QString &objectName) const;
@@ -270,6 +272,7 @@ private:
     std::unique_ptr<WhatIfView> whatIf_;
     std::unique_ptr<SensitivityView> sensitivity_;
     std::unique_ptr<TolerancesView> tolerances_;
+    std::unique_ptr<OptimiserView> optimiser_;
 };
 
 } // namespace zindle

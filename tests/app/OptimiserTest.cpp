@@ -10,6 +10,7 @@
 #include "model/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <atomic>
 
 using namespace zindle;
@@ -100,6 +101,16 @@ TEST(Optimiser, EveryAnswerIsTheBuiltCarWithinTheConstraintsOnAnyThreads)
                 EXPECT_EQ(one.best[i].values, two.best[i].values);
                 EXPECT_EQ(one.best[i].time, two.best[i].time);
             }
+            // The designs tried come back in the search's order, which the threads do not change.
+            ASSERT_EQ(static_cast<qint64>(one.tried.size()), one.evaluations);
+            ASSERT_EQ(one.tried.size(), two.tried.size());
+            for (size_t i = 0; i < one.tried.size(); ++i) {
+                EXPECT_EQ(one.tried[i].values, two.tried[i].values);
+                EXPECT_EQ(one.tried[i].search, two.tried[i].search);
+            }
+            EXPECT_EQ(one.tried.front().search, -1);
+            EXPECT_TRUE(std::any_of(one.tried.begin(), one.tried.end(),
+                                    [](const OptimiserTrial &trial) { return trial.search == 0; }));
             // Each answer, written into the design and run through the window's whole Simulate
             // refresh, is the car reported and breaks nothing.
             for (const OptimiserDesign &design : one.best) {

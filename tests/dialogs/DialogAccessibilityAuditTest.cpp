@@ -5,6 +5,7 @@
 #include "dialogs/CutExportDialog.h"
 #include "dialogs/MaterialDialogs.h"
 #include "dialogs/NewEventDialog.h"
+#include "dialogs/OptimiserDialog.h"
 #include "dialogs/PointsDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/RaceDayWindow.h"
@@ -27,6 +28,7 @@ TEST(AccessibilityAudit, EveryControlOfTheDialogsHasANameAndTabReachesIt)
     dialogs.push_back(std::make_unique<ClassResultsDialog>(workers, prompter));
     dialogs.push_back(std::make_unique<RaceDayWindow>(workers, prompter));
     dialogs.push_back(std::make_unique<NewEventDialog>());
+    dialogs.push_back(std::make_unique<OptimiserDialog>(workspace, workers, nullptr));
     auto cutExport = std::make_unique<CutExportDialog>(prompter);
     cutExport->setBoardMaterials({QStringLiteral("Foam board")});
     cutExport->machineField()->setCurrentIndex(0);
