@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <map>
 #include <gtest/gtest.h>
 
@@ -120,4 +122,45 @@ TEST(CliCutFiles, AFewerBoardExportRemovesTheOlderBoardsAndAFailedOneKeepsEveryt
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
               (QStringList{"car-5.svg", "car.dxf"}));
+}
+
+TEST(CliCutFiles, KerfForAMaterialOfTheCatalogueAndItsRefusals)
+{
+    QTemporaryDir dir;
+    // The wheels' outline, the largest circle, grows by half the material's kerf.
+    const auto wheelRadiusMm = [&dir](const QStringList &options) {
+        const QString svg = dir.filePath(QStringLiteral("wheels.svg"));
+        const CliResult r = runCli(QStringList{"templates", "Default Design", svg, "--set", "wheels"} + options);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        QFile file(svg);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        double largest = 0;
+        const QRegularExpression radius(QStringLiteral("<circle [^>]*r=\"([0-9.]+)\""));
+        for (const QRegularExpressionMatch &m : radius.globalMatch(QString::fromUtf8(file.readAll())))
+            largest = std::max(largest, m.captured(1).toDouble());
+        return largest;
+    };
+    const double uncut = wheelRadiusMm({"--kerf", "0.1"});
+    EXPECT_NEAR(wheelRadiusMm({"--kerf", "0.1", "--kerf-for", "Default Foamcore=0.02"}) - uncut, -0.04 * 25.4, 0.001);
+
+    const QString svg = dir.filePath(QStringLiteral("car.svg"));
+    const QList<std::pair<QStringList, const char *>> refused{
+        {{"--kerf-for", "Balsa=0.01"}, "unknown board material 'Balsa' (the catalogue has Default Foamcore)"},
+        {{"--kerf-for", "Default Foamcore=0,02"}, "bad --kerf-for 'Default Foamcore=0,02'"},
+        {{"--kerf-for", "Default Foamcore=0.3"}, "bad --kerf-for"},
+        {{"--kerf-for", "0.02"}, "bad --kerf-for '0.02'"},
+        {{"--kerf-for", "Default Foamcore=0.01", "--kerf-for", "Default Foamcore=0.02"},
+         "material 'Default Foamcore' is given twice"},
+        {{"--kerf-for"}, "option --kerf-for needs a value"},
+    };
+    for (const auto &[options, message] : refused) {
+        const CliResult r = runCli(QStringList{"templates", "Default Design", svg} + options);
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(message))) << r.err.toStdString();
+    }
+    const CliResult pdf = runCli({"templates", "Default Design", dir.filePath(QStringLiteral("car.pdf")), "--kerf-for",
+                                  "Default Foamcore=0.01"});
+    EXPECT_EQ(pdf.status, 2);
+    EXPECT_TRUE(pdf.err.contains(QStringLiteral("--kerf-for is an option of .svg and .dxf cut files")));
+    EXPECT_FALSE(QFile::exists(svg));
 }
