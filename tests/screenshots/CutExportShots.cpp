@@ -40,23 +40,16 @@ TEST(CutExportShots, TheExportDialogWithALaserOnFoamBoard)
                 balsa->setText(QStringLiteral("0.006"));
             choose.show();
             EXPECT_FALSE(choose.warningText().isEmpty());
-            if (!size.isValid()) {
-                saveShot(&choose, QStringLiteral("cut-export-laser-on-foam"));
-            } else {
-                QApplication::processEvents();
-                // The dialog drawn over the middle of the window, as it stands on the screen.
-                QPixmap picture = s.w().grab();
-                {
-                    QPainter painter(&picture);
-                    const QPixmap asked = choose.grab();
-                    painter.drawPixmap((picture.width() - asked.width()) / 2, (picture.height() - asked.height()) / 2,
-                                       asked);
-                }
-                EXPECT_TRUE(picture.save(shotFolder()
-                                         + QStringLiteral("/cut-export-laser-on-foam-%1x%2.png")
-                                               .arg(size.width())
-                                               .arg(size.height())));
+            QApplication::processEvents();
+            // Alone, and drawn over the middle of the window as it stands on the screen.
+            QPixmap picture = size.isValid() ? s.w().grab() : choose.grab();
+            if (size.isValid()) {
+                QPainter painter(&picture);
+                painter.drawPixmap((picture.width() - choose.width()) / 2, (picture.height() - choose.height()) / 2,
+                                   choose.grab());
             }
+            const QString suffix = size.isValid() ? QStringLiteral("-%1x%2").arg(size.width()).arg(size.height()) : QString();
+            EXPECT_TRUE(picture.save(shotFolder() + QStringLiteral("/cut-export-laser-on-foam") + suffix + QStringLiteral(".png")));
             ++shown;
             return int(QDialog::Rejected);
         };
