@@ -199,8 +199,9 @@ void CutExportDialog::showMaterialKerfs()
         const auto kerf = kerfByMaterial_.find(material);
         if (kerf != kerfByMaterial_.end())
             field->setText(doubleText(kerf->second));
-        // The material's name is the catalogue's, shown as it is.
-        auto *name = new QLabel(material, materialKerfs_);
+        // The material's name is the catalogue's, shown as it is: no markup, no mnemonic.
+        auto *name = new QLabel(QString(material).replace(QLatin1Char('&'), QStringLiteral("&&")), materialKerfs_);
+        name->setTextFormat(Qt::PlainText);
         name->setObjectName(QStringLiteral("CutKerfForName%1").arg(materialKerfFields_.size() + 1));
         name->setBuddy(field);
         materialKerfRows_->addRow(name, field);

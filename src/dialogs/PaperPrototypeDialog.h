@@ -18,12 +18,9 @@
 #include <functional>
 #include <memory>
 
-class QLabel;
 class QPrinter;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QWidget;
 
 namespace zindle {
 
