@@ -56,28 +56,6 @@ const char *const OptimiseHelp =
 
 namespace {
 
-// --range is given once per parameter, so it is taken out before the other options, which
-// may each be given once.
-QStringList takeRanges(const QStringList &args, QStringList &ranges, QString &error)
-{
-    QStringList rest;
-    bool optionsEnded = false;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--"))
-            optionsEnded = true;
-        if (optionsEnded || args[i] != QLatin1String("--range")) {
-            rest << args[i];
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            error = Texts::tr("option %1 needs a value").arg(QStringLiteral("--range"));
-            return rest;
-        }
-        ranges << args[++i];
-    }
-    return rest;
-}
-
 bool readGoal(const QString &text, OptimiserGoal &goal)
 {
     if (text.isEmpty() || text == QLatin1String("time"))
@@ -125,7 +103,7 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     QString error;
     QStringList rangeTexts;
-    const QStringList rest = takeRanges(args, rangeTexts, error);
+    const QStringList rest = takeRepeatedOption(args, QStringLiteral("--range"), rangeTexts, error);
     ParsedArguments parsed;
     const bool usable = error.isEmpty()
                         && parseArguments(rest, {QStringLiteral("--json"), QStringLiteral("--no-skid"), QStringLiteral("--no-advisory")},

@@ -109,6 +109,26 @@ bool parseArguments(const QStringList &args, const QStringList &flags, const QSt
     return true;
 }
 
+QStringList takeRepeatedOption(const QStringList &args, const QString &option, QStringList &values, QString &error)
+{
+    QStringList rest;
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--"))
+            optionsEnded = true;
+        if (optionsEnded || args[i] != option) {
+            rest << args[i];
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = Texts::tr("option %1 needs a value").arg(option);
+            return rest;
+        }
+        values << args[++i];
+    }
+    return rest;
+}
+
 bool ParsedArguments::hasValue(const QString &option) const
 {
     for (const auto &entry : values)

@@ -54,5 +54,9 @@ struct ParsedArguments {
 };
 bool parseArguments(const QStringList &args, const QStringList &flags, const QStringList &valued,
                     ParsedArguments &parsed, QString &error);
+// An option given once per thing it names (--range once per parameter) is taken out first:
+// returns the other arguments for parseArguments and appends the option's values to `values`,
+// with `error` set when the last one lacks its value.
+QStringList takeRepeatedOption(const QStringList &args, const QString &option, QStringList &values, QString &error);
 
 } // namespace zindle::cli

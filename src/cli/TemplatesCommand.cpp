@@ -32,7 +32,7 @@ const char *const TemplatesHelp =
     "                            [--page a4|letter]\n"
     "       zindle-cli templates DESIGN OUT.svg|OUT.dxf [--set all|inner|outer|wheels]\n"
     "                            [--board WxH] [--profile laser|plotter|print] [--kerf IN]\n"
-    "                            [--cut-colour C]\n"
+    "                            [--kerf-for MATERIAL=IN]... [--cut-colour C]\n"
     "Simulates DESIGN over the whole cycle (Simulate mode, element size 9), then prints the\n"
     "chosen set into OUT.pdf, one page per printed item, at full size:\n"
     "  all     the report, every layer template in stacking order (numbered), the wheel pages\n"
@@ -58,9 +58,12 @@ const char *const TemplatesHelp =
     "file. --profile names the machine: plotter (a knife; the default) and print remove\n"
     "nothing, laser removes a 0.008 in kerf; --kerf IN sets the width the tool removes. Each\n"
     "outline is then cut half the kerf outside and each hole half the kerf inside, so that the\n"
-    "parts come out at their drawn size. --cut-colour C (a colour name such as red or green,\n"
-    "or #rrggbb) is the colour the cutter takes for cutting; engraving stays blue. A laser on\n"
-    "a design of foam board is warned of on standard error: many school labs forbid it.\n"
+    "parts come out at their drawn size. --kerf-for MATERIAL=IN sets the kerf for the parts\n"
+    "cut from one board material of the design's catalogue (named as the catalogue spells\n"
+    "it, such as \"Default Foamcore=0.01\"), once per material; --kerf stays the kerf of the\n"
+    "others. --cut-colour C (a colour name such as red or green, or #rrggbb) is the colour\n"
+    "the cutter takes for cutting; engraving stays blue. A laser on a design of foam board is\n"
+    "warned of on standard error: many school labs forbid it.\n"
     ZINDLE_HEADLESS_SCALE_HELP;
 
 bool commandPaints(const QStringList &arguments)
@@ -161,7 +164,7 @@ int usage(const QString &error, QTextStream &err)
 }
 
 // The SVG or DXF branch: the parts of the set nested onto boards, one file per board.
-int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream &err)
+int cutFilesCommand(const ParsedArguments &parsed, const QStringList &kerfFor, QTextStream &out, QTextStream &err)
 {
     if (parsed.hasValue(QStringLiteral("--page")))
         return usage(Texts::tr("--page is an option of PDF files; cut files take --board"), err);
@@ -191,6 +194,13 @@ int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream
     }
 
     CutProfile profile;
+    // Wider than a quarter inch is no cutting tool, and would eat the gap between parts.
+    const auto kerfIn = [](const QString &text) -> std::optional<double> {
+        const std::optional<double> kerf = parseDouble(text);
+        if (!kerf || !(*kerf >= 0.0) || *kerf > 0.25)
+            return std::nullopt;
+        return kerf;
+    };
     if (parsed.hasValue(QStringLiteral("--profile"))) {
         const QString name = parsed.value(QStringLiteral("--profile"));
         const std::optional<CutMachine> machine = CutMachineNamed(name);
@@ -200,11 +210,21 @@ int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream
     }
     if (parsed.hasValue(QStringLiteral("--kerf"))) {
         const QString text = parsed.value(QStringLiteral("--kerf"));
-        const std::optional<double> kerf = parseDouble(text);
-        // Wider than a quarter inch is no cutting tool, and would eat the gap between parts.
-        if (!kerf || !(*kerf >= 0.0) || *kerf > 0.25)
+        const std::optional<double> kerf = kerfIn(text);
+        if (!kerf)
             return usage(Texts::tr("bad kerf '%1' (inches, from 0 to 0.25)").arg(text), err);
         profile.kerfIn = *kerf;
+    }
+    for (const QString &given : kerfFor) {
+        // A material's name may hold '=' too; the number never does.
+        const qsizetype split = given.lastIndexOf(QLatin1Char('='));
+        const QString material = given.left(std::max<qsizetype>(split, 0));
+        const std::optional<double> kerf = split > 0 ? kerfIn(given.mid(split + 1)) : std::nullopt;
+        if (!kerf)
+            return usage(Texts::tr("bad --kerf-for '%1' (MATERIAL=IN, the kerf in inches from 0 to 0.25)").arg(given), err);
+        if (profile.kerfByMaterial.count(material))
+            return usage(Texts::tr("material '%1' is given twice").arg(material), err);
+        profile.kerfByMaterial[material] = *kerf;
     }
     if (parsed.hasValue(QStringLiteral("--cut-colour"))) {
         const QString name = parsed.value(QStringLiteral("--cut-colour"));
@@ -217,7 +237,17 @@ int cutFilesCommand(const ParsedArguments &parsed, QTextStream &out, QTextStream
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;
-    const CutFilesOutcome outcome = WriteCutFiles(workspace, parsed.positional[1], parts, board, {}, profile);
+    QStringList boards;
+    for (const BoardMaterial &material : workspace.catalogue.boards)
+        boards << material.BoardName;
+    for (const auto &[material, kerf] : profile.kerfByMaterial)
+        if (!boards.contains(material))
+            return usage(Texts::tr("unknown board material '%1' (the catalogue has %2)")
+                             .arg(material, boards.join(QStringLiteral(", "))),
+                         err);
+    // The window's three steps in a row: there is no window to keep answering here.
+    const CutExport job = PrepareCutExport(workspace, parsed.positional[1], parts, board, profile);
+    const CutFilesOutcome outcome = WriteCutBoards(job, DrawCutBoards(job));
     if (!outcome.ok) {
         err << outcome.error << '\n';
         return FileFailure;
@@ -238,9 +268,13 @@ int templatesCommand(const QStringList &args, QTextStream &out, QTextStream &err
     QPageSize::PageSizeId paper = QPageSize::Letter;
     const QStringList valued{QStringLiteral("--set"),     QStringLiteral("--page"), QStringLiteral("--board"),
                              QStringLiteral("--profile"), QStringLiteral("--kerf"), QStringLiteral("--cut-colour")};
-    if (parseArguments(args, {}, valued, parsed, error) && parsed.positional.size() == 2
+    QStringList kerfFor;
+    const QStringList rest = takeRepeatedOption(args, QStringLiteral("--kerf-for"), kerfFor, error);
+    if (error.isEmpty() && parseArguments(rest, {}, valued, parsed, error) && parsed.positional.size() == 2
         && CutFileFormatOf(parsed.positional[1]))
-        return cutFilesCommand(parsed, out, err);
+        return cutFilesCommand(parsed, kerfFor, out, err);
+    if (error.isEmpty() && !kerfFor.isEmpty())
+        error = Texts::tr("%1 is an option of .svg and .dxf cut files").arg(QStringLiteral("--kerf-for"));
     for (const char *cutOption : {"--board", "--profile", "--kerf", "--cut-colour"})
         if (error.isEmpty() && parsed.hasValue(QLatin1String(cutOption)))
             error = Texts::tr("%1 is an option of .svg and .dxf cut files").arg(QLatin1String(cutOption));

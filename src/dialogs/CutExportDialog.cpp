@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -33,6 +34,7 @@ CutProfile cutProfileOf(const CutExportChoices &choices)
 {
     CutProfile profile = DefaultCutProfile(choices.machine);
     profile.kerfIn = choices.kerfIn;
+    profile.kerfByMaterial = choices.kerfByMaterial;
     profile.gapIn = choices.gapIn;
     // The same green as the command line's --cut-colour green.
     if (choices.colours == CutColours::GreenCutsBlueEngraves)
@@ -94,6 +96,16 @@ CutExportDialog::CutExportDialog(Prompter &prompter, QWidget *parent) : QDialog(
     kerf_->setObjectName(QStringLiteral("CutKerf"));
     acceptLocalDecimalComma(kerf_);
     form->addRow(tr("&Kerf (in):"), kerf_);
+    materialKerfs_ = new QGroupBox(tr("Kerf by material (in)"), this);
+    materialKerfs_->setObjectName(QStringLiteral("CutKerfByMaterial"));
+    materialKerfRows_ = new QFormLayout(materialKerfs_);
+    materialKerfs_->setVisible(false);
+    form->addRow(materialKerfs_);
+    // An empty field shows the kerf it takes.
+    connect(kerf_, &QLineEdit::textChanged, this, [this](const QString &text) {
+        for (const auto &[material, field] : materialKerfFields_)
+            field->setPlaceholderText(text);
+    });
     colours_ = new QComboBox(this);
     colours_->setObjectName(QStringLiteral("CutColours"));
     colours_->addItem(tr("Red cuts, blue engraves"));
@@ -126,6 +138,11 @@ void CutExportDialog::setChoices(const CutExportChoices &choices)
     }
     // After the machine, whose change puts in its own kerf: the remembered kerf is the lab's.
     kerf_->setText(doubleText(choices.kerfIn));
+    kerfByMaterial_ = choices.kerfByMaterial;
+    for (const auto &[material, field] : materialKerfFields_) {
+        const auto kerf = kerfByMaterial_.find(material);
+        field->setText(kerf == kerfByMaterial_.end() ? QString() : doubleText(kerf->second));
+    }
     board_->setText(choices.board);
     gap_->setText(doubleText(choices.gapIn));
     showWarning();
@@ -137,6 +154,13 @@ CutExportChoices CutExportDialog::choices() const
     choices.machine = Machines[std::max(0, machine_->currentIndex())];
     choices.colours = Colours[std::max(0, colours_->currentIndex())];
     choices.kerfIn = numberIn(kerf_, 0.0, MaxKerfIn).value_or(DefaultCutProfile(choices.machine).kerfIn);
+    choices.kerfByMaterial = kerfByMaterial_;
+    for (const auto &[material, field] : materialKerfFields_) {
+        if (const std::optional<double> kerf = numberIn(field, 0.0, MaxKerfIn))
+            choices.kerfByMaterial[material] = *kerf;
+        else
+            choices.kerfByMaterial.erase(material);
+    }
     choices.gapIn = numberIn(gap_, MinPartGapIn, MaxPartGapIn).value_or(PartGapIn);
     choices.board = board_->text().trimmed();
     return choices;
@@ -147,7 +171,43 @@ BoardSize CutExportDialog::board() const { return ParseBoardSize(board_->text())
 void CutExportDialog::setBoardMaterials(const QStringList &names)
 {
     materials_ = names;
+    showMaterialKerfs();
     showWarning();
+}
+
+QLineEdit *CutExportDialog::materialKerfField(const QString &material) const
+{
+    for (const auto &[name, field] : materialKerfFields_)
+        if (name == material)
+            return field;
+    return nullptr;
+}
+
+void CutExportDialog::showMaterialKerfs()
+{
+    while (materialKerfRows_->rowCount() > 0)
+        materialKerfRows_->removeRow(0);
+    materialKerfFields_.clear();
+    for (const QString &material : materials_) {
+        if (materialKerfField(material))
+            continue;
+        auto *field = new QLineEdit(materialKerfs_);
+        field->setObjectName(QStringLiteral("CutKerfFor%1").arg(materialKerfFields_.size() + 1));
+        acceptLocalDecimalComma(field);
+        field->setPlaceholderText(kerf_->text());
+        field->setToolTip(tr("Leave it empty to use the kerf above."));
+        const auto kerf = kerfByMaterial_.find(material);
+        if (kerf != kerfByMaterial_.end())
+            field->setText(doubleText(kerf->second));
+        // The material's name is the catalogue's, shown as it is: no markup, no mnemonic.
+        auto *name = new QLabel(QString(material).replace(QLatin1Char('&'), QStringLiteral("&&")), materialKerfs_);
+        name->setTextFormat(Qt::PlainText);
+        name->setObjectName(QStringLiteral("CutKerfForName%1").arg(materialKerfFields_.size() + 1));
+        name->setBuddy(field);
+        materialKerfRows_->addRow(name, field);
+        materialKerfFields_.emplace_back(material, field);
+    }
+    materialKerfs_->setVisible(!materialKerfFields_.empty());
 }
 
 QString CutExportDialog::warningText() const { return warning_->text(); }
@@ -155,6 +215,9 @@ QString CutExportDialog::warningText() const { return warning_->text(); }
 void CutExportDialog::machineChanged()
 {
     kerf_->setText(doubleText(DefaultCutProfile(Machines[std::max(0, machine_->currentIndex())]).kerfIn));
+    // Another machine cuts every material with its own kerf.
+    for (const auto &[material, field] : materialKerfFields_)
+        field->clear();
     showWarning();
 }
 
@@ -170,17 +233,24 @@ void CutExportDialog::showWarning()
     adjustSize();
 }
 
+QString CutExportDialog::refusal() const
+{
+    if (!numberIn(kerf_, 0.0, MaxKerfIn))
+        return tr("The kerf is a number of inches from 0 to 0.25.");
+    for (const auto &[material, field] : materialKerfFields_)
+        if (!field->text().trimmed().isEmpty() && !numberIn(field, 0.0, MaxKerfIn))
+            return tr("The kerf for %1 is a number of inches from 0 to 0.25.").arg(material);
+    if (!ParseBoardSize(board_->text()))
+        return tr("\"%1\" is not a board size; write it as 20x30 or 500x750mm.").arg(board_->text());
+    if (!numberIn(gap_, MinPartGapIn, MaxPartGapIn))
+        return tr("The gap between parts is a number of inches from 0.1 to 1.");
+    return {};
+}
+
 void CutExportDialog::accept()
 {
-    QString refusal;
-    if (!numberIn(kerf_, 0.0, MaxKerfIn))
-        refusal = tr("The kerf is a number of inches from 0 to 0.25.");
-    else if (!ParseBoardSize(board_->text()))
-        refusal = tr("\"%1\" is not a board size; write it as 20x30 or 500x750mm.").arg(board_->text());
-    else if (!numberIn(gap_, MinPartGapIn, MaxPartGapIn))
-        refusal = tr("The gap between parts is a number of inches from 0.1 to 1.");
-    if (!refusal.isEmpty()) {
-        prompter_.message(refusal, windowTitle());
+    if (const QString refused = refusal(); !refused.isEmpty()) {
+        prompter_.message(refused, windowTitle());
         return;
     }
     QDialog::accept();

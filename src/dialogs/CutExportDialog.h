@@ -2,13 +2,17 @@
 #pragma once
 // "Export Cut Files": how the lab's machine cuts (laser, knife plotter or a printed template
 // cut by hand), its kerf, the colours its software reads as cut and engrave, the board and the
-// gap between parts. Asked after the file's name; the window remembers the last choices.
+// gap between parts, and a kerf of its own for any board material the design's parts are cut
+// from. Asked after the file's name; the window remembers the last choices.
 #include "output/CutProfile.h"
 
 #include <QDialog>
 #include <QStringList>
+#include <map>
 
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -26,6 +30,8 @@ struct CutExportChoices {
     CutColours colours = CutColours::RedCutsBlueEngraves;
     QString board = QStringLiteral("20x30");
     double gapIn = PartGapIn;
+    // By material name; the materials of every design exported so far, not only this one's.
+    std::map<QString, double> kerfByMaterial;
 };
 
 inline constexpr double MaxKerfIn = 0.25;
@@ -47,7 +53,8 @@ public:
     CutExportChoices choices() const;
     CutProfile profile() const { return cutProfileOf(choices()); }
     BoardSize board() const;
-    // The board materials the design cuts: a laser on foam board is warned of at once.
+    // The board materials the design cuts: a laser on foam board is warned of at once, and
+    // each material gets a kerf field (empty: the kerf above).
     void setBoardMaterials(const QStringList &names);
 
     QComboBox *machineField() const { return machine_; }
@@ -55,6 +62,8 @@ public:
     QComboBox *coloursField() const { return colours_; }
     QLineEdit *boardField() const { return board_; }
     QLineEdit *gapField() const { return gap_; }
+    // Nothing for a material the design does not cut.
+    QLineEdit *materialKerfField(const QString &material) const;
     // Empty (and hidden) unless the machine is a laser and a part is of foam board.
     QString warningText() const;
 
@@ -63,9 +72,15 @@ public:
 private:
     void machineChanged();
     void showWarning();
+    void showMaterialKerfs();
+    QString refusal() const; // empty when every field is in range
 
     Prompter &prompter_;
     QStringList materials_;
+    std::map<QString, double> kerfByMaterial_; // as set, for the materials without a field
+    QGroupBox *materialKerfs_ = nullptr;
+    QFormLayout *materialKerfRows_ = nullptr;
+    std::vector<std::pair<QString, QLineEdit *>> materialKerfFields_;
     QComboBox *machine_ = nullptr;
     QLabel *warning_ = nullptr;
     QLineEdit *kerf_ = nullptr;

@@ -11,13 +11,16 @@
 #include "files/ReplaceQuestion.h"
 #include "model/PartMaterials.h"
 #include "model/Prompter.h"
+#include "app/WorkerPool.h"
 #include "app/Workspace.h"
 #include "output/CutFiles.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -42,8 +45,9 @@ constexpr Option Options[5] = {
 };
 } // namespace
 
-PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), workspace_(workspace), prompter_(prompter)
+PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, WorkerPool &workers, Prompter &prompter,
+                                           QWidget *parent)
+    : QDialog(parent), workspace_(workspace), workers_(workers), prompter_(prompter)
 {
     setObjectName(QStringLiteral("TPPWin"));
     setWindowTitle(tr("Paper Prototype"));
@@ -64,10 +68,10 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
     layout->addWidget(group);
 
     auto *row = new QHBoxLayout;
-    auto *exportCut = new QPushButton(tr("Export Cut Files..."), this);
-    exportCut->setObjectName(QStringLiteral("PPExportBtn"));
-    exportCut->setToolTip(tr("Save every part as SVG or DXF for a laser cutter or cutting plotter"));
-    row->addWidget(exportCut);
+    exportCut_ = new QPushButton(tr("Export Cut Files..."), this);
+    exportCut_->setObjectName(QStringLiteral("PPExportBtn"));
+    exportCut_->setToolTip(tr("Save every part as SVG or DXF for a laser cutter or cutting plotter"));
+    row->addWidget(exportCut_);
     row->addStretch();
     auto *print = new QPushButton(tr("Print"), this);
     print->setObjectName(QStringLiteral("PPPrintBtn"));
@@ -77,9 +81,25 @@ PaperPrototypeDialog::PaperPrototypeDialog(Workspace &workspace, Prompter &promp
     row->addWidget(print);
     row->addWidget(cancel);
     layout->addLayout(row);
+
+    exportBusy_ = new QWidget(this);
+    exportBusy_->setObjectName(QStringLiteral("PPExportBusy"));
+    auto *busyRow = new QHBoxLayout(exportBusy_);
+    busyRow->setContentsMargins(0, 0, 0, 0);
+    busyRow->addWidget(new QLabel(tr("Laying out the boards..."), exportBusy_));
+    auto *bar = new QProgressBar(exportBusy_);
+    bar->setRange(0, 0); // how long the nesting takes is not known ahead
+    bar->setTextVisible(false);
+    busyRow->addWidget(bar, 1);
+    stopExport_ = new QPushButton(tr("Stop"), exportBusy_);
+    stopExport_->setObjectName(QStringLiteral("PPStopExportBtn"));
+    busyRow->addWidget(stopExport_);
+    exportBusy_->setVisible(false);
+    layout->addWidget(exportBusy_);
+    connect(stopExport_, &QPushButton::clicked, this, &PaperPrototypeDialog::StopExport);
     connect(print, &QPushButton::clicked, this, &PaperPrototypeDialog::PPPrintBtnClick);
     connect(cancel, &QPushButton::clicked, this, &PaperPrototypeDialog::PPCancelBtnClick);
-    connect(exportCut, &QPushButton::clicked, this, &PaperPrototypeDialog::ExportCutFiles);
+    connect(exportCut_, &QPushButton::clicked, this, &PaperPrototypeDialog::ExportCutFiles);
 
     openPrinter = [this](QWidget *owner) { return openSystemPrinter(owner); };
 }
@@ -169,6 +189,8 @@ void PaperPrototypeDialog::PPPrintBtnClick()
 
 void PaperPrototypeDialog::ExportCutFiles()
 {
+    if (exporting())
+        return;
     const QString caption = tr("Export Cut Files");
     // The first board has the name given; the question before replacing it covers the set.
     // Only the words before the bar are the student's to read: the patterns after it pick the files.
@@ -193,10 +215,50 @@ void PaperPrototypeDialog::ExportCutFiles()
     cutChoices = choose.choices();
     if (cutChoicesChosen)
         cutChoicesChosen(cutChoices);
+    auto job = std::make_shared<const CutExport>(
+        PrepareCutExport(workspace_, path, CutSet::All, choose.board(), choose.profile()));
+    // The parts were laid out anew from the workspace; the sheet shows the design again. What
+    // follows works from the copy alone.
+    if (afterPrint)
+        afterPrint();
+    if (!job->error.isEmpty()) {
+        prompter_.message(job->error, caption);
+        return;
+    }
+    exportStop_ = std::make_shared<std::atomic<bool>>(false);
+    showExporting(true);
+    cutWatch_.watch(workers_.run([job, stop = exportStop_] { return DrawCutBoards(*job, stop.get()); }),
+                    [this, job](std::future<DrawnCutBoards> &done) { finishExport(*job, done.get()); });
+}
+
+void PaperPrototypeDialog::StopExport()
+{
+    if (!exportStop_)
+        return;
+    // The worker looks at the flag between its steps; the result it then hands back is dropped.
+    exportStop_->store(true);
+    stopExport_->setEnabled(false);
+}
+
+void PaperPrototypeDialog::showExporting(bool busy)
+{
+    exportBusy_->setVisible(busy);
+    stopExport_->setEnabled(busy);
+    exportCut_->setEnabled(!busy);
+}
+
+void PaperPrototypeDialog::finishExport(const CutExport &job, const DrawnCutBoards &drawn)
+{
+    showExporting(false);
+    const bool stopped = drawn.stopped || (exportStop_ && exportStop_->load());
+    exportStop_.reset();
+    if (stopped)
+        return; // the student stopped it: nothing is written, and that needs no message
+    const QString caption = tr("Export Cut Files");
     const auto mayReplace = [&](const QStringList &others) {
         return prompter_.confirm(replaceSetFilesQuestionText(others), caption) == Answer::Yes;
     };
-    const CutFilesOutcome outcome = WriteCutFiles(workspace_, path, CutSet::All, choose.board(), mayReplace, choose.profile());
+    const CutFilesOutcome outcome = WriteCutBoards(job, drawn, mayReplace);
     if (outcome.declined) {
         // The user kept their files; nothing was written, and that needs no message.
     } else if (!outcome.ok)
@@ -214,9 +276,6 @@ void PaperPrototypeDialog::ExportCutFiles()
             text += QLatin1Char('\n') + outcome.warning;
         prompter_.message(text, caption);
     }
-    // The export lays the templates out anew; the sheet shows the design again.
-    if (afterPrint)
-        afterPrint();
 }
 
 } // namespace zindle

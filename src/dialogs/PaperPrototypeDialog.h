@@ -9,24 +9,29 @@
 
 #include "CutExportDialog.h"
 #include "ModalRunner.h"
+#include "app/FutureWatch.h"
+#include "output/CutFiles.h"
 #include "output/PrintJobs.h"
 
 #include <QDialog>
+#include <atomic>
 #include <functional>
 #include <memory>
 
 class QPrinter;
+class QPushButton;
 class QRadioButton;
 
 namespace zindle {
 
 struct Workspace;
 class Prompter;
+class WorkerPool;
 
 class PaperPrototypeDialog : public QDialog {
     Q_OBJECT
 public:
-    PaperPrototypeDialog(Workspace &workspace, Prompter &prompter, QWidget *parent = nullptr);
+    PaperPrototypeDialog(Workspace &workspace, WorkerPool &workers, Prompter &prompter, QWidget *parent = nullptr);
     ~PaperPrototypeDialog() override;
 
     PrintJobKind selectedJob() const;
@@ -39,8 +44,12 @@ public:
     // "Export Cut Files...": every cut part as SVG or DXF files for a laser cutter or cutting
     // plotter, on boards of the size the student gives (the File menu's "Export templates..."
     // comes here too). Asks for the file, then the machine and the board (CutExportDialog,
-    // through modalRunner); reports the boards, a warning, or what went wrong.
+    // through modalRunner); reports the boards, a warning, or what went wrong. The nesting and
+    // drawing run on a worker while the window shows that it is busy, with Stop; the question
+    // before replacing files and the writing come once they are done.
     void ExportCutFiles();
+    bool exporting() const { return cutWatch_.watching(); }
+    void StopExport();
 
     // The print dialog and the printer; nullptr when the user cancels.
     std::function<std::unique_ptr<PageSink>(QWidget *parent)> openPrinter;
@@ -66,13 +75,22 @@ protected:
 
 private:
     std::unique_ptr<PageSink> openSystemPrinter(QWidget *parent);
+    void showExporting(bool busy);
+    void finishExport(const CutExport &job, const DrawnCutBoards &drawn);
 
     Workspace &workspace_;
+    WorkerPool &workers_;
     Prompter &prompter_;
     std::unique_ptr<QPrinter> printer_; // keeps the user's printer choices between jobs
     QRadioButton *buttons_[5] = {};
     PrintOutcome lastOutcome_;
     int jobsRun_ = 0;
+    QPushButton *exportCut_ = nullptr;
+    QWidget *exportBusy_ = nullptr;
+    QPushButton *stopExport_ = nullptr;
+    std::shared_ptr<std::atomic<bool>> exportStop_;
+    // Last: waited for before anything the worker's result is handed to goes.
+    FutureWatch<DrawnCutBoards> cutWatch_;
 };
 
 } // namespace zindle

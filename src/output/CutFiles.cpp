@@ -124,81 +124,125 @@ std::vector<CutPath> CuttingOrder(const CutBoard &board)
     return ordered;
 }
 
-CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
-                              const BoardSize &board, const MayReplaceFiles &mayReplace, const CutProfile &profile)
+CutExport PrepareCutExport(PhysicsState &workspace, const QString &path, CutSet set, const BoardSize &board,
+                           const CutProfile &profile)
 {
-    CutFilesOutcome outcome;
+    CutExport job;
+    job.path = path;
+    job.board = board;
+    job.profile = profile;
     const std::optional<CutFileFormat> format = CutFileFormatOf(path);
     if (!format) {
-        outcome.error = writeError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "cut files end in .svg or .dxf")))
-                            .shown();
-        return outcome;
+        job.error = writeError(path, FileText(QT_TRANSLATE_NOOP("FileErrors", "cut files end in .svg or .dxf"))).shown();
+        return job;
     }
+    job.format = *format;
     CutPartsOutcome parts = CutPartsOf(workspace, set, board);
     if (!parts.error.isEmpty()) {
-        outcome.error = parts.error;
-        return outcome;
+        job.error = parts.error;
+        return job;
     }
     if (parts.parts.empty()) {
-        outcome.error = Texts::tr("The design has no parts to cut; draw the body's outline first.");
-        return outcome;
+        job.error = Texts::tr("The design has no parts to cut; draw the body's outline first.");
+        return job;
+    }
+    job.parts = std::move(parts.parts);
+    job.designName = TemplateDesignName(workspace.list);
+    for (const Part part : {OuterBodyPart, InnerBodyPart, DriveWheelPart, OtherWheelPart}) {
+        job.foamWarning = LaserOnFoamWarning(profile.machine, boardOf(workspace.design, workspace.catalogue, part).BoardName);
+        if (!job.foamWarning.isEmpty())
+            break;
+    }
+    return job;
+}
+
+DrawnCutBoards DrawCutBoards(const CutExport &job, const std::atomic<bool> *stop)
+{
+    DrawnCutBoards drawn;
+    const auto stopped = [&] {
+        if (stop && stop->load())
+            drawn.stopped = true;
+        return drawn.stopped;
+    };
+    if (!job.error.isEmpty()) {
+        drawn.error = job.error;
+        return drawn;
     }
     // The tool's path, not the drawn edge, is what takes room on the board.
-    for (CutPart &part : parts.parts)
-        part.shape = KerfCompensated(part.shape, profile.kerfIn);
-    const NestOutcome nested = NestParts(parts.parts, board, profile.gapIn);
+    std::vector<CutPart> parts = job.parts;
+    for (CutPart &part : parts)
+        part.shape = KerfCompensated(part.shape, job.profile.kerfFor(part.material));
+    if (stopped())
+        return drawn;
+    const NestOutcome nested = NestParts(parts, job.board, job.profile.gapIn);
     if (!nested.error.isEmpty()) {
-        outcome.error = nested.error;
+        drawn.error = nested.error;
+        return drawn;
+    }
+    // Every board in memory first: a board that cannot be made leaves every file as it was.
+    const QByteArray mark = CutSetMark(job.path);
+    for (size_t i = 0; i < nested.boards.size(); ++i) {
+        if (stopped()) {
+            drawn.files.clear();
+            return drawn;
+        }
+        const int number = static_cast<int>(i) + 1;
+        const QString title = QStringLiteral("%1: board %2 of %3").arg(job.designName).arg(number).arg(nested.boards.size());
+        QByteArray bytes = job.format == CutFileFormat::Svg
+                               ? CutBoardSvg(nested.boards[i], job.board, title, mark, job.profile)
+                               : CutBoardDxf(nested.boards[i], job.board, mark, job.profile);
+        if (bytes.isEmpty()) {
+            drawn.files.clear();
+            drawn.error = writeError(CutBoardPath(job.path, number),
+                                     FileText(QT_TRANSLATE_NOOP("FileErrors", "the board could not be drawn")))
+                              .shown();
+            return drawn;
+        }
+        drawn.files.push_back({CutBoardPath(job.path, number), std::move(bytes)});
+    }
+    return drawn;
+}
+
+CutFilesOutcome WriteCutBoards(const CutExport &job, const DrawnCutBoards &drawn, const MayReplaceFiles &mayReplace)
+{
+    CutFilesOutcome outcome;
+    if (!drawn.error.isEmpty() || drawn.stopped) {
+        outcome.error = drawn.error;
         return outcome;
     }
-    outcome.boards = static_cast<int>(nested.boards.size());
-
-    // Every board in memory first: a board that cannot be made leaves every file as it was.
-    std::vector<FileToWrite> boardFiles;
-    const QString name = TemplateDesignName(workspace.list);
-    const QByteArray mark = CutSetMark(path);
-    for (size_t i = 0; i < nested.boards.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        const QString title = QStringLiteral("%1: board %2 of %3").arg(name).arg(number).arg(nested.boards.size());
-        QByteArray bytes = *format == CutFileFormat::Svg ? CutBoardSvg(nested.boards[i], board, title, mark, profile)
-                                                         : CutBoardDxf(nested.boards[i], board, mark, profile);
-        if (bytes.isEmpty()) {
-            outcome.error = writeError(CutBoardPath(path, number),
-                                       FileText(QT_TRANSLATE_NOOP("FileErrors", "the board could not be drawn")))
-                                .shown();
-            return outcome;
-        }
-        boardFiles.push_back({CutBoardPath(path, number), std::move(bytes)});
-    }
+    outcome.boards = static_cast<int>(drawn.files.size());
+    const QByteArray mark = CutSetMark(job.path);
     if (mayReplace) {
         QStringList foreign;
-        for (size_t i = 1; i < boardFiles.size(); ++i) {
-            const QFileInfo info(boardFiles[i].path);
-            if ((info.exists() || info.isSymLink()) && !isEarlierBoard(boardFiles[i].path, mark))
-                foreign << boardFiles[i].path;
+        for (size_t i = 1; i < drawn.files.size(); ++i) {
+            const QFileInfo info(drawn.files[i].path);
+            if ((info.exists() || info.isSymLink()) && !isEarlierBoard(drawn.files[i].path, mark))
+                foreign << drawn.files[i].path;
         }
         if (!foreign.isEmpty() && !mayReplace(foreign)) {
             outcome.declined = true;
             return outcome;
         }
     }
-    const WriteOutcome written = WriteFilesAtomically(boardFiles);
+    const WriteOutcome written = WriteFilesAtomically(drawn.files);
     if (!written.ok) {
         outcome.error = written.shownError();
         return outcome;
     }
-    for (const FileToWrite &file : boardFiles)
+    for (const FileToWrite &file : drawn.files)
         outcome.paths << file.path;
-    removeLeftoverBoards(path, outcome.boards, outcome);
-    for (const Part part : {OuterBodyPart, InnerBodyPart, DriveWheelPart, OtherWheelPart}) {
-        const QString fumes = LaserOnFoamWarning(profile.machine, boardOf(workspace.design, workspace.catalogue, part).BoardName);
-        if (!fumes.isEmpty()) {
-            outcome.warning += (outcome.warning.isEmpty() ? QString() : QStringLiteral("\n")) + fumes;
-            break;
-        }
-    }
+    removeLeftoverBoards(job.path, outcome.boards, outcome);
+    if (!job.foamWarning.isEmpty())
+        outcome.warning += (outcome.warning.isEmpty() ? QString() : QStringLiteral("\n")) + job.foamWarning;
     outcome.ok = true;
     return outcome;
+}
+
+CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
+                              const BoardSize &board, const MayReplaceFiles &mayReplace, const CutProfile &profile)
+{
+    const CutExport job = PrepareCutExport(workspace, path, set, board, profile);
+    return WriteCutBoards(job, DrawCutBoards(job), mayReplace);
 }
 
 } // namespace zindle

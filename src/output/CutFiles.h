@@ -10,11 +10,13 @@
 
 #include "output/CutProfile.h"
 #include "output/CutSheets.h"
+#include "files/FileAccess.h"
 #include "files/FileErrors.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -75,6 +77,35 @@ struct CutFilesOutcome {
 // student's own file under a name the set uses): whether the export may replace them.
 using MayReplaceFiles = std::function<bool(const QStringList &paths)>;
 
+// The export in three steps, so that a window can run the long middle one on a worker: the
+// parts, which need the workspace (PrepareCutExport, on the thread that owns it); the kerf, the
+// nesting and each board's bytes, from the copy alone (DrawCutBoards, on any thread); the
+// question about replacing files and the writing of the set (WriteCutBoards, where the
+// question can be asked). One after another they are WriteCutFiles.
+struct CutExport {
+    QString path; // the first board's file
+    CutFileFormat format = CutFileFormat::Svg;
+    BoardSize board;
+    CutProfile profile;
+    QString designName;
+    std::vector<CutPart> parts;
+    QString foamWarning; // LaserOnFoamWarning for the design's boards
+    QString error;       // why there is nothing to draw
+};
+CutExport PrepareCutExport(PhysicsState &workspace, const QString &path, CutSet set, const BoardSize &board,
+                           const CutProfile &profile = {});
+
+struct DrawnCutBoards {
+    std::vector<FileToWrite> files; // board 1, 2, ... at their paths
+    QString error;
+    bool stopped = false; // `stop` was set: nothing drawn
+};
+// Each part grown by its own material's kerf, then nested and drawn. `stop` is looked at
+// between the steps.
+DrawnCutBoards DrawCutBoards(const CutExport &job, const std::atomic<bool> *stop = nullptr);
+
+CutFilesOutcome WriteCutBoards(const CutExport &job, const DrawnCutBoards &drawn, const MayReplaceFiles &mayReplace = {});
+
 // Lays out the parts of `set` on boards of `board` and writes one file per board, the boards
 // as one set: a failure at any board leaves every file of an earlier export as it was. After a
 // good export of N boards, the files an earlier, larger export left after them (N+1, N+2, ...
@@ -83,8 +114,9 @@ using MayReplaceFiles = std::function<bool(const QStringList &paths)>;
 // removes nothing. The first board's file is the caller's to have settled; with `mayReplace`
 // given, the set's other files that are not its own earlier boards are replaced only when it
 // says yes (otherwise nothing is written and `declined` is set).
-// The profile's kerf is compensated before the parts are nested (so that the grown parts keep
-// the gap), and a laser on foam board is warned of (`warning`, the files are written).
+// Each part's kerf (the profile's for its material) is compensated before the parts are nested
+// (so that the grown parts keep the gap), and a laser on foam board is warned of (`warning`,
+// the files are written).
 CutFilesOutcome WriteCutFiles(PhysicsState &workspace, const QString &path, CutSet set,
                               const BoardSize &board, const MayReplaceFiles &mayReplace = {},
                               const CutProfile &profile = {});

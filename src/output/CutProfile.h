@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QString>
+#include <map>
 #include <optional>
 
 namespace zindle {
@@ -16,9 +17,18 @@ enum class CutMachine { Laser, Plotter, Print };
 
 struct CutProfile {
     CutMachine machine = CutMachine::Plotter;
-    double kerfIn = 0.0; // the width the tool removes
+    double kerfIn = 0.0; // the width the tool removes, for any material not in kerfByMaterial
+    // A laser burns a wider kerf through soft foam than through card or balsa; by the board
+    // material's name as the catalogue spells it.
+    std::map<QString, double> kerfByMaterial;
     QColor cutColour = QColor(255, 0, 0), engraveColour = QColor(0, 0, 255);
     double gapIn = PartGapIn;
+
+    double kerfFor(const QString &material) const
+    {
+        const auto found = kerfByMaterial.find(material);
+        return found == kerfByMaterial.end() ? kerfIn : found->second;
+    }
 };
 
 // laser: a 0.008 in kerf; plotter and print: none. All red cuts, blue engraves.

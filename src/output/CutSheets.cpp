@@ -5,6 +5,7 @@
 #include "geometry/ShapeNesting.h"
 #include "PrintJobs.h"
 #include "model/DesignNumbers.h"
+#include "model/PartMaterials.h"
 #include "model/NumberText.h"
 #include "physics/PhysicsState.h"
 
@@ -144,6 +145,15 @@ std::vector<CutPart> CutPartsFrom(const CutPartInputs &in, CutSet set)
         }
         return in.outer;
     };
+    auto materialOf = [&](PartKind kind) -> const QString & {
+        switch (kind) {
+        case PartKind::Outer: return in.outerMaterial;
+        case PartKind::Inner: return in.innerMaterial;
+        case PartKind::DriveWheel: return in.driveWheelMaterial;
+        case PartKind::OtherWheel: return in.otherWheelMaterial;
+        }
+        return in.outerMaterial;
+    };
     auto labelOf = [&](const Entry &e) {
         QString label = in.designName + QStringLiteral(": ") + kindText(e.kind);
         if (e.number > 0)
@@ -159,6 +169,7 @@ std::vector<CutPart> CutPartsFrom(const CutPartInputs &in, CutSet set)
             continue;
         CutPart probe;
         probe.shape = shapeOf(e.kind);
+        probe.material = materialOf(e.kind);
         for (const Entry &other : entries)
             if (other.kind == e.kind && labelOf(other).size() > probe.label.size())
                 probe.label = labelOf(other);
@@ -205,6 +216,12 @@ CutPartsOutcome CutPartsOf(PhysicsState &ws, CutSet set, const BoardSize &board)
     const DesignNumbers n = ParseDesignNumbers(d, ws.catalogue);
     in.driveWheel = WheelShape(n.DriveWhlDia, n.DriveAxleDia);
     in.otherWheel = in.allWheel ? in.driveWheel : WheelShape(n.OtherWhlDia, n.OtherAxleDia);
+    // The other pair keep their own board even when all-wheel drive gives them the drive
+    // wheels' size, as the wheel page and the mass balance take it.
+    in.outerMaterial = boardOf(d, ws.catalogue, OuterBodyPart).BoardName;
+    in.innerMaterial = boardOf(d, ws.catalogue, InnerBodyPart).BoardName;
+    in.driveWheelMaterial = boardOf(d, ws.catalogue, DriveWheelPart).BoardName;
+    in.otherWheelMaterial = boardOf(d, ws.catalogue, OtherWheelPart).BoardName;
     outcome.parts = CutPartsFrom(in, set);
     return outcome;
 }

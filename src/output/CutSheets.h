@@ -30,6 +30,7 @@ struct CutPart {
     QPointF labelAt;
     double labelHeight = 0.0;
     double labelAngle = 0.0;
+    QString material{}; // the board material's name, as the catalogue spells it
 };
 
 // A board's size in inches, and the unit it was given in (the files are written in it).
@@ -52,6 +53,8 @@ CutPartsOutcome CutPartsOf(PhysicsState &workspace, CutSet set, const BoardSize 
 struct CutPartInputs {
     QString designName;
     CutShape outer, inner, driveWheel, otherWheel;
+    // The board material each is cut from.
+    QString outerMaterial, innerMaterial, driveWheelMaterial, otherWheelMaterial;
     int coredLayers = 0, fullLayers = 2;
     bool allWheel = false;
     // The board the parts go on: a part that fits it in neither direction gets no place for

@@ -35,7 +35,7 @@ WindowDialogs::WindowDialogs(MainWindow &window) : window_(window)
     });
     Workspace &workspace = window.workspace();
     Prompter &prompter = window.prompter();
-    paperPrototype_ = new PaperPrototypeDialog(workspace, prompter, &window);
+    paperPrototype_ = new PaperPrototypeDialog(workspace, window.workers(), prompter, &window);
     paperPrototype_->enterSimulate = [&window] { window.VPDynamic(); };
     paperPrototype_->afterPrint = [&window] { window.RefreshMode(0, 0, SheetMode::Design); };
     paperPrototype_->afterClose = [&window] { window.leavePrintTemplates(); };

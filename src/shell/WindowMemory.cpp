@@ -19,6 +19,8 @@ const QString CutKerfKey = QStringLiteral("CutExport/Kerf");
 const QString CutColoursKey = QStringLiteral("CutExport/Colours");
 const QString CutBoardKey = QStringLiteral("CutExport/Board");
 const QString CutGapKey = QStringLiteral("CutExport/Gap");
+// "material=kerf" per entry: a material's name may hold a slash, which a key would take for a group.
+const QString CutKerfByMaterialKey = QStringLiteral("CutExport/KerfByMaterial");
 
 // One spelling per file: absolute, with links resolved when the file exists.
 QString fileKey(const QString &path)
@@ -112,6 +114,12 @@ CutExportChoices WindowMemory::cutExportChoices() const
         choices.kerfIn = *kerf;
     if (const std::optional<double> gap = parseDouble(text(CutGapKey)); gap && *gap >= MinPartGapIn && *gap <= MaxPartGapIn)
         choices.gapIn = *gap;
+    for (const QString &entry : settings_->value(CutKerfByMaterialKey).toStringList()) {
+        const qsizetype split = entry.lastIndexOf(QLatin1Char('='));
+        const std::optional<double> kerf = split > 0 ? parseDouble(entry.mid(split + 1)) : std::nullopt;
+        if (kerf && *kerf >= 0.0 && *kerf <= MaxKerfIn)
+            choices.kerfByMaterial[entry.left(split)] = *kerf;
+    }
     if (ParseBoardSize(text(CutBoardKey)))
         choices.board = text(CutBoardKey);
     return choices;
@@ -124,6 +132,10 @@ void WindowMemory::setCutExportChoices(const CutExportChoices &choices)
     settings_->setValue(CutColoursKey, cutColoursName(choices.colours));
     settings_->setValue(CutBoardKey, choices.board);
     settings_->setValue(CutGapKey, doubleText(choices.gapIn));
+    QStringList kerfs;
+    for (const auto &[material, kerf] : choices.kerfByMaterial)
+        kerfs << material + QLatin1Char('=') + doubleText(kerf);
+    settings_->setValue(CutKerfByMaterialKey, kerfs);
     settings_->sync();
 }
 

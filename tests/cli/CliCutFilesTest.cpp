@@ -121,3 +121,39 @@ TEST(CliCutFiles, AFewerBoardExportRemovesTheOlderBoardsAndAFailedOneKeepsEveryt
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
               (QStringList{"car-5.svg", "car.dxf"}));
 }
+
+TEST(CliCutFiles, KerfForAMaterialOfTheCatalogueAndItsRefusals)
+{
+    QTemporaryDir dir;
+    const auto wheels = [&dir](const QString &name, const QStringList &options) {
+        const QString svg = dir.filePath(name);
+        EXPECT_EQ(runCli(QStringList{"templates", "Default Design", svg, "--set", "wheels"} + options).status, 0);
+        QFile file(svg);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // Every part of the default design is of its one board: its kerf replaces --kerf's.
+    EXPECT_EQ(wheels(QStringLiteral("for.svg"), {"--kerf", "0.1", "--kerf-for", "Default Foamcore=0.02"}),
+              wheels(QStringLiteral("for.svg"), {"--kerf", "0.02"}));
+    EXPECT_NE(wheels(QStringLiteral("for.svg"), {"--kerf-for", "Default Foamcore=0.02"}),
+              wheels(QStringLiteral("for.svg"), {"--kerf", "0.1"}));
+
+    const QString svg = dir.filePath(QStringLiteral("car.svg"));
+    const QList<std::pair<QStringList, const char *>> refused{
+        {{"--kerf-for", "Balsa=0.01"}, "unknown board material 'Balsa' (the catalogue has Default Foamcore)"},
+        {{"--kerf-for", "Default Foamcore=0,02"}, "bad --kerf-for 'Default Foamcore=0,02'"},
+        {{"--kerf-for", "0.02"}, "bad --kerf-for '0.02'"},
+        {{"--kerf-for", "Default Foamcore=0.01", "--kerf-for", "Default Foamcore=0.02"},
+         "material 'Default Foamcore' is given twice"},
+        {{"--kerf-for"}, "option --kerf-for needs a value"},
+    };
+    for (const auto &[options, message] : refused) {
+        const CliResult r = runCli(QStringList{"templates", "Default Design", svg} + options);
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(message))) << r.err.toStdString();
+    }
+    const CliResult pdf = runCli({"templates", "Default Design", dir.filePath(QStringLiteral("car.pdf")), "--kerf-for",
+                                  "Default Foamcore=0.01"});
+    EXPECT_EQ(pdf.status, 2);
+    EXPECT_TRUE(pdf.err.contains(QStringLiteral("--kerf-for is an option of .svg and .dxf cut files")));
+    EXPECT_FALSE(QFile::exists(svg));
+}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cut export dialog: the machine's kerf and the foam warning, a kerf typed with the
-// desktop's decimal comma, and the refusals.
+// desktop's decimal comma, and the refusals; a kerf per board material.
 
 #include "dialogs/CutExportDialog.h"
 #include "support/ScriptedPrompter.h"
@@ -58,6 +58,35 @@ TEST(CutExportDialog, AKerfTypedWithTheDesktopsCommaIsTakenAndBadValuesAreRefuse
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.profile().kerfIn, 0.01);
+}
+
+TEST(CutExportDialog, AKerfPerMaterialOfTheDesignComesBackInTheProfileBesideTheRememberedOnes)
+{
+    ScriptedPrompter prompter;
+    CutExportDialog dialog(prompter);
+    CutExportChoices remembered;
+    remembered.kerfByMaterial = {{QStringLiteral("Card"), 0.004}, {QStringLiteral("Default Foamcore"), 0.012}};
+    dialog.setChoices(remembered);
+    dialog.setBoardMaterials({QStringLiteral("Default Foamcore"), QStringLiteral("Balsa 1/8"), QStringLiteral("Balsa 1/8")});
+    dialog.show();
+    QLineEdit *foam = dialog.materialKerfField(QStringLiteral("Default Foamcore"));
+    QLineEdit *balsa = dialog.materialKerfField(QStringLiteral("Balsa 1/8"));
+    ASSERT_TRUE(foam && balsa && !dialog.materialKerfField(QStringLiteral("Card")));
+    EXPECT_EQ(foam->text(), QStringLiteral("0.012"));
+    balsa->setText(QStringLiteral("0.3"));
+    dialog.accept();
+    EXPECT_EQ(prompter.messages().value(0), QStringLiteral("The kerf for Balsa 1/8 is a number of inches from 0 to 0.25."));
+    balsa->clear();
+    QTest::keyClicks(balsa, QLocale::system().decimalPoint() == QLatin1String(",") ? QStringLiteral("0,006")
+                                                                                   : QStringLiteral("0.006"));
+    foam->clear();
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const std::map<QString, double> expected{{QStringLiteral("Balsa 1/8"), 0.006}, {QStringLiteral("Card"), 0.004}};
+    EXPECT_EQ(dialog.profile().kerfByMaterial, expected);
+    // Another machine cuts every material with its own kerf.
+    dialog.machineField()->setCurrentIndex(0);
+    EXPECT_EQ(balsa->text(), QString());
 }
 
 } // namespace

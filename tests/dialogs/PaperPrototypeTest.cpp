@@ -76,6 +76,11 @@ struct PrintWindow : StartedWindow {
             return choose.result();
         };
     }
+    // The boards are drawn on a worker; the window writes them once they are in.
+    void awaitExport()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog()->exporting(); }, 120000));
+    }
     void print(PrintJobKind job)
     {
         items.clear();
@@ -367,6 +372,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     s.prompter.savePaths.push_back(svg);
     s.exportDialogTakes({QStringLiteral("twelve"), QStringLiteral("12x12")});
     exportButton->click();
+    s.awaitExport();
     ASSERT_GE(s.prompter.messages().size(), 2);
     EXPECT_TRUE(s.prompter.messages()[0].contains(QStringLiteral("\"twelve\" is not a board size")));
     EXPECT_TRUE(s.prompter.messages().back().startsWith(QStringLiteral("The templates fit on "))) << s.prompter.messages().back().toStdString();
@@ -390,6 +396,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     s.prompter.savePaths.push_back(dxf);
     s.exportDialogTakes({QStringLiteral("20x30")});
     item->trigger();
+    s.awaitExport();
     EXPECT_TRUE(QFile::exists(dxf));
     EXPECT_EQ(s.prompter.messages().back(), QStringLiteral("The templates fit on 1 board, written to ") + dxf + ".");
 
@@ -399,6 +406,7 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
     s.prompter.confirmAnswers.push_back(Answer::Yes);
     s.exportDialogTakes({QStringLiteral("20x30")});
     item->trigger();
+    s.awaitExport();
     EXPECT_TRUE(s.prompter.shown[s.prompter.shown.size() - 2].text.startsWith(QStringLiteral("\"car.svg\" already exists")));
     const QString car2 = s.dir.filePath(QStringLiteral("car-2.svg"));
     EXPECT_TRUE(s.prompter.messages().back().startsWith(
@@ -406,6 +414,17 @@ TEST(PaperPrototype, ExportCutFilesFromTheWindowAndTheFileMenu)
         << s.prompter.messages().back().toStdString();
     EXPECT_FALSE(QFile::exists(car2));
     EXPECT_TRUE(QFile::exists(dxf));
+
+    // Stopped while the boards are laid out: nothing written, nothing said.
+    const size_t before = s.prompter.messages().size();
+    s.prompter.savePaths.push_back(s.dir.filePath(QStringLiteral("stopped.svg")));
+    s.exportDialogTakes({QStringLiteral("20x30")});
+    exportButton->click();
+    ASSERT_TRUE(dialog->exporting());
+    dialog->findChild<QPushButton *>(QStringLiteral("PPStopExportBtn"))->click();
+    s.awaitExport();
+    EXPECT_FALSE(QFile::exists(s.dir.filePath(QStringLiteral("stopped.svg"))));
+    EXPECT_EQ(s.prompter.messages().size(), before);
 }
 
 TEST(PaperPrototype, TheExportCutsWithTheMachinesKerf)
@@ -418,6 +437,7 @@ TEST(PaperPrototype, TheExportCutsWithTheMachinesKerf)
         s.prompter.savePaths.push_back(svg);
         s.exportDialogTakes({QStringLiteral("20x30")}, 0, kerf);
         s.dialog()->ExportCutFiles();
+        s.awaitExport();
         QFile file(svg);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         double largest = 0;

@@ -57,9 +57,12 @@ TEST(WindowMemory, TenRecentFilesNewestFirstEachOnce)
 TEST(WindowMemory, TheCutExportChoicesAreKeptAsLocaleFreeTextAndABadValueFallsBackAlone)
 {
     forgetWindowMemory();
-    WindowMemory().setCutExportChoices({CutMachine::Laser, 0.012, CutColours::RedCutsBlueEngraves, QStringLiteral("500x750mm"), 0.5});
+    WindowMemory().setCutExportChoices({CutMachine::Laser, 0.012, CutColours::RedCutsBlueEngraves, QStringLiteral("500x750mm"), 0.5,
+                                        {{QStringLiteral("Balsa 1/8"), 0.006}, {QStringLiteral("Card=Grey"), 0.25}}});
     QSettings store(QStringLiteral("Zindle"), QStringLiteral("zindle"));
     EXPECT_EQ(store.value(QStringLiteral("CutExport/Kerf")).toString(), QStringLiteral("0.012"));
+    EXPECT_EQ(store.value(QStringLiteral("CutExport/KerfByMaterial")).toStringList(),
+              (QStringList{QStringLiteral("Balsa 1/8=0.006"), QStringLiteral("Card=Grey=0.25")}));
     store.setValue(QStringLiteral("CutExport/Gap"), QStringLiteral("0,5"));
     store.sync();
     const CutExportChoices back = WindowMemory().cutExportChoices();
@@ -67,6 +70,8 @@ TEST(WindowMemory, TheCutExportChoicesAreKeptAsLocaleFreeTextAndABadValueFallsBa
     EXPECT_EQ(back.kerfIn, 0.012);
     EXPECT_EQ(back.board, QStringLiteral("500x750mm"));
     EXPECT_EQ(back.gapIn, PartGapIn);
+    const std::map<QString, double> kerfs{{QStringLiteral("Balsa 1/8"), 0.006}, {QStringLiteral("Card=Grey"), 0.25}};
+    EXPECT_EQ(back.kerfByMaterial, kerfs);
     forgetWindowMemory();
 }
 
