@@ -74,6 +74,147 @@
     </message>
 </context>
 <context>
+    <name>Challenge</name>
+    <message>
+        <source>unknown rule &quot;%1&quot;; the rules are: %2</source>
+        <translation>unbekannte Regel „%1“; die Regeln sind: %2</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; takes no value</source>
+        <translation>die Regel „%1“ hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs &lt;=, &gt;= or = and a number</source>
+        <translation>die Regel „%1“ braucht &lt;=, &gt;= oder = und eine Zahl</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs = and one of: %2</source>
+        <translation>die Regel „%1“ braucht = und eines von: %2</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs = and a material&apos;s name</source>
+        <translation>die Regel „%1“ braucht = und den Namen eines Materials</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeCheck</name>
+    <message>
+        <source>%1: not known for this car</source>
+        <translation>%1: für dieses Fahrzeug nicht bekannt</translation>
+    </message>
+    <message>
+        <source>%1 %2: within the %3 limit</source>
+        <translation>%1 %2: innerhalb der Grenze von %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: over the %3 limit</source>
+        <translation>%1 %2: über der Grenze von %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: at least the %3 minimum</source>
+        <translation>%1 %2: mindestens das Minimum von %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: under the %3 minimum</source>
+        <translation>%1 %2: unter dem Minimum von %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: the %3 asked for</source>
+        <translation>%1 %2: die verlangten %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: not the %3 asked for</source>
+        <translation>%1 %2: nicht die verlangten %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: allowed</source>
+        <translation>%1 %2: erlaubt</translation>
+    </message>
+    <message>
+        <source>%1 %2: not allowed (%3)</source>
+        <translation>%1 %2: nicht erlaubt (%3)</translation>
+    </message>
+    <message>
+        <source>Skid advisory: the drive wheels skid</source>
+        <translation>Hinweis: Die Antriebsräder drehen durch</translation>
+    </message>
+    <message>
+        <source>No skid advisory</source>
+        <translation>Kein Hinweis auf Durchdrehen</translation>
+    </message>
+    <message>
+        <source>Reaches 15 ft in %1 s</source>
+        <translation>Erreicht 15 ft in %1 s</translation>
+    </message>
+    <message>
+        <source>Stops short of 15 ft, at %1 ft</source>
+        <translation>Hält vor 15 ft an, bei %1 ft</translation>
+    </message>
+    <message>
+        <source>Does not reach 15 ft: the model cannot run this car</source>
+        <translation>Erreicht 15 ft nicht: Das Modell kann dieses Fahrzeug nicht fahren lassen</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Body length</source>
+        <translation>Karosserielänge</translation>
+    </message>
+    <message>
+        <source>Body height</source>
+        <translation>Karosseriehöhe</translation>
+    </message>
+    <message>
+        <source>Drive wheel</source>
+        <translation>Antriebsrad</translation>
+    </message>
+    <message>
+        <source>Other wheel</source>
+        <translation>Anderes Rad</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Lagen</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Federlänge</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Federbreite</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeCommand</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--scoring is time, distance, target:SECONDS or efficiency, not &quot;%1&quot;</source>
+        <translation>--scoring ist time, distance, target:SECONDS oder efficiency, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--rubric takes a weight of 0 or more, a colon and the row&apos;s text, not &quot;%1&quot;</source>
+        <translation>--rubric nimmt ein Gewicht ab 0, einen Doppelpunkt und den Text der Zeile, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>%1 exists already; add --force to replace it</source>
+        <translation>%1 gibt es schon; gib --force an, um es zu ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>ChartViews</name>
     <message>
         <source>Simulate the design to see the charts of its run.</source>
@@ -1140,6 +1281,50 @@
         <source>its path is longer than the system&apos;s limit of %1 bytes; the designs in it were not read</source>
         <translation>sein Pfad ist länger als die Grenze des Systems von %1 Bytes; die Entwürfe darin wurden nicht gelesen</translation>
     </message>
+    <message>
+        <source>it is not a challenge (not JSON: %1 at byte %2)</source>
+        <translation>es ist keine Aufgabe (kein JSON: %1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a challenge</source>
+        <translation>es ist keine Aufgabe</translation>
+    </message>
+    <message>
+        <source>the challenge has no version</source>
+        <translation>die Aufgabe hat keine Version</translation>
+    </message>
+    <message>
+        <source>it is a challenge of version %1, made by a later release; this release reads version %2</source>
+        <translation>es ist eine Aufgabe der Version %1, von einer neueren Version gemacht; diese Version liest Version %2</translation>
+    </message>
+    <message>
+        <source>the challenge</source>
+        <translation>die Aufgabe</translation>
+    </message>
+    <message>
+        <source>rule %1 is not a text</source>
+        <translation>Regel %1 ist kein Text</translation>
+    </message>
+    <message>
+        <source>the challenge&apos;s scoring is not time, distance, target:SECONDS or efficiency</source>
+        <translation>die Wertung der Aufgabe ist nicht time, distance, target:SECONDS oder efficiency</translation>
+    </message>
+    <message>
+        <source>rubric row %1</source>
+        <translation>Bewertungszeile %1</translation>
+    </message>
+    <message>
+        <source>rubric row %1 has a weight that is not a number of 0 or more</source>
+        <translation>Bewertungszeile %1 hat ein Gewicht, das keine Zahl ab 0 ist</translation>
+    </message>
+    <message>
+        <source>prompt %1</source>
+        <translation>Frage %1</translation>
+    </message>
+    <message>
+        <source>prompt %1 is asked neither before-first-simulation nor after-race</source>
+        <translation>Frage %1 wird weder before-first-simulation noch after-race gestellt</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1656,6 +1841,10 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
         <source>&amp;Check for latest version...</source>
         <translation>Nach neuester &amp;Version suchen...</translation>
     </message>
+    <message>
+        <source>Opti&amp;miser...</source>
+        <translation>&amp;Optimierer...</translation>
+    </message>
 </context>
 <context>
     <name>MaterialEditing</name>
@@ -1911,10 +2100,6 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
 <context>
     <name>OptimiseCommand</name>
     <message>
-        <source>option %1 needs a value</source>
-        <translation>die Option %1 braucht einen Wert</translation>
-    </message>
-    <message>
         <source>--goal takes time, distance or target:T with T seconds above 0</source>
         <translation>--goal nimmt time, distance oder target:T mit T Sekunden über 0</translation>
     </message>
@@ -1984,6 +2169,13 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>%1 takes values from %2 to %3</source>
         <translation>%1 nimmt Werte von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>OptimiserView</name>
+    <message>
+        <source>Optimiser design</source>
+        <translation>Entwurf des Optimierers</translation>
     </message>
 </context>
 <context>
@@ -3402,6 +3594,18 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
         <source>%1 is an option of .svg and .dxf cut files</source>
         <translation>%1 ist eine Option für .svg- und .dxf-Schneidedateien</translation>
     </message>
+    <message>
+        <source>bad --kerf-for &apos;%1&apos; (MATERIAL=IN, the kerf in inches from 0 to 0.25)</source>
+        <translation>ungültiges --kerf-for &apos;%1&apos; (MATERIAL=IN, die Schnittbreite in Zoll von 0 bis 0.25)</translation>
+    </message>
+    <message>
+        <source>material &apos;%1&apos; is given twice</source>
+        <translation>das Material &apos;%1&apos; ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>unknown board material &apos;%1&apos; (the catalogue has %2)</source>
+        <translation>unbekanntes Plattenmaterial &apos;%1&apos; (der Katalog hat %2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRunsReport</name>
@@ -4127,6 +4331,18 @@ speicherst du sie neu.  Klicke zum Weitermachen auf „Umwandeln“.</translatio
         <source>The gap between parts is a number of inches from 0.1 to 1.</source>
         <translation>Der Abstand zwischen Teilen ist eine Zahl in Zoll von 0.1 bis 1.</translation>
     </message>
+    <message>
+        <source>Kerf by material (in)</source>
+        <translation>Schnittbreite je Material (in)</translation>
+    </message>
+    <message>
+        <source>Leave it empty to use the kerf above.</source>
+        <translation>Lass es leer, dann gilt die Schnittbreite oben.</translation>
+    </message>
+    <message>
+        <source>The kerf for %1 is a number of inches from 0 to 0.25.</source>
+        <translation>Die Schnittbreite für %1 ist eine Zahl in Zoll von 0 bis 0.25.</translation>
+    </message>
 </context>
 <context>
     <name>zindle::DefineMaterialDialog</name>
@@ -4794,6 +5010,253 @@ sind freiwillig)</translation>
     </message>
 </context>
 <context>
+    <name>zindle::OptimiserDialog</name>
+    <message>
+        <source>Optimiser</source>
+        <translation>Optimierer</translation>
+    </message>
+    <message>
+        <source>Sizes to vary</source>
+        <translation>Größen zum Verändern</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes to vary:</source>
+        <translation>&amp;Größen zum Verändern:</translation>
+    </message>
+    <message>
+        <source>Least time to 15 ft</source>
+        <translation>Kürzeste Zeit bis 15 ft</translation>
+    </message>
+    <message>
+        <source>Greatest distance</source>
+        <translation>Größte Strecke</translation>
+    </message>
+    <message>
+        <source>Closest to a target time</source>
+        <translation>Am nächsten an einer Zielzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Goal:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>&amp;Target time (s):</source>
+        <translation>Zielzei&amp;t (s):</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>keine Grenze</translation>
+    </message>
+    <message>
+        <source>&amp;Mass limit (lb):</source>
+        <translation>Höchst&amp;masse (lb):</translation>
+    </message>
+    <message>
+        <source>No s&amp;kid</source>
+        <translation>&amp;Kein Durchdrehen</translation>
+    </message>
+    <message>
+        <source>No &amp;advisory (much slower)</source>
+        <translation>Kein H&amp;inweis (viel langsamer)</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same designs again</source>
+        <translation>Derselbe Startwert gibt wieder dieselben Entwürfe</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>Start&amp;wert:</translation>
+    </message>
+    <message>
+        <source>%1 per size</source>
+        <translation>%1 pro Größe</translation>
+    </message>
+    <message>
+        <source>How many designs to try at most</source>
+        <translation>Wie viele Entwürfe du höchstens probierst</translation>
+    </message>
+    <message>
+        <source>E&amp;valuations:</source>
+        <translation>&amp;Auswertungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>ST&amp;OP</source>
+        <translation>ST&amp;OPP</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sc&amp;hließen</translation>
+    </message>
+    <message>
+        <source>Best designs</source>
+        <translation>Beste Entwürfe</translation>
+    </message>
+    <message>
+        <source>&amp;Best designs:</source>
+        <translation>&amp;Beste Entwürfe:</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Put the chosen design&apos;s sizes into your design and show Simulate</source>
+        <translation>Übernimm die Größen des gewählten Entwurfs in deinen Entwurf und zeige „Simulieren“</translation>
+    </message>
+    <message>
+        <source>Tick at least one size to vary.</source>
+        <translation>Kreuze mindestens eine Größe zum Verändern an.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Startet...</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, best %2 s</source>
+        <translation>%1 Entwürfe probiert, bester %2 s</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, none reaches 15 ft yet</source>
+        <translation>%1 Entwürfe probiert, noch keiner erreicht 15 ft</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 designs; the best so far are shown.</source>
+        <translation>Nach %1 Entwürfen gestoppt; die bisher besten siehst du unten.</translation>
+    </message>
+    <message>
+        <source>Nothing to show: %1.</source>
+        <translation>Nichts zu zeigen: %1.</translation>
+    </message>
+    <message>
+        <source>spring length</source>
+        <translation>Federlänge</translation>
+    </message>
+    <message>
+        <source>spring width</source>
+        <translation>Federbreite</translation>
+    </message>
+    <message>
+        <source>drive wheel</source>
+        <translation>Antriebsrad</translation>
+    </message>
+    <message>
+        <source>other wheel</source>
+        <translation>anderes Rad</translation>
+    </message>
+    <message>
+        <source>drive axle</source>
+        <translation>Antriebsachse</translation>
+    </message>
+    <message>
+        <source>other axle</source>
+        <translation>andere Achse</translation>
+    </message>
+    <message>
+        <source>front axle place</source>
+        <translation>Position der Vorderachse</translation>
+    </message>
+    <message>
+        <source>weight %1 mass</source>
+        <translation>Masse von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>weight %1 place</source>
+        <translation>Position von Gewicht %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>%1 (lb)</source>
+        <translation>%1 (lb)</translation>
+    </message>
+    <message>
+        <source>%1 (in)</source>
+        <translation>%1 (in)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Strecke (ft)</translation>
+    </message>
+    <message>
+        <source>What differs from your design</source>
+        <translation>Was anders ist als in deinem Entwurf</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3 lb</source>
+        <translation>%1 %2 → %3 lb</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3 in</source>
+        <translation>%1 %2 → %3 in</translation>
+    </message>
+    <message>
+        <source>short of 15 ft</source>
+        <translation>erreicht 15 ft nicht</translation>
+    </message>
+    <message>
+        <source>the same as your design</source>
+        <translation>wie dein Entwurf</translation>
+    </message>
+    <message>
+        <source>The design map needs two sizes varied.</source>
+        <translation>Die Entwurfskarte braucht zwei veränderte Größen.</translation>
+    </message>
+    <message>
+        <source>%1: time to 15 ft of the designs tried</source>
+        <translation>%1: Zeit bis 15 ft der probierten Entwürfe</translation>
+    </message>
+    <message>
+        <source>The map shows the first two sizes varied, %1 and %2; the others varied too.</source>
+        <translation>Die Karte zeigt die ersten zwei veränderten Größen, %1 und %2; die anderen wurden auch verändert.</translation>
+    </message>
+    <message>
+        <source>Dots: designs sampled. Lines: each local search, to the best design it found. Ring: your design.</source>
+        <translation>Punkte: Stichproben. Linien: jede lokale Suche, bis zum besten Entwurf, den sie fand. Ring: dein Entwurf.</translation>
+    </message>
+    <message>
+        <source>The design changed since the search; start it again to apply one of its designs.</source>
+        <translation>Der Entwurf hat sich seit der Suche geändert; starte sie neu, um einen ihrer Entwürfe zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>The design is being edited; finish that first.</source>
+        <translation>Der Entwurf wird gerade bearbeitet; schließ das zuerst ab.</translation>
+    </message>
+    <message>
+        <source>Give %1 a number in From and in To.</source>
+        <translation>Bei %1 fehlt eine Zahl in Von oder Bis.</translation>
+    </message>
+    <message>
+        <source>The target time takes seconds above 0.</source>
+        <translation>Die Zielzeit braucht Sekunden über 0.</translation>
+    </message>
+    <message>
+        <source>The mass limit takes lb above 0, or nothing for no limit.</source>
+        <translation>Die Höchstmasse braucht lb über 0, oder nichts für keine Grenze.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::PaperPrototypeDialog</name>
     <message>
         <source>Print Report Only</source>
@@ -4870,6 +5333,14 @@ sind freiwillig)</translation>
     <message>
         <source>Removed the boards of an earlier export: %1</source>
         <translation>Die Platten eines früheren Exports wurden entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Laying out the boards...</source>
+        <translation>Die Platten werden belegt...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,147 @@
     </message>
 </context>
 <context>
+    <name>Challenge</name>
+    <message>
+        <source>unknown rule &quot;%1&quot;; the rules are: %2</source>
+        <translation>regla desconocida «%1»; las reglas son: %2</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; takes no value</source>
+        <translation>la regla «%1» no lleva valor</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs &lt;=, &gt;= or = and a number</source>
+        <translation>la regla «%1» necesita &lt;=, &gt;= o = y un número</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs = and one of: %2</source>
+        <translation>la regla «%1» necesita = y uno de: %2</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs = and a material&apos;s name</source>
+        <translation>la regla «%1» necesita = y el nombre de un material</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeCheck</name>
+    <message>
+        <source>%1: not known for this car</source>
+        <translation>%1: no se conoce para este coche</translation>
+    </message>
+    <message>
+        <source>%1 %2: within the %3 limit</source>
+        <translation>%1 %2: dentro del límite de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: over the %3 limit</source>
+        <translation>%1 %2: por encima del límite de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: at least the %3 minimum</source>
+        <translation>%1 %2: al menos el mínimo de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: under the %3 minimum</source>
+        <translation>%1 %2: por debajo del mínimo de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: the %3 asked for</source>
+        <translation>%1 %2: los %3 pedidos</translation>
+    </message>
+    <message>
+        <source>%1 %2: not the %3 asked for</source>
+        <translation>%1 %2: no son los %3 pedidos</translation>
+    </message>
+    <message>
+        <source>%1 %2: allowed</source>
+        <translation>%1 %2: permitido</translation>
+    </message>
+    <message>
+        <source>%1 %2: not allowed (%3)</source>
+        <translation>%1 %2: no permitido (%3)</translation>
+    </message>
+    <message>
+        <source>Skid advisory: the drive wheels skid</source>
+        <translation>Aviso: las ruedas motrices patinan</translation>
+    </message>
+    <message>
+        <source>No skid advisory</source>
+        <translation>Ningún aviso de patinaje</translation>
+    </message>
+    <message>
+        <source>Reaches 15 ft in %1 s</source>
+        <translation>Llega a 15 ft en %1 s</translation>
+    </message>
+    <message>
+        <source>Stops short of 15 ft, at %1 ft</source>
+        <translation>Se para antes de 15 ft, a %1 ft</translation>
+    </message>
+    <message>
+        <source>Does not reach 15 ft: the model cannot run this car</source>
+        <translation>No llega a 15 ft: el modelo no puede hacer correr este coche</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>Body length</source>
+        <translation>Largo de la carrocería</translation>
+    </message>
+    <message>
+        <source>Body height</source>
+        <translation>Alto de la carrocería</translation>
+    </message>
+    <message>
+        <source>Drive wheel</source>
+        <translation>Rueda motriz</translation>
+    </message>
+    <message>
+        <source>Other wheel</source>
+        <translation>Otra rueda</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Largo del resorte</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Ancho del resorte</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Tracción</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeCommand</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--scoring is time, distance, target:SECONDS or efficiency, not &quot;%1&quot;</source>
+        <translation>--scoring es time, distance, target:SECONDS o efficiency, no «%1»</translation>
+    </message>
+    <message>
+        <source>--rubric takes a weight of 0 or more, a colon and the row&apos;s text, not &quot;%1&quot;</source>
+        <translation>--rubric lleva un peso de 0 o más, dos puntos y el texto de la fila, no «%1»</translation>
+    </message>
+    <message>
+        <source>%1 exists already; add --force to replace it</source>
+        <translation>%1 ya existe; añade --force para reemplazarlo</translation>
+    </message>
+</context>
+<context>
     <name>ChartViews</name>
     <message>
         <source>Simulate the design to see the charts of its run.</source>
@@ -1140,6 +1281,50 @@
         <source>its path is longer than the system&apos;s limit of %1 bytes; the designs in it were not read</source>
         <translation>su ruta es más larga que el límite del sistema de %1 bytes; los diseños que contiene no se leyeron</translation>
     </message>
+    <message>
+        <source>it is not a challenge (not JSON: %1 at byte %2)</source>
+        <translation>no es un reto (no es JSON: %1 en el byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a challenge</source>
+        <translation>no es un reto</translation>
+    </message>
+    <message>
+        <source>the challenge has no version</source>
+        <translation>el reto no tiene versión</translation>
+    </message>
+    <message>
+        <source>it is a challenge of version %1, made by a later release; this release reads version %2</source>
+        <translation>es un reto de la versión %1, hecho por una versión posterior; esta versión lee la versión %2</translation>
+    </message>
+    <message>
+        <source>the challenge</source>
+        <translation>el reto</translation>
+    </message>
+    <message>
+        <source>rule %1 is not a text</source>
+        <translation>la regla %1 no es un texto</translation>
+    </message>
+    <message>
+        <source>the challenge&apos;s scoring is not time, distance, target:SECONDS or efficiency</source>
+        <translation>la puntuación del reto no es time, distance, target:SECONDS ni efficiency</translation>
+    </message>
+    <message>
+        <source>rubric row %1</source>
+        <translation>fila %1 de la rúbrica</translation>
+    </message>
+    <message>
+        <source>rubric row %1 has a weight that is not a number of 0 or more</source>
+        <translation>la fila %1 de la rúbrica tiene un peso que no es un número de 0 o más</translation>
+    </message>
+    <message>
+        <source>prompt %1</source>
+        <translation>pregunta %1</translation>
+    </message>
+    <message>
+        <source>prompt %1 is asked neither before-first-simulation nor after-race</source>
+        <translation>la pregunta %1 no se hace ni before-first-simulation ni after-race</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1656,6 +1841,10 @@ Pero puedes guardar este diseño con otro nombre.</translation>
         <source>&amp;Check for latest version...</source>
         <translation>Buscar la última &amp;versión...</translation>
     </message>
+    <message>
+        <source>Opti&amp;miser...</source>
+        <translation>Opti&amp;mizador...</translation>
+    </message>
 </context>
 <context>
     <name>MaterialEditing</name>
@@ -1911,10 +2100,6 @@ Pero puedes guardar este diseño con otro nombre.</translation>
 <context>
     <name>OptimiseCommand</name>
     <message>
-        <source>option %1 needs a value</source>
-        <translation>la opción %1 necesita un valor</translation>
-    </message>
-    <message>
         <source>--goal takes time, distance or target:T with T seconds above 0</source>
         <translation>--goal admite time, distance o target:T con T segundos mayor que 0</translation>
     </message>
@@ -1984,6 +2169,13 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>%1 takes values from %2 to %3</source>
         <translation>%1 admite valores de %2 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>OptimiserView</name>
+    <message>
+        <source>Optimiser design</source>
+        <translation>Diseño del optimizador</translation>
     </message>
 </context>
 <context>
@@ -3402,6 +3594,18 @@ Pero puedes guardar este diseño con otro nombre.</translation>
         <source>%1 is an option of .svg and .dxf cut files</source>
         <translation>%1 es una opción de los archivos de corte .svg y .dxf</translation>
     </message>
+    <message>
+        <source>bad --kerf-for &apos;%1&apos; (MATERIAL=IN, the kerf in inches from 0 to 0.25)</source>
+        <translation>--kerf-for no válido &apos;%1&apos; (MATERIAL=IN, el ancho de corte en pulgadas de 0 a 0.25)</translation>
+    </message>
+    <message>
+        <source>material &apos;%1&apos; is given twice</source>
+        <translation>el material &apos;%1&apos; aparece dos veces</translation>
+    </message>
+    <message>
+        <source>unknown board material &apos;%1&apos; (the catalogue has %2)</source>
+        <translation>material de cartón desconocido &apos;%1&apos; (el catálogo tiene %2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRunsReport</name>
@@ -4127,6 +4331,18 @@ se te pedirá que lo vuelvas a guardar.  Para seguir, pulsa «Convertir».</tran
         <source>The gap between parts is a number of inches from 0.1 to 1.</source>
         <translation>La separación entre piezas es un número de pulgadas de 0.1 a 1.</translation>
     </message>
+    <message>
+        <source>Kerf by material (in)</source>
+        <translation>Ancho de corte por material (in)</translation>
+    </message>
+    <message>
+        <source>Leave it empty to use the kerf above.</source>
+        <translation>Déjalo vacío para usar el ancho de corte de arriba.</translation>
+    </message>
+    <message>
+        <source>The kerf for %1 is a number of inches from 0 to 0.25.</source>
+        <translation>El ancho de corte para %1 es un número de pulgadas de 0 a 0.25.</translation>
+    </message>
 </context>
 <context>
     <name>zindle::DefineMaterialDialog</name>
@@ -4794,6 +5010,253 @@ son opcionales)</translation>
     </message>
 </context>
 <context>
+    <name>zindle::OptimiserDialog</name>
+    <message>
+        <source>Optimiser</source>
+        <translation>Optimizador</translation>
+    </message>
+    <message>
+        <source>Sizes to vary</source>
+        <translation>Medidas para variar</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Medida</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes to vary:</source>
+        <translation>&amp;Medidas para variar:</translation>
+    </message>
+    <message>
+        <source>Least time to 15 ft</source>
+        <translation>Menor tiempo hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>Greatest distance</source>
+        <translation>Mayor distancia</translation>
+    </message>
+    <message>
+        <source>Closest to a target time</source>
+        <translation>Lo más cerca de un tiempo objetivo</translation>
+    </message>
+    <message>
+        <source>&amp;Goal:</source>
+        <translation>&amp;Objetivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Target time (s):</source>
+        <translation>&amp;Tiempo objetivo (s):</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>sin límite</translation>
+    </message>
+    <message>
+        <source>&amp;Mass limit (lb):</source>
+        <translation>Masa má&amp;xima (lb):</translation>
+    </message>
+    <message>
+        <source>No s&amp;kid</source>
+        <translation>Sin &amp;patinaje</translation>
+    </message>
+    <message>
+        <source>No &amp;advisory (much slower)</source>
+        <translation>Sin a&amp;viso (mucho más lento)</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same designs again</source>
+        <translation>La misma semilla da otra vez los mismos diseños</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>&amp;Semilla:</translation>
+    </message>
+    <message>
+        <source>%1 per size</source>
+        <translation>%1 por medida</translation>
+    </message>
+    <message>
+        <source>How many designs to try at most</source>
+        <translation>Cuántos diseños probar como máximo</translation>
+    </message>
+    <message>
+        <source>E&amp;valuations:</source>
+        <translation>Evaluacio&amp;nes:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>ST&amp;OP</source>
+        <translation>PA&amp;RAR</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Best designs</source>
+        <translation>Mejores diseños</translation>
+    </message>
+    <message>
+        <source>&amp;Best designs:</source>
+        <translation>Mejores &amp;diseños:</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Put the chosen design&apos;s sizes into your design and show Simulate</source>
+        <translation>Pon las medidas del diseño elegido en tu diseño y muestra Simular</translation>
+    </message>
+    <message>
+        <source>Tick at least one size to vary.</source>
+        <translation>Marca al menos una medida para variar.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, best %2 s</source>
+        <translation>%1 diseños probados, el mejor %2 s</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, none reaches 15 ft yet</source>
+        <translation>%1 diseños probados, ninguno llega aún a 15 ft</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 designs; the best so far are shown.</source>
+        <translation>Parado tras %1 diseños; se muestran los mejores hasta ahora.</translation>
+    </message>
+    <message>
+        <source>Nothing to show: %1.</source>
+        <translation>Nada que mostrar: %1.</translation>
+    </message>
+    <message>
+        <source>spring length</source>
+        <translation>largo del resorte</translation>
+    </message>
+    <message>
+        <source>spring width</source>
+        <translation>ancho del resorte</translation>
+    </message>
+    <message>
+        <source>drive wheel</source>
+        <translation>rueda motriz</translation>
+    </message>
+    <message>
+        <source>other wheel</source>
+        <translation>otra rueda</translation>
+    </message>
+    <message>
+        <source>drive axle</source>
+        <translation>eje motriz</translation>
+    </message>
+    <message>
+        <source>other axle</source>
+        <translation>otro eje</translation>
+    </message>
+    <message>
+        <source>front axle place</source>
+        <translation>posición del eje delantero</translation>
+    </message>
+    <message>
+        <source>weight %1 mass</source>
+        <translation>masa del peso %1</translation>
+    </message>
+    <message>
+        <source>weight %1 place</source>
+        <translation>posición del peso %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>%1 (lb)</source>
+        <translation>%1 (lb)</translation>
+    </message>
+    <message>
+        <source>%1 (in)</source>
+        <translation>%1 (in)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distancia (ft)</translation>
+    </message>
+    <message>
+        <source>What differs from your design</source>
+        <translation>Qué cambia respecto a tu diseño</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3 lb</source>
+        <translation>%1 %2 → %3 lb</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3 in</source>
+        <translation>%1 %2 → %3 in</translation>
+    </message>
+    <message>
+        <source>short of 15 ft</source>
+        <translation>no llega a 15 ft</translation>
+    </message>
+    <message>
+        <source>the same as your design</source>
+        <translation>igual que tu diseño</translation>
+    </message>
+    <message>
+        <source>The design map needs two sizes varied.</source>
+        <translation>El mapa de diseños necesita dos medidas variadas.</translation>
+    </message>
+    <message>
+        <source>%1: time to 15 ft of the designs tried</source>
+        <translation>%1: tiempo hasta 15 ft de los diseños probados</translation>
+    </message>
+    <message>
+        <source>The map shows the first two sizes varied, %1 and %2; the others varied too.</source>
+        <translation>El mapa muestra las dos primeras medidas variadas, %1 y %2; las otras también variaron.</translation>
+    </message>
+    <message>
+        <source>Dots: designs sampled. Lines: each local search, to the best design it found. Ring: your design.</source>
+        <translation>Puntos: diseños de muestra. Líneas: cada búsqueda local, hasta el mejor diseño que encontró. Anillo: tu diseño.</translation>
+    </message>
+    <message>
+        <source>The design changed since the search; start it again to apply one of its designs.</source>
+        <translation>El diseño cambió desde la búsqueda; iníciala otra vez para aplicar uno de sus diseños.</translation>
+    </message>
+    <message>
+        <source>The design is being edited; finish that first.</source>
+        <translation>El diseño se está editando; termina eso primero.</translation>
+    </message>
+    <message>
+        <source>Give %1 a number in From and in To.</source>
+        <translation>A %1 le falta un número en Desde o en Hasta.</translation>
+    </message>
+    <message>
+        <source>The target time takes seconds above 0.</source>
+        <translation>El tiempo objetivo necesita segundos mayores que 0.</translation>
+    </message>
+    <message>
+        <source>The mass limit takes lb above 0, or nothing for no limit.</source>
+        <translation>La masa máxima necesita lb mayores que 0, o nada para no tener límite.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::PaperPrototypeDialog</name>
     <message>
         <source>Print Report Only</source>
@@ -4870,6 +5333,14 @@ son opcionales)</translation>
     <message>
         <source>Removed the boards of an earlier export: %1</source>
         <translation>Se quitaron los cartones pluma de una exportación anterior: %1</translation>
+    </message>
+    <message>
+        <source>Laying out the boards...</source>
+        <translation>Colocando las piezas en los cartones...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
     </message>
 </context>
 <context>

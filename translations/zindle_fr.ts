@@ -74,6 +74,147 @@
     </message>
 </context>
 <context>
+    <name>Challenge</name>
+    <message>
+        <source>unknown rule &quot;%1&quot;; the rules are: %2</source>
+        <translation>règle inconnue « %1 » ; les règles sont : %2</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; takes no value</source>
+        <translation>la règle « %1 » ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs &lt;=, &gt;= or = and a number</source>
+        <translation>la règle « %1 » a besoin de &lt;=, &gt;= ou = et d’un nombre</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs = and one of: %2</source>
+        <translation>la règle « %1 » a besoin de = et de l’un de : %2</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; needs = and a material&apos;s name</source>
+        <translation>la règle « %1 » a besoin de = et du nom d’un matériau</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeCheck</name>
+    <message>
+        <source>%1: not known for this car</source>
+        <translation>%1 : inconnue pour cette voiture</translation>
+    </message>
+    <message>
+        <source>%1 %2: within the %3 limit</source>
+        <translation>%1 %2 : dans la limite de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: over the %3 limit</source>
+        <translation>%1 %2 : au-dessus de la limite de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: at least the %3 minimum</source>
+        <translation>%1 %2 : au moins le minimum de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: under the %3 minimum</source>
+        <translation>%1 %2 : sous le minimum de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: the %3 asked for</source>
+        <translation>%1 %2 : les %3 demandés</translation>
+    </message>
+    <message>
+        <source>%1 %2: not the %3 asked for</source>
+        <translation>%1 %2 : pas les %3 demandés</translation>
+    </message>
+    <message>
+        <source>%1 %2: allowed</source>
+        <translation>%1 %2 : autorisé</translation>
+    </message>
+    <message>
+        <source>%1 %2: not allowed (%3)</source>
+        <translation>%1 %2 : pas autorisé (%3)</translation>
+    </message>
+    <message>
+        <source>Skid advisory: the drive wheels skid</source>
+        <translation>Avertissement : les roues motrices patinent</translation>
+    </message>
+    <message>
+        <source>No skid advisory</source>
+        <translation>Aucun avertissement de patinage</translation>
+    </message>
+    <message>
+        <source>Reaches 15 ft in %1 s</source>
+        <translation>Atteint 15 ft en %1 s</translation>
+    </message>
+    <message>
+        <source>Stops short of 15 ft, at %1 ft</source>
+        <translation>S’arrête avant 15 ft, à %1 ft</translation>
+    </message>
+    <message>
+        <source>Does not reach 15 ft: the model cannot run this car</source>
+        <translation>N’atteint pas 15 ft : le modèle ne peut pas faire rouler cette voiture</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Body length</source>
+        <translation>Longueur de la carrosserie</translation>
+    </message>
+    <message>
+        <source>Body height</source>
+        <translation>Hauteur de la carrosserie</translation>
+    </message>
+    <message>
+        <source>Drive wheel</source>
+        <translation>Roue motrice</translation>
+    </message>
+    <message>
+        <source>Other wheel</source>
+        <translation>Autre roue</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Couches</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Longueur du ressort</translation>
+    </message>
+    <message>
+        <source>Spring width</source>
+        <translation>Largeur du ressort</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Matériau</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeCommand</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 a besoin d’une valeur</translation>
+    </message>
+    <message>
+        <source>--scoring is time, distance, target:SECONDS or efficiency, not &quot;%1&quot;</source>
+        <translation>--scoring vaut time, distance, target:SECONDS ou efficiency, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--rubric takes a weight of 0 or more, a colon and the row&apos;s text, not &quot;%1&quot;</source>
+        <translation>--rubric prend un poids de 0 ou plus, deux-points et le texte de la ligne, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 exists already; add --force to replace it</source>
+        <translation>%1 existe déjà ; ajoute --force pour le remplacer</translation>
+    </message>
+</context>
+<context>
     <name>ChartViews</name>
     <message>
         <source>Simulate the design to see the charts of its run.</source>
@@ -1140,6 +1281,50 @@
         <source>its path is longer than the system&apos;s limit of %1 bytes; the designs in it were not read</source>
         <translation>son chemin dépasse la limite du système de %1 octets ; les modèles qu’il contient n’ont pas été lus</translation>
     </message>
+    <message>
+        <source>it is not a challenge (not JSON: %1 at byte %2)</source>
+        <translation>ce n’est pas un défi (pas du JSON : %1 à l’octet %2)</translation>
+    </message>
+    <message>
+        <source>it is not a challenge</source>
+        <translation>ce n’est pas un défi</translation>
+    </message>
+    <message>
+        <source>the challenge has no version</source>
+        <translation>le défi n’a pas de version</translation>
+    </message>
+    <message>
+        <source>it is a challenge of version %1, made by a later release; this release reads version %2</source>
+        <translation>c’est un défi de la version %1, fait par une version plus récente ; cette version lit la version %2</translation>
+    </message>
+    <message>
+        <source>the challenge</source>
+        <translation>le défi</translation>
+    </message>
+    <message>
+        <source>rule %1 is not a text</source>
+        <translation>la règle %1 n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>the challenge&apos;s scoring is not time, distance, target:SECONDS or efficiency</source>
+        <translation>le classement du défi n’est ni time, ni distance, ni target:SECONDS, ni efficiency</translation>
+    </message>
+    <message>
+        <source>rubric row %1</source>
+        <translation>ligne %1 de la grille</translation>
+    </message>
+    <message>
+        <source>rubric row %1 has a weight that is not a number of 0 or more</source>
+        <translation>la ligne %1 de la grille a un poids qui n’est pas un nombre de 0 ou plus</translation>
+    </message>
+    <message>
+        <source>prompt %1</source>
+        <translation>question %1</translation>
+    </message>
+    <message>
+        <source>prompt %1 is asked neither before-first-simulation nor after-race</source>
+        <translation>la question %1 n’est posée ni before-first-simulation ni after-race</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1656,6 +1841,10 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
         <source>&amp;Check for latest version...</source>
         <translation>Rechercher la dernière &amp;version...</translation>
     </message>
+    <message>
+        <source>Opti&amp;miser...</source>
+        <translation>Opti&amp;miseur...</translation>
+    </message>
 </context>
 <context>
     <name>MaterialEditing</name>
@@ -1911,10 +2100,6 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
 <context>
     <name>OptimiseCommand</name>
     <message>
-        <source>option %1 needs a value</source>
-        <translation>l’option %1 a besoin d’une valeur</translation>
-    </message>
-    <message>
         <source>--goal takes time, distance or target:T with T seconds above 0</source>
         <translation>--goal prend time, distance ou target:T avec T secondes au-dessus de 0</translation>
     </message>
@@ -1984,6 +2169,13 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>%1 takes values from %2 to %3</source>
         <translation>%1 prend des valeurs de %2 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>OptimiserView</name>
+    <message>
+        <source>Optimiser design</source>
+        <translation>Modèle de l’optimiseur</translation>
     </message>
 </context>
 <context>
@@ -3402,6 +3594,18 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
         <source>%1 is an option of .svg and .dxf cut files</source>
         <translation>%1 est une option des fichiers de découpe .svg et .dxf</translation>
     </message>
+    <message>
+        <source>bad --kerf-for &apos;%1&apos; (MATERIAL=IN, the kerf in inches from 0 to 0.25)</source>
+        <translation>--kerf-for invalide &apos;%1&apos; (MATERIAL=IN, la largeur de coupe en pouces de 0 à 0.25)</translation>
+    </message>
+    <message>
+        <source>material &apos;%1&apos; is given twice</source>
+        <translation>le matériau &apos;%1&apos; est donné deux fois</translation>
+    </message>
+    <message>
+        <source>unknown board material &apos;%1&apos; (the catalogue has %2)</source>
+        <translation>matériau de carton inconnu &apos;%1&apos; (le catalogue a %2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRunsReport</name>
@@ -4127,6 +4331,18 @@ tu devras l’enregistrer à nouveau.  Pour continuer, clique sur « Convertir �
         <source>The gap between parts is a number of inches from 0.1 to 1.</source>
         <translation>L’espacement entre les pièces est un nombre de pouces de 0.1 à 1.</translation>
     </message>
+    <message>
+        <source>Kerf by material (in)</source>
+        <translation>Largeur de coupe par matériau (in)</translation>
+    </message>
+    <message>
+        <source>Leave it empty to use the kerf above.</source>
+        <translation>Laisse-le vide pour utiliser la largeur de coupe ci-dessus.</translation>
+    </message>
+    <message>
+        <source>The kerf for %1 is a number of inches from 0 to 0.25.</source>
+        <translation>La largeur de coupe pour %1 est un nombre de pouces de 0 à 0.25.</translation>
+    </message>
 </context>
 <context>
     <name>zindle::DefineMaterialDialog</name>
@@ -4794,6 +5010,253 @@ sont facultatives)</translation>
     </message>
 </context>
 <context>
+    <name>zindle::OptimiserDialog</name>
+    <message>
+        <source>Optimiser</source>
+        <translation>Optimiseur</translation>
+    </message>
+    <message>
+        <source>Sizes to vary</source>
+        <translation>Tailles à faire varier</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes to vary:</source>
+        <translation>&amp;Tailles à faire varier :</translation>
+    </message>
+    <message>
+        <source>Least time to 15 ft</source>
+        <translation>Temps le plus court jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>Greatest distance</source>
+        <translation>Plus grande distance</translation>
+    </message>
+    <message>
+        <source>Closest to a target time</source>
+        <translation>Au plus près d’un temps visé</translation>
+    </message>
+    <message>
+        <source>&amp;Goal:</source>
+        <translation>&amp;Objectif :</translation>
+    </message>
+    <message>
+        <source>&amp;Target time (s):</source>
+        <translation>Temps &amp;visé (s) :</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>pas de limite</translation>
+    </message>
+    <message>
+        <source>&amp;Mass limit (lb):</source>
+        <translation>&amp;Masse maximale (lb) :</translation>
+    </message>
+    <message>
+        <source>No s&amp;kid</source>
+        <translation>Sans &amp;patinage</translation>
+    </message>
+    <message>
+        <source>No &amp;advisory (much slower)</source>
+        <translation>Sans &amp;avertissement (bien plus lent)</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same designs again</source>
+        <translation>La même graine redonne les mêmes modèles</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>&amp;Graine :</translation>
+    </message>
+    <message>
+        <source>%1 per size</source>
+        <translation>%1 par taille</translation>
+    </message>
+    <message>
+        <source>How many designs to try at most</source>
+        <translation>Combien de modèles essayer au plus</translation>
+    </message>
+    <message>
+        <source>E&amp;valuations:</source>
+        <translation>&amp;Évaluations :</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>ST&amp;OP</source>
+        <translation>&amp;STOP</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Best designs</source>
+        <translation>Meilleurs modèles</translation>
+    </message>
+    <message>
+        <source>&amp;Best designs:</source>
+        <translation>&amp;Les meilleurs modèles :</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>Appli&amp;quer</translation>
+    </message>
+    <message>
+        <source>Put the chosen design&apos;s sizes into your design and show Simulate</source>
+        <translation>Mets les tailles du modèle choisi dans ton modèle et affiche Simuler</translation>
+    </message>
+    <message>
+        <source>Tick at least one size to vary.</source>
+        <translation>Coche au moins une taille à faire varier.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, best %2 s</source>
+        <translation>%1 modèles essayés, le meilleur %2 s</translation>
+    </message>
+    <message>
+        <source>%1 designs tried, none reaches 15 ft yet</source>
+        <translation>%1 modèles essayés, aucun n’atteint encore 15 ft</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 designs; the best so far are shown.</source>
+        <translation>Arrêté après %1 modèles ; les meilleurs jusqu’ici sont affichés.</translation>
+    </message>
+    <message>
+        <source>Nothing to show: %1.</source>
+        <translation>Rien à afficher : %1.</translation>
+    </message>
+    <message>
+        <source>spring length</source>
+        <translation>longueur du ressort</translation>
+    </message>
+    <message>
+        <source>spring width</source>
+        <translation>largeur du ressort</translation>
+    </message>
+    <message>
+        <source>drive wheel</source>
+        <translation>roue motrice</translation>
+    </message>
+    <message>
+        <source>other wheel</source>
+        <translation>autre roue</translation>
+    </message>
+    <message>
+        <source>drive axle</source>
+        <translation>essieu moteur</translation>
+    </message>
+    <message>
+        <source>other axle</source>
+        <translation>autre essieu</translation>
+    </message>
+    <message>
+        <source>front axle place</source>
+        <translation>position de l’essieu avant</translation>
+    </message>
+    <message>
+        <source>weight %1 mass</source>
+        <translation>masse du poids %1</translation>
+    </message>
+    <message>
+        <source>weight %1 place</source>
+        <translation>position du poids %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>%1 (lb)</source>
+        <translation>%1 (lb)</translation>
+    </message>
+    <message>
+        <source>%1 (in)</source>
+        <translation>%1 (in)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Distance (ft)</source>
+        <translation>Distance (ft)</translation>
+    </message>
+    <message>
+        <source>What differs from your design</source>
+        <translation>Ce qui diffère de ton modèle</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3 lb</source>
+        <translation>%1 %2 → %3 lb</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3 in</source>
+        <translation>%1 %2 → %3 in</translation>
+    </message>
+    <message>
+        <source>short of 15 ft</source>
+        <translation>n’atteint pas 15 ft</translation>
+    </message>
+    <message>
+        <source>the same as your design</source>
+        <translation>identique à ton modèle</translation>
+    </message>
+    <message>
+        <source>The design map needs two sizes varied.</source>
+        <translation>La carte des modèles a besoin de deux tailles variées.</translation>
+    </message>
+    <message>
+        <source>%1: time to 15 ft of the designs tried</source>
+        <translation>%1 : temps jusqu’à 15 ft des modèles essayés</translation>
+    </message>
+    <message>
+        <source>The map shows the first two sizes varied, %1 and %2; the others varied too.</source>
+        <translation>La carte montre les deux premières tailles variées, %1 et %2 ; les autres ont varié aussi.</translation>
+    </message>
+    <message>
+        <source>Dots: designs sampled. Lines: each local search, to the best design it found. Ring: your design.</source>
+        <translation>Points : modèles tirés au hasard. Lignes : chaque recherche locale, jusqu’au meilleur modèle trouvé. Anneau : ton modèle.</translation>
+    </message>
+    <message>
+        <source>The design changed since the search; start it again to apply one of its designs.</source>
+        <translation>Le modèle a changé depuis la recherche ; relance-la pour appliquer un de ses modèles.</translation>
+    </message>
+    <message>
+        <source>The design is being edited; finish that first.</source>
+        <translation>Le modèle est en cours de modification ; termine cela d’abord.</translation>
+    </message>
+    <message>
+        <source>Give %1 a number in From and in To.</source>
+        <translation>Il manque un nombre dans De ou dans À pour %1.</translation>
+    </message>
+    <message>
+        <source>The target time takes seconds above 0.</source>
+        <translation>Le temps visé doit être en secondes, au-dessus de 0.</translation>
+    </message>
+    <message>
+        <source>The mass limit takes lb above 0, or nothing for no limit.</source>
+        <translation>La masse maximale doit être en lb, au-dessus de 0, ou vide pour pas de limite.</translation>
+    </message>
+</context>
+<context>
     <name>zindle::PaperPrototypeDialog</name>
     <message>
         <source>Print Report Only</source>
@@ -4870,6 +5333,14 @@ sont facultatives)</translation>
     <message>
         <source>Removed the boards of an earlier export: %1</source>
         <translation>Les cartons-plume d’un export précédent ont été retirés : %1</translation>
+    </message>
+    <message>
+        <source>Laying out the boards...</source>
+        <translation>Placement des pièces sur les cartons...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
