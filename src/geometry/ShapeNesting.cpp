@@ -314,7 +314,8 @@ ShapeNesting NestShapes(const std::vector<CutShape> &shapes, const NestingSheet 
     // is made afterwards in their fixed order, so the result is the same on any number of cores.
     std::atomic<size_t> next{0};
     const auto work = [&] {
-        for (size_t i = next++; i < layouts.size(); i = next++)
+        const auto stopped = [&] { return sheet.stop && sheet.stop->load(); };
+        for (size_t i = next++; i < layouts.size() && !stopped(); i = next++)
             layouts[i].result = nestWith(in, *layouts[i].order, Rule::Area, in.columns * layouts[i].tenths / 10);
     };
     std::vector<std::thread> helpers;
@@ -324,6 +325,8 @@ ShapeNesting NestShapes(const std::vector<CutShape> &shapes, const NestingSheet 
     work();
     for (std::thread &helper : helpers)
         helper.join();
+    if (sheet.stop && sheet.stop->load())
+        return best;
     for (size_t i = 0; i < layouts.size(); ++i) {
         ShapeNesting &tried = layouts[i].result;
         if (tried.unplaced >= 0 || tried.boards > best.boards) {

@@ -12,6 +12,7 @@
 #include "geometry/CutParts.h"
 
 #include <QTransform>
+#include <atomic>
 #include <vector>
 
 namespace zindle {
@@ -22,6 +23,9 @@ struct NestingSheet {
     double gapIn = 0.25;    // kept free between parts
     int turnStepDeg = 90;   // turns tried: 0, step, 2 step, ... below 360
     double cellIn = 0.05;   // the grid; finer packs closer and costs more
+    // Once set, the layouts not begun are skipped and the result is for nothing: a student
+    // who stops a large export should not wait for every layout to finish.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 struct ShapePlacement {

@@ -174,7 +174,9 @@ DrawnCutBoards DrawCutBoards(const CutExport &job, const std::atomic<bool> *stop
         part.shape = KerfCompensated(part.shape, job.profile.kerfFor(part.material));
     if (stopped())
         return drawn;
-    const NestOutcome nested = NestParts(parts, job.board, job.profile.gapIn);
+    const NestOutcome nested = NestParts(parts, job.board, job.profile.gapIn, stop);
+    if (stopped())
+        return drawn;
     if (!nested.error.isEmpty()) {
         drawn.error = nested.error;
         return drawn;

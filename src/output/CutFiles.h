@@ -101,7 +101,7 @@ struct DrawnCutBoards {
     bool stopped = false; // `stop` was set: nothing drawn
 };
 // Each part grown by its own material's kerf, then nested and drawn. `stop` is looked at
-// between the steps.
+// between the steps and between the nesting's layouts.
 DrawnCutBoards DrawCutBoards(const CutExport &job, const std::atomic<bool> *stop = nullptr);
 
 CutFilesOutcome WriteCutBoards(const CutExport &job, const DrawnCutBoards &drawn, const MayReplaceFiles &mayReplace = {});

@@ -369,7 +369,8 @@ double UsedBoardArea(const NestOutcome &nested)
     return area;
 }
 
-NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn)
+NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn,
+                      const std::atomic<bool> *stop)
 {
     NestOutcome shelves = NestPartsOnShelves(parts, board, gapIn);
     if (!shelves.error.isEmpty())
@@ -386,6 +387,7 @@ NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board,
     sheet.heightIn = board.heightIn;
     sheet.marginIn = BoardMarginIn;
     sheet.gapIn = gapIn;
+    sheet.stop = stop;
     const ShapeNesting nested = NestShapes(shapes, sheet);
     if (nested.unplaced >= 0 || nested.boards > int(shelves.boards.size()))
         return shelves;

@@ -10,6 +10,7 @@
 #include "geometry/CutParts.h"
 
 #include <QString>
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -100,7 +101,9 @@ struct NestOutcome {
 // (parts that fit either way all upright or all turned a quarter, whichever needs fewer boards).
 // Either way no two parts come closer than `gapIn`, none closer than BoardMarginIn to an edge.
 // A part that fits no board is named with the sizes; the parts' order on a board is theirs.
-NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn = PartGapIn);
+// Once `stop` is set, what comes back is for nothing.
+NestOutcome NestParts(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn = PartGapIn,
+                      const std::atomic<bool> *stop = nullptr);
 // The shelf nesting alone.
 NestOutcome NestPartsOnShelves(const std::vector<CutPart> &parts, const BoardSize &board, double gapIn = PartGapIn);
 // The boards' area a nesting takes: on each board, the rectangle from its top left corner to
