@@ -319,7 +319,14 @@ TEST(LongSweeps, AForcedGridOfBillionsRunsAtOnceInLittleMemory)
         if (line.startsWith("VmHWM:"))
             peakKb = line.mid(6).trimmed().split(' ').value(0).toLongLong();
     EXPECT_GT(peakKb, 0);
-    EXPECT_LT(peakKb, 200 * 1024);
+#ifdef ZINDLE_SANITIZE
+    // The instrumented program's own shadow memory and larger image come on top; the bound
+    // there only catches a grid held whole.
+    const qint64 limitKb = 600 * 1024;
+#else
+    const qint64 limitKb = 200 * 1024;
+#endif
+    EXPECT_LT(peakKb, limitKb);
     ::kill(static_cast<pid_t>(sweep.processId()), SIGINT);
     ASSERT_TRUE(sweep.waitForFinished(60000));
     EXPECT_EQ(sweep.exitCode(), 130);
