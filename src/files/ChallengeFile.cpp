@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChallengeFile.h"
 
-#include "FileAccess.h"
+#include "JsonFileRead.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,9 +14,7 @@ namespace zindle {
 
 namespace {
 
-struct Broken {
-    FileText reason;
-};
+using Broken = BrokenJsonFile;
 
 QString text(const QJsonObject &object, const char *key, const FileText &where)
 {
@@ -119,26 +117,12 @@ Challenge decode(const QByteArray &bytes)
 
 ChallengeRead DecodeChallenge(const QByteArray &bytes, const QString &path)
 {
-    ChallengeRead read;
-    try {
-        read.challenge = decode(bytes);
-        read.ok = true;
-    } catch (const Broken &broken) {
-        read.fail(readError(path, broken.reason));
-    }
-    return read;
+    return DecodeJsonFile<ChallengeRead>(bytes, path, [](ChallengeRead &read, const QByteArray &b) { read.challenge = decode(b); });
 }
 
 ChallengeRead ReadChallenge(const QString &path)
 {
-    QByteArray bytes;
-    FileText reason;
-    if (!ReadWholeFile(path, MaxChallengeFileBytes, bytes, reason)) {
-        ChallengeRead read;
-        read.fail(readError(path, reason));
-        return read;
-    }
-    return DecodeChallenge(bytes, path);
+    return ReadJsonFile<ChallengeRead>(path, MaxChallengeFileBytes, DecodeChallenge);
 }
 
 QByteArray EncodeChallenge(const Challenge &challenge)

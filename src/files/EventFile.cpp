@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventFile.h"
 
-#include "FileAccess.h"
+#include "JsonFileRead.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -15,9 +15,7 @@ namespace zindle {
 
 namespace {
 
-struct Broken {
-    FileText reason;
-};
+using Broken = BrokenJsonFile;
 
 const QSet<QString> &knownFields()
 {
@@ -195,26 +193,12 @@ RaceEvent decode(const QByteArray &bytes)
 
 EventRead DecodeEvent(const QByteArray &bytes, const QString &path)
 {
-    EventRead read;
-    try {
-        read.event = decode(bytes);
-        read.ok = true;
-    } catch (const Broken &broken) {
-        read.fail(readError(path, broken.reason));
-    }
-    return read;
+    return DecodeJsonFile<EventRead>(bytes, path, [](EventRead &read, const QByteArray &b) { read.event = decode(b); });
 }
 
 EventRead ReadEvent(const QString &path)
 {
-    QByteArray bytes;
-    FileText reason;
-    if (!ReadWholeFile(path, MaxEventFileBytes, bytes, reason)) {
-        EventRead read;
-        read.fail(readError(path, reason));
-        return read;
-    }
-    return DecodeEvent(bytes, path);
+    return ReadJsonFile<EventRead>(path, MaxEventFileBytes, DecodeEvent);
 }
 
 QByteArray EncodeEvent(const RaceEvent &event)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Logbook.h"
 
-#include "FileAccess.h"
+#include "JsonFileRead.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,9 +18,7 @@ namespace zindle {
 namespace {
 
 // The reading stops at the first thing wrong; `reason` is said after the file's name.
-struct Broken {
-    FileText reason;
-};
+using Broken = BrokenJsonFile;
 
 QJsonObject unknownOf(const QJsonObject &object, const QSet<QString> &known)
 {
@@ -278,15 +276,10 @@ QString LogbookPathBeside(const QString &designPath)
 
 LogbookRead DecodeLogbook(const QByteArray &bytes, const QString &path)
 {
-    LogbookRead read;
-    read.existed = true;
-    try {
-        read.logbook = decode(bytes);
-        read.ok = true;
-    } catch (const Broken &broken) {
-        read.fail(readError(path, broken.reason));
-    }
-    return read;
+    return DecodeJsonFile<LogbookRead>(bytes, path, [](LogbookRead &read, const QByteArray &b) {
+        read.existed = true;
+        read.logbook = decode(b);
+    });
 }
 
 LogbookRead ReadLogbook(const QString &path)

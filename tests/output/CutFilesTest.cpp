@@ -5,6 +5,7 @@
 #include "app/Workspace.h"
 #include "output/CutFiles.h"
 #include "output/Templates.h"
+#include "support/BuiltInWorkspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,15 +20,6 @@
 using namespace zindle;
 
 namespace {
-
-Workspace defaultDesign()
-{
-    Workspace ws;
-    BuildBuiltInDesign(ws, 0);
-    ws.list.CurrentDesign = 0;
-    ws.scale = HeadlessSheetScale();
-    return ws;
-}
 
 // The outer layer's extent from the design itself: its points and the case disc around the
 // drive axle, nothing below the sheet's bottom edge (y = 540 points).
@@ -86,7 +78,7 @@ QStringList measures(const Workspace &ws)
 TEST(CutFiles, DxfReadBackByEzdxfMeasuresTrueToSize)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.dxf"));
     const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize());
     ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
@@ -101,7 +93,7 @@ TEST(CutFiles, DxfReadBackByEzdxfMeasuresTrueToSize)
 TEST(CutFiles, SvgRenderedByLibrsvgMeasuresTrueToSize)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.svg"));
     const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize());
     ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
@@ -114,7 +106,7 @@ TEST(CutFiles, SvgRenderedByLibrsvgMeasuresTrueToSize)
 TEST(CutFiles, ALaserProfileCutsHalfItsKerfOutsideTheWheelAndInsideItsHoleInBothFormatsAndWarnsOfFoam)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const CutProfile laser = DefaultCutProfile(CutMachine::Laser);
     for (const char *name : {"car.dxf", "car.svg"}) {
         const QString path = dir.filePath(QLatin1String(name));
@@ -144,7 +136,7 @@ TEST(CutFiles, ALaserProfileCutsHalfItsKerfOutsideTheWheelAndInsideItsHoleInBoth
 TEST(CutFiles, MillimetreBoardsSpreadOverSeveralFilesEachReadBackApart)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.dxf"));
     const BoardSize board = *ParseBoardSize(QStringLiteral("300x300mm"));
     const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, board);
@@ -163,7 +155,7 @@ TEST(CutFiles, MillimetreBoardsSpreadOverSeveralFilesEachReadBackApart)
 TEST(CutFiles, NothingIsWrittenWhenAPartDoesNotFit)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.svg"));
     const CutFilesOutcome outcome = WriteCutFiles(ws, path, CutSet::All, BoardSize{6.0, 6.0, false});
     EXPECT_FALSE(outcome.ok);
@@ -220,7 +212,7 @@ using zindle::test::put;
 TEST(CutFiles, ABoardThatCannotBeWrittenLeavesTheWholeEarlierSetAsItWas)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.dxf"));
     const BoardSize board = *ParseBoardSize(QStringLiteral("300x300mm"));
     // An earlier set of four boards, the third of which has since become a folder.
@@ -244,7 +236,7 @@ TEST(CutFiles, ABoardThatCannotBeWrittenLeavesTheWholeEarlierSetAsItWas)
 TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.svg"));
     const BoardSize small = *ParseBoardSize(QStringLiteral("300x300mm"));
     const CutFilesOutcome many = WriteCutFiles(ws, path, CutSet::All, small);
@@ -292,7 +284,7 @@ TEST(CutFiles, BoardsOfAnEarlierLargerExportGoAndNothingElse)
 TEST(CutFiles, ASetReplacesAStudentsOwnFileUnderABoardsNameOnlyWithTheirWord)
 {
     QTemporaryDir dir;
-    Workspace ws = defaultDesign();
+    Workspace ws = test::builtInWorkspace(0);
     const QString path = dir.filePath(QStringLiteral("car.svg"));
     const BoardSize small = *ParseBoardSize(QStringLiteral("300x300mm"));
     ASSERT_TRUE(WriteCutFiles(ws, path, CutSet::All, small).ok);
@@ -323,13 +315,13 @@ TEST(CutFiles, OnlyBoardsMarkedAsThisSetsAreTakenForEarlierBoards)
     const QByteArray ownDrawing = "  0\nSECTION\n  2\nTABLES\n  0\nLAYER\n  2\nCUT\n  0\nLAYER\n  2\nENGRAVE\n"
                                   "  0\nENDSEC\n  0\nEOF\n";
     QTemporaryDir other;
-    Workspace truck = defaultDesign();
+    Workspace truck = test::builtInWorkspace(0);
     ASSERT_TRUE(WriteCutFiles(truck, other.filePath(QStringLiteral("truck.dxf")), CutSet::Wheels, BoardSize()).ok);
     const QByteArray otherSetsBoard = contentOf(other.filePath(QStringLiteral("truck.dxf")));
 
     for (const QByteArray &impostor : {ownDrawing, otherSetsBoard}) {
         QTemporaryDir dir;
-        Workspace ws = defaultDesign();
+        Workspace ws = test::builtInWorkspace(0);
         const QString path = dir.filePath(QStringLiteral("car.dxf"));
         const CutFilesOutcome many = WriteCutFiles(ws, path, CutSet::All, *ParseBoardSize(QStringLiteral("300x300mm")));
         ASSERT_TRUE(many.ok) << many.error.toStdString();

@@ -6,8 +6,9 @@
 #include "app/Workspace.h"
 #include "output/CutFiles.h"
 #include "output/Templates.h"
+#include "support/BuiltInWorkspace.h"
+#include "support/FolderFiles.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -19,26 +20,17 @@ namespace {
 
 Workspace balsaWheels()
 {
-    Workspace ws;
-    BuildBuiltInDesign(ws, 0);
-    ws.list.CurrentDesign = 0;
-    ws.scale = HeadlessSheetScale();
+    Workspace ws = test::builtInWorkspace(0);
     ws.catalogue.boards.push_back({QStringLiteral("Balsa 1/8"), QStringLiteral("0.125"), QStringLiteral("0.0058")});
     ws.design.MatIndex[DriveWheelPart] = ws.design.MatIndex[OtherWheelPart] = 1;
     return ws;
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The largest circle's radius (a wheel's outline) and the longest side of any outline's box (a
 // layer's, upright or turned), millimetres.
 std::pair<double, double> extentsOf(const QString &path)
 {
-    const QString svg = QString::fromUtf8(bytesOf(path));
+    const QString svg = QString::fromUtf8(test::contentOf(path));
     double radius = 0.0, side = 0.0;
     static const QRegularExpression circle(QStringLiteral("<circle [^>]*r=\"([0-9.]+)\""));
     for (const QRegularExpressionMatch &m : circle.globalMatch(svg))
@@ -90,8 +82,8 @@ TEST(CutKerfByMaterial, TheStepsWithTheDrawingOnAWorkerWriteTheSameBytesAsTheOne
     ASSERT_EQ(steps.boards, whole.boards);
     EXPECT_EQ(steps.warning, whole.warning);
     for (int board = 1; board <= whole.boards; ++board)
-        EXPECT_EQ(bytesOf(CutBoardPath(once.filePath(QStringLiteral("car.svg")), board)),
-                  bytesOf(CutBoardPath(split.filePath(QStringLiteral("car.svg")), board)))
+        EXPECT_EQ(test::contentOf(CutBoardPath(once.filePath(QStringLiteral("car.svg")), board)),
+                  test::contentOf(CutBoardPath(split.filePath(QStringLiteral("car.svg")), board)))
             << "board " << board;
 }
 

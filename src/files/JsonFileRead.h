@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The reading half every JSON file of the program shares: the file read whole within its size
+// limit, then decoded; any trouble becomes one line naming the file, and the caller's record is
+// only handed over when the whole file was understood.
+
+#include "FileAccess.h"
+#include "FileErrors.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace zindle {
+
+// Thrown inside a decoder only, with why the file cannot be used (without the path).
+struct BrokenJsonFile {
+    FileText reason;
+};
+
+// `Read` has `ok` and `fail(FileText)`; `decodeInto(read, bytes)` fills it or throws
+// BrokenJsonFile, and only assigns the record once it is decoded whole.
+template <typename Read, typename DecodeInto>
+Read DecodeJsonFile(const QByteArray &bytes, const QString &path, DecodeInto decodeInto)
+{
+    Read read;
+    try {
+        decodeInto(read, bytes);
+        read.ok = true;
+    } catch (const BrokenJsonFile &broken) {
+        read.fail(readError(path, broken.reason));
+    }
+    return read;
+}
+
+// `decode(bytes, path)` is the file's Decode function.
+template <typename Read, typename Decode>
+Read ReadJsonFile(const QString &path, qint64 maxBytes, Decode decode)
+{
+    QByteArray bytes;
+    FileText reason;
+    if (!ReadWholeFile(path, maxBytes, bytes, reason)) {
+        Read read;
+        read.fail(readError(path, reason));
+        return read;
+    }
+    return decode(bytes, path);
+}
+
+} // namespace zindle
