@@ -3,6 +3,7 @@
 
 #include "app/ChallengeCheck.h"
 #include "app/RefreshChain.h"
+#include "app/SideViewPicture.h"
 #include "app/WorkspaceCoast.h"
 #include "files/DesignFile.h"
 #include "files/FileErrors.h"
@@ -23,25 +24,6 @@
 namespace zindle {
 
 namespace {
-
-// The car as the Design sheet shows it, drawn straight at `width` pixels: painting the whole
-// sheet and scaling it down costs several times as much.
-QImage paintSideView(Workspace &workspace, int width)
-{
-    const SheetScale &scale = workspace.scale;
-    const QSize sheet(scale.SheetOffsetX * 2 + scale.DrawPxWidth, scale.SheetPxHeight);
-    if (width <= 0 || width >= sheet.width())
-        width = sheet.width();
-    const double factor = double(width) / sheet.width();
-    QImage picture(width, qRound(sheet.height() * factor), QImage::Format_RGB32);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(factor, factor);
-    PaintEmptySheet(painter, sheet, SheetMode::Design, scale, DefaultBackgroundColor, sheet.width());
-    RedrawDesign(painter, workspace, PaintTarget::Screen, false);
-    painter.end();
-    return picture;
-}
 
 void fillRow(StandingRow &row, Workspace &workspace)
 {
@@ -148,7 +130,7 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
         QBuffer png(&row.sideViewPng);
         png.open(QIODevice::WriteOnly);
         // A light compression: several times faster than the default, hardly larger.
-        paintSideView(workspace, options.sideViewWidth).save(&png, "PNG", 80);
+        SideViewPicture(workspace, options.sideViewWidth).save(&png, "PNG", 80);
     }
     return row;
 }

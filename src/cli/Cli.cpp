@@ -10,6 +10,7 @@
 #include "DesignArgument.h"
 #include "LeagueCommand.h"
 #include "RaceCommand.h"
+#include "PortfolioCommand.h"
 #include "ReportCommand.h"
 #include "SensitivityCommand.h"
 #include "RunsCommand.h"
@@ -58,6 +59,7 @@ const char *const UsageText =
     "  optimise DESIGN           search the chosen sizes for the best car (seeded, on\n"
     "                            all cores) within ranges and constraints\n"
     "  report DESIGN OUT.pdf     print the one-page design report into a PDF\n"
+    "  portfolio DESIGN OUT.pdf  a student's portfolio for grading, at most 4 pages\n"
     "  templates DESIGN OUT.pdf  print the report, layer and wheel templates into a PDF\n"
     "  runs add|list|remove      the runs of built cars timed on a real track, kept in\n"
     "                            the class's logbook beside the designs\n"
@@ -201,6 +203,7 @@ const Command Commands[] = {
     {"sweep", SweepHelp, sweepCommand},
     {"optimise", OptimiseHelp, optimiseCommand},
     {"report", ReportHelp, reportCommand},
+    {"portfolio", PortfolioHelp, portfolioCommand},
     {"templates", TemplatesHelp, templatesCommand},
     {"runs", RunsHelp, runsCommand},
     {"calibrate", CalibrateHelp, calibrateCommand},

@@ -70,7 +70,8 @@ bool commandPaints(const QStringList &arguments)
 {
     if (arguments.isEmpty())
         return false;
-    if (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates"))
+    if (arguments[0] == QLatin1String("report") || arguments[0] == QLatin1String("templates")
+        || arguments[0] == QLatin1String("portfolio"))
         return true;
     // The class standings paint side views and a chart for their page and PDF.
     if (arguments[0] == QLatin1String("league")

@@ -4,7 +4,7 @@
 #include "LeagueColumns.h"
 #include "StandingsChart.h"
 #include "files/PathText.h"
-#include "output/PrintJobs.h"
+#include "output/PdfPages.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -161,69 +161,6 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
     return h;
 }
 
-namespace {
-
-// Lays the pages out in points (1/72 inch) on US Letter, 0.5 inch margins.
-class PdfPages {
-public:
-    static constexpr double Width = 612.0, Height = 792.0, Margin = 36.0;
-
-    PdfPages(PdfPageSink &sink, int dpi) : sink_(sink), dpi_(dpi) {}
-    bool ok() const { return ok_; }
-    QPainter *painter() { return painter_; }
-    double y = Margin;
-
-    bool newPage()
-    {
-        if (painter_)
-            ok_ = sink_.endItem() && ok_;
-        painter_ = sink_.beginItem(QPageLayout::Portrait);
-        if (!painter_) {
-            ok_ = false;
-            return false;
-        }
-        painter_->scale(dpi_ / 72.0, dpi_ / 72.0);
-        y = Margin;
-        return true;
-    }
-    // Starts a new page when `height` no longer fits on this one.
-    bool room(double height)
-    {
-        if (painter_ && y + height <= Height - Margin)
-            return true;
-        return newPage();
-    }
-    // Sizes in points: the painter's units, scaled to the device.
-    void setFont(int points, bool bold = false)
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(points);
-        font.setBold(bold);
-        painter_->setFont(font);
-    }
-    void text(double x, double width, const QString &line, Qt::Alignment align = Qt::AlignLeft,
-              Qt::TextElideMode elide = Qt::ElideRight)
-    {
-        const QFontMetricsF metrics(painter_->font());
-        const QString shown = metrics.elidedText(line, elide, width);
-        painter_->drawText(QRectF(x, y, width, metrics.height()), align | Qt::AlignVCenter, shown);
-    }
-    void finish()
-    {
-        if (painter_)
-            ok_ = sink_.endItem() && ok_;
-        painter_ = nullptr;
-    }
-
-private:
-    PdfPageSink &sink_;
-    int dpi_;
-    QPainter *painter_ = nullptr;
-    bool ok_ = true;
-};
-
-} // namespace
-
 bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf)
 {
     pdf.clear();
@@ -235,7 +172,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
     {
         PdfPageSink sink(buffer, Dpi, QPageSize(QPageSize::Letter));
         PdfPages pages(sink, Dpi);
-        const double left = PdfPages::Margin, usable = PdfPages::Width - 2 * PdfPages::Margin;
+        const double left = PdfPages::Margin, usable = pages.usableWidth();
         if (!pages.newPage())
             return false;
         pages.setFont(16, true);
