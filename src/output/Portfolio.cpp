@@ -121,7 +121,7 @@ void checksPage(PdfPages &pages, const PortfolioContent &c)
         pages.y += 10;
     }
     if (c.runs.size() > shownRuns) {
-        pages.text(left + 12, usable - 12, Texts::tr("and %n more runs", nullptr, static_cast<int>(c.runs.size() - shownRuns)));
+        pages.text(left + 12, usable - 12, Texts::tr("Runs not shown: %1").arg(c.runs.size() - shownRuns));
         pages.y += 10;
     }
 
@@ -134,7 +134,7 @@ void checksPage(PdfPages &pages, const PortfolioContent &c)
     const auto broken = std::count_if(c.checks.begin(), c.checks.end(), [](const RuleCheck &check) { return !check.passed; });
     pages.setFont(9, true);
     pages.text(left, usable,
-               broken == 0 ? Texts::tr("Every rule kept") : Texts::tr("%n rules broken", nullptr, static_cast<int>(broken)));
+               broken == 0 ? Texts::tr("Every rule kept") : Texts::tr("Rules broken: %1").arg(broken));
     pages.y += 14;
     pages.setFont(8);
     for (const RuleCheck &check : c.checks) {
@@ -231,7 +231,7 @@ void journalPage(PdfPages &pages, const PortfolioContent &c)
         if (leftOut > 0 && i >= 1 && i < 1 + leftOut) {
             if (i == 1) {
                 pages.setFont(7);
-                pages.text(left, usable, Texts::tr("%n versions left out", nullptr, leftOut), Qt::AlignHCenter);
+                pages.text(left, usable, Texts::tr("Versions left out: %1").arg(leftOut), Qt::AlignHCenter);
                 pages.y += rowHeight;
             }
             continue;
