@@ -143,7 +143,8 @@ void checksPage(PdfPages &pages, const PortfolioContent &c)
         pages.painter()->setPen(check.passed ? QColor(0, 110, 0) : QColor(170, 0, 0));
         pages.text(left, 40, check.passed ? Texts::tr("kept") : Texts::tr("broken"));
         pages.painter()->setPen(Qt::black);
-        pages.text(left + 44, usable - 44, printableText(check.shownSentence));
+        pages.text(left + 44, 96, printableText(check.rule));
+        pages.text(left + 144, usable - 144, printableText(check.shownSentence));
         pages.y += 11;
     }
 }
