@@ -25,7 +25,7 @@ void BM_OptimiseSixSizes(benchmark::State &state)
     workspace.scale = HeadlessSheetScale();
     std::vector<OptimiserParameter> parameters;
     for (const char *name : {"spring-length", "spring-width", "drive-wheel", "other-wheel", "front-axle-x", "drive-axle"})
-        parameters.push_back(*FindOptimiserParameter(workspace.design, QString::fromLatin1(name)));
+        parameters.push_back(*FindOptimiserParameter(workspace, QString::fromLatin1(name)));
     OptimiserOptions options;
     options.seed = 1;
     options.threads = static_cast<int>(state.range(1));

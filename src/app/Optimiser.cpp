@@ -45,8 +45,13 @@ std::vector<std::vector<double>> latinHypercube(std::mt19937_64 &random, const s
         for (size_t i = count; i > 1; --i)
             std::swap(slices[i - 1], slices[static_cast<size_t>(random() % i)]);
         const double span = parameters[p].high - parameters[p].low;
-        for (size_t i = 0; i < count; ++i)
-            points[i][p] = parameters[p].low + span * (static_cast<double>(slices[i]) + uniform(random)) / count;
+        // A choice takes each of its values for an equal share of the slices.
+        const double values = static_cast<double>(parameters[p].choices.size());
+        for (size_t i = 0; i < count; ++i) {
+            const double share = (static_cast<double>(slices[i]) + uniform(random)) / count;
+            points[i][p] = parameters[p].isChoice() ? std::min(values - 1.0, std::floor(share * values))
+                                                    : parameters[p].low + span * share;
+        }
     }
     return points;
 }
@@ -55,6 +60,9 @@ double separation(const std::vector<double> &a, const std::vector<double> &b, co
 {
     double largest = 0.0;
     for (size_t p = 0; p < parameters.size(); ++p) {
+        // Another drive or material is another design, however many the catalogue holds.
+        if (parameters[p].isChoice() && a[p] != b[p])
+            return 1.0;
         const double span = parameters[p].high - parameters[p].low;
         if (span > 0.0)
             largest = std::max(largest, std::fabs(a[p] - b[p]) / span);
@@ -82,6 +90,7 @@ std::vector<const OptimiserDesign *> ranked(const std::vector<OptimiserDesign> &
     return order;
 }
 
+// A choice the design holds but its rules leave out starts at the first one left.
 std::vector<double> clampedValues(const Workspace &start, const std::vector<OptimiserParameter> &parameters)
 {
     std::vector<double> values = ReadOptimiserValues(start, parameters);

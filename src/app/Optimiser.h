@@ -4,11 +4,11 @@
 // within their ranges and the constraints.
 //
 // The search is a seeded global phase, then local refinement, with restarts:
-// - the global phase samples the ranges (a Latin hypercube drawn from the seed), all the
-//   samples of a batch at once on the worker pool;
+// - the global phase samples the ranges (a Latin hypercube drawn from the seed; a choice's
+//   values share its slices), all the samples of a batch at once on the worker pool;
 // - the best few distinct designs found so far each start a local search (NLopt's
-//   Nelder-Mead, which is deterministic and needs no smooth score), each start on its own
-//   worker;
+//   Nelder-Mead, which is deterministic and needs no smooth score) over the sizes, its choices
+//   kept as the start has them, each start on its own worker;
 // - fresh samples and new starts follow until the evaluations are spent.
 // NLopt calls its objective one design at a time, so a local search runs on one worker, and
 // the parallelism is across starts and samples. Every batch is merged in the order of its

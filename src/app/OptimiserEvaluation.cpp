@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptimiserEvaluation.h"
 
+#include "app/ChallengeCheck.h"
 #include "app/ParallelSweep.h"
 #include "app/ParameterCheck.h"
 #include "app/RefreshChain.h"
@@ -87,6 +88,14 @@ OptimiserDesign EvaluateOptimiserDesign(Workspace &copy, const Workspace &start,
         design.broken << QString::fromLatin1(BrokenSkid);
     if (constraints.noAdvisory && !copy.advisories.shownTexts().isEmpty())
         design.broken << QString::fromLatin1(BrokenAdvisory);
+    if (constraints.challenge) {
+        // The lean path leaves the advisories as the copy had them; in Simulate the skid
+        // advisory shows exactly when the run skidded and the car can run.
+        if (!constraints.noAdvisory)
+            copy.advisories.SkidAdvisoryLabel.visible = copy.forces.SkidOccurred && runs;
+        if (!KeepsEveryRule(CheckChallenge(copy, *constraints.challenge)))
+            design.broken << QString::fromLatin1(BrokenChallenge);
+    }
     design.score = OptimiserScore(design, goal);
     return design;
 }

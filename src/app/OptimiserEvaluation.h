@@ -25,6 +25,8 @@ struct OptimiserConstraints {
     // No advisory at all: each design then runs the whole Simulate refresh (the sheet's part
     // regions included), several times slower than the lean path.
     bool noAdvisory = false;
+    // A challenge's rules, every one kept (CheckChallenge on the run).
+    std::optional<Challenge> challenge;
 };
 
 // Why a design breaks the constraints (English, as the command line prints them as data).
@@ -33,6 +35,7 @@ inline constexpr const char *BrokenCannotRun = "cannot-run";
 inline constexpr const char *BrokenMass = "mass";
 inline constexpr const char *BrokenSkid = "skid";
 inline constexpr const char *BrokenAdvisory = "advisory";
+inline constexpr const char *BrokenChallenge = "challenge";
 
 struct OptimiserDesign {
     std::vector<double> values; // of the parameters, as the build made them

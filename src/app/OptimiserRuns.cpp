@@ -59,7 +59,8 @@ struct LocalSearch {
     Workspace &copy;
     nlopt_opt opt = nullptr;
     std::vector<OptimiserDesign> tried;
-    std::vector<double> values;
+    std::vector<double> values;  // every parameter's, the choices as the start has them
+    std::vector<size_t> numbers; // the parameters NLopt moves, in its order
 
     static double objective(unsigned n, const double *x, double *, void *data)
     {
@@ -69,8 +70,10 @@ struct LocalSearch {
             return 0.0;
         }
         const auto &parameters = search->context.parameters;
-        for (unsigned i = 0; i < n; ++i)
-            search->values[i] = parameters[i].low + x[i] * (parameters[i].high - parameters[i].low);
+        for (unsigned i = 0; i < n; ++i) {
+            const OptimiserParameter &parameter = parameters[search->numbers[i]];
+            search->values[search->numbers[i]] = parameter.low + x[i] * (parameter.high - parameter.low);
+        }
         OptimiserDesign design = EvaluateOptimiserDesign(search->copy, search->context.start, parameters,
                                                          search->values, search->context.goal,
                                                          search->context.constraints);
@@ -111,12 +114,19 @@ std::vector<std::vector<OptimiserDesign>> RefineOptimiserStarts(OptimiserRunCont
                                                                 const std::vector<std::vector<double>> &starts,
                                                                 int evaluations, double step)
 {
-    const unsigned n = static_cast<unsigned>(context.parameters.size());
+    std::vector<size_t> numbers;
+    for (size_t p = 0; p < context.parameters.size(); ++p)
+        if (!context.parameters[p].isChoice())
+            numbers.push_back(p);
+    // Only choices varied: the samples are the whole search.
+    if (numbers.empty())
+        return {};
+    const unsigned n = static_cast<unsigned>(numbers.size());
     const auto ran = runIndexed<std::vector<OptimiserDesign>>(context, starts.size(), [&](size_t index, Workspace &copy) {
-        LocalSearch search{context, copy, nullptr, {}, std::vector<double>(n)};
+        LocalSearch search{context, copy, nullptr, {}, starts[index], numbers};
         std::vector<double> x(n), lower(n, 0.0), upper(n, 1.0), steps(n, step);
         for (unsigned i = 0; i < n; ++i)
-            x[i] = unit(starts[index][i], context.parameters[i]);
+            x[i] = unit(starts[index][numbers[i]], context.parameters[numbers[i]]);
         nlopt_opt opt = nlopt_create(NLOPT_LN_NELDERMEAD, n);
         search.opt = opt;
         nlopt_set_lower_bounds(opt, lower.data());

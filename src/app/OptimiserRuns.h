@@ -48,8 +48,9 @@ struct OptimiserRunContext {
 std::vector<OptimiserDesign> EvaluateOptimiserBatch(OptimiserRunContext &context,
                                                     const std::vector<std::vector<double>> &points);
 
-// A Nelder-Mead search from each start, at most `evaluations` designs each, the first step a
-// `step` fraction of each range; every design each search tried, in the order it tried them.
+// A Nelder-Mead search over the sizes from each start, its choices kept, at most `evaluations`
+// designs each, the first step a `step` fraction of each range; every design each search
+// tried, in the order it tried them. None when only choices are varied.
 std::vector<std::vector<OptimiserDesign>> RefineOptimiserStarts(OptimiserRunContext &context,
                                                                 const std::vector<std::vector<double>> &starts,
                                                                 int evaluations, double step);

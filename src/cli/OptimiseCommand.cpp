@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptimiseCommand.h"
 
+#include "ChallengeCommand.h"
 #include "Cli.h"
 #include "Interrupt.h"
 #include "OutputFile.h"
@@ -33,22 +34,28 @@ constexpr int MaxEvaluations = 1000000;
 const char *const OptimiseHelp =
     "Usage: zindle-cli optimise DESIGN --vary P,P... [--range P:LOW:HIGH]...\n"
     "                           [--goal time|distance|target:T] [--max-mass M] [--no-skid]\n"
-    "                           [--no-advisory] [--seed S] [--evaluations N] [--threads N]\n"
-    "                           [--json] [--out FILE]\n"
+    "                           [--no-advisory] [--challenge C.json] [--seed S]\n"
+    "                           [--evaluations N] [--threads N] [--json] [--out FILE]\n"
     "Searches the sizes named by --vary for the best car: spring-length, spring-width,\n"
     "drive-wheel, other-wheel, drive-axle, other-axle, front-axle-x, and weightN-mass and\n"
     "weightN-x for each weight N of the design (inches, lb). Each ranges over what its\n"
-    "field accepts; --range narrows it, once per parameter. The goal is the least time\n"
+    "field accepts; --range narrows it, once per parameter. --vary also takes choices,\n"
+    "which take no --range: drive (rear, front or all) and the catalogue's materials of\n"
+    "spring-material, tread-material, outer-material, inner-material,\n"
+    "drive-wheel-material and other-wheel-material; the local refinement keeps the\n"
+    "choices of the design it starts from. The goal is the least time\n"
     "to 15 ft (time, the default), the greatest distance, or the time closest to T\n"
     "seconds; cars that fall short of 15 ft rank after those that reach it, by distance.\n"
     "Every design returned passes the part fields' checks with the sizes the build gave\n"
     "the car (a drive wheel enlarged to fit the spring's case is reported enlarged);\n"
     "--max-mass M (lb), --no-skid and --no-advisory add constraints (--no-advisory\n"
-    "prepares the sheet for every design, several times slower).\n"
+    "prepares the sheet for every design, several times slower); --challenge C.json adds\n"
+    "every rule of the challenge, and its drive and material rules limit the choices.\n"
     "A seeded global search, then local refinement with restarts, at most N designs\n"
     "(--evaluations; default 250 per parameter) on all cores (--threads N to use N); the\n"
     "same seed (--seed, default 1) gives the same answer on any number of threads.\n"
-    "Prints the best design's TimeEF, DistanceFt, MassLb, Evaluations and its sizes;\n"
+    "Prints the best design's TimeEF, DistanceFt, MassLb, Evaluations and its sizes\n"
+    "(a choice by its word or material name);\n"
     "--json adds the next best designs. --out FILE writes the best design as a design file\n"
     "(- for standard output, the result lines then go to standard error).\n"
     "Ctrl+C stops, prints the best so far and exits with status 130.\n"
@@ -82,8 +89,12 @@ int refused(QTextStream &err, const QString &message)
 QJsonObject sizesJson(const std::vector<OptimiserParameter> &parameters, const OptimiserDesign &design)
 {
     QJsonObject sizes;
-    for (size_t p = 0; p < parameters.size(); ++p)
-        sizes.insert(parameters[p].name, design.values[p]);
+    for (size_t p = 0; p < parameters.size(); ++p) {
+        if (parameters[p].isChoice())
+            sizes.insert(parameters[p].name, parameters[p].choiceWord(design.values[p]));
+        else
+            sizes.insert(parameters[p].name, design.values[p]);
+    }
     return sizes;
 }
 
@@ -109,7 +120,8 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                         && parseArguments(rest, {QStringLiteral("--json"), QStringLiteral("--no-skid"), QStringLiteral("--no-advisory")},
                                           {QStringLiteral("--vary"), QStringLiteral("--goal"), QStringLiteral("--max-mass"),
                                            QStringLiteral("--seed"), QStringLiteral("--evaluations"),
-                                           QStringLiteral("--threads"), QStringLiteral("--out")},
+                                           QStringLiteral("--threads"), QStringLiteral("--out"),
+                                           QStringLiteral("--challenge")},
                                           parsed, error)
                         && parsed.positional.size() == 1 && parsed.hasValue(QStringLiteral("--vary"));
     if (!usable) {
@@ -147,6 +159,13 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!wholeNumber(QStringLiteral("--evaluations"), 1, MaxEvaluations, options.maxEvaluations))
         return refused(err, Texts::tr("--evaluations takes a whole number from 1 to %1").arg(MaxEvaluations));
 
+    if (parsed.hasValue(QStringLiteral("--challenge"))) {
+        Challenge challenge;
+        if (!readChallengeOption(parsed.value(QStringLiteral("--challenge")), challenge, err))
+            return FileFailure;
+        options.constraints.challenge = challenge;
+    }
+
     Workspace workspace;
     if (!loadHeadless(workspace, parsed.positional[0], err))
         return FileFailure;
@@ -154,7 +173,7 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 
     std::vector<OptimiserParameter> parameters;
     for (const QString &name : parsed.value(QStringLiteral("--vary")).split(QLatin1Char(','))) {
-        const std::optional<OptimiserParameter> parameter = FindOptimiserParameter(workspace.design, name);
+        const std::optional<OptimiserParameter> parameter = FindOptimiserParameter(workspace, name);
         if (!parameter)
             return refused(err, Texts::tr("unknown parameter %1; this design has %2")
                                     .arg(name, OptimiserParameterNames(workspace.design).join(QStringLiteral(", "))));
@@ -166,12 +185,16 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     QStringList narrowed;
     for (const QString &text : rangeTexts) {
         const QStringList parts = text.split(QLatin1Char(':'));
+        auto parameter = std::find_if(parameters.begin(), parameters.end(),
+                                      [&](const OptimiserParameter &p) { return p.name == parts[0]; });
+        // A material's name may hold the separators a list of values would need; a challenge's
+        // rules are how a class limits the choices.
+        if (parameter != parameters.end() && parameter->isChoice())
+            return refused(err, NarrowOptimiserRange(*parameter, 0.0, 0.0));
         const std::optional<double> low = parts.size() == 3 ? parseDouble(parts[1]) : std::nullopt;
         const std::optional<double> high = parts.size() == 3 ? parseDouble(parts[2]) : std::nullopt;
         if (!low || !high)
             return refused(err, Texts::tr("--range takes P:LOW:HIGH, such as drive-wheel:2.6:7.5"));
-        auto parameter = std::find_if(parameters.begin(), parameters.end(),
-                                      [&](const OptimiserParameter &p) { return p.name == parts[0]; });
         if (parameter == parameters.end())
             return refused(err, Texts::tr("--range names %1, which --vary does not").arg(parts[0]));
         if (narrowed.contains(parts[0]))
@@ -180,6 +203,11 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         const QString invalid = NarrowOptimiserRange(*parameter, *low, *high);
         if (!invalid.isEmpty())
             return refused(err, invalid);
+    }
+    if (options.constraints.challenge) {
+        const QString left = RestrictOptimiserChoices(parameters, *options.constraints.challenge);
+        if (!left.isEmpty())
+            return refused(err, left);
     }
 
     std::atomic<bool> stop{false};
@@ -228,7 +256,8 @@ int optimiseCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                          {QStringLiteral("MassLb"), doubleText(best.massLb)},
                          {QStringLiteral("Evaluations"), QString::number(outcome.evaluations)}};
         for (size_t p = 0; p < parameters.size(); ++p)
-            fields.emplace_back(parameters[p].name, doubleText(best.values[p]));
+            fields.emplace_back(parameters[p].name, parameters[p].isChoice() ? parameters[p].choiceWord(best.values[p])
+                                                                              : doubleText(best.values[p]));
         printFields(fields, lines);
     }
 

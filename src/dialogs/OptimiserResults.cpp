@@ -21,10 +21,27 @@ namespace {
 
 bool inPounds(const OptimiserParameter &parameter) { return parameter.name.endsWith(QLatin1String("-mass")); }
 
-// As the sizes are measured: a hundredth of an inch, a thousandth of a pound.
+const char *const DriveCaptions[] = {QT_TRANSLATE_NOOP("OptimiserDialog", "rear"),
+                                     QT_TRANSLATE_NOOP("OptimiserDialog", "front"),
+                                     QT_TRANSLATE_NOOP("OptimiserDialog", "all")};
+
+// As the sizes are measured: a hundredth of an inch, a thousandth of a pound; a choice in words.
 QString valueText(const OptimiserParameter &parameter, double value)
 {
-    return QString::number(value, 'f', inPounds(parameter) ? 3 : 2);
+    if (!parameter.isChoice())
+        return QString::number(value, 'f', inPounds(parameter) ? 3 : 2);
+    const long index = std::lround(value);
+    if (parameter.name == QLatin1String("drive") && index >= 0 && index < static_cast<long>(parameter.choices.size()))
+        return OptimiserDialog::tr(DriveCaptions[parameter.choices[static_cast<size_t>(index)].code]);
+    return parameter.choiceWord(value);
+}
+
+QString columnTitle(const OptimiserParameter &parameter)
+{
+    if (parameter.isChoice())
+        return OptimiserDialog::sizeCaption(parameter.name);
+    return (inPounds(parameter) ? OptimiserDialog::tr("%1 (lb)") : OptimiserDialog::tr("%1 (in)"))
+        .arg(OptimiserDialog::sizeCaption(parameter.name));
 }
 
 // Entering Simulate puts the element size back to the one the run used: no change of the student's.
@@ -43,6 +60,11 @@ QString OptimiserDialog::sizeCaption(const QString &name)
         {"drive-wheel", QT_TR_NOOP("drive wheel")},     {"other-wheel", QT_TR_NOOP("other wheel")},
         {"drive-axle", QT_TR_NOOP("drive axle")},       {"other-axle", QT_TR_NOOP("other axle")},
         {"front-axle-x", QT_TR_NOOP("front axle place")},
+        {"drive", QT_TR_NOOP("drive")},                 {"spring-material", QT_TR_NOOP("spring material")},
+        {"tread-material", QT_TR_NOOP("tread material")}, {"outer-material", QT_TR_NOOP("outer body material")},
+        {"inner-material", QT_TR_NOOP("inner body material")},
+        {"drive-wheel-material", QT_TR_NOOP("drive wheel material")},
+        {"other-wheel-material", QT_TR_NOOP("other wheel material")},
     };
     for (const auto &[key, caption] : captions)
         if (name == QLatin1String(key))
@@ -61,7 +83,7 @@ void OptimiserDialog::showBest()
     best_->setRowCount(0);
     QStringList headers{tr("Rank")};
     for (const OptimiserParameter &parameter : parameters_)
-        headers << (inPounds(parameter) ? tr("%1 (lb)") : tr("%1 (in)")).arg(sizeCaption(parameter.name));
+        headers << columnTitle(parameter);
     headers << tr("Time (s)") << tr("Distance (ft)") << tr("What differs from your design");
     best_->setColumnCount(static_cast<int>(headers.size()));
     best_->setHorizontalHeaderLabels(headers);
@@ -76,7 +98,11 @@ void OptimiserDialog::showBest()
             const OptimiserParameter &parameter = parameters_[p];
             const QString was = valueText(parameter, studentValues_[p]), now = valueText(parameter, design.values[p]);
             put(now);
-            if (was != now)
+            if (was == now)
+                continue;
+            if (parameter.isChoice())
+                changes << tr("%1 %2 → %3").arg(sizeCaption(parameter.name), was, now);
+            else
                 changes << (inPounds(parameter) ? tr("%1 %2 → %3 lb") : tr("%1 %2 → %3 in"))
                                .arg(sizeCaption(parameter.name), was, now);
         }
@@ -98,28 +124,31 @@ void OptimiserDialog::showBest()
 
 void OptimiserDialog::showMap()
 {
-    if (parameters_.size() < 2 || result_.tried.empty()) {
+    // A choice has no axis: the map's are the first two sizes.
+    std::vector<size_t> sizes;
+    for (size_t p = 0; p < parameters_.size(); ++p)
+        if (!parameters_[p].isChoice())
+            sizes.push_back(p);
+    if (sizes.size() < 2 || result_.tried.empty()) {
         map_->clear();
         map_->hide();
-        mapNote_->setText(parameters_.size() < 2 && !result_.tried.empty() ? tr("The design map needs two sizes varied.")
-                                                                           : QString());
+        mapNote_->setText(sizes.size() < 2 && !result_.tried.empty() ? tr("The design map needs two sizes varied.")
+                                                                     : QString());
         mapNote_->setVisible(!mapNote_->text().isEmpty());
         return;
     }
     // About four designs tried to a cell of the global phase's share, within what a student can
     // still tell apart.
     const int cells = std::clamp(static_cast<int>(std::lround(std::sqrt(double(result_.tried.size()) / 4.0))), 6, 24);
-    OptimiserMap map = MakeOptimiserMap(result_, parameters_, 0, 1, cells);
-    const auto axisTitle = [this](const OptimiserParameter &parameter) {
-        return (inPounds(parameter) ? tr("%1 (lb)") : tr("%1 (in)")).arg(sizeCaption(parameter.name));
-    };
-    map.grid.xTitle = axisTitle(parameters_[0]);
-    map.grid.yTitle = axisTitle(parameters_[1]);
+    const OptimiserParameter &across = parameters_[sizes[0]], &up = parameters_[sizes[1]];
+    OptimiserMap map = MakeOptimiserMap(result_, parameters_, static_cast<int>(sizes[0]), static_cast<int>(sizes[1]), cells);
+    map.grid.xTitle = columnTitle(across);
+    map.grid.yTitle = columnTitle(up);
     map.grid.title = tr("%1: time to 15 ft of the designs tried").arg(workspace_.list.shownName(searchedSlot_));
     QStringList note;
     if (parameters_.size() > 2)
         note << tr("The map shows the first two sizes varied, %1 and %2; the others varied too.")
-                    .arg(sizeCaption(parameters_[0].name), sizeCaption(parameters_[1].name));
+                    .arg(sizeCaption(across.name), sizeCaption(up.name));
     note << tr("Dots: designs sampled. Lines: each local search, to the best design it found. Ring: your design.");
     mapNote_->setText(note.join(QLatin1Char(' ')));
     mapNote_->show();

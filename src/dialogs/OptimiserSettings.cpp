@@ -40,17 +40,24 @@ void OptimiserDialog::listSizes()
     const QStringList names = OptimiserParameterNames(workspace_.design);
     sizes_->setRowCount(static_cast<int>(names.size()));
     for (int row = 0; row < names.size(); ++row) {
-        const OptimiserParameter parameter = FindOptimiserParameter(workspace_.design, names[row]).value();
+        const OptimiserParameter parameter = FindOptimiserParameter(workspace_, names[row]).value();
         auto *name = new QTableWidgetItem(sizeCaption(parameter.name));
         name->setData(Qt::UserRole, parameter.name);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        auto *low = new QTableWidgetItem(doubleText(parameter.low));
-        auto *high = new QTableWidgetItem(doubleText(parameter.high));
+        // A choice is ticked or not: its values have no From and To.
+        auto *low = new QTableWidgetItem(parameter.isChoice() ? QString() : doubleText(parameter.low));
+        auto *high = new QTableWidgetItem(parameter.isChoice() ? QString() : doubleText(parameter.high));
+        if (parameter.isChoice()) {
+            low->setFlags(Qt::ItemIsEnabled);
+            high->setFlags(Qt::ItemIsEnabled);
+        }
         name->setCheckState(first && firstChosen().contains(parameter.name) ? Qt::Checked : Qt::Unchecked);
         if (const auto was = kept.find(parameter.name); was != kept.end()) {
             name->setCheckState(std::get<0>(was->second));
-            low->setText(std::get<1>(was->second));
-            high->setText(std::get<2>(was->second));
+            if (!parameter.isChoice()) {
+                low->setText(std::get<1>(was->second));
+                high->setText(std::get<2>(was->second));
+            }
         }
         sizes_->setItem(row, SizeName, name);
         sizes_->setItem(row, SizeLow, low);
@@ -76,7 +83,11 @@ std::vector<OptimiserParameter> OptimiserDialog::chosenParameters(QString &error
         if (item->checkState() != Qt::Checked)
             continue;
         std::optional<OptimiserParameter> parameter =
-            FindOptimiserParameter(workspace_.design, item->data(Qt::UserRole).toString());
+            FindOptimiserParameter(workspace_, item->data(Qt::UserRole).toString());
+        if (parameter->isChoice()) {
+            parameters.push_back(*parameter);
+            continue;
+        }
         const std::optional<double> low = parseDouble(sizes_->item(row, SizeLow)->text().trimmed());
         const std::optional<double> high = parseDouble(sizes_->item(row, SizeHigh)->text().trimmed());
         if (!low || !high)

@@ -62,3 +62,33 @@ TEST(CliOptimise, JsonGivesTheBestTimeAndOutWritesTheBestDesign)
     EXPECT_EQ(QJsonDocument::fromJson(simulated.out.toUtf8()).object().value("TimeEF").toString(),
               object.value("TimeEF").toString());
 }
+
+TEST(CliOptimise, ChoicesComeAsWordsAndAChallengeLimitsThem)
+{
+    QTemporaryDir dir;
+    const QString challenge = dir.filePath("front.json");
+    ASSERT_EQ(runCli({"challenge", "new", challenge, "--title", "Front", "--rule", "drive = front"}).status, 0);
+    const CliResult result = runCli({"optimise", "Default Design", "--vary", "spring-length,drive,tread-material",
+                                     "--evaluations", "30", "--challenge", challenge, "--json"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QJsonObject best = QJsonDocument::fromJson(result.out.toUtf8()).object().value("best").toObject();
+    EXPECT_EQ(best.value("drive").toString(), "front");
+    EXPECT_EQ(best.value("tread-material").toString(), "Ideal Rubber");
+
+    const QString balsa = dir.filePath("balsa.json");
+    ASSERT_EQ(runCli({"challenge", "new", balsa, "--title", "Balsa", "--rule", "material = Balsa"}).status, 0);
+    const struct {
+        QStringList arguments;
+        int status;
+        QString said;
+    } refusals[] = {
+        {{"--vary", "drive", "--range", "drive:rear:all"}, 2, "drive is a choice and takes no range"},
+        {{"--vary", "outer-material", "--challenge", balsa}, 2, "the challenge's rules leave outer-material no value"},
+        {{"--vary", "drive", "--challenge", dir.filePath("none.json")}, 1, dir.filePath("none.json")},
+    };
+    for (const auto &refusal : refusals) {
+        const CliResult refused = runCli(QStringList{"optimise", "Default Design"} + refusal.arguments);
+        EXPECT_EQ(refused.status, refusal.status) << refusal.said.toStdString();
+        EXPECT_TRUE(refused.err.contains(refusal.said)) << refused.err.toStdString();
+    }
+}

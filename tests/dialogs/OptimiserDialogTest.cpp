@@ -95,6 +95,18 @@ TEST(OptimiserWindow, RunsToItsEndAndListsTheBestDesignsWithinTheConstraints)
     EXPECT_FALSE(f.dialog->designMap()->isVisible());
     EXPECT_EQ(f.dialog->findChild<QLabel *>(QStringLiteral("OptimiserMapNote"))->text(),
               QStringLiteral("The design map needs two sizes varied."));
+
+    // A choice is ticked like a size, without From and To, and what differs says it in words.
+    EXPECT_TRUE(f.size("drive", 1)->text().isEmpty());
+    EXPECT_FALSE(f.size("drive", 2)->flags() & Qt::ItemIsEditable);
+    f.dialog->chooseSizes({QStringLiteral("spring-length"), QStringLiteral("drive")});
+    ASSERT_TRUE(f.run(40));
+    EXPECT_EQ(best->horizontalHeaderItem(2)->text(), QStringLiteral("drive"));
+    for (int row = 0; row < best->rowCount(); ++row) {
+        const QString drive = best->item(row, 2)->text();
+        EXPECT_TRUE(QStringList({"rear", "front", "all"}).contains(drive));
+        EXPECT_EQ(best->item(row, 5)->text().contains(QStringLiteral("drive rear → ") + drive), drive != "rear");
+    }
 }
 
 TEST(OptimiserWindow, StopEndsTheSearchEarlyAndSaysSo)
