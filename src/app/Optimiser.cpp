@@ -153,7 +153,7 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
     while (remaining() > 0 && !context.stopping()) {
         std::vector<std::vector<double>> starts;
         for (const OptimiserDesign *design : ranked(tried)) {
-            if (starts.size() == StartsPerRound || !design->broken.isEmpty())
+            if (starts.size() == StartsPerRound || (!design->broken.isEmpty() && !design->onlyShort))
                 break;
             if (farFromAll(design->values, started, parameters, SameStart)
                 && farFromAll(design->values, starts, parameters, SameStart))
@@ -180,9 +180,9 @@ OptimiserResult RunOptimiser(WorkerPool &workers, const Workspace &start,
 
     std::vector<std::vector<double>> chosen;
     for (const OptimiserDesign *design : ranked(tried)) {
-        if (result.best.size() == OptimiserBestCount || !design->broken.isEmpty())
+        if (result.best.size() == OptimiserBestCount)
             break;
-        if (!farFromAll(design->values, chosen, parameters, SameDesign))
+        if (!design->broken.isEmpty() || !farFromAll(design->values, chosen, parameters, SameDesign))
             continue;
         chosen.push_back(design->values);
         result.best.push_back(*design);

@@ -43,6 +43,8 @@ constexpr double BrokenClass = 1e6;
 
 double OptimiserScore(const OptimiserDesign &design, const OptimiserGoal &goal)
 {
+    if (design.onlyShort)
+        return ShortClass - design.distanceFt;
     if (!design.broken.isEmpty())
         return BrokenClass + design.broken.size() - std::min(design.distanceFt, 100.0) / 1000.0;
     if (goal.kind == OptimiserGoal::Distance)
@@ -93,8 +95,14 @@ OptimiserDesign EvaluateOptimiserDesign(Workspace &copy, const Workspace &start,
         // advisory shows exactly when the run skidded and the car can run.
         if (!constraints.noAdvisory)
             copy.advisories.SkidAdvisoryLabel.visible = copy.forces.SkidOccurred && runs;
-        if (!KeepsEveryRule(CheckChallenge(copy, *constraints.challenge)))
+        const std::vector<RuleCheck> checks = CheckChallenge(copy, *constraints.challenge);
+        if (!KeepsEveryRule(checks)) {
             design.broken << QString::fromLatin1(BrokenChallenge);
+            design.onlyShort = design.broken.size() == 1
+                               && std::all_of(checks.begin(), checks.end(), [](const RuleCheck &check) {
+                                      return check.passed || check.name == QLatin1String("reaches-15ft");
+                                  });
+        }
     }
     design.score = OptimiserScore(design, goal);
     return design;

@@ -45,6 +45,10 @@ struct OptimiserDesign {
     double massLb = 0.0;
     bool skidded = false;
     QStringList broken;   // the constraints it breaks; empty for an acceptable design
+    // It breaks nothing but a challenge's rule that it reach 15 ft: never returned, but ranked
+    // with the cars that fall short, by distance, so that a search can start from it and drive
+    // it on to 15 ft (where a class sets that rule, the first samples are often all short).
+    bool onlyShort = false;
     double score = 0.0;   // lower is better
     qint64 index = -1;    // the evaluation that found it
 };
@@ -57,7 +61,8 @@ OptimiserDesign EvaluateOptimiserDesign(Workspace &copy, const Workspace &start,
                                         const OptimiserConstraints &constraints);
 
 // The score of a run: cars that reach 15 ft first (by the goal), then those that fall short by
-// distance reached, then those that break a constraint.
+// distance reached (with them those that only break a rule to reach 15 ft), then those that
+// break a constraint.
 double OptimiserScore(const OptimiserDesign &design, const OptimiserGoal &goal);
 
 } // namespace zindle

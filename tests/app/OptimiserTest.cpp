@@ -57,7 +57,7 @@ Workspace withWeight(int slot)
 Challenge classChallenge()
 {
     Challenge challenge;
-    for (const char *text : {"drive-wheel <= 7", "spring-width <= 5", "no-skid"}) {
+    for (const char *text : {"drive-wheel <= 7", "spring-width <= 5", "no-skid", "reaches-15ft"}) {
         RuleRefusal refusal;
         challenge.rules.push_back(parseRule(QString::fromLatin1(text), refusal).value());
     }
