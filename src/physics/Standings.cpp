@@ -69,7 +69,12 @@ std::optional<double> ChallengeScore(const StandingRow &row, const ChallengeScor
     return std::nullopt;
 }
 
-QString ScoreText(double score) { return floatText(static_cast<float>(score)); }
+QString ScoreText(double score)
+{
+    // A float's seven significant digits; 'f' where 'g' would write an exponent.
+    const QString text = QString::number(score, 'g', 7);
+    return text.contains(QLatin1Char('e')) ? QString::number(score, 'f', 7) : text;
+}
 
 bool GreaterScoreFirst(const ChallengeScoring &scoring)
 {
