@@ -2,6 +2,7 @@
 #include "LeaguePages.h"
 
 #include "LeagueColumns.h"
+#include "LeaguePdfColumns.h"
 #include "LeagueRules.h"
 #include "StandingsChart.h"
 #include "files/PathText.h"
@@ -48,43 +49,6 @@ qsizetype pictureBytes(const std::vector<StandingRow> &rows)
 
 // Markup-free text for the page, with control characters shown escaped.
 QByteArray esc(const QString &text) { return printableText(text).toHtmlEscaped().toUtf8(); }
-
-// Room for a challenge's columns, each as wide as `needed` says: the advisories give theirs
-// first, then the file (which gives way in the middle) and the design, each down to a narrow
-// column; what is still missing shrinks every column alike. Returns the font's size in points.
-int fitChallengeColumns(std::vector<double> &widths, const std::vector<double> &needed, double usable)
-{
-    if (needed.empty())
-        return 7;
-    const size_t design = 1, file = 2, advisories = widths.size() - 1;
-    widths.insert(widths.end(), needed.begin(), needed.end());
-    double total = 0;
-    for (const double width : widths)
-        total += width;
-    for (const auto &[column, narrowest] : {std::pair{advisories, 30.0}, {file, 50.0}, {design, 60.0}}) {
-        const double given = std::min(total - usable, widths[column] - narrowest);
-        if (given > 0) {
-            widths[column] -= given;
-            total -= given;
-        }
-    }
-    const double factor = std::min(1.0, usable / total);
-    for (double &width : widths)
-        width *= factor;
-    return factor > 0.85 ? 6 : 5;
-}
-
-// The PDF heads a rule's column R1, R2, ... (a rule's text would not fit a narrow column) and
-// says what each stands for under the table.
-QStringList pdfChallengeHeaders(const Challenge &challenge)
-{
-    const QStringList shown = challengeHeaders(challenge, Shown);
-    QStringList headers{shown.front()};
-    for (qsizetype i = 1; i + 1 < shown.size(); ++i)
-        headers << QStringLiteral("R%1").arg(i);
-    headers << shown.back();
-    return headers;
-}
 
 } // namespace
 
@@ -320,23 +284,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         std::vector<double> widths = measured ? std::vector<double>{28, 84, 92, 40, 40, 64, 40, 40, 40, 72}
                                               : std::vector<double>{28, 100, 112, 46, 46, 42, 48, 118};
         const QStringList ruleHeaders = challenge ? pdfChallengeHeaders(*challenge) : QStringList();
-        std::vector<double> needed;
-        if (challenge) {
-            // Each column as wide as its widest cell at the table's font.
-            QFont font(QStringLiteral("DejaVu Sans"));
-            font.setPixelSize(6);
-            font.setBold(true);
-            const QFontMetricsF metrics(font);
-            for (const QString &header : ruleHeaders)
-                needed.push_back(metrics.horizontalAdvance(header) + 6);
-            for (const StandingRow &row : rows) {
-                if (!row.readable())
-                    continue;
-                const std::vector<ChallengeCell> cells = challengeCells(row, *challenge, Shown);
-                for (size_t c = 0; c < cells.size() && c < needed.size(); ++c)
-                    needed[c] = std::max(needed[c], metrics.horizontalAdvance(cells[c].text) + 6);
-            }
-        }
+        const std::vector<double> needed = challenge ? challengeColumnWidths(rows, *challenge, ruleHeaders) : std::vector<double>{};
         const int fontSize = fitChallengeColumns(widths, needed, usable);
         const double rowHeight = fontSize + 3.5;
         auto tableRow = [&](const QStringList &cells, bool bold, const std::vector<bool> &failed = {}) {
@@ -386,16 +334,7 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         if (challenge) {
             // What R1, R2, ... stand for, as many to a line as fit.
             pages.setFont(fontSize + 1);
-            const QFontMetricsF metrics(pages.painter()->font());
-            QStringList lines{QString()};
-            for (size_t i = 0; i < challenge->rules.size(); ++i) {
-                const QString item = QStringLiteral("R%1 %2").arg(i + 1).arg(printableText(challenge->rules[i].text));
-                const QString joined = lines.back().isEmpty() ? item : lines.back() + QStringLiteral(";  ") + item;
-                if (lines.back().isEmpty() || metrics.horizontalAdvance(joined) <= usable)
-                    lines.back() = joined;
-                else
-                    lines << item;
-            }
+            const QStringList lines = ruleLegendLines(*challenge, QFontMetricsF(pages.painter()->font()), usable);
             pages.y += 3;
             for (const QString &line : lines) {
                 if (!pages.room(rowHeight))
