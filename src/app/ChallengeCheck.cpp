@@ -194,9 +194,10 @@ void checkFlag(RuleCheck &check, const Workspace &workspace, const ChallengeRule
             say(check, QT_TRANSLATE_NOOP("ChallengeCheck", "No skid advisory"), nullptr, {});
         return;
     }
-    // An unfinished run's time is written in brackets.
-    check.value = r.TimeEF;
+    // An unfinished run's time is written in brackets. The value is what tells most: the time
+    // of a car that finishes, the distance of one that stops short (in ft).
     check.passed = ran && !r.TimeEF.isEmpty() && !r.TimeEF.startsWith(QLatin1Char('['));
+    check.value = check.passed ? r.TimeEF : ran ? r.PoweredDistanceEF : QString();
     if (check.passed)
         say(check, QT_TRANSLATE_NOOP("ChallengeCheck", "Reaches 15 ft in %1 s"), nullptr,
             {text00(floatOr(r.TimeEF, 0.0f))});

@@ -5,6 +5,7 @@
 #include "app/RefreshChain.h"
 #include "app/SideViewPicture.h"
 #include "app/WorkspaceCoast.h"
+#include "app/WorkspaceEnergy.h"
 #include "files/DesignFile.h"
 #include "files/FileErrors.h"
 #include "files/PathText.h"
@@ -55,6 +56,16 @@ void compareRuns(StandingRow &row, Workspace &workspace, const std::vector<Measu
     row.measuredTime = MeanTimeAt(runs, CourseFt);
     if (const std::optional<CoastedRun> coasted = RunWorkspaceCoast(workspace))
         row.coastTime = TimeAtDistance(*coasted, CourseFt);
+}
+
+// The powered distance per ft.lb the spring delivered: a car that wastes its spring in skids,
+// friction or its wheels' spin covers less ground on the same energy.
+std::optional<double> runEfficiency(const Workspace &workspace)
+{
+    const std::optional<EnergyTrace> energy = RunWorkspaceEnergy(workspace);
+    if (!energy || energy->totals().springDelivered <= 0.0)
+        return std::nullopt;
+    return floatOr(workspace.results.PoweredDistanceEF, 0.0f) / energy->totals().springDelivered;
 }
 
 void setReadError(StandingRow &row, const FileText &reason)
@@ -121,6 +132,10 @@ StandingRow RunStandingDesign(const QString &source, const StandingsOptions &opt
     if (options.challenge) {
         row.checked = true;
         row.ruleChecks = CheckChallenge(workspace, *options.challenge);
+        // A second run of the model: only the scoring by efficiency pays for it.
+        if (options.challenge->scoring.kind == ScoringKind::Efficiency && row.ran)
+            row.efficiency = runEfficiency(workspace);
+        row.score = ChallengeScore(row, options.challenge->scoring);
     }
     compareRuns(row, workspace, logged.runs);
     if (options.coastMarkFt && row.ran)
@@ -202,7 +217,7 @@ std::vector<StandingRow> RunStandings(WorkerPool &workers, const DesignSources &
     for (size_t i = 0; i < rows.size(); ++i)
         if (started[i])
             ran.push_back(std::move(rows[i]));
-    RankStandings(ran);
+    RankStandings(ran, options.challenge ? options.challenge->scoring : ChallengeScoring{});
     return ran;
 }
 

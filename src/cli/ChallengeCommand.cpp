@@ -37,7 +37,8 @@ struct Texts {
     "  drive           = rear, front or all: the drive arrangement (\"drive = rear\")\n"        \
     "  material        = NAME: the body and wheel boards are of the material NAME (with\n"      \
     "                  several material rules, of any of their materials)\n"                    \
-    "  reaches-15ft    the simulated run reaches 15 ft\n"                                       \
+    "  reaches-15ft    the simulated run reaches 15 ft (measured: the time to 15 ft in s,\n"      \
+    "                  or the distance in ft where a car stops short)\n"                         \
     "  no-skid         the run gives no skid advisory\n"                                        \
     "= with a number holds at the precision it is written with. A period is the decimal\n"     \
     "point.\n"
@@ -62,7 +63,8 @@ const char *const CheckHelp =
     "weighed and run over the course as 'simulate' does, and each rule passes or fails\n"
     "with the value measured. Prints Legal=yes or Legal=no, then for rule N (counted from\n"
     "1) RuleN= the rule, RuleN.Passed=yes|no, RuleN.Value= the value measured (as the\n"
-    "result fields hold it; a word for drive and material, yes or no for a skid),\n"
+    "result fields hold it; a word for drive and material, yes or no for a skid, the\n"
+    "time to 15 ft or the distance reached for reaches-15ft),\n"
     "RuleN.Limit= the rule's number or word and RuleN.Text= the check in words; --json\n"
     "prints one JSON object with \"legal\" and \"rules\" (name, rule, passed, value, limit,\n"
     "text) instead. The rules broken are said on standard error too.\n"

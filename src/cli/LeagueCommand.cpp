@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "app/ClassStandings.h"
 #include "output/LeaguePages.h"
+#include "output/LeagueRules.h"
 #include "OutputFile.h"
 #include "PhysicsOutput.h"
 #include "Interrupt.h"
@@ -27,6 +28,7 @@ struct Texts {
 const char *const LeagueHelp =
     "Usage: zindle-cli league FILE|FOLDER... [--track T] [--csv OUT] [--json] [--html OUT]\n"
     "                         [--pdf OUT] [--heats] [--threads N] [--challenge C.json]\n"
+    "                         [--class-csv OUT]\n"
     "Ranks a whole class's designs. Every design (a FOLDER stands for every .zndl file below\n"
     "it, in path order; a built-in design's name is taken too) is read and simulated as\n"
     "'simulate' does, each on its own, over all cores. Cars that reach 15 ft rank by time\n"
@@ -58,7 +60,25 @@ const char *const LeagueHelp =
     "                follow without a place and are listed after the table with the rules\n"
     "                they break. The CSV adds the columns legal (yes or no), broken (the\n"
     "                rules broken) and one per rule, headed by the rule, with the value\n"
-    "                measured; the JSON adds legal, broken and rules to every design\n"
+    "                measured; the JSON adds legal, broken and rules to every design.\n"
+    "                The legal cars are placed by the challenge's scoring: time (as\n"
+    "                without a challenge), distance (the powered distance, farthest first,\n"
+    "                every car that ran), target:T (the cars that reach 15 ft by how near\n"
+    "                their time is to T s, then the cars short of 15 ft, farthest first)\n"
+    "                or efficiency (the powered distance in ft per ft.lb of energy the\n"
+    "                spring delivered, as 'zindle-cli energy' counts it; greatest first).\n"
+    "                A line before the table names the scoring; the table, the page and\n"
+    "                the PDF add Score, one column per rule (the value measured, a \"!\"\n"
+    "                after a rule broken) and Legal. CSV and JSON add Score, the number\n"
+    "                ranked by (time s, distance ft, seconds off the target, efficiency),\n"
+    "                empty or null for a car it cannot score\n"
+    "  --class-csv OUT\n"
+    "                with --challenge: a gradebook's CSV, one row per design in the order\n"
+    "                found: name, file, legal (yes or no), score, one column per rule with\n"
+    "                the value as a bare number (reaches-15ft and no-skid 1 where the car\n"
+    "                keeps them, 0 where not; drive and material as their word) and one\n"
+    "                empty column per rubric row, headed \"<text> (weight <w>)\", for\n"
+    "                the teacher's marks (docs/challenge-format.md)\n"
     "OUT is a file (replaced only once written in full) or - for standard output, which\n"
     "then carries nothing else. Exit status 1 when no design could be read. Ctrl+C stops\n"
     "before the next design; the designs run so far are ranked, with status 130.\n"
@@ -109,6 +129,7 @@ void addChecksJson(QJsonObject &object, const StandingRow &row)
             broken.append(check.rule);
     object.insert(QStringLiteral("legal"), row.legal());
     object.insert(QStringLiteral("broken"), broken);
+    object.insert(QStringLiteral("Score"), row.score ? QJsonValue(ScoreText(*row.score).toDouble()) : QJsonValue());
     object.insert(QStringLiteral("rules"), ruleChecksJson(row.ruleChecks));
 }
 
@@ -141,12 +162,16 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString csv = QStringLiteral("--csv"), html = QStringLiteral("--html"), pdf = QStringLiteral("--pdf"),
                   json = QStringLiteral("--json"), heatsFlag = QStringLiteral("--heats"),
                   threadsOption = QStringLiteral("--threads"), trackOption = QStringLiteral("--track"),
-                  challengeOption = QStringLiteral("--challenge");
+                  challengeOption = QStringLiteral("--challenge"), classCsv = QStringLiteral("--class-csv");
     ParsedArguments parsed;
     QString error;
-    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption, trackOption, challengeOption}, parsed, error);
+    bool usable = parseArguments(args, {json, heatsFlag}, {csv, html, pdf, threadsOption, trackOption, challengeOption, classCsv}, parsed, error);
     if (usable && parsed.hasValue(trackOption) && parsed.value(trackOption).trimmed().isEmpty()) {
         error = Texts::tr("--track needs the name of a track");
+        usable = false;
+    }
+    if (usable && parsed.hasValue(classCsv) && !parsed.hasValue(challengeOption)) {
+        error = Texts::tr("--class-csv needs --challenge");
         usable = false;
     }
     int threads = 0;
@@ -159,7 +184,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     }
     int toStandardOutput = parsed.has(json) ? 1 : 0;
-    for (const QString &option : {csv, html, pdf})
+    for (const QString &option : {csv, html, pdf, classCsv})
         if (parsed.hasValue(option) && isStandardOutput(parsed.value(option)))
             ++toStandardOutput;
     if (usable && toStandardOutput > 1) {
@@ -189,8 +214,8 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     StandingsOptions options;
     options.logbooks = &logbooks;
     options.threads = threads;
-    if (parsed.hasValue(challengeOption))
-        options.challenge = &challenge;
+    const Challenge *checked = parsed.hasValue(challengeOption) ? &challenge : nullptr;
+    options.challenge = checked;
     options.sideViews = parsed.hasValue(html) || parsed.hasValue(pdf);
     std::atomic<bool> stop{false};
     options.stop = &stop;
@@ -213,11 +238,13 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     bool written = true;
     if (parsed.hasValue(csv))
         written = writeOutputFile(parsed.value(csv), standingsCsv(rows), out, err) && written;
+    if (parsed.hasValue(classCsv))
+        written = writeOutputFile(parsed.value(classCsv), zindle::classCsv(rows, challenge), out, err) && written;
     if (parsed.hasValue(html))
-        written = writeOutputFile(parsed.value(html), standingsHtml(rows, heats), out, err) && written;
+        written = writeOutputFile(parsed.value(html), standingsHtml(rows, heats, checked), out, err) && written;
     if (parsed.hasValue(pdf)) {
         QByteArray document;
-        if (standingsPdf(rows, heats, document))
+        if (standingsPdf(rows, heats, document, checked))
             written = writeOutputFile(parsed.value(pdf), document, out, err) && written;
         else {
             err << Texts::tr("Cannot write \"%1\": the PDF could not be made").arg(printableText(parsed.value(pdf)))
@@ -248,7 +275,7 @@ int leagueCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             object.insert(QStringLiteral("Track"), logbooks.track);
         printJson(object, out);
     } else if (toStandardOutput == 0) {
-        out << standingsTable(rows);
+        out << standingsTable(rows, checked);
         if (parsed.has(heatsFlag))
             out << heatsText(heats, rows);
     }

@@ -2,6 +2,8 @@
 #include "LeaguePages.h"
 
 #include "LeagueColumns.h"
+#include "LeaguePdfColumns.h"
+#include "LeagueRules.h"
 #include "StandingsChart.h"
 #include "files/PathText.h"
 #include "output/PdfPages.h"
@@ -69,7 +71,7 @@ QImage standingsChartImage(const std::vector<StandingRow> &rows, const QSize &si
     return image;
 }
 
-QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats)
+QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, const Challenge *challenge)
 {
     // Built as UTF-8 from the start: the pictures of a large class are most of the page, and a
     // second copy of them in UTF-16 would double what the page costs.
@@ -92,9 +94,14 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         ".car{border:1px solid #bbb;padding:6px;background:#f7f7f7}\n.car img{width:100%;display:block}\n"
         ".car .cap{font-size:13px;margin-top:4px}\n.bad{color:#a00}\n"
         ".heat{margin:8px 0 12px 0}\n.heat pre{margin:2px 0;font-size:13px}\n"
+        // A rule's caption wraps, so that a challenge of many rules keeps its table narrow.
+        "th.rule{max-width:7em;white-space:normal;overflow-wrap:anywhere;font-weight:normal}\n"
+        "td.fail{background:#fde2e2;color:#a00;font-weight:bold}\n"
         "</style>\n</head>\n<body>\n");
     h += "<h1>" + title + "</h1>\n";
     h += "<p class=\"summary\">" + esc(summaryLine(rows, Shown)) + "</p>\n";
+    if (challenge)
+        h += "<p class=\"summary\">" + esc(scoringLine(*challenge, Shown)) + "</p>\n";
     for (const QString &note : calibrationNotes(rows, Shown))
         h += "<p class=\"summary\">" + esc(note) + "</p>\n";
 
@@ -110,6 +117,11 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
     h += "<h2>" + esc(Texts::tr("Standings")) + "</h2>\n<table>\n<tr>";
     for (const StandingColumn &column : columns)
         h += "<th>" + esc(column.worded(Shown)) + "</th>";
+    if (challenge) {
+        const QStringList added = challengeHeaders(*challenge, Shown);
+        for (qsizetype c = 0; c < added.size(); ++c)
+            h += (c == 0 || c == added.size() - 1 ? "<th>" : "<th class=\"rule\">") + esc(added[c]) + "</th>";
+    }
     h += "</tr>\n";
     for (const StandingRow &row : rows) {
         if (!row.readable())
@@ -118,6 +130,9 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
         h += !row.ran ? "<tr class=\"norun\">" : !row.finished ? "<tr class=\"short\">" : "<tr>";
         for (size_t c = 0; c < columns.size(); ++c)
             h += (columns[c].number ? "<td class=\"n\">" : "<td>") + esc(cells[static_cast<qsizetype>(c)]) + "</td>";
+        if (challenge)
+            for (const ChallengeCell &cell : challengeCells(row, *challenge, Shown))
+                h += (cell.failed ? "<td class=\"n fail\">" : "<td class=\"n\">") + esc(cell.text) + "</td>";
         h += "</tr>\n";
     }
     h += "</table>\n";
@@ -161,7 +176,8 @@ QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector
     return h;
 }
 
-bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf)
+bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf,
+                  const Challenge *challenge)
 {
     pdf.clear();
     // A page's picture is stored larger than its PNG: twice the PNGs leaves room to spare.
@@ -181,6 +197,10 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         pages.setFont(9);
         pages.text(left, usable, summaryLine(rows, Shown));
         pages.y += 12;
+        if (challenge) {
+            pages.text(left, usable, scoringLine(*challenge, Shown));
+            pages.y += 12;
+        }
         for (const QString &note : calibrationNotes(rows, Shown)) {
             pages.text(left, usable, note);
             pages.y += 12;
@@ -198,17 +218,26 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         // columns take their room from the texts'.
         const bool measured = anyMeasured(rows);
         const std::vector<StandingColumn> tableColumns = standingColumns(measured);
-        const std::vector<double> widths = measured
-                                               ? std::vector<double>{28, 84, 92, 40, 40, 64, 40, 40, 40, 72}
-                                               : std::vector<double>{28, 100, 112, 46, 46, 42, 48, 118};
-        const double rowHeight = 10.5;
-        auto tableRow = [&](const QStringList &cells, bool bold) {
-            pages.setFont(7, bold);
+        std::vector<double> widths = measured ? std::vector<double>{28, 84, 92, 40, 40, 64, 40, 40, 40, 72}
+                                              : std::vector<double>{28, 100, 112, 46, 46, 42, 48, 118};
+        const QStringList ruleHeaders = challenge ? pdfChallengeHeaders(*challenge) : QStringList();
+        const std::vector<double> needed = challenge ? challengeColumnWidths(rows, *challenge, ruleHeaders) : std::vector<double>{};
+        const int fontSize = fitChallengeColumns(widths, needed, usable);
+        const double rowHeight = fontSize + 3.5;
+        auto tableRow = [&](const QStringList &cells, bool bold, const std::vector<bool> &failed = {}) {
+            pages.setFont(fontSize, bold);
             double x = left;
-            for (size_t c = 0; c < tableColumns.size(); ++c) {
+            for (size_t c = 0; c < widths.size(); ++c) {
+                const bool number = c < tableColumns.size() ? tableColumns[c].number : c + 1 < widths.size();
+                const bool bad = c < failed.size() && failed[c];
+                if (bad) {
+                    pages.painter()->fillRect(QRectF(x, pages.y, widths[c], rowHeight), QColor(253, 226, 226));
+                    pages.painter()->setPen(QColor(170, 0, 0));
+                }
                 // A file keeps its name: a long folder gives way in the middle.
                 pages.text(x + 2, widths[c] - 4, cells[static_cast<qsizetype>(c)],
-                           tableColumns[c].number ? Qt::AlignRight : Qt::AlignLeft, c == 2 ? Qt::ElideMiddle : Qt::ElideRight);
+                           number ? Qt::AlignRight : Qt::AlignLeft, c == 2 ? Qt::ElideMiddle : Qt::ElideRight);
+                pages.painter()->setPen(Qt::black);
                 x += widths[c];
             }
             pages.painter()->setPen(QColor(190, 190, 190));
@@ -219,6 +248,8 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
         QStringList header;
         for (const StandingColumn &column : tableColumns)
             header << column.pdfWorded(Shown);
+        if (challenge)
+            header << ruleHeaders;
         pages.room(3 * rowHeight);
         tableRow(header, true);
         for (const StandingRow &row : rows) {
@@ -228,7 +259,26 @@ bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> 
                 return false;
             if (pages.y == PdfPages::Margin)
                 tableRow(header, true);
-            tableRow(rowCells(row, measured, Shown), false);
+            QStringList cells = rowCells(row, measured, Shown);
+            std::vector<bool> failed(static_cast<size_t>(cells.size()), false);
+            if (challenge)
+                for (const ChallengeCell &cell : challengeCells(row, *challenge, Shown)) {
+                    cells << cell.text;
+                    failed.push_back(cell.failed);
+                }
+            tableRow(cells, false, failed);
+        }
+        if (challenge) {
+            // What R1, R2, ... stand for, as many to a line as fit.
+            pages.setFont(fontSize + 1);
+            const QStringList lines = ruleLegendLines(*challenge, QFontMetricsF(pages.painter()->font()), usable);
+            pages.y += 3;
+            for (const QString &line : lines) {
+                if (!pages.room(rowHeight))
+                    return false;
+                pages.text(left, usable, line);
+                pages.y += rowHeight;
+            }
         }
         for (const StandingRow &row : rows) {
             if (row.readable())

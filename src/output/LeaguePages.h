@@ -20,7 +20,8 @@ std::vector<const StandingRow *> chartedRows(const std::vector<StandingRow> &row
 QImage standingsChartImage(const std::vector<StandingRow> &rows, const QSize &size);
 
 // Columns padded to their widest cell; files that could not be read listed after the table.
-QString standingsTable(const std::vector<StandingRow> &rows);
+// Under a challenge, a line on its scoring first and its columns after the others.
+QString standingsTable(const std::vector<StandingRow> &rows, const Challenge *challenge = nullptr);
 // Every heat with its places, one "<lane> <name>: <text>" line per car as the race command
 // prints, and the heat's winner.
 QString heatsText(const std::vector<Heat> &heats, const std::vector<StandingRow> &rows);
@@ -29,8 +30,11 @@ QString heatsText(const std::vector<Heat> &heats, const std::vector<StandingRow>
 // values as the result fields hold them.
 QByteArray standingsCsv(const std::vector<StandingRow> &rows);
 // Every picture inline as a data: URI, so that the page needs nothing but itself.
-QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats);
+// Under a challenge, its columns as the table has them, a failing cell marked.
+QByteArray standingsHtml(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats,
+                         const Challenge *challenge = nullptr);
 // US Letter pages; false (with nothing in `pdf`) when the document could not be made.
-bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf);
+bool standingsPdf(const std::vector<StandingRow> &rows, const std::vector<Heat> &heats, QByteArray &pdf,
+                  const Challenge *challenge = nullptr);
 
 } // namespace zindle

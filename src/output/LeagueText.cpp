@@ -3,6 +3,7 @@
 
 #include "LeagueColumns.h"
 #include "LeaguePages.h"
+#include "LeagueRules.h"
 #include "files/PathText.h"
 #include "model/CsvCell.h"
 #include "model/NumberText.h"
@@ -54,26 +55,43 @@ QString brokenRules(const StandingRow &row)
 
 } // namespace
 
-QString standingsTable(const std::vector<StandingRow> &rows)
+QString standingsTable(const std::vector<StandingRow> &rows, const Challenge *challenge)
 {
     const bool measured = anyMeasured(rows);
     const std::vector<StandingColumn> columns = standingColumns(measured);
-    const int count = static_cast<int>(columns.size());
+    std::vector<bool> numbers;
+    for (const StandingColumn &column : columns)
+        numbers.push_back(column.number);
     std::vector<QStringList> lines;
     QStringList header;
     for (const StandingColumn &column : columns)
         header << column.worded(Wording::English);
+    if (challenge) {
+        const QStringList added = challengeHeaders(*challenge);
+        header << added;
+        numbers.insert(numbers.end(), static_cast<size_t>(added.size() - 1), true);
+        numbers.push_back(false); // Legal
+    }
+    const int count = static_cast<int>(header.size());
     lines.push_back(header);
-    for (const StandingRow &row : rows)
-        if (row.readable())
-            lines.push_back(rowCells(row, measured));
+    for (const StandingRow &row : rows) {
+        if (!row.readable())
+            continue;
+        QStringList cells = rowCells(row, measured);
+        if (challenge)
+            for (const ChallengeCell &cell : challengeCells(row, *challenge))
+                cells << cell.text;
+        lines.push_back(cells);
+    }
     std::vector<int> widths(static_cast<size_t>(count), 0);
     for (const QStringList &cells : lines)
         for (int c = 0; c < count; ++c)
             widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], static_cast<int>(cells[c].size()));
     QString out;
     // Said before the table: its numbers are not the designs' own model.
-    const QStringList notes = calibrationNotes(rows);
+    QStringList notes = calibrationNotes(rows);
+    if (challenge)
+        notes.prepend(scoringLine(*challenge));
     for (const QString &note : notes)
         out += note + QLatin1Char('\n');
     if (!notes.isEmpty())
@@ -85,7 +103,7 @@ QString standingsTable(const std::vector<StandingRow> &rows)
                 line += QStringLiteral("  ");
             if (c == count - 1)
                 line += cells[c]; // no padding after the last column
-            else if (columns[static_cast<size_t>(c)].number)
+            else if (numbers[static_cast<size_t>(c)])
                 line += cells[c].rightJustified(widths[static_cast<size_t>(c)]);
             else
                 line += cells[c].leftJustified(widths[static_cast<size_t>(c)]);
@@ -150,7 +168,7 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
     const bool checked = anyChecked(rows);
     const QStringList rules = challengeRules(rows);
     if (checked) {
-        out += QStringLiteral(",legal,broken");
+        out += QStringLiteral(",legal,broken,Score");
         for (const QString &rule : rules)
             out += QLatin1Char(',') + csvTextCell(rule);
     }
@@ -178,7 +196,8 @@ QByteArray standingsCsv(const std::vector<StandingRow> &rows)
         if (checked) {
             const bool known = row.readable() && row.checked;
             cells << (known ? (row.legal() ? QStringLiteral("yes") : QStringLiteral("no")) : QString())
-                  << csvTextCell(known ? brokenRules(row) : QString());
+                  << csvTextCell(known ? brokenRules(row) : QString())
+                  << csvNumberCell(known && row.score ? ScoreText(*row.score) : QString());
             for (qsizetype i = 0; i < rules.size(); ++i)
                 cells << (known && size_t(i) < row.ruleChecks.size()
                               ? csvNumberCell(row.ruleChecks[size_t(i)].value)

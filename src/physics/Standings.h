@@ -6,6 +6,9 @@
 // the line, farthest first (same ties); then designs the model cannot run; under a challenge the
 // cars that break one of its rules follow, in the same order and without a place; files that
 // could not be read come last and have no place.
+// A challenge's scoring replaces the first two groups: by distance or efficiency every car that
+// ran is ranked by its score, greatest first; by a target time the finishers rank by how near
+// their time is to it, and the cars short of the line follow, farthest first.
 
 #include "model/Challenge.h"
 #include "model/DesignList.h"
@@ -64,12 +67,27 @@ struct StandingRow {
         return std::all_of(ruleChecks.begin(), ruleChecks.end(), [](const RuleCheck &c) { return c.passed; });
     }
 
+    // Distance per spring energy (ft per ft.lb), found only where a challenge scores by it.
+    std::optional<double> efficiency;
+    // The challenge's score (ChallengeScore); none for a car it cannot score.
+    std::optional<double> score;
+
     bool readable() const { return error.isEmpty(); }
     QString shownErrorText() const { return shownError.isEmpty() ? error : shownError; }
 };
 
 // Orders the rows as described at the top and numbers the places.
-void RankStandings(std::vector<StandingRow> &rows);
+void RankStandings(std::vector<StandingRow> &rows, const ChallengeScoring &scoring = {});
+
+// What the scoring ranks a car by: the time to 15 ft (finishers), the powered distance (every
+// car that ran), the seconds off the target time (finishers) or the efficiency; none for a car
+// the scoring cannot rank by its score.
+std::optional<double> ChallengeScore(const StandingRow &row, const ChallengeScoring &scoring);
+// The score as data: the precision of the fields it comes from (a float's), without the digits a
+// double would make up ("14.7", not "14.6999998092651").
+QString ScoreText(double score);
+// Whether a greater score ranks first.
+bool GreaterScoreFirst(const ChallengeScoring &scoring);
 
 // A row's values as the standings show them, on the terminal, on the pages and in the window:
 // the time to two decimals (an unfinished run's time in brackets, as TimeEF has it), the peak

@@ -297,3 +297,46 @@ TEST(ClassHeats, AHeatWithoutAFinisherGoesToTheFarthestCar)
     EXPECT_EQ(heats[0].winnerLane, 1); // 11 ft, the lower lane of the two
     EXPECT_EQ(heats[0].lanes[1].text, "2.00 sec/11.00 ft");
 }
+
+TEST(ClassStandings, AChallengesScoringPlacesTheLegalCarsByItsScore)
+{
+    std::vector<StandingRow> rows{finisher("A", "a.zndl", 1.4f, 10.0f), finisher("B", "b.zndl", 1.6f, 10.0f),
+                                  shortOfLine("C", "c.zndl", 14.8f), shortOfLine("D", "d.zndl", 12.0f),
+                                  finisher("E", "e.zndl", 1.0f, 10.0f)};
+    rows[0].distance = 16.0f;
+    rows[1].distance = 15.5f;
+    rows[0].efficiency = 2.0;
+    rows[1].efficiency = 3.0;
+    rows[2].efficiency = 2.5; // D's is not known: it follows the cars with one
+    rows[4].distance = 20.0f;
+    rows[4].efficiency = 9.0;
+    rows[4].ruleChecks.push_back(RuleCheck{}); // broken: never placed, however well it scores
+    StandingRow cannotRun;
+    cannotRun.name = "F";
+    cannotRun.source = "f.zndl";
+    rows.push_back(cannotRun);
+
+    const struct {
+        ChallengeScoring scoring;
+        QStringList order;
+    } cases[] = {
+        {{ScoringKind::Time, 0}, {"a.zndl", "b.zndl", "c.zndl", "d.zndl", "f.zndl", "e.zndl"}},
+        {{ScoringKind::Distance, 0}, {"a.zndl", "b.zndl", "c.zndl", "d.zndl", "f.zndl", "e.zndl"}},
+        // Nearest 1.55 s first; the cars short of 15 ft after the finishers, never left out.
+        {{ScoringKind::Target, 1.55}, {"b.zndl", "a.zndl", "c.zndl", "d.zndl", "f.zndl", "e.zndl"}},
+        {{ScoringKind::Efficiency, 0}, {"b.zndl", "c.zndl", "a.zndl", "d.zndl", "f.zndl", "e.zndl"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(scoringText(c.scoring).toStdString());
+        std::vector<StandingRow> ranked = rows;
+        RankStandings(ranked, c.scoring);
+        EXPECT_EQ(filesInOrder(ranked), c.order);
+        std::vector<int> places;
+        for (const StandingRow &row : ranked)
+            places.push_back(row.place);
+        EXPECT_EQ(places, (std::vector<int>{1, 2, 3, 4, 0, 0}));
+    }
+    EXPECT_FALSE(ChallengeScore(rows[2], {ScoringKind::Target, 1.55}));
+    EXPECT_NEAR(*ChallengeScore(rows[1], {ScoringKind::Target, 1.55}), 0.05, 1e-6);
+    EXPECT_EQ(*ChallengeScore(rows[2], {ScoringKind::Distance, 0}), 14.8f);
+}

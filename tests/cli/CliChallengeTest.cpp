@@ -7,6 +7,9 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -122,4 +125,96 @@ TEST(CliChallenge, LeaguePlacesOnlyLegalCarsAndWritesAColumnPerRule)
     const QStringList &tow = rows[2][column("Design")] == "Tow Truck" ? rows[2] : rows[3];
     EXPECT_EQ(tow[column("broken")], "mass <= 0.30");
     EXPECT_EQ(tow[column("mass <= 0.30")], "0.324748188257217");
+}
+
+namespace {
+
+QString program(const char *name) { return QStandardPaths::findExecutable(QLatin1String(name)); }
+
+QByteArray runProgram(const QString &path, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(path, arguments);
+    process.waitForFinished(120000);
+    return process.readAllStandardOutput();
+}
+
+// A class whose cars break different rules: Racer skids and stops short of 15 ft, Pickup also
+// drives the front wheels, Tow Truck is too heavy; only the Default Design with a longer spring
+// keeps every rule.
+struct RuleBreakers {
+    QTemporaryDir dir;
+    QString challenge = dir.filePath("c.json"), folder = dir.filePath("class");
+    bool write()
+    {
+        return runCli({"challenge", "new", challenge, "--title", "Far & light", "--scoring", "distance", "--rule",
+                       "mass <= 0.30", "--rule", "drive = rear", "--rule", "reaches-15ft", "--rule", "no-skid",
+                       "--rubric", "2:Prediction explained"})
+                   .status == 0
+               && QDir().mkpath(folder) && !writeClassDesign(folder, "a.zndl", "=HYPERLINK(\"x\")", 1).isEmpty()
+               && !writeClassDesign(folder, "b.zndl", "Pickup", 2).isEmpty()
+               && !writeClassDesign(folder, "c.zndl", "Tow Truck", 3).isEmpty()
+               && !writeClassDesign(folder, "d.zndl", "Long spring", 5).isEmpty();
+    }
+};
+
+} // namespace
+
+TEST(CliChallenge, ScoredLeagueShowsEveryRulesValueAndMarksTheBrokenOnes)
+{
+    RuleBreakers cars;
+    ASSERT_TRUE(cars.write());
+    const CliResult table = runCli({"league", cars.folder, "--challenge", cars.challenge});
+    ASSERT_EQ(table.status, 0) << table.err.toStdString();
+    EXPECT_TRUE(table.out.startsWith("Challenge \"Far & light\": scored by the powered distance, farthest first\n"))
+        << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains("Score  mass <= 0.30  drive = rear  reaches-15ft  no-skid  Legal\n"));
+    EXPECT_TRUE(table.out.contains("front!")) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains("    1  Long spring  ")) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains("  14.70 ft!    skid!  no\n")) << table.out.toStdString();
+
+    const QString page = cars.dir.filePath("class.html");
+    ASSERT_EQ(runCli({"league", cars.folder, "--challenge", cars.challenge, "--html", page, "--json"}).status, 0);
+    const QString html = QString::fromUtf8(fileBytes(page));
+    EXPECT_TRUE(html.contains("Far &amp; light")) << html.toStdString();
+    EXPECT_TRUE(html.contains("<td class=\"n fail\">front!</td>"));
+    EXPECT_TRUE(html.contains("<th class=\"rule\">mass &lt;= 0.30</th>"));
+}
+
+TEST(CliChallenge, ClassCsvReadsIntoNumbersWithNamesAsText)
+{
+    const QString python = program("python3");
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    RuleBreakers cars;
+    ASSERT_TRUE(cars.write());
+    const QString csv = cars.dir.filePath("grades.csv");
+    ASSERT_EQ(runCli({"league", cars.folder, "--class-csv", csv}).status, 2);
+    ASSERT_EQ(runCli({"league", cars.folder, "--challenge", cars.challenge, "--class-csv", csv}).status, 0);
+    // Every cell a number where a number belongs, as a gradebook's import reads it.
+    const QJsonArray rows = QJsonDocument::fromJson(runProgram(
+        python, {"-c", "import csv, json, sys\n"
+                       "rows = list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8')))\n"
+                       "out = [rows[0]]\n"
+                       "for r in rows[1:]:\n"
+                       "    out.append(r[:3] + [float(c) for c in (r[3:5] + r[6:8])] + [r[5], r[8]])\n"
+                       "print(json.dumps(out))",
+                 csv})).array();
+    ASSERT_EQ(rows.size(), 5) << fileBytes(csv).toStdString();
+    EXPECT_EQ(rows[0].toArray().toVariantList(),
+              QVariantList({"name", "file", "legal", "score", "mass <= 0.30", "drive = rear", "reaches-15ft", "no-skid",
+                            "Prediction explained (weight 2)"}));
+    const QJsonArray first = rows[1].toArray();
+    EXPECT_EQ(first[0].toString(), "'=HYPERLINK(\"x\")");
+    EXPECT_TRUE(first[1].toString().endsWith("a.zndl"));
+    EXPECT_EQ(first[2].toString(), "no");
+    EXPECT_EQ(first[3].toDouble(), 14.7); // the score: its distance
+    EXPECT_EQ(first[5].toDouble(), 0.0);  // short of 15 ft
+    EXPECT_EQ(first[6].toDouble(), 0.0);  // skids
+    EXPECT_EQ(first[8].toString(), "");   // left for the teacher
+    const QJsonArray pickup = rows[2].toArray(), tow = rows[3].toArray(), legal = rows[4].toArray();
+    EXPECT_EQ(pickup[7].toString(), "front");
+    EXPECT_NEAR(tow[4].toDouble(), 0.3247, 1e-4);
+    EXPECT_EQ(legal[2].toString(), "yes");
+    EXPECT_EQ(legal[5].toDouble(), 1.0);
 }
