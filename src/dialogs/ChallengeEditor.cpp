@@ -52,6 +52,8 @@ QTableWidget *table(QWidget *parent, const QString &name, const QStringList &hea
     t->verticalHeader()->setVisible(false);
     t->setItemDelegate(new LocalDecimalCommaDelegate(t));
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows as high as the combo boxes in them, no higher.
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 14);
     return t;
 }
 
@@ -112,7 +114,7 @@ ChallengeEditor::ChallengeEditor(Prompter &prompter, const Challenge &challenge,
     title_->setObjectName(QStringLiteral("ChallengeTitleField"));
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("ChallengeTextField"));
-    text_->setMaximumHeight(70);
+    text_->setMaximumHeight(3 * fontMetrics().lineSpacing() + 12);
     form->addRow(tr("&Title:"), title_);
     form->addRow(tr("Te&xt:"), text_);
     auto *scoringRow = new QHBoxLayout;
@@ -126,7 +128,9 @@ ChallengeEditor::ChallengeEditor(Prompter &prompter, const Challenge &challenge,
     scoringRow->addWidget(scoring_);
     scoringRow->addWidget(new QLabel(tr("target (s):"), this));
     scoringRow->addWidget(target_);
-    form->addRow(tr("&Scoring:"), scoringRow);
+    auto *scoringLabel = new QLabel(tr("&Scoring:"), this);
+    scoringLabel->setBuddy(scoring_);
+    form->addRow(scoringLabel, scoringRow);
     layout->addLayout(form);
 
     layout->addWidget(new QLabel(tr("Rules:"), this));
@@ -135,20 +139,32 @@ ChallengeEditor::ChallengeEditor(Prompter &prompter, const Challenge &challenge,
         if (column == RuleLimit)
             checkRule(row);
     });
+    // The rule names and operators fit their boxes; the refusal takes what is left.
+    rules_->setColumnWidth(RuleName, 150);
+    rules_->setColumnWidth(RuleOp, 80);
+    rules_->setColumnWidth(RuleLimit, 120);
     layout->addWidget(rules_, 2);
     layout->addWidget(rowButtons(this, rules_, [this] { addRule(QStringLiteral("mass"), QStringLiteral("<="), {}); }));
-    layout->addWidget(new QLabel(tr("Rubric:"), this));
+    // The rubric and the prompts side by side: the rules keep the height.
+    auto *lower = new QHBoxLayout;
+    auto *rubricColumn = new QVBoxLayout;
+    rubricColumn->addWidget(new QLabel(tr("Rubric:"), this));
     rubric_ = table(this, QStringLiteral("ChallengeRubricTable"), {tr("Text"), tr("Weight")});
     rubric_->horizontalHeader()->setStretchLastSection(false);
     rubric_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    layout->addWidget(rubric_, 1);
-    layout->addWidget(rowButtons(this, rubric_, [this] { addRubricRow({}, QStringLiteral("1")); }));
-    layout->addWidget(new QLabel(tr("Prompts:"), this));
+    rubricColumn->addWidget(rubric_, 1);
+    rubricColumn->addWidget(rowButtons(this, rubric_, [this] { addRubricRow({}, QStringLiteral("1")); }));
+    auto *promptsColumn = new QVBoxLayout;
+    promptsColumn->addWidget(new QLabel(tr("Prompts:"), this));
     prompts_ = table(this, QStringLiteral("ChallengePromptsTable"), {tr("Text"), tr("When")});
     prompts_->horizontalHeader()->setStretchLastSection(false);
     prompts_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    layout->addWidget(prompts_, 1);
-    layout->addWidget(rowButtons(this, prompts_, [this] { addPrompt({}, PromptWhen::BeforeFirstSimulation); }));
+    prompts_->setColumnWidth(1, 200);
+    promptsColumn->addWidget(prompts_, 1);
+    promptsColumn->addWidget(rowButtons(this, prompts_, [this] { addPrompt({}, PromptWhen::BeforeFirstSimulation); }));
+    lower->addLayout(rubricColumn, 2);
+    lower->addLayout(promptsColumn, 3);
+    layout->addLayout(lower, 1);
     problems_ = new QLabel(this);
     problems_->setObjectName(QStringLiteral("ChallengeProblems"));
     problems_->setWordWrap(true);
@@ -161,7 +177,8 @@ ChallengeEditor::ChallengeEditor(Prompter &prompter, const Challenge &challenge,
     layout->addWidget(buttons);
     connect(scoring_, &QComboBox::currentIndexChanged, this, [this] { scoringChanged(); });
     fill(challenge);
-    resize(640, 620);
+    setMinimumSize(640, 520);
+    resize(860, 640);
 }
 
 void ChallengeEditor::fill(const Challenge &challenge)
@@ -174,8 +191,13 @@ void ChallengeEditor::fill(const Challenge &challenge)
     if (challenge.scoring.kind == ScoringKind::Target)
         target_->setText(QLocale().toString(challenge.scoring.targetTime, 'g', 15));
     scoringChanged();
-    for (const ChallengeRule &rule : challenge.rules)
-        addRule(rule.name, opText(rule.op), rule.limit);
+    for (const ChallengeRule &rule : challenge.rules) {
+        const RuleKind *kind = ruleKind(rule.name);
+        QString limit = rule.limit;
+        if (kind && kind->value == RuleValue::Number)
+            limit.replace(QLatin1Char('.'), QLocale().decimalPoint());
+        addRule(rule.name, opText(rule.op), limit);
+    }
     for (const RubricRow &row : challenge.rubric)
         addRubricRow(row.text, QLocale().toString(row.weight, 'g', 15));
     for (const ChallengePrompt &prompt : challenge.prompts)
