@@ -80,7 +80,13 @@ public:
 
     // The challenge whose rules each result checks; null for none. The window tells of the
     // change as of any other (designMayHaveChanged), so it is requested like an edit.
-    void setChallenge(std::shared_ptr<const Challenge> challenge) { challenge_ = std::move(challenge); }
+    // Another challenge of the same content is requested anew too: its results name it.
+    void setChallenge(std::shared_ptr<const Challenge> challenge)
+    {
+        if (challenge != challenge_)
+            key_.clear();
+        challenge_ = std::move(challenge);
+    }
     const std::shared_ptr<const Challenge> &challenge() const { return challenge_; }
 
     // The design (or the materials, or the sheet's scale) may have changed. Nothing happens

@@ -111,6 +111,11 @@ TEST(ChallengeChecklist, ChecksOfAnOlderStateOrAnotherChallengeAreNeverCurrent)
     ASSERT_EQ(list->lines().size(), 1);
     EXPECT_TRUE(list->lines().at(0).startsWith(QString::fromUtf8("\u2714 ")));
     EXPECT_EQ(list->summary(), "All rules kept.");
+
+    // The same file opened again (as after an editor's Save of no change) is checked anew.
+    ASSERT_TRUE(t.view.OpenChallengeFile(t.folder.filePath("b.json")));
+    ASSERT_TRUE(t.settle());
+    EXPECT_EQ(list->lines().size(), 1);
 }
 
 TEST(ChallengeChecklist, AFileThatCannotBeReadKeepsTheChallengeOpenBefore)
