@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LiveResults.h"
 
+#include "app/ChallengeCheck.h"
 #include "app/RefreshChain.h"
 #include "app/ResultsOwner.h"
+#include "files/ChallengeFile.h"
 #include "files/DesignFile.h"
 #include "model/Modes.h"
 
@@ -42,7 +44,13 @@ LiveResult ComputeLiveResult(Workspace &copy, const std::atomic<bool> *stop)
     return result;
 }
 
-QByteArray liveInputKey(const Workspace &workspace) { return ComputationInputs(workspace); }
+QByteArray liveInputKey(const Workspace &workspace, const Challenge *challenge)
+{
+    QByteArray key = ComputationInputs(workspace);
+    if (challenge)
+        key += '\0' + EncodeChallenge(*challenge);
+    return key;
+}
 
 LiveResults::LiveResults(const Workspace &workspace, WorkerPool &workers, QObject *parent)
     : QObject(parent), workspace_(workspace), workers_(workers)
@@ -81,7 +89,7 @@ void LiveResults::designMayHaveChanged()
 {
     if (!active_)
         return;
-    QByteArray key = liveInputKey(workspace_);
+    QByteArray key = liveInputKey(workspace_, challenge_.get());
     if (generation_ != 0 && key == key_)
         return;
     key_ = std::move(key);
@@ -105,9 +113,15 @@ void LiveResults::startNewest()
     running_ = generation;
     stop_ = stop;
     ++started_;
-    std::future<LiveResult> result = workers_.run([copy, stop, generation, compute = computation_] {
+    std::future<LiveResult> result = workers_.run([copy, stop, generation, compute = computation_,
+                                                   challenge = challenge_] {
         LiveResult live = compute(*copy, stop.get());
         live.generation = generation;
+        // The copy has been through the Simulate refresh: the checks read the same mass, sizes,
+        // time and advisories as the readout.
+        live.challenge = challenge;
+        if (challenge && !stop->load(std::memory_order_acquire))
+            live.checks = CheckChallenge(*copy, *challenge);
         return live;
     });
     result_.watch(std::move(result), [this](std::future<LiveResult> &done) { computationFinished(done); });

@@ -17,6 +17,7 @@
 #include "app/FutureWatch.h"
 #include "app/WorkerPool.h"
 #include "app/Workspace.h"
+#include "model/Challenge.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -27,6 +28,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zindle {
 
@@ -40,6 +42,10 @@ struct LiveResult {
     QString TimeEF, TopSpeedEF, PeakSpeedEF, ProjectedMassEF;
     // The advisories Simulate mode evaluates for the design, top to bottom (the skid one included).
     QStringList advisories;
+    // The rules of the challenge set when this was requested, checked on the same refreshed copy;
+    // no challenge, no checks.
+    std::shared_ptr<const Challenge> challenge;
+    std::vector<RuleCheck> checks;
     // The car reached 15 ft.
     bool finished() const { return runs && !TimeEF.isEmpty() && !TimeEF.startsWith(QLatin1Char('[')); }
 };
@@ -50,8 +56,9 @@ struct LiveResult {
 LiveResult ComputeLiveResult(Workspace &copy, const std::atomic<bool> *stop = nullptr);
 
 // What the computation depends on, as bytes: the design, the materials and the sheet's screen
-// scale (the connectivity advisories are taken at screen pixels). Equal bytes give equal results.
-QByteArray liveInputKey(const Workspace &workspace);
+// scale (the connectivity advisories are taken at screen pixels), and the challenge checked,
+// when one is. Equal bytes give equal results.
+QByteArray liveInputKey(const Workspace &workspace, const Challenge *challenge = nullptr);
 
 class LiveResults : public QObject {
     Q_OBJECT
@@ -70,6 +77,17 @@ public:
     // see what happens meanwhile). It must return once `stop` is set.
     using Computation = std::function<LiveResult(Workspace &copy, const std::atomic<bool> *stop)>;
     void setComputation(Computation computation) { computation_ = std::move(computation); }
+
+    // The challenge whose rules each result checks; null for none. The window tells of the
+    // change as of any other (designMayHaveChanged), so it is requested like an edit.
+    // Another challenge of the same content is requested anew too: its results name it.
+    void setChallenge(std::shared_ptr<const Challenge> challenge)
+    {
+        if (challenge != challenge_)
+            key_.clear();
+        challenge_ = std::move(challenge);
+    }
+    const std::shared_ptr<const Challenge> &challenge() const { return challenge_; }
 
     // The design (or the materials, or the sheet's scale) may have changed. Nothing happens
     // when the inputs are those of the newest request.
@@ -103,6 +121,7 @@ private:
     WorkerPool &workers_;
     FutureWatch<LiveResult> result_;
     std::shared_ptr<std::atomic<bool>> stop_;
+    std::shared_ptr<const Challenge> challenge_;
     QByteArray key_;        // inputs of the newest request
     quint64 generation_ = 0; // number of the newest request
     quint64 running_ = 0;    // number of the running computation, 0 when none runs

@@ -28,6 +28,7 @@
 #include "OptimiserView.h"
 #include "TolerancesView.h"
 #include "app/LiveResults.h"
+#include "ChallengeView.h"
 #include "files/ReplaceQuestion.h"
 #include "app/RunExport.h"
 #include "app/RefreshChain.h"
@@ -119,7 +120,11 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     applyPanelColours();
     layout->addWidget(states);
     image_ = new SheetImage(central);
-    layout->addWidget(image_, 1);
+    // The sheet, and right of it what is shown beside it (the challenge's checklist).
+    auto *sheetRow = new QHBoxLayout;
+    sheetRow->setSpacing(0);
+    sheetRow->addWidget(image_, 1);
+    layout->addLayout(sheetRow, 1);
     image_->setMouseHandler(&design_->sheetEditing());
     setCentralWidget(central);
     buildMainMenus(*this);
@@ -131,6 +136,7 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     sensitivity_ = std::make_unique<SensitivityView>(*this);
     tolerances_ = std::make_unique<TolerancesView>(*this);
     optimiser_ = std::make_unique<OptimiserView>(*this);
+    challenges_ = std::make_unique<ChallengeView>(*this, *sheetRow);
 
     listBar_->sync();
     design_->syncMaterialCombos();
@@ -275,12 +281,14 @@ void MainWindow::computeScale()
 {
     WindowGeometry window;
     const QRect frame = frameGeometry();
-    window.outerWidth = frame.width();
+    // What stands beside the sheet is not the sheet's room.
+    const int beside = challenges_ ? challenges_->besideSheetWidth() : 0;
+    window.outerWidth = frame.width() - beside;
     window.outerHeight = frame.height();
     const QPoint imagePos = imageOrigin();
     window.imageLeft = imagePos.x();
     window.imageTop = imagePos.y();
-    window.clientWidth = centralWidget()->width();
+    window.clientWidth = centralWidget()->width() - beside;
     window.clientHeight = centralWidget()->height();
     workspace_.scale = ComputeSheetScale(window, printerDpi_, printerDpi_, workspace_.scale.PreviewZoom,
                                          workspace_.scale.PreviewOffsetX);

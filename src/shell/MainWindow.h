@@ -48,6 +48,7 @@ class PreviewPanel;
 class ResultFieldsView;
 class ResultDetailsWindow;
 class ChartViews;
+class ChallengeView;
 class TestRunsView;
 class WhatIfView;
 class SensitivityView;
@@ -187,6 +188,8 @@ public:
     SensitivityView &sensitivity() { return *sensitivity_; }
     TolerancesView &tolerances() { return *tolerances_; }
     OptimiserView &optimiser() { return *optimiser_; }
+    // The challenge the design is checked against, and its checklist beside the sheet.
+    ChallengeView &challenges() { return *challenges_; }
     // The Design mode's live results of the design as it stands, computed in the background.
     LiveResults &liveResults() { return *live_; }
     QAction *action(const QString &objectName) const;
@@ -217,6 +220,7 @@ private:
     friend class WindowDialogs;
     friend class WindowRefreshHooks;
     friend class PhysicsViews;
+    friend class ChallengeView;
 
     void applyPanelColours();
     // Lays the strips above the sheet out for a window `width` pixels wide.
@@ -273,6 +277,7 @@ private:
     std::unique_ptr<SensitivityView> sensitivity_;
     std::unique_ptr<TolerancesView> tolerances_;
     std::unique_ptr<OptimiserView> optimiser_;
+    std::unique_ptr<ChallengeView> challenges_;
 };
 
 } // namespace zindle

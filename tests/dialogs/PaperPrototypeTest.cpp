@@ -14,6 +14,7 @@
 #include "sheet/EmptySheet.h"
 #include "shell/SheetImage.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QTest>
 #include <QFile>

@@ -279,7 +279,8 @@ TEST(Menus, ItemsKeysAndSeparators)
     QTest::keyClick(&s.w(), Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(bar->actions().value(0)->menu()->isVisible());
     bar->actions().value(0)->menu()->close();
-    EXPECT_EQ(layout.value(0), QStringLiteral("File: &Open Car File...[Ctrl+O] | Open &Recent | Con&vert file... | &Close[Ctrl+W] | "
+    EXPECT_EQ(layout.value(0), QStringLiteral("File: &Open Car File...[Ctrl+O] | Open &Recent | - | Open C&hallenge... | Close Challen&ge | "
+                                              "Ne&w Challenge... | Ed&it Challenge... | - | Con&vert file... | &Close[Ctrl+W] | "
                                               "&Save...[Ctrl+S] | &Print...\tCtrl+P | &Export templates... | E&xport run... | C&lass results... | Race &Day... | - | Re&name... | Re&move... | - | &Quit[Alt+F4]"));
     EXPECT_EQ(layout.value(1), QStringLiteral("Edit: Undo[Ctrl+Z] | Redo[Ctrl+Shift+Z] | - | &Points..."));
     EXPECT_EQ(s.w().action(QStringLiteral("RedoPos"))->shortcuts(),
