@@ -70,15 +70,30 @@ DesignJournals::Entry DesignJournals::load(const QString &designPath) const
     return entry;
 }
 
+bool DesignJournals::renamed(const QString &key) const
+{
+    const QString unsaved = QStringLiteral("name:");
+    return key.startsWith(unsaved) && key_.startsWith(unsaved) && key != key_;
+}
+
 bool DesignJournals::follow(const DesignList &list)
 {
     const QString key = keyOf(list);
-    const bool changed = key != key_;
-    key_ = key;
+    const bool sameSlot = list.CurrentDesign == slot_;
+    const bool changed = key != key_ && !(sameSlot && renamed(key));
     if (entries_.find(key) == entries_.end()) {
         const QString &designPath = list.current().DesignPath;
-        entries_[key] = designPath.isEmpty() ? Entry{} : load(designPath);
+        // A design without a file is known by its name: renamed, it keeps its journal.
+        if (sameSlot && renamed(key) && entries_.find(key_) != entries_.end()) {
+            entries_[key] = std::move(entries_[key_]);
+            entries_.erase(key_);
+            entries_[key].journal.designName.clear();
+        } else {
+            entries_[key] = designPath.isEmpty() ? Entry{} : load(designPath);
+        }
     }
+    key_ = key;
+    slot_ = list.CurrentDesign;
     Entry &entry = current();
     if (entry.journal.designName.isEmpty())
         entry.journal.designName = list.shownName(list.CurrentDesign);

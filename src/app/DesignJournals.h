@@ -54,9 +54,11 @@ private:
     const Entry &current() const;
     WriteOutcome write(Entry &entry);
     Entry load(const QString &designPath) const;
+    bool renamed(const QString &key) const;
 
     std::map<QString, Entry> entries_;
     QString key_;
+    int slot_ = -1;
 };
 
 } // namespace zindle
