@@ -148,8 +148,9 @@ void JournalView::fill()
 {
     const DesignJournal &journal = journals_.journal();
     const Workspace &ws = window_.workspace();
-    title_->setText(JournalTexts::tr("Journal of %1: %n version(s)", nullptr, static_cast<int>(journal.versions.size()))
-                        .arg(ws.list.shownName(ws.list.CurrentDesign)));
+    title_->setText(JournalTexts::tr("Journal of %1 (versions: %2)")
+                        .arg(ws.list.shownName(ws.list.CurrentDesign))
+                        .arg(journal.versions.size()));
     const FileText &error = journals_.readError();
     if (!error.isEmpty()) {
         warning_->setText(JournalTexts::tr("%1. It is not written over; the versions of this run are kept until "
