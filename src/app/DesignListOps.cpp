@@ -87,10 +87,13 @@ void DesignListOps::used(const QString &path)
 void DesignListOps::saveTo(const QString &path, int slot)
 {
     const WriteOutcome outcome = SaveDesign(workspace_, path, slot);
-    if (!outcome.ok)
+    if (!outcome.ok) {
         reportFileError(outcome.shownError());
-    else
-        used(path);
+        return;
+    }
+    used(path);
+    if (designSaved)
+        designSaved(path);
 }
 
 QString DesignListOps::proposedFileName() const

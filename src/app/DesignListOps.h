@@ -58,6 +58,8 @@ public:
 
     // Runs with the path of every design file read or written successfully (the recent files).
     std::function<void(const QString &path)> fileUsed;
+    // Runs with the path after the current design was written there (its journal follows it).
+    std::function<void(const QString &path)> designSaved;
 
 private:
     bool refuseWhenFull();

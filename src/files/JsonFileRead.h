@@ -8,6 +8,7 @@
 #include "FileErrors.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 namespace zindle {
@@ -44,6 +45,22 @@ Read ReadJsonFile(const QString &path, qint64 maxBytes, Decode decode)
         return read;
     }
     return decode(bytes, path);
+}
+
+// For a file that may not be there yet (a logbook, a journal): `Read` also has `existed`. A
+// missing file is an empty record, read well; one that is there is read whole or named.
+template <typename Read, typename Decode>
+Read ReadJsonFileIfThere(const QString &path, qint64 maxBytes, Decode decode)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        Read read;
+        read.ok = true;
+        return read;
+    }
+    Read read = ReadJsonFile<Read>(path, maxBytes, decode);
+    read.existed = true;
+    return read;
 }
 
 } // namespace zindle

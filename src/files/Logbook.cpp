@@ -284,21 +284,7 @@ LogbookRead DecodeLogbook(const QByteArray &bytes, const QString &path)
 
 LogbookRead ReadLogbook(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
-        LogbookRead read;
-        read.ok = true;
-        return read;
-    }
-    QByteArray bytes;
-    FileText reason;
-    if (!ReadWholeFile(path, MaxLogbookBytes, bytes, reason)) {
-        LogbookRead read;
-        read.existed = true;
-        read.fail(readError(path, reason));
-        return read;
-    }
-    return DecodeLogbook(bytes, path);
+    return ReadJsonFileIfThere<LogbookRead>(path, MaxLogbookBytes, DecodeLogbook);
 }
 
 QByteArray EncodeLogbook(const Logbook &logbook)

@@ -13,6 +13,7 @@
 #include "SensitivityView.h"
 #include "TolerancesView.h"
 #include "TestRunsView.h"
+#include "JournalView.h"
 #include "WindowRefreshHooks.h"
 
 #include <QAction>
@@ -156,6 +157,8 @@ void buildMainMenus(MainWindow &window)
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [&window] { window.charts().ShowRaceChart(); });
     add(modes, QStringLiteral("TestRunsPos"), Texts::tr("&Test Runs..."), QKeySequence(Qt::CTRL | Qt::Key_T),
         [&window] { window.testRuns().ShowTestRuns(); });
+    add(modes, QStringLiteral("JournalPos"), Texts::tr("&Journal..."), QKeySequence(Qt::CTRL | Qt::Key_J),
+        [&window] { window.journal().ShowJournal(); });
     // Why the car is as fast as it is, and what a change would do.
     modes->addSeparator();
     add(modes, QStringLiteral("EnergyPos"), Texts::tr("&Energy..."), QKeySequence(Qt::CTRL | Qt::Key_E),

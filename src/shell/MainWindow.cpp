@@ -23,6 +23,7 @@
 #include "dialogs/ResultDetailsWindow.h"
 #include "ChartViews.h"
 #include "TestRunsView.h"
+#include "JournalView.h"
 #include "WhatIfView.h"
 #include "SensitivityView.h"
 #include "OptimiserView.h"
@@ -132,6 +133,7 @@ MainWindow::MainWindow(Workspace &workspace, WorkerPool &workers, Prompter &prom
     views_ = std::make_unique<PhysicsViews>(*this);
     charts_ = std::make_unique<ChartViews>(*this);
     testRuns_ = std::make_unique<TestRunsView>(*this);
+    journal_ = std::make_unique<JournalView>(*this);
     whatIf_ = std::make_unique<WhatIfView>(*this);
     sensitivity_ = std::make_unique<SensitivityView>(*this);
     tolerances_ = std::make_unique<TolerancesView>(*this);
@@ -326,6 +328,7 @@ void MainWindow::RefreshMode(int toPrinter, int whichTemplate, SheetMode mode)
         views_->refreshFinished(mode);
         charts_->follow(mode);
         testRuns_->follow();
+        journal_->follow(mode);
     });
     updateTitle();
     liveInputsMayHaveChanged();
@@ -551,6 +554,7 @@ void MainWindow::afterListOperation()
     listBar_->sync();
     design_->syncDesignControls();
     updateTitle();
+    journal_->follow();
 }
 
 void MainWindow::historyRestored()

@@ -50,6 +50,7 @@ class ResultDetailsWindow;
 class ChartViews;
 class ChallengeView;
 class TestRunsView;
+class JournalView;
 class WhatIfView;
 class SensitivityView;
 class OptimiserView;
@@ -184,6 +185,8 @@ public:
     ChartViews &charts() { return *charts_; }
     // The Test runs window and the track the window predicts for.
     TestRunsView &testRuns() { return *testRuns_; }
+    // The design journal: a version per Simulate run of a changed design, and its window.
+    JournalView &journal() { return *journal_; }
     WhatIfView &whatIf() { return *whatIf_; }
     SensitivityView &sensitivity() { return *sensitivity_; }
     TolerancesView &tolerances() { return *tolerances_; }
@@ -273,6 +276,7 @@ private:
     std::unique_ptr<PhysicsViews> views_;
     std::unique_ptr<ChartViews> charts_;
     std::unique_ptr<TestRunsView> testRuns_;
+    std::unique_ptr<JournalView> journal_;
     std::unique_ptr<WhatIfView> whatIf_;
     std::unique_ptr<SensitivityView> sensitivity_;
     std::unique_ptr<TolerancesView> tolerances_;

@@ -289,7 +289,7 @@ TEST(Menus, ItemsKeysAndSeparators)
                                               "&High-Contrast Sheet | - | &Language"));
     EXPECT_EQ(layout.value(3), QStringLiteral("Modes: &Design[F1] | - | &Build[F2] | &Analyze[F3] | &Simulate[F4] | &Race[F5] | - | "
                                               "Pre&view Templates[F6] | &Print Templates...[Ctrl+P] | - | Po&wer Designer... | "
-                                              "Opti&miser... | Results &in Detail...[Ctrl+I] | R&un Charts...[Ctrl+R] | Race &Chart...[Ctrl+Shift+R] | &Test Runs...[Ctrl+T] | - | "
+                                              "Opti&miser... | Results &in Detail...[Ctrl+I] | R&un Charts...[Ctrl+R] | Race &Chart...[Ctrl+Shift+R] | &Test Runs...[Ctrl+T] | &Journal...[Ctrl+J] | - | "
                                               "&Energy...[Ctrl+E] | W&hat If...[Ctrl+Shift+W] | Se&nsitivity... | Build T&olerances..."));
     EXPECT_EQ(layout.value(4), QStringLiteral("Help: Zindle Discussion &Forum | Zindle &Help in your web browser | Zindle Home &Page | - | "
                                               "&About Zindle 4.1... | &Check for latest version..."));
