@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesignJournals.h"
 
+#include <algorithm>
+
 #include "app/ResultsOwner.h"
 #include "app/Workspace.h"
 #include "files/DesignFile.h"
@@ -127,6 +129,20 @@ WriteOutcome DesignJournals::setNote(size_t index, const QString &note)
     if (index >= entry.journal.versions.size() || entry.journal.versions[index].note == note)
         return Written();
     entry.journal.versions[index].note = note;
+    return write(entry);
+}
+
+WriteOutcome DesignJournals::setAnswer(const QString &prompt, const QString &answer, const QDateTime &when)
+{
+    Entry &entry = current();
+    std::vector<JournalAnswer> &answers = entry.journal.answers;
+    const auto found = std::find_if(answers.begin(), answers.end(), [&](const JournalAnswer &a) { return a.prompt == prompt; });
+    if (found == answers.end())
+        answers.push_back({prompt, answer, when.toUTC()});
+    else if (found->answer == answer)
+        return Written();
+    else
+        *found = {prompt, answer, when.toUTC()};
     return write(entry);
 }
 

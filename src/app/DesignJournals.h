@@ -40,6 +40,8 @@ public:
     bool recordRun(const Workspace &workspace, const QDateTime &when, WriteOutcome &written);
     // Sets the note of version `index` (0 first) and writes the journal.
     WriteOutcome setNote(size_t index, const QString &note);
+    // Keeps the answer to `prompt` (replacing an earlier one) and writes the journal.
+    WriteOutcome setAnswer(const QString &prompt, const QString &answer, const QDateTime &when);
     // The followed design was just written to `designPath`: its journal goes beside it, unless
     // a journal already there cannot be read.
     WriteOutcome designSaved(const QString &designPath);

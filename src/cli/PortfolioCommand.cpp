@@ -9,7 +9,9 @@
 #include "TemplatesCommand.h"
 #include "app/LoggedRuns.h"
 #include "app/PortfolioContent.h"
+#include "files/JournalFile.h"
 #include "files/PathText.h"
+#include "model/NumberText.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +23,30 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(PortfolioCommand)
 };
 
+// The journal's versions as the portfolio lists them: the times and masses as the result fields
+// would hold them, a short run's time in brackets.
+std::vector<PortfolioVersion> portfolioVersions(const DesignJournal &journal)
+{
+    std::vector<PortfolioVersion> versions;
+    int number = 0;
+    for (const JournalVersion &v : journal.versions) {
+        PortfolioVersion p;
+        p.number = ++number;
+        p.when = v.when.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (v.timeS) {
+            const QString seconds = QString::number(*v.timeS, 'f', 2);
+            p.time = v.reaches15ft ? seconds : QLatin1Char('[') + seconds + QLatin1Char(']');
+            if (v.reaches15ft)
+                p.seconds = v.timeS;
+        }
+        if (v.massLb)
+            p.mass = QString::number(*v.massLb, 'f', 3);
+        p.note = v.note;
+        versions.push_back(p);
+    }
+    return versions;
+}
+
 } // namespace
 
 const char *const PortfolioHelp =
@@ -28,8 +54,11 @@ const char *const PortfolioHelp =
     "Writes the student's portfolio of DESIGN for grading into OUT.pdf, at most four\n"
     "pages: the design (side view, sizes, predicted results, its templates), the\n"
     "prediction against the simulation and the runs the class's logbook zindle-log.json\n"
-    "holds for it, with the challenge's rules checked; the journal's versions with the\n"
-    "chart of the time to 15 ft over them; the answers to the challenge's prompts. What\n"
+    "holds for it, with the challenge's rules checked; the journal's versions (its file\n"
+    "DESIGN.zndl.journal.json beside the design) with the chart of the time to 15 ft over\n"
+    "them; the answers to the challenge's prompts as the journal keeps them (the Journal\n"
+    "window has them). A journal that cannot be read is\n"
+    "reported and the portfolio has no versions. What\n"
     "does not fit its page is left out there (the journal keeps its first and latest\n"
     "versions and says how many it leaves out). Prints Pages=<number of pages>.\n"
     "  --challenge C.json  the challenge the design is checked against and whose\n"
@@ -68,6 +97,17 @@ int portfolioCommand(const QStringList &args, QTextStream &out, QTextStream &err
         for (const QString &line : logbooks.shownErrors)
             err << "zindle-cli portfolio: " << line << '\n';
         sources.runs = LoggedRunsOf(logbooks, sources.source, sources.designName).runs;
+        const JournalRead journal = ReadJournal(JournalPathOf(sources.source));
+        if (journal.ok) {
+            sources.versions = portfolioVersions(journal.journal);
+            if (sources.challenge)
+                for (const ChallengePrompt &prompt : sources.challenge->prompts) {
+                    const JournalAnswer *answer = journal.journal.answerTo(prompt.text);
+                    sources.answers.push_back(answer ? answer->answer : QString());
+                }
+        }
+        else
+            err << "zindle-cli portfolio: " << journal.shownError() << '\n';
     }
 
     QByteArray pdf;

@@ -94,6 +94,19 @@ DesignJournal decode(const QByteArray &bytes)
             throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 is not an object")).arg(where)};
         journal.versions.push_back(decodeVersion(list.at(i).toObject(), where));
     }
+    const QJsonValue answers = top.value(QStringLiteral("answers"));
+    if (!answers.isUndefined() && !answers.isArray())
+        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the design journal has no list \"answers\""))};
+    const QJsonArray answerList = answers.toArray();
+    for (qsizetype i = 0; i < answerList.size(); ++i) {
+        const FileText where = FileText(QT_TRANSLATE_NOOP("FileErrors", "journal answer %1")).arg(i + 1);
+        if (!answerList.at(i).isObject())
+            throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "%1 is not an object")).arg(where)};
+        const QJsonObject object = answerList.at(i).toObject();
+        JournalAnswer answer{textField(object, "prompt", where), textField(object, "answer", where),
+                             QDateTime::fromString(textField(object, "when", where), Qt::ISODate).toUTC()};
+        journal.answers.push_back(answer);
+    }
     return journal;
 }
 
@@ -134,10 +147,18 @@ QByteArray EncodeJournal(const DesignJournal &journal)
             object.insert(QStringLiteral("note"), version.note);
         versions.append(object);
     }
-    const QJsonObject top{{QStringLiteral("format"), FormatName},
+    QJsonObject top{{QStringLiteral("format"), FormatName},
                           {QStringLiteral("version"), JournalFileVersion},
                           {QStringLiteral("designName"), journal.designName},
                           {QStringLiteral("versions"), versions}};
+    if (!journal.answers.empty()) {
+        QJsonArray answers;
+        for (const JournalAnswer &a : journal.answers)
+            answers.append(QJsonObject{{QStringLiteral("prompt"), a.prompt},
+                                       {QStringLiteral("answer"), a.answer},
+                                       {QStringLiteral("when"), a.when.toUTC().toString(Qt::ISODate)}});
+        top.insert(QStringLiteral("answers"), answers);
+    }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

@@ -23,9 +23,24 @@ struct JournalVersion {
     QString note;
 };
 
+// The student's answer to one of a challenge's prompts, kept by the prompt's text: a
+// challenge edited later still finds the answers to the prompts it kept.
+struct JournalAnswer {
+    QString prompt, answer;
+    QDateTime when; // UTC, when it was last answered
+};
+
 struct DesignJournal {
     QString designName; // whom the file beside a design belongs to, for a reader of the file alone
     std::vector<JournalVersion> versions;
+    std::vector<JournalAnswer> answers;
+    const JournalAnswer *answerTo(const QString &prompt) const
+    {
+        for (const JournalAnswer &a : answers)
+            if (a.prompt == prompt)
+                return &a;
+        return nullptr;
+    }
 };
 
 } // namespace zindle

@@ -248,7 +248,7 @@ void answersPage(PdfPages &pages, const PortfolioContent &c)
     heading(pages, Texts::tr("Answers"));
     pages.setFont(8);
     if (c.answers.empty()) {
-        pages.text(left, usable, Texts::tr("The challenge asks no questions."));
+        pages.text(left, usable, c.challenged ? Texts::tr("The challenge asks no questions.") : Texts::tr("No challenge was given."));
         return;
     }
     // A short answer leaves its room to the answers after it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalView.h"
 
+#include "ChallengeView.h"
+
 #include "MainWindow.h"
 #include "charts/JournalChart.h"
 #include "model/NumberText.h"
@@ -97,13 +99,25 @@ void JournalView::make()
     chart_ = new JournalChartWidget(split);
     chart_->setObjectName(QStringLiteral("JournalChart"));
     chart_->setAccessibleName(JournalTexts::tr("Time to 15 ft over the versions"));
+    answers_ = new QTableWidget(0, 2, split);
+    answers_->setObjectName(QStringLiteral("JournalAnswers"));
+    answers_->setHorizontalHeaderLabels({JournalTexts::tr("Question"), JournalTexts::tr("My answer")});
+    answers_->verticalHeader()->hide();
+    answers_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    answers_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    answers_->setAccessibleName(JournalTexts::tr("The challenge's questions and my answers"));
+    QObject::connect(answers_, &QTableWidget::cellChanged, window_widget_,
+                     [this](int row, int column) { answerEdited(row, column); });
     split->addWidget(table_);
     split->addWidget(chart_);
+    split->addWidget(answers_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
+    split->setStretchFactor(2, 1);
     layout->addWidget(split, 1);
     auto *hint = new QLabel(JournalTexts::tr("Each Simulate run of a changed design keeps a version. "
-                                             "Double-click a note to write what you changed and why."),
+                                             "Double-click a note to write what you changed and why, "
+                                             "or an answer to the challenge's questions."),
                             window_widget_);
     hint->setWordWrap(true);
     layout->addWidget(hint);
@@ -183,6 +197,33 @@ void JournalView::fill()
         table_->scrollToBottom();
     chart_->journal = journal;
     chart_->update();
+    fillAnswers();
+}
+
+void JournalView::fillAnswers()
+{
+    const std::shared_ptr<const Challenge> &challenge = window_.challenges().challenge();
+    prompts_.clear();
+    if (challenge)
+        for (const ChallengePrompt &prompt : challenge->prompts)
+            prompts_ << prompt.text;
+    answers_->setVisible(!prompts_.isEmpty());
+    filling_ = true;
+    answers_->setRowCount(static_cast<int>(prompts_.size()));
+    for (int row = 0; row < prompts_.size(); ++row) {
+        const JournalAnswer *answer = journals_.journal().answerTo(prompts_[row]);
+        answers_->setItem(row, 0, fixedItem(prompts_[row]));
+        answers_->setItem(row, 1, new QTableWidgetItem(answer ? answer->answer : QString()));
+    }
+    filling_ = false;
+}
+
+void JournalView::answerEdited(int row, int column)
+{
+    if (filling_ || column != 1 || row < 0 || row >= prompts_.size())
+        return;
+    const QTableWidgetItem *item = answers_->item(row, column);
+    say(journals_.setAnswer(prompts_[row], item ? item->text() : QString(), QDateTime::currentDateTimeUtc()));
 }
 
 void JournalView::noteEdited(int row, int column)

@@ -3,7 +3,8 @@
 // The window's side of the design journal: after every Simulate refresh the current design's
 // version is kept (app/DesignJournals.h), and the Journal window, made when first shown, lists
 // the versions with their notes beside the chart of the time to 15 ft over them. A journal that
-// could not be read is said in the window and under the sheet; the design works as ever.
+// could not be read is said in the window and under the sheet; the design works as ever. While a
+// challenge is open, its prompts stand under the chart for the student to answer there.
 
 #include "app/DesignJournals.h"
 #include "model/Modes.h"
@@ -32,6 +33,8 @@ private:
     void make();
     void fill();
     void noteEdited(int row, int column);
+    void fillAnswers();
+    void answerEdited(int row, int column);
     void say(const WriteOutcome &outcome);
 
     MainWindow &window_;
@@ -39,6 +42,9 @@ private:
     QWidget *window_widget_ = nullptr;
     QLabel *title_ = nullptr, *warning_ = nullptr;
     QTableWidget *table_ = nullptr;
+    // The open challenge's prompts, each with the student's answer, kept in the journal.
+    QTableWidget *answers_ = nullptr;
+    QStringList prompts_;
     JournalChartWidget *chart_ = nullptr;
     bool filling_ = false;
 };

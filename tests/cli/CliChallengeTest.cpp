@@ -218,3 +218,45 @@ TEST(CliChallenge, ClassCsvReadsIntoNumbersWithNamesAsText)
     EXPECT_EQ(legal[2].toString(), "yes");
     EXPECT_EQ(legal[5].toDouble(), 1.0);
 }
+
+TEST(CliChallenge, PortfolioCarriesTheJournalBesideTheDesignAndItsAnswers)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    const QString design = dir.filePath("Racer.zndl"), challenge = dir.filePath("c.json"), pdf = dir.filePath("p.pdf");
+    ASSERT_EQ(runCli({"save", "Racer", design}).status, 0);
+    ASSERT_EQ(runCli({"challenge", "new", challenge, "--title", "Light", "--rule", "mass <= 0.2", "--prompt-after",
+                      "What next?"})
+                  .status,
+              0);
+    QFile journal(design + ".journal.json");
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+    journal.write(R"({"format": "zindle-journal", "version": 1, "versions": [
+        {"when": "2026-12-11T10:02:31Z", "design": "AA==", "reaches15ft": true, "timeS": 1.41, "massLb": 0.23,
+         "note": "longer spring"},
+        {"when": "2026-12-11T10:09:04Z", "design": "AQ==", "reaches15ft": false, "timeS": 1.37, "massLb": 0.23}],
+        "answers": [{"prompt": "What next?", "answer": "A bigger drive wheel", "when": "2026-12-11T11:00:00Z"}]})");
+    journal.close();
+
+    const CliResult made = runCli({"portfolio", design, pdf, "--challenge", challenge, "--page", "a4"});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_EQ(made.value("Pages"), "4");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("1 +2026-12-11 10:02 +1\\.41 +0\\.230 +longer spring"))))
+        << pages.toStdString();
+    EXPECT_TRUE(pages.contains(QStringLiteral("[1.37]")));
+    EXPECT_TRUE(pages.contains(QStringLiteral("A bigger drive wheel")));
+    EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("broken +mass <= 0\\.2"))));
+
+    // A journal that cannot be read is named; the portfolio is made without its versions.
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    journal.write("{");
+    journal.close();
+    const CliResult broken = runCli({"portfolio", design, pdf, "--page", "letter"});
+    EXPECT_EQ(broken.status, 0);
+    EXPECT_TRUE(broken.err.contains("Racer.zndl.journal.json")) << broken.err.toStdString();
+}

@@ -32,6 +32,8 @@ DesignJournal sixtyVersions()
             v.note = QStringLiteral("longer axle, ü, \"quoted\" %1").arg(i);
         journal.versions.push_back(v);
     }
+    journal.answers = {{QStringLiteral("How long will your car take?"), QStringLiteral("1,45 s, I think"),
+                        QDateTime(QDate(2026, 11, 30), QTime(9, 0), Qt::UTC)}};
     return journal;
 }
 
@@ -69,6 +71,11 @@ TEST(JournalFile, SixtyVersionsSurviveWriteAndReopen)
         EXPECT_EQ(b.massLb, a.massLb);
         EXPECT_EQ(b.note, a.note);
     }
+    ASSERT_EQ(read.journal.answers.size(), 1u);
+    const JournalAnswer *answer = read.journal.answerTo(QStringLiteral("How long will your car take?"));
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(answer->answer, QStringLiteral("1,45 s, I think"));
+    EXPECT_EQ(answer->when, QDateTime(QDate(2026, 11, 30), QTime(9, 0), Qt::UTC));
     // Under any locale (the suite runs again under de_DE) the numbers keep their points.
     const QByteArray bytes = EncodeJournal(written);
     EXPECT_TRUE(bytes.contains("\"timeS\": 3.015625")) << bytes.left(600).toStdString();
