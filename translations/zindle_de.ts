@@ -196,6 +196,61 @@
     </message>
 </context>
 <context>
+    <name>ChallengeChecklist</name>
+    <message>
+        <source>All rules kept.</source>
+        <translation>Alle Regeln eingehalten.</translation>
+    </message>
+    <message>
+        <source>1 rule broken.</source>
+        <translation>1 Regel verletzt.</translation>
+    </message>
+    <message>
+        <source>%1 rules broken.</source>
+        <translation>%1 Regeln verletzt.</translation>
+    </message>
+    <message>
+        <source>Challenge checklist</source>
+        <translation>Prüfliste der Aufgabe</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Checked as the design stands.</source>
+        <translation>Geprüft am aktuellen Stand des Entwurfs.</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Wird aktualisiert…</translation>
+    </message>
+    <message>
+        <source>Checked in Design mode.</source>
+        <translation>Geprüft wird im Modus Entwurf.</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
+    <message>
+        <source>Kept: %1</source>
+        <translation>Eingehalten: %1</translation>
+    </message>
+    <message>
+        <source>Broken: %1</source>
+        <translation>Verletzt: %1</translation>
+    </message>
+    <message>
+        <source>Cannot run: %1</source>
+        <translation>Kann nicht fahren: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChallengeCommand</name>
     <message>
         <source>option %1 needs a value</source>
@@ -212,6 +267,33 @@
     <message>
         <source>%1 exists already; add --force to replace it</source>
         <translation>%1 gibt es schon; gib --force an, um es zu ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeView</name>
+    <message>
+        <source>Open C&amp;hallenge...</source>
+        <translation>&amp;Aufgabe öffnen...</translation>
+    </message>
+    <message>
+        <source>Close Challen&amp;ge</source>
+        <translation>Aufgabe schlie&amp;ßen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Challenge...</source>
+        <translation>Neue Auf&amp;gabe...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it Challenge...</source>
+        <translation>Aufgabe bearbe&amp;iten...</translation>
+    </message>
+    <message>
+        <source>Open Challenge</source>
+        <translation>Aufgabe öffnen</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Aufgabe</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1407,144 @@
         <source>prompt %1 is asked neither before-first-simulation nor after-race</source>
         <translation>Frage %1 wird weder before-first-simulation noch after-race gestellt</translation>
     </message>
+    <message>
+        <source>%1 has no time &quot;when&quot;</source>
+        <translation>%1 hat keine Zeit „when“</translation>
+    </message>
+    <message>
+        <source>%1 has a design that is not Base64</source>
+        <translation>%1 hat einen Entwurf, der nicht Base64 ist</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;reaches15ft&quot; that is neither true nor false</source>
+        <translation>%1 hat ein „reaches15ft“, das weder true noch false ist</translation>
+    </message>
+    <message>
+        <source>it is not a design journal (not JSON: %1 at byte %2)</source>
+        <translation>es ist kein Entwurfsjournal (kein JSON: %1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a design journal</source>
+        <translation>es ist kein Entwurfsjournal</translation>
+    </message>
+    <message>
+        <source>the design journal has no version</source>
+        <translation>das Entwurfsjournal hat keine Version</translation>
+    </message>
+    <message>
+        <source>it is a design journal of version %1, made by a later release; this release reads version %2</source>
+        <translation>es ist ein Entwurfsjournal der Version %1 aus einer späteren Ausgabe; diese Ausgabe liest Version %2</translation>
+    </message>
+    <message>
+        <source>the design journal</source>
+        <translation>das Entwurfsjournal</translation>
+    </message>
+    <message>
+        <source>the design journal has no list &quot;versions&quot;</source>
+        <translation>das Entwurfsjournal hat keine Liste „versions“</translation>
+    </message>
+    <message>
+        <source>journal version %1</source>
+        <translation>Journalversion %1</translation>
+    </message>
+    <message>
+        <source>the design journal has no list &quot;answers&quot;</source>
+        <translation>das Entwurfsjournal hat keine Liste „answers“</translation>
+    </message>
+    <message>
+        <source>journal answer %1</source>
+        <translation>Journal-Antwort %1</translation>
+    </message>
+</context>
+<context>
+    <name>JournalChart</name>
+    <message>
+        <source>Time to 15 ft over the versions</source>
+        <translation>Zeit bis 15 ft über die Versionen</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Reaches 15 ft</source>
+        <translation>Erreicht 15 ft</translation>
+    </message>
+    <message>
+        <source>Stops short of 15 ft (×)</source>
+        <translation>Bleibt vor 15 ft stehen (×)</translation>
+    </message>
+</context>
+<context>
+    <name>JournalView</name>
+    <message>
+        <source>[%1 s] short of 15 ft</source>
+        <translation>[%1 s] vor 15 ft stehen geblieben</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft</source>
+        <translation>Zeit bis 15 ft</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Journal versions</source>
+        <translation>Versionen im Journal</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft over the versions</source>
+        <translation>Zeit bis 15 ft über die Versionen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>My answer</source>
+        <translation>Meine Antwort</translation>
+    </message>
+    <message>
+        <source>The challenge&apos;s questions and my answers</source>
+        <translation>Die Fragen der Aufgabe und meine Antworten</translation>
+    </message>
+    <message>
+        <source>Each Simulate run of a changed design keeps a version. Double-click a note to write what you changed and why, or an answer to the challenge&apos;s questions.</source>
+        <translation>Jede Simulation eines geänderten Entwurfs hält eine Version fest. Doppelklicken Sie auf eine Notiz, um aufzuschreiben, was Sie geändert haben und warum, oder auf eine Antwort zu den Fragen der Aufgabe.</translation>
+    </message>
+    <message>
+        <source>Journal of %1 (versions: %2)</source>
+        <translation>Journal von %1 (Versionen: %2)</translation>
+    </message>
+    <message>
+        <source>%1. It is not written over; the versions of this run are kept until Zindle closes.</source>
+        <translation>%1. Sie wird nicht überschrieben; die Versionen dieser Sitzung bleiben erhalten, bis Zindle beendet wird.</translation>
+    </message>
+    <message>
+        <source>The design has no file yet: its journal is written beside it when it is saved.</source>
+        <translation>Der Entwurf hat noch keine Datei: Sein Journal wird beim Speichern daneben geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1378,6 +1598,10 @@
     <message>
         <source>no design could be read</source>
         <translation>kein Entwurf konnte gelesen werden</translation>
+    </message>
+    <message>
+        <source>--class-csv needs --challenge</source>
+        <translation>--class-csv braucht --challenge</translation>
     </message>
 </context>
 <context>
@@ -1538,6 +1762,62 @@
     <message>
         <source>Not read: %1: %2</source>
         <translation>Nicht gelesen: %1: %2</translation>
+    </message>
+    <message>
+        <source>no skid</source>
+        <translation>kein Durchdrehen</translation>
+    </message>
+    <message>
+        <source>skid</source>
+        <translation>Durchdrehen</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <translation>%1 ft</translation>
+    </message>
+    <message>
+        <source>scored by the time to 15 ft, quickest first</source>
+        <translation>gewertet nach der Zeit bis 15 ft, die schnellste zuerst</translation>
+    </message>
+    <message>
+        <source>scored by the powered distance, farthest first</source>
+        <translation>gewertet nach der angetriebenen Strecke, die weiteste zuerst</translation>
+    </message>
+    <message>
+        <source>scored by the time to 15 ft nearest %1 s, the cars short of 15 ft after them, farthest first</source>
+        <translation>gewertet nach der Zeit bis 15 ft, die %1 s am nächsten kommt, danach die Autos, die 15 ft nicht erreichen, das weiteste zuerst</translation>
+    </message>
+    <message>
+        <source>scored by efficiency, the powered distance (ft) per ft.lb the spring delivered, greatest first</source>
+        <translation>gewertet nach dem Wirkungsgrad, der angetriebenen Strecke (ft) je ft.lb, das die Feder abgab, der höchste zuerst</translation>
+    </message>
+    <message>
+        <source>Challenge: %1</source>
+        <translation>Aufgabe: %1</translation>
+    </message>
+    <message>
+        <source>Challenge &quot;%1&quot;: %2</source>
+        <translation>Aufgabe „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Regelkonform</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +2124,10 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>Opti&amp;miser...</source>
         <translation>&amp;Optimierer...</translation>
+    </message>
+    <message>
+        <source>&amp;Journal...</source>
+        <translation>&amp;Journal...</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2454,29 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
         <source>%1 takes values from %2 to %3</source>
         <translation>%1 nimmt Werte von %2 bis %3</translation>
     </message>
+    <message>
+        <source>the challenge&apos;s rules leave %1 no value</source>
+        <translation>die Regeln der Aufgabe lassen %1 keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1 is a choice and takes no range</source>
+        <translation>%1 ist eine Auswahl und nimmt keinen Bereich</translation>
+    </message>
+</context>
+<context>
+    <name>OptimiserDialog</name>
+    <message>
+        <source>rear</source>
+        <translation>hinten</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>vorn</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
 </context>
 <context>
     <name>OptimiserView</name>
@@ -2324,6 +2631,172 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     <message>
         <source>&amp;Remove Point</source>
         <translation>Punkt &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>Portfolio</name>
+    <message>
+        <source>%1 s at %2 ft</source>
+        <translation>%1 s bei %2 ft</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter (in)</source>
+        <translation>Durchmesser des Antriebsrads (in)</translation>
+    </message>
+    <message>
+        <source>Other wheel diameter (in)</source>
+        <translation>Durchmesser der anderen Räder (in)</translation>
+    </message>
+    <message>
+        <source>Drive axle diameter (in)</source>
+        <translation>Durchmesser der Antriebsachse (in)</translation>
+    </message>
+    <message>
+        <source>Spring width (in)</source>
+        <translation>Federbreite (in)</translation>
+    </message>
+    <message>
+        <source>Spring length (in)</source>
+        <translation>Federlänge (in)</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Lagen</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Top speed (ft/s)</source>
+        <translation>Endgeschwindigkeit (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/s)</source>
+        <translation>Höchstgeschwindigkeit (ft/s)</translation>
+    </message>
+    <message>
+        <source>Mass (lb)</source>
+        <translation>Masse (lb)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Portfolio</source>
+        <translation>Portfolio</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Maße</translation>
+    </message>
+    <message>
+        <source>Predicted</source>
+        <translation>Vorhergesagt</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Schablonen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Prediction, simulation and runs</source>
+        <translation>Vorhersage, Simulation und Läufe</translation>
+    </message>
+    <message>
+        <source>My prediction (s)</source>
+        <translation>Meine Vorhersage (s)</translation>
+    </message>
+    <message>
+        <source>Simulated time to 15 ft (s)</source>
+        <translation>Simulierte Zeit bis 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Measured, mean of the runs (s)</source>
+        <translation>Gemessen, Mittel der Läufe (s)</translation>
+    </message>
+    <message>
+        <source>Runs not shown: %1</source>
+        <translation>Nicht gezeigte Läufe: %1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>No challenge was given.</source>
+        <translation>Es wurde keine Aufgabe gestellt.</translation>
+    </message>
+    <message>
+        <source>Every rule kept</source>
+        <translation>Alle Regeln eingehalten</translation>
+    </message>
+    <message>
+        <source>Rules broken: %1</source>
+        <translation>Verletzte Regeln: %1</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>eingehalten</translation>
+    </message>
+    <message>
+        <source>broken</source>
+        <translation>verletzt</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>No versions yet.</source>
+        <translation>Noch keine Versionen.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Versions left out: %1</source>
+        <translation>Ausgelassene Versionen: %1</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>The challenge asks no questions.</source>
+        <translation>Die Aufgabe stellt keine Fragen.</translation>
+    </message>
+    <message>
+        <source>Not answered.</source>
+        <translation>Nicht beantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>PortfolioCommand</name>
+    <message>
+        <source>Cannot write the PDF file &quot;%1&quot;.</source>
+        <translation>Die PDF-Datei „%1“ kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -4075,6 +4548,117 @@ Du kannst diesen Entwurf aber unter einem anderen Namen speichern.</translation>
     </message>
 </context>
 <context>
+    <name>zindle::ChallengeEditor</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft</source>
+        <translation>Zeit bis 15 ft</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Closest to a target time</source>
+        <translation>Am nächsten an einer Zielzeit</translation>
+    </message>
+    <message>
+        <source>Energy efficiency</source>
+        <translation>Energieeffizienz</translation>
+    </message>
+    <message>
+        <source>Target time in seconds</source>
+        <translation>Zielzeit in Sekunden</translation>
+    </message>
+    <message>
+        <source>target (s):</source>
+        <translation>Ziel (s):</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring:</source>
+        <translation>&amp;Wertung:</translation>
+    </message>
+    <message>
+        <source>Rules:</source>
+        <translation>Regeln:</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Rubric:</source>
+        <translation>Bewertungsraster:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewichtung</translation>
+    </message>
+    <message>
+        <source>Prompts:</source>
+        <translation>Fragen:</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>before the first simulation</source>
+        <translation>vor der ersten Simulation</translation>
+    </message>
+    <message>
+        <source>after a race</source>
+        <translation>nach einem Rennen</translation>
+    </message>
+    <message>
+        <source>The target time must be a number of seconds above 0.</source>
+        <translation>Die Zielzeit muss eine Zahl von Sekunden über 0 sein.</translation>
+    </message>
+    <message>
+        <source>The weight of rubric row %1 is not a number.</source>
+        <translation>Die Gewichtung der Zeile %1 des Bewertungsrasters ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Save Challenge</source>
+        <translation>Aufgabe speichern</translation>
+    </message>
+</context>
+<context>
     <name>zindle::ChartWindow</name>
     <message>
         <source>Save Chart...</source>
@@ -5254,6 +5838,38 @@ sind freiwillig)</translation>
     <message>
         <source>The mass limit takes lb above 0, or nothing for no limit.</source>
         <translation>Die Höchstmasse braucht lb über 0, oder nichts für keine Grenze.</translation>
+    </message>
+    <message>
+        <source>drive</source>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>spring material</source>
+        <translation>Federmaterial</translation>
+    </message>
+    <message>
+        <source>tread material</source>
+        <translation>Laufflächenmaterial</translation>
+    </message>
+    <message>
+        <source>outer body material</source>
+        <translation>Material des äußeren Rumpfs</translation>
+    </message>
+    <message>
+        <source>inner body material</source>
+        <translation>Material des inneren Rumpfs</translation>
+    </message>
+    <message>
+        <source>drive wheel material</source>
+        <translation>Material des Antriebsrads</translation>
+    </message>
+    <message>
+        <source>other wheel material</source>
+        <translation>Material des anderen Rads</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,61 @@
     </message>
 </context>
 <context>
+    <name>ChallengeChecklist</name>
+    <message>
+        <source>All rules kept.</source>
+        <translation>Se cumplen todas las reglas.</translation>
+    </message>
+    <message>
+        <source>1 rule broken.</source>
+        <translation>1 regla incumplida.</translation>
+    </message>
+    <message>
+        <source>%1 rules broken.</source>
+        <translation>%1 reglas incumplidas.</translation>
+    </message>
+    <message>
+        <source>Challenge checklist</source>
+        <translation>Lista de comprobación del reto</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Reto</translation>
+    </message>
+    <message>
+        <source>Checked as the design stands.</source>
+        <translation>Comprobado con el diseño tal como está.</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Actualizando…</translation>
+    </message>
+    <message>
+        <source>Checked in Design mode.</source>
+        <translation>Se comprueba en el modo Diseño.</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
+    <message>
+        <source>Kept: %1</source>
+        <translation>Cumplida: %1</translation>
+    </message>
+    <message>
+        <source>Broken: %1</source>
+        <translation>Incumplida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot run: %1</source>
+        <translation>No puede rodar: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChallengeCommand</name>
     <message>
         <source>option %1 needs a value</source>
@@ -212,6 +267,33 @@
     <message>
         <source>%1 exists already; add --force to replace it</source>
         <translation>%1 ya existe; añade --force para reemplazarlo</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeView</name>
+    <message>
+        <source>Open C&amp;hallenge...</source>
+        <translation>Abrir re&amp;to...</translation>
+    </message>
+    <message>
+        <source>Close Challen&amp;ge</source>
+        <translation>Cerrar r&amp;eto</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Challenge...</source>
+        <translation>Nuevo ret&amp;o...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it Challenge...</source>
+        <translation>Ed&amp;itar reto...</translation>
+    </message>
+    <message>
+        <source>Open Challenge</source>
+        <translation>Abrir reto</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Reto</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1407,144 @@
         <source>prompt %1 is asked neither before-first-simulation nor after-race</source>
         <translation>la pregunta %1 no se hace ni before-first-simulation ni after-race</translation>
     </message>
+    <message>
+        <source>%1 has no time &quot;when&quot;</source>
+        <translation>%1 no tiene una hora «when»</translation>
+    </message>
+    <message>
+        <source>%1 has a design that is not Base64</source>
+        <translation>%1 tiene un diseño que no está en Base64</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;reaches15ft&quot; that is neither true nor false</source>
+        <translation>%1 tiene un «reaches15ft» que no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>it is not a design journal (not JSON: %1 at byte %2)</source>
+        <translation>no es un diario de diseño (no es JSON: %1 en el byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a design journal</source>
+        <translation>no es un diario de diseño</translation>
+    </message>
+    <message>
+        <source>the design journal has no version</source>
+        <translation>el diario de diseño no tiene versión</translation>
+    </message>
+    <message>
+        <source>it is a design journal of version %1, made by a later release; this release reads version %2</source>
+        <translation>es un diario de diseño de la versión %1, creado por una edición posterior; esta edición lee la versión %2</translation>
+    </message>
+    <message>
+        <source>the design journal</source>
+        <translation>el diario de diseño</translation>
+    </message>
+    <message>
+        <source>the design journal has no list &quot;versions&quot;</source>
+        <translation>el diario de diseño no tiene una lista «versions»</translation>
+    </message>
+    <message>
+        <source>journal version %1</source>
+        <translation>versión %1 del diario</translation>
+    </message>
+    <message>
+        <source>the design journal has no list &quot;answers&quot;</source>
+        <translation>el diario del diseño no tiene la lista «answers»</translation>
+    </message>
+    <message>
+        <source>journal answer %1</source>
+        <translation>respuesta %1 del diario</translation>
+    </message>
+</context>
+<context>
+    <name>JournalChart</name>
+    <message>
+        <source>Time to 15 ft over the versions</source>
+        <translation>Tiempo hasta 15 ft a lo largo de las versiones</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Tiempo hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Reaches 15 ft</source>
+        <translation>Llega a 15 ft</translation>
+    </message>
+    <message>
+        <source>Stops short of 15 ft (×)</source>
+        <translation>Se detiene antes de 15 ft (×)</translation>
+    </message>
+</context>
+<context>
+    <name>JournalView</name>
+    <message>
+        <source>[%1 s] short of 15 ft</source>
+        <translation>[%1 s] no llega a 15 ft</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Hora (UTC)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft</source>
+        <translation>Tiempo hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Journal versions</source>
+        <translation>Versiones del diario</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft over the versions</source>
+        <translation>Tiempo hasta 15 ft a lo largo de las versiones</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>My answer</source>
+        <translation>Mi respuesta</translation>
+    </message>
+    <message>
+        <source>The challenge&apos;s questions and my answers</source>
+        <translation>Las preguntas del reto y mis respuestas</translation>
+    </message>
+    <message>
+        <source>Each Simulate run of a changed design keeps a version. Double-click a note to write what you changed and why, or an answer to the challenge&apos;s questions.</source>
+        <translation>Cada simulación de un diseño cambiado guarda una versión. Haga doble clic en una nota para escribir qué cambió y por qué, o en una respuesta a las preguntas del reto.</translation>
+    </message>
+    <message>
+        <source>Journal of %1 (versions: %2)</source>
+        <translation>Diario de %1 (versiones: %2)</translation>
+    </message>
+    <message>
+        <source>%1. It is not written over; the versions of this run are kept until Zindle closes.</source>
+        <translation>%1. No se sobrescribe; las versiones de esta sesión se conservan hasta que Zindle se cierre.</translation>
+    </message>
+    <message>
+        <source>The design has no file yet: its journal is written beside it when it is saved.</source>
+        <translation>El diseño aún no tiene archivo: su diario se escribe junto a él cuando se guarde.</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1378,6 +1598,10 @@
     <message>
         <source>no design could be read</source>
         <translation>no se pudo leer ningún diseño</translation>
+    </message>
+    <message>
+        <source>--class-csv needs --challenge</source>
+        <translation>--class-csv necesita --challenge</translation>
     </message>
 </context>
 <context>
@@ -1538,6 +1762,62 @@
     <message>
         <source>Not read: %1: %2</source>
         <translation>No leído: %1: %2</translation>
+    </message>
+    <message>
+        <source>no skid</source>
+        <translation>sin patinaje</translation>
+    </message>
+    <message>
+        <source>skid</source>
+        <translation>patinaje</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <translation>%1 ft</translation>
+    </message>
+    <message>
+        <source>scored by the time to 15 ft, quickest first</source>
+        <translation>puntuado por el tiempo hasta 15 ft, el más rápido primero</translation>
+    </message>
+    <message>
+        <source>scored by the powered distance, farthest first</source>
+        <translation>puntuado por la distancia impulsada, la mayor primero</translation>
+    </message>
+    <message>
+        <source>scored by the time to 15 ft nearest %1 s, the cars short of 15 ft after them, farthest first</source>
+        <translation>puntuado por el tiempo hasta 15 ft más cercano a %1 s, después los coches que no llegan a 15 ft, el que más lejos llega primero</translation>
+    </message>
+    <message>
+        <source>scored by efficiency, the powered distance (ft) per ft.lb the spring delivered, greatest first</source>
+        <translation>puntuado por la eficiencia, la distancia impulsada (ft) por ft.lb que entregó el resorte, la mayor primero</translation>
+    </message>
+    <message>
+        <source>Challenge: %1</source>
+        <translation>Reto: %1</translation>
+    </message>
+    <message>
+        <source>Challenge &quot;%1&quot;: %2</source>
+        <translation>Reto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Reglamentario</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +2124,10 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>Opti&amp;miser...</source>
         <translation>Opti&amp;mizador...</translation>
+    </message>
+    <message>
+        <source>&amp;Journal...</source>
+        <translation>&amp;Diario...</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2454,29 @@ Pero puedes guardar este diseño con otro nombre.</translation>
         <source>%1 takes values from %2 to %3</source>
         <translation>%1 admite valores de %2 a %3</translation>
     </message>
+    <message>
+        <source>the challenge&apos;s rules leave %1 no value</source>
+        <translation>las reglas del reto no dejan ningún valor a %1</translation>
+    </message>
+    <message>
+        <source>%1 is a choice and takes no range</source>
+        <translation>%1 es una elección y no admite intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>OptimiserDialog</name>
+    <message>
+        <source>rear</source>
+        <translation>trasera</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>delantera</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>total</translation>
+    </message>
 </context>
 <context>
     <name>OptimiserView</name>
@@ -2324,6 +2631,172 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     <message>
         <source>&amp;Remove Point</source>
         <translation>&amp;Quitar punto</translation>
+    </message>
+</context>
+<context>
+    <name>Portfolio</name>
+    <message>
+        <source>%1 s at %2 ft</source>
+        <translation>%1 s a %2 ft</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter (in)</source>
+        <translation>Diámetro de la rueda motriz (in)</translation>
+    </message>
+    <message>
+        <source>Other wheel diameter (in)</source>
+        <translation>Diámetro de las otras ruedas (in)</translation>
+    </message>
+    <message>
+        <source>Drive axle diameter (in)</source>
+        <translation>Diámetro del eje motriz (in)</translation>
+    </message>
+    <message>
+        <source>Spring width (in)</source>
+        <translation>Ancho del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Spring length (in)</source>
+        <translation>Largo del resorte (in)</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Tiempo hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Top speed (ft/s)</source>
+        <translation>Velocidad final (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/s)</source>
+        <translation>Velocidad máxima (ft/s)</translation>
+    </message>
+    <message>
+        <source>Mass (lb)</source>
+        <translation>Masa (lb)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Portfolio</source>
+        <translation>Portafolio</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Predicted</source>
+        <translation>Previsto</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Plantillas</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Prediction, simulation and runs</source>
+        <translation>Predicción, simulación y carreras</translation>
+    </message>
+    <message>
+        <source>My prediction (s)</source>
+        <translation>Mi predicción (s)</translation>
+    </message>
+    <message>
+        <source>Simulated time to 15 ft (s)</source>
+        <translation>Tiempo simulado hasta 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Measured, mean of the runs (s)</source>
+        <translation>Medido, media de las carreras (s)</translation>
+    </message>
+    <message>
+        <source>Runs not shown: %1</source>
+        <translation>Carreras no mostradas: %1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>No challenge was given.</source>
+        <translation>No se dio ningún reto.</translation>
+    </message>
+    <message>
+        <source>Every rule kept</source>
+        <translation>Todas las reglas cumplidas</translation>
+    </message>
+    <message>
+        <source>Rules broken: %1</source>
+        <translation>Reglas incumplidas: %1</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>cumplida</translation>
+    </message>
+    <message>
+        <source>broken</source>
+        <translation>incumplida</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>No versions yet.</source>
+        <translation>Todavía no hay versiones.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Versions left out: %1</source>
+        <translation>Versiones omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>The challenge asks no questions.</source>
+        <translation>El reto no hace preguntas.</translation>
+    </message>
+    <message>
+        <source>Not answered.</source>
+        <translation>Sin responder.</translation>
+    </message>
+</context>
+<context>
+    <name>PortfolioCommand</name>
+    <message>
+        <source>Cannot write the PDF file &quot;%1&quot;.</source>
+        <translation>No se puede escribir el archivo PDF «%1».</translation>
     </message>
 </context>
 <context>
@@ -4075,6 +4548,117 @@ Pero puedes guardar este diseño con otro nombre.</translation>
     </message>
 </context>
 <context>
+    <name>zindle::ChallengeEditor</name>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Reto</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;xto:</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft</source>
+        <translation>Tiempo hasta 15 ft</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Closest to a target time</source>
+        <translation>Más cerca de un tiempo objetivo</translation>
+    </message>
+    <message>
+        <source>Energy efficiency</source>
+        <translation>Eficiencia energética</translation>
+    </message>
+    <message>
+        <source>Target time in seconds</source>
+        <translation>Tiempo objetivo en segundos</translation>
+    </message>
+    <message>
+        <source>target (s):</source>
+        <translation>objetivo (s):</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring:</source>
+        <translation>&amp;Puntuación:</translation>
+    </message>
+    <message>
+        <source>Rules:</source>
+        <translation>Reglas:</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regla</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Rubric:</source>
+        <translation>Rúbrica:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Prompts:</source>
+        <translation>Preguntas:</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>before the first simulation</source>
+        <translation>antes de la primera simulación</translation>
+    </message>
+    <message>
+        <source>after a race</source>
+        <translation>después de una carrera</translation>
+    </message>
+    <message>
+        <source>The target time must be a number of seconds above 0.</source>
+        <translation>El tiempo objetivo debe ser un número de segundos mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The weight of rubric row %1 is not a number.</source>
+        <translation>El peso de la fila %1 de la rúbrica no es un número.</translation>
+    </message>
+    <message>
+        <source>Save Challenge</source>
+        <translation>Guardar reto</translation>
+    </message>
+</context>
+<context>
     <name>zindle::ChartWindow</name>
     <message>
         <source>Save Chart...</source>
@@ -5254,6 +5838,38 @@ son opcionales)</translation>
     <message>
         <source>The mass limit takes lb above 0, or nothing for no limit.</source>
         <translation>La masa máxima necesita lb mayores que 0, o nada para no tener límite.</translation>
+    </message>
+    <message>
+        <source>drive</source>
+        <translation>tracción</translation>
+    </message>
+    <message>
+        <source>spring material</source>
+        <translation>material del muelle</translation>
+    </message>
+    <message>
+        <source>tread material</source>
+        <translation>material de la banda</translation>
+    </message>
+    <message>
+        <source>outer body material</source>
+        <translation>material de la carrocería exterior</translation>
+    </message>
+    <message>
+        <source>inner body material</source>
+        <translation>material de la carrocería interior</translation>
+    </message>
+    <message>
+        <source>drive wheel material</source>
+        <translation>material de la rueda motriz</translation>
+    </message>
+    <message>
+        <source>other wheel material</source>
+        <translation>material de la otra rueda</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
     </message>
 </context>
 <context>

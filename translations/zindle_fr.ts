@@ -196,6 +196,61 @@
     </message>
 </context>
 <context>
+    <name>ChallengeChecklist</name>
+    <message>
+        <source>All rules kept.</source>
+        <translation>Toutes les règles sont respectées.</translation>
+    </message>
+    <message>
+        <source>1 rule broken.</source>
+        <translation>1 règle enfreinte.</translation>
+    </message>
+    <message>
+        <source>%1 rules broken.</source>
+        <translation>%1 règles enfreintes.</translation>
+    </message>
+    <message>
+        <source>Challenge checklist</source>
+        <translation>Liste de contrôle du défi</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Défi</translation>
+    </message>
+    <message>
+        <source>Checked as the design stands.</source>
+        <translation>Vérifié sur le modèle tel qu’il est.</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Mise à jour…</translation>
+    </message>
+    <message>
+        <source>Checked in Design mode.</source>
+        <translation>Vérifié en mode Conception.</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>Kept: %1</source>
+        <translation>Respectée : %1</translation>
+    </message>
+    <message>
+        <source>Broken: %1</source>
+        <translation>Enfreinte : %1</translation>
+    </message>
+    <message>
+        <source>Cannot run: %1</source>
+        <translation>Ne peut pas rouler : %1</translation>
+    </message>
+</context>
+<context>
     <name>ChallengeCommand</name>
     <message>
         <source>option %1 needs a value</source>
@@ -212,6 +267,33 @@
     <message>
         <source>%1 exists already; add --force to replace it</source>
         <translation>%1 existe déjà ; ajoute --force pour le remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>ChallengeView</name>
+    <message>
+        <source>Open C&amp;hallenge...</source>
+        <translation>Ouvrir un dé&amp;fi...</translation>
+    </message>
+    <message>
+        <source>Close Challen&amp;ge</source>
+        <translation>Fermer le dé&amp;fi</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Challenge...</source>
+        <translation>Nouveau dé&amp;fi...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it Challenge...</source>
+        <translation>Mod&amp;ifier le défi...</translation>
+    </message>
+    <message>
+        <source>Open Challenge</source>
+        <translation>Ouvrir un défi</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Défi</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1407,144 @@
         <source>prompt %1 is asked neither before-first-simulation nor after-race</source>
         <translation>la question %1 n’est posée ni before-first-simulation ni after-race</translation>
     </message>
+    <message>
+        <source>%1 has no time &quot;when&quot;</source>
+        <translation>%1 n’a pas d’heure « when »</translation>
+    </message>
+    <message>
+        <source>%1 has a design that is not Base64</source>
+        <translation>%1 a un modèle qui n’est pas en Base64</translation>
+    </message>
+    <message>
+        <source>%1 has a &quot;reaches15ft&quot; that is neither true nor false</source>
+        <translation>%1 a un « reaches15ft » qui n’est ni true ni false</translation>
+    </message>
+    <message>
+        <source>it is not a design journal (not JSON: %1 at byte %2)</source>
+        <translation>ce n’est pas un journal de modèle (pas du JSON : %1 à l’octet %2)</translation>
+    </message>
+    <message>
+        <source>it is not a design journal</source>
+        <translation>ce n’est pas un journal de modèle</translation>
+    </message>
+    <message>
+        <source>the design journal has no version</source>
+        <translation>le journal de modèle n’a pas de version</translation>
+    </message>
+    <message>
+        <source>it is a design journal of version %1, made by a later release; this release reads version %2</source>
+        <translation>c’est un journal de modèle de version %1, créé par une édition ultérieure ; cette édition lit la version %2</translation>
+    </message>
+    <message>
+        <source>the design journal</source>
+        <translation>le journal de modèle</translation>
+    </message>
+    <message>
+        <source>the design journal has no list &quot;versions&quot;</source>
+        <translation>le journal de modèle n’a pas de liste « versions »</translation>
+    </message>
+    <message>
+        <source>journal version %1</source>
+        <translation>version %1 du journal</translation>
+    </message>
+    <message>
+        <source>the design journal has no list &quot;answers&quot;</source>
+        <translation>le journal du modèle n’a pas de liste « answers »</translation>
+    </message>
+    <message>
+        <source>journal answer %1</source>
+        <translation>réponse %1 du journal</translation>
+    </message>
+</context>
+<context>
+    <name>JournalChart</name>
+    <message>
+        <source>Time to 15 ft over the versions</source>
+        <translation>Temps jusqu’à 15 ft au fil des versions</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Temps jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Reaches 15 ft</source>
+        <translation>Atteint 15 ft</translation>
+    </message>
+    <message>
+        <source>Stops short of 15 ft (×)</source>
+        <translation>S’arrête avant 15 ft (×)</translation>
+    </message>
+</context>
+<context>
+    <name>JournalView</name>
+    <message>
+        <source>[%1 s] short of 15 ft</source>
+        <translation>[%1 s] arrêté avant 15 ft</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Heure (UTC)</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft</source>
+        <translation>Temps jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Journal versions</source>
+        <translation>Versions du journal</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft over the versions</source>
+        <translation>Temps jusqu’à 15 ft au fil des versions</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>My answer</source>
+        <translation>Ma réponse</translation>
+    </message>
+    <message>
+        <source>The challenge&apos;s questions and my answers</source>
+        <translation>Les questions du défi et mes réponses</translation>
+    </message>
+    <message>
+        <source>Each Simulate run of a changed design keeps a version. Double-click a note to write what you changed and why, or an answer to the challenge&apos;s questions.</source>
+        <translation>Chaque simulation d’un modèle modifié garde une version. Double-cliquez sur une note pour écrire ce que vous avez changé et pourquoi, ou sur une réponse aux questions du défi.</translation>
+    </message>
+    <message>
+        <source>Journal of %1 (versions: %2)</source>
+        <translation>Journal de %1 (versions : %2)</translation>
+    </message>
+    <message>
+        <source>%1. It is not written over; the versions of this run are kept until Zindle closes.</source>
+        <translation>%1. Il n’est pas écrasé ; les versions de cette session sont gardées jusqu’à la fermeture de Zindle.</translation>
+    </message>
+    <message>
+        <source>The design has no file yet: its journal is written beside it when it is saved.</source>
+        <translation>Le modèle n’a pas encore de fichier : son journal est écrit à côté lors de l’enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1378,6 +1598,10 @@
     <message>
         <source>no design could be read</source>
         <translation>aucun modèle n’a pu être lu</translation>
+    </message>
+    <message>
+        <source>--class-csv needs --challenge</source>
+        <translation>--class-csv exige --challenge</translation>
     </message>
 </context>
 <context>
@@ -1538,6 +1762,62 @@
     <message>
         <source>Not read: %1: %2</source>
         <translation>Non lu : %1 : %2</translation>
+    </message>
+    <message>
+        <source>no skid</source>
+        <translation>pas de patinage</translation>
+    </message>
+    <message>
+        <source>skid</source>
+        <translation>patinage</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <translation>%1 ft</translation>
+    </message>
+    <message>
+        <source>scored by the time to 15 ft, quickest first</source>
+        <translation>classé au temps jusqu&apos;à 15 ft, le plus rapide d&apos;abord</translation>
+    </message>
+    <message>
+        <source>scored by the powered distance, farthest first</source>
+        <translation>classé à la distance propulsée, la plus longue d&apos;abord</translation>
+    </message>
+    <message>
+        <source>scored by the time to 15 ft nearest %1 s, the cars short of 15 ft after them, farthest first</source>
+        <translation>classé au temps jusqu&apos;à 15 ft le plus proche de %1 s, puis les voitures qui n&apos;atteignent pas 15 ft, la plus lointaine d&apos;abord</translation>
+    </message>
+    <message>
+        <source>scored by efficiency, the powered distance (ft) per ft.lb the spring delivered, greatest first</source>
+        <translation>classé au rendement, la distance propulsée (ft) par ft.lb fourni par le ressort, le plus élevé d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Challenge: %1</source>
+        <translation>Défi : %1</translation>
+    </message>
+    <message>
+        <source>Challenge &quot;%1&quot;: %2</source>
+        <translation>Défi « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Conforme</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +2124,10 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>Opti&amp;miser...</source>
         <translation>Opti&amp;miseur...</translation>
+    </message>
+    <message>
+        <source>&amp;Journal...</source>
+        <translation>&amp;Journal...</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2454,29 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
         <source>%1 takes values from %2 to %3</source>
         <translation>%1 prend des valeurs de %2 à %3</translation>
     </message>
+    <message>
+        <source>the challenge&apos;s rules leave %1 no value</source>
+        <translation>les règles du défi ne laissent aucune valeur à %1</translation>
+    </message>
+    <message>
+        <source>%1 is a choice and takes no range</source>
+        <translation>%1 est un choix et ne prend pas d&apos;intervalle</translation>
+    </message>
+</context>
+<context>
+    <name>OptimiserDialog</name>
+    <message>
+        <source>rear</source>
+        <translation>arrière</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>avant</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>intégrale</translation>
+    </message>
 </context>
 <context>
     <name>OptimiserView</name>
@@ -2324,6 +2631,172 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     <message>
         <source>&amp;Remove Point</source>
         <translation>&amp;Retirer le point</translation>
+    </message>
+</context>
+<context>
+    <name>Portfolio</name>
+    <message>
+        <source>%1 s at %2 ft</source>
+        <translation>%1 s à %2 ft</translation>
+    </message>
+    <message>
+        <source>Drive wheel diameter (in)</source>
+        <translation>Diamètre de la roue motrice (in)</translation>
+    </message>
+    <message>
+        <source>Other wheel diameter (in)</source>
+        <translation>Diamètre des autres roues (in)</translation>
+    </message>
+    <message>
+        <source>Drive axle diameter (in)</source>
+        <translation>Diamètre de l’essieu moteur (in)</translation>
+    </message>
+    <message>
+        <source>Spring width (in)</source>
+        <translation>Largeur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Spring length (in)</source>
+        <translation>Longueur du ressort (in)</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Couches</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft (s)</source>
+        <translation>Temps jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Top speed (ft/s)</source>
+        <translation>Vitesse finale (ft/s)</translation>
+    </message>
+    <message>
+        <source>Peak speed (ft/s)</source>
+        <translation>Vitesse de pointe (ft/s)</translation>
+    </message>
+    <message>
+        <source>Mass (lb)</source>
+        <translation>Masse (lb)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Portfolio</source>
+        <translation>Portfolio</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>Predicted</source>
+        <translation>Prévu</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Gabarits</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Prediction, simulation and runs</source>
+        <translation>Prédiction, simulation et essais</translation>
+    </message>
+    <message>
+        <source>My prediction (s)</source>
+        <translation>Ma prédiction (s)</translation>
+    </message>
+    <message>
+        <source>Simulated time to 15 ft (s)</source>
+        <translation>Temps simulé jusqu’à 15 ft (s)</translation>
+    </message>
+    <message>
+        <source>Measured, mean of the runs (s)</source>
+        <translation>Mesuré, moyenne des essais (s)</translation>
+    </message>
+    <message>
+        <source>Runs not shown: %1</source>
+        <translation>Essais non affichés : %1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>No challenge was given.</source>
+        <translation>Aucun défi n’a été donné.</translation>
+    </message>
+    <message>
+        <source>Every rule kept</source>
+        <translation>Toutes les règles respectées</translation>
+    </message>
+    <message>
+        <source>Rules broken: %1</source>
+        <translation>Règles enfreintes : %1</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>respectée</translation>
+    </message>
+    <message>
+        <source>broken</source>
+        <translation>enfreinte</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>No versions yet.</source>
+        <translation>Pas encore de versions.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Versions left out: %1</source>
+        <translation>Versions omises : %1</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>The challenge asks no questions.</source>
+        <translation>Le défi ne pose aucune question.</translation>
+    </message>
+    <message>
+        <source>Not answered.</source>
+        <translation>Sans réponse.</translation>
+    </message>
+</context>
+<context>
+    <name>PortfolioCommand</name>
+    <message>
+        <source>Cannot write the PDF file &quot;%1&quot;.</source>
+        <translation>Impossible d’écrire le fichier PDF « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -4075,6 +4548,117 @@ Tu peux cependant enregistrer ce modèle sous un autre nom.</translation>
     </message>
 </context>
 <context>
+    <name>zindle::ChallengeEditor</name>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Défi</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;xte :</translation>
+    </message>
+    <message>
+        <source>Time to 15 ft</source>
+        <translation>Temps jusqu’à 15 ft</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Closest to a target time</source>
+        <translation>Au plus près d’un temps cible</translation>
+    </message>
+    <message>
+        <source>Energy efficiency</source>
+        <translation>Efficacité énergétique</translation>
+    </message>
+    <message>
+        <source>Target time in seconds</source>
+        <translation>Temps cible en secondes</translation>
+    </message>
+    <message>
+        <source>target (s):</source>
+        <translation>cible (s) :</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring:</source>
+        <translation>&amp;Notation :</translation>
+    </message>
+    <message>
+        <source>Rules:</source>
+        <translation>Règles :</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Rubric:</source>
+        <translation>Grille d’évaluation :</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Pondération</translation>
+    </message>
+    <message>
+        <source>Prompts:</source>
+        <translation>Questions :</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>before the first simulation</source>
+        <translation>avant la première simulation</translation>
+    </message>
+    <message>
+        <source>after a race</source>
+        <translation>après une course</translation>
+    </message>
+    <message>
+        <source>The target time must be a number of seconds above 0.</source>
+        <translation>Le temps cible doit être un nombre de secondes supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The weight of rubric row %1 is not a number.</source>
+        <translation>La pondération de la ligne %1 de la grille n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Save Challenge</source>
+        <translation>Enregistrer le défi</translation>
+    </message>
+</context>
+<context>
     <name>zindle::ChartWindow</name>
     <message>
         <source>Save Chart...</source>
@@ -5254,6 +5838,38 @@ sont facultatives)</translation>
     <message>
         <source>The mass limit takes lb above 0, or nothing for no limit.</source>
         <translation>La masse maximale doit être en lb, au-dessus de 0, ou vide pour pas de limite.</translation>
+    </message>
+    <message>
+        <source>drive</source>
+        <translation>transmission</translation>
+    </message>
+    <message>
+        <source>spring material</source>
+        <translation>matériau du ressort</translation>
+    </message>
+    <message>
+        <source>tread material</source>
+        <translation>matériau de la bande de roulement</translation>
+    </message>
+    <message>
+        <source>outer body material</source>
+        <translation>matériau de la caisse extérieure</translation>
+    </message>
+    <message>
+        <source>inner body material</source>
+        <translation>matériau de la caisse intérieure</translation>
+    </message>
+    <message>
+        <source>drive wheel material</source>
+        <translation>matériau de la roue motrice</translation>
+    </message>
+    <message>
+        <source>other wheel material</source>
+        <translation>matériau de l&apos;autre roue</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
     </message>
 </context>
 <context>
