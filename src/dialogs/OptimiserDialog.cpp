@@ -188,6 +188,9 @@ void OptimiserDialog::StartClick()
         status_->setText(error);
         return;
     }
+    if (openChallenge)
+        if (const std::shared_ptr<const Challenge> challenge = openChallenge())
+            options.constraints.challenge = *challenge;
     // The copy is taken here, on the window's thread; the worker never reads the window's
     // workspace.
     searched_ = takeSnapshot(workspace_);

@@ -39,6 +39,8 @@ public:
     // Puts `design` (of the sizes `parameters`) into the window's design as one step and shows
     // Simulate; false, changing nothing, when the window may not change the design now.
     std::function<bool(const std::vector<OptimiserParameter> &parameters, const OptimiserDesign &design)> applyDesign;
+    // The challenge open in the window when Start is pressed, if any: a search keeps its rules.
+    std::function<std::shared_ptr<const Challenge>()> openChallenge;
 
     void StartClick();
     void StopClick();

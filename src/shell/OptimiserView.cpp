@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptimiserView.h"
 
+#include "ChallengeView.h"
+
 #include "MainWindow.h"
 #include "WindowRefreshHooks.h"
 #include "dialogs/OptimiserDialog.h"
@@ -37,6 +39,7 @@ void OptimiserView::ShowOptimiser()
                 [&workspace, &parameters, &design](DesignRecord &) { ApplyOptimiserDesign(workspace, parameters, design); },
                 true);
         };
+        dialog_->openChallenge = [this] { return window_.challenges().challenge(); };
     }
     dialog_->show();
     dialog_->raise();

@@ -17,7 +17,10 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include "files/ChallengeFile.h"
+#include "shell/ChallengeView.h"
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace zindle::test {
@@ -107,6 +110,19 @@ TEST(OptimiserWindow, RunsToItsEndAndListsTheBestDesignsWithinTheConstraints)
         EXPECT_TRUE(QStringList({"rear", "front", "all"}).contains(drive));
         EXPECT_EQ(best->item(row, 5)->text().contains(QStringLiteral("drive rear → ") + drive), drive != "rear");
     }
+
+    // The challenge open in the window is kept by the next search.
+    QTemporaryDir dir;
+    Challenge challenge;
+    RuleRefusal refusal;
+    challenge.rules = {*parseRule(QStringLiteral("drive = front"), refusal)};
+    const QString path = dir.filePath(QStringLiteral("front.json"));
+    ASSERT_TRUE(WriteChallenge(path, challenge).ok);
+    ASSERT_TRUE(f.s.w().challenges().OpenChallengeFile(path));
+    ASSERT_TRUE(f.run(40));
+    ASSERT_GE(best->rowCount(), 1);
+    for (int row = 0; row < best->rowCount(); ++row)
+        EXPECT_EQ(best->item(row, 2)->text(), QStringLiteral("front"));
 }
 
 TEST(OptimiserWindow, StopEndsTheSearchEarlyAndSaysSo)
