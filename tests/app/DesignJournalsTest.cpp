@@ -56,7 +56,7 @@ TEST(DesignJournals, AVersionIsKeptOnlyWhenTheSimulatedDesignChanged)
     EXPECT_FALSE(record(journals, ws)) << "analysed, not run";
     simulate(ws);
     ASSERT_TRUE(record(journals, ws));
-    const JournalVersion &first = journals.journal().versions.at(0);
+    const JournalVersion first = journals.journal().versions.at(0);
     EXPECT_EQ(first.when, QDateTime(QDate(2026, 12, 11), QTime(10, 2, 31), QTimeZone::utc()));
     EXPECT_EQ(first.design, EncodeDesign(ws.design, ws.catalogue, QString()));
     // The Racer stops short of 15 ft: Simulate shows "[1.37]".
