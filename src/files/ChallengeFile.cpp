@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 
 #include <cmath>
 
@@ -46,22 +45,13 @@ QJsonObject item(const QJsonArray &array, qsizetype i, const char *place)
 
 Challenge decode(const QByteArray &bytes)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a challenge (not JSON: %1 at byte %2)"))
-                         .arg(parseError.errorString()).arg(parseError.offset)};
-    const QJsonObject top = document.object();
-    if (!document.isObject() || top.value(QStringLiteral("format")) != QStringLiteral("zindle-challenge"))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a challenge"))};
-    const QJsonValue version = top.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the challenge has no version"))};
-    if (version.toDouble() > ChallengeFileVersion)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors",
-                                                "it is a challenge of version %1, made by a later release; this "
-                                                "release reads version %2"))
-                         .arg(static_cast<long long>(version.toDouble())).arg(ChallengeFileVersion)};
+    const QJsonObject top = VersionedJsonTop(
+        bytes, {"zindle-challenge", ChallengeFileVersion,
+                QT_TRANSLATE_NOOP("FileErrors", "it is not a challenge (not JSON: %1 at byte %2)"),
+                QT_TRANSLATE_NOOP("FileErrors", "it is not a challenge"),
+                QT_TRANSLATE_NOOP("FileErrors", "the challenge has no version"),
+                QT_TRANSLATE_NOOP("FileErrors", "it is a challenge of version %1, made by a later release; this "
+                                                "release reads version %2")});
     const FileText where(QT_TRANSLATE_NOOP("FileErrors", "the challenge"));
     Challenge challenge;
     challenge.title = text(top, "title", where);

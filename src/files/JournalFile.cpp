@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 
 #include <cmath>
 
@@ -17,7 +16,7 @@ namespace {
 
 using Broken = BrokenJsonFile;
 
-const QString FormatName = QStringLiteral("zindle-journal");
+constexpr const char *FormatName = "zindle-journal";
 
 QString textField(const QJsonObject &object, const char *key, const FileText &where)
 {
@@ -66,22 +65,13 @@ JournalVersion decodeVersion(const QJsonObject &object, const FileText &where)
 
 DesignJournal decode(const QByteArray &bytes)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a design journal (not JSON: %1 at byte %2)"))
-                         .arg(parseError.errorString()).arg(parseError.offset)};
-    const QJsonObject top = document.object();
-    if (!document.isObject() || top.value(QStringLiteral("format")) != FormatName)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "it is not a design journal"))};
-    const QJsonValue version = top.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors", "the design journal has no version"))};
-    if (version.toDouble() > JournalFileVersion)
-        throw Broken{FileText(QT_TRANSLATE_NOOP("FileErrors",
-                                                "it is a design journal of version %1, made by a later release; "
-                                                "this release reads version %2"))
-                         .arg(static_cast<long long>(version.toDouble())).arg(JournalFileVersion)};
+    const QJsonObject top = VersionedJsonTop(
+        bytes, {FormatName, JournalFileVersion,
+                QT_TRANSLATE_NOOP("FileErrors", "it is not a design journal (not JSON: %1 at byte %2)"),
+                QT_TRANSLATE_NOOP("FileErrors", "it is not a design journal"),
+                QT_TRANSLATE_NOOP("FileErrors", "the design journal has no version"),
+                QT_TRANSLATE_NOOP("FileErrors", "it is a design journal of version %1, made by a later release; "
+                                                "this release reads version %2")});
     DesignJournal journal;
     journal.designName = textField(top, "designName", FileText(QT_TRANSLATE_NOOP("FileErrors", "the design journal")));
     const QJsonValue versions = top.value(QStringLiteral("versions"));
@@ -147,7 +137,7 @@ QByteArray EncodeJournal(const DesignJournal &journal)
             object.insert(QStringLiteral("note"), version.note);
         versions.append(object);
     }
-    QJsonObject top{{QStringLiteral("format"), FormatName},
+    QJsonObject top{{QStringLiteral("format"), QString::fromLatin1(FormatName)},
                           {QStringLiteral("version"), JournalFileVersion},
                           {QStringLiteral("designName"), journal.designName},
                           {QStringLiteral("versions"), versions}};

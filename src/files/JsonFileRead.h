@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QString>
 
 namespace zindle {
@@ -17,6 +18,22 @@ namespace zindle {
 struct BrokenJsonFile {
     FileText reason;
 };
+
+// What a versioned JSON file is called by, and the refusals (each a "FileErrors" source) a
+// file is met with that is not JSON, not of this kind, without a whole version number, or of a
+// version later than this release reads.
+struct JsonFileKind {
+    const char *format; // the "format" field: "zindle-challenge"
+    int version;        // the newest version this release reads
+    const char *notJson;      // %1 the parser's reason, %2 the byte
+    const char *notThisKind;
+    const char *noVersion;
+    const char *laterVersion; // %1 the file's version, %2 this release's
+};
+
+// The file's top object once its format and version are known to be this release's; throws
+// BrokenJsonFile otherwise.
+QJsonObject VersionedJsonTop(const QByteArray &bytes, const JsonFileKind &kind);
 
 // `Read` has `ok` and `fail(FileText)`; `decodeInto(read, bytes)` fills it or throws
 // BrokenJsonFile, and only assigns the record once it is decoded whole.
